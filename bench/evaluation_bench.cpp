@@ -1,0 +1,74 @@
+// Evaluation of many single-valued options through a 1000-rule table: the evaluation that finds
+// each option's rule by its index against the scan of every rule.
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+#include "bench_models.h"
+
+namespace ubic::bench {
+namespace {
+
+constexpr int kOptions = 100'000;
+
+// Top = f(Quality, Price); Quality = g(A, B, C) with three inputs of ten values: 1000 rules.
+struct TEvaluationModel {
+  TUbicModel Model;
+  TUbicAttribute* Quality = nullptr;
+
+  TEvaluationModel() {
+    std::mt19937 random(7);
+    auto top = MakeAttribute("Top", 4);
+    auto quality = MakeAttribute("Quality", 5);
+    for (const char* name : {"A", "B", "C"}) quality->AddInput(MakeAttribute(name, 10));
+    Quality = quality.get();
+    FillFunction(*quality, [&random](const TUbicFunction&, int) { return int(random() % 5); });
+    top->AddInput(std::move(quality));
+    top->AddInput(MakeAttribute("Price", 5));
+    FillFunction(*top, [&random](const TUbicFunction&, int) { return int(random() % 4); });
+    TUbicAttribute* topPtr = top.get();
+    Model.Root()->AddInput(std::move(top));
+
+    for (int k = 0; k < kOptions; ++k) {
+      Model.AddOption("o" + std::to_string(k));
+      for (int i = 0; i < 3; ++i) Quality->Input(i)->SetOptionValue(k, int(random() % 10));
+      topPtr->Input(1)->SetOptionValue(k, int(random() % 5));
+    }
+  }
+};
+
+TEvaluationModel& SharedModel() {
+  static TEvaluationModel model;
+  return model;
+}
+
+// Two aggregate attributes per option.
+void BM_EvaluateAll(benchmark::State& state) {
+  TEvaluationModel& m = SharedModel();
+  for (auto _ : state) m.Model.EvaluateAll();
+  state.counters["aggregate_evaluations_per_second"] = benchmark::Counter(
+      2.0 * kOptions * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_EvaluateAll)->Unit(benchmark::kMillisecond);
+
+// The 1000-rule table alone, per option: by index, and by scanning every rule.
+template <bool Scan>
+void EvaluateQuality(benchmark::State& state) {
+  TEvaluationModel& m = SharedModel();
+  const TUbicFunction& function = *m.Quality->Funct();
+  std::vector<std::string_view> inputs(3);
+  int k = 0;
+  for (auto _ : state) {
+    for (int i = 0; i < 3; ++i) inputs[i] = m.Quality->Input(i)->OptionValues()[k];
+    benchmark::DoNotOptimize(Scan ? function.EvaluateByRuleScan(inputs) : function.Evaluate(inputs));
+    k = (k + 1) % kOptions;
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+void BM_EvaluateTableByIndex(benchmark::State& state) { EvaluateQuality<false>(state); }
+void BM_EvaluateTableByRuleScan(benchmark::State& state) { EvaluateQuality<true>(state); }
+BENCHMARK(BM_EvaluateTableByIndex);
+BENCHMARK(BM_EvaluateTableByRuleScan);
+
+}  // namespace
+}  // namespace ubic::bench

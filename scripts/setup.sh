@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs every build and test dependency from Debian's packages. Safe to run again: it only
+# touches the system when something is missing, and says nothing when all is already there.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build
+  libgtest-dev libgmock-dev libbenchmark-dev
+  locales
+)
+# Tests of number texts run under a locale whose decimal separator is a comma.
+test_locale=de_DE.UTF-8
+
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+missing=()
+for p in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+  [ "$status" = "install ok installed" ] || missing+=("$p")
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "setup: installing ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  as_root apt-get update -qq
+  as_root apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+if ! locale -a 2>/dev/null | grep -qix 'de_DE.utf8'; then
+  echo "setup: generating locale $test_locale"
+  as_root localedef -i de_DE -f UTF-8 "$test_locale"
+fi

@@ -1,0 +1,121 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "objlist.h"
+
+namespace ubic {
+
+// A list of 8-bit strings, each with an associated object that the list may own. Without a
+// CompareStr, strings compare case-insensitively in the Windows-1250 alphabet.
+class TStrList : public TObject {
+ public:
+  using TCompareStr = int (*)(const std::string& s1, const std::string& s2);
+  using TCompareObj = TObjList::TCompareObj;
+  using TNotify = std::function<void()>;
+
+  explicit TStrList(bool ownsObjects = false, bool sorted = false,
+                    TDuplicates duplicates = TDuplicates::Ignore);
+  TStrList(const TStrList&) = delete;
+  TStrList& operator=(const TStrList&) = delete;
+  ~TStrList() override;
+
+  int Count() const { return static_cast<int>(FItems.size()); }
+  bool Empty() const { return FItems.empty(); }
+  const std::string& Get(int index) const;
+  const std::string& operator[](int index) const { return Get(index); }
+  void Put(int index, const std::string& text);
+  TObject* Objects(int index) const;
+  // Stores Object with the string at Index; an owned object it replaces is destroyed.
+  void PutObject(int index, TObject* object);
+
+  bool OwnsObjects() const { return FOwnsObjects; }
+  void SetOwnsObjects(bool value) { FOwnsObjects = value; }
+  bool Sorted() const { return FSorted; }
+  void SetSorted(bool value);
+  TDuplicates Duplicates() const { return FDuplicates; }
+  void SetDuplicates(TDuplicates value) { FDuplicates = value; }
+  TCompareStr CompareStr() const { return FCompareStr; }
+  // Switches sorting off when the list is not empty: its order may no longer hold.
+  void SetCompareStr(TCompareStr value);
+  TCompareObj CompareObj() const { return FCompareObj; }
+  void SetCompareObj(TCompareObj value) { FCompareObj = value; }
+
+  int Add(const std::string& text) { return AddObject(text, nullptr); }
+  int AddObject(const std::string& text, TObject* object);
+  void Insert(int index, const std::string& text) { InsertObject(index, text, nullptr); }
+  void InsertObject(int index, const std::string& text, TObject* object);
+  virtual void Delete(int index);
+  virtual void Clear();
+  virtual int IndexOf(const std::string& text) const;
+  int IndexOfObject(const TObject* object) const;
+  virtual void Move(int currentIndex, int newIndex);
+  void Exchange(int index1, int index2);
+  // Binary search with CompareStr; with duplicates accepted it finds the first of equal strings.
+  virtual bool Find(const std::string& text, int& index) const;
+  virtual void Sort();
+  // Sorts by an explicit comparison of strings, keeping each object with its string.
+  void CustomSort(const std::function<int(const std::string&, const std::string&)>& compare);
+
+  // Takes strings and objects; the objects are shared afterwards, so this list stops owning.
+  virtual void Assign(const TStrList& source);
+  void Assign(const std::vector<std::string>& source);
+  void AddStrings(const std::vector<std::string>& strings);
+  std::vector<std::string> Strings() const;
+  // Lines joined by CR LF, each line ended; SetText splits at CR, LF or CR LF.
+  std::string Text() const;
+  void SetText(const std::string& text);
+
+  virtual void QuickSortStrings(int low, int high);
+  virtual void QuickSortObjects(int low, int high);
+  virtual int CompareStrings(const std::string& s1, const std::string& s2) const;
+  virtual int CompareObjects(const TObject* o1, const TObject* o2) const;
+  // Assigns, then releases every associated object: only the strings are copied.
+  virtual void AssignStrings(const TStrList& source);
+  virtual void SortByObjects();
+  virtual void FreeObjectAt(int index);
+  virtual void FreeObject(TObject* object);
+  virtual void FreeAllObjects();
+  virtual void ReleaseObjectAt(int index);
+  virtual void ReleaseObject(TObject* object);
+  virtual void ReleaseAllObjects();
+  // Returns the object at Index and deletes its string; the object is not destroyed.
+  virtual TObject* ExtractObjectAt(int index);
+
+  // Change notifications around every changing operation, held back between BeginUpdate and
+  // EndUpdate.
+  void SetOnChanging(TNotify handler) { FOnChanging = std::move(handler); }
+  void SetOnChange(TNotify handler) { FOnChange = std::move(handler); }
+  void BeginUpdate();
+  void EndUpdate();
+
+ private:
+  struct TItem {
+    std::string Text;
+    TObject* Object;
+  };
+
+  void CheckIndex(int index) const;
+  void CheckNotSorted() const;
+  void Changing();
+  void Changed();
+  void SortRange(int low, int high, const std::function<bool(const TItem&, const TItem&)>& less);
+  void DeleteOwned(TObject* object) const;
+
+  std::vector<TItem> FItems;
+  bool FOwnsObjects;
+  bool FSorted;
+  TDuplicates FDuplicates;
+  TCompareStr FCompareStr = nullptr;
+  TCompareObj FCompareObj = nullptr;
+  int FUpdateCount = 0;
+  TNotify FOnChanging;
+  TNotify FOnChange;
+};
+
+// Plain comparison of the bytes' codes; the order of rule texts of any scale size.
+int CompareByCode(const std::string& s1, const std::string& s2);
+
+}  // namespace ubic

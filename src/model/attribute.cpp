@@ -1,0 +1,293 @@
+#include "attribute.h"
+
+#include <stdexcept>
+#include <unordered_set>
+
+#include "foundation/checkedint.h"
+#include "foundation/utils.h"
+#include "ubicstr.h"
+#include "valuecode.h"
+
+namespace ubic {
+namespace {
+
+bool HasScaleOfTwoOrMore(const TUbicAttribute& attribute) {
+  return attribute.Scale() != nullptr && attribute.Scale()->Count() >= 2;
+}
+
+}  // namespace
+
+TUbicAttribute* TUbicAttributeList::Items(int index) const {
+  return CheckedCast<TUbicAttribute>(Get(index));
+}
+
+void TUbicAttributeList::PutItem(int index, TUbicAttribute* attribute) { Put(index, attribute); }
+
+TUbicAttribute::TUbicAttribute(const std::string& name, const std::string& description) {
+  SetName(name);
+  SetDescription(description);
+}
+
+TUbicAttribute::~TUbicAttribute() {
+  FInputs.reset();
+  FFunct.reset();
+  FScale.reset();
+  FOptionValues.Clear();
+  Unregister();
+}
+
+TUbicAttribute* TUbicAttribute::Input(int index) const {
+  if (!FInputs) ListIndexError(index);
+  return FInputs->Items(index);
+}
+
+void TUbicAttribute::AddInput(std::unique_ptr<TUbicAttribute> input) {
+  if (!input) return;
+  if (!FInputs) FInputs = std::make_unique<TUbicAttributeList>();
+  TUbicAttribute* added = input.get();
+  FInputs->AddOwned(std::move(input));
+  added->FParent = this;
+}
+
+TUbicDiscreteScale* TUbicAttribute::DiscreteScale() const {
+  return dynamic_cast<TUbicDiscreteScale*>(FScale.get());
+}
+
+void TUbicAttribute::SetScale(std::unique_ptr<TUbicScale> scale) { FScale = std::move(scale); }
+
+void TUbicAttribute::SetFunct(std::unique_ptr<TUbicFunction> function) {
+  FFunct = std::move(function);
+}
+
+bool TUbicAttribute::CanHaveFunction() const {
+  if (!HasScaleOfTwoOrMore(*this) || IsBasic()) return false;
+  for (int i = 0; i < InputCount(); ++i) {
+    if (!HasScaleOfTwoOrMore(*Input(i))) return false;
+  }
+  return true;
+}
+
+int TUbicAttribute::RuleCount() const {
+  if (!CanHaveFunction()) return -1;
+  int count = 1;
+  for (int i = 0; i < InputCount(); ++i) count = CheckedMultiply(count, Input(i)->Scale()->Count());
+  return count;
+}
+
+void TUbicAttribute::ForEachOwned(const std::function<void(TUbicObject*)>& visit) const {
+  for (int i = 0; i < InputCount(); ++i) visit(Input(i));
+  if (FScale) visit(FScale.get());
+  if (FFunct) visit(FFunct.get());
+}
+
+}  // namespace ubic
+
+namespace ubic {
+
+int TUbicAttribute::Level() const {
+  int level = 0;
+  for (const TUbicAttribute* a = FParent; a != nullptr; a = a->FParent) ++level;
+  return level;
+}
+
+bool TUbicAttribute::HasAncestor(const TUbicAttribute* attribute) const {
+  for (const TUbicAttribute* a = FParent; a != nullptr; a = a->FParent) {
+    if (a == attribute) return true;
+  }
+  return false;
+}
+
+int TUbicAttribute::IndexOfInput(const TUbicAttribute* attribute) const {
+  return FInputs ? FInputs->IndexOf(attribute) : -1;
+}
+
+void TUbicAttribute::ReleaseEmptyInputs() {
+  if (FInputs && FInputs->Count() == 0) FInputs.reset();
+}
+
+void TUbicAttribute::DeleteInput(TUbicAttribute* input) {
+  if (!FInputs) return;
+  FInputs->Remove(input);
+  ReleaseEmptyInputs();
+}
+
+std::unique_ptr<TUbicAttribute> TUbicAttribute::ExtractInput(TUbicAttribute* input) {
+  if (!FInputs) return nullptr;
+  std::unique_ptr<TUbicAttribute> extracted(
+      static_cast<TUbicAttribute*>(FInputs->ExtractAndDeleteObject(input)));
+  ReleaseEmptyInputs();
+  return extracted;
+}
+
+void TUbicAttribute::MoveInputUp(int index) {
+  if (!FInputs) ListIndexError(index);
+  FInputs->Exchange(index - 1, index);
+}
+
+void TUbicAttribute::MoveInputDown(int index) {
+  if (!FInputs) ListIndexError(index);
+  FInputs->Exchange(index, index + 1);
+}
+
+void TUbicAttribute::DeleteSubtree() {
+  FFunct.reset();
+  FInputs.reset();
+}
+
+void TUbicAttribute::CollectAttributes(std::vector<TUbicAttribute*>& list,
+                                       const TFilter& filter) const {
+  list.clear();
+  std::unordered_set<const TUbicAttribute*> collected;
+  // Pre-order with an explicit stack, so that a deep tree cannot exhaust the call stack.
+  std::vector<TUbicAttribute*> pending;
+  for (int i = InputCount() - 1; i >= 0; --i) pending.push_back(Input(i));
+  while (!pending.empty()) {
+    TUbicAttribute* attribute = pending.back();
+    pending.pop_back();
+    if (collected.count(attribute) != 0) continue;
+    if (!filter || filter(*attribute)) {
+      list.push_back(attribute);
+      collected.insert(attribute);
+    }
+    for (int i = attribute->InputCount() - 1; i >= 0; --i) pending.push_back(attribute->Input(i));
+  }
+}
+
+void TUbicAttribute::CollectBasicAttributes(std::vector<TUbicAttribute*>& list) const {
+  CollectAttributes(list, [](const TUbicAttribute& a) { return a.IsBasic(); });
+}
+
+bool TUbicAttribute::AffectsFunction() const {
+  return FFunct != nullptr || (FParent != nullptr && FParent->FFunct != nullptr);
+}
+
+bool TUbicAttribute::InputsAscending() const {
+  if (!CanHaveFunction()) return false;
+  for (int i = 0; i < InputCount(); ++i) {
+    if (Input(i)->Scale()->Order() != TScaleOrder::Ascending) return false;
+  }
+  return true;
+}
+
+void TUbicAttribute::InsertScaleValue(int k, const std::string& name,
+                                      const std::string& description) {
+  TUbicDiscreteScale* scale = DiscreteScale();
+  if (scale == nullptr) throw std::logic_error("InsertScaleValue: the attribute has no scale");
+  scale->InsertValue(k, name, description);
+  ShiftValuesUp(k);
+  if (FFunct) FFunct->InsertOutputValue(k);
+  if (FParent != nullptr && FParent->FFunct) {
+    FParent->FFunct->InsertInputValue(FParent->IndexOfInput(this), k);
+  }
+}
+
+void TUbicAttribute::DeleteScaleValue(int k) {
+  TUbicDiscreteScale* scale = DiscreteScale();
+  if (scale == nullptr) throw std::logic_error("DeleteScaleValue: the attribute has no scale");
+  scale->DeleteValue(k);
+  RemoveValue(k);
+  if (FFunct) FFunct->DeleteOutputValue(k);
+  if (FParent != nullptr && FParent->FFunct) {
+    FParent->FFunct->DeleteInputValue(FParent->IndexOfInput(this), k);
+  }
+}
+
+std::string TUbicAttribute::OptionText(int k) const {
+  return k >= 0 && k < FOptionValues.Count() ? FOptionValues[k] : std::string();
+}
+
+void TUbicAttribute::SetOptionText(int k, const std::string& text) {
+  if (k < 0) ListIndexError(k);
+  if (k < FOptionValues.Count()) {
+    FOptionValues.Put(k, text);
+  } else if (!text.empty()) {
+    FOptionValues.BeginUpdate();
+    while (FOptionValues.Count() < k) FOptionValues.Add(std::string());
+    FOptionValues.Add(text);
+    FOptionValues.EndUpdate();
+  }
+}
+
+int TUbicAttribute::OptionValue(int k) const {
+  const std::string text = OptionText(k);
+  if (text.empty() || !FScale) return -1;
+  const int index = ValueIndexOf(text[0]);
+  return index >= 0 && index < FScale->Count() ? index : -1;
+}
+
+void TUbicAttribute::SetOptionValue(int k, int index) {
+  const bool valid = FScale && index >= 0 && index < FScale->Count();
+  SetOptionText(k, valid ? std::string(1, ValueCode(index)) : std::string());
+}
+
+void TUbicAttribute::InsertOption(int k) {
+  if (k >= 0 && k <= FOptionValues.Count()) FOptionValues.Insert(k, std::string());
+}
+
+void TUbicAttribute::DeleteOption(int k) {
+  if (k >= 0 && k < FOptionValues.Count()) FOptionValues.Delete(k);
+}
+
+void TUbicAttribute::ShiftValuesUp(int k) {
+  for (int i = 0; i < FOptionValues.Count(); ++i) {
+    std::string text = FOptionValues[i];
+    for (char& c : text) {
+      const int index = ValueIndexOf(c);
+      // A code already at the top cannot be a value of the scale; it stays as it is.
+      if (index >= k && index + 1 < kMaxScaleValues) c = ValueCode(index + 1);
+    }
+    FOptionValues.Put(i, text);
+  }
+}
+
+void TUbicAttribute::RemoveValue(int k) {
+  for (int i = 0; i < FOptionValues.Count(); ++i) {
+    std::string text;
+    for (const char c : FOptionValues[i]) {
+      const int index = ValueIndexOf(c);
+      if (index == k) continue;
+      text += index > k ? ValueCode(index - 1) : c;
+    }
+    FOptionValues.Put(i, text);
+  }
+}
+
+void TUbicAttribute::EvaluateAggregate(int k, std::vector<std::string_view>& inputTexts) {
+  if (!FScale || !FFunct) {
+    SetOptionText(k, std::string());
+    return;
+  }
+  inputTexts.clear();
+  for (int i = 0; i < InputCount(); ++i) {
+    const TStrList& values = Input(i)->FOptionValues;
+    inputTexts.push_back(k < values.Count() ? std::string_view(values[k]) : std::string_view());
+  }
+  SetOptionText(k, FFunct->Evaluate(inputTexts));
+}
+
+void TUbicAttribute::EvaluateOption(int k) {
+  if (IsBasic()) return;
+  std::vector<std::string_view> inputTexts;
+  EvaluateAggregate(k, inputTexts);
+}
+
+void TUbicAttribute::EvaluateAll(int n) {
+  for (int i = 0; i < InputCount(); ++i) Input(i)->EvaluateAll(n);
+  FOptionValues.BeginUpdate();
+  while (FOptionValues.Count() < n) FOptionValues.Add(std::string());
+  FOptionValues.EndUpdate();
+  if (IsBasic()) return;
+  std::vector<std::string_view> inputTexts;
+  for (int k = 0; k < n; ++k) EvaluateAggregate(k, inputTexts);
+}
+
+int TUbicAttribute::ValueIndex(const TUbicAttribute* attribute, const std::string& name) {
+  const TUbicDiscreteScale* scale = attribute != nullptr ? attribute->DiscreteScale() : nullptr;
+  if (scale == nullptr) throw EUbicError(Format(ubicstr::UnknownAttributeValue, "NULL", name));
+  for (int i = 0; i < scale->Count(); ++i) {
+    if (scale->ValueName(i) == name) return i;
+  }
+  throw EUbicError(Format(ubicstr::UnknownAttributeValue, attribute->GetName(), name));
+}
+
+}  // namespace ubic

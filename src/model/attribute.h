@@ -1,0 +1,121 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "foundation/strlist.h"
+#include "function.h"
+#include "scale.h"
+#include "ubicobject.h"
+
+namespace ubic {
+
+class TUbicAttribute;
+
+class TUbicAttributeList : public TUbicList {
+ public:
+  TUbicAttributeList() : TUbicList(true, false, TDuplicates::Accept) {}
+  TUbicAttribute* Items(int index) const;
+  void PutItem(int index, TUbicAttribute* attribute);
+};
+
+// A node of the attribute tree: it owns its inputs, its scale, its utility function and the
+// texts of its option values.
+class TUbicAttribute : public TUbicObject {
+ public:
+  explicit TUbicAttribute(const std::string& name = {}, const std::string& description = {});
+  ~TUbicAttribute() override;
+
+  using TFilter = std::function<bool(const TUbicAttribute&)>;
+
+  int InputCount() const { return FInputs ? FInputs->Count() : 0; }
+  TUbicAttribute* Input(int index) const;
+  bool IsBasic() const { return InputCount() == 0; }
+  TUbicAttribute* Parent() const { return FParent; }
+  // The number of ancestors: 0 for the root, 1 for a top-level attribute.
+  int Level() const;
+  // Whether Attribute is this one's parent, grandparent and so on; false for itself.
+  bool HasAncestor(const TUbicAttribute* attribute) const;
+  // Position among the inputs, -1 if absent.
+  int IndexOfInput(const TUbicAttribute* attribute) const;
+
+  // Appends Input and makes this attribute its parent; does nothing for nil. The function of this
+  // attribute is not touched.
+  void AddInput(std::unique_ptr<TUbicAttribute> input);
+  // Removes Input and destroys it with its subtree.
+  void DeleteInput(TUbicAttribute* input);
+  // Removes Input without destroying it; its Parent still names this attribute until it is
+  // added elsewhere.
+  std::unique_ptr<TUbicAttribute> ExtractInput(TUbicAttribute* input);
+  // Exchange the input at Index with its neighbour before or after it.
+  void MoveInputUp(int index);
+  void MoveInputDown(int index);
+  // Destroys the function and all descendants; the scale and option values stay.
+  void DeleteSubtree();
+  // Empties List and fills it with the descendants in pre-order that Filter accepts (all
+  // without a filter); the attribute itself is never collected.
+  void CollectAttributes(std::vector<TUbicAttribute*>& list, const TFilter& filter = {}) const;
+  void CollectBasicAttributes(std::vector<TUbicAttribute*>& list) const;
+
+  TUbicScale* Scale() const { return FScale.get(); }
+  // The scale as a discrete scale; nil without one.
+  TUbicDiscreteScale* DiscreteScale() const;
+  void SetScale(std::unique_ptr<TUbicScale> scale);
+  TUbicFunction* Funct() const { return FFunct.get(); }
+  void SetFunct(std::unique_ptr<TUbicFunction> function);
+
+  // Entry K is the value-set text of option K on this attribute.
+  TStrList& OptionValues() { return FOptionValues; }
+  const TStrList& OptionValues() const { return FOptionValues; }
+
+  // Whether a change of this attribute's scale changes a function: its own or its parent's.
+  bool AffectsFunction() const;
+  // A scale of at least 2 values, at least one input, and every input with such a scale.
+  bool CanHaveFunction() const;
+  // CanHaveFunction, and every input's scale ascending.
+  bool InputsAscending() const;
+  // The number of input combinations, -1 if the attribute can have no function. Raises
+  // EIntOverflow when the product exceeds the integer range.
+  int RuleCount() const;
+
+  // Scale edits that keep option values and functions in step, in this order: the scale itself,
+  // this attribute's option values, its own function, the parent's function.
+  void InsertScaleValue(int k, const std::string& name, const std::string& description = {});
+  void DeleteScaleValue(int k);
+
+  // Option values. A value-set text holds one value code per possible value in increasing
+  // order; empty means undefined and "*" any value.
+  std::string OptionText(int k) const;
+  void SetOptionText(int k, const std::string& text);
+  // The index of the first value of entry K, -1 when it is undefined or not a value of the scale.
+  int OptionValue(int k) const;
+  void SetOptionValue(int k, int index);
+  void InsertOption(int k);
+  void DeleteOption(int k);
+  // After a value was inserted into / deleted from the scale at index K.
+  void ShiftValuesUp(int k);
+  void RemoveValue(int k);
+  // Evaluates option K from the inputs' values; a basic attribute keeps its entry.
+  void EvaluateOption(int k);
+  // Evaluates N options on the whole subtree, bottom-up.
+  void EvaluateAll(int n);
+  // The index of the value called Name in Attribute's scale; raises EUbicError if none.
+  static int ValueIndex(const TUbicAttribute* attribute, const std::string& name);
+
+  void ForEachOwned(const std::function<void(TUbicObject*)>& visit) const override;
+
+ private:
+  void ReleaseEmptyInputs();
+  void EvaluateAggregate(int k, std::vector<std::string_view>& inputTexts);
+
+  std::unique_ptr<TUbicAttributeList> FInputs;
+  TUbicAttribute* FParent = nullptr;
+  std::unique_ptr<TUbicScale> FScale;
+  std::unique_ptr<TUbicFunction> FFunct;
+  TStrList FOptionValues{false, false, TDuplicates::Accept};
+};
+
+}  // namespace ubic

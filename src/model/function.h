@@ -1,0 +1,145 @@
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "foundation/strlist.h"
+#include "foundation/utils.h"
+#include "scale.h"
+#include "ubicobject.h"
+
+namespace ubic {
+
+class TUbicAttribute;
+
+// How two rules relate by their input values (CompareRules).
+enum TRuleComparison : int {
+  rcWorse = 0,         // at most as good as the other in every input
+  rcBetter = 1,        // at least as good as the other in every input
+  rcIncomparable = 2,  // neither
+  rcSame = 3,          // the same input values
+};
+
+// The utility function of an aggregate attribute: the complete table of decision rules, one per
+// combination of the inputs' values, and the weights derived from it.
+//
+// A rule is a text of n + 3 characters for n inputs: the value code of each input, the low and
+// the high end of the result interval, and "+" for a rule the user entered or "-" for a computed
+// one. The table is ordered with the first input most significant.
+class TUbicFunction : public TUbicObject {
+ public:
+  TUbicFunction();
+  ~TUbicFunction() override;
+
+  TUbicAttribute* Attribute() const { return FAttribute; }
+  const TStrList& Rules() const { return FRules; }
+  bool UseWeights() const { return FUseWeights; }
+  void SetUseWeights(bool value) { FUseWeights = value; }
+  double ScaleFactor() const { return FScaleFactor; }
+  double ScaleOffset() const { return FScaleOffset; }
+  const floatarray& LocalWeights() const { return FLocalWeights; }
+  const floatarray& NormLocalWeights() const { return FNormLocalWeights; }
+  const floatarray& Weights() const { return FWeights; }
+  void SetWeights(const floatarray& value) { FWeights = value; }
+
+  // Copies the attribute, the rules, the weights and UseWeights.
+  void Assign(const TUbicFunction& other);
+  // Builds the full undefined table for Attribute if it can have a function; otherwise leaves
+  // the function empty, without an attribute.
+  void Initialize(TUbicAttribute* attribute);
+
+  int RuleCount() const { return FRules.Count(); }
+  int EnteredCount() const;
+  int InputCount() const;
+
+  int RuleInput(int input, int rule) const;
+  int RuleLow(int rule) const;
+  int RuleHigh(int rule) const;
+  void SetRuleLow(int rule, int index);
+  void SetRuleHigh(int rule, int index);
+  void SetRuleValue(int rule, int index);
+  bool RuleEntered(int rule) const;
+  void SetRuleEntered(int rule, bool entered);
+  // Makes the rule undefined (the whole scale) and computed.
+  void ClearRule(int rule);
+  void ClearUndefined();
+
+  TRuleComparison CompareRules(int rule1, int rule2) const;
+  // Whether the entered rules respect monotonicity.
+  bool IsConsistent() const;
+  void CompleteByMonotonicity();
+  // Completes the computed rules anew after the entered rules or the table's shape changed.
+  void Recompute();
+  // 1 for a fully defined table, 0 for a fully undefined one.
+  double Determinedness() const;
+  std::string StatisticsText() const;
+  // With InputOrder the first input varies fastest; otherwise the default order of whole texts.
+  void SortRules(bool inputOrder);
+
+  // The attribute's value-set text for one value-set text per input. A result that could be
+  // any value is reported as undefined (empty), like one that no rule supports.
+  std::string Evaluate(std::span<const std::string_view> inputTexts) const;
+  std::string Evaluate(const std::vector<std::string>& inputTexts) const;
+  // The same by matching every rule of the table; Evaluate must always agree with it.
+  std::string EvaluateByRuleScan(std::span<const std::string_view> inputTexts) const;
+
+  // Regression weights of the inputs from all rules or only the entered ones, in percent.
+  void CalcWeights(bool useAllRules);
+  // Slope and offset of the approximation with the user's Weights; a failure clears UseWeights.
+  void CalcApproximation(bool useAllRules);
+  double Approx(int rule) const;
+  // Approx rounded half to even and limited to the attribute's scale.
+  int ApproxValue(int rule) const;
+  // Sets every computed rule to its approximated value, within its current interval.
+  void ApplyApproximation();
+  // Empties Boxes and fills it with the maximal boxes of input combinations that all admit Value:
+  // each the low corner followed by the high corner, as value codes.
+  void CompactRules(int value, TStrList& boxes) const;
+
+  // Follow a change of an input's scale or of the attribute's own scale.
+  void InsertInputValue(int input, int k);
+  void DeleteInputValue(int input, int k);
+  void InsertOutputValue(int k);
+  void DeleteOutputValue(int k);
+
+ private:
+  int InputsOf(const std::string& rule) const;
+  int UndefinedHigh() const;
+  std::string UndefinedRule(std::string rule) const;
+  // Offset 0 is the low end, 1 the high end, 2 the entered flag.
+  void PutResultChar(int rule, int offset, char c);
+  std::vector<TScaleOrder> InputOrders() const;
+  TScaleOrder OutputOrder() const;
+  std::vector<int> EnteredRules() const;
+  void ReplaceRules(const std::vector<std::string>& rules);
+  // Whether rule r holds the r-th input combination in table order, for every r: then a single
+  // combination is found by its index, and no two rules share one.
+  bool IsCanonical() const;
+  std::string ResultText(int low, int high) const;
+
+  TUbicAttribute* FAttribute = nullptr;
+  TStrList FRules{false, false, TDuplicates::Accept};
+  bool FUseWeights = false;
+  double FScaleFactor = 0;
+  double FScaleOffset = 0;
+  floatarray FLocalWeights;
+  floatarray FNormLocalWeights;
+  floatarray FWeights;
+  // Cached IsCanonical with the value counts of the inputs it was found for; cleared whenever
+  // the rules change.
+  mutable bool FCanonicalKnown = false;
+  mutable bool FCanonical = false;
+  mutable std::vector<int> FInputCounts;
+};
+
+// Before a new table is built, its size is checked: up to 200 rules it is built at once, up to
+// 1000 the user is asked first, and beyond that it is refused.
+enum class TTableSize { Acceptable, VeryLarge, TooLarge };
+TTableSize CheckTableSize(int ruleCount);
+// The error text for a refused table and the question for a very large one.
+std::string TableTooLargeText(int ruleCount, const std::string& attributeName);
+std::string TableVeryLargeText(int ruleCount, const std::string& attributeName);
+
+}  // namespace ubic

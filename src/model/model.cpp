@@ -1,0 +1,149 @@
+#include "model.h"
+
+#include "foundation/utils.h"
+#include "ubicstr.h"
+
+namespace ubic {
+
+std::string TModelStatistics::Text() const {
+  return Format(ubicstr::ModelStatistics, Attributes, Basic, Complex, Scales, Functions, Options);
+}
+
+TUbicModel::TUbicModel() { ResetTree(); }
+
+TUbicModel::~TUbicModel() {
+  FRoot.reset();
+  FOptions.Clear();
+  Unregister();
+}
+
+void TUbicModel::ForEachOwned(const std::function<void(TUbicObject*)>& visit) const {
+  if (FRoot) visit(FRoot.get());
+}
+
+void TUbicModel::ResetTree() {
+  FRoot.reset();
+  FRoot = std::make_unique<TUbicAttribute>(ubicstr::RootName);
+  FModified = true;
+}
+
+void TUbicModel::Changed() {
+  FModified = true;
+  FNeedsEvaluation = true;
+}
+
+TUbicAttribute* TUbicModel::FirstAttribute() const {
+  return FRoot->InputCount() > 0 ? FRoot->Input(0) : nullptr;
+}
+
+std::string TUbicModel::DisplayName() const {
+  const TUbicAttribute* first = FirstAttribute();
+  return first != nullptr ? first->GetName() : std::string();
+}
+
+TUbicScale* TUbicModel::LastScale() {
+  if (FLastScale != nullptr && !GlobalObjects().Contains(FLastScale)) FLastScale = nullptr;
+  return FLastScale;
+}
+
+std::unique_ptr<TUbicAttribute> TUbicModel::NewAttribute() {
+  auto attribute = std::make_unique<TUbicAttribute>(ubicstr::NewAttributeName);
+  if (const TUbicScale* last = LastScale()) {
+    auto scale = std::make_unique<TUbicDiscreteScale>();
+    scale->Assign(*last);
+    attribute->SetScale(std::move(scale));
+  }
+  return attribute;
+}
+
+std::vector<TUbicAttribute*> TUbicModel::AllAttributes() const {
+  std::vector<TUbicAttribute*> attributes;
+  FRoot->CollectAttributes(attributes);
+  return attributes;
+}
+
+TUbicAttribute* TUbicModel::FindAttribute(const std::string& name) const {
+  for (TUbicAttribute* attribute : AllAttributes()) {
+    if (attribute->GetName() == name) return attribute;
+  }
+  return nullptr;
+}
+
+int TUbicModel::AddOption(const std::string& name) { return FOptions.Add(name); }
+
+void TUbicModel::InsertOption(int k, const std::string& name) {
+  FOptions.Insert(k, name);
+  for (TUbicAttribute* attribute : AllAttributes()) attribute->InsertOption(k);
+  if (static_cast<int>(FOptionSelection.size()) >= k + 1) FOptionSelection.insert(k, 1, '1');
+}
+
+void TUbicModel::DeleteOption(int k) {
+  FOptions.Delete(k);
+  for (TUbicAttribute* attribute : AllAttributes()) attribute->DeleteOption(k);
+  if (static_cast<int>(FOptionSelection.size()) >= k + 1) FOptionSelection.erase(k, 1);
+}
+
+bool TUbicModel::OptionSelected(int k) const {
+  return k < 0 || k >= static_cast<int>(FOptionSelection.size()) || FOptionSelection[k] != '0';
+}
+
+void TUbicModel::SetOptionSelected(int k, bool selected) {
+  if (k < 0) ListIndexError(k);
+  if (static_cast<int>(FOptionSelection.size()) < k + 1) FOptionSelection.resize(k + 1, '1');
+  FOptionSelection[k] = selected ? '1' : '0';
+}
+
+void TUbicModel::EvaluateAll() {
+  FRoot->EvaluateAll(OptionCount());
+  FNeedsEvaluation = false;
+  FModified = true;
+}
+
+TModelStatistics TUbicModel::Statistics() const {
+  TModelStatistics statistics;
+  statistics.Options = OptionCount();
+  for (const TUbicAttribute* attribute : AllAttributes()) {
+    ++statistics.Attributes;
+    ++(attribute->IsBasic() ? statistics.Basic : statistics.Complex);
+    if (attribute->Scale() != nullptr) ++statistics.Scales;
+    if (attribute->Funct() != nullptr) ++statistics.Functions;
+  }
+  return statistics;
+}
+
+void TUbicModel::ScaleChoices(TStrList& list, const TUbicAttribute* startAttribute,
+                              const TUbicScale* filterScale) const {
+  list.Clear();
+  list.AddObject(ubicstr::UndefinedScale, nullptr);
+  auto visit = [&](const TUbicAttribute* attribute) {
+    TUbicScale* scale = attribute->Scale();
+    if (scale == nullptr || (filterScale != nullptr && !filterScale->SameKind(*scale))) return;
+    const std::string text = scale->ScaleText();
+    for (int i = 0; i < list.Count(); ++i) {
+      if (list[i] == text) return;
+    }
+    list.AddObject(text, scale);
+  };
+  std::vector<TUbicAttribute*> subtree;
+  if (startAttribute != nullptr) {
+    visit(startAttribute);
+    startAttribute->CollectAttributes(subtree);
+    for (TUbicAttribute* attribute : subtree) visit(attribute);
+  }
+  for (TUbicAttribute* attribute : AllAttributes()) visit(attribute);
+}
+
+void TUbicModel::DistinctScales(TStrList& list) const {
+  list.Clear();
+  for (const TUbicAttribute* attribute : AllAttributes()) {
+    TUbicScale* scale = attribute->Scale();
+    if (scale == nullptr) continue;
+    bool known = false;
+    for (int i = 0; i < list.Count() && !known; ++i) {
+      known = static_cast<const TUbicScale*>(list.Objects(i))->IsEqual(*scale);
+    }
+    if (!known) list.AddObject(attribute->GetName(), scale);
+  }
+}
+
+}  // namespace ubic

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "attribute.h"
+#include "foundation/strlist.h"
+#include "ubicobject.h"
+
+namespace ubic {
+
+// The counts of a model as the user sees them in the status line.
+struct TModelStatistics {
+  int Attributes = 0;
+  int Basic = 0;
+  int Complex = 0;
+  int Scales = 0;
+  int Functions = 0;
+  int Options = 0;
+
+  bool operator==(const TModelStatistics&) const = default;
+  std::string Text() const;
+};
+
+// A decision model: the attribute tree below a hidden root, the option names and the state the
+// document window shows.
+class TUbicModel : public TUbicObject {
+ public:
+  TUbicModel();
+  ~TUbicModel() override;
+
+  TUbicAttribute* Root() const { return FRoot.get(); }
+  // Destroys the whole tree and starts again with an empty root; the options stay.
+  void ResetTree();
+  // Every edit ends here: the model is modified and must be evaluated again.
+  void Changed();
+  bool Modified() const { return FModified; }
+  void SetModified(bool value) { FModified = value; }
+  bool NeedsEvaluation() const { return FNeedsEvaluation; }
+
+  TUbicAttribute* FirstAttribute() const;
+  // The model's name for the document caption: that of its first top-level attribute.
+  std::string DisplayName() const;
+  // The scale most recently confirmed in the scale editor, or nil once it has been destroyed.
+  TUbicScale* LastScale();
+  void SetLastScale(TUbicScale* scale) { FLastScale = scale; }
+  // A new attribute called "New", with a copy of LastScale if there is one.
+  std::unique_ptr<TUbicAttribute> NewAttribute();
+  // The first attribute in pre-order whose name is Name exactly; nil if none.
+  TUbicAttribute* FindAttribute(const std::string& name) const;
+
+  const TStrList& Options() const { return FOptions; }
+  int OptionCount() const { return FOptions.Count(); }
+  void SetOptionName(int index, const std::string& name) { FOptions.Put(index, name); }
+  int AddOption(const std::string& name);
+  void InsertOption(int k, const std::string& name);
+  void DeleteOption(int k);
+  const std::string& OptionSelection() const { return FOptionSelection; }
+  void SetOptionSelection(const std::string& value) { FOptionSelection = value; }
+  // Options beyond the end of OptionSelection count as selected.
+  bool OptionSelected(int k) const;
+  void SetOptionSelected(int k, bool selected);
+  // Evaluates every option on the whole tree.
+  void EvaluateAll();
+
+  TModelStatistics Statistics() const;
+  void ForEachOwned(const std::function<void(TUbicObject*)>& visit) const override;
+  // Fills List with "<undefined>" and the descriptive texts of the existing scales, each text
+  // once with the scale met first: from StartAttribute's subtree, then from the whole tree;
+  // with FilterScale only scales of the same kind.
+  void ScaleChoices(TStrList& list, const TUbicAttribute* startAttribute,
+                    const TUbicScale* filterScale) const;
+  // Fills List with one scale of each group of equal scales, named after its attribute.
+  void DistinctScales(TStrList& list) const;
+
+ private:
+  std::vector<TUbicAttribute*> AllAttributes() const;
+
+  std::unique_ptr<TUbicAttribute> FRoot;
+  bool FModified = true;
+  bool FNeedsEvaluation = false;
+  TUbicScale* FLastScale = nullptr;
+  TStrList FOptions{false, false, TDuplicates::Accept};
+  std::string FOptionSelection;
+};
+
+}  // namespace ubic
