@@ -297,7 +297,9 @@ void TStrList::SortByObjects() {
 
 void TStrList::FreeObjectAt(int index) {
   CheckIndex(index);
+  Changing();
   delete std::exchange(FItems[index].Object, nullptr);
+  Changed();
 }
 
 void TStrList::FreeObject(TObject* object) {
@@ -311,7 +313,9 @@ void TStrList::FreeAllObjects() {
 
 void TStrList::ReleaseObjectAt(int index) {
   CheckIndex(index);
+  Changing();
   DeleteOwned(std::exchange(FItems[index].Object, nullptr));
+  Changed();
 }
 
 void TStrList::ReleaseObject(TObject* object) {

@@ -34,6 +34,13 @@ TRuleComparison CompareInputs(const std::string& r1, const std::string& r2,
   return result;
 }
 
+// A value code moved by Delta; a code that would leave the encodable range is no value of any
+// scale and stays as it is.
+char ShiftedCode(char code, int delta) {
+  const int index = ValueIndexOf(code) + delta;
+  return index >= -1 && index < kMaxScaleValues ? ValueCode(index) : code;
+}
+
 }  // namespace
 
 TUbicFunction::TUbicFunction() {
@@ -284,7 +291,7 @@ void TUbicFunction::InsertInputValue(int input, int k) {
       added[input] = ValueCode(k);
       rules.push_back(added);
     }
-    if (value >= k) rules[r][input] = ValueCode(value + 1);
+    if (value >= k) rules[r][input] = ShiftedCode(rules[r][input], 1);
   }
   std::sort(rules.begin(), rules.end());
   ReplaceRules(rules);
@@ -299,7 +306,7 @@ void TUbicFunction::DeleteInputValue(int input, int k) {
     if (input < 0 || input >= InputsOf(rule)) ListIndexError(input);
     const int value = ValueIndexOf(rule[input]);
     if (value == k) continue;
-    if (value > k) rule[input] = ValueCode(value - 1);
+    if (value > k) rule[input] = ShiftedCode(rule[input], -1);
     rules.push_back(rule);
   }
   ReplaceRules(rules);
@@ -311,7 +318,7 @@ void TUbicFunction::InsertOutputValue(int k) {
   for (std::string& rule : rules) {
     const int n = InputsOf(rule);
     for (int end = n; end <= n + 1; ++end) {
-      if (ValueIndexOf(rule[end]) >= k) rule[end] = ValueCode(ValueIndexOf(rule[end]) + 1);
+      if (ValueIndexOf(rule[end]) >= k) rule[end] = ShiftedCode(rule[end], 1);
     }
   }
   ReplaceRules(rules);
@@ -324,8 +331,8 @@ void TUbicFunction::DeleteOutputValue(int k) {
     const int low = ValueIndexOf(rule[n]);
     const int high = ValueIndexOf(rule[n + 1]);
     // A rule whose interval was exactly K is left empty: High below Low.
-    if (low > k) rule[n] = ValueCode(low - 1);
-    if (high >= k) rule[n + 1] = ValueCode(high - 1);
+    if (low > k) rule[n] = ShiftedCode(rule[n], -1);
+    if (high >= k) rule[n + 1] = ShiftedCode(rule[n + 1], -1);
   }
   ReplaceRules(rules);
 }
@@ -337,13 +344,13 @@ void TUbicFunction::ReplaceRules(const std::vector<std::string>& rules) {
   FRules.EndUpdate();
 }
 
-TTableSize CheckTableSize(int ruleCount) {
+TTableSize CheckTableSize(long long ruleCount) {
   if (ruleCount > 1000) return TTableSize::TooLarge;
   if (ruleCount > 200) return TTableSize::VeryLarge;
   return TTableSize::Acceptable;
 }
 
-std::string TableTooLargeText(int ruleCount, const std::string& attributeName) {
+std::string TableTooLargeText(long long ruleCount, const std::string& attributeName) {
   return Format(ubicstr::TableTooLarge, ruleCount, attributeName);
 }
 

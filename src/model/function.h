@@ -49,6 +49,9 @@ class TUbicFunction : public TUbicObject {
   // Builds the full undefined table for Attribute if it can have a function; otherwise leaves
   // the function empty, without an attribute.
   void Initialize(TUbicAttribute* attribute);
+  // Replaces the rule texts by texts as a file holds them, unchecked; they keep the table's
+  // input parts.
+  void SetRules(const std::vector<std::string>& rules) { ReplaceRules(rules); }
 
   int RuleCount() const { return FRules.Count(); }
   int EnteredCount() const;
@@ -137,9 +140,9 @@ class TUbicFunction : public TUbicObject {
 // Before a new table is built, its size is checked: up to 200 rules it is built at once, up to
 // 1000 the user is asked first, and beyond that it is refused.
 enum class TTableSize { Acceptable, VeryLarge, TooLarge };
-TTableSize CheckTableSize(int ruleCount);
+TTableSize CheckTableSize(long long ruleCount);
 // The error text for a refused table and the question for a very large one.
-std::string TableTooLargeText(int ruleCount, const std::string& attributeName);
+std::string TableTooLargeText(long long ruleCount, const std::string& attributeName);
 std::string TableVeryLargeText(int ruleCount, const std::string& attributeName);
 
 }  // namespace ubic

@@ -256,9 +256,11 @@ void TUbicFunction::ApplyApproximation() {
     std::string& rule = rules[r];
     if (rule.back() == '+') continue;
     const int n = InputsOf(rule);
-    const int value = std::min(std::max(ApproxValue(r), ValueIndexOf(rule[n])),
-                               ValueIndexOf(rule[n + 1]));
-    rule[n] = rule[n + 1] = ValueCode(value);
+    const int low = ValueIndexOf(rule[n]);
+    const int high = ValueIndexOf(rule[n + 1]);
+    // An empty interval, or one of codes below the first value, leaves nothing to choose from.
+    if (high < low || high < 0) continue;
+    rule[n] = rule[n + 1] = ValueCode(std::min(std::max(ApproxValue(r), low), high));
   }
   ReplaceRules(rules);
 }

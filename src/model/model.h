@@ -37,6 +37,7 @@ class TUbicModel : public TUbicObject {
   bool Modified() const { return FModified; }
   void SetModified(bool value) { FModified = value; }
   bool NeedsEvaluation() const { return FNeedsEvaluation; }
+  void SetNeedsEvaluation(bool value) { FNeedsEvaluation = value; }
 
   TUbicAttribute* FirstAttribute() const;
   // The model's name for the document caption: that of its first top-level attribute.

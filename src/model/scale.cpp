@@ -97,9 +97,13 @@ void TUbicScale::ResetThresholds() {
     FLowThreshold = LowIndex() + 0.5;
     FHighThreshold = HighIndex() - 0.5;
   } else {
-    FLowThreshold = kNoLowThreshold;
-    FHighThreshold = kNoHighThreshold;
+    ClearThresholds();
   }
+}
+
+void TUbicScale::ClearThresholds() {
+  FLowThreshold = kNoLowThreshold;
+  FHighThreshold = kNoHighThreshold;
 }
 
 void TUbicScale::AdjustAfterInsert(int k) {

@@ -57,6 +57,8 @@ class TUbicScale : public TUbicObject {
   bool IsBad(double x) const;
   bool IsGood(double x) const;
   void ResetThresholds();
+  // No value bad and none good, whatever the order: the thresholds of a new scale.
+  void ClearThresholds();
 
  protected:
   TUbicScale() = default;

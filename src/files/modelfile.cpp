@@ -1,0 +1,167 @@
+#include "modelfile.h"
+
+#include "foundation/utils.h"
+#include "model/ubicstr.h"
+
+namespace ubic {
+namespace {
+
+void WriteScale(const TUbicScale& scale, TXmlItem& parent) {
+  TXmlItem& item = *parent.AddItem("SCALE");
+  if (scale.Order() == TScaleOrder::None) item.AddItem("ORDER", "NONE");
+  if (scale.Order() == TScaleOrder::Descending) item.AddItem("ORDER", "DESC");
+  const auto* discrete = dynamic_cast<const TUbicDiscreteScale*>(&scale);
+  for (int k = 0; k < scale.Count(); ++k) {
+    TXmlItem& value = *item.AddItem("SCALEVALUE");
+    if (discrete != nullptr && !discrete->ValueName(k).empty()) {
+      value.AddItem("NAME", discrete->ValueName(k));
+    }
+    if (discrete != nullptr && !discrete->ValueDescription(k).empty()) {
+      value.AddItem("DESCRIPTION", discrete->ValueDescription(k));
+    }
+    if (scale.IsBad(k)) {
+      value.AddItem("GROUP", "BAD");
+    } else if (scale.IsGood(k)) {
+      value.AddItem("GROUP", "GOOD");
+    }
+  }
+}
+
+void WriteFunction(const TUbicFunction& function, TXmlItem& parent) {
+  std::string low, high, entered;
+  for (int r = 0; r < function.RuleCount(); ++r) {
+    const std::string& rule = function.Rules()[r];
+    const std::size_t n = rule.size() - 3;
+    low += rule[n];
+    high += rule[n + 1];
+    entered += rule[n + 2];
+  }
+  TXmlItem& item = *parent.AddItem("FUNCTION");
+  item.AddItem("LOW", low);
+  if (high != low) item.AddItem("HIGH", high);
+  if (function.EnteredCount() < function.RuleCount()) item.AddItem("ENTERED", entered);
+  if (function.UseWeights()) item.AddItem("WEIGHTS", FloatArrayToText(function.Weights()));
+}
+
+std::unique_ptr<TUbicDiscreteScale> ReadScale(const TXmlItem& item) {
+  auto scale = std::make_unique<TUbicDiscreteScale>();
+  std::vector<const TXmlItem*> values;
+  for (int i = 0; i < item.ItemCount(); ++i) {
+    const TXmlItem& child = *item.Item(i);
+    if (child.Name == "ORDER") {
+      scale->SetOrder(child.Text == "NONE"   ? TScaleOrder::None
+                      : child.Text == "DESC" ? TScaleOrder::Descending
+                                             : TScaleOrder::Ascending);
+    } else if (child.Name == "SCALEVALUE") {
+      scale->AddValue(child.ItemText("NAME"), child.ItemText("DESCRIPTION"));
+      values.push_back(&child);
+    }
+  }
+  // The groups are stored per value; the two thresholds are found again from them.
+  scale->ClearThresholds();
+  for (int k = 0; k < static_cast<int>(values.size()); ++k) {
+    const std::string group = values[k]->ItemText("GROUP");
+    if (group == "BAD" && !scale->IsBad(k)) scale->SetBadThreshold(k);
+    if (group == "GOOD" && !scale->IsGood(k)) scale->SetGoodThreshold(k);
+  }
+  return scale;
+}
+
+void ReadFunction(const TXmlItem& item, TUbicAttribute& attribute) {
+  CheckReadableTable(attribute);
+  auto function = std::make_unique<TUbicFunction>();
+  function->Initialize(&attribute);
+  std::string low, high, entered;
+  for (int i = 0; i < item.ItemCount(); ++i) {
+    const TXmlItem& child = *item.Item(i);
+    if (child.Name == "LOW") low = child.Text;
+    if (child.Name == "HIGH") high = child.Text;
+    if (child.Name == "ENTERED") entered = child.Text;
+    if (child.Name == "WEIGHTS") {
+      function->SetUseWeights(true);
+      function->SetWeights(TextToFloatArray(child.Text));
+    }
+  }
+  if (high.empty()) high = low;
+  std::vector<std::string> rules = function->Rules().Strings();
+  for (std::size_t r = 0; r < rules.size() && r < low.size(); ++r) {
+    const std::size_t n = rules[r].size() - 3;
+    rules[r][n] = low[r];
+    rules[r][n + 1] = r < high.size() ? high[r] : low[r];
+    rules[r][n + 2] = r < entered.size() ? entered[r] : '+';
+  }
+  function->SetRules(rules);
+  attribute.SetFunct(std::move(function));
+}
+
+}  // namespace
+
+void CheckReadableTable(const TUbicAttribute& attribute) {
+  if (!attribute.CanHaveFunction()) return;
+  long long count = 1;
+  for (int i = 0; i < attribute.InputCount() && count <= kMaxReadRules; ++i) {
+    count *= attribute.Input(i)->Scale()->Count();
+  }
+  if (count > kMaxReadRules) {
+    // Past the bound the exact count no longer matters; it is only reported.
+    try {
+      count = attribute.RuleCount();
+    } catch (const std::overflow_error&) {
+    }
+    throw EUbicError(TableTooLargeText(count, attribute.GetName()));
+  }
+}
+
+void WriteAttribute(const TUbicAttribute& attribute, TXmlItem& parent) {
+  TXmlItem& item = *parent.AddItem("ATTRIBUTE");
+  if (!attribute.GetName().empty()) item.AddItem("NAME", attribute.GetName());
+  if (!attribute.GetDescription().empty()) item.AddItem("DESCRIPTION", attribute.GetDescription());
+  if (attribute.Scale() != nullptr) WriteScale(*attribute.Scale(), item);
+  if (attribute.Funct() != nullptr) WriteFunction(*attribute.Funct(), item);
+  for (int k = 0; k < attribute.OptionValues().Count(); ++k) {
+    item.AddItem("OPTION", attribute.OptionValues()[k]);
+  }
+  for (int i = 0; i < attribute.InputCount(); ++i) WriteAttribute(*attribute.Input(i), item);
+}
+
+std::unique_ptr<TUbicAttribute> ReadAttribute(const TXmlItem& item) {
+  auto attribute =
+      std::make_unique<TUbicAttribute>(item.ItemText("NAME"), item.ItemText("DESCRIPTION"));
+  for (int i = 0; i < item.ItemCount(); ++i) {
+    const TXmlItem& child = *item.Item(i);
+    if (child.Name == "ATTRIBUTE") attribute->AddInput(ReadAttribute(child));
+    if (child.Name == "SCALE") attribute->SetScale(ReadScale(child));
+    if (child.Name == "OPTION") attribute->OptionValues().Add(child.Text);
+  }
+  // The rule table depends on the inputs and their scales, so it comes last.
+  for (int i = 0; i < item.ItemCount(); ++i) {
+    if (item.Item(i)->Name == "FUNCTION") ReadFunction(*item.Item(i), *attribute);
+  }
+  return attribute;
+}
+
+void SaveToFile(TUbicModel& model, const std::string& fileName) {
+  TXmlItem root("Ubic");
+  for (int k = 0; k < model.OptionCount(); ++k) root.AddItem("OPTION", model.Options()[k]);
+  for (int i = 0; i < model.Root()->InputCount(); ++i) {
+    WriteAttribute(*model.Root()->Input(i), root);
+  }
+  SaveXmlToFile(root, fileName);
+  model.SetModified(false);
+}
+
+void LoadFromFile(TUbicModel& model, const std::string& fileName) {
+  TXmlItem root;
+  LoadXmlFromFile(root, fileName);
+  if (root.Name != "Ubic") throw EUbicError(Format(ubicstr::UnknownFileFormat, fileName));
+  model.ResetTree();
+  for (int i = 0; i < root.ItemCount(); ++i) {
+    const TXmlItem& child = *root.Item(i);
+    if (child.Name == "ATTRIBUTE") model.Root()->AddInput(ReadAttribute(child));
+    if (child.Name == "OPTION") model.AddOption(child.Text);
+  }
+  model.SetModified(false);
+  model.SetNeedsEvaluation(true);
+}
+
+}  // namespace ubic

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "model/model.h"
+#include "xml.h"
+
+namespace ubic {
+
+// The program's own model file (".ubm"): an XML document with the option names and the whole
+// attribute tree, every text as the model holds it.
+
+// Writes the model and clears its Modified flag. The old file stays as it was if writing fails.
+void SaveToFile(TUbicModel& model, const std::string& fileName);
+// Reads a file into Model, which the caller has just created: a failed read leaves a model that
+// the caller discards. Afterwards the model is not modified and needs evaluation.
+void LoadFromFile(TUbicModel& model, const std::string& fileName);
+
+// The element structure of one attribute and its subtree, shared with the subtree transfer.
+void WriteAttribute(const TUbicAttribute& attribute, TXmlItem& parent);
+std::unique_ptr<TUbicAttribute> ReadAttribute(const TXmlItem& item);
+
+// Tables read from any file are refused beyond this many rules, before they are built.
+inline constexpr long long kMaxReadRules = 1'000'000;
+// Raises EUbicError with the "too much" message when Attribute's table would exceed the bound.
+void CheckReadableTable(const TUbicAttribute& attribute);
+
+}  // namespace ubic

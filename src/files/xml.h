@@ -1,0 +1,78 @@
+#pragma once
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "foundation/objlist.h"
+
+namespace ubic {
+
+// Every error while reading XML; the message tells the line around which it was found.
+class EXmlError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+class TXmlItem;
+
+class TXmlItemList : public TObjList {
+ public:
+  TXmlItemList() : TObjList(true) {}
+  TXmlItem* Items(int index) const;
+  // The first entry with exactly this name; nil if none.
+  TXmlItem* Find(const std::string& name) const;
+};
+
+// An element: its name, attributes, child elements and character content. A text-only node
+// has an empty name. Attributes are items too: the name and the unescaped value as Text.
+class TXmlItem : public TObject {
+ public:
+  explicit TXmlItem(const std::string& name = {}, const std::string& text = {});
+
+  std::string Name;
+  std::string Text;
+
+  void AddAttribute(const std::string& name, const std::string& value);
+  // The parent takes Item over.
+  TXmlItem* AddItem(std::unique_ptr<TXmlItem> item);
+  TXmlItem* AddItem(const std::string& name, const std::string& text = {});
+
+  int AttributeCount() const { return FAttributes ? FAttributes->Count() : 0; }
+  // Nil when Index is out of range.
+  TXmlItem* Attribute(int index) const;
+  int ItemCount() const { return FItems ? FItems->Count() : 0; }
+  bool HasItems() const { return FItems != nullptr; }
+  TXmlItem* Item(int index) const;
+  TXmlItem* FindItem(const std::string& name) const;
+  // The text of FindItem(Name), empty when there is none.
+  std::string ItemText(const std::string& name) const;
+
+ private:
+  std::unique_ptr<TXmlItemList> FAttributes;
+  std::unique_ptr<TXmlItemList> FItems;
+};
+
+// The header line the writer writes first and the reader requires first, unless it is empty.
+// The foreign format that has none empties it for the duration of its reads and writes.
+extern std::string XmlHeader;
+// Spaces added per nesting level by the writer.
+inline constexpr int XmlIndent = 2;
+// Elements nested deeper than this are refused, so that no file can exhaust the stack.
+inline constexpr int XmlMaxDepth = 1000;
+
+// Fills the empty item Root with the document element of Lines.
+void ReadXml(TXmlItem& root, const std::vector<std::string>& lines);
+void LoadXmlFromFile(TXmlItem& root, const std::string& fileName);
+void WriteXml(const TXmlItem& root, std::vector<std::string>& lines);
+// Writes safely: the old file stays as it was unless the new one was written completely.
+void SaveXmlToFile(const TXmlItem& root, const std::string& fileName);
+
+std::string XmlEscape(const std::string& text, const std::string& keep);
+std::string XmlUnescape(const std::string& text);
+// Escapes a text that stands on a line of its own: blanks inside stay, blanks at the ends
+// become entities so that the reader's trimming cannot remove them.
+std::string XmlEscapeText(const std::string& text);
+
+}  // namespace ubic

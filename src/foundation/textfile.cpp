@@ -1,0 +1,137 @@
+#include "textfile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <fstream>
+#include <iterator>
+#include <utility>
+
+namespace ubic {
+namespace {
+
+[[noreturn]] void Fail(const char* what, const std::string& fileName, int error) {
+  throw EFileError(std::string(what) + " \"" + fileName + "\": " + std::strerror(error));
+}
+
+// Closes the descriptor and removes the temporary file unless it was handed over.
+class TTemporaryFile {
+ public:
+  explicit TTemporaryFile(const std::string& target) : FPath(target + ".XXXXXX") {
+    FDescriptor = mkstemp(FPath.data());
+  }
+  TTemporaryFile(const TTemporaryFile&) = delete;
+  TTemporaryFile& operator=(const TTemporaryFile&) = delete;
+  ~TTemporaryFile() {
+    if (FDescriptor >= 0) close(FDescriptor);
+    if (!FKept) unlink(FPath.c_str());
+  }
+
+  bool IsOpen() const { return FDescriptor >= 0; }
+  int Descriptor() const { return FDescriptor; }
+  const std::string& Path() const { return FPath; }
+  // Closes the file; false (with errno set) if the last data could not be written.
+  bool Close() { return close(std::exchange(FDescriptor, -1)) == 0; }
+  void Keep() { FKept = true; }
+
+ private:
+  std::string FPath;
+  int FDescriptor = -1;
+  bool FKept = false;
+};
+
+bool WriteAll(int descriptor, const std::string& content) {
+  std::size_t written = 0;
+  while (written < content.size()) {
+    const ssize_t n = write(descriptor, content.data() + written, content.size() - written);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      if (n == 0) errno = EIO;
+      return false;
+    }
+    written += static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+}  // namespace
+
+std::vector<std::string> ReadTextLines(const std::string& fileName) {
+  std::ifstream file(fileName, std::ios::binary);
+  if (!file) Fail("Cannot open file", fileName, errno);
+  const std::string content((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  if (file.bad()) Fail("Cannot read file", fileName, errno);
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (start < content.size()) {
+    const std::size_t end = content.find_first_of("\r\n", start);
+    if (end == std::string::npos) {
+      lines.push_back(content.substr(start));
+      break;
+    }
+    lines.push_back(content.substr(start, end - start));
+    start = end + (content[end] == '\r' && end + 1 < content.size() && content[end + 1] == '\n' ? 2 : 1);
+  }
+  return lines;
+}
+
+namespace {
+
+// A link is followed, so that the file it points to is replaced and the link stays.
+std::string ResolvedTarget(const std::string& fileName) {
+  struct stat link {};
+  if (lstat(fileName.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) return fileName;
+  std::unique_ptr<char, decltype(&std::free)> resolved(realpath(fileName.c_str(), nullptr),
+                                                        &std::free);
+  return resolved ? std::string(resolved.get()) : fileName;
+}
+
+// Makes the rename itself durable.
+void SyncFolderOf(const std::string& fileName) {
+  const auto slash = fileName.find_last_of('/');
+  const std::string folder = slash == std::string::npos ? "." : fileName.substr(0, slash + 1);
+  const int descriptor = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+  if (descriptor < 0) return;
+  fsync(descriptor);
+  close(descriptor);
+}
+
+}  // namespace
+
+void WriteFileSafely(const std::string& fileName, const std::string& content) {
+  const std::string target = ResolvedTarget(fileName);
+  TTemporaryFile temporary(target);
+  if (!temporary.IsOpen()) Fail("Cannot create file", fileName, errno);
+  // A new file gets the permissions a plain create would give it; a replaced one keeps its own.
+  struct stat existing {};
+  if (stat(target.c_str(), &existing) == 0) {
+    fchmod(temporary.Descriptor(), existing.st_mode & 07777);
+  } else {
+    const mode_t mask = umask(0);
+    umask(mask);
+    fchmod(temporary.Descriptor(), 0666 & ~mask);
+  }
+  if (!WriteAll(temporary.Descriptor(), content) || fsync(temporary.Descriptor()) != 0 ||
+      !temporary.Close()) {
+    Fail("Cannot write file", fileName, errno);
+  }
+  if (std::rename(temporary.Path().c_str(), target.c_str()) != 0) {
+    Fail("Cannot write file", fileName, errno);
+  }
+  temporary.Keep();
+  SyncFolderOf(target);
+}
+
+std::string JoinLines(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text.append(line).append("\r\n");
+  return text;
+}
+
+}  // namespace ubic

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace ubic {
+
+// A file that could not be read or written; the message names the file.
+class EFileError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// The lines of a file; a line ends at CR, LF or CR LF, and no end-of-line character remains.
+std::vector<std::string> ReadTextLines(const std::string& fileName);
+
+// Writes Content to FileName without ever leaving a half-written file: the text goes to a
+// temporary file in the same folder, which replaces the target only when all of it was written
+// and flushed to disk. On any failure the old file stays as it was and the temporary file is
+// removed.
+void WriteFileSafely(const std::string& fileName, const std::string& content);
+
+// Every line followed by CR LF.
+std::string JoinLines(const std::vector<std::string>& lines);
+
+}  // namespace ubic
