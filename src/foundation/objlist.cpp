@@ -59,24 +59,8 @@ int TObjList::Compare(const TObject* item1, const TObject* item2) const {
 }
 
 bool TObjList::Find(const TObject* item, int& index) const {
-  int low = 0;
-  int high = Count() - 1;
-  bool found = false;
-  while (low <= high) {
-    const int middle = low + (high - low) / 2;
-    const int comparison = Compare(FItems[middle], item);
-    if (comparison < 0) {
-      low = middle + 1;
-    } else {
-      high = middle - 1;
-      if (comparison == 0) {
-        found = true;
-        if (FDuplicates != TDuplicates::Accept) low = middle;
-      }
-    }
-  }
-  index = low;
-  return found;
+  return BinaryFind(
+      Count(), FDuplicates, [&](int i) { return Compare(FItems[i], item); }, index);
 }
 
 void TObjList::Sort() {

@@ -20,6 +20,31 @@ enum class TDuplicates { Ignore, Accept, Error };
 
 [[noreturn]] void ListIndexError(int index);
 
+// Binary search over Count sorted items; CompareAt(i) compares item i with the one sought. Index
+// receives the position found or the one to insert at; with duplicates accepted it is the first
+// of equal items.
+template <class CompareAt>
+bool BinaryFind(int count, TDuplicates duplicates, CompareAt compareAt, int& index) {
+  int low = 0;
+  int high = count - 1;
+  bool found = false;
+  while (low <= high) {
+    const int middle = low + (high - low) / 2;
+    const int comparison = compareAt(middle);
+    if (comparison < 0) {
+      low = middle + 1;
+    } else {
+      high = middle - 1;
+      if (comparison == 0) {
+        found = true;
+        if (duplicates != TDuplicates::Accept) low = middle;
+      }
+    }
+  }
+  index = low;
+  return found;
+}
+
 // A list of objects that may own them. An owning list destroys an item when it is removed,
 // replaced, or the list is cleared or destroyed. A sorted list inserts by binary search with
 // Compare; inserting, exchanging or moving by index switches sorting off first.

@@ -166,24 +166,8 @@ void TStrList::Exchange(int index1, int index2) {
 }
 
 bool TStrList::Find(const std::string& text, int& index) const {
-  int low = 0;
-  int high = Count() - 1;
-  bool found = false;
-  while (low <= high) {
-    const int middle = low + (high - low) / 2;
-    const int comparison = CompareStrings(FItems[middle].Text, text);
-    if (comparison < 0) {
-      low = middle + 1;
-    } else {
-      high = middle - 1;
-      if (comparison == 0) {
-        found = true;
-        if (FDuplicates != TDuplicates::Accept) low = middle;
-      }
-    }
-  }
-  index = low;
-  return found;
+  return BinaryFind(
+      Count(), FDuplicates, [&](int i) { return CompareStrings(FItems[i].Text, text); }, index);
 }
 
 void TStrList::SortRange(int low, int high,
