@@ -132,6 +132,25 @@ TEST_F(ModelFile, RoundTripKeepsEverything) {
   EXPECT_EQ(Saved(*back), lines);
 }
 
+TEST_F(ModelFile, RuleTextsAsWritten) {
+  TUbicModel model;
+  std::vector<std::string> thirteen;
+  for (int v = 0; v < 13; ++v) thirteen.push_back("v" + std::to_string(v));
+  auto top = MakeAttribute("T", thirteen);
+  top->AddInput(MakeAttribute("A", {"a0", "a1"}));
+  top->AddInput(MakeAttribute("B", {"b0", "b1"}));
+  TUbicFunction& function = AddFunction(*top);
+  function.SetRuleValue(0, 12);
+  function.SetRuleEntered(0, true);
+  model.Root()->AddInput(std::move(top));
+  const std::string text = JoinLines(Saved(model));
+  EXPECT_NE(text.find("<LOW>&lt;000</LOW>"), std::string::npos) << text;
+  EXPECT_NE(text.find("<HIGH>&lt;&lt;&lt;&lt;</HIGH>"), std::string::npos) << text;
+  EXPECT_NE(text.find("<ENTERED>+---</ENTERED>"), std::string::npos) << text;
+  const auto back = Loaded(ReadTextLines(File()));
+  EXPECT_EQ(back->FirstAttribute()->Funct()->RuleLow(0), 12);
+}
+
 TEST_F(ModelFile, FunctionTextsFillTheTable) {
   const std::vector<std::string> head = {
       kHeader, "<Ubic>", "<ATTRIBUTE><NAME>T</NAME>",
