@@ -10,7 +10,7 @@
 
 namespace ubic {
 
-std::string XmlHeader = "<?xml version=\"1.0\"?>";
+std::string XmlHeader = kDefaultXmlHeader;
 
 namespace {
 
@@ -248,9 +248,7 @@ void TXmlItem::AddAttribute(const std::string& name, const std::string& value) {
 
 TXmlItem* TXmlItem::AddItem(std::unique_ptr<TXmlItem> item) {
   if (!FItems) FItems = std::make_unique<TXmlItemList>();
-  TXmlItem* added = item.get();
-  FItems->AddOwned(std::move(item));
-  return added;
+  return FItems->Items(FItems->AddOwned(std::move(item)));
 }
 
 TXmlItem* TXmlItem::AddItem(const std::string& name, const std::string& text) {

@@ -119,15 +119,16 @@ std::unique_ptr<TUbicAttribute> TUbicAttribute::ExtractInput(TUbicAttribute* inp
   return extracted;
 }
 
-void TUbicAttribute::MoveInputUp(int index) {
-  if (!FInputs) ListIndexError(index);
-  FInputs->Exchange(index - 1, index);
+void TUbicAttribute::ExchangeInputs(int index1, int index2) {
+  if (!FInputs) ListIndexError(index1);
+  FInputs->Exchange(index1, index2);
+  // The rules follow, or every rule would be read with its values under the wrong inputs.
+  if (FFunct && FFunct->RuleCount() > 0) FFunct->ExchangeInputs(index1, index2);
 }
 
-void TUbicAttribute::MoveInputDown(int index) {
-  if (!FInputs) ListIndexError(index);
-  FInputs->Exchange(index, index + 1);
-}
+void TUbicAttribute::MoveInputUp(int index) { ExchangeInputs(index - 1, index); }
+
+void TUbicAttribute::MoveInputDown(int index) { ExchangeInputs(index, index + 1); }
 
 void TUbicAttribute::DeleteSubtree() {
   FFunct.reset();

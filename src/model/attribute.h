@@ -50,7 +50,8 @@ class TUbicAttribute : public TUbicObject {
   // Removes Input without destroying it; its Parent still names this attribute until it is
   // added elsewhere.
   std::unique_ptr<TUbicAttribute> ExtractInput(TUbicAttribute* input);
-  // Exchange the input at Index with its neighbour before or after it.
+  // Exchange the input at Index with its neighbour before or after it. The function's rules are
+  // rearranged to match, so that every rule keeps its meaning.
   void MoveInputUp(int index);
   void MoveInputDown(int index);
   // Destroys the function and all descendants; the scale and option values stay.
@@ -109,6 +110,7 @@ class TUbicAttribute : public TUbicObject {
 
  private:
   void ReleaseEmptyInputs();
+  void ExchangeInputs(int index1, int index2);
   void EvaluateAggregate(int k, std::vector<std::string_view>& inputTexts);
 
   std::unique_ptr<TUbicAttributeList> FInputs;

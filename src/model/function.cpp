@@ -17,7 +17,8 @@ constexpr char kComputed = '-';
 TRuleComparison CompareInputs(const std::string& r1, const std::string& r2,
                               const std::vector<TScaleOrder>& orders) {
   TRuleComparison result = rcSame;
-  for (std::size_t i = 0; i < orders.size(); ++i) {
+  const std::size_t n = std::min({orders.size(), r1.size(), r2.size()});
+  for (std::size_t i = 0; i < n; ++i) {
     const int a = ValueIndexOf(r1[i]);
     const int b = ValueIndexOf(r2[i]);
     if (a == b) continue;
@@ -191,9 +192,10 @@ bool TUbicFunction::IsConsistent() const {
   const TScaleOrder output = OutputOrder();
   if (output == TScaleOrder::None) return true;
   const std::vector<int> entered = EnteredRules();
+  const std::vector<TScaleOrder> orders = InputOrders();
   for (const int r : entered) {
     for (const int e : entered) {
-      const TRuleComparison c = CompareRules(e, r);
+      const TRuleComparison c = CompareInputs(FRules[e], FRules[r], orders);
       if (c != rcWorse && c != rcBetter) continue;
       // R must not be worse than a rule it dominates, nor better than one dominating it.
       const bool rAbove = RuleLow(r) >= RuleLow(e) && RuleHigh(r) >= RuleHigh(e);
@@ -296,6 +298,22 @@ void TUbicFunction::InsertInputValue(int input, int k) {
   std::sort(rules.begin(), rules.end());
   ReplaceRules(rules);
   Recompute();
+}
+
+void TUbicFunction::ExchangeInputs(int input1, int input2) {
+  std::vector<std::string> rules = FRules.Strings();
+  for (std::string& rule : rules) {
+    const int n = InputsOf(rule);
+    if (input1 < 0 || input1 >= n) ListIndexError(input1);
+    if (input2 < 0 || input2 >= n) ListIndexError(input2);
+    std::swap(rule[input1], rule[input2]);
+  }
+  std::sort(rules.begin(), rules.end());
+  ReplaceRules(rules);
+  for (floatarray* weights : {&FWeights, &FLocalWeights, &FNormLocalWeights}) {
+    const auto size = static_cast<int>(weights->size());
+    if (input1 < size && input2 < size) std::swap((*weights)[input1], (*weights)[input2]);
+  }
 }
 
 void TUbicFunction::DeleteInputValue(int input, int k) {

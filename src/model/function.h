@@ -101,6 +101,10 @@ class TUbicFunction : public TUbicObject {
   // each the low corner followed by the high corner, as value codes.
   void CompactRules(int value, TStrList& boxes) const;
 
+  // Follows the exchange of two inputs of the attribute: their values change places in every
+  // rule, and so do their weights, so that each rule still describes the same combination.
+  void ExchangeInputs(int input1, int input2);
+
   // Follow a change of an input's scale or of the attribute's own scale.
   void InsertInputValue(int input, int k);
   void DeleteInputValue(int input, int k);

@@ -88,15 +88,18 @@ TEST(Evaluation, EvaluateAllWorksBottomUp) {
 TEST(Evaluation, RuleEditsAndInputMovesAreSeen) {
   TTwoInputs m;
   m.Enter(2, 0, 1, 1);
-  const std::vector<std::string> inputs{"2", "0"};
-  EXPECT_EQ(m.Function->Evaluate(inputs), "1");
+  EXPECT_EQ(m.Function->Evaluate(std::vector<std::string>{"2", "0"}), "1");
   m.Function->SetRuleValue(6, 2);
-  EXPECT_EQ(m.Function->Evaluate(inputs), "2");
-  // Moving the inputs leaves the rule texts as they were: a rule's first character still stands
-  // for the input that used to be first.
+  EXPECT_EQ(m.Function->Evaluate(std::vector<std::string>{"2", "0"}), "2");
+  // Moving the inputs rearranges the rules: the rule for X = 2, Y = 0 is now the one for
+  // Y = 0, X = 2, still entered.
+  m.Function->SetWeights({70, 30});
   m.Top->MoveInputUp(1);
-  EXPECT_EQ(m.Function->Evaluate(std::vector<std::string>{"0", "2"}), "");
-  EXPECT_EQ(m.Function->Evaluate(inputs), "2");
+  EXPECT_EQ(m.Top->Input(0)->GetName(), "Y");
+  EXPECT_EQ(m.Function->Evaluate(std::vector<std::string>{"0", "2"}), "2");
+  EXPECT_EQ(m.Function->Evaluate(std::vector<std::string>{"2", "0"}), "");
+  EXPECT_EQ(m.Function->Rules()[2], "0222+");
+  EXPECT_EQ(m.Function->Weights(), (floatarray{30, 70}));
 }
 
 // Random tables and inputs: evaluation by index must give exactly what the rule scan gives.
