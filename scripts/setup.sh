@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build
   libgtest-dev libgmock-dev libbenchmark-dev
-  locales
+  locales time bc
 )
 # Tests of number texts run under a locale whose decimal separator is a comma.
 test_locale=de_DE.UTF-8

@@ -1,5 +1,6 @@
 #include "modelfile.h"
 
+#include "foundation/cp1250.h"
 #include "foundation/utils.h"
 #include "model/ubicstr.h"
 
@@ -10,21 +11,7 @@ void WriteScale(const TUbicScale& scale, TXmlItem& parent) {
   TXmlItem& item = *parent.AddItem("SCALE");
   if (scale.Order() == TScaleOrder::None) item.AddItem("ORDER", "NONE");
   if (scale.Order() == TScaleOrder::Descending) item.AddItem("ORDER", "DESC");
-  const auto* discrete = dynamic_cast<const TUbicDiscreteScale*>(&scale);
-  for (int k = 0; k < scale.Count(); ++k) {
-    TXmlItem& value = *item.AddItem("SCALEVALUE");
-    if (discrete != nullptr && !discrete->ValueName(k).empty()) {
-      value.AddItem("NAME", discrete->ValueName(k));
-    }
-    if (discrete != nullptr && !discrete->ValueDescription(k).empty()) {
-      value.AddItem("DESCRIPTION", discrete->ValueDescription(k));
-    }
-    if (scale.IsBad(k)) {
-      value.AddItem("GROUP", "BAD");
-    } else if (scale.IsGood(k)) {
-      value.AddItem("GROUP", "GOOD");
-    }
-  }
+  WriteScaleValues(scale, item);
 }
 
 void WriteFunction(const TUbicFunction& function, TXmlItem& parent) {
@@ -96,6 +83,28 @@ void ReadFunction(const TXmlItem& item, TUbicAttribute& attribute) {
 
 }  // namespace
 
+void WriteScaleValues(const TUbicScale& scale, TXmlItem& item) {
+  const auto* discrete = dynamic_cast<const TUbicDiscreteScale*>(&scale);
+  for (int k = 0; k < scale.Count(); ++k) {
+    TXmlItem& value = *item.AddItem("SCALEVALUE");
+    if (discrete != nullptr && !discrete->ValueName(k).empty()) {
+      value.AddItem("NAME", discrete->ValueName(k));
+    }
+    if (discrete != nullptr && !discrete->ValueDescription(k).empty()) {
+      value.AddItem("DESCRIPTION", discrete->ValueDescription(k));
+    }
+    if (scale.IsBad(k)) {
+      value.AddItem("GROUP", "BAD");
+    } else if (scale.IsGood(k)) {
+      value.AddItem("GROUP", "GOOD");
+    }
+  }
+}
+
+void UnknownFileFormat(const std::string& fileName) {
+  throw EUbicError(Format(ubicstr::UnknownFileFormat, Utf8ToCp1250(fileName)));
+}
+
 void CheckReadableTable(const TUbicAttribute& attribute) {
   if (!attribute.CanHaveFunction()) return;
   long long count = 1;
@@ -153,7 +162,7 @@ void SaveToFile(TUbicModel& model, const std::string& fileName) {
 void LoadFromFile(TUbicModel& model, const std::string& fileName) {
   TXmlItem root;
   LoadXmlFromFile(root, fileName);
-  if (root.Name != "Ubic") throw EUbicError(Format(ubicstr::UnknownFileFormat, fileName));
+  if (root.Name != "Ubic") UnknownFileFormat(fileName);
   model.ResetTree();
   for (int i = 0; i < root.ItemCount(); ++i) {
     const TXmlItem& child = *root.Item(i);

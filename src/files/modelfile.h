@@ -20,10 +20,20 @@ void LoadFromFile(TUbicModel& model, const std::string& fileName);
 // The element structure of one attribute and its subtree, shared with the subtree transfer.
 void WriteAttribute(const TUbicAttribute& attribute, TXmlItem& parent);
 std::unique_ptr<TUbicAttribute> ReadAttribute(const TXmlItem& item);
+// Appends one SCALEVALUE element per value of Scale to Item: its NAME and DESCRIPTION when not
+// empty and its GROUP. The jKIV format writes values the same way.
+void WriteScaleValues(const TUbicScale& scale, TXmlItem& item);
+
+// Raises the error of a file that is not of the expected format. The file name, which the system
+// gives in UTF-8, enters the message as Windows-1250 text like the rest of it.
+[[noreturn]] void UnknownFileFormat(const std::string& fileName);
 
 // Tables read from any file are refused beyond this many rules, before they are built.
 inline constexpr long long kMaxReadRules = 1'000'000;
 // Raises EUbicError with the "too much" message when Attribute's table would exceed the bound.
 void CheckReadableTable(const TUbicAttribute& attribute);
+// Attributes read from the foreign formats are nested at most as deep as an own file can nest
+// them, so that no file builds a tree whose recursive walks exhaust the stack.
+inline constexpr int kMaxReadLevel = XmlMaxDepth;
 
 }  // namespace ubic

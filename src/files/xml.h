@@ -55,7 +55,9 @@ class TXmlItem : public TObject {
 };
 
 // The header line the writer writes first and the reader requires first, unless it is empty.
-// The foreign format that has none empties it for the duration of its reads and writes.
+// The foreign format that has none empties it for the duration of its reads and writes and then
+// sets it back to the default.
+inline constexpr const char* kDefaultXmlHeader = "<?xml version=\"1.0\"?>";
 extern std::string XmlHeader;
 // Spaces added per nesting level by the writer.
 inline constexpr int XmlIndent = 2;

@@ -16,6 +16,12 @@ inline int CheckedAdd(int a, int b) {
   return result;
 }
 
+inline int CheckedSubtract(int a, int b) {
+  int result = 0;
+  if (__builtin_sub_overflow(a, b, &result)) throw EIntOverflow();
+  return result;
+}
+
 inline int CheckedMultiply(int a, int b) {
   int result = 0;
   if (__builtin_mul_overflow(a, b, &result)) throw EIntOverflow();

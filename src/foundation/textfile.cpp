@@ -13,11 +13,16 @@
 #include <iterator>
 #include <utility>
 
+#include "cp1250.h"
+
 namespace ubic {
 namespace {
 
+// Messages are Windows-1250 text like every other message of the program; the file name comes
+// from the system in UTF-8.
 [[noreturn]] void Fail(const char* what, const std::string& fileName, int error) {
-  throw EFileError(std::string(what) + " \"" + fileName + "\": " + std::strerror(error));
+  throw EFileError(std::string(what) + " \"" + Utf8ToCp1250(fileName) + "\": " +
+                   std::strerror(error));
 }
 
 // Closes the descriptor and removes the temporary file unless it was handed over.
@@ -62,11 +67,16 @@ bool WriteAll(int descriptor, const std::string& content) {
 
 }  // namespace
 
-std::vector<std::string> ReadTextLines(const std::string& fileName) {
+std::string ReadFileText(const std::string& fileName) {
   std::ifstream file(fileName, std::ios::binary);
   if (!file) Fail("Cannot open file", fileName, errno);
-  const std::string content((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  std::string content((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
   if (file.bad()) Fail("Cannot read file", fileName, errno);
+  return content;
+}
+
+std::vector<std::string> ReadTextLines(const std::string& fileName) {
+  const std::string content = ReadFileText(fileName);
   std::vector<std::string> lines;
   std::size_t start = 0;
   while (start < content.size()) {

@@ -6,12 +6,15 @@
 
 namespace ubic {
 
-// A file that could not be read or written; the message names the file.
+// A file that could not be read or written; the message names the file. Like every message of
+// the program it is Windows-1250 text.
 class EFileError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
 
+// The whole content of a file.
+std::string ReadFileText(const std::string& fileName);
 // The lines of a file; a line ends at CR, LF or CR LF, and no end-of-line character remains.
 std::vector<std::string> ReadTextLines(const std::string& fileName);
 

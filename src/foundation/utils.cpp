@@ -73,6 +73,17 @@ double TextToFloat(const std::string& text) {
   throw EConvertError("'" + text + "' is not a valid floating point value");
 }
 
+int TextToInt(const std::string& text) {
+  const std::string plain = Trim(text);
+  const char* end = plain.data() + plain.size();
+  // from_chars takes a minus sign but no plus sign.
+  const std::size_t start = plain.size() > 1 && plain[0] == '+' && plain[1] != '-' ? 1 : 0;
+  int value = 0;
+  const auto result = std::from_chars(plain.data() + start, end, value);
+  if (result.ec == std::errc() && result.ptr == end) return value;
+  throw EConvertError("'" + text + "' is not a valid integer value");
+}
+
 std::string FloatToPlainText(double value) {
   if (std::isnan(value)) return "NAN";
   if (std::isinf(value)) return value > 0 ? "INF" : "-INF";

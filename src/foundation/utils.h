@@ -24,6 +24,9 @@ char LocaleDecimalSeparator();
 std::string FloatToText(double value, int digits);
 // Accepts "." and the locale's decimal separator alike; surrounding blanks are ignored.
 double TextToFloat(const std::string& text);
+// A signed decimal integer; surrounding blanks are ignored. A text that is no integer, or one
+// beyond the integer range, raises EConvertError.
+int TextToInt(const std::string& text);
 // Shortest general text, up to 15 significant digits, "." whatever the locale: 0.5, 100,
 // 33.3333333333333, 1E-6; E-notation only below 0.00001 or beyond 15 integer digits.
 std::string FloatToPlainText(double value);

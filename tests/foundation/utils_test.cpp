@@ -37,6 +37,21 @@ TEST(FloatText, ArraysJoinWithSemicolons) {
   EXPECT_THROW(TextToFloatArray("1;x"), EConvertError);
 }
 
+TEST(IntegerText, TextToIntAcceptsOnlySignedDecimalsInRange) {
+  EXPECT_EQ(TextToInt("42"), 42);
+  EXPECT_EQ(TextToInt(" -7 "), -7);
+  EXPECT_EQ(TextToInt("+3"), 3);
+  EXPECT_EQ(TextToInt("-2147483648"), -2147483647 - 1);
+  for (const char* bad : {"", "-", "+", "+-1", "1.5", "12a", "0x10", "2147483648"}) {
+    try {
+      TextToInt(bad);
+      ADD_FAILURE() << "no error for '" << bad << "'";
+    } catch (const EConvertError& e) {
+      EXPECT_EQ(e.what(), "'" + std::string(bad) + "' is not a valid integer value");
+    }
+  }
+}
+
 TEST(FloatText, TextToFloatAcceptsOnlyDecimalNumbers) {
   EXPECT_EQ(TextToFloat("2.5"), 2.5);
   EXPECT_EQ(TextToFloat(" -1e3 "), -1000);

@@ -1,0 +1,52 @@
+#include "modelio.h"
+
+#include "foundation/textcompare.h"
+#include "jkivfile.h"
+#include "kvxfile.h"
+#include "modelfile.h"
+
+namespace ubic {
+
+TModelFormat FormatOfFile(const std::string& fileName) {
+  const auto slash = fileName.find_last_of('/');
+  const auto dot = fileName.find_last_of('.');
+  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) {
+    return TModelFormat::Own;
+  }
+  const std::string extension = AnsiLowerCase(fileName.substr(dot));
+  if (extension == ".xml") return TModelFormat::Jkiv;
+  if (extension == ".kvx") return TModelFormat::Kvx;
+  return TModelFormat::Own;
+}
+
+TOpenedModel OpenModel(const std::string& fileName) {
+  TOpenedModel opened{std::make_unique<TUbicModel>(), {}};
+  switch (FormatOfFile(fileName)) {
+    case TModelFormat::Jkiv:
+      LoadFromJkivFile(*opened.Model, fileName);
+      break;
+    case TModelFormat::Kvx:
+      opened.Remarks = LoadFromKvxFile(*opened.Model, fileName);
+      break;
+    case TModelFormat::Own:
+      LoadFromFile(*opened.Model, fileName);
+      break;
+  }
+  return opened;
+}
+
+std::string SaveModel(TUbicModel& model, const std::string& fileName) {
+  switch (FormatOfFile(fileName)) {
+    case TModelFormat::Jkiv:
+      return SaveToJkivFile(model, fileName);
+    case TModelFormat::Kvx:
+      SaveToKvxFile(model, fileName);
+      return {};
+    case TModelFormat::Own:
+      break;
+  }
+  SaveToFile(model, fileName);
+  return {};
+}
+
+}  // namespace ubic

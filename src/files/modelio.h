@@ -1,0 +1,28 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "model/model.h"
+
+namespace ubic {
+
+// The three model formats, chosen by a file's extension: ".xml" is the jKIV model format, ".kvx"
+// the KVX interchange format, anything else the program's own format.
+enum class TModelFormat { Own, Jkiv, Kvx };
+TModelFormat FormatOfFile(const std::string& fileName);
+
+// A model read from a file, with the remarks of the import (one line per problem, each ended by a
+// carriage return; empty when there are none).
+struct TOpenedModel {
+  std::unique_ptr<TUbicModel> Model;
+  std::string Remarks;
+};
+
+// Reads a file into a new model with the reader its extension names. When reading fails the new
+// model is discarded and the error passes on: nothing else has changed.
+TOpenedModel OpenModel(const std::string& fileName);
+// Writes the model with the writer the file's extension names; returns the export's remarks.
+std::string SaveModel(TUbicModel& model, const std::string& fileName);
+
+}  // namespace ubic

@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include "tool.h"
+
+namespace ubic::test {
+namespace {
+
+class Cli : public ::testing::Test {
+ protected:
+  TToolRun Run(const std::vector<std::string>& args) { return RunTool(Folder, args); }
+  std::string Options(const std::string& csv) {
+    const std::string file = Folder.File("options.csv");
+    WriteBytes(file, csv);
+    return file;
+  }
+  TTempFolder Folder;
+};
+
+TEST_F(Cli, EvaluatesAsCsvAndTable) {
+  const TToolRun csv = Run({"evaluate", Example("car.ubm"), "--csv"});
+  EXPECT_EQ(csv.Status, 0) << csv.Err;
+  EXPECT_EQ(csv.Err, "");
+  EXPECT_EQ(csv.Out.substr(0, csv.Out.find('\n', csv.Out.find('\n') + 1) + 1),
+            "Attribute,Compact Hatchback,Family Estate,Sports Coupe,Electric City Car,Used SUV\n"
+            "CAR,good,good,unacceptable,acceptable,acceptable;good\n");
+  EXPECT_NE(csv.Out.find("\nSafety,high,high,high,high,medium;high\n"), std::string::npos);
+
+  const TToolRun table = Run({"evaluate", Example("car.ubm")});
+  EXPECT_EQ(table.Status, 0);
+  EXPECT_NE(table.Out.find("\n    Price          up to 15000 "), std::string::npos) << table.Out;
+}
+
+TEST_F(Cli, ReplacesOptionsFromCsv) {
+  const std::string file = Options(
+      "\xEF\xBB\xBFName,Safety,Price,Comfort\r\n"
+      "\"Van, used\",low,over 35000,basic\r\n"
+      "Mixed,high;medium,*\r\n"
+      "Blank,,,\r\n");
+  const TToolRun run = Run({"evaluate", Example("car.ubm"), "--options", file, "--csv"});
+  ASSERT_EQ(run.Status, 0) << run.Err;
+  EXPECT_NE(run.Out.find("Attribute,\"Van, used\",Mixed,Blank\n"), std::string::npos) << run.Out;
+  EXPECT_NE(run.Out.find("\nSafety,low,medium;high,*\n"), std::string::npos) << run.Out;
+  EXPECT_NE(run.Out.find("\nRunning costs,*,*,*\n"), std::string::npos) << run.Out;
+  EXPECT_NE(run.Out.find("\nPrice,over 35000,*,*\n"), std::string::npos) << run.Out;
+}
+
+TEST_F(Cli, OptionFileErrorsNameTheirLine) {
+  const std::string model = Example("car.ubm");
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {"", "error: Missing header (FILE line 1)\n"},
+      {"x,Safety,Nothing\n", "error: Unknown attribute \"Nothing\" (FILE line 1)\n"},
+      {"x,Safety,Safety\n", "error: Unknown attribute \"Safety\" (FILE line 1)\n"},
+      {"x,Safety\na,high\nb,high,low\n", "error: Too many values (FILE line 3)\n"},
+      {"x,Safety\n\"a\nb\",high\nc,top\n",
+       "error: Unknown attribute value \"Safety\": \"top\" (FILE line 4)\n"},
+      {"x,Safety\n\"open,high\n", "error: Unterminated quoted field (FILE line 2)\n"},
+  };
+  for (const auto& [csv, message] : cases) {
+    const std::string file = Options(csv);
+    const TToolRun run = Run({"evaluate", model, "--options", file, "--csv"});
+    EXPECT_EQ(run.Status, 1) << csv;
+    std::string expected = message;
+    expected.replace(expected.find("FILE"), 4, file);
+    EXPECT_EQ(run.Err, expected);
+    EXPECT_EQ(run.Out, "");
+  }
+}
+
+TEST_F(Cli, StatsAndConvert) {
+  const TToolRun stats = Run({"stats", Example("applicant.ubm")});
+  EXPECT_EQ(stats.Out,
+            "Attributes: 8 (5 basic, 3 complex)   |   Scales: 8   |   Functions: 3   |   "
+            "Options: 5\n");
+  const std::string copy = Folder.File("copy.UBM");
+  EXPECT_EQ(Run({"convert", Example("home.ubm"), copy}).Status, 0);
+  EXPECT_EQ(ReadBytes(copy), ReadBytes(Example("home.ubm")));
+}
+
+TEST_F(Cli, FailedReadWritesNothing) {
+  const std::string broken = Folder.File("broken.ubm");
+  WriteBytes(broken, "<?xml version=\"1.0\"?>\r\n<Ubic>\r\n  <ATTRIBUTE>\r\n    <NAME>x\r\n");
+  const std::string target = Folder.File("out.ubm");
+  const TToolRun run = Run({"convert", broken, target});
+  EXPECT_EQ(run.Status, 1);
+  EXPECT_EQ(run.Err, "error: Error reading XML around line 5: Missing tag \"</NAME>\"\n");
+  EXPECT_FALSE(std::filesystem::exists(target));
+
+  const TToolRun missing = Run({"stats", Folder.File("none.ubm")});
+  EXPECT_EQ(missing.Status, 1);
+  EXPECT_EQ(missing.Err.rfind("error: Cannot open file \"" + Folder.File("none.ubm") + "\"", 0), 0u)
+      << missing.Err;
+}
+
+TEST_F(Cli, UsageHelpAndVersion) {
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{}, {"bogus"}, {"stats"}, {"stats", "a", "b"},
+        {"evaluate", "m", "--colour"}, {"evaluate", "m", "--options"}}) {
+    const TToolRun run = Run(args);
+    EXPECT_EQ(run.Status, 2);
+    EXPECT_NE(run.Err.find("usage: ubic-cli evaluate"), std::string::npos);
+  }
+  const TToolRun help = Run({"--help"});
+  EXPECT_EQ(help.Status, 0);
+  for (const char* command : {"evaluate MODEL", "convert INPUT OUTPUT", "stats MODEL", "--options",
+                              "--csv", "--version"}) {
+    EXPECT_NE(help.Out.find(command), std::string::npos) << command;
+  }
+  EXPECT_EQ(Run({"--version"}).Out, "ubic-cli 0.1.0\n");
+}
+
+}  // namespace
+}  // namespace ubic::test

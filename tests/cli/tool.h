@@ -1,0 +1,40 @@
+#pragma once
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "../files/test_files.h"
+
+namespace ubic::test {
+
+// What one run of the built command-line tool gave.
+struct TToolRun {
+  int Status;
+  std::string Out;
+  std::string Err;
+};
+
+inline std::string ShellQuoted(const std::string& arg) {
+  std::string quoted = "'";
+  for (const char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
+// Runs ubic-cli with Args, its output captured in files of Folder.
+inline TToolRun RunTool(const TTempFolder& folder, const std::vector<std::string>& args) {
+  std::string command = ShellQuoted(UBIC_CLI_PATH);
+  for (const std::string& arg : args) command += " " + ShellQuoted(arg);
+  const std::string out = folder.File("stdout.txt");
+  const std::string err = folder.File("stderr.txt");
+  const int status = std::system((command + " >" + out + " 2>" + err + " </dev/null").c_str());
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadBytes(out), ReadBytes(err)};
+}
+
+inline std::string Example(const std::string& name) {
+  return std::string(UBIC_EXAMPLES_DIR) + "/" + name;
+}
+
+}  // namespace ubic::test
