@@ -76,6 +76,24 @@ TEST_F(Cli, StatsAndConvert) {
   EXPECT_EQ(ReadBytes(copy), ReadBytes(Example("home.ubm")));
 }
 
+TEST_F(Cli, ConvertsBetweenFormatsWithWarnings) {
+  const std::string kvx = Folder.File("car.KVX");
+  const TToolRun exported = Run({"convert", Example("car.ubm"), kvx});
+  EXPECT_EQ(exported.Status, 0) << exported.Err;
+  EXPECT_EQ(ReadBytes(kvx).rfind(" KIV I1.5\r\n", 0), 0u);
+  // The set of two values of one option comes back only in part, and the tool says so.
+  const TToolRun imported = Run({"convert", kvx, Folder.File("back.ubm")});
+  EXPECT_EQ(imported.Status, 0);
+  EXPECT_EQ(imported.Err,
+            "warning: The file includes distributed option values, Ubic will use then only "
+            "partially.\n");
+  const TToolRun jkiv = Run({"convert", Example("home.ubm"), Folder.File("home.xml")});
+  EXPECT_EQ(jkiv.Status, 0);
+  EXPECT_EQ(ReadBytes(Folder.File("home.xml")).rfind("<MODEL>\r\n", 0), 0u);
+  EXPECT_EQ(Run({"stats", Folder.File("home.xml")}).Out,
+            Run({"stats", Example("home.ubm")}).Out);
+}
+
 TEST_F(Cli, FailedReadWritesNothing) {
   const std::string broken = Folder.File("broken.ubm");
   WriteBytes(broken, "<?xml version=\"1.0\"?>\r\n<Ubic>\r\n  <ATTRIBUTE>\r\n    <NAME>x\r\n");
