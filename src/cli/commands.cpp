@@ -1,15 +1,24 @@
 #include "commands.h"
 
+#include <algorithm>
 #include <exception>
 #include <map>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <ctime>
 
 #include "clierror.h"
 #include "csv.h"
 #include "files/modelio.h"
 #include "foundation/cp1250.h"
 #include "foundation/textfile.h"
+#include "foundation/utils.h"
 #include "model/valuecode.h"
+#include "modelreports/modelreport.h"
 #include "optionsfile.h"
+#include "textreport.h"
 
 namespace ubic::cli {
 namespace {
@@ -19,6 +28,7 @@ constexpr const char* kVersion = "ubic-cli 0.1.0";
 constexpr const char* kUsage =
     "usage: ubic-cli evaluate MODEL [--options OPTIONS.csv] [--csv]\n"
     "       ubic-cli convert INPUT OUTPUT\n"
+    "       ubic-cli report MODEL [--sections LIST] [--width N] [--height N] [--raw] [-o FILE]\n"
     "       ubic-cli stats MODEL\n"
     "       ubic-cli --help | --version\n";
 
@@ -39,6 +49,17 @@ constexpr const char* kHelp =
     "      --csv      prints CSV instead of an aligned table.\n"
     "  convert INPUT OUTPUT\n"
     "      Reads INPUT and writes it as OUTPUT, each in the format of its extension.\n"
+    "  report MODEL [--sections LIST] [--width N] [--height N] [--raw] [-o FILE]\n"
+    "      Evaluates the model and prints its report as text.\n"
+    "      --sections  the sections, comma-separated, in any order: tree, scales,\n"
+    "                  descriptions, rules, weights, evaluation (default: all of them).\n"
+    "      --width     characters per line (default 80; 0: as long as the text).\n"
+    "      --height    lines per page (default 0: one endless page); pages are separated\n"
+    "                  by form feeds.\n"
+    "      --raw       the bytes the desktop program saves as a text report: Windows-1250\n"
+    "                  text, code-page-437 tree characters, CR LF line ends.\n"
+    "      -o FILE     writes the report to FILE instead of standard output.\n"
+    "      The date in the page header is SOURCE_DATE_EPOCH when that is set.\n"
     "  stats MODEL\n"
     "      Prints the counts of attributes, scales, functions and options.\n"
     "  --help      Prints this text.\n"
@@ -63,7 +84,7 @@ TCommandLine Parse(const std::vector<std::string>& args,
   if (options == accepted.end()) throw EUsageError("unknown command \"" + line.Command + "\"");
   for (std::size_t i = 1; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    if (arg.size() < 2 || arg.rfind("--", 0) != 0) {
+    if (arg.size() < 2 || arg[0] != '-') {
       line.Operands.push_back(arg);
       continue;
     }
@@ -177,6 +198,80 @@ int Convert(const TCommandLine& line, std::FILE*, std::FILE* err) {
   return 0;
 }
 
+// Section names of the command line, in the order the report prints them.
+constexpr std::pair<const char*, TReportSection> kSectionNames[] = {
+    {"tree", rsTree},         {"scales", rsScales},   {"descriptions", rsScaleDescriptions},
+    {"rules", rsRules},       {"weights", rsWeights}, {"evaluation", rsEvaluation},
+};
+
+TReportSections ParseSections(const std::string& list) {
+  TReportSections sections;
+  std::string rest = list;
+  std::string name;
+  do {
+    SplitAt(rest, ',', name);
+    const auto* found = std::find_if(std::begin(kSectionNames), std::end(kSectionNames),
+                                     [&name](const auto& entry) { return name == entry.first; });
+    if (found == std::end(kSectionNames)) throw ECliError("Unknown section \"" + name + "\"");
+    sections = sections | found->second;
+  } while (!rest.empty());
+  return sections;
+}
+
+// A page size: a whole number from 0 up to a bound that keeps a page's lines in memory.
+int ParseSize(const TCommandLine& line, const std::string& option, int standard, int most) {
+  const auto found = line.Options.find(option);
+  if (found == line.Options.end()) return standard;
+  const std::string& text = found->second;
+  char* end = nullptr;
+  errno = 0;
+  const long value = std::strtol(text.c_str(), &end, 10);
+  if (text.empty() || *end != '\0' || errno != 0 || value < 0 || value > most) {
+    throw ECliError("Bad number \"" + text + "\" for " + option + " (0 to " +
+                    std::to_string(most) + ")");
+  }
+  return static_cast<int>(value);
+}
+
+// The time printed in the page header: SOURCE_DATE_EPOCH (seconds since 1970, UTC) when it is
+// set, so that a report can be made again byte for byte; the local time otherwise.
+TDateTime ReportTime() {
+  const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
+  if (epoch == nullptr) return TDateTime::Now();
+  char* end = nullptr;
+  errno = 0;
+  const long long seconds = std::strtoll(epoch, &end, 10);
+  std::tm utc{};
+  const auto time = static_cast<std::time_t>(seconds);
+  if (*epoch == '\0' || *end != '\0' || errno != 0 || seconds < 0 || gmtime_r(&time, &utc) == nullptr) {
+    throw ECliError("Bad SOURCE_DATE_EPOCH \"" + std::string(epoch) + "\"");
+  }
+  return {utc.tm_year + 1900, utc.tm_mon + 1, utc.tm_mday, utc.tm_hour, utc.tm_min, utc.tm_sec, 0};
+}
+
+int Report(const TCommandLine& line, std::FILE* out, std::FILE* err) {
+  const auto sections = line.Options.find("--sections");
+  const TReportSections chosen =
+      sections == line.Options.end() ? TReportSections::AllText() : ParseSections(sections->second);
+  TTextReportLayout layout;
+  layout.Width = ParseSize(line, "--width", 80, 10'000);
+  layout.Height = ParseSize(line, "--height", 0, 1'000'000);
+  layout.Raw = line.Options.count("--raw") != 0;
+  TReportStyle style;
+  style.Created = ReportTime();
+
+  std::unique_ptr<TUbicModel> model = Open(line.Operands[0], err);
+  model->EvaluateAll();
+  const std::unique_ptr<TReport> report = MakeModelReport(model.get(), chosen, style);
+  std::string text = FormatTextReport(*report, layout, style.Created);
+  if (const auto file = line.Options.find("-o"); file != line.Options.end()) {
+    WriteFileSafely(file->second, text);
+  } else {
+    std::fwrite(text.data(), 1, text.size(), out);
+  }
+  return 0;
+}
+
 int Stats(const TCommandLine& line, std::FILE* out, std::FILE* err) {
   std::unique_ptr<TUbicModel> model = Open(line.Operands[0], err);
   std::fprintf(out, "%s\n", model->Statistics().Text().c_str());
@@ -193,10 +288,17 @@ int RunCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* 
     return 0;
   }
   const TCommandLine line =
-      Parse(args, {{"evaluate", {{"--options", true}, {"--csv", false}}}, {"convert", {}}, {"stats", {}}},
-            {{"evaluate", 1}, {"convert", 2}, {"stats", 1}});
+      Parse(args,
+            {{"evaluate", {{"--options", true}, {"--csv", false}}},
+             {"convert", {}},
+             {"report",
+              {{"--sections", true}, {"--width", true}, {"--height", true}, {"--raw", false},
+               {"-o", true}}},
+             {"stats", {}}},
+            {{"evaluate", 1}, {"convert", 2}, {"report", 1}, {"stats", 1}});
   if (line.Command == "evaluate") return Evaluate(line, out, err);
   if (line.Command == "convert") return Convert(line, out, err);
+  if (line.Command == "report") return Report(line, out, err);
   return Stats(line, out, err);
 }
 

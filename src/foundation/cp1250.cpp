@@ -37,18 +37,6 @@ const std::unordered_map<char32_t, char>& UnicodeToCp1250Map() {
   return map;
 }
 
-void AppendUtf8(std::string& out, char32_t code) {
-  if (code < 0x80) {
-    out += static_cast<char>(code);
-  } else if (code < 0x800) {
-    out += static_cast<char>(0xC0 | (code >> 6));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (code >> 12));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  }
-}
 
 // Decodes one UTF-8 sequence at Pos and advances past it; returns false for a malformed one
 // (then Pos moves past its first byte only).
@@ -93,6 +81,19 @@ bool DecodeUtf8(std::string_view text, std::size_t& pos, char32_t& code) {
 }
 
 }  // namespace
+
+void AppendUtf8(std::string& out, char32_t code) {
+  if (code < 0x80) {
+    out += static_cast<char>(code);
+  } else if (code < 0x800) {
+    out += static_cast<char>(0xC0 | (code >> 6));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  } else {
+    out += static_cast<char>(0xE0 | (code >> 12));
+    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  }
+}
 
 char32_t Cp1250ToUnicode(unsigned char byte) {
   return byte < 0x80 ? byte : kHighHalf[byte - 0x80];

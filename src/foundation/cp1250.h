@@ -17,5 +17,7 @@ std::string Utf8ToCp1250(std::string_view text, bool* replaced = nullptr);
 
 // The Unicode code point of a Windows-1250 byte.
 char32_t Cp1250ToUnicode(unsigned char byte);
+// Appends the UTF-8 bytes of a code point of the Basic Multilingual Plane.
+void AppendUtf8(std::string& out, char32_t code);
 
 }  // namespace ubic

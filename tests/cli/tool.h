@@ -23,9 +23,16 @@ inline std::string ShellQuoted(const std::string& arg) {
   return quoted + "'";
 }
 
-// Runs ubic-cli with Args, its output captured in files of Folder.
-inline TToolRun RunTool(const TTempFolder& folder, const std::vector<std::string>& args) {
-  std::string command = ShellQuoted(UBIC_CLI_PATH);
+// Runs ubic-cli with Args in the C locale, its output captured in files of Folder; Environment
+// holds further NAME=value settings.
+inline TToolRun RunTool(const TTempFolder& folder, const std::vector<std::string>& args,
+                        const std::vector<std::string>& environment = {}) {
+  std::string command = "LC_ALL=C";
+  for (const std::string& setting : environment) {
+    const auto equals = setting.find('=');
+    command += " " + setting.substr(0, equals + 1) + ShellQuoted(setting.substr(equals + 1));
+  }
+  command += " " + ShellQuoted(UBIC_CLI_PATH);
   for (const std::string& arg : args) command += " " + ShellQuoted(arg);
   const std::string out = folder.File("stdout.txt");
   const std::string err = folder.File("stderr.txt");

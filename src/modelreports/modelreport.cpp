@@ -1,0 +1,418 @@
+#include "modelreport.h"
+
+#include <vector>
+
+#include "foundation/utils.h"
+#include "reports/tables.h"
+
+namespace ubic {
+namespace {
+
+constexpr TColor kBadColor = 255;
+constexpr TColor kGoodColor = 32768;
+constexpr const char* kUndefined = "<undefined>";
+constexpr const char* kRulesTitle = "Decision rules (table)";
+// The rule tables of the whole model call a missing function so, in the language of the
+// program's first users.
+constexpr const char* kNoFunction = "<nedefinirana>";
+
+// The frame of every model report: the page header with the program's name, the report's
+// creation time between two fills and the page number, ruled below.
+std::unique_ptr<TReport> NewModelReport(const TReportStyle& style) {
+  auto report = std::make_unique<TReport>();
+  report->SetFont(style.Font);
+  report->SetPen(style.Pen);
+  TRptLine& line = *report->PageHeader().AddLine();
+  line.BeginRule(caEnd);
+  TRptText& name = *line.AddText("Ubic");
+  name.SetBold(true);
+  name.FontSize(foAdd, 2);
+  name.SetContentAlign(kVertical, caEnd);
+  line.AddFill();
+  line.AddText(FormatDateTime("ddddd tt", style.Created, style.DateFormats));
+  line.AddFill();
+  line.AddText("Page ");
+  TRptMacro& page = *line.AddMacro("PAGE");
+  page.FontSize(foAdd, 2);
+  page.SetContentAlign(kVertical, caEnd);
+  line.EndRule();
+  report->PageHeader().AddSpace(0.5F);
+  return report;
+}
+
+// A section that the formatter keeps on one page when it fits, under a bold heading.
+TRptSection& AddHeadedSection(TRptGroup& parent, const std::string& title,
+                              const std::string& heading) {
+  TRptSection& section = *parent.AddSection(title);
+  section.SetKeep(TRptGroup::kKeepWhole);
+  TRptLine& line = *section.AddLine();
+  line.AddText(heading);
+  line.SetBold(true);
+  line.FontSize(foAdd, 1);
+  section.AddSpace(0.5F);
+  return section;
+}
+
+// A table whose rows may be split over pages, its columns as wide as their widest cells.
+TRptTable& AddTable(TRptSection& section, const std::string& title, int columns) {
+  TRptTable& table = *section.AddTable(title);
+  table.SetKeep(TRptGroup::kKeepNone);
+  for (int c = 0; c < columns; ++c) table.AddField(" ")->SetWidth({1.0F, suRelative});
+  return table;
+}
+
+TRptText& AddNumberText(TRptGroup& group, const std::string& text) {
+  TRptText& number = *group.AddText(text);
+  number.SetContentAlign(kHorizontal, caEnd);
+  return number;
+}
+
+// A bold row, ruled below; the cells from RightAlignedFrom on are right-aligned.
+void AddHeadingRow(TRptTable& table, const std::vector<std::string>& headings,
+                   std::size_t rightAlignedFrom = SIZE_MAX) {
+  TRptRow& row = *table.AddRow();
+  row.SetBold(true);
+  row.BeginRule(caEnd);
+  for (std::size_t c = 0; c < headings.size(); ++c) {
+    TRptCell& cell = *row.NewCell();
+    if (c >= rightAlignedFrom) {
+      AddNumberText(cell, headings[c]);
+    } else {
+      cell.AddText(headings[c]);
+    }
+  }
+  row.EndRule();
+  table.AddSpace(0.1F);
+}
+
+// A value's name, red and bold when it is bad, green, bold and italic when it is good; without
+// a scale the value's number from 1.
+void AddValueText(TRptGroup& line, const TUbicScale* scale, int index) {
+  const auto* discrete = dynamic_cast<const TUbicDiscreteScale*>(scale);
+  if (discrete == nullptr || index < 0 || index >= discrete->Count()) {
+    line.AddText(std::to_string(index + 1));
+    return;
+  }
+  TRptText& text = *line.AddText(discrete->ValueName(index));
+  if (scale->IsBad(index)) {
+    text.FontStyle(foAdd, fsBold);
+    text.FontColor(kBadColor);
+  } else if (scale->IsGood(index)) {
+    text.FontStyle(foAdd, fsBold | fsItalic);
+    text.FontColor(kGoodColor);
+  }
+}
+
+// Values of a value-set text, each by name, separated by "; "; "*" when undefined.
+void AddValueSet(TRptGroup& line, const TUbicAttribute& attribute, const std::string& text) {
+  if (attribute.Scale() == nullptr) {
+    line.AddText(text);
+    return;
+  }
+  if (text.empty() || text == "*") {
+    line.AddText("*");
+    return;
+  }
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (i > 0) line.AddText("; ");
+    AddValueText(line, attribute.Scale(), static_cast<unsigned char>(text[i]) - '0');
+  }
+}
+
+// A text that may hold line breaks, one line of the group per line of the text.
+void AddLinesOf(TRptGroup& group, const std::string& text) {
+  std::string rest = ReplaceText(ReplaceText(text, "\r\n", "\n"), "\r", "\n");
+  std::string line;
+  do {
+    SplitAt(rest, '\n', line);
+    group.AddText(line);
+  } while (!rest.empty());
+}
+
+void AddAttributeCell(TRptRow& row, const TUbicAttribute& attribute) {
+  TRptLine& line = *row.NewCell()->AddLine();
+  line.AddTree(TreePrefix(attribute));
+  TRptText& name = *line.AddText(attribute.GetName());
+  if (!attribute.IsBasic()) name.SetBold(true);
+}
+
+// One line: a value, an interval of values, or "*" for the whole scale.
+void AddIntervalText(TRptCell& cell, const TUbicScale* scale, int low, int high) {
+  TRptLine& line = *cell.AddLine();
+  const int last = scale != nullptr ? scale->Count() - 1 : high;
+  if (low == high) {
+    AddValueText(line, scale, low);
+  } else if (low > 0 && high < last) {
+    AddValueText(line, scale, low);
+    line.AddText(":");
+    AddValueText(line, scale, high);
+  } else if (low > 0) {
+    line.AddText(">=");
+    AddValueText(line, scale, low);
+  } else if (high < last) {
+    line.AddText("<=");
+    AddValueText(line, scale, high);
+  } else {
+    line.AddText("*");
+  }
+}
+
+// The compact decision rules of one attribute's function, grouped by value, a rule between the
+// groups; with the inputs' weights when there is a function.
+void AddRuleTable(TRptSection& section, const TUbicAttribute& attribute,
+                  TUbicFunction* function, const char* noFunction) {
+  const int n = attribute.InputCount();
+  TRptTable& table = AddTable(section, section.Title(), n + 2);
+  if (function != nullptr) function->CalcWeights(true);
+  std::vector<std::string> headings{" "};
+  for (int i = 0; i < n; ++i) headings.push_back(attribute.Input(i)->GetName());
+  headings.push_back(attribute.GetName());
+  AddHeadingRow(table, headings);
+  if (function == nullptr) {
+    section.AddLine()->AddText(noFunction);
+    return;
+  }
+  TRptRow& weights = *table.AddRow();
+  weights.BeginRule(caEnd);
+  weights.NewCell()->AddText(" ");
+  for (int i = 0; i < n; ++i) {
+    const floatarray& local = function->LocalWeights();
+    const double weight = i < static_cast<int>(local.size()) ? local[i] : 0.0;
+    weights.NewCell()->AddText(FloatToText(weight, 0) + "%");
+  }
+  weights.NewCell()->AddText(" ");
+  weights.EndRule();
+  table.AddSpace(0.1F);
+
+  const TUbicScale* scale = attribute.Scale();
+  TStrList boxes;
+  int rule = 0;
+  for (int value = 0; scale != nullptr && value < scale->Count(); ++value) {
+    function->CompactRules(value, boxes);
+    for (int b = 0; b < boxes.Count(); ++b) {
+      const bool lastOfValue = b + 1 == boxes.Count();
+      TRptRow& row = *table.AddRow();
+      if (lastOfValue) row.BeginRule(caEnd);
+      AddNumberText(*row.NewCell(), std::to_string(++rule));
+      const std::string& box = boxes[b];
+      for (int i = 0; i < n; ++i) {
+        AddIntervalText(*row.NewCell(), attribute.Input(i)->Scale(),
+                        static_cast<unsigned char>(box[i]) - '0',
+                        static_cast<unsigned char>(box[n + i]) - '0');
+      }
+      AddIntervalText(*row.NewCell(), scale, value, value);
+      if (lastOfValue) row.EndRule();
+    }
+  }
+}
+
+class TModelReportBuilder {
+ public:
+  TModelReportBuilder(TUbicModel& model, const TReportStyle& style)
+      : FModel(model), FReport(NewModelReport(style)) {
+    model.Root()->CollectAttributes(FAttributes);
+  }
+
+  std::unique_ptr<TReport> Take() { return std::move(FReport); }
+
+  void AddTree() {
+    TRptSection& section = AddHeadedSection(*FReport, "Tree of attributes", "Tree of attributes");
+    TRptTable& table = AddTable(section, "Tree of attributes", 2);
+    AddHeadingRow(table, {"Attribute", "Description"});
+    for (const TUbicAttribute* attribute : FAttributes) {
+      TRptRow& row = *table.AddRow();
+      AddAttributeCell(row, *attribute);
+      AddLinesOf(*row.NewCell(), attribute->GetDescription());
+    }
+    section.AddEmptyLine();
+  }
+
+  void AddScales() {
+    TRptSection& section = AddHeadedSection(*FReport, "Scales", "Scales");
+    TRptTable& table = AddTable(section, "Scales", 2);
+    AddHeadingRow(table, {"Attribute", "Scale"});
+    for (const TUbicAttribute* attribute : FAttributes) {
+      TRptRow& row = *table.AddRow();
+      AddAttributeCell(row, *attribute);
+      TRptLine& line = *row.NewCell()->AddLine();
+      const TUbicScale* scale = attribute->Scale();
+      if (scale == nullptr) line.AddText(kUndefined);
+      for (int v = 0; scale != nullptr && v < scale->Count(); ++v) {
+        if (v > 0) line.AddText("; ");
+        AddValueText(line, scale, v);
+      }
+    }
+    section.AddEmptyLine();
+  }
+
+  void AddScaleDescriptions() {
+    for (const TUbicAttribute* attribute : FAttributes) {
+      TRptSection& section = *FReport->AddSection(attribute->GetName());
+      section.SetKeep(TRptGroup::kKeepWhole);
+      TRptLine& heading = *section.AddLine();
+      heading.AddText(attribute->GetName());
+      heading.SetBold(true);
+      heading.FontSize(foAdd, 1);
+      section.AddSpace(0.3F);
+      if (!attribute->GetDescription().empty()) {
+        AddLinesOf(section, attribute->GetDescription());
+        section.AddSpace(0.3F);
+      }
+      if (const TUbicDiscreteScale* scale = attribute->DiscreteScale()) {
+        TRptTable& table = AddTable(section, attribute->GetName(), 3);
+        for (int v = 0; v < scale->Count(); ++v) {
+          TRptRow& row = *table.AddRow();
+          AddNumberText(*row.NewCell(), std::to_string(v + 1) + ".");
+          AddValueText(*row.NewCell()->AddLine(), scale, v);
+          AddLinesOf(*row.NewCell(), scale->ValueDescription(v));
+        }
+      } else {
+        section.AddLine()->AddText(kUndefined);
+      }
+      FReport->AddEmptyLine();
+    }
+  }
+
+  void AddRules() {
+    std::string heading = kRulesTitle;
+    for (const TUbicAttribute* attribute : FAttributes) {
+      if (attribute->IsBasic()) continue;
+      TRptSection& section = AddHeadedSection(*FReport, kRulesTitle, heading);
+      heading.clear();
+      AddRuleTable(section, *attribute, attribute->Funct(), kNoFunction);
+      section.AddEmptyLine();
+    }
+  }
+
+  void AddWeights() {
+    for (const TUbicAttribute* attribute : FAttributes) {
+      if (attribute->Funct() != nullptr) attribute->Funct()->CalcWeights(true);
+    }
+    TRptSection& section = AddHeadedSection(*FReport, "Average weights", "Average weights");
+    TRptTable& table = AddTable(section, "Average weights", 5);
+    AddHeadingRow(table, {"Attribute", "Local", "Global", "Loc.norm.", "Glob.norm."}, 1);
+    for (int i = 0; i < FModel.Root()->InputCount(); ++i) {
+      AddWeightRows(table, *FModel.Root()->Input(i), 1.0, 1.0);
+    }
+    section.AddEmptyLine();
+  }
+
+  void AddEvaluation() {
+    const int options = FModel.OptionCount();
+    for (int first = 0; first < options; first += 5) {
+      const int last = std::min(first + 4, options - 1);
+      TRptSection& section = AddHeadedSection(*FReport, "Evaluation results",
+                                              first == 0 ? "Evaluation results" : "");
+      TRptTable& table = AddTable(section, "Evaluation results", 2 + last - first);
+      std::vector<std::string> headings{"Attribute"};
+      for (int k = first; k <= last; ++k) headings.push_back(FModel.Options()[k]);
+      AddHeadingRow(table, headings);
+      for (const TUbicAttribute* attribute : FAttributes) {
+        TRptRow& row = *table.AddRow();
+        AddAttributeCell(row, *attribute);
+        for (int k = first; k <= last; ++k) {
+          AddValueSet(*row.NewCell()->AddLine(), *attribute, attribute->OptionText(k));
+        }
+      }
+      section.AddEmptyLine();
+    }
+  }
+
+  void AddGraphs(const TReportGraphs& graphs) {
+    FReport->SetAlign(kVertical, baFill);
+    TRptSection& section = *FReport->AddSection("Grafikon");
+    section.SetAlign(kVertical, baFill);
+    section.SetKeep(TRptGroup::kKeepNewPage);
+    TRptLine& heading = *section.AddLine();
+    heading.AddText("Grafikon");
+    heading.SetBold(true);
+    heading.FontSize(foAdd, 1);
+    section.AddSpace(0.5F);
+    TRptDraw& picture = *section.AddDraw(
+        [&graphs](TCanvas& canvas, const TRect& rect, const TParam*) { graphs.Draw(canvas, rect); },
+        std::make_unique<TParam>(0));
+    picture.SetWidth({0.0F, suUnits});
+    picture.SetHeight({0.0F, suUnits});
+    picture.SetAlign(kHorizontal, baFill);
+    picture.SetAlign(kVertical, baFill);
+    section.AddEmptyLine();
+  }
+
+ private:
+  // The weights of Attribute and its inputs; G and N are the products of the local and of the
+  // normalised local weights along the path from the top.
+  void AddWeightRows(TRptTable& table, const TUbicAttribute& attribute, double g, double n) {
+    TRptRow& row = *table.AddRow();
+    AddAttributeCell(row, attribute);
+    const TUbicAttribute* parent = attribute.Parent();
+    double local = 1.0;
+    double normalised = 1.0;
+    if (parent != nullptr && parent->Funct() != nullptr) {
+      const int i = parent->IndexOfInput(&attribute);
+      local = WeightAt(parent->Funct()->LocalWeights(), i) / 100;
+      normalised = WeightAt(parent->Funct()->NormLocalWeights(), i) / 100;
+      for (const double percent : {100 * local, 100 * local * g, 100 * normalised,
+                                   100 * normalised * n}) {
+        AddNumberText(*row.NewCell(), FloatToText(percent, 1));
+      }
+    } else if (parent != FModel.Root()) {
+      row.NewCell()->AddText("?");
+    }
+    for (int i = 0; i < attribute.InputCount(); ++i) {
+      AddWeightRows(table, *attribute.Input(i), g * local, n * normalised);
+    }
+  }
+
+  static double WeightAt(const floatarray& weights, int index) {
+    return index >= 0 && index < static_cast<int>(weights.size()) ? weights[index] : 0.0;
+  }
+
+  TUbicModel& FModel;
+  std::unique_ptr<TReport> FReport;
+  std::vector<TUbicAttribute*> FAttributes;
+};
+
+}  // namespace
+
+std::string TreePrefix(const TUbicAttribute& attribute) {
+  const TUbicAttribute* parent = attribute.Parent();
+  if (parent == nullptr) return {};
+  auto isLast = [](const TUbicAttribute& child, const TUbicAttribute& of) {
+    return of.IndexOfInput(&child) == of.InputCount() - 1;
+  };
+  std::string prefix(1, isLast(attribute, *parent) ? '\xC0' : '\xC3');
+  for (const TUbicAttribute* q = parent; q->Parent() != nullptr; q = q->Parent()) {
+    prefix.insert(prefix.begin(), isLast(*q, *q->Parent()) ? '-' : '\xB3');
+  }
+  // The first column is the hidden root's.
+  return prefix.substr(1);
+}
+
+std::unique_ptr<TReport> MakeModelReport(TUbicModel* model, TReportSections sections,
+                                         const TReportStyle& style, const TReportGraphs* graphs) {
+  if (model == nullptr || sections.Empty()) return nullptr;
+  TModelReportBuilder builder(*model, style);
+  if (sections.Contains(rsTree)) builder.AddTree();
+  if (sections.Contains(rsScales)) builder.AddScales();
+  if (sections.Contains(rsScaleDescriptions)) builder.AddScaleDescriptions();
+  if (sections.Contains(rsRules)) builder.AddRules();
+  if (sections.Contains(rsWeights)) builder.AddWeights();
+  if (sections.Contains(rsEvaluation)) builder.AddEvaluation();
+  if (sections.Contains(rsGraphs) && graphs != nullptr && graphs->Available()) {
+    builder.AddGraphs(*graphs);
+  }
+  return builder.Take();
+}
+
+std::unique_ptr<TReport> MakeFunctionReport(TUbicFunction* function,
+                                            const TUbicAttribute* attribute,
+                                            const TReportStyle& style) {
+  std::unique_ptr<TReport> report = NewModelReport(style);
+  if (attribute != nullptr) {
+    TRptSection& section = AddHeadedSection(*report, "Decision rules", "Decision rules");
+    AddRuleTable(section, *attribute, function, kUndefined);
+  }
+  return report;
+}
+
+}  // namespace ubic

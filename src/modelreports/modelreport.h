@@ -1,0 +1,81 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "model/model.h"
+#include "reports/datetimeformat.h"
+#include "reports/drawing.h"
+#include "reports/fonts.h"
+#include "reports/report.h"
+
+namespace ubic {
+
+// The sections of a model report, in the order they are printed.
+enum TReportSection : std::uint8_t {
+  rsTree = 1,
+  rsScales = 2,
+  rsScaleDescriptions = 4,
+  rsRules = 8,
+  rsWeights = 16,
+  rsEvaluation = 32,
+  rsGraphs = 64,
+};
+
+class TReportSections {
+ public:
+  constexpr TReportSections() = default;
+  constexpr TReportSections(TReportSection section) : FBits(section) {}
+  constexpr bool Contains(TReportSection section) const { return (FBits & section) != 0; }
+  constexpr bool Empty() const { return FBits == 0; }
+  constexpr TReportSections operator|(TReportSections other) const {
+    TReportSections sections;
+    sections.FBits = static_cast<std::uint8_t>(FBits | other.FBits);
+    return sections;
+  }
+
+  // Every section but the graphs, which only the desktop program can draw.
+  static constexpr TReportSections AllText() {
+    return TReportSections(rsTree) | rsScales | rsScaleDescriptions | rsRules | rsWeights |
+           rsEvaluation;
+  }
+
+ private:
+  std::uint8_t FBits = 0;
+};
+
+// The graphs a report can show, supplied by the desktop program, which has the charts.
+class TReportGraphs {
+ public:
+  virtual ~TReportGraphs() = default;
+  // Whether a graph is there to be printed; without one the report has no graph section.
+  virtual bool Available() const = 0;
+  // Draws the graphs into Rect of Canvas, the canvas of the formatter that lays the report out.
+  virtual void Draw(TCanvas& canvas, const TRect& rect) const = 0;
+};
+
+// How a report looks beyond its content.
+struct TReportStyle {
+  TFont Font;
+  TPen Pen;
+  // When the report was made, printed in its page header.
+  TDateTime Created = TDateTime::Now();
+  TDateFormats DateFormats = LocaleDateFormats();
+};
+
+// A report of the chosen sections of Model; nil when there is no model or no section. Graphs,
+// when given, must live as long as the report is laid out.
+// The weights of the functions are computed anew on the way.
+std::unique_ptr<TReport> MakeModelReport(TUbicModel* model, TReportSections sections,
+                                         const TReportStyle& style,
+                                         const TReportGraphs* graphs = nullptr);
+// A report of the decision rules of Function, the copy of Attribute's function being edited.
+std::unique_ptr<TReport> MakeFunctionReport(TUbicFunction* function,
+                                            const TUbicAttribute* attribute,
+                                            const TReportStyle& style);
+
+// The characters that draw the attribute tree in front of Attribute's name.
+std::string TreePrefix(const TUbicAttribute& attribute);
+
+}  // namespace ubic

@@ -1,0 +1,62 @@
+#include <gtest/gtest.h>
+
+#include "tool.h"
+
+namespace ubic::test {
+namespace {
+
+// 2025-12-08 09:00:00 UTC.
+const std::string kFixedDate = "SOURCE_DATE_EPOCH=1765184400";
+
+std::string Golden(const std::string& name) {
+  return ReadBytes(std::string(UBIC_GOLDEN_DIR) + "/" + name);
+}
+
+class CliReport : public ::testing::Test {
+ protected:
+  TToolRun Run(const std::vector<std::string>& args) {
+    return RunTool(Folder, args, {kFixedDate});
+  }
+  TTempFolder Folder;
+};
+
+TEST_F(CliReport, MatchesTheReportsOfTheExamples) {
+  const TToolRun car = Run({"report", Example("car.ubm")});
+  EXPECT_EQ(car.Status, 0) << car.Err;
+  EXPECT_EQ(car.Out, Golden("car-report.txt"));
+
+  const TToolRun raw =
+      Run({"report", Example("applicant.ubm"), "--raw", "--width", "100", "--height", "40"});
+  EXPECT_EQ(raw.Out, Golden("applicant-report-raw.txt"));
+  EXPECT_EQ(std::count(raw.Out.begin(), raw.Out.end(), '\f'), 3);
+  EXPECT_NE(raw.Out.find("\r\n\xC3\xC4QUALIFICATIONS"), std::string::npos);
+
+  const std::string file = Folder.File("home.txt");
+  const TToolRun home = Run({"report", Example("home.ubm"), "--sections", "evaluation,tree",
+                             "--width", "120", "-o", file});
+  EXPECT_EQ(home.Out, "");
+  EXPECT_EQ(ReadBytes(file), Golden("home-tree-evaluation.txt"));
+}
+
+TEST_F(CliReport, RefusesBadArguments) {
+  const std::string model = Example("car.ubm");
+  const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+      {{"report", model, "--sections", "tree,graphs"}, "error: Unknown section \"graphs\"\n"},
+      {{"report", model, "--sections", ""}, "error: Unknown section \"\"\n"},
+      {{"report", model, "--width", "-3"}, "error: Bad number \"-3\" for --width (0 to 10000)\n"},
+      {{"report", model, "--height", "x"},
+       "error: Bad number \"x\" for --height (0 to 1000000)\n"},
+  };
+  for (const auto& [args, message] : cases) {
+    const TToolRun run = Run(args);
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_EQ(run.Err, message);
+    EXPECT_EQ(run.Out, "");
+  }
+  const TToolRun epoch = RunTool(Folder, {"report", model}, {"SOURCE_DATE_EPOCH=soon"});
+  EXPECT_EQ(epoch.Err, "error: Bad SOURCE_DATE_EPOCH \"soon\"\n");
+  EXPECT_EQ(Run({"report", model, "--raw", "extra"}).Status, 2);
+}
+
+}  // namespace
+}  // namespace ubic::test

@@ -1,0 +1,185 @@
+#include <gtest/gtest.h>
+
+#include "modelreports/modelreport.h"
+#include "reports/groups.h"
+#include "reports/tables.h"
+#include "reports/textformatter.h"
+
+namespace ubic {
+namespace {
+
+std::unique_ptr<TUbicAttribute> MakeAttribute(const std::string& name, int values,
+                                              TScaleOrder order = TScaleOrder::Ascending) {
+  auto attribute = std::make_unique<TUbicAttribute>(name);
+  auto scale = std::make_unique<TUbicDiscreteScale>();
+  scale->SetOrder(order);
+  for (int v = 0; v < values; ++v) scale->AddValue(name + std::to_string(v));
+  attribute->SetScale(std::move(scale));
+  return attribute;
+}
+
+void AddMinimumFunction(TUbicAttribute& attribute) {
+  auto function = std::make_unique<TUbicFunction>();
+  function->Initialize(&attribute);
+  for (int r = 0; r < function->RuleCount(); ++r) {
+    int value = function->RuleInput(0, r);
+    for (int i = 1; i < function->InputCount(); ++i) value = std::min(value, function->RuleInput(i, r));
+    function->SetRuleValue(r, value);
+    function->SetRuleEntered(r, true);
+  }
+  attribute.SetFunct(std::move(function));
+}
+
+// Top(A(A1, A2), B) with a minimum function on Top and none on A.
+struct TSample {
+  TUbicModel Model;
+  TUbicAttribute* Top;
+  TUbicAttribute* A;
+
+  explicit TSample(int options = 2) {
+    auto top = MakeAttribute("Top", 3);
+    auto a = MakeAttribute("A", 3);
+    a->AddInput(MakeAttribute("A1", 2));
+    a->AddInput(MakeAttribute("A2", 2, TScaleOrder::None));
+    A = a.get();
+    top->AddInput(std::move(a));
+    top->AddInput(MakeAttribute("B", 3));
+    AddMinimumFunction(*top);
+    Top = top.get();
+    Model.Root()->AddInput(std::move(top));
+    for (int k = 0; k < options; ++k) {
+      Model.AddOption("o" + std::to_string(k));
+      A->SetOptionText(k, "2");
+      Top->Input(1)->SetOptionText(k, k % 2 == 0 ? "01" : "");
+    }
+    Model.EvaluateAll();
+  }
+};
+
+std::vector<std::string> Lines(TReport& report) {
+  TTextFormatter formatter(&report, {70, 0});
+  formatter.Execute();
+  std::vector<std::string> lines;
+  for (int p = 0; p < formatter.PageCount(); ++p) {
+    for (int l = 0; l < formatter.Page(p).Count(); ++l) lines.push_back(formatter.Page(p)[l]);
+  }
+  return lines;
+}
+
+TReportStyle FixedStyle() {
+  TReportStyle style;
+  style.Created = {2026, 12, 8, 9, 5, 7, 0};
+  style.DateFormats = TDateFormats{};
+  return style;
+}
+
+std::vector<std::string> ReportLines(TSample& sample, TReportSections sections) {
+  return Lines(*MakeModelReport(&sample.Model, sections, FixedStyle()));
+}
+
+bool Contains(const std::vector<std::string>& lines, const std::string& line) {
+  return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+TEST(ModelReport, FrameAndTree) {
+  TSample sample;
+  EXPECT_EQ(MakeModelReport(&sample.Model, {}, FixedStyle()), nullptr);
+  EXPECT_EQ(MakeModelReport(nullptr, rsTree, FixedStyle()), nullptr);
+  EXPECT_EQ(TreePrefix(*sample.Top), "");
+  EXPECT_EQ(TreePrefix(*sample.A), "\xC3");
+  EXPECT_EQ(TreePrefix(*sample.Top->Input(1)), "\xC0");
+  EXPECT_EQ(TreePrefix(*sample.A->Input(1)), "\xB3\xC0");
+  EXPECT_EQ(TreePrefix(*sample.A->Input(0)), "\xB3\xC3");
+
+  const std::vector<std::string> lines = ReportLines(sample, rsTree);
+  ASSERT_GE(lines.size(), 8u);
+  EXPECT_EQ(lines[0].substr(0, 4), "Ubic");
+  EXPECT_NE(lines[0].find("12/08/26 09:05:07"), std::string::npos) << lines[0];
+  EXPECT_EQ(lines[0].substr(lines[0].size() - 6), "Page 1");
+  EXPECT_TRUE(Contains(lines, "Tree of attributes"));
+  EXPECT_TRUE(Contains(lines, "\xC3\xC4" "A"));
+  EXPECT_TRUE(Contains(lines, "\xB3 \xC0\xC4" "A2"));
+}
+
+// Every text element below Group whose text is Text.
+void FindTexts(const TRptGroup& group, const std::string& text, std::vector<const TRptText*>& found) {
+  for (int i = 0; i < group.Count(); ++i) {
+    if (const auto* item = dynamic_cast<const TRptText*>(group.GetItem(i))) {
+      if (item->Text() == text) found.push_back(item);
+    } else if (const auto* inner = dynamic_cast<const TRptGroup*>(group.GetItem(i))) {
+      FindTexts(*inner, text, found);
+    }
+  }
+}
+
+const TRptText& OnlyText(const TRptGroup& group, const std::string& text) {
+  std::vector<const TRptText*> found;
+  FindTexts(group, text, found);
+  EXPECT_EQ(found.size(), 1u) << text;
+  return *found.at(0);
+}
+
+TEST(ModelReport, ValuesAreColouredByTheirClass) {
+  TSample sample;
+  const std::unique_ptr<TReport> report = MakeModelReport(&sample.Model, rsScales, FixedStyle());
+  const TRptText& bad = OnlyText(*report, "Top0");
+  EXPECT_EQ(bad.GetFont()->Color, 255u);
+  EXPECT_TRUE(bad.GetFont()->Style.Contains(fsBold));
+  EXPECT_FALSE(bad.GetFont()->Style.Contains(fsItalic));
+  EXPECT_FALSE(OnlyText(*report, "Top1").GetOwnFont().has_value());
+  const TRptText& good = OnlyText(*report, "Top2");
+  EXPECT_EQ(good.GetFont()->Color, 32768u);
+  EXPECT_TRUE(good.GetFont()->Style.Contains(fsBold));
+  EXPECT_TRUE(good.GetFont()->Style.Contains(fsItalic));
+  // The unordered scale of A2 has neither bad nor good values.
+  for (const char* value : {"A20", "A21"}) {
+    EXPECT_FALSE(OnlyText(*report, value).GetOwnFont().has_value());
+  }
+}
+
+TEST(ModelReport, DecisionRulesAndWeights) {
+  TSample sample;
+  auto b = MakeAttribute("C", 2);
+  b->AddInput(MakeAttribute("C1", 2));
+  AddMinimumFunction(*b);
+  sample.Model.Root()->AddInput(std::move(b));
+  const std::vector<std::string> lines = ReportLines(sample, TReportSections(rsRules) | rsWeights);
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), "Decision rules (table)"), 1);
+  EXPECT_TRUE(Contains(lines, "<nedefinirana>"));
+  // The minimum of A and B: value 0 when either is 0, two boxes ruled off from value 1.
+  EXPECT_TRUE(Contains(lines, "1  *     B0    Top0"));
+  EXPECT_TRUE(Contains(lines, "2\xC4\xC4" "A0\xC4\xC4\xC4\xC4*\xC4\xC4\xC4\xC4\xC4Top0"));
+  EXPECT_TRUE(Contains(lines, "3  >=A1  B1    Top1"));
+  EXPECT_TRUE(Contains(lines, "5\xC4\xC4" "A2\xC4\xC4\xC4\xC4" "B2\xC4\xC4\xC4\xC4Top2"));
+  EXPECT_TRUE(Contains(lines, " \xC4\xC4" "50%\xC4\xC4\xC4" "50%\xC4\xC4\xC4 \xC4\xC4\xC4"));
+  // Inputs of A, which has no function, have no weights: "?" and the factors pass unchanged.
+  EXPECT_TRUE(Contains(lines, "\xB3 \xC3\xC4" "A1     ?"));
+  EXPECT_TRUE(Contains(lines, "\xC3\xC4" "A         50.0    50.0       50.0        50.0"));
+  EXPECT_TRUE(Contains(lines, "\xC0\xC4" "C1       100.0   100.0      100.0       100.0"));
+}
+
+TEST(ModelReport, EvaluationInBlocksOfFive) {
+  TSample sample(7);
+  const std::vector<std::string> lines = ReportLines(sample, rsEvaluation);
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), "Evaluation results"), 1);
+  int headings = 0;
+  for (const std::string& line : lines) headings += line.rfind("Attribute", 0) == 0 ? 1 : 0;
+  EXPECT_EQ(headings, 2);
+  EXPECT_TRUE(Contains(lines, "\xC0\xC4" "B        B0; B1      *   B0; B1      *   B0; B1"));
+  EXPECT_TRUE(Contains(lines, "\xC0\xC4" "B        *   B0; B1"));
+  // A is an aggregate without a function: its values are undefined.
+  EXPECT_TRUE(Contains(lines, "\xC3\xC4" "A        *   *"));
+}
+
+TEST(FunctionReport, OneTableOfTheEditedFunction) {
+  TSample sample;
+  const std::vector<std::string> lines =
+      Lines(*MakeFunctionReport(sample.Top->Funct(), sample.Top, FixedStyle()));
+  EXPECT_TRUE(Contains(lines, "Decision rules"));
+  EXPECT_TRUE(Contains(lines, "1  *     B0    Top0"));
+  const std::vector<std::string> none = Lines(*MakeFunctionReport(nullptr, sample.A, FixedStyle()));
+  EXPECT_TRUE(Contains(none, "<undefined>"));
+}
+
+}  // namespace
+}  // namespace ubic
