@@ -60,13 +60,18 @@ void EvaluateQuality(benchmark::State& state) {
   int k = 0;
   for (auto _ : state) {
     for (int i = 0; i < 3; ++i) inputs[i] = m.Quality->Input(i)->OptionValues()[k];
-    benchmark::DoNotOptimize(Scan ? function.EvaluateByRuleScan(inputs) : function.Evaluate(inputs));
+    benchmark::DoNotOptimize(Scan ? function.EvaluateByRuleScan(inputs)
+                                  : function.Evaluate(inputs));
     k = (k + 1) % kOptions;
   }
   state.SetItemsProcessed(state.iterations());
 }
-void BM_EvaluateTableByIndex(benchmark::State& state) { EvaluateQuality<false>(state); }
-void BM_EvaluateTableByRuleScan(benchmark::State& state) { EvaluateQuality<true>(state); }
+void BM_EvaluateTableByIndex(benchmark::State& state) {
+  EvaluateQuality<false>(state);
+}
+void BM_EvaluateTableByRuleScan(benchmark::State& state) {
+  EvaluateQuality<true>(state);
+}
 BENCHMARK(BM_EvaluateTableByIndex);
 BENCHMARK(BM_EvaluateTableByRuleScan);
 

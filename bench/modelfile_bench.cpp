@@ -31,10 +31,9 @@ std::uintmax_t WriteModel(const std::string& fileName, int options) {
 }
 
 void BM_LoadModelFile(benchmark::State& state) {
-  const std::string fileName =
-      (std::filesystem::temp_directory_path() / ("ubic-bench-" + std::to_string(state.range(0)) +
-                                                 ".ubm"))
-          .string();
+  const std::string fileName = (std::filesystem::temp_directory_path() /
+                                ("ubic-bench-" + std::to_string(state.range(0)) + ".ubm"))
+                                   .string();
   const std::uintmax_t size = WriteModel(fileName, static_cast<int>(state.range(0)));
   for (auto _ : state) {
     TUbicModel model;

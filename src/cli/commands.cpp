@@ -164,7 +164,8 @@ void PrintTable(const std::vector<std::vector<std::string>>& rows, std::FILE* ou
   std::vector<std::size_t> widths;
   for (const auto& row : rows) {
     widths.resize(std::max(widths.size(), row.size()));
-    for (std::size_t c = 0; c < row.size(); ++c) widths[c] = std::max(widths[c], DisplayWidth(row[c]));
+    for (std::size_t c = 0; c < row.size(); ++c)
+      widths[c] = std::max(widths[c], DisplayWidth(row[c]));
   }
   for (const auto& row : rows) {
     std::string line;
@@ -183,7 +184,8 @@ int Evaluate(const TCommandLine& line, std::FILE* out, std::FILE* err) {
   }
   model->EvaluateAll();
   if (line.Options.count("--csv") != 0) {
-    EvaluationRows(*model, false, [out](const auto& row) { std::fputs(CsvRecord(row).c_str(), out); });
+    EvaluationRows(*model, false,
+                   [out](const auto& row) { std::fputs(CsvRecord(row).c_str(), out); });
   } else {
     std::vector<std::vector<std::string>> rows;
     EvaluationRows(*model, true, [&rows](const auto& row) { rows.push_back(row); });
@@ -200,8 +202,8 @@ int Convert(const TCommandLine& line, std::FILE*, std::FILE* err) {
 
 // Section names of the command line, in the order the report prints them.
 constexpr std::pair<const char*, TReportSection> kSectionNames[] = {
-    {"tree", rsTree},         {"scales", rsScales},   {"descriptions", rsScaleDescriptions},
-    {"rules", rsRules},       {"weights", rsWeights}, {"evaluation", rsEvaluation},
+    {"tree", rsTree},   {"scales", rsScales},   {"descriptions", rsScaleDescriptions},
+    {"rules", rsRules}, {"weights", rsWeights}, {"evaluation", rsEvaluation},
 };
 
 TReportSections ParseSections(const std::string& list) {
@@ -227,8 +229,8 @@ int ParseSize(const TCommandLine& line, const std::string& option, int standard,
   errno = 0;
   const long value = std::strtol(text.c_str(), &end, 10);
   if (text.empty() || *end != '\0' || errno != 0 || value < 0 || value > most) {
-    throw ECliError("Bad number \"" + text + "\" for " + option + " (0 to " +
-                    std::to_string(most) + ")");
+    throw ECliError("Bad number \"" + text + "\" for " + option + " (0 to " + std::to_string(most) +
+                    ")");
   }
   return static_cast<int>(value);
 }
@@ -243,7 +245,8 @@ TDateTime ReportTime() {
   const long long seconds = std::strtoll(epoch, &end, 10);
   std::tm utc{};
   const auto time = static_cast<std::time_t>(seconds);
-  if (*epoch == '\0' || *end != '\0' || errno != 0 || seconds < 0 || gmtime_r(&time, &utc) == nullptr) {
+  if (*epoch == '\0' || *end != '\0' || errno != 0 || seconds < 0 ||
+      gmtime_r(&time, &utc) == nullptr) {
     throw ECliError("Bad SOURCE_DATE_EPOCH \"" + std::string(epoch) + "\"");
   }
   return {utc.tm_year + 1900, utc.tm_mon + 1, utc.tm_mday, utc.tm_hour, utc.tm_min, utc.tm_sec, 0};
@@ -287,15 +290,17 @@ int RunCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* 
     std::fprintf(out, "%s\n", kVersion);
     return 0;
   }
-  const TCommandLine line =
-      Parse(args,
-            {{"evaluate", {{"--options", true}, {"--csv", false}}},
-             {"convert", {}},
-             {"report",
-              {{"--sections", true}, {"--width", true}, {"--height", true}, {"--raw", false},
-               {"-o", true}}},
-             {"stats", {}}},
-            {{"evaluate", 1}, {"convert", 2}, {"report", 1}, {"stats", 1}});
+  const TCommandLine line = Parse(args,
+                                  {{"evaluate", {{"--options", true}, {"--csv", false}}},
+                                   {"convert", {}},
+                                   {"report",
+                                    {{"--sections", true},
+                                     {"--width", true},
+                                     {"--height", true},
+                                     {"--raw", false},
+                                     {"-o", true}}},
+                                   {"stats", {}}},
+                                  {{"evaluate", 1}, {"convert", 2}, {"report", 1}, {"stats", 1}});
   if (line.Command == "evaluate") return Evaluate(line, out, err);
   if (line.Command == "convert") return Convert(line, out, err);
   if (line.Command == "report") return Report(line, out, err);

@@ -34,7 +34,9 @@ class TOptionsReader {
   }
 
  private:
-  std::string Where(int line) const { return " (" + FFileName + " line " + std::to_string(line) + ")"; }
+  std::string Where(int line) const {
+    return " (" + FFileName + " line " + std::to_string(line) + ")";
+  }
 
   bool Next(std::vector<std::string>& fields) {
     try {

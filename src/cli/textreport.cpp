@@ -18,12 +18,18 @@ class TTextOnlyFormatter : public TTextFormatter {
 // The Unicode character of a code-page-437 box-drawing code that trees and rules are made of.
 char32_t BoxCharacter(char code) {
   switch (code) {
-    case '\xB3': return U'\u2502';
-    case '\xC3': return U'\u251C';
-    case '\xC0': return U'\u2514';
-    case '\xC4': return U'\u2500';
-    case '\xCD': return U'\u2550';
-    default: return Cp1250ToUnicode(static_cast<unsigned char>(code));
+    case '\xB3':
+      return U'\u2502';
+    case '\xC3':
+      return U'\u251C';
+    case '\xC0':
+      return U'\u2514';
+    case '\xC4':
+      return U'\u2500';
+    case '\xCD':
+      return U'\u2550';
+    default:
+      return Cp1250ToUnicode(static_cast<unsigned char>(code));
   }
 }
 

@@ -180,7 +180,8 @@ class TXmlParser {
 };
 
 void ReadElement(TXmlParser& parser, TXmlItem& item, int depth) {
-  if (depth > XmlMaxDepth) parser.Error(Format("Elements nested deeper than %d levels", XmlMaxDepth));
+  if (depth > XmlMaxDepth)
+    parser.Error(Format("Elements nested deeper than %d levels", XmlMaxDepth));
   item.Name = parser.TagName;
   for (const std::string& attribute : parser.TagAttributes) {
     item.AddAttribute(TextBefore(attribute, "="), XmlUnescape(TextAfter(attribute, "=")));
@@ -211,7 +212,8 @@ void WriteItem(const TXmlItem& item, int indent, std::vector<std::string>& lines
   std::string opening = "<" + item.Name;
   for (int i = 0; i < item.AttributeCount(); ++i) {
     const TXmlItem& attribute = *item.Attribute(i);
-    opening += " " + attribute.Name + "=\"" + XmlEscape(attribute.Text, std::string(kBlanks)) + "\"";
+    opening +=
+        " " + attribute.Name + "=\"" + XmlEscape(attribute.Text, std::string(kBlanks)) + "\"";
   }
   if (!item.HasItems()) {
     lines.push_back(margin + opening +
@@ -230,7 +232,9 @@ void WriteItem(const TXmlItem& item, int indent, std::vector<std::string>& lines
 
 }  // namespace
 
-TXmlItem* TXmlItemList::Items(int index) const { return static_cast<TXmlItem*>(Get(index)); }
+TXmlItem* TXmlItemList::Items(int index) const {
+  return static_cast<TXmlItem*>(Get(index));
+}
 
 TXmlItem* TXmlItemList::Find(const std::string& name) const {
   for (int i = 0; i < Count(); ++i) {

@@ -37,7 +37,6 @@ const std::unordered_map<char32_t, char>& UnicodeToCp1250Map() {
   return map;
 }
 
-
 // Decodes one UTF-8 sequence at Pos and advances past it; returns false for a malformed one
 // (then Pos moves past its first byte only).
 bool DecodeUtf8(std::string_view text, std::size_t& pos, char32_t& code) {

@@ -193,9 +193,8 @@ void TStrList::CustomSort(
 }
 
 void TStrList::QuickSortStrings(int low, int high) {
-  SortRange(low, high, [this](const TItem& a, const TItem& b) {
-    return CompareStrings(a.Text, b.Text) < 0;
-  });
+  SortRange(low, high,
+            [this](const TItem& a, const TItem& b) { return CompareStrings(a.Text, b.Text) < 0; });
 }
 
 void TStrList::QuickSortObjects(int low, int high) {

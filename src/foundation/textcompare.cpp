@@ -74,7 +74,8 @@ TTables BuildTables() {
     t.Upper[static_cast<unsigned char>(lower)] = upper;
     t.Lower[static_cast<unsigned char>(upper)] = lower;
   };
-  for (char c = 'a'; c <= 'z'; ++c) pair(c, static_cast<char>(c - 'a' + 'A'), LetterPrimary(c, false), 0);
+  for (char c = 'a'; c <= 'z'; ++c)
+    pair(c, static_cast<char>(c - 'a' + 'A'), LetterPrimary(c, false), 0);
   for (const TLetterGroup& group : kAccented) {
     for (std::size_t i = 0; i + 1 < group.Variants.size(); i += 2) {
       pair(group.Variants[i], group.Variants[i + 1], LetterPrimary(group.Base, false),

@@ -8,9 +8,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <memory>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <utility>
 
 #include "cp1250.h"
@@ -21,8 +21,8 @@ namespace {
 // Messages are Windows-1250 text like every other message of the program; the file name comes
 // from the system in UTF-8.
 [[noreturn]] void Fail(const char* what, const std::string& fileName, int error) {
-  throw EFileError(std::string(what) + " \"" + Utf8ToCp1250(fileName) + "\": " +
-                   std::strerror(error));
+  throw EFileError(std::string(what) + " \"" + Utf8ToCp1250(fileName) +
+                   "\": " + std::strerror(error));
 }
 
 // Closes the descriptor and removes the temporary file unless it was handed over.
@@ -86,7 +86,8 @@ std::vector<std::string> ReadTextLines(const std::string& fileName) {
       break;
     }
     lines.push_back(content.substr(start, end - start));
-    start = end + (content[end] == '\r' && end + 1 < content.size() && content[end + 1] == '\n' ? 2 : 1);
+    start = end +
+            (content[end] == '\r' && end + 1 < content.size() && content[end + 1] == '\n' ? 2 : 1);
   }
   return lines;
 }
@@ -98,7 +99,7 @@ std::string ResolvedTarget(const std::string& fileName) {
   struct stat link {};
   if (lstat(fileName.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) return fileName;
   std::unique_ptr<char, decltype(&std::free)> resolved(realpath(fileName.c_str(), nullptr),
-                                                        &std::free);
+                                                       &std::free);
   return resolved ? std::string(resolved.get()) : fileName;
 }
 

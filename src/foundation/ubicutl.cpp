@@ -15,7 +15,9 @@ void ScaleTo(floatarray& values, double reference, double total) {
 
 }  // namespace
 
-bool FloatEqual(double a, double b) { return std::fabs(a - b) <= 1e-100; }
+bool FloatEqual(double a, double b) {
+  return std::fabs(a - b) <= 1e-100;
+}
 
 void NormalizeSum(floatarray& values, double total) {
   ScaleTo(values, std::accumulate(values.begin(), values.end(), 0.0), total);

@@ -204,7 +204,9 @@ std::string DefaultExtension(const std::string& fileName, const std::string& ext
   return hasExtension ? fileName : fileName + extension;
 }
 
-void SwapInt(int& a, int& b) { std::swap(a, b); }
+void SwapInt(int& a, int& b) {
+  std::swap(a, b);
+}
 
 std::string Trim(const std::string& text) {
   // Blanks and control characters at both ends.

@@ -21,7 +21,9 @@ TUbicAttribute* TUbicAttributeList::Items(int index) const {
   return CheckedCast<TUbicAttribute>(Get(index));
 }
 
-void TUbicAttributeList::PutItem(int index, TUbicAttribute* attribute) { Put(index, attribute); }
+void TUbicAttributeList::PutItem(int index, TUbicAttribute* attribute) {
+  Put(index, attribute);
+}
 
 TUbicAttribute::TUbicAttribute(const std::string& name, const std::string& description) {
   SetName(name);
@@ -53,7 +55,9 @@ TUbicDiscreteScale* TUbicAttribute::DiscreteScale() const {
   return dynamic_cast<TUbicDiscreteScale*>(FScale.get());
 }
 
-void TUbicAttribute::SetScale(std::unique_ptr<TUbicScale> scale) { FScale = std::move(scale); }
+void TUbicAttribute::SetScale(std::unique_ptr<TUbicScale> scale) {
+  FScale = std::move(scale);
+}
 
 void TUbicAttribute::SetFunct(std::unique_ptr<TUbicFunction> function) {
   FFunct = std::move(function);
@@ -126,9 +130,13 @@ void TUbicAttribute::ExchangeInputs(int index1, int index2) {
   if (FFunct && FFunct->RuleCount() > 0) FFunct->ExchangeInputs(index1, index2);
 }
 
-void TUbicAttribute::MoveInputUp(int index) { ExchangeInputs(index - 1, index); }
+void TUbicAttribute::MoveInputUp(int index) {
+  ExchangeInputs(index - 1, index);
+}
 
-void TUbicAttribute::MoveInputDown(int index) { ExchangeInputs(index, index + 1); }
+void TUbicAttribute::MoveInputDown(int index) {
+  ExchangeInputs(index, index + 1);
+}
 
 void TUbicAttribute::DeleteSubtree() {
   FFunct.reset();

@@ -93,7 +93,9 @@ int TUbicFunction::EnteredCount() const {
   return count;
 }
 
-int TUbicFunction::InputCount() const { return FAttribute ? FAttribute->InputCount() : 0; }
+int TUbicFunction::InputCount() const {
+  return FAttribute ? FAttribute->InputCount() : 0;
+}
 
 int TUbicFunction::InputsOf(const std::string& rule) const {
   return static_cast<int>(rule.size()) - 3;
@@ -115,7 +117,9 @@ int TUbicFunction::RuleHigh(int rule) const {
   return ValueIndexOf(text[InputsOf(text) + 1]);
 }
 
-bool TUbicFunction::RuleEntered(int rule) const { return FRules.Get(rule).back() == kEntered; }
+bool TUbicFunction::RuleEntered(int rule) const {
+  return FRules.Get(rule).back() == kEntered;
+}
 
 void TUbicFunction::PutResultChar(int rule, int offset, char c) {
   std::string text = FRules.Get(rule);
@@ -123,9 +127,13 @@ void TUbicFunction::PutResultChar(int rule, int offset, char c) {
   FRules.Put(rule, text);
 }
 
-void TUbicFunction::SetRuleLow(int rule, int index) { PutResultChar(rule, 0, ValueCode(index)); }
+void TUbicFunction::SetRuleLow(int rule, int index) {
+  PutResultChar(rule, 0, ValueCode(index));
+}
 
-void TUbicFunction::SetRuleHigh(int rule, int index) { PutResultChar(rule, 1, ValueCode(index)); }
+void TUbicFunction::SetRuleHigh(int rule, int index) {
+  PutResultChar(rule, 1, ValueCode(index));
+}
 
 void TUbicFunction::SetRuleValue(int rule, int index) {
   SetRuleLow(rule, index);
@@ -137,9 +145,8 @@ void TUbicFunction::SetRuleEntered(int rule, bool entered) {
 }
 
 int TUbicFunction::UndefinedHigh() const {
-  return FAttribute != nullptr && FAttribute->Scale() != nullptr
-             ? FAttribute->Scale()->Count() - 1
-             : 0;
+  return FAttribute != nullptr && FAttribute->Scale() != nullptr ? FAttribute->Scale()->Count() - 1
+                                                                 : 0;
 }
 
 std::string TUbicFunction::UndefinedRule(std::string rule) const {
@@ -150,7 +157,9 @@ std::string TUbicFunction::UndefinedRule(std::string rule) const {
   return rule;
 }
 
-void TUbicFunction::ClearRule(int rule) { FRules.Put(rule, UndefinedRule(FRules.Get(rule))); }
+void TUbicFunction::ClearRule(int rule) {
+  FRules.Put(rule, UndefinedRule(FRules.Get(rule)));
+}
 
 void TUbicFunction::ClearUndefined() {
   for (int r = 0; r < RuleCount(); ++r) {

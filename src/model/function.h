@@ -98,8 +98,11 @@ class TUbicFunction : public TUbicObject {
   // Sets every computed rule to its approximated value, within its current interval.
   void ApplyApproximation();
   // Empties Boxes and fills it with the maximal boxes of input combinations that all admit Value:
-  // each the low corner followed by the high corner, as value codes.
-  void CompactRules(int value, TStrList& boxes) const;
+  // each the low corner followed by the high corner, as value codes. The search grows
+  // exponentially with the number of inputs, and a table read from a file may be huge: after
+  // kCompactRulesWork steps it stops, keeps the boxes found until then (each of them maximal),
+  // and returns false. True when all boxes were found.
+  bool CompactRules(int value, TStrList& boxes) const;
 
   // Follows the exchange of two inputs of the attribute: their values change places in every
   // rule, and so do their weights, so that each rule still describes the same combination.
@@ -140,6 +143,13 @@ class TUbicFunction : public TUbicObject {
   mutable bool FCanonical = false;
   mutable std::vector<int> FInputCounts;
 };
+
+// The work of one CompactRules, in steps that take about the same time each: a box looked up among
+// those already considered, a rule or a corner of a box examined while checking a box, a rule
+// entering the counts the checks start from, a seed tried on a box, and a box not seen before, which
+// costs a fixed number of steps besides its check. A table the editor can build (up to 1000 rules)
+// needs a few million at most; a huge table read from a file stops after a fraction of a second.
+inline constexpr long long kCompactRulesWork = 40'000'000;
 
 // Before a new table is built, its size is checked: up to 200 rules it is built at once, up to
 // 1000 the user is asked first, and beyond that it is refused.

@@ -13,7 +13,9 @@ namespace ubic {
 namespace {
 
 // The midpoint of a rule's value interval: the target of both regressions.
-double Target(const TUbicFunction& f, int rule) { return (f.RuleLow(rule) + f.RuleHigh(rule)) / 2.0; }
+double Target(const TUbicFunction& f, int rule) {
+  return (f.RuleLow(rule) + f.RuleHigh(rule)) / 2.0;
+}
 
 // Solves A·w = b for a symmetric positive definite A given by its upper triangle, by Cholesky
 // decomposition. Returns false for a singular system. A pivot at or below a tiny fraction of its
@@ -47,15 +49,43 @@ bool SolveCholesky(const std::vector<floatarray>& a, const floatarray& b, floata
   return std::all_of(w.begin(), w.end(), [](double x) { return std::isfinite(x); });
 }
 
+// Considering a box not seen before costs about as much time as examining this many rules or
+// corners: it is remembered, and every way to grow it is looked up later.
+constexpr long long kNewBoxSteps = 256;
+
+// The work CompactRules may do, counted in steps; spent, it stops.
+class TWorkBudget {
+ public:
+  explicit TWorkBudget(long long steps) : FLeft(steps) {}
+  // False once the budget is spent.
+  bool Spend(long long steps) {
+    FLeft -= steps;
+    return FLeft >= 0;
+  }
+  bool Spent() const { return FLeft < 0; }
+
+ private:
+  long long FLeft;
+};
+
 // Tells whether every rule inside a box of input combinations admits one value. On a canonical
 // table it counts the rules that do not by inclusion and exclusion over prefix sums, in time
 // independent of the box's size; otherwise it scans the rules.
 class TBoxChecker {
  public:
   TBoxChecker(const TStrList& rules, int n, int value, const std::vector<int>& counts)
-      : FRules(rules), FN(n), FValue(value), FCounts(counts) {
-    if (!FCounts.empty() && FN <= kMaxPrefixInputs) BuildPrefixSums();
+      : FRules(rules), FN(n), FValue(value), FCounts(counts) {}
+
+  // Prepares the check; false when the budget does not stretch that far.
+  bool Prepare(TWorkBudget& budget) {
+    if (FCounts.empty() || FN > kMaxPrefixInputs) return true;
+    if (!budget.Spend(static_cast<long long>(FRules.Count()) * (FN + 1))) return false;
+    BuildPrefixSums();
+    return true;
   }
+
+  // The steps of one check: the corners of a box, or the rules scanned.
+  long long Cost() const { return FPrefix.empty() ? FRules.Count() : 1LL << FN; }
 
   bool Admissible(const std::string& lo, const std::string& hi) const {
     return FPrefix.empty() ? AdmissibleByScan(lo, hi) : AdmissibleByPrefixSums(lo, hi);
@@ -116,43 +146,89 @@ class TBoxChecker {
   std::vector<long long> FPrefix;
 };
 
-// The exhaustive expansion of boxes from a seed. Every box's answer is remembered: a revisit
-// could only append a box that is already there, so the boxes come out the same and in the same
+// The exhaustive expansion of boxes from a seed: every admissible box grows by one value at
+// either end of every input in turn, and a box that cannot grow at all is maximal and recorded
+// once it has been grown in every way. It runs depth first on a stack of its own, since a hostile
+// table could make the chain of growing boxes deep. Every box's answer is remembered: a revisit
+// could only record a box that is already there, so the boxes come out the same and in the same
 // order as without the memory, only without exploring the same boxes again along every path.
 class TBoxExpansion {
  public:
-  TBoxExpansion(const TBoxChecker& checker, std::vector<int> lastIndex, TStrList& boxes)
-      : FChecker(checker), FLastIndex(std::move(lastIndex)), FBoxes(boxes) {}
+  TBoxExpansion(const TBoxChecker& checker, std::vector<int> lastIndex, TStrList& boxes,
+                TWorkBudget& budget)
+      : FChecker(checker), FLastIndex(std::move(lastIndex)), FBoxes(boxes), FBudget(budget) {}
 
-  bool Expand(const std::string& lo, const std::string& hi) {
-    const std::string box = lo + hi;
-    if (const auto known = FKnown.find(box); known != FKnown.end()) return known->second;
-    const bool admissible = FChecker.Admissible(lo, hi);
-    FKnown.emplace(box, admissible);
-    if (!admissible) return false;
-    bool extendable = false;
-    for (std::size_t i = 0; i < lo.size(); ++i) {
-      if (ValueIndexOf(hi[i]) < FLastIndex[i]) {
-        std::string higher = hi;
-        higher[i] = ValueCode(ValueIndexOf(hi[i]) + 1);
-        extendable = Expand(lo, higher) || extendable;
+  // False when the budget was spent before the seed's boxes were all found.
+  bool Expand(const std::string& seed) {
+    std::vector<TFrame> stack;
+    if (Visit(seed, seed) == TVisit::New) stack.push_back({seed, seed});
+    while (!stack.empty() && !FBudget.Spent()) {
+      TFrame& frame = stack.back();
+      std::string lo = frame.Lo;
+      std::string hi = frame.Hi;
+      if (!NextGrowth(frame, lo, hi)) {
+        if (!frame.Extendable) Record(lo + hi);
+        stack.pop_back();
+        continue;
       }
+      const TVisit visit = Visit(lo, hi);
+      if (visit == TVisit::Inadmissible) continue;
+      frame.Extendable = true;
+      if (visit == TVisit::New) stack.push_back({std::move(lo), std::move(hi)});
     }
-    for (std::size_t i = 0; i < lo.size(); ++i) {
-      if (ValueIndexOf(lo[i]) > 0) {
-        std::string lower = lo;
-        lower[i] = ValueCode(ValueIndexOf(lo[i]) - 1);
-        extendable = Expand(lower, hi) || extendable;
-      }
-    }
-    if (!extendable && FAppended.insert(box).second) FBoxes.Add(box);
-    return true;
+    return !FBudget.Spent();
   }
 
  private:
+  enum class TVisit { Inadmissible, Known, New };
+
+  // A box being grown, and the growth to try next: first each input's high end, then each
+  // input's low end.
+  struct TFrame {
+    std::string Lo;
+    std::string Hi;
+    std::size_t Next = 0;
+    bool Extendable = false;
+  };
+
+  // Moves Lo or Hi to the frame's next growth that stays within the scales; false when every
+  // growth has been tried.
+  bool NextGrowth(TFrame& frame, std::string& lo, std::string& hi) const {
+    const std::size_t n = frame.Lo.size();
+    while (frame.Next < 2 * n) {
+      const std::size_t step = frame.Next++;
+      if (step < n && ValueIndexOf(hi[step]) < FLastIndex[step]) {
+        hi[step] = ValueCode(ValueIndexOf(hi[step]) + 1);
+        return true;
+      }
+      if (step >= n && ValueIndexOf(lo[step - n]) > 0) {
+        lo[step - n] = ValueCode(ValueIndexOf(lo[step - n]) - 1);
+        return true;
+      }
+    }
+    return false;
+  }
+
+  TVisit Visit(const std::string& lo, const std::string& hi) {
+    const std::string box = lo + hi;
+    FBudget.Spend(1);
+    if (const auto known = FKnown.find(box); known != FKnown.end()) {
+      return known->second ? TVisit::Known : TVisit::Inadmissible;
+    }
+    FBudget.Spend(kNewBoxSteps + FChecker.Cost());
+    const bool admissible = FChecker.Admissible(lo, hi);
+    FKnown.emplace(box, admissible);
+    return admissible ? TVisit::New : TVisit::Inadmissible;
+  }
+
+  void Record(const std::string& box) {
+    if (FAppended.insert(box).second) FBoxes.Add(box);
+  }
+
   const TBoxChecker& FChecker;
   std::vector<int> FLastIndex;
   TStrList& FBoxes;
+  TWorkBudget& FBudget;
   std::unordered_map<std::string, bool> FKnown;
   std::unordered_set<std::string> FAppended;
 };
@@ -265,9 +341,9 @@ void TUbicFunction::ApplyApproximation() {
   ReplaceRules(rules);
 }
 
-void TUbicFunction::CompactRules(int value, TStrList& boxes) const {
+bool TUbicFunction::CompactRules(int value, TStrList& boxes) const {
   boxes.Clear();
-  if (FAttribute == nullptr || !FAttribute->CanHaveFunction()) return;
+  if (FAttribute == nullptr || !FAttribute->CanHaveFunction()) return true;
   const int n = InputCount();
   std::vector<std::string> seeds;
   for (int r = 0; r < RuleCount(); ++r) {
@@ -275,6 +351,7 @@ void TUbicFunction::CompactRules(int value, TStrList& boxes) const {
       seeds.push_back(FRules[r].substr(0, n));
     }
   }
+  if (seeds.empty()) return true;
   std::sort(seeds.begin(), seeds.end());
   seeds.erase(std::unique(seeds.begin(), seeds.end()), seeds.end());
 
@@ -284,24 +361,28 @@ void TUbicFunction::CompactRules(int value, TStrList& boxes) const {
     counts[i] = FAttribute->Input(i)->Scale()->Count();
     lastIndex[i] = counts[i] - 1;
   }
+  TWorkBudget budget(kCompactRulesWork);
   // Boxes reach as far as the inputs' scales do now; the shortcut needs a table of that shape.
   const bool canonical = IsCanonical() && FInputCounts == counts;
-  const TBoxChecker checker(FRules, n, value, canonical ? counts : std::vector<int>());
-  TBoxExpansion expansion(checker, lastIndex, boxes);
-  while (!seeds.empty()) {
-    const std::string seed = seeds.front();
-    expansion.Expand(seed, seed);
-    for (std::size_t s = seeds.size(); s-- > 0;) {
-      for (int b = 0; b < boxes.Count(); ++b) {
-        if (InsideBox(seeds[s], boxes[b])) {
-          seeds.erase(seeds.begin() + s);
-          break;
-        }
+  TBoxChecker checker(FRules, n, value, canonical ? counts : std::vector<int>());
+  if (!checker.Prepare(budget)) return false;
+  TBoxExpansion expansion(checker, lastIndex, boxes, budget);
+  // Each seed that no box holds yet is grown in turn. A box found before a seed's turn was already
+  // tried on every later seed, so only the boxes just found need trying.
+  std::vector<bool> covered(seeds.size(), false);
+  for (std::size_t s = 0; s < seeds.size(); ++s) {
+    if (covered[s]) continue;
+    const int known = boxes.Count();
+    if (!expansion.Expand(seeds[s])) return false;
+    const long long found = boxes.Count() - known;
+    if (!budget.Spend(static_cast<long long>(seeds.size() - s - 1) * found)) return false;
+    for (std::size_t later = s + 1; later < seeds.size(); ++later) {
+      for (int b = known; b < boxes.Count() && !covered[later]; ++b) {
+        covered[later] = InsideBox(seeds[later], boxes[b]);
       }
     }
-    // The seed always lies in a box it grew into; this only guards against looping forever.
-    if (!seeds.empty() && seeds.front() == seed) seeds.erase(seeds.begin());
   }
+  return true;
 }
 
 }  // namespace ubic

@@ -8,7 +8,9 @@
 namespace ubic {
 namespace {
 
-bool IsAnyValue(std::string_view text) { return text.empty() || text == "*"; }
+bool IsAnyValue(std::string_view text) {
+  return text.empty() || text == "*";
+}
 
 }  // namespace
 
@@ -44,9 +46,8 @@ bool TUbicFunction::IsCanonical() const {
 }
 
 std::string TUbicFunction::ResultText(int low, int high) const {
-  const int count = FAttribute != nullptr && FAttribute->Scale() != nullptr
-                        ? FAttribute->Scale()->Count()
-                        : 0;
+  const int count =
+      FAttribute != nullptr && FAttribute->Scale() != nullptr ? FAttribute->Scale()->Count() : 0;
   // Codes below the first value are no values at all: the rule scan skips them too.
   low = std::max(low, 0);
   if (low > high || (low == 0 && high == count - 1)) return {};
@@ -81,9 +82,8 @@ std::string TUbicFunction::Evaluate(const std::vector<std::string>& inputTexts) 
 }
 
 std::string TUbicFunction::EvaluateByRuleScan(std::span<const std::string_view> inputTexts) const {
-  const int full = FAttribute != nullptr && FAttribute->Scale() != nullptr
-                       ? FAttribute->Scale()->Count()
-                       : 0;
+  const int full =
+      FAttribute != nullptr && FAttribute->Scale() != nullptr ? FAttribute->Scale()->Count() : 0;
   // The value codes each input admits; an undefined or "*" input admits every rule.
   std::vector<std::bitset<256>> admitted(inputTexts.size());
   std::vector<bool> any(inputTexts.size());

@@ -9,7 +9,9 @@ std::string TModelStatistics::Text() const {
   return Format(ubicstr::ModelStatistics, Attributes, Basic, Complex, Scales, Functions, Options);
 }
 
-TUbicModel::TUbicModel() { ResetTree(); }
+TUbicModel::TUbicModel() {
+  ResetTree();
+}
 
 TUbicModel::~TUbicModel() {
   FRoot.reset();
@@ -69,7 +71,9 @@ TUbicAttribute* TUbicModel::FindAttribute(const std::string& name) const {
   return nullptr;
 }
 
-int TUbicModel::AddOption(const std::string& name) { return FOptions.Add(name); }
+int TUbicModel::AddOption(const std::string& name) {
+  return FOptions.Add(name);
+}
 
 void TUbicModel::InsertOption(int k, const std::string& name) {
   FOptions.Insert(k, name);

@@ -11,7 +11,9 @@ TUbicScaleValue::TUbicScaleValue(const std::string& name, const std::string& des
   SetDescription(description);
 }
 
-TUbicScaleValue::~TUbicScaleValue() { Unregister(); }
+TUbicScaleValue::~TUbicScaleValue() {
+  Unregister();
+}
 
 double TUbicScale::BadThreshold() const {
   switch (FOrder) {
@@ -218,8 +220,12 @@ void TUbicDiscreteScale::DeleteValue(int index) {
   AdjustAfterDelete(index);
 }
 
-void TUbicDiscreteScale::MoveValueUp(int index) { FValues.Move(index, index - 1); }
+void TUbicDiscreteScale::MoveValueUp(int index) {
+  FValues.Move(index, index - 1);
+}
 
-void TUbicDiscreteScale::MoveValueDown(int index) { FValues.Move(index, index + 1); }
+void TUbicDiscreteScale::MoveValueDown(int index) {
+  FValues.Move(index, index + 1);
+}
 
 }  // namespace ubic

@@ -34,7 +34,9 @@ std::string TUbicObject::DebugName() const {
 
 void TUbicObject::ForEachOwned(const std::function<void(TUbicObject*)>&) const {}
 
-TGlobalUbicList::~TGlobalUbicList() { Finalize(); }
+TGlobalUbicList::~TGlobalUbicList() {
+  Finalize();
+}
 
 void TGlobalUbicList::Register(TUbicObject* object) {
   object->FPrevious = FLast;

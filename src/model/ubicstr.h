@@ -4,7 +4,8 @@
 // it as a line break. Texts with %s and %d are filled with Format.
 namespace ubic::ubicstr {
 
-inline constexpr const char* AlreadyDestroyed = "Trying to destroy an already destroyed object \"%s\"";
+inline constexpr const char* AlreadyDestroyed =
+    "Trying to destroy an already destroyed object \"%s\"";
 inline constexpr const char* PendingObjects = "%d pending objects upon exit";
 inline constexpr const char* UnknownFileFormat = "Unknown file format: \"%s\"";
 inline constexpr const char* UnknownStringListFormat = "Unknown string list format";
@@ -16,7 +17,8 @@ inline constexpr const char* NewAttributeName = "New";
 inline constexpr const char* AddWillDeleteFunction =
     "Adding a new attribute will delete the function \"%s\".\rDo you still want to add a new "
     "attribute?";
-inline constexpr const char* DeleteMainAttribute = "Do you want to delete the main attribute \"%s\"?";
+inline constexpr const char* DeleteMainAttribute =
+    "Do you want to delete the main attribute \"%s\"?";
 inline constexpr const char* DeleteAllSubattributes =
     "Do you want to delete all subattributes \"%s\"?";
 inline constexpr const char* AlsoDeleteOwnFunction =

@@ -10,7 +10,9 @@ inline constexpr int kFirstValueCode = 48;
 // Codes run up to 255, so a scale used in a rule table holds at most this many values.
 inline constexpr int kMaxScaleValues = 256 - kFirstValueCode;
 
-inline int ValueIndexOf(char code) { return static_cast<unsigned char>(code) - kFirstValueCode; }
+inline int ValueIndexOf(char code) {
+  return static_cast<unsigned char>(code) - kFirstValueCode;
+}
 
 // Index -1 is allowed: it is the upper end of an interval left empty by a deleted value.
 inline char ValueCode(int index) {

@@ -1,5 +1,7 @@
 #include "modelreport.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <vector>
 
 #include "foundation/utils.h"
@@ -159,8 +161,8 @@ void AddIntervalText(TRptCell& cell, const TUbicScale* scale, int low, int high)
 
 // The compact decision rules of one attribute's function, grouped by value, a rule between the
 // groups; with the inputs' weights when there is a function.
-void AddRuleTable(TRptSection& section, const TUbicAttribute& attribute,
-                  TUbicFunction* function, const char* noFunction) {
+void AddRuleTable(TRptSection& section, const TUbicAttribute& attribute, TUbicFunction* function,
+                  const char* noFunction) {
   const int n = attribute.InputCount();
   TRptTable& table = AddTable(section, section.Title(), n + 2);
   if (function != nullptr) function->CalcWeights(true);
@@ -301,8 +303,8 @@ class TModelReportBuilder {
     const int options = FModel.OptionCount();
     for (int first = 0; first < options; first += 5) {
       const int last = std::min(first + 4, options - 1);
-      TRptSection& section = AddHeadedSection(*FReport, "Evaluation results",
-                                              first == 0 ? "Evaluation results" : "");
+      TRptSection& section =
+          AddHeadedSection(*FReport, "Evaluation results", first == 0 ? "Evaluation results" : "");
       TRptTable& table = AddTable(section, "Evaluation results", 2 + last - first);
       std::vector<std::string> headings{"Attribute"};
       for (int k = first; k <= last; ++k) headings.push_back(FModel.Options()[k]);
@@ -351,8 +353,8 @@ class TModelReportBuilder {
       const int i = parent->IndexOfInput(&attribute);
       local = WeightAt(parent->Funct()->LocalWeights(), i) / 100;
       normalised = WeightAt(parent->Funct()->NormLocalWeights(), i) / 100;
-      for (const double percent : {100 * local, 100 * local * g, 100 * normalised,
-                                   100 * normalised * n}) {
+      for (const double percent :
+           {100 * local, 100 * local * g, 100 * normalised, 100 * normalised * n}) {
         AddNumberText(*row.NewCell(), FloatToText(percent, 1));
       }
     } else if (parent != FModel.Root()) {

@@ -90,8 +90,7 @@ TEST_F(Cli, ConvertsBetweenFormatsWithWarnings) {
   const TToolRun jkiv = Run({"convert", Example("home.ubm"), Folder.File("home.xml")});
   EXPECT_EQ(jkiv.Status, 0);
   EXPECT_EQ(ReadBytes(Folder.File("home.xml")).rfind("<MODEL>\r\n", 0), 0u);
-  EXPECT_EQ(Run({"stats", Folder.File("home.xml")}).Out,
-            Run({"stats", Example("home.ubm")}).Out);
+  EXPECT_EQ(Run({"stats", Folder.File("home.xml")}).Out, Run({"stats", Example("home.ubm")}).Out);
 }
 
 TEST_F(Cli, FailedReadWritesNothing) {
@@ -110,9 +109,12 @@ TEST_F(Cli, FailedReadWritesNothing) {
 }
 
 TEST_F(Cli, UsageHelpAndVersion) {
-  for (const std::vector<std::string>& args :
-       {std::vector<std::string>{}, {"bogus"}, {"stats"}, {"stats", "a", "b"},
-        {"evaluate", "m", "--colour"}, {"evaluate", "m", "--options"}}) {
+  for (const std::vector<std::string>& args : {std::vector<std::string>{},
+                                               {"bogus"},
+                                               {"stats"},
+                                               {"stats", "a", "b"},
+                                               {"evaluate", "m", "--colour"},
+                                               {"evaluate", "m", "--options"}}) {
     const TToolRun run = Run(args);
     EXPECT_EQ(run.Status, 2);
     EXPECT_NE(run.Err.find("usage: ubic-cli evaluate"), std::string::npos);

@@ -30,7 +30,8 @@ TEST(Csv, ReadsQuotedFieldsAndLineBreaks) {
 }
 
 TEST(Csv, QuotesOnlyWhatNeedsIt) {
-  EXPECT_EQ(CsvRecord({"plain", "a,b", "q\"q", "cr\r", ""}), "plain,\"a,b\",\"q\"\"q\",\"cr\r\",\n");
+  EXPECT_EQ(CsvRecord({"plain", "a,b", "q\"q", "cr\r", ""}),
+            "plain,\"a,b\",\"q\"\"q\",\"cr\r\",\n");
   // What is written reads back the same.
   const std::vector<std::string> fields{"x\ny", "\"", ",", "z"};
   EXPECT_EQ(ReadAll(CsvRecord(fields), nullptr)[0], fields);

@@ -14,9 +14,7 @@ std::string Golden(const std::string& name) {
 
 class CliReport : public ::testing::Test {
  protected:
-  TToolRun Run(const std::vector<std::string>& args) {
-    return RunTool(Folder, args, {kFixedDate});
-  }
+  TToolRun Run(const std::vector<std::string>& args) { return RunTool(Folder, args, {kFixedDate}); }
   TTempFolder Folder;
 };
 
@@ -44,8 +42,7 @@ TEST_F(CliReport, RefusesBadArguments) {
       {{"report", model, "--sections", "tree,graphs"}, "error: Unknown section \"graphs\"\n"},
       {{"report", model, "--sections", ""}, "error: Unknown section \"\"\n"},
       {{"report", model, "--width", "-3"}, "error: Bad number \"-3\" for --width (0 to 10000)\n"},
-      {{"report", model, "--height", "x"},
-       "error: Bad number \"x\" for --height (0 to 1000000)\n"},
+      {{"report", model, "--height", "x"}, "error: Bad number \"x\" for --height (0 to 1000000)\n"},
   };
   for (const auto& [args, message] : cases) {
     const TToolRun run = Run(args);

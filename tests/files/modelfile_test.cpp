@@ -67,20 +67,39 @@ TEST_F(ModelFile, WritesTheDocumentedLayout) {
     a->Scale()->SetGoodThreshold(1);
   }
   model.Root()->AddInput(std::move(price));
-  EXPECT_EQ(Saved(model), (std::vector<std::string>{
-                              kHeader, "<Ubic>", "  <OPTION>Car A</OPTION>", "  <ATTRIBUTE>",
-                              "    <NAME>Price</NAME>", "    <SCALE>", "      <SCALEVALUE>",
-                              "        <NAME>low</NAME>", "      </SCALEVALUE>",
-                              "      <SCALEVALUE>", "        <NAME>high</NAME>",
-                              "        <GROUP>GOOD</GROUP>", "      </SCALEVALUE>", "    </SCALE>",
-                              "    <FUNCTION>", "      <LOW>01</LOW>", "    </FUNCTION>",
-                              "    <OPTION>1</OPTION>", "    <ATTRIBUTE>", "      <NAME>Cost</NAME>",
-                              "      <SCALE>", "        <SCALEVALUE>",
-                              "          <NAME>cheap</NAME>", "        </SCALEVALUE>",
-                              "        <SCALEVALUE>", "          <NAME>expensive</NAME>",
-                              "          <GROUP>GOOD</GROUP>", "        </SCALEVALUE>",
-                              "      </SCALE>", "      <OPTION>1</OPTION>", "    </ATTRIBUTE>",
-                              "  </ATTRIBUTE>", "</Ubic>"}));
+  EXPECT_EQ(Saved(model), (std::vector<std::string>{kHeader,
+                                                    "<Ubic>",
+                                                    "  <OPTION>Car A</OPTION>",
+                                                    "  <ATTRIBUTE>",
+                                                    "    <NAME>Price</NAME>",
+                                                    "    <SCALE>",
+                                                    "      <SCALEVALUE>",
+                                                    "        <NAME>low</NAME>",
+                                                    "      </SCALEVALUE>",
+                                                    "      <SCALEVALUE>",
+                                                    "        <NAME>high</NAME>",
+                                                    "        <GROUP>GOOD</GROUP>",
+                                                    "      </SCALEVALUE>",
+                                                    "    </SCALE>",
+                                                    "    <FUNCTION>",
+                                                    "      <LOW>01</LOW>",
+                                                    "    </FUNCTION>",
+                                                    "    <OPTION>1</OPTION>",
+                                                    "    <ATTRIBUTE>",
+                                                    "      <NAME>Cost</NAME>",
+                                                    "      <SCALE>",
+                                                    "        <SCALEVALUE>",
+                                                    "          <NAME>cheap</NAME>",
+                                                    "        </SCALEVALUE>",
+                                                    "        <SCALEVALUE>",
+                                                    "          <NAME>expensive</NAME>",
+                                                    "          <GROUP>GOOD</GROUP>",
+                                                    "        </SCALEVALUE>",
+                                                    "      </SCALE>",
+                                                    "      <OPTION>1</OPTION>",
+                                                    "    </ATTRIBUTE>",
+                                                    "  </ATTRIBUTE>",
+                                                    "</Ubic>"}));
 }
 
 TEST_F(ModelFile, RoundTripKeepsEverything) {
@@ -92,8 +111,8 @@ TEST_F(ModelFile, RoundTripKeepsEverything) {
   top->DiscreteScale()->SetOrder(TScaleOrder::Descending);
   top->DiscreteScale()->ResetThresholds();
   top->DiscreteScale()->SetValueDescription(1, " padded ");
-  top->AddInput(MakeAttribute("x", {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11",
-                                    "12"}));
+  top->AddInput(
+      MakeAttribute("x", {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12"}));
   top->AddInput(MakeAttribute("y", {"no", "yes"}));
   top->Input(1)->DiscreteScale()->SetOrder(TScaleOrder::None);
   TUbicFunction& function = AddFunction(*top);
@@ -152,9 +171,8 @@ TEST_F(ModelFile, RuleTextsAsWritten) {
 }
 
 TEST_F(ModelFile, FunctionTextsFillTheTable) {
-  const std::vector<std::string> head = {
-      kHeader, "<Ubic>", "<ATTRIBUTE><NAME>T</NAME>",
-      "<SCALE><SCALEVALUE/><SCALEVALUE/><SCALEVALUE/></SCALE>"};
+  const std::vector<std::string> head = {kHeader, "<Ubic>", "<ATTRIBUTE><NAME>T</NAME>",
+                                         "<SCALE><SCALEVALUE/><SCALEVALUE/><SCALEVALUE/></SCALE>"};
   const std::vector<std::string> tail = {
       "<ATTRIBUTE><SCALE><SCALEVALUE/><SCALEVALUE/></SCALE></ATTRIBUTE>",
       "<ATTRIBUTE><SCALE><SCALEVALUE/><SCALEVALUE/></SCALE></ATTRIBUTE>", "</ATTRIBUTE></Ubic>"};
@@ -182,13 +200,13 @@ TEST_F(ModelFile, FunctionTextsFillTheTable) {
 }
 
 TEST_F(ModelFile, ScaleOrdersAndGroups) {
-  auto model = Loaded({kHeader, "<Ubic><ATTRIBUTE><SCALE><ORDER>asc</ORDER>",
-                       "<SCALEVALUE><GROUP>GOOD</GROUP></SCALEVALUE><SCALEVALUE/>",
-                       "</SCALE></ATTRIBUTE>", "<ATTRIBUTE><SCALE><ORDER>DESC</ORDER>",
-                       "<SCALEVALUE><GROUP>GOOD</GROUP></SCALEVALUE>",
-                       "<SCALEVALUE><GROUP>GOOD</GROUP></SCALEVALUE><SCALEVALUE/>",
-                       "<SCALEVALUE><GROUP>BAD</GROUP></SCALEVALUE>",
-                       "<SCALEVALUE><GROUP>BAD</GROUP></SCALEVALUE>", "</SCALE></ATTRIBUTE></Ubic>"});
+  auto model = Loaded(
+      {kHeader, "<Ubic><ATTRIBUTE><SCALE><ORDER>asc</ORDER>",
+       "<SCALEVALUE><GROUP>GOOD</GROUP></SCALEVALUE><SCALEVALUE/>", "</SCALE></ATTRIBUTE>",
+       "<ATTRIBUTE><SCALE><ORDER>DESC</ORDER>", "<SCALEVALUE><GROUP>GOOD</GROUP></SCALEVALUE>",
+       "<SCALEVALUE><GROUP>GOOD</GROUP></SCALEVALUE><SCALEVALUE/>",
+       "<SCALEVALUE><GROUP>BAD</GROUP></SCALEVALUE>", "<SCALEVALUE><GROUP>BAD</GROUP></SCALEVALUE>",
+       "</SCALE></ATTRIBUTE></Ubic>"});
   const TUbicScale& ascending = *model->Root()->Input(0)->Scale();
   EXPECT_EQ(ascending.Order(), TScaleOrder::Ascending);
   // A good first value makes every value good on an ascending scale.
@@ -199,15 +217,23 @@ TEST_F(ModelFile, ScaleOrdersAndGroups) {
 }
 
 TEST_F(ModelFile, FunctionOfAnAttributeThatCannotHaveOne) {
-  const std::vector<std::string> lines = {kHeader, "<Ubic>", "  <ATTRIBUTE>", "    <NAME>Lone</NAME>",
-                                          "    <SCALE>", "      <SCALEVALUE/>",
-                                          "      <SCALEVALUE/>", "    </SCALE>", "    <FUNCTION>",
-                                          "      <LOW/>", "    </FUNCTION>", "    <OPTION/>",
-                                          "  </ATTRIBUTE>", "</Ubic>"};
-  auto model = Loaded({kHeader, "<Ubic><ATTRIBUTE><NAME>Lone</NAME>",
-                       "<SCALE><SCALEVALUE/><SCALEVALUE/></SCALE>",
-                       "<FUNCTION><LOW>0101</LOW></FUNCTION><OPTION>1</OPTION>",
-                       "</ATTRIBUTE></Ubic>"});
+  const std::vector<std::string> lines = {kHeader,
+                                          "<Ubic>",
+                                          "  <ATTRIBUTE>",
+                                          "    <NAME>Lone</NAME>",
+                                          "    <SCALE>",
+                                          "      <SCALEVALUE/>",
+                                          "      <SCALEVALUE/>",
+                                          "    </SCALE>",
+                                          "    <FUNCTION>",
+                                          "      <LOW/>",
+                                          "    </FUNCTION>",
+                                          "    <OPTION/>",
+                                          "  </ATTRIBUTE>",
+                                          "</Ubic>"};
+  auto model = Loaded(
+      {kHeader, "<Ubic><ATTRIBUTE><NAME>Lone</NAME>", "<SCALE><SCALEVALUE/><SCALEVALUE/></SCALE>",
+       "<FUNCTION><LOW>0101</LOW></FUNCTION><OPTION>1</OPTION>", "</ATTRIBUTE></Ubic>"});
   const TUbicFunction& function = *model->FirstAttribute()->Funct();
   EXPECT_EQ(function.Attribute(), nullptr);
   EXPECT_EQ(function.RuleCount(), 0);

@@ -32,10 +32,9 @@ TEST(XmlWriter, IndentsOneElementPerLine) {
   TXmlItem root("Ubic");
   root.AddItem("OPTION", "Car A");
   root.AddItem("ATTRIBUTE")->AddItem("NAME", "Price & cost");
-  EXPECT_EQ(Write(root), (std::vector<std::string>{kHeader, "<Ubic>", "  <OPTION>Car A</OPTION>",
-                                                   "  <ATTRIBUTE>",
-                                                   "    <NAME>Price &amp; cost</NAME>",
-                                                   "  </ATTRIBUTE>", "</Ubic>"}));
+  EXPECT_EQ(Write(root), (std::vector<std::string>{
+                             kHeader, "<Ubic>", "  <OPTION>Car A</OPTION>", "  <ATTRIBUTE>",
+                             "    <NAME>Price &amp; cost</NAME>", "  </ATTRIBUTE>", "</Ubic>"}));
   TXmlItem empty("EMPTY");
   empty.AddAttribute("a", "1 < 2");
   empty.AddAttribute("b", "x\"y");
@@ -70,10 +69,10 @@ TEST(XmlEscaping, EntitiesOfTheTable) {
 }
 
 TEST(XmlReader, TagsAttributesAndText) {
-  const std::unique_ptr<TXmlItem> read = Read({kHeader, "<R>", "<A/>", "<B />", "<C></C>",
-                              "<D x=\"1\" y=\"two words\"/>", "<E x = \"1\" y=\"2\"/>",
-                              "<F> padded </F>", "<G>", "  on its own line  ", "</G>",
-                              "before<H/>after", "</R>", "ignored <junk"});
+  const std::unique_ptr<TXmlItem> read =
+      Read({kHeader, "<R>", "<A/>", "<B />", "<C></C>", "<D x=\"1\" y=\"two words\"/>",
+            "<E x = \"1\" y=\"2\"/>", "<F> padded </F>", "<G>", "  on its own line  ", "</G>",
+            "before<H/>after", "</R>", "ignored <junk"});
   const TXmlItem& root = *read;
   ASSERT_EQ(root.Name, "R");
   for (const char* name : {"A", "B", "C"}) {
@@ -101,7 +100,8 @@ TEST(XmlReader, TagsAttributesAndText) {
 }
 
 TEST(XmlReader, ErrorsTellTheirLine) {
-  EXPECT_EQ(ReadError({"<R/>"}), "Error reading XML around line 2: Missing or unrecognized XML header");
+  EXPECT_EQ(ReadError({"<R/>"}),
+            "Error reading XML around line 2: Missing or unrecognized XML header");
   EXPECT_EQ(ReadError({}), "Error reading XML around line 1: Missing or unrecognized XML header");
   EXPECT_EQ(ReadError({kHeader, "text <R/>"}),
             "Error reading XML around line 3: A tag expected instead of text \"text \"");

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "model/model.h"
+#include "model/valuecode.h"
 #include "model_builders.h"
 
 namespace ubic::test {
@@ -96,7 +97,10 @@ TEST(Approximation, ValuesRoundHalfToEvenWithinTheScale) {
 
 TEST(Approximation, FillsComputedRulesWithinTheirIntervals) {
   TTable table(5, {5, 5}, [](const std::vector<int>& x) {
-    return (x[0] == 0 && x[1] == 0) ? 0 : (x[0] == 4 && x[1] == 4) ? 4 : (x[0] == 2 && x[1] == 2) ? 2 : -1;
+    return (x[0] == 0 && x[1] == 0)   ? 0
+           : (x[0] == 4 && x[1] == 4) ? 4
+           : (x[0] == 2 && x[1] == 2) ? 2
+                                      : -1;
   });
   table.Function->SetWeights({50, 50});
   table.Function->CalcApproximation(false);
@@ -149,7 +153,8 @@ class TLiteralCompactRules {
   bool InAnyBox(const std::string& p) const {
     for (const std::string& box : Boxes) {
       bool inside = true;
-      for (std::size_t i = 0; i < p.size(); ++i) inside &= box[i] <= p[i] && p[i] <= box[p.size() + i];
+      for (std::size_t i = 0; i < p.size(); ++i)
+        inside &= box[i] <= p[i] && p[i] <= box[p.size() + i];
       if (inside) return true;
     }
     return false;
@@ -226,11 +231,25 @@ TEST(CompactRules, AgreeWithTheExhaustiveExpansion) {
     if (round % 4 == 0 && n > 1) table.Attribute->MoveInputUp(1);
     TStrList boxes;
     for (int v = 0; v < 3; ++v) {
-      table.Function->CompactRules(v, boxes);
+      EXPECT_TRUE(table.Function->CompactRules(v, boxes));
       EXPECT_EQ(boxes.Strings(), TLiteralCompactRules(*table.Function, v).Run())
           << "round " << round << " value " << v;
     }
   }
+}
+
+// Every box around a seed in the middle of an undefined table admits the value: far too many to
+// visit. The search stops within its budget and keeps what it found, which is maximal.
+TEST(CompactRules, StopWithinTheirBudgetOnAHugeOpenTable) {
+  TTable open(2, {kMaxScaleValues, kMaxScaleValues},
+              [](const std::vector<int>& x) { return x[0] == 100 && x[1] == 100 ? 0 : -1; });
+  TStrList boxes;
+  EXPECT_FALSE(open.Function->CompactRules(0, boxes));
+  const std::string last(2, ValueCode(kMaxScaleValues - 1));
+  EXPECT_EQ(boxes.Strings(), (std::vector<std::string>{"00" + last}));
+  // No entered rule admits the other value: nothing to search.
+  EXPECT_TRUE(open.Function->CompactRules(1, boxes));
+  EXPECT_EQ(boxes.Count(), 0);
 }
 
 }  // namespace

@@ -128,11 +128,21 @@ TEST(Evaluation, AgreesWithTheRuleScan) {
       for (int i = 0; i < n; ++i) {
         const int count = top->Input(i)->Scale()->Count();
         switch (pick(6)) {
-          case 0: texts.emplace_back(""); break;
-          case 1: texts.emplace_back("*"); break;
-          case 2: texts.push_back(std::string(1, char('0' + pick(count + 2)))); break;
-          case 3: texts.push_back({char('0' + pick(count)), char('0' + pick(count))}); break;
-          default: texts.push_back(std::string(1, char('0' + pick(count)))); break;
+          case 0:
+            texts.emplace_back("");
+            break;
+          case 1:
+            texts.emplace_back("*");
+            break;
+          case 2:
+            texts.push_back(std::string(1, char('0' + pick(count + 2))));
+            break;
+          case 3:
+            texts.push_back({char('0' + pick(count)), char('0' + pick(count))});
+            break;
+          default:
+            texts.push_back(std::string(1, char('0' + pick(count))));
+            break;
         }
       }
       const std::vector<std::string_view> views(texts.begin(), texts.end());

@@ -23,7 +23,8 @@ void AddMinimumFunction(TUbicAttribute& attribute) {
   function->Initialize(&attribute);
   for (int r = 0; r < function->RuleCount(); ++r) {
     int value = function->RuleInput(0, r);
-    for (int i = 1; i < function->InputCount(); ++i) value = std::min(value, function->RuleInput(i, r));
+    for (int i = 1; i < function->InputCount(); ++i)
+      value = std::min(value, function->RuleInput(i, r));
     function->SetRuleValue(r, value);
     function->SetRuleEntered(r, true);
   }
@@ -97,12 +98,17 @@ TEST(ModelReport, FrameAndTree) {
   EXPECT_NE(lines[0].find("12/08/26 09:05:07"), std::string::npos) << lines[0];
   EXPECT_EQ(lines[0].substr(lines[0].size() - 6), "Page 1");
   EXPECT_TRUE(Contains(lines, "Tree of attributes"));
-  EXPECT_TRUE(Contains(lines, "\xC3\xC4" "A"));
-  EXPECT_TRUE(Contains(lines, "\xB3 \xC0\xC4" "A2"));
+  EXPECT_TRUE(Contains(lines,
+                       "\xC3\xC4"
+                       "A"));
+  EXPECT_TRUE(Contains(lines,
+                       "\xB3 \xC0\xC4"
+                       "A2"));
 }
 
 // Every text element below Group whose text is Text.
-void FindTexts(const TRptGroup& group, const std::string& text, std::vector<const TRptText*>& found) {
+void FindTexts(const TRptGroup& group, const std::string& text,
+               std::vector<const TRptText*>& found) {
   for (int i = 0; i < group.Count(); ++i) {
     if (const auto* item = dynamic_cast<const TRptText*>(group.GetItem(i))) {
       if (item->Text() == text) found.push_back(item);
@@ -148,14 +154,28 @@ TEST(ModelReport, DecisionRulesAndWeights) {
   EXPECT_TRUE(Contains(lines, "<nedefinirana>"));
   // The minimum of A and B: value 0 when either is 0, two boxes ruled off from value 1.
   EXPECT_TRUE(Contains(lines, "1  *     B0    Top0"));
-  EXPECT_TRUE(Contains(lines, "2\xC4\xC4" "A0\xC4\xC4\xC4\xC4*\xC4\xC4\xC4\xC4\xC4Top0"));
+  EXPECT_TRUE(Contains(lines,
+                       "2\xC4\xC4"
+                       "A0\xC4\xC4\xC4\xC4*\xC4\xC4\xC4\xC4\xC4Top0"));
   EXPECT_TRUE(Contains(lines, "3  >=A1  B1    Top1"));
-  EXPECT_TRUE(Contains(lines, "5\xC4\xC4" "A2\xC4\xC4\xC4\xC4" "B2\xC4\xC4\xC4\xC4Top2"));
-  EXPECT_TRUE(Contains(lines, " \xC4\xC4" "50%\xC4\xC4\xC4" "50%\xC4\xC4\xC4 \xC4\xC4\xC4"));
+  EXPECT_TRUE(Contains(lines,
+                       "5\xC4\xC4"
+                       "A2\xC4\xC4\xC4\xC4"
+                       "B2\xC4\xC4\xC4\xC4Top2"));
+  EXPECT_TRUE(Contains(lines,
+                       " \xC4\xC4"
+                       "50%\xC4\xC4\xC4"
+                       "50%\xC4\xC4\xC4 \xC4\xC4\xC4"));
   // Inputs of A, which has no function, have no weights: "?" and the factors pass unchanged.
-  EXPECT_TRUE(Contains(lines, "\xB3 \xC3\xC4" "A1     ?"));
-  EXPECT_TRUE(Contains(lines, "\xC3\xC4" "A         50.0    50.0       50.0        50.0"));
-  EXPECT_TRUE(Contains(lines, "\xC0\xC4" "C1       100.0   100.0      100.0       100.0"));
+  EXPECT_TRUE(Contains(lines,
+                       "\xB3 \xC3\xC4"
+                       "A1     ?"));
+  EXPECT_TRUE(Contains(lines,
+                       "\xC3\xC4"
+                       "A         50.0    50.0       50.0        50.0"));
+  EXPECT_TRUE(Contains(lines,
+                       "\xC0\xC4"
+                       "C1       100.0   100.0      100.0       100.0"));
 }
 
 TEST(ModelReport, EvaluationInBlocksOfFive) {
@@ -165,10 +185,16 @@ TEST(ModelReport, EvaluationInBlocksOfFive) {
   int headings = 0;
   for (const std::string& line : lines) headings += line.rfind("Attribute", 0) == 0 ? 1 : 0;
   EXPECT_EQ(headings, 2);
-  EXPECT_TRUE(Contains(lines, "\xC0\xC4" "B        B0; B1      *   B0; B1      *   B0; B1"));
-  EXPECT_TRUE(Contains(lines, "\xC0\xC4" "B        *   B0; B1"));
+  EXPECT_TRUE(Contains(lines,
+                       "\xC0\xC4"
+                       "B        B0; B1      *   B0; B1      *   B0; B1"));
+  EXPECT_TRUE(Contains(lines,
+                       "\xC0\xC4"
+                       "B        *   B0; B1"));
   // A is an aggregate without a function: its values are undefined.
-  EXPECT_TRUE(Contains(lines, "\xC3\xC4" "A        *   *"));
+  EXPECT_TRUE(Contains(lines,
+                       "\xC3\xC4"
+                       "A        *   *"));
 }
 
 TEST(FunctionReport, OneTableOfTheEditedFunction) {
