@@ -103,20 +103,34 @@ void TFormatter::ForgetDeviceState() {
 }
 
 void TFormatter::UpdateContext() {
-  FCurrentSection = nullptr;
-  FCurrentTable = nullptr;
-  FRunningHeaderGroup = nullptr;
-  for (TRpt* element : FStack) {
+  std::size_t kept = 0;
+  while (kept < FContexts.size() && kept < FStack.size() &&
+         FContexts[kept].Element == FStack[kept]) {
+    ++kept;
+  }
+  FContexts.resize(kept);
+  for (std::size_t i = kept; i < FStack.size(); ++i) {
+    TStackContext context = i > 0 ? FContexts[i - 1] : TStackContext{};
+    TRpt* element = FStack[i];
+    context.Element = element;
     if (auto* report = dynamic_cast<TReport*>(element)) {
-      FPageHeaderGroup = &report->PageHeader();
-      FPageFooterGroup = &report->PageFooter();
+      context.Report = report;
     } else if (auto* table = dynamic_cast<TRptTable*>(element)) {
-      FCurrentTable = table;
-      FRunningHeaderGroup = &table->RunningHeader();
+      context.Table = table;
+      context.RunningHeader = &table->RunningHeader();
     } else if (auto* section = dynamic_cast<TRptSection*>(element)) {
-      FCurrentSection = section;
-      FRunningHeaderGroup = &section->RunningHeader();
+      context.Section = section;
+      context.RunningHeader = &section->RunningHeader();
     }
+    FContexts.push_back(context);
+  }
+  const TStackContext current = FContexts.empty() ? TStackContext{} : FContexts.back();
+  FCurrentSection = current.Section;
+  FCurrentTable = current.Table;
+  FRunningHeaderGroup = current.RunningHeader;
+  if (current.Report != nullptr) {
+    FPageHeaderGroup = &current.Report->PageHeader();
+    FPageFooterGroup = &current.Report->PageFooter();
   }
 }
 

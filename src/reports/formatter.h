@@ -182,6 +182,16 @@ class TFormatter : public TObject {
   const TPen* FSelectedPen = nullptr;
   std::unique_ptr<TPageBox> FPageBox;
   int FPageNo = 0;
+  // What each element of the stack makes current, from the bottom up to it; kept from one
+  // UpdateContext to the next, so that pushing or popping one element costs one step.
+  struct TStackContext {
+    const TRpt* Element = nullptr;
+    TRptSection* Section = nullptr;
+    TRptTable* Table = nullptr;
+    TRptGroup* RunningHeader = nullptr;
+    TReport* Report = nullptr;
+  };
+  std::vector<TStackContext> FContexts;
   TRptSection* FCurrentSection = nullptr;
   TRptTable* FCurrentTable = nullptr;
   TRptGroup* FPageHeaderGroup = nullptr;
