@@ -255,7 +255,7 @@ TDateTime ReportTime() {
 int Report(const TCommandLine& line, std::FILE* out, std::FILE* err) {
   const auto sections = line.Options.find("--sections");
   const TReportSections chosen =
-      sections == line.Options.end() ? TReportSections::AllText() : ParseSections(sections->second);
+      sections == line.Options.end() ? AllTextSections() : ParseSections(sections->second);
   TTextReportLayout layout;
   layout.Width = ParseSize(line, "--width", 80, 10'000);
   layout.Height = ParseSize(line, "--height", 0, 1'000'000);

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "foundation/flagset.h"
 #include "model/model.h"
 #include "reports/datetimeformat.h"
 #include "reports/drawing.h"
@@ -23,27 +24,16 @@ enum TReportSection : std::uint8_t {
   rsGraphs = 64,
 };
 
-class TReportSections {
- public:
-  constexpr TReportSections() = default;
-  constexpr TReportSections(TReportSection section) : FBits(section) {}
-  constexpr bool Contains(TReportSection section) const { return (FBits & section) != 0; }
-  constexpr bool Empty() const { return FBits == 0; }
-  constexpr TReportSections operator|(TReportSections other) const {
-    TReportSections sections;
-    sections.FBits = static_cast<std::uint8_t>(FBits | other.FBits);
-    return sections;
-  }
+using TReportSections = TFlagSet<TReportSection>;
 
-  // Every section but the graphs, which only the desktop program can draw.
-  static constexpr TReportSections AllText() {
-    return TReportSections(rsTree) | rsScales | rsScaleDescriptions | rsRules | rsWeights |
-           rsEvaluation;
-  }
+constexpr TReportSections operator|(TReportSection a, TReportSection b) {
+  return TReportSections(a) | TReportSections(b);
+}
 
- private:
-  std::uint8_t FBits = 0;
-};
+// Every section but the graphs, which only the desktop program can draw.
+constexpr TReportSections AllTextSections() {
+  return rsTree | rsScales | rsScaleDescriptions | rsRules | rsWeights | rsEvaluation;
+}
 
 // The graphs a report can show, supplied by the desktop program, which has the charts.
 class TReportGraphs {

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "foundation/flagset.h"
+
 namespace ubic {
 
 // Fonts and pens of the report engine are plain values that say what the report wants; each
@@ -37,28 +39,7 @@ enum TFontStyle : std::uint8_t {
   fsStrikeOut = 8,
 };
 
-// A set of font styles.
-class TFontStyles {
- public:
-  constexpr TFontStyles() = default;
-  // Implicit, so that a single style can stand where a set is wanted: FontStyle(foAdd, fsBold).
-  constexpr TFontStyles(TFontStyle style) : FBits(style) {}
-
-  constexpr bool Contains(TFontStyle style) const { return (FBits & style) != 0; }
-  constexpr bool Empty() const { return FBits == 0; }
-  constexpr TFontStyles operator|(TFontStyles other) const { return FromBits(FBits | other.FBits); }
-  constexpr TFontStyles Without(TFontStyles other) const { return FromBits(FBits & ~other.FBits); }
-  constexpr bool operator==(const TFontStyles&) const = default;
-
- private:
-  static constexpr TFontStyles FromBits(unsigned bits) {
-    TFontStyles styles;
-    styles.FBits = static_cast<std::uint8_t>(bits);
-    return styles;
-  }
-
-  std::uint8_t FBits = 0;
-};
+using TFontStyles = TFlagSet<TFontStyle>;
 
 constexpr TFontStyles operator|(TFontStyle a, TFontStyle b) {
   return TFontStyles(a) | TFontStyles(b);

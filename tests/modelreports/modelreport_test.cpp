@@ -149,7 +149,7 @@ TEST(ModelReport, DecisionRulesAndWeights) {
   b->AddInput(MakeAttribute("C1", 2));
   AddMinimumFunction(*b);
   sample.Model.Root()->AddInput(std::move(b));
-  const std::vector<std::string> lines = ReportLines(sample, TReportSections(rsRules) | rsWeights);
+  const std::vector<std::string> lines = ReportLines(sample, rsRules | rsWeights);
   EXPECT_EQ(std::count(lines.begin(), lines.end(), "Decision rules (table)"), 1);
   EXPECT_TRUE(Contains(lines, "<nedefinirana>"));
   // The minimum of A and B: value 0 when either is 0, two boxes ruled off from value 1.
