@@ -8,4 +8,4 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$(nproc)" --target ubic-cli
 ./build/src/cli/ubic-cli evaluate examples/car.ubm
 echo
-./build/src/cli/ubic-cli report examples/car.ubm
+./build/src/cli/ubic-cli report examples/car.ubm --width 120
