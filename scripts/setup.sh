@@ -7,6 +7,8 @@ packages=(
   build-essential cmake ninja-build
   libgtest-dev libgmock-dev libbenchmark-dev
   locales time bc
+  # The fuzz targets: clang with libFuzzer and the sanitizer runtimes.
+  clang libclang-rt-14-dev
 )
 # Tests of number texts run under a locale whose decimal separator is a comma.
 test_locale=de_DE.UTF-8

@@ -1,10 +1,9 @@
 #include "jkivfile.h"
 
-#include <functional>
 #include <map>
 #include <memory>
 #include <set>
-#include <stdexcept>
+#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -19,22 +18,31 @@
 namespace ubic {
 namespace {
 
-constexpr const char* kTooDeep = "The attribute \"%s\" is nested deeper than %d levels";
+constexpr const char* kInputAfterFunction =
+    "The attribute \"%s\" comes after the function of its parent \"%s\"";
 
+// Names that cannot link the file's elements are replaced by ones that can, and each replacement
+// is remarked on.
 constexpr const char* kEmptyAttributeName =
-    "An attribute has an empty name; the jKIV file can not refer to it.\r";
+    "An attribute has an empty name, which the jKIV file can not refer to; the file calls it "
+    "\"%s\".\r";
 constexpr const char* kSharedAttributeName =
-    "More than one attribute is named \"%s\"; the jKIV file can not tell them apart.\r";
+    "More than one attribute is named \"%s\" (letter case aside), which the jKIV file can not "
+    "tell apart; the file calls one of them \"%s\".\r";
 constexpr const char* kSeparatorInAttributeName =
-    "The attribute name \"%s\" contains \";\", which the jKIV file uses to separate names.\r";
+    "The attribute name \"%s\" contains \";\", which the jKIV file uses to separate names; the "
+    "file calls the attribute \"%s\".\r";
 constexpr const char* kEmptyValueName =
-    "The scale \"%s\" has a value with an empty name; the jKIV file can not refer to it.\r";
+    "The scale \"%s\" has a value with an empty name, which the jKIV file can not refer to; the "
+    "file calls it \"%s\".\r";
 constexpr const char* kSharedValueName =
-    "The scale \"%s\" has more than one value named \"%s\"; the jKIV file can not tell them "
-    "apart.\r";
+    "The scale \"%s\" has more than one value named \"%s\", which the jKIV file can not tell "
+    "apart; the file calls one of them \"%s\".\r";
 constexpr const char* kSeparatorInValueName =
     "The scale \"%s\" has the value name \"%s\", which contains \";\", the separator of names in "
-    "the jKIV file.\r";
+    "the jKIV file; the file calls the value \"%s\".\r";
+// The name given to an attribute or a value whose own name is empty.
+constexpr const char* kUnnamed = "Unnamed";
 
 // jKIV files have no header line: the XML reader and writer go without one for as long as this
 // lives.
@@ -54,23 +62,175 @@ void AppendName(std::string& list, const std::string& name) {
 
 // --- Writing ---
 
-// The name of value Index of Attribute's scale; nil when Index names no value.
-const std::string* ValueNameAt(const TUbicAttribute& attribute, int index) {
-  const TUbicDiscreteScale* scale = attribute.DiscreteScale();
-  if (scale == nullptr || index < 0 || index >= scale->Count()) return nullptr;
-  return &scale->ValueName(index);
-}
+enum class TNameProblem { None, Empty, Shared, Separator };
 
-const TUbicScale& ListedScale(const TStrList& scales, int index) {
-  return *CheckedCast<TUbicScale>(scales.Objects(index));
-}
-
-// The name under which the file lists Scale: that of the first listed scale equal to it.
-const std::string& ScaleName(const TStrList& scales, const TUbicScale& scale) {
-  for (int i = 0; i < scales.Count(); ++i) {
-    if (ListedScale(scales, i).IsEqual(scale)) return scales[i];
+// Orders names as the reader compares them: exactly, or regardless of letter case as it finds
+// the attribute of a function.
+class TNameOrder {
+ public:
+  explicit TNameOrder(bool ignoreCase) : FIgnoreCase(ignoreCase) {}
+  bool operator()(const std::string& a, const std::string& b) const {
+    return FIgnoreCase ? AnsiCompareText(a, b) < 0 : a < b;
   }
-  throw std::logic_error("A scale is missing from the distinct scales");
+
+ private:
+  bool FIgnoreCase;
+};
+
+// Hands out the names by which the file links its elements: none empty, none with the ";" that
+// separates names in lists, and each unlike every name handed out before. A name that is all that
+// is kept; another one is mended and numbered until it is.
+class TLinkNames {
+ public:
+  explicit TLinkNames(bool ignoreCase)
+      : FTaken(TNameOrder(ignoreCase)), FNextNumber(TNameOrder(ignoreCase)) {}
+
+  std::string Give(const std::string& name, TNameProblem& problem) {
+    problem = name.empty()                          ? TNameProblem::Empty
+              : name.find(';') != std::string::npos ? TNameProblem::Separator
+              : FTaken.count(name) != 0             ? TNameProblem::Shared
+                                                    : TNameProblem::None;
+    const std::string base = name.empty() ? std::string(kUnnamed) : ReplaceChar(name, ';', ',');
+    std::string given = base;
+    // Numbers go on from the last one given to the base, so many equal names stay cheap.
+    int& number = FNextNumber.try_emplace(base, 2).first->second;
+    while (FTaken.count(given) != 0) given = Format("%s (%d)", base, number++);
+    FTaken.insert(given);
+    return given;
+  }
+
+ private:
+  std::set<std::string, TNameOrder> FTaken;
+  std::map<std::string, int, TNameOrder> FNextNumber;
+};
+
+std::string AttributeRemark(TNameProblem problem, const std::string& own,
+                            const std::string& given) {
+  switch (problem) {
+    case TNameProblem::Empty:
+      return Format(kEmptyAttributeName, given);
+    case TNameProblem::Shared:
+      return Format(kSharedAttributeName, own, given);
+    case TNameProblem::Separator:
+      return Format(kSeparatorInAttributeName, own, given);
+    case TNameProblem::None:
+      break;
+  }
+  return {};
+}
+
+std::string ValueRemark(TNameProblem problem, const std::string& scale, const std::string& own,
+                        const std::string& given) {
+  switch (problem) {
+    case TNameProblem::Empty:
+      return Format(kEmptyValueName, scale, given);
+    case TNameProblem::Shared:
+      return Format(kSharedValueName, scale, own, given);
+    case TNameProblem::Separator:
+      return Format(kSeparatorInValueName, scale, own, given);
+    case TNameProblem::None:
+      break;
+  }
+  return {};
+}
+
+// A scale as the file lists it: under the name of the first attribute in pre-order that has a
+// scale equal to it, and with value names that link.
+struct TListedScale {
+  std::string Name;
+  const TUbicScale* Original;
+  std::unique_ptr<TUbicDiscreteScale> Linked;
+};
+
+// Writes a model in the flat layout, where scales, attributes, functions and options refer to
+// each other by name. Names the format cannot link are replaced, so that the file always reads
+// back as the same tree with the same tables and values.
+class TJkivWriter {
+ public:
+  explicit TJkivWriter(const TUbicModel& model);
+
+  void Write(TXmlItem& root) const;
+  const std::string& Remarks() const { return FRemarks; }
+
+ private:
+  void NameAttributes();
+  void ListScales();
+  std::unique_ptr<TUbicDiscreteScale> LinkedScale(const std::string& name,
+                                                  const TUbicScale& scale);
+  const std::string& Name(const TUbicAttribute& attribute) const;
+  // The name of value Index of Attribute's scale; nil when Index names no value.
+  const std::string* ValueName(const TUbicAttribute& attribute, int index) const;
+  void WriteAttribute(const TUbicAttribute& attribute, TXmlItem& root) const;
+  void WriteFunction(const TUbicAttribute& attribute, TXmlItem& root) const;
+  void WriteRule(const TUbicAttribute& attribute, int rule, TXmlItem& function) const;
+  std::string OptionValueName(const TUbicAttribute& attribute, int option) const;
+  void WriteOptions(TXmlItem& root) const;
+
+  const TUbicModel& FModel;
+  std::vector<TUbicAttribute*> FAttributes;
+  std::unordered_map<const TUbicAttribute*, std::string> FNames;
+  std::vector<TListedScale> FScales;
+  // Each attribute's entry of FScales.
+  std::unordered_map<const TUbicAttribute*, std::size_t> FScaleOf;
+  std::string FRemarks;
+};
+
+TJkivWriter::TJkivWriter(const TUbicModel& model) : FModel(model) {
+  FModel.Root()->CollectAttributes(FAttributes);
+  NameAttributes();
+  ListScales();
+}
+
+void TJkivWriter::NameAttributes() {
+  // Functions are found by name regardless of letter case, so names must differ in more.
+  TLinkNames names(true);
+  for (const TUbicAttribute* attribute : FAttributes) {
+    TNameProblem problem = TNameProblem::None;
+    const std::string& own = attribute->GetName();
+    const std::string& given = FNames[attribute] = names.Give(own, problem);
+    FRemarks += AttributeRemark(problem, own, given);
+  }
+}
+
+void TJkivWriter::ListScales() {
+  for (const TUbicAttribute* attribute : FAttributes) {
+    const TUbicScale* scale = attribute->Scale();
+    if (scale == nullptr) continue;
+    std::size_t listed = 0;
+    while (listed < FScales.size() && !FScales[listed].Original->IsEqual(*scale)) ++listed;
+    if (listed == FScales.size()) {
+      const std::string& name = Name(*attribute);
+      FScales.push_back({name, scale, LinkedScale(name, *scale)});
+    }
+    FScaleOf[attribute] = listed;
+  }
+}
+
+std::unique_ptr<TUbicDiscreteScale> TJkivWriter::LinkedScale(const std::string& name,
+                                                             const TUbicScale& scale) {
+  auto linked = std::make_unique<TUbicDiscreteScale>();
+  linked->Assign(scale);
+  TLinkNames names(false);
+  for (int k = 0; k < linked->Count(); ++k) {
+    TNameProblem problem = TNameProblem::None;
+    const std::string own = linked->ValueName(k);
+    const std::string given = names.Give(own, problem);
+    linked->SetValueName(k, given);
+    FRemarks += ValueRemark(problem, name, own, given);
+  }
+  return linked;
+}
+
+const std::string& TJkivWriter::Name(const TUbicAttribute& attribute) const {
+  return FNames.at(&attribute);
+}
+
+const std::string* TJkivWriter::ValueName(const TUbicAttribute& attribute, int index) const {
+  const auto listed = FScaleOf.find(&attribute);
+  if (listed == FScaleOf.end()) return nullptr;
+  const TUbicDiscreteScale& scale = *FScales[listed->second].Linked;
+  if (index < 0 || index >= scale.Count()) return nullptr;
+  return &scale.ValueName(index);
 }
 
 void WriteScale(const std::string& name, const TUbicScale& scale, TXmlItem& root) {
@@ -83,25 +243,25 @@ void WriteScale(const std::string& name, const TUbicScale& scale, TXmlItem& root
   WriteScaleValues(scale, item);
 }
 
-void WriteAttribute(const TUbicModel& model, const TUbicAttribute& attribute,
-                    const TStrList& scales, TXmlItem& root) {
+void TJkivWriter::WriteAttribute(const TUbicAttribute& attribute, TXmlItem& root) const {
   TXmlItem& item = *root.AddItem("ATTRIBUTE");
-  if (!attribute.GetName().empty()) item.AddItem("NAME", attribute.GetName());
+  item.AddItem("NAME", Name(attribute));
   if (!attribute.GetDescription().empty()) item.AddItem("DESCRIPTION", attribute.GetDescription());
-  if (attribute.Parent() != model.Root()) item.AddItem("PARENT", attribute.Parent()->GetName());
-  if (attribute.Scale() != nullptr) item.AddItem("SCALE", ScaleName(scales, *attribute.Scale()));
-  item.AddItem("FUNCTION", attribute.GetName());
+  if (attribute.Parent() != FModel.Root()) item.AddItem("PARENT", Name(*attribute.Parent()));
+  if (const auto listed = FScaleOf.find(&attribute); listed != FScaleOf.end()) {
+    item.AddItem("SCALE", FScales[listed->second].Name);
+  }
+  item.AddItem("FUNCTION", Name(attribute));
 }
 
 // A rule is written by the names of its input values and of its low value. A rule that names no
 // value, as a damaged table may, is left out and reads back undefined.
-void WriteRule(const TUbicAttribute& attribute, int rule, TXmlItem& function) {
-  const std::string* result = ValueNameAt(attribute, attribute.Funct()->RuleLow(rule));
+void TJkivWriter::WriteRule(const TUbicAttribute& attribute, int rule, TXmlItem& function) const {
+  const std::string* result = ValueName(attribute, attribute.Funct()->RuleLow(rule));
   if (result == nullptr) return;
   std::string condition;
   for (int i = 0; i < attribute.InputCount(); ++i) {
-    const std::string* value =
-        ValueNameAt(*attribute.Input(i), attribute.Funct()->RuleInput(i, rule));
+    const std::string* value = ValueName(*attribute.Input(i), attribute.Funct()->RuleInput(i, rule));
     if (value == nullptr) return;
     AppendName(condition, *value);
   }
@@ -110,82 +270,50 @@ void WriteRule(const TUbicAttribute& attribute, int rule, TXmlItem& function) {
   item.AddItem("RESULT", *result);
 }
 
-void WriteFunction(const TUbicAttribute& attribute, TXmlItem& root) {
+void TJkivWriter::WriteFunction(const TUbicAttribute& attribute, TXmlItem& root) const {
   TXmlItem& item = *root.AddItem("FUNCTION");
-  item.AddItem("NAME", attribute.GetName());
+  item.AddItem("NAME", Name(attribute));
   std::string inputs;
-  for (int i = 0; i < attribute.InputCount(); ++i) {
-    AppendName(inputs, attribute.Input(i)->GetName());
-  }
+  for (int i = 0; i < attribute.InputCount(); ++i) AppendName(inputs, Name(*attribute.Input(i)));
   item.AddItem("ATTRLIST", inputs);
   for (int r = 0; r < attribute.Funct()->RuleCount(); ++r) WriteRule(attribute, r, item);
 }
 
 // A single value is written by its name. Undefined and any value are "*", and so is a set of
 // values, which the format cannot hold, rather than one of its values.
-std::string OptionValueName(const TUbicAttribute& attribute, int option) {
+std::string TJkivWriter::OptionValueName(const TUbicAttribute& attribute, int option) const {
   const std::string text = attribute.OptionText(option);
-  const std::string* name =
-      text.size() == 1 ? ValueNameAt(attribute, ValueIndexOf(text[0])) : nullptr;
+  const std::string* name = text.size() == 1 ? ValueName(attribute, ValueIndexOf(text[0])) : nullptr;
   return name != nullptr ? *name : "*";
 }
 
-void WriteOptions(const TUbicModel& model, TXmlItem& root) {
+void TJkivWriter::WriteOptions(TXmlItem& root) const {
   std::vector<TUbicAttribute*> basics;
-  model.Root()->CollectBasicAttributes(basics);
-  for (int k = 0; k < model.OptionCount(); ++k) {
+  FModel.Root()->CollectBasicAttributes(basics);
+  for (int k = 0; k < FModel.OptionCount(); ++k) {
     TXmlItem& option = *root.AddItem("OPTION");
-    option.AddItem("NAME", model.Options()[k]);
+    option.AddItem("NAME", FModel.Options()[k]);
     for (const TUbicAttribute* basic : basics) {
       TXmlItem& value = *option.AddItem("OPTIONVALUE");
-      value.AddItem("ATTRIBUTE", basic->GetName());
+      value.AddItem("ATTRIBUTE", Name(*basic));
       value.AddItem("VALUE", OptionValueName(*basic, k));
     }
   }
 }
 
-enum class TNameProblem { Empty, Shared, Separator };
-
-// Reports each problem of Names that breaks the links by name once, in the order in which the
-// names first occur.
-void FindNameProblems(const std::vector<std::string>& names,
-                      const std::function<void(TNameProblem, const std::string&)>& report) {
-  std::map<std::string, int> counts;
-  for (const std::string& name : names) ++counts[name];
-  std::set<std::string> seen;
-  for (const std::string& name : names) {
-    if (!seen.insert(name).second) continue;
-    if (name.empty()) {
-      report(TNameProblem::Empty, name);
-      continue;
+void TJkivWriter::Write(TXmlItem& root) const {
+  if (!FModel.GetName().empty()) root.AddItem("NAME", FModel.GetName());
+  if (!FModel.GetDescription().empty()) root.AddItem("DESCRIPTION", FModel.GetDescription());
+  for (const TListedScale& scale : FScales) WriteScale(scale.Name, *scale.Linked, root);
+  for (const TUbicAttribute* attribute : FAttributes) WriteAttribute(*attribute, root);
+  // A function of an attribute that cannot carry one (an own file may hold it) has an empty
+  // table; written, it would make the file unreadable.
+  for (const TUbicAttribute* attribute : FAttributes) {
+    if (attribute->Funct() != nullptr && attribute->CanHaveFunction()) {
+      WriteFunction(*attribute, root);
     }
-    if (counts[name] > 1) report(TNameProblem::Shared, name);
-    if (name.find(';') != std::string::npos) report(TNameProblem::Separator, name);
   }
-}
-
-std::string NameRemarks(const std::vector<TUbicAttribute*>& attributes, const TStrList& scales) {
-  std::string remarks;
-  std::vector<std::string> names;
-  for (const TUbicAttribute* attribute : attributes) names.push_back(attribute->GetName());
-  FindNameProblems(names, [&remarks](TNameProblem problem, const std::string& name) {
-    if (problem == TNameProblem::Empty) remarks += kEmptyAttributeName;
-    if (problem == TNameProblem::Shared) remarks += Format(kSharedAttributeName, name);
-    if (problem == TNameProblem::Separator) remarks += Format(kSeparatorInAttributeName, name);
-  });
-  for (int i = 0; i < scales.Count(); ++i) {
-    const std::string& scale = scales[i];
-    const auto* discrete = dynamic_cast<const TUbicDiscreteScale*>(&ListedScale(scales, i));
-    if (discrete == nullptr) continue;
-    names.clear();
-    for (int k = 0; k < discrete->Count(); ++k) names.push_back(discrete->ValueName(k));
-    FindNameProblems(names, [&remarks, &scale](TNameProblem problem, const std::string& name) {
-      if (problem == TNameProblem::Empty) remarks += Format(kEmptyValueName, scale);
-      if (problem == TNameProblem::Shared) remarks += Format(kSharedValueName, scale, name);
-      if (problem == TNameProblem::Separator) remarks += Format(kSeparatorInValueName, scale, name);
-    });
-  }
-  return remarks;
+  WriteOptions(root);
 }
 
 // --- Reading ---
@@ -284,8 +412,11 @@ void TJkivReader::ReadAttribute(const TXmlItem& item) {
   }
   // A parent that names nothing known makes the attribute top-level.
   if (parent == nullptr) parent = FModel.Root();
-  if (parent->Level() >= kMaxReadLevel) {
-    throw EUbicError(Format(kTooDeep, attribute->GetName(), kMaxReadLevel));
+  CheckReadableLevel(attribute->GetName(), parent->Level() + 1);
+  // A function's table holds the inputs its attribute had when it was read; another input would
+  // not fit it.
+  if (parent->Funct() != nullptr) {
+    throw EUbicError(Format(kInputAfterFunction, attribute->GetName(), parent->GetName()));
   }
   TUbicAttribute& added = *attribute;
   parent->AddInput(std::move(attribute));
@@ -370,29 +501,12 @@ void LoadFromJkivFile(TUbicModel& model, const std::string& fileName) {
 
 std::string SaveToJkivFile(TUbicModel& model, const std::string& fileName) {
   const TNoXmlHeader noHeader;
-  std::vector<TUbicAttribute*> attributes;
-  model.Root()->CollectAttributes(attributes);
-  TStrList scales;
-  model.DistinctScales(scales);
-
+  const TJkivWriter writer(model);
   TXmlItem root("MODEL");
-  if (!model.GetName().empty()) root.AddItem("NAME", model.GetName());
-  if (!model.GetDescription().empty()) root.AddItem("DESCRIPTION", model.GetDescription());
-  for (int i = 0; i < scales.Count(); ++i) WriteScale(scales[i], ListedScale(scales, i), root);
-  for (const TUbicAttribute* attribute : attributes) {
-    WriteAttribute(model, *attribute, scales, root);
-  }
-  // A function of an attribute that cannot carry one (an own file may hold it) has an empty
-  // table; written, it would make the file unreadable.
-  for (const TUbicAttribute* attribute : attributes) {
-    if (attribute->Funct() != nullptr && attribute->CanHaveFunction()) {
-      WriteFunction(*attribute, root);
-    }
-  }
-  WriteOptions(model, root);
+  writer.Write(root);
   SaveXmlToFile(root, fileName);
   model.SetModified(false);
-  return NameRemarks(attributes, scales);
+  return writer.Remarks();
 }
 
 }  // namespace ubic

@@ -14,9 +14,10 @@ namespace ubic {
 // that the caller discards. Afterwards the model is not modified and needs evaluation.
 void LoadFromJkivFile(TUbicModel& model, const std::string& fileName);
 // Writes the model as a jKIV file and clears its Modified flag; the old file stays as it was if
-// writing fails. Returns the remarks about names the format cannot link (one line per problem,
-// each ended by a carriage return, as the KVX import's remarks): the file is written all the same,
-// but will not read back the same.
+// writing fails. A name the format cannot link by (empty, shared with another attribute or value
+// of the scale, or holding the separator ";") is written as another one, so that the file reads
+// back as the same tree. Returns a remark for each such name (one line each, ended by a carriage
+// return, as the KVX import's remarks).
 std::string SaveToJkivFile(TUbicModel& model, const std::string& fileName);
 
 }  // namespace ubic

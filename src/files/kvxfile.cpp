@@ -171,9 +171,9 @@ void WriteOptRecords(const TUbicModel& model, const std::vector<TUbicAttribute*>
 
 // --- Reading ---
 
-// The character of a value number from a file: number 1 is the first value. Codes below the
-// first value's are accepted too, so that whatever option text was written reads back.
-char ValueSetChar(int number) {
+// The value code of a value number from a file: number 1 is the first value. Codes below the
+// first value's are accepted too, so that whatever rule or option text was written reads back.
+char ValueChar(int number) {
   const int code = CheckedAdd(number, kFirstValueCode - 1);
   if (code < 0 || code > 255) ListIndexError(CheckedAdd(number, -1));
   return static_cast<char>(code);
@@ -373,8 +373,8 @@ void TKvxReader::ReadFncRecord() {
 void TKvxReader::ReadRule(TUbicFunction& function, int rule, int item) const {
   // "R2" is the entered value 2, "r1:3" the computed interval from value 1 to value 3.
   const std::string value = FParser.ItemValue(item);
-  function.SetRuleLow(rule, CheckedAdd(TextToInt(TextBefore(value, ":")), -1));
-  function.SetRuleHigh(rule, CheckedAdd(TextToInt(TextAfter(value, ":")), -1));
+  function.SetRuleCodes(rule, ValueChar(TextToInt(TextBefore(value, ":"))),
+                        ValueChar(TextToInt(TextAfter(value, ":"))));
   function.SetRuleEntered(rule, FParser.ItemTag(item) == 'R');
 }
 
@@ -405,7 +405,7 @@ void TKvxReader::ReadValRecord(int option) {
         text = "*";
         break;
       case 'V':
-        text += ValueSetChar(FParser.ItemInt(i));
+        text += ValueChar(FParser.ItemInt(i));
         break;
       default:
         break;

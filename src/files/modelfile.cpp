@@ -81,6 +81,24 @@ void ReadFunction(const TXmlItem& item, TUbicAttribute& attribute) {
   attribute.SetFunct(std::move(function));
 }
 
+// An attribute and its subtree, the attribute at Level (1 for a top-level one).
+std::unique_ptr<TUbicAttribute> ReadAttributeAt(const TXmlItem& item, int level) {
+  auto attribute =
+      std::make_unique<TUbicAttribute>(item.ItemText("NAME"), item.ItemText("DESCRIPTION"));
+  CheckReadableLevel(attribute->GetName(), level);
+  for (int i = 0; i < item.ItemCount(); ++i) {
+    const TXmlItem& child = *item.Item(i);
+    if (child.Name == "ATTRIBUTE") attribute->AddInput(ReadAttributeAt(child, level + 1));
+    if (child.Name == "SCALE") attribute->SetScale(ReadScale(child));
+    if (child.Name == "OPTION") attribute->OptionValues().Add(child.Text);
+  }
+  // The rule table depends on the inputs and their scales, so it comes last.
+  for (int i = 0; i < item.ItemCount(); ++i) {
+    if (item.Item(i)->Name == "FUNCTION") ReadFunction(*item.Item(i), *attribute);
+  }
+  return attribute;
+}
+
 }  // namespace
 
 void WriteScaleValues(const TUbicScale& scale, TXmlItem& item) {
@@ -121,6 +139,13 @@ void CheckReadableTable(const TUbicAttribute& attribute) {
   }
 }
 
+void CheckReadableLevel(const std::string& name, int level) {
+  if (level > kMaxReadLevel) {
+    throw EUbicError(Format("The attribute \"%s\" is nested deeper than %d levels", name,
+                            kMaxReadLevel));
+  }
+}
+
 void WriteAttribute(const TUbicAttribute& attribute, TXmlItem& parent) {
   TXmlItem& item = *parent.AddItem("ATTRIBUTE");
   if (!attribute.GetName().empty()) item.AddItem("NAME", attribute.GetName());
@@ -134,19 +159,7 @@ void WriteAttribute(const TUbicAttribute& attribute, TXmlItem& parent) {
 }
 
 std::unique_ptr<TUbicAttribute> ReadAttribute(const TXmlItem& item) {
-  auto attribute =
-      std::make_unique<TUbicAttribute>(item.ItemText("NAME"), item.ItemText("DESCRIPTION"));
-  for (int i = 0; i < item.ItemCount(); ++i) {
-    const TXmlItem& child = *item.Item(i);
-    if (child.Name == "ATTRIBUTE") attribute->AddInput(ReadAttribute(child));
-    if (child.Name == "SCALE") attribute->SetScale(ReadScale(child));
-    if (child.Name == "OPTION") attribute->OptionValues().Add(child.Text);
-  }
-  // The rule table depends on the inputs and their scales, so it comes last.
-  for (int i = 0; i < item.ItemCount(); ++i) {
-    if (item.Item(i)->Name == "FUNCTION") ReadFunction(*item.Item(i), *attribute);
-  }
-  return attribute;
+  return ReadAttributeAt(item, 1);
 }
 
 void SaveToFile(TUbicModel& model, const std::string& fileName) {

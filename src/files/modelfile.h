@@ -32,8 +32,12 @@ void WriteScaleValues(const TUbicScale& scale, TXmlItem& item);
 inline constexpr long long kMaxReadRules = 1'000'000;
 // Raises EUbicError with the "too much" message when Attribute's table would exceed the bound.
 void CheckReadableTable(const TUbicAttribute& attribute);
-// Attributes read from the foreign formats are nested at most as deep as an own file can nest
-// them, so that no file builds a tree whose recursive walks exhaust the stack.
-inline constexpr int kMaxReadLevel = XmlMaxDepth;
+// Attributes are read at most this deep from any file, so that no file builds a tree whose
+// recursive walks exhaust the stack, and every tree read can be written in the own format and read
+// back: there an attribute at level L has elements down to depth L + 4 (the document element, the
+// attribute, SCALE, SCALEVALUE and its NAME), which the XML reader reads up to XmlMaxDepth.
+inline constexpr int kMaxReadLevel = XmlMaxDepth - 4;
+// Raises EUbicError when the attribute Name would be read at a Level beyond kMaxReadLevel.
+void CheckReadableLevel(const std::string& name, int level);
 
 }  // namespace ubic

@@ -21,6 +21,8 @@ class TXmlItemList : public TObjList {
  public:
   TXmlItemList() : TObjList(true) {}
   TXmlItem* Items(int index) const;
+  // The list's own search for an item stays available beside the search by name.
+  using TObjList::Find;
   // The first entry with exactly this name; nil if none.
   TXmlItem* Find(const std::string& name) const;
 };

@@ -140,6 +140,11 @@ void TUbicFunction::SetRuleValue(int rule, int index) {
   SetRuleHigh(rule, index);
 }
 
+void TUbicFunction::SetRuleCodes(int rule, char low, char high) {
+  PutResultChar(rule, 0, low);
+  PutResultChar(rule, 1, high);
+}
+
 void TUbicFunction::SetRuleEntered(int rule, bool entered) {
   PutResultChar(rule, 2, entered ? kEntered : kComputed);
 }

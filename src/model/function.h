@@ -63,6 +63,8 @@ class TUbicFunction : public TUbicObject {
   void SetRuleLow(int rule, int index);
   void SetRuleHigh(int rule, int index);
   void SetRuleValue(int rule, int index);
+  // Sets the ends of a rule's interval to value codes as a file holds them, unchecked.
+  void SetRuleCodes(int rule, char low, char high);
   bool RuleEntered(int rule) const;
   void SetRuleEntered(int rule, bool entered);
   // Makes the rule undefined (the whole scale) and computed.

@@ -221,6 +221,9 @@ TEST_F(Jkiv, RefusesMalformedFiles) {
       {withFunction("<FUNCTION><NAME>a</NAME><ATTRLIST>C;B</ATTRLIST></FUNCTION>"),
        "Unacceptable list of function parameters \"a\": \"C;B\""},
       {withFunction("<FUNCTION><NAME>B</NAME></FUNCTION>"), "Function \"B\" can not be built"},
+      {withFunction("<FUNCTION><NAME>A</NAME><ATTRLIST>B</ATTRLIST></FUNCTION><ATTRIBUTE><NAME>C"
+                    "</NAME><PARENT>A</PARENT><SCALE>S</SCALE></ATTRIBUTE>"),
+       "The attribute \"C\" comes after the function of its parent \"A\""},
       {withFunction("<FUNCTION><NAME>A</NAME><ATTRLIST>B</ATTRLIST><RULE><CONDITION>x"
                     "</CONDITION><RESULT>zz</RESULT></RULE></FUNCTION>"),
        "Unknown attribute value \"A\": \"zz\""},
@@ -240,39 +243,63 @@ TEST_F(Jkiv, RefusesMalformedFiles) {
 
   // A chain of parents as deep as an own file can nest attributes, and one more.
   std::vector<std::string> chain = {"<MODEL>", "<ATTRIBUTE><NAME>a0</NAME></ATTRIBUTE>"};
-  for (int i = 1; i < 1000; ++i) {
+  for (int i = 1; i < kMaxReadLevel; ++i) {
     chain.push_back(
         Format("<ATTRIBUTE><NAME>a%d</NAME><PARENT>a%d</PARENT></ATTRIBUTE>", i, i - 1));
   }
   chain.push_back("</MODEL>");
   EXPECT_EQ(LoadError(chain), "no error");
-  chain.back() = "<ATTRIBUTE><NAME>a1000</NAME><PARENT>a999</PARENT></ATTRIBUTE>";
+  chain.back() = Format("<ATTRIBUTE><NAME>deeper</NAME><PARENT>a%d</PARENT></ATTRIBUTE>",
+                        kMaxReadLevel - 1);
   chain.push_back("</MODEL>");
-  EXPECT_EQ(LoadError(chain), "The attribute \"a1000\" is nested deeper than 1000 levels");
+  EXPECT_EQ(LoadError(chain),
+            Format("The attribute \"deeper\" is nested deeper than %d levels", kMaxReadLevel));
 }
 
-TEST_F(Jkiv, ExportRemarksOnNamesTheFileCannotLink) {
+TEST_F(Jkiv, ExportRenamesWhatTheFileCannotLinkAndReadsBackTheSameTree) {
   TUbicModel model;
+  model.AddOption("o");
   auto top = MakeAttribute("Dup", {"", "v", "v", "x;y", ""});
-  top->AddInput(std::make_unique<TUbicAttribute>("Dup"));
-  top->AddInput(std::make_unique<TUbicAttribute>(""));
-  top->AddInput(std::make_unique<TUbicAttribute>("a;b"));
-  top->AddInput(std::make_unique<TUbicAttribute>(""));
+  auto same = MakeAttribute("dup", {"lo;w", "hi"});
+  same->AddInput(std::make_unique<TUbicAttribute>("a;b"));
+  top->AddInput(std::move(same));
+  top->AddInput(MakeAttribute("", {"p", "p"}));
+  SetRule(AddFunction(*top), 3, 2, 2, true);
+  top->Input(1)->SetOptionText(0, "1");
   model.Root()->AddInput(std::move(top));
   EXPECT_EQ(SaveToJkivFile(model, File()),
-            "More than one attribute is named \"Dup\"; the jKIV file can not tell them apart.\r"
-            "An attribute has an empty name; the jKIV file can not refer to it.\r"
+            "More than one attribute is named \"dup\" (letter case aside), which the jKIV file "
+            "can not tell apart; the file calls one of them \"dup (2)\".\r"
             "The attribute name \"a;b\" contains \";\", which the jKIV file uses to separate "
-            "names.\r"
-            "The scale \"Dup\" has a value with an empty name; the jKIV file can not refer to "
-            "it.\r"
-            "The scale \"Dup\" has more than one value named \"v\"; the jKIV file can not tell "
-            "them apart.\r"
-            "The scale \"Dup\" has the value name \"x;y\", which contains \";\", the separator of "
-            "names in the jKIV file.\r");
-  // The file is written all the same.
+            "names; the file calls the attribute \"a,b\".\r"
+            "An attribute has an empty name, which the jKIV file can not refer to; the file calls "
+            "it \"Unnamed\".\r"
+            "The scale \"Dup\" has a value with an empty name, which the jKIV file can not refer "
+            "to; the file calls it \"Unnamed\".\r"
+            "The scale \"Dup\" has more than one value named \"v\", which the jKIV file can not "
+            "tell apart; the file calls one of them \"v (2)\".\r"
+            "The scale \"Dup\" has the value name \"x;y\", which contains \";\", the separator "
+            "of names in the jKIV file; the file calls the value \"x,y\".\r"
+            "The scale \"Dup\" has a value with an empty name, which the jKIV file can not refer "
+            "to; the file calls it \"Unnamed (2)\".\r"
+            "The scale \"dup (2)\" has the value name \"lo;w\", which contains \";\", the "
+            "separator of names in the jKIV file; the file calls the value \"lo,w\".\r"
+            "The scale \"Unnamed\" has more than one value named \"p\", which the jKIV file can "
+            "not tell apart; the file calls one of them \"p (2)\".\r");
   EXPECT_FALSE(model.Modified());
-  EXPECT_NE(ReadBytes(File()).find("<NAME>a;b</NAME>"), std::string::npos);
+
+  // The renamed file links every element as the model does.
+  const std::unique_ptr<TUbicModel> back = Loaded(ReadTextLines(File()));
+  const TUbicAttribute& dup = *back->FirstAttribute();
+  ASSERT_EQ(dup.InputCount(), 2);
+  EXPECT_EQ(dup.Input(0)->GetName(), "dup (2)");
+  EXPECT_EQ(dup.Input(1)->GetName(), "Unnamed");
+  ASSERT_EQ(dup.Input(0)->InputCount(), 1);
+  EXPECT_EQ(dup.Input(0)->Input(0)->GetName(), "a,b");
+  EXPECT_EQ(dup.DiscreteScale()->ValueName(4), "Unnamed (2)");
+  EXPECT_EQ(dup.Funct()->Rules()[3], "1122+");
+  EXPECT_EQ(dup.Input(1)->OptionText(0), "1");
+  EXPECT_EQ(dup.Input(0)->Input(0)->OptionText(0), "*");
 
   model.SetModified(true);
   EXPECT_THROW(SaveToJkivFile(model, Folder.File("missing/model.xml")), EFileError);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "files/kvxfile.h"
+#include "files/modelfile.h"
 #include "model/ubicstr.h"
 #include "test_models.h"
 
@@ -169,6 +170,19 @@ TEST_F(Kvx, TwelveRulesToALineAndAnySplitReadsBack) {
   EXPECT_EQ(Loaded(lines)->FirstAttribute()->Funct()->RuleCount(), 0);
 }
 
+// An own file may hold any code in a rule; whatever is written reads back.
+TEST_F(Kvx, RuleCodesBelowTheFirstValueReadBack) {
+  TUbicModel model;
+  model.Root()->AddInput(MakeAttribute("R", {"no", "yes"}));
+  model.FirstAttribute()->AddInput(MakeAttribute("D", {"x", "y"}));
+  TUbicFunction& function = AddFunction(*model.FirstAttribute());
+  function.SetRules({"0\x01,+", "1/\xff-"});
+  const std::vector<std::string> lines = Saved(model);
+  EXPECT_EQ(lines.back(), "R-46:-3 r0:208");
+  EXPECT_EQ(Loaded(lines)->FirstAttribute()->Funct()->Rules().Strings(),
+            function.Rules().Strings());
+}
+
 TEST_F(Kvx, ReadsLevelsGroupsAndRuleItems) {
   std::unique_ptr<TUbicModel> model =
       Loaded(Lines(kHead + " ATT A|D first|L1 I1| DOM D+|Blow|Dworst|Nmid|Ghigh|Ghigher|"
@@ -236,9 +250,9 @@ TEST_F(Kvx, RefusesMalformedFiles) {
        line + "7: No attribute has the number 2"},
       {kHead + " ATT a|L1 I1| GRP| FNC DI I0", line + "5: No attribute has the number 0"},
       {kHead + " ATT a|L1 I1000001", line + "3: Attribute number 1000001 is larger than 1000000"},
-      {kHead + " ATT a|I1", line + "3: Attribute level 0 is not between 1 and 1000"},
+      {kHead + " ATT a|I1", line + "3: Attribute level 0 is not between 1 and 996"},
       {kHead + " ATT a|L1 I1| ATT b|L-1 I2",
-       line + "5: Attribute level -1 is not between 1 and 1000"},
+       line + "5: Attribute level -1 is not between 1 and 996"},
       {huge + " GRP| FNC DI I1",
        "The newly created table would consist of 1030301 rules, which is too much. You have to "
        "rearrange the tree below the attribute a: reduce the number of descendants and/or their "
@@ -259,13 +273,23 @@ TEST_F(Kvx, AFailedRecordLeavesTheTableInItsOwnOrder) {
 
 TEST_F(Kvx, LevelsAreBoundedByTheOwnFormatsDepth) {
   std::string text = kHead;
-  for (int level = 1; level <= 1000; ++level) text += Format(" ATT a|L%d I%d|", level, level);
+  for (int level = 1; level <= kMaxReadLevel; ++level) {
+    text += Format(" ATT a|L%d I%d| DOM D+|Nlow|Nhigh|", level, level);
+  }
   const std::unique_ptr<TUbicModel> deep = Loaded(Lines(text));
   std::vector<TUbicAttribute*> chain;
   deep->Root()->CollectAttributes(chain);
-  EXPECT_EQ(chain.back()->Level(), 1000);
-  EXPECT_EQ(LoadError(text + " ATT a|L1001 I1001"),
-            "Error reading KVX around line 2003: Attribute level 1001 is not between 1 and 1000");
+  EXPECT_EQ(chain.back()->Level(), kMaxReadLevel);
+  // The deepest tree a KVX file can hold is one the own format holds too.
+  SaveToFile(*deep, Folder.File("deep.ubm"));
+  TUbicModel own;
+  LoadFromFile(own, Folder.File("deep.ubm"));
+  EXPECT_EQ(own.Statistics(), deep->Statistics());
+
+  const int lines = 2 + 5 * kMaxReadLevel + 2;
+  EXPECT_EQ(LoadError(text + Format(" ATT a|L%d I%d", kMaxReadLevel + 1, kMaxReadLevel + 1)),
+            Format("Error reading KVX around line %d: Attribute level %d is not between 1 and %d",
+                   lines - 1, kMaxReadLevel + 1, kMaxReadLevel));
 }
 
 }  // namespace

@@ -274,6 +274,22 @@ TEST_F(ModelFile, RefusesHugeTablesAndForeignDocuments) {
   }
 }
 
+TEST_F(ModelFile, RefusesAttributesNestedBeyondTheBound) {
+  std::vector<std::string> lines{kHeader, "<Ubic>"};
+  for (int level = 1; level <= kMaxReadLevel; ++level) lines.push_back("<ATTRIBUTE>");
+  for (int level = 1; level <= kMaxReadLevel; ++level) lines.push_back("</ATTRIBUTE>");
+  lines.push_back("</Ubic>");
+  EXPECT_EQ(Loaded(lines)->Statistics().Attributes, kMaxReadLevel);
+  lines.insert(lines.begin() + 2, "<ATTRIBUTE><NAME>top</NAME>");
+  lines.insert(lines.end() - 1, "</ATTRIBUTE>");
+  try {
+    Loaded(lines);
+    FAIL() << "no error";
+  } catch (const EUbicError& e) {
+    EXPECT_EQ(e.what(), Format("The attribute \"\" is nested deeper than %d levels", kMaxReadLevel));
+  }
+}
+
 TEST_F(ModelFile, ElementsInAnyOrderAndUnknownOnesIgnored) {
   auto model = Loaded({kHeader, "<Ubic>", "<ATTRIBUTE><NAME>A</NAME><COLOUR>red</COLOUR>",
                        "<OPTION>0</OPTION><OPTION/><OPTION>1</OPTION></ATTRIBUTE>",
