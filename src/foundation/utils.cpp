@@ -231,7 +231,7 @@ struct TFormatSpec {
   char Type = 0;
 };
 
-// Parses the specification after a "%" at Pos and leaves Pos on its type character.
+// Parses what follows a "%" at Pos (flags, width, precision) and leaves Pos on its type character.
 TFormatSpec ParseSpec(std::string_view format, std::size_t& pos) {
   TFormatSpec spec;
   auto number = [&](int& target) {
