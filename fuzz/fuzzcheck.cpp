@@ -30,6 +30,12 @@ namespace fs = std::filesystem;
 // the definition; larger ones only have to come back without a fault.
 constexpr int kCheckedRuleCount = 1000;
 
+// Models of more rules than this are evaluated and their weights computed, but neither searched
+// for compact rules nor written: those steps take some 40 microseconds per rule under the
+// sanitizers, so that a model near the read bound of a million rules would outlast libFuzzer's
+// timeout of 10 seconds without hanging. Smaller tables run the same code.
+constexpr long long kFullUseRules = 100'000;
+
 class TScratchFolder {
  public:
   TScratchFolder() {
@@ -105,10 +111,8 @@ bool TableFitsInputs(const TUbicFunction& function) {
   return true;
 }
 
-// The weights dialog works on a copy of the function; the reports take the weights and the
-// compact rules of every value.
-void AnalyseFunction(const TUbicAttribute& attribute) {
-  const TUbicFunction& function = *attribute.Funct();
+// The weights dialog works on a copy of the function.
+void ComputeWeights(const TUbicFunction& function) {
   TUbicFunction copy;
   copy.Assign(function);
   copy.CalcWeights(true);
@@ -116,14 +120,28 @@ void AnalyseFunction(const TUbicAttribute& attribute) {
   copy.CalcApproximation(false);
   copy.CalcApproximation(true);
   copy.ApplyApproximation();
-  if (attribute.Scale() == nullptr) return;
-  const bool checked = function.RuleCount() <= kCheckedRuleCount && TableFitsInputs(function);
-  for (int value = 0; value < attribute.Scale()->Count(); ++value) {
-    TStrList boxes;
-    const bool complete = function.CompactRules(value, boxes);
-    if (checked) CheckCompactRules(function, value, boxes, complete);
-  }
 }
+
+// The compact rules of every value of every function, as the reports take them. Once a search
+// runs out of its budget the remaining ones are left out: each could only run out the same way,
+// and together they would outlast libFuzzer's timeout.
+class TCompactRulesSearch {
+ public:
+  void Run(const TUbicAttribute& attribute) {
+    const TUbicFunction& function = *attribute.Funct();
+    if (attribute.Scale() == nullptr) return;
+    const bool checked = function.RuleCount() <= kCheckedRuleCount && TableFitsInputs(function);
+    for (int value = 0; value < attribute.Scale()->Count() && !FSpent; ++value) {
+      TStrList boxes;
+      const bool complete = function.CompactRules(value, boxes);
+      if (checked) CheckCompactRules(function, value, boxes, complete);
+      FSpent = !complete;
+    }
+  }
+
+ private:
+  bool FSpent = false;
+};
 
 std::unique_ptr<TUbicModel> WrittenAndReadBack(TUbicModel& model, const std::string& name) {
   const std::string file = ScratchFile(name);
@@ -176,12 +194,20 @@ bool Accepted(const std::function<void()>& read) {
 
 void UseModel(TUbicModel& model) {
   Must("evaluating", [&] { model.EvaluateAll(); });
-  std::vector<TUbicAttribute*> attributes;
-  model.Root()->CollectAttributes(attributes);
-  for (const TUbicAttribute* attribute : attributes) {
-    if (attribute->Funct() == nullptr) continue;
-    Must("analysing the function of \"" + attribute->GetName() + "\"",
-         [attribute] { AnalyseFunction(*attribute); });
+  std::vector<TUbicAttribute*> functions;
+  model.Root()->CollectAttributes(functions,
+                                  [](const TUbicAttribute& a) { return a.Funct() != nullptr; });
+  long long rules = 0;
+  for (const TUbicAttribute* attribute : functions) {
+    rules += attribute->Funct()->RuleCount();
+    Must("computing the weights of \"" + attribute->GetName() + "\"",
+         [attribute] { ComputeWeights(*attribute->Funct()); });
+  }
+  if (rules > kFullUseRules) return;
+  TCompactRulesSearch search;
+  for (const TUbicAttribute* attribute : functions) {
+    Must("compacting the rules of \"" + attribute->GetName() + "\"",
+         [&search, attribute] { search.Run(*attribute); });
   }
   const std::unique_ptr<TUbicModel> own = WrittenAndReadBack(model, "model.ubm");
   WrittenAndReadBack(model, "model.xml");

@@ -44,7 +44,8 @@ bool Accepted(const std::function<void()>& read);
 // What a user does next with a model that was read: evaluates every option, computes the weights,
 // the approximation and the compact rules of every function, writes the model in all three
 // formats and reads each file back, which must succeed. The own format, read back and written
-// again, must give the same bytes. Anything that raises here is a finding.
+// again, must give the same bytes. Anything that raises here is a finding. Models of very many
+// rules are only evaluated and weighed (see fuzzcheck.cpp).
 void UseModel(TUbicModel& model);
 
 // Reads a model file with Reader from Bytes written as the scratch file Name, and uses it when the

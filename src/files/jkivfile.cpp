@@ -335,9 +335,11 @@ class TJkivReader {
   void ReadScale(const TXmlItem& item);
   void ReadAttribute(const TXmlItem& item);
   void ReadFunction(const TXmlItem& item);
-  void ReadRule(const TXmlItem& item, TUbicAttribute& attribute, TUbicFunction& function) const;
+  void ReadRule(const TXmlItem& item, TUbicAttribute& attribute, TUbicFunction& function);
   void ReadOption(const TXmlItem& item);
   TUbicAttribute* FindAttribute(const std::string& name) const;
+  // The index of the value called Name in Attribute's scale; raises the model's error if none.
+  int ValueIndex(const TUbicAttribute* attribute, const std::string& name);
 
   TUbicModel& FModel;
   // The attributes hold copies of these scales.
@@ -348,6 +350,10 @@ class TJkivReader {
   std::map<std::string, TUbicAttribute*, TTextLess> FFunctions;
   // The attributes read so far by name; nil for a name that several of them share.
   std::unordered_map<std::string, TUbicAttribute*> FAttributeNames;
+  TRuleBudget FRuleBudget;
+  // The values of each attribute by name, the first of equal names; made at the first lookup,
+  // since an attribute's scale is complete once its element is read.
+  std::unordered_map<const TUbicAttribute*, std::unordered_map<std::string, int>> FValueIndices;
 };
 
 void TJkivReader::Read(const TXmlItem& root) {
@@ -441,7 +447,7 @@ void TJkivReader::ReadFunction(const TXmlItem& item) {
     }
   }
   if (!attribute.CanHaveFunction()) throw EUbicError(Format(ubicstr::FunctionNotBuilt, name));
-  CheckReadableTable(attribute);
+  FRuleBudget.Take(attribute);
   auto function = std::make_unique<TUbicFunction>();
   function->Initialize(&attribute);
   for (int i = 0; i < item.ItemCount(); ++i) {
@@ -450,9 +456,23 @@ void TJkivReader::ReadFunction(const TXmlItem& item) {
   attribute.SetFunct(std::move(function));
 }
 
+int TJkivReader::ValueIndex(const TUbicAttribute* attribute, const std::string& name) {
+  const TUbicDiscreteScale* scale = attribute != nullptr ? attribute->DiscreteScale() : nullptr;
+  if (scale != nullptr) {
+    const auto [entry, added] = FValueIndices.try_emplace(attribute);
+    if (added) {
+      for (int k = 0; k < scale->Count(); ++k) entry->second.emplace(scale->ValueName(k), k);
+    }
+    if (const auto found = entry->second.find(name); found != entry->second.end()) {
+      return found->second;
+    }
+  }
+  return TUbicAttribute::ValueIndex(attribute, name);
+}
+
 void TJkivReader::ReadRule(const TXmlItem& item, TUbicAttribute& attribute,
-                           TUbicFunction& function) const {
-  const int result = TUbicAttribute::ValueIndex(&attribute, item.ItemText("RESULT"));
+                           TUbicFunction& function) {
+  const int result = ValueIndex(&attribute, item.ItemText("RESULT"));
   // The new table lists every combination once, the first input most significant, so the rule of
   // a combination is found by its position.
   std::string condition = item.ItemText("CONDITION");
@@ -461,7 +481,7 @@ void TJkivReader::ReadRule(const TXmlItem& item, TUbicAttribute& attribute,
     std::string part;
     SplitAt(condition, ';', part);
     const TUbicAttribute& input = *attribute.Input(i);
-    rule = rule * input.Scale()->Count() + TUbicAttribute::ValueIndex(&input, part);
+    rule = rule * input.Scale()->Count() + ValueIndex(&input, part);
   }
   function.SetRuleValue(rule, result);
   function.SetRuleEntered(rule, true);
@@ -477,7 +497,7 @@ void TJkivReader::ReadOption(const TXmlItem& item) {
     if (name.empty() || value.empty()) continue;
     TUbicAttribute* attribute = FindAttribute(name);
     if (value != "*") {
-      value = std::string(1, ValueCode(TUbicAttribute::ValueIndex(attribute, value)));
+      value = std::string(1, ValueCode(ValueIndex(attribute, value)));
     } else if (attribute == nullptr) {
       // Any value of an attribute the model lacks has nowhere to go.
       continue;

@@ -206,6 +206,7 @@ class TKvxReader {
   const std::string& FFileName;
   // Attributes by number; not owned. Entry 0 never holds one.
   std::vector<TUbicAttribute*> FTable;
+  TRuleBudget FRuleBudget;
   std::string FRemarks;
   bool FDistributedMet = false;
 };
@@ -357,7 +358,7 @@ void TKvxReader::ReadFncRecord() {
       const int number = FParser.ItemInt(i);
       TUbicAttribute* attribute = TableEntry(number);
       if (attribute == nullptr) FParser.Error(Format(kNoAttribute, number));
-      CheckReadableTable(*attribute);
+      FRuleBudget.Take(*attribute);
       // Each attribute number starts that attribute's function; the one before is complete.
       inputOrder.reset();
       auto built = std::make_unique<TUbicFunction>();

@@ -7,6 +7,9 @@
 namespace ubic {
 namespace {
 
+constexpr const char* kTooManyRules =
+    "The rule tables of the file would consist of more than %d rules together, which is too much.";
+
 void WriteScale(const TUbicScale& scale, TXmlItem& parent) {
   TXmlItem& item = *parent.AddItem("SCALE");
   if (scale.Order() == TScaleOrder::None) item.AddItem("ORDER", "NONE");
@@ -54,8 +57,8 @@ std::unique_ptr<TUbicDiscreteScale> ReadScale(const TXmlItem& item) {
   return scale;
 }
 
-void ReadFunction(const TXmlItem& item, TUbicAttribute& attribute) {
-  CheckReadableTable(attribute);
+void ReadFunction(const TXmlItem& item, TUbicAttribute& attribute, TRuleBudget& budget) {
+  budget.Take(attribute);
   auto function = std::make_unique<TUbicFunction>();
   function->Initialize(&attribute);
   std::string low, high, entered;
@@ -82,19 +85,20 @@ void ReadFunction(const TXmlItem& item, TUbicAttribute& attribute) {
 }
 
 // An attribute and its subtree, the attribute at Level (1 for a top-level one).
-std::unique_ptr<TUbicAttribute> ReadAttributeAt(const TXmlItem& item, int level) {
+std::unique_ptr<TUbicAttribute> ReadAttributeAt(const TXmlItem& item, int level,
+                                                TRuleBudget& budget) {
   auto attribute =
       std::make_unique<TUbicAttribute>(item.ItemText("NAME"), item.ItemText("DESCRIPTION"));
   CheckReadableLevel(attribute->GetName(), level);
   for (int i = 0; i < item.ItemCount(); ++i) {
     const TXmlItem& child = *item.Item(i);
-    if (child.Name == "ATTRIBUTE") attribute->AddInput(ReadAttributeAt(child, level + 1));
+    if (child.Name == "ATTRIBUTE") attribute->AddInput(ReadAttributeAt(child, level + 1, budget));
     if (child.Name == "SCALE") attribute->SetScale(ReadScale(child));
     if (child.Name == "OPTION") attribute->OptionValues().Add(child.Text);
   }
   // The rule table depends on the inputs and their scales, so it comes last.
   for (int i = 0; i < item.ItemCount(); ++i) {
-    if (item.Item(i)->Name == "FUNCTION") ReadFunction(*item.Item(i), *attribute);
+    if (item.Item(i)->Name == "FUNCTION") ReadFunction(*item.Item(i), *attribute, budget);
   }
   return attribute;
 }
@@ -123,7 +127,7 @@ void UnknownFileFormat(const std::string& fileName) {
   throw EUbicError(Format(ubicstr::UnknownFileFormat, Utf8ToCp1250(fileName)));
 }
 
-void CheckReadableTable(const TUbicAttribute& attribute) {
+void TRuleBudget::Take(const TUbicAttribute& attribute) {
   if (!attribute.CanHaveFunction()) return;
   long long count = 1;
   for (int i = 0; i < attribute.InputCount() && count <= kMaxReadRules; ++i) {
@@ -137,6 +141,8 @@ void CheckReadableTable(const TUbicAttribute& attribute) {
     }
     throw EUbicError(TableTooLargeText(count, attribute.GetName()));
   }
+  if (count > FLeft) throw EUbicError(Format(kTooManyRules, kMaxReadRules));
+  FLeft -= count;
 }
 
 void CheckReadableLevel(const std::string& name, int level) {
@@ -158,8 +164,8 @@ void WriteAttribute(const TUbicAttribute& attribute, TXmlItem& parent) {
   for (int i = 0; i < attribute.InputCount(); ++i) WriteAttribute(*attribute.Input(i), item);
 }
 
-std::unique_ptr<TUbicAttribute> ReadAttribute(const TXmlItem& item) {
-  return ReadAttributeAt(item, 1);
+std::unique_ptr<TUbicAttribute> ReadAttribute(const TXmlItem& item, TRuleBudget& budget) {
+  return ReadAttributeAt(item, 1, budget);
 }
 
 void SaveToFile(TUbicModel& model, const std::string& fileName) {
@@ -177,9 +183,10 @@ void LoadFromFile(TUbicModel& model, const std::string& fileName) {
   LoadXmlFromFile(root, fileName);
   if (root.Name != "Ubic") UnknownFileFormat(fileName);
   model.ResetTree();
+  TRuleBudget budget;
   for (int i = 0; i < root.ItemCount(); ++i) {
     const TXmlItem& child = *root.Item(i);
-    if (child.Name == "ATTRIBUTE") model.Root()->AddInput(ReadAttribute(child));
+    if (child.Name == "ATTRIBUTE") model.Root()->AddInput(ReadAttribute(child, budget));
     if (child.Name == "OPTION") model.AddOption(child.Text);
   }
   model.SetModified(false);

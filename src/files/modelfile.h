@@ -17,9 +17,28 @@ void SaveToFile(TUbicModel& model, const std::string& fileName);
 // the caller discards. Afterwards the model is not modified and needs evaluation.
 void LoadFromFile(TUbicModel& model, const std::string& fileName);
 
+// A file makes its reader build tables of at most this many rules together: one table beyond it,
+// or one that would take the file's tables beyond it, is refused before it is built. So a small
+// file cannot make the reader spend unbounded time and memory, with many large tables or with
+// one table built over and over.
+inline constexpr long long kMaxReadRules = 1'000'000;
+
+// The rules one read of a file may still build.
+class TRuleBudget {
+ public:
+  // Takes the table of Attribute, which is about to be built. Raises EUbicError with the "too
+  // much" message of a new table when the table alone exceeds the bound, and with the message of
+  // the file when it exceeds what is left.
+  void Take(const TUbicAttribute& attribute);
+
+ private:
+  long long FLeft = kMaxReadRules;
+};
+
 // The element structure of one attribute and its subtree, shared with the subtree transfer.
 void WriteAttribute(const TUbicAttribute& attribute, TXmlItem& parent);
-std::unique_ptr<TUbicAttribute> ReadAttribute(const TXmlItem& item);
+// Reads an attribute and its subtree; their tables are taken from Budget.
+std::unique_ptr<TUbicAttribute> ReadAttribute(const TXmlItem& item, TRuleBudget& budget);
 // Appends one SCALEVALUE element per value of Scale to Item: its NAME and DESCRIPTION when not
 // empty and its GROUP. The jKIV format writes values the same way.
 void WriteScaleValues(const TUbicScale& scale, TXmlItem& item);
@@ -28,10 +47,6 @@ void WriteScaleValues(const TUbicScale& scale, TXmlItem& item);
 // gives in UTF-8, enters the message as Windows-1250 text like the rest of it.
 [[noreturn]] void UnknownFileFormat(const std::string& fileName);
 
-// Tables read from any file are refused beyond this many rules, before they are built.
-inline constexpr long long kMaxReadRules = 1'000'000;
-// Raises EUbicError with the "too much" message when Attribute's table would exceed the bound.
-void CheckReadableTable(const TUbicAttribute& attribute);
 // Attributes are read at most this deep from any file, so that no file builds a tree whose
 // recursive walks exhaust the stack, and every tree read can be written in the own format and read
 // back: there an attribute at level L has elements down to depth L + 4 (the document element, the

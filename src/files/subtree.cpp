@@ -27,7 +27,8 @@ std::unique_ptr<TUbicAttribute> ReadSubtree(const std::vector<std::string>& line
   ReadXml(root, lines);
   if (root.Name != "SUBTREE") throw EUbicError(ubicstr::UnknownStringListFormat);
   const TXmlItem* attribute = root.FindItem("ATTRIBUTE");
-  return attribute != nullptr ? ReadAttribute(*attribute) : nullptr;
+  TRuleBudget budget;
+  return attribute != nullptr ? ReadAttribute(*attribute, budget) : nullptr;
 }
 
 std::unique_ptr<TUbicAttribute> DuplicateSubtree(const TUbicAttribute& attribute) {

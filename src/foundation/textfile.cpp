@@ -9,8 +9,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <iterator>
 #include <memory>
+#include <sstream>
 #include <utility>
 
 #include "cp1250.h"
@@ -70,9 +70,11 @@ bool WriteAll(int descriptor, const std::string& content) {
 std::string ReadFileText(const std::string& fileName) {
   std::ifstream file(fileName, std::ios::binary);
   if (!file) Fail("Cannot open file", fileName, errno);
-  std::string content((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  // In blocks rather than a character at a time: model files can be tens of megabytes.
+  std::ostringstream content;
+  content << file.rdbuf();
   if (file.bad()) Fail("Cannot read file", fileName, errno);
-  return content;
+  return std::move(content).str();
 }
 
 std::vector<std::string> ReadTextLines(const std::string& fileName) {

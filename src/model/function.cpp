@@ -42,6 +42,42 @@ char ShiftedCode(char code, int delta) {
   return index >= -1 && index < kMaxScaleValues ? ValueCode(index) : code;
 }
 
+// The position of a rule's combination in a complete table of Size rules, with the first input
+// most significant or varying fastest; npos when a value lies beyond its input's count or the
+// position beyond the table.
+std::size_t CombinationPosition(const std::string& rule, const std::vector<int>& counts,
+                                bool firstFastest, std::size_t size) {
+  const std::size_t n = counts.size();
+  std::size_t position = 0;
+  for (std::size_t k = 0; k < n && position < size; ++k) {
+    const std::size_t i = firstFastest ? n - 1 - k : k;
+    const int value = ValueIndexOf(rule[i]);
+    if (value < 0 || value >= counts[i]) return std::string::npos;
+    position = position * counts[i] + value;
+  }
+  return position < size ? position : std::string::npos;
+}
+
+// When Rules list every combination of inputs with Counts values once, each at its position with
+// the first input varying fastest (FromFirstFastest) or most significant, lists them in the other
+// order and returns true; otherwise leaves them alone.
+bool ReorderComplete(std::vector<std::string>& rules, const std::vector<int>& counts,
+                     bool fromFirstFastest) {
+  const std::size_t size = rules.size();
+  std::vector<std::string> reordered(size);
+  for (std::size_t r = 0; r < size; ++r) {
+    if (rules[r].size() != counts.size() + 3 ||
+        CombinationPosition(rules[r], counts, fromFirstFastest, size) != r) {
+      return false;
+    }
+    const std::size_t target = CombinationPosition(rules[r], counts, !fromFirstFastest, size);
+    if (target == std::string::npos) return false;
+    reordered[target] = rules[r];
+  }
+  rules.swap(reordered);
+  return true;
+}
+
 }  // namespace
 
 TUbicFunction::TUbicFunction() {
@@ -284,6 +320,21 @@ std::string TUbicFunction::StatisticsText() const {
 }
 
 void TUbicFunction::SortRules(bool inputOrder) {
+  // A complete table has one order for each way of listing: it is moved there in linear time,
+  // which matters for the huge tables a file may hold.
+  std::vector<int> counts;
+  for (int i = 0; i < InputCount(); ++i) {
+    const TUbicScale* scale = FAttribute->Input(i)->Scale();
+    if (scale == nullptr) break;
+    counts.push_back(scale->Count());
+  }
+  if (static_cast<int>(counts.size()) == InputCount()) {
+    std::vector<std::string> rules = FRules.Strings();
+    if (ReorderComplete(rules, counts, !inputOrder)) {
+      ReplaceRules(rules);
+      return;
+    }
+  }
   if (!inputOrder) {
     FRules.CustomSort(CompareByCode);
     return;

@@ -271,6 +271,18 @@ TEST_F(Kvx, AFailedRecordLeavesTheTableInItsOwnOrder) {
             (std::vector<std::string>{"0000+", "0100+", "0200+", "1011+", "1100+", "1200+"}));
 }
 
+// Each table stays within the bound, but the file builds them over and over.
+TEST_F(Kvx, RefusesTablesBeyondTheBoundTogether) {
+  std::string text = kHead + " ATT A|L1 I1| DOM D+|N|N|";
+  for (const int values : {100, 100, 61}) {
+    text += " ATT|L2| DOM D+|";
+    for (int v = 0; v < values; ++v) text += "N|";
+  }
+  EXPECT_EQ(LoadError(text + " GRP| FNC DI I1| FNC DI I1"),
+            "The rule tables of the file would consist of more than 1000000 rules together, which "
+            "is too much.");
+}
+
 TEST_F(Kvx, LevelsAreBoundedByTheOwnFormatsDepth) {
   std::string text = kHead;
   for (int level = 1; level <= kMaxReadLevel; ++level) {

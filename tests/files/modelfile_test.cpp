@@ -263,6 +263,22 @@ TEST_F(ModelFile, RefusesHugeTablesAndForeignDocuments) {
                  "have to rearrange the tree below the attribute Huge: reduce the number of "
                  "descendants and/or their scale sizes .");
   }
+  // Two tables within the bound each, and beyond it together.
+  std::string big = "<ATTRIBUTE><NAME>Big</NAME><SCALE><SCALEVALUE/><SCALEVALUE/></SCALE>";
+  for (const int values : {100, 100, 61}) {
+    big += "<ATTRIBUTE><SCALE>";
+    for (int v = 0; v < values; ++v) big += "<SCALEVALUE/>";
+    big += "</SCALE></ATTRIBUTE>";
+  }
+  big += "<FUNCTION/></ATTRIBUTE>";
+  try {
+    Loaded({kHeader, "<Ubic>" + big + big + "</Ubic>"});
+    FAIL() << "no error";
+  } catch (const EUbicError& e) {
+    EXPECT_STREQ(e.what(),
+                 "The rule tables of the file would consist of more than 1000000 rules together, "
+                 "which is too much.");
+  }
   for (const std::vector<std::string>& lines :
        {std::vector<std::string>{kHeader, "<Model/>"}, std::vector<std::string>{kHeader}}) {
     try {

@@ -248,6 +248,13 @@ TEST_F(FunctionTest, SortRulesSwitchesBetweenTheTwoOrders) {
   EXPECT_EQ(Rules(), (Texts{"0002-", "1011+", "0102-", "1102-", "0202-", "1202-"}));
   F().SortRules(false);
   EXPECT_EQ(Rules(), (Texts{"0002-", "0102-", "0202-", "1011+", "1102-", "1202-"}));
+  // A table that no longer fits its inputs' scales is sorted by its codes all the same.
+  InputScale(1).DeleteValue(2);
+  F().SetRules({"0202-", "1102-", "0002-", "1011+", "0102-", "1202-"});
+  F().SortRules(true);
+  EXPECT_EQ(Rules(), (Texts{"0002-", "1011+", "0102-", "1102-", "0202-", "1202-"}));
+  F().SortRules(false);
+  EXPECT_EQ(Rules(), (Texts{"0002-", "0102-", "0202-", "1011+", "1102-", "1202-"}));
 }
 
 TEST(FunctionOrder, ScalesOfMoreThanTenValuesKeepCodeOrder) {
