@@ -102,14 +102,8 @@ TCommandLine Parse(const std::vector<std::string>& args,
 }
 
 void PrintRemarks(const std::string& remarks, std::FILE* err) {
-  std::size_t start = 0;
-  while (start < remarks.size()) {
-    std::size_t end = remarks.find_first_of("\r\n", start);
-    if (end == std::string::npos) end = remarks.size();
-    if (end > start) {
-      std::fprintf(err, "warning: %s\n", Cp1250ToUtf8(remarks.substr(start, end - start)).c_str());
-    }
-    start = end + 1;
+  for (const std::string& line : SplitLines(remarks)) {
+    if (!line.empty()) std::fprintf(err, "warning: %s\n", Cp1250ToUtf8(line).c_str());
   }
 }
 

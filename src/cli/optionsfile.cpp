@@ -29,7 +29,7 @@ class TOptionsReader {
     std::vector<std::string> fields;
     if (!Next(fields)) throw ECliError("Missing header" + Where(1));
     ReadHeader(fields);
-    ClearOptions();
+    FModel.ClearOptions();
     while (Next(fields)) ReadOption(fields);
   }
 
@@ -70,14 +70,6 @@ class TOptionsReader {
       for (int v = 0; v < scale->Count(); ++v) values.emplace(scale->ValueName(v), v);
     }
     return values;
-  }
-
-  void ClearOptions() {
-    while (FModel.OptionCount() > 0) FModel.DeleteOption(FModel.OptionCount() - 1);
-    std::vector<TUbicAttribute*> all;
-    FModel.Root()->CollectAttributes(all);
-    for (TUbicAttribute* attribute : all) attribute->OptionValues().Clear();
-    FModel.SetOptionSelection({});
   }
 
   void ReadOption(const std::vector<std::string>& fields) {

@@ -2,6 +2,7 @@
 
 #include "foundation/cp1250.h"
 #include "reports/textformatter.h"
+#include "reports/treechars.h"
 
 namespace ubic::cli {
 namespace {
@@ -18,13 +19,13 @@ class TTextOnlyFormatter : public TTextFormatter {
 // The Unicode character of a code-page-437 box-drawing code that trees and rules are made of.
 char32_t BoxCharacter(char code) {
   switch (code) {
-    case '\xB3':
+    case kTreeVertical:
       return U'\u2502';
-    case '\xC3':
+    case kTreeBranch:
       return U'\u251C';
-    case '\xC0':
+    case kTreeLastBranch:
       return U'\u2514';
-    case '\xC4':
+    case kTreeHorizontal:
       return U'\u2500';
     case '\xCD':
       return U'\u2550';

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "textcompare.h"
+#include "utils.h"
 
 namespace ubic {
 
@@ -255,16 +256,7 @@ std::string TStrList::Text() const {
 void TStrList::SetText(const std::string& text) {
   BeginUpdate();
   Clear();
-  std::string::size_type start = 0;
-  while (start < text.size()) {
-    const auto end = text.find_first_of("\r\n", start);
-    if (end == std::string::npos) {
-      Add(text.substr(start));
-      break;
-    }
-    Add(text.substr(start, end - start));
-    start = end + ((text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? 2 : 1);
-  }
+  for (const std::string& line : SplitLines(text)) Add(line);
   EndUpdate();
 }
 

@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "cp1250.h"
+#include "utils.h"
 
 namespace ubic {
 namespace {
@@ -78,20 +79,7 @@ std::string ReadFileText(const std::string& fileName) {
 }
 
 std::vector<std::string> ReadTextLines(const std::string& fileName) {
-  const std::string content = ReadFileText(fileName);
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  while (start < content.size()) {
-    const std::size_t end = content.find_first_of("\r\n", start);
-    if (end == std::string::npos) {
-      lines.push_back(content.substr(start));
-      break;
-    }
-    lines.push_back(content.substr(start, end - start));
-    start = end +
-            (content[end] == '\r' && end + 1 < content.size() && content[end + 1] == '\n' ? 2 : 1);
-  }
-  return lines;
+  return SplitLines(ReadFileText(fileName));
 }
 
 namespace {

@@ -197,6 +197,21 @@ void SplitAt(std::string& text, char delimiter, std::string& first) {
   }
 }
 
+std::vector<std::string> SplitLines(std::string_view text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    const std::size_t end = text.find_first_of("\r\n", start);
+    if (end == std::string_view::npos) {
+      lines.emplace_back(text.substr(start));
+      break;
+    }
+    lines.emplace_back(text.substr(start, end - start));
+    start = end + (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1);
+  }
+  return lines;
+}
+
 std::string DefaultExtension(const std::string& fileName, const std::string& extension) {
   const auto slash = fileName.find_last_of('/');
   const auto dot = fileName.find_last_of('.');

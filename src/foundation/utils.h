@@ -53,6 +53,8 @@ std::string ReplaceText(const std::string& text, const std::string& oldText,
 void SplitWord(std::string& text, std::string& first);
 // Splits Text at the first Delimiter the same way, without trimming.
 void SplitAt(std::string& text, char delimiter, std::string& first);
+// The lines of Text, ended by CR, LF or CR LF; a last line without an end counts as well.
+std::vector<std::string> SplitLines(std::string_view text);
 // FileName unchanged if it has an extension, otherwise with Extension appended.
 std::string DefaultExtension(const std::string& fileName, const std::string& extension);
 void SwapInt(int& a, int& b);

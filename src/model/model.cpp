@@ -87,6 +87,12 @@ void TUbicModel::DeleteOption(int k) {
   if (static_cast<int>(FOptionSelection.size()) >= k + 1) FOptionSelection.erase(k, 1);
 }
 
+void TUbicModel::ClearOptions() {
+  FOptions.Clear();
+  for (TUbicAttribute* attribute : AllAttributes()) attribute->OptionValues().Clear();
+  FOptionSelection.clear();
+}
+
 bool TUbicModel::OptionSelected(int k) const {
   return k < 0 || k >= static_cast<int>(FOptionSelection.size()) || FOptionSelection[k] != '0';
 }

@@ -56,6 +56,8 @@ class TUbicModel : public TUbicObject {
   int AddOption(const std::string& name);
   void InsertOption(int k, const std::string& name);
   void DeleteOption(int k);
+  // Deletes every option with its values and the selection.
+  void ClearOptions();
   const std::string& OptionSelection() const { return FOptionSelection; }
   void SetOptionSelection(const std::string& value) { FOptionSelection = value; }
   // Options beyond the end of OptionSelection count as selected.

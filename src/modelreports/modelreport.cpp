@@ -2,10 +2,13 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "foundation/utils.h"
+#include "model/valuecode.h"
 #include "reports/tables.h"
+#include "reports/treechars.h"
 
 namespace ubic {
 namespace {
@@ -42,16 +45,18 @@ std::unique_ptr<TReport> NewModelReport(const TReportStyle& style) {
   return report;
 }
 
-// A section that the formatter keeps on one page when it fits, under a bold heading.
+// A section under a bold heading and Space lines of space; the formatter keeps it on one page
+// when it fits, unless Keep says otherwise.
 TRptSection& AddHeadedSection(TRptGroup& parent, const std::string& title,
-                              const std::string& heading) {
+                              const std::string& heading, int keep = TRptGroup::kKeepWhole,
+                              float space = 0.5F) {
   TRptSection& section = *parent.AddSection(title);
-  section.SetKeep(TRptGroup::kKeepWhole);
+  section.SetKeep(keep);
   TRptLine& line = *section.AddLine();
   line.AddText(heading);
   line.SetBold(true);
   line.FontSize(foAdd, 1);
-  section.AddSpace(0.5F);
+  section.AddSpace(space);
   return section;
 }
 
@@ -117,7 +122,7 @@ void AddValueSet(TRptGroup& line, const TUbicAttribute& attribute, const std::st
   }
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (i > 0) line.AddText("; ");
-    AddValueText(line, attribute.Scale(), static_cast<unsigned char>(text[i]) - '0');
+    AddValueText(line, attribute.Scale(), ValueIndexOf(text[i]));
   }
 }
 
@@ -136,6 +141,11 @@ void AddAttributeCell(TRptRow& row, const TUbicAttribute& attribute) {
   line.AddTree(TreePrefix(attribute));
   TRptText& name = *line.AddText(attribute.GetName());
   if (!attribute.IsBasic()) name.SetBold(true);
+}
+
+// A weight in percent, 0 where the function has none for the input.
+double WeightAt(const floatarray& weights, int index) {
+  return index >= 0 && index < static_cast<int>(weights.size()) ? weights[index] : 0.0;
 }
 
 // One line: a value, an interval of values, or "*" for the whole scale.
@@ -160,12 +170,11 @@ void AddIntervalText(TRptCell& cell, const TUbicScale* scale, int low, int high)
 }
 
 // The compact decision rules of one attribute's function, grouped by value, a rule between the
-// groups; with the inputs' weights when there is a function.
-void AddRuleTable(TRptSection& section, const TUbicAttribute& attribute, TUbicFunction* function,
-                  const char* noFunction) {
+// groups; with the inputs' weights, computed beforehand, when there is a function.
+void AddRuleTable(TRptSection& section, const TUbicAttribute& attribute,
+                  const TUbicFunction* function, const char* noFunction) {
   const int n = attribute.InputCount();
   TRptTable& table = AddTable(section, section.Title(), n + 2);
-  if (function != nullptr) function->CalcWeights(true);
   std::vector<std::string> headings{" "};
   for (int i = 0; i < n; ++i) headings.push_back(attribute.Input(i)->GetName());
   headings.push_back(attribute.GetName());
@@ -178,9 +187,7 @@ void AddRuleTable(TRptSection& section, const TUbicAttribute& attribute, TUbicFu
   weights.BeginRule(caEnd);
   weights.NewCell()->AddText(" ");
   for (int i = 0; i < n; ++i) {
-    const floatarray& local = function->LocalWeights();
-    const double weight = i < static_cast<int>(local.size()) ? local[i] : 0.0;
-    weights.NewCell()->AddText(FloatToText(weight, 0) + "%");
+    weights.NewCell()->AddText(FloatToText(WeightAt(function->LocalWeights(), i), 0) + "%");
   }
   weights.NewCell()->AddText(" ");
   weights.EndRule();
@@ -198,9 +205,8 @@ void AddRuleTable(TRptSection& section, const TUbicAttribute& attribute, TUbicFu
       AddNumberText(*row.NewCell(), std::to_string(++rule));
       const std::string& box = boxes[b];
       for (int i = 0; i < n; ++i) {
-        AddIntervalText(*row.NewCell(), attribute.Input(i)->Scale(),
-                        static_cast<unsigned char>(box[i]) - '0',
-                        static_cast<unsigned char>(box[n + i]) - '0');
+        AddIntervalText(*row.NewCell(), attribute.Input(i)->Scale(), ValueIndexOf(box[i]),
+                        ValueIndexOf(box[n + i]));
       }
       AddIntervalText(*row.NewCell(), scale, value, value);
       if (lastOfValue) row.EndRule();
@@ -217,45 +223,36 @@ class TModelReportBuilder {
 
   std::unique_ptr<TReport> Take() { return std::move(FReport); }
 
-  void AddTree() {
-    TRptSection& section = AddHeadedSection(*FReport, "Tree of attributes", "Tree of attributes");
-    TRptTable& table = AddTable(section, "Tree of attributes", 2);
-    AddHeadingRow(table, {"Attribute", "Description"});
+  // The weights of every function, which the rule tables and the weights section show.
+  void CalcWeights() {
     for (const TUbicAttribute* attribute : FAttributes) {
-      TRptRow& row = *table.AddRow();
-      AddAttributeCell(row, *attribute);
-      AddLinesOf(*row.NewCell(), attribute->GetDescription());
+      if (attribute->Funct() != nullptr) attribute->Funct()->CalcWeights(true);
     }
-    section.AddEmptyLine();
+  }
+
+  void AddTree() {
+    AddAttributeTable("Tree of attributes", "Description",
+                      [](TRptCell& cell, const TUbicAttribute& attribute) {
+                        AddLinesOf(cell, attribute.GetDescription());
+                      });
   }
 
   void AddScales() {
-    TRptSection& section = AddHeadedSection(*FReport, "Scales", "Scales");
-    TRptTable& table = AddTable(section, "Scales", 2);
-    AddHeadingRow(table, {"Attribute", "Scale"});
-    for (const TUbicAttribute* attribute : FAttributes) {
-      TRptRow& row = *table.AddRow();
-      AddAttributeCell(row, *attribute);
-      TRptLine& line = *row.NewCell()->AddLine();
-      const TUbicScale* scale = attribute->Scale();
+    AddAttributeTable("Scales", "Scale", [](TRptCell& cell, const TUbicAttribute& attribute) {
+      TRptLine& line = *cell.AddLine();
+      const TUbicScale* scale = attribute.Scale();
       if (scale == nullptr) line.AddText(kUndefined);
       for (int v = 0; scale != nullptr && v < scale->Count(); ++v) {
         if (v > 0) line.AddText("; ");
         AddValueText(line, scale, v);
       }
-    }
-    section.AddEmptyLine();
+    });
   }
 
   void AddScaleDescriptions() {
     for (const TUbicAttribute* attribute : FAttributes) {
-      TRptSection& section = *FReport->AddSection(attribute->GetName());
-      section.SetKeep(TRptGroup::kKeepWhole);
-      TRptLine& heading = *section.AddLine();
-      heading.AddText(attribute->GetName());
-      heading.SetBold(true);
-      heading.FontSize(foAdd, 1);
-      section.AddSpace(0.3F);
+      TRptSection& section = AddHeadedSection(*FReport, attribute->GetName(),
+                                              attribute->GetName(), TRptGroup::kKeepWhole, 0.3F);
       if (!attribute->GetDescription().empty()) {
         AddLinesOf(section, attribute->GetDescription());
         section.AddSpace(0.3F);
@@ -287,9 +284,6 @@ class TModelReportBuilder {
   }
 
   void AddWeights() {
-    for (const TUbicAttribute* attribute : FAttributes) {
-      if (attribute->Funct() != nullptr) attribute->Funct()->CalcWeights(true);
-    }
     TRptSection& section = AddHeadedSection(*FReport, "Average weights", "Average weights");
     TRptTable& table = AddTable(section, "Average weights", 5);
     AddHeadingRow(table, {"Attribute", "Local", "Global", "Loc.norm.", "Glob.norm."}, 1);
@@ -322,14 +316,9 @@ class TModelReportBuilder {
 
   void AddGraphs(const TReportGraphs& graphs) {
     FReport->SetAlign(kVertical, baFill);
-    TRptSection& section = *FReport->AddSection("Grafikon");
+    TRptSection& section =
+        AddHeadedSection(*FReport, "Grafikon", "Grafikon", TRptGroup::kKeepNewPage);
     section.SetAlign(kVertical, baFill);
-    section.SetKeep(TRptGroup::kKeepNewPage);
-    TRptLine& heading = *section.AddLine();
-    heading.AddText("Grafikon");
-    heading.SetBold(true);
-    heading.FontSize(foAdd, 1);
-    section.AddSpace(0.5F);
     TRptDraw& picture = *section.AddDraw(
         [&graphs](TCanvas& canvas, const TRect& rect, const TParam*) { graphs.Draw(canvas, rect); },
         std::make_unique<TParam>(0));
@@ -341,6 +330,21 @@ class TModelReportBuilder {
   }
 
  private:
+  // A headed section of one table: a row per attribute, its name in the first column, the
+  // second filled by Fill.
+  void AddAttributeTable(const std::string& title, const std::string& secondHeading,
+                         const std::function<void(TRptCell&, const TUbicAttribute&)>& fill) {
+    TRptSection& section = AddHeadedSection(*FReport, title, title);
+    TRptTable& table = AddTable(section, title, 2);
+    AddHeadingRow(table, {"Attribute", secondHeading});
+    for (const TUbicAttribute* attribute : FAttributes) {
+      TRptRow& row = *table.AddRow();
+      AddAttributeCell(row, *attribute);
+      fill(*row.NewCell(), *attribute);
+    }
+    section.AddEmptyLine();
+  }
+
   // The weights of Attribute and its inputs; G and N are the products of the local and of the
   // normalised local weights along the path from the top.
   void AddWeightRows(TRptTable& table, const TUbicAttribute& attribute, double g, double n) {
@@ -365,10 +369,6 @@ class TModelReportBuilder {
     }
   }
 
-  static double WeightAt(const floatarray& weights, int index) {
-    return index >= 0 && index < static_cast<int>(weights.size()) ? weights[index] : 0.0;
-  }
-
   TUbicModel& FModel;
   std::unique_ptr<TReport> FReport;
   std::vector<TUbicAttribute*> FAttributes;
@@ -382,9 +382,9 @@ std::string TreePrefix(const TUbicAttribute& attribute) {
   auto isLast = [](const TUbicAttribute& child, const TUbicAttribute& of) {
     return of.IndexOfInput(&child) == of.InputCount() - 1;
   };
-  std::string prefix(1, isLast(attribute, *parent) ? '\xC0' : '\xC3');
+  std::string prefix(1, isLast(attribute, *parent) ? kTreeLastBranch : kTreeBranch);
   for (const TUbicAttribute* q = parent; q->Parent() != nullptr; q = q->Parent()) {
-    prefix.insert(prefix.begin(), isLast(*q, *q->Parent()) ? '-' : '\xB3');
+    prefix.insert(prefix.begin(), isLast(*q, *q->Parent()) ? kTreeEmpty : kTreeVertical);
   }
   // The first column is the hidden root's.
   return prefix.substr(1);
@@ -394,6 +394,7 @@ std::unique_ptr<TReport> MakeModelReport(TUbicModel* model, TReportSections sect
                                          const TReportStyle& style, const TReportGraphs* graphs) {
   if (model == nullptr || sections.Empty()) return nullptr;
   TModelReportBuilder builder(*model, style);
+  if (sections.Contains(rsRules) || sections.Contains(rsWeights)) builder.CalcWeights();
   if (sections.Contains(rsTree)) builder.AddTree();
   if (sections.Contains(rsScales)) builder.AddScales();
   if (sections.Contains(rsScaleDescriptions)) builder.AddScaleDescriptions();
@@ -412,6 +413,7 @@ std::unique_ptr<TReport> MakeFunctionReport(TUbicFunction* function,
   std::unique_ptr<TReport> report = NewModelReport(style);
   if (attribute != nullptr) {
     TRptSection& section = AddHeadedSection(*report, "Decision rules", "Decision rules");
+    if (function != nullptr) function->CalcWeights(true);
     AddRuleTable(section, *attribute, function, kUndefined);
   }
   return report;
