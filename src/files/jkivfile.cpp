@@ -5,6 +5,7 @@
 #include <set>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "foundation/textcompare.h"
@@ -48,10 +49,13 @@ constexpr const char* kUnnamed = "Unnamed";
 // lives.
 class TNoXmlHeader {
  public:
-  TNoXmlHeader() { XmlHeader.clear(); }
+  TNoXmlHeader() : FSaved(std::exchange(XmlHeader, {})) {}
   TNoXmlHeader(const TNoXmlHeader&) = delete;
   TNoXmlHeader& operator=(const TNoXmlHeader&) = delete;
-  ~TNoXmlHeader() { XmlHeader = kDefaultXmlHeader; }
+  ~TNoXmlHeader() { XmlHeader = std::move(FSaved); }
+
+ private:
+  std::string FSaved;
 };
 
 // Lists of names are joined by ";", which is only put after a text that is not empty.
@@ -318,13 +322,6 @@ void TJkivWriter::Write(TXmlItem& root) const {
 
 // --- Reading ---
 
-// Letter case is ignored as the user's own comparison of texts ignores it.
-struct TTextLess {
-  bool operator()(const std::string& a, const std::string& b) const {
-    return AnsiCompareText(a, b) < 0;
-  }
-};
-
 class TJkivReader {
  public:
   explicit TJkivReader(TUbicModel& model) : FModel(model) {}
@@ -346,8 +343,9 @@ class TJkivReader {
   std::vector<std::unique_ptr<TUbicDiscreteScale>> FScales;
   // The first scale of each name.
   std::map<std::string, const TUbicDiscreteScale*> FScaleNames;
-  // The attribute of the first function reference of each name; not owned.
-  std::map<std::string, TUbicAttribute*, TTextLess> FFunctions;
+  // The attribute of the first function reference of each name, letter case aside as the user's
+  // own comparison of texts ignores it; not owned.
+  std::map<std::string, TUbicAttribute*, TNameOrder> FFunctions{TNameOrder(true)};
   // The attributes read so far by name; nil for a name that several of them share.
   std::unordered_map<std::string, TUbicAttribute*> FAttributeNames;
   TRuleBudget FRuleBudget;

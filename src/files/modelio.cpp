@@ -1,6 +1,7 @@
 #include "modelio.h"
 
 #include "foundation/textcompare.h"
+#include "foundation/utils.h"
 #include "jkivfile.h"
 #include "kvxfile.h"
 #include "modelfile.h"
@@ -8,12 +9,7 @@
 namespace ubic {
 
 TModelFormat FormatOfFile(const std::string& fileName) {
-  const auto slash = fileName.find_last_of('/');
-  const auto dot = fileName.find_last_of('.');
-  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) {
-    return TModelFormat::Own;
-  }
-  const std::string extension = AnsiLowerCase(fileName.substr(dot));
+  const std::string extension = AnsiLowerCase(FileExtension(fileName));
   if (extension == ".xml") return TModelFormat::Jkiv;
   if (extension == ".kvx") return TModelFormat::Kvx;
   return TModelFormat::Own;

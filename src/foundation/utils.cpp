@@ -212,11 +212,15 @@ std::vector<std::string> SplitLines(std::string_view text) {
   return lines;
 }
 
-std::string DefaultExtension(const std::string& fileName, const std::string& extension) {
+std::string FileExtension(const std::string& fileName) {
   const auto slash = fileName.find_last_of('/');
   const auto dot = fileName.find_last_of('.');
   const bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
-  return hasExtension ? fileName : fileName + extension;
+  return hasExtension ? fileName.substr(dot) : std::string();
+}
+
+std::string DefaultExtension(const std::string& fileName, const std::string& extension) {
+  return FileExtension(fileName).empty() ? fileName + extension : fileName;
 }
 
 void SwapInt(int& a, int& b) {

@@ -55,6 +55,8 @@ void SplitWord(std::string& text, std::string& first);
 void SplitAt(std::string& text, char delimiter, std::string& first);
 // The lines of Text, ended by CR, LF or CR LF; a last line without an end counts as well.
 std::vector<std::string> SplitLines(std::string_view text);
+// The extension of the file name with its dot; empty when the last part of the path has none.
+std::string FileExtension(const std::string& fileName);
 // FileName unchanged if it has an extension, otherwise with Extension appended.
 std::string DefaultExtension(const std::string& fileName, const std::string& extension);
 void SwapInt(int& a, int& b);

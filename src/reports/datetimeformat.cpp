@@ -162,10 +162,8 @@ class TDateTimeWriter {
   void WriteDay(int count) {
     switch (count) {
       case 1:
-        FOut += Digits(FTime.Day, 1);
-        break;
       case 2:
-        FOut += Digits(FTime.Day, 2);
+        FOut += Digits(FTime.Day, count);
         break;
       case 3:
         FOut += FFormats.ShortDayNames[FTime.DayOfWeek()];
@@ -186,10 +184,8 @@ class TDateTimeWriter {
     const int month = (FTime.Month - 1 + 12) % 12;
     switch (count) {
       case 1:
-        FOut += Digits(FTime.Month, 1);
-        break;
       case 2:
-        FOut += Digits(FTime.Month, 2);
+        FOut += Digits(FTime.Month, count);
         break;
       case 3:
         FOut += FFormats.ShortMonthNames[month];

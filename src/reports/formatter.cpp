@@ -124,13 +124,10 @@ void TFormatter::UpdateContext() {
     }
     FContexts.push_back(context);
   }
-  const TStackContext current = FContexts.empty() ? TStackContext{} : FContexts.back();
-  FCurrentSection = current.Section;
-  FCurrentTable = current.Table;
-  FRunningHeaderGroup = current.RunningHeader;
-  if (current.Report != nullptr) {
-    FPageHeaderGroup = &current.Report->PageHeader();
-    FPageFooterGroup = &current.Report->PageFooter();
+  const TReport* report = FContexts.empty() ? nullptr : FContexts.back().Report;
+  if (report != nullptr) {
+    FPageHeaderGroup = &report->PageHeader();
+    FPageFooterGroup = &report->PageFooter();
   }
 }
 
@@ -150,9 +147,7 @@ void TFormatter::BeginFormat() {
   FStartTime = FClock();
   FPageHeaderGroup = &FReport->PageHeader();
   FPageFooterGroup = &FReport->PageFooter();
-  FCurrentSection = nullptr;
-  FCurrentTable = nullptr;
-  FRunningHeaderGroup = nullptr;
+  FContexts.clear();
   ForgetDeviceState();
   ResetLineHeight();
   FBoxesDone = 0;
@@ -171,16 +166,14 @@ bool TFormatter::PageInRange(int page) const {
 
 void TFormatter::NewPage() {
   FPageNo = CheckedAdd(FPageNo, 1);
+  DropPageBoxes();
   // A page without an imposed width or height takes the size of its content.
   FPageBox->StartPage(FOrigin,
                       {FPageSize.X > 0 ? FPageSize.X : -1, FPageSize.Y >= 1 ? FPageSize.Y : -1});
   FRemaining = FPageSize.Y;
   FBoxesOnPage = 0;
-  FHeaderBox.reset();
-  FFooterBox.reset();
-  FRunningBox.reset();
   AddHeaderBox(FPageHeaderGroup, FHeaderBox, true);
-  AddHeaderBox(FRunningHeaderGroup, FRunningBox, true);
+  AddHeaderBox(RunningHeaderGroup(), FRunningBox, true);
   AddHeaderBox(FPageFooterGroup, FFooterBox, false);
   Notify(FOnNewPage);
 }
@@ -198,6 +191,10 @@ void TFormatter::EndPage() {
     FPageBox->FinishPage();
   }
   // The page's boxes are freed or belong to the next page now.
+  DropPageBoxes();
+}
+
+void TFormatter::DropPageBoxes() {
   FPageBox->ForgetBoxes();
   FHeaderBox.reset();
   FFooterBox.reset();
@@ -288,10 +285,8 @@ void TFormatter::Execute() {
 
 void TFormatter::AbandonRun() {
   FStack.clear();
-  FPageBox->ForgetBoxes();
-  FHeaderBox.reset();
-  FFooterBox.reset();
-  FRunningBox.reset();
+  FContexts.clear();
+  DropPageBoxes();
   ForgetDeviceState();
   ResetLineHeight();
   FFormatting = false;

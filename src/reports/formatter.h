@@ -77,11 +77,15 @@ class TFormatter : public TObject {
   // The current line height, computed from the current font when undetermined.
   int LineHeight();
   int PageNo() const { return FPageNo; }
-  TRptSection* CurrentSection() const { return FCurrentSection; }
-  TRptTable* CurrentTable() const { return FCurrentTable; }
+  TRptSection* CurrentSection() const {
+    return FContexts.empty() ? nullptr : FContexts.back().Section;
+  }
+  TRptTable* CurrentTable() const { return FContexts.empty() ? nullptr : FContexts.back().Table; }
   TRptGroup* PageHeaderGroup() const { return FPageHeaderGroup; }
   TRptGroup* PageFooterGroup() const { return FPageFooterGroup; }
-  TRptGroup* RunningHeaderGroup() const { return FRunningHeaderGroup; }
+  TRptGroup* RunningHeaderGroup() const {
+    return FContexts.empty() ? nullptr : FContexts.back().RunningHeader;
+  }
   // Height still free on the current page.
   int Remaining() const { return FRemaining; }
   int TotalBoxes() const { return FTotalBoxes; }
@@ -159,6 +163,8 @@ class TFormatter : public TObject {
   void AddHeaderBox(TRptGroup* group, std::unique_ptr<TBox>& box, bool addToPage);
   void Notify(const TPageEvent& handler);
   int HeightOfFirst(const TBox& box, int count) const;
+  // Frees the header and footer boxes and lets go of the page's boxes.
+  void DropPageBoxes();
   // After a failed run: no context, no open page, no boxes of the run.
   void AbandonRun();
 
@@ -192,11 +198,8 @@ class TFormatter : public TObject {
     TReport* Report = nullptr;
   };
   std::vector<TStackContext> FContexts;
-  TRptSection* FCurrentSection = nullptr;
-  TRptTable* FCurrentTable = nullptr;
   TRptGroup* FPageHeaderGroup = nullptr;
   TRptGroup* FPageFooterGroup = nullptr;
-  TRptGroup* FRunningHeaderGroup = nullptr;
   std::unique_ptr<TBox> FHeaderBox;
   std::unique_ptr<TBox> FFooterBox;
   std::unique_ptr<TBox> FRunningBox;

@@ -13,10 +13,6 @@
 namespace ubic {
 namespace {
 
-bool StartsWith(const std::string& text, std::string_view keyword) {
-  return text.compare(0, keyword.size(), keyword) == 0;
-}
-
 std::string SectionText(const TRptSection* section, const std::string& argument) {
   if (section == nullptr) return {};
   if (argument == "TITLE") return section->Title();
@@ -54,24 +50,24 @@ std::string ExpandMacro(const std::string& macro, const TFormatter* formatter) {
   const auto argument = [&](std::string_view keyword) {
     return Trim(macro.substr(keyword.size()));
   };
-  if (StartsWith(macro, "PAGE")) {
+  if (macro.starts_with("PAGE")) {
     const int page =
         CheckedAdd(formatter->PageNo(), CheckedSubtract(formatter->FirstPageNumber(), 1));
     return std::to_string(page);
   }
-  if (StartsWith(macro, "TITLE")) return formatter->Report().Title();
-  if (StartsWith(macro, "SECTION")) {
+  if (macro.starts_with("TITLE")) return formatter->Report().Title();
+  if (macro.starts_with("SECTION")) {
     return SectionText(formatter->CurrentSection(), argument("SECTION"));
   }
-  if (StartsWith(macro, "TABLE")) return SectionText(formatter->CurrentTable(), argument("TABLE"));
-  if (StartsWith(macro, "DATETIME")) {
+  if (macro.starts_with("TABLE")) return SectionText(formatter->CurrentTable(), argument("TABLE"));
+  if (macro.starts_with("DATETIME")) {
     return DateTimeText({formats.ShortDate, formats.ShortTime},
                         {formats.LongDate, formats.LongTime}, argument("DATETIME"), *formatter);
   }
-  if (StartsWith(macro, "DATE")) {
+  if (macro.starts_with("DATE")) {
     return DateTimeText({formats.ShortDate}, {formats.LongDate}, argument("DATE"), *formatter);
   }
-  if (StartsWith(macro, "TIME")) {
+  if (macro.starts_with("TIME")) {
     return DateTimeText({formats.ShortTime}, {formats.LongTime}, argument("TIME"), *formatter);
   }
   return "[" + macro + "]";

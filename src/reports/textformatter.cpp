@@ -56,28 +56,33 @@ void TTextPage::VisibleRun(int row, int column, long long length, int firstVisib
   to = last - column + 1;
 }
 
-void TTextPage::Write(int row, int column, std::string_view text, int firstVisible,
-                      int lastVisible) {
+template <class Replace>
+void TTextPage::ReplaceRun(int row, int column, long long length, int firstVisible,
+                           int lastVisible, Replace replace) {
   long long from = 0;
   long long to = 0;
-  VisibleRun(row, column, static_cast<long long>(text.size()), firstVisible, lastVisible, from, to);
+  VisibleRun(row, column, length, firstVisible, lastVisible, from, to);
   if (from >= to) return;
   std::string line = Get(row);
-  line.replace(static_cast<std::size_t>(column + from), static_cast<std::size_t>(to - from),
-               text.substr(static_cast<std::size_t>(from), static_cast<std::size_t>(to - from)));
+  replace(line, static_cast<std::size_t>(column + from), static_cast<std::size_t>(from),
+          static_cast<std::size_t>(to - from));
   Put(row, line);
+}
+
+void TTextPage::Write(int row, int column, std::string_view text, int firstVisible,
+                      int lastVisible) {
+  ReplaceRun(row, column, static_cast<long long>(text.size()), firstVisible, lastVisible,
+             [text](std::string& line, std::size_t position, std::size_t from, std::size_t count) {
+               line.replace(position, count, text.substr(from, count));
+             });
 }
 
 void TTextPage::Fill(int row, int column, long long count, char c, int firstVisible,
                      int lastVisible) {
-  long long from = 0;
-  long long to = 0;
-  VisibleRun(row, column, count, firstVisible, lastVisible, from, to);
-  if (from >= to) return;
-  std::string line = Get(row);
-  line.replace(static_cast<std::size_t>(column + from), static_cast<std::size_t>(to - from),
-               static_cast<std::size_t>(to - from), c);
-  Put(row, line);
+  ReplaceRun(row, column, count, firstVisible, lastVisible,
+             [c](std::string& line, std::size_t position, std::size_t, std::size_t length) {
+               line.replace(position, length, length, c);
+             });
 }
 
 void TTextPage::StripTrailingBlanks() {

@@ -37,6 +37,11 @@ class TTextPage : public TStrList {
   // [From, To) of positions in the run; empty when none does.
   void VisibleRun(int row, int column, long long length, int firstVisible, int lastVisible,
                   long long& from, long long& to) const;
+  // Replaces the visible part of such a run on line Row: Replace(line, position, from, count)
+  // puts the run's characters From to From + Count at Position of the line.
+  template <class Replace>
+  void ReplaceRun(int row, int column, long long length, int firstVisible, int lastVisible,
+                  Replace replace);
 
   int FWidth;
   std::string FBlank;
