@@ -24,21 +24,6 @@ constexpr const char* kNoAttribute = "No attribute has the number %d";
 constexpr const char* kNumberTooLarge = "Attribute number %d is larger than %d";
 constexpr const char* kLevelOutOfRange = "Attribute level %d is not between 1 and %d";
 
-// KVX lists rules with the first input varying fastest: a function is kept in that order for as
-// long as this lives, and then goes back to its own order.
-class TInputOrderRules {
- public:
-  explicit TInputOrderRules(TUbicFunction& function) : FFunction(function) {
-    FFunction.SortRules(true);
-  }
-  TInputOrderRules(const TInputOrderRules&) = delete;
-  TInputOrderRules& operator=(const TInputOrderRules&) = delete;
-  ~TInputOrderRules() { FFunction.SortRules(false); }
-
- private:
-  TUbicFunction& FFunction;
-};
-
 // --- Writing ---
 
 // Every name and description stands on one line of its record: a line break would end the record
@@ -120,22 +105,23 @@ std::string RuleItem(const TUbicFunction& function, int rule) {
   return item;
 }
 
-void WriteFncRecord(TUbicFunction& function, int number, std::vector<std::string>& lines) {
+void WriteFncRecord(const TUbicFunction& function, int number, std::vector<std::string>& lines) {
   lines.push_back(Format(" FNC DI I%d", number));
   lines.push_back(Format("S%d d", function.RuleCount()) +
                   FixedSixDecimals(function.Determinedness()) + " MC* ME* MD*");
-  const TInputOrderRules inputOrder(function);
+  // KVX lists the rules with the first input varying fastest.
+  const std::vector<int> order = function.RuleOrder(true);
   // Rules are separated by a blank, and after every twelfth one by a line break instead; an empty
   // table still gives its one, empty line.
   std::string line;
-  for (int r = 0; r < function.RuleCount(); ++r) {
-    if (r > 0 && r % kRulesPerLine == 0) {
+  for (std::size_t k = 0; k < order.size(); ++k) {
+    if (k > 0 && k % kRulesPerLine == 0) {
       lines.push_back(line);
       line.clear();
-    } else if (r > 0) {
+    } else if (k > 0) {
       line += ' ';
     }
-    line += RuleItem(function, r);
+    line += RuleItem(function, order[k]);
   }
   lines.push_back(line);
 }
@@ -197,7 +183,9 @@ class TKvxReader {
   TUbicAttribute* TableEntry(int number) const;
   void ReadFunctions();
   void ReadFncRecord();
-  void ReadRule(TUbicFunction& function, int rule, int item) const;
+  // Reads rule number Rule of the record, counted with the first input varying fastest, into the
+  // table at Order[Rule]; a rule beyond Order fails as a rule beyond the table.
+  void ReadRule(TUbicFunction& function, const std::vector<int>& order, int rule, int item) const;
   void ReadOptions();
   void ReadValRecord(int option);
 
@@ -348,35 +336,36 @@ void TKvxReader::ReadFncRecord() {
   // fail as rules beyond the table.
   TUbicFunction unattached;
   TUbicFunction* function = &unattached;
-  std::unique_ptr<TInputOrderRules> inputOrder;
+  std::vector<int> order;
   int rule = 0;
   for (int i = 0; i < FParser.ItemCount(); ++i) {
     const char tag = FParser.ItemTag(i);
     if (tag == 'R' || tag == 'r') {
-      ReadRule(*function, rule++, i);
+      ReadRule(*function, order, rule++, i);
     } else if (tag == 'I') {
       const int number = FParser.ItemInt(i);
       TUbicAttribute* attribute = TableEntry(number);
       if (attribute == nullptr) FParser.Error(Format(kNoAttribute, number));
       FRuleBudget.Take(*attribute);
       // Each attribute number starts that attribute's function; the one before is complete.
-      inputOrder.reset();
       auto built = std::make_unique<TUbicFunction>();
       built->Initialize(attribute);
       function = built.get();
       attribute->SetFunct(std::move(built));
-      inputOrder = std::make_unique<TInputOrderRules>(*function);
+      order = function->RuleOrder(true);
       rule = 0;
     }
   }
 }
 
-void TKvxReader::ReadRule(TUbicFunction& function, int rule, int item) const {
+void TKvxReader::ReadRule(TUbicFunction& function, const std::vector<int>& order, int rule,
+                          int item) const {
   // "R2" is the entered value 2, "r1:3" the computed interval from value 1 to value 3.
   const std::string value = FParser.ItemValue(item);
-  function.SetRuleCodes(rule, ValueChar(TextToInt(TextBefore(value, ":"))),
+  const int position = rule < static_cast<int>(order.size()) ? order[rule] : rule;
+  function.SetRuleCodes(position, ValueChar(TextToInt(TextBefore(value, ":"))),
                         ValueChar(TextToInt(TextAfter(value, ":"))));
-  function.SetRuleEntered(rule, FParser.ItemTag(item) == 'R');
+  function.SetRuleEntered(position, FParser.ItemTag(item) == 'R');
 }
 
 void TKvxReader::ReadOptions() {

@@ -1,6 +1,7 @@
 #include "function.h"
 
 #include <algorithm>
+#include <numeric>
 
 #include "attribute.h"
 #include "foundation/ubicutl.h"
@@ -40,42 +41,6 @@ TRuleComparison CompareInputs(const std::string& r1, const std::string& r2,
 char ShiftedCode(char code, int delta) {
   const int index = ValueIndexOf(code) + delta;
   return index >= -1 && index < kMaxScaleValues ? ValueCode(index) : code;
-}
-
-// The position of a rule's combination in a complete table of Size rules, with the first input
-// most significant or varying fastest; npos when a value lies beyond its input's count or the
-// position beyond the table.
-std::size_t CombinationPosition(const std::string& rule, const std::vector<int>& counts,
-                                bool firstFastest, std::size_t size) {
-  const std::size_t n = counts.size();
-  std::size_t position = 0;
-  for (std::size_t k = 0; k < n && position < size; ++k) {
-    const std::size_t i = firstFastest ? n - 1 - k : k;
-    const int value = ValueIndexOf(rule[i]);
-    if (value < 0 || value >= counts[i]) return std::string::npos;
-    position = position * counts[i] + value;
-  }
-  return position < size ? position : std::string::npos;
-}
-
-// When Rules list every combination of inputs with Counts values once, each at its position with
-// the first input varying fastest (FromFirstFastest) or most significant, lists them in the other
-// order and returns true; otherwise leaves them alone.
-bool ReorderComplete(std::vector<std::string>& rules, const std::vector<int>& counts,
-                     bool fromFirstFastest) {
-  const std::size_t size = rules.size();
-  std::vector<std::string> reordered(size);
-  for (std::size_t r = 0; r < size; ++r) {
-    if (rules[r].size() != counts.size() + 3 ||
-        CombinationPosition(rules[r], counts, fromFirstFastest, size) != r) {
-      return false;
-    }
-    const std::size_t target = CombinationPosition(rules[r], counts, !fromFirstFastest, size);
-    if (target == std::string::npos) return false;
-    reordered[target] = rules[r];
-  }
-  rules.swap(reordered);
-  return true;
 }
 
 }  // namespace
@@ -319,32 +284,45 @@ std::string TUbicFunction::StatisticsText() const {
   return Format(format, EnteredCount(), count, entered, 100.0 * Determinedness());
 }
 
+std::vector<int> TUbicFunction::RuleOrder(bool inputOrder) const {
+  std::vector<int> order(RuleCount());
+  std::iota(order.begin(), order.end(), 0);
+  // A canonical table lists every combination once in the default order, so in input order each
+  // rule's place follows from its values: linear time, which matters for the huge tables a file
+  // may hold.
+  if (IsCanonical()) {
+    if (!inputOrder) return order;
+    for (int r = 0; r < RuleCount(); ++r) {
+      int position = 0;
+      for (int i = static_cast<int>(FInputCounts.size()) - 1; i >= 0; --i) {
+        position = position * FInputCounts[i] + ValueIndexOf(FRules[r][i]);
+      }
+      order[position] = r;
+    }
+    return order;
+  }
+  const auto byInputs = [this](int a, int b) {
+    const std::string& x = FRules[a];
+    const std::string& y = FRules[b];
+    for (int i = std::min(InputsOf(x), InputsOf(y)) - 1; i >= 0; --i) {
+      if (x[i] != y[i]) return ValueIndexOf(x[i]) < ValueIndexOf(y[i]);
+    }
+    return false;
+  };
+  const auto byCode = [this](int a, int b) { return CompareByCode(FRules[a], FRules[b]) < 0; };
+  if (inputOrder) {
+    std::stable_sort(order.begin(), order.end(), byInputs);
+  } else {
+    std::stable_sort(order.begin(), order.end(), byCode);
+  }
+  return order;
+}
+
 void TUbicFunction::SortRules(bool inputOrder) {
-  // A complete table has one order for each way of listing: it is moved there in linear time,
-  // which matters for the huge tables a file may hold.
-  std::vector<int> counts;
-  for (int i = 0; i < InputCount(); ++i) {
-    const TUbicScale* scale = FAttribute->Input(i)->Scale();
-    if (scale == nullptr) break;
-    counts.push_back(scale->Count());
-  }
-  if (static_cast<int>(counts.size()) == InputCount()) {
-    std::vector<std::string> rules = FRules.Strings();
-    if (ReorderComplete(rules, counts, !inputOrder)) {
-      ReplaceRules(rules);
-      return;
-    }
-  }
-  if (!inputOrder) {
-    FRules.CustomSort(CompareByCode);
-    return;
-  }
-  FRules.CustomSort([this](const std::string& a, const std::string& b) {
-    for (int i = std::min(InputsOf(a), InputsOf(b)) - 1; i >= 0; --i) {
-      if (a[i] != b[i]) return ValueIndexOf(a[i]) < ValueIndexOf(b[i]) ? -1 : 1;
-    }
-    return 0;
-  });
+  std::vector<std::string> rules;
+  rules.reserve(RuleCount());
+  for (const int r : RuleOrder(inputOrder)) rules.push_back(FRules[r]);
+  ReplaceRules(rules);
 }
 
 void TUbicFunction::InsertInputValue(int input, int k) {

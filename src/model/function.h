@@ -82,6 +82,8 @@ class TUbicFunction : public TUbicObject {
   std::string StatisticsText() const;
   // With InputOrder the first input varies fastest; otherwise the default order of whole texts.
   void SortRules(bool inputOrder);
+  // The indices of the rules in the order SortRules would give them; the table stays as it is.
+  std::vector<int> RuleOrder(bool inputOrder) const;
 
   // The attribute's value-set text for one value-set text per input. A result that could be
   // any value is reported as undefined (empty), like one that no rule supports.

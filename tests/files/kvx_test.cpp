@@ -183,6 +183,19 @@ TEST_F(Kvx, RuleCodesBelowTheFirstValueReadBack) {
             function.Rules().Strings());
 }
 
+// Saving lists the rules in the file's order without reordering the model's table.
+TEST_F(Kvx, SavingLeavesATableInItsOwnOrder) {
+  TUbicModel model;
+  model.Root()->AddInput(MakeAttribute("R", {"no", "yes"}));
+  model.FirstAttribute()->AddInput(MakeAttribute("D", {"x", "y"}));
+  model.FirstAttribute()->AddInput(MakeAttribute("E", {"x", "y"}));
+  TUbicFunction& function = AddFunction(*model.FirstAttribute());
+  const std::vector<std::string> rules{"1111+", "0000-", "1000+", "0101-"};
+  function.SetRules(rules);
+  EXPECT_EQ(Saved(model).back(), "r1 R1 r1:2 R2");
+  EXPECT_EQ(function.Rules().Strings(), rules);
+}
+
 TEST_F(Kvx, ReadsLevelsGroupsAndRuleItems) {
   std::unique_ptr<TUbicModel> model =
       Loaded(Lines(kHead + " ATT A|D first|L1 I1| DOM D+|Blow|Dworst|Nmid|Ghigh|Ghigher|"
