@@ -20,7 +20,7 @@ namespace ubic {
 // that the caller discards. Returns the remarks. The model keeps the flags it was created with.
 std::string LoadFromKvxFile(TUbicModel& model, const std::string& fileName);
 // Writes the model as a KVX file; the old file stays as it was if writing fails. The model is
-// left as it was; its rule tables are only reordered while they are written.
+// left as it was.
 void SaveToKvxFile(TUbicModel& model, const std::string& fileName);
 
 }  // namespace ubic
