@@ -36,6 +36,12 @@ constexpr int kCheckedRuleCount = 1000;
 // timeout of 10 seconds without hanging. Smaller tables run the same code.
 constexpr long long kFullUseRules = 100'000;
 
+// Tables of more rules than this are not searched for compact rules. Such a search runs out of
+// its budget, which takes some seconds under the sanitizers for a table of any size; with the
+// writing of such a table in three formats it came near libFuzzer's timeout. Tables of a few
+// thousand rules run out of the budget the same way.
+constexpr int kSearchedRuleCount = 10'000;
+
 class TScratchFolder {
  public:
   TScratchFolder() {
@@ -129,7 +135,7 @@ class TCompactRulesSearch {
  public:
   void Run(const TUbicAttribute& attribute) {
     const TUbicFunction& function = *attribute.Funct();
-    if (attribute.Scale() == nullptr) return;
+    if (attribute.Scale() == nullptr || function.RuleCount() > kSearchedRuleCount) return;
     const bool checked = function.RuleCount() <= kCheckedRuleCount && TableFitsInputs(function);
     for (int value = 0; value < attribute.Scale()->Count() && !FSpent; ++value) {
       TStrList boxes;
