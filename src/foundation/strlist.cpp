@@ -64,6 +64,14 @@ void TStrList::Put(int index, const std::string& text) {
   Changed();
 }
 
+void TStrList::Grow(int count) {
+  CheckNotSorted();
+  if (count <= Count()) return;
+  Changing();
+  FItems.resize(count, TItem{std::string(), nullptr});
+  Changed();
+}
+
 TObject* TStrList::Objects(int index) const {
   CheckIndex(index);
   return FItems[index].Object;

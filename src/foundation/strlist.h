@@ -27,6 +27,12 @@ class TStrList : public TObject {
   const std::string& Get(int index) const;
   const std::string& operator[](int index) const { return Get(index); }
   void Put(int index, const std::string& text);
+  // Calls Update(index, text) for the strings from First to Last - 1, which it may change in
+  // place, with one change notification for all of them.
+  template <class Update>
+  void UpdateRange(int first, int last, Update update);
+  // Appends empty strings until the list has Count strings.
+  void Grow(int count);
   TObject* Objects(int index) const;
   // Stores Object with the string at Index; an owned object it replaces is destroyed.
   void PutObject(int index, TObject* object);
@@ -114,6 +120,17 @@ class TStrList : public TObject {
   TNotify FOnChanging;
   TNotify FOnChange;
 };
+
+template <class Update>
+void TStrList::UpdateRange(int first, int last, Update update) {
+  if (first >= last) return;
+  CheckNotSorted();
+  CheckIndex(first);
+  CheckIndex(last - 1);
+  Changing();
+  for (int i = first; i < last; ++i) update(i, FItems[i].Text);
+  Changed();
+}
 
 // Plain comparison of the bytes' codes; the order of rule texts of any scale size.
 int CompareByCode(const std::string& s1, const std::string& s2);

@@ -26,6 +26,8 @@ namespace {
                    "\": " + std::strerror(error));
 }
 
+}  // namespace
+
 // Closes the descriptor and removes the temporary file unless it was handed over.
 class TTemporaryFile {
  public:
@@ -52,7 +54,9 @@ class TTemporaryFile {
   bool FKept = false;
 };
 
-bool WriteAll(int descriptor, const std::string& content) {
+namespace {
+
+bool WriteAll(int descriptor, std::string_view content) {
   std::size_t written = 0;
   while (written < content.size()) {
     const ssize_t n = write(descriptor, content.data() + written, content.size() - written);
@@ -105,28 +109,43 @@ void SyncFolderOf(const std::string& fileName) {
 
 }  // namespace
 
-void WriteFileSafely(const std::string& fileName, const std::string& content) {
-  const std::string target = ResolvedTarget(fileName);
-  TTemporaryFile temporary(target);
-  if (!temporary.IsOpen()) Fail("Cannot create file", fileName, errno);
+TSafeFileWriter::TSafeFileWriter(const std::string& fileName)
+    : FFileName(fileName),
+      FTarget(ResolvedTarget(fileName)),
+      FTemporary(std::make_unique<TTemporaryFile>(FTarget)) {
+  if (!FTemporary->IsOpen()) Fail("Cannot create file", fileName, errno);
   // A new file gets the permissions a plain create would give it; a replaced one keeps its own.
   struct stat existing {};
-  if (stat(target.c_str(), &existing) == 0) {
-    fchmod(temporary.Descriptor(), existing.st_mode & 07777);
+  if (stat(FTarget.c_str(), &existing) == 0) {
+    fchmod(FTemporary->Descriptor(), existing.st_mode & 07777);
   } else {
     const mode_t mask = umask(0);
     umask(mask);
-    fchmod(temporary.Descriptor(), 0666 & ~mask);
+    fchmod(FTemporary->Descriptor(), 0666 & ~mask);
   }
-  if (!WriteAll(temporary.Descriptor(), content) || fsync(temporary.Descriptor()) != 0 ||
-      !temporary.Close()) {
-    Fail("Cannot write file", fileName, errno);
+}
+
+TSafeFileWriter::~TSafeFileWriter() = default;
+
+void TSafeFileWriter::Write(std::string_view data) {
+  if (!WriteAll(FTemporary->Descriptor(), data)) Fail("Cannot write file", FFileName, errno);
+}
+
+void TSafeFileWriter::Commit() {
+  if (fsync(FTemporary->Descriptor()) != 0 || !FTemporary->Close()) {
+    Fail("Cannot write file", FFileName, errno);
   }
-  if (std::rename(temporary.Path().c_str(), target.c_str()) != 0) {
-    Fail("Cannot write file", fileName, errno);
+  if (std::rename(FTemporary->Path().c_str(), FTarget.c_str()) != 0) {
+    Fail("Cannot write file", FFileName, errno);
   }
-  temporary.Keep();
-  SyncFolderOf(target);
+  FTemporary->Keep();
+  SyncFolderOf(FTarget);
+}
+
+void WriteFileSafely(const std::string& fileName, const std::string& content) {
+  TSafeFileWriter file(fileName);
+  file.Write(content);
+  file.Commit();
 }
 
 std::string JoinLines(const std::vector<std::string>& lines) {

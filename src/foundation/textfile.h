@@ -1,7 +1,9 @@
 #pragma once
 
 #include <stdexcept>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace ubic {
@@ -23,6 +25,27 @@ std::vector<std::string> ReadTextLines(const std::string& fileName);
 // and flushed to disk. On any failure the old file stays as it was and the temporary file is
 // removed.
 void WriteFileSafely(const std::string& fileName, const std::string& content);
+
+class TTemporaryFile;
+
+// A file written in parts that takes the place of FileName only when Commit succeeds, the way
+// WriteFileSafely writes: until then the old file stays as it was, and a writer destroyed
+// without Commit removes what it wrote. Failures raise EFileError.
+class TSafeFileWriter {
+ public:
+  explicit TSafeFileWriter(const std::string& fileName);
+  TSafeFileWriter(const TSafeFileWriter&) = delete;
+  TSafeFileWriter& operator=(const TSafeFileWriter&) = delete;
+  ~TSafeFileWriter();
+
+  void Write(std::string_view data);
+  void Commit();
+
+ private:
+  std::string FFileName;
+  std::string FTarget;
+  std::unique_ptr<TTemporaryFile> FTemporary;
+};
 
 // Every line followed by CR LF.
 std::string JoinLines(const std::vector<std::string>& lines);

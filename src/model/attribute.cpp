@@ -282,12 +282,15 @@ void TUbicAttribute::EvaluateOption(int k) {
 
 void TUbicAttribute::EvaluateAll(int n) {
   for (int i = 0; i < InputCount(); ++i) Input(i)->EvaluateAll(n);
-  FOptionValues.BeginUpdate();
-  while (FOptionValues.Count() < n) FOptionValues.Add(std::string());
-  FOptionValues.EndUpdate();
+  FOptionValues.Grow(n);
   if (IsBasic()) return;
-  std::vector<std::string_view> inputTexts;
-  for (int k = 0; k < n; ++k) EvaluateAggregate(k, inputTexts);
+  if (!FScale || !FFunct) {
+    FOptionValues.UpdateRange(0, n, [](int, std::string& text) { text.clear(); });
+    return;
+  }
+  std::vector<const TStrList*> inputs;
+  for (int i = 0; i < InputCount(); ++i) inputs.push_back(&Input(i)->FOptionValues);
+  FFunct->EvaluateOptions(inputs, n, FOptionValues);
 }
 
 int TUbicAttribute::ValueIndex(const TUbicAttribute* attribute, const std::string& name) {

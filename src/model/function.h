@@ -91,6 +91,10 @@ class TUbicFunction : public TUbicObject {
   std::string Evaluate(const std::vector<std::string>& inputTexts) const;
   // The same by matching every rule of the table; Evaluate must always agree with it.
   std::string EvaluateByRuleScan(std::span<const std::string_view> inputTexts) const;
+  // Evaluates options 0 to N - 1 at once: Inputs holds the option values of every input, in
+  // input order, and entry k of Results (which has at least N entries) receives what Evaluate
+  // gives for entry k of every input.
+  void EvaluateOptions(std::span<const TStrList* const> inputs, int n, TStrList& results) const;
 
   // Regression weights of the inputs from all rules or only the entered ones, in percent.
   void CalcWeights(bool useAllRules);
@@ -131,7 +135,13 @@ class TUbicFunction : public TUbicObject {
   // Whether rule r holds the r-th input combination in table order, for every r: then a single
   // combination is found by its index, and no two rules share one.
   bool IsCanonical() const;
-  std::string ResultText(int low, int high) const;
+  // The number of values of the attribute's scale, 0 without one.
+  int OutputCount() const;
+  // The value-set text of a rule's interval, empty for the whole scale.
+  std::string ResultText(const std::string& rule) const;
+  // For each of N options, the index of the rule its single input values select, or -1 where an
+  // input is not a single value of its scale; empty when the rules cannot be found by index.
+  std::vector<int> OptionRules(std::span<const TStrList* const> inputs, int n) const;
 
   TUbicAttribute* FAttribute = nullptr;
   TStrList FRules{false, false, TDuplicates::Accept};
@@ -150,9 +160,10 @@ class TUbicFunction : public TUbicObject {
 
 // The work of one CompactRules, in steps that take about the same time each: a box looked up among
 // those already considered, a rule or a corner of a box examined while checking a box, a rule
-// entering the counts the checks start from, a seed tried on a box, and a box not seen before, which
-// costs a fixed number of steps besides its check. A table the editor can build (up to 1000 rules)
-// needs a few million at most; a huge table read from a file stops after a fraction of a second.
+// entering the counts the checks start from, a seed tried on a box, and a box not seen before,
+// which costs a fixed number of steps besides its check. A table the editor can build (up to 1000
+// rules) needs a few million at most; a huge table read from a file stops after a fraction of a
+// second.
 inline constexpr long long kCompactRulesWork = 40'000'000;
 
 // Before a new table is built, its size is checked: up to 200 rules it is built at once, up to

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <bitset>
+#include <vector>
 
 #include "attribute.h"
 #include "function.h"
@@ -45,14 +46,20 @@ bool TUbicFunction::IsCanonical() const {
   return FCanonical;
 }
 
-std::string TUbicFunction::ResultText(int low, int high) const {
-  const int count =
-      FAttribute != nullptr && FAttribute->Scale() != nullptr ? FAttribute->Scale()->Count() : 0;
-  // Codes below the first value are no values at all: the rule scan skips them too.
-  low = std::max(low, 0);
-  if (low > high || (low == 0 && high == count - 1)) return {};
+int TUbicFunction::OutputCount() const {
+  return FAttribute != nullptr && FAttribute->Scale() != nullptr ? FAttribute->Scale()->Count() : 0;
+}
+
+std::string TUbicFunction::ResultText(const std::string& rule) const {
+  const int n = InputsOf(rule);
+  const auto low = static_cast<unsigned char>(rule[n]);
+  const auto high = static_cast<unsigned char>(rule[n + 1]);
+  // Every code from Low to High counts, also one below the first value or above the last: a rule
+  // read from a file keeps what the file says.
+  if (low == kFirstValueCode && ValueIndexOf(static_cast<char>(high)) == OutputCount() - 1)
+    return {};
   std::string text;
-  for (int v = low; v <= high; ++v) text += ValueCode(v);
+  for (int code = low; code <= high; ++code) text += static_cast<char>(code);
   return text;
 }
 
@@ -67,11 +74,7 @@ std::string TUbicFunction::Evaluate(std::span<const std::string_view> inputTexts
       single = value >= 0 && value < FInputCounts[i];
       index = index * FInputCounts[i] + value;
     }
-    if (single) {
-      const std::string& rule = FRules[index];
-      const int n = InputsOf(rule);
-      return ResultText(ValueIndexOf(rule[n]), ValueIndexOf(rule[n + 1]));
-    }
+    if (single) return ResultText(FRules[index]);
   }
   return EvaluateByRuleScan(inputTexts);
 }
@@ -82,8 +85,7 @@ std::string TUbicFunction::Evaluate(const std::vector<std::string>& inputTexts) 
 }
 
 std::string TUbicFunction::EvaluateByRuleScan(std::span<const std::string_view> inputTexts) const {
-  const int full =
-      FAttribute != nullptr && FAttribute->Scale() != nullptr ? FAttribute->Scale()->Count() : 0;
+  const int full = OutputCount();
   // The value codes each input admits; an undefined or "*" input admits every rule.
   std::vector<std::bitset<256>> admitted(inputTexts.size());
   std::vector<bool> any(inputTexts.size());
@@ -91,9 +93,10 @@ std::string TUbicFunction::EvaluateByRuleScan(std::span<const std::string_view> 
     any[i] = IsAnyValue(inputTexts[i]);
     for (const char c : inputTexts[i]) admitted[i].set(static_cast<unsigned char>(c));
   }
+  // The codes of the result, by code; those outside the scale keep it from being the full scale.
   std::bitset<256> acc;
   int accInScale = 0;
-  bool accBeyondScale = false;
+  bool accOutsideScale = false;
   for (int r = 0; r < RuleCount(); ++r) {
     const std::string& rule = FRules[r];
     const std::size_t n = std::min<std::size_t>(InputsOf(rule), inputTexts.size());
@@ -102,24 +105,67 @@ std::string TUbicFunction::EvaluateByRuleScan(std::span<const std::string_view> 
       matches = any[i] || admitted[i].test(static_cast<unsigned char>(rule[i]));
     }
     if (!matches) continue;
-    const int low = std::max(ValueIndexOf(rule[InputsOf(rule)]), 0);
-    const int high = ValueIndexOf(rule[InputsOf(rule) + 1]);
-    for (int v = low; v <= high; ++v) {
-      if (acc.test(v)) continue;
-      acc.set(v);
-      if (v < full) {
+    const int low = static_cast<unsigned char>(rule[InputsOf(rule)]);
+    const int high = static_cast<unsigned char>(rule[InputsOf(rule) + 1]);
+    for (int code = low; code <= high; ++code) {
+      if (acc.test(code)) continue;
+      acc.set(code);
+      const int index = code - kFirstValueCode;
+      if (index >= 0 && index < full) {
         ++accInScale;
       } else {
-        accBeyondScale = true;
+        accOutsideScale = true;
       }
     }
-    if (accInScale == full && !accBeyondScale) return {};
+    if (accInScale == full && !accOutsideScale) return {};
   }
   std::string text;
-  for (int v = 0; v < static_cast<int>(acc.size()); ++v) {
-    if (acc.test(v)) text += ValueCode(v);
+  for (int code = 0; code < static_cast<int>(acc.size()); ++code) {
+    if (acc.test(code)) text += static_cast<char>(code);
   }
   return text;
+}
+
+void TUbicFunction::EvaluateOptions(std::span<const TStrList* const> inputs, int n,
+                                    TStrList& results) const {
+  const std::vector<int> rules = OptionRules(inputs, n);
+  // The result of every rule, made once for all options that select it.
+  std::vector<std::string> ruleResults;
+  if (!rules.empty()) {
+    ruleResults.reserve(RuleCount());
+    for (int r = 0; r < RuleCount(); ++r) ruleResults.push_back(ResultText(FRules[r]));
+  }
+  std::vector<std::string_view> texts(inputs.size());
+  results.UpdateRange(0, n, [&](int k, std::string& result) {
+    if (!rules.empty() && rules[k] >= 0) {
+      result = ruleResults[rules[k]];
+      return;
+    }
+    for (std::size_t i = 0; i < inputs.size(); ++i) {
+      texts[i] = k < inputs[i]->Count() ? std::string_view((*inputs[i])[k]) : std::string_view();
+    }
+    result = EvaluateByRuleScan(texts);
+  });
+}
+
+std::vector<int> TUbicFunction::OptionRules(std::span<const TStrList* const> inputs, int n) const {
+  if (!IsCanonical() || inputs.size() != FInputCounts.size()) return {};
+  // Input by input, like the digits of a number: the rule index so far, or -1 once an input is
+  // not a single value of its scale.
+  std::vector<int> rules(n, 0);
+  for (std::size_t i = 0; i < inputs.size(); ++i) {
+    const TStrList& values = *inputs[i];
+    const int count = FInputCounts[i];
+    const int defined = std::min(n, values.Count());
+    for (int k = 0; k < defined; ++k) {
+      int& rule = rules[k];
+      const std::string& text = values[k];
+      const int value = text.size() == 1 ? ValueIndexOf(text[0]) : -1;
+      rule = rule >= 0 && value >= 0 && value < count ? rule * count + value : -1;
+    }
+    std::fill(rules.begin() + defined, rules.end(), -1);
+  }
+  return rules;
 }
 
 }  // namespace ubic

@@ -152,6 +152,106 @@ TEST(Evaluation, AgreesWithTheRuleScan) {
   }
 }
 
+// A rule read from a file may reach below the first value: every code from Low to High counts,
+// and such a result is not the whole scale.
+TEST(Evaluation, IntervalsBelowTheFirstValueAreKept) {
+  TTwoInputs m;
+  m.Function->SetRuleCodes(0, '/', '1');
+  m.Function->SetRuleCodes(1, '/', '2');
+  m.Function->SetRuleCodes(2, '-', '/');
+  for (const bool scan : {false, true}) {
+    auto evaluate = [&](std::vector<std::string> texts) {
+      const std::vector<std::string_view> views(texts.begin(), texts.end());
+      return scan ? m.Function->EvaluateByRuleScan(views) : m.Function->Evaluate(texts);
+    };
+    EXPECT_EQ(evaluate({"0", "0"}), "/01");
+    EXPECT_EQ(evaluate({"0", "1"}), "/012");
+    EXPECT_EQ(evaluate({"0", "2"}), "-./");
+    EXPECT_EQ(evaluate({"0", "01"}), "/012");
+  }
+  m.Model.AddOption("a");
+  m.Top->Input(0)->SetOptionValue(0, 0);
+  m.Top->Input(1)->SetOptionValue(0, 1);
+  m.Model.EvaluateAll();
+  EXPECT_EQ(m.Top->OptionText(0), "/012");
+}
+
+// Random trees of random tables, options with sets, undefined and foreign codes: evaluating all
+// options at once gives, option by option, what matching every rule gives.
+TEST(Evaluation, EvaluateAllAgreesWithTheRuleScanOptionByOption) {
+  std::mt19937 random(77);
+  auto pick = [&random](int n) { return static_cast<int>(random() % n); };
+  for (int round = 0; round < 40; ++round) {
+    TUbicModel model;
+    std::vector<TUbicAttribute*> aggregates;
+    std::vector<TUbicAttribute*> basics;
+    // Top over 1 to 3 inputs, each basic or an aggregate over basics.
+    auto top = MakeAttribute("Top", 2 + pick(3));
+    for (int i = 1 + pick(3); i > 0; --i) {
+      auto input = MakeAttribute("I", 2 + pick(3));
+      if (pick(2) == 0) {
+        for (int j = 1 + pick(2); j > 0; --j) input->AddInput(MakeAttribute("B", 2 + pick(3)));
+      }
+      top->AddInput(std::move(input));
+    }
+    aggregates.push_back(top.get());
+    model.Root()->AddInput(std::move(top));
+    std::vector<TUbicAttribute*> all;
+    model.Root()->CollectAttributes(all);
+    for (TUbicAttribute* a : all) {
+      if (a->IsBasic()) {
+        basics.push_back(a);
+      } else if (a != aggregates[0]) {
+        aggregates.push_back(a);
+      }
+    }
+    for (TUbicAttribute* a : aggregates) {
+      if (pick(8) == 0) continue;  // no function: undefined
+      auto function = std::make_unique<TUbicFunction>();
+      function->Initialize(a);
+      const int outputs = a->Scale()->Count();
+      for (int r = 0; r < function->RuleCount(); ++r) {
+        // From one below the first value up, and up to one below Low (an empty interval).
+        const int low = pick(outputs + 1) - 1;
+        const int high = low + pick(outputs - low + 1) - 1;
+        function->SetRuleCodes(r, char('0' + low), char('0' + high));
+      }
+      if (pick(6) == 0) function->SortRules(true);  // no longer found by index
+      a->SetFunct(std::move(function));
+    }
+    const int options = 1 + pick(60);
+    for (int k = 0; k < options; ++k) model.AddOption("o");
+    for (TUbicAttribute* b : basics) {
+      const int count = b->Scale()->Count();
+      // Some lists stop early: the missing entries are undefined.
+      for (int k = pick(options + 1) - 1; k >= 0; --k) {
+        const char texts[][3] = {"",
+                                 "*",
+                                 {char('0' + pick(count + 2))},
+                                 {char('0' + pick(count)), char('0' + pick(count))}};
+        const int kind = pick(8);
+        b->SetOptionText(k, kind < 4 ? texts[kind] : std::string(1, char('0' + pick(count))));
+      }
+    }
+    model.EvaluateAll();
+    // Bottom-up, so that every aggregate's inputs hold their evaluated values already.
+    for (auto a = aggregates.rbegin(); a != aggregates.rend(); ++a) {
+      for (int k = 0; k < options; ++k) {
+        std::string expected;
+        if ((*a)->Funct() != nullptr) {
+          std::vector<std::string> texts;
+          for (int i = 0; i < (*a)->InputCount(); ++i)
+            texts.push_back((*a)->Input(i)->OptionText(k));
+          const std::vector<std::string_view> views(texts.begin(), texts.end());
+          expected = (*a)->Funct()->EvaluateByRuleScan(views);
+        }
+        ASSERT_EQ((*a)->OptionText(k), expected) << "round " << round << " option " << k;
+      }
+      EXPECT_EQ((*a)->OptionValues().Count(), options);
+    }
+  }
+}
+
 TEST(OptionValues, TextsAndValues) {
   auto a = MakeAttribute("A", 3);
   a->SetOptionText(0, "1");
