@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 
 #include "clierror.h"
@@ -30,7 +31,7 @@ constexpr const char* kUsage =
     "       ubic-cli convert INPUT OUTPUT\n"
     "       ubic-cli report MODEL [--sections LIST] [--width N] [--height N] [--raw] [-o FILE]\n"
     "       ubic-cli stats MODEL\n"
-    "       ubic-cli --help | --version\n";
+    "       ubic-cli --help | -h | --version\n";
 
 constexpr const char* kHelp =
     "ubic-cli: the command-line companion of Ubic, for qualitative multi-attribute decision\n"
@@ -62,7 +63,7 @@ constexpr const char* kHelp =
     "      The date in the page header is SOURCE_DATE_EPOCH when that is set.\n"
     "  stats MODEL\n"
     "      Prints the counts of attributes, scales, functions and options.\n"
-    "  --help      Prints this text.\n"
+    "  --help, -h  Prints this text.\n"
     "  --version   Prints the version.\n"
     "\n"
     "Warnings about what a format could not carry go to standard error as \"warning: \" lines.\n"
@@ -218,7 +219,7 @@ int Stats(const TCommandLine& line, std::FILE* out, std::FILE* err) {
 }
 
 int RunCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
-  if (args.size() == 1 && args[0] == "--help") {
+  if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
     std::fputs(kHelp, out);
     return 0;
   }
@@ -243,11 +244,21 @@ int RunCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* 
   return Stats(line, out, err);
 }
 
+// Everything written must have reached its destination: a full disk or a closed pipe is an
+// error, not a success.
+void FlushOutput(std::FILE* out) {
+  if (std::fflush(out) != 0 || std::ferror(out) != 0) {
+    throw ECliError(std::string("Cannot write the output: ") + std::strerror(errno));
+  }
+}
+
 }  // namespace
 
 int Run(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
   try {
-    return RunCommand(args, out, err);
+    const int status = RunCommand(args, out, err);
+    FlushOutput(out);
+    return status;
   } catch (const EUsageError& e) {
     std::fprintf(err, "ubic-cli: %s\n%s", e.what(), kUsage);
     return 2;
