@@ -11,9 +11,9 @@
 #include <memory>
 #include <vector>
 
-#include "cli/clierror.h"
 #include "files/kvxparser.h"
 #include "files/modelio.h"
+#include "files/optionscsv.h"
 #include "files/xml.h"
 #include "foundation/checkedint.h"
 #include "foundation/objlist.h"
@@ -159,7 +159,9 @@ std::unique_ptr<TUbicModel> WrittenAndReadBack(TUbicModel& model, const std::str
 
 }  // namespace
 
-std::string ScratchFile(const std::string& name) { return Scratch().File(name); }
+std::string ScratchFile(const std::string& name) {
+  return Scratch().File(name);
+}
 
 std::string WriteScratch(const std::string& name, std::string_view bytes) {
   const std::string file = ScratchFile(name);
@@ -193,7 +195,7 @@ bool Accepted(const std::function<void()>& read) {
   } catch (const EConvertError&) {
   } catch (const EListError&) {
   } catch (const EIntOverflow&) {
-  } catch (const cli::ECliError&) {
+  } catch (const EOptionsFileError&) {
   }
   return false;
 }

@@ -1,7 +1,7 @@
-// The options file of the command-line tool: a CSV file that replaces the options of a model.
+// The options file: a CSV file that replaces the options of a model.
 
-#include "cli/optionsfile.h"
 #include "files/modelfile.h"
+#include "files/optionscsv.h"
 #include "fuzzcheck.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -10,7 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   TUbicModel model;
   LoadFromFile(model, UBIC_EXAMPLES_DIR "/car.ubm");
   const std::string csv(fuzz::Bytes(data, size));
-  if (fuzz::Accepted([&] { cli::ReplaceOptions(model, csv, "options.csv"); })) {
+  if (fuzz::Accepted([&] { ReplaceOptions(model, csv, "options.csv"); })) {
     fuzz::UseModel(model);
   }
   return 0;

@@ -7,17 +7,18 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 
 #include "clierror.h"
-#include "csv.h"
+#include "files/csv.h"
+#include "files/evaluationtable.h"
 #include "files/modelio.h"
+#include "files/optionscsv.h"
 #include "foundation/cp1250.h"
 #include "foundation/textfile.h"
 #include "foundation/utils.h"
-#include "model/valuecode.h"
 #include "modelreports/modelreport.h"
-#include "optionsfile.h"
 #include "textreport.h"
 
 namespace ubic::cli {
@@ -30,7 +31,7 @@ constexpr const char* kUsage =
     "       ubic-cli convert INPUT OUTPUT\n"
     "       ubic-cli report MODEL [--sections LIST] [--width N] [--height N] [--raw] [-o FILE]\n"
     "       ubic-cli stats MODEL\n"
-    "       ubic-cli --help | --version\n";
+    "       ubic-cli --help | -h | --version\n";
 
 constexpr const char* kHelp =
     "ubic-cli: the command-line companion of Ubic, for qualitative multi-attribute decision\n"
@@ -62,7 +63,7 @@ constexpr const char* kHelp =
     "      The date in the page header is SOURCE_DATE_EPOCH when that is set.\n"
     "  stats MODEL\n"
     "      Prints the counts of attributes, scales, functions and options.\n"
-    "  --help      Prints this text.\n"
+    "  --help, -h  Prints this text.\n"
     "  --version   Prints the version.\n"
     "\n"
     "Warnings about what a format could not carry go to standard error as \"warning: \" lines.\n"
@@ -113,64 +114,6 @@ std::unique_ptr<TUbicModel> Open(const std::string& fileName, std::FILE* err) {
   return std::move(opened.Model);
 }
 
-// A stored value text as the user reads it: value names joined by ";", "*" when undefined.
-std::string CellText(const TUbicAttribute& attribute, const std::string& text) {
-  if (text.empty() || text == "*") return "*";
-  const TUbicDiscreteScale* scale = attribute.DiscreteScale();
-  if (scale == nullptr) return Cp1250ToUtf8(text);
-  std::string names;
-  for (const char code : text) {
-    if (!names.empty()) names += ';';
-    const int index = ValueIndexOf(code);
-    names += index >= 0 && index < scale->Count() ? Cp1250ToUtf8(scale->ValueName(index))
-                                                  : std::to_string(index + 1);
-  }
-  return names;
-}
-
-// The results as rows of cells: a header row, then one row per attribute in pre-order. Each row
-// is handed to Emit as soon as it is made, so that a large result need not be held whole.
-template <class Emit>
-void EvaluationRows(const TUbicModel& model, bool indent, Emit emit) {
-  std::vector<std::string> row{"Attribute"};
-  for (int k = 0; k < model.OptionCount(); ++k) row.push_back(Cp1250ToUtf8(model.Options()[k]));
-  emit(row);
-  std::vector<TUbicAttribute*> attributes;
-  model.Root()->CollectAttributes(attributes);
-  for (const TUbicAttribute* attribute : attributes) {
-    const std::string margin(indent ? 2 * (attribute->Level() - 1) : 0, ' ');
-    row.assign(1, margin + Cp1250ToUtf8(attribute->GetName()));
-    for (int k = 0; k < model.OptionCount(); ++k) {
-      row.push_back(CellText(*attribute, attribute->OptionText(k)));
-    }
-    emit(row);
-  }
-}
-
-// Characters, not bytes, decide the width of a column.
-std::size_t DisplayWidth(const std::string& text) {
-  std::size_t width = 0;
-  for (const char c : text) width += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
-  return width;
-}
-
-void PrintTable(const std::vector<std::vector<std::string>>& rows, std::FILE* out) {
-  std::vector<std::size_t> widths;
-  for (const auto& row : rows) {
-    widths.resize(std::max(widths.size(), row.size()));
-    for (std::size_t c = 0; c < row.size(); ++c)
-      widths[c] = std::max(widths[c], DisplayWidth(row[c]));
-  }
-  for (const auto& row : rows) {
-    std::string line;
-    for (std::size_t c = 0; c < row.size(); ++c) {
-      line += row[c];
-      if (c + 1 < row.size()) line += std::string(widths[c] - DisplayWidth(row[c]) + 2, ' ');
-    }
-    std::fprintf(out, "%s\n", line.c_str());
-  }
-}
-
 int Evaluate(const TCommandLine& line, std::FILE* out, std::FILE* err) {
   std::unique_ptr<TUbicModel> model = Open(line.Operands[0], err);
   if (const auto options = line.Options.find("--options"); options != line.Options.end()) {
@@ -179,11 +122,11 @@ int Evaluate(const TCommandLine& line, std::FILE* out, std::FILE* err) {
   model->EvaluateAll();
   if (line.Options.count("--csv") != 0) {
     EvaluationRows(*model, false,
-                   [out](const auto& row) { std::fputs(CsvRecord(row).c_str(), out); });
+                   [out](const TTableRow& row) { std::fputs(CsvRecord(row).c_str(), out); });
   } else {
-    std::vector<std::vector<std::string>> rows;
-    EvaluationRows(*model, true, [&rows](const auto& row) { rows.push_back(row); });
-    PrintTable(rows, out);
+    std::vector<TTableRow> rows;
+    EvaluationRows(*model, true, [&rows](const TTableRow& row) { rows.push_back(row); });
+    std::fputs(AlignedTable(rows).c_str(), out);
   }
   return 0;
 }
@@ -276,7 +219,7 @@ int Stats(const TCommandLine& line, std::FILE* out, std::FILE* err) {
 }
 
 int RunCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
-  if (args.size() == 1 && args[0] == "--help") {
+  if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
     std::fputs(kHelp, out);
     return 0;
   }
@@ -301,15 +244,27 @@ int RunCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* 
   return Stats(line, out, err);
 }
 
+// Everything written must have reached its destination: a full disk or a closed pipe is an
+// error, not a success.
+void FlushOutput(std::FILE* out) {
+  if (std::fflush(out) != 0 || std::ferror(out) != 0) {
+    throw ECliError(std::string("Cannot write the output: ") + std::strerror(errno));
+  }
+}
+
 }  // namespace
 
 int Run(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
   try {
-    return RunCommand(args, out, err);
+    const int status = RunCommand(args, out, err);
+    FlushOutput(out);
+    return status;
   } catch (const EUsageError& e) {
     std::fprintf(err, "ubic-cli: %s\n%s", e.what(), kUsage);
     return 2;
   } catch (const ECliError& e) {
+    std::fprintf(err, "error: %s\n", e.what());
+  } catch (const EOptionsFileError& e) {
     std::fprintf(err, "error: %s\n", e.what());
   } catch (const std::exception& e) {
     // The model's own messages are Windows-1250 text.

@@ -32,7 +32,11 @@ TOpenedModel OpenModel(const std::string& fileName) {
 }
 
 std::string SaveModel(TUbicModel& model, const std::string& fileName) {
-  switch (FormatOfFile(fileName)) {
+  return SaveModel(model, fileName, FormatOfFile(fileName));
+}
+
+std::string SaveModel(TUbicModel& model, const std::string& fileName, TModelFormat format) {
+  switch (format) {
     case TModelFormat::Jkiv:
       return SaveToJkivFile(model, fileName);
     case TModelFormat::Kvx:
@@ -43,6 +47,11 @@ std::string SaveModel(TUbicModel& model, const std::string& fileName) {
   }
   SaveToFile(model, fileName);
   return {};
+}
+
+std::string WithOwnExtension(const std::string& fileName) {
+  const std::string extension = FileExtension(fileName);
+  return fileName.substr(0, fileName.size() - extension.size()) + ".ubm";
 }
 
 }  // namespace ubic

@@ -24,5 +24,11 @@ struct TOpenedModel {
 TOpenedModel OpenModel(const std::string& fileName);
 // Writes the model with the writer the file's extension names; returns the export's remarks.
 std::string SaveModel(TUbicModel& model, const std::string& fileName);
+// Writes the model with the writer of the given format, whatever the file's extension; returns
+// the export's remarks.
+std::string SaveModel(TUbicModel& model, const std::string& fileName, TModelFormat format);
+
+// The file name with its extension (if any) replaced by the program's own ".ubm".
+std::string WithOwnExtension(const std::string& fileName);
 
 }  // namespace ubic

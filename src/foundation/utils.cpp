@@ -212,6 +212,13 @@ std::vector<std::string> SplitLines(std::string_view text) {
   return lines;
 }
 
+std::string BlankControls(std::string text) {
+  for (char& c : text) {
+    if (static_cast<unsigned char>(c) < 32 || c == 127) c = ' ';
+  }
+  return text;
+}
+
 std::string FileExtension(const std::string& fileName) {
   const auto slash = fileName.find_last_of('/');
   const auto dot = fileName.find_last_of('.');

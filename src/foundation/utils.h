@@ -55,6 +55,9 @@ void SplitWord(std::string& text, std::string& first);
 void SplitAt(std::string& text, char delimiter, std::string& first);
 // The lines of Text, ended by CR, LF or CR LF; a last line without an end counts as well.
 std::vector<std::string> SplitLines(std::string_view text);
+// Text with every control character (codes below 32 and 127) replaced by a blank, for output
+// that must neither break lines nor reach a terminal's control sequences.
+std::string BlankControls(std::string text);
 // The extension of the file name with its dot; empty when the last part of the path has none.
 std::string FileExtension(const std::string& fileName);
 // FileName unchanged if it has an extension, otherwise with Extension appended.

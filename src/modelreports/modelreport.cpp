@@ -7,6 +7,7 @@
 
 #include "foundation/utils.h"
 #include "model/valuecode.h"
+#include "model/valuetext.h"
 #include "reports/tables.h"
 #include "reports/treechars.h"
 
@@ -92,37 +93,17 @@ void AddHeadingRow(TRptTable& table, const std::vector<std::string>& headings,
   table.AddSpace(0.1F);
 }
 
-// A value's name, red and bold when it is bad, green, bold and italic when it is good; without
-// a scale the value's number from 1.
-void AddValueText(TRptGroup& line, const TUbicScale* scale, int index) {
-  const auto* discrete = dynamic_cast<const TUbicDiscreteScale*>(scale);
-  if (discrete == nullptr || index < 0 || index >= discrete->Count()) {
-    line.AddText(std::to_string(index + 1));
-    return;
-  }
-  TRptText& text = *line.AddText(discrete->ValueName(index));
-  if (scale->IsBad(index)) {
-    text.FontStyle(foAdd, fsBold);
-    text.FontColor(kBadColor);
-  } else if (scale->IsGood(index)) {
-    text.FontStyle(foAdd, fsBold | fsItalic);
-    text.FontColor(kGoodColor);
-  }
-}
-
-// Values of a value-set text, each by name, separated by "; "; "*" when undefined.
-void AddValueSet(TRptGroup& line, const TUbicAttribute& attribute, const std::string& text) {
-  if (attribute.Scale() == nullptr) {
-    line.AddText(text);
-    return;
-  }
-  if (text.empty() || text == "*") {
-    line.AddText("*");
-    return;
-  }
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (i > 0) line.AddText("; ");
-    AddValueText(line, attribute.Scale(), ValueIndexOf(text[i]));
+// Value texts, bad values red and bold, good ones green, bold and italic.
+void AddValueRuns(TRptGroup& line, const TValueRuns& runs) {
+  for (const TValueRun& run : runs) {
+    TRptText& text = *line.AddText(run.Text);
+    if (run.Class == TValueClass::Bad) {
+      text.FontStyle(foAdd, fsBold);
+      text.FontColor(kBadColor);
+    } else if (run.Class == TValueClass::Good) {
+      text.FontStyle(foAdd, fsBold | fsItalic);
+      text.FontColor(kGoodColor);
+    }
   }
 }
 
@@ -146,27 +127,6 @@ void AddAttributeCell(TRptRow& row, const TUbicAttribute& attribute) {
 // A weight in percent, 0 where the function has none for the input.
 double WeightAt(const floatarray& weights, int index) {
   return index >= 0 && index < static_cast<int>(weights.size()) ? weights[index] : 0.0;
-}
-
-// One line: a value, an interval of values, or "*" for the whole scale.
-void AddIntervalText(TRptCell& cell, const TUbicScale* scale, int low, int high) {
-  TRptLine& line = *cell.AddLine();
-  const int last = scale != nullptr ? scale->Count() - 1 : high;
-  if (low == high) {
-    AddValueText(line, scale, low);
-  } else if (low > 0 && high < last) {
-    AddValueText(line, scale, low);
-    line.AddText(":");
-    AddValueText(line, scale, high);
-  } else if (low > 0) {
-    line.AddText(">=");
-    AddValueText(line, scale, low);
-  } else if (high < last) {
-    line.AddText("<=");
-    AddValueText(line, scale, high);
-  } else {
-    line.AddText("*");
-  }
 }
 
 // The compact decision rules of one attribute's function, grouped by value, a rule between the
@@ -205,10 +165,11 @@ void AddRuleTable(TRptSection& section, const TUbicAttribute& attribute,
       AddNumberText(*row.NewCell(), std::to_string(++rule));
       const std::string& box = boxes[b];
       for (int i = 0; i < n; ++i) {
-        AddIntervalText(*row.NewCell(), attribute.Input(i)->Scale(), ValueIndexOf(box[i]),
-                        ValueIndexOf(box[n + i]));
+        AddValueRuns(*row.NewCell()->AddLine(),
+                     IntervalRuns(attribute.Input(i)->Scale(), ValueIndexOf(box[i]),
+                                  ValueIndexOf(box[n + i])));
       }
-      AddIntervalText(*row.NewCell(), scale, value, value);
+      AddValueRuns(*row.NewCell()->AddLine(), IntervalRuns(scale, value, value));
       if (lastOfValue) row.EndRule();
     }
   }
@@ -244,15 +205,15 @@ class TModelReportBuilder {
       if (scale == nullptr) line.AddText(kUndefined);
       for (int v = 0; scale != nullptr && v < scale->Count(); ++v) {
         if (v > 0) line.AddText("; ");
-        AddValueText(line, scale, v);
+        AddValueRuns(line, {ValueRun(scale, v)});
       }
     });
   }
 
   void AddScaleDescriptions() {
     for (const TUbicAttribute* attribute : FAttributes) {
-      TRptSection& section = AddHeadedSection(*FReport, attribute->GetName(),
-                                              attribute->GetName(), TRptGroup::kKeepWhole, 0.3F);
+      TRptSection& section = AddHeadedSection(*FReport, attribute->GetName(), attribute->GetName(),
+                                              TRptGroup::kKeepWhole, 0.3F);
       if (!attribute->GetDescription().empty()) {
         AddLinesOf(section, attribute->GetDescription());
         section.AddSpace(0.3F);
@@ -262,7 +223,7 @@ class TModelReportBuilder {
         for (int v = 0; v < scale->Count(); ++v) {
           TRptRow& row = *table.AddRow();
           AddNumberText(*row.NewCell(), std::to_string(v + 1) + ".");
-          AddValueText(*row.NewCell()->AddLine(), scale, v);
+          AddValueRuns(*row.NewCell()->AddLine(), {ValueRun(scale, v)});
           AddLinesOf(*row.NewCell(), scale->ValueDescription(v));
         }
       } else {
@@ -307,7 +268,8 @@ class TModelReportBuilder {
         TRptRow& row = *table.AddRow();
         AddAttributeCell(row, *attribute);
         for (int k = first; k <= last; ++k) {
-          AddValueSet(*row.NewCell()->AddLine(), *attribute, attribute->OptionText(k));
+          AddValueRuns(*row.NewCell()->AddLine(),
+                       ValueSetRuns(attribute->Scale(), attribute->OptionText(k), "; "));
         }
       }
       section.AddEmptyLine();

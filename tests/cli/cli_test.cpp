@@ -125,7 +125,27 @@ TEST_F(Cli, UsageHelpAndVersion) {
                               "--csv", "--version"}) {
     EXPECT_NE(help.Out.find(command), std::string::npos) << command;
   }
+  const TToolRun shortHelp = Run({"-h"});
+  EXPECT_EQ(shortHelp.Status, 0);
+  EXPECT_EQ(shortHelp.Out, help.Out);
   EXPECT_EQ(Run({"--version"}).Out, "ubic-cli 0.1.0\n");
+}
+
+TEST_F(Cli, OutputThatCannotBeWrittenIsAnError) {
+  const std::string model = Example("car.ubm");
+  for (const std::vector<std::string>& args : {std::vector<std::string>{"report", model},
+                                               {"evaluate", model},
+                                               {"evaluate", model, "--csv"},
+                                               {"stats", model},
+                                               {"--help"}}) {
+    std::string command = ShellQuoted(UBIC_CLI_PATH);
+    for (const std::string& arg : args) command += " " + ShellQuoted(arg);
+    const std::string err = Folder.File("stderr.txt");
+    const int status = std::system((command + " >/dev/full 2>" + err).c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << args[0];
+    EXPECT_EQ(ReadBytes(err), "error: Cannot write the output: No space left on device\n")
+        << args[0];
+  }
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-namespace ubic::cli {
+namespace ubic {
 
 TCsvReader::TCsvReader(std::string text) : FText(std::move(text)) {
   if (FText.rfind("\xEF\xBB\xBF", 0) == 0) FPosition = 3;
@@ -68,4 +68,4 @@ std::string CsvRecord(const std::vector<std::string>& fields) {
   return record + "\n";
 }
 
-}  // namespace ubic::cli
+}  // namespace ubic

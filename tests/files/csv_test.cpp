@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "cli/csv.h"
+#include "files/csv.h"
 
-namespace ubic::cli {
+namespace ubic {
 namespace {
 
 std::vector<std::vector<std::string>> ReadAll(const std::string& text, std::vector<int>* lines) {
@@ -38,4 +38,4 @@ TEST(Csv, QuotesOnlyWhatNeedsIt) {
 }
 
 }  // namespace
-}  // namespace ubic::cli
+}  // namespace ubic

@@ -1,17 +1,16 @@
-#include "optionsfile.h"
+#include "optionscsv.h"
 
 #include <algorithm>
 #include <unordered_map>
 #include <vector>
 
-#include "clierror.h"
 #include "csv.h"
 #include "foundation/cp1250.h"
 #include "foundation/utils.h"
 #include "model/ubicstr.h"
 #include "model/valuecode.h"
 
-namespace ubic::cli {
+namespace ubic {
 namespace {
 
 // One column of the file: the basic attribute it fills and its values by name.
@@ -27,7 +26,7 @@ class TOptionsReader {
 
   void Read() {
     std::vector<std::string> fields;
-    if (!Next(fields)) throw ECliError("Missing header" + Where(1));
+    if (!Next(fields)) throw EOptionsFileError("Missing header" + Where(1));
     ReadHeader(fields);
     FModel.ClearOptions();
     while (Next(fields)) ReadOption(fields);
@@ -42,7 +41,7 @@ class TOptionsReader {
     try {
       return FReader.Next(fields);
     } catch (const ECsvError& e) {
-      throw ECliError(e.what() + Where(FReader.RecordLine()));
+      throw EOptionsFileError(e.what() + Where(FReader.RecordLine()));
     }
   }
 
@@ -57,7 +56,7 @@ class TOptionsReader {
         return a->GetName() == name && skip-- == 0;
       });
       if (found == basic.end()) {
-        throw ECliError("Unknown attribute \"" + fields[i] + "\"" + Where(1));
+        throw EOptionsFileError("Unknown attribute \"" + fields[i] + "\"" + Where(1));
       }
       FColumns.push_back({*found, ValuesOf(**found)});
     }
@@ -74,7 +73,8 @@ class TOptionsReader {
 
   void ReadOption(const std::vector<std::string>& fields) {
     const int line = FReader.RecordLine();
-    if (fields.size() > FColumns.size() + 1) throw ECliError("Too many values" + Where(line));
+    if (fields.size() > FColumns.size() + 1)
+      throw EOptionsFileError("Too many values" + Where(line));
     const int k = FModel.AddOption(Utf8ToCp1250(fields[0]));
     for (std::size_t i = 1; i < fields.size(); ++i) {
       const std::string text = ValueSet(FColumns[i - 1], fields[i], line);
@@ -92,9 +92,10 @@ class TOptionsReader {
       const auto found = column.Values.find(name);
       if (found == column.Values.end()) {
         const TUbicAttribute& a = *column.Attribute;
-        throw ECliError(Cp1250ToUtf8(Format(ubicstr::UnknownAttributeValue,
-                                            a.DiscreteScale() ? a.GetName() : "NULL", name)) +
-                        Where(line));
+        throw EOptionsFileError(
+            Cp1250ToUtf8(Format(ubicstr::UnknownAttributeValue,
+                                a.DiscreteScale() ? a.GetName() : "NULL", name)) +
+            Where(line));
       }
       indices.push_back(found->second);
     } while (!rest.empty());
@@ -117,4 +118,4 @@ void ReplaceOptions(TUbicModel& model, const std::string& csvText, const std::st
   TOptionsReader(model, csvText, fileName).Read();
 }
 
-}  // namespace ubic::cli
+}  // namespace ubic

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-namespace ubic::cli {
+namespace ubic {
 
 // A file that breaks the CSV rules; the message says where.
 class ECsvError : public std::runtime_error {
@@ -36,4 +36,4 @@ std::string CsvField(const std::string& text);
 // Fields joined by commas, ended by "\n".
 std::string CsvRecord(const std::vector<std::string>& fields);
 
-}  // namespace ubic::cli
+}  // namespace ubic

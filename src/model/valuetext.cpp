@@ -1,0 +1,65 @@
+#include "valuetext.h"
+
+#include "valuecode.h"
+
+namespace ubic {
+namespace {
+
+const TUbicDiscreteScale* HoldingScale(const TUbicScale* scale, int index) {
+  const auto* discrete = dynamic_cast<const TUbicDiscreteScale*>(scale);
+  return discrete != nullptr && index >= 0 && index < discrete->Count() ? discrete : nullptr;
+}
+
+}  // namespace
+
+std::string ValueText(const TUbicScale* scale, int index) {
+  const TUbicDiscreteScale* discrete = HoldingScale(scale, index);
+  return discrete != nullptr ? discrete->ValueName(index) : std::to_string(index + 1);
+}
+
+TValueClass ValueClassOf(const TUbicScale* scale, int index) {
+  if (HoldingScale(scale, index) == nullptr) return TValueClass::Neutral;
+  if (scale->IsBad(index)) return TValueClass::Bad;
+  if (scale->IsGood(index)) return TValueClass::Good;
+  return TValueClass::Neutral;
+}
+
+TValueRun ValueRun(const TUbicScale* scale, int index) {
+  return {ValueText(scale, index), ValueClassOf(scale, index)};
+}
+
+TValueRuns ValueSetRuns(const TUbicScale* scale, const std::string& codes,
+                        const std::string& separator) {
+  if (codes.empty() || codes == "*") return {{"*"}};
+  TValueRuns runs;
+  for (std::size_t i = 0; i < codes.size(); ++i) {
+    if (i > 0) runs.push_back({separator});
+    runs.push_back(ValueRun(scale, ValueIndexOf(codes[i])));
+  }
+  return runs;
+}
+
+TValueRuns IntervalRuns(const TUbicScale* scale, int low, int high) {
+  const int last = scale != nullptr ? scale->Count() - 1 : high;
+  if (low == high) return {ValueRun(scale, low)};
+  if (low > 0 && high < last) return {ValueRun(scale, low), {":"}, ValueRun(scale, high)};
+  if (low > 0) return {{">="}, ValueRun(scale, low)};
+  if (high < last) return {{"<="}, ValueRun(scale, high)};
+  return {{"*"}};
+}
+
+std::string PlainText(const TValueRuns& runs) {
+  std::string text;
+  for (const TValueRun& run : runs) text += run.Text;
+  return text;
+}
+
+std::string ValueSetText(const TUbicScale* scale, const std::string& codes) {
+  return PlainText(ValueSetRuns(scale, codes));
+}
+
+std::string IntervalText(const TUbicScale* scale, int low, int high) {
+  return PlainText(IntervalRuns(scale, low, high));
+}
+
+}  // namespace ubic

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "scale.h"
+
+namespace ubic {
+
+// How a value is shown: bad values red, good ones green, the rest plain.
+enum class TValueClass { Bad, Neutral, Good };
+
+// A piece of a value text: a value's name (or number) with its class, or a separator.
+struct TValueRun {
+  std::string Text;
+  TValueClass Class = TValueClass::Neutral;
+};
+using TValueRuns = std::vector<TValueRun>;
+
+// The name of the value at Index of Scale; its number from 1 when the scale has no such value
+// (or there is no scale).
+std::string ValueText(const TUbicScale* scale, int index);
+// Bad or good by the scale's thresholds; neutral for a value the scale does not have.
+TValueClass ValueClassOf(const TUbicScale* scale, int index);
+// The value's text with its class.
+TValueRun ValueRun(const TUbicScale* scale, int index);
+
+// The values of a value-set text (one code per value), Separator between every two of them;
+// "*" when the set is empty (undefined) or "*".
+TValueRuns ValueSetRuns(const TUbicScale* scale, const std::string& codes,
+                        const std::string& separator = ";");
+// An interval of values: a single value, "a:b", ">=a" when it reaches the scale's last value,
+// "<=b" when it starts at the first, and "*" for the whole scale.
+TValueRuns IntervalRuns(const TUbicScale* scale, int low, int high);
+
+// The runs' texts joined.
+std::string PlainText(const TValueRuns& runs);
+std::string ValueSetText(const TUbicScale* scale, const std::string& codes);
+std::string IntervalText(const TUbicScale* scale, int low, int high);
+
+}  // namespace ubic
