@@ -27,7 +27,7 @@ namespace {
 constexpr const char* kVersion = "ubic-cli 0.1.0";
 
 constexpr const char* kUsage =
-    "usage: ubic-cli evaluate MODEL [--options OPTIONS.csv] [--csv]\n"
+    "usage: ubic-cli evaluate MODEL [--options OPTIONS.csv] [--rows] [--csv] [-o FILE]\n"
     "       ubic-cli convert INPUT OUTPUT\n"
     "       ubic-cli report MODEL [--sections LIST] [--width N] [--height N] [--raw] [-o FILE]\n"
     "       ubic-cli stats MODEL\n"
@@ -41,13 +41,20 @@ constexpr const char* kHelp =
     "interchange file, anything else the program's own format (.ubm).\n"
     "\n"
     "Commands:\n"
-    "  evaluate MODEL [--options OPTIONS.csv] [--csv]\n"
+    "  evaluate MODEL [--options OPTIONS.csv] [--rows] [--csv] [-o FILE]\n"
     "      Evaluates every option and prints one row per attribute and one column per option.\n"
     "      --options  replaces the model's options by those of a CSV file: a header row whose\n"
     "                 first field is a label and whose other fields name basic attributes, then\n"
     "                 one row per option: its name and a value per column (a value name, several\n"
     "                 joined by \";\" for a set, \"*\" or nothing for undefined).\n"
+    "      --rows     prints one row per option instead: its name and its value on every\n"
+    "                 attribute, under a header of \"Option\" and the attributes' names. The\n"
+    "                 options file is read, evaluated and written a part at a time, so that any\n"
+    "                 number of options fits in little memory; after an error the rows before\n"
+    "                 the faulty line may have been printed.\n"
     "      --csv      prints CSV instead of an aligned table.\n"
+    "      -o FILE    writes to FILE instead of standard output; after an error FILE is left\n"
+    "                 as it was.\n"
     "  convert INPUT OUTPUT\n"
     "      Reads INPUT and writes it as OUTPUT, each in the format of its extension.\n"
     "  report MODEL [--sections LIST] [--width N] [--height N] [--raw] [-o FILE]\n"
@@ -114,20 +121,85 @@ std::unique_ptr<TUbicModel> Open(const std::string& fileName, std::FILE* err) {
   return std::move(opened.Model);
 }
 
-int Evaluate(const TCommandLine& line, std::FILE* out, std::FILE* err) {
-  std::unique_ptr<TUbicModel> model = Open(line.Operands[0], err);
-  if (const auto options = line.Options.find("--options"); options != line.Options.end()) {
-    ReplaceOptions(*model, ReadFileText(options->second), options->second);
+// Where a command's output goes: standard output, or a file that is written whole or not at all.
+class TOutput {
+ public:
+  TOutput(const TCommandLine& line, std::FILE* out) : FOut(out) {
+    if (const auto file = line.Options.find("-o"); file != line.Options.end()) {
+      FFile = std::make_unique<TSafeFileWriter>(file->second);
+    }
   }
-  model->EvaluateAll();
+
+  void Write(const std::string& text) {
+    if (FFile) {
+      FFile->Write(text);
+    } else {
+      std::fwrite(text.data(), 1, text.size(), FOut);
+    }
+  }
+  // Without this, an output file is left as it was.
+  void Finish() {
+    if (FFile) FFile->Commit();
+  }
+
+ private:
+  std::FILE* FOut;
+  std::unique_ptr<TSafeFileWriter> FFile;
+};
+
+// Options pass through the model this many at a time in the rows layout.
+constexpr int kRowsPart = 1024;
+
+// One row per option, written a part at a time: the options file is read a part at a time too.
+void EvaluateRows(TUbicModel& model, const TCommandLine& line, TOutput& output) {
+  TOptionRowsWriter rows(model, line.Options.count("--csv") != 0);
+  std::string text;
+  auto writePart = [&] {
+    model.EvaluateAll();
+    text.clear();
+    rows.AppendRows(text);
+    output.Write(text);
+  };
+  const auto options = line.Options.find("--options");
+  if (options == line.Options.end()) {
+    writePart();
+    return;
+  }
+  std::ifstream stream = OpenFileForReading(options->second);
+  TOptionsFileReader reader(model, stream, options->second);
+  bool any = false;
+  while (reader.ReadOptions(kRowsPart)) {
+    writePart();
+    any = true;
+  }
+  if (!any) writePart();  // the header alone
+}
+
+void EvaluateColumns(TUbicModel& model, const TCommandLine& line, TOutput& output) {
+  if (const auto options = line.Options.find("--options"); options != line.Options.end()) {
+    ReplaceOptions(model, ReadFileText(options->second), options->second);
+  }
+  model.EvaluateAll();
+  std::string text;
   if (line.Options.count("--csv") != 0) {
-    EvaluationRows(*model, false,
-                   [out](const TTableRow& row) { std::fputs(CsvRecord(row).c_str(), out); });
+    EvaluationRows(model, false, [&text](const TTableRow& row) { text += CsvRecord(row); });
   } else {
     std::vector<TTableRow> rows;
-    EvaluationRows(*model, true, [&rows](const TTableRow& row) { rows.push_back(row); });
-    std::fputs(AlignedTable(rows).c_str(), out);
+    EvaluationRows(model, true, [&rows](const TTableRow& row) { rows.push_back(row); });
+    text = AlignedTable(rows);
   }
+  output.Write(text);
+}
+
+int Evaluate(const TCommandLine& line, std::FILE* out, std::FILE* err) {
+  std::unique_ptr<TUbicModel> model = Open(line.Operands[0], err);
+  TOutput output(line, out);
+  if (line.Options.count("--rows") != 0) {
+    EvaluateRows(*model, line, output);
+  } else {
+    EvaluateColumns(*model, line, output);
+  }
+  output.Finish();
   return 0;
 }
 
@@ -203,12 +275,9 @@ int Report(const TCommandLine& line, std::FILE* out, std::FILE* err) {
   std::unique_ptr<TUbicModel> model = Open(line.Operands[0], err);
   model->EvaluateAll();
   const std::unique_ptr<TReport> report = MakeModelReport(model.get(), chosen, style);
-  std::string text = FormatTextReport(*report, layout, style.Created);
-  if (const auto file = line.Options.find("-o"); file != line.Options.end()) {
-    WriteFileSafely(file->second, text);
-  } else {
-    std::fwrite(text.data(), 1, text.size(), out);
-  }
+  TOutput output(line, out);
+  output.Write(FormatTextReport(*report, layout, style.Created));
+  output.Finish();
   return 0;
 }
 
@@ -227,17 +296,18 @@ int RunCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* 
     std::fprintf(out, "%s\n", kVersion);
     return 0;
   }
-  const TCommandLine line = Parse(args,
-                                  {{"evaluate", {{"--options", true}, {"--csv", false}}},
-                                   {"convert", {}},
-                                   {"report",
-                                    {{"--sections", true},
-                                     {"--width", true},
-                                     {"--height", true},
-                                     {"--raw", false},
-                                     {"-o", true}}},
-                                   {"stats", {}}},
-                                  {{"evaluate", 1}, {"convert", 2}, {"report", 1}, {"stats", 1}});
+  const TCommandLine line =
+      Parse(args,
+            {{"evaluate", {{"--options", true}, {"--rows", false}, {"--csv", false}, {"-o", true}}},
+             {"convert", {}},
+             {"report",
+              {{"--sections", true},
+               {"--width", true},
+               {"--height", true},
+               {"--raw", false},
+               {"-o", true}}},
+             {"stats", {}}},
+            {{"evaluate", 1}, {"convert", 2}, {"report", 1}, {"stats", 1}});
   if (line.Command == "evaluate") return Evaluate(line, out, err);
   if (line.Command == "convert") return Convert(line, out, err);
   if (line.Command == "report") return Report(line, out, err);

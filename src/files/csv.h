@@ -1,5 +1,6 @@
 #pragma once
 
+#include <istream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -13,10 +14,13 @@ class ECsvError : public std::runtime_error {
 };
 
 // Reads comma-separated records: fields may be quoted, with doubled quotes inside and line breaks
-// kept; records end at LF or CR LF; a byte-order mark at the start is skipped.
+// kept; records end at LF or CR LF; a byte-order mark at the start is skipped. The text is given
+// whole or read from a stream a block at a time, so that a file of any size takes little memory.
 class TCsvReader {
  public:
   explicit TCsvReader(std::string text);
+  // Reads Stream in blocks of BlockSize bytes (4 at least); a failed read raises ECsvError.
+  explicit TCsvReader(std::istream& stream, std::size_t blockSize = 1 << 16);
 
   // The next record, false at the end of the text. An unterminated quoted field raises
   // ECsvError; RecordLine then tells where its record starts.
@@ -25,6 +29,15 @@ class TCsvReader {
   int RecordLine() const { return FRecordLine; }
 
  private:
+  // Whether a character is left, reading the next block when the current one is used up.
+  bool More();
+  void SkipByteOrderMark();
+  // Moves to the next character that ends a plain run of a field and returns where it is:
+  // a quote inside a quoted field; a comma, a quote, CR or LF outside one.
+  std::size_t RunEnd(bool quoted) const;
+
+  std::istream* FStream = nullptr;
+  std::size_t FBlockSize = 0;
   std::string FText;
   std::size_t FPosition = 0;
   int FLine = 1;

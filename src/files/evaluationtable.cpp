@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "csv.h"
 #include "foundation/cp1250.h"
 #include "foundation/utils.h"
 #include "model/valuetext.h"
@@ -16,7 +17,102 @@ std::size_t DisplayWidth(const std::string& text) {
   return width;
 }
 
+// Entry K of the attribute's option values without a copy.
+const std::string& OptionCodes(const TUbicAttribute& attribute, int k) {
+  static const std::string undefined;
+  const TStrList& values = attribute.OptionValues();
+  return k < values.Count() ? values[k] : undefined;
+}
+
+void WidenColumns(const std::vector<TTableRow>& rows, std::vector<std::size_t>& widths) {
+  for (const TTableRow& row : rows) {
+    widths.resize(std::max(widths.size(), row.size()));
+    for (std::size_t c = 0; c < row.size(); ++c) {
+      widths[c] = std::max(widths[c], DisplayWidth(row[c]));
+    }
+  }
+}
+
+// Cells at least as wide as Widths, two blanks apart; a control character shows as a blank.
+void AppendAligned(const std::vector<TTableRow>& rows, const std::vector<std::size_t>& widths,
+                   std::string& text) {
+  for (const TTableRow& row : rows) {
+    for (std::size_t c = 0; c < row.size(); ++c) {
+      text += BlankControls(row[c]);
+      const std::size_t width = DisplayWidth(row[c]);
+      if (c + 1 < row.size()) text.append(std::max(widths[c], width) - width + 2, ' ');
+    }
+    text += '\n';
+  }
+}
+
+// Beyond this many different sets of an attribute the texts of new ones are no longer kept.
+constexpr std::size_t kKeptSets = 4096;
+
 }  // namespace
+
+TValueCells::TValueCells(const TUbicAttribute& attribute, TForm form)
+    : FScale(attribute.Scale()), FForm(form) {
+  auto formed = [form](std::string text) { return form != nullptr ? form(text) : text; };
+  for (int code = 0; code < 256; ++code) {
+    FSingleValues.push_back(
+        formed(Cp1250ToUtf8(ValueSetText(FScale, std::string(1, static_cast<char>(code))))));
+  }
+  FUndefined = formed(Cp1250ToUtf8(ValueSetText(FScale, {})));
+}
+
+const std::string& TValueCells::SetText(const std::string& codes) {
+  if (codes.empty()) return FUndefined;
+  const auto kept = FSets.find(codes);
+  if (kept != FSets.end()) return kept->second;
+  std::string text = Cp1250ToUtf8(ValueSetText(FScale, codes));
+  if (FForm != nullptr) text = FForm(text);
+  if (FSets.size() >= kKeptSets) FSets.erase(FSets.begin());
+  return FSets.emplace(codes, std::move(text)).first->second;
+}
+
+TOptionRowsWriter::TOptionRowsWriter(const TUbicModel& model, bool csv)
+    : FModel(model), FCsv(csv), FHeader{"Option"} {
+  model.Root()->CollectAttributes(FAttributes);
+  for (const TUbicAttribute* attribute : FAttributes) {
+    FCells.emplace_back(*attribute, csv ? &CsvField : nullptr);
+    FHeader.push_back(Cp1250ToUtf8(attribute->GetName()));
+  }
+}
+
+void TOptionRowsWriter::AppendRows(std::string& text) {
+  if (FCsv) {
+    AppendCsvRows(text);
+  } else {
+    AppendPlainRows(text);
+  }
+  FHeaderWritten = true;
+}
+
+void TOptionRowsWriter::AppendCsvRows(std::string& text) {
+  if (!FHeaderWritten) text += CsvRecord(FHeader);
+  for (int k = 0; k < FModel.OptionCount(); ++k) {
+    text += CsvField(Cp1250ToUtf8(FModel.Options()[k]));
+    for (std::size_t a = 0; a < FAttributes.size(); ++a) {
+      text += ',';
+      text += FCells[a].Text(OptionCodes(*FAttributes[a], k));
+    }
+    text += '\n';
+  }
+}
+
+void TOptionRowsWriter::AppendPlainRows(std::string& text) {
+  std::vector<TTableRow> rows;
+  if (!FHeaderWritten) rows.push_back(FHeader);
+  for (int k = 0; k < FModel.OptionCount(); ++k) {
+    rows.push_back({Cp1250ToUtf8(FModel.Options()[k])});
+    for (std::size_t a = 0; a < FAttributes.size(); ++a) {
+      rows.back().push_back(FCells[a].Text(OptionCodes(*FAttributes[a], k)));
+    }
+  }
+  if (FWidths.empty()) WidenColumns(rows, FWidths);
+  AppendAligned(rows, FWidths, text);
+}
 
 void EvaluationRows(const TUbicModel& model, bool indent,
                     const std::function<void(const TTableRow&)>& emit) {
@@ -28,8 +124,9 @@ void EvaluationRows(const TUbicModel& model, bool indent,
   for (const TUbicAttribute* attribute : attributes) {
     const std::string margin(indent ? 2 * (attribute->Level() - 1) : 0, ' ');
     row.assign(1, margin + Cp1250ToUtf8(attribute->GetName()));
+    TValueCells cells(*attribute);
     for (int k = 0; k < model.OptionCount(); ++k) {
-      row.push_back(Cp1250ToUtf8(ValueSetText(attribute->Scale(), attribute->OptionText(k))));
+      row.push_back(cells.Text(OptionCodes(*attribute, k)));
     }
     emit(row);
   }
@@ -37,19 +134,9 @@ void EvaluationRows(const TUbicModel& model, bool indent,
 
 std::string AlignedTable(const std::vector<TTableRow>& rows) {
   std::vector<std::size_t> widths;
-  for (const TTableRow& row : rows) {
-    widths.resize(std::max(widths.size(), row.size()));
-    for (std::size_t c = 0; c < row.size(); ++c)
-      widths[c] = std::max(widths[c], DisplayWidth(row[c]));
-  }
+  WidenColumns(rows, widths);
   std::string text;
-  for (const TTableRow& row : rows) {
-    for (std::size_t c = 0; c < row.size(); ++c) {
-      text += BlankControls(row[c]);
-      if (c + 1 < row.size()) text += std::string(widths[c] - DisplayWidth(row[c]) + 2, ' ');
-    }
-    text += '\n';
-  }
+  AppendAligned(rows, widths, text);
   return text;
 }
 

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "model/model.h"
@@ -18,6 +19,55 @@ using TTableRow = std::vector<std::string>;
 // included.
 void EvaluationRows(const TUbicModel& model, bool indent,
                     const std::function<void(const TTableRow&)>& emit);
+
+// The texts of one attribute's option values (UTF-8, in a given form), each made once: a few values
+// fill most cells of a large table.
+class TValueCells {
+ public:
+  // Form turns a text into the form it is written in (none: as it is).
+  using TForm = std::string (*)(const std::string&);
+  explicit TValueCells(const TUbicAttribute& attribute, TForm form = nullptr);
+
+  // The text of a value-set text; valid until the next call.
+  const std::string& Text(const std::string& codes) {
+    return codes.size() == 1 ? FSingleValues[static_cast<unsigned char>(codes[0])] : SetText(codes);
+  }
+
+ private:
+  const std::string& SetText(const std::string& codes);
+
+  const TUbicScale* FScale;
+  TForm FForm;
+  std::vector<std::string> FSingleValues;  // by code, the texts of one-code sets
+  std::string FUndefined;
+  std::unordered_map<std::string, std::string> FSets;
+};
+
+// The options as rows, one per option: its name and its value on every attribute in pre-order,
+// after a header of "Option" and the attributes' names; the texts are those of EvaluationRows.
+// Rows are written a part at a time, so that any number of options can pass through a model.
+class TOptionRowsWriter {
+ public:
+  // As CSV records, or as plain text lines like AlignedTable's whose columns are as wide as the
+  // header and the rows of the first part need: a wider text later pushes the rest of its line.
+  TOptionRowsWriter(const TUbicModel& model, bool csv);
+
+  // Appends the rows of the model's options, as they are now, to Text; the header comes before
+  // the first part.
+  void AppendRows(std::string& text);
+
+ private:
+  void AppendCsvRows(std::string& text);
+  void AppendPlainRows(std::string& text);
+
+  const TUbicModel& FModel;
+  bool FCsv;
+  std::vector<TUbicAttribute*> FAttributes;
+  std::vector<TValueCells> FCells;
+  TTableRow FHeader;
+  bool FHeaderWritten = false;
+  std::vector<std::size_t> FWidths;
+};
 
 // Rows as plain text lines, the columns aligned by characters and two blanks apart; a control
 // character shows as one blank.

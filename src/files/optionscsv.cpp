@@ -1,10 +1,10 @@
 #include "optionscsv.h"
 
 #include <algorithm>
+#include <limits>
 #include <unordered_map>
 #include <vector>
 
-#include "csv.h"
 #include "foundation/cp1250.h"
 #include "foundation/utils.h"
 #include "model/ubicstr.h"
@@ -13,109 +13,128 @@
 namespace ubic {
 namespace {
 
-// One column of the file: the basic attribute it fills and its values by name.
-struct TColumn {
-  TUbicAttribute* Attribute;
-  std::unordered_map<std::string, int> Values;
-};
+// The number of different cells of a column whose texts are kept; the rest are read every time.
+constexpr std::size_t kKeptCells = 16;
 
-class TOptionsReader {
- public:
-  TOptionsReader(TUbicModel& model, const std::string& csvText, const std::string& fileName)
-      : FModel(model), FReader(csvText), FFileName(fileName) {}
-
-  void Read() {
-    std::vector<std::string> fields;
-    if (!Next(fields)) throw EOptionsFileError("Missing header" + Where(1));
-    ReadHeader(fields);
-    FModel.ClearOptions();
-    while (Next(fields)) ReadOption(fields);
+std::unordered_map<std::string, int> ValuesOf(const TUbicAttribute& attribute) {
+  std::unordered_map<std::string, int> values;
+  if (const TUbicDiscreteScale* scale = attribute.DiscreteScale()) {
+    // The first of equal names counts, as it does everywhere a value is found by name.
+    for (int v = 0; v < scale->Count(); ++v) values.emplace(scale->ValueName(v), v);
   }
+  return values;
+}
 
- private:
-  std::string Where(int line) const {
-    return " (" + FFileName + " line " + std::to_string(line) + ")";
+// Byte by byte: the texts are short, and a call of the library's comparison costs more.
+bool SameText(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (a[i] != b[i]) return false;
   }
-
-  bool Next(std::vector<std::string>& fields) {
-    try {
-      return FReader.Next(fields);
-    } catch (const ECsvError& e) {
-      throw EOptionsFileError(e.what() + Where(FReader.RecordLine()));
-    }
-  }
-
-  void ReadHeader(const std::vector<std::string>& fields) {
-    std::vector<TUbicAttribute*> basic;
-    FModel.Root()->CollectBasicAttributes(basic);
-    std::unordered_map<std::string, int> columnsOfName;
-    for (std::size_t i = 1; i < fields.size(); ++i) {
-      const std::string name = Utf8ToCp1250(fields[i]);
-      int skip = columnsOfName[name]++;
-      const auto found = std::find_if(basic.begin(), basic.end(), [&](const TUbicAttribute* a) {
-        return a->GetName() == name && skip-- == 0;
-      });
-      if (found == basic.end()) {
-        throw EOptionsFileError("Unknown attribute \"" + fields[i] + "\"" + Where(1));
-      }
-      FColumns.push_back({*found, ValuesOf(**found)});
-    }
-  }
-
-  static std::unordered_map<std::string, int> ValuesOf(const TUbicAttribute& attribute) {
-    std::unordered_map<std::string, int> values;
-    if (const TUbicDiscreteScale* scale = attribute.DiscreteScale()) {
-      // The first of equal names counts, as it does everywhere a value is found by name.
-      for (int v = 0; v < scale->Count(); ++v) values.emplace(scale->ValueName(v), v);
-    }
-    return values;
-  }
-
-  void ReadOption(const std::vector<std::string>& fields) {
-    const int line = FReader.RecordLine();
-    if (fields.size() > FColumns.size() + 1)
-      throw EOptionsFileError("Too many values" + Where(line));
-    const int k = FModel.AddOption(Utf8ToCp1250(fields[0]));
-    for (std::size_t i = 1; i < fields.size(); ++i) {
-      const std::string text = ValueSet(FColumns[i - 1], fields[i], line);
-      if (!text.empty()) FColumns[i - 1].Attribute->SetOptionText(k, text);
-    }
-  }
-
-  std::string ValueSet(const TColumn& column, const std::string& cell, int line) const {
-    if (cell.empty() || cell == "*") return {};
-    std::vector<int> indices;
-    std::string rest = Utf8ToCp1250(cell);
-    std::string name;
-    do {
-      SplitAt(rest, ';', name);
-      const auto found = column.Values.find(name);
-      if (found == column.Values.end()) {
-        const TUbicAttribute& a = *column.Attribute;
-        throw EOptionsFileError(
-            Cp1250ToUtf8(Format(ubicstr::UnknownAttributeValue,
-                                a.DiscreteScale() ? a.GetName() : "NULL", name)) +
-            Where(line));
-      }
-      indices.push_back(found->second);
-    } while (!rest.empty());
-    std::sort(indices.begin(), indices.end());
-    indices.erase(std::unique(indices.begin(), indices.end()), indices.end());
-    std::string text;
-    for (const int index : indices) text += ValueCode(index);
-    return text;
-  }
-
-  TUbicModel& FModel;
-  TCsvReader FReader;
-  const std::string& FFileName;
-  std::vector<TColumn> FColumns;
-};
+  return true;
+}
 
 }  // namespace
 
+TOptionsFileReader::TOptionsFileReader(TUbicModel& model, std::istream& stream,
+                                       std::string fileName)
+    : FModel(model), FReader(stream), FFileName(std::move(fileName)) {
+  ReadHeader();
+}
+
+TOptionsFileReader::TOptionsFileReader(TUbicModel& model, std::string csvText, std::string fileName)
+    : FModel(model), FReader(std::move(csvText)), FFileName(std::move(fileName)) {
+  ReadHeader();
+}
+
+bool TOptionsFileReader::ReadOptions(int count) {
+  FModel.ClearOptions();
+  while (FModel.OptionCount() < count && Next()) ReadOption();
+  return FModel.OptionCount() > 0;
+}
+
+std::string TOptionsFileReader::Where(int line) const {
+  return " (" + FFileName + " line " + std::to_string(line) + ")";
+}
+
+bool TOptionsFileReader::Next() {
+  try {
+    return FReader.Next(FFields);
+  } catch (const ECsvError& e) {
+    throw EOptionsFileError(e.what() + Where(FReader.RecordLine()));
+  }
+}
+
+void TOptionsFileReader::ReadHeader() {
+  if (!Next()) throw EOptionsFileError("Missing header" + Where(1));
+  std::vector<TUbicAttribute*> basic;
+  FModel.Root()->CollectBasicAttributes(basic);
+  std::unordered_map<std::string, int> columnsOfName;
+  for (std::size_t i = 1; i < FFields.size(); ++i) {
+    const std::string name = Utf8ToCp1250(FFields[i]);
+    int skip = columnsOfName[name]++;
+    const auto found = std::find_if(basic.begin(), basic.end(), [&](const TUbicAttribute* a) {
+      return a->GetName() == name && skip-- == 0;
+    });
+    if (found == basic.end()) {
+      throw EOptionsFileError("Unknown attribute \"" + FFields[i] + "\"" + Where(1));
+    }
+    FColumns.push_back({*found, ValuesOf(**found), {}});
+  }
+}
+
+void TOptionsFileReader::ReadOption() {
+  const int line = FReader.RecordLine();
+  if (FFields.size() > FColumns.size() + 1) {
+    throw EOptionsFileError("Too many values" + Where(line));
+  }
+  const int k = FModel.AddOption(Utf8ToCp1250(FFields[0]));
+  for (std::size_t i = 1; i < FFields.size(); ++i) {
+    const std::string& text = ValueSet(FColumns[i - 1], FFields[i], line);
+    if (!text.empty()) FColumns[i - 1].Attribute->SetOptionText(k, text);
+  }
+}
+
+// The same few cells fill most of a column: each of them is read once.
+const std::string& TOptionsFileReader::ValueSet(TColumn& column, const std::string& cell,
+                                                int line) const {
+  for (const auto& [known, text] : column.Cells) {
+    if (SameText(known, cell)) return text;
+  }
+  std::string text = ParseValueSet(column, cell, line);
+  if (column.Cells.size() < kKeptCells) {
+    return column.Cells.emplace_back(cell, std::move(text)).second;
+  }
+  column.Cells.back() = {cell, std::move(text)};
+  return column.Cells.back().second;
+}
+
+std::string TOptionsFileReader::ParseValueSet(const TColumn& column, const std::string& cell,
+                                              int line) const {
+  if (cell.empty() || cell == "*") return {};
+  std::vector<int> indices;
+  std::string rest = Utf8ToCp1250(cell);
+  std::string name;
+  do {
+    SplitAt(rest, ';', name);
+    const auto found = column.Values.find(name);
+    if (found == column.Values.end()) {
+      const TUbicAttribute& a = *column.Attribute;
+      throw EOptionsFileError(Cp1250ToUtf8(Format(ubicstr::UnknownAttributeValue,
+                                                  a.DiscreteScale() ? a.GetName() : "NULL", name)) +
+                              Where(line));
+    }
+    indices.push_back(found->second);
+  } while (!rest.empty());
+  std::sort(indices.begin(), indices.end());
+  indices.erase(std::unique(indices.begin(), indices.end()), indices.end());
+  std::string text;
+  for (const int index : indices) text += ValueCode(index);
+  return text;
+}
+
 void ReplaceOptions(TUbicModel& model, const std::string& csvText, const std::string& fileName) {
-  TOptionsReader(model, csvText, fileName).Read();
+  TOptionsFileReader(model, csvText, fileName).ReadOptions(std::numeric_limits<int>::max());
 }
 
 }  // namespace ubic

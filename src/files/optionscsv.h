@@ -1,8 +1,13 @@
 #pragma once
 
+#include <istream>
 #include <stdexcept>
 #include <string>
+#include <unordered_map>
+#include <utility>
+#include <vector>
 
+#include "csv.h"
 #include "model/model.h"
 
 namespace ubic {
@@ -19,5 +24,40 @@ class EOptionsFileError : public std::runtime_error {
 // The file's texts are UTF-8. FileName is used as given in the messages of errors
 // (EOptionsFileError), which name the line of the record.
 void ReplaceOptions(TUbicModel& model, const std::string& csvText, const std::string& fileName);
+
+// Reads such a file a part at a time, for files too large to hold whole: the header when it is
+// made, then the options in parts, each replacing the model's options by the next ones.
+class TOptionsFileReader {
+ public:
+  // Reads the header; the model keeps its options until ReadOptions.
+  TOptionsFileReader(TUbicModel& model, std::istream& stream, std::string fileName);
+  TOptionsFileReader(TUbicModel& model, std::string csvText, std::string fileName);
+
+  // Replaces the model's options by the next Count options of the file, fewer at its end; false
+  // when no option was left.
+  bool ReadOptions(int count);
+
+ private:
+  // One column of the file: the basic attribute it fills, its values by name and the value-set
+  // texts of the first few different cells met.
+  struct TColumn {
+    TUbicAttribute* Attribute;
+    std::unordered_map<std::string, int> Values;
+    std::vector<std::pair<std::string, std::string>> Cells;
+  };
+
+  std::string Where(int line) const;
+  bool Next();
+  void ReadHeader();
+  void ReadOption();
+  const std::string& ValueSet(TColumn& column, const std::string& cell, int line) const;
+  std::string ParseValueSet(const TColumn& column, const std::string& cell, int line) const;
+
+  TUbicModel& FModel;
+  TCsvReader FReader;
+  std::string FFileName;
+  std::vector<TColumn> FColumns;
+  std::vector<std::string> FFields;
+};
 
 }  // namespace ubic

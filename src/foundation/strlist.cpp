@@ -104,7 +104,11 @@ int TStrList::AddObject(const std::string& text, TObject* object) {
     }
   }
   Changing();
-  FItems.insert(FItems.begin() + index, TItem{text, object});
+  if (index == Count()) {
+    FItems.push_back(TItem{text, object});
+  } else {
+    FItems.insert(FItems.begin() + index, TItem{text, object});
+  }
   Changed();
   return index;
 }
@@ -132,6 +136,11 @@ void TStrList::Clear() {
   std::vector<TItem> items;
   items.swap(FItems);
   for (const TItem& item : items) DeleteOwned(item.Object);
+  // The list keeps its room for as many items as it had: it is often filled again.
+  if (FItems.empty()) {
+    items.clear();
+    FItems.swap(items);
+  }
   Changed();
 }
 

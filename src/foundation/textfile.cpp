@@ -72,9 +72,14 @@ bool WriteAll(int descriptor, std::string_view content) {
 
 }  // namespace
 
-std::string ReadFileText(const std::string& fileName) {
+std::ifstream OpenFileForReading(const std::string& fileName) {
   std::ifstream file(fileName, std::ios::binary);
   if (!file) Fail("Cannot open file", fileName, errno);
+  return file;
+}
+
+std::string ReadFileText(const std::string& fileName) {
+  std::ifstream file = OpenFileForReading(fileName);
   // In blocks rather than a character at a time: model files can be tens of megabytes.
   std::ostringstream content;
   content << file.rdbuf();

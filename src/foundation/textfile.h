@@ -1,7 +1,8 @@
 #pragma once
 
-#include <stdexcept>
+#include <fstream>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +16,8 @@ class EFileError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// The file opened for reading its bytes; EFileError if it cannot be opened.
+std::ifstream OpenFileForReading(const std::string& fileName);
 // The whole content of a file.
 std::string ReadFileText(const std::string& fileName);
 // The lines of a file; a line ends at CR, LF or CR LF, and no end-of-line character remains.

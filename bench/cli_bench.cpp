@@ -1,0 +1,89 @@
+// The command-line tool end to end on generated options: "evaluate --rows" on a million options
+// and the column layout on 100,000, each writing to a file. Besides the speed, every run reports
+// the tool's peak memory.
+#include <benchmark/benchmark.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "cli_inputs.h"
+
+extern char** environ;
+
+namespace ubic::bench {
+namespace {
+
+// A model and an options file of Count options in a folder of their own, removed at the end.
+class TCliInputs {
+ public:
+  explicit TCliInputs(int count) : FCount(count) {
+    std::string pattern = (std::filesystem::temp_directory_path() / "ubic-bench-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no temporary folder");
+    FFolder = pattern;
+    if (!WriteCliInputs(Model(), Options(), count)) throw std::runtime_error("inputs not written");
+  }
+  TCliInputs(const TCliInputs&) = delete;
+  TCliInputs& operator=(const TCliInputs&) = delete;
+  ~TCliInputs() { std::filesystem::remove_all(FFolder); }
+
+  int Count() const { return FCount; }
+  std::string Model() const { return FFolder + "/model.ubm"; }
+  std::string Options() const { return FFolder + "/options.csv"; }
+  std::string Output() const { return FFolder + "/out.csv"; }
+
+ private:
+  int FCount;
+  std::string FFolder;
+};
+
+// Runs the tool with Args and returns its peak resident memory in megabytes.
+double RunTool(std::vector<std::string> args) {
+  args.insert(args.begin(), UBIC_CLI_PATH);
+  std::vector<char*> argv;
+  for (std::string& arg : args) argv.push_back(arg.data());
+  argv.push_back(nullptr);
+  pid_t pid = 0;
+  if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) {
+    throw std::runtime_error("the tool did not start");
+  }
+  int status = 0;
+  rusage usage{};
+  if (wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+    throw std::runtime_error("the tool failed");
+  }
+  return static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
+void RunEvaluate(benchmark::State& state, int count, bool rows) {
+  // Made once for each size; the last ones are removed at exit.
+  static std::unique_ptr<TCliInputs> inputs;
+  if (!inputs || inputs->Count() != count) inputs = std::make_unique<TCliInputs>(count);
+  std::vector<std::string> args{
+      "evaluate", inputs->Model(), "--options", inputs->Options(), "--csv", "-o", inputs->Output()};
+  if (rows) args.push_back("--rows");
+  double peak = 0;
+  for (auto _ : state) peak = std::max(peak, RunTool(args));
+  state.counters["options_per_second"] =
+      benchmark::Counter(double(count) * double(state.iterations()), benchmark::Counter::kIsRate);
+  state.counters["peak_MB"] = peak;
+}
+
+void BM_EvaluateRows(benchmark::State& state) {
+  RunEvaluate(state, 1'000'000, true);
+}
+BENCHMARK(BM_EvaluateRows)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+void BM_EvaluateColumns(benchmark::State& state) {
+  RunEvaluate(state, 100'000, false);
+}
+BENCHMARK(BM_EvaluateColumns)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+
+}  // namespace
+}  // namespace ubic::bench
