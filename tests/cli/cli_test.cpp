@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "../files/test_models.h"
 #include "tool.h"
 
 namespace ubic::test {
@@ -145,6 +146,78 @@ TEST_F(Cli, OutputThatCannotBeWrittenIsAnError) {
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << args[0];
     EXPECT_EQ(ReadBytes(err), "error: Cannot write the output: No space left on device\n")
         << args[0];
+  }
+}
+
+TEST_F(Cli, RowsLayoutOnePerOption) {
+  const TToolRun csv = Run({"evaluate", Example("car.ubm"), "--rows", "--csv"});
+  ASSERT_EQ(csv.Status, 0) << csv.Err;
+  EXPECT_EQ(csv.Out.substr(0, csv.Out.find('\n', csv.Out.find('\n') + 1) + 1),
+            "Option,CAR,COSTS,Price,Running costs,TECHNICAL,Safety,Comfort,Boot size\n"
+            "Compact Hatchback,good,low,up to 15000,low,adequate,high,basic,small\n");
+  EXPECT_NE(csv.Out.find("\nUsed SUV,acceptable;good,medium,up to 15000,high,adequate;good,"
+                         "medium;high,comfortable,large\n"),
+            std::string::npos);
+
+  const std::string file = Options("Name,Safety,Price\n\"Van, used\",low,over 35000\n");
+  const std::string out = Folder.File("rows.txt");
+  const TToolRun plain =
+      Run({"evaluate", Example("car.ubm"), "--options", file, "--rows", "-o", out});
+  ASSERT_EQ(plain.Status, 0) << plain.Err;
+  EXPECT_EQ(plain.Out, "");
+  EXPECT_EQ(
+      ReadBytes(out),
+      "Option     CAR           COSTS  Price       Running costs  TECHNICAL  Safety  Comfort  "
+      "Boot size\n"
+      "Van, used  unacceptable  high   over 35000  *              poor       low     *        "
+      "*\n");
+  EXPECT_NE(Run({"--help"}).Out.find("--rows"), std::string::npos);
+}
+
+// A faulty line far into a large file is reported with its line; an output file is left as it
+// was, and on standard output only whole rows of the options before it have been written.
+TEST_F(Cli, RowsStopAtAFaultyLineOfALargeFile) {
+  std::string csv = "Name,Safety,Price\n";
+  for (int k = 0; k < 30'000; ++k) {
+    csv += "option " + std::to_string(k) + (k == 19'999 ? ",top,low\n" : ",low,over 35000\n");
+  }
+  const std::string file = Options(csv);
+  const std::string out = Folder.File("rows.csv");
+  WriteBytes(out, "old");
+  const std::string model = Example("car.ubm");
+  const TToolRun toFile = Run({"evaluate", model, "--options", file, "--rows", "--csv", "-o", out});
+  EXPECT_EQ(toFile.Status, 1);
+  EXPECT_EQ(toFile.Err,
+            "error: Unknown attribute value \"Safety\": \"top\" (" + file + " line 20001)\n");
+  EXPECT_EQ(ReadBytes(out), "old");
+  EXPECT_EQ(Folder.FileCount(), 4);  // the options, the old output and the captured streams
+
+  const TToolRun toStdout = Run({"evaluate", model, "--options", file, "--rows", "--csv"});
+  EXPECT_EQ(toStdout.Status, 1);
+  EXPECT_EQ(toStdout.Err, toFile.Err);
+  const std::string row = "option 0,unacceptable,high,over 35000,*,poor,low,*,*\n";
+  ASSERT_EQ(toStdout.Out.rfind("Option,CAR,", 0), 0u) << toStdout.Out.substr(0, 200);
+  EXPECT_EQ(toStdout.Out.find("option 19999,"), std::string::npos);
+  EXPECT_EQ(toStdout.Out.back(), '\n');
+  EXPECT_NE(toStdout.Out.find(row), std::string::npos);
+}
+
+// A rule whose interval reaches below the first value keeps that code: shown as its number.
+TEST_F(Cli, IntervalsBelowTheFirstValueAreShown) {
+  for (const auto& [high, expected] : {std::pair{'0', "T,0;a\n"}, std::pair{'1', "T,0;a;b\n"}}) {
+    TUbicModel model;
+    auto top = MakeAttribute("T", {"a", "b"});
+    top->AddInput(MakeAttribute("I", {"p", "q"}));
+    TUbicFunction& function = AddFunction(*top);
+    function.SetRuleCodes(0, '/', high);
+    function.SetRuleCodes(1, '1', '1');
+    model.Root()->AddInput(std::move(top));
+    model.FindAttribute("I")->SetOptionValue(model.AddOption("o"), 0);
+    const std::string file = Folder.File("low.ubm");
+    SaveToFile(model, file);
+    const TToolRun run = Run({"evaluate", file, "--csv"});
+    EXPECT_EQ(run.Status, 0) << run.Err;
+    EXPECT_NE(run.Out.find("\n" + std::string(expected)), std::string::npos) << run.Out;
   }
 }
 

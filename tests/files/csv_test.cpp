@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "files/csv.h"
 
 namespace ubic {
@@ -35,6 +37,38 @@ TEST(Csv, QuotesOnlyWhatNeedsIt) {
   // What is written reads back the same.
   const std::vector<std::string> fields{"x\ny", "\"", ",", "z"};
   EXPECT_EQ(ReadAll(CsvRecord(fields), nullptr)[0], fields);
+}
+
+// A stream read in blocks of any size gives what the whole text gives: every boundary falls
+// somewhere inside a quoted field, between the quotes of a doubled quote, between CR and LF, and
+// inside the byte-order mark.
+TEST(Csv, StreamsInBlocksOfAnySize) {
+  const std::string text =
+      "\xEF\xBB\xBFname,\"a \"\"quoted\"\" one\",x\r\n"
+      "\"two\nline,s\",\"\",\r\n"
+      "plain,cr\ralone,\"\"\"\"\n"
+      "last,\"q\"";
+  std::vector<int> expectedLines;
+  const auto expected = ReadAll(text, &expectedLines);
+  ASSERT_EQ(expected.size(), 4u);
+  EXPECT_EQ(expected[1], (std::vector<std::string>{"two\nline,s", "", ""}));
+  for (std::size_t block = 4; block <= text.size() + 1; ++block) {
+    std::istringstream stream(text);
+    TCsvReader reader(stream, block);
+    std::vector<std::string> fields;
+    for (std::size_t r = 0; r < expected.size(); ++r) {
+      ASSERT_TRUE(reader.Next(fields)) << block;
+      EXPECT_EQ(fields, expected[r]) << "block " << block << " record " << r;
+      EXPECT_EQ(reader.RecordLine(), expectedLines[r]) << block;
+    }
+    EXPECT_FALSE(reader.Next(fields));
+  }
+  std::istringstream open("a\n\"never closed\nb,c\n");
+  TCsvReader reader(open, 4);
+  std::vector<std::string> fields;
+  ASSERT_TRUE(reader.Next(fields));
+  EXPECT_THROW(reader.Next(fields), ECsvError);
+  EXPECT_EQ(reader.RecordLine(), 2);
 }
 
 }  // namespace

@@ -1,0 +1,177 @@
+#include <gtest/gtest.h>
+
+#include <random>
+#include <sstream>
+
+#include "files/csv.h"
+#include "files/evaluationtable.h"
+#include "files/optionscsv.h"
+#include "foundation/cp1250.h"
+#include "test_models.h"
+
+namespace ubic::test {
+namespace {
+
+using TRecords = std::vector<std::vector<std::string>>;
+
+TRecords ReadRecords(const std::string& text) {
+  TCsvReader reader(text);
+  TRecords records;
+  std::vector<std::string> fields;
+  while (reader.Next(fields)) records.push_back(fields);
+  return records;
+}
+
+// A random tree of up to three levels whose aggregates have random tables, some without one;
+// value names that CSV must quote and one beyond ASCII.
+class TRandomModel {
+ public:
+  explicit TRandomModel(unsigned seed) : FRandom(seed) {
+    auto top = Attribute();
+    for (int i = 1 + Pick(3); i > 0; --i) {
+      auto input = Attribute();
+      if (Pick(2) == 0) {
+        for (int j = 1 + Pick(3); j > 0; --j) input->AddInput(Attribute());
+      }
+      top->AddInput(std::move(input));
+    }
+    Model.Root()->AddInput(std::move(top));
+    std::vector<TUbicAttribute*> all;
+    Model.Root()->CollectAttributes(all);
+    for (TUbicAttribute* attribute : all) {
+      if (attribute->IsBasic()) {
+        Basics.push_back(attribute);
+      } else if (Pick(6) != 0) {
+        TUbicFunction& function = AddFunction(*attribute);
+        const int count = attribute->Scale()->Count();
+        for (int r = 0; r < function.RuleCount(); ++r) {
+          const int low = Pick(count);
+          SetRule(function, r, low, low + Pick(count - low), true);
+        }
+      }
+    }
+  }
+
+  // A header naming the basic attributes, then options whose cells hold a value, a set, "*" or
+  // nothing, some rows ending early.
+  std::string OptionsText(int count) {
+    std::string text = CsvRecord(Header());
+    for (int k = 0; k < count; ++k) {
+      std::vector<std::string> row{"option " + std::to_string(k) + (Pick(5) == 0 ? ",\"x\"" : "")};
+      const std::size_t cells =
+          Pick(6) == 0 ? Pick(static_cast<int>(Basics.size()) + 1) : Basics.size();
+      for (std::size_t b = 0; b < cells; ++b) row.push_back(Cell(*Basics[b]));
+      text += CsvRecord(row);
+    }
+    return text;
+  }
+
+  TUbicModel Model;
+  std::vector<TUbicAttribute*> Basics;
+
+ private:
+  int Pick(int n) { return static_cast<int>(FRandom() % n); }
+
+  std::unique_ptr<TUbicAttribute> Attribute() {
+    static const std::vector<std::string> names{"lo",
+                                                "a,b",
+                                                "q\"",
+                                                "\x9A"
+                                                "e",
+                                                "mid",
+                                                "hi"};
+    const int count = 2 + Pick(3);
+    const std::vector<std::string> values(names.begin(), names.begin() + count);
+    return MakeAttribute("X" + std::to_string(FAttributes++), values);
+  }
+
+  std::vector<std::string> Header() const {
+    std::vector<std::string> header{"Option"};
+    for (const TUbicAttribute* basic : Basics) header.push_back(basic->GetName());
+    return header;
+  }
+
+  std::string Cell(const TUbicAttribute& basic) {
+    const TUbicDiscreteScale& scale = *basic.DiscreteScale();
+    auto name = [&](int v) { return Cp1250ToUtf8(scale.ValueName(v)); };
+    switch (Pick(8)) {
+      case 0:
+        return "";
+      case 1:
+        return "*";
+      case 2:
+        return name(Pick(scale.Count())) + ";" + name(Pick(scale.Count()));
+      default:
+        return name(Pick(scale.Count()));
+    }
+  }
+
+  std::mt19937 FRandom;
+  int FAttributes = 0;
+};
+
+// The rows layout, read in parts of a few options, gives every option the values that the column
+// layout of the whole file gives it.
+TEST(OptionRows, AgreeWithTheColumnLayout) {
+  for (unsigned seed = 1; seed <= 30; ++seed) {
+    TRandomModel random(seed);
+    const std::string options = random.OptionsText(1 + static_cast<int>(seed * 7 % 40));
+    ReplaceOptions(random.Model, options, "options.csv");
+    random.Model.EvaluateAll();
+    TRecords columns;
+    EvaluationRows(random.Model, false,
+                   [&columns](const TTableRow& row) { columns.push_back(row); });
+
+    std::istringstream stream(options);
+    TOptionsFileReader reader(random.Model, stream, "options.csv");
+    TOptionRowsWriter writer(random.Model, true);
+    std::string text;
+    while (reader.ReadOptions(3)) {
+      random.Model.EvaluateAll();
+      writer.AppendRows(text);
+    }
+    const TRecords rows = ReadRecords(text);
+
+    ASSERT_EQ(rows.size(), columns[0].size()) << seed;
+    ASSERT_EQ(rows[0].size(), columns.size()) << seed;
+    EXPECT_EQ(rows[0][0], "Option");
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+      for (std::size_t a = 0; a < columns.size(); ++a) {
+        if (k == 0 && a == 0) continue;
+        EXPECT_EQ(rows[k][a], columns[a][k])
+            << "seed " << seed << " option " << k << " column " << a;
+      }
+    }
+  }
+}
+
+// In plain text the columns are as wide as the header and the first part need; a wider text in
+// a later part pushes the rest of its line.
+TEST(OptionRows, PlainColumnsFollowTheFirstPart) {
+  TUbicModel model;
+  auto top = MakeAttribute("Top", {"no", "yes"});
+  top->AddInput(MakeAttribute("In", {"a", "bbbbbb"}));
+  TUbicFunction& function = AddFunction(*top);
+  SetRule(function, 0, 0, 0, true);
+  SetRule(function, 1, 1, 1, true);
+  model.Root()->AddInput(std::move(top));
+  TUbicAttribute& in = *model.FindAttribute("In");
+  TOptionRowsWriter writer(model, false);
+  std::string text;
+  model.AddOption("first\t1");
+  in.SetOptionText(0, "0");
+  model.EvaluateAll();
+  writer.AppendRows(text);
+  model.ClearOptions();
+  model.AddOption("second option");
+  in.SetOptionText(0, "01");
+  model.EvaluateAll();
+  writer.AppendRows(text);
+  EXPECT_EQ(text,
+            "Option   Top  In\n"
+            "first 1  no   a\n"
+            "second option  *    a;bbbbbb\n");
+}
+
+}  // namespace
+}  // namespace ubic::test
