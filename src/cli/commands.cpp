@@ -148,7 +148,7 @@ class TOutput {
 };
 
 // Options pass through the model this many at a time in the rows layout.
-constexpr int kRowsPart = 1024;
+constexpr int kRowsPart = 4096;
 
 // One row per option, written a part at a time: the options file is read a part at a time too.
 void EvaluateRows(TUbicModel& model, const TCommandLine& line, TOutput& output) {
@@ -166,9 +166,9 @@ void EvaluateRows(TUbicModel& model, const TCommandLine& line, TOutput& output) 
     return;
   }
   std::ifstream stream = OpenFileForReading(options->second);
-  TOptionsFileReader reader(model, stream, options->second);
+  TOptionsFileReader reader(model, stream, options->second, kRowsPart);
   bool any = false;
-  while (reader.ReadOptions(kRowsPart)) {
+  while (reader.ReadOptions()) {
     writePart();
     any = true;
   }

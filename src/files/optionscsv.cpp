@@ -37,20 +37,30 @@ bool SameText(const std::string& a, const std::string& b) {
 }  // namespace
 
 TOptionsFileReader::TOptionsFileReader(TUbicModel& model, std::istream& stream,
-                                       std::string fileName)
-    : FModel(model), FReader(stream), FFileName(std::move(fileName)) {
+                                       std::string fileName, int partSize)
+    : FModel(model), FReader(stream), FFileName(std::move(fileName)), FPartSize(partSize) {
   ReadHeader();
 }
 
-TOptionsFileReader::TOptionsFileReader(TUbicModel& model, std::string csvText, std::string fileName)
-    : FModel(model), FReader(std::move(csvText)), FFileName(std::move(fileName)) {
+TOptionsFileReader::TOptionsFileReader(TUbicModel& model, std::string csvText, std::string fileName,
+                                       int partSize)
+    : FModel(model),
+      FReader(std::move(csvText)),
+      FFileName(std::move(fileName)),
+      FPartSize(partSize) {
   ReadHeader();
 }
 
-bool TOptionsFileReader::ReadOptions(int count) {
-  FModel.ClearOptions();
-  while (FModel.OptionCount() < count && Next()) ReadOption();
-  return FModel.OptionCount() > 0;
+TOptionsFileReader::~TOptionsFileReader() = default;
+
+bool TOptionsFileReader::ReadOptions() {
+  const TPart part = FNext.valid() ? FNext.get() : ReadPart();
+  // A full part may have more after it: read on while the model works.
+  if (static_cast<int>(part.Names.size()) == FPartSize) {
+    FNext = std::async(std::launch::async, [this] { return ReadPart(); });
+  }
+  Fill(part);
+  return !part.Names.empty();
 }
 
 std::string TOptionsFileReader::Where(int line) const {
@@ -79,19 +89,42 @@ void TOptionsFileReader::ReadHeader() {
     if (found == basic.end()) {
       throw EOptionsFileError("Unknown attribute \"" + FFields[i] + "\"" + Where(1));
     }
-    FColumns.push_back({*found, ValuesOf(**found), {}});
+    const TUbicAttribute& attribute = **found;
+    FColumns.push_back({*found,
+                        attribute.DiscreteScale() ? attribute.GetName() : "NULL",
+                        ValuesOf(attribute),
+                        {}});
   }
 }
 
-void TOptionsFileReader::ReadOption() {
+TOptionsFileReader::TPart TOptionsFileReader::ReadPart() {
+  TPart part;
+  while (static_cast<int>(part.Names.size()) < FPartSize && Next()) ReadOption(part);
+  return part;
+}
+
+void TOptionsFileReader::ReadOption(TPart& part) {
   const int line = FReader.RecordLine();
   if (FFields.size() > FColumns.size() + 1) {
     throw EOptionsFileError("Too many values" + Where(line));
   }
-  const int k = FModel.AddOption(Utf8ToCp1250(FFields[0]));
-  for (std::size_t i = 1; i < FFields.size(); ++i) {
-    const std::string& text = ValueSet(FColumns[i - 1], FFields[i], line);
-    if (!text.empty()) FColumns[i - 1].Attribute->SetOptionText(k, text);
+  part.Names.push_back(Utf8ToCp1250(FFields[0]));
+  for (std::size_t i = 1; i <= FColumns.size(); ++i) {
+    part.Cells.push_back(i < FFields.size() ? ValueSet(FColumns[i - 1], FFields[i], line)
+                                            : std::string());
+  }
+}
+
+void TOptionsFileReader::Fill(const TPart& part) {
+  FModel.ClearOptions();
+  for (const std::string& name : part.Names) FModel.AddOption(name);
+  const std::size_t columns = FColumns.size();
+  for (std::size_t c = 0; c < columns; ++c) {
+    TUbicAttribute& attribute = *FColumns[c].Attribute;
+    for (std::size_t k = 0; k < part.Names.size(); ++k) {
+      const std::string& text = part.Cells[k * columns + c];
+      if (!text.empty()) attribute.SetOptionText(static_cast<int>(k), text);
+    }
   }
 }
 
@@ -119,10 +152,9 @@ std::string TOptionsFileReader::ParseValueSet(const TColumn& column, const std::
     SplitAt(rest, ';', name);
     const auto found = column.Values.find(name);
     if (found == column.Values.end()) {
-      const TUbicAttribute& a = *column.Attribute;
-      throw EOptionsFileError(Cp1250ToUtf8(Format(ubicstr::UnknownAttributeValue,
-                                                  a.DiscreteScale() ? a.GetName() : "NULL", name)) +
-                              Where(line));
+      throw EOptionsFileError(
+          Cp1250ToUtf8(Format(ubicstr::UnknownAttributeValue, column.MessageName, name)) +
+          Where(line));
     }
     indices.push_back(found->second);
   } while (!rest.empty());
@@ -134,7 +166,7 @@ std::string TOptionsFileReader::ParseValueSet(const TColumn& column, const std::
 }
 
 void ReplaceOptions(TUbicModel& model, const std::string& csvText, const std::string& fileName) {
-  TOptionsFileReader(model, csvText, fileName).ReadOptions(std::numeric_limits<int>::max());
+  TOptionsFileReader(model, csvText, fileName, std::numeric_limits<int>::max()).ReadOptions();
 }
 
 }  // namespace ubic

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <future>
 #include <istream>
 #include <stdexcept>
 #include <string>
@@ -26,38 +27,54 @@ class EOptionsFileError : public std::runtime_error {
 void ReplaceOptions(TUbicModel& model, const std::string& csvText, const std::string& fileName);
 
 // Reads such a file a part at a time, for files too large to hold whole: the header when it is
-// made, then the options in parts, each replacing the model's options by the next ones.
+// made, then the options in parts, each replacing the model's options by the next ones. While
+// the model works on one part, the next is read from the file by a thread of its own, which
+// touches no model object.
 class TOptionsFileReader {
  public:
   // Reads the header; the model keeps its options until ReadOptions.
-  TOptionsFileReader(TUbicModel& model, std::istream& stream, std::string fileName);
-  TOptionsFileReader(TUbicModel& model, std::string csvText, std::string fileName);
+  TOptionsFileReader(TUbicModel& model, std::istream& stream, std::string fileName, int partSize);
+  TOptionsFileReader(TUbicModel& model, std::string csvText, std::string fileName, int partSize);
+  TOptionsFileReader(const TOptionsFileReader&) = delete;
+  TOptionsFileReader& operator=(const TOptionsFileReader&) = delete;
+  ~TOptionsFileReader();
 
-  // Replaces the model's options by the next Count options of the file, fewer at its end; false
-  // when no option was left.
-  bool ReadOptions(int count);
+  // Replaces the model's options by the next PartSize options of the file, fewer at its end;
+  // false when no option was left. An error of the file is raised by the call that reaches it.
+  bool ReadOptions();
 
  private:
-  // One column of the file: the basic attribute it fills, its values by name and the value-set
-  // texts of the first few different cells met.
+  // One column of the file: the basic attribute it fills, its name in messages, its values by
+  // name and the value-set texts of the first few different cells met.
   struct TColumn {
     TUbicAttribute* Attribute;
+    std::string MessageName;
     std::unordered_map<std::string, int> Values;
     std::vector<std::pair<std::string, std::string>> Cells;
+  };
+  // Options read from the file: their names, and a value-set text per option and column.
+  struct TPart {
+    std::vector<std::string> Names;
+    std::vector<std::string> Cells;
   };
 
   std::string Where(int line) const;
   bool Next();
   void ReadHeader();
-  void ReadOption();
+  TPart ReadPart();
+  void ReadOption(TPart& part);
+  void Fill(const TPart& part);
   const std::string& ValueSet(TColumn& column, const std::string& cell, int line) const;
   std::string ParseValueSet(const TColumn& column, const std::string& cell, int line) const;
 
   TUbicModel& FModel;
   TCsvReader FReader;
   std::string FFileName;
+  int FPartSize;
   std::vector<TColumn> FColumns;
   std::vector<std::string> FFields;
+  // The part being read ahead; last, so that it is waited for before the rest goes.
+  std::future<TPart> FNext;
 };
 
 }  // namespace ubic

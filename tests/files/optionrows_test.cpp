@@ -123,10 +123,10 @@ TEST(OptionRows, AgreeWithTheColumnLayout) {
                    [&columns](const TTableRow& row) { columns.push_back(row); });
 
     std::istringstream stream(options);
-    TOptionsFileReader reader(random.Model, stream, "options.csv");
+    TOptionsFileReader reader(random.Model, stream, "options.csv", 3);
     TOptionRowsWriter writer(random.Model, true);
     std::string text;
-    while (reader.ReadOptions(3)) {
+    while (reader.ReadOptions()) {
       random.Model.EvaluateAll();
       writer.AppendRows(text);
     }
