@@ -1,6 +1,7 @@
 #include "optionscsv.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <limits>
 #include <unordered_map>
 #include <vector>
@@ -13,8 +14,15 @@
 namespace ubic {
 namespace {
 
-// The number of different cells of a column whose texts are kept; the rest are read every time.
-constexpr std::size_t kKeptCells = 16;
+// The number of slots for the cells of a column met before.
+constexpr std::size_t kKnownCells = 64;
+
+// A hash of a short text that is quick to make (FNV-1a).
+std::size_t QuickHash(const std::string& text) {
+  std::uint32_t hash = 2166136261u;
+  for (const char c : text) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+  return hash;
+}
 
 std::unordered_map<std::string, int> ValuesOf(const TUbicAttribute& attribute) {
   std::unordered_map<std::string, int> values;
@@ -90,10 +98,8 @@ void TOptionsFileReader::ReadHeader() {
       throw EOptionsFileError("Unknown attribute \"" + FFields[i] + "\"" + Where(1));
     }
     const TUbicAttribute& attribute = **found;
-    FColumns.push_back({*found,
-                        attribute.DiscreteScale() ? attribute.GetName() : "NULL",
-                        ValuesOf(attribute),
-                        {}});
+    FColumns.push_back({*found, attribute.DiscreteScale() ? attribute.GetName() : "NULL",
+                        ValuesOf(attribute), std::vector<TKnownCell>(kKnownCells)});
   }
 }
 
@@ -131,15 +137,13 @@ void TOptionsFileReader::Fill(const TPart& part) {
 // The same few cells fill most of a column: each of them is read once.
 const std::string& TOptionsFileReader::ValueSet(TColumn& column, const std::string& cell,
                                                 int line) const {
-  for (const auto& [known, text] : column.Cells) {
-    if (SameText(known, cell)) return text;
+  TKnownCell& known = column.Known[QuickHash(cell) % kKnownCells];
+  if (!known.Used || !SameText(known.Cell, cell)) {
+    known.Text = ParseValueSet(column, cell, line);
+    known.Cell = cell;
+    known.Used = true;
   }
-  std::string text = ParseValueSet(column, cell, line);
-  if (column.Cells.size() < kKeptCells) {
-    return column.Cells.emplace_back(cell, std::move(text)).second;
-  }
-  column.Cells.back() = {cell, std::move(text)};
-  return column.Cells.back().second;
+  return known.Text;
 }
 
 std::string TOptionsFileReader::ParseValueSet(const TColumn& column, const std::string& cell,

@@ -5,7 +5,6 @@
 #include <stdexcept>
 #include <string>
 #include <unordered_map>
-#include <utility>
 #include <vector>
 
 #include "csv.h"
@@ -44,13 +43,19 @@ class TOptionsFileReader {
   bool ReadOptions();
 
  private:
+  // A cell met before and its value-set text.
+  struct TKnownCell {
+    bool Used = false;
+    std::string Cell;
+    std::string Text;
+  };
   // One column of the file: the basic attribute it fills, its name in messages, its values by
-  // name and the value-set texts of the first few different cells met.
+  // name and the cells met, each in the slot its hash chooses (a later one takes its place).
   struct TColumn {
     TUbicAttribute* Attribute;
     std::string MessageName;
     std::unordered_map<std::string, int> Values;
-    std::vector<std::pair<std::string, std::string>> Cells;
+    std::vector<TKnownCell> Known;
   };
   // Options read from the file: their names, and a value-set text per option and column.
   struct TPart {
