@@ -115,13 +115,19 @@ void SyncFolderOf(const std::string& fileName) {
 }  // namespace
 
 TSafeFileWriter::TSafeFileWriter(const std::string& fileName)
-    : FFileName(fileName),
-      FTarget(ResolvedTarget(fileName)),
-      FTemporary(std::make_unique<TTemporaryFile>(FTarget)) {
+    : FFileName(fileName), FTarget(ResolvedTarget(fileName)) {
+  struct stat existing {};
+  const bool exists = stat(FTarget.c_str(), &existing) == 0;
+  // A device or a pipe cannot be replaced by a file: it is written as it is.
+  if (exists && !S_ISREG(existing.st_mode)) {
+    FInPlace = open(FTarget.c_str(), O_WRONLY | O_CLOEXEC);
+    if (FInPlace < 0) Fail("Cannot create file", fileName, errno);
+    return;
+  }
+  FTemporary = std::make_unique<TTemporaryFile>(FTarget);
   if (!FTemporary->IsOpen()) Fail("Cannot create file", fileName, errno);
   // A new file gets the permissions a plain create would give it; a replaced one keeps its own.
-  struct stat existing {};
-  if (stat(FTarget.c_str(), &existing) == 0) {
+  if (exists) {
     fchmod(FTemporary->Descriptor(), existing.st_mode & 07777);
   } else {
     const mode_t mask = umask(0);
@@ -130,13 +136,20 @@ TSafeFileWriter::TSafeFileWriter(const std::string& fileName)
   }
 }
 
-TSafeFileWriter::~TSafeFileWriter() = default;
+TSafeFileWriter::~TSafeFileWriter() {
+  if (FInPlace >= 0) close(FInPlace);
+}
 
 void TSafeFileWriter::Write(std::string_view data) {
-  if (!WriteAll(FTemporary->Descriptor(), data)) Fail("Cannot write file", FFileName, errno);
+  const int descriptor = FTemporary ? FTemporary->Descriptor() : FInPlace;
+  if (!WriteAll(descriptor, data)) Fail("Cannot write file", FFileName, errno);
 }
 
 void TSafeFileWriter::Commit() {
+  if (!FTemporary) {
+    if (close(std::exchange(FInPlace, -1)) != 0) Fail("Cannot write file", FFileName, errno);
+    return;
+  }
   if (fsync(FTemporary->Descriptor()) != 0 || !FTemporary->Close()) {
     Fail("Cannot write file", FFileName, errno);
   }

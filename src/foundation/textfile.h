@@ -33,7 +33,8 @@ class TTemporaryFile;
 
 // A file written in parts that takes the place of FileName only when Commit succeeds, the way
 // WriteFileSafely writes: until then the old file stays as it was, and a writer destroyed
-// without Commit removes what it wrote. Failures raise EFileError.
+// without Commit removes what it wrote. A device or a pipe (/dev/stdout, a FIFO) is written
+// directly instead, as nothing can take its place. Failures raise EFileError.
 class TSafeFileWriter {
  public:
   explicit TSafeFileWriter(const std::string& fileName);
@@ -48,6 +49,7 @@ class TSafeFileWriter {
   std::string FFileName;
   std::string FTarget;
   std::unique_ptr<TTemporaryFile> FTemporary;
+  int FInPlace = -1;  // the descriptor of a device or a pipe written directly
 };
 
 // Every line followed by CR LF.

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <csignal>
+#include <thread>
 
 #include "foundation/textfile.h"
 #include "test_files.h"
@@ -75,6 +77,39 @@ TEST(TextFile, FailedWriteLeavesTheOldFileAlone) {
   }
   EXPECT_NE(message.find(file), std::string::npos) << message;
   EXPECT_EQ(ReadBytes(file), "the user's only copy");
+  EXPECT_EQ(folder.FileCount(), 1);
+}
+
+TEST(TextFile, WriterInPartsReplacesOnlyOnCommit) {
+  TTempFolder folder;
+  const std::string file = folder.File("rows.csv");
+  WriteBytes(file, "old");
+  {
+    TSafeFileWriter writer(file);
+    writer.Write("new ");
+    EXPECT_EQ(ReadBytes(file), "old");
+  }
+  EXPECT_EQ(ReadBytes(file), "old");
+  EXPECT_EQ(folder.FileCount(), 1);
+  TSafeFileWriter writer(file);
+  writer.Write("new ");
+  writer.Write("rows");
+  writer.Commit();
+  EXPECT_EQ(ReadBytes(file), "new rows");
+}
+
+// A pipe (or a device such as /dev/null) cannot be replaced by a file: it is written directly
+// and stays what it was.
+TEST(TextFile, PipeIsWrittenDirectly) {
+  TTempFolder folder;
+  const std::string pipe = folder.File("pipe");
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  std::string received;
+  std::thread reader([&] { received = ReadBytes(pipe); });
+  WriteFileSafely(pipe, "through the pipe");
+  reader.join();
+  EXPECT_EQ(received, "through the pipe");
+  EXPECT_TRUE(std::filesystem::is_fifo(pipe));
   EXPECT_EQ(folder.FileCount(), 1);
 }
 
