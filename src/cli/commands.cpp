@@ -177,18 +177,19 @@ void EvaluateRows(TUbicModel& model, const TCommandLine& line, TOutput& output) 
 
 void EvaluateColumns(TUbicModel& model, const TCommandLine& line, TOutput& output) {
   if (const auto options = line.Options.find("--options"); options != line.Options.end()) {
-    ReplaceOptions(model, ReadFileText(options->second), options->second);
+    std::ifstream stream = OpenFileForReading(options->second);
+    ReplaceOptions(model, stream, options->second);
   }
   model.EvaluateAll();
-  std::string text;
   if (line.Options.count("--csv") != 0) {
-    EvaluationRows(model, false, [&text](const TTableRow& row) { text += CsvRecord(row); });
+    EvaluationRows(
+        model, false, [&output](const TTableRow& row) { output.Write(JoinCsvFields(row)); },
+        &CsvField);
   } else {
     std::vector<TTableRow> rows;
     EvaluationRows(model, true, [&rows](const TTableRow& row) { rows.push_back(row); });
-    text = AlignedTable(rows);
+    output.Write(AlignedTable(rows));
   }
-  output.Write(text);
 }
 
 int Evaluate(const TCommandLine& line, std::FILE* out, std::FILE* err) {

@@ -108,12 +108,22 @@ std::string CsvField(const std::string& text) {
 }
 
 std::string CsvRecord(const std::vector<std::string>& fields) {
+  std::vector<std::string> written;
+  written.reserve(fields.size());
+  for (const std::string& field : fields) written.push_back(CsvField(field));
+  return JoinCsvFields(written);
+}
+
+std::string JoinCsvFields(const std::vector<std::string>& fields) {
+  std::size_t size = fields.size() + 1;
+  for (const std::string& field : fields) size += field.size();
   std::string record;
+  record.reserve(size);
   for (std::size_t i = 0; i < fields.size(); ++i) {
     if (i > 0) record += ',';
-    record += CsvField(fields[i]);
+    record += fields[i];
   }
-  return record + "\n";
+  return record + '\n';
 }
 
 }  // namespace ubic

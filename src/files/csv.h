@@ -48,5 +48,7 @@ class TCsvReader {
 std::string CsvField(const std::string& text);
 // Fields joined by commas, ended by "\n".
 std::string CsvRecord(const std::vector<std::string>& fields);
+// Fields already written as CsvField writes them, joined by commas, ended by "\n".
+std::string JoinCsvFields(const std::vector<std::string>& fields);
 
 }  // namespace ubic

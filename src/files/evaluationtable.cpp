@@ -51,7 +51,7 @@ constexpr std::size_t kKeptSets = 4096;
 
 }  // namespace
 
-TValueCells::TValueCells(const TUbicAttribute& attribute, TForm form)
+TValueCells::TValueCells(const TUbicAttribute& attribute, TTextForm form)
     : FScale(attribute.Scale()), FForm(form) {
   auto formed = [form](std::string text) { return form != nullptr ? form(text) : text; };
   for (int code = 0; code < 256; ++code) {
@@ -115,16 +115,19 @@ void TOptionRowsWriter::AppendPlainRows(std::string& text) {
 }
 
 void EvaluationRows(const TUbicModel& model, bool indent,
-                    const std::function<void(const TTableRow&)>& emit) {
-  TTableRow row{"Attribute"};
-  for (int k = 0; k < model.OptionCount(); ++k) row.push_back(Cp1250ToUtf8(model.Options()[k]));
+                    const std::function<void(const TTableRow&)>& emit, TTextForm form) {
+  auto formed = [form](const std::string& text) { return form != nullptr ? form(text) : text; };
+  TTableRow row{formed("Attribute")};
+  for (int k = 0; k < model.OptionCount(); ++k) {
+    row.push_back(formed(Cp1250ToUtf8(model.Options()[k])));
+  }
   emit(row);
   std::vector<TUbicAttribute*> attributes;
   model.Root()->CollectAttributes(attributes);
   for (const TUbicAttribute* attribute : attributes) {
     const std::string margin(indent ? 2 * (attribute->Level() - 1) : 0, ' ');
-    row.assign(1, margin + Cp1250ToUtf8(attribute->GetName()));
-    TValueCells cells(*attribute);
+    row.assign(1, formed(margin + Cp1250ToUtf8(attribute->GetName())));
+    TValueCells cells(*attribute, form);
     for (int k = 0; k < model.OptionCount(); ++k) {
       row.push_back(cells.Text(OptionCodes(*attribute, k)));
     }

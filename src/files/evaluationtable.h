@@ -11,22 +11,23 @@ namespace ubic {
 
 // One row of the evaluation table, its cells in UTF-8.
 using TTableRow = std::vector<std::string>;
+// Turns a text into the form it is written in, such as a CSV field.
+using TTextForm = std::string (*)(const std::string&);
 
 // The evaluation results as rows of cells: a header row ("Attribute" and the options' names),
 // then one row per attribute in pre-order, its name (indented by two blanks a level when Indent
 // is set) and its value text for each option. Each row is handed to Emit as soon as it is made,
 // so that a large result need not be held whole. The texts are exact, control characters
-// included.
+// included; with Form every text is given in that form.
 void EvaluationRows(const TUbicModel& model, bool indent,
-                    const std::function<void(const TTableRow&)>& emit);
+                    const std::function<void(const TTableRow&)>& emit, TTextForm form = nullptr);
 
 // The texts of one attribute's option values (UTF-8, in a given form), each made once: a few values
 // fill most cells of a large table.
 class TValueCells {
  public:
-  // Form turns a text into the form it is written in (none: as it is).
-  using TForm = std::string (*)(const std::string&);
-  explicit TValueCells(const TUbicAttribute& attribute, TForm form = nullptr);
+  // Without a form the texts are given as they are.
+  explicit TValueCells(const TUbicAttribute& attribute, TTextForm form = nullptr);
 
   // The text of a value-set text; valid until the next call.
   const std::string& Text(const std::string& codes) {
@@ -37,7 +38,7 @@ class TValueCells {
   const std::string& SetText(const std::string& codes);
 
   const TUbicScale* FScale;
-  TForm FForm;
+  TTextForm FForm;
   std::vector<std::string> FSingleValues;  // by code, the texts of one-code sets
   std::string FUndefined;
   std::unordered_map<std::string, std::string> FSets;

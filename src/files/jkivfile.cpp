@@ -159,8 +159,7 @@ class TJkivWriter {
  private:
   void NameAttributes();
   void ListScales();
-  std::unique_ptr<TUbicDiscreteScale> LinkedScale(const std::string& name,
-                                                  const TUbicScale& scale);
+  std::unique_ptr<TUbicDiscreteScale> LinkedScale(const std::string& name, const TUbicScale& scale);
   const std::string& Name(const TUbicAttribute& attribute) const;
   // The name of value Index of Attribute's scale; nil when Index names no value.
   const std::string* ValueName(const TUbicAttribute& attribute, int index) const;
@@ -265,7 +264,8 @@ void TJkivWriter::WriteRule(const TUbicAttribute& attribute, int rule, TXmlItem&
   if (result == nullptr) return;
   std::string condition;
   for (int i = 0; i < attribute.InputCount(); ++i) {
-    const std::string* value = ValueName(*attribute.Input(i), attribute.Funct()->RuleInput(i, rule));
+    const std::string* value =
+        ValueName(*attribute.Input(i), attribute.Funct()->RuleInput(i, rule));
     if (value == nullptr) return;
     AppendName(condition, *value);
   }
@@ -287,7 +287,8 @@ void TJkivWriter::WriteFunction(const TUbicAttribute& attribute, TXmlItem& root)
 // values, which the format cannot hold, rather than one of its values.
 std::string TJkivWriter::OptionValueName(const TUbicAttribute& attribute, int option) const {
   const std::string text = attribute.OptionText(option);
-  const std::string* name = text.size() == 1 ? ValueName(attribute, ValueIndexOf(text[0])) : nullptr;
+  const std::string* name =
+      text.size() == 1 ? ValueName(attribute, ValueIndexOf(text[0])) : nullptr;
   return name != nullptr ? *name : "*";
 }
 

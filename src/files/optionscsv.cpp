@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <limits>
 #include <unordered_map>
 #include <vector>
 
@@ -62,6 +61,11 @@ TOptionsFileReader::TOptionsFileReader(TUbicModel& model, std::string csvText, s
 TOptionsFileReader::~TOptionsFileReader() = default;
 
 bool TOptionsFileReader::ReadOptions() {
+  FModel.ClearOptions();
+  return AddOptions();
+}
+
+bool TOptionsFileReader::AddOptions() {
   const TPart part = FNext.valid() ? FNext.get() : ReadPart();
   // A full part may have more after it: read on while the model works.
   if (static_cast<int>(part.Names.size()) == FPartSize) {
@@ -105,6 +109,8 @@ void TOptionsFileReader::ReadHeader() {
 
 TOptionsFileReader::TPart TOptionsFileReader::ReadPart() {
   TPart part;
+  // Room for a part of usual size; a larger one grows as it is read.
+  part.Cells.reserve(static_cast<std::size_t>(std::min(FPartSize, 1 << 14)) * FColumns.size());
   while (static_cast<int>(part.Names.size()) < FPartSize && Next()) ReadOption(part);
   return part;
 }
@@ -122,14 +128,14 @@ void TOptionsFileReader::ReadOption(TPart& part) {
 }
 
 void TOptionsFileReader::Fill(const TPart& part) {
-  FModel.ClearOptions();
+  const int first = FModel.OptionCount();
   for (const std::string& name : part.Names) FModel.AddOption(name);
   const std::size_t columns = FColumns.size();
   for (std::size_t c = 0; c < columns; ++c) {
     TUbicAttribute& attribute = *FColumns[c].Attribute;
     for (std::size_t k = 0; k < part.Names.size(); ++k) {
       const std::string& text = part.Cells[k * columns + c];
-      if (!text.empty()) attribute.SetOptionText(static_cast<int>(k), text);
+      if (!text.empty()) attribute.SetOptionText(first + static_cast<int>(k), text);
     }
   }
 }
@@ -169,8 +175,26 @@ std::string TOptionsFileReader::ParseValueSet(const TColumn& column, const std::
   return text;
 }
 
+namespace {
+
+// Options pass from the file to the model this many at a time.
+constexpr int kPartSize = 4096;
+
+void ReplaceAllOptions(TUbicModel& model, TOptionsFileReader& reader) {
+  model.ClearOptions();
+  while (reader.AddOptions()) continue;
+}
+
+}  // namespace
+
 void ReplaceOptions(TUbicModel& model, const std::string& csvText, const std::string& fileName) {
-  TOptionsFileReader(model, csvText, fileName, std::numeric_limits<int>::max()).ReadOptions();
+  TOptionsFileReader reader(model, csvText, fileName, kPartSize);
+  ReplaceAllOptions(model, reader);
+}
+
+void ReplaceOptions(TUbicModel& model, std::istream& stream, const std::string& fileName) {
+  TOptionsFileReader reader(model, stream, fileName, kPartSize);
+  ReplaceAllOptions(model, reader);
 }
 
 }  // namespace ubic

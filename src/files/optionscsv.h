@@ -24,6 +24,8 @@ class EOptionsFileError : public std::runtime_error {
 // The file's texts are UTF-8. FileName is used as given in the messages of errors
 // (EOptionsFileError), which name the line of the record.
 void ReplaceOptions(TUbicModel& model, const std::string& csvText, const std::string& fileName);
+// The same with the file read from Stream a part at a time.
+void ReplaceOptions(TUbicModel& model, std::istream& stream, const std::string& fileName);
 
 // Reads such a file a part at a time, for files too large to hold whole: the header when it is
 // made, then the options in parts, each replacing the model's options by the next ones. While
@@ -41,6 +43,8 @@ class TOptionsFileReader {
   // Replaces the model's options by the next PartSize options of the file, fewer at its end;
   // false when no option was left. An error of the file is raised by the call that reaches it.
   bool ReadOptions();
+  // The same, adding the options to those the model has.
+  bool AddOptions();
 
  private:
   // A cell met before and its value-set text.
