@@ -5,6 +5,7 @@
 
 #include "foundation/checkedint.h"
 #include "foundation/textfile.h"
+#include "foundation/utils.h"
 #include "reporterror.h"
 
 namespace ubic {
@@ -57,8 +58,8 @@ void TTextPage::VisibleRun(int row, int column, long long length, int firstVisib
 }
 
 template <class Replace>
-void TTextPage::ReplaceRun(int row, int column, long long length, int firstVisible,
-                           int lastVisible, Replace replace) {
+void TTextPage::ReplaceRun(int row, int column, long long length, int firstVisible, int lastVisible,
+                           Replace replace) {
   long long from = 0;
   long long to = 0;
   VisibleRun(row, column, length, firstVisible, lastVisible, from, to);
@@ -73,7 +74,7 @@ void TTextPage::Write(int row, int column, std::string_view text, int firstVisib
                       int lastVisible) {
   ReplaceRun(row, column, static_cast<long long>(text.size()), firstVisible, lastVisible,
              [text](std::string& line, std::size_t position, std::size_t from, std::size_t count) {
-               line.replace(position, count, text.substr(from, count));
+               line.replace(position, count, BlankControls(std::string(text.substr(from, count))));
              });
 }
 

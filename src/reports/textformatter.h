@@ -25,7 +25,8 @@ class TTextPage : public TStrList {
   void MakeRoom(const TRect& rect);
   // Writes Text into line Row from Column on, character over character. Characters before
   // column 0, beyond the line's end or outside FirstVisible..LastVisible are dropped, and so is
-  // a row above the page or below its last line.
+  // a row above the page or below its last line. A control character (a tab, a form feed, an
+  // escape) is written as a blank, so that it can neither shift columns nor break pages.
   void Write(int row, int column, std::string_view text, int firstVisible, int lastVisible);
   // Writes Count copies of C the same way.
   void Fill(int row, int column, long long count, char c, int firstVisible, int lastVisible);

@@ -44,6 +44,16 @@ TEST(TextDrawing, TextOutsideThePageIsDropped) {
   EXPECT_EQ(Finish(*formatter), "cdef\n    12\n\n xy\n");
 }
 
+TEST(TextDrawing, ControlCharactersAreWrittenAsBlanks) {
+  TReport report;
+  auto formatter = OpenPage(report, {0, 0});
+  formatter->DrawText({0, 0, 9, 0}, "a\tb\fc\x1B[2Jd");
+  formatter->DrawTextClipped({0, 1, 3, 1}, {0, 1, 3, 1},
+                             "\r\n\x7F"
+                             "e");
+  EXPECT_EQ(Finish(*formatter), "a b c [2Jd\n   e\n");
+}
+
 TEST(TextDrawing, LinesOfAPageWithoutWidthGrow) {
   TReport report;
   auto formatter = OpenPage(report, {0, 0});
