@@ -18,6 +18,8 @@ constexpr TColor kBadColor = 255;
 constexpr TColor kGoodColor = 32768;
 constexpr const char* kUndefined = "<undefined>";
 constexpr const char* kRulesTitle = "Decision rules (table)";
+constexpr const char* kIncompleteRules =
+    "The list is incomplete: the table is too large to search whole.";
 // The rule tables of the whole model call a missing function so, in the language of the
 // program's first users.
 constexpr const char* kNoFunction = "<nedefinirana>";
@@ -156,8 +158,9 @@ void AddRuleTable(TRptSection& section, const TUbicAttribute& attribute,
   const TUbicScale* scale = attribute.Scale();
   TStrList boxes;
   int rule = 0;
+  bool complete = true;
   for (int value = 0; scale != nullptr && value < scale->Count(); ++value) {
-    function->CompactRules(value, boxes);
+    complete = function->CompactRules(value, boxes) && complete;
     for (int b = 0; b < boxes.Count(); ++b) {
       const bool lastOfValue = b + 1 == boxes.Count();
       TRptRow& row = *table.AddRow();
@@ -173,6 +176,7 @@ void AddRuleTable(TRptSection& section, const TUbicAttribute& attribute,
       if (lastOfValue) row.EndRule();
     }
   }
+  if (!complete) section.AddLine()->AddText(kIncompleteRules);
 }
 
 class TModelReportBuilder {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "model/valuecode.h"
 #include "modelreports/modelreport.h"
 #include "reports/groups.h"
 #include "reports/tables.h"
@@ -249,6 +250,30 @@ TEST(FunctionReport, OneTableOfTheEditedFunction) {
   EXPECT_TRUE(Contains(lines, "1  *     B0    Top0"));
   const std::vector<std::string> none = Lines(*MakeFunctionReport(nullptr, sample.A, FixedStyle()));
   EXPECT_TRUE(Contains(none, "<undefined>"));
+}
+
+const std::string kIncomplete = "The list is incomplete: the table is too large to search whole.";
+
+TEST(FunctionReport, RulesCutShortBySearchAreMarkedIncomplete) {
+  TSample sample;
+  EXPECT_FALSE(Contains(Lines(*MakeFunctionReport(sample.Top->Funct(), sample.Top, FixedStyle())),
+                        kIncomplete));
+  // One rule entered in the middle of a huge table: every box around it admits the value, far
+  // too many to visit.
+  auto top = MakeAttribute("Top", 2);
+  top->AddInput(MakeAttribute("X", kMaxScaleValues));
+  top->AddInput(MakeAttribute("Y", kMaxScaleValues));
+  auto function = std::make_unique<TUbicFunction>();
+  function->Initialize(top.get());
+  const int middle = 100 * kMaxScaleValues + 100;
+  function->SetRuleValue(middle, 0);
+  function->SetRuleEntered(middle, true);
+  const std::vector<std::string> lines =
+      Lines(*MakeFunctionReport(function.get(), top.get(), FixedStyle()));
+  EXPECT_TRUE(Contains(lines,
+                       "1\xC4\xC4*\xC4\xC4\xC4\xC4*\xC4\xC4\xC4\xC4"
+                       "Top0"));
+  EXPECT_TRUE(Contains(lines, kIncomplete));
 }
 
 }  // namespace
