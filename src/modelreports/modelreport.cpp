@@ -119,11 +119,13 @@ void AddLinesOf(TRptGroup& group, const std::string& text) {
   } while (!rest.empty());
 }
 
-void AddAttributeCell(TRptRow& row, const TUbicAttribute& attribute) {
-  TRptLine& line = *row.NewCell()->AddLine();
+TRptCell& AddAttributeCell(TRptRow& row, const TUbicAttribute& attribute) {
+  TRptCell& cell = *row.NewCell();
+  TRptLine& line = *cell.AddLine();
   line.AddTree(TreePrefix(attribute));
   TRptText& name = *line.AddText(attribute.GetName());
   if (!attribute.IsBasic()) name.SetBold(true);
+  return cell;
 }
 
 // A weight in percent, 0 where the function has none for the input.
@@ -305,8 +307,13 @@ class TModelReportBuilder {
     AddHeadingRow(table, {"Attribute", secondHeading});
     for (const TUbicAttribute* attribute : FAttributes) {
       TRptRow& row = *table.AddRow();
-      AddAttributeCell(row, *attribute);
-      fill(*row.NewCell(), *attribute);
+      TRptCell& names = AddAttributeCell(row, *attribute);
+      TRptCell& second = *row.NewCell();
+      fill(second, *attribute);
+      // Beside the further lines of a cell the tree goes on.
+      for (int l = 1; l < second.Count(); ++l) {
+        names.AddLine()->AddTree(TreeContinuation(*attribute));
+      }
     }
     section.AddEmptyLine();
   }
@@ -354,6 +361,16 @@ std::string TreePrefix(const TUbicAttribute& attribute) {
   }
   // The first column is the hidden root's.
   return prefix.substr(1);
+}
+
+std::string TreeContinuation(const TUbicAttribute& attribute) {
+  std::string continuation = TreePrefix(attribute);
+  for (char& c : continuation) {
+    if (c == kTreeBranch) c = kTreeVertical;
+    if (c == kTreeLastBranch) c = kTreeEmpty;
+  }
+  if (attribute.InputCount() > 0) continuation += kTreeVertical;
+  return continuation;
 }
 
 std::unique_ptr<TReport> MakeModelReport(TUbicModel* model, TReportSections sections,

@@ -109,6 +109,28 @@ TEST(ModelReport, FrameAndTree) {
                        "A2"));
 }
 
+TEST(ModelReport, TreeGoesOnBesideDescriptionsOfSeveralLines) {
+  TSample sample;
+  sample.Top->SetDescription("one\r\ntwo");
+  sample.A->SetDescription("a\nb\rc");
+  sample.A->Input(1)->SetDescription("x\r\ny");
+  const std::vector<std::string> lines = ReportLines(sample, rsTree);
+  const auto first = std::find(lines.begin(), lines.end(), "Tree of attributes");
+  ASSERT_GE(std::distance(first, lines.end()), 11);
+  EXPECT_EQ(std::vector<std::string>(first + 2, first + 11),
+            (std::vector<std::string>{"Top        one", "\xB3          two",
+                                      "\xC3\xC4"
+                                      "A        a",
+                                      "\xB3 \xB3        b", "\xB3 \xB3        c",
+                                      "\xB3 \xC3\xC4"
+                                      "A1",
+                                      "\xB3 \xC0\xC4"
+                                      "A2     x",
+                                      "\xB3          y",
+                                      "\xC0\xC4"
+                                      "B"}));
+}
+
 // Every text element below Group whose text is Text.
 void FindTexts(const TRptGroup& group, const std::string& text,
                std::vector<const TRptText*>& found) {
