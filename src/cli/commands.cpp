@@ -215,7 +215,7 @@ int Report(const TCommandLine& line, std::FILE* out, std::FILE* err) {
   if (text.CutLines > 0) {
     std::fprintf(err,
                  "warning: %d lines are cut at the page width %d; --width %d shows them whole\n",
-                 text.CutLines, *layout.Width, text.WholeWidth);
+                 text.CutLines, text.Width, text.WholeWidth);
   }
   return 0;
 }

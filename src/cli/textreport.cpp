@@ -86,6 +86,7 @@ TTextReport FormatTextReport(TReport& report, const TTextReportLayout& layout,
   TTextFormatter formatter(&report, pageSize);
   LayOut(formatter, startTime);
   TTextReport result;
+  result.Width = width;
   result.CutLines = formatter.CutLineCount();
   if (result.CutLines > 0) result.WholeWidth = WidestLine(report, layout.Height, startTime);
   result.Text =

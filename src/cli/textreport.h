@@ -25,6 +25,8 @@ struct TTextReportLayout {
 struct TTextReport {
   // The pages, a form feed between them.
   std::string Text;
+  // Characters per line of the pages.
+  int Width = 0;
   // The lines cut at the right edge of their page, and the width that would show them whole.
   int CutLines = 0;
   int WholeWidth = 0;

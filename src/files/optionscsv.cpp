@@ -73,8 +73,9 @@ class TOptionsReader {
 
   void ReadOption(const std::vector<std::string>& fields) {
     const int line = FReader.RecordLine();
-    if (fields.size() > FColumns.size() + 1)
+    if (fields.size() > FColumns.size() + 1) {
       throw EOptionsFileError("Too many values" + Where(line));
+    }
     const int k = FModel.AddOption(Utf8ToCp1250(fields[0]));
     for (std::size_t i = 1; i < fields.size(); ++i) {
       const std::string text = ValueSet(FColumns[i - 1], fields[i], line);
