@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <exception>
 #include <map>
+#include <optional>
 
 #include <cerrno>
 #include <climits>
@@ -61,7 +62,8 @@ constexpr const char* kHelp =
     "      Evaluates the model and prints its report as text.\n"
     "      --sections  the sections, comma-separated, in any order: tree, scales,\n"
     "                  descriptions, rules, weights, evaluation (default: all of them).\n"
-    "      --width     characters per line (default 80; 0: as long as the text).\n"
+    "      --width     characters per line, lines cut at the page edge (default: as wide as\n"
+    "                  the widest line needs, 80 at least; 0: as long as the text).\n"
     "      --height    lines per page (default 0: one endless page); pages are separated\n"
     "                  by form feeds.\n"
     "      --raw       the bytes the desktop program saves as a text report: Windows-1250\n"
@@ -230,10 +232,11 @@ TReportSections ParseSections(const std::string& list) {
   return sections;
 }
 
-// A page size: a whole number from 0 up to a bound that keeps a page's lines in memory.
-int ParseSize(const TCommandLine& line, const std::string& option, int standard, int most) {
+// A page size: a whole number from 0 up to a bound that keeps a page's lines in memory; unset
+// when the option is not given.
+std::optional<int> ParseSize(const TCommandLine& line, const std::string& option, int most) {
   const auto found = line.Options.find(option);
-  if (found == line.Options.end()) return standard;
+  if (found == line.Options.end()) return std::nullopt;
   const std::string& text = found->second;
   char* end = nullptr;
   errno = 0;
@@ -267,8 +270,8 @@ int Report(const TCommandLine& line, std::FILE* out, std::FILE* err) {
   const TReportSections chosen =
       sections == line.Options.end() ? AllTextSections() : ParseSections(sections->second);
   TTextReportLayout layout;
-  layout.Width = ParseSize(line, "--width", 80, 10'000);
-  layout.Height = ParseSize(line, "--height", 0, 1'000'000);
+  layout.Width = ParseSize(line, "--width", 10'000);
+  layout.Height = ParseSize(line, "--height", 1'000'000).value_or(0);
   layout.Raw = line.Options.count("--raw") != 0;
   TReportStyle style;
   style.Created = ReportTime();
@@ -276,9 +279,15 @@ int Report(const TCommandLine& line, std::FILE* out, std::FILE* err) {
   std::unique_ptr<TUbicModel> model = Open(line.Operands[0], err);
   model->EvaluateAll();
   const std::unique_ptr<TReport> report = MakeModelReport(model.get(), chosen, style);
+  const TTextReport text = FormatTextReport(*report, layout, style.Created);
   TOutput output(line, out);
-  output.Write(FormatTextReport(*report, layout, style.Created));
+  output.Write(text.Text);
   output.Finish();
+  if (text.CutLines > 0) {
+    std::fprintf(err,
+                 "warning: %d lines are cut at the page width %d; --width %d shows them whole\n",
+                 text.CutLines, text.Width, text.WholeWidth);
+  }
   return 0;
 }
 

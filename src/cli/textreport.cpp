@@ -1,5 +1,7 @@
 #include "textreport.h"
 
+#include <algorithm>
+
 #include "foundation/cp1250.h"
 #include "reports/textformatter.h"
 #include "reports/treechars.h"
@@ -44,19 +46,23 @@ std::string Utf8Line(const std::string& full, const std::string& textOnly) {
   return line;
 }
 
-}  // namespace
-
-std::string FormatTextReport(TReport& report, const TTextReportLayout& layout,
-                             const TDateTime& startTime) {
-  const TPoint pageSize{layout.Width, layout.Height};
-  TTextFormatter formatter(&report, pageSize);
+template <class Formatter>
+void LayOut(Formatter& formatter, const TDateTime& startTime) {
   formatter.SetClock([startTime] { return startTime; });
   formatter.Execute();
-  if (layout.Raw) return formatter.PagesText("\r\n");
+}
 
+// The longest line of the report laid out on pages without a right edge.
+int WidestLine(TReport& report, int height, const TDateTime& startTime) {
+  TTextFormatter unbounded(&report, {0, height});
+  LayOut(unbounded, startTime);
+  return unbounded.WidestLine();
+}
+
+std::string Utf8Pages(TReport& report, const TTextFormatter& formatter, const TPoint& pageSize,
+                      const TDateTime& startTime) {
   TTextOnlyFormatter textOnly(&report, pageSize);
-  textOnly.SetClock([startTime] { return startTime; });
-  textOnly.Execute();
+  LayOut(textOnly, startTime);
   std::string text;
   for (int p = 0; p < formatter.PageCount(); ++p) {
     if (p > 0) text += '\f';
@@ -67,6 +73,25 @@ std::string FormatTextReport(TReport& report, const TTextReportLayout& layout,
     }
   }
   return text;
+}
+
+}  // namespace
+
+TTextReport FormatTextReport(TReport& report, const TTextReportLayout& layout,
+                             const TDateTime& startTime) {
+  const int width = layout.Width.has_value()
+                        ? *layout.Width
+                        : std::max(kLeastReportWidth, WidestLine(report, layout.Height, startTime));
+  const TPoint pageSize{width, layout.Height};
+  TTextFormatter formatter(&report, pageSize);
+  LayOut(formatter, startTime);
+  TTextReport result;
+  result.Width = width;
+  result.CutLines = formatter.CutLineCount();
+  if (result.CutLines > 0) result.WholeWidth = WidestLine(report, layout.Height, startTime);
+  result.Text =
+      layout.Raw ? formatter.PagesText("\r\n") : Utf8Pages(report, formatter, pageSize, startTime);
+  return result;
 }
 
 }  // namespace ubic::cli

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "reports/datetimeformat.h"
@@ -7,8 +8,13 @@
 
 namespace ubic::cli {
 
+// The narrowest page a report is laid out on when no width is asked for.
+inline constexpr int kLeastReportWidth = 80;
+
 struct TTextReportLayout {
-  int Width = 80;
+  // Characters per line; 0: lines as long as their text; unset: as wide as the widest line
+  // needs, kLeastReportWidth at least, so that nothing is cut.
+  std::optional<int> Width;
   // 0: one endless page.
   int Height = 0;
   // The bytes the desktop program saves (Windows-1250, code-page-437 tree characters, CR LF)
@@ -16,8 +22,18 @@ struct TTextReportLayout {
   bool Raw = false;
 };
 
-// Lays the report out in pages of characters and returns them as text, a form feed between pages.
-std::string FormatTextReport(TReport& report, const TTextReportLayout& layout,
+struct TTextReport {
+  // The pages, a form feed between them.
+  std::string Text;
+  // Characters per line of the pages.
+  int Width = 0;
+  // The lines cut at the right edge of their page, and the width that would show them whole.
+  int CutLines = 0;
+  int WholeWidth = 0;
+};
+
+// Lays the report out in pages of characters.
+TTextReport FormatTextReport(TReport& report, const TTextReportLayout& layout,
                              const TDateTime& startTime);
 
 }  // namespace ubic::cli

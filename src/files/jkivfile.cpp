@@ -42,6 +42,16 @@ constexpr const char* kSharedValueName =
 constexpr const char* kSeparatorInValueName =
     "The scale \"%s\" has the value name \"%s\", which contains \";\", the separator of names in "
     "the jKIV file; the file calls the value \"%s\".\r";
+// What the format cannot carry is remarked on: value sets, intervals of rules and computed rules.
+constexpr const char* kOptionValueAsAny =
+    "The option \"%s\" has for \"%s\" a value the jKIV file can not hold (a set of values or "
+    "none of its scale); the file says \"*\".\r";
+constexpr const char* kNarrowedRules =
+    "The function of \"%s\" has rules with an interval of values, of which the jKIV file keeps "
+    "only the lowest value.\r";
+constexpr const char* kComputedRules =
+    "The function of \"%s\" has computed rules, which the jKIV file can not tell from entered "
+    "ones; they will read back as entered.\r";
 // The name given to an attribute or a value whose own name is empty.
 constexpr const char* kUnnamed = "Unnamed";
 
@@ -163,6 +173,12 @@ class TJkivWriter {
   const std::string& Name(const TUbicAttribute& attribute) const;
   // The name of value Index of Attribute's scale; nil when Index names no value.
   const std::string* ValueName(const TUbicAttribute& attribute, int index) const;
+  // Whether the rule names values only; a rule that does not is left out.
+  bool Writable(const TUbicAttribute& attribute, int rule) const;
+  // The name of the single value Attribute has for Option; nil for a set, an undefined value or
+  // any value.
+  const std::string* OptionValue(const TUbicAttribute& attribute, int option) const;
+  void RemarkLosses();
   void WriteAttribute(const TUbicAttribute& attribute, TXmlItem& root) const;
   void WriteFunction(const TUbicAttribute& attribute, TXmlItem& root) const;
   void WriteRule(const TUbicAttribute& attribute, int rule, TXmlItem& function) const;
@@ -182,6 +198,7 @@ TJkivWriter::TJkivWriter(const TUbicModel& model) : FModel(model) {
   FModel.Root()->CollectAttributes(FAttributes);
   NameAttributes();
   ListScales();
+  RemarkLosses();
 }
 
 void TJkivWriter::NameAttributes() {
@@ -257,21 +274,27 @@ void TJkivWriter::WriteAttribute(const TUbicAttribute& attribute, TXmlItem& root
   item.AddItem("FUNCTION", Name(attribute));
 }
 
+bool TJkivWriter::Writable(const TUbicAttribute& attribute, int rule) const {
+  const TUbicFunction& function = *attribute.Funct();
+  if (ValueName(attribute, function.RuleLow(rule)) == nullptr) return false;
+  for (int i = 0; i < attribute.InputCount(); ++i) {
+    if (ValueName(*attribute.Input(i), function.RuleInput(i, rule)) == nullptr) return false;
+  }
+  return true;
+}
+
 // A rule is written by the names of its input values and of its low value. A rule that names no
 // value, as a damaged table may, is left out and reads back undefined.
 void TJkivWriter::WriteRule(const TUbicAttribute& attribute, int rule, TXmlItem& function) const {
-  const std::string* result = ValueName(attribute, attribute.Funct()->RuleLow(rule));
-  if (result == nullptr) return;
+  if (!Writable(attribute, rule)) return;
+  const TUbicFunction& rules = *attribute.Funct();
   std::string condition;
   for (int i = 0; i < attribute.InputCount(); ++i) {
-    const std::string* value =
-        ValueName(*attribute.Input(i), attribute.Funct()->RuleInput(i, rule));
-    if (value == nullptr) return;
-    AppendName(condition, *value);
+    AppendName(condition, *ValueName(*attribute.Input(i), rules.RuleInput(i, rule)));
   }
   TXmlItem& item = *function.AddItem("RULE");
   item.AddItem("CONDITION", condition);
-  item.AddItem("RESULT", *result);
+  item.AddItem("RESULT", *ValueName(attribute, rules.RuleLow(rule)));
 }
 
 void TJkivWriter::WriteFunction(const TUbicAttribute& attribute, TXmlItem& root) const {
@@ -283,13 +306,43 @@ void TJkivWriter::WriteFunction(const TUbicAttribute& attribute, TXmlItem& root)
   for (int r = 0; r < attribute.Funct()->RuleCount(); ++r) WriteRule(attribute, r, item);
 }
 
+const std::string* TJkivWriter::OptionValue(const TUbicAttribute& attribute, int option) const {
+  const std::string text = attribute.OptionText(option);
+  return text.size() == 1 ? ValueName(attribute, ValueIndexOf(text[0])) : nullptr;
+}
+
 // A single value is written by its name. Undefined and any value are "*", and so is a set of
 // values, which the format cannot hold, rather than one of its values.
 std::string TJkivWriter::OptionValueName(const TUbicAttribute& attribute, int option) const {
-  const std::string text = attribute.OptionText(option);
-  const std::string* name =
-      text.size() == 1 ? ValueName(attribute, ValueIndexOf(text[0])) : nullptr;
+  const std::string* name = OptionValue(attribute, option);
   return name != nullptr ? *name : "*";
+}
+
+// Functions whose written rules lose their intervals or their being computed, then option values
+// written as any value that were more than that.
+void TJkivWriter::RemarkLosses() {
+  for (const TUbicAttribute* attribute : FAttributes) {
+    if (attribute->Funct() == nullptr || !attribute->CanHaveFunction()) continue;
+    const TUbicFunction& function = *attribute->Funct();
+    bool narrowed = false;
+    bool computed = false;
+    for (int r = 0; r < function.RuleCount(); ++r) {
+      if (!Writable(*attribute, r)) continue;
+      narrowed = narrowed || function.RuleLow(r) != function.RuleHigh(r);
+      computed = computed || !function.RuleEntered(r);
+    }
+    if (narrowed) FRemarks += Format(kNarrowedRules, attribute->GetName());
+    if (computed) FRemarks += Format(kComputedRules, attribute->GetName());
+  }
+  std::vector<TUbicAttribute*> basics;
+  FModel.Root()->CollectBasicAttributes(basics);
+  for (int k = 0; k < FModel.OptionCount(); ++k) {
+    for (const TUbicAttribute* basic : basics) {
+      const std::string text = basic->OptionText(k);
+      if (text.empty() || text == "*" || OptionValue(*basic, k) != nullptr) continue;
+      FRemarks += Format(kOptionValueAsAny, FModel.Options()[k], basic->GetName());
+    }
+  }
 }
 
 void TJkivWriter::WriteOptions(TXmlItem& root) const {

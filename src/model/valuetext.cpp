@@ -31,6 +31,7 @@ TValueRun ValueRun(const TUbicScale* scale, int index) {
 TValueRuns ValueSetRuns(const TUbicScale* scale, const std::string& codes,
                         const std::string& separator) {
   if (codes.empty() || codes == "*") return {{"*"}};
+  if (scale == nullptr) return {{codes}};
   TValueRuns runs;
   for (std::size_t i = 0; i < codes.size(); ++i) {
     if (i > 0) runs.push_back({separator});

@@ -26,7 +26,7 @@ TValueClass ValueClassOf(const TUbicScale* scale, int index);
 TValueRun ValueRun(const TUbicScale* scale, int index);
 
 // The values of a value-set text (one code per value), Separator between every two of them;
-// "*" when the set is empty (undefined) or "*".
+// "*" when the set is empty (undefined) or "*"; without a scale the text itself.
 TValueRuns ValueSetRuns(const TUbicScale* scale, const std::string& codes,
                         const std::string& separator = ";");
 // An interval of values: a single value, "a:b", ">=a" when it reaches the scale's last value,

@@ -18,6 +18,8 @@ constexpr TColor kBadColor = 255;
 constexpr TColor kGoodColor = 32768;
 constexpr const char* kUndefined = "<undefined>";
 constexpr const char* kRulesTitle = "Decision rules (table)";
+constexpr const char* kIncompleteRules =
+    "The list is incomplete: the table is too large to search whole.";
 // The rule tables of the whole model call a missing function so, in the language of the
 // program's first users.
 constexpr const char* kNoFunction = "<nedefinirana>";
@@ -117,11 +119,13 @@ void AddLinesOf(TRptGroup& group, const std::string& text) {
   } while (!rest.empty());
 }
 
-void AddAttributeCell(TRptRow& row, const TUbicAttribute& attribute) {
-  TRptLine& line = *row.NewCell()->AddLine();
+TRptCell& AddAttributeCell(TRptRow& row, const TUbicAttribute& attribute) {
+  TRptCell& cell = *row.NewCell();
+  TRptLine& line = *cell.AddLine();
   line.AddTree(TreePrefix(attribute));
   TRptText& name = *line.AddText(attribute.GetName());
   if (!attribute.IsBasic()) name.SetBold(true);
+  return cell;
 }
 
 // A weight in percent, 0 where the function has none for the input.
@@ -156,8 +160,9 @@ void AddRuleTable(TRptSection& section, const TUbicAttribute& attribute,
   const TUbicScale* scale = attribute.Scale();
   TStrList boxes;
   int rule = 0;
+  bool complete = true;
   for (int value = 0; scale != nullptr && value < scale->Count(); ++value) {
-    function->CompactRules(value, boxes);
+    complete = function->CompactRules(value, boxes) && complete;
     for (int b = 0; b < boxes.Count(); ++b) {
       const bool lastOfValue = b + 1 == boxes.Count();
       TRptRow& row = *table.AddRow();
@@ -173,6 +178,7 @@ void AddRuleTable(TRptSection& section, const TUbicAttribute& attribute,
       if (lastOfValue) row.EndRule();
     }
   }
+  if (!complete) section.AddLine()->AddText(kIncompleteRules);
 }
 
 class TModelReportBuilder {
@@ -301,8 +307,13 @@ class TModelReportBuilder {
     AddHeadingRow(table, {"Attribute", secondHeading});
     for (const TUbicAttribute* attribute : FAttributes) {
       TRptRow& row = *table.AddRow();
-      AddAttributeCell(row, *attribute);
-      fill(*row.NewCell(), *attribute);
+      TRptCell& names = AddAttributeCell(row, *attribute);
+      TRptCell& second = *row.NewCell();
+      fill(second, *attribute);
+      // Beside the further lines of a cell the tree goes on.
+      for (int l = 1; l < second.Count(); ++l) {
+        names.AddLine()->AddTree(TreeContinuation(*attribute));
+      }
     }
     section.AddEmptyLine();
   }
@@ -350,6 +361,16 @@ std::string TreePrefix(const TUbicAttribute& attribute) {
   }
   // The first column is the hidden root's.
   return prefix.substr(1);
+}
+
+std::string TreeContinuation(const TUbicAttribute& attribute) {
+  std::string continuation = TreePrefix(attribute);
+  for (char& c : continuation) {
+    if (c == kTreeBranch) c = kTreeVertical;
+    if (c == kTreeLastBranch) c = kTreeEmpty;
+  }
+  if (attribute.InputCount() > 0) continuation += kTreeVertical;
+  return continuation;
 }
 
 std::unique_ptr<TReport> MakeModelReport(TUbicModel* model, TReportSections sections,

@@ -67,5 +67,8 @@ std::unique_ptr<TReport> MakeFunctionReport(TUbicFunction* function,
 
 // The characters that draw the attribute tree in front of Attribute's name.
 std::string TreePrefix(const TUbicAttribute& attribute);
+// The characters that draw the tree on the further lines of Attribute's row: the vertical lines
+// that pass by, and the one down to its first input.
+std::string TreeContinuation(const TUbicAttribute& attribute);
 
 }  // namespace ubic

@@ -5,6 +5,7 @@
 
 #include "foundation/checkedint.h"
 #include "foundation/textfile.h"
+#include "foundation/utils.h"
 #include "reporterror.h"
 
 namespace ubic {
@@ -17,6 +18,11 @@ constexpr std::string_view kAbortedLine = "*** ABORTED ***";
 
 bool Drawable(const TRect& rect, std::string_view text) {
   return rect.Top >= 0 && rect.Top <= rect.Bottom && !text.empty();
+}
+
+// Whether a character shows on the page: neither a blank nor a control character.
+bool IsInk(char c) {
+  return static_cast<unsigned char>(c) > ' ' && c != '\x7F';
 }
 
 }  // namespace
@@ -57,8 +63,8 @@ void TTextPage::VisibleRun(int row, int column, long long length, int firstVisib
 }
 
 template <class Replace>
-void TTextPage::ReplaceRun(int row, int column, long long length, int firstVisible,
-                           int lastVisible, Replace replace) {
+void TTextPage::ReplaceRun(int row, int column, long long length, int firstVisible, int lastVisible,
+                           Replace replace) {
   long long from = 0;
   long long to = 0;
   VisibleRun(row, column, length, firstVisible, lastVisible, from, to);
@@ -69,16 +75,33 @@ void TTextPage::ReplaceRun(int row, int column, long long length, int firstVisib
   Put(row, line);
 }
 
+template <class Inked>
+void TTextPage::NoteCut(int row, int column, long long length, int firstVisible, int lastVisible,
+                        Inked inked) {
+  if (FWidth <= 0 || row < 0 || row >= Count()) return;
+  const long long first = std::max<long long>({FWidth, firstVisible, column});
+  const long long last = std::min<long long>(lastVisible, column + length - 1);
+  if (first <= last && inked(first - column, last - column + 1)) FCutRows.insert(row);
+}
+
 void TTextPage::Write(int row, int column, std::string_view text, int firstVisible,
                       int lastVisible) {
+  NoteCut(row, column, static_cast<long long>(text.size()), firstVisible, lastVisible,
+          [text](long long from, long long to) {
+            const std::string_view beyond =
+                text.substr(static_cast<std::size_t>(from), static_cast<std::size_t>(to - from));
+            return std::any_of(beyond.begin(), beyond.end(), IsInk);
+          });
   ReplaceRun(row, column, static_cast<long long>(text.size()), firstVisible, lastVisible,
              [text](std::string& line, std::size_t position, std::size_t from, std::size_t count) {
-               line.replace(position, count, text.substr(from, count));
+               line.replace(position, count, BlankControls(std::string(text.substr(from, count))));
              });
 }
 
 void TTextPage::Fill(int row, int column, long long count, char c, int firstVisible,
                      int lastVisible) {
+  NoteCut(row, column, count, firstVisible, lastVisible,
+          [c](long long, long long) { return IsInk(c); });
   ReplaceRun(row, column, count, firstVisible, lastVisible,
              [c](std::string& line, std::size_t position, std::size_t, std::size_t length) {
                line.replace(position, length, length, c);
@@ -179,6 +202,21 @@ void TTextFormatter::DrawLiner(const TRect& beginRect, const TRect& endRect, int
 
 void TTextFormatter::DrawPicture(const TRect& rect, const TDrawCallback&, const TParam*) {
   DrawTextClipped(rect, rect, std::string(kPicturePlaceholder));
+}
+
+int TTextFormatter::CutLineCount() const {
+  int count = 0;
+  for (const auto& page : FPages) count = CheckedAdd(count, page->CutLineCount());
+  return count;
+}
+
+int TTextFormatter::WidestLine() const {
+  std::size_t widest = 0;
+  for (const auto& page : FPages) {
+    for (int i = 0; i < page->Count(); ++i) widest = std::max(widest, page->Get(i).size());
+  }
+  if (widest > static_cast<std::size_t>(INT_MAX)) throw EIntOverflow();
+  return static_cast<int>(widest);
 }
 
 std::string TTextFormatter::PagesText(std::string_view lineEnd) const {

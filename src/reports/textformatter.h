@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,11 +26,14 @@ class TTextPage : public TStrList {
   void MakeRoom(const TRect& rect);
   // Writes Text into line Row from Column on, character over character. Characters before
   // column 0, beyond the line's end or outside FirstVisible..LastVisible are dropped, and so is
-  // a row above the page or below its last line.
+  // a row above the page or below its last line. A control character (a tab, a form feed, an
+  // escape) is written as a blank, so that it can neither shift columns nor break pages.
   void Write(int row, int column, std::string_view text, int firstVisible, int lastVisible);
   // Writes Count copies of C the same way.
   void Fill(int row, int column, long long count, char c, int firstVisible, int lastVisible);
   void StripTrailingBlanks();
+  // The lines of which Write or Fill dropped something but blanks beyond the page's right edge.
+  int CutLineCount() const { return static_cast<int>(FCutRows.size()); }
 
  private:
   int LineLimit(long long wanted) const;
@@ -42,9 +46,16 @@ class TTextPage : public TStrList {
   template <class Replace>
   void ReplaceRun(int row, int column, long long length, int firstVisible, int lastVisible,
                   Replace replace);
+  // Notes line Row as cut when the run of Length characters from Column reaches beyond the right
+  // edge within FirstVisible..LastVisible and Inked(from, to) tells that the run's positions
+  // [From, To) there hold more than blanks.
+  template <class Inked>
+  void NoteCut(int row, int column, long long length, int firstVisible, int lastVisible,
+               Inked inked);
 
   int FWidth;
   std::string FBlank;
+  std::set<int> FCutRows;
 };
 
 // Renders a report into pages of fixed-width characters: one device unit is one character
@@ -79,6 +90,10 @@ class TTextFormatter : public TFormatter {
   // PagesText written to FileName; a failure raises EFileError and leaves the old file as it
   // was.
   void WritePages(const std::string& fileName) const;
+  // The number of lines cut at the right edge of their page, over all pages.
+  int CutLineCount() const;
+  // The length of the longest line of all pages.
+  int WidestLine() const;
 
  private:
   TTextPage& CurrentPage();

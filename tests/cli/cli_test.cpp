@@ -88,6 +88,16 @@ TEST_F(Cli, ConvertsBetweenFormatsWithWarnings) {
   EXPECT_EQ(imported.Err,
             "warning: The file includes distributed option values, Ubic will use then only "
             "partially.\n");
+  // The jKIV export names what the format loses.
+  const TToolRun lossy = Run({"convert", Example("car.ubm"), Folder.File("car.xml")});
+  EXPECT_EQ(lossy.Status, 0);
+  EXPECT_NE(lossy.Err.find("warning: The option \"Used SUV\" has for \"Safety\" a value the jKIV "
+                           "file can not hold (a set of values or none of its scale); the file "
+                           "says \"*\".\n"),
+            std::string::npos)
+      << lossy.Err;
+  EXPECT_NE(lossy.Err.find("warning: The function of \"TECHNICAL\" has rules with an interval"),
+            std::string::npos);
   const TToolRun jkiv = Run({"convert", Example("home.ubm"), Folder.File("home.xml")});
   EXPECT_EQ(jkiv.Status, 0);
   EXPECT_EQ(ReadBytes(Folder.File("home.xml")).rfind("<MODEL>\r\n", 0), 0u);

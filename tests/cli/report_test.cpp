@@ -19,13 +19,17 @@ class CliReport : public ::testing::Test {
 };
 
 TEST_F(CliReport, MatchesTheReportsOfTheExamples) {
+  // By default the page is as wide as the widest line: every option column is there.
   const TToolRun car = Run({"report", Example("car.ubm")});
   EXPECT_EQ(car.Status, 0) << car.Err;
+  EXPECT_EQ(car.Err, "");
   EXPECT_EQ(car.Out, Golden("car-report.txt"));
 
   const TToolRun raw =
       Run({"report", Example("applicant.ubm"), "--raw", "--width", "100", "--height", "40"});
   EXPECT_EQ(raw.Out, Golden("applicant-report-raw.txt"));
+  EXPECT_EQ(raw.Err,
+            "warning: 4 lines are cut at the page width 100; --width 108 shows them whole\n");
   EXPECT_EQ(std::count(raw.Out.begin(), raw.Out.end(), '\f'), 3);
   EXPECT_NE(raw.Out.find("\r\n\xC3\xC4QUALIFICATIONS"), std::string::npos);
 
@@ -34,6 +38,22 @@ TEST_F(CliReport, MatchesTheReportsOfTheExamples) {
                              "--width", "120", "-o", file});
   EXPECT_EQ(home.Out, "");
   EXPECT_EQ(ReadBytes(file), Golden("home-tree-evaluation.txt"));
+}
+
+TEST_F(CliReport, AnExplicitWidthCutsLinesWithAWarning) {
+  const TToolRun narrow = Run({"report", Example("car.ubm"), "--width", "80"});
+  EXPECT_EQ(narrow.Status, 0);
+  EXPECT_EQ(narrow.Err,
+            "warning: 9 lines are cut at the page width 80; --width 102 shows them whole\n");
+  EXPECT_NE(
+      narrow.Out.find(
+          "\nCAR                good               good           unacceptable  acceptable\n"),
+      std::string::npos);
+  for (const char* whole : {"102", "0"}) {
+    const TToolRun run = Run({"report", Example("car.ubm"), "--width", whole});
+    EXPECT_EQ(run.Err, "") << whole;
+    EXPECT_NE(run.Out.find("  acceptable; good\n"), std::string::npos) << whole;
+  }
 }
 
 TEST_F(CliReport, RefusesBadArguments) {

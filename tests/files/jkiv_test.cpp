@@ -7,6 +7,24 @@
 namespace ubic::test {
 namespace {
 
+std::string NarrowedRemark(const std::string& attribute) {
+  return "The function of \"" + attribute +
+         "\" has rules with an interval of values, of which the jKIV file keeps only the lowest "
+         "value.\r";
+}
+
+std::string ComputedRemark(const std::string& attribute) {
+  return "The function of \"" + attribute +
+         "\" has computed rules, which the jKIV file can not tell from entered ones; they will "
+         "read back as entered.\r";
+}
+
+std::string AnyValueRemark(const std::string& option, const std::string& attribute) {
+  return "The option \"" + option + "\" has for \"" + attribute +
+         "\" a value the jKIV file can not hold (a set of values or none of its scale); the "
+         "file says \"*\".\r";
+}
+
 const std::string kScaleXY =
     "<SCALE><NAME>S</NAME><SCALEVALUE><NAME>x</NAME></SCALEVALUE>"
     "<SCALEVALUE><NAME>y</NAME></SCALEVALUE></SCALE>";
@@ -26,8 +44,9 @@ class Jkiv : public ::testing::Test {
     EXPECT_EQ(XmlHeader, kDefaultXmlHeader);
     return model;
   }
-  std::unique_ptr<TUbicModel> ExportedAndLoaded(TUbicModel& model) {
-    EXPECT_EQ(SaveToJkivFile(model, File()), "");
+  std::unique_ptr<TUbicModel> ExportedAndLoaded(TUbicModel& model,
+                                                const std::string& remarks = {}) {
+    EXPECT_EQ(SaveToJkivFile(model, File()), remarks);
     return Loaded(ReadTextLines(File()));
   }
   std::string LoadError(const std::vector<std::string>& lines) {
@@ -56,7 +75,7 @@ TEST_F(Jkiv, WritesTheFlatLayoutWithoutHeader) {
   price->Input(0)->SetOptionText(0, "1");
   price->SetOptionText(0, "0");
   model.Root()->AddInput(std::move(price));
-  EXPECT_EQ(SaveToJkivFile(model, File()), "");
+  EXPECT_EQ(SaveToJkivFile(model, File()), NarrowedRemark("Price") + ComputedRemark("Price"));
   EXPECT_FALSE(model.Modified());
   EXPECT_EQ(XmlHeader, kDefaultXmlHeader);
   // No header line; indented as the XML writer does it for every file.
@@ -113,9 +132,43 @@ std::unique_ptr<TUbicModel> ShopModel() {
   return model;
 }
 
+// Each loss is remarked on once, whatever the number of rules or values it concerns; a rule left
+// out, which reads back undefined, loses neither.
+TEST_F(Jkiv, ExportRemarksWhatTheFileCannotCarry) {
+  TUbicModel model;
+  model.AddOption("First");
+  model.AddOption("Second");
+  auto top = MakeAttribute("Top", {"lo", "mid", "hi"});
+  top->AddInput(MakeAttribute("A", {"x", "y"}));
+  top->AddInput(MakeAttribute("B", {"x", "y"}));
+  TUbicFunction& function = AddFunction(*top);
+  for (int r = 0; r < function.RuleCount(); ++r) SetRule(function, r, r % 3, r % 3, true);
+  TUbicAttribute& a = *top->Input(0);
+  TUbicAttribute& b = *top->Input(1);
+  model.Root()->AddInput(std::move(top));
+  a.SetOptionText(0, "1");
+  b.SetOptionText(1, "*");
+  SetRule(function, 3, 7, 7, false);
+  EXPECT_EQ(SaveToJkivFile(model, File()), "");
+
+  SetRule(function, 1, 1, 2, true);
+  SetRule(function, 2, 0, 1, true);
+  EXPECT_EQ(SaveToJkivFile(model, File()), NarrowedRemark("Top"));
+  SetRule(function, 2, 2, 2, false);
+  EXPECT_EQ(SaveToJkivFile(model, File()), NarrowedRemark("Top") + ComputedRemark("Top"));
+
+  SetRule(function, 1, 1, 1, true);
+  SetRule(function, 2, 2, 2, true);
+  a.SetOptionText(0, "01");
+  b.SetOptionText(1, "5");
+  EXPECT_EQ(SaveToJkivFile(model, File()),
+            AnyValueRemark("First", "A") + AnyValueRemark("Second", "B"));
+}
+
 TEST_F(Jkiv, RoundTripThroughTheOwnFormat) {
   const std::unique_ptr<TUbicModel> original = ShopModel();
-  const std::unique_ptr<TUbicModel> model = ExportedAndLoaded(*original);
+  const std::unique_ptr<TUbicModel> model = ExportedAndLoaded(
+      *original, NarrowedRemark("Car") + ComputedRemark("Car") + AnyValueRemark("B", "Comfort"));
   const std::string file = ReadBytes(File());
   EXPECT_NE(file.find("<VALUE>10</VALUE>"), std::string::npos);
   EXPECT_EQ(file.find("<FUNCTION>\r\n    <NAME>Price</NAME>"), std::string::npos);
@@ -249,8 +302,8 @@ TEST_F(Jkiv, RefusesMalformedFiles) {
   }
   chain.push_back("</MODEL>");
   EXPECT_EQ(LoadError(chain), "no error");
-  chain.back() = Format("<ATTRIBUTE><NAME>deeper</NAME><PARENT>a%d</PARENT></ATTRIBUTE>",
-                        kMaxReadLevel - 1);
+  chain.back() =
+      Format("<ATTRIBUTE><NAME>deeper</NAME><PARENT>a%d</PARENT></ATTRIBUTE>", kMaxReadLevel - 1);
   chain.push_back("</MODEL>");
   EXPECT_EQ(LoadError(chain),
             Format("The attribute \"deeper\" is nested deeper than %d levels", kMaxReadLevel));
@@ -285,7 +338,8 @@ TEST_F(Jkiv, ExportRenamesWhatTheFileCannotLinkAndReadsBackTheSameTree) {
             "The scale \"dup (2)\" has the value name \"lo;w\", which contains \";\", the "
             "separator of names in the jKIV file; the file calls the value \"lo,w\".\r"
             "The scale \"Unnamed\" has more than one value named \"p\", which the jKIV file can "
-            "not tell apart; the file calls one of them \"p (2)\".\r");
+            "not tell apart; the file calls one of them \"p (2)\".\r" +
+                NarrowedRemark("Dup") + ComputedRemark("Dup"));
   EXPECT_FALSE(model.Modified());
 
   // The renamed file links every element as the model does.

@@ -91,6 +91,15 @@ TEST_F(Kvx, WritesTheDocumentedRecords) {
   EXPECT_TRUE(model->Modified());
 }
 
+TEST_F(Kvx, AnyValueIsWrittenAsUndefined) {
+  const std::unique_ptr<TUbicModel> undefined = CarModel();
+  const std::unique_ptr<TUbicModel> any = CarModel();
+  any->FirstAttribute()->Input(1)->SetOptionText(1, "*");
+  const std::vector<std::string> expected = Saved(*undefined);
+  ASSERT_EQ(expected.back(), " VAL * G1 I3");
+  EXPECT_EQ(Saved(*any), expected);
+}
+
 TEST_F(Kvx, RoundTripThroughTheOwnFormat) {
   const std::unique_ptr<TUbicModel> original = CarModel();
   SaveToKvxFile(*original, File());

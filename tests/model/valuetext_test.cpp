@@ -29,7 +29,8 @@ TEST(ValueText, UndefinedSetsAndCodesOutsideTheScale) {
   // Codes above the scale and the code before the first value show as numbers from 1.
   EXPECT_EQ(ValueSetText(scale.get(), "14"), "v1;5");
   EXPECT_EQ(ValueSetText(scale.get(), "/0"), "0;v0");
-  EXPECT_EQ(ValueSetText(nullptr, "02"), "1;3");
+  EXPECT_EQ(ValueSetText(nullptr, "02"), "02");
+  EXPECT_EQ(ValueSetText(nullptr, ""), "*");
 }
 
 TEST(ValueText, IntervalsNameTheirOpenEnds) {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
+#include "model/valuecode.h"
 #include "modelreports/modelreport.h"
 #include "reports/groups.h"
 #include "reports/tables.h"
@@ -106,6 +109,28 @@ TEST(ModelReport, FrameAndTree) {
                        "A2"));
 }
 
+TEST(ModelReport, TreeGoesOnBesideDescriptionsOfSeveralLines) {
+  TSample sample;
+  sample.Top->SetDescription("one\r\ntwo");
+  sample.A->SetDescription("a\nb\rc");
+  sample.A->Input(1)->SetDescription("x\r\ny");
+  const std::vector<std::string> lines = ReportLines(sample, rsTree);
+  const auto first = std::find(lines.begin(), lines.end(), "Tree of attributes");
+  ASSERT_GE(std::distance(first, lines.end()), 11);
+  EXPECT_EQ(std::vector<std::string>(first + 2, first + 11),
+            (std::vector<std::string>{"Top        one", "\xB3          two",
+                                      "\xC3\xC4"
+                                      "A        a",
+                                      "\xB3 \xB3        b", "\xB3 \xB3        c",
+                                      "\xB3 \xC3\xC4"
+                                      "A1",
+                                      "\xB3 \xC0\xC4"
+                                      "A2     x",
+                                      "\xB3          y",
+                                      "\xC0\xC4"
+                                      "B"}));
+}
+
 // Every text element below Group whose text is Text.
 void FindTexts(const TRptGroup& group, const std::string& text,
                std::vector<const TRptText*>& found) {
@@ -178,6 +203,48 @@ TEST(ModelReport, DecisionRulesAndWeights) {
                        "C1       100.0   100.0      100.0       100.0"));
 }
 
+// A function of inputs with scales of different sizes: the output's value is the rounded sum of
+// the inputs' positions on their scales, each from 0 to 1, times Slopes.
+void AddSumFunction(TUbicAttribute& attribute, const std::vector<double>& slopes) {
+  auto function = std::make_unique<TUbicFunction>();
+  function->Initialize(&attribute);
+  const int last = attribute.Scale()->Count() - 1;
+  for (int r = 0; r < function->RuleCount(); ++r) {
+    double sum = 0;
+    for (int i = 0; i < function->InputCount(); ++i) {
+      sum += slopes[i] * function->RuleInput(i, r) / (attribute.Input(i)->Scale()->Count() - 1);
+    }
+    function->SetRuleValue(r, std::min(last, static_cast<int>(std::lround(sum))));
+    function->SetRuleEntered(r, true);
+  }
+  attribute.SetFunct(std::move(function));
+}
+
+TEST(ModelReport, GlobalNormalisedWeightsMultiplyTheNormalisedOnes) {
+  TUbicModel model;
+  auto top = MakeAttribute("Top", 3);
+  auto x = MakeAttribute("X", 3);
+  x->AddInput(MakeAttribute("X1", 2));
+  x->AddInput(MakeAttribute("X2", 5));
+  AddSumFunction(*x, {2, 1});
+  top->AddInput(std::move(x));
+  top->AddInput(MakeAttribute("Y", 4));
+  AddSumFunction(*top, {1, 2});
+  model.Root()->AddInput(std::move(top));
+  const std::unique_ptr<TReport> report = MakeModelReport(&model, rsWeights, FixedStyle());
+  const std::vector<std::string> lines = Lines(*report);
+  // The scales' sizes make the normalised weights differ from the local ones; the global
+  // columns multiply each kind along the path (X1: 90.3% of 46.4%, 78.9% of 39.4%).
+  const std::vector<std::string> expected = {
+      "\xC3\xC4X         46.4    46.4       39.4        39.4",
+      "\xB3 \xC3\xC4X1      90.3    41.9       78.9        31.0",
+      "\xB3 \xC0\xC4X2       9.7     4.5       21.1         8.3",
+      "\xC0\xC4Y         53.6    53.6       60.6        60.6"};
+  const auto first = std::find(lines.begin(), lines.end(), "Top");
+  ASSERT_NE(first, lines.end());
+  EXPECT_EQ(std::vector<std::string>(first + 1, first + 5), expected);
+}
+
 TEST(ModelReport, EvaluationInBlocksOfFive) {
   TSample sample(7);
   const std::vector<std::string> lines = ReportLines(sample, rsEvaluation);
@@ -205,6 +272,30 @@ TEST(FunctionReport, OneTableOfTheEditedFunction) {
   EXPECT_TRUE(Contains(lines, "1  *     B0    Top0"));
   const std::vector<std::string> none = Lines(*MakeFunctionReport(nullptr, sample.A, FixedStyle()));
   EXPECT_TRUE(Contains(none, "<undefined>"));
+}
+
+const std::string kIncomplete = "The list is incomplete: the table is too large to search whole.";
+
+TEST(FunctionReport, RulesCutShortBySearchAreMarkedIncomplete) {
+  TSample sample;
+  EXPECT_FALSE(Contains(Lines(*MakeFunctionReport(sample.Top->Funct(), sample.Top, FixedStyle())),
+                        kIncomplete));
+  // One rule entered in the middle of a huge table: every box around it admits the value, far
+  // too many to visit.
+  auto top = MakeAttribute("Top", 2);
+  top->AddInput(MakeAttribute("X", kMaxScaleValues));
+  top->AddInput(MakeAttribute("Y", kMaxScaleValues));
+  auto function = std::make_unique<TUbicFunction>();
+  function->Initialize(top.get());
+  const int middle = 100 * kMaxScaleValues + 100;
+  function->SetRuleValue(middle, 0);
+  function->SetRuleEntered(middle, true);
+  const std::vector<std::string> lines =
+      Lines(*MakeFunctionReport(function.get(), top.get(), FixedStyle()));
+  EXPECT_TRUE(Contains(lines,
+                       "1\xC4\xC4*\xC4\xC4\xC4\xC4*\xC4\xC4\xC4\xC4"
+                       "Top0"));
+  EXPECT_TRUE(Contains(lines, kIncomplete));
 }
 
 }  // namespace

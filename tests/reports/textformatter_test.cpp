@@ -44,6 +44,39 @@ TEST(TextDrawing, TextOutsideThePageIsDropped) {
   EXPECT_EQ(Finish(*formatter), "cdef\n    12\n\n xy\n");
 }
 
+TEST(TextDrawing, ControlCharactersAreWrittenAsBlanks) {
+  TReport report;
+  auto formatter = OpenPage(report, {0, 0});
+  formatter->DrawText({0, 0, 9, 0}, "a\tb\fc\x1B[2Jd");
+  formatter->DrawTextClipped({0, 1, 3, 1}, {0, 1, 3, 1},
+                             "\r\n\x7F"
+                             "e");
+  EXPECT_EQ(Finish(*formatter), "a b c [2Jd\n   e\n");
+}
+
+// Only what shows is counted as cut: blanks and clipped text beyond the edge are not.
+TEST(TextDrawing, LinesCutAtTheRightEdgeAreCounted) {
+  TReport report;
+  auto formatter = OpenPage(report, {6, 0});
+  formatter->DrawText({4, 0, 9, 0}, "123456");
+  formatter->DrawText({0, 1, 9, 1}, "ab \t     ");
+  formatter->DrawTextClipped({0, 2, 9, 2}, {0, 2, 5, 2}, "clipped at");
+  formatter->DrawLiner({3, 3, 2, 3}, {7, 3, 6, 3}, 1);
+  formatter->DrawText({0, 4, 5, 4}, "fits");
+  formatter->EndPage();
+  formatter->NewPage();
+  formatter->DrawText({6, 0, 6, 0}, "x");
+  EXPECT_EQ(formatter->CutLineCount(), 3);
+  EXPECT_EQ(formatter->WidestLine(), 6);
+
+  auto unbounded = OpenPage(report, {0, 0});
+  unbounded->DrawText({4, 0, 9, 0}, "123456");
+  unbounded->DrawText({0, 1, 9, 1}, "ab        ");
+  EXPECT_EQ(unbounded->CutLineCount(), 0);
+  unbounded->EndPage();
+  EXPECT_EQ(unbounded->WidestLine(), 10);
+}
+
 TEST(TextDrawing, LinesOfAPageWithoutWidthGrow) {
   TReport report;
   auto formatter = OpenPage(report, {0, 0});
