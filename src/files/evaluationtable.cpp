@@ -46,7 +46,7 @@ void AppendAligned(const std::vector<TTableRow>& rows, const std::vector<std::si
   }
 }
 
-// Beyond this many different sets of an attribute the texts of new ones are no longer kept.
+// Beyond this many different sets of an attribute Trim forgets their texts.
 constexpr std::size_t kKeptSets = 4096;
 
 }  // namespace
@@ -61,13 +61,16 @@ TValueCells::TValueCells(const TUbicAttribute& attribute, TTextForm form)
   FUndefined = formed(Cp1250ToUtf8(ValueSetText(FScale, {})));
 }
 
+void TValueCells::Trim() {
+  if (FSets.size() > kKeptSets) FSets.clear();
+}
+
 const std::string& TValueCells::SetText(const std::string& codes) {
   if (codes.empty()) return FUndefined;
   const auto kept = FSets.find(codes);
   if (kept != FSets.end()) return kept->second;
   std::string text = Cp1250ToUtf8(ValueSetText(FScale, codes));
   if (FForm != nullptr) text = FForm(text);
-  if (FSets.size() >= kKeptSets) FSets.erase(FSets.begin());
   return FSets.emplace(codes, std::move(text)).first->second;
 }
 
@@ -81,6 +84,7 @@ TOptionRowsWriter::TOptionRowsWriter(const TUbicModel& model, bool csv)
 }
 
 void TOptionRowsWriter::AppendRows(std::string& text) {
+  for (TValueCells& cells : FCells) cells.Trim();
   if (FCsv) {
     AppendCsvRows(text);
   } else {
@@ -91,11 +95,21 @@ void TOptionRowsWriter::AppendRows(std::string& text) {
 
 void TOptionRowsWriter::AppendCsvRows(std::string& text) {
   if (!FHeaderWritten) text += CsvRecord(FHeader);
-  for (int k = 0; k < FModel.OptionCount(); ++k) {
+  // The texts of the cells, gathered attribute by attribute: each list is read in its order,
+  // which is much quicker than reading every list a little for each row.
+  const int n = FModel.OptionCount();
+  const std::size_t columns = FAttributes.size();
+  FRowCells.resize(static_cast<std::size_t>(n) * columns);
+  for (std::size_t a = 0; a < columns; ++a) {
+    for (int k = 0; k < n; ++k) {
+      FRowCells[k * columns + a] = &FCells[a].Text(OptionCodes(*FAttributes[a], k));
+    }
+  }
+  for (int k = 0; k < n; ++k) {
     text += CsvField(Cp1250ToUtf8(FModel.Options()[k]));
-    for (std::size_t a = 0; a < FAttributes.size(); ++a) {
+    for (std::size_t a = 0; a < columns; ++a) {
       text += ',';
-      text += FCells[a].Text(OptionCodes(*FAttributes[a], k));
+      text += *FRowCells[k * columns + a];
     }
     text += '\n';
   }

@@ -29,10 +29,12 @@ class TValueCells {
   // Without a form the texts are given as they are.
   explicit TValueCells(const TUbicAttribute& attribute, TTextForm form = nullptr);
 
-  // The text of a value-set text; valid until the next call.
+  // The text of a value-set text; valid until Trim.
   const std::string& Text(const std::string& codes) {
     return codes.size() == 1 ? FSingleValues[static_cast<unsigned char>(codes[0])] : SetText(codes);
   }
+  // Forgets the texts of sets when there are many of them.
+  void Trim();
 
  private:
   const std::string& SetText(const std::string& codes);
@@ -68,6 +70,7 @@ class TOptionRowsWriter {
   TTableRow FHeader;
   bool FHeaderWritten = false;
   std::vector<std::size_t> FWidths;
+  std::vector<const std::string*> FRowCells;  // the cells of one part, row by row
 };
 
 // Rows as plain text lines, the columns aligned by characters and two blanks apart; a control
