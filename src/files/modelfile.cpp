@@ -147,8 +147,8 @@ void TRuleBudget::Take(const TUbicAttribute& attribute) {
 
 void CheckReadableLevel(const std::string& name, int level) {
   if (level > kMaxReadLevel) {
-    throw EUbicError(
-        Format("The attribute \"%s\" is nested deeper than %d levels", name, kMaxReadLevel));
+    throw EUbicError(Format("The attribute \"%s\" is nested deeper than %d levels", name,
+                            kMaxReadLevel));
   }
 }
 
