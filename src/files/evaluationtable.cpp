@@ -46,6 +46,11 @@ void AppendAligned(const std::vector<TTableRow>& rows, const std::vector<std::si
   }
 }
 
+// A cell of a CSV record after the first, with the comma before it: one piece to append.
+std::string CommaAndCsvField(const std::string& text) {
+  return ',' + CsvField(text);
+}
+
 // Beyond this many different sets of an attribute Trim forgets their texts.
 constexpr std::size_t kKeptSets = 4096;
 
@@ -78,7 +83,7 @@ TOptionRowsWriter::TOptionRowsWriter(const TUbicModel& model, bool csv)
     : FModel(model), FCsv(csv), FHeader{"Option"} {
   model.Root()->CollectAttributes(FAttributes);
   for (const TUbicAttribute* attribute : FAttributes) {
-    FCells.emplace_back(*attribute, csv ? &CsvField : nullptr);
+    FCells.emplace_back(*attribute, csv ? &CommaAndCsvField : nullptr);
     FHeader.push_back(Cp1250ToUtf8(attribute->GetName()));
   }
 }
@@ -108,7 +113,6 @@ void TOptionRowsWriter::AppendCsvRows(std::string& text) {
   for (int k = 0; k < n; ++k) {
     text += CsvField(Cp1250ToUtf8(FModel.Options()[k]));
     for (std::size_t a = 0; a < columns; ++a) {
-      text += ',';
       text += *FRowCells[k * columns + a];
     }
     text += '\n';
