@@ -4,8 +4,6 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "foundation/utils.h"
-
 namespace ubic {
 
 namespace {
@@ -16,7 +14,7 @@ constexpr int MinorVersion = 2;
 }  // namespace
 
 QString TAboutBox::VersionLine() {
-  return QString::fromStdString("Version " + Format("%d.%.2d", MajorVersion, MinorVersion));
+  return "Version " + QString::asprintf("%d.%.2d", MajorVersion, MinorVersion);
 }
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {

@@ -47,7 +47,11 @@ TMainForm::TMainForm(TQuestions& questions, QStringList commandLineFiles)
   resize(900, 620);
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm() {
+  // The document windows go with the frame; what they signal on the way must not reach it.
+  FDestroying = true;
+  MdiArea->disconnect(this);
+}
 
 void TMainForm::CreateActions() {
   const auto make = [this](const QString& caption, const QString& hint, const QKeySequence& key,
@@ -173,6 +177,7 @@ void TMainForm::UpdateActions() {
 }
 
 void TMainForm::DocumentChanged(TModelForm* document) {
+  if (FDestroying) return;
   if (document == ActiveDocument()) MergeMenus();
   UpdateActions();
 }
@@ -202,6 +207,7 @@ TModelForm* TMainForm::CreateDocument(const std::string& fileName) {
   window->setAttribute(Qt::WA_DeleteOnClose);
   connect(form, &QWidget::windowTitleChanged, window, [this] { UpdateActions(); });
   connect(window, &QObject::destroyed, this, [this] {
+    if (FDestroying) return;
     MergeMenus();
     UpdateActions();
   });

@@ -107,6 +107,7 @@ class TMainForm : public QMainWindow {
   std::unique_ptr<TUbicAttribute> FSubtreeClipboard;
   QMenu* FMergedMenu = nullptr;
   bool FReplacedNoted = false;
+  bool FDestroying = false;
   std::unique_ptr<TAboutBox> FAboutBox;
   std::unique_ptr<THelpForm> FHelpForm;
 };

@@ -91,7 +91,8 @@ TModelForm::TModelForm(TMainForm& mainForm)
 }
 
 TModelForm::~TModelForm() {
-  // The nodes point into the model: they go first.
+  // The nodes point into the model: they go first, without refreshing a window that is going.
+  ModTreeView->blockSignals(true);
   ModTreeView->clear();
 }
 
