@@ -8,7 +8,7 @@ namespace ubic {
 THelpForm::THelpForm() {
   setWindowTitle("Ubic Help");
   setOpenExternalLinks(true);
-  resize(820, 640);
+  resize(1020, 720);
 }
 
 QString THelpForm::ContentsFile() {

@@ -8,7 +8,6 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationName("Ubic");
   QApplication::setApplicationDisplayName("Ubic");
-  QApplication::setWindowIcon(QIcon(":/icons/ubic.svg"));
   QStringList files = QApplication::arguments();
   files.removeFirst();
   ubic::TMessageBoxQuestions questions;

@@ -29,6 +29,7 @@ namespace ubic {
 TMainForm::TMainForm(TQuestions& questions, QStringList commandLineFiles)
     : FQuestions(questions), FCommandLineFiles(std::move(commandLineFiles)) {
   InitResources();
+  QApplication::setWindowIcon(QIcon(":/icons/ubic.svg"));
   setWindowTitle("Ubic");
   MdiArea = new QMdiArea(this);
   MdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);

@@ -22,8 +22,6 @@ TAttributeIcon AttributeIcon(const TUbicAttribute& attribute) {
                                      : TAttributeIcon::FunctionImpossible;
 }
 
-namespace {
-
 const QIcon& IconOf(TAttributeIcon icon) {
   static const std::array<QIcon, 6> icons = {
       QIcon(":/icons/attribute-basic.svg"),         QIcon(":/icons/attribute-basic-scale.svg"),
@@ -32,8 +30,6 @@ const QIcon& IconOf(TAttributeIcon icon) {
   };
   return icons[static_cast<std::size_t>(icon)];
 }
-
-}  // namespace
 
 QVariant TAttributeItem::data(int column, int role) const {
   switch (role) {

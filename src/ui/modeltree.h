@@ -17,6 +17,7 @@ enum class TAttributeIcon {
   FunctionImpossible = 5,
 };
 TAttributeIcon AttributeIcon(const TUbicAttribute& attribute);
+const QIcon& IconOf(TAttributeIcon icon);
 
 // A node of the model tree. Its text, icon and status hint are read from its attribute whenever
 // the tree paints, so that they never lag behind the model.
