@@ -49,9 +49,12 @@ TMainForm::TMainForm(TQuestions& questions, QStringList commandLineFiles)
 }
 
 TMainForm::~TMainForm() {
-  // The document windows go with the frame; what they signal on the way must not reach it.
-  FDestroying = true;
+  // The document windows go first, while the frame is whole, and without telling it.
   MdiArea->disconnect(this);
+  for (QMdiSubWindow* window : MdiArea->findChildren<QMdiSubWindow*>()) {
+    window->disconnect(this);
+    delete window;
+  }
 }
 
 void TMainForm::CreateActions() {
@@ -159,14 +162,13 @@ void TMainForm::FillViewMenu() {
 
 void TMainForm::MergeMenus() {
   TModelForm* document = ActiveDocument();
-  QMenu* pageMenu = document ? document->PageMenu() : nullptr;
-  if (pageMenu == FMergedMenu && !menuBar()->actions().isEmpty()) return;
-  FMergedMenu = pageMenu;
+  QList<QMenu*> menus = {FileMenu, ViewMenu, HelpMenu};
+  if (QMenu* pageMenu = document ? document->PageMenu() : nullptr) menus.insert(1, pageMenu);
+  QList<QAction*> wanted;
+  for (QMenu* menu : menus) wanted << menu->menuAction();
+  if (menuBar()->actions() == wanted) return;
   menuBar()->clear();
-  menuBar()->addMenu(FileMenu);
-  if (pageMenu) menuBar()->addMenu(pageMenu);
-  menuBar()->addMenu(ViewMenu);
-  menuBar()->addMenu(HelpMenu);
+  for (QMenu* menu : menus) menuBar()->addMenu(menu);
 }
 
 void TMainForm::UpdateActions() {
@@ -178,7 +180,6 @@ void TMainForm::UpdateActions() {
 }
 
 void TMainForm::DocumentChanged(TModelForm* document) {
-  if (FDestroying) return;
   if (document == ActiveDocument()) MergeMenus();
   UpdateActions();
 }
@@ -208,7 +209,6 @@ TModelForm* TMainForm::CreateDocument(const std::string& fileName) {
   window->setAttribute(Qt::WA_DeleteOnClose);
   connect(form, &QWidget::windowTitleChanged, window, [this] { UpdateActions(); });
   connect(window, &QObject::destroyed, this, [this] {
-    if (FDestroying) return;
     MergeMenus();
     UpdateActions();
   });

@@ -105,9 +105,7 @@ class TMainForm : public QMainWindow {
   TQuestions& FQuestions;
   QStringList FCommandLineFiles;
   std::unique_ptr<TUbicAttribute> FSubtreeClipboard;
-  QMenu* FMergedMenu = nullptr;
   bool FReplacedNoted = false;
-  bool FDestroying = false;
   std::unique_ptr<TAboutBox> FAboutBox;
   std::unique_ptr<THelpForm> FHelpForm;
 };

@@ -156,6 +156,36 @@ TEST_F(Documents, FailedReadLeavesNoWindowAndFailedWriteKeepsTheName) {
   EXPECT_EQ(Questions.Asked()[1].Kind, TKind::Error);
 }
 
+TEST_F(Documents, ImportAndExportRemarksAreWarnings) {
+  const std::string kvx = TempFile("groups.kvx");
+  QFile file(QString::fromStdString(kvx));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(QByteArray(" KIV I1.5| DKB m| ATT a|L1 I1| DOM D+|Nx|Ny| ATT b|L2 I2| DOM D+|Nx|Ny|"
+                        " GRP| FNC DI I1|R1 R2| GRP| FNC DI I1|R1 R1| GRP|")
+                 .replace('|', "\r\n"));
+  file.close();
+  TModelForm* imported = Main->CreateDocument(kvx);
+  ASSERT_EQ(Questions.Asked().size(), 1u);
+  EXPECT_EQ(Questions.Asked()[0].Kind, TKind::Warn);
+  EXPECT_NE(Questions.Asked()[0].Text.find("more than 1 group"), std::string::npos);
+  EXPECT_EQ(imported->FileName(), TempFile("groups.ubm"));
+  TakeAsked();
+
+  // Two attributes of the same name cannot be linked in jKIV: the export says what it did.
+  for (int i = 0; i < 2; ++i) {
+    Select(imported, "a");
+    if (imported->Model().FirstAttribute()->Funct()) Questions.Answer(TAnswer::Yes);
+    imported->ModAdd->trigger();
+  }
+  EXPECT_EQ(InputNames(*imported->Model().FirstAttribute()), "b,New,New");
+  TakeAsked();
+  Questions.ChooseFile(TFileChoice{TempFile("same.xml"), 2});
+  Main->FileSaveAs->trigger();
+  ASSERT_EQ(Questions.Asked().size(), 2u);
+  EXPECT_EQ(Questions.Asked()[1].Kind, TKind::Warn);
+  EXPECT_NE(Questions.Asked()[1].Text.find("New"), std::string::npos);
+}
+
 TEST_F(Documents, CloseQueryAnswers) {
   TModelForm* document = Main->CreateDocument(Example("car.ubm"));
   document->Model().Changed();

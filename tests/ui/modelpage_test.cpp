@@ -20,17 +20,6 @@ class ModelPage : public TUiTest {
  protected:
   TModelForm* OpenCar() { return Main->CreateDocument(Example("car.ubm")); }
 
-  TUbicAttribute* Find(TModelForm* document, const char* name) {
-    TUbicAttribute* attribute = document->Model().FindAttribute(name);
-    EXPECT_TRUE(attribute) << name;
-    return attribute;
-  }
-
-  void Select(TModelForm* document, const char* name) {
-    document->SelectAttribute(Find(document, name));
-    ASSERT_EQ(document->SelectedAttribute()->GetName(), name);
-  }
-
   void Type(QLineEdit* edit, const QString& text) {
     edit->selectAll();
     TypeKeys(edit, text);

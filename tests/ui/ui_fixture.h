@@ -49,6 +49,17 @@ class TUiTest : public ::testing::Test {
     return texts;
   }
 
+  TUbicAttribute* Find(TModelForm* document, const char* name) {
+    TUbicAttribute* attribute = document->Model().FindAttribute(name);
+    EXPECT_TRUE(attribute) << name;
+    return attribute;
+  }
+
+  void Select(TModelForm* document, const char* name) {
+    document->SelectAttribute(Find(document, name));
+    ASSERT_EQ(document->SelectedAttribute()->GetName(), name);
+  }
+
   TScriptedQuestions Questions;
   QTemporaryDir Temp;
   std::unique_ptr<TMainForm> Main;
