@@ -148,15 +148,17 @@ void TMainForm::FillViewMenu() {
   ViewMenu->clear();
   ViewMenu->addActions({WindowCascade, WindowTileHorizontal, WindowTileVertical, WindowMinimizeAll,
                         WindowArrangeIcons});
-  const QList<QMdiSubWindow*> windows = MdiArea->subWindowList();
-  if (!windows.isEmpty()) ViewMenu->addSeparator();
-  for (qsizetype i = 0; i < windows.size(); ++i) {
-    QMdiSubWindow* window = windows[i];
-    QAction* item = ViewMenu->addAction(QString("&%1 %2").arg(i + 1).arg(window->windowTitle()));
+  const std::vector<TModelForm*> documents = Documents();
+  if (!documents.empty()) ViewMenu->addSeparator();
+  const TModelForm* active = ActiveDocument();
+  for (std::size_t i = 0; i < documents.size(); ++i) {
+    TModelForm* document = documents[i];
+    const QString caption = document->Caption().replace('&', "&&");
+    QAction* item = ViewMenu->addAction(QString("&%1 %2").arg(i + 1).arg(caption));
     item->setCheckable(true);
-    item->setChecked(window == MdiArea->currentSubWindow());
+    item->setChecked(document == active);
     connect(item, &QAction::triggered, this,
-            [this, window] { MdiArea->setActiveSubWindow(window); });
+            [this, document] { MdiArea->setActiveSubWindow(SubWindowOf(document)); });
   }
 }
 
@@ -182,6 +184,13 @@ void TMainForm::UpdateActions() {
 void TMainForm::DocumentChanged(TModelForm* document) {
   if (document == ActiveDocument()) MergeMenus();
   UpdateActions();
+}
+
+QMdiSubWindow* TMainForm::SubWindowOf(const TModelForm* document) const {
+  for (QMdiSubWindow* window : MdiArea->subWindowList()) {
+    if (window->widget() == document) return window;
+  }
+  return nullptr;
 }
 
 TModelForm* TMainForm::ActiveDocument() const {

@@ -99,6 +99,7 @@ class TMainForm : public QMainWindow {
   void UpdateActions();
   void MergeMenus();
   void FillViewMenu();
+  QMdiSubWindow* SubWindowOf(const TModelForm* document) const;
   // The edit-field commands act on the focused edit, else on the active document's page.
   void EditCommandClick(TEditCommand command);
 

@@ -53,6 +53,17 @@ TEST_F(Documents, FrameCommandsFollowTheActiveDocument) {
       document->StatusBar->currentMessage().toStdString(),
       "Attributes: 1 (1 basic, 0 complex)   |   Scales: 0   |   Functions: 0   |   Options: 0");
 
+  // The View menu lists the documents by their titles, the active one checked.
+  Main->CreateDocument(Example("car.ubm"));
+  emit Main->ViewMenu->aboutToShow();
+  const QList<QAction*> items = Main->ViewMenu->actions();
+  ASSERT_EQ(items.size(), 8);
+  EXPECT_EQ(items[6]->text(), "&1 Root1 [*]");
+  EXPECT_FALSE(items[6]->isChecked());
+  EXPECT_TRUE(items[7]->isChecked());
+  items[6]->trigger();
+  EXPECT_EQ(Main->ActiveDocument(), document);
+
   // Pages without their own menu leave only the frame's.
   document->PageControl->setCurrentIndex(2);
   EXPECT_EQ(MenuTitles(*Main), (QStringList{"&File", "&View", "&Help"}));
