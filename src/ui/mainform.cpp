@@ -45,7 +45,7 @@ TMainForm::TMainForm(TQuestions& questions, QStringList commandLineFiles)
   });
   FAboutBox = std::make_unique<TAboutBox>(this);
   UpdateActions();
-  resize(900, 620);
+  resize(1000, 660);
 }
 
 TMainForm::~TMainForm() {

@@ -378,7 +378,8 @@ void TModelForm::UpdateModelPage() {
       root->InputCount() > 1 || (root->InputCount() == 1 && !root->Input(0)->IsBasic());
   ModAdd->setEnabled(attribute);
   ModDelete->setEnabled(attribute && several);
-  ModCut->setEnabled(attribute && several);
+  // Cutting the only top-level attribute would leave a model to which nothing can be added.
+  ModCut->setEnabled(attribute && several && !(parent == root && root->InputCount() == 1));
   ModCopy->setEnabled(attribute);
   ModPaste->setEnabled(attribute && FMainForm.SubtreeClipboard());
   ModDuplicate->setEnabled(attribute);

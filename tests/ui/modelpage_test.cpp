@@ -75,6 +75,9 @@ TEST_F(ModelPage, BuildTreeThroughTheWindow) {
   EXPECT_TRUE(document->ModDown->isEnabled());
   Select(document, "Car");
   EXPECT_FALSE(document->ModFunctGroup->isHidden());
+  // The only top-level attribute may lose its inputs, but not be cut away.
+  EXPECT_TRUE(document->ModDelete->isEnabled());
+  EXPECT_FALSE(document->ModCut->isEnabled());
   EXPECT_EQ(document->ModFunctText->text(), "<undefined>");
   EXPECT_EQ(AttributeIcon(*car), TAttributeIcon::FunctionImpossible);
 }

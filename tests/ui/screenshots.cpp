@@ -37,7 +37,7 @@ int main(int argc, char* argv[]) {
   const QDir folder(QString::fromLocal8Bit(argv[1]));
   ubic::TScriptedQuestions questions;
   ubic::TMainForm mainForm(questions, {});
-  mainForm.resize(960, 600);
+  mainForm.resize(1000, 620);
   mainForm.show();
   ubic::TModelForm* document = mainForm.CreateDocument(UBIC_EXAMPLES_DIR "/car.ubm");
   document->SelectAttribute(document->Model().FindAttribute("TECHNICAL"));
