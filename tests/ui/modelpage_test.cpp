@@ -339,6 +339,18 @@ TEST_F(ModelPage, ShortcutsReachTheTree) {
   document->ModTreeView->setFocus();
   QTest::keyClick(document->ModTreeView, Qt::Key_Down, Qt::ControlModifier);
   EXPECT_EQ(InputNames(*Find(document, "COSTS")), "Running costs,Price");
+  // Moved nodes stay expanded or collapsed as they were.
+  document->ItemOf(Find(document, "COSTS"))->setExpanded(false);
+  Select(document, "TECHNICAL");
+  QTest::keyClick(document->ModTreeView, Qt::Key_Up, Qt::ControlModifier);
+  EXPECT_EQ(InputNames(*Find(document, "CAR")), "TECHNICAL,COSTS");
+  EXPECT_EQ(NodeNames(document->ModTreeView->topLevelItem(0)), "TECHNICAL,COSTS");
+  EXPECT_FALSE(document->ItemOf(Find(document, "COSTS"))->isExpanded());
+  EXPECT_TRUE(document->ItemOf(Find(document, "TECHNICAL"))->isExpanded());
+  EXPECT_EQ(document->SelectedAttribute()->GetName(), "TECHNICAL");
+  EXPECT_TRUE(Find(document, "CAR")->Funct());
+
+  Select(document, "Price");
   QTest::keyClick(document->ModTreeView, Qt::Key_C, Qt::ControlModifier);
   ASSERT_TRUE(Main->SubtreeClipboard());
   EXPECT_EQ(Main->SubtreeClipboard()->GetName(), "Price");
