@@ -324,11 +324,12 @@ bool TModelForm::SaveDialog(const std::string& proposedName) {
 
 bool TModelForm::CloseQuery() {
   if (!Model().Modified()) return true;
-  const std::string name = Model().DisplayName();
+  // The model's name is Windows-1250, the file name already UTF-8.
+  const std::string name = Cp1250ToUtf8(Model().DisplayName());
   const std::string question = FFileName.empty()
                                    ? Format(ubicstr::SaveModelAs, name)
                                    : Format(ubicstr::SaveModelAsFile, name, FFileName);
-  switch (FMainForm.Questions().Confirm(Cp1250ToUtf8(question), true)) {
+  switch (FMainForm.Questions().Confirm(question, true)) {
     case TAnswer::Yes: {
       // A failed write or a cancelled save dialog keeps the window: nothing is lost.
       bool saved = false;

@@ -50,7 +50,6 @@ class TModelForm : public QWidget {
 
   // The single refresh after every change.
   void UpdateControls();
-  bool Updating() const { return FUpdating; }
   // The menu the frame shows between File and View for the active page; nil for none.
   QMenu* PageMenu() const;
   // The frame's Cut, Copy and Paste when no edit field has the focus.

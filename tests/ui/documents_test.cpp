@@ -222,6 +222,24 @@ TEST_F(Documents, CloseQueryAnswers) {
   EXPECT_TRUE(QFile::exists(QString::fromStdString(TempFile("fresh.ubm"))));
   TakeAsked();
 
+  // Names of models and files keep their letters in the question.
+  TModelForm* named = Main->CreateDocument({});
+  named->Model().FirstAttribute()->SetName(
+      "\xE8"
+      "aj");
+  const std::string fileName = TempFile(
+      "\xC4\x8D"
+      "aj.ubm");
+  Questions.ChooseFile(TFileChoice{fileName, 1});
+  ASSERT_TRUE(named->SaveModel());
+  named->Model().Changed();
+  Questions.Answer(TAnswer::No);
+  EXPECT_TRUE(Main->MdiArea->currentSubWindow()->close());
+  EXPECT_EQ(TakeAsked().back(),
+            "Save model \"\xC4\x8D"
+            "aj\" as file \"" +
+                fileName + "\"?");
+
   Questions.Answer(TAnswer::No);
   EXPECT_TRUE(window->close());
   QApplication::processEvents();
