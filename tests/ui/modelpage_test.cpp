@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QMenu>
 #include <QTest>
 
 #include "foundation/cp1250.h"
@@ -33,6 +34,48 @@ class ModelPage : public TUiTest {
     return names;
   }
 };
+
+QStringList Captions(const QMenu* menu) {
+  QStringList captions;
+  for (const QAction* action : menu->actions()) captions << action->text();
+  return captions;
+}
+
+TEST_F(ModelPage, CommandsOfTheEditMenuAndPopup) {
+  TModelForm* document = Main->CreateDocument({});
+  const QStringList popup = {"&Add attribute",
+                             "&Delete subtree or item",
+                             "",
+                             "Cu&t",
+                             "&Copy",
+                             "&Paste",
+                             "Dup&licate",
+                             "",
+                             "Move &up",
+                             "Move d&own"};
+  EXPECT_EQ(Captions(document->ModPopupMenu), popup);
+  const QStringList editOnly = {
+      "", "S&cale...", "Delete domai&n", "", "&Utility function...", "Delete function"};
+  EXPECT_EQ(Captions(document->ModEditMenu), popup + editOnly);
+  struct TExpected {
+    QAction* Action;
+    const char* Tip;
+    const char* Status;
+    const char* Keys;
+  };
+  for (const TExpected& expected : std::initializer_list<TExpected>{
+           {document->ModAdd, "Add", "Add new attribute", "Ctrl+Ins"},
+           {document->ModDelete, "Delete", "Delete subtree or item", "Ctrl+Del"},
+           {document->ModCut, "Cut", "Cut subtree or item", "Ctrl+X"},
+           {document->ModDuplicate, "Duplicate", "Duplicate subtree or item", "Ctrl+2"},
+           {document->ModDown, "Move down", "Move subtree or item downwards", "Ctrl+Down"},
+           {document->ModFunct, "Utility function", "Change utility function", "Ctrl+F"},
+           {document->ModDelScale, "Delete scale", "Delete scale", ""}}) {
+    EXPECT_EQ(expected.Action->toolTip(), expected.Tip);
+    EXPECT_EQ(expected.Action->statusTip(), expected.Status);
+    EXPECT_EQ(expected.Action->shortcut(), QKeySequence(expected.Keys));
+  }
+}
 
 TEST_F(ModelPage, BuildTreeThroughTheWindow) {
   TModelForm* document = Main->CreateDocument({});
