@@ -1,6 +1,7 @@
 // The main window and the life of documents: menus, opening, saving, closing, the command line.
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -220,6 +221,25 @@ TEST_F(Documents, CloseQueryAnswers) {
   Questions.ChooseFile(TFileChoice{TempFile("fresh.ubm"), 1});
   EXPECT_TRUE(Main->MdiArea->subWindowList().at(1)->close());
   EXPECT_TRUE(QFile::exists(QString::fromStdString(TempFile("fresh.ubm"))));
+  TakeAsked();
+
+  // A save that fails on closing says why and keeps the window.
+  ASSERT_TRUE(QDir(Temp.path()).mkdir("gone"));
+  TModelForm* doomed = Main->CreateDocument({});
+  Questions.ChooseFile(TFileChoice{TempFile("gone/model.ubm"), 1});
+  ASSERT_TRUE(doomed->SaveModel());
+  ASSERT_TRUE(QDir(Temp.filePath("gone")).removeRecursively());
+  doomed->Model().Changed();
+  TakeAsked();
+  Questions.Answer(TAnswer::Yes);
+  EXPECT_FALSE(Main->MdiArea->currentSubWindow()->close());
+  ASSERT_EQ(Questions.Asked().size(), 2u);
+  EXPECT_EQ(Questions.Asked()[1].Kind, TKind::Error);
+  EXPECT_EQ(doomed->FileName(), TempFile("gone/model.ubm"));
+  EXPECT_TRUE(doomed->Model().Modified());
+  TakeAsked();
+  Questions.Answer(TAnswer::No);
+  EXPECT_TRUE(Main->MdiArea->currentSubWindow()->close());
   TakeAsked();
 
   // Names of models and files keep their letters in the question.
