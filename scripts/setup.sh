@@ -7,6 +7,8 @@ packages=(
   build-essential cmake ninja-build
   libgtest-dev libgmock-dev libbenchmark-dev
   locales time bc
+  # The desktop program and its tests, which run offscreen or under a virtual X server.
+  qt6-base-dev qt6-svg-dev libgl-dev xvfb xauth fonts-dejavu-core fonts-liberation2
   # The fuzz targets: clang with libFuzzer and the sanitizer runtimes.
   clang libclang-rt-14-dev
 )

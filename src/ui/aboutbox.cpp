@@ -1,0 +1,46 @@
+#include "aboutbox.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace ubic {
+
+namespace {
+
+constexpr int MajorVersion = 1;
+constexpr int MinorVersion = 2;
+
+}  // namespace
+
+QString TAboutBox::VersionLine() {
+  return "Version " + QString::asprintf("%d.%.2d", MajorVersion, MinorVersion);
+}
+
+TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
+  setWindowTitle("About Ubic");
+  auto* layout = new QVBoxLayout(this);
+  auto* icon = new QLabel(this);
+  icon->setPixmap(QIcon(":/icons/ubic.svg").pixmap(64, 64));
+  icon->setAlignment(Qt::AlignCenter);
+  auto* name = new QLabel("Ubic", this);
+  name->setObjectName("ProductName");
+  QFont nameFont = name->font();
+  nameFont.setPointSizeF(nameFont.pointSizeF() * 2);
+  nameFont.setBold(true);
+  name->setFont(nameFont);
+  name->setAlignment(Qt::AlignCenter);
+  auto* version = new QLabel(VersionLine(), this);
+  version->setObjectName("Version");
+  version->setAlignment(Qt::AlignCenter);
+  auto* comments = new QLabel("Program for multiattribute decision making", this);
+  comments->setAlignment(Qt::AlignCenter);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  for (QWidget* widget : std::initializer_list<QWidget*>{icon, name, version, comments, buttons}) {
+    layout->addWidget(widget);
+  }
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+}  // namespace ubic

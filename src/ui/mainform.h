@@ -1,0 +1,114 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QStringList>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/attribute.h"
+#include "questions.h"
+
+class QAction;
+class QMdiArea;
+class QMenu;
+class QMdiSubWindow;
+
+namespace ubic {
+
+enum class TEditCommand { Cut, Copy, Paste };
+
+class TAboutBox;
+class THelpForm;
+class TModelForm;
+
+// The frame of the program: menus, tool bar and status bar around the document windows, and the
+// clipboard of subtrees that all documents share.
+class TMainForm : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // Questions are asked through Questions, which must outlive the window.
+  TMainForm(TQuestions& questions, QStringList commandLineFiles);
+  ~TMainForm() override;
+
+  TQuestions& Questions() const { return FQuestions; }
+
+  // A new document window with the model of FileName, or a new model when FileName is empty or
+  // names no file. When that fails the window is gone again and the error passes on.
+  TModelForm* CreateDocument(const std::string& fileName);
+  // The document window the frame's commands act on, nil if none.
+  TModelForm* ActiveDocument() const;
+  std::vector<TModelForm*> Documents() const;
+
+  // The copied subtree shared by all documents, nil while nothing was copied.
+  const TUbicAttribute* SubtreeClipboard() const { return FSubtreeClipboard.get(); }
+  // Keeps a detached copy of Attribute's subtree and puts its name on the system clipboard.
+  void CopySubtreeToClipboard(const TUbicAttribute& attribute);
+
+  // Runs a command; an error it raises is shown to the user and ends it.
+  void RunCommand(const std::function<void()>& command);
+  // Called by a document window after its refresh: merges its page menu when it is active.
+  void DocumentChanged(TModelForm* document);
+  // Says once per run, in the status bar, that typed characters were replaced.
+  void NoteReplacedCharacters();
+
+  // The frame's commands, for the menus, the tool bar and tests.
+  QAction* FileNew;
+  QAction* FileOpen;
+  QAction* FileClose;
+  QAction* FileSave;
+  QAction* FileSaveAs;
+  QAction* FileReport;
+  QAction* FileExit;
+  QAction* WindowCascade;
+  QAction* WindowTileHorizontal;
+  QAction* WindowTileVertical;
+  QAction* WindowMinimizeAll;
+  QAction* WindowArrangeIcons;
+  QAction* HelpContents;
+  QAction* HelpAbout;
+  QAction* EditCut;
+  QAction* EditCopy;
+  QAction* EditPaste;
+
+  QMdiArea* MdiArea;
+  QMenu* FileMenu;
+  QMenu* ViewMenu;
+  QMenu* HelpMenu;
+
+  void FileNewClick();
+  void FileOpenClick();
+  void FileCloseClick();
+  void FileSaveClick();
+  void FileSaveAsClick();
+  void HelpContentsClick();
+  void HelpAboutClick();
+  // Opens the files named on the command line; only the first activation finds any.
+  void OpenCommandLineFiles();
+
+ protected:
+  bool event(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void CreateActions();
+  void CreateMenus();
+  void CreateToolBar();
+  void UpdateActions();
+  void MergeMenus();
+  void FillViewMenu();
+  QMdiSubWindow* SubWindowOf(const TModelForm* document) const;
+  // The edit-field commands act on the focused edit, else on the active document's page.
+  void EditCommandClick(TEditCommand command);
+
+  TQuestions& FQuestions;
+  QStringList FCommandLineFiles;
+  std::unique_ptr<TUbicAttribute> FSubtreeClipboard;
+  bool FReplacedNoted = false;
+  std::unique_ptr<TAboutBox> FAboutBox;
+  std::unique_ptr<THelpForm> FHelpForm;
+};
+
+}  // namespace ubic

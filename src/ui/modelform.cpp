@@ -1,0 +1,727 @@
+#include "modelform.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTreeWidgetItemIterator>
+#include <QVBoxLayout>
+
+#include "files/modelio.h"
+#include "files/subtree.h"
+#include "foundation/utils.h"
+#include "mainform.h"
+#include "model/ubicstr.h"
+#include "modeltree.h"
+#include "uitext.h"
+
+namespace ubic {
+
+namespace {
+
+constexpr int ModelPage = 0;
+// Rule tables up to this size are made without a word; up to the second limit after a warning.
+constexpr int SmallTableRules = 200;
+constexpr int LargestTableRules = 1000;
+
+// Qt reads "[*]" in a window title as the place of its modified mark; ours is literal text.
+QString LiteralTitle(QString title) {
+  return title.replace("[*]", "[*][*]");
+}
+
+void ExpandSubtree(QTreeWidgetItem* item) {
+  item->setExpanded(true);
+  for (int i = 0; i < item->childCount(); ++i) ExpandSubtree(item->child(i));
+}
+
+// The expanded states of a subtree in pre-order, to be restored after the subtree has moved.
+void CollectExpanded(const QTreeWidgetItem* item, std::vector<bool>& states) {
+  states.push_back(item->isExpanded());
+  for (int i = 0; i < item->childCount(); ++i) CollectExpanded(item->child(i), states);
+}
+
+void RestoreExpanded(QTreeWidgetItem* item, const std::vector<bool>& states, std::size_t& next) {
+  item->setExpanded(states[next++]);
+  for (int i = 0; i < item->childCount(); ++i) RestoreExpanded(item->child(i), states, next);
+}
+
+// Written only when different, so that typing keeps the cursor where it is; a new text shows
+// its beginning.
+void ShowText(QLineEdit* edit, const QString& text) {
+  if (edit->text() == text) return;
+  edit->setText(text);
+  edit->setCursorPosition(0);
+}
+
+// The attribute's option values and function go with its scale.
+void ClearFunctionAndValues(TUbicAttribute& attribute) {
+  attribute.SetFunct(nullptr);
+  attribute.OptionValues().Clear();
+}
+
+}  // namespace
+
+TModelForm::TModelForm(TMainForm& mainForm)
+    : FMainForm(mainForm), FModel(std::make_unique<TUbicModel>()) {
+  setMinimumSize(400, 200);
+  CreateModelActions();
+  PageControl = new QTabWidget(this);
+  PageControl->addTab(CreateModelPage(), "&Model");
+  PageControl->addTab(CreateLaterPage("Options"), "&Options");
+  PageControl->addTab(CreateLaterPage("Evaluation"), "Eva&luation");
+  PageControl->addTab(CreateLaterPage("Graphs"), "&Graphs");
+  connect(PageControl, &QTabWidget::currentChanged, this, [this] { UpdateControls(); });
+  StatusBar = new QStatusBar(this);
+  StatusBar->setSizeGripEnabled(false);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(PageControl);
+  layout->addWidget(StatusBar);
+}
+
+TModelForm::~TModelForm() {
+  // The nodes point into the model: they go first, without refreshing a window that is going.
+  ModTreeView->blockSignals(true);
+  ModTreeView->clear();
+}
+
+QAction* TModelForm::NewModelAction(const QString& caption, const QString& hint,
+                                    const QKeySequence& key, void (TModelForm::*handler)()) {
+  auto* action = new QAction(caption, this);
+  SetHint(action, hint);
+  action->setShortcut(key);
+  action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+  addAction(action);
+  if (handler) {
+    connect(action, &QAction::triggered, this,
+            [this, handler] { FMainForm.RunCommand([this, handler] { (this->*handler)(); }); });
+  }
+  return action;
+}
+
+void TModelForm::CreateModelActions() {
+  ModAdd = NewModelAction("&Add attribute", "Add|Add new attribute", QKeySequence("Ctrl+Ins"),
+                          &TModelForm::ModAddBtnClick);
+  ModDelete = NewModelAction("&Delete subtree or item", "Delete|Delete subtree or item",
+                             QKeySequence("Ctrl+Del"), &TModelForm::ModDeleteBtnClick);
+  ModCut = NewModelAction("Cu&t", "Cut|Cut subtree or item", QKeySequence("Ctrl+X"),
+                          &TModelForm::ModCutBtnClick);
+  ModCopy = NewModelAction("&Copy", "Copy|Copy subtree or item", QKeySequence("Ctrl+C"),
+                           &TModelForm::ModCopyBtnClick);
+  ModPaste = NewModelAction("&Paste", "Paste|Paste subtree or item", QKeySequence("Ctrl+V"),
+                            &TModelForm::ModPasteBtnClick);
+  // The frame's Cut, Copy and Paste own these keys and pass them on (EditCommand), so that they
+  // act on the edit fields as well; here the keys are only shown.
+  for (QAction* action : {ModCut, ModCopy, ModPaste}) {
+    removeAction(action);
+    action->setShortcutContext(Qt::WidgetShortcut);
+  }
+  ModDuplicate = NewModelAction("Dup&licate", "Duplicate|Duplicate subtree or item",
+                                QKeySequence("Ctrl+2"), &TModelForm::ModDuplicateBtnClick);
+  ModUp = NewModelAction("Move &up", "Move up|Move subtree or item upwards",
+                         QKeySequence("Ctrl+Up"), &TModelForm::ModUpBtnClick);
+  ModDown = NewModelAction("Move d&own", "Move down|Move subtree or item downwards",
+                           QKeySequence("Ctrl+Down"), &TModelForm::ModDownBtnClick);
+  // The scale and rule editors come with a later version; their commands wait for them.
+  ModScale = NewModelAction("S&cale...", "Scale|Change scale", QKeySequence("Ctrl+Z"), nullptr);
+  ModDelScale = NewModelAction("Delete domai&n", "Delete scale", {}, &TModelForm::ModDelScaleClick);
+  ModFunct = NewModelAction("&Utility function...", "Utility function|Change utility function",
+                            QKeySequence("Ctrl+F"), nullptr);
+  ModDelFunct =
+      NewModelAction("Delete function", "Delete function", {}, &TModelForm::ModDelFunctClick);
+
+  ModEditMenu = new QMenu("&Edit", this);
+  ModEditMenu->menuAction()->setStatusTip("Edit model structure");
+  ModPopupMenu = new QMenu(this);
+  for (QMenu* menu : {ModEditMenu, ModPopupMenu}) {
+    menu->addActions({ModAdd, ModDelete});
+    menu->addSeparator();
+    menu->addActions({ModCut, ModCopy, ModPaste, ModDuplicate});
+    menu->addSeparator();
+    menu->addActions({ModUp, ModDown});
+  }
+  ModEditMenu->addSeparator();
+  ModEditMenu->addActions({ModScale, ModDelScale});
+  ModEditMenu->addSeparator();
+  ModEditMenu->addActions({ModFunct, ModDelFunct});
+}
+
+QWidget* TModelForm::CreateLaterPage(const QString& text) {
+  auto* label = new QLabel(QString("The %1 page comes with a later version of Ubic.").arg(text));
+  label->setAlignment(Qt::AlignCenter);
+  return label;
+}
+
+QWidget* TModelForm::CreateModelPage() {
+  auto* splitter = new QSplitter(Qt::Horizontal);
+  splitter->setChildrenCollapsible(false);
+
+  auto* treePanel = new QWidget(splitter);
+  auto* treeLayout = new QHBoxLayout(treePanel);
+  ModTreeView = new TModelTreeView(treePanel);
+  ModTreeView->CanDrop = [this](TAttributeItem* target) { return ModTreeViewCanDrop(target); };
+  ModTreeView->Drop = [this](TAttributeItem* target) {
+    FMainForm.RunCommand([this, target] { ModTreeViewDragDrop(target); });
+  };
+  connect(ModTreeView, &QTreeWidget::currentItemChanged, this, [this] { UpdateControls(); });
+  connect(ModTreeView, &QWidget::customContextMenuRequested, this, &TModelForm::ModTreeViewPopup);
+  treeLayout->addWidget(ModTreeView, 1);
+  auto* buttons = new QVBoxLayout;
+  for (QAction* action :
+       {ModAdd, ModDelete, ModCut, ModCopy, ModPaste, ModDuplicate, ModUp, ModDown}) {
+    auto* button = new QPushButton(action->toolTip(), treePanel);
+    button->setToolTip(action->toolTip());
+    button->setStatusTip(action->statusTip());
+    button->setFocusPolicy(Qt::NoFocus);
+    connect(button, &QPushButton::clicked, action, &QAction::trigger);
+    connect(action, &QAction::enabledChanged, button, &QWidget::setEnabled);
+    buttons->addWidget(button);
+    FModButtons.push_back(button);
+  }
+  buttons->addStretch();
+  treeLayout->addLayout(buttons);
+
+  auto* attributePanel = new QWidget(splitter);
+  // The panel keeps room for its fields however far the splitter is dragged.
+  attributePanel->setMinimumWidth(201);
+  auto* panel = new QVBoxLayout(attributePanel);
+
+  auto* attributeGroup = new QGroupBox("Attribute", attributePanel);
+  auto* attributeLayout = new QFormLayout(attributeGroup);
+  ModNameEdit = new QLineEdit(attributeGroup);
+  ModDescEdit = new QLineEdit(attributeGroup);
+  attributeLayout->addRow("&Name", ModNameEdit);
+  attributeLayout->addRow("De&scription", ModDescEdit);
+  connect(ModNameEdit, &QLineEdit::textEdited, this, &TModelForm::ModNameEditChange);
+  connect(ModDescEdit, &QLineEdit::textEdited, this, &TModelForm::ModDescEditChange);
+
+  auto* scaleGroup = new QGroupBox("S&cale", attributePanel);
+  auto* scaleLayout = new QHBoxLayout(scaleGroup);
+  ModScaleBtn = new QPushButton("Scale...", scaleGroup);
+  SetHint(ModScaleBtn, "Scale|Change scale");
+  ModScaleBtn->setEnabled(false);
+  ModScaleCombo = new QComboBox(scaleGroup);
+  ModScaleCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  ModScaleCombo->setMinimumContentsLength(12);
+  connect(ModScaleCombo, &QComboBox::activated, this, [this](int index) {
+    FMainForm.RunCommand([this, index] { ModScaleComboChange(index); });
+  });
+  scaleLayout->addWidget(ModScaleBtn);
+  scaleLayout->addWidget(ModScaleCombo, 1);
+
+  ModFunctGroup = new QGroupBox("&Utility function", attributePanel);
+  auto* functLayout = new QHBoxLayout(ModFunctGroup);
+  ModFunctBtn = new QPushButton("Function...", ModFunctGroup);
+  SetHint(ModFunctBtn, "Utility function|Change utility function");
+  ModFunctBtn->setEnabled(false);
+  ModFunctText = new QLineEdit(ModFunctGroup);
+  ModFunctText->setReadOnly(true);
+  functLayout->addWidget(ModFunctBtn);
+  functLayout->addWidget(ModFunctText, 1);
+
+  panel->addWidget(attributeGroup);
+  panel->addWidget(scaleGroup);
+  panel->addWidget(ModFunctGroup);
+  panel->addStretch();
+  splitter->setStretchFactor(0, 1);
+  splitter->setStretchFactor(1, 1);
+  return splitter;
+}
+
+// Documents
+
+QString TModelForm::Caption() const {
+  return ToQString(Format(ubicstr::DocumentCaption, Model().DisplayName(),
+                          Model().Modified() ? "*" : "", FFileName));
+}
+
+void TModelForm::FillTree() {
+  ModTreeView->clear();
+  const TUbicAttribute* root = Model().Root();
+  for (int i = 0; i < root->InputCount(); ++i) AddNodes(nullptr, root->Input(i));
+  ModTreeView->expandAll();
+  if (ModTreeView->topLevelItemCount() > 0) {
+    ModTreeView->setCurrentItem(ModTreeView->topLevelItem(0));
+  }
+  FScaleChoicesStale = true;
+}
+
+TAttributeItem* TModelForm::AddNodes(QTreeWidgetItem* parentItem, TUbicAttribute* attribute) {
+  // The subtree is built apart and joins the tree once, which keeps large trees quick.
+  auto* item = new TAttributeItem(attribute);
+  for (int i = 0; i < attribute->InputCount(); ++i) AddNodes(item, attribute->Input(i));
+  if (parentItem) {
+    parentItem->addChild(item);
+  } else {
+    ModTreeView->addTopLevelItem(item);
+  }
+  return item;
+}
+
+void TModelForm::NewModel() {
+  Model().Root()->AddInput(
+      std::make_unique<TUbicAttribute>(std::string(ubicstr::RootName) + "1", ""));
+  FillTree();
+  FFileName.clear();
+  UpdateControls();
+}
+
+void TModelForm::OpenModel(const std::string& fileName) {
+  TOpenedModel opened = ubic::OpenModel(fileName);
+  ModTreeView->clear();
+  FModel = std::move(opened.Model);
+  if (!opened.Remarks.empty()) FMainForm.Questions().Warn(Cp1250ToUtf8(opened.Remarks));
+  FillTree();
+  FFileName = WithOwnExtension(fileName);
+  UpdateControls();
+}
+
+bool TModelForm::SaveModel() {
+  if (FFileName.empty()) return SaveDialog(Cp1250ToUtf8(Model().DisplayName()) + ".ubm");
+  ubic::SaveModel(Model(), FFileName, TModelFormat::Own);
+  UpdateControls();
+  return true;
+}
+
+bool TModelForm::SaveModelAs() {
+  return SaveDialog(FFileName.empty() ? Cp1250ToUtf8(Model().DisplayName()) + ".ubm" : FFileName);
+}
+
+bool TModelForm::SaveDialog(const std::string& proposedName) {
+  TQuestions& questions = FMainForm.Questions();
+  const auto choice =
+      questions.ChooseSaveFile({"Shrani datoteko",
+                                {"Decision model Ubic (*.ubm)", "Model jKIV (*.xml)",
+                                 "KIV ASCII Interchange (*.kvx)", "All files (*.*)"},
+                                "ubm",
+                                proposedName});
+  if (!choice) return false;
+  if (QFileInfo::exists(QString::fromStdString(choice->FileName)) &&
+      questions.Confirm(Format(ubicstr::OverwriteFile, choice->FileName), true) != TAnswer::Yes) {
+    return false;
+  }
+  // The filter entry chosen decides the format, whatever the name's extension.
+  const TModelFormat format = choice->FilterIndex == 2   ? TModelFormat::Jkiv
+                              : choice->FilterIndex == 3 ? TModelFormat::Kvx
+                                                         : TModelFormat::Own;
+  const std::string remarks = ubic::SaveModel(Model(), choice->FileName, format);
+  if (!remarks.empty()) questions.Warn(Cp1250ToUtf8(remarks));
+  FFileName = WithOwnExtension(choice->FileName);
+  UpdateControls();
+  return true;
+}
+
+bool TModelForm::CloseQuery() {
+  if (!Model().Modified()) return true;
+  // The model's name is Windows-1250, the file name already UTF-8.
+  const std::string name = Cp1250ToUtf8(Model().DisplayName());
+  const std::string question = FFileName.empty()
+                                   ? Format(ubicstr::SaveModelAs, name)
+                                   : Format(ubicstr::SaveModelAsFile, name, FFileName);
+  switch (FMainForm.Questions().Confirm(question, true)) {
+    case TAnswer::Yes: {
+      // A failed write or a cancelled save dialog keeps the window: nothing is lost.
+      bool saved = false;
+      FMainForm.RunCommand([this, &saved] { saved = SaveModel(); });
+      return saved;
+    }
+    case TAnswer::No:
+      return true;
+    default:
+      return false;
+  }
+}
+
+void TModelForm::closeEvent(QCloseEvent* event) {
+  if (FCloseAllowed || CloseQuery()) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+// Refresh
+
+QMenu* TModelForm::PageMenu() const {
+  return PageControl->currentIndex() == ModelPage ? ModEditMenu : nullptr;
+}
+
+void TModelForm::UpdateControls() {
+  if (FUpdating) return;
+  FUpdating = true;
+  struct TUpdatingEnd {
+    bool& Flag;
+    ~TUpdatingEnd() { Flag = false; }
+  } updatingEnd{FUpdating};
+  setWindowTitle(LiteralTitle(Caption()));
+  StatusBar->showMessage(QString::fromStdString(Model().Statistics().Text()));
+  UpdateModelPage();
+  FMainForm.DocumentChanged(this);
+}
+
+void TModelForm::UpdateModelPage() {
+  TUbicAttribute* attribute = SelectedAttribute();
+  const TUbicAttribute* parent = attribute ? attribute->Parent() : nullptr;
+  const int index = parent ? parent->IndexOfInput(attribute) : -1;
+  const TUbicAttribute* root = Model().Root();
+  const bool several =
+      root->InputCount() > 1 || (root->InputCount() == 1 && !root->Input(0)->IsBasic());
+  ModAdd->setEnabled(attribute);
+  ModDelete->setEnabled(attribute && several);
+  // Cutting the only top-level attribute would leave a model to which nothing can be added.
+  ModCut->setEnabled(attribute && several && !(parent == root && root->InputCount() == 1));
+  ModCopy->setEnabled(attribute);
+  ModPaste->setEnabled(attribute && FMainForm.SubtreeClipboard());
+  ModDuplicate->setEnabled(attribute);
+  ModUp->setEnabled(attribute && index > 0);
+  ModDown->setEnabled(attribute && parent && index < parent->InputCount() - 1);
+  ModScale->setEnabled(false);
+  ModDelScale->setEnabled(attribute && attribute->Scale());
+  ModFunct->setEnabled(false);
+  ModDelFunct->setEnabled(attribute && !attribute->IsBasic() && attribute->Funct());
+
+  ShowText(ModNameEdit, attribute ? ToQString(attribute->GetName()) : QString());
+  ShowText(ModDescEdit, attribute ? ToQString(attribute->GetDescription()) : QString());
+  ModNameEdit->setEnabled(attribute);
+  ModDescEdit->setEnabled(attribute);
+  ModScaleCombo->setEnabled(attribute);
+  UpdateScaleChoices(attribute);
+  ModFunctGroup->setVisible(attribute && !attribute->IsBasic());
+  const TUbicFunction* function = attribute ? attribute->Funct() : nullptr;
+  ShowText(ModFunctText,
+           function ? ToQString(function->StatisticsText()) : QString(ubicstr::UndefinedScale));
+}
+
+void TModelForm::UpdateScaleChoices(TUbicAttribute* attribute) {
+  if (!FScaleChoicesStale && attribute == FScaleChoicesFor) return;
+  FScaleChoicesStale = false;
+  FScaleChoicesFor = attribute;
+  TStrList choices;
+  const TUbicScale* filter =
+      attribute && attribute->AffectsFunction() ? attribute->Scale() : nullptr;
+  Model().ScaleChoices(choices, attribute, filter);
+  FScaleChoices.clear();
+  ModScaleCombo->clear();
+  for (int i = 0; i < choices.Count(); ++i) {
+    ModScaleCombo->addItem(ToQString(choices[i]));
+    FScaleChoices.push_back(static_cast<const TUbicScale*>(choices.Objects(i)));
+  }
+  // The attribute's own scale is met first, right after "<undefined>".
+  ModScaleCombo->setCurrentIndex(attribute && attribute->Scale() ? 1 : 0);
+}
+
+void TModelForm::SetModified() {
+  Model().Changed();
+  FScaleChoicesStale = true;
+}
+
+// Selection
+
+TUbicAttribute* TModelForm::SelectedAttribute() const {
+  const TAttributeItem* item = ModTreeView->SelectedItem();
+  return item ? item->Attribute() : nullptr;
+}
+
+TAttributeItem* TModelForm::ItemOf(const TUbicAttribute* attribute) const {
+  for (QTreeWidgetItemIterator it(ModTreeView); *it; ++it) {
+    auto* item = static_cast<TAttributeItem*>(*it);
+    if (item->Attribute() == attribute) return item;
+  }
+  return nullptr;
+}
+
+void TModelForm::SelectAttribute(const TUbicAttribute* attribute) {
+  ModTreeView->setCurrentItem(ItemOf(attribute));
+}
+
+void TModelForm::ModTreeViewPopup(const QPoint& position) {
+  if (TAttributeItem* item = ModTreeView->ItemAt(position)) ModTreeView->setCurrentItem(item);
+  ModPopupMenu->exec(ModTreeView->viewport()->mapToGlobal(position));
+}
+
+void TModelForm::EditCommand(TEditCommand command) {
+  if (PageControl->currentIndex() != ModelPage) return;
+  QAction* action = command == TEditCommand::Cut    ? ModCut
+                    : command == TEditCommand::Copy ? ModCopy
+                                                    : ModPaste;
+  if (action->isEnabled()) action->trigger();
+}
+
+// Editing the attribute
+
+std::string TModelForm::TypedText(QLineEdit* edit, const QString& text) {
+  bool replaced = false;
+  std::string converted = FromQString(text, &replaced);
+  if (replaced) {
+    // The edit shows what the model holds.
+    const int cursor = edit->cursorPosition();
+    edit->setText(ToQString(converted));
+    edit->setCursorPosition(std::min(cursor, static_cast<int>(edit->text().size())));
+    FMainForm.NoteReplacedCharacters();
+  }
+  return converted;
+}
+
+void TModelForm::ModNameEditChange(const QString& text) {
+  TUbicAttribute* attribute = SelectedAttribute();
+  if (FUpdating || !attribute) return;
+  attribute->SetName(TypedText(ModNameEdit, text));
+  ModTreeView->SelectedItem()->Refresh();
+  Model().Changed();
+  UpdateControls();
+}
+
+void TModelForm::ModDescEditChange(const QString& text) {
+  TUbicAttribute* attribute = SelectedAttribute();
+  if (FUpdating || !attribute) return;
+  attribute->SetDescription(TypedText(ModDescEdit, text));
+  Model().Changed();
+  UpdateControls();
+}
+
+void TModelForm::ModScaleComboChange(int index) {
+  TUbicAttribute* attribute = SelectedAttribute();
+  if (FUpdating || !attribute || index < 0 || index >= static_cast<int>(FScaleChoices.size())) {
+    return;
+  }
+  const TUbicScale* chosen = FScaleChoices[index];
+  if (chosen == attribute->Scale()) return;
+  if (chosen) {
+    auto scale = std::make_unique<TUbicDiscreteScale>();
+    scale->Assign(*chosen);
+    attribute->SetScale(std::move(scale));
+  } else {
+    attribute->SetScale(nullptr);
+    ClearFunctionAndValues(*attribute);
+    if (attribute->Parent()) ClearFunctionAndValues(*attribute->Parent());
+  }
+  SetModified();
+  UpdateControls();
+}
+
+void TModelForm::ModDelScaleClick() {
+  ModScaleComboChange(0);
+}
+
+void TModelForm::ModDelFunctClick() {
+  TUbicAttribute* attribute = SelectedAttribute();
+  if (!attribute) return;
+  attribute->SetFunct(nullptr);
+  SetModified();
+  UpdateControls();
+}
+
+bool TModelForm::MayCreateFunction(const TUbicAttribute& attribute) {
+  const int rules = attribute.RuleCount();
+  if (rules < 0) return false;
+  if (rules <= SmallTableRules) return true;
+  const std::string name = attribute.GetName();
+  if (rules <= LargestTableRules) {
+    return FMainForm.Questions().WarnYesNo(
+               Cp1250ToUtf8(Format(ubicstr::TableVeryLarge, rules, name))) == TAnswer::Yes;
+  }
+  FMainForm.Questions().Error(Cp1250ToUtf8(Format(ubicstr::TableTooLarge, rules, name)));
+  return false;
+}
+
+// Editing the tree
+
+TAnswer TModelForm::Ask(const std::string& text) {
+  return FMainForm.Questions().Confirm(Cp1250ToUtf8(text));
+}
+
+bool TModelForm::ConfirmFunctionLoss(const TUbicAttribute* owner, const char* question) {
+  return !owner || !owner->Funct() || Ask(Format(question, owner->GetName())) == TAnswer::Yes;
+}
+
+void TModelForm::ModAddBtnClick() {
+  TAttributeItem* item = ModTreeView->SelectedItem();
+  if (!item) return;
+  TUbicAttribute* attribute = item->Attribute();
+  if (!ConfirmFunctionLoss(attribute, ubicstr::AddWillDeleteFunction)) return;
+  std::unique_ptr<TUbicAttribute> added = Model().NewAttribute();
+  TUbicAttribute* input = added.get();
+  attribute->SetFunct(nullptr);
+  attribute->AddInput(std::move(added));
+  TAttributeItem* inputItem = AddNodes(item, input);
+  item->setExpanded(true);
+  ModTreeView->setCurrentItem(inputItem);
+  SetModified();
+  UpdateControls();
+  ModNameEdit->setFocus();
+}
+
+void TModelForm::RemoveSelected() {
+  TAttributeItem* item = ModTreeView->SelectedItem();
+  TUbicAttribute* attribute = item->Attribute();
+  TUbicAttribute* parent = attribute->Parent();
+  QTreeWidgetItem* parentItem = item->parent();
+  // Nothing may be selected while the node goes, or the refresh would meet a half-made change.
+  {
+    const QSignalBlocker blocker(ModTreeView);
+    ModTreeView->setCurrentItem(nullptr);
+    delete item;
+  }
+  parent->SetFunct(nullptr);
+  parent->DeleteInput(attribute);
+  ModTreeView->setCurrentItem(parentItem ? parentItem : ModTreeView->topLevelItem(0));
+}
+
+void TModelForm::ModDeleteBtnClick() {
+  TAttributeItem* item = ModTreeView->SelectedItem();
+  if (!item) return;
+  TUbicAttribute* attribute = item->Attribute();
+  if (attribute->IsBasic()) {
+    const TUbicAttribute* parent = attribute->Parent();
+    std::string question = Format(ubicstr::DeleteMainAttribute, attribute->GetName());
+    if (parent->Funct()) question += "\r" + Format(ubicstr::AlsoDeleteFunction, parent->GetName());
+    if (Ask(question) != TAnswer::Yes) return;
+    RemoveSelected();
+  } else {
+    std::string question = Format(ubicstr::DeleteAllSubattributes, attribute->GetName());
+    if (attribute->Funct()) question += std::string("\r") + ubicstr::AlsoDeleteOwnFunction;
+    if (Ask(question) != TAnswer::Yes) return;
+    {
+      const QSignalBlocker blocker(ModTreeView);
+      qDeleteAll(item->takeChildren());
+    }
+    attribute->DeleteSubtree();
+  }
+  SetModified();
+  UpdateControls();
+}
+
+void TModelForm::ModCopyBtnClick() {
+  if (const TUbicAttribute* attribute = SelectedAttribute()) {
+    FMainForm.CopySubtreeToClipboard(*attribute);
+    UpdateControls();
+  }
+}
+
+void TModelForm::ModCutBtnClick() {
+  const TUbicAttribute* attribute = SelectedAttribute();
+  if (!attribute) return;
+  ModCopyBtnClick();
+  if (!ConfirmFunctionLoss(attribute->Parent(), ubicstr::CutWillDeleteFunction)) return;
+  RemoveSelected();
+  SetModified();
+  UpdateControls();
+}
+
+void TModelForm::ModPasteBtnClick() {
+  TAttributeItem* item = ModTreeView->SelectedItem();
+  const TUbicAttribute* clipboard = FMainForm.SubtreeClipboard();
+  if (!item || !clipboard) return;
+  TUbicAttribute* attribute = item->Attribute();
+  if (!ConfirmFunctionLoss(attribute, ubicstr::PasteWillDeleteFunction)) return;
+  attribute->SetFunct(nullptr);
+  std::unique_ptr<TUbicAttribute> copy = DuplicateSubtree(*clipboard);
+  TUbicAttribute* pasted = copy.get();
+  attribute->AddInput(std::move(copy));
+  TAttributeItem* pastedItem = AddNodes(item, pasted);
+  item->setExpanded(true);
+  ExpandSubtree(pastedItem);
+  ModTreeView->setCurrentItem(pastedItem);
+  SetModified();
+  UpdateControls();
+}
+
+void TModelForm::ModDuplicateBtnClick() {
+  const TUbicAttribute* attribute = SelectedAttribute();
+  if (!attribute) return;
+  std::unique_ptr<TUbicAttribute> copy = DuplicateSubtree(*attribute);
+  TUbicAttribute* duplicate = copy.get();
+  Model().Root()->AddInput(std::move(copy));
+  TAttributeItem* duplicateItem = AddNodes(nullptr, duplicate);
+  ExpandSubtree(duplicateItem);
+  ModTreeView->setCurrentItem(duplicateItem);
+  SetModified();
+  UpdateControls();
+}
+
+void TModelForm::MoveSelected(int offset) {
+  TAttributeItem* item = ModTreeView->SelectedItem();
+  if (!item) return;
+  TUbicAttribute* attribute = item->Attribute();
+  TUbicAttribute* parent = attribute->Parent();
+  const int index = parent->IndexOfInput(attribute);
+  if (index + offset < 0 || index + offset >= parent->InputCount()) return;
+  if (offset < 0) {
+    parent->MoveInputUp(index);
+  } else {
+    parent->MoveInputDown(index);
+  }
+  QTreeWidgetItem* parentItem = item->parent() ? item->parent() : ModTreeView->invisibleRootItem();
+  {
+    const QSignalBlocker blocker(ModTreeView);
+    std::vector<bool> expanded;
+    CollectExpanded(item, expanded);
+    parentItem->takeChild(index);
+    parentItem->insertChild(index + offset, item);
+    std::size_t next = 0;
+    RestoreExpanded(item, expanded, next);
+    ModTreeView->setCurrentItem(item);
+  }
+  SetModified();
+  UpdateControls();
+}
+
+void TModelForm::ModUpBtnClick() {
+  MoveSelected(-1);
+}
+
+void TModelForm::ModDownBtnClick() {
+  MoveSelected(1);
+}
+
+bool TModelForm::ModTreeViewCanDrop(const TAttributeItem* target) const {
+  const TUbicAttribute* dragged = SelectedAttribute();
+  if (!dragged || !dragged->Parent()) return false;
+  if (!target) return true;
+  const TUbicAttribute* onto = target->Attribute();
+  return onto != dragged && !onto->HasAncestor(dragged);
+}
+
+void TModelForm::ModTreeViewDragDrop(TAttributeItem* target) {
+  if (!ModTreeViewCanDrop(target)) return;
+  TUbicAttribute* dragged = SelectedAttribute();
+  TUbicAttribute* parent = dragged->Parent();
+  TUbicAttribute* onto = target ? target->Attribute() : Model().Root();
+  const TUbicFunction* ontoFunction = onto->Funct();
+  const TUbicFunction* parentFunction = parent->Funct();
+  if (ontoFunction && parentFunction) {
+    if (Ask(Format(ubicstr::MoveWillDeleteFunctions, onto->GetName(), parent->GetName())) !=
+        TAnswer::Yes) {
+      return;
+    }
+  } else if (ontoFunction || parentFunction) {
+    const TUbicAttribute* owner = ontoFunction ? onto : parent;
+    if (Ask(Format(ubicstr::MoveWillDeleteFunction, owner->GetName())) != TAnswer::Yes) return;
+  }
+  onto->SetFunct(nullptr);
+  parent->SetFunct(nullptr);
+  onto->AddInput(parent->ExtractInput(dragged));
+  {
+    const QSignalBlocker blocker(ModTreeView);
+    delete ModTreeView->SelectedItem();
+  }
+  TAttributeItem* movedItem = AddNodes(target, dragged);
+  if (target) target->setExpanded(true);
+  ExpandSubtree(movedItem);
+  ModTreeView->setCurrentItem(movedItem);
+  SetModified();
+  UpdateControls();
+}
+
+}  // namespace ubic

@@ -1,0 +1,148 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/model.h"
+#include "questions.h"
+
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QStatusBar;
+class QTabWidget;
+class QTreeWidgetItem;
+
+namespace ubic {
+
+class TAttributeItem;
+class TMainForm;
+class TModelTreeView;
+enum class TEditCommand;
+
+// A document window: one model, the file it belongs to, and its pages.
+class TModelForm : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TModelForm(TMainForm& mainForm);
+  ~TModelForm() override;
+
+  TUbicModel& Model() const { return *FModel; }
+  const std::string& FileName() const { return FFileName; }
+  // The title as the user reads it: model name, "*" when modified, and the file name.
+  QString Caption() const;
+
+  void NewModel();
+  void OpenModel(const std::string& fileName);
+  // Both return whether the model was written.
+  bool SaveModel();
+  bool SaveModelAs();
+  // Asks whether to save a modified model; returns whether the window may close.
+  bool CloseQuery();
+  // Lets the window close without asking again, after the frame has asked every document.
+  void AllowClose() { FCloseAllowed = true; }
+
+  // The single refresh after every change.
+  void UpdateControls();
+  // The menu the frame shows between File and View for the active page; nil for none.
+  QMenu* PageMenu() const;
+  // The frame's Cut, Copy and Paste when no edit field has the focus.
+  void EditCommand(TEditCommand command);
+
+  TUbicAttribute* SelectedAttribute() const;
+  TAttributeItem* ItemOf(const TUbicAttribute* attribute) const;
+  void SelectAttribute(const TUbicAttribute* attribute);
+
+  // Whether the selected node may be dropped on Target (nil: empty space), and the drop.
+  bool ModTreeViewCanDrop(const TAttributeItem* target) const;
+  void ModTreeViewDragDrop(TAttributeItem* target);
+  // Asks what the size of a new rule table calls for; whether a function may be made.
+  bool MayCreateFunction(const TUbicAttribute& attribute);
+
+  void ModAddBtnClick();
+  void ModDeleteBtnClick();
+  void ModCutBtnClick();
+  void ModCopyBtnClick();
+  void ModPasteBtnClick();
+  void ModDuplicateBtnClick();
+  void ModUpBtnClick();
+  void ModDownBtnClick();
+  void ModDelScaleClick();
+  void ModDelFunctClick();
+  void ModScaleComboChange(int index);
+
+  QTabWidget* PageControl;
+  TModelTreeView* ModTreeView;
+  QLineEdit* ModNameEdit;
+  QLineEdit* ModDescEdit;
+  QPushButton* ModScaleBtn;
+  QComboBox* ModScaleCombo;
+  QGroupBox* ModFunctGroup;
+  QPushButton* ModFunctBtn;
+  QLineEdit* ModFunctText;
+  QStatusBar* StatusBar;
+
+  QAction* ModAdd;
+  QAction* ModDelete;
+  QAction* ModCut;
+  QAction* ModCopy;
+  QAction* ModPaste;
+  QAction* ModDuplicate;
+  QAction* ModUp;
+  QAction* ModDown;
+  QAction* ModScale;
+  QAction* ModDelScale;
+  QAction* ModFunct;
+  QAction* ModDelFunct;
+  QMenu* ModEditMenu;
+  QMenu* ModPopupMenu;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  QWidget* CreateModelPage();
+  QWidget* CreateLaterPage(const QString& text);
+  void CreateModelActions();
+  QAction* NewModelAction(const QString& caption, const QString& hint, const QKeySequence& key,
+                          void (TModelForm::*handler)());
+
+  bool SaveDialog(const std::string& proposedName);
+  void FillTree();
+  TAttributeItem* AddNodes(QTreeWidgetItem* parentItem, TUbicAttribute* attribute);
+  // Removes the selected attribute and its node, and selects what the user expects next.
+  void RemoveSelected();
+  void MoveSelected(int offset);
+  // Asks a confirmation of a Windows-1250 text.
+  TAnswer Ask(const std::string& text);
+  // Asks before a command deletes the function of Owner; true also when Owner has none.
+  // Question is filled with Owner's name.
+  bool ConfirmFunctionLoss(const TUbicAttribute* owner, const char* question);
+  void SetModified();
+
+  void UpdateModelPage();
+  void UpdateScaleChoices(TUbicAttribute* attribute);
+  void ModNameEditChange(const QString& text);
+  void ModDescEditChange(const QString& text);
+  std::string TypedText(QLineEdit* edit, const QString& text);
+  void ModTreeViewPopup(const QPoint& position);
+
+  TMainForm& FMainForm;
+  std::unique_ptr<TUbicModel> FModel;
+  std::string FFileName;
+  bool FUpdating = false;
+  bool FCloseAllowed = false;
+  // The scale list is rebuilt only when the selection or the scales changed.
+  const TUbicAttribute* FScaleChoicesFor = nullptr;
+  bool FScaleChoicesStale = true;
+  std::vector<const TUbicScale*> FScaleChoices;
+  std::vector<QPushButton*> FModButtons;
+};
+
+}  // namespace ubic

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <string>
+
+#include "foundation/cp1250.h"
+
+namespace ubic {
+
+// Model texts and messages are Windows-1250; widgets speak Unicode. These two convert at the
+// widget edge. Value characters of rule and option texts are data and never pass through them.
+inline QString ToQString(const std::string& cp1250) {
+  return QString::fromStdString(Cp1250ToUtf8(cp1250));
+}
+
+// Characters that Windows-1250 cannot hold become "?"; Replaced (if given) tells whether any did.
+inline std::string FromQString(const QString& text, bool* replaced = nullptr) {
+  return Utf8ToCp1250(text.toStdString(), replaced);
+}
+
+// A hint "short|long" of an action or a control: the short part is the tool tip, the long part
+// the status-bar text.
+template <class T>
+void SetHint(T* target, const QString& hint) {
+  const qsizetype bar = hint.indexOf('|');
+  target->setToolTip(bar < 0 ? hint : hint.left(bar));
+  target->setStatusTip(bar < 0 ? hint : hint.mid(bar + 1));
+}
+
+}  // namespace ubic

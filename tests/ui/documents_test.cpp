@@ -1,0 +1,314 @@
+// The main window and the life of documents: menus, opening, saving, closing, the command line.
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QTest>
+
+#include "files/modelio.h"
+#include "ui/aboutbox.h"
+#include "ui/helpform.h"
+#include "ui_fixture.h"
+
+namespace ubic {
+namespace {
+
+using TKind = TScriptedQuestions::TKind;
+
+QStringList MenuTitles(QMainWindow& window) {
+  QStringList titles;
+  for (QAction* action : window.menuBar()->actions()) titles << action->text();
+  return titles;
+}
+
+std::string ReadAttributeNames(const std::string& fileName) {
+  const TOpenedModel opened = OpenModel(fileName);
+  const TUbicAttribute* first = opened.Model->FirstAttribute();
+  return first->GetName() + ":" + InputNames(*first);
+}
+
+class Documents : public TUiTest {};
+
+TEST_F(Documents, FrameCommandsFollowTheActiveDocument) {
+  EXPECT_EQ(MenuTitles(*Main), (QStringList{"&File", "&View", "&Help"}));
+  EXPECT_FALSE(Main->FileSave->isEnabled());
+  EXPECT_FALSE(Main->FileSaveAs->isEnabled());
+  EXPECT_FALSE(Main->FileClose->isEnabled());
+  EXPECT_FALSE(Main->FileReport->isEnabled());
+  EXPECT_EQ(Main->FileNew->toolTip(), "New file");
+  EXPECT_EQ(Main->FileNew->statusTip(), "Open a new, empty file");
+
+  Main->FileNew->trigger();
+  ASSERT_EQ(Main->Documents().size(), 1u);
+  TModelForm* document = Main->ActiveDocument();
+  ASSERT_TRUE(document);
+  EXPECT_EQ(MenuTitles(*Main), (QStringList{"&File", "&Edit", "&View", "&Help"}));
+  EXPECT_TRUE(Main->FileSave->isEnabled());
+  EXPECT_TRUE(Main->FileClose->isEnabled());
+  EXPECT_FALSE(Main->FileReport->isEnabled());
+  EXPECT_EQ(document->Caption(), "Root1 [*]");
+  EXPECT_EQ(
+      document->StatusBar->currentMessage().toStdString(),
+      "Attributes: 1 (1 basic, 0 complex)   |   Scales: 0   |   Functions: 0   |   Options: 0");
+
+  // The View menu lists the documents by their titles, the active one checked.
+  Main->CreateDocument(Example("car.ubm"));
+  emit Main->ViewMenu->aboutToShow();
+  const QList<QAction*> items = Main->ViewMenu->actions();
+  ASSERT_EQ(items.size(), 8);
+  EXPECT_EQ(items[6]->text(), "&1 Root1 [*]");
+  EXPECT_FALSE(items[6]->isChecked());
+  EXPECT_TRUE(items[7]->isChecked());
+  items[6]->trigger();
+  EXPECT_EQ(Main->ActiveDocument(), document);
+
+  // Pages without their own menu leave only the frame's.
+  document->PageControl->setCurrentIndex(2);
+  EXPECT_EQ(MenuTitles(*Main), (QStringList{"&File", "&View", "&Help"}));
+  document->PageControl->setCurrentIndex(0);
+  EXPECT_EQ(MenuTitles(*Main), (QStringList{"&File", "&Edit", "&View", "&Help"}));
+}
+
+TEST_F(Documents, OpenByExtensionAndSaveByChosenFilter) {
+  Questions.ChooseFile(TFileChoice{Example("car.ubm"), 1});
+  Main->FileOpen->trigger();
+  TModelForm* document = Main->ActiveDocument();
+  ASSERT_TRUE(document);
+  EXPECT_EQ(Questions.Asked().at(0).Dialog.Title, "Open file");
+  EXPECT_EQ(Questions.Asked().at(0).Dialog.Filters.at(2), "KIV ASCII Interchange  (*.kvx)");
+  EXPECT_EQ(document->FileName(), Example("car.ubm"));
+  EXPECT_EQ(document->Caption().toStdString(), "CAR [" + Example("car.ubm") + "]");
+  TakeAsked();
+
+  // The jKIV entry writes jKIV even under a name ending in ".kvx"; the document keeps ".ubm".
+  const std::string jkiv = TempFile("car.kvx");
+  Questions.ChooseFile(TFileChoice{jkiv, 2});
+  Main->FileSaveAs->trigger();
+  ASSERT_EQ(Questions.Asked().at(0).Dialog.Title, "Shrani datoteko");
+  EXPECT_EQ(Questions.Asked().at(0).Dialog.ProposedName, Example("car.ubm"));
+  EXPECT_EQ(document->FileName(), TempFile("car.ubm"));
+  QFile written(QString::fromStdString(jkiv));
+  ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(written.readAll().contains("<MODEL"));
+  TakeAsked();
+
+  // The KVX entry, then opening what was written.
+  const std::string kvx = TempFile("CAR.KVX");
+  Questions.ChooseFile(TFileChoice{kvx, 3});
+  Main->FileSaveAs->trigger();
+  EXPECT_EQ(ReadAttributeNames(kvx), "CAR:COSTS,TECHNICAL");
+  const std::string xml = TempFile("CAR.XML");
+  QFile::copy(QString::fromStdString(jkiv), QString::fromStdString(xml));
+  TModelForm* imported = Main->CreateDocument(xml);
+  EXPECT_EQ(imported->FileName(), TempFile("CAR.ubm"));
+  EXPECT_EQ(InputNames(*imported->Model().FirstAttribute()), "COSTS,TECHNICAL");
+
+  // Save writes the own format to FileName without asking.
+  TakeAsked();
+  imported->Model().Changed();
+  imported->SaveModel();
+  EXPECT_TRUE(Questions.Asked().empty());
+  EXPECT_FALSE(imported->Model().Modified());
+  EXPECT_EQ(ReadAttributeNames(TempFile("CAR.ubm")), "CAR:COSTS,TECHNICAL");
+  EXPECT_EQ(imported->Caption().toStdString(), "CAR [" + TempFile("CAR.ubm") + "]");
+}
+
+TEST_F(Documents, OverwriteQuestionAndCancelledDialogsChangeNothing) {
+  TModelForm* document = Main->CreateDocument({});
+  const std::string target = TempFile("model.ubm");
+  QFile file(QString::fromStdString(target));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("keep");
+  file.close();
+
+  Questions.ChooseFile(std::nullopt);
+  EXPECT_FALSE(document->SaveModel());
+  EXPECT_EQ(Questions.Asked().at(0).Dialog.ProposedName, "Root1.ubm");
+  for (const TAnswer answer : {TAnswer::No, TAnswer::Cancel}) {
+    Questions.ChooseFile(TFileChoice{target, 1});
+    Questions.Answer(answer);
+    EXPECT_FALSE(document->SaveModelAs());
+  }
+  EXPECT_EQ(document->FileName(), "");
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), "keep");
+  file.close();
+  EXPECT_EQ(TakeAsked().back(),
+            "File \"" + target + "\" already exists. Do you want to overwrite the file?");
+
+  Questions.ChooseFile(TFileChoice{target, 4});
+  Questions.Answer(TAnswer::Yes);
+  EXPECT_TRUE(document->SaveModelAs());
+  EXPECT_EQ(document->FileName(), target);
+  EXPECT_EQ(ReadAttributeNames(target), "Root1:");
+}
+
+TEST_F(Documents, FailedReadLeavesNoWindowAndFailedWriteKeepsTheName) {
+  const std::string broken = TempFile("broken.ubm");
+  QFile file(QString::fromStdString(broken));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("<?xml version=\"1.0\"?>\n<Ubic>\n");
+  file.close();
+  Questions.ChooseFile(TFileChoice{broken, 1});
+  Main->FileOpen->trigger();
+  EXPECT_TRUE(Main->Documents().empty());
+  ASSERT_EQ(Questions.Asked().size(), 2u);
+  EXPECT_EQ(Questions.Asked()[1].Kind, TKind::Error);
+  EXPECT_NE(Questions.Asked()[1].Text.find("Error reading XML"), std::string::npos);
+  TakeAsked();
+
+  TModelForm* document = Main->CreateDocument(Example("car.ubm"));
+  Questions.ChooseFile(TFileChoice{TempFile("missing/folder/car.ubm"), 1});
+  Main->FileSaveAs->trigger();
+  EXPECT_EQ(document->FileName(), Example("car.ubm"));
+  ASSERT_EQ(Questions.Asked().size(), 2u);
+  EXPECT_EQ(Questions.Asked()[1].Kind, TKind::Error);
+}
+
+TEST_F(Documents, ImportAndExportRemarksAreWarnings) {
+  const std::string kvx = TempFile("groups.kvx");
+  QFile file(QString::fromStdString(kvx));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(QByteArray(" KIV I1.5| DKB m| ATT a|L1 I1| DOM D+|Nx|Ny| ATT b|L2 I2| DOM D+|Nx|Ny|"
+                        " GRP| FNC DI I1|R1 R2| GRP| FNC DI I1|R1 R1| GRP|")
+                 .replace('|', "\r\n"));
+  file.close();
+  TModelForm* imported = Main->CreateDocument(kvx);
+  ASSERT_EQ(Questions.Asked().size(), 1u);
+  EXPECT_EQ(Questions.Asked()[0].Kind, TKind::Warn);
+  EXPECT_NE(Questions.Asked()[0].Text.find("more than 1 group"), std::string::npos);
+  EXPECT_EQ(imported->FileName(), TempFile("groups.ubm"));
+  TakeAsked();
+
+  // Two attributes of the same name cannot be linked in jKIV: the export says what it did.
+  for (int i = 0; i < 2; ++i) {
+    Select(imported, "a");
+    if (imported->Model().FirstAttribute()->Funct()) Questions.Answer(TAnswer::Yes);
+    imported->ModAdd->trigger();
+  }
+  EXPECT_EQ(InputNames(*imported->Model().FirstAttribute()), "b,New,New");
+  TakeAsked();
+  Questions.ChooseFile(TFileChoice{TempFile("same.xml"), 2});
+  Main->FileSaveAs->trigger();
+  ASSERT_EQ(Questions.Asked().size(), 2u);
+  EXPECT_EQ(Questions.Asked()[1].Kind, TKind::Warn);
+  EXPECT_NE(Questions.Asked()[1].Text.find("New"), std::string::npos);
+}
+
+TEST_F(Documents, CloseQueryAnswers) {
+  TModelForm* document = Main->CreateDocument(Example("car.ubm"));
+  document->Model().Changed();
+  const std::string question = "Save model \"CAR\" as file \"" + Example("car.ubm") + "\"?";
+  QMdiSubWindow* window = Main->MdiArea->currentSubWindow();
+
+  Questions.Answer(TAnswer::Cancel);
+  EXPECT_FALSE(window->close());
+  EXPECT_EQ(TakeAsked(), std::vector<std::string>{question});
+  EXPECT_EQ(Main->Documents().size(), 1u);
+
+  // A never-saved model whose save dialog is cancelled stays open.
+  Main->CreateDocument({});
+  Questions.Answer(TAnswer::Yes);
+  Questions.ChooseFile(std::nullopt);
+  EXPECT_FALSE(Main->MdiArea->currentSubWindow()->close());
+  EXPECT_EQ(TakeAsked().front(), "Save model \"Root1\" as file?");
+  EXPECT_EQ(Main->Documents().size(), 2u);
+
+  Questions.Answer(TAnswer::Yes);
+  Questions.ChooseFile(TFileChoice{TempFile("fresh.ubm"), 1});
+  EXPECT_TRUE(Main->MdiArea->subWindowList().at(1)->close());
+  EXPECT_TRUE(QFile::exists(QString::fromStdString(TempFile("fresh.ubm"))));
+  TakeAsked();
+
+  // A save that fails on closing says why and keeps the window.
+  ASSERT_TRUE(QDir(Temp.path()).mkdir("gone"));
+  TModelForm* doomed = Main->CreateDocument({});
+  Questions.ChooseFile(TFileChoice{TempFile("gone/model.ubm"), 1});
+  ASSERT_TRUE(doomed->SaveModel());
+  ASSERT_TRUE(QDir(Temp.filePath("gone")).removeRecursively());
+  doomed->Model().Changed();
+  TakeAsked();
+  Questions.Answer(TAnswer::Yes);
+  EXPECT_FALSE(Main->MdiArea->currentSubWindow()->close());
+  ASSERT_EQ(Questions.Asked().size(), 2u);
+  EXPECT_EQ(Questions.Asked()[1].Kind, TKind::Error);
+  EXPECT_EQ(doomed->FileName(), TempFile("gone/model.ubm"));
+  EXPECT_TRUE(doomed->Model().Modified());
+  TakeAsked();
+  Questions.Answer(TAnswer::No);
+  EXPECT_TRUE(Main->MdiArea->currentSubWindow()->close());
+  TakeAsked();
+
+  // Names of models and files keep their letters in the question.
+  TModelForm* named = Main->CreateDocument({});
+  named->Model().FirstAttribute()->SetName(
+      "\xE8"
+      "aj");
+  const std::string fileName = TempFile(
+      "\xC4\x8D"
+      "aj.ubm");
+  Questions.ChooseFile(TFileChoice{fileName, 1});
+  ASSERT_TRUE(named->SaveModel());
+  named->Model().Changed();
+  Questions.Answer(TAnswer::No);
+  EXPECT_TRUE(Main->MdiArea->currentSubWindow()->close());
+  EXPECT_EQ(TakeAsked().back(),
+            "Save model \"\xC4\x8D"
+            "aj\" as file \"" +
+                fileName + "\"?");
+
+  Questions.Answer(TAnswer::No);
+  EXPECT_TRUE(window->close());
+  QApplication::processEvents();
+  EXPECT_TRUE(Main->Documents().empty());
+  EXPECT_FALSE(Main->FileClose->isEnabled());
+}
+
+TEST_F(Documents, ExitAsksEveryDocumentFirst) {
+  TModelForm* first = Main->CreateDocument({});
+  TModelForm* second = Main->CreateDocument(Example("car.ubm"));
+  second->Model().Changed();
+
+  Questions.Answer(TAnswer::Yes);
+  Questions.ChooseFile(TFileChoice{TempFile("first.ubm"), 1});
+  Questions.Answer(TAnswer::Cancel);
+  EXPECT_FALSE(Main->close());
+  EXPECT_EQ(Main->Documents().size(), 2u);
+  EXPECT_FALSE(first->Model().Modified());
+  EXPECT_EQ(first->FileName(), TempFile("first.ubm"));
+  EXPECT_TRUE(second->Model().Modified());
+  TakeAsked();
+
+  Questions.Answer(TAnswer::No);
+  EXPECT_TRUE(Main->close());
+  EXPECT_EQ(TakeAsked().size(), 1u);
+}
+
+TEST_F(Documents, CommandLineOpensExistingFilesAtFirstActivation) {
+  Main.reset();
+  Main = std::make_unique<TMainForm>(
+      Questions, QStringList{QString::fromStdString(Example("car.ubm")), "no-such-model.ubm",
+                             QString::fromStdString(Example("home.ubm"))});
+  Main->show();
+  Main->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(Main.get()));
+  QTRY_COMPARE(Main->Documents().size(), 2u);
+  EXPECT_TRUE(Questions.Asked().empty());
+  QEvent activation(QEvent::WindowActivate);
+  QApplication::sendEvent(Main.get(), &activation);
+  QApplication::processEvents();
+  EXPECT_EQ(Main->Documents().size(), 2u);
+}
+
+TEST(AboutAndHelp, TextsAndManual) {
+  TAboutBox about(nullptr);
+  EXPECT_EQ(about.windowTitle(), "About Ubic");
+  EXPECT_EQ(TAboutBox::VersionLine(), "Version 1.02");
+  EXPECT_TRUE(QFile::exists(THelpForm::ContentsFile()));
+}
+
+}  // namespace
+}  // namespace ubic

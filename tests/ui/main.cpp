@@ -1,0 +1,16 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+// Qt and fontconfig keep caches until the process ends; leaks in our own code are still reported.
+extern "C" const char* __lsan_default_suppressions() {
+  return "leak:libfontconfig.so\nleak:libQt6Core.so\nleak:libQt6Gui.so\nleak:libQt6Widgets.so\n"
+         "leak:libglib-2.0.so\n";
+}
+
+int main(int argc, char* argv[]) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

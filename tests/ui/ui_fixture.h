@@ -1,0 +1,94 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <memory>
+#include <string>
+
+#include "model/model.h"
+#include "ui/mainform.h"
+#include "ui/modelform.h"
+#include "ui/modeltree.h"
+#include "ui/questions.h"
+
+// Failures show QStrings as text.
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
+
+namespace ubic {
+
+// A main window whose questions are answered by the test. Every scripted answer must be used.
+class TUiTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Main = std::make_unique<TMainForm>(Questions, QStringList{});
+    Main->show();
+  }
+
+  void TearDown() override {
+    EXPECT_TRUE(Questions.Done()) << "answers left unused";
+    for (TModelForm* document : Main->Documents()) document->AllowClose();
+    Main.reset();
+  }
+
+  std::string Example(const char* name) const { return std::string(UBIC_EXAMPLES_DIR "/") + name; }
+  std::string TempFile(const char* name) const {
+    return Temp.filePath(QString::fromUtf8(name)).toStdString();
+  }
+
+  // The texts of the questions asked so far, then forgets them.
+  std::vector<std::string> TakeAsked() {
+    std::vector<std::string> texts;
+    for (const auto& asked : Questions.Asked()) texts.push_back(asked.Text);
+    Questions.Clear();
+    return texts;
+  }
+
+  TUbicAttribute* Find(TModelForm* document, const char* name) {
+    TUbicAttribute* attribute = document->Model().FindAttribute(name);
+    EXPECT_TRUE(attribute) << name;
+    return attribute;
+  }
+
+  void Select(TModelForm* document, const char* name) {
+    document->SelectAttribute(Find(document, name));
+    ASSERT_EQ(document->SelectedAttribute()->GetName(), name);
+  }
+
+  TScriptedQuestions Questions;
+  QTemporaryDir Temp;
+  std::unique_ptr<TMainForm> Main;
+};
+
+// Types Text into Widget as key presses, whatever characters it holds.
+inline void TypeKeys(QWidget* widget, const QString& text) {
+  for (const QChar c : text) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+    QApplication::sendEvent(widget, &press);
+  }
+}
+
+// The names of an attribute's inputs joined by ",".
+inline std::string InputNames(const TUbicAttribute& attribute) {
+  std::string names;
+  for (int i = 0; i < attribute.InputCount(); ++i) {
+    names += (i ? "," : "") + attribute.Input(i)->GetName();
+  }
+  return names;
+}
+
+// The node texts of an item's children joined by ",".
+inline std::string NodeNames(const QTreeWidgetItem* item) {
+  std::string names;
+  for (int i = 0; i < item->childCount(); ++i) {
+    names += (i ? "," : "") + item->child(i)->text(0).toStdString();
+  }
+  return names;
+}
+
+}  // namespace ubic
