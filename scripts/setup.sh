@@ -7,6 +7,8 @@ packages=(
   build-essential cmake ninja-build
   libgtest-dev libgmock-dev libbenchmark-dev
   locales time bc
+  # The desktop program: Qt 6 with its SVG module, and the fonts its charts and reports use.
+  qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core
   # The fuzz targets: clang with libFuzzer and the sanitizer runtimes.
   clang libclang-rt-14-dev
 )
