@@ -15,6 +15,13 @@ namespace {
 
 constexpr int kRings = 4;
 
+// Which way a name moves off the end of a spoke along one direction: fully away from the web,
+// unless the spoke runs nearly across that direction.
+double Outward(double component) {
+  if (std::abs(component) < 0.2) return 0;
+  return component < 0 ? -1 : 1;
+}
+
 class TRadarPainter {
  public:
   TRadarPainter(QPainter& painter, const TChartStyle& style, const TChart& chart)
@@ -97,7 +104,7 @@ class TRadarPainter {
       const double width = metrics.horizontalAdvance(text);
       QRectF box(0, 0, width, metrics.height());
       box.moveCenter(end);
-      box.translate(d.x() * width / 2, d.y() * metrics.height() / 2);
+      box.translate(Outward(d.x()) * width / 2, Outward(d.y()) * metrics.height() / 2);
       FPainter.drawText(box, Qt::AlignCenter, text);
     }
   }

@@ -44,7 +44,8 @@ void SaveCharts(const TUbicModel& model, const QString& folder) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  QGuiApplication application(argc, argv);
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  const QGuiApplication application(argc, argv);
   if (argc != 3) {
     std::cerr << "usage: chart-pictures MODEL.ubm FOLDER\n";
     return 2;

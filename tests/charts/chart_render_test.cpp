@@ -4,6 +4,8 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QMimeData>
+#include <QPainter>
+#include <QPicture>
 
 #include "chart_test_model.h"
 #include "charts/modelgraphs.h"
@@ -145,6 +147,45 @@ TEST(ChartRendering, FourRadarsFillTheirQuarters) {
   const QRect empty = Quarter(image, 3);
   EXPECT_EQ(Spread(image, background, empty).Count, empty.width() * empty.height())
       << "no fourth option: an empty radar on the panel's colour";
+}
+
+// Report pages draw the visible graph fitted to the proportions of its control on the page, and
+// may record it in a picture first: the replay must look like the chart drawn directly.
+TEST(ChartRendering, FittedAndRecordedDrawing) {
+  TChartModel m;
+  m.Set(0, "1", "", "", "");
+  m.ShowOnly({0});
+  TModelGraphs graphs;
+  graphs.Update(m.Model, {m.A}, -1, {});
+  QImage wide(600, 300, QImage::Format_ARGB32_Premultiplied);
+  wide.fill(Qt::white);
+  {
+    QPainter painter(&wide);
+    graphs.DrawFitted(painter, wide.rect(), QSize(150, 150));
+  }
+  const TColourSpread fitted = Spread(wide, kGreen);
+  ASSERT_GT(fitted.Count, 100);
+  EXPECT_LT(fitted.Bounds.right(), 300) << "a square control: the right half stays empty";
+
+  QPicture picture;
+  {
+    QPainter painter(&picture);
+    graphs.Bar().Draw(painter, QRectF(0, 0, 400, 260));
+  }
+  QImage replayed(400, 260, QImage::Format_ARGB32_Premultiplied);
+  replayed.fill(Qt::white);
+  {
+    QPainter painter(&replayed);
+    picture.play(&painter);
+  }
+  const QImage direct = ChartImage(graphs.Bar(), QSize(400, 260));
+  for (const QColor& colour : {kRed, kGreen}) {
+    const QRectF expected = Spread(direct, colour).Bounds;
+    const QRectF actual = Spread(replayed, colour).Bounds;
+    EXPECT_NEAR(actual.left(), expected.left(), 1.5);
+    EXPECT_NEAR(actual.right(), expected.right(), 1.5);
+    EXPECT_NEAR(actual.top(), expected.top(), 1.5);
+  }
 }
 
 TEST(ChartRendering, CopyingPutsSvgAndImagesOnTheClipboard) {
