@@ -30,7 +30,7 @@ esac
 
 scripts/setup.sh
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DUBIC_FUZZ=ON -DUBIC_BENCHMARKS=OFF >/dev/null
+  -DUBIC_FUZZ=ON -DUBIC_BENCHMARKS=OFF -DUBIC_DESKTOP=OFF >/dev/null
 cmake --build build-fuzz -j "$(nproc)" --target "fuzz_$target"
 
 fuzzer=$root/build-fuzz/fuzz/fuzz_$target
