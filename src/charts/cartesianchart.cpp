@@ -295,15 +295,11 @@ class TCartesianPainter {
     QRectF box(0, 0, metrics.horizontalAdvance(label) + FStyle.Px(4), metrics.height());
     box.moveBottomLeft(bottomLeft);
     if (box.right() > FPlot.right()) box.moveRight(FPlot.right());
-    for (int tries = 0; tries < 6 && Covers(box); ++tries) box.translate(0, -box.height());
+    const std::optional<QRectF> placed = FLabels.Place(box, label, -box.height());
+    if (!placed) return;
+    box = *placed;
     if (box.top() < FPlot.top()) box.moveTop(FPlot.top());
     DrawLabelBox(FPainter, FStyle, box, label, FStyle.BoldFont);
-    FLabels.push_back(box);
-  }
-
-  bool Covers(const QRectF& box) const {
-    return std::any_of(FLabels.begin(), FLabels.end(),
-                       [&box](const QRectF& label) { return label.intersects(box); });
   }
 
   QPainter& FPainter;
@@ -315,7 +311,7 @@ class TCartesianPainter {
   TAxisScale FY;
   QRectF FPlot;
   double FLeftLabelWidth = 0;
-  std::vector<QRectF> FLabels;
+  TLabelPlacer FLabels;
 };
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
+#include <algorithm>
 
 #include "chartstyle.h"
 
@@ -75,6 +76,21 @@ QRectF DrawChartTitle(QPainter& painter, const TChartStyle& style, const QRectF&
   painter.drawText(line, Qt::AlignCenter, metrics.elidedText(title, Qt::ElideRight, line.width()));
   body.setTop(line.bottom() + style.Px(4));
   return body;
+}
+
+std::optional<QRectF> TLabelPlacer::Place(QRectF box, const QString& text, double step) {
+  const bool repeated = std::any_of(FPlaced.begin(), FPlaced.end(), [&](const TPlaced& placed) {
+    return placed.Box == box && placed.Text == text;
+  });
+  if (repeated) return std::nullopt;
+  for (int tries = 0; step != 0 && tries < 6 && Covers(box); ++tries) box.translate(0, step);
+  FPlaced.push_back({box, text});
+  return box;
+}
+
+bool TLabelPlacer::Covers(const QRectF& box) const {
+  return std::any_of(FPlaced.begin(), FPlaced.end(),
+                     [&box](const TPlaced& placed) { return placed.Box.intersects(box); });
 }
 
 void DrawLabelBox(QPainter& painter, const TChartStyle& style, const QRectF& box,

@@ -4,6 +4,8 @@
 #include <QFont>
 #include <QRectF>
 #include <QString>
+#include <optional>
+#include <vector>
 
 class QPainter;
 
@@ -32,6 +34,22 @@ struct TChartStyle {
 // Draws the title centred at the top of Rect and returns the room left below it.
 QRectF DrawChartTitle(QPainter& painter, const TChartStyle& style, const QRectF& rect,
                       const QString& title);
+
+// Keeps labels of marks apart: a label that would cover one placed before moves by Step until it
+// is free, a few times at most; the same text in the same place is not placed twice.
+class TLabelPlacer {
+ public:
+  std::optional<QRectF> Place(QRectF box, const QString& text, double step);
+
+ private:
+  struct TPlaced {
+    QRectF Box;
+    QString Text;
+  };
+  bool Covers(const QRectF& box) const;
+
+  std::vector<TPlaced> FPlaced;
+};
 
 // A label on a pale box, so that lines of the chart do not run through its letters.
 void DrawLabelBox(QPainter& painter, const TChartStyle& style, const QRectF& box,

@@ -148,7 +148,8 @@ class TRadarPainter {
       QRectF box(0, 0, metrics.horizontalAdvance(text) + FStyle.Px(4), metrics.height());
       box.moveCenter(PointAt(series, i));
       box.moveLeft(PointAt(series, i).x() + FStyle.Px(5));
-      DrawLabelBox(FPainter, FStyle, box, text, FStyle.LabelFont);
+      // A value set of one value puts the same label twice on the same marker.
+      if (FLabels.Place(box, text, 0)) DrawLabelBox(FPainter, FStyle, box, text, FStyle.LabelFont);
     }
   }
 
@@ -159,6 +160,7 @@ class TRadarPainter {
   QPointF FCentre;
   double FRadius = 0;
   double FNameWidth = 0;
+  TLabelPlacer FLabels;
 };
 
 }  // namespace
