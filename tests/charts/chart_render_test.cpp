@@ -50,14 +50,23 @@ QRect Quarter(const QImage& image, int index) {
   return Quarters(image.rect(), 1)[static_cast<std::size_t>(index)].intersected(image.rect());
 }
 
+// The bar chart of one option whose value on A is undefined.
+struct TUndefinedBar {
+  TChartModel M;
+  TModelGraphs Graphs;
+
+  TUndefinedBar() {
+    M.Set(0, "1", "", "", "");
+    M.ShowOnly({0});
+    Graphs.Update(M.Model, {M.A}, -1, {});
+  }
+};
+
 // One option with an undefined value: a red base bar one value long, a green extension to the
 // end of the scale, at 100% and at 200%.
 TEST(ChartRendering, UndefinedValueBarSpansTheScale) {
-  TChartModel m;
-  m.Set(0, "1", "", "", "");
-  m.ShowOnly({0});
-  TModelGraphs graphs;
-  graphs.Update(m.Model, {m.A}, -1, {});
+  const TUndefinedBar bar;
+  const TModelGraphs& graphs = bar.Graphs;
   for (qreal ratio : {1.0, 2.0}) {
     const QImage image = ChartImage(graphs.Bar(), QSize(400, 260), ratio);
     const TColourSpread base = Spread(image, kRed);
@@ -152,11 +161,8 @@ TEST(ChartRendering, FourRadarsFillTheirQuarters) {
 // Report pages draw the visible graph fitted to the proportions of its control on the page, and
 // may record it in a picture first: the replay must look like the chart drawn directly.
 TEST(ChartRendering, FittedAndRecordedDrawing) {
-  TChartModel m;
-  m.Set(0, "1", "", "", "");
-  m.ShowOnly({0});
-  TModelGraphs graphs;
-  graphs.Update(m.Model, {m.A}, -1, {});
+  const TUndefinedBar bar;
+  const TModelGraphs& graphs = bar.Graphs;
   QImage wide(600, 300, QImage::Format_ARGB32_Premultiplied);
   wide.fill(Qt::white);
   {
