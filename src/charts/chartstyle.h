@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRectF>
+#include <QString>
+#include <optional>
+#include <vector>
+
+class QPainter;
+
+namespace ubic {
+
+class TChart;
+
+// Fonts, pens and spacing of a chart, scaled to the resolution of the device it is drawn on, so
+// that a chart on a 600 dpi printer page looks like the one on the screen.
+struct TChartStyle {
+  explicit TChartStyle(const QPainter& painter);
+
+  // One screen pixel at 96 dpi, in device units.
+  double Unit = 1;
+  QFont LabelFont;
+  QFont BoldFont;
+  QFont TitleFont;
+  QColor Wall{248, 248, 250};
+  QColor Grid{214, 214, 220};
+  QColor Frame{110, 110, 120};
+  QColor Text{20, 20, 20};
+
+  double Px(double pixels) const { return pixels * Unit; }
+};
+
+// Draws the title centred at the top of Rect and returns the room left below it.
+QRectF DrawChartTitle(QPainter& painter, const TChartStyle& style, const QRectF& rect,
+                      const QString& title);
+
+// Keeps labels of marks apart: a label that would cover one placed before moves by Step until it
+// is free, a few times at most; the same text in the same place is not placed twice.
+class TLabelPlacer {
+ public:
+  std::optional<QRectF> Place(QRectF box, const QString& text, double step);
+
+ private:
+  struct TPlaced {
+    QRectF Box;
+    QString Text;
+  };
+  bool Covers(const QRectF& box) const;
+
+  std::vector<TPlaced> FPlaced;
+};
+
+// A label on a pale box, so that lines of the chart do not run through its letters.
+void DrawLabelBox(QPainter& painter, const TChartStyle& style, const QRectF& box,
+                  const QString& text, const QFont& font);
+
+void DrawCartesianChart(QPainter& painter, const TChartStyle& style, const TChart& chart,
+                        const QRectF& rect);
+void DrawRadarChart(QPainter& painter, const TChartStyle& style, const TChart& chart,
+                    const QRectF& rect);
+
+}  // namespace ubic

@@ -1,0 +1,269 @@
+#include "modelgraphs.h"
+
+#include <QPainter>
+#include <QStringList>
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+#include "foundation/cp1250.h"
+#include "model/model.h"
+
+namespace ubic {
+namespace {
+
+// Series of the charts, in the order they are added.
+enum TBarSeries { kBaseBars, kExtensionBars };
+enum TScatterSeries { kBubbles, kArrows };
+enum TRadarSeries { kRadarNames, kLowValues, kHighValues };
+
+const QColor kRed(255, 0, 0);
+const QColor kGreen(0, 128, 0);
+const QColor kBlue(0, 0, 255);
+const QColor kAqua(0, 255, 255);
+const QColor kGrey(128, 128, 128);
+
+QString ModelText(const std::string& text) {
+  return QString::fromStdString(Cp1250ToUtf8(text));
+}
+
+QString OptionLabel(const TUbicModel& model, int option, const TGraphSettings& settings) {
+  return settings.NamedOptions ? ModelText(model.Options().Get(option)) : QStringLiteral(" ");
+}
+
+int ValueCount(const TUbicAttribute& attribute) {
+  const TUbicScale* scale = attribute.Scale();
+  return scale != nullptr ? scale->Count() : 0;
+}
+
+// What an axis needs of its attribute, copied so that a chart never points into the model.
+struct TScaleValues {
+  bool HasScale = false;
+  QStringList Names;
+
+  explicit TScaleValues(const TUbicAttribute& attribute) : HasScale(attribute.Scale() != nullptr) {
+    if (const TUbicDiscreteScale* scale = attribute.DiscreteScale()) {
+      for (int i = 0; i < scale->Count(); ++i) Names << ModelText(scale->ValueName(i));
+    }
+  }
+  int Count() const { return static_cast<int>(Names.size()); }
+
+  // The name of the 1-based value V, or its number.
+  QString Text(int v, bool namedValues) const {
+    if (namedValues && v >= 1 && v <= Count()) return Names[v - 1];
+    return QString::number(v);
+  }
+
+  QString AxisLabel(double v, bool namedValues, TAxisUse use) const {
+    if (v != std::floor(v) || std::abs(v) > 1e9) return QString::number(v, 'g', 6);
+    const int value = static_cast<int>(v);
+    if (use == TAxisUse::Bar) return value == 0 ? QString() : Text(value, namedValues);
+    if (value == 0 || (HasScale && value > Count())) return QStringLiteral(" ");
+    return Text(value, namedValues);
+  }
+};
+
+void SetValueAxis(TChartAxis& axis, const TUbicAttribute& attribute, int extra, TAxisUse use,
+                  const TGraphSettings& settings) {
+  axis.Title = ModelText(attribute.GetName());
+  if (attribute.Scale() != nullptr) {
+    axis.SetFixedMaximum(ValueCount(attribute) + extra);
+  } else {
+    axis.Automatic = true;
+  }
+  axis.LabelText = [values = TScaleValues(attribute), named = settings.NamedValues, use](double v) {
+    return values.AxisLabel(v, named, use);
+  };
+}
+
+std::vector<int> ShownOptions(const TUbicModel& model) {
+  std::vector<int> shown;
+  for (int k = 0; k < model.OptionCount(); ++k) {
+    if (model.OptionSelected(k)) shown.push_back(k);
+  }
+  return shown;
+}
+
+}  // namespace
+
+TValueRange OptionRange(const TUbicAttribute& attribute, int option) {
+  if (attribute.Scale() == nullptr) return {0, 0};
+  const std::string text = attribute.OptionText(option);
+  if (text.empty() || text == "*") return {0, ValueCount(attribute) - 1};
+  const auto [low, high] = std::minmax_element(text.begin(), text.end());
+  return {*low - '0', *high - '0'};
+}
+
+QColor ValueColor(const TUbicAttribute* attribute, int v) {
+  const TUbicScale* scale = attribute != nullptr ? attribute->Scale() : nullptr;
+  if (scale != nullptr && scale->IsBad(std::abs(v))) return kRed;
+  if (scale != nullptr && scale->IsGood(std::abs(v))) return kGreen;
+  return v >= 0 ? kBlue : kAqua;
+}
+
+QColor OptionColor(const TUbicModel& model, int option) {
+  const TUbicAttribute* top = model.FirstAttribute();
+  if (top == nullptr) return kGrey;
+  return ValueColor(top, OptionRange(*top, option).Low);
+}
+
+double RadarPosition(const TUbicAttribute& attribute, int v) {
+  const int count = ValueCount(attribute);
+  return count < 2 ? 0.0 : static_cast<double>(v - 1) / (count - 1);
+}
+
+QString RadarPointLabel(const TUbicAttribute& attribute, int v, bool namedValues) {
+  const int count = ValueCount(attribute);
+  if (count > 1 && v > 1 && v < count) return TScaleValues(attribute).Text(v, namedValues);
+  return QStringLiteral(" ");
+}
+
+QString AxisLabel(const TUbicAttribute& attribute, double v, bool namedValues, TAxisUse use) {
+  return TScaleValues(attribute).AxisLabel(v, namedValues, use);
+}
+
+TGraphKind VisibleGraph(int attributeCount, bool fourOptions) {
+  if (attributeCount <= 0) return TGraphKind::None;
+  if (attributeCount == 1) return TGraphKind::Bar;
+  if (attributeCount == 2) return TGraphKind::Scatter;
+  return fourOptions ? TGraphKind::FourRadars : TGraphKind::Radar;
+}
+
+std::optional<int> RadarOption(const TUbicModel& model, int highlighted) {
+  const std::vector<int> shown = ShownOptions(model);
+  if (shown.empty()) return std::nullopt;
+  const auto atOrAfter = std::lower_bound(shown.begin(), shown.end(), highlighted);
+  return atOrAfter != shown.end() ? *atOrAfter : shown.front();
+}
+
+std::array<std::optional<int>, 4> FourRadarOptions(const TUbicModel& model, int highlighted) {
+  const std::vector<int> shown = ShownOptions(model);
+  const int start = std::max(highlighted, 0);
+  const auto split = std::lower_bound(shown.begin(), shown.end(), start);
+  std::vector<int> chosen(split, std::min(split + 4, shown.end()));
+  for (auto before = split; before != shown.begin() && chosen.size() < 4;) {
+    --before;
+    chosen.insert(chosen.begin(), *before);
+  }
+  std::array<std::optional<int>, 4> options;
+  std::copy(chosen.begin(), chosen.end(), options.begin());
+  return options;
+}
+
+TModelGraphs::TModelGraphs() {
+  FBar.AddSeries(TSeriesKind::HorizontalBar, kRed);
+  FBar.AddSeries(TSeriesKind::HorizontalBar, kGreen);
+  FScatter.AddSeries(TSeriesKind::Bubble, kBlue);
+  FScatter.AddSeries(TSeriesKind::Arrow, kBlue);
+  for (TChart* radar : {&FRadar, &FFour[0], &FFour[1], &FFour[2], &FFour[3]}) {
+    radar->AddSeries(TSeriesKind::RadarBackground, kGrey);
+    radar->AddSeries(TSeriesKind::RadarLine, kRed);
+    radar->AddSeries(TSeriesKind::RadarLine, kGreen);
+  }
+}
+
+TGraphKind TModelGraphs::Update(const TUbicModel& model,
+                                const std::vector<const TUbicAttribute*>& attributes,
+                                int highlighted, const TGraphSettings& settings) {
+  FVisible = VisibleGraph(static_cast<int>(attributes.size()), settings.FourOptions);
+  switch (FVisible) {
+    case TGraphKind::Bar:
+      FillBar(model, *attributes[0], settings);
+      break;
+    case TGraphKind::Scatter:
+      FillScatter(model, *attributes[0], *attributes[1], settings);
+      break;
+    case TGraphKind::Radar:
+      FillRadar(FRadar, model, attributes, RadarOption(model, highlighted), settings);
+      break;
+    case TGraphKind::FourRadars: {
+      const auto options = FourRadarOptions(model, highlighted);
+      for (std::size_t i = 0; i < FFour.size(); ++i) {
+        FillRadar(FFour[i], model, attributes, options[i], settings);
+      }
+      break;
+    }
+    case TGraphKind::None:
+      break;
+  }
+  return FVisible;
+}
+
+TFourCharts TModelGraphs::FourRadars() const {
+  return {&FFour[0], &FFour[1], &FFour[2], &FFour[3]};
+}
+
+void TModelGraphs::DrawFitted(QPainter& painter, const QRect& rect, QSize control) const {
+  const QRect fitted = FitToProportions(rect, control);
+  switch (FVisible) {
+    case TGraphKind::Bar:
+      FBar.Draw(painter, fitted);
+      break;
+    case TGraphKind::Scatter:
+      FScatter.Draw(painter, fitted);
+      break;
+    case TGraphKind::Radar:
+      FRadar.Draw(painter, fitted);
+      break;
+    case TGraphKind::FourRadars:
+      DrawFourCharts(painter, fitted, FourRadars(), 0);
+      break;
+    case TGraphKind::None:
+      break;
+  }
+}
+
+// A range shows as a base bar up to the low value and an extension up to the high one.
+void TModelGraphs::FillBar(const TUbicModel& model, const TUbicAttribute& attribute,
+                           const TGraphSettings& settings) {
+  FBar.Clear();
+  SetValueAxis(FBar.BottomAxis(), attribute, 0, TAxisUse::Bar, settings);
+  FBar.LeftAxis() = TChartAxis();
+  for (int k : ShownOptions(model)) {
+    const TValueRange range = OptionRange(attribute, k);
+    const QString label = OptionLabel(model, k, settings);
+    FBar.Series(kBaseBars).AddBar(range.Low + 1, label, ValueColor(&attribute, range.Low));
+    FBar.Series(kExtensionBars)
+        .AddBar(range.High - range.Low, label, ValueColor(&attribute, -range.High));
+  }
+}
+
+// Options with a single value on both attributes are bubbles; a value set makes an arrow from
+// the low corner to the high corner.
+void TModelGraphs::FillScatter(const TUbicModel& model, const TUbicAttribute& bottom,
+                               const TUbicAttribute& left, const TGraphSettings& settings) {
+  FScatter.Clear();
+  SetValueAxis(FScatter.BottomAxis(), bottom, 1, TAxisUse::Scatter, settings);
+  SetValueAxis(FScatter.LeftAxis(), left, 1, TAxisUse::Scatter, settings);
+  for (int k : ShownOptions(model)) {
+    const TValueRange x = OptionRange(bottom, k);
+    const TValueRange y = OptionRange(left, k);
+    const QPointF low(x.Low + 1, y.Low + 1);
+    const QPointF high(x.High + 1, y.High + 1);
+    const QString label = OptionLabel(model, k, settings);
+    if (x.Low == x.High && y.Low == y.High) {
+      FScatter.Series(kBubbles).AddBubble(low, 0.05, label, OptionColor(model, k));
+    } else {
+      FScatter.Series(kArrows).AddArrow(low, high, label, OptionColor(model, k));
+    }
+  }
+}
+
+void TModelGraphs::FillRadar(TChart& chart, const TUbicModel& model,
+                             const std::vector<const TUbicAttribute*>& attributes,
+                             std::optional<int> option, const TGraphSettings& settings) {
+  chart.Clear();
+  if (!option) return;
+  if (settings.NamedOptions) chart.SetTitle(ModelText(model.Options().Get(*option)));
+  const QColor color = OptionColor(model, *option);
+  for (const TUbicAttribute* attribute : attributes) {
+    const TValueRange range = OptionRange(*attribute, *option);
+    chart.Series(kRadarNames).AddRadar(0, ModelText(attribute->GetName()), kGrey);
+    for (auto [series, v] : {std::pair{kLowValues, range.Low + 1}, {kHighValues, range.High + 1}}) {
+      chart.Series(series).AddRadar(RadarPosition(*attribute, v),
+                                    RadarPointLabel(*attribute, v, settings.NamedValues), color);
+    }
+  }
+}
+
+}  // namespace ubic

@@ -1,0 +1,217 @@
+#include <gtest/gtest.h>
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QImage>
+#include <QMimeData>
+#include <QPainter>
+#include <QPicture>
+
+#include "chart_test_model.h"
+#include "charts/modelgraphs.h"
+
+namespace ubic::test {
+namespace {
+
+const QColor kRed(255, 0, 0);
+const QColor kGreen(0, 128, 0);
+const QColor kBlue(0, 0, 255);
+
+// Where the pixels of exactly one colour lie in an image, in device-independent pixels.
+struct TColourSpread {
+  int Count = 0;
+  QRectF Bounds;
+  QPointF Centre;
+};
+
+TColourSpread Spread(const QImage& image, QColor colour, QRect area = {}) {
+  if (area.isNull()) area = image.rect();
+  TColourSpread spread;
+  QPointF sum;
+  int left = INT_MAX, top = INT_MAX, right = -1, bottom = -1;
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    for (int x = area.left(); x <= area.right(); ++x) {
+      if (image.pixelColor(x, y).rgb() != colour.rgb()) continue;
+      ++spread.Count;
+      sum += QPointF(x, y);
+      left = std::min(left, x), right = std::max(right, x);
+      top = std::min(top, y), bottom = std::max(bottom, y);
+    }
+  }
+  if (spread.Count == 0) return spread;
+  const double ratio = image.devicePixelRatio();
+  spread.Bounds = QRectF(QPointF(left, top) / ratio, QPointF(right + 1, bottom + 1) / ratio);
+  spread.Centre = sum / spread.Count / ratio;
+  return spread;
+}
+
+QRect Quarter(const QImage& image, int index) {
+  // The panel's right and lower quarters start one pixel on and may reach beyond the image.
+  return Quarters(image.rect(), 1)[static_cast<std::size_t>(index)].intersected(image.rect());
+}
+
+// The bar chart of one option whose value on A is undefined.
+struct TUndefinedBar {
+  TChartModel M;
+  TModelGraphs Graphs;
+
+  TUndefinedBar() {
+    M.Set(0, "1", "", "", "");
+    M.ShowOnly({0});
+    Graphs.Update(M.Model, {M.A}, -1, {});
+  }
+};
+
+// One option with an undefined value: a red base bar one value long, a green extension to the
+// end of the scale, at 100% and at 200%.
+TEST(ChartRendering, UndefinedValueBarSpansTheScale) {
+  const TUndefinedBar bar;
+  const TModelGraphs& graphs = bar.Graphs;
+  for (qreal ratio : {1.0, 2.0}) {
+    const QImage image = ChartImage(graphs.Bar(), QSize(400, 260), ratio);
+    const TColourSpread base = Spread(image, kRed);
+    const TColourSpread extension = Spread(image, kGreen);
+    ASSERT_GT(base.Count, 100) << ratio;
+    ASSERT_GT(extension.Count, 100) << ratio;
+    EXPECT_NEAR(extension.Bounds.left(), base.Bounds.right(), 1.5) << "the bars are stacked";
+    EXPECT_NEAR(extension.Bounds.width(), 2 * base.Bounds.width(), 2.0) << "2 values to 1";
+    EXPECT_NEAR(extension.Centre.y(), base.Centre.y(), 0.5);
+    EXPECT_GT(extension.Bounds.right(), 300) << "the axis ends at the last value";
+  }
+}
+
+TEST(ChartRendering, BubblesSitOnTheirValuesAndArrowsJoinCorners) {
+  TChartModel m;
+  m.Set(0, "0", "0", "0", "");  // red bubble at (1, 1)
+  m.Set(1, "2", "2", "3", "");  // green bubble at (3, 4)
+  m.Set(2, "1", "0", "3", "");  // blue bubble at (1, 4)
+  m.ShowOnly({0, 1, 2});
+  TModelGraphs graphs;
+  const TGraphSettings unnamed{.NamedOptions = false};
+  graphs.Update(m.Model, {m.A, m.B}, -1, unnamed);
+  QImage image = ChartImage(graphs.Scatter(), QSize(420, 320));
+  const TColourSpread low = Spread(image, kRed);
+  const TColourSpread high = Spread(image, kGreen);
+  const TColourSpread corner = Spread(image, kBlue);
+  ASSERT_GT(low.Count, 20);
+  ASSERT_GT(high.Count, 20);
+  ASSERT_GT(corner.Count, 20);
+  EXPECT_NEAR(corner.Centre.x(), low.Centre.x(), 1.0);
+  EXPECT_NEAR(corner.Centre.y(), high.Centre.y(), 1.0);
+  // The bottom axis runs to 4 and the left one to 5: value steps of x 2 and y 3.
+  const double stepX = (high.Centre.x() - low.Centre.x()) / 2;
+  const double stepY = (low.Centre.y() - high.Centre.y()) / 3;
+  EXPECT_GT(stepX, 60);
+  EXPECT_GT(stepY, 40);
+
+  m.Set(1, "2", "12", "13", "");  // now a green arrow from (2, 2) to (3, 4)
+  graphs.Update(m.Model, {m.A, m.B}, -1, unnamed);
+  image = ChartImage(graphs.Scatter(), QSize(420, 320));
+  const TColourSpread arrow = Spread(image, kGreen);
+  const QPointF from(low.Centre.x() + stepX, low.Centre.y() - stepY);
+  const QPointF to(low.Centre.x() + 2 * stepX, low.Centre.y() - 3 * stepY);
+  EXPECT_NEAR(arrow.Bounds.left(), from.x(), 4.0);
+  EXPECT_NEAR(arrow.Bounds.bottom(), from.y(), 4.0);
+  EXPECT_NEAR(arrow.Bounds.right(), to.x(), 6.0);
+  EXPECT_NEAR(arrow.Bounds.top(), to.y(), 6.0);
+  const QPoint middle = ((from + to) / 2).toPoint();
+  const QColor shaft = image.pixelColor(middle);
+  EXPECT_GT(shaft.green() - std::max(shaft.red(), shaft.blue()), 80)
+      << "the shaft passes the middle";
+}
+
+// Markers of a neutral option are blue: at the ends of the top and bottom spokes, at the centre
+// and on the left spoke; none on the right one, whose value is at the centre.
+TEST(ChartRendering, RadarPointsLieOnTheirSpokes) {
+  TChartModel m;
+  TUbicAttribute* d = TChartModel::AddInput(*m.Top, "D", 3);
+  m.Set(0, "1", "2", "0", "2");
+  d->SetOptionText(0, "12");
+  TModelGraphs graphs;
+  graphs.Update(m.Model, {m.A, m.B, m.C, d}, 0, {});
+  const QImage image = ChartImage(graphs.Radar(), QSize(360, 360));
+  const TColourSpread markers = Spread(image, kBlue);
+  ASSERT_GT(markers.Count, 30);
+  const QRect upper(0, 0, 360, 130);
+  const QRect lower(0, 230, 360, 130);
+  const TColourSpread top = Spread(image, kBlue, upper);
+  const TColourSpread bottom = Spread(image, kBlue, lower);
+  ASSERT_GT(top.Count, 10);
+  ASSERT_GT(bottom.Count, 10);
+  EXPECT_NEAR(top.Centre.x(), bottom.Centre.x(), 1.0) << "both on the vertical spoke";
+  EXPECT_GT(Spread(image, kBlue, QRect(0, 150, 120, 60)).Count, 10);
+  EXPECT_EQ(Spread(image, kBlue, QRect(240, 150, 120, 60)).Count, 0);
+  EXPECT_GT(Spread(image, kRed).Count, 50) << "the line of low values, inside the high one";
+}
+
+TEST(ChartRendering, FourRadarsFillTheirQuarters) {
+  TChartModel m;
+  for (int k = 0; k < 5; ++k) m.Set(k, "1", "1", "2", "0");
+  m.ShowOnly({0, 2, 4});
+  TModelGraphs graphs;
+  graphs.Update(m.Model, {m.A, m.B, m.C}, 0, {.FourOptions = true});
+  const QColor background(236, 236, 236);
+  const QImage image = FourChartsImage(graphs.FourRadars(), QSize(500, 400), background);
+  for (int i = 0; i < 3; ++i) EXPECT_GT(Spread(image, kBlue, Quarter(image, i)).Count, 20) << i;
+  const QRect empty = Quarter(image, 3);
+  EXPECT_EQ(Spread(image, background, empty).Count, empty.width() * empty.height())
+      << "no fourth option: an empty radar on the panel's colour";
+}
+
+// Report pages draw the visible graph fitted to the proportions of its control on the page, and
+// may record it in a picture first: the replay must look like the chart drawn directly.
+TEST(ChartRendering, FittedAndRecordedDrawing) {
+  const TUndefinedBar bar;
+  const TModelGraphs& graphs = bar.Graphs;
+  QImage wide(600, 300, QImage::Format_ARGB32_Premultiplied);
+  wide.fill(Qt::white);
+  {
+    QPainter painter(&wide);
+    graphs.DrawFitted(painter, wide.rect(), QSize(150, 150));
+  }
+  const TColourSpread fitted = Spread(wide, kGreen);
+  ASSERT_GT(fitted.Count, 100);
+  EXPECT_LT(fitted.Bounds.right(), 300) << "a square control: the right half stays empty";
+
+  QPicture picture;
+  {
+    QPainter painter(&picture);
+    graphs.Bar().Draw(painter, QRectF(0, 0, 400, 260));
+  }
+  QImage replayed(400, 260, QImage::Format_ARGB32_Premultiplied);
+  replayed.fill(Qt::white);
+  {
+    QPainter painter(&replayed);
+    picture.play(&painter);
+  }
+  const QImage direct = ChartImage(graphs.Bar(), QSize(400, 260));
+  for (const QColor& colour : {kRed, kGreen}) {
+    const QRectF expected = Spread(direct, colour).Bounds;
+    const QRectF actual = Spread(replayed, colour).Bounds;
+    EXPECT_NEAR(actual.left(), expected.left(), 1.5);
+    EXPECT_NEAR(actual.right(), expected.right(), 1.5);
+    EXPECT_NEAR(actual.top(), expected.top(), 1.5);
+  }
+}
+
+TEST(ChartRendering, CopyingPutsSvgAndImagesOnTheClipboard) {
+  TChartModel m;
+  TModelGraphs graphs;
+  graphs.Update(m.Model, {m.A, m.B, m.C}, 0, {.FourOptions = true});
+  graphs.Update(m.Model, {m.A, m.B, m.C}, 0, {});
+  CopyChartToClipboard(graphs.Radar(), QSize(300, 200));
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+  ASSERT_NE(data, nullptr);
+  EXPECT_TRUE(data->data("image/svg+xml").contains("<svg"));
+  EXPECT_TRUE(data->data("image/svg+xml").contains(">A<")) << "the spoke's name as text";
+  EXPECT_EQ(qvariant_cast<QImage>(data->imageData()).size(), QSize(300, 200));
+
+  CopyFourChartsToClipboard(graphs.FourRadars(), QSize(200, 100), Qt::lightGray, 2.0);
+  data = QGuiApplication::clipboard()->mimeData();
+  ASSERT_NE(data, nullptr);
+  EXPECT_FALSE(data->hasFormat("image/svg+xml"));
+  EXPECT_EQ(qvariant_cast<QImage>(data->imageData()).size(), QSize(400, 200));
+}
+
+}  // namespace
+}  // namespace ubic::test
