@@ -7,6 +7,8 @@ packages=(
   build-essential cmake ninja-build
   libgtest-dev libgmock-dev libbenchmark-dev
   locales time bc
+  # The Debian package and its checks.
+  dpkg-dev file desktop-file-utils libxml2-utils groff-base
   # The fuzz targets: clang with libFuzzer and the sanitizer runtimes.
   clang libclang-rt-14-dev
 )

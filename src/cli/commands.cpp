@@ -15,6 +15,7 @@
 #include "foundation/cp1250.h"
 #include "foundation/textfile.h"
 #include "foundation/utils.h"
+#include "foundation/version.h"
 #include "model/valuecode.h"
 #include "modelreports/modelreport.h"
 #include "optionsfile.h"
@@ -22,8 +23,6 @@
 
 namespace ubic::cli {
 namespace {
-
-constexpr const char* kVersion = "ubic-cli 0.1.0";
 
 constexpr const char* kUsage =
     "usage: ubic-cli evaluate MODEL [--options OPTIONS.csv] [--csv]\n"
@@ -281,7 +280,7 @@ int RunCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* 
     return 0;
   }
   if (args.size() == 1 && args[0] == "--version") {
-    std::fprintf(out, "%s\n", kVersion);
+    std::fprintf(out, "ubic-cli %s\n", kVersionText);
     return 0;
   }
   const TCommandLine line = Parse(args,

@@ -125,7 +125,7 @@ TEST_F(Cli, UsageHelpAndVersion) {
                               "--csv", "--version"}) {
     EXPECT_NE(help.Out.find(command), std::string::npos) << command;
   }
-  EXPECT_EQ(Run({"--version"}).Out, "ubic-cli 0.1.0\n");
+  EXPECT_EQ(Run({"--version"}).Out, std::string("ubic-cli ") + kVersionText + "\n");
 }
 
 }  // namespace
