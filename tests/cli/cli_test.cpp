@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "foundation/version.h"
 #include "tool.h"
 
 namespace ubic::test {
