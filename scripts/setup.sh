@@ -9,6 +9,8 @@ packages=(
   locales time bc
   # The desktop program and its tests, which run offscreen or under a virtual X server.
   qt6-base-dev qt6-svg-dev libgl-dev xvfb xauth fonts-dejavu-core fonts-liberation2
+  # The Debian package and its checks.
+  dpkg-dev file desktop-file-utils libxml2-utils groff-base
   # The fuzz targets: clang with libFuzzer and the sanitizer runtimes.
   clang libclang-rt-14-dev
 )

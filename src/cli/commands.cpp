@@ -19,13 +19,12 @@
 #include "foundation/cp1250.h"
 #include "foundation/textfile.h"
 #include "foundation/utils.h"
+#include "foundation/version.h"
 #include "modelreports/modelreport.h"
 #include "textreport.h"
 
 namespace ubic::cli {
 namespace {
-
-constexpr const char* kVersion = "ubic-cli 0.1.0";
 
 constexpr const char* kUsage =
     "usage: ubic-cli evaluate MODEL [--options OPTIONS.csv] [--rows] [--csv] [-o FILE]\n"
@@ -303,7 +302,7 @@ int RunCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* 
     return 0;
   }
   if (args.size() == 1 && args[0] == "--version") {
-    std::fprintf(out, "%s\n", kVersion);
+    std::fprintf(out, "ubic-cli %s\n", kVersionText);
     return 0;
   }
   const TCommandLine line =

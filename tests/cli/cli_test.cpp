@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "../files/test_models.h"
+#include "foundation/version.h"
 #include "tool.h"
 
 namespace ubic::test {
@@ -140,6 +141,7 @@ TEST_F(Cli, UsageHelpAndVersion) {
   EXPECT_EQ(shortHelp.Status, 0);
   EXPECT_EQ(shortHelp.Out, help.Out);
   EXPECT_EQ(Run({"--version"}).Out, "ubic-cli 0.1.0\n");
+  EXPECT_EQ(Run({"--version"}).Out, std::string("ubic-cli ") + kVersionText + "\n");
 }
 
 TEST_F(Cli, OutputThatCannotBeWrittenIsAnError) {
