@@ -4,17 +4,12 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "foundation/version.h"
+
 namespace ubic {
 
-namespace {
-
-constexpr int MajorVersion = 1;
-constexpr int MinorVersion = 2;
-
-}  // namespace
-
 QString TAboutBox::VersionLine() {
-  return "Version " + QString::asprintf("%d.%.2d", MajorVersion, MinorVersion);
+  return "Version " + QString::asprintf("%d.%.2d", kVersionMajor, kVersionMinor);
 }
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {

@@ -1,5 +1,6 @@
 #include "helpform.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QUrl>
 
@@ -12,8 +13,10 @@ THelpForm::THelpForm() {
 }
 
 QString THelpForm::ContentsFile() {
-  for (const QString folder :
-       {QString(UBIC_MANUAL_SOURCE_DIR), QString("/usr/share/doc/ubic/manual")}) {
+  // An installed program finds the manual beside its own prefix; one run from the build tree
+  // shows the manual of its sources.
+  const QString installed = QCoreApplication::applicationDirPath() + "/../share/doc/ubic/manual";
+  for (const QString& folder : {installed, QString(UBIC_MANUAL_SOURCE_DIR)}) {
     const QString file = folder + "/index.html";
     if (QFileInfo(file).isFile()) return file;
   }

@@ -86,6 +86,10 @@ done
 "$work/root/usr/bin/ubic-cli" stats "$work/root/usr/share/ubic/examples/car.ubm" >/dev/null \
   || fail "ubic-cli cannot read the installed example"
 
+if [ "$desktop" = ON ]; then
+  "$work/root/usr/bin/ubic" --version | grep -qx "ubic $version" || fail "ubic --version"
+fi
+
 if [ "$failures" -gt 0 ]; then
   echo "$failures failures"
   exit 1
