@@ -4,6 +4,7 @@
 
 #include "foundation/version.h"
 #include "mainform.h"
+#include "print/reportpdf.h"
 #include "questions.h"
 
 int main(int argc, char* argv[]) {
@@ -11,6 +12,14 @@ int main(int argc, char* argv[]) {
   if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
     std::printf("ubic %s\n", ubic::kVersionText);
     return 0;
+  }
+  if (argc >= 2 && std::strcmp(argv[1], "--report-pdf") == 0) {
+    // No window opens: the offscreen platform serves unless another is asked for.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QStringList arguments = QApplication::arguments();
+    arguments.remove(0, 2);
+    return ubic::RunReportPdf(arguments, stderr);
   }
   QApplication application(argc, argv);
   QApplication::setApplicationName("Ubic");

@@ -1,0 +1,166 @@
+#include "reportpdf.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QTemporaryFile>
+#include <exception>
+#include <stdexcept>
+#include <string>
+
+#include "chartgraphs.h"
+#include "files/modelio.h"
+#include "modelreports/modelreport.h"
+#include "printformatter.h"
+#include "reports/report.h"
+
+namespace ubic {
+
+namespace {
+
+QPageSize PageSizeOf(const TPrintPage& page) {
+  const double dots = page.DotsPerInch();
+  return QPageSize(QSizeF(page.Size().width() * 25.4 / dots, page.Size().height() * 25.4 / dots),
+                   QPageSize::Millimeter, QString(), QPageSize::ExactMatch);
+}
+
+void ReplayScaled(QPainter& painter, const QPaintDevice& device, const TPrintPage& page) {
+  painter.save();
+  const double scale = static_cast<double>(device.logicalDpiX()) / page.DotsPerInch();
+  painter.scale(scale, scale);
+  page.Replay(painter);
+  painter.restore();
+}
+
+// The chosen sections of a comma-separated list of section names.
+TReportSections ParseSections(const QString& list) {
+  static const std::pair<const char*, TReportSection> kNames[] = {
+      {"tree", rsTree},    {"scales", rsScales},   {"descriptions", rsScaleDescriptions},
+      {"rules", rsRules},  {"weights", rsWeights}, {"evaluation", rsEvaluation},
+      {"graphs", rsGraphs}};
+  TReportSections sections;
+  for (const QString& name : list.split(',')) {
+    const auto* found = std::find_if(std::begin(kNames), std::end(kNames),
+                                     [&name](const auto& entry) { return name == entry.first; });
+    if (found == std::end(kNames)) {
+      throw std::runtime_error("unknown section \"" + name.toStdString() + "\"");
+    }
+    sections = sections | found->second;
+  }
+  return sections;
+}
+
+struct TPdfRequest {
+  QString Output;
+  QString Model;
+  TReportSections Sections = AllTextSections() | rsGraphs;
+};
+
+TPdfRequest ParseRequest(const QStringList& arguments) {
+  TPdfRequest request;
+  QStringList operands;
+  for (qsizetype i = 0; i < arguments.size(); ++i) {
+    if (arguments[i] == QLatin1String("--sections") && i + 1 < arguments.size()) {
+      request.Sections = ParseSections(arguments[++i]);
+    } else if (arguments[i].startsWith(QLatin1String("--"))) {
+      throw std::runtime_error("unknown option " + arguments[i].toStdString());
+    } else {
+      operands.append(arguments[i]);
+    }
+  }
+  if (operands.size() != 2)
+    throw std::runtime_error("usage: ubic --report-pdf OUT.pdf MODEL [--sections LIST]");
+  request.Output = operands[0];
+  request.Model = operands[1];
+  return request;
+}
+
+// The graph of the model's top attributes, as the Graphs page shows it first.
+void FillGraphs(TModelGraphs& graphs, const TUbicModel& model) {
+  std::vector<const TUbicAttribute*> top;
+  for (int i = 0; i < model.Root()->InputCount(); ++i) top.push_back(model.Root()->Input(i));
+  graphs.Update(model, top, -1, TGraphSettings());
+}
+
+void WriteModelPdf(const TPdfRequest& request) {
+  TOpenedModel opened = OpenModel(request.Model.toStdString());
+  TUbicModel& model = *opened.Model;
+  model.EvaluateAll();
+  TModelGraphs graphs;
+  FillGraphs(graphs, model);
+  const TChartReportGraphs reportGraphs(graphs, QSize(640, 480));
+  TReportStyle style;
+  const std::unique_ptr<TReport> report =
+      MakeModelReport(&model, request.Sections, style, &reportGraphs);
+  if (!report) throw std::runtime_error("the model has nothing to report");
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setPageSize(QPageSize(QPageSize::A4));
+  TPrintFormatter formatter(report.get(), printer, TPageMargins());
+  formatter.Execute();
+  std::vector<const TPrintPage*> pages;
+  for (const auto& page : formatter.Pages()) pages.push_back(page.get());
+  WritePdf(request.Output, pages);
+}
+
+}  // namespace
+
+void PaintPages(QPrinter& printer, const std::vector<const TPrintPage*>& pages) {
+  QPainter painter;
+  for (std::size_t i = 0; i < pages.size(); ++i) {
+    if (i == 0) {
+      if (!painter.begin(&printer)) throw std::runtime_error("the printer cannot print");
+    } else if (!printer.newPage()) {
+      throw std::runtime_error("the printer cannot start a new page");
+    }
+    ReplayScaled(painter, printer, *pages[i]);
+  }
+  if (painter.isActive() && !painter.end()) throw std::runtime_error("the printer failed");
+}
+
+void WritePdf(const QString& fileName, const std::vector<const TPrintPage*>& pages) {
+  const QFileInfo target(fileName);
+  QTemporaryFile partial(target.absolutePath() + QStringLiteral("/.ubic-pdf-XXXXXX"));
+  if (!partial.open()) throw std::runtime_error("cannot write " + fileName.toStdString());
+  {
+    QPdfWriter writer(&partial);
+    writer.setCreator(QStringLiteral("Ubic"));
+    writer.setResolution(pages.empty() ? 1200 : pages.front()->DotsPerInch());
+    writer.setPageMargins(QMarginsF());
+    QPainter painter;
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+      writer.setPageSize(PageSizeOf(*pages[i]));
+      if (i == 0) {
+        if (!painter.begin(&writer)) throw std::runtime_error("cannot write PDF");
+      } else {
+        writer.newPage();
+      }
+      ReplayScaled(painter, writer, *pages[i]);
+    }
+    if (painter.isActive()) painter.end();
+  }
+  partial.close();
+  if (partial.error() != QFileDevice::NoError) {
+    throw std::runtime_error("cannot write " + fileName.toStdString());
+  }
+  QFile::remove(fileName);
+  if (!partial.rename(fileName)) throw std::runtime_error("cannot write " + fileName.toStdString());
+  partial.setAutoRemove(false);
+  QFile::setPermissions(fileName,
+                        QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+}
+
+int RunReportPdf(const QStringList& arguments, std::FILE* err) {
+  try {
+    WriteModelPdf(ParseRequest(arguments));
+    return 0;
+  } catch (const std::exception& error) {
+    std::fprintf(err, "error: %s\n", error.what());
+    return 1;
+  }
+}
+
+}  // namespace ubic

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+#include "printpage.h"
+
+class QPrinter;
+
+namespace ubic {
+
+// Draws Pages onto Printer, one printer page each, scaled from their resolution to the printer's.
+void PaintPages(QPrinter& printer, const std::vector<const TPrintPage*>& pages);
+
+// Writes Pages as a PDF file; the file appears only when it is complete. Raises std::runtime_error
+// when it cannot be written.
+void WritePdf(const QString& fileName, const std::vector<const TPrintPage*>& pages);
+
+// The headless command "--report-pdf OUT.pdf MODEL [--sections LIST]" (Arguments without the
+// program name and the option itself): writes the model's report as PDF. Returns the exit status,
+// and writes "error: " and the reason to Err on failure.
+int RunReportPdf(const QStringList& arguments, std::FILE* err);
+
+}  // namespace ubic
