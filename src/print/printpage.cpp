@@ -21,6 +21,11 @@ void DrawItem(QPainter& painter, const TPageLine& line) {
 
 void DrawItem(QPainter& painter, const TPagePicture& picture) {
   painter.save();
+  // A picture replays scaled from its own resolution to the device's; its commands are in page
+  // dots already.
+  const QPaintDevice* device = painter.device();
+  painter.scale(static_cast<double>(picture.Picture.logicalDpiX()) / device->logicalDpiX(),
+                static_cast<double>(picture.Picture.logicalDpiY()) / device->logicalDpiY());
   painter.drawPicture(0, 0, picture.Picture);
   painter.restore();
 }

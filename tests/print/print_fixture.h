@@ -28,10 +28,14 @@ inline QStringList TextsOf(const TPrintPage& page) {
   return texts;
 }
 
-// The page drawn on white at Scale screen pixels per dot.
+// The page drawn on white at Scale pixels per dot, into an image of the resolution that makes
+// the page its real size.
 inline QImage RenderPage(const TPrintPage& page, double scale) {
   QImage image(QSize(qRound(page.Size().width() * scale), qRound(page.Size().height() * scale)),
                QImage::Format_RGB32);
+  const int dotsPerMetre = qRound(page.DotsPerInch() * scale / 0.0254);
+  image.setDotsPerMeterX(dotsPerMetre);
+  image.setDotsPerMeterY(dotsPerMetre);
   image.fill(Qt::white);
   QPainter painter(&image);
   page.Render(painter, QRectF(QPointF(0, 0), QSizeF(image.size())));

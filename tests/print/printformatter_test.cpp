@@ -190,16 +190,20 @@ TEST(PrintFormatterGraphs, TheGraphSectionHasAPageOfItsOwn) {
   EXPECT_TRUE(TextsOf(*pages[0]).contains(QStringLiteral("Top")));
   ASSERT_TRUE(hasPicture(*pages[1]));
   EXPECT_FALSE(TextsOf(*pages[1]).contains(QStringLiteral("Top")));
-  // The chart fills the body below the heading with colour.
-  const QImage image = RenderPage(*pages[1], 0.1);
-  int coloured = 0;
-  for (int y = image.height() / 3; y < image.height() * 2 / 3; ++y) {
-    for (int x = 0; x < image.width(); ++x) {
-      const QColor colour = image.pixelColor(x, y);
-      if (colour.saturation() > 60) ++coloured;
+  // The chart's bars lie in the body between the margins, at every resolution of the device.
+  for (const double scale : {0.08, 0.2}) {
+    const QImage image = RenderPage(*pages[1], scale);
+    const int bodyRight = qRound((formatter.Origin().X + formatter.PageSize().X) * scale);
+    int inside = 0;
+    int outside = 0;
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) {
+        if (image.pixelColor(x, y).saturation() > 60) ++(x <= bodyRight + 1 ? inside : outside);
+      }
     }
+    EXPECT_GT(inside, 200) << scale;
+    EXPECT_EQ(outside, 0) << scale;
   }
-  EXPECT_GT(coloured, 200);
 }
 
 }  // namespace
