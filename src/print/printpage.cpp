@@ -40,6 +40,14 @@ void TPrintPage::Replay(QPainter& painter) const {
   painter.restore();
 }
 
+void TPrintPage::Print(QPainter& painter) const {
+  painter.save();
+  const double scale = static_cast<double>(painter.device()->logicalDpiX()) / FDotsPerInch;
+  painter.scale(scale, scale);
+  Replay(painter);
+  painter.restore();
+}
+
 void TPrintPage::Render(QPainter& painter, const QRectF& target) const {
   if (FSize.isEmpty()) return;
   painter.save();

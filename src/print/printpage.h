@@ -56,6 +56,9 @@ class TPrintPage {
 
   // Draws the page in its own dots onto Painter, whose transform decides the scale.
   void Replay(QPainter& painter) const;
+  // Draws the page at its real size on Painter's device, scaled from the page's resolution to
+  // the device's.
+  void Print(QPainter& painter) const;
   // Draws the page stretched into Target, a rectangle of Painter's coordinates.
   void Render(QPainter& painter, const QRectF& target) const;
 

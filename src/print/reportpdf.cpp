@@ -27,14 +27,6 @@ QPageSize PageSizeOf(const TPrintPage& page) {
                    QPageSize::Millimeter, QString(), QPageSize::ExactMatch);
 }
 
-void ReplayScaled(QPainter& painter, const QPaintDevice& device, const TPrintPage& page) {
-  painter.save();
-  const double scale = static_cast<double>(device.logicalDpiX()) / page.DotsPerInch();
-  painter.scale(scale, scale);
-  page.Replay(painter);
-  painter.restore();
-}
-
 // The chosen sections of a comma-separated list of section names.
 TReportSections ParseSections(const QString& list) {
   static const std::pair<const char*, TReportSection> kNames[] = {
@@ -108,19 +100,6 @@ void WriteModelPdf(const TPdfRequest& request) {
 
 }  // namespace
 
-void PaintPages(QPrinter& printer, const std::vector<const TPrintPage*>& pages) {
-  QPainter painter;
-  for (std::size_t i = 0; i < pages.size(); ++i) {
-    if (i == 0) {
-      if (!painter.begin(&printer)) throw std::runtime_error("the printer cannot print");
-    } else if (!printer.newPage()) {
-      throw std::runtime_error("the printer cannot start a new page");
-    }
-    ReplayScaled(painter, printer, *pages[i]);
-  }
-  if (painter.isActive() && !painter.end()) throw std::runtime_error("the printer failed");
-}
-
 void WritePdf(const QString& fileName, const std::vector<const TPrintPage*>& pages) {
   const QFileInfo target(fileName);
   QTemporaryFile partial(target.absolutePath() + QStringLiteral("/.ubic-pdf-XXXXXX"));
@@ -138,7 +117,7 @@ void WritePdf(const QString& fileName, const std::vector<const TPrintPage*>& pag
       } else {
         writer.newPage();
       }
-      ReplayScaled(painter, writer, *pages[i]);
+      pages[i]->Print(painter);
     }
     if (painter.isActive()) painter.end();
   }

@@ -8,12 +8,7 @@
 
 #include "printpage.h"
 
-class QPrinter;
-
 namespace ubic {
-
-// Draws Pages onto Printer, one printer page each, scaled from their resolution to the printer's.
-void PaintPages(QPrinter& printer, const std::vector<const TPrintPage*>& pages);
 
 // Writes Pages as a PDF file; the file appears only when it is complete. Raises std::runtime_error
 // when it cannot be written.
