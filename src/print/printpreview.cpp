@@ -93,7 +93,8 @@ void TPrintPreview::FormatReport(TReport& report) {
 }
 
 const TPrintPage* TPrintPreview::CurrentPrintPage() const {
-  return FCurrentPage > 0 ? &GetPage(FCurrentPage) : nullptr;
+  // While the reports are laid out again, a repaint may come before the page is back.
+  return FCurrentPage > 0 && FCurrentPage <= PageCount() ? &GetPage(FCurrentPage) : nullptr;
 }
 
 TReport* TPrintPreview::ReportOfPage(int n) const {

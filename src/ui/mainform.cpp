@@ -10,6 +10,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScopeGuard>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -17,6 +18,9 @@
 #include "files/subtree.h"
 #include "helpform.h"
 #include "modelform.h"
+#include "previewform.h"
+#include "print/printpreview.h"
+#include "rptform.h"
 #include "uitext.h"
 
 // The icons live in the ui library, which the linker would leave out unless asked for.
@@ -44,6 +48,8 @@ TMainForm::TMainForm(TQuestions& questions, QStringList commandLineFiles)
     UpdateActions();
   });
   FAboutBox = std::make_unique<TAboutBox>(this);
+  FRptForm = std::make_unique<TRptForm>(this);
+  FPreviewForm = std::make_unique<TPreviewForm>(FQuestions, this);
   UpdateActions();
   resize(1000, 660);
 }
@@ -79,8 +85,8 @@ void TMainForm::CreateActions() {
   FileSave->setIcon(QIcon(":/icons/file-save.svg"));
   FileSaveAs = make("Save &As...", "Save as...|Save file under a different name", {},
                     &TMainForm::FileSaveAsClick);
-  // Reports come with the printing of this program; until then the command stays disabled.
-  FileReport = make("&Report...", "Report|Make report", QKeySequence("Ctrl+P"), nullptr);
+  FileReport = make("&Report...", "Report|Make report", QKeySequence("Ctrl+P"),
+                    &TMainForm::FileReportClick);
   FileReport->setIcon(QIcon(":/icons/file-report.svg"));
   FileReport->setIconText("Report");
   FileExit = make("E&xit", "Exit|Close all files and exit application", {}, nullptr);
@@ -178,7 +184,7 @@ void TMainForm::UpdateActions() {
   FileClose->setEnabled(!MdiArea->subWindowList().isEmpty());
   FileSave->setEnabled(active);
   FileSaveAs->setEnabled(active);
-  FileReport->setEnabled(false);
+  FileReport->setEnabled(active);
 }
 
 void TMainForm::DocumentChanged(TModelForm* document) {
@@ -295,6 +301,26 @@ void TMainForm::HelpContentsClick() {
 
 void TMainForm::HelpAboutClick() {
   FAboutBox->exec();
+}
+
+void TMainForm::FileReportClick() {
+  TModelForm* document = ActiveDocument();
+  if (document == nullptr || FRptForm->exec() != QDialog::Accepted) return;
+  const TReportSections sections = FRptForm->Sections();
+  if (sections.Empty()) return;
+  TPrintPreview& preview = FPreviewForm->Preview();
+  preview.Clear();
+  {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+    TUbicModel& model = document->Model();
+    if (model.NeedsEvaluation()) model.EvaluateAll();
+    TReportStyle style;
+    style.Font = FRptForm->ReportFont();
+    if (auto report = MakeModelReport(&model, sections, style)) preview.AddReport(std::move(report));
+  }
+  FPreviewForm->ShowPreview();
+  preview.Clear();
 }
 
 void TMainForm::OpenCommandLineFiles() {

@@ -20,6 +20,8 @@ namespace ubic {
 enum class TEditCommand { Cut, Copy, Paste };
 
 class TAboutBox;
+class TPreviewForm;
+class TRptForm;
 class THelpForm;
 class TModelForm;
 
@@ -85,6 +87,10 @@ class TMainForm : public QMainWindow {
   void FileSaveAsClick();
   void HelpContentsClick();
   void HelpAboutClick();
+  // Reports on the active document's model in the sections the user ticks, in the preview.
+  void FileReportClick();
+  TRptForm& RptForm() const { return *FRptForm; }
+  TPreviewForm& PreviewForm() const { return *FPreviewForm; }
   // Opens the files named on the command line; only the first activation finds any.
   void OpenCommandLineFiles();
 
@@ -108,6 +114,8 @@ class TMainForm : public QMainWindow {
   std::unique_ptr<TUbicAttribute> FSubtreeClipboard;
   bool FReplacedNoted = false;
   std::unique_ptr<TAboutBox> FAboutBox;
+  std::unique_ptr<TRptForm> FRptForm;
+  std::unique_ptr<TPreviewForm> FPreviewForm;
   std::unique_ptr<THelpForm> FHelpForm;
 };
 

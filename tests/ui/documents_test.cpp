@@ -48,7 +48,7 @@ TEST_F(Documents, FrameCommandsFollowTheActiveDocument) {
   EXPECT_EQ(MenuTitles(*Main), (QStringList{"&File", "&Edit", "&View", "&Help"}));
   EXPECT_TRUE(Main->FileSave->isEnabled());
   EXPECT_TRUE(Main->FileClose->isEnabled());
-  EXPECT_FALSE(Main->FileReport->isEnabled());
+  EXPECT_TRUE(Main->FileReport->isEnabled());
   EXPECT_EQ(document->Caption(), "Root1 [*]");
   EXPECT_EQ(
       document->StatusBar->currentMessage().toStdString(),

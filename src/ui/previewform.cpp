@@ -1,0 +1,361 @@
+#include "previewform.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProgressBar>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <exception>
+
+#include "print/pageexport.h"
+#include "print/printpreview.h"
+#include "print/reportpdf.h"
+#include "questions.h"
+#include "textdimform.h"
+#include "uitext.h"
+
+// The preview's icons, which the linker would leave out of the ui library unless asked for.
+static void InitPrintResources() {
+  Q_INIT_RESOURCE(print);
+}
+
+namespace ubic {
+
+namespace {
+
+constexpr const char* kZoomItems[] = {"200%", "175%", "150%",      "125%",      "100%",
+                                      "75%",  "50%",  "Po širini", "Po višini", "Cela stran"};
+constexpr int kFitWidthItem = 7;
+constexpr int kFitHeightItem = 8;
+constexpr int kFitPageItem = 9;
+
+enum TSaveKind { skText = 1, skSvg, skPng, skBmp, skPdf };
+constexpr const char* kSaveFilters[] = {"Text File (*.txt)", "SVG Picture (*.svg)",
+                                        "PNG Image (*.png)", "Bitmap (*.bmp)",
+                                        "PDF Document (*.pdf)"};
+constexpr const char* kSaveExtensions[] = {".TXT", ".SVG", ".PNG", ".BMP", ".PDF"};
+
+}  // namespace
+
+TPreviewForm::TPreviewForm(TQuestions& questions, QWidget* parent)
+    : QDialog(parent),
+      TextDim(new TTextDimForm(this)),
+      FQuestions(questions),
+      FPreview(new TPrintPreview(this)),
+      FZoomTimer(new QTimer(this)) {
+  InitPrintResources();
+  setWindowTitle("Report Preview");
+  CreateActions();
+  auto* statusBar = new QStatusBar(this);
+  CreateLayout(statusBar);
+  FZoomTimer->setInterval(10);
+  FZoomTimer->setSingleShot(true);
+  connect(FZoomTimer, &QTimer::timeout, this, &TPreviewForm::ShowZoom);
+  connect(FPreview, &TPrintPreview::PageChanged, this, &TPreviewForm::UpdateStatus);
+  FPreview->installEventFilter(this);
+  ZoomBox->installEventFilter(this);
+  FPreview->SetOnPrintPage([this](int printed, int total) {
+    ShowProgress(QString("Printing page %1 of %2").arg(printed).arg(total), printed, total);
+  });
+  FPreview->SetOnPagePrinted([this](int printed, int total) {
+    if (printed == total) HideProgress();
+  });
+  FPreview->SetOnProgress([this](TFormatter&, int, int, int total, int done) {
+    ShowProgress("Formatting", done, total);
+  });
+  FPageSetup.Margins = QMarginsF(20, 15, 10, 10);
+  FPreview->SetMargins(20, 15, 10, 10);
+  HideProgress();
+  resize(800, 900);
+}
+
+TPreviewForm::~TPreviewForm() = default;
+
+void TPreviewForm::CreateActions() {
+  const auto make = [this](const QString& hint, const QString& icon, auto slot) {
+    auto* action = new QAction(QIcon(icon), hint, this);
+    action->setToolTip(hint);
+    connect(action, &QAction::triggered, this, slot);
+    return action;
+  };
+  PrintBtn = make("Print...", ":/icons/file-report.svg", &TPreviewForm::PrintBtnClick);
+  PageSetupBtn =
+      make("Page setup...", ":/icons/preview-page-setup.svg", &TPreviewForm::PageSetupBtnClick);
+  PrevBtn = make("Previous page", ":/icons/preview-previous.svg", [this] { FPreview->PrevPage(); });
+  NextBtn = make("Next page", ":/icons/preview-next.svg", [this] { FPreview->NextPage(); });
+  SaveBtn = make("Save report...", ":/icons/file-save.svg", &TPreviewForm::SaveBtnClick);
+  CloseBtn = make("Close preview", ":/icons/preview-close.svg", &QDialog::accept);
+  CancelBtn = make("Cancel", ":/icons/preview-cancel.svg", [this] { FPreview->Abort(); });
+  CopyBtn = make("Copy", ":/icons/preview-copy.svg", &TPreviewForm::CopyBtnClick);
+  ZoomBox = new QComboBox(this);
+  ZoomBox->setEditable(true);
+  ZoomBox->setInsertPolicy(QComboBox::NoInsert);
+  ZoomBox->setToolTip("Zoom");
+  for (const char* item : kZoomItems) ZoomBox->addItem(QString::fromUtf8(item));
+  ZoomBox->setEditText("25%");
+  connect(ZoomBox, &QComboBox::activated, this, &TPreviewForm::ZoomBoxChoose);
+  connect(ZoomBox->lineEdit(), &QLineEdit::returnPressed, this, [this] {
+    ZoomBox->hidePopup();
+    focusNextChild();
+  });
+}
+
+void TPreviewForm::CreateLayout(QStatusBar* statusBar) {
+  auto* toolBar = new QToolBar(this);
+  toolBar->addActions({PrintBtn, PageSetupBtn});
+  toolBar->addSeparator();
+  toolBar->addActions({PrevBtn, NextBtn});
+  toolBar->addWidget(ZoomBox);
+  toolBar->addSeparator();
+  toolBar->addActions({SaveBtn, CopyBtn, CloseBtn, CancelBtn});
+  StatusBar = new QLabel(this);
+  ProgressMsg = new QLabel(this);
+  ProgressBar = new QProgressBar(this);
+  ProgressBar->setRange(0, 100);
+  statusBar->addWidget(StatusBar);
+  statusBar->addWidget(ProgressMsg);
+  statusBar->addWidget(ProgressBar, 1);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(toolBar);
+  layout->addWidget(FPreview, 1);
+  layout->addWidget(statusBar);
+}
+
+void TPreviewForm::PrepareShow() {
+  FPreview->FitWidth();
+  UpdateStatus();
+  ShowZoom();
+}
+
+void TPreviewForm::ShowPreview() {
+  PrepareShow();
+  exec();
+}
+
+void TPreviewForm::UpdateStatus() {
+  const int pages = FPreview->PageCount();
+  const int current = FPreview->CurrentPage();
+  StatusBar->setText(QString("Page %1/%2").arg(current).arg(pages));
+  PrintBtn->setEnabled(pages > 0);
+  SaveBtn->setEnabled(pages > 0);
+  CopyBtn->setEnabled(pages > 0);
+  PrevBtn->setEnabled(current > 1);
+  NextBtn->setEnabled(current < pages);
+}
+
+void TPreviewForm::ShowProgress(const QString& message, int position, int maximum) {
+  ProgressMsg->setText(message);
+  ProgressBar->setMaximum(std::max(1, maximum));
+  ProgressBar->setValue(std::min(position, std::max(1, maximum)));
+  ProgressMsg->setVisible(true);
+  ProgressBar->setVisible(true);
+  CancelBtn->setVisible(true);
+  CloseBtn->setVisible(false);
+  QApplication::processEvents();
+}
+
+void TPreviewForm::HideProgress() {
+  ProgressMsg->setVisible(false);
+  ProgressBar->setVisible(false);
+  CancelBtn->setVisible(false);
+  CloseBtn->setVisible(true);
+}
+
+void TPreviewForm::Run(const std::function<void()>& command) {
+  try {
+    command();
+  } catch (const std::exception& error) {
+    HideProgress();
+    FQuestions.Error(error.what());
+  }
+  HideProgress();
+  UpdateStatus();
+}
+
+void TPreviewForm::PrintBtnClick() {
+  QPrinter& printer = FPreview->Printer();
+  QPrintDialog dialog(&printer, this);
+  dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintPageRange |
+                    QAbstractPrintDialog::PrintSelection |
+                    QAbstractPrintDialog::PrintCollateCopies);
+  dialog.setMinMax(1, FPreview->PageCount());
+  dialog.setFromTo(1, FPreview->PageCount());
+  printer.setCopyCount(1);
+  if (dialog.exec() != QDialog::Accepted) return;
+  FPreview->SetCopies(printer.copyCount());
+  FPreview->SetCollate(printer.collateCopies());
+  // The preview prints the copies itself.
+  printer.setCopyCount(1);
+  Run([this, &dialog] {
+    FPreview->UpdatePrinter();
+    switch (dialog.printRange()) {
+      case QAbstractPrintDialog::Selection:
+        FPreview->PrintRange(FPreview->CurrentPage(), FPreview->CurrentPage());
+        break;
+      case QAbstractPrintDialog::PageRange:
+        FPreview->PrintRange(dialog.fromPage(), dialog.toPage());
+        break;
+      default:
+        FPreview->PrintRange(1, -1);
+        break;
+    }
+    if (FPreview->Aborted()) FQuestions.Inform("Printing aborted.");
+  });
+}
+
+void TPreviewForm::PageSetupBtnClick() {
+  QPrinter& printer = FPreview->Printer();
+  const TPageMargins& margins = FPreview->Margins();
+  FPageSetup.Margins =
+      QMarginsF(margins.Left.Value, margins.Top.Value, margins.Right.Value, margins.Bottom.Value);
+  const QPageLayout::Orientation orientation = printer.pageLayout().orientation();
+  if (!FPageSetup.Execute(printer, this)) return;
+  if (!MarginsFitPage(printer, FPageSetup.Margins)) {
+    FQuestions.Error("The margins leave no room on the page.");
+    return;
+  }
+  Run([this, &printer, orientation] {
+    if (printer.pageLayout().orientation() != orientation) {
+      const TOrientation chosen =
+          printer.pageLayout().orientation() == QPageLayout::Landscape ? orLandscape : orPortrait;
+      for (int i = 0; i < FPreview->ReportCount(); ++i)
+        FPreview->GetReport(i).SetOrientation(chosen);
+    }
+    const QMarginsF chosen = FPageSetup.Margins;
+    FPreview->SetMargins(chosen.left(), chosen.top(), chosen.right(), chosen.bottom());
+  });
+}
+
+void TPreviewForm::SaveBtnClick() {
+  if (FPreview->CurrentPage() == 0) return;
+  TFileDialogSpec spec;
+  spec.Title = "Save to File";
+  spec.Filters.assign(std::begin(kSaveFilters), std::end(kSaveFilters));
+  spec.DefaultExtension = "txt";
+  const std::optional<TFileChoice> choice = FQuestions.ChooseSaveFile(spec);
+  if (!choice) return;
+  if (choice->FilterIndex == skText && TextDim->exec() != QDialog::Accepted) return;
+  Run([this, &choice] { SaveTo(choice->FileName, choice->FilterIndex); });
+}
+
+void TPreviewForm::SaveTo(const std::string& fileName, int filterIndex) {
+  const TPrintPage* page = FPreview->CurrentPrintPage();
+  if (page == nullptr || filterIndex < skText || filterIndex > skPdf) return;
+  QString name = QString::fromStdString(fileName);
+  if (QFileInfo(name).suffix().isEmpty()) name += kSaveExtensions[filterIndex - 1];
+  const double screenDpi = FPreview->logicalDpiX();
+  switch (filterIndex) {
+    case skText:
+      FPreview->SaveAsText(name.toStdString(), TextDim->EditWidth->value(),
+                           TextDim->EditHeight->value());
+      break;
+    case skSvg:
+      SavePageSvg(*page, name);
+      break;
+    case skPng:
+    case skBmp:
+      SavePageImage(*page, name, FPreview->Zoom(), screenDpi);
+      break;
+    case skPdf: {
+      std::vector<const TPrintPage*> pages;
+      for (int n = 1; n <= FPreview->PageCount(); ++n) pages.push_back(&FPreview->GetPage(n));
+      WritePdf(name, pages);
+      break;
+    }
+  }
+}
+
+void TPreviewForm::CopyBtnClick() {
+  const TPrintPage* page = FPreview->CurrentPrintPage();
+  if (page == nullptr) return;
+  QApplication::clipboard()->setMimeData(
+      PageMimeData(*page, FPreview->Zoom(), FPreview->logicalDpiX()).release());
+}
+
+void TPreviewForm::ZoomBoxChoose(int index) {
+  switch (index) {
+    case kFitWidthItem:
+      FPreview->FitWidth();
+      break;
+    case kFitHeightItem:
+      FPreview->FitHeight();
+      break;
+    case kFitPageItem:
+      FPreview->FitPage();
+      break;
+    default:
+      FPreview->SetZoom(ZoomBox->itemText(index).remove('%').toInt());
+      break;
+  }
+  FZoomTimer->start();
+}
+
+void TPreviewForm::ZoomBoxExit() {
+  QString text = ZoomBox->currentText();
+  bool valid = false;
+  const int zoom = text.remove('%').trimmed().toInt(&valid);
+  if (!valid || zoom < 1) {
+    FQuestions.Error("'" + FromQString(text) + "' is not a valid integer value");
+    ShowZoom();
+    return;
+  }
+  FPreview->SetZoom(zoom);
+  FZoomTimer->start();
+}
+
+void TPreviewForm::ShowZoom() {
+  FZoomTimer->stop();
+  ZoomBox->setEditText(QString("%1%").arg(FPreview->Zoom()));
+}
+
+bool TPreviewForm::HandleKey(const QKeyEvent& event) {
+  const bool ctrl = event.modifiers().testFlag(Qt::ControlModifier);
+  const bool shift = event.modifiers().testFlag(Qt::ShiftModifier);
+  const int key = event.key();
+  if (key == Qt::Key_PageUp || key == Qt::Key_PageDown) {
+    const bool down = key == Qt::Key_PageDown;
+    if (shift) {
+      Run([this, down] {
+        FPreview->SetFirstPageNumber(FPreview->FirstPageNumber() + (down ? 1 : -1));
+      });
+    } else if (ctrl) {
+      FPreview->SetCurrentPage(down ? FPreview->PageCount() : 1);
+    } else {
+      FPreview->SetCurrentPage(FPreview->CurrentPage() + (down ? 1 : -1));
+    }
+    return true;
+  }
+  if (key == Qt::Key_Escape && CancelBtn->isVisible()) {
+    FPreview->Abort();
+    return true;
+  }
+  return false;
+}
+
+bool TPreviewForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == ZoomBox && event->type() == QEvent::FocusOut) ZoomBoxExit();
+  if (watched == FPreview && event->type() == QEvent::KeyPress &&
+      HandleKey(static_cast<const QKeyEvent&>(*event))) {
+    return true;
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void TPreviewForm::keyPressEvent(QKeyEvent* event) {
+  if (!HandleKey(*event)) QDialog::keyPressEvent(event);
+}
+
+}  // namespace ubic

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QDialog>
+#include <memory>
+
+#include "print/pagesetup.h"
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QProgressBar;
+class QStatusBar;
+class QTimer;
+
+namespace ubic {
+
+class TPrintPreview;
+class TQuestions;
+class TTextDimForm;
+
+// "Report Preview": the formatted pages with printing, page setup, zoom, paging, saving and
+// copying.
+class TPreviewForm : public QDialog {
+  Q_OBJECT
+
+ public:
+  TPreviewForm(TQuestions& questions, QWidget* parent = nullptr);
+  ~TPreviewForm() override;
+
+  TPrintPreview& Preview() const { return *FPreview; }
+  // Fits the page width and shows the window modally.
+  void ShowPreview();
+  // Brings the window up to date without showing it (ShowPreview does this first).
+  void PrepareShow();
+  void UpdateStatus();
+  // Saves to FileName as the filter entry (from 1) says: text, SVG, PNG, BMP or PDF.
+  void SaveTo(const std::string& fileName, int filterIndex);
+
+  QAction* PrintBtn;
+  QAction* PageSetupBtn;
+  QAction* PrevBtn;
+  QAction* NextBtn;
+  QAction* SaveBtn;
+  QAction* CloseBtn;
+  QAction* CancelBtn;
+  QAction* CopyBtn;
+  QComboBox* ZoomBox;
+  QLabel* StatusBar;
+  QLabel* ProgressMsg;
+  QProgressBar* ProgressBar;
+  TTextDimForm* TextDim;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void CreateActions();
+  void CreateLayout(QStatusBar* statusBar);
+  bool HandleKey(const QKeyEvent& event);
+  void PrintBtnClick();
+  void PageSetupBtnClick();
+  void SaveBtnClick();
+  void CopyBtnClick();
+  void ZoomBoxChoose(int index);
+  void ZoomBoxExit();
+  void ShowZoom();
+  void ShowProgress(const QString& message, int position, int maximum);
+  void HideProgress();
+  // Runs a command; an error it raises is shown to the user and ends it.
+  void Run(const std::function<void()>& command);
+
+  TQuestions& FQuestions;
+  TPrintPreview* FPreview;
+  QTimer* FZoomTimer;
+  TPageSetupDialog FPageSetup;
+};
+
+}  // namespace ubic

@@ -1,0 +1,165 @@
+#include <QComboBox>
+#include <QFile>
+#include <QFocusEvent>
+#include <QImage>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSvgRenderer>
+#include <QTimer>
+#include <QtTest/QTest>
+#include <functional>
+
+#include "print/printpreview.h"
+#include "ui/previewform.h"
+#include "ui/rptform.h"
+#include "ui/textdimform.h"
+#include "ui_fixture.h"
+
+namespace ubic {
+namespace {
+
+class PreviewTest : public TUiTest {
+ protected:
+  TPreviewForm& Form() const { return Main->PreviewForm(); }
+  TPrintPreview& Preview() const { return Form().Preview(); }
+
+  // Runs Command while Answer handles each modal dialog that comes up, until none is left.
+  void WithDialogs(const std::function<void(QWidget*)>& answer,
+                   const std::function<void()>& command) {
+    QTimer timer;
+    timer.setInterval(5);
+    QObject::connect(&timer, &QTimer::timeout, [&answer] {
+      if (QWidget* modal = QApplication::activeModalWidget()) answer(modal);
+    });
+    timer.start();
+    command();
+  }
+
+  // Opens the car model and shows its full report in the preview, without the modal loop.
+  void ShowCarReport() {
+    TModelForm* document = Main->CreateDocument(Example("car.ubm"));
+    TReportStyle style;
+    style.Font = DefaultReportFont();
+    Preview().AddReport(MakeModelReport(&document->Model(), AllTextSections(), style));
+    Form().PrepareShow();
+    Form().show();
+  }
+};
+
+TEST_F(PreviewTest, TheReportCommandShowsTheTickedSections) {
+  EXPECT_FALSE(Main->FileReport->isEnabled());
+  Main->CreateDocument(Example("car.ubm"));
+  ASSERT_TRUE(Main->FileReport->isEnabled());
+  int shownPages = 0;
+  QString status;
+  const auto answer = [&](QWidget* modal) {
+    if (modal == &Main->RptForm()) {
+      Main->RptForm().OKBtn->click();
+    } else if (modal == &Form()) {
+      shownPages = Preview().PageCount();
+      status = Form().StatusBar->text();
+      Form().CloseBtn->trigger();
+    }
+  };
+  WithDialogs(answer, [this] { Main->FileReport->trigger(); });
+  EXPECT_GE(shownPages, 2);
+  EXPECT_EQ(status, QString("Page 1/%1").arg(shownPages));
+  // The preview lets go of the report when it closes.
+  EXPECT_EQ(Preview().PageCount(), 0);
+
+  // Only the tree: fewer pages. No section at all: no preview.
+  QListWidget* list = Main->RptForm().RptList;
+  for (int i = 1; i < list->count(); ++i) list->item(i)->setCheckState(Qt::Unchecked);
+  const int allPages = shownPages;
+  WithDialogs(answer, [this] { Main->FileReport->trigger(); });
+  EXPECT_LT(shownPages, allPages);
+  list->item(0)->setCheckState(Qt::Unchecked);
+  EXPECT_TRUE(Main->RptForm().Sections().Empty());
+  shownPages = -1;
+  WithDialogs(answer, [this] { Main->FileReport->trigger(); });
+  EXPECT_EQ(shownPages, -1);
+}
+
+TEST_F(PreviewTest, KeysPageAndRenumber) {
+  ShowCarReport();
+  const int pages = Preview().PageCount();
+  ASSERT_GE(pages, 2);
+  QTest::keyClick(&Preview(), Qt::Key_PageDown);
+  EXPECT_EQ(Preview().CurrentPage(), 2);
+  EXPECT_TRUE(Form().PrevBtn->isEnabled());
+  QTest::keyClick(&Preview(), Qt::Key_PageDown, Qt::ControlModifier);
+  EXPECT_EQ(Preview().CurrentPage(), pages);
+  EXPECT_FALSE(Form().NextBtn->isEnabled());
+  EXPECT_EQ(Form().StatusBar->text(), QString("Page %1/%1").arg(pages));
+  QTest::keyClick(&Preview(), Qt::Key_PageUp, Qt::ControlModifier);
+  EXPECT_EQ(Preview().CurrentPage(), 1);
+  // Shift+Page Down numbers the pages from 2: the header of the first page says so.
+  QTest::keyClick(&Preview(), Qt::Key_PageDown, Qt::ShiftModifier);
+  EXPECT_EQ(Preview().FirstPageNumber(), 2);
+  ASSERT_EQ(Preview().PageCount(), pages);
+  QStringList texts;
+  for (const TPageItem& item : Preview().GetPage(1).Items()) {
+    if (const auto* text = std::get_if<TPageText>(&item)) texts.append(text->Text);
+  }
+  EXPECT_TRUE(texts.contains("2"));
+  EXPECT_FALSE(texts.contains("1"));
+}
+
+TEST_F(PreviewTest, TheZoomBoxTakesNumbersAndFits) {
+  ShowCarReport();
+  const int fitted = Preview().Zoom();
+  EXPECT_EQ(Form().ZoomBox->currentText(), QString("%1%").arg(fitted));
+  Form().ZoomBox->setEditText("abc");
+  Questions.Answer(TAnswer::Ok);
+  QFocusEvent leave(QEvent::FocusOut);
+  QApplication::sendEvent(Form().ZoomBox, &leave);
+  EXPECT_EQ(TakeAsked(), (std::vector<std::string>{"'abc' is not a valid integer value"}));
+  EXPECT_EQ(Preview().Zoom(), fitted);
+  EXPECT_EQ(Form().ZoomBox->currentText(), QString("%1%").arg(fitted));
+
+  Form().ZoomBox->setEditText("80 %");
+  QApplication::sendEvent(Form().ZoomBox, &leave);
+  EXPECT_EQ(Preview().Zoom(), 80);
+  Form().ZoomBox->activated(4);  // "100%"
+  EXPECT_EQ(Preview().Zoom(), 100);
+  Form().ZoomBox->activated(9);  // the whole page
+  EXPECT_LE(Preview().PagePixels().height(), Preview().maximumViewportSize().height());
+  QTest::qWait(30);
+  EXPECT_EQ(Form().ZoomBox->currentText(), QString("%1%").arg(Preview().Zoom()));
+}
+
+TEST_F(PreviewTest, SavesTextPagesAndThePicturesOfAPage) {
+  ShowCarReport();
+  // Text with the dimensions dialog, the extension added.
+  Questions.ChooseFile(TFileChoice{TempFile("report"), 1});
+  WithDialogs(
+      [this](QWidget* modal) {
+        if (modal == Form().TextDim) Form().TextDim->OKBtn->click();
+      },
+      [this] { Form().SaveBtn->trigger(); });
+  QFile text(QString::fromStdString(TempFile("report.TXT")));
+  ASSERT_TRUE(text.open(QIODevice::ReadOnly));
+  const QByteArray content = text.readAll();
+  EXPECT_TRUE(content.contains("CAR"));
+  EXPECT_FALSE(content.contains('\f'));
+  TakeAsked();
+
+  Form().SaveTo(TempFile("page.svg"), 2);
+  QSvgRenderer svg(QString::fromStdString(TempFile("page.svg")));
+  EXPECT_TRUE(svg.isValid());
+  EXPECT_NEAR(svg.viewBoxF().width() / svg.viewBoxF().height(), 210.0 / 297.0, 0.01);
+  Preview().SetZoom(50);
+  Form().SaveTo(TempFile("page.png"), 3);
+  const QImage png(QString::fromStdString(TempFile("page.png")));
+  EXPECT_NEAR(png.width(), 210 / 25.4 * Preview().logicalDpiX() / 2, 2);
+  Form().SaveTo(TempFile("page"), 4);
+  EXPECT_FALSE(QImage(QString::fromStdString(TempFile("page.BMP"))).isNull());
+  Form().SaveTo(TempFile("all.pdf"), 5);
+  QFile pdf(QString::fromStdString(TempFile("all.pdf")));
+  ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(pdf.read(4) == "%PDF");
+}
+
+}  // namespace
+}  // namespace ubic
