@@ -85,8 +85,8 @@ void TMainForm::CreateActions() {
   FileSave->setIcon(QIcon(":/icons/file-save.svg"));
   FileSaveAs = make("Save &As...", "Save as...|Save file under a different name", {},
                     &TMainForm::FileSaveAsClick);
-  FileReport = make("&Report...", "Report|Make report", QKeySequence("Ctrl+P"),
-                    &TMainForm::FileReportClick);
+  FileReport =
+      make("&Report...", "Report|Make report", QKeySequence("Ctrl+P"), &TMainForm::FileReportClick);
   FileReport->setIcon(QIcon(":/icons/file-report.svg"));
   FileReport->setIconText("Report");
   FileExit = make("E&xit", "Exit|Close all files and exit application", {}, nullptr);
@@ -317,7 +317,8 @@ void TMainForm::FileReportClick() {
     if (model.NeedsEvaluation()) model.EvaluateAll();
     TReportStyle style;
     style.Font = FRptForm->ReportFont();
-    if (auto report = MakeModelReport(&model, sections, style)) preview.AddReport(std::move(report));
+    if (auto report = MakeModelReport(&model, sections, style))
+      preview.AddReport(std::move(report));
   }
   FPreviewForm->ShowPreview();
   preview.Clear();

@@ -135,6 +135,7 @@ void TPreviewForm::CreateLayout(QStatusBar* statusBar) {
 }
 
 void TPreviewForm::PrepareShow() {
+  HideProgress();
   FPreview->FitWidth();
   UpdateStatus();
   ShowZoom();
