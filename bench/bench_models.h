@@ -3,6 +3,7 @@
 #include <memory>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "model/model.h"
 
@@ -29,6 +30,28 @@ TUbicFunction* FillFunction(TUbicAttribute& attribute, Rule rule) {
   TUbicFunction* result = function.get();
   attribute.SetFunct(std::move(function));
   return result;
+}
+
+// Groups of four basic attributes under aggregates with a full rule table, below one top.
+inline void BuildReportModel(TUbicModel& model, int attributes) {
+  auto top = MakeAttribute("Top", 3);
+  int count = 1;
+  for (int g = 0; count + 5 <= attributes; ++g, count += 5) {
+    auto group = MakeAttribute("Group " + std::to_string(g), 3);
+    for (int b = 0; b < 4; ++b) group->AddInput(MakeAttribute("Basic " + std::to_string(b), 3));
+    FillFunction(*group, [](const TUbicFunction& f, int r) {
+      return (f.RuleInput(0, r) + f.RuleInput(1, r) + f.RuleInput(2, r) + f.RuleInput(3, r)) / 4;
+    });
+    top->AddInput(std::move(group));
+  }
+  model.Root()->AddInput(std::move(top));
+  std::vector<TUbicAttribute*> basic;
+  model.Root()->CollectBasicAttributes(basic);
+  for (int k = 0; k < 50; ++k) {
+    model.AddOption("Option " + std::to_string(k));
+    for (std::size_t b = 0; b < basic.size(); ++b) basic[b]->SetOptionValue(k, (k + b) % 3);
+  }
+  model.EvaluateAll();
 }
 
 }  // namespace ubic::bench

@@ -124,6 +124,7 @@ std::vector<std::unique_ptr<TPrintPage>> TPrintFormatter::HandOverPages() {
 void TPrintFormatter::SetFont(const TFont* font) {
   const TFont chosen = font != nullptr ? *font : TFont();
   FFont = ReportQFont(chosen, FPixelsPerInch);
+  FMetrics = QFontMetricsF(FFont);
   FFontColor = ToQColor(chosen.Color);
 }
 
@@ -161,12 +162,12 @@ void TPrintFormatter::SelectCurrentFont() {
 
 int TPrintFormatter::TextWidth(const std::string& text) {
   SelectCurrentFont();
-  return RoundHalfToEven(QFontMetricsF(FFont).horizontalAdvance(ToUnicode(text)));
+  return RoundHalfToEven(FMetrics.horizontalAdvance(ToUnicode(text)));
 }
 
 int TPrintFormatter::TextHeight(const std::string&) {
   SelectCurrentFont();
-  return RoundHalfToEven(QFontMetricsF(FFont).height());
+  return RoundHalfToEven(FMetrics.height());
 }
 
 int TPrintFormatter::TreeWidth(const std::string& prefix) {

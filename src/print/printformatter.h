@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPen>
 #include <memory>
 #include <string>
@@ -68,6 +69,7 @@ class TPrintFormatter : public TFormatter {
   QSize FSheet;
   int FPixelsPerInch;
   QFont FFont;
+  QFontMetricsF FMetrics{FFont};
   QColor FFontColor;
   QPen FPen;
   std::unique_ptr<TPrintPage> FPage;
