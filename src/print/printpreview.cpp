@@ -105,11 +105,7 @@ TReport* TPrintPreview::ReportOfPage(int n) const {
 }
 
 void TPrintPreview::ClampCurrentPage() {
-  const int clamped = PageCount() == 0 ? 0 : std::clamp(FCurrentPage, 1, PageCount());
-  if (clamped == FCurrentPage) return;
-  FCurrentPage = clamped;
-  UpdateView();
-  emit PageChanged();
+  SetCurrentPage(FCurrentPage);
 }
 
 void TPrintPreview::SetCurrentPage(int n) {

@@ -10,6 +10,7 @@
 #include <QTabWidget>
 #include <iostream>
 
+#include "print_screenshots.h"
 #include "ui/aboutbox.h"
 #include "ui/mainform.h"
 #include "ui/modelform.h"
@@ -54,5 +55,10 @@ int main(int argc, char* argv[]) {
   about.show();
   QApplication::processEvents();
   written = Save(&about, folder, "about.png") && written;
+  written = ubic::SavePrintScreenshots(mainForm, *document,
+                                       [&folder](QWidget* widget, const char* name) {
+                                         return Save(widget, folder, name);
+                                       }) &&
+            written;
   return written ? 0 : 1;
 }
