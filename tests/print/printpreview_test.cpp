@@ -1,4 +1,5 @@
 #include "print/printpreview.h"
+#include "print/pagesetup.h"
 
 #include <gtest/gtest.h>
 
@@ -171,6 +172,16 @@ TEST_F(PrintPreviewTest, ZoomSizesThePageAndFitsTheWindow) {
   Preview.FitPage();
   EXPECT_LE(Preview.PagePixels().height(), Preview.maximumViewportSize().height());
   EXPECT_GT(Preview.PagePixels().height(), Preview.maximumViewportSize().height() - 40);
+}
+
+TEST(PageSetup, MarginsMustLeaveRoomOnThePage) {
+  const auto printer = MakePrinter();
+  EXPECT_TRUE(MarginsFitPage(*printer, QMarginsF(20, 15, 10, 10)));
+  EXPECT_FALSE(MarginsFitPage(*printer, QMarginsF(150, 15, 60, 10)));
+  EXPECT_FALSE(MarginsFitPage(*printer, QMarginsF(20, 200, 10, 97)));
+  EXPECT_FALSE(MarginsFitPage(*printer, QMarginsF(-1, 15, 10, 10)));
+  printer->setPageOrientation(QPageLayout::Landscape);
+  EXPECT_TRUE(MarginsFitPage(*printer, QMarginsF(150, 15, 60, 10)));
 }
 
 std::string ReadFile(const QString& name) {
