@@ -170,6 +170,26 @@ TEST(PrintFormatterTree, VerticalLinesOfConsecutiveRowsJoin) {
   EXPECT_GT(joins, 0);
 }
 
+TEST(PrintFormatterTree, OtherCharacterSetsDrawCharacters) {
+  TGraphModel model;
+  const auto printer = MakePrinter();
+  const auto report = MakeModelReport(&model.Model, TReportSections(rsTree), TReportStyle());
+  TPrintFormatter formatter(report.get(), *printer, TPageMargins());
+  formatter.SetTreeCharSet(tcAscii);
+  formatter.Execute();
+  const TPrintPage& page = *formatter.Pages().front();
+  const QStringList texts = TextsOf(page);
+  // Three branches under Top, each followed by one horizontal line up to the name (TreeIndent 2).
+  EXPECT_EQ(texts.count("+"), 3);
+  EXPECT_EQ(texts.count("-"), 3);
+  const auto vertical =
+      std::count_if(page.Items().begin(), page.Items().end(), [](const auto& item) {
+        const auto* line = std::get_if<TPageLine>(&item);
+        return line != nullptr && line->Line.x1() == line->Line.x2();
+      });
+  EXPECT_EQ(vertical, 0);
+}
+
 TEST(PrintFormatterGraphs, TheGraphSectionHasAPageOfItsOwn) {
   TGraphModel model;
   TModelGraphs graphs;
