@@ -63,23 +63,20 @@ void TWeightTrackBar::SetSelectionEnd(int value) {
 }
 
 void TWeightTrackBar::paintEvent(QPaintEvent* event) {
-  {
-    QStyleOptionSlider option;
-    initStyleOption(&option);
-    const QRect groove =
-        style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderGroove, this);
-    const QRect handle =
-        style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, this);
-    // The band runs along the groove between the handle's centres at 0 and at the selection end.
-    const int span = groove.width() - handle.width();
-    const int left = groove.left() + handle.width() / 2;
-    const int right = left + QStyle::sliderPositionFromValue(minimum(), maximum(), FSelectionEnd,
-                                                             std::max(span, 0));
-    QPainter painter(this);
-    const QRect band(left, groove.center().y() - 3, right - left, 7);
-    painter.fillRect(band, palette().color(QPalette::Highlight));
-  }
   QSlider::paintEvent(event);
+  QStyleOptionSlider option;
+  initStyleOption(&option);
+  const QRect groove =
+      style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderGroove, this);
+  const QRect handle =
+      style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, this);
+  // The band runs just below the groove, from the handle's centre at 0 to where it would stand at
+  // the selection end.
+  const int left = groove.left() + handle.width() / 2;
+  const int length = QStyle::sliderPositionFromValue(minimum(), maximum(), FSelectionEnd,
+                                                     std::max(groove.width() - handle.width(), 0));
+  QPainter painter(this);
+  painter.fillRect(QRect(left, groove.bottom() + 2, length, 4), QColor(0, 0, 128));
 }
 
 TAttWeiFrame::TAttWeiFrame(const QString& name, bool ticks, QWidget* parent) : QWidget(parent) {
