@@ -14,9 +14,11 @@
 
 #include "files/modelio.h"
 #include "model/function.h"
+#include "model/valuetext.h"
 #include "ui/functform.h"
 #include "ui/namedescform.h"
 #include "ui/scaleform.h"
+#include "ui/uitext.h"
 #include "ui/weiform.h"
 #include "ui_fixture.h"
 
@@ -370,6 +372,81 @@ TEST_F(Editors, DeletingAValueThenCancellingRestoresEverything) {
               form.reject();
             });
   EXPECT_EQ(Saved(document, TempFile("after.ubm")), before);
+}
+
+TEST_F(Editors, FunctionsAreCompletedAgainstTheEditedScale) {
+  TModelForm* document = OpenExample();
+  TUbicAttribute* top = Find(document, "Top");
+  auto function = std::make_unique<TUbicFunction>();
+  function->Initialize(top);
+  function->SetRuleValue(0, 1);  // poor, no: medium
+  function->SetRuleEntered(0, true);
+  function->Recompute();
+  top->SetFunct(std::move(function));
+  ASSERT_EQ(top->Funct()->RuleLow(1), 1);
+  ASSERT_EQ(top->Funct()->RuleHigh(1), 2);
+
+  // Extra turned descending: "yes" is now the worse value, so poor/yes is at most medium.
+  Select(document, "Extra");
+  WithModal([&] { document->ModScaleClick(); },
+            [&](QWidget*) {
+              document->ScaleForm->OrderComboChange(2);
+              QTest::mouseClick(document->ScaleForm->OkBtn, Qt::LeftButton);
+            });
+  EXPECT_EQ(top->Funct()->RuleLow(1), 0);
+  EXPECT_EQ(top->Funct()->RuleHigh(1), 1);
+
+  // A fourth value of Top: the rules that could be any value reach it.
+  Select(document, "Top");
+  WithModal([&] { document->ModScaleClick(); },
+            [&](QWidget*) {
+              document->ScaleForm->SelectValue(2);
+              document->ScaleForm->AddClick();
+              QTest::mouseClick(document->ScaleForm->OkBtn, Qt::LeftButton);
+            });
+  ASSERT_EQ(top->Scale()->Count(), 4);
+  const TUbicFunction& adapted = *top->Funct();
+  EXPECT_TRUE(adapted.RuleEntered(0));
+  EXPECT_EQ(adapted.RuleHigh(0), 1);
+  EXPECT_EQ(adapted.RuleHigh(4), 3) << "at least medium now reaches the new top value";
+  EXPECT_EQ(ToQString(IntervalText(top->Scale(), adapted.RuleLow(3), adapted.RuleHigh(3))), "*");
+}
+
+TEST_F(Editors, ClickOnTheFunctionTextOpensTheRuleEditor) {
+  TModelForm* document = OpenExample();
+  TUbicAttribute* top = Find(document, "Top");
+  auto function = std::make_unique<TUbicFunction>();
+  function->Initialize(top);
+  top->SetFunct(std::move(function));
+  const TUbicFunction* before = top->Funct();
+  Select(document, "Top");
+  WithModal([&] { QTest::mouseClick(document->ModFunctText, Qt::LeftButton); },
+            [&](QWidget* dialog) {
+              EXPECT_EQ(dialog, document->FunctForm);
+              QTest::keyClick(document->FunctForm->RuleGrid, Qt::Key_1);
+              document->FunctForm->reject();
+            });
+  EXPECT_EQ(top->Funct(), before);
+  EXPECT_EQ(top->Funct()->EnteredCount(), 0);
+}
+
+TEST_F(Editors, TrackBarDrawsTheActualWeightAsABand) {
+  TWeightTrackBar bar;
+  bar.resize(220, 30);
+  const auto bandPixels = [&bar] {
+    const QImage image = bar.grab().toImage();
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) count += image.pixelColor(x, y) == QColor(0, 0, 128);
+    }
+    return count;
+  };
+  EXPECT_EQ(bandPixels(), 0);
+  bar.SetSelectionEnd(50);
+  const int half = bandPixels();
+  bar.SetSelectionEnd(100);
+  EXPECT_GT(half, 0);
+  EXPECT_NEAR(bandPixels(), 2 * half, 8);
 }
 
 TEST_F(Editors, ValueClassesAndOrder) {
