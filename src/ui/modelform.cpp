@@ -573,8 +573,12 @@ void TModelForm::ModScaleClick() {
   ScaleForm->SetDefaultScale(Model().LastScale());
   ScaleForm->Setup(attribute);
   if (ScaleForm->exec() == QDialog::Accepted) {
+    const TUbicScale* oldScale = attribute->Scale();
     ScaleForm->TakeResults(*attribute);
-    Model().SetLastScale(ScaleForm->DefaultScale());
+    // A default that was the replaced scale is gone: no stale reference is kept, which a later
+    // object at the same address could answer.
+    TUbicScale* defaultScale = ScaleForm->DefaultScale();
+    Model().SetLastScale(defaultScale == oldScale ? nullptr : defaultScale);
     SetModified();
   } else {
     ScaleForm->DiscardResults();

@@ -12,6 +12,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <functional>
 
 #include "foundation/cp1250.h"
 #include "foundation/utils.h"
@@ -356,34 +357,33 @@ void TScaleForm::OrderComboChange(int index) {
   UpdateEnablement();
 }
 
-void TScaleForm::BadClick() {
+void TScaleForm::ChangeClass(const std::function<void(int)>& change) {
   const int index = SelectedIndex();
   if (index < 0) return;
-  FNewScale->SetBadThreshold(index);
+  change(index);
   UpdateIcons();
   UpdateEnablement();
+}
+
+void TScaleForm::BadClick() {
+  ChangeClass([this](int index) { FNewScale->SetBadThreshold(index); });
 }
 
 void TScaleForm::GoodClick() {
-  const int index = SelectedIndex();
-  if (index < 0) return;
-  FNewScale->SetGoodThreshold(index);
-  UpdateIcons();
-  UpdateEnablement();
+  ChangeClass([this](int index) { FNewScale->SetGoodThreshold(index); });
 }
 
 void TScaleForm::NeutralClick() {
-  const int index = SelectedIndex();
-  if (index < 0) return;
-  if (FNewScale->Order() == TScaleOrder::Ascending) {
-    FNewScale->SetBadThreshold(std::min(FNewScale->BadThreshold(), index - 0.5));
-    FNewScale->SetGoodThreshold(std::max(FNewScale->GoodThreshold(), index + 0.5));
-  } else {
-    FNewScale->SetBadThreshold(std::max(FNewScale->BadThreshold(), index + 0.5));
-    FNewScale->SetGoodThreshold(std::min(FNewScale->GoodThreshold(), index - 0.5));
-  }
-  UpdateIcons();
-  UpdateEnablement();
+  ChangeClass([this](int index) {
+    TUbicDiscreteScale& scale = *FNewScale;
+    if (scale.Order() == TScaleOrder::Ascending) {
+      scale.SetBadThreshold(std::min(scale.BadThreshold(), index - 0.5));
+      scale.SetGoodThreshold(std::max(scale.GoodThreshold(), index + 0.5));
+    } else {
+      scale.SetBadThreshold(std::max(scale.BadThreshold(), index + 0.5));
+      scale.SetGoodThreshold(std::min(scale.GoodThreshold(), index - 0.5));
+    }
+  });
 }
 
 void TScaleForm::MoveValue(int offset) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 #include <memory>
 
 #include "model/attribute.h"
@@ -89,6 +90,8 @@ class TScaleForm : public QDialog {
   void UpdateEnablement();
   void ValueListEdited(QTreeWidgetItem* item, int column);
   void MoveValue(int offset);
+  // Changes the class of the selected value through the thresholds.
+  void ChangeClass(const std::function<void(int)>& change);
 
   TQuestions& FQuestions;
   TUbicAttribute* FAttribute = nullptr;

@@ -42,6 +42,14 @@ TUbicAttribute* AddAttribute(TUbicAttribute* parent, const char* name,
   return added;
 }
 
+// A new, undefined function for Attribute.
+TUbicFunction* GiveFunction(TUbicAttribute* attribute) {
+  auto function = std::make_unique<TUbicFunction>();
+  function->Initialize(attribute);
+  attribute->SetFunct(std::move(function));
+  return attribute->Funct();
+}
+
 class Editors : public TUiTest {
  protected:
   // Top (low, medium, high) over Quality (bad value red, good value green) and Extra (no, yes);
@@ -159,9 +167,7 @@ TEST_F(Editors, CancelRightAfterCreatingLeavesNoFunction) {
 TEST_F(Editors, ArgumentColoursAndHeaders) {
   TModelForm* document = OpenExample();
   TUbicAttribute* top = Find(document, "Top");
-  auto function = std::make_unique<TUbicFunction>();
-  function->Initialize(top);
-  top->SetFunct(std::move(function));
+  GiveFunction(top);
   TFunctForm form;
   form.Setup(top);
   const QAbstractItemModel* grid = form.RuleGrid->model();
@@ -182,9 +188,7 @@ TEST_F(Editors, ArgumentColoursAndHeaders) {
 TEST_F(Editors, IntervalCarriedByTheLastItemAndEscapeUnenters) {
   TModelForm* document = OpenExample();
   TUbicAttribute* top = Find(document, "Top");
-  auto function = std::make_unique<TUbicFunction>();
-  function->Initialize(top);
-  top->SetFunct(std::move(function));
+  GiveFunction(top);
   TFunctForm form;
   form.Setup(top);
   form.show();
@@ -220,9 +224,7 @@ TEST_F(Editors, WeightsOnlyForOrderedInputs) {
   TFunctForm form;
   for (const auto& [name, shown] : {std::pair{"Mixed", false}, std::pair{"Top", true}}) {
     TUbicAttribute* attribute = Find(document, name);
-    auto function = std::make_unique<TUbicFunction>();
-    function->Initialize(attribute);
-    attribute->SetFunct(std::move(function));
+    GiveFunction(attribute);
     form.Setup(attribute);
     EXPECT_EQ(form.WeightsBtn->isHidden(), !shown) << name;
     EXPECT_EQ(form.UseWeightsCheck->isHidden(), !shown) << name;
@@ -239,9 +241,7 @@ class Weights : public Editors {
     Editors::SetUp();
     Document = OpenExample();
     Weighed = Find(Document, "Weighed");
-    auto function = std::make_unique<TUbicFunction>();
-    function->Initialize(Weighed);
-    Weighed->SetFunct(std::move(function));
+    GiveFunction(Weighed);
     Form.Setup(Weighed);
     Form.show();
   }
@@ -345,17 +345,25 @@ TEST_F(Editors, ScaleStartedFromNewValue) {
   const TUbicDiscreteScale* copy = document->SelectedAttribute()->DiscreteScale();
   ASSERT_TRUE(copy);
   EXPECT_TRUE(copy->IsEqual(*scale));
+
+  // Confirmed again without the tick, the replaced default is forgotten.
+  Select(document, "Plain");
+  WithModal([&] { document->ModScaleClick(); },
+            [&](QWidget*) {
+              EXPECT_TRUE(document->ScaleForm->DefaultCheck->isChecked());
+              document->ScaleForm->DefaultCheck->setChecked(false);
+              document->ScaleForm->OkClick();
+            });
+  EXPECT_FALSE(document->Model().LastScale());
 }
 
 TEST_F(Editors, DeletingAValueThenCancellingRestoresEverything) {
   TModelForm* document = OpenExample();
   TUbicAttribute* top = Find(document, "Top");
-  auto function = std::make_unique<TUbicFunction>();
-  function->Initialize(top);
+  TUbicFunction* function = GiveFunction(top);
   function->SetRuleValue(0, 0);
   function->SetRuleEntered(0, true);
   function->Recompute();
-  top->SetFunct(std::move(function));
   const QByteArray before = Saved(document, TempFile("before.ubm"));
   Select(document, "Quality");
   WithModal([&] { document->ModScaleClick(); },
@@ -377,12 +385,10 @@ TEST_F(Editors, DeletingAValueThenCancellingRestoresEverything) {
 TEST_F(Editors, FunctionsAreCompletedAgainstTheEditedScale) {
   TModelForm* document = OpenExample();
   TUbicAttribute* top = Find(document, "Top");
-  auto function = std::make_unique<TUbicFunction>();
-  function->Initialize(top);
+  TUbicFunction* function = GiveFunction(top);
   function->SetRuleValue(0, 1);  // poor, no: medium
   function->SetRuleEntered(0, true);
   function->Recompute();
-  top->SetFunct(std::move(function));
   ASSERT_EQ(top->Funct()->RuleLow(1), 1);
   ASSERT_EQ(top->Funct()->RuleHigh(1), 2);
 
@@ -415,9 +421,7 @@ TEST_F(Editors, FunctionsAreCompletedAgainstTheEditedScale) {
 TEST_F(Editors, ClickOnTheFunctionTextOpensTheRuleEditor) {
   TModelForm* document = OpenExample();
   TUbicAttribute* top = Find(document, "Top");
-  auto function = std::make_unique<TUbicFunction>();
-  function->Initialize(top);
-  top->SetFunct(std::move(function));
+  GiveFunction(top);
   const TUbicFunction* before = top->Funct();
   Select(document, "Top");
   WithModal([&] { QTest::mouseClick(document->ModFunctText, Qt::LeftButton); },
