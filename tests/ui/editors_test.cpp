@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <functional>
+#include <map>
 
 #include "files/modelio.h"
 #include "model/function.h"
@@ -174,12 +175,12 @@ TEST_F(Editors, ArgumentColoursAndHeaders) {
   EXPECT_EQ(grid->headerData(0, Qt::Horizontal).toString(), "Quality");
   EXPECT_EQ(grid->headerData(2, Qt::Horizontal).toString(), "Top");
   EXPECT_EQ(grid->headerData(3, Qt::Vertical).toString(), "4");
+  const std::map<QString, QVariant> colours = {
+      {"poor", QColor(Qt::red)}, {"fair", QVariant()}, {"fine", QColor(0, 128, 0)}};
   for (int rule = 0; rule < 6; ++rule) {
     const QString value = Cell(form, rule, 0);
-    const QVariant colour = grid->index(rule, 0).data(Qt::ForegroundRole);
-    if (value == "poor") EXPECT_EQ(colour.value<QColor>(), QColor(Qt::red));
-    if (value == "fine") EXPECT_EQ(colour.value<QColor>(), QColor(0, 128, 0));
-    if (value == "fair") EXPECT_FALSE(colour.isValid());
+    ASSERT_TRUE(colours.contains(value)) << value.toStdString();
+    EXPECT_EQ(grid->index(rule, 0).data(Qt::ForegroundRole), colours.at(value)) << rule;
   }
   EXPECT_EQ(grid->flags(grid->index(0, 0)) & Qt::ItemIsSelectable, 0);
   form.reject();
