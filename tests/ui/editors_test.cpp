@@ -433,6 +433,18 @@ TEST_F(Editors, ClickOnTheFunctionTextOpensTheRuleEditor) {
             });
   EXPECT_EQ(top->Funct(), before);
   EXPECT_EQ(top->Funct()->EnteredCount(), 0);
+
+  // Every activation starts at the first rule; OK hands over the edited copy.
+  WithModal([&] { document->ModFunct->trigger(); },
+            [&](QWidget*) {
+              EXPECT_EQ(document->FunctForm->CurrentRule(), 0);
+              document->FunctForm->SetCurrentRule(4);
+              QTest::keyClick(document->FunctForm->RuleGrid, Qt::Key_3);
+              document->FunctForm->accept();
+            });
+  ASSERT_NE(top->Funct(), before);
+  EXPECT_TRUE(top->Funct()->RuleEntered(4));
+  EXPECT_EQ(top->Funct()->RuleLow(4), 2);
 }
 
 TEST_F(Editors, TrackBarDrawsTheActualWeightAsABand) {
