@@ -563,6 +563,7 @@ void TModelForm::ModFunctClick() {
   } else if (created) {
     attribute->SetFunct(nullptr);
   }
+  ModTreeView->viewport()->update();  // the icons follow the functions
   UpdateControls();
 }
 
@@ -585,6 +586,7 @@ void TModelForm::ModScaleClick() {
     attribute->OptionValues().Assign(optionValues);
   }
   FScaleChoicesStale = true;
+  ModTreeView->viewport()->update();
   UpdateControls();
 }
 
