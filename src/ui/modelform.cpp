@@ -20,9 +20,11 @@
 #include "files/modelio.h"
 #include "files/subtree.h"
 #include "foundation/utils.h"
+#include "functform.h"
 #include "mainform.h"
 #include "model/ubicstr.h"
 #include "modeltree.h"
+#include "scaleform.h"
 #include "uitext.h"
 
 namespace ubic {
@@ -69,12 +71,29 @@ void ClearFunctionAndValues(TUbicAttribute& attribute) {
   attribute.OptionValues().Clear();
 }
 
+// Triggers an action when the watched widget is clicked.
+class TClickFilter : public QObject {
+ public:
+  TClickFilter(QAction* action, QObject* parent) : QObject(parent), FAction(action) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::MouseButtonRelease && FAction->isEnabled()) FAction->trigger();
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  QAction* FAction;
+};
+
 }  // namespace
 
 TModelForm::TModelForm(TMainForm& mainForm)
     : FMainForm(mainForm), FModel(std::make_unique<TUbicModel>()) {
   setMinimumSize(400, 200);
   CreateModelActions();
+  FunctForm = new TFunctForm(this);
+  ScaleForm = new TScaleForm(FMainForm.Questions(), this);
   PageControl = new QTabWidget(this);
   PageControl->addTab(CreateModelPage(), "&Model");
   PageControl->addTab(CreateLaterPage("Options"), "&Options");
@@ -137,7 +156,7 @@ void TModelForm::CreateModelActions() {
   ModScale = NewModelAction("S&cale...", "Scale|Change scale", QKeySequence("Ctrl+Z"), nullptr);
   ModDelScale = NewModelAction("Delete domai&n", "Delete scale", {}, &TModelForm::ModDelScaleClick);
   ModFunct = NewModelAction("&Utility function...", "Utility function|Change utility function",
-                            QKeySequence("Ctrl+F"), nullptr);
+                            QKeySequence("Ctrl+F"), &TModelForm::ModFunctClick);
   ModDelFunct =
       NewModelAction("Delete function", "Delete function", {}, &TModelForm::ModDelFunctClick);
 
@@ -210,7 +229,8 @@ QWidget* TModelForm::CreateModelPage() {
   auto* scaleLayout = new QHBoxLayout(scaleGroup);
   ModScaleBtn = new QPushButton("Scale...", scaleGroup);
   SetHint(ModScaleBtn, "Scale|Change scale");
-  ModScaleBtn->setEnabled(false);
+  connect(ModScaleBtn, &QPushButton::clicked, this,
+          [this] { FMainForm.RunCommand([this] { ModScaleClick(); }); });
   ModScaleCombo = new QComboBox(scaleGroup);
   ModScaleCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   ModScaleCombo->setMinimumContentsLength(12);
@@ -224,9 +244,10 @@ QWidget* TModelForm::CreateModelPage() {
   auto* functLayout = new QHBoxLayout(ModFunctGroup);
   ModFunctBtn = new QPushButton("Function...", ModFunctGroup);
   SetHint(ModFunctBtn, "Utility function|Change utility function");
-  ModFunctBtn->setEnabled(false);
+  connect(ModFunctBtn, &QPushButton::clicked, ModFunct, &QAction::trigger);
   ModFunctText = new QLineEdit(ModFunctGroup);
   ModFunctText->setReadOnly(true);
+  ModFunctText->installEventFilter(new TClickFilter(ModFunct, ModFunctText));
   functLayout->addWidget(ModFunctBtn);
   functLayout->addWidget(ModFunctText, 1);
 
@@ -388,8 +409,11 @@ void TModelForm::UpdateModelPage() {
   ModDown->setEnabled(attribute && parent && index < parent->InputCount() - 1);
   ModScale->setEnabled(false);
   ModDelScale->setEnabled(attribute && attribute->Scale());
-  ModFunct->setEnabled(false);
+  ModFunct->setEnabled(attribute && !attribute->IsBasic() &&
+                       (attribute->Funct() || attribute->CanHaveFunction()));
   ModDelFunct->setEnabled(attribute && !attribute->IsBasic() && attribute->Funct());
+  ModScaleBtn->setEnabled(attribute);
+  ModFunctBtn->setEnabled(ModFunct->isEnabled());
 
   ShowText(ModNameEdit, attribute ? ToQString(attribute->GetName()) : QString());
   ShowText(ModDescEdit, attribute ? ToQString(attribute->GetDescription()) : QString());
@@ -519,6 +543,50 @@ void TModelForm::ModDelFunctClick() {
   if (!attribute) return;
   attribute->SetFunct(nullptr);
   SetModified();
+  UpdateControls();
+}
+
+void TModelForm::ModFunctClick() {
+  TUbicAttribute* attribute = SelectedAttribute();
+  if (!attribute || attribute->IsBasic()) return;
+  const bool created = !attribute->Funct();
+  if (created) {
+    if (!attribute->CanHaveFunction() || !MayCreateFunction(*attribute)) return;
+    auto function = std::make_unique<TUbicFunction>();
+    function->Initialize(attribute);
+    attribute->SetFunct(std::move(function));
+  }
+  FunctForm->Setup(attribute);
+  if (FunctForm->exec() == QDialog::Accepted) {
+    attribute->SetFunct(FunctForm->TakeEditedFunction());
+    SetModified();
+  } else if (created) {
+    attribute->SetFunct(nullptr);
+  }
+  ModTreeView->viewport()->update();  // the icons follow the functions
+  UpdateControls();
+}
+
+void TModelForm::ModScaleClick() {
+  TUbicAttribute* attribute = SelectedAttribute();
+  if (!attribute) return;
+  const std::vector<std::string> optionValues = attribute->OptionValues().Strings();
+  ScaleForm->SetDefaultScale(Model().LastScale());
+  ScaleForm->Setup(attribute);
+  if (ScaleForm->exec() == QDialog::Accepted) {
+    const TUbicScale* oldScale = attribute->Scale();
+    ScaleForm->TakeResults(*attribute);
+    // A default that was the replaced scale is gone: no stale reference is kept, which a later
+    // object at the same address could answer.
+    TUbicScale* defaultScale = ScaleForm->DefaultScale();
+    Model().SetLastScale(defaultScale == oldScale ? nullptr : defaultScale);
+    SetModified();
+  } else {
+    ScaleForm->DiscardResults();
+    attribute->OptionValues().Assign(optionValues);
+  }
+  FScaleChoicesStale = true;
+  ModTreeView->viewport()->update();
   UpdateControls();
 }
 

@@ -21,6 +21,8 @@ class QTreeWidgetItem;
 namespace ubic {
 
 class TAttributeItem;
+class TFunctForm;
+class TScaleForm;
 class TMainForm;
 class TModelTreeView;
 enum class TEditCommand;
@@ -75,6 +77,8 @@ class TModelForm : public QWidget {
   void ModDownBtnClick();
   void ModDelScaleClick();
   void ModDelFunctClick();
+  void ModFunctClick();
+  void ModScaleClick();
   void ModScaleComboChange(int index);
 
   QTabWidget* PageControl;
@@ -102,6 +106,8 @@ class TModelForm : public QWidget {
   QAction* ModDelFunct;
   QMenu* ModEditMenu;
   QMenu* ModPopupMenu;
+  TFunctForm* FunctForm;
+  TScaleForm* ScaleForm;
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -11,10 +11,13 @@
 #include <iostream>
 
 #include "ui/aboutbox.h"
+#include "ui/functform.h"
 #include "ui/mainform.h"
 #include "ui/modelform.h"
 #include "ui/modeltree.h"
 #include "ui/questions.h"
+#include "ui/scaleform.h"
+#include "ui/weiform.h"
 
 namespace {
 
@@ -23,6 +26,31 @@ bool Save(QWidget* widget, const QDir& folder, const char* name) {
   if (widget->grab().save(file)) return true;
   std::cerr << "cannot write " << file.toStdString() << "\n";
   return false;
+}
+
+// The scale editor on Safety, the rule editor and the weights dialog on TECHNICAL.
+bool SaveEditors(ubic::TUbicModel& model, ubic::TQuestions& questions, const QDir& folder) {
+  ubic::TScaleForm scaleForm(questions);
+  scaleForm.Setup(model.FindAttribute("Safety"));
+  scaleForm.show();
+  QApplication::processEvents();
+  bool written = Save(&scaleForm, folder, "scale-editor.png");
+  scaleForm.reject();
+
+  ubic::TFunctForm functForm;
+  functForm.Setup(model.FindAttribute("TECHNICAL"));
+  functForm.show();
+  functForm.SetCurrentRule(3);
+  QApplication::processEvents();
+  written = Save(&functForm, folder, "rule-editor.png") && written;
+  if (ubic::TWeiForm* weights = functForm.WeiForm()) {
+    weights->show();
+    QApplication::processEvents();
+    written = Save(weights, folder, "weights.png") && written;
+    weights->hide();
+  }
+  functForm.reject();
+  return written;
 }
 
 }  // namespace
@@ -49,6 +77,9 @@ int main(int argc, char* argv[]) {
     const QPixmap icon = ubic::IconOf(static_cast<ubic::TAttributeIcon>(i)).pixmap(32, 32);
     written = icon.save(folder.filePath(QString("icon-%1.png").arg(i))) && written;
   }
+
+  ubic::TUbicModel& model = document->Model();
+  written = SaveEditors(model, questions, folder) && written;
 
   ubic::TAboutBox about(&mainForm);
   about.show();
