@@ -23,6 +23,7 @@
 #include "mainform.h"
 #include "model/ubicstr.h"
 #include "modeltree.h"
+#include "optionspage.h"
 #include "uitext.h"
 
 namespace ubic {
@@ -30,6 +31,8 @@ namespace ubic {
 namespace {
 
 constexpr int ModelPage = 0;
+constexpr int OptionsPageIndex = 1;
+constexpr int EvaluationPageIndex = 2;
 // Rule tables up to this size are made without a word; up to the second limit after a warning.
 constexpr int SmallTableRules = 200;
 constexpr int LargestTableRules = 1000;
@@ -77,10 +80,12 @@ TModelForm::TModelForm(TMainForm& mainForm)
   CreateModelActions();
   PageControl = new QTabWidget(this);
   PageControl->addTab(CreateModelPage(), "&Model");
-  PageControl->addTab(CreateLaterPage("Options"), "&Options");
-  PageControl->addTab(CreateLaterPage("Evaluation"), "Eva&luation");
+  OptionsPage = new TOptionsPage(*this);
+  PageControl->addTab(OptionsPage, "&Options");
+  EvaluationPage = new TEvaluationPage(*this);
+  PageControl->addTab(EvaluationPage, "Eva&luation");
   PageControl->addTab(CreateLaterPage("Graphs"), "&Graphs");
-  connect(PageControl, &QTabWidget::currentChanged, this, [this] { UpdateControls(); });
+  connect(PageControl, &QTabWidget::currentChanged, this, &TModelForm::PageChange);
   StatusBar = new QStatusBar(this);
   StatusBar->setSizeGripEnabled(false);
   auto* layout = new QVBoxLayout(this);
@@ -354,7 +359,22 @@ void TModelForm::closeEvent(QCloseEvent* event) {
 // Refresh
 
 QMenu* TModelForm::PageMenu() const {
-  return PageControl->currentIndex() == ModelPage ? ModEditMenu : nullptr;
+  switch (PageControl->currentIndex()) {
+    case ModelPage:
+      return ModEditMenu;
+    case OptionsPageIndex:
+      return OptionsPage->OptEditMenu;
+    default:
+      return nullptr;
+  }
+}
+
+void TModelForm::PageChange(int page) {
+  FMainForm.RunCommand([this, page] {
+    if (page == OptionsPageIndex) OptionsPage->Build();
+    if (page == EvaluationPageIndex) EvaluationPage->Build();
+  });
+  UpdateControls();
 }
 
 void TModelForm::UpdateControls() {
@@ -367,6 +387,12 @@ void TModelForm::UpdateControls() {
   setWindowTitle(LiteralTitle(Caption()));
   StatusBar->showMessage(QString::fromStdString(Model().Statistics().Text()));
   UpdateModelPage();
+  // The keys of the Model page's commands belong to the page's menu on the other pages.
+  if (PageControl->currentIndex() != ModelPage) {
+    for (QAction* action : actions()) action->setEnabled(false);
+  }
+  OptionsPage->UpdateControls();
+  EvaluationPage->UpdateControls();
   FMainForm.DocumentChanged(this);
 }
 
@@ -451,6 +477,7 @@ void TModelForm::ModTreeViewPopup(const QPoint& position) {
 }
 
 void TModelForm::EditCommand(TEditCommand command) {
+  if (PageControl->currentIndex() == OptionsPageIndex) OptionsPage->EditCommand(command);
   if (PageControl->currentIndex() != ModelPage) return;
   QAction* action = command == TEditCommand::Cut    ? ModCut
                     : command == TEditCommand::Copy ? ModCopy
