@@ -20,6 +20,7 @@
 #include "files/modelio.h"
 #include "files/subtree.h"
 #include "foundation/utils.h"
+#include "graphspage.h"
 #include "mainform.h"
 #include "model/ubicstr.h"
 #include "modeltree.h"
@@ -33,6 +34,7 @@ namespace {
 constexpr int ModelPage = 0;
 constexpr int OptionsPageIndex = 1;
 constexpr int EvaluationPageIndex = 2;
+constexpr int GraphsPageIndex = 3;
 // Rule tables up to this size are made without a word; up to the second limit after a warning.
 constexpr int SmallTableRules = 200;
 constexpr int LargestTableRules = 1000;
@@ -84,7 +86,8 @@ TModelForm::TModelForm(TMainForm& mainForm)
   PageControl->addTab(OptionsPage, "&Options");
   EvaluationPage = new TEvaluationPage(*this);
   PageControl->addTab(EvaluationPage, "Eva&luation");
-  PageControl->addTab(CreateLaterPage("Graphs"), "&Graphs");
+  GraphsPage = new TGraphsPage(*this);
+  PageControl->addTab(GraphsPage, "&Graphs");
   connect(PageControl, &QTabWidget::currentChanged, this, &TModelForm::PageChange);
   StatusBar = new QStatusBar(this);
   StatusBar->setSizeGripEnabled(false);
@@ -160,12 +163,6 @@ void TModelForm::CreateModelActions() {
   ModEditMenu->addActions({ModScale, ModDelScale});
   ModEditMenu->addSeparator();
   ModEditMenu->addActions({ModFunct, ModDelFunct});
-}
-
-QWidget* TModelForm::CreateLaterPage(const QString& text) {
-  auto* label = new QLabel(QString("The %1 page comes with a later version of Ubic.").arg(text));
-  label->setAlignment(Qt::AlignCenter);
-  return label;
 }
 
 QWidget* TModelForm::CreateModelPage() {
@@ -364,6 +361,8 @@ QMenu* TModelForm::PageMenu() const {
       return ModEditMenu;
     case OptionsPageIndex:
       return OptionsPage->OptEditMenu;
+    case GraphsPageIndex:
+      return GraphsPage->GraphMenu;
     default:
       return nullptr;
   }
@@ -373,6 +372,7 @@ void TModelForm::PageChange(int page) {
   FMainForm.RunCommand([this, page] {
     if (page == OptionsPageIndex) OptionsPage->Build();
     if (page == EvaluationPageIndex) EvaluationPage->Build();
+    if (page == GraphsPageIndex) GraphsPage->Build();
   });
   UpdateControls();
 }
@@ -393,6 +393,7 @@ void TModelForm::UpdateControls() {
   }
   OptionsPage->UpdateControls();
   EvaluationPage->UpdateControls();
+  GraphsPage->UpdateControls();
   FMainForm.DocumentChanged(this);
 }
 
@@ -478,6 +479,7 @@ void TModelForm::ModTreeViewPopup(const QPoint& position) {
 
 void TModelForm::EditCommand(TEditCommand command) {
   if (PageControl->currentIndex() == OptionsPageIndex) OptionsPage->EditCommand(command);
+  if (PageControl->currentIndex() == GraphsPageIndex) GraphsPage->EditCommand(command);
   if (PageControl->currentIndex() != ModelPage) return;
   QAction* action = command == TEditCommand::Cut    ? ModCut
                     : command == TEditCommand::Copy ? ModCopy

@@ -89,6 +89,7 @@ class TModelForm : public QWidget {
   QTabWidget* PageControl;
   TOptionsPage* OptionsPage;
   TEvaluationPage* EvaluationPage;
+  TGraphsPage* GraphsPage;
   TModelTreeView* ModTreeView;
   QLineEdit* ModNameEdit;
   QLineEdit* ModDescEdit;
@@ -119,7 +120,6 @@ class TModelForm : public QWidget {
 
  private:
   QWidget* CreateModelPage();
-  QWidget* CreateLaterPage(const QString& text);
   // Builds the page that became active, then refreshes.
   void PageChange(int page);
   void CreateModelActions();
