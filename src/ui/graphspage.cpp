@@ -122,6 +122,7 @@ TGraphsPage::TGraphsPage(TModelForm& form) : FForm(form) {
   GraphView = new TGraphView(FGraphs, splitter);
   splitter->setStretchFactor(0, 1);
   splitter->setStretchFactor(1, 3);
+  splitter->setSizes({250, 750});
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(splitter);
