@@ -67,9 +67,8 @@ TGraphsPage::TGraphsPage(TModelForm& form) : FForm(form) {
   GraphFourOptions = NewGraphAction("&4 options", "Show 4 options|Show four options on graph",
                                     QKeySequence("Ctrl+4"));
   GraphCopy = NewGraphAction("&Copy graph", "Copy|Copy graph", QKeySequence("Ctrl+C"));
-  // The frame owns Ctrl+N (New), Ctrl+C and Ctrl+V; the last two reach the page through
-  // EditCommand. Here these keys are only shown.
-  for (QAction* action : {GraphHideAll, GraphNamedOptions, GraphCopy}) {
+  // The frame owns Ctrl+C and Ctrl+V and passes them on (EditCommand); here they are only shown.
+  for (QAction* action : {GraphNamedOptions, GraphCopy}) {
     removeAction(action);
     action->setShortcutContext(Qt::WidgetShortcut);
   }
