@@ -391,9 +391,21 @@ void TModelForm::UpdateControls() {
   if (PageControl->currentIndex() != ModelPage) {
     for (QAction* action : actions()) action->setEnabled(false);
   }
-  OptionsPage->UpdateControls();
-  EvaluationPage->UpdateControls();
-  GraphsPage->UpdateControls();
+  // A page's grid or tree is read from the model only while the page is shown: the others may
+  // still name attributes deleted since.
+  switch (PageControl->currentIndex()) {
+    case OptionsPageIndex:
+      OptionsPage->UpdateControls();
+      break;
+    case EvaluationPageIndex:
+      EvaluationPage->UpdateControls();
+      break;
+    case GraphsPageIndex:
+      GraphsPage->UpdateControls();
+      break;
+    default:
+      break;
+  }
   FMainForm.DocumentChanged(this);
 }
 

@@ -7,7 +7,6 @@
 #include <algorithm>
 
 #include "model/scale.h"
-#include "model/valuecode.h"
 #include "model/valuetext.h"
 #include "uitext.h"
 

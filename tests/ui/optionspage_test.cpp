@@ -11,6 +11,7 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include "files/modelio.h"
 #include "model/scale.h"
 #include "ui/optionspage.h"
 #include "ui_fixture.h"
@@ -32,16 +33,31 @@ std::unique_ptr<TUbicAttribute> Attribute(const std::string& name,
 
 class OptionsPage : public TUiTest {
  protected:
-  // A new document whose root has the basic attributes Names, each with scale low, medium, high,
-  // and Options options.
-  TModelForm* Document(std::vector<std::string> names, int options) {
-    TModelForm* document = Main->CreateDocument({});
-    TUbicAttribute* root = document->Model().Root()->Input(0);
-    for (const std::string& name : names)
-      root->AddInput(Attribute(name, {"low", "medium", "high"}));
-    for (int k = 0; k < options; ++k) document->Model().AddOption("O" + std::to_string(k + 1));
+  // A document of Model, opened from a file so that every page sees the whole model.
+  TModelForm* Open(TUbicModel& model) {
+    const std::string file = TempFile(("model" + std::to_string(++FFiles) + ".ubm").c_str());
+    SaveModel(model, file);
+    TModelForm* document = Main->CreateDocument(file);
     document->PageControl->setCurrentIndex(OptionsTab);
     return document;
+  }
+
+  // A document whose top attribute Root has the basic inputs Inputs, and Options options.
+  TModelForm* DocumentOf(std::vector<std::unique_ptr<TUbicAttribute>> inputs, int options) {
+    TUbicModel model;
+    auto root = std::make_unique<TUbicAttribute>("Root");
+    for (auto& input : inputs) root->AddInput(std::move(input));
+    model.Root()->AddInput(std::move(root));
+    for (int k = 0; k < options; ++k) model.AddOption("O" + std::to_string(k + 1));
+    return Open(model);
+  }
+
+  // Inputs named Names, each with the scale low, medium, high.
+  TModelForm* Document(const std::vector<std::string>& names, int options) {
+    std::vector<std::unique_ptr<TUbicAttribute>> inputs;
+    for (const std::string& name : names)
+      inputs.push_back(Attribute(name, {"low", "medium", "high"}));
+    return DocumentOf(std::move(inputs), options);
   }
 
   static TOptionsPage* Page(TModelForm* document) { return document->OptionsPage; }
@@ -49,6 +65,8 @@ class OptionsPage : public TUiTest {
   static QString Cell(TOptionGrid* grid, int row, int col) {
     return grid->Cells().CellText({row, col});
   }
+
+  int FFiles = 0;
 
   std::vector<std::string> OptionNames(TModelForm* document) {
     const TStrList& options = document->Model().Options();
@@ -215,12 +233,11 @@ TEST_F(OptionsPage, PasteAcrossDocumentsByPosition) {
   Page(source)->OptCopy->trigger();
 
   // The target's rows come in another order, and the second row has only two values.
-  TModelForm* target = Main->CreateDocument({});
-  TUbicAttribute* root = target->Model().Root()->Input(0);
-  root->AddInput(Attribute("B", {"low", "medium", "high"}));
-  root->AddInput(Attribute("A", {"no", "yes"}));
-  root->AddInput(Attribute("Z", {"low", "high"}));
-  target->PageControl->setCurrentIndex(OptionsTab);
+  std::vector<std::unique_ptr<TUbicAttribute>> inputs;
+  inputs.push_back(Attribute("B", {"low", "medium", "high"}));
+  inputs.push_back(Attribute("A", {"no", "yes"}));
+  inputs.push_back(Attribute("Z", {"low", "high"}));
+  TModelForm* target = DocumentOf(std::move(inputs), 0);
   Grid(target)->SetCurrent({2, 1});
   Page(target)->OptPaste->trigger();
   ASSERT_EQ(target->Model().OptionCount(), 1);
@@ -236,6 +253,20 @@ TEST_F(OptionsPage, PasteAcrossDocumentsByPosition) {
   Page(target)->OptPaste->trigger();
   EXPECT_EQ(Find(target, "A")->OptionText(0), "");
   EXPECT_EQ(Cell(Grid(target), 3, 1), "*");
+}
+
+TEST_F(OptionsPage, AttributesDeletedOnTheModelPageLeaveTheGrid) {
+  TModelForm* document = Document({"A", "B"}, 1);
+  Grid(document)->SetCurrent({3, 1});
+  document->PageControl->setCurrentIndex(0);
+  Select(document, "B");
+  Questions.Answer(TAnswer::Yes);
+  document->ModDeleteBtnClick();
+  ASSERT_EQ(TakeAsked().size(), 1U);
+  document->PageControl->setCurrentIndex(OptionsTab);
+  EXPECT_EQ(Grid(document)->GridRowCount(), 3);
+  EXPECT_EQ(Grid(document)->Current().Row, 2);
+  EXPECT_EQ(Page(document)->ValueEditor->itemText(0), "low");
 }
 
 class EvaluationPage : public OptionsPage {
@@ -273,16 +304,14 @@ TEST_F(EvaluationPage, ShowsEveryAttributeEvaluatedAndIndented) {
 }
 
 TEST_F(EvaluationPage, ValueSetsAndClassColours) {
-  TModelForm* document = Main->CreateDocument({});
-  TUbicAttribute* root = document->Model().Root()->Input(0);
   auto attribute = Attribute("A", {"low", "medium", "high"});
   attribute->Scale()->SetBadThreshold(0);
   attribute->Scale()->SetGoodThreshold(2);
-  root->AddInput(std::move(attribute));
-  document->Model().AddOption("X");
-  document->Model().AddOption("Y");
-  Find(document, "A")->SetOptionText(0, "02");
-  Find(document, "A")->SetOptionText(1, "21");
+  attribute->SetOptionText(0, "02");
+  attribute->SetOptionText(1, "21");
+  std::vector<std::unique_ptr<TUbicAttribute>> inputs;
+  inputs.push_back(std::move(attribute));
+  TModelForm* document = DocumentOf(std::move(inputs), 2);
   document->PageControl->setCurrentIndex(EvaluationTab);
   TOptionGrid* grid = Grid(document);
   EXPECT_EQ(Cell(grid, 3, 1), "low;high");
