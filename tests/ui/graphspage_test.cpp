@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
+#include <cstdlib>
 
 #include "ui/graphspage.h"
 #include "ui_fixture.h"
@@ -133,6 +134,33 @@ TEST_F(GraphsPage, FourRadarsFollowTheHighlightedOption) {
   QApplication::clipboard()->clear();
   document->EditCommand(TEditCommand::Copy);
   EXPECT_TRUE(QApplication::clipboard()->mimeData()->hasImage());
+}
+
+// Whether the picture has a pixel of nearly Color.
+bool HasColor(const QImage& image, QColor color) {
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      const QColor pixel = image.pixelColor(x, y);
+      if (std::abs(pixel.red() - color.red()) + std::abs(pixel.green() - color.green()) +
+              std::abs(pixel.blue() - color.blue()) <
+          30) {
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
+TEST_F(GraphsPage, TheViewDrawsTheVisibleGraph) {
+  TModelForm* document = OpenCar();
+  TGraphsPage* page = document->GraphsPage;
+  page->GraphView->resize(400, 300);
+  EXPECT_FALSE(HasColor(page->GraphView->grab().toImage(), Qt::red));
+  // CAR: the unacceptable option's bar is red.
+  Tick(document, 0);
+  EXPECT_TRUE(HasColor(page->GraphView->grab().toImage(), Qt::red));
+  page->GraphHideAll->trigger();
+  EXPECT_FALSE(HasColor(page->GraphView->grab().toImage(), Qt::red));
 }
 
 TEST_F(GraphsPage, ShowAndHideAllOptions) {
