@@ -8,9 +8,9 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "mainform.h"
-#include "model/ubicstr.h"
 #include "modelform.h"
 #include "uitext.h"
 
@@ -162,7 +162,6 @@ void TOptionsPage::UpdateControls() {
   OptAdd->setEnabled(true);
   for (QAction* action : {OptDelete, OptCut, OptCopy, OptDuplicate}) action->setEnabled(hasOptions);
   OptPaste->setEnabled(pastable);
-  OptDuplicate->setEnabled(hasOptions);
 
   Grid->ShowOptionColumn(hasOptions);
   const TGridCell cell = Grid->Current();
