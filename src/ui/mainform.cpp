@@ -240,6 +240,16 @@ void TMainForm::CopySubtreeToClipboard(const TUbicAttribute& attribute) {
   QApplication::clipboard()->setText(ToQString(attribute.GetName()));
 }
 
+void TMainForm::CopyOptionToClipboard(const TUbicModel& model, int index,
+                                      const std::vector<TUbicAttribute*>& attributes) {
+  FOptionClipboard = ubic::CopyOptionToClipboard(model, index, attributes);
+}
+
+void TMainForm::PasteOptionFromClipboard(TUbicModel& model, int index,
+                                         const std::vector<TUbicAttribute*>& attributes) const {
+  ubic::PasteOptionFromClipboard(model, index, attributes, FOptionClipboard);
+}
+
 void TMainForm::NoteReplacedCharacters() {
   if (FReplacedNoted) return;
   FReplacedNoted = true;

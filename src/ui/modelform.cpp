@@ -21,9 +21,11 @@
 #include "files/subtree.h"
 #include "foundation/utils.h"
 #include "functform.h"
+#include "graphspage.h"
 #include "mainform.h"
 #include "model/ubicstr.h"
 #include "modeltree.h"
+#include "optionspage.h"
 #include "scaleform.h"
 #include "uitext.h"
 
@@ -32,6 +34,9 @@ namespace ubic {
 namespace {
 
 constexpr int ModelPage = 0;
+constexpr int OptionsPageIndex = 1;
+constexpr int EvaluationPageIndex = 2;
+constexpr int GraphsPageIndex = 3;
 // Rule tables up to this size are made without a word; up to the second limit after a warning.
 constexpr int SmallTableRules = 200;
 constexpr int LargestTableRules = 1000;
@@ -96,10 +101,13 @@ TModelForm::TModelForm(TMainForm& mainForm)
   ScaleForm = new TScaleForm(FMainForm.Questions(), this);
   PageControl = new QTabWidget(this);
   PageControl->addTab(CreateModelPage(), "&Model");
-  PageControl->addTab(CreateLaterPage("Options"), "&Options");
-  PageControl->addTab(CreateLaterPage("Evaluation"), "Eva&luation");
-  PageControl->addTab(CreateLaterPage("Graphs"), "&Graphs");
-  connect(PageControl, &QTabWidget::currentChanged, this, [this] { UpdateControls(); });
+  OptionsPage = new TOptionsPage(*this);
+  PageControl->addTab(OptionsPage, "&Options");
+  EvaluationPage = new TEvaluationPage(*this);
+  PageControl->addTab(EvaluationPage, "Eva&luation");
+  GraphsPage = new TGraphsPage(*this);
+  PageControl->addTab(GraphsPage, "&Graphs");
+  connect(PageControl, &QTabWidget::currentChanged, this, &TModelForm::PageChange);
   StatusBar = new QStatusBar(this);
   StatusBar->setSizeGripEnabled(false);
   auto* layout = new QVBoxLayout(this);
@@ -174,12 +182,6 @@ void TModelForm::CreateModelActions() {
   ModEditMenu->addActions({ModScale, ModDelScale});
   ModEditMenu->addSeparator();
   ModEditMenu->addActions({ModFunct, ModDelFunct});
-}
-
-QWidget* TModelForm::CreateLaterPage(const QString& text) {
-  auto* label = new QLabel(QString("The %1 page comes with a later version of Ubic.").arg(text));
-  label->setAlignment(Qt::AlignCenter);
-  return label;
 }
 
 QWidget* TModelForm::CreateModelPage() {
@@ -375,7 +377,25 @@ void TModelForm::closeEvent(QCloseEvent* event) {
 // Refresh
 
 QMenu* TModelForm::PageMenu() const {
-  return PageControl->currentIndex() == ModelPage ? ModEditMenu : nullptr;
+  switch (PageControl->currentIndex()) {
+    case ModelPage:
+      return ModEditMenu;
+    case OptionsPageIndex:
+      return OptionsPage->OptEditMenu;
+    case GraphsPageIndex:
+      return GraphsPage->GraphMenu;
+    default:
+      return nullptr;
+  }
+}
+
+void TModelForm::PageChange(int page) {
+  FMainForm.RunCommand([this, page] {
+    if (page == OptionsPageIndex) OptionsPage->Build();
+    if (page == EvaluationPageIndex) EvaluationPage->Build();
+    if (page == GraphsPageIndex) GraphsPage->Build();
+  });
+  UpdateControls();
 }
 
 void TModelForm::UpdateControls() {
@@ -388,6 +408,25 @@ void TModelForm::UpdateControls() {
   setWindowTitle(LiteralTitle(Caption()));
   StatusBar->showMessage(QString::fromStdString(Model().Statistics().Text()));
   UpdateModelPage();
+  // The keys of the Model page's commands belong to the page's menu on the other pages.
+  if (PageControl->currentIndex() != ModelPage) {
+    for (QAction* action : actions()) action->setEnabled(false);
+  }
+  // A page's grid or tree is read from the model only while the page is shown: the others may
+  // still name attributes deleted since.
+  switch (PageControl->currentIndex()) {
+    case OptionsPageIndex:
+      OptionsPage->UpdateControls();
+      break;
+    case EvaluationPageIndex:
+      EvaluationPage->UpdateControls();
+      break;
+    case GraphsPageIndex:
+      GraphsPage->UpdateControls();
+      break;
+    default:
+      break;
+  }
   FMainForm.DocumentChanged(this);
 }
 
@@ -475,6 +514,8 @@ void TModelForm::ModTreeViewPopup(const QPoint& position) {
 }
 
 void TModelForm::EditCommand(TEditCommand command) {
+  if (PageControl->currentIndex() == OptionsPageIndex) OptionsPage->EditCommand(command);
+  if (PageControl->currentIndex() == GraphsPageIndex) GraphsPage->EditCommand(command);
   if (PageControl->currentIndex() != ModelPage) return;
   QAction* action = command == TEditCommand::Cut    ? ModCut
                     : command == TEditCommand::Copy ? ModCopy

@@ -12,6 +12,7 @@
 
 #include "ui/aboutbox.h"
 #include "ui/functform.h"
+#include "ui/graphspage.h"
 #include "ui/mainform.h"
 #include "ui/modelform.h"
 #include "ui/modeltree.h"
@@ -53,6 +54,33 @@ bool SaveEditors(ubic::TUbicModel& model, ubic::TQuestions& questions, const QDi
   return written;
 }
 
+// The Options, Evaluation and Graphs pages of Document: one chart of each kind.
+bool SavePages(ubic::TModelForm* document, const QDir& folder) {
+  document->PageControl->setCurrentIndex(1);
+  QApplication::processEvents();
+  bool written = Save(document->PageControl, folder, "options-page.png");
+  document->PageControl->setCurrentIndex(2);
+  QApplication::processEvents();
+  written = Save(document->PageControl, folder, "evaluation-page.png") && written;
+  document->PageControl->setCurrentIndex(3);
+  ubic::TGraphsPage* page = document->GraphsPage;
+  const ubic::TUbicModel& model = document->Model();
+  const char* const charts[][3] = {
+      {"CAR", nullptr, nullptr}, {"COSTS", "TECHNICAL", nullptr}, {"Price", "Safety", "COSTS"}};
+  const char* const names[] = {"graphs-bar.png", "graphs-scatter.png", "graphs-radar.png"};
+  for (std::size_t i = 0; i < std::size(charts); ++i) {
+    while (!page->ChartAttributes().empty()) page->ToggleAttribute(page->ChartAttributes()[0]);
+    for (const char* name : charts[i]) {
+      if (name) page->ToggleAttribute(model.FindAttribute(name));
+    }
+    QApplication::processEvents();
+    written = Save(document->PageControl, folder, names[i]) && written;
+  }
+  page->GraphFourOptions->trigger();
+  QApplication::processEvents();
+  return Save(document->PageControl, folder, "graphs-four.png") && written;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -72,6 +100,8 @@ int main(int argc, char* argv[]) {
   QApplication::processEvents();
   bool written = Save(&mainForm, folder, "main-window.png");
   written = Save(document->PageControl, folder, "model-page.png") && written;
+
+  written = SavePages(document, folder) && written;
 
   for (int i = 0; i < 6; ++i) {
     const QPixmap icon = ubic::IconOf(static_cast<ubic::TAttributeIcon>(i)).pixmap(32, 32);
