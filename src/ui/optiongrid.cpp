@@ -183,9 +183,29 @@ void TOptionGrid::Build(TUbicModel& model) {
   horizontalHeader()->setFixedHeight(rowHeight);
   const QFont bold = BoldFont(font());
   verticalHeader()->setFixedWidth(FCells->WidestHeaderText(bold) + CellMargin);
+  if (FFittedOptions != model.OptionCount()) {
+    FitOptionColumns(bold);
+    FFittedOptions = model.OptionCount();
+  }
   SetCurrent(
       {std::min(current.Row, GridRowCount() - 1), std::min(current.Col, GridColCount() - 1)});
   setFocus();
+}
+
+void TOptionGrid::FitOptionColumns(const QFont& bold) {
+  // Measuring the first rows is enough to read the names and results at a glance, and keeps
+  // the build of a grid of thousands of attributes fast.
+  constexpr int MeasuredRows = 100;
+  constexpr int WidestColumn = 240;
+  const QFontMetrics metrics(bold);
+  const int rows = std::min(FCells->rowCount(), MeasuredRows);
+  for (int column = 0; column < FCells->columnCount(); ++column) {
+    int widest = horizontalHeader()->defaultSectionSize() - 2 * CellMargin;
+    for (int row = 0; row < rows; ++row) {
+      widest = std::max(widest, metrics.horizontalAdvance(FCells->CellText({row + 1, column + 1})));
+    }
+    setColumnWidth(column, std::min(widest + 2 * CellMargin, WidestColumn));
+  }
 }
 
 TGridCell TOptionGrid::Current() const {

@@ -80,7 +80,13 @@ class TOptionGrid : public QTableView {
   void ShowOptionColumn(bool hasOptions);
 
  private:
+  // Fits the option columns to their names and first values; the user may resize them after.
+  void FitOptionColumns(const QFont& bold);
+
   TGridKind FKind;
+  // The options the columns were last fitted for: a grid keeps the widths the user chose until
+  // options come or go.
+  int FFittedOptions = -1;
   // Both belong to the view, which needs them until it is gone.
   TOptionGridModel* FCells;
 };

@@ -303,6 +303,26 @@ TEST_F(EvaluationPage, ShowsEveryAttributeEvaluatedAndIndented) {
   EXPECT_TRUE(document->EvaluationPage->ValueEditor->isVisible());
 }
 
+TEST_F(EvaluationPage, ColumnsFitTheirTextsAndKeepTheUsersWidths) {
+  TModelForm* document = OpenCar();
+  TOptionGrid* grid = Grid(document);
+  QFont bold = grid->font();
+  bold.setBold(true);
+  const QFontMetrics metrics(bold);
+  // Every option name and result of the example is read whole.
+  for (int col = 1; col < grid->GridColCount(); ++col) {
+    for (int row = 1; row < grid->GridRowCount(); ++row) {
+      EXPECT_GE(grid->columnWidth(col - 1), metrics.horizontalAdvance(Cell(grid, row, col)))
+          << Cell(grid, row, col).toStdString();
+    }
+  }
+  // A width the user chose survives the next build of the page.
+  grid->setColumnWidth(0, 30);
+  document->PageControl->setCurrentIndex(0);
+  document->PageControl->setCurrentIndex(EvaluationTab);
+  EXPECT_EQ(grid->columnWidth(0), 30);
+}
+
 TEST_F(EvaluationPage, ValueSetsAndClassColours) {
   auto attribute = Attribute("A", {"low", "medium", "high"});
   attribute->Scale()->SetBadThreshold(0);
