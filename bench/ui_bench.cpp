@@ -1,16 +1,21 @@
-// The desktop program on a model of 1,000 attributes, offscreen: opening it with its tree, and
-// the refresh that runs on every keystroke in the name field.
+// The desktop program on a model of 1,000 attributes, offscreen: opening it with its tree, the
+// refresh that runs on every keystroke in the name field, and the Evaluation grid with 200 options.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QImage>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScrollBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
+#include <random>
 
 #include "bench_models.h"
 #include "files/modelfile.h"
 #include "ui/mainform.h"
 #include "ui/modelform.h"
+#include "ui/optionspage.h"
 #include "ui/questions.h"
 
 using namespace ubic;
@@ -85,6 +90,68 @@ void BM_UpdateControlsOnLargeModel(benchmark::State& state) {
   window.CloseAll();
 }
 BENCHMARK(BM_UpdateControlsOnLargeModel)->Unit(benchmark::kMicrosecond);
+
+// Paints the visible part of a grid, as the screen would.
+void PaintGrid(TOptionGrid* grid, QImage& image) {
+  grid->viewport()->render(&image);
+}
+
+// The large model with 200 options, every basic value drawn at random.
+TModelForm* OpenWithOptions(TBenchWindow& window) {
+  constexpr int Options = 200;
+  TModelForm* document = window.Main.CreateDocument(window.FileName);
+  TUbicModel& model = document->Model();
+  std::vector<TUbicAttribute*> basic;
+  model.Root()->CollectBasicAttributes(basic);
+  std::mt19937 random(16);
+  std::uniform_int_distribution<int> value(-1, 2);
+  for (int k = 0; k < Options; ++k) {
+    model.AddOption("Option " + std::to_string(k + 1));
+    for (TUbicAttribute* attribute : basic) attribute->SetOptionValue(k, value(random));
+  }
+  return document;
+}
+
+// Showing the Evaluation page of 1,000 attributes and 200 options: evaluation, the grid and the
+// painting of what fits into the window.
+void BM_BuildEvaluationGrid(benchmark::State& state) {
+  TBenchWindow& window = Window();
+  window.Main.show();
+  TModelForm* document = OpenWithOptions(window);
+  TGridPage* page = document->EvaluationPage;
+  document->PageControl->setCurrentWidget(page);
+  QImage image(page->Grid->viewport()->size(), QImage::Format_ARGB32_Premultiplied);
+  for (auto _ : state) {
+    document->Model().SetNeedsEvaluation(true);
+    page->Build();
+    PaintGrid(page->Grid, image);
+  }
+  window.CloseAll();
+}
+BENCHMARK(BM_BuildEvaluationGrid)->Unit(benchmark::kMillisecond);
+
+// One page of scrolling in both directions: only the cells that come into view are drawn.
+void BM_ScrollEvaluationGrid(benchmark::State& state) {
+  TBenchWindow& window = Window();
+  window.Main.show();
+  TModelForm* document = OpenWithOptions(window);
+  TGridPage* page = document->EvaluationPage;
+  document->PageControl->setCurrentWidget(page);
+  QScrollBar* down = page->Grid->verticalScrollBar();
+  QScrollBar* right = page->Grid->horizontalScrollBar();
+  QImage image(page->Grid->viewport()->size(), QImage::Format_ARGB32_Premultiplied);
+  for (auto _ : state) {
+    down->setValue((down->value() + down->pageStep()) % (down->maximum() + 1));
+    right->setValue((right->value() + right->pageStep()) % (right->maximum() + 1));
+    PaintGrid(page->Grid, image);
+  }
+  const QSize shown = page->Grid->viewport()->size();
+  state.counters["cells shown"] =
+      (page->Grid->rowAt(shown.height() - 1) - page->Grid->rowAt(0) + 1) *
+      (page->Grid->columnAt(shown.width() - 1) - page->Grid->columnAt(0) + 1);
+  window.CloseAll();
+}
+BENCHMARK(BM_ScrollEvaluationGrid)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -1,6 +1,7 @@
 #include "subtree.h"
 
 #include "model/ubicstr.h"
+#include "model/valuecode.h"
 #include "modelfile.h"
 #include "xml.h"
 
@@ -14,6 +15,18 @@ std::vector<std::string> TransferText(const TUbicAttribute& attribute) {
   std::vector<std::string> lines;
   WriteXml(root, lines);
   return lines;
+}
+
+// The part of a copied value text that Scale can hold: codes of values it lacks are dropped, and a
+// text left without a value becomes undefined. "*" and texts of attributes without a scale stay.
+std::string HeldValues(const TUbicScale* scale, const std::string& text) {
+  if (scale == nullptr || text == "*") return text;
+  std::string held;
+  for (const char code : text) {
+    const int index = ValueIndexOf(code);
+    if (index >= 0 && index < scale->Count()) held += code;
+  }
+  return held;
 }
 
 }  // namespace
@@ -48,7 +61,7 @@ void PasteOptionFromClipboard(TUbicModel& model, int index,
   if (clipboard.empty()) return;
   model.SetOptionName(index, clipboard[0]);
   for (std::size_t i = 0; i < attributes.size() && i + 1 < clipboard.size(); ++i) {
-    attributes[i]->SetOptionText(index, clipboard[i + 1]);
+    attributes[i]->SetOptionText(index, HeldValues(attributes[i]->Scale(), clipboard[i + 1]));
   }
 }
 

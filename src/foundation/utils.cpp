@@ -280,12 +280,25 @@ TFormatSpec ParseSpec(std::string_view format, std::size_t& pos) {
   return spec;
 }
 
+// An integer with at least MinDigits digits after its sign, as "%.2d" asks.
+std::string IntegerText(long long value, int minDigits) {
+  std::string text = std::to_string(value);
+  const std::size_t signLength = value < 0 ? 1 : 0;
+  const std::size_t digits = text.size() - signLength;
+  if (minDigits > 0 && digits < static_cast<std::size_t>(minDigits)) {
+    text.insert(signLength, static_cast<std::size_t>(minDigits) - digits, '0');
+  }
+  return text;
+}
+
 std::string FormatOne(const TFormatSpec& spec, const TFormatArg& arg, std::string_view format) {
   const auto& value = arg.Value();
   switch (spec.Type) {
     case 'd':
     case 'D':
-      if (const auto* integer = std::get_if<long long>(&value)) return std::to_string(*integer);
+      if (const auto* integer = std::get_if<long long>(&value)) {
+        return IntegerText(*integer, spec.Precision);
+      }
       break;
     case 'f':
     case 'F':

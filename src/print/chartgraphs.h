@@ -2,7 +2,7 @@
 
 #include <QSize>
 
-#include "modelgraphs.h"
+#include "charts/modelgraphs.h"
 #include "modelreports/modelreport.h"
 
 namespace ubic {

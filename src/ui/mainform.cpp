@@ -16,9 +16,11 @@
 
 #include "aboutbox.h"
 #include "files/subtree.h"
+#include "graphspage.h"
 #include "helpform.h"
 #include "modelform.h"
 #include "previewform.h"
+#include "print/chartgraphs.h"
 #include "print/printpreview.h"
 #include "rptform.h"
 #include "uitext.h"
@@ -246,6 +248,16 @@ void TMainForm::CopySubtreeToClipboard(const TUbicAttribute& attribute) {
   QApplication::clipboard()->setText(ToQString(attribute.GetName()));
 }
 
+void TMainForm::CopyOptionToClipboard(const TUbicModel& model, int index,
+                                      const std::vector<TUbicAttribute*>& attributes) {
+  FOptionClipboard = ubic::CopyOptionToClipboard(model, index, attributes);
+}
+
+void TMainForm::PasteOptionFromClipboard(TUbicModel& model, int index,
+                                         const std::vector<TUbicAttribute*>& attributes) const {
+  ubic::PasteOptionFromClipboard(model, index, attributes, FOptionClipboard);
+}
+
 void TMainForm::NoteReplacedCharacters() {
   if (FReplacedNoted) return;
   FReplacedNoted = true;
@@ -317,8 +329,14 @@ void TMainForm::FileReportClick() {
     if (model.NeedsEvaluation()) model.EvaluateAll();
     TReportStyle style;
     style.Font = FRptForm->ReportFont();
-    if (auto report = MakeModelReport(&model, sections, style))
-      preview.AddReport(std::move(report));
+    // The graph section shows the Graphs page's chart, fitted as the page shows it.
+    TGraphsPage& graphsPage = *document->GraphsPage;
+    if (sections.Contains(rsGraphs)) graphsPage.Build();
+    const QSize shown = graphsPage.GraphView->size();
+    auto graphs = std::make_shared<TChartReportGraphs>(graphsPage.Graphs(),
+                                                       shown.isEmpty() ? QSize(640, 480) : shown);
+    if (auto report = MakeModelReport(&model, sections, style, graphs.get()))
+      preview.AddReport(std::move(report), std::move(graphs));
   }
   FPreviewForm->ShowPreview();
   preview.Clear();

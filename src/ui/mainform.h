@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/attribute.h"
+#include "model/model.h"
 #include "questions.h"
 
 class QAction;
@@ -48,6 +49,14 @@ class TMainForm : public QMainWindow {
   const TUbicAttribute* SubtreeClipboard() const { return FSubtreeClipboard.get(); }
   // Keeps a detached copy of Attribute's subtree and puts its name on the system clipboard.
   void CopySubtreeToClipboard(const TUbicAttribute& attribute);
+  // The copied option shared by all documents: its name, then its value texts on the rows of the
+  // Options page it came from; empty while nothing was copied.
+  const std::vector<std::string>& OptionClipboard() const { return FOptionClipboard; }
+  void CopyOptionToClipboard(const TUbicModel& model, int index,
+                             const std::vector<TUbicAttribute*>& attributes);
+  // Writes the copied option into option Index, its values row by row.
+  void PasteOptionFromClipboard(TUbicModel& model, int index,
+                                const std::vector<TUbicAttribute*>& attributes) const;
 
   // Runs a command; an error it raises is shown to the user and ends it.
   void RunCommand(const std::function<void()>& command);
@@ -112,6 +121,7 @@ class TMainForm : public QMainWindow {
   TQuestions& FQuestions;
   QStringList FCommandLineFiles;
   std::unique_ptr<TUbicAttribute> FSubtreeClipboard;
+  std::vector<std::string> FOptionClipboard;
   bool FReplacedNoted = false;
   std::unique_ptr<TAboutBox> FAboutBox;
   std::unique_ptr<TRptForm> FRptForm;

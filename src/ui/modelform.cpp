@@ -20,9 +20,13 @@
 #include "files/modelio.h"
 #include "files/subtree.h"
 #include "foundation/utils.h"
+#include "functform.h"
+#include "graphspage.h"
 #include "mainform.h"
 #include "model/ubicstr.h"
 #include "modeltree.h"
+#include "optionspage.h"
+#include "scaleform.h"
 #include "uitext.h"
 
 namespace ubic {
@@ -30,6 +34,9 @@ namespace ubic {
 namespace {
 
 constexpr int ModelPage = 0;
+constexpr int OptionsPageIndex = 1;
+constexpr int EvaluationPageIndex = 2;
+constexpr int GraphsPageIndex = 3;
 // Rule tables up to this size are made without a word; up to the second limit after a warning.
 constexpr int SmallTableRules = 200;
 constexpr int LargestTableRules = 1000;
@@ -69,18 +76,38 @@ void ClearFunctionAndValues(TUbicAttribute& attribute) {
   attribute.OptionValues().Clear();
 }
 
+// Triggers an action when the watched widget is clicked.
+class TClickFilter : public QObject {
+ public:
+  TClickFilter(QAction* action, QObject* parent) : QObject(parent), FAction(action) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::MouseButtonRelease && FAction->isEnabled()) FAction->trigger();
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  QAction* FAction;
+};
+
 }  // namespace
 
 TModelForm::TModelForm(TMainForm& mainForm)
     : FMainForm(mainForm), FModel(std::make_unique<TUbicModel>()) {
   setMinimumSize(400, 200);
   CreateModelActions();
+  FunctForm = new TFunctForm(this);
+  ScaleForm = new TScaleForm(FMainForm.Questions(), this);
   PageControl = new QTabWidget(this);
   PageControl->addTab(CreateModelPage(), "&Model");
-  PageControl->addTab(CreateLaterPage("Options"), "&Options");
-  PageControl->addTab(CreateLaterPage("Evaluation"), "Eva&luation");
-  PageControl->addTab(CreateLaterPage("Graphs"), "&Graphs");
-  connect(PageControl, &QTabWidget::currentChanged, this, [this] { UpdateControls(); });
+  OptionsPage = new TOptionsPage(*this);
+  PageControl->addTab(OptionsPage, "&Options");
+  EvaluationPage = new TEvaluationPage(*this);
+  PageControl->addTab(EvaluationPage, "Eva&luation");
+  GraphsPage = new TGraphsPage(*this);
+  PageControl->addTab(GraphsPage, "&Graphs");
+  connect(PageControl, &QTabWidget::currentChanged, this, &TModelForm::PageChange);
   StatusBar = new QStatusBar(this);
   StatusBar->setSizeGripEnabled(false);
   auto* layout = new QVBoxLayout(this);
@@ -137,7 +164,7 @@ void TModelForm::CreateModelActions() {
   ModScale = NewModelAction("S&cale...", "Scale|Change scale", QKeySequence("Ctrl+Z"), nullptr);
   ModDelScale = NewModelAction("Delete domai&n", "Delete scale", {}, &TModelForm::ModDelScaleClick);
   ModFunct = NewModelAction("&Utility function...", "Utility function|Change utility function",
-                            QKeySequence("Ctrl+F"), nullptr);
+                            QKeySequence("Ctrl+F"), &TModelForm::ModFunctClick);
   ModDelFunct =
       NewModelAction("Delete function", "Delete function", {}, &TModelForm::ModDelFunctClick);
 
@@ -155,12 +182,6 @@ void TModelForm::CreateModelActions() {
   ModEditMenu->addActions({ModScale, ModDelScale});
   ModEditMenu->addSeparator();
   ModEditMenu->addActions({ModFunct, ModDelFunct});
-}
-
-QWidget* TModelForm::CreateLaterPage(const QString& text) {
-  auto* label = new QLabel(QString("The %1 page comes with a later version of Ubic.").arg(text));
-  label->setAlignment(Qt::AlignCenter);
-  return label;
 }
 
 QWidget* TModelForm::CreateModelPage() {
@@ -210,7 +231,8 @@ QWidget* TModelForm::CreateModelPage() {
   auto* scaleLayout = new QHBoxLayout(scaleGroup);
   ModScaleBtn = new QPushButton("Scale...", scaleGroup);
   SetHint(ModScaleBtn, "Scale|Change scale");
-  ModScaleBtn->setEnabled(false);
+  connect(ModScaleBtn, &QPushButton::clicked, this,
+          [this] { FMainForm.RunCommand([this] { ModScaleClick(); }); });
   ModScaleCombo = new QComboBox(scaleGroup);
   ModScaleCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   ModScaleCombo->setMinimumContentsLength(12);
@@ -224,9 +246,10 @@ QWidget* TModelForm::CreateModelPage() {
   auto* functLayout = new QHBoxLayout(ModFunctGroup);
   ModFunctBtn = new QPushButton("Function...", ModFunctGroup);
   SetHint(ModFunctBtn, "Utility function|Change utility function");
-  ModFunctBtn->setEnabled(false);
+  connect(ModFunctBtn, &QPushButton::clicked, ModFunct, &QAction::trigger);
   ModFunctText = new QLineEdit(ModFunctGroup);
   ModFunctText->setReadOnly(true);
+  ModFunctText->installEventFilter(new TClickFilter(ModFunct, ModFunctText));
   functLayout->addWidget(ModFunctBtn);
   functLayout->addWidget(ModFunctText, 1);
 
@@ -354,7 +377,25 @@ void TModelForm::closeEvent(QCloseEvent* event) {
 // Refresh
 
 QMenu* TModelForm::PageMenu() const {
-  return PageControl->currentIndex() == ModelPage ? ModEditMenu : nullptr;
+  switch (PageControl->currentIndex()) {
+    case ModelPage:
+      return ModEditMenu;
+    case OptionsPageIndex:
+      return OptionsPage->OptEditMenu;
+    case GraphsPageIndex:
+      return GraphsPage->GraphMenu;
+    default:
+      return nullptr;
+  }
+}
+
+void TModelForm::PageChange(int page) {
+  FMainForm.RunCommand([this, page] {
+    if (page == OptionsPageIndex) OptionsPage->Build();
+    if (page == EvaluationPageIndex) EvaluationPage->Build();
+    if (page == GraphsPageIndex) GraphsPage->Build();
+  });
+  UpdateControls();
 }
 
 void TModelForm::UpdateControls() {
@@ -367,6 +408,25 @@ void TModelForm::UpdateControls() {
   setWindowTitle(LiteralTitle(Caption()));
   StatusBar->showMessage(QString::fromStdString(Model().Statistics().Text()));
   UpdateModelPage();
+  // The keys of the Model page's commands belong to the page's menu on the other pages.
+  if (PageControl->currentIndex() != ModelPage) {
+    for (QAction* action : actions()) action->setEnabled(false);
+  }
+  // A page's grid or tree is read from the model only while the page is shown: the others may
+  // still name attributes deleted since.
+  switch (PageControl->currentIndex()) {
+    case OptionsPageIndex:
+      OptionsPage->UpdateControls();
+      break;
+    case EvaluationPageIndex:
+      EvaluationPage->UpdateControls();
+      break;
+    case GraphsPageIndex:
+      GraphsPage->UpdateControls();
+      break;
+    default:
+      break;
+  }
   FMainForm.DocumentChanged(this);
 }
 
@@ -388,8 +448,11 @@ void TModelForm::UpdateModelPage() {
   ModDown->setEnabled(attribute && parent && index < parent->InputCount() - 1);
   ModScale->setEnabled(false);
   ModDelScale->setEnabled(attribute && attribute->Scale());
-  ModFunct->setEnabled(false);
+  ModFunct->setEnabled(attribute && !attribute->IsBasic() &&
+                       (attribute->Funct() || attribute->CanHaveFunction()));
   ModDelFunct->setEnabled(attribute && !attribute->IsBasic() && attribute->Funct());
+  ModScaleBtn->setEnabled(attribute);
+  ModFunctBtn->setEnabled(ModFunct->isEnabled());
 
   ShowText(ModNameEdit, attribute ? ToQString(attribute->GetName()) : QString());
   ShowText(ModDescEdit, attribute ? ToQString(attribute->GetDescription()) : QString());
@@ -451,6 +514,8 @@ void TModelForm::ModTreeViewPopup(const QPoint& position) {
 }
 
 void TModelForm::EditCommand(TEditCommand command) {
+  if (PageControl->currentIndex() == OptionsPageIndex) OptionsPage->EditCommand(command);
+  if (PageControl->currentIndex() == GraphsPageIndex) GraphsPage->EditCommand(command);
   if (PageControl->currentIndex() != ModelPage) return;
   QAction* action = command == TEditCommand::Cut    ? ModCut
                     : command == TEditCommand::Copy ? ModCopy
@@ -519,6 +584,50 @@ void TModelForm::ModDelFunctClick() {
   if (!attribute) return;
   attribute->SetFunct(nullptr);
   SetModified();
+  UpdateControls();
+}
+
+void TModelForm::ModFunctClick() {
+  TUbicAttribute* attribute = SelectedAttribute();
+  if (!attribute || attribute->IsBasic()) return;
+  const bool created = !attribute->Funct();
+  if (created) {
+    if (!attribute->CanHaveFunction() || !MayCreateFunction(*attribute)) return;
+    auto function = std::make_unique<TUbicFunction>();
+    function->Initialize(attribute);
+    attribute->SetFunct(std::move(function));
+  }
+  FunctForm->Setup(attribute);
+  if (FunctForm->exec() == QDialog::Accepted) {
+    attribute->SetFunct(FunctForm->TakeEditedFunction());
+    SetModified();
+  } else if (created) {
+    attribute->SetFunct(nullptr);
+  }
+  ModTreeView->viewport()->update();  // the icons follow the functions
+  UpdateControls();
+}
+
+void TModelForm::ModScaleClick() {
+  TUbicAttribute* attribute = SelectedAttribute();
+  if (!attribute) return;
+  const std::vector<std::string> optionValues = attribute->OptionValues().Strings();
+  ScaleForm->SetDefaultScale(Model().LastScale());
+  ScaleForm->Setup(attribute);
+  if (ScaleForm->exec() == QDialog::Accepted) {
+    const TUbicScale* oldScale = attribute->Scale();
+    ScaleForm->TakeResults(*attribute);
+    // A default that was the replaced scale is gone: no stale reference is kept, which a later
+    // object at the same address could answer.
+    TUbicScale* defaultScale = ScaleForm->DefaultScale();
+    Model().SetLastScale(defaultScale == oldScale ? nullptr : defaultScale);
+    SetModified();
+  } else {
+    ScaleForm->DiscardResults();
+    attribute->OptionValues().Assign(optionValues);
+  }
+  FScaleChoicesStale = true;
+  ModTreeView->viewport()->update();
   UpdateControls();
 }
 

@@ -21,8 +21,13 @@ class QTreeWidgetItem;
 namespace ubic {
 
 class TAttributeItem;
+class TFunctForm;
+class TScaleForm;
 class TMainForm;
 class TModelTreeView;
+class TEvaluationPage;
+class TGraphsPage;
+class TOptionsPage;
 enum class TEditCommand;
 
 // A document window: one model, the file it belongs to, and its pages.
@@ -34,6 +39,9 @@ class TModelForm : public QWidget {
   ~TModelForm() override;
 
   TUbicModel& Model() const { return *FModel; }
+  TMainForm& MainForm() const { return FMainForm; }
+  // Set while the refresh writes into the controls: their change events then do nothing.
+  bool Updating() const { return FUpdating; }
   const std::string& FileName() const { return FFileName; }
   // The title as the user reads it: model name, "*" when modified, and the file name.
   QString Caption() const;
@@ -75,9 +83,17 @@ class TModelForm : public QWidget {
   void ModDownBtnClick();
   void ModDelScaleClick();
   void ModDelFunctClick();
+  void ModFunctClick();
+  void ModScaleClick();
   void ModScaleComboChange(int index);
 
+  // Turns what was typed into a model text, showing in Edit what could not be kept.
+  std::string TypedText(QLineEdit* edit, const QString& text);
+
   QTabWidget* PageControl;
+  TOptionsPage* OptionsPage;
+  TEvaluationPage* EvaluationPage;
+  TGraphsPage* GraphsPage;
   TModelTreeView* ModTreeView;
   QLineEdit* ModNameEdit;
   QLineEdit* ModDescEdit;
@@ -102,13 +118,16 @@ class TModelForm : public QWidget {
   QAction* ModDelFunct;
   QMenu* ModEditMenu;
   QMenu* ModPopupMenu;
+  TFunctForm* FunctForm;
+  TScaleForm* ScaleForm;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
 
  private:
   QWidget* CreateModelPage();
-  QWidget* CreateLaterPage(const QString& text);
+  // Builds the page that became active, then refreshes.
+  void PageChange(int page);
   void CreateModelActions();
   QAction* NewModelAction(const QString& caption, const QString& hint, const QKeySequence& key,
                           void (TModelForm::*handler)());
@@ -130,7 +149,6 @@ class TModelForm : public QWidget {
   void UpdateScaleChoices(TUbicAttribute* attribute);
   void ModNameEditChange(const QString& text);
   void ModDescEditChange(const QString& text);
-  std::string TypedText(QLineEdit* edit, const QString& text);
   void ModTreeViewPopup(const QPoint& position);
 
   TMainForm& FMainForm;

@@ -95,7 +95,8 @@ TEST(OptionTransfer, CopyAndPasteBetweenModels) {
   PasteOptionFromClipboard(target.Model, 0, targetRows, clipboard);
   EXPECT_EQ(target.Model.Options()[0], "b");
   EXPECT_EQ(target.Top->Input(1)->OptionText(0), "");
-  EXPECT_EQ(target.Top->Input(0)->OptionText(0), "02");
+  // X has two values: the code of the third is dropped rather than stored.
+  EXPECT_EQ(target.Top->Input(0)->OptionText(0), "0");
   // Extra rows beyond the copied lines stay as they were.
   const std::vector<TUbicAttribute*> moreRows{target.Top->Input(0), target.Top->Input(1),
                                               target.Top};
@@ -103,6 +104,10 @@ TEST(OptionTransfer, CopyAndPasteBetweenModels) {
   PasteOptionFromClipboard(target.Model, 2, moreRows, clipboard);
   EXPECT_EQ(target.Top->OptionText(2), "2");
   EXPECT_EQ(target.Top->Input(1)->OptionText(2), "02");
+  // A text with no value the scale holds becomes undefined; "*" stays.
+  PasteOptionFromClipboard(target.Model, 2, moreRows, {"c", "2", "*"});
+  EXPECT_EQ(target.Top->Input(0)->OptionText(2), "");
+  EXPECT_EQ(target.Top->Input(1)->OptionText(2), "*");
 }
 
 }  // namespace

@@ -91,6 +91,9 @@ TEST(FormatText, FillsTheDirectives) {
   EXPECT_EQ(Format("%.2s", "abcdef"), "ab");
   EXPECT_EQ(Format("100%%"), "100%");
   EXPECT_EQ(Format("%d%%", -3), "-3%");
+  EXPECT_EQ(Format("%d.%.2d", 1, 2), "1.02");
+  EXPECT_EQ(Format("[%5.3d]", -7), "[ -007]");
+  EXPECT_EQ(Format("%.2d", 123), "123");
 }
 
 TEST(FormatText, MismatchedArgumentsRaise) {

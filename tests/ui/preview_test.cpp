@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "print/printpreview.h"
+#include "ui/graphspage.h"
 #include "ui/previewform.h"
 #include "ui/rptform.h"
 #include "ui/textdimform.h"
@@ -49,22 +50,31 @@ class PreviewTest : public TUiTest {
 
 TEST_F(PreviewTest, TheReportCommandShowsTheTickedSections) {
   EXPECT_FALSE(Main->FileReport->isEnabled());
-  Main->CreateDocument(Example("car.ubm"));
+  TModelForm* document = Main->CreateDocument(Example("car.ubm"));
   ASSERT_TRUE(Main->FileReport->isEnabled());
+  // A chart on the Graphs page, which the report's last page shows.
+  document->GraphsPage->ToggleAttribute(Find(document, "CAR"));
   int shownPages = 0;
   QString status;
+  bool graphOnLastPage = false;
   const auto answer = [&](QWidget* modal) {
     if (modal == &Main->RptForm()) {
       Main->RptForm().OKBtn->click();
     } else if (modal == &Form()) {
       shownPages = Preview().PageCount();
       status = Form().StatusBar->text();
+      const auto& items = Preview().GetPage(shownPages).Items();
+      graphOnLastPage = std::any_of(items.begin(), items.end(), [](const TPageItem& item) {
+        return std::holds_alternative<TPagePicture>(item);
+      });
       Form().CloseBtn->trigger();
     }
   };
   WithDialogs(answer, [this] { Main->FileReport->trigger(); });
-  EXPECT_GE(shownPages, 2);
+  EXPECT_GE(shownPages, 3);
   EXPECT_EQ(status, QString("Page 1/%1").arg(shownPages));
+  // The chart of the Graphs page ends the report.
+  EXPECT_TRUE(graphOnLastPage);
   // The preview lets go of the report when it closes.
   EXPECT_EQ(Preview().PageCount(), 0);
 

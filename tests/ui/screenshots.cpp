@@ -12,10 +12,14 @@
 
 #include "print_screenshots.h"
 #include "ui/aboutbox.h"
+#include "ui/functform.h"
+#include "ui/graphspage.h"
 #include "ui/mainform.h"
 #include "ui/modelform.h"
 #include "ui/modeltree.h"
 #include "ui/questions.h"
+#include "ui/scaleform.h"
+#include "ui/weiform.h"
 
 namespace {
 
@@ -24,6 +28,58 @@ bool Save(QWidget* widget, const QDir& folder, const char* name) {
   if (widget->grab().save(file)) return true;
   std::cerr << "cannot write " << file.toStdString() << "\n";
   return false;
+}
+
+// The scale editor on Safety, the rule editor and the weights dialog on TECHNICAL.
+bool SaveEditors(ubic::TUbicModel& model, ubic::TQuestions& questions, const QDir& folder) {
+  ubic::TScaleForm scaleForm(questions);
+  scaleForm.Setup(model.FindAttribute("Safety"));
+  scaleForm.show();
+  QApplication::processEvents();
+  bool written = Save(&scaleForm, folder, "scale-editor.png");
+  scaleForm.reject();
+
+  ubic::TFunctForm functForm;
+  functForm.Setup(model.FindAttribute("TECHNICAL"));
+  functForm.show();
+  functForm.SetCurrentRule(3);
+  QApplication::processEvents();
+  written = Save(&functForm, folder, "rule-editor.png") && written;
+  if (ubic::TWeiForm* weights = functForm.WeiForm()) {
+    weights->show();
+    QApplication::processEvents();
+    written = Save(weights, folder, "weights.png") && written;
+    weights->hide();
+  }
+  functForm.reject();
+  return written;
+}
+
+// The Options, Evaluation and Graphs pages of Document: one chart of each kind.
+bool SavePages(ubic::TModelForm* document, const QDir& folder) {
+  document->PageControl->setCurrentIndex(1);
+  QApplication::processEvents();
+  bool written = Save(document->PageControl, folder, "options-page.png");
+  document->PageControl->setCurrentIndex(2);
+  QApplication::processEvents();
+  written = Save(document->PageControl, folder, "evaluation-page.png") && written;
+  document->PageControl->setCurrentIndex(3);
+  ubic::TGraphsPage* page = document->GraphsPage;
+  const ubic::TUbicModel& model = document->Model();
+  const char* const charts[][3] = {
+      {"CAR", nullptr, nullptr}, {"COSTS", "TECHNICAL", nullptr}, {"Price", "Safety", "COSTS"}};
+  const char* const names[] = {"graphs-bar.png", "graphs-scatter.png", "graphs-radar.png"};
+  for (std::size_t i = 0; i < std::size(charts); ++i) {
+    while (!page->ChartAttributes().empty()) page->ToggleAttribute(page->ChartAttributes()[0]);
+    for (const char* name : charts[i]) {
+      if (name) page->ToggleAttribute(model.FindAttribute(name));
+    }
+    QApplication::processEvents();
+    written = Save(document->PageControl, folder, names[i]) && written;
+  }
+  page->GraphFourOptions->trigger();
+  QApplication::processEvents();
+  return Save(document->PageControl, folder, "graphs-four.png") && written;
 }
 
 }  // namespace
@@ -46,10 +102,15 @@ int main(int argc, char* argv[]) {
   bool written = Save(&mainForm, folder, "main-window.png");
   written = Save(document->PageControl, folder, "model-page.png") && written;
 
+  written = SavePages(document, folder) && written;
+
   for (int i = 0; i < 6; ++i) {
     const QPixmap icon = ubic::IconOf(static_cast<ubic::TAttributeIcon>(i)).pixmap(32, 32);
     written = icon.save(folder.filePath(QString("icon-%1.png").arg(i))) && written;
   }
+
+  ubic::TUbicModel& model = document->Model();
+  written = SaveEditors(model, questions, folder) && written;
 
   ubic::TAboutBox about(&mainForm);
   about.show();

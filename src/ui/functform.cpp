@@ -1,0 +1,365 @@
+#include "functform.h"
+
+#include <QAbstractTableModel>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "model/valuetext.h"
+#include "uitext.h"
+#include "weiform.h"
+
+namespace ubic {
+
+namespace {
+
+// Value names of bad values are red and of good values green.
+QVariant ClassColour(TValueClass valueClass) {
+  switch (valueClass) {
+    case TValueClass::Bad:
+      return QColor(Qt::red);
+    case TValueClass::Good:
+      return QColor(0, 128, 0);
+    case TValueClass::Neutral:
+      break;
+  }
+  return {};
+}
+
+QFont BoldFont(QFont font) {
+  font.setBold(true);
+  return font;
+}
+
+}  // namespace
+
+// The rule grid's content: the inputs' values of each rule and its value, read from the function
+// whenever a cell is shown, so that a refill costs nothing but a repaint.
+class TRuleTableModel : public QAbstractTableModel {
+ public:
+  using QAbstractTableModel::QAbstractTableModel;
+
+  void SetFunction(const TUbicAttribute* attribute, const TUbicFunction* function) {
+    beginResetModel();
+    FAttribute = attribute;
+    FFunction = function;
+    endResetModel();
+  }
+
+  int ValueColumn() const { return FAttribute ? FAttribute->InputCount() : 0; }
+
+  void ValuesChanged() {
+    if (rowCount() > 0) {
+      emit dataChanged(index(0, ValueColumn()), index(rowCount() - 1, ValueColumn()));
+    }
+  }
+
+  int rowCount(const QModelIndex& parent = {}) const override {
+    return FFunction && !parent.isValid() ? FFunction->RuleCount() : 0;
+  }
+
+  int columnCount(const QModelIndex& parent = {}) const override {
+    return FAttribute && !parent.isValid() ? ValueColumn() + 1 : 0;
+  }
+
+  Qt::ItemFlags flags(const QModelIndex& index) const override {
+    return index.column() == ValueColumn() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable
+                                           : Qt::ItemIsEnabled;
+  }
+
+  QVariant data(const QModelIndex& index, int role) const override {
+    const int rule = index.row();
+    const int column = index.column();
+    if (column == ValueColumn()) {
+      if (role == Qt::DisplayRole) {
+        return ToQString(
+            IntervalText(FAttribute->Scale(), FFunction->RuleLow(rule), FFunction->RuleHigh(rule)));
+      }
+      if (role == Qt::FontRole && FFunction->RuleEntered(rule)) return BoldFont(QFont());
+      return {};
+    }
+    const TUbicScale* scale = FAttribute->Input(column)->Scale();
+    const int value = FFunction->RuleInput(column, rule);
+    if (role == Qt::DisplayRole) return ToQString(ValueText(scale, value));
+    if (role == Qt::ForegroundRole) return ClassColour(ValueClassOf(scale, value));
+    return {};
+  }
+
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+    if (orientation == Qt::Vertical) {
+      if (role == Qt::DisplayRole) return section + 1;
+      if (role == Qt::TextAlignmentRole) return int(Qt::AlignRight | Qt::AlignVCenter);
+      return {};
+    }
+    if (role == Qt::DisplayRole) {
+      const TUbicAttribute* named =
+          section == ValueColumn() ? FAttribute : FAttribute->Input(section);
+      return ToQString(named->GetName());
+    }
+    if (role == Qt::FontRole && section == ValueColumn()) return BoldFont(QFont());
+    return {};
+  }
+
+ private:
+  const TUbicAttribute* FAttribute = nullptr;
+  const TUbicFunction* FFunction = nullptr;
+};
+
+TFunctForm::TFunctForm(QWidget* parent) : QDialog(parent), FRuleModel(new TRuleTableModel(this)) {
+  setMinimumSize(300, 300);
+  resize(480, 420);
+  ValueCombo = new QComboBox(this);
+  ValueCombo->setMinimumContentsLength(12);
+  connect(ValueCombo, &QComboBox::activated, this, &TFunctForm::ValueComboChange);
+  DeleteBtn = new QPushButton("Delete", this);
+  SetHint(DeleteBtn, "Delete|Delete value");
+  connect(DeleteBtn, &QPushButton::clicked, this, &TFunctForm::DeleteRule);
+  ReportBtn = new QPushButton("Report", this);
+  SetHint(ReportBtn, "Decision rules|Show decision rules");
+  ReportBtn->setEnabled(false);
+  connect(ReportBtn, &QPushButton::clicked, this, [this] {
+    if (FEditedFunction) emit ReportRequested(*FEditedFunction);
+  });
+  WeightsBtn = new QPushButton("%", this);
+  WeightsBtn->setFont(BoldFont(WeightsBtn->font()));
+  WeightsBtn->setStyleSheet("color: blue");
+  WeightsBtn->setMaximumWidth(WeightsBtn->fontMetrics().horizontalAdvance("%%%") + 16);
+  SetHint(WeightsBtn, "Weights|Define weights of attributes");
+  connect(WeightsBtn, &QPushButton::clicked, this, &TFunctForm::WeightsBtnClick);
+  UseWeightsCheck = new QCheckBox("&use weights", this);
+  connect(UseWeightsCheck, &QCheckBox::clicked, this, &TFunctForm::UseWeightsClick);
+
+  RuleGrid = new QTableView(this);
+  RuleGrid->setModel(FRuleModel);
+  RuleGrid->setSelectionMode(QAbstractItemView::SingleSelection);
+  RuleGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  RuleGrid->setTabKeyNavigation(false);
+  RuleGrid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  RuleGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+  RuleGrid->verticalHeader()->setDefaultSectionSize(RuleGrid->fontMetrics().height() + 4);
+  connect(RuleGrid->selectionModel(), &QItemSelectionModel::currentChanged, this,
+          [this](const QModelIndex& current) {
+            // Only the value column takes the cursor; a click elsewhere picks the rule.
+            if (current.isValid() && current.column() != FRuleModel->ValueColumn()) {
+              SetCurrentRule(current.row());
+            } else {
+              Synchronize();
+            }
+          });
+  StatusLine = new QLabel(this);
+
+  OkBtn = new QPushButton("&OK", this);
+  OkBtn->setDefault(true);
+  CancelBtn = new QPushButton("&Cancel", this);
+  connect(OkBtn, &QPushButton::clicked, this, &QDialog::accept);
+  connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+
+  auto* top = new QHBoxLayout;
+  top->addWidget(ValueCombo, 1);
+  for (QWidget* widget :
+       {static_cast<QWidget*>(DeleteBtn), static_cast<QWidget*>(ReportBtn),
+        static_cast<QWidget*>(WeightsBtn), static_cast<QWidget*>(UseWeightsCheck)}) {
+    top->addWidget(widget);
+  }
+  auto* bottom = new QHBoxLayout;
+  bottom->addStretch(1);
+  bottom->addWidget(OkBtn);
+  bottom->addWidget(CancelBtn);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addWidget(RuleGrid, 1);
+  layout->addWidget(StatusLine);
+  layout->addLayout(bottom);
+  // Digits, Delete and Escape act whichever control has the focus.
+  for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
+}
+
+TFunctForm::~TFunctForm() = default;
+
+void TFunctForm::Setup(TUbicAttribute* attribute) {
+  FAttribute = attribute;
+  setWindowTitle("Decision rules " + ToQString(attribute->GetName()));
+  FEditedFunction = std::make_unique<TUbicFunction>();
+  FEditedFunction->Assign(*attribute->Funct());
+  FScale = attribute->Scale();
+  const TUbicDiscreteScale* scale = attribute->DiscreteScale();
+  {
+    const QSignalBlocker blocker(ValueCombo);
+    ValueCombo->clear();
+    for (int i = 0; i < scale->Count(); ++i) ValueCombo->addItem(ToQString(scale->ValueName(i)));
+    ValueCombo->addItem("*");
+  }
+  FIntervalLow = 0;
+  FIntervalHigh = scale->Count() - 1;
+
+  FRuleModel->SetFunction(attribute, FEditedFunction.get());
+  const QFontMetrics metrics = RuleGrid->fontMetrics();
+  RuleGrid->verticalHeader()->setFixedWidth(
+      metrics.horizontalAdvance(QString::number(FEditedFunction->RuleCount())) + 12);
+  // Widths from the names alone: measuring every cell would cost a pass over the whole table.
+  const auto widest = [&metrics](const TUbicAttribute* owner) {
+    int width = metrics.horizontalAdvance(ToQString(owner->GetName())) + 8;
+    if (const TUbicDiscreteScale* values = owner->DiscreteScale()) {
+      for (int i = 0; i < values->Count(); ++i) {
+        width = std::max(width, metrics.horizontalAdvance(ToQString(values->ValueName(i))));
+      }
+    }
+    return width + 12;
+  };
+  for (int j = 0; j < attribute->InputCount(); ++j) {
+    RuleGrid->setColumnWidth(j, widest(attribute->Input(j)));
+  }
+  RuleGrid->setColumnWidth(FRuleModel->ValueColumn(), widest(attribute) * 3 / 2);
+
+  const bool weights = attribute->InputsAscending();
+  WeightsBtn->setVisible(weights);
+  UseWeightsCheck->setVisible(weights);
+  FWeiForm.reset();
+  if (weights) {
+    FWeiForm = std::make_unique<TWeiForm>(this);
+    FWeiForm->Setup(attribute, FEditedFunction.get());
+    connect(FWeiForm.get(), &TWeiForm::WeightsApplied, this, &TFunctForm::WeightsChanged);
+  }
+  SetCurrentRule(0);
+  Synchronize();
+}
+
+int TFunctForm::CurrentRule() const {
+  return RuleGrid->currentIndex().row();
+}
+
+void TFunctForm::SetCurrentRule(int rule) {
+  if (!FEditedFunction || rule < 0 || rule >= FEditedFunction->RuleCount()) return;
+  const QModelIndex cell = FRuleModel->index(rule, FRuleModel->ValueColumn());
+  RuleGrid->selectionModel()->setCurrentIndex(cell, QItemSelectionModel::ClearAndSelect);
+  RuleGrid->scrollTo(cell);
+}
+
+void TFunctForm::Synchronize() {
+  const int rule = CurrentRule();
+  if (FUpdating || !FEditedFunction || rule < 0) return;
+  FUpdating = true;
+  DeleteBtn->setEnabled(FEditedFunction->RuleEntered(rule));
+  const int low = FEditedFunction->RuleLow(rule);
+  const int high = FEditedFunction->RuleHigh(rule);
+  const int intervalItem = ValueCombo->count() - 1;
+  if (low != high) {
+    ValueCombo->setItemText(intervalItem, ToQString(IntervalText(FScale, low, high)));
+    ValueCombo->setCurrentIndex(intervalItem);
+    FIntervalLow = low;
+    FIntervalHigh = high;
+  } else {
+    ValueCombo->setCurrentIndex(low);
+  }
+  StatusLine->setText(ToQString(FEditedFunction->StatisticsText()));
+  if (!UseWeightsCheck->isHidden()) UseWeightsCheck->setChecked(FEditedFunction->UseWeights());
+  FUpdating = false;
+}
+
+void TFunctForm::Refill() {
+  FRuleModel->ValuesChanged();
+}
+
+void TFunctForm::AfterRuleChange() {
+  FEditedFunction->Recompute();
+  Refill();
+  Synchronize();
+}
+
+void TFunctForm::ValueComboChange(int index) {
+  const int rule = CurrentRule();
+  if (FUpdating || !FEditedFunction || rule < 0 || index < 0) return;
+  if (index < FScale->Count()) {
+    FEditedFunction->SetRuleValue(rule, index);
+  } else {
+    FEditedFunction->SetRuleLow(rule, FIntervalLow);
+    FEditedFunction->SetRuleHigh(rule, FIntervalHigh);
+  }
+  FEditedFunction->SetRuleEntered(rule, true);
+  AfterRuleChange();
+}
+
+void TFunctForm::DeleteRule() {
+  const int rule = CurrentRule();
+  if (!FEditedFunction || rule < 0) return;
+  FEditedFunction->ClearRule(rule);
+  AfterRuleChange();
+}
+
+void TFunctForm::UnenterRule() {
+  const int rule = CurrentRule();
+  if (!FEditedFunction || rule < 0) return;
+  FEditedFunction->SetRuleLow(rule, FIntervalLow);
+  FEditedFunction->SetRuleHigh(rule, FIntervalHigh);
+  FEditedFunction->SetRuleEntered(rule, false);
+  AfterRuleChange();
+}
+
+void TFunctForm::WeightsChanged() {
+  if (!FEditedFunction) return;
+  if (FEditedFunction->UseWeights()) FEditedFunction->CalcApproximation(false);
+  AfterRuleChange();
+}
+
+void TFunctForm::UseWeightsClick() {
+  if (!FEditedFunction || FUpdating) return;
+  FEditedFunction->SetUseWeights(!FEditedFunction->UseWeights());
+  WeightsChanged();
+}
+
+void TFunctForm::WeightsBtnClick() {
+  if (FWeiForm) FWeiForm->exec();
+}
+
+bool TFunctForm::HandleKey(const QKeyEvent& key) {
+  if (!FEditedFunction) return false;
+  if (key.key() == Qt::Key_Escape) {
+    UnenterRule();
+    return true;
+  }
+  if (key.key() == Qt::Key_Delete) {
+    DeleteRule();
+    return true;
+  }
+  const QString text = key.text();
+  if (text.size() != 1) return false;
+  const int value = text[0].unicode() - '1';
+  if (value < 0 || value >= FScale->Count()) return false;
+  ValueComboChange(value);
+  return true;
+}
+
+bool TFunctForm::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && HandleKey(static_cast<const QKeyEvent&>(*event))) {
+    return true;
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void TFunctForm::keyPressEvent(QKeyEvent* event) {
+  if (HandleKey(*event)) return;
+  QDialog::keyPressEvent(event);
+}
+
+void TFunctForm::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  SetCurrentRule(0);
+  RuleGrid->setFocus();
+}
+
+void TFunctForm::done(int result) {
+  FWeiForm.reset();
+  FRuleModel->SetFunction(nullptr, nullptr);
+  if (result != Accepted) FEditedFunction.reset();
+  QDialog::done(result);
+}
+
+}  // namespace ubic

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QDialog>
+#include <memory>
+
+#include "model/attribute.h"
+#include "model/function.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTableView;
+
+namespace ubic {
+
+class TRuleTableModel;
+class TWeiForm;
+
+// The editor of an aggregate attribute's decision rules. It works on its own copy of the
+// function, which the caller takes over after OK.
+class TFunctForm : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TFunctForm(QWidget* parent = nullptr);
+  ~TFunctForm() override;
+
+  void Setup(TUbicAttribute* attribute);
+  TUbicFunction* EditedFunction() const { return FEditedFunction.get(); }
+  // After OK: the edited function, which the editor no longer holds.
+  std::unique_ptr<TUbicFunction> TakeEditedFunction() { return std::move(FEditedFunction); }
+  // The index of the rule the cursor is on.
+  int CurrentRule() const;
+  void SetCurrentRule(int rule);
+
+  // Applies value box item Index to the current rule, as a choice in the box does.
+  void ValueComboChange(int index);
+  void DeleteRule();
+  void UnenterRule();
+  // After the function's weights or UseWeights changed.
+  void WeightsChanged();
+  void UseWeightsClick();
+  void WeightsBtnClick();
+
+  QComboBox* ValueCombo;
+  QPushButton* DeleteBtn;
+  QPushButton* ReportBtn;
+  QPushButton* WeightsBtn;
+  QCheckBox* UseWeightsCheck;
+  QTableView* RuleGrid;
+  QLabel* StatusLine;
+  QPushButton* OkBtn;
+  QPushButton* CancelBtn;
+  // Present while weights are available for the attribute.
+  TWeiForm* WeiForm() const { return FWeiForm.get(); }
+
+ signals:
+  // The report button: the decision rules of the edited function are to be shown.
+  void ReportRequested(const TUbicFunction& function);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void done(int result) override;
+
+ private:
+  // Whether the key was one of the editor's own: digits, Delete and Escape.
+  bool HandleKey(const QKeyEvent& key);
+  void Refill();
+  void Synchronize();
+  void AfterRuleChange();
+
+  TUbicAttribute* FAttribute = nullptr;
+  std::unique_ptr<TUbicFunction> FEditedFunction;
+  const TUbicScale* FScale = nullptr;
+  std::unique_ptr<TWeiForm> FWeiForm;
+  TRuleTableModel* FRuleModel;
+  bool FUpdating = false;
+  int FIntervalLow = 0;
+  int FIntervalHigh = 0;
+};
+
+}  // namespace ubic

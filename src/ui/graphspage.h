@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QWidget>
+#include <vector>
+
+#include "charts/modelgraphs.h"
+
+class QAction;
+class QListWidget;
+class QListWidgetItem;
+class QMenu;
+class QTabWidget;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace ubic {
+
+class TModelForm;
+class TUbicAttribute;
+enum class TEditCommand;
+
+// The area of the Graphs page that shows the visible graph, or a hint when there is none.
+class TGraphView : public QWidget {
+ public:
+  TGraphView(const TModelGraphs& graphs, QWidget* parent);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  const TModelGraphs& FGraphs;
+};
+
+// The Graphs page: up to six attributes chosen in a tree with tick boxes, the options shown in a
+// check list, and the chart that the number of chosen attributes calls for.
+class TGraphsPage : public QWidget {
+ public:
+  static constexpr int MaxChartAttributes = 6;
+
+  explicit TGraphsPage(TModelForm& form);
+
+  QTabWidget* LeftPages;
+  QTreeWidget* GraphTree;
+  QListWidget* OptionList;
+  TGraphView* GraphView;
+
+  QAction* GraphShowAll;
+  QAction* GraphHideAll;
+  QAction* GraphNamedValues;
+  QAction* GraphNamedOptions;
+  QAction* GraphFourOptions;
+  QAction* GraphCopy;
+  QMenu* GraphMenu;
+  QMenu* GraphPopupMenu;
+
+  const std::vector<const TUbicAttribute*>& ChartAttributes() const { return FChartAttributes; }
+  const TModelGraphs& Graphs() const { return FGraphs; }
+  const TGraphSettings& Settings() const { return FSettings; }
+
+  // Reads the model anew (evaluating it first) and draws.
+  void Build();
+  void DrawGraphs();
+  // Part of the document window's refresh: tick marks and enablement of both menus.
+  void UpdateControls();
+  void EditCommand(TEditCommand command);
+
+  // Chooses Attribute when it is not chosen, else drops it; the earliest go beyond six.
+  void ToggleAttribute(const TUbicAttribute* attribute);
+  void ShowAllOptions(bool shown);
+  void CopyGraph();
+
+ private:
+  QAction* NewGraphAction(const QString& caption, const QString& hint, const QKeySequence& key);
+  // The pop-up's counterpart of Action: its own caption, the same command.
+  QAction* PopupAction(QAction* action, const QString& caption, const QString& hint);
+  void FillTree();
+  void FillOptionList();
+  void ShowTicks();
+  void GraphTreeChange(QTreeWidgetItem* item);
+  void OptionListChange(QListWidgetItem* item);
+  void ShowPopup(QWidget* control, const QPoint& position);
+
+  TModelForm& FForm;
+  std::vector<const TUbicAttribute*> FChartAttributes;
+  TGraphSettings FSettings;
+  TModelGraphs FGraphs;
+  // Keeps the lists' own change signals out while the page writes into them.
+  bool FFilling = false;
+  std::vector<std::pair<QAction*, QAction*>> FPopupActions;
+};
+
+}  // namespace ubic

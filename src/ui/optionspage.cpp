@@ -1,0 +1,302 @@
+#include "optionspage.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "mainform.h"
+#include "modelform.h"
+#include "uitext.h"
+
+namespace ubic {
+
+namespace {
+
+constexpr char NewOptionName[] = "New";
+constexpr char PastedOptionName[] = "Paste";
+
+}  // namespace
+
+// Pages with a grid
+
+TGridPage::TGridPage(TModelForm& form, TGridKind kind) : FForm(form) {
+  Grid = new TOptionGrid(kind, this);
+  ValueEditor = new QComboBox(this);
+  ValueEditor->setMinimumContentsLength(16);
+  ValueEditor->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  ValueEditor->setVisible(false);
+  connect(ValueEditor, &QComboBox::activated, this, [this](int index) {
+    FForm.MainForm().RunCommand([this, index] { ValueEditorChange(index); });
+  });
+  connect(Grid->selectionModel(), &QItemSelectionModel::currentChanged, this,
+          [this] { FForm.UpdateControls(); });
+  // The page sees the keys of its grid and value editor before they do.
+  Grid->installEventFilter(this);
+  ValueEditor->installEventFilter(this);
+}
+
+void TGridPage::Build() {
+  Grid->Build(FForm.Model());
+}
+
+void TGridPage::UpdateValueEditor(bool editable) {
+  const TGridCell cell = Grid->Current();
+  const TUbicAttribute* attribute = Grid->Cells().AttributeOfRow(cell.Row);
+  const bool visible = editable && attribute && cell.Col >= 1;
+  ValueEditor->setVisible(visible);
+  if (visible) ShowValueChoices(ValueEditor, *attribute, cell.Col - 1);
+}
+
+void TGridPage::ValueEditorChange(int index) {
+  const TGridCell cell = Grid->Current();
+  TUbicAttribute* attribute = Grid->Cells().AttributeOfRow(cell.Row);
+  const int option = cell.Col - 1;
+  if (FForm.Updating() || !attribute || option < 0 || option >= FForm.Model().OptionCount()) {
+    return;
+  }
+  attribute->SetOptionValue(option, ChosenValue(ValueEditor, index));
+  Grid->Cells().CellChanged(cell);
+  FForm.Model().Changed();
+  ValueStored();
+  FForm.UpdateControls();
+}
+
+bool TGridPage::ValueKey(const QString& text) {
+  if (!ValueEditor->isVisible() || text.size() != 1) return false;
+  const int last = ValueEditor->count() - 1;
+  const int index = text == "*" ? last : text[0].unicode() - '1';
+  // The digits go as far as the scale's values; "*" is the last item.
+  if (index < 0 || index > last || (index == last && text != "*")) return false;
+  FForm.MainForm().RunCommand([this, index] { ValueEditorChange(index); });
+  AfterValueKey();
+  return true;
+}
+
+bool TGridPage::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && ValueKey(static_cast<QKeyEvent*>(event)->text())) {
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+// The Options page
+
+TOptionsPage::TOptionsPage(TModelForm& form) : TGridPage(form, TGridKind::Options) {
+  OptAdd = NewOptionAction("&Add option", "Add|Add new option", QKeySequence("Ctrl+Ins"),
+                           &TOptionsPage::OptAddClick);
+  OptDelete = NewOptionAction("&Delete option", "Delete|Delete option", QKeySequence("Ctrl+Del"),
+                              &TOptionsPage::OptDeleteClick);
+  OptCut =
+      NewOptionAction("Cu&t", "Cut|Cut option", QKeySequence("Ctrl+X"), &TOptionsPage::OptCutClick);
+  OptCopy = NewOptionAction("&Copy", "Copy|Copy option", QKeySequence("Ctrl+C"),
+                            &TOptionsPage::OptCopyClick);
+  OptPaste = NewOptionAction("&Paste", "Paste|Paste option", QKeySequence("Ctrl+V"),
+                             &TOptionsPage::OptPasteClick);
+  // The frame's Cut, Copy and Paste own these keys and pass them on (EditCommand).
+  for (QAction* action : {OptCut, OptCopy, OptPaste}) {
+    removeAction(action);
+    action->setShortcutContext(Qt::WidgetShortcut);
+  }
+  OptDuplicate = NewOptionAction("Dup&licate", "Duplicate|Duplicate option", {},
+                                 &TOptionsPage::OptDuplicateClick);
+  OptEditMenu = new QMenu("&Edit", this);
+  OptEditMenu->addActions({OptAdd, OptDelete});
+  OptEditMenu->addSeparator();
+  OptEditMenu->addActions({OptCut, OptCopy, OptPaste, OptDuplicate});
+
+  OptNameEdit = new QLineEdit(this);
+  OptNameEdit->setVisible(false);
+  OptNameEdit->installEventFilter(this);
+  connect(OptNameEdit, &QLineEdit::textEdited, this, &TOptionsPage::OptNameEditChange);
+
+  auto* bar = new QHBoxLayout;
+  bar->addWidget(OptNameEdit, 1);
+  bar->addWidget(ValueEditor, 1);
+  OptAddBtn = new QPushButton("Add", this);
+  SetHint(OptAddBtn, OptAdd->toolTip() + "|" + OptAdd->statusTip());
+  connect(OptAddBtn, &QPushButton::clicked, this,
+          [this] { FForm.MainForm().RunCommand([this] { OptAddBtnClick(); }); });
+  bar->addWidget(OptAddBtn);
+  for (QAction* action : {OptDelete, OptCut, OptCopy, OptPaste, OptDuplicate}) {
+    auto* button = new QPushButton(action->toolTip(), this);
+    SetHint(button, action->toolTip() + "|" + action->statusTip());
+    connect(button, &QPushButton::clicked, action, &QAction::trigger);
+    connect(action, &QAction::enabledChanged, button, &QWidget::setEnabled);
+    bar->addWidget(button);
+  }
+  for (QPushButton* button : findChildren<QPushButton*>()) button->setFocusPolicy(Qt::NoFocus);
+  bar->addStretch();
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(bar);
+  layout->addWidget(Grid, 1);
+}
+
+QAction* TOptionsPage::NewOptionAction(const QString& caption, const QString& hint,
+                                       const QKeySequence& key, void (TOptionsPage::*handler)()) {
+  auto* action = new QAction(caption, this);
+  SetHint(action, hint);
+  action->setShortcut(key);
+  action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+  addAction(action);
+  connect(action, &QAction::triggered, this, [this, handler] {
+    FForm.MainForm().RunCommand([this, handler] { (this->*handler)(); });
+  });
+  return action;
+}
+
+int TOptionsPage::CurrentOption() const {
+  const int option = Grid->Current().Col - 1;
+  return option >= 0 && option < FForm.Model().OptionCount() ? option : -1;
+}
+
+void TOptionsPage::UpdateControls() {
+  const int options = FForm.Model().OptionCount();
+  const bool hasOptions = options > 0;
+  const bool pastable = !FForm.MainForm().OptionClipboard().empty();
+  OptAdd->setEnabled(true);
+  for (QAction* action : {OptDelete, OptCut, OptCopy, OptDuplicate}) action->setEnabled(hasOptions);
+  OptPaste->setEnabled(pastable);
+
+  Grid->ShowOptionColumn(hasOptions);
+  const TGridCell cell = Grid->Current();
+  const bool naming = hasOptions && cell.Row == 1 && cell.Col >= 1;
+  OptNameEdit->setVisible(naming);
+  if (naming) {
+    const QString name = Grid->Cells().CellText(cell);
+    if (OptNameEdit->text() != name) OptNameEdit->setText(name);
+    // A name shown for another option is the one Escape goes back to.
+    if (cell.Col != FNameColumn) FNameOnEntry = name;
+  }
+  FNameColumn = naming ? cell.Col : -1;
+  UpdateValueEditor(hasOptions && cell.Row != 1);
+  if (FOptionAdded && cell.Col < Grid->GridColCount() - 1) {
+    Grid->SetCurrent({cell.Row, cell.Col + 1});
+  }
+  FOptionAdded = false;
+}
+
+void TOptionsPage::EditCommand(TEditCommand command) {
+  QAction* action = command == TEditCommand::Cut    ? OptCut
+                    : command == TEditCommand::Copy ? OptCopy
+                                                    : OptPaste;
+  if (action->isEnabled()) action->trigger();
+}
+
+void TOptionsPage::OptionsChanged() {
+  FForm.Model().Changed();
+  Build();
+  FForm.UpdateControls();
+}
+
+void TOptionsPage::AddOption(bool after) {
+  if (FForm.Updating()) return;
+  TUbicModel& model = FForm.Model();
+  int position = std::max(0, Grid->Current().Col - 1);
+  if (after && position < model.OptionCount()) ++position;
+  if (position < model.OptionCount()) {
+    model.InsertOption(position, NewOptionName);
+  } else {
+    model.AddOption(NewOptionName);
+  }
+  FOptionAdded = after;
+  OptionsChanged();
+}
+
+void TOptionsPage::OptAddBtnClick() {
+  AddOption(true);
+}
+
+void TOptionsPage::OptAddClick() {
+  AddOption(false);
+}
+
+void TOptionsPage::OptDeleteClick() {
+  const int option = CurrentOption();
+  if (FForm.Updating() || option < 0) return;
+  FForm.Model().DeleteOption(option);
+  OptionsChanged();
+}
+
+void TOptionsPage::OptCopyClick() {
+  const int option = CurrentOption();
+  if (FForm.Updating() || option < 0) return;
+  FForm.MainForm().CopyOptionToClipboard(FForm.Model(), option, Grid->Cells().Attributes());
+  FForm.UpdateControls();
+}
+
+void TOptionsPage::OptCutClick() {
+  OptCopyClick();
+  OptDeleteClick();
+}
+
+void TOptionsPage::OptPasteClick() {
+  if (FForm.Updating() || FForm.MainForm().OptionClipboard().empty()) return;
+  TUbicModel& model = FForm.Model();
+  int position = std::max(0, Grid->Current().Col - 1);
+  if (position < model.OptionCount()) {
+    model.InsertOption(position, PastedOptionName);
+  } else {
+    position = model.AddOption(PastedOptionName);
+  }
+  FForm.MainForm().PasteOptionFromClipboard(model, position, Grid->Cells().Attributes());
+  OptionsChanged();
+}
+
+void TOptionsPage::OptDuplicateClick() {
+  OptCopyClick();
+  OptPasteClick();
+}
+
+void TOptionsPage::OptNameEditChange(const QString& text) {
+  const int option = CurrentOption();
+  if (FForm.Updating() || option < 0 || Grid->Current().Row != 1) return;
+  FForm.Model().SetOptionName(option, FForm.TypedText(OptNameEdit, text));
+  Grid->Cells().CellChanged(Grid->Current());
+  FForm.Model().Changed();
+  FForm.UpdateControls();
+}
+
+bool TOptionsPage::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != OptNameEdit) return TGridPage::eventFilter(watched, event);
+  if (event->type() == QEvent::FocusIn) FNameOnEntry = OptNameEdit->text();
+  if (event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+    OptNameEdit->setText(FNameOnEntry);
+    OptNameEditChange(FNameOnEntry);
+    return true;
+  }
+  return false;
+}
+
+void TOptionsPage::AfterValueKey() {
+  const TGridCell cell = Grid->Current();
+  if (cell.Row < Grid->GridRowCount() - 1) Grid->SetCurrent({cell.Row + 1, cell.Col});
+}
+
+// The Evaluation page
+
+TEvaluationPage::TEvaluationPage(TModelForm& form) : TGridPage(form, TGridKind::Evaluation) {
+  auto* bar = new QHBoxLayout;
+  bar->addWidget(ValueEditor);
+  bar->addStretch();
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(bar);
+  layout->addWidget(Grid, 1);
+}
+
+void TEvaluationPage::UpdateControls() {
+  const TUbicAttribute* attribute = Grid->Cells().AttributeOfRow(Grid->Current().Row);
+  UpdateValueEditor(FForm.Model().OptionCount() > 0 && attribute && attribute->IsBasic());
+}
+
+void TEvaluationPage::ValueStored() {
+  Build();
+}
+
+}  // namespace ubic

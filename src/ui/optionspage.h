@@ -1,0 +1,104 @@
+#pragma once
+
+#include <QWidget>
+
+#include "optiongrid.h"
+
+class QAction;
+class QComboBox;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+
+namespace ubic {
+
+class TModelForm;
+enum class TEditCommand;
+
+// What the Options and Evaluation pages share: a grid of options by attributes and the value
+// editor in the bar above it, also driven by single key presses.
+class TGridPage : public QWidget {
+ public:
+  TGridPage(TModelForm& form, TGridKind kind);
+
+  TOptionGrid* Grid;
+  QComboBox* ValueEditor;
+
+  // Rebuilds the grid from the model.
+  void Build();
+  // Stores the value that item Index of the value editor stands for in the current cell.
+  void ValueEditorChange(int index);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  // Shows the value editor for the current cell when Editable, hidden otherwise.
+  void UpdateValueEditor(bool editable);
+  // What follows a stored value: the Evaluation grid evaluates anew.
+  virtual void ValueStored() {}
+  // Whether the key chose a value of the current attribute; the key is then consumed.
+  bool ValueKey(const QString& text);
+  virtual void AfterValueKey() {}
+
+  TModelForm& FForm;
+};
+
+// The Options page: options named and described by the values of the basic attributes, and the
+// commands that add, delete and move options through the main window's option clipboard.
+class TOptionsPage : public TGridPage {
+ public:
+  explicit TOptionsPage(TModelForm& form);
+
+  QLineEdit* OptNameEdit;
+  QAction* OptAdd;
+  QAction* OptDelete;
+  QAction* OptCut;
+  QAction* OptCopy;
+  QAction* OptPaste;
+  QAction* OptDuplicate;
+  QMenu* OptEditMenu;
+  QPushButton* OptAddBtn;
+
+  // Part of the document window's refresh.
+  void UpdateControls();
+  void EditCommand(TEditCommand command);
+
+  // The button adds after the current option, the menu before it.
+  void OptAddBtnClick();
+  void OptAddClick();
+  void OptDeleteClick();
+  void OptCutClick();
+  void OptCopyClick();
+  void OptPasteClick();
+  void OptDuplicateClick();
+  void OptNameEditChange(const QString& text);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void AfterValueKey() override;
+
+ private:
+  QAction* NewOptionAction(const QString& caption, const QString& hint, const QKeySequence& key,
+                           void (TOptionsPage::*handler)());
+  void AddOption(bool after);
+  // The current option, -1 when the current column names none.
+  int CurrentOption() const;
+  void OptionsChanged();
+
+  bool FOptionAdded = false;
+  QString FNameOnEntry;
+  int FNameColumn = -1;
+};
+
+// The Evaluation page: every attribute's values, the aggregate ones evaluated when the page is
+// built; basic values can be changed here too.
+class TEvaluationPage : public TGridPage {
+ public:
+  explicit TEvaluationPage(TModelForm& form);
+
+  void UpdateControls();
+
+ protected:
+  void ValueStored() override;
+};
+
+}  // namespace ubic

@@ -1,0 +1,537 @@
+// The scale editor, the rule editor and the weights dialog, driven through their controls.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+#include <functional>
+#include <map>
+
+#include "files/modelio.h"
+#include "model/function.h"
+#include "model/valuetext.h"
+#include "ui/functform.h"
+#include "ui/namedescform.h"
+#include "ui/scaleform.h"
+#include "ui/uitext.h"
+#include "ui/weiform.h"
+#include "ui_fixture.h"
+
+namespace ubic {
+namespace {
+
+std::unique_ptr<TUbicDiscreteScale> ScaleOf(std::initializer_list<const char*> names,
+                                            TScaleOrder order = TScaleOrder::Ascending) {
+  auto scale = std::make_unique<TUbicDiscreteScale>();
+  for (const char* name : names) scale->AddValue(name);
+  scale->SetOrder(order);
+  return scale;
+}
+
+TUbicAttribute* AddAttribute(TUbicAttribute* parent, const char* name,
+                             std::unique_ptr<TUbicDiscreteScale> scale) {
+  auto attribute = std::make_unique<TUbicAttribute>(name, "");
+  attribute->SetScale(std::move(scale));
+  TUbicAttribute* added = attribute.get();
+  parent->AddInput(std::move(attribute));
+  return added;
+}
+
+// A new, undefined function for Attribute.
+TUbicFunction* GiveFunction(TUbicAttribute* attribute) {
+  auto function = std::make_unique<TUbicFunction>();
+  function->Initialize(attribute);
+  attribute->SetFunct(std::move(function));
+  return attribute->Funct();
+}
+
+class Editors : public TUiTest {
+ protected:
+  // Top (low, medium, high) over Quality (bad value red, good value green) and Extra (no, yes);
+  // Mixed over an ordered and an unordered input; Weighed over three yes/no inputs; and a basic
+  // attribute without a scale. Two options.
+  TModelForm* OpenExample() {
+    TUbicModel model;
+    TUbicAttribute* root = model.Root();
+    TUbicAttribute* top = AddAttribute(root, "Top", ScaleOf({"low", "medium", "high"}));
+    auto quality = ScaleOf({"poor", "fair", "fine"});
+    quality->SetBadThreshold(0);
+    quality->SetGoodThreshold(2);
+    AddAttribute(top, "Quality", std::move(quality));
+    AddAttribute(top, "Extra", ScaleOf({"no", "yes"}));
+    TUbicAttribute* mixed = AddAttribute(root, "Mixed", ScaleOf({"no", "yes"}));
+    AddAttribute(mixed, "Ordered", ScaleOf({"no", "yes"}));
+    AddAttribute(mixed, "Colour", ScaleOf({"red", "blue"}, TScaleOrder::None));
+    TUbicAttribute* weighed = AddAttribute(root, "Weighed", ScaleOf({"no", "yes"}));
+    for (const char* name : {"W1", "W2", "W3"}) AddAttribute(weighed, name, ScaleOf({"no", "yes"}));
+    AddAttribute(root, "Plain", nullptr);
+    model.AddOption("First");
+    model.AddOption("Second");
+    model.FindAttribute("Quality")->SetOptionValue(0, 0);
+    model.FindAttribute("Quality")->SetOptionValue(1, 2);
+    const std::string file = TempFile("example.ubm");
+    SaveModel(model, file);
+    return Main->CreateDocument(file);
+  }
+
+  // Runs Body on the modal dialog that Command opens; Body must close it.
+  static void WithModal(const std::function<void()>& command,
+                        const std::function<void(QWidget*)>& body) {
+    bool ran = false;
+    QTimer::singleShot(0, [&] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      ASSERT_TRUE(dialog);
+      ran = true;
+      body(dialog);
+    });
+    command();
+    EXPECT_TRUE(ran);
+  }
+
+  static QByteArray Saved(TModelForm* document, const std::string& file) {
+    SaveModel(document->Model(), file);
+    QFile saved(QString::fromStdString(file));
+    EXPECT_TRUE(saved.open(QIODevice::ReadOnly));
+    return saved.readAll();
+  }
+
+  // The in-place editor being shown; closed ones may linger until deleted.
+  static QLineEdit* OpenEditor(const QWidget* view) {
+    for (QLineEdit* editor : view->findChildren<QLineEdit*>()) {
+      if (editor->isVisible()) return editor;
+    }
+    return nullptr;
+  }
+
+  static QString Cell(const TFunctForm& form, int rule, int column) {
+    return form.RuleGrid->model()->index(rule, column).data().toString();
+  }
+};
+
+// The rule editor opened on an attribute without a function, through the Model page.
+
+TEST_F(Editors, NewFunctionEnteredByDigitKeysAndKeptOnOk) {
+  TModelForm* document = OpenExample();
+  Select(document, "Top");
+  ASSERT_TRUE(document->ModFunctBtn->isEnabled());
+  document->Model().SetModified(false);
+  WithModal(
+      [&] { document->ModFunct->trigger(); },
+      [&](QWidget*) {
+        TFunctForm& form = *document->FunctForm;
+        EXPECT_EQ(form.windowTitle(), "Decision rules Top");
+        ASSERT_EQ(form.RuleGrid->model()->rowCount(), 6);
+        for (int rule = 0; rule < 6; ++rule) EXPECT_EQ(Cell(form, rule, 2), "*");
+        EXPECT_FALSE(form.DeleteBtn->isEnabled());
+        EXPECT_EQ(form.CurrentRule(), 0);
+        QTest::keyClick(form.RuleGrid, Qt::Key_4);
+        EXPECT_EQ(form.EditedFunction()->EnteredCount(), 0) << "no fourth value";
+        QTest::keyClick(form.RuleGrid, Qt::Key_2);
+        EXPECT_EQ(form.EditedFunction()->RuleLow(0), 1);
+        EXPECT_EQ(form.EditedFunction()->RuleHigh(0), 1);
+        EXPECT_TRUE(form.EditedFunction()->RuleEntered(0));
+        EXPECT_EQ(form.CurrentRule(), 0) << "the cursor stays";
+        EXPECT_TRUE(form.RuleGrid->model()->index(0, 2).data(Qt::FontRole).value<QFont>().bold());
+        EXPECT_FALSE(form.RuleGrid->model()->index(1, 2).data(Qt::FontRole).value<QFont>().bold());
+        // The worst combination is medium: every other rule is at least medium.
+        EXPECT_EQ(Cell(form, 5, 2), ">=medium");
+        EXPECT_TRUE(form.DeleteBtn->isEnabled());
+        EXPECT_TRUE(form.StatusLine->text().startsWith("Rules: 1/6"));
+        QTest::mouseClick(form.OkBtn, Qt::LeftButton);
+      });
+  const TUbicFunction* function = Find(document, "Top")->Funct();
+  ASSERT_TRUE(function);
+  EXPECT_EQ(function->EnteredCount(), 1);
+  EXPECT_EQ(function->RuleLow(5), 1);
+  EXPECT_TRUE(document->Model().Modified());
+  EXPECT_TRUE(document->ModFunctText->text().startsWith("Rules: 1/6"));
+}
+
+TEST_F(Editors, CancelRightAfterCreatingLeavesNoFunction) {
+  TModelForm* document = OpenExample();
+  Select(document, "Top");
+  WithModal([&] { document->ModFunctClick(); },
+            [&](QWidget*) {
+              QTest::keyClick(document->FunctForm->RuleGrid, Qt::Key_3);
+              QTest::mouseClick(document->FunctForm->CancelBtn, Qt::LeftButton);
+            });
+  EXPECT_FALSE(Find(document, "Top")->Funct());
+  EXPECT_EQ(document->ModFunctText->text(), "<undefined>");
+}
+
+TEST_F(Editors, ArgumentColoursAndHeaders) {
+  TModelForm* document = OpenExample();
+  TUbicAttribute* top = Find(document, "Top");
+  GiveFunction(top);
+  TFunctForm form;
+  form.Setup(top);
+  const QAbstractItemModel* grid = form.RuleGrid->model();
+  EXPECT_EQ(grid->headerData(0, Qt::Horizontal).toString(), "Quality");
+  EXPECT_EQ(grid->headerData(2, Qt::Horizontal).toString(), "Top");
+  EXPECT_EQ(grid->headerData(3, Qt::Vertical).toString(), "4");
+  const std::map<QString, QVariant> colours = {
+      {"poor", QColor(Qt::red)}, {"fair", QVariant()}, {"fine", QColor(0, 128, 0)}};
+  for (int rule = 0; rule < 6; ++rule) {
+    const QString value = Cell(form, rule, 0);
+    ASSERT_TRUE(colours.contains(value)) << value.toStdString();
+    EXPECT_EQ(grid->index(rule, 0).data(Qt::ForegroundRole), colours.at(value)) << rule;
+  }
+  EXPECT_EQ(grid->flags(grid->index(0, 0)) & Qt::ItemIsSelectable, 0);
+  form.reject();
+}
+
+TEST_F(Editors, IntervalCarriedByTheLastItemAndEscapeUnenters) {
+  TModelForm* document = OpenExample();
+  TUbicAttribute* top = Find(document, "Top");
+  GiveFunction(top);
+  TFunctForm form;
+  form.Setup(top);
+  form.show();
+  const TUbicFunction& edited = *form.EditedFunction();
+  QTest::keyClick(form.RuleGrid, Qt::Key_2);  // rule 1: medium, so the rest are >=medium
+  form.SetCurrentRule(3);
+  EXPECT_EQ(form.ValueCombo->currentText(), ">=medium");
+  form.SetCurrentRule(1);
+  form.ValueComboChange(form.ValueCombo->count() - 1);
+  EXPECT_TRUE(edited.RuleEntered(1));
+  EXPECT_EQ(edited.RuleLow(1), 1);
+  EXPECT_EQ(edited.RuleHigh(1), 2);
+  EXPECT_EQ(Cell(form, 1, 2), ">=medium");
+
+  form.SetCurrentRule(0);
+  QTest::keyClick(form.RuleGrid, Qt::Key_Escape);
+  EXPECT_TRUE(form.isVisible()) << "Escape does not close the editor";
+  EXPECT_FALSE(edited.RuleEntered(0));
+  EXPECT_EQ(edited.EnteredCount(), 1);
+  QTest::keyClick(form.ValueCombo, Qt::Key_Delete);
+  EXPECT_FALSE(edited.RuleEntered(0));
+  form.SetCurrentRule(1);
+  QTest::keyClick(form.ValueCombo, Qt::Key_Delete);
+  EXPECT_EQ(edited.EnteredCount(), 0);
+  EXPECT_EQ(Cell(form, 1, 2), "*");
+  form.reject();
+  EXPECT_FALSE(form.EditedFunction());
+  EXPECT_EQ(top->Funct()->EnteredCount(), 0);
+}
+
+TEST_F(Editors, WeightsOnlyForOrderedInputs) {
+  TModelForm* document = OpenExample();
+  TFunctForm form;
+  for (const auto& [name, shown] : {std::pair{"Mixed", false}, std::pair{"Top", true}}) {
+    TUbicAttribute* attribute = Find(document, name);
+    GiveFunction(attribute);
+    form.Setup(attribute);
+    EXPECT_EQ(form.WeightsBtn->isHidden(), !shown) << name;
+    EXPECT_EQ(form.UseWeightsCheck->isHidden(), !shown) << name;
+    EXPECT_EQ(form.WeiForm() != nullptr, shown) << name;
+    form.reject();
+  }
+}
+
+// The weights dialog
+
+class Weights : public Editors {
+ protected:
+  void SetUp() override {
+    Editors::SetUp();
+    Document = OpenExample();
+    Weighed = Find(Document, "Weighed");
+    GiveFunction(Weighed);
+    Form.Setup(Weighed);
+    Form.show();
+  }
+
+  void SetTrackBars(std::initializer_list<int> positions) {
+    int i = 0;
+    for (const int position : positions) Dialog().Frames()[i++]->TrackBar->setValue(position);
+  }
+
+  std::vector<int> TrackBars() {
+    std::vector<int> positions;
+    for (const TAttWeiFrame* frame : Dialog().Frames())
+      positions.push_back(frame->TrackBar->value());
+    return positions;
+  }
+
+  TWeiForm& Dialog() { return *Form.WeiForm(); }
+
+  TModelForm* Document = nullptr;
+  TUbicAttribute* Weighed = nullptr;
+  TFunctForm Form;
+};
+
+TEST_F(Weights, NormalisingToSumAndMaximum) {
+  Dialog().show();
+  ASSERT_EQ(Dialog().Frames().size(), 3u);
+  EXPECT_EQ(Dialog().windowTitle(), "Weights: Weighed");
+  SetTrackBars({0, 0, 0});
+  Dialog().SumBtnClick();
+  EXPECT_EQ(TrackBars(), (std::vector<int>{0, 0, 0}));
+  SetTrackBars({20, 20, 20});
+  EXPECT_EQ(Dialog().Frames()[2]->RequiredLabel->text(), "20");
+  Dialog().SumBtnClick();
+  EXPECT_EQ(TrackBars(), (std::vector<int>{33, 33, 33}));
+  EXPECT_NEAR(Dialog().RequiredWeights()[0], 100.0 / 3, 1e-9);
+  EXPECT_EQ(Dialog().Frames()[1]->RequiredLabel->text(), "33");
+  Dialog().MaxBtnClick();
+  EXPECT_EQ(TrackBars(), (std::vector<int>{100, 100, 100}));
+  Dialog().reject();
+}
+
+TEST_F(Weights, ApplyDerivesRulesAndCancelInTheEditorDiscardsIt) {
+  // Two entered rules give the table its range; the weights derive the rest.
+  QTest::keyClick(Form.RuleGrid, Qt::Key_1);
+  Form.SetCurrentRule(7);
+  QTest::keyClick(Form.RuleGrid, Qt::Key_2);
+  const std::vector<std::string> before = Weighed->Funct()->Rules().Strings();
+  Dialog().show();
+  SetTrackBars({100, 0, 0});
+  Dialog().ApplyBtnClick();
+  EXPECT_TRUE(Form.UseWeightsCheck->isChecked());
+  EXPECT_TRUE(Form.EditedFunction()->UseWeights());
+  EXPECT_EQ(Form.EditedFunction()->Weights(), (floatarray{100, 0, 0}));
+  // W1 alone decides: every rule with W1 = yes is yes, with W1 = no is no.
+  for (int rule = 1; rule < 7; ++rule) {
+    const int w1 = Form.EditedFunction()->RuleInput(0, rule);
+    EXPECT_EQ(Form.EditedFunction()->RuleLow(rule), w1) << rule;
+    EXPECT_EQ(Form.EditedFunction()->RuleHigh(rule), w1) << rule;
+  }
+  Dialog().reject();
+  EXPECT_TRUE(Form.EditedFunction()->UseWeights()) << "Cancel keeps what Apply stored";
+  Form.reject();
+  EXPECT_EQ(Weighed->Funct()->Rules().Strings(), before);
+  EXPECT_FALSE(Weighed->Funct()->UseWeights());
+}
+
+// The scale editor
+
+TEST_F(Editors, ScaleStartedFromNewValue) {
+  TModelForm* document = OpenExample();
+  Select(document, "Plain");
+  WithModal([&] { document->ModScaleBtn->click(); },
+            [&](QWidget*) {
+              TScaleForm& form = *document->ScaleForm;
+              EXPECT_EQ(form.windowTitle(), "Scale Plain");
+              ASSERT_EQ(form.ValueList->topLevelItemCount(), 1);
+              EXPECT_EQ(form.ValueList->topLevelItem(0)->text(0), "new value");
+              EXPECT_FALSE(form.OkBtn->isEnabled());
+              QLineEdit* editor = OpenEditor(form.ValueList);
+              ASSERT_TRUE(editor);
+              editor->setText("cheap");
+              QTest::keyClick(editor, Qt::Key_Return);
+              form.AddAction->trigger();
+              EXPECT_EQ(form.ValueList->topLevelItemCount(), 2);
+              EXPECT_EQ(form.SelectedIndex(), 1);
+              EXPECT_TRUE(form.OkBtn->isEnabled());
+              editor = OpenEditor(form.ValueList);
+              ASSERT_TRUE(editor);
+              editor->setText("dear");
+              form.DefaultCheck->setChecked(true);
+              QTest::mouseClick(form.OkBtn, Qt::LeftButton);
+            });
+  const TUbicDiscreteScale* scale = Find(document, "Plain")->DiscreteScale();
+  ASSERT_TRUE(scale);
+  ASSERT_EQ(scale->Count(), 2);
+  EXPECT_EQ(scale->ValueName(0), "cheap");
+  EXPECT_EQ(scale->ValueName(1), "dear") << "the open edit ends before OK";
+  EXPECT_EQ(document->Model().LastScale(), scale);
+  // New attributes copy the default scale.
+  document->ModAdd->trigger();
+  const TUbicDiscreteScale* copy = document->SelectedAttribute()->DiscreteScale();
+  ASSERT_TRUE(copy);
+  EXPECT_TRUE(copy->IsEqual(*scale));
+
+  // Confirmed again without the tick, the replaced default is forgotten.
+  Select(document, "Plain");
+  WithModal([&] { document->ModScaleClick(); },
+            [&](QWidget*) {
+              EXPECT_TRUE(document->ScaleForm->DefaultCheck->isChecked());
+              document->ScaleForm->DefaultCheck->setChecked(false);
+              document->ScaleForm->OkClick();
+            });
+  EXPECT_FALSE(document->Model().LastScale());
+}
+
+TEST_F(Editors, DeletingAValueThenCancellingRestoresEverything) {
+  TModelForm* document = OpenExample();
+  TUbicAttribute* top = Find(document, "Top");
+  TUbicFunction* function = GiveFunction(top);
+  function->SetRuleValue(0, 0);
+  function->SetRuleEntered(0, true);
+  function->Recompute();
+  const QByteArray before = Saved(document, TempFile("before.ubm"));
+  Select(document, "Quality");
+  WithModal([&] { document->ModScaleClick(); },
+            [&](QWidget*) {
+              TScaleForm& form = *document->ScaleForm;
+              form.SelectValue(0);
+              form.DeleteAction->trigger();
+              EXPECT_EQ(form.ValueList->topLevelItemCount(), 2);
+              EXPECT_EQ(form.ParentFunction()->RuleCount(), 4) << "the rules of poor went";
+              EXPECT_EQ(Find(document, "Quality")->OptionValue(1), 1) << "fine moved down";
+              EXPECT_FALSE(form.DeleteAction->isEnabled()) << "two values stay";
+              form.AddAction->trigger();
+              EXPECT_EQ(form.ParentFunction()->RuleCount(), 6);
+              form.reject();
+            });
+  EXPECT_EQ(Saved(document, TempFile("after.ubm")), before);
+}
+
+TEST_F(Editors, FunctionsAreCompletedAgainstTheEditedScale) {
+  TModelForm* document = OpenExample();
+  TUbicAttribute* top = Find(document, "Top");
+  TUbicFunction* function = GiveFunction(top);
+  function->SetRuleValue(0, 1);  // poor, no: medium
+  function->SetRuleEntered(0, true);
+  function->Recompute();
+  ASSERT_EQ(top->Funct()->RuleLow(1), 1);
+  ASSERT_EQ(top->Funct()->RuleHigh(1), 2);
+
+  // Extra turned descending: "yes" is now the worse value, so poor/yes is at most medium.
+  Select(document, "Extra");
+  WithModal([&] { document->ModScaleClick(); },
+            [&](QWidget*) {
+              document->ScaleForm->OrderComboChange(2);
+              QTest::mouseClick(document->ScaleForm->OkBtn, Qt::LeftButton);
+            });
+  EXPECT_EQ(top->Funct()->RuleLow(1), 0);
+  EXPECT_EQ(top->Funct()->RuleHigh(1), 1);
+
+  // A fourth value of Top: the rules that could be any value reach it.
+  Select(document, "Top");
+  WithModal([&] { document->ModScaleClick(); },
+            [&](QWidget*) {
+              document->ScaleForm->SelectValue(2);
+              document->ScaleForm->AddClick();
+              QTest::mouseClick(document->ScaleForm->OkBtn, Qt::LeftButton);
+            });
+  ASSERT_EQ(top->Scale()->Count(), 4);
+  const TUbicFunction& adapted = *top->Funct();
+  EXPECT_TRUE(adapted.RuleEntered(0));
+  EXPECT_EQ(adapted.RuleHigh(0), 1);
+  EXPECT_EQ(adapted.RuleHigh(4), 3) << "at least medium now reaches the new top value";
+  EXPECT_EQ(ToQString(IntervalText(top->Scale(), adapted.RuleLow(3), adapted.RuleHigh(3))), "*");
+}
+
+TEST_F(Editors, ClickOnTheFunctionTextOpensTheRuleEditor) {
+  TModelForm* document = OpenExample();
+  TUbicAttribute* top = Find(document, "Top");
+  GiveFunction(top);
+  const TUbicFunction* before = top->Funct();
+  Select(document, "Top");
+  WithModal([&] { QTest::mouseClick(document->ModFunctText, Qt::LeftButton); },
+            [&](QWidget* dialog) {
+              EXPECT_EQ(dialog, document->FunctForm);
+              QTest::keyClick(document->FunctForm->RuleGrid, Qt::Key_1);
+              document->FunctForm->reject();
+            });
+  EXPECT_EQ(top->Funct(), before);
+  EXPECT_EQ(top->Funct()->EnteredCount(), 0);
+
+  // Every activation starts at the first rule; OK hands over the edited copy.
+  WithModal([&] { document->ModFunct->trigger(); },
+            [&](QWidget*) {
+              EXPECT_EQ(document->FunctForm->CurrentRule(), 0);
+              document->FunctForm->SetCurrentRule(4);
+              QTest::keyClick(document->FunctForm->RuleGrid, Qt::Key_3);
+              document->FunctForm->accept();
+            });
+  ASSERT_NE(top->Funct(), before);
+  EXPECT_TRUE(top->Funct()->RuleEntered(4));
+  EXPECT_EQ(top->Funct()->RuleLow(4), 2);
+}
+
+TEST_F(Editors, TrackBarDrawsTheActualWeightAsABand) {
+  TWeightTrackBar bar;
+  bar.resize(220, 30);
+  const auto bandPixels = [&bar] {
+    const QImage image = bar.grab().toImage();
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) count += image.pixelColor(x, y) == QColor(0, 0, 128);
+    }
+    return count;
+  };
+  EXPECT_EQ(bandPixels(), 0);
+  bar.SetSelectionEnd(50);
+  const int half = bandPixels();
+  bar.SetSelectionEnd(100);
+  EXPECT_GT(half, 0);
+  EXPECT_NEAR(bandPixels(), 2 * half, 8);
+}
+
+TEST_F(Editors, ValueClassesAndOrder) {
+  TModelForm* document = OpenExample();
+  TScaleForm form(Questions);
+  form.Setup(Find(document, "Extra"));
+  form.SelectValue(0);
+  EXPECT_TRUE(form.BadAction->isEnabled());
+  form.OrderCombo->setCurrentIndex(0);
+  form.OrderComboChange(0);
+  EXPECT_EQ(form.NewScale()->Order(), TScaleOrder::None);
+  EXPECT_EQ(form.SelectedIndex(), 0);
+  for (QAction* action : {form.BadAction, form.NeutralAction, form.GoodAction}) {
+    EXPECT_FALSE(action->isEnabled());
+  }
+  form.OrderComboChange(1);
+  form.BadClick();
+  EXPECT_TRUE(form.NewScale()->IsBad(0));
+  form.SelectValue(1);
+  form.GoodClick();
+  EXPECT_TRUE(form.NewScale()->IsGood(1));
+  form.NeutralClick();
+  EXPECT_FALSE(form.NewScale()->IsGood(1));
+  EXPECT_TRUE(form.NewScale()->IsBad(0));
+  form.reject();
+  EXPECT_FALSE(form.NewScale());
+}
+
+TEST_F(Editors, MovingAValueKeepsOptionIndicesAndEditsNameAndDescription) {
+  TModelForm* document = OpenExample();
+  TUbicAttribute* quality = Find(document, "Quality");
+  TScaleForm form(Questions);
+  form.Setup(quality);
+  form.SelectValue(2);
+  EXPECT_FALSE(form.DownAction->isEnabled());
+  form.UpClick();
+  EXPECT_EQ(form.SelectedIndex(), 1);
+  EXPECT_EQ(form.ValueList->topLevelItem(1)->text(0), "fine");
+  EXPECT_EQ(quality->OptionValue(1), 2);
+  QTimer::singleShot(0, [&] {
+    EXPECT_EQ(form.NameDescEditForm->windowTitle(), "Arranging 2. of attribute value Quality");
+    EXPECT_EQ(form.NameDescEditForm->NameEdit->text(), "fine");
+    form.NameDescEditForm->NameEdit->setText("great");
+    form.NameDescEditForm->DescEdit->setText("the best");
+    form.NameDescEditForm->accept();
+  });
+  form.EditClick();
+  EXPECT_EQ(form.NewScale()->ValueName(1), "great");
+  EXPECT_EQ(form.ValueList->topLevelItem(1)->text(1), "the best");
+  form.reject();
+}
+
+TEST_F(Editors, ScaleHoldsAtMost208Values) {
+  TModelForm* document = OpenExample();
+  TUbicAttribute* extra = Find(document, "Extra");
+  auto scale = std::make_unique<TUbicDiscreteScale>();
+  for (int i = 0; i < 208; ++i) scale->AddValue("v" + std::to_string(i));
+  extra->SetScale(std::move(scale));
+  TScaleForm form(Questions);
+  form.Setup(extra);
+  form.AddClick();
+  ASSERT_EQ(Questions.Asked().size(), 1u);
+  EXPECT_EQ(Questions.Asked()[0].Kind, TScriptedQuestions::TKind::Error);
+  EXPECT_EQ(form.NewScale()->Count(), 208);
+  EXPECT_EQ(form.ValueList->topLevelItemCount(), 208);
+  TakeAsked();
+  form.reject();
+}
+
+}  // namespace
+}  // namespace ubic

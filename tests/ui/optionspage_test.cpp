@@ -1,0 +1,365 @@
+// The Options and Evaluation pages: grids read from the model, values typed and chosen, and the
+// option commands through the main window's clipboard.
+
+#include <QAction>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include "files/modelio.h"
+#include "model/scale.h"
+#include "ui/optionspage.h"
+#include "ui_fixture.h"
+
+namespace ubic {
+namespace {
+
+constexpr int OptionsTab = 1;
+constexpr int EvaluationTab = 2;
+
+std::unique_ptr<TUbicAttribute> Attribute(const std::string& name,
+                                          std::vector<std::string> values) {
+  auto attribute = std::make_unique<TUbicAttribute>(name);
+  auto scale = std::make_unique<TUbicDiscreteScale>();
+  for (const std::string& value : values) scale->AddValue(value);
+  attribute->SetScale(std::move(scale));
+  return attribute;
+}
+
+class OptionsPage : public TUiTest {
+ protected:
+  // A document of Model, opened from a file so that every page sees the whole model.
+  TModelForm* Open(TUbicModel& model) {
+    const std::string file = TempFile(("model" + std::to_string(++FFiles) + ".ubm").c_str());
+    SaveModel(model, file);
+    TModelForm* document = Main->CreateDocument(file);
+    document->PageControl->setCurrentIndex(OptionsTab);
+    return document;
+  }
+
+  // A document whose top attribute Root has the basic inputs Inputs, and Options options.
+  TModelForm* DocumentOf(std::vector<std::unique_ptr<TUbicAttribute>> inputs, int options) {
+    TUbicModel model;
+    auto root = std::make_unique<TUbicAttribute>("Root");
+    for (auto& input : inputs) root->AddInput(std::move(input));
+    model.Root()->AddInput(std::move(root));
+    for (int k = 0; k < options; ++k) model.AddOption("O" + std::to_string(k + 1));
+    return Open(model);
+  }
+
+  // Inputs named Names, each with the scale low, medium, high.
+  TModelForm* Document(const std::vector<std::string>& names, int options) {
+    std::vector<std::unique_ptr<TUbicAttribute>> inputs;
+    for (const std::string& name : names)
+      inputs.push_back(Attribute(name, {"low", "medium", "high"}));
+    return DocumentOf(std::move(inputs), options);
+  }
+
+  static TOptionsPage* Page(TModelForm* document) { return document->OptionsPage; }
+  static TOptionGrid* Grid(TModelForm* document) { return document->OptionsPage->Grid; }
+  static QString Cell(TOptionGrid* grid, int row, int col) {
+    return grid->Cells().CellText({row, col});
+  }
+
+  int FFiles = 0;
+
+  std::vector<std::string> OptionNames(TModelForm* document) {
+    const TStrList& options = document->Model().Options();
+    std::vector<std::string> names;
+    for (int k = 0; k < options.Count(); ++k) names.push_back(options[k]);
+    return names;
+  }
+};
+
+TEST_F(OptionsPage, GridLayoutAndEmptyModel) {
+  TModelForm* document = Document({"A", "B"}, 0);
+  TOptionsPage* page = Page(document);
+  TOptionGrid* grid = Grid(document);
+  // Without options one hidden column remains and only Add is possible.
+  EXPECT_EQ(grid->GridColCount(), 2);
+  EXPECT_EQ(grid->columnWidth(0), 0);
+  EXPECT_EQ(grid->horizontalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
+  EXPECT_TRUE(page->OptAdd->isEnabled());
+  for (QAction* action :
+       {page->OptDelete, page->OptCut, page->OptCopy, page->OptPaste, page->OptDuplicate}) {
+    EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
+  }
+  EXPECT_FALSE(page->OptNameEdit->isVisible());
+  EXPECT_FALSE(page->ValueEditor->isVisible());
+  EXPECT_EQ(Main->menuBar()->actions().at(1)->text(), "&Edit");
+  EXPECT_EQ(Main->menuBar()->actions().at(1)->menu(), page->OptEditMenu);
+
+  // The first option shows the column again; rows are the basic attributes in tree order.
+  page->OptAddBtn->click();
+  EXPECT_EQ(OptionNames(document), std::vector<std::string>{"New"});
+  EXPECT_GT(grid->columnWidth(0), 0);
+  EXPECT_EQ(grid->GridRowCount(), 4);
+  EXPECT_EQ(Cell(grid, 1, 0), "Option");
+  EXPECT_EQ(Cell(grid, 1, 1), "New");
+  EXPECT_EQ(Cell(grid, 2, 0), "A");
+  EXPECT_EQ(Cell(grid, 3, 0), "B");
+  EXPECT_EQ(Cell(grid, 3, 1), "*");
+  EXPECT_TRUE(page->OptNameEdit->isVisible());
+  EXPECT_EQ(page->OptNameEdit->text(), "New");
+  EXPECT_TRUE(page->OptPaste->isEnabled() == false && page->OptDelete->isEnabled());
+  EXPECT_TRUE(document->Model().Modified());
+}
+
+TEST_F(OptionsPage, DigitKeysStoreValuesAndMoveDown) {
+  TModelForm* document = Document({"A", "B", "C"}, 2);
+  TOptionsPage* page = Page(document);
+  TOptionGrid* grid = Grid(document);
+  TUbicAttribute* a = Find(document, "A");
+  TUbicAttribute* c = Find(document, "C");
+  grid->SetCurrent({2, 2});
+  ASSERT_TRUE(page->ValueEditor->isVisible());
+  EXPECT_EQ(page->ValueEditor->count(), 4);
+  EXPECT_EQ(page->ValueEditor->currentText(), "*");
+
+  QTest::keyClick(grid, Qt::Key_2, Qt::NoModifier);
+  EXPECT_EQ(a->OptionText(1), "1");
+  EXPECT_EQ(Cell(grid, 2, 2), "medium");
+  EXPECT_EQ(grid->Current().Row, 3);
+  // A value the scale does not have changes nothing and does not move.
+  QTest::keyClick(grid, Qt::Key_4, Qt::NoModifier);
+  EXPECT_EQ(Find(document, "B")->OptionText(1), "");
+  EXPECT_EQ(grid->Current().Row, 3);
+  QTest::keyClick(grid, Qt::Key_3, Qt::NoModifier);
+  QTest::keyClick(grid, Qt::Key_1, Qt::NoModifier);
+  EXPECT_EQ(c->OptionText(1), "0");
+  // On the last row the cursor stays.
+  EXPECT_EQ(grid->Current().Row, 4);
+  QTest::keyClick(grid, Qt::Key_Asterisk, Qt::NoModifier);
+  EXPECT_EQ(c->OptionText(1), "");
+  EXPECT_EQ(Cell(grid, 4, 2), "*");
+
+  // The value editor chooses the same way.
+  grid->SetCurrent({2, 1});
+  page->ValueEditorChange(2);
+  EXPECT_EQ(a->OptionText(0), "2");
+  EXPECT_EQ(Cell(grid, 2, 1), "high");
+  page->ValueEditorChange(3);
+  EXPECT_EQ(a->OptionText(0), "");
+}
+
+TEST_F(OptionsPage, OptionNameEditorAndEscape) {
+  TModelForm* document = Document({"A"}, 2);
+  TOptionsPage* page = Page(document);
+  Grid(document)->SetCurrent({1, 2});
+  ASSERT_TRUE(page->OptNameEdit->isVisible());
+  EXPECT_FALSE(page->ValueEditor->isVisible());
+  page->OptNameEdit->setFocus();
+  page->OptNameEdit->selectAll();
+  TypeKeys(page->OptNameEdit, "Šport");
+  EXPECT_EQ(document->Model().Options()[1], "\x8Aport");
+  EXPECT_EQ(Cell(Grid(document), 1, 2), "Šport");
+  QTest::keyClick(page->OptNameEdit, Qt::Key_Escape);
+  EXPECT_EQ(document->Model().Options()[1], "O2");
+  EXPECT_EQ(page->OptNameEdit->text(), "O2");
+}
+
+TEST_F(OptionsPage, AddByButtonAfterAndByMenuBefore) {
+  TModelForm* document = Document({"A"}, 3);
+  TOptionsPage* page = Page(document);
+  TOptionGrid* grid = Grid(document);
+  grid->SetCurrent({2, 2});
+  page->OptAddBtn->click();
+  EXPECT_EQ(OptionNames(document), (std::vector<std::string>{"O1", "O2", "New", "O3"}));
+  EXPECT_EQ(grid->Current().Col, 3);
+  EXPECT_EQ(Find(document, "A")->OptionText(2), "");
+
+  grid->SetCurrent({2, 2});
+  page->OptAdd->trigger();
+  EXPECT_EQ(OptionNames(document), (std::vector<std::string>{"O1", "New", "O2", "New", "O3"}));
+  EXPECT_EQ(grid->Current().Col, 2);
+
+  // The button on the last option appends and stays on it.
+  grid->SetCurrent({2, 5});
+  page->OptAddBtn->click();
+  EXPECT_EQ(OptionNames(document).back(), "New");
+  EXPECT_EQ(grid->Current().Col, 6);
+
+  page->OptDelete->trigger();
+  page->OptDelete->trigger();
+  EXPECT_EQ(OptionNames(document), (std::vector<std::string>{"O1", "New", "O2", "New"}));
+  // The keys of the page's menu, not those of the Model page's.
+  grid->SetCurrent({2, 1});
+  Main->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(Main.get()));
+  QTest::keyClick(grid, Qt::Key_Insert, Qt::ControlModifier);
+  EXPECT_EQ(OptionNames(document).front(), "New");
+  EXPECT_EQ(document->Model().Root()->Input(0)->InputCount(), 1);
+}
+
+TEST_F(OptionsPage, CutCopyPasteAndDuplicate) {
+  TModelForm* document = Document({"A", "B"}, 3);
+  TOptionsPage* page = Page(document);
+  TOptionGrid* grid = Grid(document);
+  Find(document, "A")->SetOptionText(2, "2");
+  Find(document, "B")->SetOptionText(2, "01");
+  grid->SetCurrent({2, 3});
+  page->OptCopy->trigger();
+  EXPECT_EQ(Main->OptionClipboard(), (std::vector<std::string>{"O3", "2", "01"}));
+  EXPECT_TRUE(page->OptPaste->isEnabled());
+
+  // Paste in column 1 inserts first; beyond the last option it appends.
+  grid->SetCurrent({2, 1});
+  page->OptPaste->trigger();
+  EXPECT_EQ(OptionNames(document), (std::vector<std::string>{"O3", "O1", "O2", "O3"}));
+  EXPECT_EQ(Find(document, "B")->OptionText(0), "01");
+  EXPECT_EQ(Cell(grid, 2, 1), "high");
+
+  grid->SetCurrent({2, 2});
+  page->OptDuplicate->trigger();
+  EXPECT_EQ(OptionNames(document), (std::vector<std::string>{"O3", "O1", "O1", "O2", "O3"}));
+
+  // The frame's Ctrl+X reaches the page: the option goes, and stays on the clipboard.
+  grid->SetCurrent({2, 4});
+  Main->EditCut->trigger();
+  EXPECT_EQ(OptionNames(document), (std::vector<std::string>{"O3", "O1", "O1", "O3"}));
+  EXPECT_EQ(Main->OptionClipboard().front(), "O2");
+}
+
+TEST_F(OptionsPage, PasteAcrossDocumentsByPosition) {
+  TModelForm* source = Document({"A", "B"}, 1);
+  Find(source, "A")->SetOptionText(0, "2");
+  Find(source, "B")->SetOptionText(0, "0");
+  Grid(source)->SetCurrent({2, 1});
+  Page(source)->OptCopy->trigger();
+
+  // The target's rows come in another order, and the second row has only two values.
+  std::vector<std::unique_ptr<TUbicAttribute>> inputs;
+  inputs.push_back(Attribute("B", {"low", "medium", "high"}));
+  inputs.push_back(Attribute("A", {"no", "yes"}));
+  inputs.push_back(Attribute("Z", {"low", "high"}));
+  TModelForm* target = DocumentOf(std::move(inputs), 0);
+  Grid(target)->SetCurrent({2, 1});
+  Page(target)->OptPaste->trigger();
+  ASSERT_EQ(target->Model().OptionCount(), 1);
+  EXPECT_EQ(target->Model().Options()[0], "O1");
+  // By position: B gets A's "2"; A gets B's "0"; Z has no copied line and stays undefined.
+  EXPECT_EQ(Find(target, "B")->OptionText(0), "2");
+  EXPECT_EQ(Find(target, "A")->OptionText(0), "0");
+  EXPECT_EQ(Find(target, "Z")->OptionText(0), "");
+
+  // A value the target's scale does not have is never written.
+  Find(source, "B")->SetOptionText(0, "2");
+  Page(source)->OptCopy->trigger();
+  Page(target)->OptPaste->trigger();
+  EXPECT_EQ(Find(target, "A")->OptionText(0), "");
+  EXPECT_EQ(Cell(Grid(target), 3, 1), "*");
+}
+
+TEST_F(OptionsPage, AttributesDeletedOnTheModelPageLeaveTheGrid) {
+  TModelForm* document = Document({"A", "B"}, 1);
+  Grid(document)->SetCurrent({3, 1});
+  document->PageControl->setCurrentIndex(0);
+  Select(document, "B");
+  Questions.Answer(TAnswer::Yes);
+  document->ModDeleteBtnClick();
+  ASSERT_EQ(TakeAsked().size(), 1U);
+  document->PageControl->setCurrentIndex(OptionsTab);
+  EXPECT_EQ(Grid(document)->GridRowCount(), 3);
+  EXPECT_EQ(Grid(document)->Current().Row, 2);
+  EXPECT_EQ(Page(document)->ValueEditor->itemText(0), "low");
+}
+
+class EvaluationPage : public OptionsPage {
+ protected:
+  TModelForm* OpenCar() {
+    TModelForm* document = Main->CreateDocument(Example("car.ubm"));
+    document->PageControl->setCurrentIndex(EvaluationTab);
+    return document;
+  }
+  static TOptionGrid* Grid(TModelForm* document) { return document->EvaluationPage->Grid; }
+  int RowOf(TModelForm* document, const char* name) {
+    const auto& attributes = Grid(document)->Cells().Attributes();
+    const auto found = std::find(attributes.begin(), attributes.end(), Find(document, name));
+    return static_cast<int>(found - attributes.begin()) + 2;
+  }
+};
+
+TEST_F(EvaluationPage, ShowsEveryAttributeEvaluatedAndIndented) {
+  TModelForm* document = OpenCar();
+  TOptionGrid* grid = Grid(document);
+  const TUbicModel& model = document->Model();
+  EXPECT_FALSE(model.NeedsEvaluation());
+  EXPECT_EQ(Cell(grid, 2, 0), "  CAR");
+  EXPECT_EQ(Cell(grid, 3, 0), "    COSTS");
+  EXPECT_EQ(Cell(grid, 4, 0), "      Price");
+  EXPECT_EQ(Main->menuBar()->actions().at(1)->text(), "&View");
+  // Aggregate rows are bold; their values cannot be edited.
+  const QModelIndex car = grid->model()->index(1, 0);
+  EXPECT_TRUE(car.data(TOptionGridModel::BoldRole).toBool());
+  EXPECT_FALSE(grid->model()->index(3, 0).data(TOptionGridModel::BoldRole).toBool());
+  grid->SetCurrent({2, 1});
+  EXPECT_FALSE(document->EvaluationPage->ValueEditor->isVisible());
+  grid->SetCurrent({4, 1});
+  EXPECT_TRUE(document->EvaluationPage->ValueEditor->isVisible());
+}
+
+TEST_F(EvaluationPage, ColumnsFitTheirTextsAndKeepTheUsersWidths) {
+  TModelForm* document = OpenCar();
+  TOptionGrid* grid = Grid(document);
+  QFont bold = grid->font();
+  bold.setBold(true);
+  const QFontMetrics metrics(bold);
+  // Every option name and result of the example is read whole.
+  for (int col = 1; col < grid->GridColCount(); ++col) {
+    for (int row = 1; row < grid->GridRowCount(); ++row) {
+      EXPECT_GE(grid->columnWidth(col - 1), metrics.horizontalAdvance(Cell(grid, row, col)))
+          << Cell(grid, row, col).toStdString();
+    }
+  }
+  // A width the user chose survives the next build of the page.
+  grid->setColumnWidth(0, 30);
+  document->PageControl->setCurrentIndex(0);
+  document->PageControl->setCurrentIndex(EvaluationTab);
+  EXPECT_EQ(grid->columnWidth(0), 30);
+}
+
+TEST_F(EvaluationPage, ValueSetsAndClassColours) {
+  auto attribute = Attribute("A", {"low", "medium", "high"});
+  attribute->Scale()->SetBadThreshold(0);
+  attribute->Scale()->SetGoodThreshold(2);
+  attribute->SetOptionText(0, "02");
+  attribute->SetOptionText(1, "21");
+  std::vector<std::unique_ptr<TUbicAttribute>> inputs;
+  inputs.push_back(std::move(attribute));
+  TModelForm* document = DocumentOf(std::move(inputs), 2);
+  document->PageControl->setCurrentIndex(EvaluationTab);
+  TOptionGrid* grid = Grid(document);
+  EXPECT_EQ(Cell(grid, 3, 1), "low;high");
+  EXPECT_EQ(grid->model()->index(2, 0).data(Qt::ForegroundRole).value<QColor>(), QColor(Qt::red));
+  EXPECT_EQ(Cell(grid, 3, 2), "high;medium");
+  EXPECT_EQ(grid->model()->index(2, 1).data(Qt::ForegroundRole).value<QColor>(), QColor(0, 128, 0));
+  // The Options page shows the single first value.
+  document->PageControl->setCurrentIndex(OptionsTab);
+  EXPECT_EQ(Cell(OptionsPage::Grid(document), 2, 1), "low");
+}
+
+TEST_F(EvaluationPage, ChangingABasicValueUpdatesTheResults) {
+  TModelForm* document = OpenCar();
+  TOptionGrid* grid = Grid(document);
+  const int price = RowOf(document, "Price");
+  const int costs = RowOf(document, "COSTS");
+  TUbicAttribute* priceAttribute = Find(document, "Price");
+  grid->SetCurrent({price, 1});
+  const QString costsBefore = Cell(grid, costs, 1);
+  // The dearest price; the cursor stays where it is.
+  const QString last = QString::number(priceAttribute->Scale()->Count());
+  QTest::keyClicks(grid, last);
+  EXPECT_EQ(priceAttribute->OptionValue(0), priceAttribute->Scale()->Count() - 1);
+  EXPECT_EQ(grid->Current().Row, price);
+  EXPECT_FALSE(document->Model().NeedsEvaluation());
+  EXPECT_EQ(Cell(grid, costs, 1), "high");
+  EXPECT_NE(Cell(grid, costs, 1), costsBefore);
+}
+
+}  // namespace
+}  // namespace ubic
