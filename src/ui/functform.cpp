@@ -124,9 +124,8 @@ TFunctForm::TFunctForm(QWidget* parent) : QDialog(parent), FRuleModel(new TRuleT
   connect(DeleteBtn, &QPushButton::clicked, this, &TFunctForm::DeleteRule);
   ReportBtn = new QPushButton("Report", this);
   SetHint(ReportBtn, "Decision rules|Show decision rules");
-  ReportBtn->setEnabled(false);
   connect(ReportBtn, &QPushButton::clicked, this, [this] {
-    if (FEditedFunction) emit ReportRequested(*FEditedFunction);
+    if (FEditedFunction && FAttribute) emit ReportRequested(*FEditedFunction, *FAttribute);
   });
   WeightsBtn = new QPushButton("%", this);
   WeightsBtn->setFont(BoldFont(WeightsBtn->font()));

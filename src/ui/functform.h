@@ -57,7 +57,7 @@ class TFunctForm : public QDialog {
 
  signals:
   // The report button: the decision rules of the edited function are to be shown.
-  void ReportRequested(const TUbicFunction& function);
+  void ReportRequested(TUbicFunction& function, const TUbicAttribute& attribute);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

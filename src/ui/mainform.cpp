@@ -320,15 +320,9 @@ void TMainForm::FileReportClick() {
   if (document == nullptr || FRptForm->exec() != QDialog::Accepted) return;
   const TReportSections sections = FRptForm->Sections();
   if (sections.Empty()) return;
-  TPrintPreview& preview = FPreviewForm->Preview();
-  preview.Clear();
-  {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+  ShowInPreview([document, sections](TPrintPreview& preview, const TReportStyle& style) {
     TUbicModel& model = document->Model();
     if (model.NeedsEvaluation()) model.EvaluateAll();
-    TReportStyle style;
-    style.Font = FRptForm->ReportFont();
     // The graph section shows the Graphs page's chart, fitted as the page shows it.
     TGraphsPage& graphsPage = *document->GraphsPage;
     if (sections.Contains(rsGraphs)) graphsPage.Build();
@@ -337,6 +331,25 @@ void TMainForm::FileReportClick() {
                                                        shown.isEmpty() ? QSize(640, 480) : shown);
     if (auto report = MakeModelReport(&model, sections, style, graphs.get()))
       preview.AddReport(std::move(report), std::move(graphs));
+  });
+}
+
+void TMainForm::ShowFunctionReport(TUbicFunction& function, const TUbicAttribute& attribute) {
+  ShowInPreview([&function, &attribute](TPrintPreview& preview, const TReportStyle& style) {
+    preview.AddReport(MakeFunctionReport(&function, &attribute, style));
+  });
+}
+
+void TMainForm::ShowInPreview(
+    const std::function<void(TPrintPreview&, const TReportStyle&)>& addReports) {
+  TPrintPreview& preview = FPreviewForm->Preview();
+  preview.Clear();
+  {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+    TReportStyle style;
+    style.Font = FRptForm->ReportFont();
+    addReports(preview, style);
   }
   FPreviewForm->ShowPreview();
   preview.Clear();

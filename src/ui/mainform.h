@@ -22,7 +22,9 @@ enum class TEditCommand { Cut, Copy, Paste };
 
 class TAboutBox;
 class TPreviewForm;
+class TPrintPreview;
 class TRptForm;
+struct TReportStyle;
 class THelpForm;
 class TModelForm;
 
@@ -98,6 +100,9 @@ class TMainForm : public QMainWindow {
   void HelpAboutClick();
   // Reports on the active document's model in the sections the user ticks, in the preview.
   void FileReportClick();
+  // The rule editor's report: the decision rules of Function, the copy being edited of
+  // Attribute's function, in the preview.
+  void ShowFunctionReport(TUbicFunction& function, const TUbicAttribute& attribute);
   TRptForm& RptForm() const { return *FRptForm; }
   TPreviewForm& PreviewForm() const { return *FPreviewForm; }
   // Opens the files named on the command line; only the first activation finds any.
@@ -108,6 +113,8 @@ class TMainForm : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  // Shows in the preview, modally, the reports that AddReports gives it in the report font.
+  void ShowInPreview(const std::function<void(TPrintPreview&, const TReportStyle&)>& addReports);
   void CreateActions();
   void CreateMenus();
   void CreateToolBar();

@@ -98,6 +98,10 @@ TModelForm::TModelForm(TMainForm& mainForm)
   setMinimumSize(400, 200);
   CreateModelActions();
   FunctForm = new TFunctForm(this);
+  connect(FunctForm, &TFunctForm::ReportRequested, this,
+          [this](TUbicFunction& function, const TUbicAttribute& attribute) {
+            FMainForm.ShowFunctionReport(function, attribute);
+          });
   ScaleForm = new TScaleForm(FMainForm.Questions(), this);
   PageControl = new QTabWidget(this);
   PageControl->addTab(CreateModelPage(), "&Model");

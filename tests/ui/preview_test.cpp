@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "print/printpreview.h"
+#include "ui/functform.h"
 #include "ui/graphspage.h"
 #include "ui/previewform.h"
 #include "ui/rptform.h"
@@ -89,6 +90,44 @@ TEST_F(PreviewTest, TheReportCommandShowsTheTickedSections) {
   shownPages = -1;
   WithDialogs(answer, [this] { Main->FileReport->trigger(); });
   EXPECT_EQ(shownPages, -1);
+}
+
+TEST_F(PreviewTest, TheRuleEditorReportsTheRulesBeingEdited) {
+  TModelForm* document = Main->CreateDocument(Example("car.ubm"));
+  document->SelectAttribute(Find(document, "TECHNICAL"));
+  TFunctForm& editor = *document->FunctForm;
+  QStringList texts;
+  bool reportAsked = false;
+  bool reportDone = false;
+  const auto answer = [&](QWidget* modal) {
+    if (modal == &editor) {
+      if (!reportAsked) {
+        reportAsked = true;
+        // Clicked once the answering timer returns: it does not fire again inside its own call,
+        // so it could not answer the preview that the click shows.
+        QTimer::singleShot(0, &editor, [&] {
+          editor.ReportBtn->click();
+          reportDone = true;
+        });
+      } else if (reportDone) {
+        editor.CancelBtn->click();
+      }
+    } else if (modal == &Form()) {
+      for (int page = 1; page <= Preview().PageCount(); ++page) {
+        for (const TPageItem& item : Preview().GetPage(page).Items()) {
+          if (const auto* text = std::get_if<TPageText>(&item)) texts << text->Text;
+        }
+      }
+      Form().CloseBtn->trigger();
+    }
+  };
+  WithDialogs(answer, [document] { document->ModFunct->trigger(); });
+  // The rules of TECHNICAL over its three inputs, not the whole model.
+  for (const char* expected : {"TECHNICAL", "Safety", "Comfort", "Boot size"}) {
+    EXPECT_TRUE(texts.contains(expected)) << expected;
+  }
+  EXPECT_FALSE(texts.contains("Running costs"));
+  EXPECT_FALSE(editor.isVisible());
 }
 
 TEST_F(PreviewTest, KeysPageAndRenumber) {
