@@ -17,6 +17,7 @@
 #include "files/subtree.h"
 #include "helpform.h"
 #include "modelform.h"
+#include "recentfiles.h"
 #include "uitext.h"
 
 // The icons live in the ui library, which the linker would leave out unless asked for.
@@ -124,6 +125,9 @@ void TMainForm::CreateMenus() {
   FileMenu->addAction(FileReport);
   FileMenu->addSeparator();
   FileMenu->addAction(FileExit);
+  RecentFiles = new TRecentFiles(FileMenu, FileExit, FQuestions, [this](const QString& file) {
+    RunCommand([this, file] { CreateDocument(file.toStdString()); });
+  });
 
   ViewMenu = new QMenu("&View", this);
   ViewMenu->menuAction()->setStatusTip("Window related commands");
@@ -210,6 +214,7 @@ TModelForm* TMainForm::CreateDocument(const std::string& fileName) {
   auto document = std::make_unique<TModelForm>(*this);
   if (!fileName.empty() && QFileInfo(QString::fromStdString(fileName)).isFile()) {
     document->OpenModel(fileName);
+    RecentFiles->Add(QString::fromStdString(fileName));
   } else {
     document->NewModel();
   }

@@ -23,6 +23,7 @@ enum class TEditCommand { Cut, Copy, Paste };
 class TAboutBox;
 class THelpForm;
 class TModelForm;
+class TRecentFiles;
 
 // The frame of the program: menus, tool bar and status bar around the document windows, and the
 // clipboard of subtrees that all documents share.
@@ -86,6 +87,8 @@ class TMainForm : public QMainWindow {
   QMenu* FileMenu;
   QMenu* ViewMenu;
   QMenu* HelpMenu;
+  // The File menu's list of the files last opened or saved.
+  TRecentFiles* RecentFiles;
 
   void FileNewClick();
   void FileOpenClick();

@@ -8,6 +8,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <iostream>
 
 #include "ui/aboutbox.h"
@@ -17,6 +18,7 @@
 #include "ui/modelform.h"
 #include "ui/modeltree.h"
 #include "ui/questions.h"
+#include "ui/recentfiles.h"
 #include "ui/scaleform.h"
 #include "ui/weiform.h"
 
@@ -86,6 +88,9 @@ bool SavePages(ubic::TModelForm* document, const QDir& folder) {
 int main(int argc, char* argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
+  // Recent files and other settings go to a folder of this run, never the user's own.
+  const QTemporaryDir settings;
+  ubic::KeepSettingsIn(settings.path());
   if (argc != 2) {
     std::cerr << "usage: ui_screenshots FOLDER\n";
     return 2;
