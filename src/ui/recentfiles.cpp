@@ -79,10 +79,8 @@ void TRecentFiles::Choose(const QString& fileName) {
   }
   const std::string text = "The file \"" + fileName.toStdString() +
                            "\" no longer exists.\rRemove it from the list of recent files?";
-  if (FQuestions.Confirm(text) == TAnswer::Yes) {
-    Remove(fileName);
-    Fill();
-  }
+  // The menu is filled anew when it next opens: the action that called is still running.
+  if (FQuestions.Confirm(text) == TAnswer::Yes) Remove(fileName);
 }
 
 }  // namespace ubic

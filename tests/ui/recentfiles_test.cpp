@@ -87,6 +87,7 @@ TEST_F(RecentFiles, AVanishedFileIsOfferedForRemoval) {
   EXPECT_EQ(Main->RecentFiles->Files(), QStringList{kept});
   EXPECT_EQ(Main->Documents().size(), documents);
   // A file that is there opens.
+  EXPECT_EQ(Captions(), QStringList{"&1 kept.ubm"});
   Main->RecentFiles->Actions()[0]->trigger();
   EXPECT_EQ(Main->Documents().size(), documents + 1);
   EXPECT_TRUE(Questions.Asked().empty());
