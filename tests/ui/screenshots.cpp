@@ -20,6 +20,7 @@
 #include "ui/questions.h"
 #include "ui/recentfiles.h"
 #include "ui/scaleform.h"
+#include "ui/sensitivityform.h"
 #include "ui/weiform.h"
 
 namespace {
@@ -120,5 +121,11 @@ int main(int argc, char* argv[]) {
   about.show();
   QApplication::processEvents();
   written = Save(&about, folder, "about.png") && written;
+
+  // The fourth option, Electric City Car, has better and worse changes.
+  ubic::TSensitivityForm sensitivity(model, 3, &mainForm);
+  sensitivity.show();
+  QApplication::processEvents();
+  written = Save(&sensitivity, folder, "sensitivity.png") && written;
   return written ? 0 : 1;
 }
