@@ -4,9 +4,11 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QTableView>
+#include <QTemporaryDir>
 
 #include "bench_models.h"
 #include "ui/functform.h"
+#include "ui/recentfiles.h"
 #include "ui/weiform.h"
 
 using namespace ubic;
@@ -92,6 +94,9 @@ BENCHMARK(BM_OpenWeightsDialogOf6Inputs)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
+  // Recent files and other settings go to a folder of this run, never the user's own.
+  const QTemporaryDir settings;
+  ubic::KeepSettingsIn(settings.path());
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

@@ -17,6 +17,7 @@
 #include "ui/modelform.h"
 #include "ui/optionspage.h"
 #include "ui/questions.h"
+#include "ui/recentfiles.h"
 
 using namespace ubic;
 
@@ -158,6 +159,9 @@ BENCHMARK(BM_ScrollEvaluationGrid)->Unit(benchmark::kMicrosecond);
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
+  // Recent files and other settings go to a folder of this run, never the user's own.
+  const QTemporaryDir settings;
+  ubic::KeepSettingsIn(settings.path());
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

@@ -16,6 +16,7 @@
 #include "files/evaluationtable.h"
 #include "files/modelio.h"
 #include "files/optionscsv.h"
+#include "files/sensitivitytable.h"
 #include "foundation/cp1250.h"
 #include "foundation/textfile.h"
 #include "foundation/utils.h"
@@ -31,6 +32,7 @@ constexpr const char* kUsage =
     "       ubic-cli convert INPUT OUTPUT\n"
     "       ubic-cli report MODEL [--sections LIST] [--width N] [--height N] [--raw] [-o FILE]\n"
     "       ubic-cli stats MODEL\n"
+    "       ubic-cli sensitivity MODEL [--option NAME] [--csv]\n"
     "       ubic-cli --help | -h | --version\n";
 
 constexpr const char* kHelp =
@@ -60,7 +62,8 @@ constexpr const char* kHelp =
     "  report MODEL [--sections LIST] [--width N] [--height N] [--raw] [-o FILE]\n"
     "      Evaluates the model and prints its report as text.\n"
     "      --sections  the sections, comma-separated, in any order: tree, scales,\n"
-    "                  descriptions, rules, weights, evaluation (default: all of them).\n"
+    "                  descriptions, rules, weights, evaluation, sensitivity (default: all\n"
+    "                  but sensitivity).\n"
     "      --width     characters per line, lines cut at the page edge (default: as wide as\n"
     "                  the widest line needs, 80 at least; 0: as long as the text).\n"
     "      --height    lines per page (default 0: one endless page); pages are separated\n"
@@ -71,6 +74,13 @@ constexpr const char* kHelp =
     "      The date in the page header is SOURCE_DATE_EPOCH when that is set.\n"
     "  stats MODEL\n"
     "      Prints the counts of attributes, scales, functions and options.\n"
+    "  sensitivity MODEL [--option NAME] [--csv]\n"
+    "      What if: for each option, every basic attribute whose value is a single value is\n"
+    "      moved one value down and one value up (where its scale has one), and the values of\n"
+    "      the top-level attributes that result are printed, one row per change, after a row\n"
+    "      of the option's values as they are.\n"
+    "      --option  only the option of this name (the first one if several share it).\n"
+    "      --csv     prints CSV instead of an aligned table.\n"
     "  --help, -h  Prints this text.\n"
     "  --version   Prints the version.\n"
     "\n"
@@ -183,9 +193,7 @@ void EvaluateColumns(TUbicModel& model, const TCommandLine& line, TOutput& outpu
   }
   model.EvaluateAll();
   if (line.Options.count("--csv") != 0) {
-    EvaluationRows(
-        model, false, [&output](const TTableRow& row) { output.Write(JoinCsvFields(row)); },
-        &CsvField);
+    EvaluationCsv(model, [&output](const std::string& record) { output.Write(record); });
   } else {
     std::vector<TTableRow> rows;
     EvaluationRows(model, true, [&rows](const TTableRow& row) { rows.push_back(row); });
@@ -213,8 +221,13 @@ int Convert(const TCommandLine& line, std::FILE*, std::FILE* err) {
 
 // Section names of the command line, in the order the report prints them.
 constexpr std::pair<const char*, TReportSection> kSectionNames[] = {
-    {"tree", rsTree},   {"scales", rsScales},   {"descriptions", rsScaleDescriptions},
-    {"rules", rsRules}, {"weights", rsWeights}, {"evaluation", rsEvaluation},
+    {"tree", rsTree},
+    {"scales", rsScales},
+    {"descriptions", rsScaleDescriptions},
+    {"rules", rsRules},
+    {"weights", rsWeights},
+    {"evaluation", rsEvaluation},
+    {"sensitivity", rsSensitivity},
 };
 
 TReportSections ParseSections(const std::string& list) {
@@ -296,6 +309,37 @@ int Stats(const TCommandLine& line, std::FILE* out, std::FILE* err) {
   return 0;
 }
 
+std::vector<int> ChosenOptions(const TUbicModel& model, const TCommandLine& line) {
+  const auto name = line.Options.find("--option");
+  std::vector<int> options;
+  for (int k = 0; k < model.OptionCount(); ++k) {
+    if (name == line.Options.end()) {
+      options.push_back(k);
+    } else if (Cp1250ToUtf8(model.Options()[k]) == name->second) {
+      return {k};
+    }
+  }
+  if (name != line.Options.end()) throw ECliError("No option \"" + name->second + "\"");
+  return options;
+}
+
+int Sensitivity(const TCommandLine& line, std::FILE* out, std::FILE* err) {
+  std::unique_ptr<TUbicModel> model = Open(line.Operands[0], err);
+  const std::vector<int> options = ChosenOptions(*model, line);
+  TOutput output(line, out);
+  if (line.Options.count("--csv") != 0) {
+    SensitivityRows(
+        *model, options, [&output](const TTableRow& row) { output.Write(JoinCsvFields(row)); },
+        &CsvField);
+  } else {
+    std::vector<TTableRow> rows;
+    SensitivityRows(*model, options, [&rows](const TTableRow& row) { rows.push_back(row); });
+    output.Write(AlignedTable(rows));
+  }
+  output.Finish();
+  return 0;
+}
+
 int RunCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
   if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
     std::fputs(kHelp, out);
@@ -315,11 +359,13 @@ int RunCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* 
                {"--height", true},
                {"--raw", false},
                {"-o", true}}},
-             {"stats", {}}},
-            {{"evaluate", 1}, {"convert", 2}, {"report", 1}, {"stats", 1}});
+             {"stats", {}},
+             {"sensitivity", {{"--option", true}, {"--csv", false}}}},
+            {{"evaluate", 1}, {"convert", 2}, {"report", 1}, {"stats", 1}, {"sensitivity", 1}});
   if (line.Command == "evaluate") return Evaluate(line, out, err);
   if (line.Command == "convert") return Convert(line, out, err);
   if (line.Command == "report") return Report(line, out, err);
+  if (line.Command == "sensitivity") return Sensitivity(line, out, err);
   return Stats(line, out, err);
 }
 

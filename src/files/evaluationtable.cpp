@@ -56,6 +56,11 @@ constexpr std::size_t kKeptSets = 4096;
 
 }  // namespace
 
+void EvaluationCsv(const TUbicModel& model, const std::function<void(const std::string&)>& write) {
+  EvaluationRows(
+      model, false, [&write](const TTableRow& row) { write(JoinCsvFields(row)); }, &CsvField);
+}
+
 TValueCells::TValueCells(const TUbicAttribute& attribute, TTextForm form)
     : FScale(attribute.Scale()), FForm(form) {
   auto formed = [form](std::string text) { return form != nullptr ? form(text) : text; };

@@ -22,6 +22,10 @@ using TTextForm = std::string (*)(const std::string&);
 void EvaluationRows(const TUbicModel& model, bool indent,
                     const std::function<void(const TTableRow&)>& emit, TTextForm form = nullptr);
 
+// The evaluation table as CSV records, each handed to Write as it is made: what both the tool
+// and the desktop program export.
+void EvaluationCsv(const TUbicModel& model, const std::function<void(const std::string&)>& write);
+
 // The texts of one attribute's option values (UTF-8, in a given form), each made once: a few values
 // fill most cells of a large table.
 class TValueCells {

@@ -185,7 +185,52 @@ void ReplaceAllOptions(TUbicModel& model, TOptionsFileReader& reader) {
   while (reader.AddOptions()) continue;
 }
 
+// The options of a model and every attribute's values of them, to be put back after a failure.
+class TOptionsSnapshot {
+ public:
+  explicit TOptionsSnapshot(const TUbicModel& model)
+      : FSelection(model.OptionSelection()), FModified(model.Modified()) {
+    for (int k = 0; k < model.OptionCount(); ++k) FNames.push_back(model.Options()[k]);
+    model.Root()->CollectAttributes(FAttributes);
+    for (const TUbicAttribute* attribute : FAttributes) {
+      std::vector<std::string>& values = FValues.emplace_back();
+      for (int k = 0; k < attribute->OptionValues().Count(); ++k) {
+        values.push_back(attribute->OptionValues()[k]);
+      }
+    }
+  }
+
+  void Restore(TUbicModel& model) const {
+    model.ClearOptions();
+    for (const std::string& name : FNames) model.AddOption(name);
+    for (std::size_t a = 0; a < FAttributes.size(); ++a) {
+      for (std::size_t k = 0; k < FValues[a].size(); ++k) {
+        FAttributes[a]->SetOptionText(static_cast<int>(k), FValues[a][k]);
+      }
+    }
+    model.SetOptionSelection(FSelection);
+    model.SetModified(FModified);
+  }
+
+ private:
+  std::vector<std::string> FNames;
+  std::vector<TUbicAttribute*> FAttributes;
+  std::vector<std::vector<std::string>> FValues;
+  std::string FSelection;
+  bool FModified;
+};
+
 }  // namespace
+
+void ImportOptions(TUbicModel& model, std::istream& stream, const std::string& fileName) {
+  const TOptionsSnapshot snapshot(model);
+  try {
+    ReplaceOptions(model, stream, fileName);
+  } catch (...) {
+    snapshot.Restore(model);
+    throw;
+  }
+}
 
 void ReplaceOptions(TUbicModel& model, const std::string& csvText, const std::string& fileName) {
   TOptionsFileReader reader(model, csvText, fileName, kPartSize);

@@ -27,6 +27,10 @@ void ReplaceOptions(TUbicModel& model, const std::string& csvText, const std::st
 // The same with the file read from Stream a part at a time.
 void ReplaceOptions(TUbicModel& model, std::istream& stream, const std::string& fileName);
 
+// The same, all or nothing: after an error the model's options, their values and the selection
+// are as they were.
+void ImportOptions(TUbicModel& model, std::istream& stream, const std::string& fileName);
+
 // Reads such a file a part at a time, for files too large to hold whole: the header when it is
 // made, then the options in parts, each replacing the model's options by the next ones. While
 // the model works on one part, the next is read from the file by a thread of its own, which

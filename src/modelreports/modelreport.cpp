@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "foundation/utils.h"
+#include "model/sensitivity.h"
 #include "model/valuecode.h"
 #include "model/valuetext.h"
 #include "reports/tables.h"
@@ -282,6 +283,26 @@ class TModelReportBuilder {
     }
   }
 
+  // Per option, a row of its top-level values as they are and a row per changed basic value,
+  // each changed result shown good when it is better and bad when it is worse.
+  void AddSensitivity() {
+    for (int k = 0; k < FModel.OptionCount(); ++k) {
+      const TSensitivity sensitivity = ComputeSensitivity(FModel, k);
+      TRptSection& section = AddHeadedSection(*FReport, "Sensitivity", k == 0 ? "Sensitivity" : "");
+      TRptTable& table =
+          AddTable(section, "Sensitivity", 3 + static_cast<int>(sensitivity.TopLevel.size()));
+      std::vector<std::string> headings{FModel.Options()[k], "From", "To"};
+      for (const TUbicAttribute* top : sensitivity.TopLevel) headings.push_back(top->GetName());
+      AddHeadingRow(table, headings);
+      AddSensitivityRow(table, sensitivity, nullptr, -1, -1, sensitivity.Baseline);
+      for (const TSensitivityRow& change : sensitivity.Rows) {
+        AddSensitivityRow(table, sensitivity, change.Attribute, change.From, change.To,
+                          change.Results);
+      }
+      section.AddEmptyLine();
+    }
+  }
+
   void AddGraphs(const TReportGraphs& graphs) {
     FReport->SetAlign(kVertical, baFill);
     TRptSection& section =
@@ -298,6 +319,29 @@ class TModelReportBuilder {
   }
 
  private:
+  static void AddSensitivityRow(TRptTable& table, const TSensitivity& sensitivity,
+                                const TUbicAttribute* attribute, int from, int to,
+                                const std::vector<std::string>& results) {
+    TRptRow& row = *table.AddRow();
+    row.NewCell()->AddLine()->AddText(attribute != nullptr ? attribute->GetName() : "");
+    for (const int value : {from, to}) {
+      TRptGroup& line = *row.NewCell()->AddLine();
+      if (attribute != nullptr) AddValueRuns(line, {ValueRun(attribute->Scale(), value)});
+    }
+    for (std::size_t t = 0; t < results.size(); ++t) {
+      const TUbicScale* scale = sensitivity.TopLevel[t]->Scale();
+      TValueRuns runs = ValueSetRuns(scale, results[t], "; ");
+      const TValueChange change = CompareValues(scale, sensitivity.Baseline[t], results[t]);
+      for (TValueRun& run : runs) run.Class = ChangeClass(change);
+      AddValueRuns(*row.NewCell()->AddLine(), runs);
+    }
+  }
+
+  static TValueClass ChangeClass(TValueChange change) {
+    if (change == TValueChange::Better) return TValueClass::Good;
+    return change == TValueChange::Worse ? TValueClass::Bad : TValueClass::Neutral;
+  }
+
   // A headed section of one table: a row per attribute, its name in the first column, the
   // second filled by Fill.
   void AddAttributeTable(const std::string& title, const std::string& secondHeading,
@@ -384,6 +428,7 @@ std::unique_ptr<TReport> MakeModelReport(TUbicModel* model, TReportSections sect
   if (sections.Contains(rsRules)) builder.AddRules();
   if (sections.Contains(rsWeights)) builder.AddWeights();
   if (sections.Contains(rsEvaluation)) builder.AddEvaluation();
+  if (sections.Contains(rsSensitivity)) builder.AddSensitivity();
   if (sections.Contains(rsGraphs) && graphs != nullptr && graphs->Available()) {
     builder.AddGraphs(*graphs);
   }

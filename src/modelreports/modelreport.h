@@ -22,6 +22,8 @@ enum TReportSection : std::uint8_t {
   rsWeights = 16,
   rsEvaluation = 32,
   rsGraphs = 64,
+  // What if each single basic value were one step lower or higher; printed after the evaluation.
+  rsSensitivity = 128,
 };
 
 using TReportSections = TFlagSet<TReportSection>;

@@ -22,6 +22,7 @@
 #include "previewform.h"
 #include "print/chartgraphs.h"
 #include "print/printpreview.h"
+#include "recentfiles.h"
 #include "rptform.h"
 #include "uitext.h"
 
@@ -132,6 +133,9 @@ void TMainForm::CreateMenus() {
   FileMenu->addAction(FileReport);
   FileMenu->addSeparator();
   FileMenu->addAction(FileExit);
+  RecentFiles = new TRecentFiles(FileMenu, FileExit, FQuestions, [this](const QString& file) {
+    RunCommand([this, file] { CreateDocument(file.toStdString()); });
+  });
 
   ViewMenu = new QMenu("&View", this);
   ViewMenu->menuAction()->setStatusTip("Window related commands");
@@ -218,6 +222,7 @@ TModelForm* TMainForm::CreateDocument(const std::string& fileName) {
   auto document = std::make_unique<TModelForm>(*this);
   if (!fileName.empty() && QFileInfo(QString::fromStdString(fileName)).isFile()) {
     document->OpenModel(fileName);
+    RecentFiles->Add(QString::fromStdString(fileName));
   } else {
     document->NewModel();
   }

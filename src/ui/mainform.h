@@ -27,6 +27,7 @@ class TRptForm;
 struct TReportStyle;
 class THelpForm;
 class TModelForm;
+class TRecentFiles;
 
 // The frame of the program: menus, tool bar and status bar around the document windows, and the
 // clipboard of subtrees that all documents share.
@@ -90,6 +91,8 @@ class TMainForm : public QMainWindow {
   QMenu* FileMenu;
   QMenu* ViewMenu;
   QMenu* HelpMenu;
+  // The File menu's list of the files last opened or saved.
+  TRecentFiles* RecentFiles;
 
   void FileNewClick();
   void FileOpenClick();

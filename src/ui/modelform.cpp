@@ -26,6 +26,7 @@
 #include "model/ubicstr.h"
 #include "modeltree.h"
 #include "optionspage.h"
+#include "recentfiles.h"
 #include "scaleform.h"
 #include "uitext.h"
 
@@ -317,6 +318,7 @@ void TModelForm::OpenModel(const std::string& fileName) {
 bool TModelForm::SaveModel() {
   if (FFileName.empty()) return SaveDialog(Cp1250ToUtf8(Model().DisplayName()) + ".ubm");
   ubic::SaveModel(Model(), FFileName, TModelFormat::Own);
+  FMainForm.RecentFiles->Add(QString::fromStdString(FFileName));
   UpdateControls();
   return true;
 }
@@ -344,6 +346,7 @@ bool TModelForm::SaveDialog(const std::string& proposedName) {
                                                          : TModelFormat::Own;
   const std::string remarks = ubic::SaveModel(Model(), choice->FileName, format);
   if (!remarks.empty()) questions.Warn(Cp1250ToUtf8(remarks));
+  FMainForm.RecentFiles->Add(QString::fromStdString(choice->FileName));
   FFileName = WithOwnExtension(choice->FileName);
   UpdateControls();
   return true;

@@ -12,6 +12,8 @@
 
 #include "mainform.h"
 #include "modelform.h"
+#include "optionsfiles.h"
+#include "sensitivityform.h"
 #include "uitext.h"
 
 namespace ubic {
@@ -109,6 +111,13 @@ TOptionsPage::TOptionsPage(TModelForm& form) : TGridPage(form, TGridKind::Option
   OptEditMenu->addActions({OptAdd, OptDelete});
   OptEditMenu->addSeparator();
   OptEditMenu->addActions({OptCut, OptCopy, OptPaste, OptDuplicate});
+  OptImport = NewOptionAction("&Import options...", "Import|Replace the options from a CSV file",
+                              {}, &TOptionsPage::OptImportClick);
+  OptExport =
+      NewOptionAction("E&xport evaluation...", "Export|Write the evaluation results to a CSV file",
+                      {}, &TOptionsPage::OptExportClick);
+  OptEditMenu->addSeparator();
+  OptEditMenu->addActions({OptImport, OptExport});
 
   OptNameEdit = new QLineEdit(this);
   OptNameEdit->setVisible(false);
@@ -253,6 +262,14 @@ void TOptionsPage::OptDuplicateClick() {
   OptPasteClick();
 }
 
+void TOptionsPage::OptImportClick() {
+  if (!FForm.Updating() && ImportOptionsFile(FForm)) OptionsChanged();
+}
+
+void TOptionsPage::OptExportClick() {
+  if (!FForm.Updating() && ExportEvaluationFile(FForm)) FForm.UpdateControls();
+}
+
 void TOptionsPage::OptNameEditChange(const QString& text) {
   const int option = CurrentOption();
   if (FForm.Updating() || option < 0 || Grid->Current().Row != 1) return;
@@ -284,6 +301,14 @@ void TOptionsPage::AfterValueKey() {
 TEvaluationPage::TEvaluationPage(TModelForm& form) : TGridPage(form, TGridKind::Evaluation) {
   auto* bar = new QHBoxLayout;
   bar->addWidget(ValueEditor);
+  SensitivityBtn = new QPushButton("&Sensitivity...", this);
+  SetHint(SensitivityBtn,
+          "Sensitivity|What if each single value of the option were one step "
+          "lower or higher");
+  SensitivityBtn->setFocusPolicy(Qt::NoFocus);
+  connect(SensitivityBtn, &QPushButton::clicked, this,
+          [this] { FForm.MainForm().RunCommand([this] { SensitivityBtnClick(); }); });
+  bar->addWidget(SensitivityBtn);
   bar->addStretch();
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(bar);
@@ -293,6 +318,15 @@ TEvaluationPage::TEvaluationPage(TModelForm& form) : TGridPage(form, TGridKind::
 void TEvaluationPage::UpdateControls() {
   const TUbicAttribute* attribute = Grid->Cells().AttributeOfRow(Grid->Current().Row);
   UpdateValueEditor(FForm.Model().OptionCount() > 0 && attribute && attribute->IsBasic());
+  SensitivityBtn->setEnabled(FForm.Model().OptionCount() > 0);
+}
+
+void TEvaluationPage::SensitivityBtnClick() {
+  const int options = FForm.Model().OptionCount();
+  if (FForm.Updating() || options == 0) return;
+  const int option = std::clamp(Grid->Current().Col - 1, 0, options - 1);
+  TSensitivityForm form(FForm.Model(), option, this);
+  form.exec();
 }
 
 void TEvaluationPage::ValueStored() {

@@ -55,6 +55,8 @@ class TOptionsPage : public TGridPage {
   QAction* OptCopy;
   QAction* OptPaste;
   QAction* OptDuplicate;
+  QAction* OptImport;
+  QAction* OptExport;
   QMenu* OptEditMenu;
   QPushButton* OptAddBtn;
 
@@ -70,6 +72,8 @@ class TOptionsPage : public TGridPage {
   void OptCopyClick();
   void OptPasteClick();
   void OptDuplicateClick();
+  void OptImportClick();
+  void OptExportClick();
   void OptNameEditChange(const QString& text);
 
  protected:
@@ -95,7 +99,11 @@ class TEvaluationPage : public TGridPage {
  public:
   explicit TEvaluationPage(TModelForm& form);
 
+  QPushButton* SensitivityBtn;
+
   void UpdateControls();
+  // Shows the sensitivity of the current option, the first when no option column is current.
+  void SensitivityBtnClick();
 
  protected:
   void ValueStored() override;

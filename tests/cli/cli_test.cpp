@@ -232,5 +232,28 @@ TEST_F(Cli, IntervalsBelowTheFirstValueAreShown) {
   }
 }
 
+TEST_F(Cli, SensitivityOfOneOptionOrOfAll) {
+  const std::string model = Example("car.ubm");
+  const TToolRun one = Run({"sensitivity", model, "--option", "Compact Hatchback", "--csv"});
+  ASSERT_EQ(one.Status, 0) << one.Err;
+  EXPECT_EQ(one.Out.substr(0, one.Out.find('\n', one.Out.find('\n') + 1) + 1),
+            "Option,Attribute,From,To,CAR\nCompact Hatchback,,,,good\n");
+  EXPECT_EQ(one.Out.find("Used SUV"), std::string::npos);
+
+  const TToolRun all = Run({"sensitivity", model});
+  ASSERT_EQ(all.Status, 0) << all.Err;
+  EXPECT_EQ(all.Out.rfind("Option ", 0), 0U) << all.Out;
+  EXPECT_NE(all.Out.find("\nUsed SUV "), std::string::npos) << all.Out;
+
+  const TToolRun unknown = Run({"sensitivity", model, "--option", "Nothing"});
+  EXPECT_EQ(unknown.Status, 1);
+  EXPECT_EQ(unknown.Err, "error: No option \"Nothing\"\n");
+
+  const TToolRun report = Run({"report", model, "--sections", "evaluation,sensitivity"});
+  ASSERT_EQ(report.Status, 0) << report.Err;
+  EXPECT_LT(report.Out.find("Evaluation results"), report.Out.find("Sensitivity"));
+  EXPECT_NE(Run({"--help"}).Out.find("sensitivity MODEL"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace ubic::test

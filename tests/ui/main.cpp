@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
+
+#include "ui/recentfiles.h"
 
 // Qt and fontconfig keep caches until the process ends; leaks in our own code are still reported.
 extern "C" const char* __lsan_default_suppressions() {
@@ -11,6 +14,9 @@ extern "C" const char* __lsan_default_suppressions() {
 int main(int argc, char* argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
+  // Recent files and other settings go to a folder of this run, never the user's own.
+  const QTemporaryDir settings;
+  ubic::KeepSettingsIn(settings.path());
   testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -8,6 +8,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <iostream>
 
 #include "print_screenshots.h"
@@ -18,7 +19,9 @@
 #include "ui/modelform.h"
 #include "ui/modeltree.h"
 #include "ui/questions.h"
+#include "ui/recentfiles.h"
 #include "ui/scaleform.h"
+#include "ui/sensitivityform.h"
 #include "ui/weiform.h"
 
 namespace {
@@ -87,6 +90,9 @@ bool SavePages(ubic::TModelForm* document, const QDir& folder) {
 int main(int argc, char* argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
+  // Recent files and other settings go to a folder of this run, never the user's own.
+  const QTemporaryDir settings;
+  ubic::KeepSettingsIn(settings.path());
   if (argc != 2) {
     std::cerr << "usage: ui_screenshots FOLDER\n";
     return 2;
@@ -121,5 +127,11 @@ int main(int argc, char* argv[]) {
                                          return Save(widget, folder, name);
                                        }) &&
             written;
+
+  // The fourth option, Electric City Car, has better and worse changes.
+  ubic::TSensitivityForm sensitivity(model, 3, &mainForm);
+  sensitivity.show();
+  QApplication::processEvents();
+  written = Save(&sensitivity, folder, "sensitivity.png") && written;
   return written ? 0 : 1;
 }

@@ -1,0 +1,86 @@
+#include "recentfiles.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QMenu>
+#include <QSettings>
+
+#include "questions.h"
+
+namespace ubic {
+namespace {
+
+constexpr char kRecentFilesKey[] = "RecentFiles";
+
+QSettings UserSettings() {
+  return QSettings(QSettings::UserScope, "Ubic", "Ubic");
+}
+
+}  // namespace
+
+void KeepSettingsIn(const QString& folder) {
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
+}
+
+TRecentFiles::TRecentFiles(QMenu* menu, QAction* before, TQuestions& questions,
+                           std::function<void(const QString&)> open)
+    : QObject(menu), FMenu(menu), FBefore(before), FQuestions(questions), FOpen(std::move(open)) {
+  connect(menu, &QMenu::aboutToShow, this, &TRecentFiles::Fill);
+  Fill();
+}
+
+QStringList TRecentFiles::Files() const {
+  QStringList files = UserSettings().value(kRecentFilesKey).toStringList();
+  while (files.size() > kMaxFiles) files.removeLast();
+  return files;
+}
+
+void TRecentFiles::Store(const QStringList& files) {
+  UserSettings().setValue(kRecentFilesKey, files);
+}
+
+void TRecentFiles::Add(const QString& fileName) {
+  const QString absolute = QFileInfo(fileName).absoluteFilePath();
+  QStringList files = Files();
+  files.removeAll(absolute);
+  files.prepend(absolute);
+  while (files.size() > kMaxFiles) files.removeLast();
+  Store(files);
+}
+
+void TRecentFiles::Remove(const QString& fileName) {
+  QStringList files = Files();
+  files.removeAll(fileName);
+  Store(files);
+}
+
+void TRecentFiles::Fill() {
+  for (QAction* action : FActions) delete action;
+  FActions.clear();
+  const QStringList files = Files();
+  for (int i = 0; i < files.size(); ++i) {
+    const QString file = files[i];
+    // The tenth is numbered 0, as the keyboard's digits run.
+    const QString caption = QString("&%1 %2").arg((i + 1) % 10).arg(QFileInfo(file).fileName());
+    auto* action = new QAction(caption, FMenu);
+    action->setStatusTip(file);
+    connect(action, &QAction::triggered, this, [this, file] { Choose(file); });
+    FMenu->insertAction(FBefore, action);
+    FActions.push_back(action);
+  }
+  if (!files.isEmpty()) FActions.push_back(FMenu->insertSeparator(FBefore));
+}
+
+void TRecentFiles::Choose(const QString& fileName) {
+  if (QFileInfo(fileName).isFile()) {
+    FOpen(fileName);
+    return;
+  }
+  const std::string text = "The file \"" + fileName.toStdString() +
+                           "\" no longer exists.\rRemove it from the list of recent files?";
+  // The menu is filled anew when it next opens: the action that called is still running.
+  if (FQuestions.Confirm(text) == TAnswer::Yes) Remove(fileName);
+}
+
+}  // namespace ubic

@@ -1,0 +1,74 @@
+#include "sensitivityform.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "model/sensitivity.h"
+#include "model/valuetext.h"
+#include "uitext.h"
+
+namespace ubic {
+namespace {
+
+const QColor kBetter(0xC8, 0xF0, 0xC8);
+const QColor kWorse(0xF8, 0xC8, 0xC8);
+
+void SetCell(QTableWidget& table, int row, int col, const std::string& cp1250) {
+  auto* item = new QTableWidgetItem(ToQString(cp1250));
+  item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+  table.setItem(row, col, item);
+}
+
+// The top-level values of Row of the table, coloured by how they differ from the option's own.
+void SetResults(QTableWidget& table, int row, const TSensitivity& sensitivity,
+                const std::vector<std::string>& results) {
+  for (std::size_t t = 0; t < results.size(); ++t) {
+    const TUbicScale* scale = sensitivity.TopLevel[t]->Scale();
+    const int col = 3 + static_cast<int>(t);
+    SetCell(table, row, col, ValueSetText(scale, results[t]));
+    const TValueChange change = CompareValues(scale, sensitivity.Baseline[t], results[t]);
+    if (change == TValueChange::Better) table.item(row, col)->setBackground(kBetter);
+    if (change == TValueChange::Worse) table.item(row, col)->setBackground(kWorse);
+  }
+}
+
+}  // namespace
+
+TSensitivityForm::TSensitivityForm(const TUbicModel& model, int option, QWidget* parent)
+    : QDialog(parent) {
+  const TSensitivity sensitivity = ComputeSensitivity(model, option);
+  setWindowTitle("Sensitivity of " + ToQString(model.Options()[option]));
+  Table = new QTableWidget(static_cast<int>(sensitivity.Rows.size()) + 1,
+                           3 + static_cast<int>(sensitivity.TopLevel.size()), this);
+  QStringList headings{"Attribute", "From", "To"};
+  for (const TUbicAttribute* top : sensitivity.TopLevel) headings << ToQString(top->GetName());
+  Table->setHorizontalHeaderLabels(headings);
+  Table->verticalHeader()->hide();
+  SetCell(*Table, 0, 0, "(as it is)");
+  SetCell(*Table, 0, 1, {});
+  SetCell(*Table, 0, 2, {});
+  SetResults(*Table, 0, sensitivity, sensitivity.Baseline);
+  int row = 1;
+  for (const TSensitivityRow& change : sensitivity.Rows) {
+    const TUbicScale* scale = change.Attribute->Scale();
+    SetCell(*Table, row, 0, change.Attribute->GetName());
+    SetCell(*Table, row, 1, ValueText(scale, change.From));
+    SetCell(*Table, row, 2, ValueText(scale, change.To));
+    SetResults(*Table, row++, sensitivity, change.Results);
+  }
+  Table->resizeColumnsToContents();
+
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(new QLabel(
+      "Each single value one step lower and higher: better results green, worse red.", this));
+  layout->addWidget(Table, 1);
+  layout->addWidget(buttons);
+  resize(640, 420);
+}
+
+}  // namespace ubic

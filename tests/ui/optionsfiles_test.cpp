@@ -1,0 +1,70 @@
+// The Options page's CSV commands: options imported all or nothing, the evaluation exported as
+// the command-line tool writes it.
+
+#include <QAction>
+
+#include "foundation/textfile.h"
+#include "ui/optionspage.h"
+#include "ui_fixture.h"
+
+namespace ubic {
+namespace {
+
+class OptionsFiles : public TUiTest {
+ protected:
+  TModelForm* OpenCar() {
+    TModelForm* document = Main->CreateDocument(Example("car.ubm"));
+    document->Model().SetModified(false);
+    return document;
+  }
+
+  std::string Written(const char* name, const std::string& text) {
+    const std::string file = TempFile(name);
+    TSafeFileWriter writer(file);
+    writer.Write(text);
+    writer.Commit();
+    return file;
+  }
+};
+
+TEST_F(OptionsFiles, ExportWritesTheToolsCsv) {
+  TModelForm* document = OpenCar();
+  const std::string file = TempFile("car.csv");
+  Questions.ChooseFile(TFileChoice{file, 1});
+  document->OptionsPage->OptExport->trigger();
+  const std::string text = ReadFileText(file);
+  EXPECT_EQ(text.substr(0, text.find('\n', text.find('\n') + 1) + 1),
+            "Attribute,Compact Hatchback,Family Estate,Sports Coupe,Electric City Car,Used SUV\n"
+            "CAR,good,good,unacceptable,acceptable,acceptable;good\n");
+  EXPECT_NE(text.find("\nSafety,high,high,high,high,medium;high\n"), std::string::npos);
+  // A cancelled dialog writes nothing.
+  Questions.ChooseFile(std::nullopt);
+  document->OptionsPage->OptExport->trigger();
+  EXPECT_EQ(ReadFileText(file), text);
+}
+
+TEST_F(OptionsFiles, ImportReplacesTheOptionsOrChangesNothing) {
+  TModelForm* document = OpenCar();
+  TUbicModel& model = document->Model();
+  const std::string bad = Written("bad.csv", "Name,Safety\nVan,low\nCar,top\n");
+  Questions.ChooseFile(TFileChoice{bad, 1});
+  document->OptionsPage->OptImport->trigger();
+  ASSERT_EQ(Questions.Asked().size(), 2U);
+  EXPECT_EQ(Questions.Asked()[1].Kind, TScriptedQuestions::TKind::Error);
+  EXPECT_EQ(Questions.Asked()[1].Text,
+            "Unknown attribute value \"Safety\": \"top\" (" + bad + " line 3)");
+  Questions.Clear();
+  EXPECT_EQ(model.OptionCount(), 5);
+  EXPECT_EQ(model.Options()[0], "Compact Hatchback");
+  EXPECT_FALSE(model.Modified());
+
+  Questions.ChooseFile(TFileChoice{Written("good.csv", "Name,Safety\nVan,low\n"), 1});
+  document->OptionsPage->OptImport->trigger();
+  ASSERT_EQ(model.OptionCount(), 1);
+  EXPECT_EQ(model.Options()[0], "Van");
+  EXPECT_TRUE(model.Modified());
+  EXPECT_EQ(document->OptionsPage->Grid->Cells().CellText({1, 1}), "Van");
+}
+
+}  // namespace
+}  // namespace ubic
