@@ -147,8 +147,8 @@ void TRuleBudget::Take(const TUbicAttribute& attribute) {
 
 void CheckReadableLevel(const std::string& name, int level) {
   if (level > kMaxReadLevel) {
-    throw EUbicError(Format("The attribute \"%s\" is nested deeper than %d levels", name,
-                            kMaxReadLevel));
+    throw EUbicError(
+        Format("The attribute \"%s\" is nested deeper than %d levels", name, kMaxReadLevel));
   }
 }
 
@@ -168,13 +168,28 @@ std::unique_ptr<TUbicAttribute> ReadAttribute(const TXmlItem& item, TRuleBudget&
   return ReadAttributeAt(item, 1, budget);
 }
 
-void SaveToFile(TUbicModel& model, const std::string& fileName) {
-  TXmlItem root("Ubic");
-  for (int k = 0; k < model.OptionCount(); ++k) root.AddItem("OPTION", model.Options()[k]);
+std::unique_ptr<TXmlItem> ModelDocument(const TUbicModel& model) {
+  auto root = std::make_unique<TXmlItem>("Ubic");
+  for (int k = 0; k < model.OptionCount(); ++k) root->AddItem("OPTION", model.Options()[k]);
   for (int i = 0; i < model.Root()->InputCount(); ++i) {
-    WriteAttribute(*model.Root()->Input(i), root);
+    WriteAttribute(*model.Root()->Input(i), *root);
   }
-  SaveXmlToFile(root, fileName);
+  return root;
+}
+
+void ReadModelDocument(TUbicModel& model, const TXmlItem& document) {
+  model.ClearOptions();
+  model.ResetTree();
+  TRuleBudget budget;
+  for (int i = 0; i < document.ItemCount(); ++i) {
+    const TXmlItem& child = *document.Item(i);
+    if (child.Name == "ATTRIBUTE") model.Root()->AddInput(ReadAttribute(child, budget));
+    if (child.Name == "OPTION") model.AddOption(child.Text);
+  }
+}
+
+void SaveToFile(TUbicModel& model, const std::string& fileName) {
+  SaveXmlToFile(*ModelDocument(model), fileName);
   model.SetModified(false);
 }
 
@@ -182,13 +197,7 @@ void LoadFromFile(TUbicModel& model, const std::string& fileName) {
   TXmlItem root;
   LoadXmlFromFile(root, fileName);
   if (root.Name != "Ubic") UnknownFileFormat(fileName);
-  model.ResetTree();
-  TRuleBudget budget;
-  for (int i = 0; i < root.ItemCount(); ++i) {
-    const TXmlItem& child = *root.Item(i);
-    if (child.Name == "ATTRIBUTE") model.Root()->AddInput(ReadAttribute(child, budget));
-    if (child.Name == "OPTION") model.AddOption(child.Text);
-  }
+  ReadModelDocument(model, root);
   model.SetModified(false);
   model.SetNeedsEvaluation(true);
 }

@@ -17,6 +17,11 @@ void SaveToFile(TUbicModel& model, const std::string& fileName);
 // the caller discards. Afterwards the model is not modified and needs evaluation.
 void LoadFromFile(TUbicModel& model, const std::string& fileName);
 
+// The document element of Model's file: the option names and the whole attribute tree.
+std::unique_ptr<TXmlItem> ModelDocument(const TUbicModel& model);
+// Replaces Model's options and tree by those of Document, a document element of the own format.
+void ReadModelDocument(TUbicModel& model, const TXmlItem& document);
+
 // A file makes its reader build tables of at most this many rules together: one table beyond it,
 // or one that would take the file's tables beyond it, is refused before it is built. So a small
 // file cannot make the reader spend unbounded time and memory, with many large tables or with
