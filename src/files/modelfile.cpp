@@ -152,27 +152,29 @@ void CheckReadableLevel(const std::string& name, int level) {
   }
 }
 
-void WriteAttribute(const TUbicAttribute& attribute, TXmlItem& parent) {
+void WriteAttribute(const TUbicAttribute& attribute, TXmlItem& parent, bool withOptionValues) {
   TXmlItem& item = *parent.AddItem("ATTRIBUTE");
   if (!attribute.GetName().empty()) item.AddItem("NAME", attribute.GetName());
   if (!attribute.GetDescription().empty()) item.AddItem("DESCRIPTION", attribute.GetDescription());
   if (attribute.Scale() != nullptr) WriteScale(*attribute.Scale(), item);
   if (attribute.Funct() != nullptr) WriteFunction(*attribute.Funct(), item);
-  for (int k = 0; k < attribute.OptionValues().Count(); ++k) {
+  for (int k = 0; withOptionValues && k < attribute.OptionValues().Count(); ++k) {
     item.AddItem("OPTION", attribute.OptionValues()[k]);
   }
-  for (int i = 0; i < attribute.InputCount(); ++i) WriteAttribute(*attribute.Input(i), item);
+  for (int i = 0; i < attribute.InputCount(); ++i) {
+    WriteAttribute(*attribute.Input(i), item, withOptionValues);
+  }
 }
 
 std::unique_ptr<TUbicAttribute> ReadAttribute(const TXmlItem& item, TRuleBudget& budget) {
   return ReadAttributeAt(item, 1, budget);
 }
 
-std::unique_ptr<TXmlItem> ModelDocument(const TUbicModel& model) {
+std::unique_ptr<TXmlItem> ModelDocument(const TUbicModel& model, bool withOptionValues) {
   auto root = std::make_unique<TXmlItem>("Ubic");
   for (int k = 0; k < model.OptionCount(); ++k) root->AddItem("OPTION", model.Options()[k]);
   for (int i = 0; i < model.Root()->InputCount(); ++i) {
-    WriteAttribute(*model.Root()->Input(i), *root);
+    WriteAttribute(*model.Root()->Input(i), *root, withOptionValues);
   }
   return root;
 }

@@ -25,14 +25,20 @@ std::vector<TUbicAttribute*> PreOrderAttributes(const TUbicModel& model) {
 }
 
 TModelSnapshot::TModelSnapshot(TUbicModel& model)
-    : FDocument(ModelDocument(model)),
+    : FDocument(ModelDocument(model, false)),
       FName(model.GetName()),
       FDescription(model.GetDescription()),
       FOptionSelection(model.OptionSelection()) {
   const TUbicScale* lastScale = model.LastScale();
   const std::vector<TUbicAttribute*> attributes = PreOrderAttributes(model);
+  FOptionTextLengths.reserve(attributes.size() * model.OptionCount());
   for (std::size_t i = 0; i < attributes.size(); ++i) {
     const TUbicAttribute& attribute = *attributes[i];
+    FOptionValueCounts.push_back(attribute.OptionValues().Count());
+    for (int k = 0; k < attribute.OptionValues().Count(); ++k) {
+      FOptionTexts += attribute.OptionValues()[k];
+      FOptionTextLengths.push_back(attribute.OptionValues()[k].size());
+    }
     if (lastScale != nullptr && attribute.Scale() == lastScale) {
       FLastScaleOwner = static_cast<int>(i);
     }
@@ -50,7 +56,13 @@ void TModelSnapshot::Restore(TUbicModel& model) const {
   const std::vector<TUbicAttribute*> attributes = PreOrderAttributes(model);
   model.SetLastScale(FLastScaleOwner ? attributes[*FLastScaleOwner]->Scale() : nullptr);
   auto weights = FUnusedWeights.begin();
+  std::size_t position = 0;
+  auto length = FOptionTextLengths.begin();
+  auto count = FOptionValueCounts.begin();
   for (TUbicAttribute* attribute : attributes) {
+    for (int k = *count++; k > 0; --k, position += *length++) {
+      attribute->OptionValues().Add(FOptionTexts.substr(position, *length));
+    }
     TUbicFunction* function = attribute->Funct();
     if (function != nullptr && !function->UseWeights()) function->SetWeights(*weights++);
   }

@@ -31,6 +31,12 @@ class TModelSnapshot {
   std::optional<int> FLastScaleOwner;
   // The weights of each function without UseWeights, in pre-order of their attributes.
   std::vector<floatarray> FUnusedWeights;
+  // The option values of every attribute in pre-order, kept apart from the document, which is
+  // much quicker to build without them: how many each has, their texts one after another and the
+  // length of each.
+  std::vector<int> FOptionValueCounts;
+  std::string FOptionTexts;
+  std::vector<std::size_t> FOptionTextLengths;
 };
 
 // The attributes of Model's tree in pre-order, the hidden root excluded.
