@@ -10,23 +10,9 @@ namespace {
 
 constexpr int kOptions = 100;
 
-// Forty aggregates of twenty-four basic attributes each below one top attribute: 1,001 in all,
-// every basic one with a value for every option.
+// Forty aggregates of twenty-four basic attributes each below one top attribute: 1,001 in all.
 std::unique_ptr<TUbicModel> LargeModel() {
-  auto model = std::make_unique<TUbicModel>();
-  auto top = MakeAttribute("Top", 4);
-  for (int g = 0; g < 40; ++g) {
-    auto group = MakeAttribute("Group " + std::to_string(g), 3);
-    for (int b = 0; b < 24; ++b) {
-      auto basic = MakeAttribute("Basic " + std::to_string(b), 3);
-      for (int k = 0; k < kOptions; ++k) basic->SetOptionValue(k, (k + b) % 3);
-      group->AddInput(std::move(basic));
-    }
-    top->AddInput(std::move(group));
-  }
-  model->Root()->AddInput(std::move(top));
-  for (int k = 0; k < kOptions; ++k) model->AddOption("Option " + std::to_string(k));
-  return model;
+  return GroupedModel(40, 24, kOptions);
 }
 
 void BM_Snapshot(benchmark::State& state) {
