@@ -38,7 +38,8 @@ void BM_TextReport(benchmark::State& state) {
   TReportStyle style;
   style.Created = {2026, 1, 1, 0, 0, 0, 0};
   for (auto _ : state) {
-    const std::unique_ptr<TReport> report = MakeModelReport(&model, AllTextSections(), style);
+    const std::unique_ptr<TReport> report =
+        MakeModelReport(&model, AllTextSections(), style);
     benchmark::DoNotOptimize(cli::FormatTextReport(*report, {80, 60, false}, style.Created));
   }
   state.SetItemsProcessed(state.iterations() * attributes);
