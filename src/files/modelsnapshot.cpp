@@ -69,7 +69,9 @@ void TModelSnapshot::Restore(TUbicModel& model) const {
   model.SetNeedsEvaluation(true);
 }
 
-TUndoHistory::TUndoHistory(TUbicModel& model) : FPresent(std::make_unique<TModelSnapshot>(model)) {}
+TUndoHistory::TUndoHistory(TUbicModel& model) : FPresent(std::make_unique<TModelSnapshot>(model)) {
+  if (model.Modified()) FCleanDepth.reset();
+}
 
 void TUndoHistory::Record(TUbicModel& model, const std::string& name, const std::string& mergeKey,
                           const std::vector<int>& selection) {

@@ -46,7 +46,8 @@ std::vector<TUbicAttribute*> PreOrderAttributes(const TUbicModel& model);
 // history holds the model's present state; after every edit the caller records it with a name.
 class TUndoHistory {
  public:
-  // Starts a history whose present state is Model's, which counts as clean.
+  // Starts a history whose present state is Model's, which counts as clean unless the model is
+  // modified (a new model that was never saved).
   explicit TUndoHistory(TUbicModel& model);
 
   // Records the edit just made to Model. An edit with a non-empty MergeKey that equals the one of

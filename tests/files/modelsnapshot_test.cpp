@@ -141,7 +141,11 @@ TEST_F(ModelSnapshotTest, EditsOfOneFieldMergeIntoOneStep) {
 }
 
 TEST_F(ModelSnapshotTest, TheSavedStateIsClean) {
+  Model->SetModified(true);
+  EXPECT_FALSE(TUndoHistory(*Model).IsClean());
+  Model->SetModified(false);
   TUndoHistory history(*Model);
+  EXPECT_TRUE(history.IsClean());
   Attribute(1).SetName("A");
   history.Record(*Model, "Rename attribute");
   Model->SetModified(false);
