@@ -54,4 +54,23 @@ inline void BuildReportModel(TUbicModel& model, int attributes) {
   model.EvaluateAll();
 }
 
+// A model of one top attribute over Groups aggregates of Basics basic attributes each; every basic
+// attribute has a value for every one of Options options.
+inline std::unique_ptr<TUbicModel> GroupedModel(int groups, int basics, int options) {
+  auto model = std::make_unique<TUbicModel>();
+  auto top = MakeAttribute("Top", 4);
+  for (int g = 0; g < groups; ++g) {
+    auto group = MakeAttribute("Group " + std::to_string(g), 3);
+    for (int b = 0; b < basics; ++b) {
+      auto basic = MakeAttribute("Basic " + std::to_string(b), 3);
+      for (int k = 0; k < options; ++k) basic->SetOptionValue(k, (k + b) % 3);
+      group->AddInput(std::move(basic));
+    }
+    top->AddInput(std::move(group));
+  }
+  model->Root()->AddInput(std::move(top));
+  for (int k = 0; k < options; ++k) model->AddOption("Option " + std::to_string(k));
+  return model;
+}
+
 }  // namespace ubic::bench

@@ -13,20 +13,7 @@ namespace {
 // Ten aggregates of twenty basic attributes each; every basic attribute has a value for every
 // option. Returns the file's size.
 std::uintmax_t WriteModel(const std::string& fileName, int options) {
-  TUbicModel model;
-  auto top = MakeAttribute("Top", 4);
-  for (int g = 0; g < 10; ++g) {
-    auto group = MakeAttribute("Group " + std::to_string(g), 3);
-    for (int b = 0; b < 20; ++b) {
-      auto basic = MakeAttribute("Basic " + std::to_string(b), 3);
-      for (int k = 0; k < options; ++k) basic->SetOptionValue(k, (k + b) % 3);
-      group->AddInput(std::move(basic));
-    }
-    top->AddInput(std::move(group));
-  }
-  model.Root()->AddInput(std::move(top));
-  for (int k = 0; k < options; ++k) model.AddOption("Option " + std::to_string(k));
-  SaveToFile(model, fileName);
+  SaveToFile(*GroupedModel(10, 20, options), fileName);
   return std::filesystem::file_size(fileName);
 }
 

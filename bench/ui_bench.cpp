@@ -1,9 +1,11 @@
 // The desktop program on a model of 1,000 attributes, offscreen: opening it with its tree, the
-// refresh that runs on every keystroke in the name field, and the Evaluation grid with 200 options.
+// refresh that runs on every keystroke in the name field, undo and redo, and the Evaluation grid
+// with 200 options.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QImage>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScrollBar>
@@ -91,6 +93,30 @@ void BM_UpdateControlsOnLargeModel(benchmark::State& state) {
   window.CloseAll();
 }
 BENCHMARK(BM_UpdateControlsOnLargeModel)->Unit(benchmark::kMicrosecond);
+
+// Undo and redo of one rename on the large model with 100 options, the tree built anew each
+// time; each iteration takes two steps.
+void BM_UndoRedoOnLargeModel(benchmark::State& state) {
+  TBenchWindow& window = Window();
+  window.Main.show();
+  TModelForm* document = window.Main.CreateDocument(window.FileName);
+  TUbicModel& model = document->Model();
+  for (int k = 0; k < 100; ++k) model.AddOption("Option " + std::to_string(k));
+  for (TUbicAttribute* attribute : PreOrderAttributes(model)) {
+    for (int k = 0; attribute->InputCount() == 0 && k < 100; ++k) {
+      attribute->SetOptionValue(k, k % 3);
+    }
+  }
+  document->RecordEdit("Add options");
+  document->ModNameEdit->setText("Renamed");
+  if (!document->History().CanUndo()) state.SkipWithError("nothing to undo");
+  for (auto _ : state) {
+    document->UndoStep(false);
+    document->UndoStep(true);
+  }
+  window.CloseAll();
+}
+BENCHMARK(BM_UndoRedoOnLargeModel)->Unit(benchmark::kMillisecond);
 
 // Paints the visible part of a grid, as the screen would.
 void PaintGrid(TOptionGrid* grid, QImage& image) {

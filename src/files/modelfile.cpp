@@ -147,34 +147,51 @@ void TRuleBudget::Take(const TUbicAttribute& attribute) {
 
 void CheckReadableLevel(const std::string& name, int level) {
   if (level > kMaxReadLevel) {
-    throw EUbicError(Format("The attribute \"%s\" is nested deeper than %d levels", name,
-                            kMaxReadLevel));
+    throw EUbicError(
+        Format("The attribute \"%s\" is nested deeper than %d levels", name, kMaxReadLevel));
   }
 }
 
-void WriteAttribute(const TUbicAttribute& attribute, TXmlItem& parent) {
+void WriteAttribute(const TUbicAttribute& attribute, TXmlItem& parent, bool withOptionValues) {
   TXmlItem& item = *parent.AddItem("ATTRIBUTE");
   if (!attribute.GetName().empty()) item.AddItem("NAME", attribute.GetName());
   if (!attribute.GetDescription().empty()) item.AddItem("DESCRIPTION", attribute.GetDescription());
   if (attribute.Scale() != nullptr) WriteScale(*attribute.Scale(), item);
   if (attribute.Funct() != nullptr) WriteFunction(*attribute.Funct(), item);
-  for (int k = 0; k < attribute.OptionValues().Count(); ++k) {
+  for (int k = 0; withOptionValues && k < attribute.OptionValues().Count(); ++k) {
     item.AddItem("OPTION", attribute.OptionValues()[k]);
   }
-  for (int i = 0; i < attribute.InputCount(); ++i) WriteAttribute(*attribute.Input(i), item);
+  for (int i = 0; i < attribute.InputCount(); ++i) {
+    WriteAttribute(*attribute.Input(i), item, withOptionValues);
+  }
 }
 
 std::unique_ptr<TUbicAttribute> ReadAttribute(const TXmlItem& item, TRuleBudget& budget) {
   return ReadAttributeAt(item, 1, budget);
 }
 
-void SaveToFile(TUbicModel& model, const std::string& fileName) {
-  TXmlItem root("Ubic");
-  for (int k = 0; k < model.OptionCount(); ++k) root.AddItem("OPTION", model.Options()[k]);
+std::unique_ptr<TXmlItem> ModelDocument(const TUbicModel& model, bool withOptionValues) {
+  auto root = std::make_unique<TXmlItem>("Ubic");
+  for (int k = 0; k < model.OptionCount(); ++k) root->AddItem("OPTION", model.Options()[k]);
   for (int i = 0; i < model.Root()->InputCount(); ++i) {
-    WriteAttribute(*model.Root()->Input(i), root);
+    WriteAttribute(*model.Root()->Input(i), *root, withOptionValues);
   }
-  SaveXmlToFile(root, fileName);
+  return root;
+}
+
+void ReadModelDocument(TUbicModel& model, const TXmlItem& document) {
+  model.ClearOptions();
+  model.ResetTree();
+  TRuleBudget budget;
+  for (int i = 0; i < document.ItemCount(); ++i) {
+    const TXmlItem& child = *document.Item(i);
+    if (child.Name == "ATTRIBUTE") model.Root()->AddInput(ReadAttribute(child, budget));
+    if (child.Name == "OPTION") model.AddOption(child.Text);
+  }
+}
+
+void SaveToFile(TUbicModel& model, const std::string& fileName) {
+  SaveXmlToFile(*ModelDocument(model), fileName);
   model.SetModified(false);
 }
 
@@ -182,13 +199,7 @@ void LoadFromFile(TUbicModel& model, const std::string& fileName) {
   TXmlItem root;
   LoadXmlFromFile(root, fileName);
   if (root.Name != "Ubic") UnknownFileFormat(fileName);
-  model.ResetTree();
-  TRuleBudget budget;
-  for (int i = 0; i < root.ItemCount(); ++i) {
-    const TXmlItem& child = *root.Item(i);
-    if (child.Name == "ATTRIBUTE") model.Root()->AddInput(ReadAttribute(child, budget));
-    if (child.Name == "OPTION") model.AddOption(child.Text);
-  }
+  ReadModelDocument(model, root);
   model.SetModified(false);
   model.SetNeedsEvaluation(true);
 }

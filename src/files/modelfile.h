@@ -17,6 +17,12 @@ void SaveToFile(TUbicModel& model, const std::string& fileName);
 // the caller discards. Afterwards the model is not modified and needs evaluation.
 void LoadFromFile(TUbicModel& model, const std::string& fileName);
 
+// The document element of Model's file: the option names and the whole attribute tree, without
+// the attributes' option values when WithOptionValues is false.
+std::unique_ptr<TXmlItem> ModelDocument(const TUbicModel& model, bool withOptionValues = true);
+// Replaces Model's options and tree by those of Document, a document element of the own format.
+void ReadModelDocument(TUbicModel& model, const TXmlItem& document);
+
 // A file makes its reader build tables of at most this many rules together: one table beyond it,
 // or one that would take the file's tables beyond it, is refused before it is built. So a small
 // file cannot make the reader spend unbounded time and memory, with many large tables or with
@@ -36,7 +42,8 @@ class TRuleBudget {
 };
 
 // The element structure of one attribute and its subtree, shared with the subtree transfer.
-void WriteAttribute(const TUbicAttribute& attribute, TXmlItem& parent);
+void WriteAttribute(const TUbicAttribute& attribute, TXmlItem& parent,
+                    bool withOptionValues = true);
 // Reads an attribute and its subtree; their tables are taken from Budget.
 std::unique_ptr<TUbicAttribute> ReadAttribute(const TXmlItem& item, TRuleBudget& budget);
 // Appends one SCALEVALUE element per value of Scale to Item: its NAME and DESCRIPTION when not

@@ -238,6 +238,7 @@ void TGraphsPage::OptionListChange(QListWidgetItem* item) {
   FForm.Model().SetOptionSelected(OptionList->row(item), item->checkState() == Qt::Checked);
   // The flags are saved with the model.
   FForm.Model().SetModified(true);
+  FForm.RecordEdit("Select options");
   DrawGraphs();
   FForm.UpdateControls();
 }
@@ -246,6 +247,7 @@ void TGraphsPage::ShowAllOptions(bool shown) {
   TUbicModel& model = FForm.Model();
   for (int k = 0; k < model.OptionCount(); ++k) model.SetOptionSelected(k, shown);
   model.SetModified(true);
+  FForm.RecordEdit("Select options");
   Build();
   FForm.UpdateControls();
 }

@@ -123,6 +123,17 @@ void TMainForm::CreateActions() {
   connect(EditPaste, &QAction::triggered, this, [this] { EditCommandClick(TEditCommand::Paste); });
   // Bound to their keys, in no menu.
   addActions({EditCut, EditCopy, EditPaste});
+
+  EditUndo = make("&Undo", "Undo|Takes back the last edit", QKeySequence("Ctrl+Z"), nullptr);
+  EditRedo =
+      make("&Redo", "Redo|Makes the edit taken back again", QKeySequence("Ctrl+Shift+Z"), nullptr);
+  EditRedo->setShortcuts({QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")});
+  for (QAction* action : {EditUndo, EditRedo}) {
+    connect(action, &QAction::triggered, this, [this, action] {
+      if (TModelForm* document = ActiveDocument()) document->UndoStep(action == EditRedo);
+    });
+  }
+  addActions({EditUndo, EditRedo});
 }
 
 void TMainForm::CreateMenus() {
@@ -191,6 +202,12 @@ void TMainForm::UpdateActions() {
   FileSave->setEnabled(active);
   FileSaveAs->setEnabled(active);
   FileReport->setEnabled(active);
+  TModelForm* document = ActiveDocument();
+  const TUndoHistory* history = document ? &document->History() : nullptr;
+  EditUndo->setEnabled(history && history->CanUndo());
+  EditUndo->setText(ToQString("&Undo " + (history ? history->UndoName() : "")).trimmed());
+  EditRedo->setEnabled(history && history->CanRedo());
+  EditRedo->setText(ToQString("&Redo " + (history ? history->RedoName() : "")).trimmed());
 }
 
 void TMainForm::DocumentChanged(TModelForm* document) {

@@ -86,6 +86,9 @@ class TMainForm : public QMainWindow {
   QAction* EditCut;
   QAction* EditCopy;
   QAction* EditPaste;
+  // Undo and Redo of the active document's edits, named after the step they take.
+  QAction* EditUndo;
+  QAction* EditRedo;
 
   QMdiArea* MdiArea;
   QMenu* FileMenu;

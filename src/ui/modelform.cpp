@@ -95,7 +95,9 @@ class TClickFilter : public QObject {
 }  // namespace
 
 TModelForm::TModelForm(TMainForm& mainForm)
-    : FMainForm(mainForm), FModel(std::make_unique<TUbicModel>()) {
+    : FMainForm(mainForm),
+      FModel(std::make_unique<TUbicModel>()),
+      FHistory(std::make_unique<TUndoHistory>(*FModel)) {
   setMinimumSize(400, 200);
   CreateModelActions();
   FunctForm = new TFunctForm(this);
@@ -108,6 +110,10 @@ TModelForm::TModelForm(TMainForm& mainForm)
   PageControl->addTab(CreateModelPage(), "&Model");
   OptionsPage = new TOptionsPage(*this);
   PageControl->addTab(OptionsPage, "&Options");
+  QMenu* optionsMenu = OptionsPage->OptEditMenu;
+  QAction* firstOptionsItem = optionsMenu->actions().value(0);
+  optionsMenu->insertActions(firstOptionsItem, {FMainForm.EditUndo, FMainForm.EditRedo});
+  optionsMenu->insertSeparator(firstOptionsItem);
   EvaluationPage = new TEvaluationPage(*this);
   PageControl->addTab(EvaluationPage, "Eva&luation");
   GraphsPage = new TGraphsPage(*this);
@@ -166,7 +172,8 @@ void TModelForm::CreateModelActions() {
   ModDown = NewModelAction("Move d&own", "Move down|Move subtree or item downwards",
                            QKeySequence("Ctrl+Down"), &TModelForm::ModDownBtnClick);
   // The scale and rule editors come with a later version; their commands wait for them.
-  ModScale = NewModelAction("S&cale...", "Scale|Change scale", QKeySequence("Ctrl+Z"), nullptr);
+  // Ctrl+Z belongs to Undo.
+  ModScale = NewModelAction("S&cale...", "Scale|Change scale", {}, &TModelForm::ModScaleClick);
   ModDelScale = NewModelAction("Delete domai&n", "Delete scale", {}, &TModelForm::ModDelScaleClick);
   ModFunct = NewModelAction("&Utility function...", "Utility function|Change utility function",
                             QKeySequence("Ctrl+F"), &TModelForm::ModFunctClick);
@@ -175,6 +182,8 @@ void TModelForm::CreateModelActions() {
 
   ModEditMenu = new QMenu("&Edit", this);
   ModEditMenu->menuAction()->setStatusTip("Edit model structure");
+  ModEditMenu->addActions({FMainForm.EditUndo, FMainForm.EditRedo});
+  ModEditMenu->addSeparator();
   ModPopupMenu = new QMenu(this);
   for (QMenu* menu : {ModEditMenu, ModPopupMenu}) {
     menu->addActions({ModAdd, ModDelete});
@@ -302,6 +311,7 @@ void TModelForm::NewModel() {
       std::make_unique<TUbicAttribute>(std::string(ubicstr::RootName) + "1", ""));
   FillTree();
   FFileName.clear();
+  FHistory = std::make_unique<TUndoHistory>(Model());
   UpdateControls();
 }
 
@@ -309,6 +319,7 @@ void TModelForm::OpenModel(const std::string& fileName) {
   TOpenedModel opened = ubic::OpenModel(fileName);
   ModTreeView->clear();
   FModel = std::move(opened.Model);
+  FHistory = std::make_unique<TUndoHistory>(Model());
   if (!opened.Remarks.empty()) FMainForm.Questions().Warn(Cp1250ToUtf8(opened.Remarks));
   FillTree();
   FFileName = WithOwnExtension(fileName);
@@ -319,7 +330,7 @@ bool TModelForm::SaveModel() {
   if (FFileName.empty()) return SaveDialog(Cp1250ToUtf8(Model().DisplayName()) + ".ubm");
   ubic::SaveModel(Model(), FFileName, TModelFormat::Own);
   FMainForm.RecentFiles->Add(QString::fromStdString(FFileName));
-  UpdateControls();
+  Saved();
   return true;
 }
 
@@ -348,7 +359,7 @@ bool TModelForm::SaveDialog(const std::string& proposedName) {
   if (!remarks.empty()) questions.Warn(Cp1250ToUtf8(remarks));
   FMainForm.RecentFiles->Add(QString::fromStdString(choice->FileName));
   FFileName = WithOwnExtension(choice->FileName);
-  UpdateControls();
+  Saved();
   return true;
 }
 
@@ -491,9 +502,59 @@ void TModelForm::UpdateScaleChoices(TUbicAttribute* attribute) {
   ModScaleCombo->setCurrentIndex(attribute && attribute->Scale() ? 1 : 0);
 }
 
-void TModelForm::SetModified() {
+void TModelForm::SetModified(const char* stepName) {
   Model().Changed();
   FScaleChoicesStale = true;
+  RecordEdit(stepName);
+}
+
+void TModelForm::Saved() {
+  if (!Model().Modified()) FHistory->MarkClean();
+  UpdateControls();
+}
+
+// Undo
+
+void TModelForm::RecordEdit(const std::string& name, const std::string& mergeKey) {
+  const std::vector<int> selection = SelectionPath();
+  // Edits of one field merge only while they concern the same attribute.
+  std::string key = mergeKey;
+  for (const int index : selection) key += mergeKey.empty() ? "" : " " + std::to_string(index);
+  FHistory->Record(Model(), name, key, selection);
+}
+
+void TModelForm::UndoStep(bool redo) {
+  if (redo ? !FHistory->CanRedo() : !FHistory->CanUndo()) return;
+  {
+    // The nodes and the page shown point into the tree the restore replaces: the tree is built
+    // anew without refreshing, and the page is rebuilt before the refresh reads it.
+    const QSignalBlocker blocker(ModTreeView);
+    ModTreeView->clear();
+    const std::vector<int> selection = redo ? FHistory->Redo(Model()) : FHistory->Undo(Model());
+    FillTree();
+    SelectPath(selection);
+  }
+  PageChange(PageControl->currentIndex());
+}
+
+std::vector<int> TModelForm::SelectionPath() const {
+  std::vector<int> path;
+  for (QTreeWidgetItem* item = ModTreeView->currentItem(); item; item = item->parent()) {
+    const QTreeWidgetItem* parent = item->parent();
+    path.insert(path.begin(),
+                parent ? parent->indexOfChild(item) : ModTreeView->indexOfTopLevelItem(item));
+  }
+  return path;
+}
+
+void TModelForm::SelectPath(const std::vector<int>& path) {
+  QTreeWidgetItem* item = nullptr;
+  for (const int index : path) {
+    QTreeWidgetItem* next = item ? item->child(index) : ModTreeView->topLevelItem(index);
+    if (!next) break;
+    item = next;
+  }
+  if (item) ModTreeView->setCurrentItem(item);
 }
 
 // Selection
@@ -551,6 +612,7 @@ void TModelForm::ModNameEditChange(const QString& text) {
   attribute->SetName(TypedText(ModNameEdit, text));
   ModTreeView->SelectedItem()->Refresh();
   Model().Changed();
+  RecordEdit("Rename attribute", "attribute name");
   UpdateControls();
 }
 
@@ -559,6 +621,7 @@ void TModelForm::ModDescEditChange(const QString& text) {
   if (FUpdating || !attribute) return;
   attribute->SetDescription(TypedText(ModDescEdit, text));
   Model().Changed();
+  RecordEdit("Edit description", "attribute description");
   UpdateControls();
 }
 
@@ -578,7 +641,7 @@ void TModelForm::ModScaleComboChange(int index) {
     ClearFunctionAndValues(*attribute);
     if (attribute->Parent()) ClearFunctionAndValues(*attribute->Parent());
   }
-  SetModified();
+  SetModified("Change scale");
   UpdateControls();
 }
 
@@ -590,7 +653,7 @@ void TModelForm::ModDelFunctClick() {
   TUbicAttribute* attribute = SelectedAttribute();
   if (!attribute) return;
   attribute->SetFunct(nullptr);
-  SetModified();
+  SetModified("Delete function");
   UpdateControls();
 }
 
@@ -607,7 +670,7 @@ void TModelForm::ModFunctClick() {
   FunctForm->Setup(attribute);
   if (FunctForm->exec() == QDialog::Accepted) {
     attribute->SetFunct(FunctForm->TakeEditedFunction());
-    SetModified();
+    SetModified("Edit function");
   } else if (created) {
     attribute->SetFunct(nullptr);
   }
@@ -628,7 +691,7 @@ void TModelForm::ModScaleClick() {
     // object at the same address could answer.
     TUbicScale* defaultScale = ScaleForm->DefaultScale();
     Model().SetLastScale(defaultScale == oldScale ? nullptr : defaultScale);
-    SetModified();
+    SetModified("Edit scale");
   } else {
     ScaleForm->DiscardResults();
     attribute->OptionValues().Assign(optionValues);
@@ -673,7 +736,7 @@ void TModelForm::ModAddBtnClick() {
   TAttributeItem* inputItem = AddNodes(item, input);
   item->setExpanded(true);
   ModTreeView->setCurrentItem(inputItem);
-  SetModified();
+  SetModified("Add attribute");
   UpdateControls();
   ModNameEdit->setFocus();
 }
@@ -714,7 +777,7 @@ void TModelForm::ModDeleteBtnClick() {
     }
     attribute->DeleteSubtree();
   }
-  SetModified();
+  SetModified("Delete attribute");
   UpdateControls();
 }
 
@@ -731,7 +794,7 @@ void TModelForm::ModCutBtnClick() {
   ModCopyBtnClick();
   if (!ConfirmFunctionLoss(attribute->Parent(), ubicstr::CutWillDeleteFunction)) return;
   RemoveSelected();
-  SetModified();
+  SetModified("Cut attribute");
   UpdateControls();
 }
 
@@ -749,7 +812,7 @@ void TModelForm::ModPasteBtnClick() {
   item->setExpanded(true);
   ExpandSubtree(pastedItem);
   ModTreeView->setCurrentItem(pastedItem);
-  SetModified();
+  SetModified("Paste attribute");
   UpdateControls();
 }
 
@@ -762,7 +825,7 @@ void TModelForm::ModDuplicateBtnClick() {
   TAttributeItem* duplicateItem = AddNodes(nullptr, duplicate);
   ExpandSubtree(duplicateItem);
   ModTreeView->setCurrentItem(duplicateItem);
-  SetModified();
+  SetModified("Duplicate attribute");
   UpdateControls();
 }
 
@@ -789,7 +852,7 @@ void TModelForm::MoveSelected(int offset) {
     RestoreExpanded(item, expanded, next);
     ModTreeView->setCurrentItem(item);
   }
-  SetModified();
+  SetModified("Move attribute");
   UpdateControls();
 }
 
@@ -836,7 +899,7 @@ void TModelForm::ModTreeViewDragDrop(TAttributeItem* target) {
   if (target) target->setExpanded(true);
   ExpandSubtree(movedItem);
   ModTreeView->setCurrentItem(movedItem);
-  SetModified();
+  SetModified("Drag attribute");
   UpdateControls();
 }
 

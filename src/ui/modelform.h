@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "files/modelsnapshot.h"
 #include "model/model.h"
 #include "questions.h"
 
@@ -55,6 +56,15 @@ class TModelForm : public QWidget {
   bool CloseQuery();
   // Lets the window close without asking again, after the frame has asked every document.
   void AllowClose() { FCloseAllowed = true; }
+
+  // The document's edits, for Undo and Redo.
+  const TUndoHistory& History() const { return *FHistory; }
+  // Records the edit just made to the model as a named step (see TUndoHistory::Record); the
+  // selected attribute goes with it, and a MergeKey merges only edits of the same attribute.
+  void RecordEdit(const std::string& name, const std::string& mergeKey = {});
+  // Takes the last edit back, or with Redo makes the last one taken back again; the tree and the
+  // pages are read anew from the restored model and the edited attribute is selected.
+  void UndoStep(bool redo);
 
   // The single refresh after every change.
   void UpdateControls();
@@ -143,7 +153,14 @@ class TModelForm : public QWidget {
   // Asks before a command deletes the function of Owner; true also when Owner has none.
   // Question is filled with Owner's name.
   bool ConfirmFunctionLoss(const TUbicAttribute* owner, const char* question);
-  void SetModified();
+  // Ends an edit of the Model page: the model changed, and the edit is a step named StepName.
+  void SetModified(const char* stepName);
+  // After a save: the saved state is the clean one, and the controls follow.
+  void Saved();
+  // The selected attribute as its index on each level from the top; empty when none.
+  std::vector<int> SelectionPath() const;
+  // Selects the attribute at Path, or the deepest one on it that exists.
+  void SelectPath(const std::vector<int>& path);
 
   void UpdateModelPage();
   void UpdateScaleChoices(TUbicAttribute* attribute);
@@ -153,6 +170,7 @@ class TModelForm : public QWidget {
 
   TMainForm& FMainForm;
   std::unique_ptr<TUbicModel> FModel;
+  std::unique_ptr<TUndoHistory> FHistory;
   std::string FFileName;
   bool FUpdating = false;
   bool FCloseAllowed = false;

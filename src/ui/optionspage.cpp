@@ -65,6 +65,7 @@ void TGridPage::ValueEditorChange(int index) {
   attribute->SetOptionValue(option, ChosenValue(ValueEditor, index));
   Grid->Cells().CellChanged(cell);
   FForm.Model().Changed();
+  FForm.RecordEdit("Change value");
   ValueStored();
   FForm.UpdateControls();
 }
@@ -197,8 +198,9 @@ void TOptionsPage::EditCommand(TEditCommand command) {
   if (action->isEnabled()) action->trigger();
 }
 
-void TOptionsPage::OptionsChanged() {
+void TOptionsPage::OptionsChanged(const char* stepName) {
   FForm.Model().Changed();
+  FForm.RecordEdit(stepName);
   Build();
   FForm.UpdateControls();
 }
@@ -214,7 +216,7 @@ void TOptionsPage::AddOption(bool after) {
     model.AddOption(NewOptionName);
   }
   FOptionAdded = after;
-  OptionsChanged();
+  OptionsChanged("Add option");
 }
 
 void TOptionsPage::OptAddBtnClick() {
@@ -229,7 +231,7 @@ void TOptionsPage::OptDeleteClick() {
   const int option = CurrentOption();
   if (FForm.Updating() || option < 0) return;
   FForm.Model().DeleteOption(option);
-  OptionsChanged();
+  OptionsChanged("Delete option");
 }
 
 void TOptionsPage::OptCopyClick() {
@@ -254,7 +256,7 @@ void TOptionsPage::OptPasteClick() {
     position = model.AddOption(PastedOptionName);
   }
   FForm.MainForm().PasteOptionFromClipboard(model, position, Grid->Cells().Attributes());
-  OptionsChanged();
+  OptionsChanged("Paste option");
 }
 
 void TOptionsPage::OptDuplicateClick() {
@@ -276,6 +278,7 @@ void TOptionsPage::OptNameEditChange(const QString& text) {
   FForm.Model().SetOptionName(option, FForm.TypedText(OptNameEdit, text));
   Grid->Cells().CellChanged(Grid->Current());
   FForm.Model().Changed();
+  FForm.RecordEdit("Rename option", "option name " + std::to_string(option));
   FForm.UpdateControls();
 }
 

@@ -86,7 +86,8 @@ class TOptionsPage : public TGridPage {
   void AddOption(bool after);
   // The current option, -1 when the current column names none.
   int CurrentOption() const;
-  void OptionsChanged();
+  // Ends an edit of the options, a step named StepName.
+  void OptionsChanged(const char* stepName);
 
   bool FOptionAdded = false;
   QString FNameOnEntry;

@@ -56,7 +56,8 @@ TEST_F(ModelPage, CommandsOfTheEditMenuAndPopup) {
   EXPECT_EQ(Captions(document->ModPopupMenu), popup);
   const QStringList editOnly = {
       "", "S&cale...", "Delete domai&n", "", "&Utility function...", "Delete function"};
-  EXPECT_EQ(Captions(document->ModEditMenu), popup + editOnly);
+  EXPECT_EQ(Captions(document->ModEditMenu),
+            QStringList({"&Undo", "&Redo", ""}) + popup + editOnly);
   struct TExpected {
     QAction* Action;
     const char* Tip;
@@ -70,6 +71,7 @@ TEST_F(ModelPage, CommandsOfTheEditMenuAndPopup) {
            {document->ModDuplicate, "Duplicate", "Duplicate subtree or item", "Ctrl+2"},
            {document->ModDown, "Move down", "Move subtree or item downwards", "Ctrl+Down"},
            {document->ModFunct, "Utility function", "Change utility function", "Ctrl+F"},
+           {document->ModScale, "Scale", "Change scale", ""},
            {document->ModDelScale, "Delete scale", "Delete scale", ""}}) {
     EXPECT_EQ(expected.Action->toolTip(), expected.Tip);
     EXPECT_EQ(expected.Action->statusTip(), expected.Status);

@@ -1,0 +1,149 @@
+// Undo and Redo in a document window: every kind of edit is taken back to the very bytes the model
+// had before, the selection follows, and the saved state counts as clean.
+
+#include <QAction>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+
+#include "files/modelio.h"
+#include "ui/optionspage.h"
+#include "ui_fixture.h"
+
+namespace ubic {
+namespace {
+
+class Undo : public TUiTest {
+ protected:
+  // A copy of the car example, so that saving writes nowhere else.
+  TModelForm* OpenCar() {
+    std::filesystem::copy_file(Example("car.ubm"), TempFile("car.ubm"));
+    return Main->CreateDocument(TempFile("car.ubm"));
+  }
+
+  // The model as its file would hold it, with the option selection, leaving its Modified alone.
+  std::string Image(TModelForm* document) {
+    TUbicModel& model = document->Model();
+    const bool modified = model.Modified();
+    SaveModel(model, TempFile("image.ubm"));
+    model.SetModified(modified);
+    std::ifstream file(TempFile("image.ubm"), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {}) + "|" + model.OptionSelection();
+  }
+
+  std::string Selected(TModelForm* document) {
+    const TUbicAttribute* attribute = document->SelectedAttribute();
+    return attribute ? attribute->GetName() : "";
+  }
+
+  // Runs Edit, then checks that Undo gives back the former model and selection and Redo the
+  // edited model.
+  void ExpectRoundTrip(TModelForm* document, const QString& step,
+                       const std::function<void()>& edit) {
+    SCOPED_TRACE(step.toStdString());
+    const std::string before = Image(document);
+    edit();
+    const std::string after = Image(document);
+    const std::string selectedAfter = Selected(document);
+    ASSERT_NE(after, before);
+    EXPECT_EQ(Main->EditUndo->text(), "&Undo " + step);
+    Main->EditUndo->trigger();
+    EXPECT_EQ(Image(document), before);
+    EXPECT_EQ(Main->EditRedo->text(), "&Redo " + step);
+    Main->EditRedo->trigger();
+    EXPECT_EQ(Image(document), after);
+    EXPECT_EQ(Selected(document), selectedAfter);
+  }
+};
+
+TEST_F(Undo, EveryKindOfEditRoundTrips) {
+  TModelForm* document = OpenCar();
+  EXPECT_FALSE(Main->EditUndo->isEnabled());
+  EXPECT_EQ(Main->EditUndo->text(), "&Undo");
+  Select(document, "Price");
+  ExpectRoundTrip(document, "Rename attribute", [&] {
+    document->ModNameEdit->selectAll();
+    TypeKeys(document->ModNameEdit, "Cost");
+  });
+  ExpectRoundTrip(document, "Edit description", [&] {
+    document->ModDescEdit->selectAll();
+    TypeKeys(document->ModDescEdit, "What it costs");
+  });
+  ExpectRoundTrip(document, "Move attribute", [&] { document->ModDown->trigger(); });
+  ExpectRoundTrip(document, "Duplicate attribute", [&] { document->ModDuplicate->trigger(); });
+  ExpectRoundTrip(document, "Change scale", [&] {
+    Select(document, "Comfort");
+    Questions.Answer(TAnswer::Yes);
+    document->ModDelScale->trigger();
+  });
+  ExpectRoundTrip(document, "Delete attribute", [&] {
+    Select(document, "Safety");
+    Questions.Answer(TAnswer::Yes);
+    document->ModDelete->trigger();
+  });
+  ExpectRoundTrip(document, "Paste attribute", [&] {
+    Select(document, "Boot size");
+    document->ModCopy->trigger();
+    Select(document, "CAR");
+    Questions.Answer(TAnswer::Yes);
+    document->ModPaste->trigger();
+  });
+  document->PageControl->setCurrentIndex(1);
+  ExpectRoundTrip(document, "Add option", [&] { document->OptionsPage->OptAddBtn->click(); });
+  ExpectRoundTrip(document, "Delete option", [&] { document->OptionsPage->OptDelete->trigger(); });
+  TakeAsked();
+}
+
+TEST_F(Undo, OneTypedNameIsOneStepAndANewEditClearsRedo) {
+  TModelForm* document = OpenCar();
+  Select(document, "Price");
+  const std::string before = Image(document);
+  document->ModNameEdit->selectAll();
+  TypeKeys(document->ModNameEdit, "Cost");
+  Select(document, "Comfort");
+  document->ModNameEdit->selectAll();
+  TypeKeys(document->ModNameEdit, "Ease");
+  Main->EditUndo->trigger();
+  EXPECT_EQ(Selected(document), "Comfort");
+  EXPECT_TRUE(Find(document, "Cost"));
+  Main->EditUndo->trigger();
+  EXPECT_EQ(Image(document), before);
+  EXPECT_EQ(Selected(document), "Price");
+  EXPECT_FALSE(Main->EditUndo->isEnabled());
+
+  EXPECT_TRUE(Main->EditRedo->isEnabled());
+  document->ModAdd->trigger();
+  EXPECT_FALSE(Main->EditRedo->isEnabled());
+  EXPECT_EQ(Main->EditRedo->text(), "&Redo");
+  EXPECT_EQ(Main->EditUndo->text(), "&Undo Add attribute");
+}
+
+TEST_F(Undo, UndoingBackToTheSavedStateClearsTheStar) {
+  TModelForm* document = OpenCar();
+  Select(document, "Price");
+  document->ModDown->trigger();
+  EXPECT_TRUE(document->Caption().contains('*'));
+  ASSERT_TRUE(document->SaveModel());
+  EXPECT_FALSE(document->Caption().contains('*'));
+  document->ModUp->trigger();
+  EXPECT_TRUE(document->Caption().contains('*'));
+  // The keys reach the frame's commands from inside the document.
+  Main->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(Main.get()));
+  document->ModTreeView->setFocus();
+  QTest::keyClick(document->ModTreeView, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_FALSE(document->Caption().contains('*'));
+  QTest::keyClick(document->ModTreeView, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_TRUE(document->Caption().contains('*'));
+  QTest::keyClick(document->ModTreeView, Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_FALSE(document->Caption().contains('*'));
+  QTest::keyClick(document->ModTreeView, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_TRUE(document->Caption().contains('*'));
+}
+
+}  // namespace
+}  // namespace ubic
