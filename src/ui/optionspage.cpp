@@ -265,7 +265,7 @@ void TOptionsPage::OptDuplicateClick() {
 }
 
 void TOptionsPage::OptImportClick() {
-  if (!FForm.Updating() && ImportOptionsFile(FForm)) OptionsChanged();
+  if (!FForm.Updating() && ImportOptionsFile(FForm)) OptionsChanged("Import options");
 }
 
 void TOptionsPage::OptExportClick() {
