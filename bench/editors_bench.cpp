@@ -1,14 +1,11 @@
 // The rule editor on a table of 1,000 rules and the weights dialog of six inputs, offscreen.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QComboBox>
 #include <QTableView>
-#include <QTemporaryDir>
 
 #include "bench_models.h"
 #include "ui/functform.h"
-#include "ui/recentfiles.h"
 #include "ui/weiform.h"
 
 using namespace ubic;
@@ -90,15 +87,3 @@ void BM_OpenWeightsDialogOf6Inputs(benchmark::State& state) {
 BENCHMARK(BM_OpenWeightsDialogOf6Inputs)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication application(argc, argv);
-  // Recent files and other settings go to a folder of this run, never the user's own.
-  const QTemporaryDir settings;
-  ubic::KeepSettingsIn(settings.path());
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
