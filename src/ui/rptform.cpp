@@ -14,8 +14,10 @@ namespace ubic {
 namespace {
 
 constexpr const char* kSectionNames[] = {
-    "Tree of attributes", "Scale", "Scale descriptions", "Decision rules", "Weights",
-    "Evaluation results", "Graphs"};
+    "Tree of attributes", "Scale",  "Scale descriptions", "Decision rules", "Weights",
+    "Evaluation results", "Graphs", "Sensitivity"};
+// The sections a report has unless the user says otherwise; sensitivity is asked for.
+constexpr std::size_t kDefaultSectionCount = 7;
 
 QFont ToQFont(const TFont& font) {
   QFont result(ToQString(font.Family));
@@ -59,10 +61,10 @@ TRptForm::TRptForm(QWidget* parent)
       FontBtn(new QPushButton("&Font...", this)),
       FReportFont(DefaultReportFont()) {
   setWindowTitle("Create Report");
-  for (const char* name : kSectionNames) {
-    auto* item = new QListWidgetItem(QString::fromUtf8(name), RptList);
+  for (std::size_t i = 0; i < std::size(kSectionNames); ++i) {
+    auto* item = new QListWidgetItem(QString::fromUtf8(kSectionNames[i]), RptList);
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-    item->setCheckState(Qt::Checked);
+    item->setCheckState(i < kDefaultSectionCount ? Qt::Checked : Qt::Unchecked);
   }
   OKBtn->setDefault(true);
   auto* buttons = new QVBoxLayout;

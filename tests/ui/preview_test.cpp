@@ -38,6 +38,17 @@ class PreviewTest : public TUiTest {
     command();
   }
 
+  // The texts of every page in the preview.
+  QStringList PageTexts() const {
+    QStringList texts;
+    for (int page = 1; page <= Preview().PageCount(); ++page) {
+      for (const TPageItem& item : Preview().GetPage(page).Items()) {
+        if (const auto* text = std::get_if<TPageText>(&item)) texts << text->Text;
+      }
+    }
+    return texts;
+  }
+
   // Opens the car model and shows its full report in the preview, without the modal loop.
   void ShowCarReport() {
     TModelForm* document = Main->CreateDocument(Example("car.ubm"));
@@ -92,6 +103,27 @@ TEST_F(PreviewTest, TheReportCommandShowsTheTickedSections) {
   EXPECT_EQ(shownPages, -1);
 }
 
+TEST_F(PreviewTest, SensitivityIsASectionToAskFor) {
+  Main->CreateDocument(Example("car.ubm"));
+  QListWidget* list = Main->RptForm().RptList;
+  ASSERT_EQ(list->count(), 8);
+  EXPECT_EQ(list->item(7)->checkState(), Qt::Unchecked);
+  for (int i = 0; i < 7; ++i) list->item(i)->setCheckState(Qt::Unchecked);
+  list->item(7)->setCheckState(Qt::Checked);
+  QStringList texts;
+  const auto answer = [&](QWidget* modal) {
+    if (modal == &Main->RptForm()) {
+      Main->RptForm().OKBtn->click();
+    } else if (modal == &Form()) {
+      texts = PageTexts();
+      Form().CloseBtn->trigger();
+    }
+  };
+  WithDialogs(answer, [this] { Main->FileReport->trigger(); });
+  EXPECT_TRUE(texts.contains("Sensitivity"));
+  EXPECT_FALSE(texts.contains("Tree of attributes"));
+}
+
 TEST_F(PreviewTest, TheRuleEditorReportsTheRulesBeingEdited) {
   TModelForm* document = Main->CreateDocument(Example("car.ubm"));
   document->SelectAttribute(Find(document, "TECHNICAL"));
@@ -113,11 +145,7 @@ TEST_F(PreviewTest, TheRuleEditorReportsTheRulesBeingEdited) {
         editor.CancelBtn->click();
       }
     } else if (modal == &Form()) {
-      for (int page = 1; page <= Preview().PageCount(); ++page) {
-        for (const TPageItem& item : Preview().GetPage(page).Items()) {
-          if (const auto* text = std::get_if<TPageText>(&item)) texts << text->Text;
-        }
-      }
+      texts = PageTexts();
       Form().CloseBtn->trigger();
     }
   };
