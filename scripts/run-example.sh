@@ -13,4 +13,4 @@ echo "No display (DISPLAY and WAYLAND_DISPLAY are unset): showing the command-li
 cmake --build build -j "$(nproc)" --target ubic-cli
 ./build/src/cli/ubic-cli evaluate examples/car.ubm
 echo
-./build/src/cli/ubic-cli report examples/car.ubm --width 120
+./build/src/cli/ubic-cli report examples/car.ubm
