@@ -141,11 +141,7 @@ TGraphsPage::TGraphsPage(TModelForm& form) : FForm(form) {
 
 QAction* TGraphsPage::NewGraphAction(const QString& caption, const QString& hint,
                                      const QKeySequence& key) {
-  auto* action = new QAction(caption, this);
-  SetHint(action, hint);
-  action->setShortcut(key);
-  action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-  addAction(action);
+  QAction* action = NewOwnAction(this, caption, hint, key);
   return action;
 }
 

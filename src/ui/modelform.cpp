@@ -136,11 +136,7 @@ TModelForm::~TModelForm() {
 
 QAction* TModelForm::NewModelAction(const QString& caption, const QString& hint,
                                     const QKeySequence& key, void (TModelForm::*handler)()) {
-  auto* action = new QAction(caption, this);
-  SetHint(action, hint);
-  action->setShortcut(key);
-  action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-  addAction(action);
+  QAction* action = NewOwnAction(this, caption, hint, key);
   if (handler) {
     connect(action, &QAction::triggered, this,
             [this, handler] { FMainForm.RunCommand([this, handler] { (this->*handler)(); }); });

@@ -149,11 +149,7 @@ TOptionsPage::TOptionsPage(TModelForm& form) : TGridPage(form, TGridKind::Option
 
 QAction* TOptionsPage::NewOptionAction(const QString& caption, const QString& hint,
                                        const QKeySequence& key, void (TOptionsPage::*handler)()) {
-  auto* action = new QAction(caption, this);
-  SetHint(action, hint);
-  action->setShortcut(key);
-  action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-  addAction(action);
+  QAction* action = NewOwnAction(this, caption, hint, key);
   connect(action, &QAction::triggered, this, [this, handler] {
     FForm.MainForm().RunCommand([this, handler] { (this->*handler)(); });
   });

@@ -147,11 +147,7 @@ TScaleForm::~TScaleForm() = default;
 
 QAction* TScaleForm::NewAction(const QString& caption, const QString& hint, const QKeySequence& key,
                                void (TScaleForm::*handler)()) {
-  auto* action = new QAction(caption, this);
-  SetHint(action, hint);
-  action->setShortcut(key);
-  action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-  addAction(action);
+  QAction* action = NewOwnAction(this, caption, hint, key);
   connect(action, &QAction::triggered, this, handler);
   return action;
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QAction>
+#include <QKeySequence>
 #include <QString>
+#include <QWidget>
 #include <string>
 
 #include "foundation/cp1250.h"
@@ -25,6 +28,17 @@ void SetHint(T* target, const QString& hint) {
   const qsizetype bar = hint.indexOf('|');
   target->setToolTip(bar < 0 ? hint : hint.left(bar));
   target->setStatusTip(bar < 0 ? hint : hint.mid(bar + 1));
+}
+
+// An action of Owner's with its caption, hint and key; the key works while the focus is in Owner.
+inline QAction* NewOwnAction(QWidget* owner, const QString& caption, const QString& hint,
+                             const QKeySequence& key) {
+  auto* action = new QAction(caption, owner);
+  SetHint(action, hint);
+  action->setShortcut(key);
+  action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+  owner->addAction(action);
+  return action;
 }
 
 }  // namespace ubic
