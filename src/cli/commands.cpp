@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <future>
 #include <map>
 #include <optional>
 
@@ -144,18 +145,35 @@ class TOutput {
   void Write(const std::string& text) {
     if (FFile) {
       FFile->Write(text);
-    } else {
-      std::fwrite(text.data(), 1, text.size(), FOut);
+    } else if (std::fwrite(text.data(), 1, text.size(), FOut) != text.size()) {
+      // Said here: errno is the writing thread's own.
+      throw ECliError(std::string("Cannot write the output: ") + std::strerror(errno));
     }
+  }
+  // Writes Text on a thread of its own while the caller makes the next part. Text comes back
+  // empty, with the room of a part written before. An error of the writing is raised by the next
+  // call of WriteAside, Wait or Finish.
+  void WriteAside(std::string& text) {
+    Wait();
+    std::swap(FAside, text);
+    text.clear();
+    FWriting = std::async(std::launch::async, [this] { Write(FAside); });
+  }
+  void Wait() {
+    if (FWriting.valid()) FWriting.get();
   }
   // Without this, an output file is left as it was.
   void Finish() {
+    Wait();
     if (FFile) FFile->Commit();
   }
 
  private:
   std::FILE* FOut;
   std::unique_ptr<TSafeFileWriter> FFile;
+  std::string FAside;
+  // Last, so that a part still being written is waited for before the rest goes.
+  std::future<void> FWriting;
 };
 
 // Options pass through the model this many at a time in the rows layout.
@@ -167,9 +185,8 @@ void EvaluateRows(TUbicModel& model, const TCommandLine& line, TOutput& output) 
   std::string text;
   auto writePart = [&] {
     model.EvaluateAll();
-    text.clear();
     rows.AppendRows(text);
-    output.Write(text);
+    output.WriteAside(text);
   };
   const auto options = line.Options.find("--options");
   if (options == line.Options.end()) {

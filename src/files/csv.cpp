@@ -1,6 +1,7 @@
 #include "csv.h"
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 namespace ubic {
@@ -12,7 +13,7 @@ TCsvReader::TCsvReader(std::string text) : FText(std::move(text)) {
 TCsvReader::TCsvReader(std::istream& stream, std::size_t blockSize)
     : FStream(&stream), FBlockSize(std::max<std::size_t>(blockSize, 4)) {
   // The first block holds the whole mark: it is longer than the mark unless the file is shorter.
-  More();
+  ReadBlock();
   SkipByteOrderMark();
 }
 
@@ -20,81 +21,105 @@ void TCsvReader::SkipByteOrderMark() {
   if (FText.rfind("\xEF\xBB\xBF", 0) == 0) FPosition = 3;
 }
 
-bool TCsvReader::More() {
-  if (FPosition < FText.size()) return true;
+bool TCsvReader::ReadBlock() {
   if (FStream == nullptr) return false;
-  FText.resize(FBlockSize);
-  FStream->read(FText.data(), static_cast<std::streamsize>(FBlockSize));
-  if (FStream->bad()) throw ECsvError("Cannot read the file");
-  FText.resize(static_cast<std::size_t>(FStream->gcount()));
+  // Only the record being read is still needed.
+  FText.erase(0, FPosition);
   FPosition = 0;
-  return !FText.empty();
+  const std::size_t kept = FText.size();
+  FText.resize(kept + FBlockSize);
+  FStream->read(FText.data() + kept, static_cast<std::streamsize>(FBlockSize));
+  if (FStream->bad()) throw ECsvError("Cannot read the file");
+  FText.resize(kept + static_cast<std::size_t>(FStream->gcount()));
+  return FText.size() > kept;
 }
 
-std::size_t TCsvReader::RunEnd(bool quoted) const {
-  const char* text = FText.data();
-  std::size_t end = FPosition;
-  if (quoted) {
-    while (end < FText.size() && text[end] != '"') ++end;
-  } else {
-    while (end < FText.size() && text[end] != ',' && text[end] != '"' && text[end] != '\r' &&
-           text[end] != '\n') {
-      ++end;
+std::size_t TCsvReader::RecordEnd(bool& quotes) {
+  // Offsets from the record's start, which a new block moves.
+  std::size_t scanned = 0;
+  bool quoted = false;
+  for (;;) {
+    const char* begin = FText.data() + FPosition + scanned;
+    const char* last = FText.data() + FText.size();
+    // A line break inside quotes belongs to the field.
+    const auto* lineEnd =
+        quoted ? nullptr : static_cast<const char*>(std::memchr(begin, '\n', last - begin));
+    const char* stop = lineEnd != nullptr ? lineEnd : last;
+    if (const auto* quote = static_cast<const char*>(std::memchr(begin, '"', stop - begin))) {
+      quotes = true;
+      quoted = !quoted;
+      scanned = static_cast<std::size_t>(quote + 1 - (FText.data() + FPosition));
+    } else if (lineEnd != nullptr) {
+      return static_cast<std::size_t>(lineEnd - FText.data());
+    } else {
+      scanned = FText.size() - FPosition;
+      if (!ReadBlock()) {
+        if (quoted) throw ECsvError("Unterminated quoted field");
+        return FText.size();
+      }
     }
   }
-  return end;
 }
 
-bool TCsvReader::Next(std::vector<std::string>& fields) {
-  if (!More()) {
-    fields.clear();
-    return false;
-  }
+bool TCsvReader::Next(std::vector<std::string_view>& fields) {
+  fields.clear();
+  if (FPosition == FText.size() && !ReadBlock()) return false;
   FRecordLine = FLine;
-  // The strings of the last record are filled again: a large file makes few allocations.
+  bool quotes = false;
+  const std::size_t end = RecordEnd(quotes);
+  std::string_view record(FText.data() + FPosition, end - FPosition);
+  const bool lineEnds = end < FText.size();
+  FPosition = lineEnds ? end + 1 : end;
+  ++FLine;
+  if (lineEnds && !record.empty() && record.back() == '\r') record.remove_suffix(1);
+  if (quotes) {
+    FLine += static_cast<int>(std::count(record.begin(), record.end(), '\n'));
+    Unquote(record, fields);
+    return true;
+  }
+  for (;;) {
+    const std::size_t comma = record.find(',');
+    fields.push_back(record.substr(0, comma));
+    if (comma == std::string_view::npos) return true;
+    record.remove_prefix(comma + 1);
+  }
+}
+
+void TCsvReader::Unquote(std::string_view record, std::vector<std::string_view>& fields) {
   std::size_t count = 0;
-  auto nextField = [&fields, &count]() -> std::string& {
-    if (count == fields.size()) fields.emplace_back();
-    std::string& field = fields[count++];
+  auto nextField = [this, &count]() -> std::string& {
+    if (count == FUnquoted.size()) FUnquoted.emplace_back();
+    std::string& field = FUnquoted[count++];
     field.clear();
     return field;
   };
   std::string* field = &nextField();
   bool quoted = false;
-  for (;;) {
-    if (!More()) {
-      if (quoted) throw ECsvError("Unterminated quoted field");
-      break;
-    }
-    // The plain characters up to the next one that means something, in one piece.
-    const std::size_t end = RunEnd(quoted);
-    if (quoted) FLine += static_cast<int>(std::count(&FText[FPosition], FText.data() + end, '\n'));
-    field->append(FText, FPosition, end - FPosition);
-    FPosition = end;
-    if (FPosition == FText.size()) continue;
-    const char c = FText[FPosition++];
-    if (quoted) {
+  for (std::size_t i = 0; i < record.size(); ++i) {
+    const char c = record[i];
+    if (quoted && c == '"') {
       // A doubled quote stands for one; a single quote ends the quoted part.
-      if (More() && FText[FPosition] == '"') {
+      if (i + 1 < record.size() && record[i + 1] == '"') {
         *field += '"';
-        ++FPosition;
+        ++i;
       } else {
         quoted = false;
       }
-    } else if (c == '"') {
+    } else if (!quoted && c == '"') {
       quoted = true;
-    } else if (c == ',') {
+    } else if (!quoted && c == ',') {
       field = &nextField();
-    } else if (c == '\n' || (c == '\r' && More() && FText[FPosition] == '\n')) {
-      if (c == '\r') ++FPosition;
-      ++FLine;
-      break;
     } else {
       *field += c;
     }
   }
-  fields.resize(count);
-  return true;
+  for (std::size_t i = 0; i < count; ++i) fields.emplace_back(FUnquoted[i]);
+}
+
+bool TCsvReader::Next(std::vector<std::string>& fields) {
+  const bool any = Next(FViews);
+  fields.assign(FViews.begin(), FViews.end());
+  return any;
 }
 
 std::string CsvField(const std::string& text) {

@@ -3,6 +3,7 @@
 #include <istream>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace ubic {
@@ -23,18 +24,22 @@ class TCsvReader {
   explicit TCsvReader(std::istream& stream, std::size_t blockSize = 1 << 16);
 
   // The next record, false at the end of the text. An unterminated quoted field raises
-  // ECsvError; RecordLine then tells where its record starts.
+  // ECsvError; RecordLine then tells where its record starts. The views are valid until the
+  // next call.
+  bool Next(std::vector<std::string_view>& fields);
   bool Next(std::vector<std::string>& fields);
   // The 1-based line on which the record last returned starts.
   int RecordLine() const { return FRecordLine; }
 
  private:
-  // Whether a character is left, reading the next block when the current one is used up.
-  bool More();
+  // Reads the next block after what is left of the text; false at the end of the stream.
+  bool ReadBlock();
   void SkipByteOrderMark();
-  // Moves to the next character that ends a plain run of a field and returns where it is:
-  // a quote inside a quoted field; a comma, a quote, CR or LF outside one.
-  std::size_t RunEnd(bool quoted) const;
+  // The end of the record at Position: its LF outside quotes, or the end of the text. Quotes
+  // tells whether the record has any.
+  std::size_t RecordEnd(bool& quotes);
+  // The fields of a record that has quotes, unquoted into texts of their own.
+  void Unquote(std::string_view record, std::vector<std::string_view>& fields);
 
   std::istream* FStream = nullptr;
   std::size_t FBlockSize = 0;
@@ -42,6 +47,8 @@ class TCsvReader {
   std::size_t FPosition = 0;
   int FLine = 1;
   int FRecordLine = 0;
+  std::vector<std::string> FUnquoted;
+  std::vector<std::string_view> FViews;
 };
 
 // A field as written: quoted only when it holds a comma, a quote, CR or LF (quotes doubled).

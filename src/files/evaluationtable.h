@@ -74,7 +74,8 @@ class TOptionRowsWriter {
   TTableRow FHeader;
   bool FHeaderWritten = false;
   std::vector<std::size_t> FWidths;
-  std::vector<const std::string*> FRowCells;  // the cells of one part, row by row
+  std::vector<std::string> FNames;            // the options' names of one part as written
+  std::vector<const std::string*> FRowCells;  // the cells of one part, row by row, names first
 };
 
 // Rows as plain text lines, the columns aligned by characters and two blanks apart; a control

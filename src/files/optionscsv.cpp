@@ -16,8 +16,17 @@ namespace {
 // The number of slots for the cells of a column met before.
 constexpr std::size_t kKnownCells = 64;
 
+// Puts Text at K of Texts, which holds K strings at least; a string left there is filled anew.
+void PutAt(std::vector<std::string>& texts, std::size_t k, const std::string& text) {
+  if (k < texts.size()) {
+    texts[k] = text;
+  } else {
+    texts.push_back(text);
+  }
+}
+
 // A hash of a short text that is quick to make (FNV-1a).
-std::size_t QuickHash(const std::string& text) {
+std::size_t QuickHash(std::string_view text) {
   std::uint32_t hash = 2166136261u;
   for (const char c : text) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
   return hash;
@@ -33,7 +42,7 @@ std::unordered_map<std::string, int> ValuesOf(const TUbicAttribute& attribute) {
 }
 
 // Byte by byte: the texts are short, and a call of the library's comparison costs more.
-bool SameText(const std::string& a, const std::string& b) {
+bool SameText(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
     if (a[i] != b[i]) return false;
@@ -66,13 +75,17 @@ bool TOptionsFileReader::ReadOptions() {
 }
 
 bool TOptionsFileReader::AddOptions() {
-  const TPart part = FNext.valid() ? FNext.get() : ReadPart();
+  TPart part = FNext.valid() ? FNext.get() : ReadPart(std::move(FSpare));
   // A full part may have more after it: read on while the model works.
-  if (static_cast<int>(part.Names.size()) == FPartSize) {
-    FNext = std::async(std::launch::async, [this] { return ReadPart(); });
+  if (part.Count == static_cast<std::size_t>(FPartSize)) {
+    FNext = std::async(std::launch::async, [this, spare = std::move(FSpare)]() mutable {
+      return ReadPart(std::move(spare));
+    });
   }
   Fill(part);
-  return !part.Names.empty();
+  const bool any = part.Count > 0;
+  FSpare = std::move(part);
+  return any;
 }
 
 std::string TOptionsFileReader::Where(int line) const {
@@ -99,7 +112,7 @@ void TOptionsFileReader::ReadHeader() {
       return a->GetName() == name && skip-- == 0;
     });
     if (found == basic.end()) {
-      throw EOptionsFileError("Unknown attribute \"" + FFields[i] + "\"" + Where(1));
+      throw EOptionsFileError("Unknown attribute \"" + std::string(FFields[i]) + "\"" + Where(1));
     }
     const TUbicAttribute& attribute = **found;
     FColumns.push_back({*found, attribute.DiscreteScale() ? attribute.GetName() : "NULL",
@@ -107,11 +120,10 @@ void TOptionsFileReader::ReadHeader() {
   }
 }
 
-TOptionsFileReader::TPart TOptionsFileReader::ReadPart() {
-  TPart part;
-  // Room for a part of usual size; a larger one grows as it is read.
-  part.Cells.reserve(static_cast<std::size_t>(std::min(FPartSize, 1 << 14)) * FColumns.size());
-  while (static_cast<int>(part.Names.size()) < FPartSize && Next()) ReadOption(part);
+TOptionsFileReader::TPart TOptionsFileReader::ReadPart(TPart part) {
+  part.Count = 0;
+  part.Columns.resize(FColumns.size());
+  while (part.Count < static_cast<std::size_t>(FPartSize) && Next()) ReadOption(part);
   return part;
 }
 
@@ -120,28 +132,25 @@ void TOptionsFileReader::ReadOption(TPart& part) {
   if (FFields.size() > FColumns.size() + 1) {
     throw EOptionsFileError("Too many values" + Where(line));
   }
-  part.Names.push_back(Utf8ToCp1250(FFields[0]));
+  static const std::string undefined;
+  PutAt(part.Names, part.Count, Utf8ToCp1250(FFields[0]));
   for (std::size_t i = 1; i <= FColumns.size(); ++i) {
-    part.Cells.push_back(i < FFields.size() ? ValueSet(FColumns[i - 1], FFields[i], line)
-                                            : std::string());
+    PutAt(part.Columns[i - 1], part.Count,
+          i < FFields.size() ? ValueSet(FColumns[i - 1], FFields[i], line) : undefined);
   }
+  ++part.Count;
 }
 
 void TOptionsFileReader::Fill(const TPart& part) {
   const int first = FModel.OptionCount();
-  for (const std::string& name : part.Names) FModel.AddOption(name);
-  const std::size_t columns = FColumns.size();
-  for (std::size_t c = 0; c < columns; ++c) {
-    TUbicAttribute& attribute = *FColumns[c].Attribute;
-    for (std::size_t k = 0; k < part.Names.size(); ++k) {
-      const std::string& text = part.Cells[k * columns + c];
-      if (!text.empty()) attribute.SetOptionText(first + static_cast<int>(k), text);
-    }
+  for (std::size_t k = 0; k < part.Count; ++k) FModel.AddOption(part.Names[k]);
+  for (std::size_t c = 0; c < FColumns.size(); ++c) {
+    FColumns[c].Attribute->SetOptionTexts(first, {part.Columns[c].data(), part.Count});
   }
 }
 
 // The same few cells fill most of a column: each of them is read once.
-const std::string& TOptionsFileReader::ValueSet(TColumn& column, const std::string& cell,
+const std::string& TOptionsFileReader::ValueSet(TColumn& column, std::string_view cell,
                                                 int line) const {
   TKnownCell& known = column.Known[QuickHash(cell) % kKnownCells];
   if (!known.Used || !SameText(known.Cell, cell)) {
@@ -152,7 +161,7 @@ const std::string& TOptionsFileReader::ValueSet(TColumn& column, const std::stri
   return known.Text;
 }
 
-std::string TOptionsFileReader::ParseValueSet(const TColumn& column, const std::string& cell,
+std::string TOptionsFileReader::ParseValueSet(const TColumn& column, std::string_view cell,
                                               int line) const {
   if (cell.empty() || cell == "*") return {};
   std::vector<int> indices;

@@ -4,6 +4,7 @@
 #include <istream>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -65,27 +66,31 @@ class TOptionsFileReader {
     std::unordered_map<std::string, int> Values;
     std::vector<TKnownCell> Known;
   };
-  // Options read from the file: their names, and a value-set text per option and column.
+  // Options read from the file: their names, and per column a value-set text per option. The
+  // lists may be longer than Count: a part is used again, its strings filled anew.
   struct TPart {
+    std::size_t Count = 0;
     std::vector<std::string> Names;
-    std::vector<std::string> Cells;
+    std::vector<std::vector<std::string>> Columns;
   };
 
   std::string Where(int line) const;
   bool Next();
   void ReadHeader();
-  TPart ReadPart();
+  TPart ReadPart(TPart part);
   void ReadOption(TPart& part);
   void Fill(const TPart& part);
-  const std::string& ValueSet(TColumn& column, const std::string& cell, int line) const;
-  std::string ParseValueSet(const TColumn& column, const std::string& cell, int line) const;
+  const std::string& ValueSet(TColumn& column, std::string_view cell, int line) const;
+  std::string ParseValueSet(const TColumn& column, std::string_view cell, int line) const;
 
   TUbicModel& FModel;
   TCsvReader FReader;
   std::string FFileName;
   int FPartSize;
   std::vector<TColumn> FColumns;
-  std::vector<std::string> FFields;
+  std::vector<std::string_view> FFields;
+  // The part the model took last, to be filled again.
+  TPart FSpare;
   // The part being read ahead; last, so that it is waited for before the rest goes.
   std::future<TPart> FNext;
 };

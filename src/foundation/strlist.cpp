@@ -25,10 +25,6 @@ void TStrList::DeleteOwned(TObject* object) const {
   if (FOwnsObjects) delete object;
 }
 
-void TStrList::CheckIndex(int index) const {
-  if (index < 0 || index >= Count()) ListIndexError(index);
-}
-
 void TStrList::CheckNotSorted() const {
   if (FSorted) throw EListError("Operation not allowed on sorted list");
 }
@@ -49,11 +45,6 @@ void TStrList::BeginUpdate() {
 void TStrList::EndUpdate() {
   if (FUpdateCount == 0) return;
   if (--FUpdateCount == 0) Changed();
-}
-
-const std::string& TStrList::Get(int index) const {
-  CheckIndex(index);
-  return FItems[index].Text;
 }
 
 void TStrList::Put(int index, const std::string& text) {
@@ -135,7 +126,9 @@ void TStrList::Clear() {
   Changing();
   std::vector<TItem> items;
   items.swap(FItems);
-  for (const TItem& item : items) DeleteOwned(item.Object);
+  if (FOwnsObjects) {
+    for (const TItem& item : items) DeleteOwned(item.Object);
+  }
   // The list keeps its room for as many items as it had: it is often filled again.
   if (FItems.empty()) {
     items.clear();
@@ -251,10 +244,17 @@ void TStrList::Assign(const std::vector<std::string>& source) {
   EndUpdate();
 }
 
-void TStrList::AddStrings(const std::vector<std::string>& strings) {
-  BeginUpdate();
-  for (const std::string& text : strings) Add(text);
-  EndUpdate();
+void TStrList::AddStrings(std::span<const std::string> strings) {
+  if (strings.empty()) return;
+  if (FSorted) {
+    BeginUpdate();
+    for (const std::string& text : strings) Add(text);
+    EndUpdate();
+    return;
+  }
+  Changing();
+  for (const std::string& text : strings) FItems.push_back(TItem{text, nullptr});
+  Changed();
 }
 
 std::vector<std::string> TStrList::Strings() const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -24,7 +25,10 @@ class TStrList : public TObject {
 
   int Count() const { return static_cast<int>(FItems.size()); }
   bool Empty() const { return FItems.empty(); }
-  const std::string& Get(int index) const;
+  const std::string& Get(int index) const {
+    CheckIndex(index);
+    return FItems[index].Text;
+  }
   const std::string& operator[](int index) const { return Get(index); }
   void Put(int index, const std::string& text);
   // Calls Update(index, text) for the strings from First to Last - 1, which it may change in
@@ -68,7 +72,8 @@ class TStrList : public TObject {
   // Takes strings and objects; the objects are shared afterwards, so this list stops owning.
   virtual void Assign(const TStrList& source);
   void Assign(const std::vector<std::string>& source);
-  void AddStrings(const std::vector<std::string>& strings);
+  void AddStrings(std::span<const std::string> strings);
+  void AddStrings(const std::vector<std::string>& strings) { AddStrings(std::span(strings)); }
   std::vector<std::string> Strings() const;
   // Lines joined by CR LF, each line ended; SetText splits at CR, LF or CR LF.
   std::string Text() const;
@@ -103,7 +108,9 @@ class TStrList : public TObject {
     TObject* Object;
   };
 
-  void CheckIndex(int index) const;
+  void CheckIndex(int index) const {
+    if (index < 0 || index >= Count()) ListIndexError(index);
+  }
   void CheckNotSorted() const;
   void Changing();
   void Changed();

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -91,6 +92,8 @@ class TUbicAttribute : public TUbicObject {
   // order; empty means undefined and "*" any value.
   std::string OptionText(int k) const;
   void SetOptionText(int k, const std::string& text);
+  // The texts of the options from First on, in one change of the list.
+  void SetOptionTexts(int first, std::span<const std::string> texts);
   // The index of the first value of entry K, -1 when it is undefined or not a value of the scale.
   int OptionValue(int k) const;
   void SetOptionValue(int k, int index);

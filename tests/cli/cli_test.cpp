@@ -145,11 +145,17 @@ TEST_F(Cli, UsageHelpAndVersion) {
 
 TEST_F(Cli, OutputThatCannotBeWrittenIsAnError) {
   const std::string model = Example("car.ubm");
-  for (const std::vector<std::string>& args : {std::vector<std::string>{"report", model},
-                                               {"evaluate", model},
-                                               {"evaluate", model, "--csv"},
-                                               {"stats", model},
-                                               {"--help"}}) {
+  // Rows of several parts, written while the next part is evaluated.
+  std::string manyOptions = "Name,Price\n";
+  for (int k = 0; k < 10000; ++k) manyOptions += "Car " + std::to_string(k) + ",up to 15000\n";
+  const std::string options = Options(manyOptions);
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"report", model},
+        {"evaluate", model},
+        {"evaluate", model, "--csv"},
+        {"evaluate", model, "--options", options, "--rows", "--csv"},
+        {"stats", model},
+        {"--help"}}) {
     std::string command = ShellQuoted(UBIC_CLI_PATH);
     for (const std::string& arg : args) command += " " + ShellQuoted(arg);
     const std::string err = Folder.File("stderr.txt");

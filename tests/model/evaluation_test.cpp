@@ -282,6 +282,20 @@ TEST(OptionValues, TextsAndValues) {
   EXPECT_EQ(a->OptionText(0), "1");
 }
 
+TEST(OptionValues, SetManyAtOnceReplacingAndAdding) {
+  auto a = MakeAttribute("A", 3);
+  const std::vector<std::string> texts{"2", "01", "", "1"};
+  a->SetOptionTexts(2, texts);
+  EXPECT_EQ(a->OptionValues().Strings(), (std::vector<std::string>{"", "", "2", "01", "", "1"}));
+  // The first two take the places of those there, the rest follow.
+  a->SetOptionTexts(4, texts);
+  EXPECT_EQ(a->OptionValues().Strings(),
+            (std::vector<std::string>{"", "", "2", "01", "2", "01", "", "1"}));
+  a->SetOptionTexts(0, std::span(texts).first(1));
+  EXPECT_EQ(a->OptionText(0), "2");
+  EXPECT_EQ(a->OptionValues().Count(), 8);
+}
+
 TEST(OptionValues, FollowScaleEdits) {
   auto a = MakeAttribute("A", 3);
   a->SetOptionText(0, "012");
