@@ -1,7 +1,5 @@
 #include "modelreport.h"
 
-#include <algorithm>
-#include <cstdint>
 #include <functional>
 #include <vector>
 

@@ -56,6 +56,22 @@ class PreviewTest : public TUiTest {
     return texts;
   }
 
+  // How far the texts of the preview's pages reach beyond the right margin, in page dots.
+  double TextOverflow() const {
+    double overflow = -1e9;
+    for (int page = 1; page <= Preview().PageCount(); ++page) {
+      const TPrintPage& shown = Preview().GetPage(page);
+      const double right =
+          shown.Size().width() - Preview().Margins().Right.Value * shown.DotsPerInch() / 25.4;
+      for (const TPageItem& item : shown.Items()) {
+        if (const auto* text = std::get_if<TPageText>(&item)) {
+          overflow = std::max(overflow, text->Origin.x() + text->Width - right);
+        }
+      }
+    }
+    return overflow;
+  }
+
   // Opens the car model and shows its full report in the preview, without the modal loop.
   void ShowCarReport() {
     TModelForm* document = Main->CreateDocument(Example("car.ubm"));
@@ -127,11 +143,13 @@ TEST_F(PreviewTest, TheReportCommandShowsTheTickedSections) {
   int shownPages = 0;
   QString status;
   bool graphOnLastPage = false;
+  double overflow = 0;
   const auto answer = [&](QWidget* modal) {
     if (modal == &Main->RptForm()) {
       Main->RptForm().OKBtn->click();
     } else if (modal == &Form()) {
       shownPages = Preview().PageCount();
+      overflow = TextOverflow();
       status = Form().StatusBar->text();
       const auto& items = Preview().GetPage(shownPages).Items();
       graphOnLastPage = std::any_of(items.begin(), items.end(), [](const TPageItem& item) {
@@ -145,6 +163,8 @@ TEST_F(PreviewTest, TheReportCommandShowsTheTickedSections) {
   EXPECT_EQ(status, QString("Page 1/%1").arg(shownPages));
   // The chart of the Graphs page ends the report.
   EXPECT_TRUE(graphOnLastPage);
+  // Every option's values are within the page: the evaluation tables fit its width.
+  EXPECT_LT(overflow, 1);
   // The preview lets go of the report when it closes.
   EXPECT_EQ(Preview().PageCount(), 0);
 
