@@ -1,22 +1,20 @@
 #include "modelreport.h"
 
-#include <algorithm>
-#include <cstdint>
 #include <functional>
 #include <vector>
 
+#include "evaluationtables.h"
 #include "foundation/utils.h"
 #include "model/sensitivity.h"
 #include "model/valuecode.h"
 #include "model/valuetext.h"
+#include "reportparts.h"
 #include "reports/tables.h"
 #include "reports/treechars.h"
 
 namespace ubic {
 namespace {
 
-constexpr TColor kBadColor = 255;
-constexpr TColor kGoodColor = 32768;
 constexpr const char* kUndefined = "<undefined>";
 constexpr const char* kRulesTitle = "Decision rules (table)";
 constexpr const char* kIncompleteRules =
@@ -49,67 +47,6 @@ std::unique_ptr<TReport> NewModelReport(const TReportStyle& style) {
   return report;
 }
 
-// A section under a bold heading and Space lines of space; the formatter keeps it on one page
-// when it fits, unless Keep says otherwise.
-TRptSection& AddHeadedSection(TRptGroup& parent, const std::string& title,
-                              const std::string& heading, int keep = TRptGroup::kKeepWhole,
-                              float space = 0.5F) {
-  TRptSection& section = *parent.AddSection(title);
-  section.SetKeep(keep);
-  TRptLine& line = *section.AddLine();
-  line.AddText(heading);
-  line.SetBold(true);
-  line.FontSize(foAdd, 1);
-  section.AddSpace(space);
-  return section;
-}
-
-// A table whose rows may be split over pages, its columns as wide as their widest cells.
-TRptTable& AddTable(TRptSection& section, const std::string& title, int columns) {
-  TRptTable& table = *section.AddTable(title);
-  table.SetKeep(TRptGroup::kKeepNone);
-  for (int c = 0; c < columns; ++c) table.AddField(" ")->SetWidth({1.0F, suRelative});
-  return table;
-}
-
-TRptText& AddNumberText(TRptGroup& group, const std::string& text) {
-  TRptText& number = *group.AddText(text);
-  number.SetContentAlign(kHorizontal, caEnd);
-  return number;
-}
-
-// A bold row, ruled below; the cells from RightAlignedFrom on are right-aligned.
-void AddHeadingRow(TRptTable& table, const std::vector<std::string>& headings,
-                   std::size_t rightAlignedFrom = SIZE_MAX) {
-  TRptRow& row = *table.AddRow();
-  row.SetBold(true);
-  row.BeginRule(caEnd);
-  for (std::size_t c = 0; c < headings.size(); ++c) {
-    TRptCell& cell = *row.NewCell();
-    if (c >= rightAlignedFrom) {
-      AddNumberText(cell, headings[c]);
-    } else {
-      cell.AddText(headings[c]);
-    }
-  }
-  row.EndRule();
-  table.AddSpace(0.1F);
-}
-
-// Value texts, bad values red and bold, good ones green, bold and italic.
-void AddValueRuns(TRptGroup& line, const TValueRuns& runs) {
-  for (const TValueRun& run : runs) {
-    TRptText& text = *line.AddText(run.Text);
-    if (run.Class == TValueClass::Bad) {
-      text.FontStyle(foAdd, fsBold);
-      text.FontColor(kBadColor);
-    } else if (run.Class == TValueClass::Good) {
-      text.FontStyle(foAdd, fsBold | fsItalic);
-      text.FontColor(kGoodColor);
-    }
-  }
-}
-
 // A text that may hold line breaks, one line of the group per line of the text.
 void AddLinesOf(TRptGroup& group, const std::string& text) {
   std::string rest = ReplaceText(ReplaceText(text, "\r\n", "\n"), "\r", "\n");
@@ -121,12 +58,7 @@ void AddLinesOf(TRptGroup& group, const std::string& text) {
 }
 
 TRptCell& AddAttributeCell(TRptRow& row, const TUbicAttribute& attribute) {
-  TRptCell& cell = *row.NewCell();
-  TRptLine& line = *cell.AddLine();
-  line.AddTree(TreePrefix(attribute));
-  TRptText& name = *line.AddText(attribute.GetName());
-  if (!attribute.IsBasic()) name.SetBold(true);
-  return cell;
+  return AddAttributeCell(row, TreePrefix(attribute), attribute.GetName(), !attribute.IsBasic());
 }
 
 // A weight in percent, 0 where the function has none for the input.
@@ -185,7 +117,7 @@ void AddRuleTable(TRptSection& section, const TUbicAttribute& attribute,
 class TModelReportBuilder {
  public:
   TModelReportBuilder(TUbicModel& model, const TReportStyle& style)
-      : FModel(model), FReport(NewModelReport(style)) {
+      : FModel(model), FReport(NewModelReport(style)), FFitPageWidth(style.FitPageWidth) {
     model.Root()->CollectAttributes(FAttributes);
   }
 
@@ -262,25 +194,18 @@ class TModelReportBuilder {
   }
 
   void AddEvaluation() {
-    const int options = FModel.OptionCount();
-    for (int first = 0; first < options; first += 5) {
-      const int last = std::min(first + 4, options - 1);
-      TRptSection& section =
-          AddHeadedSection(*FReport, "Evaluation results", first == 0 ? "Evaluation results" : "");
-      TRptTable& table = AddTable(section, "Evaluation results", 2 + last - first);
-      std::vector<std::string> headings{"Attribute"};
-      for (int k = first; k <= last; ++k) headings.push_back(FModel.Options()[k]);
-      AddHeadingRow(table, headings);
-      for (const TUbicAttribute* attribute : FAttributes) {
-        TRptRow& row = *table.AddRow();
-        AddAttributeCell(row, *attribute);
-        for (int k = first; k <= last; ++k) {
-          AddValueRuns(*row.NewCell()->AddLine(),
-                       ValueSetRuns(attribute->Scale(), attribute->OptionText(k), "; "));
-        }
+    std::vector<std::string> options;
+    for (int k = 0; k < FModel.OptionCount(); ++k) options.push_back(FModel.Options()[k]);
+    std::vector<TEvaluationLine> lines;
+    for (const TUbicAttribute* attribute : FAttributes) {
+      TEvaluationLine& line = lines.emplace_back(
+          TEvaluationLine{TreePrefix(*attribute), attribute->GetName(), !attribute->IsBasic(), {}});
+      for (int k = 0; k < FModel.OptionCount(); ++k) {
+        line.Values.push_back(ValueSetRuns(attribute->Scale(), attribute->OptionText(k), "; "));
       }
-      section.AddEmptyLine();
     }
+    FReport->Add(std::make_unique<TRptEvaluation>(FReport.get(), std::move(options),
+                                                  std::move(lines), FFitPageWidth));
   }
 
   // Per option, a row of its top-level values as they are and a row per changed basic value,
@@ -388,6 +313,7 @@ class TModelReportBuilder {
 
   TUbicModel& FModel;
   std::unique_ptr<TReport> FReport;
+  bool FFitPageWidth;
   std::vector<TUbicAttribute*> FAttributes;
 };
 

@@ -54,6 +54,10 @@ struct TReportStyle {
   // When the report was made, printed in its page header.
   TDateTime Created = TDateTime::Now();
   TDateFormats DateFormats = LocaleDateFormats();
+  // Whether the tables of options are made anew to fit the width of every page they are laid
+  // out on; without it they keep five options each, however wide, and a text report is made as
+  // wide as they need.
+  bool FitPageWidth = false;
 };
 
 // A report of the chosen sections of Model; nil when there is no model or no section. Graphs,

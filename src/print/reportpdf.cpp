@@ -85,6 +85,7 @@ void WriteModelPdf(const TPdfRequest& request) {
   FillGraphs(graphs, model);
   const TChartReportGraphs reportGraphs(graphs, QSize(640, 480));
   TReportStyle style;
+  style.FitPageWidth = true;
   const std::unique_ptr<TReport> report =
       MakeModelReport(&model, request.Sections, style, &reportGraphs);
   if (!report) throw std::runtime_error("the model has nothing to report");

@@ -33,6 +33,12 @@ void TRptGroup::Add(std::unique_ptr<TRpt> item) {
   FItems.AddOwned(std::move(item));
 }
 
+void TRptGroup::Clear() {
+  FItems.Clear();
+  FOpenLiner = nullptr;
+  FSectionCounter = 0;
+}
+
 std::unique_ptr<TBox> TRptGroup::CreateBox() {
   return NewGroupBox();
 }

@@ -47,6 +47,8 @@ class TRptGroup : public TRpt {
   virtual void EndGroup() {}
   // Makes the group Item's owner and appends it.
   virtual void Add(std::unique_ptr<TRpt> item);
+  // Frees every item; the sections added afterwards are numbered from 1 again.
+  virtual void Clear();
 
   std::unique_ptr<TBox> CreateBox() override;
   // Ends an open rule first, so that a rule left open ends after the last item.

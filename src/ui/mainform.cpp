@@ -371,6 +371,7 @@ void TMainForm::ShowInPreview(
     const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
     TReportStyle style;
     style.Font = FRptForm->ReportFont();
+    style.FitPageWidth = true;
     addReports(preview, style);
   }
   FPreviewForm->ShowPreview();

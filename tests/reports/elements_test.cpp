@@ -105,6 +105,14 @@ TEST(ElementConstruction, SectionAndTableNumbers) {
   // Tables outside a report are not numbered.
   TRptSection loose(nullptr, "loose");
   EXPECT_EQ(loose.AddTable("w")->Number(), 0);
+
+  // A cleared group numbers its sections afresh and has no rule left open.
+  two->BeginRule(caEnd);
+  two->Clear();
+  EXPECT_EQ(two->Count(), 0);
+  EXPECT_EQ(two->OpenLiner(), nullptr);
+  EXPECT_EQ(two->AddSection("again")->Number(), 1);
+  EXPECT_EQ(report.SectionCounter(), 2);
 }
 
 TEST(ElementConstruction, ProgrammingErrors) {

@@ -1,10 +1,17 @@
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QFocusEvent>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QSpinBox>
 #include <QSvgRenderer>
 #include <QTimer>
 #include <QtTest/QTest>
@@ -49,14 +56,81 @@ class PreviewTest : public TUiTest {
     return texts;
   }
 
+  // How far the texts of the preview's pages reach beyond the right margin, in page dots.
+  double TextOverflow() const {
+    double overflow = -1e9;
+    for (int page = 1; page <= Preview().PageCount(); ++page) {
+      const TPrintPage& shown = Preview().GetPage(page);
+      const double right =
+          shown.Size().width() - Preview().Margins().Right.Value * shown.DotsPerInch() / 25.4;
+      for (const TPageItem& item : shown.Items()) {
+        if (const auto* text = std::get_if<TPageText>(&item)) {
+          overflow = std::max(overflow, text->Origin.x() + text->Width - right);
+        }
+      }
+    }
+    return overflow;
+  }
+
   // Opens the car model and shows its full report in the preview, without the modal loop.
   void ShowCarReport() {
     TModelForm* document = Main->CreateDocument(Example("car.ubm"));
     TReportStyle style;
     style.Font = DefaultReportFont();
+    style.FitPageWidth = true;
     Preview().AddReport(MakeModelReport(&document->Model(), AllTextSections(), style));
     Form().PrepareShow();
     Form().show();
+  }
+
+  // Dialog's child of type T called Name; a failure of the test when it has none.
+  template <class T>
+  static T* Child(QWidget* dialog, const char* name) {
+    T* child = dialog->findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(child, nullptr) << name;
+    return child;
+  }
+
+  // Clicks the button of a dialog's button box that plays Role.
+  static void ClickButton(QWidget* dialog, QDialogButtonBox::StandardButton role) {
+    auto* buttons = dialog->findChild<QDialogButtonBox*>();
+    QPushButton* button = buttons != nullptr ? buttons->button(role) : nullptr;
+    ASSERT_NE(button, nullptr);
+    button->click();
+  }
+
+  // The page-setup dialog's answer: Orientation's radio button and the four margins in
+  // millimetres, then OK.
+  static std::function<void(QWidget*)> AnswerPageSetup(const char* orientation,
+                                                       const QMarginsF& margins) {
+    return [orientation, margins](QWidget* dialog) {
+      const std::pair<const char*, double> values[] = {{"leftMargin", margins.left()},
+                                                       {"topMargin", margins.top()},
+                                                       {"rightMargin", margins.right()},
+                                                       {"bottomMargin", margins.bottom()}};
+      auto* radio = Child<QRadioButton>(dialog, orientation);
+      if (radio != nullptr) radio->click();
+      for (const auto& [name, value] : values) {
+        if (auto* box = Child<QDoubleSpinBox>(dialog, name)) box->setValue(value);
+      }
+      ClickButton(dialog, QDialogButtonBox::Ok);
+    };
+  }
+
+  // Where the first page's first text, the page header's, begins: at the left and top margins.
+  QPointF FirstTextOrigin() const {
+    for (const TPageItem& item : Preview().GetPage(1).Items()) {
+      if (const auto* text = std::get_if<TPageText>(&item)) return text->Origin;
+    }
+    return {};
+  }
+
+  // The pages of a PDF file, counted by their page objects.
+  static int PdfPageCount(const QString& fileName) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) return -1;
+    static const QRegularExpression kPageObject(QStringLiteral("/Type\\s*/Page(?!s)"));
+    return static_cast<int>(QString::fromLatin1(file.readAll()).count(kPageObject));
   }
 };
 
@@ -69,11 +143,13 @@ TEST_F(PreviewTest, TheReportCommandShowsTheTickedSections) {
   int shownPages = 0;
   QString status;
   bool graphOnLastPage = false;
+  double overflow = 0;
   const auto answer = [&](QWidget* modal) {
     if (modal == &Main->RptForm()) {
       Main->RptForm().OKBtn->click();
     } else if (modal == &Form()) {
       shownPages = Preview().PageCount();
+      overflow = TextOverflow();
       status = Form().StatusBar->text();
       const auto& items = Preview().GetPage(shownPages).Items();
       graphOnLastPage = std::any_of(items.begin(), items.end(), [](const TPageItem& item) {
@@ -87,6 +163,8 @@ TEST_F(PreviewTest, TheReportCommandShowsTheTickedSections) {
   EXPECT_EQ(status, QString("Page 1/%1").arg(shownPages));
   // The chart of the Graphs page ends the report.
   EXPECT_TRUE(graphOnLastPage);
+  // Every option's values are within the page: the evaluation tables fit its width.
+  EXPECT_LT(overflow, 1);
   // The preview lets go of the report when it closes.
   EXPECT_EQ(Preview().PageCount(), 0);
 
@@ -236,6 +314,86 @@ TEST_F(PreviewTest, SavesTextPagesAndThePicturesOfAPage) {
   QFile pdf(QString::fromStdString(TempFile("all.pdf")));
   ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
   EXPECT_TRUE(pdf.read(4) == "%PDF");
+}
+
+TEST_F(PreviewTest, ThePrintDialogPrintsTheChosenPagesInCopies) {
+  ShowCarReport();
+  ASSERT_GE(Preview().PageCount(), 3);
+  const QString printed = QString::fromStdString(TempFile("printed.pdf"));
+  const auto answer = [&printed](QWidget* dialog) {
+    auto* file = Child<QLineEdit>(dialog, "filename");
+    auto* range = Child<QRadioButton>(dialog, "printRange");
+    auto* from = Child<QSpinBox>(dialog, "from");
+    auto* to = Child<QSpinBox>(dialog, "to");
+    auto* copies = Child<QSpinBox>(dialog, "copies");
+    auto* collate = Child<QCheckBox>(dialog, "collate");
+    if (!file || !range || !from || !to || !copies || !collate) {
+      ClickButton(dialog, QDialogButtonBox::Cancel);
+      return;
+    }
+    file->setText(printed);
+    range->click();
+    to->setValue(3);
+    from->setValue(2);
+    copies->setValue(2);
+    collate->setChecked(true);
+    ClickButton(dialog, QDialogButtonBox::Ok);
+  };
+  WithDialogs(answer, [this] { Form().PrintBtn->trigger(); });
+  EXPECT_TRUE(TakeAsked().empty());
+  // Pages 2 and 3, twice.
+  EXPECT_EQ(PdfPageCount(printed), 4);
+  EXPECT_EQ(Preview().Copies(), 2);
+  // Printing leaves the preview's own range alone.
+  EXPECT_EQ(Preview().PrintFrom(), 1);
+
+  // Cancelled: nothing printed.
+  const QString cancelled = QString::fromStdString(TempFile("cancelled.pdf"));
+  WithDialogs(
+      [&cancelled](QWidget* dialog) {
+        if (auto* file = Child<QLineEdit>(dialog, "filename")) file->setText(cancelled);
+        ClickButton(dialog, QDialogButtonBox::Cancel);
+      },
+      [this] { Form().PrintBtn->trigger(); });
+  EXPECT_FALSE(QFile::exists(cancelled));
+}
+
+TEST_F(PreviewTest, PageSetupLaysTheReportsOutAgain) {
+  ShowCarReport();
+  const int portraitPages = Preview().PageCount();
+  const QSize portrait = Preview().GetPage(1).Size();
+  ASSERT_LT(portrait.width(), portrait.height());
+  const double dotsPerMm = Preview().GetPage(1).DotsPerInch() / 25.4;
+  const QPointF portraitOrigin = FirstTextOrigin();
+  EXPECT_NEAR(portraitOrigin.x(), 20 * dotsPerMm, 1);
+  // The car's five options take two tables across a portrait page and one across a landscape one.
+  const qsizetype portraitHeadings = PageTexts().count("Attribute");
+
+  WithDialogs(AnswerPageSetup("landscape", QMarginsF(40, 30, 15, 15)),
+              [this] { Form().PageSetupBtn->trigger(); });
+  EXPECT_TRUE(TakeAsked().empty());
+  EXPECT_EQ(Preview().GetReport(0).Orientation(), orLandscape);
+  const QSize landscape = Preview().GetPage(1).Size();
+  EXPECT_EQ(landscape, portrait.transposed());
+  EXPECT_NEAR(Preview().Margins().Left.Value, 40, 0.01);
+  EXPECT_NEAR(Preview().Margins().Bottom.Value, 15, 0.01);
+  EXPECT_NEAR(FirstTextOrigin().x(), 40 * dotsPerMm, 1);
+  EXPECT_GT(FirstTextOrigin().y(), portraitOrigin.y());
+  EXPECT_NE(Preview().PageCount(), portraitPages);
+  EXPECT_EQ(PageTexts().count("Attribute"), portraitHeadings - 1);
+  EXPECT_EQ(Form().StatusBar->text(), QString("Page 1/%1").arg(Preview().PageCount()));
+
+  // Margins wider than the sheet are refused and the preview stays as it was.
+  const int pages = Preview().PageCount();
+  const QPointF origin = FirstTextOrigin();
+  Questions.Answer(TAnswer::Ok);
+  WithDialogs(AnswerPageSetup("landscape", QMarginsF(160, 30, 160, 15)),
+              [this] { Form().PageSetupBtn->trigger(); });
+  EXPECT_EQ(TakeAsked(), (std::vector<std::string>{"The margins leave no room on the page."}));
+  EXPECT_EQ(Preview().PageCount(), pages);
+  EXPECT_EQ(Preview().GetPage(1).Size(), landscape);
+  EXPECT_EQ(FirstTextOrigin(), origin);
+  EXPECT_NEAR(Preview().Margins().Left.Value, 40, 0.01);
 }
 
 }  // namespace

@@ -24,6 +24,7 @@ bool SavePrintScreenshots(TMainForm& mainForm, TModelForm& document, const TSave
   TPreviewForm& preview = mainForm.PreviewForm();
   TReportStyle style;
   style.Font = rptForm.ReportFont();
+  style.FitPageWidth = true;
   document.Model().EvaluateAll();
   preview.Preview().AddReport(MakeModelReport(&document.Model(), AllTextSections(), style));
   preview.resize(760, 820);
