@@ -16,15 +16,6 @@ namespace {
 // The number of slots for the cells of a column met before.
 constexpr std::size_t kKnownCells = 64;
 
-// Puts Text at K of Texts, which holds K strings at least; a string left there is filled anew.
-void PutAt(std::vector<std::string>& texts, std::size_t k, const std::string& text) {
-  if (k < texts.size()) {
-    texts[k] = text;
-  } else {
-    texts.push_back(text);
-  }
-}
-
 // A hash of a short text that is quick to make (FNV-1a).
 std::size_t QuickHash(std::string_view text) {
   std::uint32_t hash = 2166136261u;
@@ -77,13 +68,13 @@ bool TOptionsFileReader::ReadOptions() {
 bool TOptionsFileReader::AddOptions() {
   TPart part = FNext.valid() ? FNext.get() : ReadPart(std::move(FSpare));
   // A full part may have more after it: read on while the model works.
-  if (part.Count == static_cast<std::size_t>(FPartSize)) {
+  if (static_cast<int>(part.Names.size()) == FPartSize) {
     FNext = std::async(std::launch::async, [this, spare = std::move(FSpare)]() mutable {
       return ReadPart(std::move(spare));
     });
   }
   Fill(part);
-  const bool any = part.Count > 0;
+  const bool any = !part.Names.empty();
   FSpare = std::move(part);
   return any;
 }
@@ -121,9 +112,10 @@ void TOptionsFileReader::ReadHeader() {
 }
 
 TOptionsFileReader::TPart TOptionsFileReader::ReadPart(TPart part) {
-  part.Count = 0;
-  part.Columns.resize(FColumns.size());
-  while (part.Count < static_cast<std::size_t>(FPartSize) && Next()) ReadOption(part);
+  part.Names.clear();
+  while (part.Columns.size() < FColumns.size()) part.Columns.emplace_back();
+  for (TStrList& column : part.Columns) column.Clear();
+  while (static_cast<int>(part.Names.size()) < FPartSize && Next()) ReadOption(part);
   return part;
 }
 
@@ -133,19 +125,18 @@ void TOptionsFileReader::ReadOption(TPart& part) {
     throw EOptionsFileError("Too many values" + Where(line));
   }
   static const std::string undefined;
-  PutAt(part.Names, part.Count, Utf8ToCp1250(FFields[0]));
+  part.Names.push_back(Utf8ToCp1250(FFields[0]));
   for (std::size_t i = 1; i <= FColumns.size(); ++i) {
-    PutAt(part.Columns[i - 1], part.Count,
-          i < FFields.size() ? ValueSet(FColumns[i - 1], FFields[i], line) : undefined);
+    part.Columns[i - 1].Add(i < FFields.size() ? ValueSet(FColumns[i - 1], FFields[i], line)
+                                               : undefined);
   }
-  ++part.Count;
 }
 
-void TOptionsFileReader::Fill(const TPart& part) {
+void TOptionsFileReader::Fill(TPart& part) {
   const int first = FModel.OptionCount();
-  for (std::size_t k = 0; k < part.Count; ++k) FModel.AddOption(part.Names[k]);
+  for (const std::string& name : part.Names) FModel.AddOption(name);
   for (std::size_t c = 0; c < FColumns.size(); ++c) {
-    FColumns[c].Attribute->SetOptionTexts(first, {part.Columns[c].data(), part.Count});
+    FColumns[c].Attribute->TakeOptionTexts(first, part.Columns[c]);
   }
 }
 

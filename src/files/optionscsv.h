@@ -1,5 +1,6 @@
 #pragma once
 
+#include <deque>
 #include <future>
 #include <istream>
 #include <stdexcept>
@@ -66,12 +67,11 @@ class TOptionsFileReader {
     std::unordered_map<std::string, int> Values;
     std::vector<TKnownCell> Known;
   };
-  // Options read from the file: their names, and per column a value-set text per option. The
-  // lists may be longer than Count: a part is used again, its strings filled anew.
+  // Options read from the file: their names, and per column a value-set text per option. A part
+  // is used again, and its columns' lists are handed to the model whole where they can be.
   struct TPart {
-    std::size_t Count = 0;
     std::vector<std::string> Names;
-    std::vector<std::vector<std::string>> Columns;
+    std::deque<TStrList> Columns;
   };
 
   std::string Where(int line) const;
@@ -79,7 +79,7 @@ class TOptionsFileReader {
   void ReadHeader();
   TPart ReadPart(TPart part);
   void ReadOption(TPart& part);
-  void Fill(const TPart& part);
+  void Fill(TPart& part);
   const std::string& ValueSet(TColumn& column, std::string_view cell, int line) const;
   std::string ParseValueSet(const TColumn& column, std::string_view cell, int line) const;
 

@@ -1,5 +1,6 @@
 #include "cp1250.h"
 
+#include <algorithm>
 #include <array>
 #include <unordered_map>
 
@@ -98,7 +99,18 @@ char32_t Cp1250ToUnicode(unsigned char byte) {
   return byte < 0x80 ? byte : kHighHalf[byte - 0x80];
 }
 
+namespace {
+
+// Plain ASCII reads the same in both encodings.
+bool IsAscii(std::string_view text) {
+  return std::all_of(text.begin(), text.end(),
+                     [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+}  // namespace
+
 std::string Cp1250ToUtf8(std::string_view text) {
+  if (IsAscii(text)) return std::string(text);
   std::string out;
   out.reserve(text.size());
   for (const char c : text) AppendUtf8(out, Cp1250ToUnicode(static_cast<unsigned char>(c)));
@@ -106,6 +118,8 @@ std::string Cp1250ToUtf8(std::string_view text) {
 }
 
 std::string Utf8ToCp1250(std::string_view text, bool* replaced) {
+  if (replaced != nullptr) *replaced = false;
+  if (IsAscii(text)) return std::string(text);
   std::string out;
   out.reserve(text.size());
   bool anyReplaced = false;

@@ -244,16 +244,22 @@ void TStrList::Assign(const std::vector<std::string>& source) {
   EndUpdate();
 }
 
-void TStrList::AddStrings(std::span<const std::string> strings) {
-  if (strings.empty()) return;
-  if (FSorted) {
-    BeginUpdate();
-    for (const std::string& text : strings) Add(text);
-    EndUpdate();
-    return;
+void TStrList::AddStrings(const std::vector<std::string>& strings) {
+  BeginUpdate();
+  for (const std::string& text : strings) Add(text);
+  EndUpdate();
+}
+
+void TStrList::SwapItems(TStrList& other) {
+  CheckNotSorted();
+  other.CheckNotSorted();
+  if (FOwnsObjects != other.FOwnsObjects) {
+    throw EListError("Cannot swap the items of lists that differ in owning their objects");
   }
   Changing();
-  for (const std::string& text : strings) FItems.push_back(TItem{text, nullptr});
+  other.Changing();
+  FItems.swap(other.FItems);
+  other.Changed();
   Changed();
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <functional>
-#include <span>
 #include <string>
 #include <vector>
 
@@ -63,6 +62,9 @@ class TStrList : public TObject {
   int IndexOfObject(const TObject* object) const;
   virtual void Move(int currentIndex, int newIndex);
   void Exchange(int index1, int index2);
+  // Exchanges the strings and objects of two unsorted lists that both own their objects or both
+  // do not; each list keeps its settings and handlers.
+  void SwapItems(TStrList& other);
   // Binary search with CompareStr; with duplicates accepted it finds the first of equal strings.
   virtual bool Find(const std::string& text, int& index) const;
   virtual void Sort();
@@ -72,8 +74,7 @@ class TStrList : public TObject {
   // Takes strings and objects; the objects are shared afterwards, so this list stops owning.
   virtual void Assign(const TStrList& source);
   void Assign(const std::vector<std::string>& source);
-  void AddStrings(std::span<const std::string> strings);
-  void AddStrings(const std::vector<std::string>& strings) { AddStrings(std::span(strings)); }
+  void AddStrings(const std::vector<std::string>& strings);
   std::vector<std::string> Strings() const;
   // Lines joined by CR LF, each line ended; SetText splits at CR, LF or CR LF.
   std::string Text() const;

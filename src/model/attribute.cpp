@@ -1,6 +1,5 @@
 #include "attribute.h"
 
-#include <algorithm>
 #include <stdexcept>
 #include <unordered_set>
 
@@ -218,16 +217,12 @@ void TUbicAttribute::SetOptionText(int k, const std::string& text) {
   }
 }
 
-void TUbicAttribute::SetOptionTexts(int first, std::span<const std::string> texts) {
-  if (first < 0) ListIndexError(first);
-  FOptionValues.Grow(first);
-  // Those in the list take the new texts in place, the rest are added.
-  const auto kept = std::min(texts.size(), static_cast<std::size_t>(FOptionValues.Count() - first));
-  FOptionValues.UpdateRange(first, first + static_cast<int>(kept),
-                            [&texts, first](int k, std::string& text) {
-                              text = texts[static_cast<std::size_t>(k - first)];
-                            });
-  FOptionValues.AddStrings(texts.subspan(kept));
+void TUbicAttribute::TakeOptionTexts(int first, TStrList& texts) {
+  if (first == 0 && FOptionValues.Count() <= texts.Count()) {
+    FOptionValues.SwapItems(texts);
+    return;
+  }
+  for (int i = 0; i < texts.Count(); ++i) SetOptionText(CheckedAdd(first, i), texts[i]);
 }
 
 int TUbicAttribute::OptionValue(int k) const {

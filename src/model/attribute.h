@@ -2,7 +2,6 @@
 
 #include <functional>
 #include <memory>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -92,8 +91,9 @@ class TUbicAttribute : public TUbicObject {
   // order; empty means undefined and "*" any value.
   std::string OptionText(int k) const;
   void SetOptionText(int k, const std::string& text);
-  // The texts of the options from First on, in one change of the list.
-  void SetOptionTexts(int first, std::span<const std::string> texts);
+  // Sets the texts of the options from First on to those of Texts, which is left with any texts:
+  // a list that replaces all of them is taken over whole.
+  void TakeOptionTexts(int first, TStrList& texts);
   // The index of the first value of entry K, -1 when it is undefined or not a value of the scale.
   int OptionValue(int k) const;
   void SetOptionValue(int k, int index);

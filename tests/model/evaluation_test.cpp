@@ -282,18 +282,21 @@ TEST(OptionValues, TextsAndValues) {
   EXPECT_EQ(a->OptionText(0), "1");
 }
 
-TEST(OptionValues, SetManyAtOnceReplacingAndAdding) {
+TEST(OptionValues, TakenFromAnotherList) {
   auto a = MakeAttribute("A", 3);
-  const std::vector<std::string> texts{"2", "01", "", "1"};
-  a->SetOptionTexts(2, texts);
-  EXPECT_EQ(a->OptionValues().Strings(), (std::vector<std::string>{"", "", "2", "01", "", "1"}));
-  // The first two take the places of those there, the rest follow.
-  a->SetOptionTexts(4, texts);
-  EXPECT_EQ(a->OptionValues().Strings(),
-            (std::vector<std::string>{"", "", "2", "01", "2", "01", "", "1"}));
-  a->SetOptionTexts(0, std::span(texts).first(1));
-  EXPECT_EQ(a->OptionText(0), "2");
-  EXPECT_EQ(a->OptionValues().Count(), 8);
+  a->SetOptionText(0, "0");
+  TStrList texts;
+  texts.AddStrings({"2", "01", ""});
+  a->TakeOptionTexts(0, texts);
+  EXPECT_EQ(a->OptionValues().Strings(), (std::vector<std::string>{"2", "01", ""}));
+  // Later options follow those there; a list shorter than the attribute's only replaces its first.
+  TStrList more;
+  more.AddStrings({"1", ""});
+  a->TakeOptionTexts(4, more);
+  TStrList shorter;
+  shorter.AddStrings({"0"});
+  a->TakeOptionTexts(0, shorter);
+  EXPECT_EQ(a->OptionValues().Strings(), (std::vector<std::string>{"0", "01", "", "", "1"}));
 }
 
 TEST(OptionValues, FollowScaleEdits) {
