@@ -11,6 +11,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProgressBar>
+#include <QShowEvent>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTimer>
@@ -136,8 +137,13 @@ void TPreviewForm::CreateLayout(QStatusBar* statusBar) {
 
 void TPreviewForm::PrepareShow() {
   HideProgress();
-  FPreview->FitWidth();
   UpdateStatus();
+}
+
+void TPreviewForm::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  // Only now is the preview as wide as the window lets it be.
+  FPreview->FitWidth();
   ShowZoom();
 }
 

@@ -72,6 +72,19 @@ class PreviewTest : public TUiTest {
     return overflow;
   }
 
+  // The part of the picture's width that the paper spans: from the first white pixel of its
+  // middle row to the last.
+  static double PaperShareOfWidth(const QImage& image) {
+    int first = image.width();
+    int last = -1;
+    for (int x = 0; x < image.width(); ++x) {
+      if (image.pixelColor(x, image.height() / 2) != Qt::white) continue;
+      first = std::min(first, x);
+      last = x;
+    }
+    return last >= first ? static_cast<double>(last - first + 1) / image.width() : 0;
+  }
+
   // Opens the car model and shows its full report in the preview, without the modal loop.
   void ShowCarReport() {
     TModelForm* document = Main->CreateDocument(Example("car.ubm"));
@@ -144,10 +157,12 @@ TEST_F(PreviewTest, TheReportCommandShowsTheTickedSections) {
   QString status;
   bool graphOnLastPage = false;
   double overflow = 0;
+  double pageShare = 0;
   const auto answer = [&](QWidget* modal) {
     if (modal == &Main->RptForm()) {
       Main->RptForm().OKBtn->click();
     } else if (modal == &Form()) {
+      pageShare = PaperShareOfWidth(Preview().viewport()->grab().toImage());
       shownPages = Preview().PageCount();
       overflow = TextOverflow();
       status = Form().StatusBar->text();
@@ -161,6 +176,8 @@ TEST_F(PreviewTest, TheReportCommandShowsTheTickedSections) {
   WithDialogs(answer, [this] { Main->FileReport->trigger(); });
   EXPECT_GE(shownPages, 3);
   EXPECT_EQ(status, QString("Page 1/%1").arg(shownPages));
+  // The page is shown as wide as the window lets it be.
+  EXPECT_GT(pageShare, 0.85);
   // The chart of the Graphs page ends the report.
   EXPECT_TRUE(graphOnLastPage);
   // Every option's values are within the page: the evaluation tables fit its width.
