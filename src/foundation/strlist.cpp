@@ -1,6 +1,7 @@
 #include "strlist.h"
 
 #include <algorithm>
+#include <iterator>
 #include <utility>
 
 #include "textcompare.h"
@@ -250,16 +251,24 @@ void TStrList::AddStrings(const std::vector<std::string>& strings) {
   EndUpdate();
 }
 
-void TStrList::SwapItems(TStrList& other) {
+void TStrList::MoveItemsFrom(TStrList& source) {
   CheckNotSorted();
-  other.CheckNotSorted();
-  if (FOwnsObjects != other.FOwnsObjects) {
-    throw EListError("Cannot swap the items of lists that differ in owning their objects");
+  source.CheckNotSorted();
+  if (FOwnsObjects != source.FOwnsObjects) {
+    throw EListError("Cannot move the items of lists that differ in owning their objects");
   }
+  if (source.Empty() || &source == this) return;
   Changing();
-  other.Changing();
-  FItems.swap(other.FItems);
-  other.Changed();
+  source.Changing();
+  if (FItems.empty()) {
+    // The emptied list keeps the room this one had.
+    FItems.swap(source.FItems);
+  } else {
+    FItems.insert(FItems.end(), std::make_move_iterator(source.FItems.begin()),
+                  std::make_move_iterator(source.FItems.end()));
+    source.FItems.clear();
+  }
+  source.Changed();
   Changed();
 }
 

@@ -62,9 +62,9 @@ class TStrList : public TObject {
   int IndexOfObject(const TObject* object) const;
   virtual void Move(int currentIndex, int newIndex);
   void Exchange(int index1, int index2);
-  // Exchanges the strings and objects of two unsorted lists that both own their objects or both
-  // do not; each list keeps its settings and handlers.
-  void SwapItems(TStrList& other);
+  // Moves the strings and objects of Source to the end of this list and leaves Source empty.
+  // Both lists are unsorted, and both own their objects or both do not.
+  void MoveItemsFrom(TStrList& source);
   // Binary search with CompareStr; with duplicates accepted it finds the first of equal strings.
   virtual bool Find(const std::string& text, int& index) const;
   virtual void Sort();

@@ -218,11 +218,13 @@ void TUbicAttribute::SetOptionText(int k, const std::string& text) {
 }
 
 void TUbicAttribute::TakeOptionTexts(int first, TStrList& texts) {
-  if (first == 0 && FOptionValues.Count() <= texts.Count()) {
-    FOptionValues.SwapItems(texts);
+  if (first >= FOptionValues.Count()) {
+    FOptionValues.Grow(first);
+    FOptionValues.MoveItemsFrom(texts);
     return;
   }
   for (int i = 0; i < texts.Count(); ++i) SetOptionText(CheckedAdd(first, i), texts[i]);
+  texts.Clear();
 }
 
 int TUbicAttribute::OptionValue(int k) const {

@@ -91,8 +91,7 @@ class TUbicAttribute : public TUbicObject {
   // order; empty means undefined and "*" any value.
   std::string OptionText(int k) const;
   void SetOptionText(int k, const std::string& text);
-  // Sets the texts of the options from First on to those of Texts, which is left with any texts:
-  // a list that replaces all of them is taken over whole.
+  // Sets the texts of the options from First on to those of Texts, which is left empty.
   void TakeOptionTexts(int first, TStrList& texts);
   // The index of the first value of entry K, -1 when it is undefined or not a value of the scale.
   int OptionValue(int k) const;

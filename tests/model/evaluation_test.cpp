@@ -284,19 +284,20 @@ TEST(OptionValues, TextsAndValues) {
 
 TEST(OptionValues, TakenFromAnotherList) {
   auto a = MakeAttribute("A", 3);
-  a->SetOptionText(0, "0");
   TStrList texts;
   texts.AddStrings({"2", "01", ""});
   a->TakeOptionTexts(0, texts);
   EXPECT_EQ(a->OptionValues().Strings(), (std::vector<std::string>{"2", "01", ""}));
-  // Later options follow those there; a list shorter than the attribute's only replaces its first.
-  TStrList more;
-  more.AddStrings({"1", ""});
-  a->TakeOptionTexts(4, more);
-  TStrList shorter;
-  shorter.AddStrings({"0"});
-  a->TakeOptionTexts(0, shorter);
-  EXPECT_EQ(a->OptionValues().Strings(), (std::vector<std::string>{"0", "01", "", "", "1"}));
+  EXPECT_TRUE(texts.Empty());
+  // Later options follow those there, undefined ones between them.
+  texts.AddStrings({"1"});
+  a->TakeOptionTexts(4, texts);
+  EXPECT_EQ(a->OptionValues().Strings(), (std::vector<std::string>{"2", "01", "", "", "1"}));
+  // Options the attribute has take the new texts in their places.
+  texts.AddStrings({"0", "2"});
+  a->TakeOptionTexts(1, texts);
+  EXPECT_EQ(a->OptionValues().Strings(), (std::vector<std::string>{"2", "0", "2", "", "1"}));
+  EXPECT_TRUE(texts.Empty());
 }
 
 TEST(OptionValues, FollowScaleEdits) {
