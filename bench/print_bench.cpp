@@ -19,6 +19,8 @@ constexpr int kAttributes = 200;
 std::unique_ptr<TReport> FullReport(TUbicModel& model) {
   TReportStyle style;
   style.Created = {2026, 1, 1, 0, 0, 0, 0};
+  // As the desktop program prints it: the evaluation tables fitted to the page.
+  style.FitPageWidth = true;
   return MakeModelReport(&model, AllTextSections(), style);
 }
 
