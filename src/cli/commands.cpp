@@ -152,15 +152,12 @@ class TOutput {
   }
   // Writes Text on a thread of its own while the caller makes the next part. Text comes back
   // empty, with the room of a part written before. An error of the writing is raised by the next
-  // call of WriteAside, Wait or Finish.
+  // call of WriteAside or Finish.
   void WriteAside(std::string& text) {
     Wait();
     std::swap(FAside, text);
     text.clear();
     FWriting = std::async(std::launch::async, [this] { Write(FAside); });
-  }
-  void Wait() {
-    if (FWriting.valid()) FWriting.get();
   }
   // Without this, an output file is left as it was.
   void Finish() {
@@ -169,6 +166,10 @@ class TOutput {
   }
 
  private:
+  void Wait() {
+    if (FWriting.valid()) FWriting.get();
+  }
+
   std::FILE* FOut;
   std::unique_ptr<TSafeFileWriter> FFile;
   std::string FAside;

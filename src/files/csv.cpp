@@ -116,12 +116,6 @@ void TCsvReader::Unquote(std::string_view record, std::vector<std::string_view>&
   for (std::size_t i = 0; i < count; ++i) fields.emplace_back(FUnquoted[i]);
 }
 
-bool TCsvReader::Next(std::vector<std::string>& fields) {
-  const bool any = Next(FViews);
-  fields.assign(FViews.begin(), FViews.end());
-  return any;
-}
-
 std::string CsvField(const std::string& text) {
   if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
   std::string quoted = "\"";

@@ -27,7 +27,6 @@ class TCsvReader {
   // ECsvError; RecordLine then tells where its record starts. The views are valid until the
   // next call.
   bool Next(std::vector<std::string_view>& fields);
-  bool Next(std::vector<std::string>& fields);
   // The 1-based line on which the record last returned starts.
   int RecordLine() const { return FRecordLine; }
 
@@ -48,7 +47,6 @@ class TCsvReader {
   int FLine = 1;
   int FRecordLine = 0;
   std::vector<std::string> FUnquoted;
-  std::vector<std::string_view> FViews;
 };
 
 // A field as written: quoted only when it holds a comma, a quote, CR or LF (quotes doubled).

@@ -113,8 +113,8 @@ void TOptionsFileReader::ReadHeader() {
 
 TOptionsFileReader::TPart TOptionsFileReader::ReadPart(TPart part) {
   part.Names.clear();
+  // The model took the columns' texts, leaving the lists empty.
   while (part.Columns.size() < FColumns.size()) part.Columns.emplace_back();
-  for (TStrList& column : part.Columns) column.Clear();
   while (static_cast<int>(part.Names.size()) < FPartSize && Next()) ReadOption(part);
   return part;
 }

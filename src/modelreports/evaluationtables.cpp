@@ -9,6 +9,7 @@ namespace ubic {
 namespace {
 
 constexpr const char* kEvaluationTitle = "Evaluation results";
+constexpr int kMostOptionsPerTable = 5;
 
 }  // namespace
 

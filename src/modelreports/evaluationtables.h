@@ -26,12 +26,8 @@ struct TEvaluationLine {
 // other tables. The lines are copies, so the report does not depend on the model it came from.
 class TRptEvaluation : public TRptVerticalGroup {
  public:
-  static constexpr int kMostOptionsPerTable = 5;
-
   TRptEvaluation(TRpt* owner, std::vector<std::string> options, std::vector<TEvaluationLine> lines,
                  bool fitWidth);
-
-  bool FitWidth() const { return FFitWidth; }
 
   std::unique_ptr<TBox> MakeBox() override;
   std::unique_ptr<TBox> MakeBoxWidth(int width) override;

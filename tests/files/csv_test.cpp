@@ -10,9 +10,9 @@ namespace {
 std::vector<std::vector<std::string>> ReadAll(const std::string& text, std::vector<int>* lines) {
   TCsvReader reader(text);
   std::vector<std::vector<std::string>> records;
-  std::vector<std::string> fields;
+  std::vector<std::string_view> fields;
   while (reader.Next(fields)) {
-    records.push_back(fields);
+    records.emplace_back(fields.begin(), fields.end());
     if (lines != nullptr) lines->push_back(reader.RecordLine());
   }
   return records;
@@ -55,17 +55,18 @@ TEST(Csv, StreamsInBlocksOfAnySize) {
   for (std::size_t block = 4; block <= text.size() + 1; ++block) {
     std::istringstream stream(text);
     TCsvReader reader(stream, block);
-    std::vector<std::string> fields;
+    std::vector<std::string_view> fields;
     for (std::size_t r = 0; r < expected.size(); ++r) {
       ASSERT_TRUE(reader.Next(fields)) << block;
-      EXPECT_EQ(fields, expected[r]) << "block " << block << " record " << r;
+      EXPECT_EQ(std::vector<std::string>(fields.begin(), fields.end()), expected[r])
+          << "block " << block << " record " << r;
       EXPECT_EQ(reader.RecordLine(), expectedLines[r]) << block;
     }
     EXPECT_FALSE(reader.Next(fields));
   }
   std::istringstream open("a\n\"never closed\nb,c\n");
   TCsvReader reader(open, 4);
-  std::vector<std::string> fields;
+  std::vector<std::string_view> fields;
   ASSERT_TRUE(reader.Next(fields));
   EXPECT_THROW(reader.Next(fields), ECsvError);
   EXPECT_EQ(reader.RecordLine(), 2);

@@ -17,8 +17,8 @@ using TRecords = std::vector<std::vector<std::string>>;
 TRecords ReadRecords(const std::string& text) {
   TCsvReader reader(text);
   TRecords records;
-  std::vector<std::string> fields;
-  while (reader.Next(fields)) records.push_back(fields);
+  std::vector<std::string_view> fields;
+  while (reader.Next(fields)) records.emplace_back(fields.begin(), fields.end());
   return records;
 }
 

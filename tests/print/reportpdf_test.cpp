@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <string>
 
+#include "print/pdfpages.h"
+
 namespace ubic::test {
 namespace {
 
@@ -24,16 +26,6 @@ TRun RunCommand(const QStringList& arguments) {
   while (std::fgets(buffer, sizeof buffer, err) != nullptr) run.Errors += buffer;
   std::fclose(err);
   return run;
-}
-
-// The number of pages a PDF file declares.
-int PdfPageCount(const QString& fileName) {
-  QFile file(fileName);
-  if (!file.open(QIODevice::ReadOnly)) return -1;
-  const QByteArray data = file.readAll();
-  if (!data.startsWith("%PDF")) return -1;
-  return static_cast<int>(data.count("/Type /Page\n") + data.count("/Type /Page\r") +
-                          data.count("/Type /Page "));
 }
 
 TEST(ReportPdf, WritesTheReportOfEveryExample) {

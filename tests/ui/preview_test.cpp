@@ -10,13 +10,13 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QSpinBox>
 #include <QSvgRenderer>
 #include <QTimer>
 #include <QtTest/QTest>
 #include <functional>
 
+#include "print/pdfpages.h"
 #include "print/printpreview.h"
 #include "ui/functform.h"
 #include "ui/graphspage.h"
@@ -136,14 +136,6 @@ class PreviewTest : public TUiTest {
       if (const auto* text = std::get_if<TPageText>(&item)) return text->Origin;
     }
     return {};
-  }
-
-  // The pages of a PDF file, counted by their page objects.
-  static int PdfPageCount(const QString& fileName) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) return -1;
-    static const QRegularExpression kPageObject(QStringLiteral("/Type\\s*/Page(?!s)"));
-    return static_cast<int>(QString::fromLatin1(file.readAll()).count(kPageObject));
   }
 };
 
@@ -359,7 +351,7 @@ TEST_F(PreviewTest, ThePrintDialogPrintsTheChosenPagesInCopies) {
   WithDialogs(answer, [this] { Form().PrintBtn->trigger(); });
   EXPECT_TRUE(TakeAsked().empty());
   // Pages 2 and 3, twice.
-  EXPECT_EQ(PdfPageCount(printed), 4);
+  EXPECT_EQ(test::PdfPageCount(printed), 4);
   EXPECT_EQ(Preview().Copies(), 2);
   // Printing leaves the preview's own range alone.
   EXPECT_EQ(Preview().PrintFrom(), 1);
