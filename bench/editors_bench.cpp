@@ -37,7 +37,7 @@ void BM_OpenRuleEditorOn1000Rules(benchmark::State& state) {
   auto attribute = MakeAggregate(3, 10, 10);
   TFunctForm form;
   for (auto _ : state) {
-    form.Setup(attribute.get());
+    form.Setup(attribute.get(), *attribute->Funct());
     form.show();
     form.repaint();
     state.PauseTiming();
@@ -52,7 +52,7 @@ BENCHMARK(BM_OpenRuleEditorOn1000Rules)->Unit(benchmark::kMillisecond);
 void BM_EnterValueIn1000Rules(benchmark::State& state) {
   auto attribute = MakeAggregate(3, 10, 10);
   TFunctForm form;
-  form.Setup(attribute.get());
+  form.Setup(attribute.get(), *attribute->Funct());
   form.show();
   form.SetCurrentRule(555);
   const int value = Average(*form.EditedFunction(), 555);

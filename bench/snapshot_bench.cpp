@@ -1,8 +1,14 @@
 // Undo must stay quick on a large model: one snapshot of a model with about 1,000 attributes and
-// 100 options, and one undo or redo of an edit to it.
+// 100 options, one undo or redo of an edit to it, and one edit run through the document (the
+// edit, the evaluation, the undo step and the modified mark).
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
+
 #include "bench_models.h"
+#include "document/document.h"
+#include "document/edits.h"
+#include "files/modelfile.h"
 #include "files/modelsnapshot.h"
 
 namespace ubic::bench {
@@ -36,6 +42,23 @@ void BM_UndoRedo(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_UndoRedo)->Unit(benchmark::kMillisecond);
+
+// Each iteration renames an attribute through a document whose file holds the model: the name
+// typed last is a step of its own, so that every run records a snapshot.
+void BM_DocumentEdit(benchmark::State& state) {
+  const std::string fileName = "/tmp/ubic-bench-document.ubm";
+  SaveToFile(*LargeModel(), fileName);
+  std::string remarks;
+  const auto document = TUbicDocument::Open(fileName, remarks);
+  int count = 0;
+  for (auto _ : state) {
+    document->CloseStep();
+    document->Run(edits::RenameAttribute(*document->Model().FirstAttribute(),
+                                         "Renamed " + std::to_string(++count % 2)));
+  }
+  std::remove(fileName.c_str());
+}
+BENCHMARK(BM_DocumentEdit)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace ubic::bench

@@ -100,14 +100,15 @@ void BM_UndoRedoOnLargeModel(benchmark::State& state) {
   TBenchWindow& window = Window();
   window.Main.show();
   TModelForm* document = window.Main.CreateDocument(window.FileName);
-  TUbicModel& model = document->Model();
-  for (int k = 0; k < 100; ++k) model.AddOption("Option " + std::to_string(k));
-  for (TUbicAttribute* attribute : PreOrderAttributes(model)) {
-    for (int k = 0; attribute->InputCount() == 0 && k < 100; ++k) {
-      attribute->SetOptionValue(k, k % 3);
-    }
-  }
-  document->RecordEdit("Add options");
+  document->Run({"Add options", [](TUbicModel& model) {
+                   for (int k = 0; k < 100; ++k) model.AddOption("Option " + std::to_string(k));
+                   for (TUbicAttribute* attribute : PreOrderAttributes(model)) {
+                     for (int k = 0; attribute->InputCount() == 0 && k < 100; ++k) {
+                       attribute->SetOptionValue(k, k % 3);
+                     }
+                   }
+                   return TEditFocus{};
+                 }});
   document->ModNameEdit->setText("Renamed");
   if (!document->History().CanUndo()) state.SkipWithError("nothing to undo");
   for (auto _ : state) {
@@ -149,7 +150,7 @@ void BM_BuildEvaluationGrid(benchmark::State& state) {
   document->PageControl->setCurrentWidget(page);
   QImage image(page->Grid->viewport()->size(), QImage::Format_ARGB32_Premultiplied);
   for (auto _ : state) {
-    document->Model().SetNeedsEvaluation(true);
+    document->Model().EvaluateAll();
     page->Build();
     PaintGrid(page->Grid, image);
   }

@@ -1,6 +1,7 @@
 #include "modelfile.h"
 
 #include "foundation/cp1250.h"
+#include "foundation/textfile.h"
 #include "foundation/utils.h"
 #include "model/ubicstr.h"
 
@@ -190,8 +191,14 @@ void ReadModelDocument(TUbicModel& model, const TXmlItem& document) {
   }
 }
 
+std::string ModelFileText(const TUbicModel& model) {
+  std::vector<std::string> lines;
+  WriteXml(*ModelDocument(model), lines);
+  return JoinLines(lines);
+}
+
 void SaveToFile(TUbicModel& model, const std::string& fileName) {
-  SaveXmlToFile(*ModelDocument(model), fileName);
+  WriteFileSafely(fileName, ModelFileText(model));
   model.SetModified(false);
 }
 

@@ -11,6 +11,8 @@ namespace ubic {
 // The program's own model file (".ubm"): an XML document with the option names and the whole
 // attribute tree, every text as the model holds it.
 
+// The bytes of Model's file.
+std::string ModelFileText(const TUbicModel& model);
 // Writes the model and clears its Modified flag. The old file stays as it was if writing fails.
 void SaveToFile(TUbicModel& model, const std::string& fileName);
 // Reads a file into Model, which the caller has just created: a failed read leaves a model that

@@ -28,7 +28,8 @@ TModelSnapshot::TModelSnapshot(TUbicModel& model)
     : FDocument(ModelDocument(model, false)),
       FName(model.GetName()),
       FDescription(model.GetDescription()),
-      FOptionSelection(model.OptionSelection()) {
+      FOptionSelection(model.OptionSelection()),
+      FNeedsEvaluation(model.NeedsEvaluation()) {
   const TUbicScale* lastScale = model.LastScale();
   const std::vector<TUbicAttribute*> attributes = PreOrderAttributes(model);
   FOptionTextLengths.reserve(attributes.size() * model.OptionCount());
@@ -66,59 +67,7 @@ void TModelSnapshot::Restore(TUbicModel& model) const {
     TUbicFunction* function = attribute->Funct();
     if (function != nullptr && !function->UseWeights()) function->SetWeights(*weights++);
   }
-  model.SetNeedsEvaluation(true);
-}
-
-TUndoHistory::TUndoHistory(TUbicModel& model) : FPresent(std::make_unique<TModelSnapshot>(model)) {
-  if (model.Modified()) FCleanDepth.reset();
-}
-
-void TUndoHistory::Record(TUbicModel& model, const std::string& name, const std::string& mergeKey,
-                          const std::vector<int>& selection) {
-  const bool merge = FMergeOpen && !mergeKey.empty() && mergeKey == FMergeKey && CanUndo();
-  if (merge) {
-    if (IsClean()) FCleanDepth.reset();
-  } else {
-    if (FCleanDepth && *FCleanDepth > FUndo.size()) FCleanDepth.reset();
-    FUndo.push_back({name, selection, std::move(FPresent)});
-  }
-  FRedo.clear();
-  FPresent = std::make_unique<TModelSnapshot>(model);
-  FMergeKey = mergeKey;
-  FMergeOpen = true;
-}
-
-std::string TUndoHistory::UndoName() const {
-  return CanUndo() ? FUndo.back().Name : "";
-}
-
-std::string TUndoHistory::RedoName() const {
-  return CanRedo() ? FRedo.back().Name : "";
-}
-
-std::vector<int> TUndoHistory::Move(TUbicModel& model, std::vector<TStep>& from,
-                                    std::vector<TStep>& to) {
-  TStep step = std::move(from.back());
-  from.pop_back();
-  step.State->Restore(model);
-  std::swap(step.State, FPresent);
-  to.push_back(std::move(step));
-  FMergeOpen = false;
-  model.SetModified(!IsClean());
-  return to.back().Selection;
-}
-
-std::vector<int> TUndoHistory::Undo(TUbicModel& model) {
-  return CanUndo() ? Move(model, FUndo, FRedo) : std::vector<int>{};
-}
-
-std::vector<int> TUndoHistory::Redo(TUbicModel& model) {
-  return CanRedo() ? Move(model, FRedo, FUndo) : std::vector<int>{};
-}
-
-void TUndoHistory::MarkClean() {
-  FCleanDepth = FUndo.size();
-  FMergeOpen = false;
+  model.SetNeedsEvaluation(FNeedsEvaluation);
 }
 
 }  // namespace ubic

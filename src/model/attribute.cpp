@@ -143,6 +143,28 @@ void TUbicAttribute::DeleteSubtree() {
   FInputs.reset();
 }
 
+void TUbicAttribute::AttachInput(std::unique_ptr<TUbicAttribute> input) {
+  if (!input) return;
+  FFunct.reset();
+  if (IsBasic()) FOptionValues.Clear();
+  AddInput(std::move(input));
+}
+
+std::unique_ptr<TUbicAttribute> TUbicAttribute::DetachInput(TUbicAttribute* input) {
+  FFunct.reset();
+  return ExtractInput(input);
+}
+
+void TUbicAttribute::DeleteScale() {
+  FScale.reset();
+  FFunct.reset();
+  FOptionValues.Clear();
+  if (FParent != nullptr) {
+    FParent->FFunct.reset();
+    FParent->FOptionValues.Clear();
+  }
+}
+
 void TUbicAttribute::CollectAttributes(std::vector<TUbicAttribute*>& list,
                                        const TFilter& filter) const {
   list.clear();

@@ -56,6 +56,14 @@ class TUbicAttribute : public TUbicObject {
   void MoveInputDown(int index);
   // Destroys the function and all descendants; the scale and option values stay.
   void DeleteSubtree();
+  // The tree edits of a user, which keep the model's rules: a function whose inputs change no
+  // longer fits and goes, and an attribute that gets its first input loses the values it held as
+  // a basic attribute, since from now on they are evaluated.
+  void AttachInput(std::unique_ptr<TUbicAttribute> input);
+  std::unique_ptr<TUbicAttribute> DetachInput(TUbicAttribute* input);
+  // Removes the scale; the option values and the function go with it, and so do the parent's
+  // function and values, which were computed over it.
+  void DeleteScale();
   // Empties List and fills it with the descendants in pre-order that Filter accepts (all
   // without a filter); the attribute itself is never collected.
   void CollectAttributes(std::vector<TUbicAttribute*>& list, const TFilter& filter = {}) const;

@@ -183,11 +183,11 @@ TFunctForm::TFunctForm(QWidget* parent) : QDialog(parent), FRuleModel(new TRuleT
 
 TFunctForm::~TFunctForm() = default;
 
-void TFunctForm::Setup(TUbicAttribute* attribute) {
+void TFunctForm::Setup(TUbicAttribute* attribute, const TUbicFunction& function) {
   FAttribute = attribute;
   setWindowTitle("Decision rules " + ToQString(attribute->GetName()));
   FEditedFunction = std::make_unique<TUbicFunction>();
-  FEditedFunction->Assign(*attribute->Funct());
+  FEditedFunction->Assign(function);
   FScale = attribute->Scale();
   const TUbicDiscreteScale* scale = attribute->DiscreteScale();
   {

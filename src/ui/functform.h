@@ -18,7 +18,7 @@ class TRuleTableModel;
 class TWeiForm;
 
 // The editor of an aggregate attribute's decision rules. It works on its own copy of the
-// function, which the caller takes over after OK.
+// function, which the caller hands to the document as one edit after OK.
 class TFunctForm : public QDialog {
   Q_OBJECT
 
@@ -26,10 +26,9 @@ class TFunctForm : public QDialog {
   explicit TFunctForm(QWidget* parent = nullptr);
   ~TFunctForm() override;
 
-  void Setup(TUbicAttribute* attribute);
+  // Edits a copy of Function, the attribute's function or a new one for it.
+  void Setup(TUbicAttribute* attribute, const TUbicFunction& function);
   TUbicFunction* EditedFunction() const { return FEditedFunction.get(); }
-  // After OK: the edited function, which the editor no longer holds.
-  std::unique_ptr<TUbicFunction> TakeEditedFunction() { return std::move(FEditedFunction); }
   // The index of the rule the cursor is on.
   int CurrentRule() const;
   void SetCurrentRule(int rule);

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "document/edits.h"
 #include "mainform.h"
 #include "modelform.h"
 #include "modeltree.h"
@@ -161,8 +162,6 @@ void TGraphsPage::ShowPopup(QWidget* control, const QPoint& position) {
 }
 
 void TGraphsPage::Build() {
-  TUbicModel& model = FForm.Model();
-  if (model.NeedsEvaluation()) model.EvaluateAll();
   FFilling = true;
   FillTree();
   FillOptionList();
@@ -199,14 +198,17 @@ void TGraphsPage::ShowTicks() {
 
 void TGraphsPage::FillOptionList() {
   const TUbicModel& model = FForm.Model();
-  const int highlighted = OptionList->currentRow();
-  OptionList->clear();
-  for (int k = 0; k < model.OptionCount(); ++k) {
-    auto* item = new QListWidgetItem(ToQString(model.Options()[k]), OptionList);
+  // The items are updated in place: a change of one of them is what calls for this.
+  while (OptionList->count() > model.OptionCount()) delete OptionList->takeItem(OptionList->count() - 1);
+  while (OptionList->count() < model.OptionCount()) {
+    auto* item = new QListWidgetItem(OptionList);
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+  }
+  for (int k = 0; k < model.OptionCount(); ++k) {
+    QListWidgetItem* item = OptionList->item(k);
+    item->setText(ToQString(model.Options()[k]));
     item->setCheckState(model.OptionSelected(k) ? Qt::Checked : Qt::Unchecked);
   }
-  if (highlighted < OptionList->count()) OptionList->setCurrentRow(highlighted);
 }
 
 void TGraphsPage::GraphTreeChange(QTreeWidgetItem* item) {
@@ -229,23 +231,26 @@ void TGraphsPage::ToggleAttribute(const TUbicAttribute* attribute) {
   FForm.UpdateControls();
 }
 
+namespace {
+
+// The selection of every option: "1" where it is shown.
+std::string Selection(const TUbicModel& model) {
+  std::string selection;
+  for (int k = 0; k < model.OptionCount(); ++k) selection += model.OptionSelected(k) ? '1' : '0';
+  return selection;
+}
+
+}  // namespace
+
 void TGraphsPage::OptionListChange(QListWidgetItem* item) {
   if (FFilling) return;
-  FForm.Model().SetOptionSelected(OptionList->row(item), item->checkState() == Qt::Checked);
-  // The flags are saved with the model.
-  FForm.Model().SetModified(true);
-  FForm.RecordEdit("Select options");
-  DrawGraphs();
-  FForm.UpdateControls();
+  std::string selection = Selection(FForm.Model());
+  selection.at(OptionList->row(item)) = item->checkState() == Qt::Checked ? '1' : '0';
+  FForm.MainForm().RunCommand([&] { FForm.Run(edits::SelectOptions(selection)); });
 }
 
 void TGraphsPage::ShowAllOptions(bool shown) {
-  TUbicModel& model = FForm.Model();
-  for (int k = 0; k < model.OptionCount(); ++k) model.SetOptionSelected(k, shown);
-  model.SetModified(true);
-  FForm.RecordEdit("Select options");
-  Build();
-  FForm.UpdateControls();
+  FForm.Run(edits::SelectOptions(std::string(FForm.Model().OptionCount(), shown ? '1' : '0')));
 }
 
 void TGraphsPage::DrawGraphs() {

@@ -344,7 +344,6 @@ void TMainForm::FileReportClick() {
   if (sections.Empty()) return;
   ShowInPreview([document, sections](TPrintPreview& preview, const TReportStyle& style) {
     TUbicModel& model = document->Model();
-    if (model.NeedsEvaluation()) model.EvaluateAll();
     // The graph section shows the Graphs page's chart, fitted as the page shows it.
     TGraphsPage& graphsPage = *document->GraphsPage;
     if (sections.Contains(rsGraphs)) graphsPage.Build();

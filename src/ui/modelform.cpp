@@ -17,8 +17,8 @@
 #include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
+#include "document/edits.h"
 #include "files/modelio.h"
-#include "files/subtree.h"
 #include "foundation/utils.h"
 #include "functform.h"
 #include "graphspage.h"
@@ -47,34 +47,12 @@ QString LiteralTitle(QString title) {
   return title.replace("[*]", "[*][*]");
 }
 
-void ExpandSubtree(QTreeWidgetItem* item) {
-  item->setExpanded(true);
-  for (int i = 0; i < item->childCount(); ++i) ExpandSubtree(item->child(i));
-}
-
-// The expanded states of a subtree in pre-order, to be restored after the subtree has moved.
-void CollectExpanded(const QTreeWidgetItem* item, std::vector<bool>& states) {
-  states.push_back(item->isExpanded());
-  for (int i = 0; i < item->childCount(); ++i) CollectExpanded(item->child(i), states);
-}
-
-void RestoreExpanded(QTreeWidgetItem* item, const std::vector<bool>& states, std::size_t& next) {
-  item->setExpanded(states[next++]);
-  for (int i = 0; i < item->childCount(); ++i) RestoreExpanded(item->child(i), states, next);
-}
-
 // Written only when different, so that typing keeps the cursor where it is; a new text shows
 // its beginning.
 void ShowText(QLineEdit* edit, const QString& text) {
   if (edit->text() == text) return;
   edit->setText(text);
   edit->setCursorPosition(0);
-}
-
-// The attribute's option values and function go with its scale.
-void ClearFunctionAndValues(TUbicAttribute& attribute) {
-  attribute.SetFunct(nullptr);
-  attribute.OptionValues().Clear();
 }
 
 // Triggers an action when the watched widget is clicked.
@@ -95,9 +73,8 @@ class TClickFilter : public QObject {
 }  // namespace
 
 TModelForm::TModelForm(TMainForm& mainForm)
-    : FMainForm(mainForm),
-      FModel(std::make_unique<TUbicModel>()),
-      FHistory(std::make_unique<TUndoHistory>(*FModel)) {
+    : FMainForm(mainForm), FDocument(std::make_unique<TUbicDocument>()) {
+  FDocument->AddObserver(this);
   setMinimumSize(400, 200);
   CreateModelActions();
   FunctForm = new TFunctForm(this);
@@ -129,6 +106,7 @@ TModelForm::TModelForm(TMainForm& mainForm)
 }
 
 TModelForm::~TModelForm() {
+  FDocument->RemoveObserver(this);
   // The nodes point into the model: they go first, without refreshing a window that is going.
   ModTreeView->blockSignals(true);
   ModTreeView->clear();
@@ -167,8 +145,7 @@ void TModelForm::CreateModelActions() {
                          QKeySequence("Ctrl+Up"), &TModelForm::ModUpBtnClick);
   ModDown = NewModelAction("Move d&own", "Move down|Move subtree or item downwards",
                            QKeySequence("Ctrl+Down"), &TModelForm::ModDownBtnClick);
-  // The scale and rule editors come with a later version; their commands wait for them.
-  // Ctrl+Z belongs to Undo.
+  // Ctrl+Z belongs to Undo, so Scale... has no key.
   ModScale = NewModelAction("S&cale...", "Scale|Change scale", {}, &TModelForm::ModScaleClick);
   ModDelScale = NewModelAction("Delete domai&n", "Delete scale", {}, &TModelForm::ModDelScaleClick);
   ModFunct = NewModelAction("&Utility function...", "Utility function|Change utility function",
@@ -276,62 +253,43 @@ QWidget* TModelForm::CreateModelPage() {
 
 QString TModelForm::Caption() const {
   return ToQString(Format(ubicstr::DocumentCaption, Model().DisplayName(),
-                          Model().Modified() ? "*" : "", FFileName));
+                          Document().Modified() ? "*" : "", FileName()));
 }
 
-void TModelForm::FillTree() {
-  ModTreeView->clear();
-  const TUbicAttribute* root = Model().Root();
-  for (int i = 0; i < root->InputCount(); ++i) AddNodes(nullptr, root->Input(i));
-  ModTreeView->expandAll();
+void TModelForm::Show(std::unique_ptr<TUbicDocument> document) {
+  ModTreeView->Fill(*document->Model().Root());
+  FDocument->RemoveObserver(this);
+  FDocument = std::move(document);
+  FDocument->AddObserver(this);
   if (ModTreeView->topLevelItemCount() > 0) {
     ModTreeView->setCurrentItem(ModTreeView->topLevelItem(0));
   }
   FScaleChoicesStale = true;
-}
-
-TAttributeItem* TModelForm::AddNodes(QTreeWidgetItem* parentItem, TUbicAttribute* attribute) {
-  // The subtree is built apart and joins the tree once, which keeps large trees quick.
-  auto* item = new TAttributeItem(attribute);
-  for (int i = 0; i < attribute->InputCount(); ++i) AddNodes(item, attribute->Input(i));
-  if (parentItem) {
-    parentItem->addChild(item);
-  } else {
-    ModTreeView->addTopLevelItem(item);
-  }
-  return item;
+  BuildPage();
+  UpdateControls();
 }
 
 void TModelForm::NewModel() {
-  Model().Root()->AddInput(
-      std::make_unique<TUbicAttribute>(std::string(ubicstr::RootName) + "1", ""));
-  FillTree();
-  FFileName.clear();
-  FHistory = std::make_unique<TUndoHistory>(Model());
-  UpdateControls();
+  Show(std::make_unique<TUbicDocument>());
 }
 
 void TModelForm::OpenModel(const std::string& fileName) {
-  TOpenedModel opened = ubic::OpenModel(fileName);
-  ModTreeView->clear();
-  FModel = std::move(opened.Model);
-  FHistory = std::make_unique<TUndoHistory>(Model());
-  if (!opened.Remarks.empty()) FMainForm.Questions().Warn(Cp1250ToUtf8(opened.Remarks));
-  FillTree();
-  FFileName = WithOwnExtension(fileName);
-  UpdateControls();
+  std::string remarks;
+  std::unique_ptr<TUbicDocument> document = TUbicDocument::Open(fileName, remarks);
+  if (!remarks.empty()) FMainForm.Questions().Warn(Cp1250ToUtf8(remarks));
+  Show(std::move(document));
 }
 
 bool TModelForm::SaveModel() {
-  if (FFileName.empty()) return SaveDialog(Cp1250ToUtf8(Model().DisplayName()) + ".ubm");
-  ubic::SaveModel(Model(), FFileName, TModelFormat::Own);
-  FMainForm.RecentFiles->Add(QString::fromStdString(FFileName));
-  Saved();
+  if (FileName().empty()) return SaveDialog(Cp1250ToUtf8(Model().DisplayName()) + ".ubm");
+  Document().Save();
+  FMainForm.RecentFiles->Add(QString::fromStdString(FileName()));
   return true;
 }
 
 bool TModelForm::SaveModelAs() {
-  return SaveDialog(FFileName.empty() ? Cp1250ToUtf8(Model().DisplayName()) + ".ubm" : FFileName);
+  return SaveDialog(FileName().empty() ? Cp1250ToUtf8(Model().DisplayName()) + ".ubm"
+                                       : FileName());
 }
 
 bool TModelForm::SaveDialog(const std::string& proposedName) {
@@ -351,21 +309,19 @@ bool TModelForm::SaveDialog(const std::string& proposedName) {
   const TModelFormat format = choice->FilterIndex == 2   ? TModelFormat::Jkiv
                               : choice->FilterIndex == 3 ? TModelFormat::Kvx
                                                          : TModelFormat::Own;
-  const std::string remarks = ubic::SaveModel(Model(), choice->FileName, format);
+  const std::string remarks = Document().SaveAs(choice->FileName, format);
   if (!remarks.empty()) questions.Warn(Cp1250ToUtf8(remarks));
   FMainForm.RecentFiles->Add(QString::fromStdString(choice->FileName));
-  FFileName = WithOwnExtension(choice->FileName);
-  Saved();
   return true;
 }
 
 bool TModelForm::CloseQuery() {
-  if (!Model().Modified()) return true;
+  if (!Document().Modified()) return true;
   // The model's name is Windows-1250, the file name already UTF-8.
   const std::string name = Cp1250ToUtf8(Model().DisplayName());
-  const std::string question = FFileName.empty()
+  const std::string question = FileName().empty()
                                    ? Format(ubicstr::SaveModelAs, name)
-                                   : Format(ubicstr::SaveModelAsFile, name, FFileName);
+                                   : Format(ubicstr::SaveModelAsFile, name, FileName());
   switch (FMainForm.Questions().Confirm(question, true)) {
     case TAnswer::Yes: {
       // A failed write or a cancelled save dialog keeps the window: nothing is lost.
@@ -404,12 +360,26 @@ QMenu* TModelForm::PageMenu() const {
 }
 
 void TModelForm::PageChange(int page) {
-  FMainForm.RunCommand([this, page] {
-    if (page == OptionsPageIndex) OptionsPage->Build();
-    if (page == EvaluationPageIndex) EvaluationPage->Build();
-    if (page == GraphsPageIndex) GraphsPage->Build();
-  });
+  FMainForm.RunCommand([this] { BuildPage(); });
+  if (page == OptionsPageIndex) OptionsPage->Grid->setFocus();
+  if (page == EvaluationPageIndex) EvaluationPage->Grid->setFocus();
   UpdateControls();
+}
+
+void TModelForm::BuildPage() {
+  switch (PageControl->currentIndex()) {
+    case OptionsPageIndex:
+      OptionsPage->Build();
+      break;
+    case EvaluationPageIndex:
+      EvaluationPage->Build();
+      break;
+    case GraphsPageIndex:
+      GraphsPage->Build();
+      break;
+    default:
+      break;
+  }
 }
 
 void TModelForm::UpdateControls() {
@@ -460,7 +430,7 @@ void TModelForm::UpdateModelPage() {
   ModDuplicate->setEnabled(attribute);
   ModUp->setEnabled(attribute && index > 0);
   ModDown->setEnabled(attribute && parent && index < parent->InputCount() - 1);
-  ModScale->setEnabled(false);
+  ModScale->setEnabled(attribute);
   ModDelScale->setEnabled(attribute && attribute->Scale());
   ModFunct->setEnabled(attribute && !attribute->IsBasic() &&
                        (attribute->Funct() || attribute->CanHaveFunction()));
@@ -498,59 +468,43 @@ void TModelForm::UpdateScaleChoices(TUbicAttribute* attribute) {
   ModScaleCombo->setCurrentIndex(attribute && attribute->Scale() ? 1 : 0);
 }
 
-void TModelForm::SetModified(const char* stepName) {
-  Model().Changed();
-  FScaleChoicesStale = true;
-  RecordEdit(stepName);
-}
+// Edits
 
-void TModelForm::Saved() {
-  if (!Model().Modified()) FHistory->MarkClean();
-  UpdateControls();
-}
-
-// Undo
-
-void TModelForm::RecordEdit(const std::string& name, const std::string& mergeKey) {
-  const std::vector<int> selection = SelectionPath();
-  // Edits of one field merge only while they concern the same attribute.
-  std::string key = mergeKey;
-  for (const int index : selection) key += mergeKey.empty() ? "" : " " + std::to_string(index);
-  FHistory->Record(Model(), name, key, selection);
+void TModelForm::Run(const TEdit& edit) {
+  Document().Run(edit);
 }
 
 void TModelForm::UndoStep(bool redo) {
-  if (redo ? !FHistory->CanRedo() : !FHistory->CanUndo()) return;
-  {
-    // The nodes and the page shown point into the tree the restore replaces: the tree is built
-    // anew without refreshing, and the page is rebuilt before the refresh reads it.
-    const QSignalBlocker blocker(ModTreeView);
-    ModTreeView->clear();
-    const std::vector<int> selection = redo ? FHistory->Redo(Model()) : FHistory->Undo(Model());
-    FillTree();
-    SelectPath(selection);
-  }
-  PageChange(PageControl->currentIndex());
+  FMainForm.RunCommand([this, redo] {
+    if (redo) {
+      Document().Redo();
+    } else {
+      Document().Undo();
+    }
+  });
 }
 
-std::vector<int> TModelForm::SelectionPath() const {
-  std::vector<int> path;
-  for (QTreeWidgetItem* item = ModTreeView->currentItem(); item; item = item->parent()) {
-    const QTreeWidgetItem* parent = item->parent();
-    path.insert(path.begin(),
-                parent ? parent->indexOfChild(item) : ModTreeView->indexOfTopLevelItem(item));
+void TModelForm::DocumentChanged(const TDocumentChange& change) {
+  using TKind = TDocumentChange::TKind;
+  // An edit that concerns no attribute leaves the selection where it was.
+  std::vector<int> selection = change.Focus.Attribute;
+  if (change.Kind == TKind::Replaced) {
+    if (selection.empty()) selection = ModTreeView->PathOf(ModTreeView->currentItem());
+    ModTreeView->Fill(*Model().Root());
+  } else if (change.Kind == TKind::Edited) {
+    ModTreeView->Synchronize(*Model().Root());
   }
-  return path;
-}
-
-void TModelForm::SelectPath(const std::vector<int>& path) {
-  QTreeWidgetItem* item = nullptr;
-  for (const int index : path) {
-    QTreeWidgetItem* next = item ? item->child(index) : ModTreeView->topLevelItem(index);
-    if (!next) break;
-    item = next;
+  if (change.Kind != TKind::Saved) {
+    FScaleChoicesStale = true;
+    TAttributeItem* focus = ModTreeView->ItemAtPath(selection);
+    if (!focus && !ModTreeView->currentItem()) focus = ModTreeView->ItemAtPath({0});
+    if (focus) {
+      const QSignalBlocker blocker(ModTreeView);
+      ModTreeView->setCurrentItem(focus);
+    }
+    BuildPage();
   }
-  if (item) ModTreeView->setCurrentItem(item);
+  UpdateControls();
 }
 
 // Selection
@@ -605,20 +559,14 @@ std::string TModelForm::TypedText(QLineEdit* edit, const QString& text) {
 void TModelForm::ModNameEditChange(const QString& text) {
   TUbicAttribute* attribute = SelectedAttribute();
   if (FUpdating || !attribute) return;
-  attribute->SetName(TypedText(ModNameEdit, text));
-  ModTreeView->SelectedItem()->Refresh();
-  Model().Changed();
-  RecordEdit("Rename attribute", "attribute name");
-  UpdateControls();
+  FMainForm.RunCommand([&] { Run(edits::RenameAttribute(*attribute, TypedText(ModNameEdit, text))); });
 }
 
 void TModelForm::ModDescEditChange(const QString& text) {
   TUbicAttribute* attribute = SelectedAttribute();
   if (FUpdating || !attribute) return;
-  attribute->SetDescription(TypedText(ModDescEdit, text));
-  Model().Changed();
-  RecordEdit("Edit description", "attribute description");
-  UpdateControls();
+  FMainForm.RunCommand(
+      [&] { Run(edits::DescribeAttribute(*attribute, TypedText(ModDescEdit, text))); });
 }
 
 void TModelForm::ModScaleComboChange(int index) {
@@ -627,18 +575,7 @@ void TModelForm::ModScaleComboChange(int index) {
     return;
   }
   const TUbicScale* chosen = FScaleChoices[index];
-  if (chosen == attribute->Scale()) return;
-  if (chosen) {
-    auto scale = std::make_unique<TUbicDiscreteScale>();
-    scale->Assign(*chosen);
-    attribute->SetScale(std::move(scale));
-  } else {
-    attribute->SetScale(nullptr);
-    ClearFunctionAndValues(*attribute);
-    if (attribute->Parent()) ClearFunctionAndValues(*attribute->Parent());
-  }
-  SetModified("Change scale");
-  UpdateControls();
+  if (chosen != attribute->Scale()) Run(edits::ChooseScale(*attribute, chosen));
 }
 
 void TModelForm::ModDelScaleClick() {
@@ -647,54 +584,29 @@ void TModelForm::ModDelScaleClick() {
 
 void TModelForm::ModDelFunctClick() {
   TUbicAttribute* attribute = SelectedAttribute();
-  if (!attribute) return;
-  attribute->SetFunct(nullptr);
-  SetModified("Delete function");
-  UpdateControls();
+  if (attribute && attribute->Funct()) Run(edits::DeleteFunction(*attribute));
 }
 
 void TModelForm::ModFunctClick() {
   TUbicAttribute* attribute = SelectedAttribute();
   if (!attribute || attribute->IsBasic()) return;
-  const bool created = !attribute->Funct();
-  if (created) {
+  TUbicFunction fresh;
+  if (!attribute->Funct()) {
     if (!attribute->CanHaveFunction() || !MayCreateFunction(*attribute)) return;
-    auto function = std::make_unique<TUbicFunction>();
-    function->Initialize(attribute);
-    attribute->SetFunct(std::move(function));
+    fresh.Initialize(attribute);
   }
-  FunctForm->Setup(attribute);
+  FunctForm->Setup(attribute, attribute->Funct() ? *attribute->Funct() : fresh);
   if (FunctForm->exec() == QDialog::Accepted) {
-    attribute->SetFunct(FunctForm->TakeEditedFunction());
-    SetModified("Edit function");
-  } else if (created) {
-    attribute->SetFunct(nullptr);
+    Run(edits::SetFunction(*attribute, *FunctForm->EditedFunction()));
   }
-  ModTreeView->viewport()->update();  // the icons follow the functions
-  UpdateControls();
 }
 
 void TModelForm::ModScaleClick() {
   TUbicAttribute* attribute = SelectedAttribute();
   if (!attribute) return;
-  const std::vector<std::string> optionValues = attribute->OptionValues().Strings();
   ScaleForm->SetDefaultScale(Model().LastScale());
   ScaleForm->Setup(attribute);
-  if (ScaleForm->exec() == QDialog::Accepted) {
-    const TUbicScale* oldScale = attribute->Scale();
-    ScaleForm->TakeResults(*attribute);
-    // A default that was the replaced scale is gone: no stale reference is kept, which a later
-    // object at the same address could answer.
-    TUbicScale* defaultScale = ScaleForm->DefaultScale();
-    Model().SetLastScale(defaultScale == oldScale ? nullptr : defaultScale);
-    SetModified("Edit scale");
-  } else {
-    ScaleForm->DiscardResults();
-    attribute->OptionValues().Assign(optionValues);
-  }
-  FScaleChoicesStale = true;
-  ModTreeView->viewport()->update();
-  UpdateControls();
+  if (ScaleForm->exec() == QDialog::Accepted) Run(edits::EditScale(*attribute, ScaleForm->Change()));
 }
 
 bool TModelForm::MayCreateFunction(const TUbicAttribute& attribute) {
@@ -721,60 +633,25 @@ bool TModelForm::ConfirmFunctionLoss(const TUbicAttribute* owner, const char* qu
 }
 
 void TModelForm::ModAddBtnClick() {
-  TAttributeItem* item = ModTreeView->SelectedItem();
-  if (!item) return;
-  TUbicAttribute* attribute = item->Attribute();
-  if (!ConfirmFunctionLoss(attribute, ubicstr::AddWillDeleteFunction)) return;
-  std::unique_ptr<TUbicAttribute> added = Model().NewAttribute();
-  TUbicAttribute* input = added.get();
-  attribute->SetFunct(nullptr);
-  attribute->AddInput(std::move(added));
-  TAttributeItem* inputItem = AddNodes(item, input);
-  item->setExpanded(true);
-  ModTreeView->setCurrentItem(inputItem);
-  SetModified("Add attribute");
-  UpdateControls();
+  TUbicAttribute* attribute = SelectedAttribute();
+  if (!attribute || !ConfirmFunctionLoss(attribute, ubicstr::AddWillDeleteFunction)) return;
+  Run(edits::AddAttribute(*attribute));
   ModNameEdit->setFocus();
 }
 
-void TModelForm::RemoveSelected() {
-  TAttributeItem* item = ModTreeView->SelectedItem();
-  TUbicAttribute* attribute = item->Attribute();
-  TUbicAttribute* parent = attribute->Parent();
-  QTreeWidgetItem* parentItem = item->parent();
-  // Nothing may be selected while the node goes, or the refresh would meet a half-made change.
-  {
-    const QSignalBlocker blocker(ModTreeView);
-    ModTreeView->setCurrentItem(nullptr);
-    delete item;
-  }
-  parent->SetFunct(nullptr);
-  parent->DeleteInput(attribute);
-  ModTreeView->setCurrentItem(parentItem ? parentItem : ModTreeView->topLevelItem(0));
-}
-
 void TModelForm::ModDeleteBtnClick() {
-  TAttributeItem* item = ModTreeView->SelectedItem();
-  if (!item) return;
-  TUbicAttribute* attribute = item->Attribute();
+  TUbicAttribute* attribute = SelectedAttribute();
+  if (!attribute) return;
+  std::string question;
   if (attribute->IsBasic()) {
     const TUbicAttribute* parent = attribute->Parent();
-    std::string question = Format(ubicstr::DeleteMainAttribute, attribute->GetName());
+    question = Format(ubicstr::DeleteMainAttribute, attribute->GetName());
     if (parent->Funct()) question += "\r" + Format(ubicstr::AlsoDeleteFunction, parent->GetName());
-    if (Ask(question) != TAnswer::Yes) return;
-    RemoveSelected();
   } else {
-    std::string question = Format(ubicstr::DeleteAllSubattributes, attribute->GetName());
+    question = Format(ubicstr::DeleteAllSubattributes, attribute->GetName());
     if (attribute->Funct()) question += std::string("\r") + ubicstr::AlsoDeleteOwnFunction;
-    if (Ask(question) != TAnswer::Yes) return;
-    {
-      const QSignalBlocker blocker(ModTreeView);
-      qDeleteAll(item->takeChildren());
-    }
-    attribute->DeleteSubtree();
   }
-  SetModified("Delete attribute");
-  UpdateControls();
+  if (Ask(question) == TAnswer::Yes) Run(edits::DeleteAttribute(*attribute));
 }
 
 void TModelForm::ModCopyBtnClick() {
@@ -789,67 +666,30 @@ void TModelForm::ModCutBtnClick() {
   if (!attribute) return;
   ModCopyBtnClick();
   if (!ConfirmFunctionLoss(attribute->Parent(), ubicstr::CutWillDeleteFunction)) return;
-  RemoveSelected();
-  SetModified("Cut attribute");
-  UpdateControls();
+  Run(edits::CutAttribute(*attribute));
 }
 
 void TModelForm::ModPasteBtnClick() {
-  TAttributeItem* item = ModTreeView->SelectedItem();
+  const TUbicAttribute* attribute = SelectedAttribute();
   const TUbicAttribute* clipboard = FMainForm.SubtreeClipboard();
-  if (!item || !clipboard) return;
-  TUbicAttribute* attribute = item->Attribute();
+  if (!attribute || !clipboard) return;
   if (!ConfirmFunctionLoss(attribute, ubicstr::PasteWillDeleteFunction)) return;
-  attribute->SetFunct(nullptr);
-  std::unique_ptr<TUbicAttribute> copy = DuplicateSubtree(*clipboard);
-  TUbicAttribute* pasted = copy.get();
-  attribute->AddInput(std::move(copy));
-  TAttributeItem* pastedItem = AddNodes(item, pasted);
-  item->setExpanded(true);
-  ExpandSubtree(pastedItem);
-  ModTreeView->setCurrentItem(pastedItem);
-  SetModified("Paste attribute");
-  UpdateControls();
+  Run(edits::PasteAttribute(*attribute, *clipboard));
 }
 
 void TModelForm::ModDuplicateBtnClick() {
-  const TUbicAttribute* attribute = SelectedAttribute();
-  if (!attribute) return;
-  std::unique_ptr<TUbicAttribute> copy = DuplicateSubtree(*attribute);
-  TUbicAttribute* duplicate = copy.get();
-  Model().Root()->AddInput(std::move(copy));
-  TAttributeItem* duplicateItem = AddNodes(nullptr, duplicate);
-  ExpandSubtree(duplicateItem);
-  ModTreeView->setCurrentItem(duplicateItem);
-  SetModified("Duplicate attribute");
-  UpdateControls();
+  if (const TUbicAttribute* attribute = SelectedAttribute()) {
+    Run(edits::DuplicateAttribute(*attribute));
+  }
 }
 
 void TModelForm::MoveSelected(int offset) {
-  TAttributeItem* item = ModTreeView->SelectedItem();
-  if (!item) return;
-  TUbicAttribute* attribute = item->Attribute();
-  TUbicAttribute* parent = attribute->Parent();
+  const TUbicAttribute* attribute = SelectedAttribute();
+  if (!attribute) return;
+  const TUbicAttribute* parent = attribute->Parent();
   const int index = parent->IndexOfInput(attribute);
   if (index + offset < 0 || index + offset >= parent->InputCount()) return;
-  if (offset < 0) {
-    parent->MoveInputUp(index);
-  } else {
-    parent->MoveInputDown(index);
-  }
-  QTreeWidgetItem* parentItem = item->parent() ? item->parent() : ModTreeView->invisibleRootItem();
-  {
-    const QSignalBlocker blocker(ModTreeView);
-    std::vector<bool> expanded;
-    CollectExpanded(item, expanded);
-    parentItem->takeChild(index);
-    parentItem->insertChild(index + offset, item);
-    std::size_t next = 0;
-    RestoreExpanded(item, expanded, next);
-    ModTreeView->setCurrentItem(item);
-  }
-  SetModified("Move attribute");
-  UpdateControls();
+  Run(edits::MoveAttribute(*attribute, offset));
 }
 
 void TModelForm::ModUpBtnClick() {
@@ -870,9 +710,9 @@ bool TModelForm::ModTreeViewCanDrop(const TAttributeItem* target) const {
 
 void TModelForm::ModTreeViewDragDrop(TAttributeItem* target) {
   if (!ModTreeViewCanDrop(target)) return;
-  TUbicAttribute* dragged = SelectedAttribute();
-  TUbicAttribute* parent = dragged->Parent();
-  TUbicAttribute* onto = target ? target->Attribute() : Model().Root();
+  const TUbicAttribute* dragged = SelectedAttribute();
+  const TUbicAttribute* parent = dragged->Parent();
+  const TUbicAttribute* onto = target ? target->Attribute() : Model().Root();
   const TUbicFunction* ontoFunction = onto->Funct();
   const TUbicFunction* parentFunction = parent->Funct();
   if (ontoFunction && parentFunction) {
@@ -884,19 +724,7 @@ void TModelForm::ModTreeViewDragDrop(TAttributeItem* target) {
     const TUbicAttribute* owner = ontoFunction ? onto : parent;
     if (Ask(Format(ubicstr::MoveWillDeleteFunction, owner->GetName())) != TAnswer::Yes) return;
   }
-  onto->SetFunct(nullptr);
-  parent->SetFunct(nullptr);
-  onto->AddInput(parent->ExtractInput(dragged));
-  {
-    const QSignalBlocker blocker(ModTreeView);
-    delete ModTreeView->SelectedItem();
-  }
-  TAttributeItem* movedItem = AddNodes(target, dragged);
-  if (target) target->setExpanded(true);
-  ExpandSubtree(movedItem);
-  ModTreeView->setCurrentItem(movedItem);
-  SetModified("Drag attribute");
-  UpdateControls();
+  Run(edits::DragAttribute(*dragged, target ? onto : nullptr));
 }
 
 }  // namespace ubic

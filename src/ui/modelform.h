@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "files/modelsnapshot.h"
+#include "document/document.h"
 #include "model/model.h"
 #include "questions.h"
 
@@ -31,19 +31,21 @@ class TGraphsPage;
 class TOptionsPage;
 enum class TEditCommand;
 
-// A document window: one model, the file it belongs to, and its pages.
-class TModelForm : public QWidget {
+// A document window: the view of one document, with its pages. Commands change the model only
+// by running edits through the document; every page refreshes when the document says it changed.
+class TModelForm : public QWidget, private TDocumentObserver {
   Q_OBJECT
 
  public:
   explicit TModelForm(TMainForm& mainForm);
   ~TModelForm() override;
 
-  TUbicModel& Model() const { return *FModel; }
+  TUbicDocument& Document() const { return *FDocument; }
+  TUbicModel& Model() const { return FDocument->Model(); }
   TMainForm& MainForm() const { return FMainForm; }
   // Set while the refresh writes into the controls: their change events then do nothing.
   bool Updating() const { return FUpdating; }
-  const std::string& FileName() const { return FFileName; }
+  const std::string& FileName() const { return FDocument->FileName(); }
   // The title as the user reads it: model name, "*" when modified, and the file name.
   QString Caption() const;
 
@@ -58,10 +60,9 @@ class TModelForm : public QWidget {
   void AllowClose() { FCloseAllowed = true; }
 
   // The document's edits, for Undo and Redo.
-  const TUndoHistory& History() const { return *FHistory; }
-  // Records the edit just made to the model as a named step (see TUndoHistory::Record); the
-  // selected attribute goes with it, and a MergeKey merges only edits of the same attribute.
-  void RecordEdit(const std::string& name, const std::string& mergeKey = {});
+  const TUndoHistory& History() const { return FDocument->History(); }
+  // Runs Edit through the document; the window and its pages follow when the document tells.
+  void Run(const TEdit& edit);
   // Takes the last edit back, or with Redo makes the last one taken back again; the tree and the
   // pages are read anew from the restored model and the edited attribute is selected.
   void UndoStep(bool redo);
@@ -142,25 +143,18 @@ class TModelForm : public QWidget {
   QAction* NewModelAction(const QString& caption, const QString& hint, const QKeySequence& key,
                           void (TModelForm::*handler)());
 
+  void DocumentChanged(const TDocumentChange& change) override;
+  // Makes Document the window's document.
+  void Show(std::unique_ptr<TUbicDocument> document);
   bool SaveDialog(const std::string& proposedName);
-  void FillTree();
-  TAttributeItem* AddNodes(QTreeWidgetItem* parentItem, TUbicAttribute* attribute);
-  // Removes the selected attribute and its node, and selects what the user expects next.
-  void RemoveSelected();
   void MoveSelected(int offset);
   // Asks a confirmation of a Windows-1250 text.
   TAnswer Ask(const std::string& text);
   // Asks before a command deletes the function of Owner; true also when Owner has none.
   // Question is filled with Owner's name.
   bool ConfirmFunctionLoss(const TUbicAttribute* owner, const char* question);
-  // Ends an edit of the Model page: the model changed, and the edit is a step named StepName.
-  void SetModified(const char* stepName);
-  // After a save: the saved state is the clean one, and the controls follow.
-  void Saved();
-  // The selected attribute as its index on each level from the top; empty when none.
-  std::vector<int> SelectionPath() const;
-  // Selects the attribute at Path, or the deepest one on it that exists.
-  void SelectPath(const std::vector<int>& path);
+  // Builds the page shown anew from the model.
+  void BuildPage();
 
   void UpdateModelPage();
   void UpdateScaleChoices(TUbicAttribute* attribute);
@@ -169,9 +163,7 @@ class TModelForm : public QWidget {
   void ModTreeViewPopup(const QPoint& position);
 
   TMainForm& FMainForm;
-  std::unique_ptr<TUbicModel> FModel;
-  std::unique_ptr<TUndoHistory> FHistory;
-  std::string FFileName;
+  std::unique_ptr<TUbicDocument> FDocument;
   bool FUpdating = false;
   bool FCloseAllowed = false;
   // The scale list is rebuilt only when the selection or the scales changed.

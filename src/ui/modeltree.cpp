@@ -3,6 +3,7 @@
 #include <QDropEvent>
 #include <QIcon>
 #include <QPersistentModelIndex>
+#include <QSignalBlocker>
 #include <array>
 #include <cmath>
 
@@ -65,6 +66,101 @@ TAttributeItem* TModelTreeView::SelectedItem() const {
 
 TAttributeItem* TModelTreeView::ItemAt(const QPoint& position) const {
   return static_cast<TAttributeItem*>(itemAt(position));
+}
+
+TAttributeItem* TModelTreeView::ItemAtPath(const std::vector<int>& path) const {
+  QTreeWidgetItem* item = nullptr;
+  for (const int index : path) {
+    QTreeWidgetItem* next = item ? item->child(index) : topLevelItem(index);
+    if (!next) break;
+    item = next;
+  }
+  return static_cast<TAttributeItem*>(item);
+}
+
+std::vector<int> TModelTreeView::PathOf(QTreeWidgetItem* item) const {
+  std::vector<int> path;
+  for (; item; item = item->parent()) {
+    QTreeWidgetItem* parent = item->parent();
+    path.insert(path.begin(), parent ? parent->indexOfChild(item) : indexOfTopLevelItem(item));
+  }
+  return path;
+}
+
+namespace {
+
+// The node of Attribute and its subtree, built apart so that a large tree joins the view once.
+TAttributeItem* NewSubtreeItem(TUbicAttribute* attribute) {
+  auto* item = new TAttributeItem(attribute);
+  for (int i = 0; i < attribute->InputCount(); ++i) {
+    item->addChild(NewSubtreeItem(attribute->Input(i)));
+  }
+  return item;
+}
+
+void ExpandSubtree(QTreeWidgetItem* item) {
+  item->setExpanded(true);
+  for (int i = 0; i < item->childCount(); ++i) ExpandSubtree(item->child(i));
+}
+
+// The expanded states of a subtree in pre-order, to be restored after the subtree has moved.
+void CollectExpanded(const QTreeWidgetItem* item, std::vector<bool>& states) {
+  states.push_back(item->isExpanded());
+  for (int i = 0; i < item->childCount(); ++i) CollectExpanded(item->child(i), states);
+}
+
+void RestoreExpanded(QTreeWidgetItem* item, const std::vector<bool>& states, std::size_t& next) {
+  item->setExpanded(states[next++]);
+  for (int i = 0; i < item->childCount(); ++i) RestoreExpanded(item->child(i), states, next);
+}
+
+}  // namespace
+
+void TModelTreeView::Fill(TUbicAttribute& root) {
+  const QSignalBlocker blocker(this);
+  clear();
+  QList<QTreeWidgetItem*> items;
+  for (int i = 0; i < root.InputCount(); ++i) items.append(NewSubtreeItem(root.Input(i)));
+  addTopLevelItems(items);
+  expandAll();
+}
+
+void TModelTreeView::Synchronize(TUbicAttribute& root) {
+  {
+    const QSignalBlocker blocker(this);
+    SynchronizeChildren(invisibleRootItem(), root);
+  }
+  viewport()->update();
+}
+
+void TModelTreeView::SynchronizeChildren(QTreeWidgetItem* parent, TUbicAttribute& attribute) {
+  for (int i = 0; i < attribute.InputCount(); ++i) {
+    TUbicAttribute* input = attribute.Input(i);
+    int found = -1;
+    for (int j = i; j < parent->childCount() && found < 0; ++j) {
+      if (static_cast<TAttributeItem*>(parent->child(j))->Attribute() == input) found = j;
+    }
+    if (found == i) {
+      SynchronizeChildren(parent->child(i), *input);
+    } else if (found > i) {
+      // A node that moved up within its level keeps its subtree and expanded states.
+      std::vector<bool> expanded;
+      CollectExpanded(parent->child(found), expanded);
+      QTreeWidgetItem* item = parent->takeChild(found);
+      parent->insertChild(i, item);
+      std::size_t next = 0;
+      RestoreExpanded(item, expanded, next);
+      SynchronizeChildren(item, *input);
+    } else {
+      QTreeWidgetItem* item = NewSubtreeItem(input);
+      parent->insertChild(i, item);
+      ExpandSubtree(item);
+      if (parent != invisibleRootItem()) parent->setExpanded(true);
+    }
+  }
+  while (parent->childCount() > attribute.InputCount()) {
+    delete parent->takeChild(parent->childCount() - 1);
+  }
 }
 
 bool TModelTreeView::AcceptsDrop(const QDropEvent* event) const {

@@ -2,6 +2,7 @@
 
 #include <QTreeWidget>
 #include <functional>
+#include <vector>
 
 #include "model/attribute.h"
 
@@ -45,6 +46,18 @@ class TModelTreeView : public QTreeWidget {
 
   TAttributeItem* SelectedItem() const;
   TAttributeItem* ItemAt(const QPoint& position) const;
+  // The node of the attribute at Path (its index on each level from the top), or of the deepest
+  // one on the path that has a node; nil for an empty path.
+  TAttributeItem* ItemAtPath(const std::vector<int>& path) const;
+  // The index of Item on each level from the top; empty for nil.
+  std::vector<int> PathOf(QTreeWidgetItem* item) const;
+
+  // Builds the nodes of Root's inputs anew.
+  void Fill(TUbicAttribute& root);
+  // Brings the nodes in line with the tree below Root after an edit: nodes of attributes that
+  // are still there stay with their expanded state, new subtrees come expanded, and the rest go.
+  // Signals are blocked meanwhile, since nodes may name attributes that are gone.
+  void Synchronize(TUbicAttribute& root);
 
  protected:
   void dragEnterEvent(QDragEnterEvent* event) override;
@@ -53,6 +66,7 @@ class TModelTreeView : public QTreeWidget {
 
  private:
   bool AcceptsDrop(const QDropEvent* event) const;
+  void SynchronizeChildren(QTreeWidgetItem* parent, TUbicAttribute& attribute);
 };
 
 }  // namespace ubic

@@ -166,11 +166,10 @@ TOptionGrid::TOptionGrid(TGridKind kind, QWidget* parent)
   horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
 }
 
-void TOptionGrid::Build(TUbicModel& model) {
+void TOptionGrid::Build(const TUbicModel& model) {
   const TGridCell current = Current();
   std::vector<TUbicAttribute*> attributes;
   if (FKind == TGridKind::Evaluation) {
-    if (model.NeedsEvaluation()) model.EvaluateAll();
     model.Root()->CollectAttributes(attributes);
   } else {
     model.Root()->CollectBasicAttributes(attributes);
@@ -189,7 +188,6 @@ void TOptionGrid::Build(TUbicModel& model) {
   }
   SetCurrent(
       {std::min(current.Row, GridRowCount() - 1), std::min(current.Col, GridColCount() - 1)});
-  setFocus();
 }
 
 void TOptionGrid::FitOptionColumns(const QFont& bold) {

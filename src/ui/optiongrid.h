@@ -69,9 +69,8 @@ class TOptionGrid : public QTableView {
 
   TOptionGridModel& Cells() { return *FCells; }
   const TOptionGridModel& Cells() const { return *FCells; }
-  // Reads the model anew (evaluating it first on the Evaluation grid), keeps the current cell
-  // where it still exists, and takes the focus.
-  void Build(TUbicModel& model);
+  // Reads the model anew and keeps the current cell where it still exists.
+  void Build(const TUbicModel& model);
   TGridCell Current() const;
   void SetCurrent(TGridCell cell);
   int GridRowCount() const { return FCells->rowCount() + 1; }

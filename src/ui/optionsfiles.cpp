@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <exception>
 
+#include "document/edits.h"
 #include "files/evaluationtable.h"
 #include "files/optionscsv.h"
 #include "foundation/cp1250.h"
@@ -24,9 +25,10 @@ bool ImportOptionsFile(TModelForm& form) {
   TQuestions& questions = form.MainForm().Questions();
   const auto choice = questions.ChooseOpenFile({"Import options", kCsvFilters, "csv", {}});
   if (!choice) return false;
+  edits::TImportedOptions imported;
   try {
     std::ifstream stream = OpenFileForReading(choice->FileName);
-    ImportOptions(form.Model(), stream, choice->FileName);
+    imported = edits::ReadOptionsFile(form.Model(), stream, choice->FileName);
   } catch (const EOptionsFileError& e) {
     questions.Error(e.what());
     return false;
@@ -34,6 +36,23 @@ bool ImportOptionsFile(TModelForm& form) {
     questions.Error(Cp1250ToUtf8(e.what()));
     return false;
   }
+  bool replace = true;
+  if (const int existing = form.Model().OptionCount(); existing > 0) {
+    const std::string question =
+        "Replace the " + std::to_string(existing) + " existing options by the " +
+        std::to_string(imported.Names.size()) +
+        " imported ones?\rYes replaces them, No adds the imported options after them.";
+    switch (questions.Confirm(question, true)) {
+      case TAnswer::Yes:
+        break;
+      case TAnswer::No:
+        replace = false;
+        break;
+      default:
+        return false;
+    }
+  }
+  form.Run(edits::ImportOptions(imported, replace));
   return true;
 }
 
@@ -47,7 +66,6 @@ bool ExportEvaluationFile(TModelForm& form) {
     return false;
   }
   try {
-    form.Model().EvaluateAll();
     TSafeFileWriter file(choice->FileName);
     EvaluationCsv(form.Model(), [&file](const std::string& record) { file.Write(record); });
     file.Commit();

@@ -4,8 +4,9 @@ namespace ubic {
 
 class TModelForm;
 
-// The Options page's file commands. Import replaces the document's options by those of a CSV
-// file, or leaves them as they were and reports the file's error with its line; Export writes
+// The Options page's file commands. Import reads a CSV file's options and, after asking whether
+// they replace the document's options or join them, runs that as one edit; a file that cannot be
+// read changes nothing and its error names the line. Export writes
 // the evaluation results as the command-line tool's "evaluate --csv" does, whole or not at all.
 // Each returns whether it was done.
 bool ImportOptionsFile(TModelForm& form);

@@ -10,7 +10,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "document/edits.h"
 #include "mainform.h"
+#include "model/valuecode.h"
 #include "modelform.h"
 #include "optionsfiles.h"
 #include "sensitivityform.h"
@@ -21,7 +23,6 @@ namespace ubic {
 namespace {
 
 constexpr char NewOptionName[] = "New";
-constexpr char PastedOptionName[] = "Paste";
 
 }  // namespace
 
@@ -62,12 +63,9 @@ void TGridPage::ValueEditorChange(int index) {
   if (FForm.Updating() || !attribute || option < 0 || option >= FForm.Model().OptionCount()) {
     return;
   }
-  attribute->SetOptionValue(option, ChosenValue(ValueEditor, index));
-  Grid->Cells().CellChanged(cell);
-  FForm.Model().Changed();
-  FForm.RecordEdit("Change value");
-  ValueStored();
-  FForm.UpdateControls();
+  const int value = ChosenValue(ValueEditor, index);
+  const bool valid = attribute->Scale() && value >= 0 && value < attribute->Scale()->Count();
+  FForm.Run(edits::SetOptionValue(*attribute, option, valid ? std::string(1, ValueCode(value)) : ""));
 }
 
 bool TGridPage::ValueKey(const QString& text) {
@@ -112,7 +110,7 @@ TOptionsPage::TOptionsPage(TModelForm& form) : TGridPage(form, TGridKind::Option
   OptEditMenu->addActions({OptAdd, OptDelete});
   OptEditMenu->addSeparator();
   OptEditMenu->addActions({OptCut, OptCopy, OptPaste, OptDuplicate});
-  OptImport = NewOptionAction("&Import options...", "Import|Replace the options from a CSV file",
+  OptImport = NewOptionAction("&Import options...", "Import|Import options from a CSV file",
                               {}, &TOptionsPage::OptImportClick);
   OptExport =
       NewOptionAction("E&xport evaluation...", "Export|Write the evaluation results to a CSV file",
@@ -194,25 +192,12 @@ void TOptionsPage::EditCommand(TEditCommand command) {
   if (action->isEnabled()) action->trigger();
 }
 
-void TOptionsPage::OptionsChanged(const char* stepName) {
-  FForm.Model().Changed();
-  FForm.RecordEdit(stepName);
-  Build();
-  FForm.UpdateControls();
-}
-
 void TOptionsPage::AddOption(bool after) {
   if (FForm.Updating()) return;
-  TUbicModel& model = FForm.Model();
   int position = std::max(0, Grid->Current().Col - 1);
-  if (after && position < model.OptionCount()) ++position;
-  if (position < model.OptionCount()) {
-    model.InsertOption(position, NewOptionName);
-  } else {
-    model.AddOption(NewOptionName);
-  }
+  if (after && position < FForm.Model().OptionCount()) ++position;
   FOptionAdded = after;
-  OptionsChanged("Add option");
+  FForm.Run(edits::AddOption(position, NewOptionName));
 }
 
 void TOptionsPage::OptAddBtnClick() {
@@ -226,8 +211,7 @@ void TOptionsPage::OptAddClick() {
 void TOptionsPage::OptDeleteClick() {
   const int option = CurrentOption();
   if (FForm.Updating() || option < 0) return;
-  FForm.Model().DeleteOption(option);
-  OptionsChanged("Delete option");
+  FForm.Run(edits::DeleteOption(option));
 }
 
 void TOptionsPage::OptCopyClick() {
@@ -243,16 +227,9 @@ void TOptionsPage::OptCutClick() {
 }
 
 void TOptionsPage::OptPasteClick() {
-  if (FForm.Updating() || FForm.MainForm().OptionClipboard().empty()) return;
-  TUbicModel& model = FForm.Model();
-  int position = std::max(0, Grid->Current().Col - 1);
-  if (position < model.OptionCount()) {
-    model.InsertOption(position, PastedOptionName);
-  } else {
-    position = model.AddOption(PastedOptionName);
-  }
-  FForm.MainForm().PasteOptionFromClipboard(model, position, Grid->Cells().Attributes());
-  OptionsChanged("Paste option");
+  const std::vector<std::string>& copied = FForm.MainForm().OptionClipboard();
+  if (FForm.Updating() || copied.empty()) return;
+  FForm.Run(edits::PasteOption(std::max(0, Grid->Current().Col - 1), copied));
 }
 
 void TOptionsPage::OptDuplicateClick() {
@@ -261,7 +238,7 @@ void TOptionsPage::OptDuplicateClick() {
 }
 
 void TOptionsPage::OptImportClick() {
-  if (!FForm.Updating() && ImportOptionsFile(FForm)) OptionsChanged("Import options");
+  if (!FForm.Updating()) ImportOptionsFile(FForm);
 }
 
 void TOptionsPage::OptExportClick() {
@@ -271,11 +248,8 @@ void TOptionsPage::OptExportClick() {
 void TOptionsPage::OptNameEditChange(const QString& text) {
   const int option = CurrentOption();
   if (FForm.Updating() || option < 0 || Grid->Current().Row != 1) return;
-  FForm.Model().SetOptionName(option, FForm.TypedText(OptNameEdit, text));
-  Grid->Cells().CellChanged(Grid->Current());
-  FForm.Model().Changed();
-  FForm.RecordEdit("Rename option", "option name " + std::to_string(option));
-  FForm.UpdateControls();
+  FForm.MainForm().RunCommand(
+      [&] { FForm.Run(edits::RenameOption(option, FForm.TypedText(OptNameEdit, text))); });
 }
 
 bool TOptionsPage::eventFilter(QObject* watched, QEvent* event) {
@@ -328,8 +302,5 @@ void TEvaluationPage::SensitivityBtnClick() {
   form.exec();
 }
 
-void TEvaluationPage::ValueStored() {
-  Build();
-}
 
 }  // namespace ubic

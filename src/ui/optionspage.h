@@ -33,8 +33,6 @@ class TGridPage : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
   // Shows the value editor for the current cell when Editable, hidden otherwise.
   void UpdateValueEditor(bool editable);
-  // What follows a stored value: the Evaluation grid evaluates anew.
-  virtual void ValueStored() {}
   // Whether the key chose a value of the current attribute; the key is then consumed.
   bool ValueKey(const QString& text);
   virtual void AfterValueKey() {}
@@ -87,7 +85,6 @@ class TOptionsPage : public TGridPage {
   // The current option, -1 when the current column names none.
   int CurrentOption() const;
   // Ends an edit of the options, a step named StepName.
-  void OptionsChanged(const char* stepName);
 
   bool FOptionAdded = false;
   QString FNameOnEntry;
@@ -107,7 +104,6 @@ class TEvaluationPage : public TGridPage {
   void SensitivityBtnClick();
 
  protected:
-  void ValueStored() override;
 };
 
 }  // namespace ubic

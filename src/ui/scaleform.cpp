@@ -176,35 +176,14 @@ void TScaleForm::Setup(TUbicAttribute* attribute) {
   OrderCombo->setCurrentIndex(static_cast<int>(FNewScale->Order()));
   FillList(0);
   DefaultCheck->setChecked(FOrigScale && FOrigScale == FDefaultScale);
-  DiscardResults();
-  if (const TUbicFunction* own = attribute->Funct()) {
-    FOwnFunction = std::make_unique<TUbicFunction>();
-    FOwnFunction->Assign(*own);
-  }
-  const TUbicAttribute* parent = attribute->Parent();
-  if (parent && parent->Funct()) {
-    FParentFunction = std::make_unique<TUbicFunction>();
-    FParentFunction->Assign(*parent->Funct());
-  }
+  FSteps.clear();
   UpdateEnablement();
 }
 
-void TScaleForm::TakeResults(TUbicAttribute& attribute) {
-  attribute.SetScale(std::move(FNewScale));
-  if (FOwnFunction) {
-    attribute.SetFunct(std::move(FOwnFunction));
-    attribute.Funct()->Recompute();
-  }
-  if (FParentFunction && attribute.Parent()) {
-    attribute.Parent()->SetFunct(std::move(FParentFunction));
-    attribute.Parent()->Funct()->Recompute();
-  }
-  DiscardResults();
-}
-
-void TScaleForm::DiscardResults() {
-  FOwnFunction.reset();
-  FParentFunction.reset();
+edits::TScaleChange TScaleForm::Change() const {
+  auto result = std::make_shared<TUbicDiscreteScale>();
+  result->Assign(*FNewScale);
+  return {FSteps, std::move(result), DefaultCheck->isChecked()};
 }
 
 void TScaleForm::showEvent(QShowEvent* event) {
@@ -283,11 +262,7 @@ void TScaleForm::AddClick() {
     FQuestions.Error(Cp1250ToUtf8(error.what()));
     return;
   }
-  FAttribute->ShiftValuesUp(position);
-  if (FOwnFunction) FOwnFunction->InsertOutputValue(position);
-  if (FParentFunction) {
-    FParentFunction->InsertInputValue(FAttribute->Parent()->IndexOfInput(FAttribute), position);
-  }
+  FSteps.push_back({true, position});
   FUpdating = true;
   auto* item = new QTreeWidgetItem;
   item->setFlags(item->flags() | Qt::ItemIsEditable);
@@ -304,11 +279,7 @@ void TScaleForm::DeleteClick() {
   const int index = SelectedIndex();
   if (index < 0 || FNewScale->Count() <= 2) return;
   FNewScale->DeleteValue(index);
-  FAttribute->RemoveValue(index);
-  if (FOwnFunction) FOwnFunction->DeleteOutputValue(index);
-  if (FParentFunction) {
-    FParentFunction->DeleteInputValue(FAttribute->Parent()->IndexOfInput(FAttribute), index);
-  }
+  FSteps.push_back({false, index});
   FUpdating = true;
   delete ValueList->takeTopLevelItem(index);
   FUpdating = false;
@@ -410,7 +381,6 @@ void TScaleForm::OkClick() {
   static_cast<TValueListView*>(ValueList)->EndEdit();
   OkBtn->setFocus();
   if (FNewScale->Count() < 2) return;
-  if (DefaultCheck->isChecked()) FDefaultScale = FNewScale.get();
   accept();
 }
 

@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 
+#include "document/edits.h"
 #include "model/attribute.h"
 #include "model/function.h"
 #include "model/scale.h"
@@ -21,9 +22,9 @@ namespace ubic {
 class TNameDescEditForm;
 class TQuestions;
 
-// The editor of an attribute's scale. It edits a new scale and copies of the functions that
-// depend on it; only the attribute's option values follow in place, and the caller restores
-// them on Cancel.
+// The editor of an attribute's scale. It edits a new scale and notes the values it inserts and
+// deletes, which the caller hands to the document as one edit after OK; the model is not touched
+// meanwhile.
 class TScaleForm : public QDialog {
   Q_OBJECT
 
@@ -31,18 +32,12 @@ class TScaleForm : public QDialog {
   TScaleForm(TQuestions& questions, QWidget* parent = nullptr);
   ~TScaleForm() override;
 
-  // The scale new attributes copy: set before Setup, read back after OK.
-  TUbicScale* DefaultScale() const { return FDefaultScale; }
+  // The scale new attributes copy, set before Setup; the change says whether it is the new one.
   void SetDefaultScale(TUbicScale* scale) { FDefaultScale = scale; }
   void Setup(TUbicAttribute* attribute);
   const TUbicDiscreteScale* NewScale() const { return FNewScale.get(); }
-  const TUbicFunction* OwnFunction() const { return FOwnFunction.get(); }
-  const TUbicFunction* ParentFunction() const { return FParentFunction.get(); }
-  // After OK: the attribute gets the new scale and the adapted functions, which are completed
-  // anew against the new scale.
-  void TakeResults(TUbicAttribute& attribute);
-  // After Cancel: the adapted functions go.
-  void DiscardResults();
+  // After OK: what was done to the scale.
+  edits::TScaleChange Change() const;
 
   int SelectedIndex() const;
   void SelectValue(int index);
@@ -98,8 +93,7 @@ class TScaleForm : public QDialog {
   TUbicScale* FOrigScale = nullptr;
   TUbicScale* FDefaultScale = nullptr;
   std::unique_ptr<TUbicDiscreteScale> FNewScale;
-  std::unique_ptr<TUbicFunction> FOwnFunction;
-  std::unique_ptr<TUbicFunction> FParentFunction;
+  std::vector<edits::TScaleChange::TStep> FSteps;
   bool FUpdating = false;
 };
 

@@ -108,7 +108,7 @@ TEST_F(Documents, OpenByExtensionAndSaveByChosenFilter) {
 
   // Save writes the own format to FileName without asking.
   TakeAsked();
-  imported->Model().Changed();
+  Modify(imported);
   imported->SaveModel();
   EXPECT_TRUE(Questions.Asked().empty());
   EXPECT_FALSE(imported->Model().Modified());
@@ -200,7 +200,7 @@ TEST_F(Documents, ImportAndExportRemarksAreWarnings) {
 
 TEST_F(Documents, CloseQueryAnswers) {
   TModelForm* document = Main->CreateDocument(Example("car.ubm"));
-  document->Model().Changed();
+  Modify(document);
   const std::string question = "Save model \"CAR\" as file \"" + Example("car.ubm") + "\"?";
   QMdiSubWindow* window = Main->MdiArea->currentSubWindow();
 
@@ -229,7 +229,7 @@ TEST_F(Documents, CloseQueryAnswers) {
   Questions.ChooseFile(TFileChoice{TempFile("gone/model.ubm"), 1});
   ASSERT_TRUE(doomed->SaveModel());
   ASSERT_TRUE(QDir(Temp.filePath("gone")).removeRecursively());
-  doomed->Model().Changed();
+  Modify(doomed);
   TakeAsked();
   Questions.Answer(TAnswer::Yes);
   EXPECT_FALSE(Main->MdiArea->currentSubWindow()->close());
@@ -252,7 +252,7 @@ TEST_F(Documents, CloseQueryAnswers) {
       "aj.ubm");
   Questions.ChooseFile(TFileChoice{fileName, 1});
   ASSERT_TRUE(named->SaveModel());
-  named->Model().Changed();
+  Modify(named);
   Questions.Answer(TAnswer::No);
   EXPECT_TRUE(Main->MdiArea->currentSubWindow()->close());
   EXPECT_EQ(TakeAsked().back(),
@@ -270,7 +270,7 @@ TEST_F(Documents, CloseQueryAnswers) {
 TEST_F(Documents, ExitAsksEveryDocumentFirst) {
   TModelForm* first = Main->CreateDocument({});
   TModelForm* second = Main->CreateDocument(Example("car.ubm"));
-  second->Model().Changed();
+  Modify(second);
 
   Questions.Answer(TAnswer::Yes);
   Questions.ChooseFile(TFileChoice{TempFile("first.ubm"), 1});

@@ -13,6 +13,7 @@
 #include <functional>
 #include <map>
 
+#include "document/edits.h"
 #include "files/modelio.h"
 #include "model/function.h"
 #include "model/valuetext.h"
@@ -44,10 +45,17 @@ TUbicAttribute* AddAttribute(TUbicAttribute* parent, const char* name,
 }
 
 // A new, undefined function for Attribute.
-TUbicFunction* GiveFunction(TUbicAttribute* attribute) {
-  auto function = std::make_unique<TUbicFunction>();
-  function->Initialize(attribute);
-  attribute->SetFunct(std::move(function));
+// Gives Attribute a function through the document, with the first rule entered as Value when
+// it is not negative.
+TUbicFunction* GiveFunction(TModelForm* document, TUbicAttribute* attribute, int value = -1) {
+  TUbicFunction function;
+  function.Initialize(attribute);
+  if (value >= 0) {
+    function.SetRuleValue(0, value);
+    function.SetRuleEntered(0, true);
+    function.Recompute();
+  }
+  document->Run(edits::SetFunction(*attribute, function));
   return attribute->Funct();
 }
 
@@ -168,9 +176,9 @@ TEST_F(Editors, CancelRightAfterCreatingLeavesNoFunction) {
 TEST_F(Editors, ArgumentColoursAndHeaders) {
   TModelForm* document = OpenExample();
   TUbicAttribute* top = Find(document, "Top");
-  GiveFunction(top);
+  GiveFunction(document, top);
   TFunctForm form;
-  form.Setup(top);
+  form.Setup(top, *top->Funct());
   const QAbstractItemModel* grid = form.RuleGrid->model();
   EXPECT_EQ(grid->headerData(0, Qt::Horizontal).toString(), "Quality");
   EXPECT_EQ(grid->headerData(2, Qt::Horizontal).toString(), "Top");
@@ -189,9 +197,9 @@ TEST_F(Editors, ArgumentColoursAndHeaders) {
 TEST_F(Editors, IntervalCarriedByTheLastItemAndEscapeUnenters) {
   TModelForm* document = OpenExample();
   TUbicAttribute* top = Find(document, "Top");
-  GiveFunction(top);
+  GiveFunction(document, top);
   TFunctForm form;
-  form.Setup(top);
+  form.Setup(top, *top->Funct());
   form.show();
   const TUbicFunction& edited = *form.EditedFunction();
   QTest::keyClick(form.RuleGrid, Qt::Key_2);  // rule 1: medium, so the rest are >=medium
@@ -225,8 +233,8 @@ TEST_F(Editors, WeightsOnlyForOrderedInputs) {
   TFunctForm form;
   for (const auto& [name, shown] : {std::pair{"Mixed", false}, std::pair{"Top", true}}) {
     TUbicAttribute* attribute = Find(document, name);
-    GiveFunction(attribute);
-    form.Setup(attribute);
+    GiveFunction(document, attribute);
+    form.Setup(attribute, *attribute->Funct());
     EXPECT_EQ(form.WeightsBtn->isHidden(), !shown) << name;
     EXPECT_EQ(form.UseWeightsCheck->isHidden(), !shown) << name;
     EXPECT_EQ(form.WeiForm() != nullptr, shown) << name;
@@ -242,8 +250,8 @@ class Weights : public Editors {
     Editors::SetUp();
     Document = OpenExample();
     Weighed = Find(Document, "Weighed");
-    GiveFunction(Weighed);
-    Form.Setup(Weighed);
+    GiveFunction(Document, Weighed);
+    Form.Setup(Weighed, *Weighed->Funct());
     Form.show();
   }
 
@@ -361,10 +369,7 @@ TEST_F(Editors, ScaleStartedFromNewValue) {
 TEST_F(Editors, DeletingAValueThenCancellingRestoresEverything) {
   TModelForm* document = OpenExample();
   TUbicAttribute* top = Find(document, "Top");
-  TUbicFunction* function = GiveFunction(top);
-  function->SetRuleValue(0, 0);
-  function->SetRuleEntered(0, true);
-  function->Recompute();
+  GiveFunction(document, top, 0);
   const QByteArray before = Saved(document, TempFile("before.ubm"));
   Select(document, "Quality");
   WithModal([&] { document->ModScaleClick(); },
@@ -373,23 +378,31 @@ TEST_F(Editors, DeletingAValueThenCancellingRestoresEverything) {
               form.SelectValue(0);
               form.DeleteAction->trigger();
               EXPECT_EQ(form.ValueList->topLevelItemCount(), 2);
-              EXPECT_EQ(form.ParentFunction()->RuleCount(), 4) << "the rules of poor went";
-              EXPECT_EQ(Find(document, "Quality")->OptionValue(1), 1) << "fine moved down";
+              EXPECT_EQ(Find(document, "Quality")->OptionValue(1), 2) << "the model waits for OK";
               EXPECT_FALSE(form.DeleteAction->isEnabled()) << "two values stay";
               form.AddAction->trigger();
-              EXPECT_EQ(form.ParentFunction()->RuleCount(), 6);
               form.reject();
             });
   EXPECT_EQ(Saved(document, TempFile("after.ubm")), before);
+
+  // Confirmed, the deletion is one step that takes the values and rules of poor along.
+  WithModal([&] { document->ModScaleClick(); },
+            [&](QWidget*) {
+              document->ScaleForm->SelectValue(0);
+              document->ScaleForm->DeleteAction->trigger();
+              document->ScaleForm->OkClick();
+            });
+  EXPECT_EQ(Find(document, "Top")->Funct()->RuleCount(), 4) << "the rules of poor went";
+  EXPECT_EQ(Find(document, "Quality")->OptionValue(1), 1) << "fine moved down";
+  EXPECT_EQ(document->History().UndoName(), "Edit scale");
+  document->UndoStep(false);
+  EXPECT_EQ(Saved(document, TempFile("undone.ubm")), before);
 }
 
 TEST_F(Editors, FunctionsAreCompletedAgainstTheEditedScale) {
   TModelForm* document = OpenExample();
   TUbicAttribute* top = Find(document, "Top");
-  TUbicFunction* function = GiveFunction(top);
-  function->SetRuleValue(0, 1);  // poor, no: medium
-  function->SetRuleEntered(0, true);
-  function->Recompute();
+  GiveFunction(document, top, 1);
   ASSERT_EQ(top->Funct()->RuleLow(1), 1);
   ASSERT_EQ(top->Funct()->RuleHigh(1), 2);
 
@@ -422,7 +435,7 @@ TEST_F(Editors, FunctionsAreCompletedAgainstTheEditedScale) {
 TEST_F(Editors, ClickOnTheFunctionTextOpensTheRuleEditor) {
   TModelForm* document = OpenExample();
   TUbicAttribute* top = Find(document, "Top");
-  GiveFunction(top);
+  GiveFunction(document, top);
   const TUbicFunction* before = top->Funct();
   Select(document, "Top");
   WithModal([&] { QTest::mouseClick(document->ModFunctText, Qt::LeftButton); },

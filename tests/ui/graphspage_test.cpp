@@ -27,7 +27,6 @@ class GraphsPage : public TUiTest {
   // Car has eleven attributes and five options.
   TModelForm* OpenCar() {
     TModelForm* document = Main->CreateDocument(Example("car.ubm"));
-    document->Model().SetNeedsEvaluation(true);
     document->PageControl->setCurrentIndex(GraphsTab);
     return document;
   }
@@ -173,7 +172,9 @@ TEST_F(GraphsPage, ShowAndHideAllOptions) {
   EXPECT_TRUE(page->Graphs().Bar().Series(0).IsEmpty());
   page->GraphShowAll->trigger();
   EXPECT_EQ(page->Graphs().Bar().Series(0).Points().size(), 5U);
-  EXPECT_TRUE(document->Model().Modified());
+  // The selection is an undoable step, but no part of the file.
+  EXPECT_EQ(document->History().UndoName(), "Select options");
+  EXPECT_FALSE(document->Document().Modified());
 
   // The pop-up's items mirror the menu's tick marks and run the same commands.
   QAction* namedValues = page->GraphPopupMenu->actions().at(3);

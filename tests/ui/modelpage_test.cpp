@@ -86,7 +86,7 @@ TEST_F(ModelPage, BuildTreeThroughTheWindow) {
   EXPECT_FALSE(document->ModDelete->isEnabled());
   EXPECT_FALSE(document->ModCut->isEnabled());
   EXPECT_FALSE(document->ModPaste->isEnabled());
-  EXPECT_FALSE(document->ModScale->isEnabled());
+  EXPECT_TRUE(document->ModScale->isEnabled());
   EXPECT_FALSE(document->ModFunctGroup->isVisibleTo(document));
 
   Type(document->ModNameEdit, "Car");
@@ -142,8 +142,10 @@ TEST_F(ModelPage, ScaleChosenFromTheDropDown) {
   emit combo->activated(0);
   EXPECT_FALSE(price->Scale());
   EXPECT_FALSE(costs->Funct());
-  EXPECT_EQ(price->OptionValues().Count(), 0);
-  EXPECT_EQ(costs->OptionValues().Count(), 0);
+  for (int k = 0; k < document->Model().OptionCount(); ++k) {
+    EXPECT_EQ(price->OptionText(k), "") << k;
+    EXPECT_EQ(costs->OptionText(k), "") << k;
+  }
   EXPECT_EQ(AttributeIcon(*price), TAttributeIcon::BasicWithoutScale);
   EXPECT_EQ(AttributeIcon(*costs), TAttributeIcon::FunctionImpossible);
   // Without a scale every scale is offered.

@@ -14,7 +14,6 @@ class OptionsFiles : public TUiTest {
  protected:
   TModelForm* OpenCar() {
     TModelForm* document = Main->CreateDocument(Example("car.ubm"));
-    document->Model().SetModified(false);
     return document;
   }
 
@@ -45,6 +44,7 @@ TEST_F(OptionsFiles, ExportWritesTheToolsCsv) {
 
 TEST_F(OptionsFiles, ImportReplacesTheOptionsOrChangesNothing) {
   TModelForm* document = OpenCar();
+  document->PageControl->setCurrentWidget(document->OptionsPage);
   TUbicModel& model = document->Model();
   const std::string bad = Written("bad.csv", "Name,Safety\nVan,low\nCar,top\n");
   Questions.ChooseFile(TFileChoice{bad, 1});
@@ -58,12 +58,38 @@ TEST_F(OptionsFiles, ImportReplacesTheOptionsOrChangesNothing) {
   EXPECT_EQ(model.Options()[0], "Compact Hatchback");
   EXPECT_FALSE(model.Modified());
 
-  Questions.ChooseFile(TFileChoice{Written("good.csv", "Name,Safety\nVan,low\n"), 1});
+  // The file's options replace the model's, join them, or, cancelled, change nothing; each
+  // import is one step.
+  const std::string good = Written("good.csv", "Name,Safety\nVan,low\n");
+  Questions.ChooseFile(TFileChoice{good, 1});
+  Questions.Answer(TAnswer::Cancel);
+  document->OptionsPage->OptImport->trigger();
+  EXPECT_EQ(Questions.Asked().back().Text,
+            "Replace the 5 existing options by the 1 imported ones?\rYes replaces them, No adds "
+            "the imported options after them.");
+  EXPECT_EQ(model.OptionCount(), 5);
+  EXPECT_FALSE(document->History().CanUndo());
+
+  Questions.ChooseFile(TFileChoice{good, 1});
+  Questions.Answer(TAnswer::Yes);
   document->OptionsPage->OptImport->trigger();
   ASSERT_EQ(model.OptionCount(), 1);
   EXPECT_EQ(model.Options()[0], "Van");
-  EXPECT_TRUE(model.Modified());
+  EXPECT_TRUE(document->Document().Modified());
   EXPECT_EQ(document->OptionsPage->Grid->Cells().CellText({1, 1}), "Van");
+  document->UndoStep(false);
+  EXPECT_EQ(model.OptionCount(), 5);
+  EXPECT_FALSE(document->Document().Modified());
+
+  Questions.ChooseFile(TFileChoice{good, 1});
+  Questions.Answer(TAnswer::No);
+  document->OptionsPage->OptImport->trigger();
+  ASSERT_EQ(model.OptionCount(), 6);
+  EXPECT_EQ(model.Options()[0], "Compact Hatchback");
+  EXPECT_EQ(model.Options()[5], "Van");
+  EXPECT_EQ(document->OptionsPage->Grid->Cells().CellText({1, 6}), "Van");
+  EXPECT_EQ(document->History().UndoName(), "Import options");
+  Questions.Clear();
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "document/edits.h"
 #include "model/model.h"
 #include "ui/mainform.h"
 #include "ui/modelform.h"
@@ -64,6 +65,13 @@ class TUiTest : public ::testing::Test {
   QTemporaryDir Temp;
   std::unique_ptr<TMainForm> Main;
 };
+
+// A real edit that leaves the document modified: a space more in the first attribute's
+// description.
+inline void Modify(TModelForm* document) {
+  const TUbicAttribute& first = *document->Model().FirstAttribute();
+  document->Run(edits::DescribeAttribute(first, first.GetDescription() + " "));
+}
 
 // Types Text into Widget as key presses, whatever characters it holds.
 inline void TypeKeys(QWidget* widget, const QString& text) {

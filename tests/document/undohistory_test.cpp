@@ -1,4 +1,4 @@
-#include "files/modelsnapshot.h"
+#include "document/undohistory.h"
 
 #include <gtest/gtest.h>
 
@@ -87,11 +87,9 @@ TEST_F(ModelSnapshotTest, UndoAndRedoRestoreEveryKindOfEdit) {
     history.Record(*Model, name);
     history.Undo(*Model);
     EXPECT_TRUE(State() == before);
-    EXPECT_FALSE(Model->Modified());
     EXPECT_TRUE(Model->NeedsEvaluation());
     history.Redo(*Model);
     EXPECT_TRUE(State() == after);
-    EXPECT_TRUE(Model->Modified());
     history.Undo(*Model);
   }
 }
@@ -99,15 +97,15 @@ TEST_F(ModelSnapshotTest, UndoAndRedoRestoreEveryKindOfEdit) {
 TEST_F(ModelSnapshotTest, StepsAreNamedAndANewEditClearsRedo) {
   TUndoHistory history(*Model);
   EXPECT_FALSE(history.CanUndo());
-  EXPECT_EQ(history.Undo(*Model), std::vector<int>{});
+  EXPECT_EQ(history.Undo(*Model), TEditFocus{});
   Attribute(1).SetName("A");
-  history.Record(*Model, "Rename attribute", "", {0, 1});
+  history.Record(*Model, "Rename attribute", "", {{0, 1}, 2});
   Attribute(1).SetDescription("B");
   history.Record(*Model, "Edit description");
   EXPECT_EQ(history.UndoName(), "Edit description");
   history.Undo(*Model);
   EXPECT_EQ(history.RedoName(), "Edit description");
-  EXPECT_EQ(history.Undo(*Model), (std::vector<int>{0, 1}));
+  EXPECT_EQ(history.Undo(*Model), (TEditFocus{{0, 1}, 2}));
   EXPECT_EQ(history.RedoName(), "Rename attribute");
   EXPECT_FALSE(history.CanUndo());
   history.Redo(*Model);
@@ -140,45 +138,29 @@ TEST_F(ModelSnapshotTest, EditsOfOneFieldMergeIntoOneStep) {
   EXPECT_EQ(Attribute(1).GetName(), "New");
 }
 
-TEST_F(ModelSnapshotTest, TheSavedStateIsClean) {
-  Model->SetModified(true);
-  EXPECT_FALSE(TUndoHistory(*Model).IsClean());
-  Model->SetModified(false);
+// A snapshot gives back whether the model needed evaluation, so that a restored state whose
+// results were up to date is not evaluated again.
+TEST_F(ModelSnapshotTest, TheEvaluationStateComesBack) {
+  Model->EvaluateAll();
   TUndoHistory history(*Model);
-  EXPECT_TRUE(history.IsClean());
   Attribute(1).SetName("A");
+  Model->Changed();
   history.Record(*Model, "Rename attribute");
-  Model->SetModified(false);
-  history.MarkClean();
-  Attribute(1).SetName("B");
-  history.Record(*Model, "Rename attribute", "name");
-  EXPECT_FALSE(history.IsClean());
   history.Undo(*Model);
-  EXPECT_TRUE(history.IsClean());
-  EXPECT_FALSE(Model->Modified());
-  history.Undo(*Model);
-  EXPECT_TRUE(Model->Modified());
+  EXPECT_FALSE(Model->NeedsEvaluation());
   history.Redo(*Model);
-  EXPECT_FALSE(Model->Modified());
+  EXPECT_TRUE(Model->NeedsEvaluation());
+}
 
-  // A typed name joining the saved step leaves the saved state behind.
-  history.Redo(*Model);
-  history.Undo(*Model);
-  Attribute(1).SetName("C");
-  history.Record(*Model, "Rename attribute", "name");
-  Attribute(1).SetName("CD");
-  history.Record(*Model, "Rename attribute", "name");
-  history.Undo(*Model);
-  EXPECT_TRUE(history.IsClean());
-
-  // Once the saved state is discarded with the redo list, no state is clean.
-  history.Undo(*Model);
-  Attribute(1).SetName("E");
-  history.Record(*Model, "Rename attribute");
-  while (history.CanUndo()) {
-    history.Undo(*Model);
-    EXPECT_FALSE(history.IsClean());
+TEST(AttributePaths, LeadFromTheTopAndBack) {
+  auto model = std::move(OpenModel(std::string(UBIC_EXAMPLES_DIR) + "/car.ubm").Model);
+  for (TUbicAttribute* attribute : PreOrderAttributes(*model)) {
+    EXPECT_EQ(AttributeAt(*model, AttributePath(attribute)), attribute);
   }
+  EXPECT_EQ(AttributeAt(*model, {}), nullptr);
+  EXPECT_EQ(AttributePath(model->Root()), std::vector<int>{});
+  // A path that goes too far ends at the deepest attribute on it.
+  EXPECT_EQ(AttributeAt(*model, {0, 99}), model->FirstAttribute());
 }
 
 }  // namespace

@@ -1,0 +1,110 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "files/modelio.h"
+#include "model/model.h"
+#include "undohistory.h"
+
+namespace ubic {
+
+// An edit of a model: its name for Undo and Redo, and the change itself, which returns what it
+// concerns. Edits with the same non-empty MergeKey that follow each other are one step (a typed
+// name is one step, not one per key).
+struct TEdit {
+  std::string Name;
+  std::function<TEditFocus(TUbicModel&)> Apply;
+  std::string MergeKey;
+};
+
+// What observers are told after the document changed.
+struct TDocumentChange {
+  enum class TKind {
+    // An edit ran: model objects that it did not remove are the ones they were.
+    Edited,
+    // The model was read anew (undo, redo, an edit that failed part way): no pointer into the
+    // model from before is valid.
+    Replaced,
+    // Only the file name or the modified mark changed.
+    Saved,
+  };
+  TKind Kind = TKind::Edited;
+  // What the edit, or the step undone or redone, concerns.
+  TEditFocus Focus;
+};
+
+class TDocumentObserver {
+ public:
+  virtual void DocumentChanged(const TDocumentChange& change) = 0;
+
+ protected:
+  ~TDocumentObserver() = default;
+};
+
+// A model with its file: the one owner of the model, its undo history and its modified mark.
+// Every change goes through Run, which records one step, settles the mark and tells the
+// observers once. The model is always evaluated after a change, so that the results the file
+// keeps are the model's own.
+class TUbicDocument {
+ public:
+  // A new model with one attribute, never saved.
+  TUbicDocument();
+  // A model read from a file (own or foreign format). Its file is the own format's file of that
+  // name: a model read from another format is modified until it is saved in the own format.
+  // Remarks receives the import's remarks.
+  static std::unique_ptr<TUbicDocument> Open(const std::string& fileName, std::string& remarks);
+
+  TUbicDocument(const TUbicDocument&) = delete;
+  TUbicDocument& operator=(const TUbicDocument&) = delete;
+
+  TUbicModel& Model() { return *FModel; }
+  const TUbicModel& Model() const { return *FModel; }
+  // The model's file in the own format; empty while it has none.
+  const std::string& FileName() const { return FFileName; }
+  // Whether saving now in the own format would write other bytes than the file holds; always
+  // true when there is no such file.
+  bool Modified() const { return FModified; }
+  const TUndoHistory& History() const { return FHistory; }
+
+  // Runs Edit as one step. When it raises, the model is put back as it was before, nothing is
+  // recorded, and the error passes on.
+  void Run(const TEdit& edit);
+  // Ends merging: the next edit is a step of its own.
+  void CloseStep() { FHistory.CloseStep(); }
+  void Undo();
+  void Redo();
+
+  // Writes the model in the own format to its file, which must be set.
+  void Save();
+  // Writes the model in Format to FileName and returns the remarks on what the format could not
+  // hold. The own format makes FileName the document's file; a foreign format is an export: the
+  // document's file becomes FileName with the own extension, and the document stays modified
+  // until it is saved in the own format.
+  std::string SaveAs(const std::string& fileName, TModelFormat format);
+
+  void AddObserver(TDocumentObserver* observer);
+  void RemoveObserver(TDocumentObserver* observer);
+
+ private:
+  TUbicDocument(std::unique_ptr<TUbicModel> model, std::string fileName);
+  // Evaluates what needs it, settles the modified mark and tells the observers.
+  void Settle(const TDocumentChange& change);
+  void UpdateModified();
+  void Notify(const TDocumentChange& change);
+  void StepInHistory(bool redo);
+
+  std::unique_ptr<TUbicModel> FModel;
+  std::string FFileName;
+  // The bytes of the own-format file FFileName as last read or written; none while the document
+  // has no such file.
+  std::optional<std::string> FFileText;
+  bool FModified = true;
+  TUndoHistory FHistory;
+  std::vector<TDocumentObserver*> FObservers;
+};
+
+}  // namespace ubic

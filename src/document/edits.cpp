@@ -1,0 +1,353 @@
+#include "edits.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "files/modelfile.h"
+#include "files/optionscsv.h"
+#include "files/subtree.h"
+
+namespace ubic::edits {
+
+namespace {
+
+// The attribute at Path, which the edit was made for.
+TUbicAttribute& At(const TUbicModel& model, const std::vector<int>& path) {
+  TUbicAttribute* attribute = AttributeAt(model, path);
+  if (attribute == nullptr || AttributePath(attribute) != path) {
+    throw std::logic_error("An edit names an attribute that the model does not have");
+  }
+  return *attribute;
+}
+
+std::string PathKey(const std::vector<int>& path) {
+  std::string key;
+  for (const int index : path) key += " " + std::to_string(index);
+  return key;
+}
+
+TEditFocus FocusOn(const TUbicAttribute* attribute) {
+  return {AttributePath(attribute), -1};
+}
+
+TEditFocus FocusOnOption(int option) {
+  return {{}, option};
+}
+
+// Removes Attribute with its subtree; the parent loses its function.
+TEditFocus RemoveAttribute(const TUbicModel& model, const std::vector<int>& path) {
+  TUbicAttribute& attribute = At(model, path);
+  TUbicAttribute* parent = attribute.Parent();
+  const int index = parent->IndexOfInput(&attribute);
+  parent->DetachInput(&attribute);
+  if (parent != model.Root()) return FocusOn(parent);
+  if (parent->InputCount() == 0) return {};
+  return FocusOn(parent->Input(std::min(index, parent->InputCount() - 1)));
+}
+
+// Attribute takes Subtree as its last input.
+TEditFocus Attach(TUbicAttribute& attribute, std::unique_ptr<TUbicAttribute> subtree) {
+  TUbicAttribute* attached = subtree.get();
+  attribute.AttachInput(std::move(subtree));
+  return FocusOn(attached);
+}
+
+std::shared_ptr<const TUbicAttribute> CopyOf(const TUbicAttribute& attribute) {
+  return DuplicateSubtree(attribute);
+}
+
+int OptionPosition(const TUbicModel& model, int position) {
+  return std::clamp(position, 0, model.OptionCount());
+}
+
+// A new option at Position (appended at or past the end); returns where it is.
+int InsertOption(TUbicModel& model, int position, const std::string& name) {
+  position = OptionPosition(model, position);
+  if (position < model.OptionCount()) {
+    model.InsertOption(position, name);
+    return position;
+  }
+  return model.AddOption(name);
+}
+
+void CheckOption(const TUbicModel& model, int option) {
+  if (option < 0 || option >= model.OptionCount()) {
+    throw std::logic_error("An edit names an option that the model does not have");
+  }
+}
+
+}  // namespace
+
+TEdit AddAttribute(const TUbicAttribute& parent) {
+  return {"Add attribute", [path = AttributePath(&parent)](TUbicModel& model) {
+            return Attach(At(model, path), model.NewAttribute());
+          }};
+}
+
+TEdit DeleteAttribute(const TUbicAttribute& attribute) {
+  return {"Delete attribute", [path = AttributePath(&attribute)](TUbicModel& model) {
+            TUbicAttribute& deleted = At(model, path);
+            if (deleted.IsBasic()) return RemoveAttribute(model, path);
+            deleted.DeleteSubtree();
+            return FocusOn(&deleted);
+          }};
+}
+
+TEdit CutAttribute(const TUbicAttribute& attribute) {
+  return {"Cut attribute", [path = AttributePath(&attribute)](TUbicModel& model) {
+            return RemoveAttribute(model, path);
+          }};
+}
+
+TEdit PasteAttribute(const TUbicAttribute& target, const TUbicAttribute& subtree) {
+  return {"Paste attribute",
+          [path = AttributePath(&target), copy = CopyOf(subtree)](TUbicModel& model) {
+            return Attach(At(model, path), DuplicateSubtree(*copy));
+          }};
+}
+
+TEdit DuplicateAttribute(const TUbicAttribute& attribute) {
+  return {"Duplicate attribute", [path = AttributePath(&attribute)](TUbicModel& model) {
+            return Attach(*model.Root(), DuplicateSubtree(At(model, path)));
+          }};
+}
+
+TEdit MoveAttribute(const TUbicAttribute& attribute, int offset) {
+  return {"Move attribute", [path = AttributePath(&attribute), offset](TUbicModel& model) {
+            TUbicAttribute& moved = At(model, path);
+            TUbicAttribute& parent = *moved.Parent();
+            const int index = parent.IndexOfInput(&moved);
+            if (index + offset < 0 || index + offset >= parent.InputCount() || offset == 0) {
+              throw std::logic_error("An attribute cannot move past the end of its level");
+            }
+            if (offset < 0) {
+              parent.MoveInputUp(index);
+            } else {
+              parent.MoveInputDown(index);
+            }
+            return FocusOn(&moved);
+          }};
+}
+
+TEdit DragAttribute(const TUbicAttribute& attribute, const TUbicAttribute* onto) {
+  return {"Drag attribute", [path = AttributePath(&attribute),
+                             ontoPath = AttributePath(onto)](TUbicModel& model) {
+            TUbicAttribute& dragged = At(model, path);
+            TUbicAttribute& target = ontoPath.empty() ? *model.Root() : At(model, ontoPath);
+            if (&target == &dragged || target.HasAncestor(&dragged)) {
+              throw std::logic_error("An attribute cannot become an input of its own subtree");
+            }
+            return Attach(target, dragged.Parent()->DetachInput(&dragged));
+          }};
+}
+
+TEdit RenameAttribute(const TUbicAttribute& attribute, const std::string& name) {
+  const std::vector<int> path = AttributePath(&attribute);
+  return {"Rename attribute",
+          [path, name](TUbicModel& model) {
+            At(model, path).SetName(name);
+            return TEditFocus{path, -1};
+          },
+          "attribute name" + PathKey(path)};
+}
+
+TEdit DescribeAttribute(const TUbicAttribute& attribute, const std::string& description) {
+  const std::vector<int> path = AttributePath(&attribute);
+  return {"Edit description",
+          [path, description](TUbicModel& model) {
+            At(model, path).SetDescription(description);
+            return TEditFocus{path, -1};
+          },
+          "attribute description" + PathKey(path)};
+}
+
+TEdit ChooseScale(const TUbicAttribute& attribute, const TUbicScale* scale) {
+  std::shared_ptr<const TUbicScale> copy;
+  if (scale != nullptr) {
+    auto chosen = std::make_shared<TUbicDiscreteScale>();
+    chosen->Assign(*scale);
+    copy = std::move(chosen);
+  }
+  return {"Change scale", [path = AttributePath(&attribute), copy](TUbicModel& model) {
+            TUbicAttribute& changed = At(model, path);
+            if (!copy) {
+              changed.DeleteScale();
+            } else {
+              auto scale = std::make_unique<TUbicDiscreteScale>();
+              scale->Assign(*copy);
+              changed.SetScale(std::move(scale));
+            }
+            return FocusOn(&changed);
+          }};
+}
+
+TEdit EditScale(const TUbicAttribute& attribute, const TScaleChange& change) {
+  if (!change.Result) throw std::logic_error("A scale change without its scale");
+  return {"Edit scale", [path = AttributePath(&attribute), change](TUbicModel& model) {
+            TUbicAttribute& edited = At(model, path);
+            const TUbicScale* oldScale = edited.Scale();
+            if (edited.DiscreteScale() != nullptr) {
+              for (const TScaleChange::TStep& step : change.Steps) {
+                if (step.Insert) {
+                  edited.InsertScaleValue(step.Index, "");
+                } else {
+                  edited.DeleteScaleValue(step.Index);
+                }
+              }
+            }
+            auto scale = std::make_unique<TUbicDiscreteScale>();
+            scale->Assign(*change.Result);
+            TUbicScale* newScale = scale.get();
+            edited.SetScale(std::move(scale));
+            if (edited.Funct() != nullptr) edited.Funct()->Recompute();
+            TUbicAttribute* parent = edited.Parent();
+            if (parent != nullptr && parent->Funct() != nullptr) parent->Funct()->Recompute();
+            // The remembered scale is never left naming the scale that was replaced.
+            if (change.MakeDefault) {
+              model.SetLastScale(newScale);
+            } else if (model.LastScale() == oldScale) {
+              model.SetLastScale(nullptr);
+            }
+            return FocusOn(&edited);
+          }};
+}
+
+TEdit SetFunction(const TUbicAttribute& attribute, const TUbicFunction& function) {
+  auto copy = std::make_shared<TUbicFunction>();
+  copy->Assign(function);
+  return {"Edit function", [path = AttributePath(&attribute), copy](TUbicModel& model) {
+            TUbicAttribute& owner = At(model, path);
+            if (!owner.CanHaveFunction()) {
+              throw std::logic_error("A function for an attribute that can have none");
+            }
+            // Made for the attribute anew, so that it belongs to the model it goes into.
+            auto function = std::make_unique<TUbicFunction>();
+            function->Initialize(&owner);
+            if (function->RuleCount() != copy->RuleCount()) {
+              throw std::logic_error("A function of another table for an attribute");
+            }
+            function->SetRules(copy->Rules().Strings());
+            function->SetWeights(copy->Weights());
+            function->SetUseWeights(copy->UseWeights());
+            owner.SetFunct(std::move(function));
+            return FocusOn(&owner);
+          }};
+}
+
+TEdit DeleteFunction(const TUbicAttribute& attribute) {
+  return {"Delete function", [path = AttributePath(&attribute)](TUbicModel& model) {
+            TUbicAttribute& owner = At(model, path);
+            owner.SetFunct(nullptr);
+            return FocusOn(&owner);
+          }};
+}
+
+TEdit AddOption(int position, const std::string& name) {
+  return {"Add option", [position, name](TUbicModel& model) {
+            return FocusOnOption(InsertOption(model, position, name));
+          }};
+}
+
+TEdit DeleteOption(int option) {
+  return {"Delete option", [option](TUbicModel& model) {
+            CheckOption(model, option);
+            model.DeleteOption(option);
+            return FocusOnOption(std::min(option, model.OptionCount() - 1));
+          }};
+}
+
+TEdit PasteOption(int position, const std::vector<std::string>& copied) {
+  if (copied.empty()) throw std::logic_error("A pasted option without a name");
+  return {"Paste option", [position, copied](TUbicModel& model) {
+            const int option = InsertOption(model, position, copied[0]);
+            std::vector<TUbicAttribute*> basic;
+            model.Root()->CollectBasicAttributes(basic);
+            PasteOptionFromClipboard(model, option, basic, copied);
+            return FocusOnOption(option);
+          }};
+}
+
+TEdit RenameOption(int option, const std::string& name) {
+  return {"Rename option",
+          [option, name](TUbicModel& model) {
+            CheckOption(model, option);
+            model.SetOptionName(option, name);
+            return FocusOnOption(option);
+          },
+          "option name " + std::to_string(option)};
+}
+
+TEdit SetOptionValue(const TUbicAttribute& attribute, int option, const std::string& text) {
+  return {"Change value", [path = AttributePath(&attribute), option, text](TUbicModel& model) {
+            TUbicAttribute& changed = At(model, path);
+            CheckOption(model, option);
+            if (!changed.IsBasic()) {
+              throw std::logic_error("Only a basic attribute's values can be entered");
+            }
+            changed.SetOptionText(option, text);
+            return TEditFocus{path, option};
+          }};
+}
+
+TEdit SelectOptions(const std::string& selection) {
+  return {"Select options", [selection](TUbicModel& model) {
+            model.SetOptionSelection(selection);
+            return TEditFocus{};
+          }};
+}
+
+TImportedOptions ReadOptionsFile(const TUbicModel& model, std::istream& stream,
+                                 const std::string& fileName) {
+  // The file is read into a copy of the tree, so that a file that fails half way leaves the
+  // model untouched.
+  TUbicModel copy;
+  ReadModelDocument(copy, *ModelDocument(model, false));
+  ReplaceOptions(copy, stream, fileName);
+  TImportedOptions imported;
+  for (int k = 0; k < copy.OptionCount(); ++k) imported.Names.push_back(copy.Options()[k]);
+  for (const TUbicAttribute* attribute : PreOrderAttributes(copy)) {
+    imported.Values.push_back(attribute->IsBasic() ? attribute->OptionValues().Strings()
+                                                   : std::vector<std::string>{});
+  }
+  return imported;
+}
+
+TEdit ImportOptions(const TImportedOptions& imported, bool replace) {
+  auto shared = std::make_shared<const TImportedOptions>(imported);
+  return {"Import options", [shared, replace](TUbicModel& model) {
+            const std::vector<TUbicAttribute*> attributes = PreOrderAttributes(model);
+            if (attributes.size() != shared->Values.size()) {
+              throw std::logic_error("Imported options of another tree");
+            }
+            if (replace) model.ClearOptions();
+            const int first = model.OptionCount();
+            for (const std::string& name : shared->Names) model.AddOption(name);
+            for (std::size_t a = 0; a < attributes.size(); ++a) {
+              const std::vector<std::string>& values = shared->Values[a];
+              for (std::size_t k = 0; k < values.size(); ++k) {
+                attributes[a]->SetOptionText(first + static_cast<int>(k), values[k]);
+              }
+            }
+            return FocusOnOption(shared->Names.empty() ? -1 : first);
+          }};
+}
+
+TEdit RenameModel(const std::string& name) {
+  return {"Rename model",
+          [name](TUbicModel& model) {
+            model.SetName(name);
+            return TEditFocus{};
+          },
+          "model name"};
+}
+
+TEdit DescribeModel(const std::string& description) {
+  return {"Edit model description",
+          [description](TUbicModel& model) {
+            model.SetDescription(description);
+            return TEditFocus{};
+          },
+          "model description"};
+}
+
+}  // namespace ubic::edits

@@ -1,0 +1,90 @@
+#pragma once
+
+#include <iosfwd>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "document.h"
+#include "model/model.h"
+
+// The edits a user makes to a model, each a named step for the document to run. An edit names
+// the attributes it concerns by their place in the tree, taken when it is made: it is made for
+// the model as it stands and run on it right away. The questions a command asks (may a function
+// go?) are asked before the edit is made.
+namespace ubic::edits {
+
+// The attribute tree.
+// A new input of Parent, which loses its function.
+TEdit AddAttribute(const TUbicAttribute& parent);
+// A basic attribute goes, and its parent's function with it; an aggregate one loses its inputs
+// and function and stays as a basic attribute.
+TEdit DeleteAttribute(const TUbicAttribute& attribute);
+// Attribute and its subtree go (after being copied to the clipboard); the parent loses its
+// function.
+TEdit CutAttribute(const TUbicAttribute& attribute);
+// A copy of Subtree becomes the last input of Target, which loses its function.
+TEdit PasteAttribute(const TUbicAttribute& target, const TUbicAttribute& subtree);
+// A copy of Attribute and its subtree becomes the last top-level attribute.
+TEdit DuplicateAttribute(const TUbicAttribute& attribute);
+// Attribute changes places with its neighbour before (Offset -1) or after it (1); the parent's
+// rules follow.
+TEdit MoveAttribute(const TUbicAttribute& attribute, int offset);
+// Attribute becomes the last input of Onto (nil for the top level); both parents lose their
+// functions.
+TEdit DragAttribute(const TUbicAttribute& attribute, const TUbicAttribute* onto);
+TEdit RenameAttribute(const TUbicAttribute& attribute, const std::string& name);
+TEdit DescribeAttribute(const TUbicAttribute& attribute, const std::string& description);
+
+// Scales.
+// Attribute takes a copy of Scale; nil deletes its scale with what depends on it.
+TEdit ChooseScale(const TUbicAttribute& attribute, const TUbicScale* scale);
+// What the scale editor did to an attribute's scale: values inserted and deleted, in order, each
+// keeping the option values and the functions in step; then the resulting scale's names,
+// descriptions, order and classes, and whether new attributes take it from now on.
+struct TScaleChange {
+  struct TStep {
+    bool Insert = true;
+    int Index = 0;
+  };
+  std::vector<TStep> Steps;
+  std::shared_ptr<const TUbicDiscreteScale> Result;
+  bool MakeDefault = false;
+};
+TEdit EditScale(const TUbicAttribute& attribute, const TScaleChange& change);
+
+// Functions.
+// Attribute takes a copy of Function (its rules, weights and settings).
+TEdit SetFunction(const TUbicAttribute& attribute, const TUbicFunction& function);
+TEdit DeleteFunction(const TUbicAttribute& attribute);
+
+// Options. Positions count from 0; a position at or past the end appends.
+TEdit AddOption(int position, const std::string& name);
+TEdit DeleteOption(int option);
+// An option at Position from a copied one: its name, then its values on the basic attributes in
+// the order of the tree.
+TEdit PasteOption(int position, const std::vector<std::string>& copied);
+TEdit RenameOption(int option, const std::string& name);
+// The value-set text of Option on a basic attribute.
+TEdit SetOptionValue(const TUbicAttribute& attribute, int option, const std::string& text);
+// Which options the graphs show: a "0" or "1" per option.
+TEdit SelectOptions(const std::string& selection);
+
+// Options read from a file for a model: their names and, for every attribute in pre-order, the
+// value text of each.
+struct TImportedOptions {
+  std::vector<std::string> Names;
+  std::vector<std::vector<std::string>> Values;
+};
+// Reads an options file (see ImportOptions in files/optionscsv.h) for Model, which stays as it
+// is. Raises EOptionsFileError and the errors of reading.
+TImportedOptions ReadOptionsFile(const TUbicModel& model, std::istream& stream,
+                                 const std::string& fileName);
+// The imported options replace the model's options, or join them after the last one.
+TEdit ImportOptions(const TImportedOptions& imported, bool replace);
+
+// The model's own texts.
+TEdit RenameModel(const std::string& name);
+TEdit DescribeModel(const std::string& description);
+
+}  // namespace ubic::edits

@@ -1,0 +1,70 @@
+#include "undohistory.h"
+
+#include <algorithm>
+
+namespace ubic {
+
+std::vector<int> AttributePath(const TUbicAttribute* attribute) {
+  std::vector<int> path;
+  for (; attribute != nullptr && attribute->Parent() != nullptr; attribute = attribute->Parent()) {
+    path.push_back(attribute->Parent()->IndexOfInput(attribute));
+  }
+  std::reverse(path.begin(), path.end());
+  return path;
+}
+
+TUbicAttribute* AttributeAt(const TUbicModel& model, const std::vector<int>& path) {
+  TUbicAttribute* attribute = nullptr;
+  TUbicAttribute* level = model.Root();
+  for (const int index : path) {
+    if (index < 0 || index >= level->InputCount()) break;
+    attribute = level = level->Input(index);
+  }
+  return attribute;
+}
+
+TUndoHistory::TUndoHistory(TUbicModel& model)
+    : FPresent(std::make_unique<TModelSnapshot>(model)) {}
+
+void TUndoHistory::Record(TUbicModel& model, const std::string& name, const std::string& mergeKey,
+                          const TEditFocus& focus) {
+  const bool merge = FMergeOpen && !mergeKey.empty() && mergeKey == FMergeKey && CanUndo();
+  if (merge) {
+    FUndo.back().Focus = focus;
+  } else {
+    FUndo.push_back({name, focus, std::move(FPresent)});
+  }
+  FRedo.clear();
+  FPresent = std::make_unique<TModelSnapshot>(model);
+  FMergeKey = mergeKey;
+  FMergeOpen = true;
+}
+
+std::string TUndoHistory::UndoName() const {
+  return CanUndo() ? FUndo.back().Name : "";
+}
+
+std::string TUndoHistory::RedoName() const {
+  return CanRedo() ? FRedo.back().Name : "";
+}
+
+TEditFocus TUndoHistory::Move(TUbicModel& model, std::vector<TStep>& from,
+                              std::vector<TStep>& to) {
+  TStep step = std::move(from.back());
+  from.pop_back();
+  step.State->Restore(model);
+  std::swap(step.State, FPresent);
+  to.push_back(std::move(step));
+  FMergeOpen = false;
+  return to.back().Focus;
+}
+
+TEditFocus TUndoHistory::Undo(TUbicModel& model) {
+  return CanUndo() ? Move(model, FUndo, FRedo) : TEditFocus{};
+}
+
+TEditFocus TUndoHistory::Redo(TUbicModel& model) {
+  return CanRedo() ? Move(model, FRedo, FUndo) : TEditFocus{};
+}
+
+}  // namespace ubic

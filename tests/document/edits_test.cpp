@@ -1,0 +1,154 @@
+#include "document/edits.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "files/modelfile.h"
+#include "test_models.h"
+
+namespace ubic::test {
+namespace {
+
+class EditsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string remarks;
+    Document = TUbicDocument::Open(std::string(UBIC_EXAMPLES_DIR) + "/car.ubm", remarks);
+  }
+
+  TUbicModel& Model() { return Document->Model(); }
+  TUbicAttribute& Find(const char* name) {
+    TUbicAttribute* attribute = Model().FindAttribute(name);
+    if (attribute == nullptr) throw std::logic_error(name);
+    return *attribute;
+  }
+  // The first basic attribute whose parent has a function.
+  TUbicAttribute& BasicUnderFunction() {
+    for (TUbicAttribute* attribute : PreOrderAttributes(Model())) {
+      if (attribute->IsBasic() && attribute->Parent()->Funct() != nullptr) return *attribute;
+    }
+    throw std::logic_error("no such attribute");
+  }
+
+  std::unique_ptr<TUbicDocument> Document;
+};
+
+TEST_F(EditsTest, AnAttributeThatGetsInputsLosesItsFunctionAndItsValues) {
+  TUbicAttribute& basic = BasicUnderFunction();
+  const std::vector<int> parentPath = AttributePath(basic.Parent());
+  ASSERT_GT(basic.OptionValues().Count(), 0);
+  Document->Run(edits::AddAttribute(basic));
+  TUbicAttribute& grown = *AttributeAt(Model(), AttributePath(&basic));
+  EXPECT_EQ(grown.InputCount(), 1);
+  // Evaluated without a function: every result undefined.
+  for (int k = 0; k < Model().OptionCount(); ++k) EXPECT_EQ(grown.OptionText(k), "");
+  // The parent's inputs are unchanged, so its function stays.
+  EXPECT_NE(AttributeAt(Model(), parentPath)->Funct(), nullptr);
+
+  TUbicAttribute& other = BasicUnderFunction();
+  TUbicAttribute* parent = other.Parent();
+  Document->Run(edits::DeleteAttribute(other));
+  EXPECT_EQ(parent->Funct(), nullptr);
+  EXPECT_EQ(Document->History().UndoName(), "Delete attribute");
+}
+
+TEST_F(EditsTest, DraggingDropsBothFunctionsAndRefusesACycle) {
+  TUbicAttribute& basic = BasicUnderFunction();
+  TUbicAttribute* from = basic.Parent();
+  TUbicAttribute& onto = *Model().FirstAttribute();
+  ASSERT_NE(onto.Funct(), nullptr);
+  const int inputs = onto.InputCount();
+  Document->Run(edits::DragAttribute(basic, &onto));
+  EXPECT_EQ(onto.InputCount(), inputs + 1);
+  EXPECT_EQ(onto.Funct(), nullptr);
+  EXPECT_EQ(from->Funct(), nullptr);
+  const std::string before = ModelFileText(Model());
+  EXPECT_THROW(Document->Run(edits::DragAttribute(onto, onto.Input(0))), std::logic_error);
+  EXPECT_EQ(ModelFileText(Model()), before);
+}
+
+TEST_F(EditsTest, DeletingAScaleTakesWhatDependsOnIt) {
+  TUbicAttribute& basic = BasicUnderFunction();
+  TUbicAttribute* parent = basic.Parent();
+  Document->Run(edits::ChooseScale(basic, nullptr));
+  EXPECT_EQ(basic.Scale(), nullptr);
+  for (int k = 0; k < Model().OptionCount(); ++k) EXPECT_EQ(basic.OptionText(k), "") << k;
+  EXPECT_EQ(parent->Funct(), nullptr);
+}
+
+// Inserting and deleting values keeps the option values and both functions in step; the names
+// come from the editor's scale.
+TEST_F(EditsTest, AScaleEditKeepsValuesAndRulesInStep) {
+  TUbicAttribute& basic = BasicUnderFunction();
+  TUbicAttribute* parent = basic.Parent();
+  const int input = parent->IndexOfInput(&basic);
+  basic.OptionValues().Clear();
+  Document->Run(edits::SetOptionValue(basic, 0, "0"));
+  Document->Run(edits::SetOptionValue(basic, 1, "1"));
+  const int count = basic.Scale()->Count();
+  const int rules = parent->Funct()->RuleCount();
+
+  auto result = std::make_shared<TUbicDiscreteScale>();
+  result->Assign(*basic.Scale());
+  result->InsertValue(0, "lowest");
+  result->InsertValue(0, "gone");
+  result->DeleteValue(0);
+  edits::TScaleChange change{{{true, 0}, {true, 0}, {false, 0}}, result, true};
+  Document->Run(edits::EditScale(basic, change));
+
+  EXPECT_EQ(basic.Scale()->Count(), count + 1);
+  EXPECT_EQ(basic.DiscreteScale()->ValueName(0), "lowest");
+  EXPECT_EQ(basic.OptionText(0), "1");
+  EXPECT_EQ(basic.OptionText(1), "2");
+  EXPECT_EQ(parent->Funct()->RuleCount(), rules / count * (count + 1));
+  EXPECT_EQ(parent->Funct()->InputCount(), parent->InputCount());
+  EXPECT_EQ(Model().LastScale(), basic.Scale());
+  // The parent's rules still read the attribute's values where they were.
+  EXPECT_EQ(parent->Funct()->RuleInput(input, 0), 0);
+}
+
+TEST_F(EditsTest, ImportedOptionsReplaceOrJoin) {
+  const int existing = Model().OptionCount();
+  std::vector<TUbicAttribute*> basic;
+  Model().Root()->CollectBasicAttributes(basic);
+  std::string csv = "Option";
+  for (TUbicAttribute* attribute : basic) csv += "," + attribute->GetName();
+  csv += "\r\nImported";
+  for (TUbicAttribute* attribute : basic) csv += "," + attribute->DiscreteScale()->ValueName(0);
+  csv += "\r\n";
+  std::istringstream stream(csv);
+  const edits::TImportedOptions imported = edits::ReadOptionsFile(Model(), stream, "in.csv");
+  ASSERT_EQ(imported.Names, std::vector<std::string>{"Imported"});
+
+  Document->Run(edits::ImportOptions(imported, false));
+  EXPECT_EQ(Model().OptionCount(), existing + 1);
+  EXPECT_EQ(Model().Options()[existing], "Imported");
+  EXPECT_EQ(basic[0]->OptionText(existing), "0");
+  Document->Undo();
+  Document->Run(edits::ImportOptions(imported, true));
+  EXPECT_EQ(Model().OptionCount(), 1);
+  EXPECT_EQ(Model().Options()[0], "Imported");
+
+  std::istringstream broken("Option,Nowhere\r\nx,y\r\n");
+  const std::string before = ModelFileText(Model());
+  EXPECT_ANY_THROW(edits::ReadOptionsFile(Model(), broken, "broken.csv"));
+  EXPECT_EQ(ModelFileText(Model()), before);
+}
+
+TEST_F(EditsTest, TypedTextsAreOneStepPerField) {
+  TUbicAttribute& first = *Model().FirstAttribute();
+  for (const char* name : {"C", "Ca", "Car!"}) Document->Run(edits::RenameAttribute(first, name));
+  Document->Run(edits::RenameOption(0, "A"));
+  Document->Run(edits::RenameOption(0, "AB"));
+  Document->Run(edits::RenameOption(1, "Z"));
+  Document->Undo();
+  Document->Undo();
+  EXPECT_EQ(Model().Options()[0] != "AB", true);
+  Document->Undo();
+  EXPECT_NE(Model().FirstAttribute()->GetName(), "Car!");
+  EXPECT_FALSE(Document->History().CanUndo());
+}
+
+}  // namespace
+}  // namespace ubic::test
