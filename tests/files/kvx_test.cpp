@@ -102,7 +102,14 @@ TEST_F(Kvx, AnyValueIsWrittenAsUndefined) {
 
 TEST_F(Kvx, RoundTripThroughTheOwnFormat) {
   const std::unique_ptr<TUbicModel> original = CarModel();
-  SaveToKvxFile(*original, File());
+  // The export names each loss that the comparison below undoes.
+  EXPECT_EQ(SaveToKvxFile(*original, File()),
+            Format(ubicstr::KvxOptionNameBreaks, "Car B") +
+                Format(ubicstr::KvxAttributeTextBreaks, "Price") +
+                Format(ubicstr::KvxValueTextBreaks, "Age") +
+                Format(ubicstr::ExportWeights, "Price", "KVX") +
+                Format(ubicstr::ExportUndefinedValues, "Age", "KVX") +
+                Format(ubicstr::KvxFirstValueSet, "Car B", "Cost"));
   auto model = std::make_unique<TUbicModel>();
   EXPECT_EQ(LoadFromKvxFile(*model, File()), ubicstr::DistributedOptionValues);
   EXPECT_EQ(model->GetName(), "Price");
