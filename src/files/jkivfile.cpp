@@ -298,11 +298,12 @@ std::string TJkivWriter::OptionValueName(const TUbicAttribute& attribute, int op
 void TJkivWriter::RemarkLosses() {
   for (const TUbicAttribute* attribute : FAttributes) {
     if (attribute->Funct() == nullptr) continue;
-    if (attribute->CanHaveFunction()) {
-      RemarkRuleLosses(*attribute);
-    } else {
+    // A function left out is lost with its weights.
+    if (!attribute->CanHaveFunction()) {
       FRemarks += Format(ubicstr::JkivFunctionLeftOut, RemarkName(attribute->GetName()));
+      continue;
     }
+    RemarkRuleLosses(*attribute);
     FRemarks += WeightsRemark(*attribute, kFormatName);
   }
   std::vector<TUbicAttribute*> basics;
