@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "exportremarks.h"
 #include "foundation/textcompare.h"
 #include "foundation/utils.h"
 #include "model/ubicstr.h"
@@ -22,38 +23,9 @@ namespace {
 constexpr const char* kInputAfterFunction =
     "The attribute \"%s\" comes after the function of its parent \"%s\"";
 
-// Names that cannot link the file's elements are replaced by ones that can, and each replacement
-// is remarked on.
-constexpr const char* kEmptyAttributeName =
-    "An attribute has an empty name, which the jKIV file can not refer to; the file calls it "
-    "\"%s\".\r";
-constexpr const char* kSharedAttributeName =
-    "More than one attribute is named \"%s\" (letter case aside), which the jKIV file can not "
-    "tell apart; the file calls one of them \"%s\".\r";
-constexpr const char* kSeparatorInAttributeName =
-    "The attribute name \"%s\" contains \";\", which the jKIV file uses to separate names; the "
-    "file calls the attribute \"%s\".\r";
-constexpr const char* kEmptyValueName =
-    "The scale \"%s\" has a value with an empty name, which the jKIV file can not refer to; the "
-    "file calls it \"%s\".\r";
-constexpr const char* kSharedValueName =
-    "The scale \"%s\" has more than one value named \"%s\", which the jKIV file can not tell "
-    "apart; the file calls one of them \"%s\".\r";
-constexpr const char* kSeparatorInValueName =
-    "The scale \"%s\" has the value name \"%s\", which contains \";\", the separator of names in "
-    "the jKIV file; the file calls the value \"%s\".\r";
-// What the format cannot carry is remarked on: value sets, intervals of rules and computed rules.
-constexpr const char* kOptionValueAsAny =
-    "The option \"%s\" has for \"%s\" a value the jKIV file can not hold (a set of values or "
-    "none of its scale); the file says \"*\".\r";
-constexpr const char* kNarrowedRules =
-    "The function of \"%s\" has rules with an interval of values, of which the jKIV file keeps "
-    "only the lowest value.\r";
-constexpr const char* kComputedRules =
-    "The function of \"%s\" has computed rules, which the jKIV file can not tell from entered "
-    "ones; they will read back as entered.\r";
 // The name given to an attribute or a value whose own name is empty.
 constexpr const char* kUnnamed = "Unnamed";
+constexpr const char* kFormatName = "jKIV";
 
 // jKIV files have no header line: the XML reader and writer go without one for as long as this
 // lives.
@@ -122,11 +94,11 @@ std::string AttributeRemark(TNameProblem problem, const std::string& own,
                             const std::string& given) {
   switch (problem) {
     case TNameProblem::Empty:
-      return Format(kEmptyAttributeName, given);
+      return Format(ubicstr::JkivEmptyAttributeName, RemarkName(given));
     case TNameProblem::Shared:
-      return Format(kSharedAttributeName, own, given);
+      return Format(ubicstr::JkivSharedAttributeName, RemarkName(own), RemarkName(given));
     case TNameProblem::Separator:
-      return Format(kSeparatorInAttributeName, own, given);
+      return Format(ubicstr::JkivSeparatorInAttributeName, RemarkName(own), RemarkName(given));
     case TNameProblem::None:
       break;
   }
@@ -137,11 +109,13 @@ std::string ValueRemark(TNameProblem problem, const std::string& scale, const st
                         const std::string& given) {
   switch (problem) {
     case TNameProblem::Empty:
-      return Format(kEmptyValueName, scale, given);
+      return Format(ubicstr::JkivEmptyValueName, RemarkName(scale), RemarkName(given));
     case TNameProblem::Shared:
-      return Format(kSharedValueName, scale, own, given);
+      return Format(ubicstr::JkivSharedValueName, RemarkName(scale), RemarkName(own),
+                    RemarkName(given));
     case TNameProblem::Separator:
-      return Format(kSeparatorInValueName, scale, own, given);
+      return Format(ubicstr::JkivSeparatorInValueName, RemarkName(scale), RemarkName(own),
+                    RemarkName(given));
     case TNameProblem::None:
       break;
   }
@@ -179,6 +153,7 @@ class TJkivWriter {
   // any value.
   const std::string* OptionValue(const TUbicAttribute& attribute, int option) const;
   void RemarkLosses();
+  void RemarkRuleLosses(const TUbicAttribute& attribute);
   void WriteAttribute(const TUbicAttribute& attribute, TXmlItem& root) const;
   void WriteFunction(const TUbicAttribute& attribute, TXmlItem& root) const;
   void WriteRule(const TUbicAttribute& attribute, int rule, TXmlItem& function) const;
@@ -318,31 +293,52 @@ std::string TJkivWriter::OptionValueName(const TUbicAttribute& attribute, int op
   return name != nullptr ? *name : "*";
 }
 
-// Functions whose written rules lose their intervals or their being computed, then option values
-// written as any value that were more than that.
+// Functions that lose rules, their intervals, their being computed or their weights, then option
+// values written as any value that were something else.
 void TJkivWriter::RemarkLosses() {
   for (const TUbicAttribute* attribute : FAttributes) {
-    if (attribute->Funct() == nullptr || !attribute->CanHaveFunction()) continue;
-    const TUbicFunction& function = *attribute->Funct();
-    bool narrowed = false;
-    bool computed = false;
-    for (int r = 0; r < function.RuleCount(); ++r) {
-      if (!Writable(*attribute, r)) continue;
-      narrowed = narrowed || function.RuleLow(r) != function.RuleHigh(r);
-      computed = computed || !function.RuleEntered(r);
+    if (attribute->Funct() == nullptr) continue;
+    // A function left out is lost with its weights.
+    if (!attribute->CanHaveFunction()) {
+      FRemarks += Format(ubicstr::JkivFunctionLeftOut, RemarkName(attribute->GetName()));
+      continue;
     }
-    if (narrowed) FRemarks += Format(kNarrowedRules, attribute->GetName());
-    if (computed) FRemarks += Format(kComputedRules, attribute->GetName());
+    RemarkRuleLosses(*attribute);
+    FRemarks += WeightsRemark(*attribute, kFormatName);
   }
   std::vector<TUbicAttribute*> basics;
   FModel.Root()->CollectBasicAttributes(basics);
+  for (const TUbicAttribute* basic : basics) {
+    FRemarks += UndefinedValuesRemark(FModel, *basic, kFormatName);
+  }
   for (int k = 0; k < FModel.OptionCount(); ++k) {
     for (const TUbicAttribute* basic : basics) {
       const std::string text = basic->OptionText(k);
       if (text.empty() || text == "*" || OptionValue(*basic, k) != nullptr) continue;
-      FRemarks += Format(kOptionValueAsAny, FModel.Options()[k], basic->GetName());
+      FRemarks += Format(ubicstr::JkivOptionValueAsAny, RemarkName(FModel.Options()[k]),
+                         RemarkName(basic->GetName()));
     }
   }
+}
+
+void TJkivWriter::RemarkRuleLosses(const TUbicAttribute& attribute) {
+  const TUbicFunction& function = *attribute.Funct();
+  bool offScale = false;
+  bool narrowed = false;
+  bool computed = false;
+  for (int r = 0; r < function.RuleCount(); ++r) {
+    // Left out, the rule reads back undefined.
+    if (!Writable(attribute, r)) {
+      offScale = true;
+      continue;
+    }
+    narrowed = narrowed || function.RuleLow(r) != function.RuleHigh(r);
+    computed = computed || !function.RuleEntered(r);
+  }
+  const std::string name = RemarkName(attribute.GetName());
+  if (offScale) FRemarks += Format(ubicstr::JkivRulesOffScale, name);
+  if (narrowed) FRemarks += Format(ubicstr::JkivNarrowedRules, name);
+  if (computed) FRemarks += Format(ubicstr::JkivComputedRules, name);
 }
 
 void TJkivWriter::WriteOptions(TXmlItem& root) const {

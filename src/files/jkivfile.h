@@ -16,8 +16,9 @@ void LoadFromJkivFile(TUbicModel& model, const std::string& fileName);
 // Writes the model as a jKIV file and clears its Modified flag; the old file stays as it was if
 // writing fails. A name the format cannot link by (empty, shared with another attribute or value
 // of the scale, or holding the separator ";") is written as another one, so that the file reads
-// back as the same tree. Returns a remark for each such name (one line each, ended by a carriage
-// return, as the KVX import's remarks).
+// back as the same tree. Returns the remarks (one line each, ended by a carriage return, as the
+// KVX import's remarks): one for each such name, and one for each kind of loss of each function
+// or option value that the file can not hold; none when the file reads back as the model.
 std::string SaveToJkivFile(TUbicModel& model, const std::string& fileName);
 
 }  // namespace ubic

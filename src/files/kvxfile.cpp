@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "exportremarks.h"
 #include "foundation/checkedint.h"
 #include "foundation/textfile.h"
 #include "foundation/utils.h"
@@ -23,6 +24,7 @@ constexpr int kMaxAttributeNumber = 1'000'000;
 constexpr const char* kNoAttribute = "No attribute has the number %d";
 constexpr const char* kNumberTooLarge = "Attribute number %d is larger than %d";
 constexpr const char* kLevelOutOfRange = "Attribute level %d is not between 1 and %d";
+constexpr const char* kFormatName = "KVX";
 
 // --- Writing ---
 
@@ -153,6 +155,72 @@ void WriteOptRecords(const TUbicModel& model, const std::vector<TUbicAttribute*>
       WriteValRecord(model, *attributes[i], k, static_cast<int>(i) + 1, lines);
     }
   }
+}
+
+// --- Remarks on what the file can not hold ---
+
+bool HasLineBreak(const std::string& text) {
+  return text.find_first_of("\r\n") != std::string::npos;
+}
+
+bool ValuesHaveLineBreak(const TUbicDiscreteScale& scale) {
+  for (int k = 0; k < scale.Count(); ++k) {
+    if (HasLineBreak(scale.ValueName(k)) || HasLineBreak(scale.ValueDescription(k))) return true;
+  }
+  return false;
+}
+
+// Only the model's own texts count: a name or description that it lacks is no loss when the file
+// fills it in.
+std::string TextRemarks(const TUbicModel& model, const std::vector<TUbicAttribute*>& attributes) {
+  std::string remarks;
+  if (HasLineBreak(model.GetName()) || HasLineBreak(model.GetDescription())) {
+    remarks += ubicstr::KvxModelTextBreaks;
+  }
+  for (int k = 0; k < model.OptionCount(); ++k) {
+    if (HasLineBreak(model.Options()[k])) {
+      remarks += Format(ubicstr::KvxOptionNameBreaks, RemarkName(model.Options()[k]));
+    }
+  }
+  for (const TUbicAttribute* attribute : attributes) {
+    const std::string name = RemarkName(attribute->GetName());
+    if (HasLineBreak(attribute->GetName()) || HasLineBreak(attribute->GetDescription())) {
+      remarks += Format(ubicstr::KvxAttributeTextBreaks, name);
+    }
+    const TUbicDiscreteScale* scale = attribute->DiscreteScale();
+    if (scale != nullptr && ValuesHaveLineBreak(*scale)) {
+      remarks += Format(ubicstr::KvxValueTextBreaks, name);
+    }
+  }
+  return remarks;
+}
+
+// The reader takes the first set of values of a basic attribute, in the order of the file, for any
+// value (and says so); the later ones it keeps.
+std::string FirstValueSetRemark(const TUbicModel& model,
+                                const std::vector<TUbicAttribute*>& basics) {
+  for (int k = 0; k < model.OptionCount(); ++k) {
+    for (const TUbicAttribute* basic : basics) {
+      if (basic->OptionText(k).size() >= 2) {
+        return Format(ubicstr::KvxFirstValueSet, RemarkName(model.Options()[k]),
+                      RemarkName(basic->GetName()));
+      }
+    }
+  }
+  return {};
+}
+
+std::string ExportRemarks(const TUbicModel& model, const std::vector<TUbicAttribute*>& attributes) {
+  std::string remarks = TextRemarks(model, attributes);
+  for (const TUbicAttribute* attribute : attributes)
+    remarks += WeightsRemark(*attribute, kFormatName);
+  // The values of aggregate attributes are results of evaluation, which is done again.
+  std::vector<TUbicAttribute*> basics;
+  model.Root()->CollectBasicAttributes(basics);
+  for (const TUbicAttribute* basic : basics) {
+    remarks += UndefinedValuesRemark(model, *basic, kFormatName);
+  }
+  return remarks + FirstValueSetRemark(model, basics);
 }
 
 // --- Reading ---
@@ -417,7 +485,7 @@ std::string LoadFromKvxFile(TUbicModel& model, const std::string& fileName) {
   return TKvxReader(model, lines, fileName).Read();
 }
 
-void SaveToKvxFile(TUbicModel& model, const std::string& fileName) {
+std::string SaveToKvxFile(TUbicModel& model, const std::string& fileName) {
   std::vector<TUbicAttribute*> attributes;
   model.Root()->CollectAttributes(attributes);
   std::vector<std::string> lines{" KIV I1.5"};
@@ -433,6 +501,7 @@ void SaveToKvxFile(TUbicModel& model, const std::string& fileName) {
   }
   WriteOptRecords(model, attributes, lines);
   WriteFileSafely(fileName, JoinLines(lines));
+  return ExportRemarks(model, attributes);
 }
 
 }  // namespace ubic

@@ -20,7 +20,9 @@ namespace ubic {
 // that the caller discards. Returns the remarks. The model keeps the flags it was created with.
 std::string LoadFromKvxFile(TUbicModel& model, const std::string& fileName);
 // Writes the model as a KVX file; the old file stays as it was if writing fails. The model is
-// left as it was.
-void SaveToKvxFile(TUbicModel& model, const std::string& fileName);
+// left as it was. Returns the remarks on what the file can not hold (weights, line breaks in
+// texts, options without a value, the first value set of a basic attribute); none when the file
+// reads back as the model.
+std::string SaveToKvxFile(TUbicModel& model, const std::string& fileName);
 
 }  // namespace ubic

@@ -40,8 +40,7 @@ std::string SaveModel(TUbicModel& model, const std::string& fileName, TModelForm
     case TModelFormat::Jkiv:
       return SaveToJkivFile(model, fileName);
     case TModelFormat::Kvx:
-      SaveToKvxFile(model, fileName);
-      return {};
+      return SaveToKvxFile(model, fileName);
     case TModelFormat::Own:
       break;
   }

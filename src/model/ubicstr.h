@@ -50,6 +50,63 @@ inline constexpr const char* MoreThanOneGroup =
 inline constexpr const char* DistributedOptionValues =
     "The file includes distributed option values, Ubic will use then only partially.\r";
 inline constexpr const char* ScaleValueSeparator = ";";
+// Remarks of the exports to the foreign formats on what the file can not hold, one line each.
+// Texts with a second %s name the format ("jKIV", "KVX").
+inline constexpr const char* ExportWeights =
+    "The function of \"%s\" uses weights, which the %s file can not hold; it will read back "
+    "without them.\r";
+inline constexpr const char* ExportUndefinedValues =
+    "The attribute \"%s\" has options without a value, which the %s file writes as any value "
+    "(\"*\").\r";
+// The jKIV export links its elements by name: names it can not link by are replaced.
+inline constexpr const char* JkivEmptyAttributeName =
+    "An attribute has an empty name, which the jKIV file can not refer to; the file calls it "
+    "\"%s\".\r";
+inline constexpr const char* JkivSharedAttributeName =
+    "More than one attribute is named \"%s\" (letter case aside), which the jKIV file can not "
+    "tell apart; the file calls one of them \"%s\".\r";
+inline constexpr const char* JkivSeparatorInAttributeName =
+    "The attribute name \"%s\" contains \";\", which the jKIV file uses to separate names; the "
+    "file calls the attribute \"%s\".\r";
+inline constexpr const char* JkivEmptyValueName =
+    "The scale \"%s\" has a value with an empty name, which the jKIV file can not refer to; the "
+    "file calls it \"%s\".\r";
+inline constexpr const char* JkivSharedValueName =
+    "The scale \"%s\" has more than one value named \"%s\", which the jKIV file can not tell "
+    "apart; the file calls one of them \"%s\".\r";
+inline constexpr const char* JkivSeparatorInValueName =
+    "The scale \"%s\" has the value name \"%s\", which contains \";\", the separator of names in "
+    "the jKIV file; the file calls the value \"%s\".\r";
+inline constexpr const char* JkivOptionValueAsAny =
+    "The option \"%s\" has for \"%s\" a value the jKIV file can not hold (a set of values or "
+    "none of its scale); the file says \"*\".\r";
+inline constexpr const char* JkivNarrowedRules =
+    "The function of \"%s\" has rules with an interval of values, of which the jKIV file keeps "
+    "only the lowest value.\r";
+inline constexpr const char* JkivComputedRules =
+    "The function of \"%s\" has computed rules, which the jKIV file can not tell from entered "
+    "ones; they will read back as entered.\r";
+inline constexpr const char* JkivRulesOffScale =
+    "The function of \"%s\" has rules with a value not on its scale, which the jKIV file can not "
+    "name; they will read back undefined.\r";
+inline constexpr const char* JkivFunctionLeftOut =
+    "The attribute \"%s\" has a function although its inputs or its scale allow no rules, which "
+    "the jKIV file can not hold; it is left out.\r";
+// The KVX export writes every text on one line of its record.
+inline constexpr const char* KvxModelTextBreaks =
+    "The model's name or description holds line breaks, which the KVX file writes as blanks.\r";
+inline constexpr const char* KvxOptionNameBreaks =
+    "The name of the option \"%s\" holds line breaks, which the KVX file writes as blanks.\r";
+inline constexpr const char* KvxAttributeTextBreaks =
+    "The name or description of the attribute \"%s\" holds line breaks, which the KVX file "
+    "writes as blanks.\r";
+inline constexpr const char* KvxValueTextBreaks =
+    "The scale of \"%s\" has value names or descriptions with line breaks, which the KVX file "
+    "writes as blanks.\r";
+inline constexpr const char* KvxFirstValueSet =
+    "The option \"%s\" has for \"%s\" a set of values, the first of the file, which reading the "
+    "KVX file turns into any value (\"*\").\r";
+
 // A value index is one character from code 48 up, so a scale holds at most 208 values.
 inline constexpr const char* TooManyScaleValues =
     "The scale \"%s\" can not hold more than %d values";

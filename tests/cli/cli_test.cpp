@@ -83,6 +83,18 @@ TEST_F(Cli, ConvertsBetweenFormatsWithWarnings) {
   const TToolRun exported = Run({"convert", Example("car.ubm"), kvx});
   EXPECT_EQ(exported.Status, 0) << exported.Err;
   EXPECT_EQ(ReadBytes(kvx).rfind(" KIV I1.5\r\n", 0), 0u);
+  // The KVX export names its losses as warnings, and the conversion still succeeds.
+  EXPECT_EQ(exported.Err,
+            "warning: The function of \"COSTS\" uses weights, which the KVX file can not hold; it "
+            "will read back without them.\n"
+            "warning: The option \"Used SUV\" has for \"Safety\" a set of values, the first of the "
+            "file, which reading the KVX file turns into any value (\"*\").\n");
+  // A model that the file holds whole converts without a word.
+  const std::string lossless = Folder.File("lossless.kvx");
+  EXPECT_EQ(Run({"convert", kvx, Folder.File("back.ubm")}).Status, 0);
+  const TToolRun again = Run({"convert", Folder.File("back.ubm"), lossless});
+  EXPECT_EQ(again.Status, 0);
+  EXPECT_EQ(again.Err, "");
   // The set of two values of one option comes back only in part, and the tool says so.
   const TToolRun imported = Run({"convert", kvx, Folder.File("back.ubm")});
   EXPECT_EQ(imported.Status, 0);

@@ -19,6 +19,28 @@ std::string ComputedRemark(const std::string& attribute) {
          "read back as entered.\r";
 }
 
+std::string OffScaleRemark(const std::string& attribute) {
+  return "The function of \"" + attribute +
+         "\" has rules with a value not on its scale, which the jKIV file can not name; they will "
+         "read back undefined.\r";
+}
+
+std::string WeightsRemark(const std::string& attribute) {
+  return "The function of \"" + attribute +
+         "\" uses weights, which the jKIV file can not hold; it will read back without them.\r";
+}
+
+std::string LeftOutRemark(const std::string& attribute) {
+  return "The attribute \"" + attribute +
+         "\" has a function although its inputs or its scale allow no rules, which the jKIV file "
+         "can not hold; it is left out.\r";
+}
+
+std::string UndefinedRemark(const std::string& attribute) {
+  return "The attribute \"" + attribute +
+         "\" has options without a value, which the jKIV file writes as any value (\"*\").\r";
+}
+
 std::string AnyValueRemark(const std::string& option, const std::string& attribute) {
   return "The option \"" + option + "\" has for \"" + attribute +
          "\" a value the jKIV file can not hold (a set of values or none of its scale); the "
@@ -133,7 +155,8 @@ std::unique_ptr<TUbicModel> ShopModel() {
 }
 
 // Each loss is remarked on once, whatever the number of rules or values it concerns; a rule left
-// out, which reads back undefined, loses neither.
+// out, which reads back undefined, is remarked on as such and neither as an interval nor as a
+// computed rule.
 TEST_F(Jkiv, ExportRemarksWhatTheFileCannotCarry) {
   TUbicModel model;
   model.AddOption("First");
@@ -147,9 +170,13 @@ TEST_F(Jkiv, ExportRemarksWhatTheFileCannotCarry) {
   TUbicAttribute& b = *top->Input(1);
   model.Root()->AddInput(std::move(top));
   a.SetOptionText(0, "1");
+  a.SetOptionText(1, "0");
+  b.SetOptionText(0, "0");
   b.SetOptionText(1, "*");
-  SetRule(function, 3, 7, 7, false);
   EXPECT_EQ(SaveToJkivFile(model, File()), "");
+  SetRule(function, 3, 7, 7, false);
+  EXPECT_EQ(SaveToJkivFile(model, File()), OffScaleRemark("Top"));
+  SetRule(function, 3, 0, 0, true);
 
   SetRule(function, 1, 1, 2, true);
   SetRule(function, 2, 0, 1, true);
@@ -159,16 +186,27 @@ TEST_F(Jkiv, ExportRemarksWhatTheFileCannotCarry) {
 
   SetRule(function, 1, 1, 1, true);
   SetRule(function, 2, 2, 2, true);
+  function.SetUseWeights(true);
+  EXPECT_EQ(SaveToJkivFile(model, File()), WeightsRemark("Top"));
+  function.SetUseWeights(false);
+
   a.SetOptionText(0, "01");
   b.SetOptionText(1, "5");
   EXPECT_EQ(SaveToJkivFile(model, File()),
             AnyValueRemark("First", "A") + AnyValueRemark("Second", "B"));
+  a.SetOptionText(0, "1");
+  b.SetOptionText(1, "*");
+  b.SetOptionText(0, "");
+  model.AddOption("Third");
+  EXPECT_EQ(SaveToJkivFile(model, File()), UndefinedRemark("A") + UndefinedRemark("B"));
 }
 
 TEST_F(Jkiv, RoundTripThroughTheOwnFormat) {
   const std::unique_ptr<TUbicModel> original = ShopModel();
   const std::unique_ptr<TUbicModel> model = ExportedAndLoaded(
-      *original, NarrowedRemark("Car") + ComputedRemark("Car") + AnyValueRemark("B", "Comfort"));
+      *original, OffScaleRemark("Car") + NarrowedRemark("Car") + ComputedRemark("Car") +
+                     WeightsRemark("Car") + LeftOutRemark("Price") + UndefinedRemark("Price") +
+                     AnyValueRemark("B", "Comfort"));
   const std::string file = ReadBytes(File());
   EXPECT_NE(file.find("<VALUE>10</VALUE>"), std::string::npos);
   EXPECT_EQ(file.find("<FUNCTION>\r\n    <NAME>Price</NAME>"), std::string::npos);
@@ -339,7 +377,7 @@ TEST_F(Jkiv, ExportRenamesWhatTheFileCannotLinkAndReadsBackTheSameTree) {
             "separator of names in the jKIV file; the file calls the value \"lo,w\".\r"
             "The scale \"Unnamed\" has more than one value named \"p\", which the jKIV file can "
             "not tell apart; the file calls one of them \"p (2)\".\r" +
-                NarrowedRemark("Dup") + ComputedRemark("Dup"));
+                NarrowedRemark("Dup") + ComputedRemark("Dup") + UndefinedRemark("a;b"));
   EXPECT_FALSE(model.Modified());
 
   // The renamed file links every element as the model does.

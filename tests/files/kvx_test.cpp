@@ -102,7 +102,14 @@ TEST_F(Kvx, AnyValueIsWrittenAsUndefined) {
 
 TEST_F(Kvx, RoundTripThroughTheOwnFormat) {
   const std::unique_ptr<TUbicModel> original = CarModel();
-  SaveToKvxFile(*original, File());
+  // The export names each loss that the comparison below undoes.
+  EXPECT_EQ(SaveToKvxFile(*original, File()),
+            Format(ubicstr::KvxOptionNameBreaks, "Car B") +
+                Format(ubicstr::KvxAttributeTextBreaks, "Price") +
+                Format(ubicstr::KvxValueTextBreaks, "Age") +
+                Format(ubicstr::ExportWeights, "Price", "KVX") +
+                Format(ubicstr::ExportUndefinedValues, "Age", "KVX") +
+                Format(ubicstr::KvxFirstValueSet, "Car B", "Cost"));
   auto model = std::make_unique<TUbicModel>();
   EXPECT_EQ(LoadFromKvxFile(*model, File()), ubicstr::DistributedOptionValues);
   EXPECT_EQ(model->GetName(), "Price");
@@ -120,6 +127,45 @@ TEST_F(Kvx, RoundTripThroughTheOwnFormat) {
   expected.Input(0)->SetOptionText(1, "*");
   expected.Input(1)->SetOptionText(1, "*");
   EXPECT_EQ(OwnFormat(*model, Folder), OwnFormat(*original, Folder));
+}
+
+// Each loss is remarked on once per attribute, option or model; a model without its own name or
+// description loses nothing when the file fills them in.
+TEST_F(Kvx, ExportRemarksWhatTheFileCannotCarry) {
+  const std::unique_ptr<TUbicModel> model = CarModel();
+  TUbicAttribute& price = *model->FirstAttribute();
+  TUbicAttribute& cost = *price.Input(0);
+  TUbicAttribute& age = *price.Input(1);
+  price.SetDescription("Total cost");
+  age.DiscreteScale()->SetValueDescription(1, "over 5 years");
+  model->SetOptionName(1, "Car B");
+  price.Funct()->SetUseWeights(false);
+  cost.SetOptionText(1, "0");
+  age.SetOptionText(1, "*");
+  EXPECT_EQ(SaveToKvxFile(*model, File()), "");
+
+  model->SetDescription("Line\nbreak");
+  EXPECT_EQ(SaveToKvxFile(*model, File()), ubicstr::KvxModelTextBreaks);
+  model->SetDescription("");
+  cost.SetName("Co\r\nst");
+  EXPECT_EQ(SaveToKvxFile(*model, File()), Format(ubicstr::KvxAttributeTextBreaks, "Co  st"));
+  cost.SetName("Cost");
+  // Only the first set of a basic attribute in the file's order is lost; later ones and those of
+  // aggregate attributes read back.
+  age.SetOptionText(0, "01");
+  cost.SetOptionText(1, "01");
+  price.SetOptionText(1, "12");
+  EXPECT_EQ(SaveToKvxFile(*model, File()), Format(ubicstr::KvxFirstValueSet, "Car A", "Age"));
+  age.SetOptionText(0, "2");
+  cost.SetOptionText(1, "0");
+  model->AddOption("Car C");
+  cost.SetOptionText(2, "1");
+  price.Funct()->SetUseWeights(true);
+  EXPECT_EQ(SaveToKvxFile(*model, File()),
+            Format(ubicstr::ExportWeights, "Price", "KVX") +
+                Format(ubicstr::ExportUndefinedValues, "Age", "KVX"));
+  price.Funct()->SetUseWeights(false);
+  EXPECT_EQ(SaveToKvxFile(*model, File()), Format(ubicstr::ExportUndefinedValues, "Age", "KVX"));
 }
 
 TEST_F(Kvx, CountsLineAndModelRecord) {

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+
+#include "model/model.h"
+
+namespace ubic {
+
+// What the exports to both foreign formats lose alike. Each function returns a remark of one line
+// ended by a carriage return, or an empty text when nothing is lost; Format names the file's
+// format in the text ("jKIV", "KVX").
+
+// A model object's name as a remark quotes it: a remark is one line, so control characters, line
+// breaks among them, become blanks.
+std::string RemarkName(const std::string& name);
+
+// Weights of Attribute's function in use: neither format carries weights, so the function reads
+// back without them.
+std::string WeightsRemark(const TUbicAttribute& attribute, const char* format);
+
+// Options of the model without a value on the basic attribute Basic: both formats write them as
+// any value, and so they read back.
+std::string UndefinedValuesRemark(const TUbicModel& model, const TUbicAttribute& basic,
+                                  const char* format);
+
+}  // namespace ubic
