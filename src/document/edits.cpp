@@ -45,10 +45,25 @@ TEditFocus RemoveAttribute(const TUbicModel& model, const std::vector<int>& path
   return FocusOn(parent->Input(std::min(index, parent->InputCount() - 1)));
 }
 
+// Raises the reader's error when an attribute of Subtree lies deeper than a file can hold: such
+// a model could be saved but never opened again, nor its undo steps restored.
+void CheckReadable(const TUbicAttribute& subtree) {
+  std::vector<std::pair<const TUbicAttribute*, int>> pending{{&subtree, subtree.Level()}};
+  while (!pending.empty()) {
+    const auto [attribute, level] = pending.back();
+    pending.pop_back();
+    CheckReadableLevel(attribute->GetName(), level);
+    for (int i = 0; i < attribute->InputCount(); ++i) {
+      pending.emplace_back(attribute->Input(i), level + 1);
+    }
+  }
+}
+
 // Attribute takes Subtree as its last input.
 TEditFocus Attach(TUbicAttribute& attribute, std::unique_ptr<TUbicAttribute> subtree) {
   TUbicAttribute* attached = subtree.get();
   attribute.AttachInput(std::move(subtree));
+  CheckReadable(*attached);
   return FocusOn(attached);
 }
 
