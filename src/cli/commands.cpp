@@ -13,6 +13,7 @@
 #include <ctime>
 
 #include "clierror.h"
+#include "document/document.h"
 #include "files/csv.h"
 #include "files/evaluationtable.h"
 #include "files/modelio.h"
@@ -127,10 +128,12 @@ void PrintRemarks(const std::string& remarks, std::FILE* err) {
   }
 }
 
-std::unique_ptr<TUbicModel> Open(const std::string& fileName, std::FILE* err) {
-  TOpenedModel opened = OpenModel(fileName);
-  PrintRemarks(opened.Remarks, err);
-  return std::move(opened.Model);
+// The model of a file as the desktop program opens it: read by its extension and evaluated.
+std::unique_ptr<TUbicDocument> Open(const std::string& fileName, std::FILE* err) {
+  std::string remarks;
+  std::unique_ptr<TUbicDocument> document = TUbicDocument::Open(fileName, remarks);
+  PrintRemarks(remarks, err);
+  return document;
 }
 
 // Where a command's output goes: standard output, or a file that is written whole or not at all.
@@ -220,7 +223,8 @@ void EvaluateColumns(TUbicModel& model, const TCommandLine& line, TOutput& outpu
 }
 
 int Evaluate(const TCommandLine& line, std::FILE* out, std::FILE* err) {
-  std::unique_ptr<TUbicModel> model = Open(line.Operands[0], err);
+  const std::unique_ptr<TUbicDocument> document = Open(line.Operands[0], err);
+  TUbicModel* const model = &document->Model();
   TOutput output(line, out);
   if (line.Options.count("--rows") != 0) {
     EvaluateRows(*model, line, output);
@@ -232,8 +236,9 @@ int Evaluate(const TCommandLine& line, std::FILE* out, std::FILE* err) {
 }
 
 int Convert(const TCommandLine& line, std::FILE*, std::FILE* err) {
-  std::unique_ptr<TUbicModel> model = Open(line.Operands[0], err);
-  PrintRemarks(SaveModel(*model, line.Operands[1]), err);
+  const std::unique_ptr<TUbicDocument> document = Open(line.Operands[0], err);
+  const std::string& target = line.Operands[1];
+  PrintRemarks(document->SaveAs(target, FormatOfFile(target)), err);
   return 0;
 }
 
@@ -306,9 +311,9 @@ int Report(const TCommandLine& line, std::FILE* out, std::FILE* err) {
   TReportStyle style;
   style.Created = ReportTime();
 
-  std::unique_ptr<TUbicModel> model = Open(line.Operands[0], err);
-  model->EvaluateAll();
-  const std::unique_ptr<TReport> report = MakeModelReport(model.get(), chosen, style);
+  const std::unique_ptr<TUbicDocument> document = Open(line.Operands[0], err);
+  TUbicModel* const model = &document->Model();
+  const std::unique_ptr<TReport> report = MakeModelReport(model, chosen, style);
   const TTextReport text = FormatTextReport(*report, layout, style.Created);
   TOutput output(line, out);
   output.Write(text.Text);
@@ -322,7 +327,8 @@ int Report(const TCommandLine& line, std::FILE* out, std::FILE* err) {
 }
 
 int Stats(const TCommandLine& line, std::FILE* out, std::FILE* err) {
-  std::unique_ptr<TUbicModel> model = Open(line.Operands[0], err);
+  const std::unique_ptr<TUbicDocument> document = Open(line.Operands[0], err);
+  TUbicModel* const model = &document->Model();
   std::fprintf(out, "%s\n", model->Statistics().Text().c_str());
   return 0;
 }
@@ -342,7 +348,8 @@ std::vector<int> ChosenOptions(const TUbicModel& model, const TCommandLine& line
 }
 
 int Sensitivity(const TCommandLine& line, std::FILE* out, std::FILE* err) {
-  std::unique_ptr<TUbicModel> model = Open(line.Operands[0], err);
+  const std::unique_ptr<TUbicDocument> document = Open(line.Operands[0], err);
+  TUbicModel* const model = &document->Model();
   const std::vector<int> options = ChosenOptions(*model, line);
   TOutput output(line, out);
   if (line.Options.count("--csv") != 0) {
