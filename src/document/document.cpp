@@ -35,7 +35,12 @@ std::unique_ptr<TUbicDocument> TUbicDocument::Open(const std::string& fileName,
   remarks = std::move(opened.Remarks);
   std::unique_ptr<TUbicDocument> document(
       new TUbicDocument(std::move(opened.Model), WithOwnExtension(fileName)));
-  if (FormatOfFile(fileName) == TModelFormat::Own) document->FFileText = ReadFileText(fileName);
+  // A file that another writer laid out differently, or whose results are stale, is not what
+  // saving now would write.
+  if (FormatOfFile(fileName) == TModelFormat::Own &&
+      ModelFileText(document->Model()) == ReadFileText(fileName)) {
+    document->FFileState = document->FHistory.Present();
+  }
   document->UpdateModified();
   return document;
 }
@@ -70,19 +75,17 @@ void TUbicDocument::StepInHistory(bool redo) {
 }
 
 void TUbicDocument::Save() {
-  std::string text = ModelFileText(*FModel);
-  WriteFileSafely(FFileName, text);
-  FFileText = std::move(text);
+  WriteFileSafely(FFileName, ModelFileText(*FModel));
+  FFileState = FHistory.Present();
   FHistory.CloseStep();
   Settle({TDocumentChange::TKind::Saved, {}});
 }
 
 std::string TUbicDocument::SaveAs(const std::string& fileName, TModelFormat format) {
   if (format == TModelFormat::Own) {
-    std::string text = ModelFileText(*FModel);
-    WriteFileSafely(fileName, text);
+    WriteFileSafely(fileName, ModelFileText(*FModel));
     FFileName = fileName;
-    FFileText = std::move(text);
+    FFileState = FHistory.Present();
     FHistory.CloseStep();
     Settle({TDocumentChange::TKind::Saved, {}});
     return {};
@@ -91,7 +94,7 @@ std::string TUbicDocument::SaveAs(const std::string& fileName, TModelFormat form
   const std::string ownFile = WithOwnExtension(fileName);
   if (ownFile != FFileName) {
     FFileName = ownFile;
-    FFileText.reset();
+    FFileState.reset();
   }
   Settle({TDocumentChange::TKind::Saved, {}});
   return remarks;
@@ -104,7 +107,8 @@ void TUbicDocument::Settle(const TDocumentChange& change) {
 }
 
 void TUbicDocument::UpdateModified() {
-  FModified = !FFileText || ModelFileText(*FModel) != *FFileText;
+  const std::shared_ptr<const TModelSnapshot> present = FHistory.Present();
+  FModified = !FFileState || (present != FFileState && !present->SameFileAs(*FFileState));
   FModel->SetModified(FModified);
 }
 

@@ -2,7 +2,6 @@
 
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -99,9 +98,9 @@ class TUbicDocument {
 
   std::unique_ptr<TUbicModel> FModel;
   std::string FFileName;
-  // The bytes of the own-format file FFileName as last read or written; none while the document
-  // has no such file.
-  std::optional<std::string> FFileText;
+  // The state whose file FFileName holds, as last read or written; none while no state of the
+  // model gives that file's bytes. Comparing states is much quicker than writing the file anew.
+  std::shared_ptr<const TModelSnapshot> FFileState;
   bool FModified = true;
   TUndoHistory FHistory;
   std::vector<TDocumentObserver*> FObservers;

@@ -37,7 +37,8 @@ class TUndoHistory {
               const TEditFocus& focus = {});
   // Ends merging: the next edit is a step of its own even with the same key.
   void CloseStep() { FMergeOpen = false; }
-  // Gives Model back the present state, after an edit that failed part way.
+  // The model's present state, and giving it back after an edit that failed part way.
+  std::shared_ptr<const TModelSnapshot> Present() const { return FPresent; }
   void RestorePresent(TUbicModel& model) const { FPresent->Restore(model); }
 
   bool CanUndo() const { return !FUndo.empty(); }
@@ -53,11 +54,11 @@ class TUndoHistory {
   struct TStep {
     std::string Name;
     TEditFocus Focus;
-    std::unique_ptr<const TModelSnapshot> State;
+    std::shared_ptr<const TModelSnapshot> State;
   };
   TEditFocus Move(TUbicModel& model, std::vector<TStep>& from, std::vector<TStep>& to);
 
-  std::unique_ptr<const TModelSnapshot> FPresent;
+  std::shared_ptr<const TModelSnapshot> FPresent;
   std::vector<TStep> FUndo;
   std::vector<TStep> FRedo;
   std::string FMergeKey;

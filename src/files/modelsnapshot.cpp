@@ -49,6 +49,12 @@ TModelSnapshot::TModelSnapshot(TUbicModel& model)
   }
 }
 
+bool TModelSnapshot::SameFileAs(const TModelSnapshot& other) const {
+  return FOptionValueCounts == other.FOptionValueCounts &&
+         FOptionTextLengths == other.FOptionTextLengths && FOptionTexts == other.FOptionTexts &&
+         SameXml(*FDocument, *other.FDocument);
+}
+
 void TModelSnapshot::Restore(TUbicModel& model) const {
   ReadModelDocument(model, *FDocument);
   model.SetName(FName);

@@ -21,6 +21,8 @@ class TModelSnapshot {
   // Gives Model exactly the contents it had when the snapshot was taken, and whether it needed
   // evaluation then. Objects of the old tree are destroyed, so nothing may keep pointers to them.
   void Restore(TUbicModel& model) const;
+  // Whether the two states give the same model file; what the file leaves out may differ.
+  bool SameFileAs(const TModelSnapshot& other) const;
 
  private:
   std::unique_ptr<TXmlItem> FDocument;

@@ -300,6 +300,20 @@ void WriteXml(const TXmlItem& root, std::vector<std::string>& lines) {
   WriteItem(root, 0, lines);
 }
 
+bool SameXml(const TXmlItem& one, const TXmlItem& other) {
+  if (one.Name != other.Name || one.Text != other.Text || one.HasItems() != other.HasItems() ||
+      one.AttributeCount() != other.AttributeCount() || one.ItemCount() != other.ItemCount()) {
+    return false;
+  }
+  for (int i = 0; i < one.AttributeCount(); ++i) {
+    if (!SameXml(*one.Attribute(i), *other.Attribute(i))) return false;
+  }
+  for (int i = 0; i < one.ItemCount(); ++i) {
+    if (!SameXml(*one.Item(i), *other.Item(i))) return false;
+  }
+  return true;
+}
+
 void SaveXmlToFile(const TXmlItem& root, const std::string& fileName) {
   std::vector<std::string> lines;
   WriteXml(root, lines);

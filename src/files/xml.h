@@ -56,6 +56,10 @@ class TXmlItem : public TObject {
   std::unique_ptr<TXmlItemList> FItems;
 };
 
+// Whether two element trees are the same: names, texts, attributes and children alike, so that
+// the writer writes them alike.
+bool SameXml(const TXmlItem& one, const TXmlItem& other);
+
 // The header line the writer writes first and the reader requires first, unless it is empty.
 // The foreign format that has none empties it for the duration of its reads and writes and then
 // sets it back to the default.
