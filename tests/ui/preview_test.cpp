@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -356,6 +358,55 @@ TEST_F(PreviewTest, EverySaveNamesItsFileAndAsksBeforeReplacingIt) {
   }
   // Nothing but the five files, each under the name its entry gives.
   EXPECT_EQ(QDir(Temp.path()).entryList(QDir::Files | QDir::Hidden).size(), 5);
+}
+
+TEST_F(PreviewTest, ACancelledPrintToAFileKeepsWhatWasThere) {
+  ShowCarReport();
+  const int pages = Preview().PageCount();
+  ASSERT_GE(pages, 3);
+  const std::string old = TempFile("old.pdf");
+  WriteFileSafely(old, "old bytes");
+  // All pages into File through the print dialog.
+  const auto print = [this](const std::string& file) {
+    bool accepted = false;
+    WithDialogs(
+        [&file, &accepted](QWidget* modal) {
+          // The print dialog asks itself before it prints over a file.
+          if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            box->button(QMessageBox::Yes)->click();
+          } else if (!accepted) {
+            accepted = true;
+            if (auto* edit = Child<QLineEdit>(modal, "filename")) {
+              edit->setText(QString::fromStdString(file));
+            }
+            // Clicked once the answering timer returns, so that it can answer that question.
+            QTimer::singleShot(0, modal, [modal] { ClickButton(modal, QDialogButtonBox::Ok); });
+          }
+        },
+        [this] { Form().PrintBtn->trigger(); });
+  };
+  // The user cancels while the second page prints.
+  std::function<void()> cancel;
+  QObject::connect(Form().ProgressBar, &QProgressBar::valueChanged, &Form(), [&](int value) {
+    if (cancel && value == 2 && Form().ProgressMsg->text().startsWith("Printing")) cancel();
+  });
+
+  cancel = [this] { Form().CancelBtn->trigger(); };
+  print(old);
+  EXPECT_EQ(TakeAsked(), (std::vector<std::string>{"Printing aborted."}));
+  EXPECT_EQ(ReadFileText(old), "old bytes");
+  const std::string none = TempFile("none.pdf");
+  cancel = [this] { QTest::keyClick(&Preview(), Qt::Key_Escape); };
+  print(none);
+  EXPECT_EQ(TakeAsked(), (std::vector<std::string>{"Printing aborted."}));
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(none)));
+  // Nothing half-printed is left beside them.
+  EXPECT_EQ(QDir(Temp.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+
+  cancel = nullptr;
+  print(old);
+  EXPECT_TRUE(TakeAsked().empty());
+  EXPECT_EQ(test::PdfPageCount(QString::fromStdString(old)), pages);
 }
 
 TEST_F(PreviewTest, ThePrintDialogPrintsTheChosenPagesInCopies) {
