@@ -27,6 +27,7 @@ class SaveDialog : public ::testing::Test {
   // box that comes up besides is counted and answered Yes.
   std::optional<TFileChoice> Choose(const char* typed, const char* filter) {
     const QString name = Temp.filePath(QString::fromLatin1(typed));
+    bool accepted = false;
     QTimer timer;
     timer.setInterval(5);
     QObject::connect(&timer, &QTimer::timeout, [&] {
@@ -34,10 +35,12 @@ class SaveDialog : public ::testing::Test {
       if (auto* box = qobject_cast<QMessageBox*>(modal)) {
         ++OtherBoxes;
         box->button(QMessageBox::Yes)->click();
-      } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+      } else if (auto* dialog = qobject_cast<QFileDialog*>(modal); dialog && !accepted) {
+        accepted = true;
         dialog->selectNameFilter(QString::fromLatin1(filter));
         dialog->findChild<QLineEdit*>("fileNameEdit")->setText(name);
-        static_cast<QDialog*>(dialog)->accept();
+        // Accepted once the timer returns, so that it can answer a box the dialog would show.
+        QTimer::singleShot(0, dialog, [dialog] { static_cast<QDialog*>(dialog)->accept(); });
       }
     });
     timer.start();
