@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "foundation/textfile.h"
 #include "print/pdfpages.h"
 #include "print_fixture.h"
 #include "reports/report.h"
@@ -216,10 +217,7 @@ TEST_F(PrintPreviewTest, APrintToAFileReplacesItOnlyWhenComplete) {
   AddTwoReports(orLandscape);
   QTemporaryDir dir;
   const QString target = dir.filePath("job.pdf");
-  QFile old(target);
-  ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-  old.write("old bytes");
-  old.close();
+  WriteFileSafely(target.toStdString(), "old bytes");
   QPrinter& printer = Preview.Printer();
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(target);
