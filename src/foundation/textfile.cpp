@@ -145,6 +145,10 @@ void TSafeFileWriter::Write(std::string_view data) {
   if (!WriteAll(descriptor, data)) Fail("Cannot write file", FFileName, errno);
 }
 
+const std::string& TSafeFileWriter::WritePath() const {
+  return FTemporary ? FTemporary->Path() : FTarget;
+}
+
 void TSafeFileWriter::Commit() {
   if (!FTemporary) {
     if (close(std::exchange(FInPlace, -1)) != 0) Fail("Cannot write file", FFileName, errno);

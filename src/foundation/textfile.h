@@ -43,6 +43,9 @@ class TSafeFileWriter {
   ~TSafeFileWriter();
 
   void Write(std::string_view data);
+  // Where a writer of its own (a printer, a PDF writer) may put the content instead of Write:
+  // the temporary file, or the device or pipe itself.
+  const std::string& WritePath() const;
   void Commit();
 
  private:

@@ -252,6 +252,7 @@ void TPrintPreview::Print() {
   // A range the reports do not have is refused before anything is printed.
   if (ReportOfPage(from) == nullptr) throw ReportOfPageFailed(from);
   const int total = CheckedMultiply(to - from + 1, FCopies);
+  FSink->BeginJob();
   FPrinting = true;
   FAborted = false;
   try {
@@ -273,8 +274,10 @@ void TPrintPreview::Print() {
         FSink->EndDocument();
       }
     }
+    FSink->EndJob(!FAborted);
   } catch (...) {
     if (FSink->InDocument()) FSink->AbortDocument();
+    FSink->EndJob(false);
     FPrinting = false;
     throw;
   }

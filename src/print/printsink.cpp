@@ -10,14 +10,42 @@ TPrinterSink::TPrinterSink(QPrinter& printer) : FPrinter(printer) {}
 
 TPrinterSink::~TPrinterSink() = default;
 
+void TPrinterSink::BeginJob() {
+  FOutputFile = FPrinter.outputFileName();
+  if (FOutputFile.isEmpty()) return;
+  FFile = std::make_unique<TSafeFileWriter>(FOutputFile.toStdString());
+  FPrinter.setOutputFileName(QString::fromStdString(FFile->WritePath()));
+}
+
+void TPrinterSink::EndJob(bool completed) {
+  if (!FFile) return;
+  // Dropped without Commit, the temporary file goes.
+  const std::unique_ptr<TSafeFileWriter> file = std::move(FFile);
+  const bool painted = EndPainting();
+  FPrinter.setOutputFileName(FOutputFile);
+  if (!completed) return;
+  if (!painted) throw std::runtime_error("The printer failed.");
+  file->Commit();
+}
+
 void TPrinterSink::BeginDocument(const QString& title, TOrientation orientation) {
+  const QPageLayout::Orientation layout =
+      orientation == orLandscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+  FInDocument = true;
+  // A file would start afresh with every document: the documents of a job printed to a file
+  // follow one another in it, each from a new page.
+  if (FPainter) {
+    FPrinter.setPageOrientation(layout);
+    NewPage();
+    return;
+  }
   FPrinter.setDocName(title);
   FPrinter.setFullPage(true);
-  FPrinter.setPageOrientation(orientation == orLandscape ? QPageLayout::Landscape
-                                                         : QPageLayout::Portrait);
+  FPrinter.setPageOrientation(layout);
   FPainter = std::make_unique<QPainter>();
   if (!FPainter->begin(&FPrinter)) {
     FPainter.reset();
+    FInDocument = false;
     throw std::runtime_error("The printer cannot print.");
   }
 }
@@ -31,19 +59,25 @@ void TPrinterSink::PrintPage(const TPrintPage& page) {
 }
 
 void TPrinterSink::EndDocument() {
-  const bool done = FPainter->end();
-  FPainter.reset();
-  if (!done) throw std::runtime_error("The printer failed.");
+  FInDocument = false;
+  if (!FFile && !EndPainting()) throw std::runtime_error("The printer failed.");
 }
 
 void TPrinterSink::AbortDocument() {
+  FInDocument = false;
   FPrinter.abort();
-  if (FPainter) FPainter->end();
-  FPainter.reset();
+  EndPainting();
 }
 
 bool TPrinterSink::InDocument() const {
-  return FPainter != nullptr;
+  return FInDocument;
+}
+
+bool TPrinterSink::EndPainting() {
+  if (!FPainter) return true;
+  const bool done = FPainter->end();
+  FPainter.reset();
+  return done;
 }
 
 }  // namespace ubic

@@ -3,6 +3,7 @@
 #include <QString>
 #include <memory>
 
+#include "foundation/textfile.h"
 #include "printpage.h"
 #include "reports/report.h"
 
@@ -15,6 +16,9 @@ namespace ubic {
 class TPrintSink {
  public:
   virtual ~TPrintSink() = default;
+  // Around the documents of a job; Completed is false when the job was aborted or failed.
+  virtual void BeginJob() {}
+  virtual void EndJob(bool completed) { static_cast<void>(completed); }
   virtual void BeginDocument(const QString& title, TOrientation orientation) = 0;
   virtual void NewPage() = 0;
   virtual void PrintPage(const TPrintPage& page) = 0;
@@ -23,12 +27,17 @@ class TPrintSink {
   virtual bool InDocument() const = 0;
 };
 
-// Prints onto a Qt printer, each page scaled from its resolution to the printer's.
+// Prints onto a Qt printer, each page scaled from its resolution to the printer's. A job printed
+// to a file goes to a temporary file beside it, which takes the file's place only when the job
+// completes: an aborted or failed job leaves the file that was there before, or none. All the
+// documents of such a job go into the one file.
 class TPrinterSink : public TPrintSink {
  public:
   explicit TPrinterSink(QPrinter& printer);
   ~TPrinterSink() override;
 
+  void BeginJob() override;
+  void EndJob(bool completed) override;
   void BeginDocument(const QString& title, TOrientation orientation) override;
   void NewPage() override;
   void PrintPage(const TPrintPage& page) override;
@@ -37,8 +46,15 @@ class TPrinterSink : public TPrintSink {
   bool InDocument() const override;
 
  private:
+  // Ends the painting that goes on; false when the printer failed.
+  bool EndPainting();
+
   QPrinter& FPrinter;
   std::unique_ptr<class QPainter> FPainter;
+  bool FInDocument = false;
+  // The printer's output file while a job writes the temporary file in its place.
+  QString FOutputFile;
+  std::unique_ptr<TSafeFileWriter> FFile;
 };
 
 }  // namespace ubic

@@ -1,18 +1,16 @@
 #include "reportpdf.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QTemporaryFile>
 #include <exception>
 #include <stdexcept>
 #include <string>
 
 #include "chartgraphs.h"
 #include "files/modelio.h"
+#include "foundation/textfile.h"
 #include "modelreports/modelreport.h"
 #include "printformatter.h"
 #include "reports/report.h"
@@ -20,6 +18,10 @@
 namespace ubic {
 
 namespace {
+
+std::runtime_error CannotWrite(const QString& fileName) {
+  return std::runtime_error("cannot write " + fileName.toStdString());
+}
 
 QPageSize PageSizeOf(const TPrintPage& page) {
   const double dots = page.DotsPerInch();
@@ -102,9 +104,9 @@ void WriteModelPdf(const TPdfRequest& request) {
 }  // namespace
 
 void WritePdf(const QString& fileName, const std::vector<const TPrintPage*>& pages) {
-  const QFileInfo target(fileName);
-  QTemporaryFile partial(target.absolutePath() + QStringLiteral("/.ubic-pdf-XXXXXX"));
-  if (!partial.open()) throw std::runtime_error("cannot write " + fileName.toStdString());
+  TSafeFileWriter file(fileName.toStdString());
+  QFile partial(QString::fromStdString(file.WritePath()));
+  if (!partial.open(QIODevice::WriteOnly)) throw CannotWrite(fileName);
   {
     QPdfWriter writer(&partial);
     writer.setCreator(QStringLiteral("Ubic"));
@@ -123,14 +125,8 @@ void WritePdf(const QString& fileName, const std::vector<const TPrintPage*>& pag
     if (painter.isActive()) painter.end();
   }
   partial.close();
-  if (partial.error() != QFileDevice::NoError) {
-    throw std::runtime_error("cannot write " + fileName.toStdString());
-  }
-  QFile::remove(fileName);
-  if (!partial.rename(fileName)) throw std::runtime_error("cannot write " + fileName.toStdString());
-  partial.setAutoRemove(false);
-  QFile::setPermissions(fileName,
-                        QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+  if (partial.error() != QFileDevice::NoError) throw CannotWrite(fileName);
+  file.Commit();
 }
 
 int RunReportPdf(const QStringList& arguments, std::FILE* err) {

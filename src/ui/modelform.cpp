@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -295,20 +294,17 @@ bool TModelForm::SaveModelAs() {
 bool TModelForm::SaveDialog(const std::string& proposedName) {
   TQuestions& questions = FMainForm.Questions();
   const auto choice =
-      questions.ChooseSaveFile({"Shrani datoteko",
-                                {"Decision model Ubic (*.ubm)", "Model jKIV (*.xml)",
-                                 "KIV ASCII Interchange (*.kvx)", "All files (*.*)"},
-                                "ubm",
-                                proposedName});
+      ChooseFileToWrite(questions, {"Shrani datoteko",
+                                    {"Decision model Ubic (*.ubm)", "Model jKIV (*.xml)",
+                                     "KIV ASCII Interchange (*.kvx)", "All files (*.*)"},
+                                    "ubm",
+                                    proposedName});
   if (!choice) return false;
-  if (QFileInfo::exists(QString::fromStdString(choice->FileName)) &&
-      questions.Confirm(Format(ubicstr::OverwriteFile, choice->FileName), true) != TAnswer::Yes) {
-    return false;
-  }
-  // The filter entry chosen decides the format, whatever the name's extension.
-  const TModelFormat format = choice->FilterIndex == 2   ? TModelFormat::Jkiv
+  // The filter entry chosen decides the format; under "All files" the name's extension does.
+  const TModelFormat format = choice->FilterIndex == 1   ? TModelFormat::Own
+                              : choice->FilterIndex == 2 ? TModelFormat::Jkiv
                               : choice->FilterIndex == 3 ? TModelFormat::Kvx
-                                                         : TModelFormat::Own;
+                                                         : FormatOfFile(choice->FileName);
   const std::string remarks = Document().SaveAs(choice->FileName, format);
   if (!remarks.empty()) questions.Warn(Cp1250ToUtf8(remarks));
   FMainForm.RecentFiles->Add(QString::fromStdString(choice->FileName));

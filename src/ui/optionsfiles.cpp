@@ -1,6 +1,5 @@
 #include "optionsfiles.h"
 
-#include <QFileInfo>
 #include <exception>
 
 #include "document/edits.h"
@@ -8,9 +7,7 @@
 #include "files/optionscsv.h"
 #include "foundation/cp1250.h"
 #include "foundation/textfile.h"
-#include "foundation/utils.h"
 #include "mainform.h"
-#include "model/ubicstr.h"
 #include "modelform.h"
 #include "questions.h"
 
@@ -59,12 +56,9 @@ bool ImportOptionsFile(TModelForm& form) {
 bool ExportEvaluationFile(TModelForm& form) {
   TQuestions& questions = form.MainForm().Questions();
   const std::string proposed = Cp1250ToUtf8(form.Model().DisplayName()) + ".csv";
-  const auto choice = questions.ChooseSaveFile({"Export evaluation", kCsvFilters, "csv", proposed});
+  const auto choice =
+      ChooseFileToWrite(questions, {"Export evaluation", kCsvFilters, "csv", proposed});
   if (!choice) return false;
-  if (QFileInfo::exists(QString::fromStdString(choice->FileName)) &&
-      questions.Confirm(Format(ubicstr::OverwriteFile, choice->FileName), true) != TAnswer::Yes) {
-    return false;
-  }
   try {
     TSafeFileWriter file(choice->FileName);
     EvaluationCsv(form.Model(), [&file](const std::string& record) { file.Write(record); });

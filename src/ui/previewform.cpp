@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -45,7 +44,6 @@ enum TSaveKind { skText = 1, skSvg, skPng, skBmp, skPdf };
 constexpr const char* kSaveFilters[] = {"Text File (*.txt)", "SVG Picture (*.svg)",
                                         "PNG Image (*.png)", "Bitmap (*.bmp)",
                                         "PDF Document (*.pdf)"};
-constexpr const char* kSaveExtensions[] = {".TXT", ".SVG", ".PNG", ".BMP", ".PDF"};
 
 }  // namespace
 
@@ -251,8 +249,7 @@ void TPreviewForm::SaveBtnClick() {
   TFileDialogSpec spec;
   spec.Title = "Save to File";
   spec.Filters.assign(std::begin(kSaveFilters), std::end(kSaveFilters));
-  spec.DefaultExtension = "txt";
-  const std::optional<TFileChoice> choice = FQuestions.ChooseSaveFile(spec);
+  const std::optional<TFileChoice> choice = ChooseFileToWrite(FQuestions, spec);
   if (!choice) return;
   if (choice->FilterIndex == skText && TextDim->exec() != QDialog::Accepted) return;
   Run([this, &choice] { SaveTo(choice->FileName, choice->FilterIndex); });
@@ -261,8 +258,7 @@ void TPreviewForm::SaveBtnClick() {
 void TPreviewForm::SaveTo(const std::string& fileName, int filterIndex) {
   const TPrintPage* page = FPreview->CurrentPrintPage();
   if (page == nullptr || filterIndex < skText || filterIndex > skPdf) return;
-  QString name = QString::fromStdString(fileName);
-  if (QFileInfo(name).suffix().isEmpty()) name += kSaveExtensions[filterIndex - 1];
+  const QString name = QString::fromStdString(fileName);
   const double screenDpi = FPreview->logicalDpiX();
   switch (filterIndex) {
     case skText:

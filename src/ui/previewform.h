@@ -33,7 +33,8 @@ class TPreviewForm : public QDialog {
   // Brings the window up to date without showing it (ShowPreview does this first).
   void PrepareShow();
   void UpdateStatus();
-  // Saves to FileName as the filter entry (from 1) says: text, SVG, PNG, BMP or PDF.
+  // Saves to FileName, taken as it is, as the filter entry (from 1) says: text, SVG, PNG, BMP or
+  // PDF.
   void SaveTo(const std::string& fileName, int filterIndex);
 
   QAction* PrintBtn;

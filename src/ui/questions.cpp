@@ -2,8 +2,13 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <stdexcept>
+
+#include "files/savename.h"
+#include "foundation/utils.h"
+#include "model/ubicstr.h"
 
 namespace ubic {
 
@@ -39,9 +44,12 @@ std::optional<TFileChoice> RunFileDialog(QWidget* parent, const TFileDialogSpec&
   dialog.setAcceptMode(mode);
   dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                      : QFileDialog::AnyFile);
-  // The overwrite question is the program's own, with Yes, No and Cancel.
+  // The overwrite question is the program's own, with Yes, No and Cancel, and asked about the
+  // name with the chosen entry's extension, which the dialog would not know.
   dialog.setOption(QFileDialog::DontConfirmOverwrite);
-  dialog.setDefaultSuffix(QString::fromStdString(spec.DefaultExtension));
+  if (mode == QFileDialog::AcceptOpen) {
+    dialog.setDefaultSuffix(QString::fromStdString(spec.DefaultExtension));
+  }
   const QStringList filters = FilterList(spec);
   dialog.setNameFilters(filters);
   if (!spec.ProposedName.empty()) dialog.selectFile(QString::fromStdString(spec.ProposedName));
@@ -51,6 +59,17 @@ std::optional<TFileChoice> RunFileDialog(QWidget* parent, const TFileDialogSpec&
 }
 
 }  // namespace
+
+std::optional<TFileChoice> ChooseFileToWrite(TQuestions& questions, const TFileDialogSpec& spec) {
+  std::optional<TFileChoice> choice = questions.ChooseSaveFile(spec);
+  if (!choice) return std::nullopt;
+  choice->FileName = SaveFileName(choice->FileName, spec.Filters, choice->FilterIndex);
+  if (QFileInfo::exists(QString::fromStdString(choice->FileName)) &&
+      questions.Confirm(Format(ubicstr::OverwriteFile, choice->FileName), true) != TAnswer::Yes) {
+    return std::nullopt;
+  }
+  return choice;
+}
 
 QWidget* TMessageBoxQuestions::Parent() const {
   return FParent ? FParent : QApplication::activeWindow();

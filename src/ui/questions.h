@@ -18,6 +18,8 @@ struct TFileChoice {
 };
 
 // A file dialog's settings. Each filter entry is a caption ending in its pattern in parentheses.
+// A save dialog takes its extension from the chosen entry; the default extension serves the open
+// dialog.
 struct TFileDialogSpec {
   std::string Title;
   std::vector<std::string> Filters;
@@ -96,5 +98,11 @@ class TScriptedQuestions : public TQuestions {
   std::deque<std::optional<TFileChoice>> FFiles;
   std::vector<TAsked> FAsked;
 };
+
+// Asks for the file a save command writes: the save dialog Spec, whose chosen name gets the
+// extension of the chosen filter entry (see SaveFileName), then, when a file of that final name
+// exists, whether to overwrite it. Nullopt when the user cancels the dialog or answers anything
+// but Yes; the name in the choice is the final one.
+std::optional<TFileChoice> ChooseFileToWrite(TQuestions& questions, const TFileDialogSpec& spec);
 
 }  // namespace ubic

@@ -3,11 +3,16 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <QPrinter>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <string>
 #include <vector>
 
+#include "foundation/textfile.h"
+#include "print/pdfpages.h"
 #include "print_fixture.h"
 #include "reports/report.h"
 
@@ -206,6 +211,45 @@ TEST_F(PrintPreviewTest, SavesTheReportsAsText) {
   EXPECT_EQ(std::count(pages.begin(), pages.end(), '\f'), 4);
   const std::size_t second = pages.find("b 1");
   EXPECT_LT(pages.find("a 3"), pages.rfind('\f', second));
+}
+
+TEST_F(PrintPreviewTest, APrintToAFileReplacesItOnlyWhenComplete) {
+  AddTwoReports(orLandscape);
+  QTemporaryDir dir;
+  const QString target = dir.filePath("job.pdf");
+  WriteFileSafely(target.toStdString(), "old bytes");
+  QPrinter& printer = Preview.Printer();
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(target);
+  Preview.SetSink(std::make_unique<TPrinterSink>(printer));
+
+  // A job that fails on its fourth page, then one aborted there: the old file stays.
+  Preview.SetOnPagePrinted([](int printed, int) {
+    if (printed == 4) throw std::runtime_error("no paper");
+  });
+  EXPECT_THROW(Preview.Print(), std::runtime_error);
+  EXPECT_EQ(ReadFile(target).substr(0, 20), "old bytes");
+  Preview.SetOnPagePrinted([this](int printed, int) {
+    if (printed == 4) Preview.Abort();
+  });
+  Preview.Print();
+  EXPECT_EQ(ReadFile(target).substr(0, 20), "old bytes");
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+  EXPECT_EQ(printer.outputFileName(), target);
+
+  // Completed, both documents of the job replace it, the second one's pages across.
+  Preview.SetOnPagePrinted(nullptr);
+  Preview.Print();
+  EXPECT_EQ(PdfPageCount(target), 5);
+  static const QRegularExpression kMediaBox(
+      QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]"));
+  int across = 0;
+  for (auto box = kMediaBox.globalMatch(QString::fromStdString(ReadFile(target))); box.hasNext();) {
+    const QRegularExpressionMatch match = box.next();
+    if (match.captured(1).toDouble() > match.captured(2).toDouble()) ++across;
+  }
+  EXPECT_EQ(across, 2);
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "files/modelio.h"
+#include "foundation/textfile.h"
 #include "ui/aboutbox.h"
 #include "ui/helpform.h"
 #include "ui_fixture.h"
@@ -83,9 +84,10 @@ TEST_F(Documents, OpenByExtensionAndSaveByChosenFilter) {
   EXPECT_EQ(document->Caption().toStdString(), "CAR [" + Example("car.ubm") + "]");
   TakeAsked();
 
-  // The jKIV entry writes jKIV even under a name ending in ".kvx"; the document keeps ".ubm".
-  const std::string jkiv = TempFile("car.kvx");
-  Questions.ChooseFile(TFileChoice{jkiv, 2});
+  // The jKIV entry writes jKIV, and a name ending in another entry's ".kvx" ends in ".xml"
+  // instead; the document keeps ".ubm".
+  const std::string jkiv = TempFile("car.xml");
+  Questions.ChooseFile(TFileChoice{TempFile("car.kvx"), 2});
   Main->FileSaveAs->trigger();
   ASSERT_EQ(Questions.Asked().at(0).Dialog.Title, "Shrani datoteko");
   EXPECT_EQ(Questions.Asked().at(0).Dialog.ProposedName, Example("car.ubm"));
@@ -93,6 +95,7 @@ TEST_F(Documents, OpenByExtensionAndSaveByChosenFilter) {
   QFile written(QString::fromStdString(jkiv));
   ASSERT_TRUE(written.open(QIODevice::ReadOnly));
   EXPECT_TRUE(written.readAll().contains("<MODEL"));
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(TempFile("car.kvx"))));
   TakeAsked();
 
   // The KVX entry, then opening what was written.
@@ -144,6 +147,42 @@ TEST_F(Documents, OverwriteQuestionAndCancelledDialogsChangeNothing) {
   EXPECT_TRUE(document->SaveModelAs());
   EXPECT_EQ(document->FileName(), target);
   EXPECT_EQ(ReadAttributeNames(target), "Root1:");
+}
+
+TEST_F(Documents, SaveAsNamesTheFileAfterTheChosenEntry) {
+  TModelForm* document = Main->CreateDocument(Example("car.ubm"));
+  const auto saveAs = [&](const char* typed, int filter) {
+    Questions.ChooseFile(TFileChoice{TempFile(typed), filter});
+    EXPECT_TRUE(document->SaveModelAs()) << typed;
+  };
+  const auto formatOf = [](const std::string& fileName) {
+    const std::string text = ReadFileText(fileName);
+    return text.rfind(" KIV I1.5", 0) == 0            ? TModelFormat::Kvx
+           : text.find("<MODEL") != std::string::npos ? TModelFormat::Jkiv
+                                                      : TModelFormat::Own;
+  };
+  // A name typed without an extension gets the jKIV entry's, and jKIV content.
+  saveAs("laptop", 2);
+  EXPECT_EQ(formatOf(TempFile("laptop.xml")), TModelFormat::Jkiv);
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(TempFile("laptop.ubm"))));
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(TempFile("laptop"))));
+  EXPECT_EQ(document->FileName(), TempFile("laptop.ubm"));
+  saveAs("laptop.v2", 3);
+  EXPECT_EQ(formatOf(TempFile("laptop.v2.kvx")), TModelFormat::Kvx);
+  // Under "All files" the name stays as typed and its extension picks the writer.
+  saveAs("plain", 4);
+  EXPECT_EQ(formatOf(TempFile("plain")), TModelFormat::Own);
+  saveAs("other.kvx", 4);
+  EXPECT_EQ(formatOf(TempFile("other.kvx")), TModelFormat::Kvx);
+  EXPECT_TRUE(Questions.Done());
+  TakeAsked();
+
+  // The overwrite question is about the name that would be written.
+  Questions.ChooseFile(TFileChoice{TempFile("laptop"), 2});
+  Questions.Answer(TAnswer::No);
+  EXPECT_FALSE(document->SaveModelAs());
+  EXPECT_EQ(TakeAsked().back(), "File \"" + TempFile("laptop.xml") +
+                                    "\" already exists. Do you want to overwrite the file?");
 }
 
 TEST_F(Documents, FailedReadLeavesNoWindowAndFailedWriteKeepsTheName) {

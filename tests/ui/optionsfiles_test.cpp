@@ -2,6 +2,7 @@
 // the command-line tool writes it.
 
 #include <QAction>
+#include <QFile>
 
 #include "foundation/textfile.h"
 #include "ui/optionspage.h"
@@ -40,6 +41,29 @@ TEST_F(OptionsFiles, ExportWritesTheToolsCsv) {
   Questions.ChooseFile(std::nullopt);
   document->OptionsPage->OptExport->trigger();
   EXPECT_EQ(ReadFileText(file), text);
+}
+
+TEST_F(OptionsFiles, ExportNamesTheFileCsvAndAsksBeforeReplacingIt) {
+  TModelForm* document = OpenCar();
+  const std::string file = Written("car.csv", "keep");
+  // Typed without the extension, the name still meets the file there is.
+  for (const TAnswer answer : {TAnswer::No, TAnswer::Cancel}) {
+    Questions.ChooseFile(TFileChoice{TempFile("car"), 1});
+    Questions.Answer(answer);
+    document->OptionsPage->OptExport->trigger();
+    EXPECT_EQ(ReadFileText(file), "keep");
+  }
+  EXPECT_EQ(Questions.Asked().back().Text,
+            "File \"" + file + "\" already exists. Do you want to overwrite the file?");
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(TempFile("car"))));
+  Questions.ChooseFile(TFileChoice{TempFile("car"), 1});
+  Questions.Answer(TAnswer::Yes);
+  document->OptionsPage->OptExport->trigger();
+  EXPECT_EQ(ReadFileText(file).rfind("Attribute,Compact Hatchback,", 0), 0U);
+  // "All files" writes the name as typed.
+  Questions.ChooseFile(TFileChoice{TempFile("car.txt"), 2});
+  document->OptionsPage->OptExport->trigger();
+  EXPECT_EQ(ReadFileText(TempFile("car.txt")), ReadFileText(file));
 }
 
 TEST_F(OptionsFiles, ImportReplacesTheOptionsOrChangesNothing) {

@@ -1,6 +1,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QFocusEvent>
@@ -8,6 +9,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -16,6 +19,7 @@
 #include <QtTest/QTest>
 #include <functional>
 
+#include "foundation/textfile.h"
 #include "print/pdfpages.h"
 #include "print/printpreview.h"
 #include "ui/functform.h"
@@ -289,8 +293,9 @@ TEST_F(PreviewTest, TheZoomBoxTakesNumbersAndFits) {
   EXPECT_EQ(Preview().Zoom(), 100);
   Form().ZoomBox->activated(9);  // the whole page
   EXPECT_LE(Preview().PagePixels().height(), Preview().maximumViewportSize().height());
-  QTest::qWait(30);
-  EXPECT_EQ(Form().ZoomBox->currentText(), QString("%1%").arg(Preview().Zoom()));
+  // The box shows the zoom once its timer has fired.
+  EXPECT_TRUE(QTest::qWaitFor(
+      [this] { return Form().ZoomBox->currentText() == QString("%1%").arg(Preview().Zoom()); }));
 }
 
 TEST_F(PreviewTest, SavesTextPagesAndThePicturesOfAPage) {
@@ -302,7 +307,7 @@ TEST_F(PreviewTest, SavesTextPagesAndThePicturesOfAPage) {
         if (modal == Form().TextDim) Form().TextDim->OKBtn->click();
       },
       [this] { Form().SaveBtn->trigger(); });
-  QFile text(QString::fromStdString(TempFile("report.TXT")));
+  QFile text(QString::fromStdString(TempFile("report.txt")));
   ASSERT_TRUE(text.open(QIODevice::ReadOnly));
   const QByteArray content = text.readAll();
   EXPECT_TRUE(content.contains("CAR"));
@@ -317,12 +322,91 @@ TEST_F(PreviewTest, SavesTextPagesAndThePicturesOfAPage) {
   Form().SaveTo(TempFile("page.png"), 3);
   const QImage png(QString::fromStdString(TempFile("page.png")));
   EXPECT_NEAR(png.width(), 210 / 25.4 * Preview().logicalDpiX() / 2, 2);
-  Form().SaveTo(TempFile("page"), 4);
-  EXPECT_FALSE(QImage(QString::fromStdString(TempFile("page.BMP"))).isNull());
+  Form().SaveTo(TempFile("page.bmp"), 4);
+  EXPECT_FALSE(QImage(QString::fromStdString(TempFile("page.bmp"))).isNull());
   Form().SaveTo(TempFile("all.pdf"), 5);
   QFile pdf(QString::fromStdString(TempFile("all.pdf")));
   ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
   EXPECT_TRUE(pdf.read(4) == "%PDF");
+}
+
+TEST_F(PreviewTest, EverySaveNamesItsFileAndAsksBeforeReplacingIt) {
+  ShowCarReport();
+  const auto save = [this](int kind) {
+    Questions.ChooseFile(TFileChoice{TempFile("old"), kind});
+    WithDialogs(
+        [this](QWidget* modal) {
+          if (modal == Form().TextDim) Form().TextDim->OKBtn->click();
+        },
+        [this] { Form().SaveBtn->trigger(); });
+  };
+  const char* extensions[] = {".txt", ".svg", ".png", ".bmp", ".pdf"};
+  for (int kind = 1; kind <= 5; ++kind) {
+    const std::string file = TempFile("old") + extensions[kind - 1];
+    WriteFileSafely(file, "keep");
+    for (const TAnswer answer : {TAnswer::No, TAnswer::Cancel}) {
+      Questions.Answer(answer);
+      save(kind);
+      EXPECT_EQ(ReadFileText(file), "keep") << file;
+    }
+    EXPECT_EQ(TakeAsked().back(),
+              "File \"" + file + "\" already exists. Do you want to overwrite the file?");
+    Questions.Answer(TAnswer::Yes);
+    save(kind);
+    EXPECT_NE(ReadFileText(file), "keep") << file;
+    TakeAsked();
+  }
+  // Nothing but the five files, each under the name its entry gives.
+  EXPECT_EQ(QDir(Temp.path()).entryList(QDir::Files | QDir::Hidden).size(), 5);
+}
+
+TEST_F(PreviewTest, ACancelledPrintToAFileKeepsWhatWasThere) {
+  ShowCarReport();
+  const int pages = Preview().PageCount();
+  ASSERT_GE(pages, 3);
+  const std::string old = TempFile("old.pdf");
+  WriteFileSafely(old, "old bytes");
+  // All pages into File through the print dialog.
+  const auto print = [this](const std::string& file) {
+    bool accepted = false;
+    WithDialogs(
+        [&file, &accepted](QWidget* modal) {
+          // The print dialog asks itself before it prints over a file.
+          if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            box->button(QMessageBox::Yes)->click();
+          } else if (!accepted) {
+            accepted = true;
+            if (auto* edit = Child<QLineEdit>(modal, "filename")) {
+              edit->setText(QString::fromStdString(file));
+            }
+            // Clicked once the answering timer returns, so that it can answer that question.
+            QTimer::singleShot(0, modal, [modal] { ClickButton(modal, QDialogButtonBox::Ok); });
+          }
+        },
+        [this] { Form().PrintBtn->trigger(); });
+  };
+  // The user cancels while the second page prints.
+  std::function<void()> cancel;
+  QObject::connect(Form().ProgressBar, &QProgressBar::valueChanged, &Form(), [&](int value) {
+    if (cancel && value == 2 && Form().ProgressMsg->text().startsWith("Printing")) cancel();
+  });
+
+  cancel = [this] { Form().CancelBtn->trigger(); };
+  print(old);
+  EXPECT_EQ(TakeAsked(), (std::vector<std::string>{"Printing aborted."}));
+  EXPECT_EQ(ReadFileText(old).substr(0, 20), "old bytes");
+  const std::string none = TempFile("none.pdf");
+  cancel = [this] { QTest::keyClick(&Preview(), Qt::Key_Escape); };
+  print(none);
+  EXPECT_EQ(TakeAsked(), (std::vector<std::string>{"Printing aborted."}));
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(none)));
+  // Nothing half-printed is left beside them.
+  EXPECT_EQ(QDir(Temp.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+
+  cancel = nullptr;
+  print(old);
+  EXPECT_TRUE(TakeAsked().empty());
+  EXPECT_EQ(test::PdfPageCount(QString::fromStdString(old)), pages);
 }
 
 TEST_F(PreviewTest, ThePrintDialogPrintsTheChosenPagesInCopies) {

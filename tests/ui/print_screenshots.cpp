@@ -4,8 +4,8 @@
 #include "print_screenshots.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEventLoop>
-#include <QTimer>
 
 #include "print/printpreview.h"
 #include "ui/modelform.h"
@@ -33,9 +33,11 @@ bool SavePrintScreenshots(TMainForm& mainForm, TModelForm& document, const TSave
   written = save(&preview, "preview-fit-width.png") && written;
   preview.Preview().NextPage();
   preview.ZoomBox->activated(2);  // "150%"
-  QEventLoop wait;
-  QTimer::singleShot(50, &wait, &QEventLoop::quit);
-  wait.exec();
+  // The zoom box shows the new zoom once its timer has fired.
+  const QString zoomText = QString("%1%").arg(preview.Preview().Zoom());
+  while (preview.ZoomBox->currentText() != zoomText) {
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  }
   written = save(&preview, "preview-150.png") && written;
   preview.hide();
   preview.Preview().Clear();
