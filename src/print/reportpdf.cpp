@@ -9,7 +9,7 @@
 #include <string>
 
 #include "chartgraphs.h"
-#include "files/modelio.h"
+#include "document/document.h"
 #include "foundation/textfile.h"
 #include "modelreports/modelreport.h"
 #include "printformatter.h"
@@ -80,9 +80,12 @@ void FillGraphs(TModelGraphs& graphs, const TUbicModel& model) {
 }
 
 void WriteModelPdf(const TPdfRequest& request) {
-  TOpenedModel opened = OpenModel(request.Model.toStdString());
-  TUbicModel& model = *opened.Model;
-  model.EvaluateAll();
+  // Opened as the desktop program opens it, evaluated; the import's remarks do not concern a
+  // report.
+  std::string remarks;
+  const std::unique_ptr<TUbicDocument> document =
+      TUbicDocument::Open(request.Model.toStdString(), remarks);
+  TUbicModel& model = document->Model();
   TModelGraphs graphs;
   FillGraphs(graphs, model);
   const TChartReportGraphs reportGraphs(graphs, QSize(640, 480));
