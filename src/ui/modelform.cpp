@@ -632,7 +632,9 @@ void TModelForm::ModAddBtnClick() {
   TUbicAttribute* attribute = SelectedAttribute();
   if (!attribute || !ConfirmFunctionLoss(attribute, ubicstr::AddWillDeleteFunction)) return;
   Run(edits::AddAttribute(*attribute));
+  // The new attribute's name is typed over at once.
   ModNameEdit->setFocus();
+  ModNameEdit->selectAll();
 }
 
 void TModelForm::ModDeleteBtnClick() {

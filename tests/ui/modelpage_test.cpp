@@ -96,9 +96,11 @@ TEST_F(ModelPage, BuildTreeThroughTheWindow) {
   Type(document->ModDescEdit, "What to buy");
   EXPECT_EQ(document->Model().FirstAttribute()->GetDescription(), "What to buy");
 
+  // The new attribute's name is selected for typing over.
   document->ModAdd->trigger();
   EXPECT_TRUE(document->ModNameEdit->hasFocus() || !Main->isActiveWindow());
-  Type(document->ModNameEdit, "Price");
+  TypeKeys(document->ModNameEdit, "Price");
+  EXPECT_EQ(document->SelectedAttribute()->GetName(), "Price");
   Select(document, "Car");
   document->ModAdd->trigger();
   Type(document->ModNameEdit, "Safety");
