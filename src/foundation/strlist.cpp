@@ -4,6 +4,7 @@
 #include <iterator>
 #include <utility>
 
+#include "checkedint.h"
 #include "textcompare.h"
 #include "utils.h"
 
@@ -28,6 +29,12 @@ void TStrList::DeleteOwned(TObject* object) const {
 
 void TStrList::CheckNotSorted() const {
   if (FSorted) throw EListError("Operation not allowed on sorted list");
+}
+
+void TStrList::MakeRoom(int extra) {
+  // Count must stay an int.
+  const auto needed = static_cast<std::size_t>(CheckedAdd(Count(), extra));
+  if (needed > FItems.capacity()) FItems.reserve(std::max(needed, 2 * FItems.capacity()));
 }
 
 void TStrList::Changing() {

@@ -36,6 +36,10 @@ class TStrList : public TObject {
   void UpdateRange(int first, int last, Update update);
   // Appends empty strings until the list has Count strings.
   void Grow(int count);
+  // Appends Count strings, the I-th being TextOf(I), with one change notification. Room for all
+  // of them is made at once, so that a long list is filled without being moved as it grows.
+  template <class TextOf>
+  void AppendStrings(int count, TextOf textOf);
   TObject* Objects(int index) const;
   // Stores Object with the string at Index; an owned object it replaces is destroyed.
   void PutObject(int index, TObject* object);
@@ -113,6 +117,8 @@ class TStrList : public TObject {
     if (index < 0 || index >= Count()) ListIndexError(index);
   }
   void CheckNotSorted() const;
+  // Room for Extra more items; a list that keeps growing doubles its room each time.
+  void MakeRoom(int extra);
   void Changing();
   void Changed();
   void SortRange(int low, int high, const std::function<bool(const TItem&, const TItem&)>& less);
@@ -137,6 +143,16 @@ void TStrList::UpdateRange(int first, int last, Update update) {
   CheckIndex(last - 1);
   Changing();
   for (int i = first; i < last; ++i) update(i, FItems[i].Text);
+  Changed();
+}
+
+template <class TextOf>
+void TStrList::AppendStrings(int count, TextOf textOf) {
+  if (count <= 0) return;
+  CheckNotSorted();
+  MakeRoom(count);
+  Changing();
+  for (int i = 0; i < count; ++i) FItems.emplace_back(textOf(i), nullptr);
   Changed();
 }
 

@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "foundation/checkedint.h"
 #include "test_items.h"
 
 namespace ubic {
@@ -218,6 +221,30 @@ TEST(StrListNotifications, FireAroundChangesAndWaitForEndUpdate) {
   events.clear();
   list.Clear();
   EXPECT_EQ(events, (Strings{"changing@1", "change@0"}));
+}
+
+TEST(StrListNotifications, AppendStringsAddsAllAfterOneNotification) {
+  TStrList list;
+  list.Add("a");
+  std::vector<std::string> events;
+  list.SetOnChanging([&] { events.push_back("changing@" + std::to_string(list.Count())); });
+  list.SetOnChange([&] { events.push_back("change@" + std::to_string(list.Count())); });
+  const Strings texts{"x", "", "yz"};
+  list.AppendStrings(3, [&texts](int i) -> const std::string& { return texts[i]; });
+  EXPECT_EQ(list.Strings(), (Strings{"a", "x", "", "yz"}));
+  EXPECT_EQ(events, (Strings{"changing@1", "change@4"}));
+  EXPECT_EQ(list.Objects(3), nullptr);
+
+  // Nothing to add is no change; a count the list could not hold and a sorted list are refused
+  // before anything changes.
+  events.clear();
+  auto never = [](int) -> std::string { throw std::logic_error("no string is wanted"); };
+  list.AppendStrings(0, never);
+  EXPECT_THROW(list.AppendStrings(INT_MAX, never), EIntOverflow);
+  TStrList sorted(false, true);
+  EXPECT_THROW(sorted.AppendStrings(1, never), EListError);
+  EXPECT_TRUE(events.empty());
+  EXPECT_EQ(list.Count(), 4);
 }
 
 }  // namespace
