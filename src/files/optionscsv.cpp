@@ -62,10 +62,6 @@ TOptionsFileReader::~TOptionsFileReader() = default;
 
 bool TOptionsFileReader::ReadOptions() {
   FModel.ClearOptions();
-  return AddOptions();
-}
-
-bool TOptionsFileReader::AddOptions() {
   TPart part = FNext.valid() ? FNext.get() : ReadPart(std::move(FSpare));
   // A full part may have more after it: read on while the model works.
   if (static_cast<int>(part.Names.size()) == FPartSize) {
@@ -155,10 +151,9 @@ void TOptionsFileReader::ReadOption(TAllOptions& all) {
 }
 
 void TOptionsFileReader::Fill(TPart& part) {
-  const int first = FModel.OptionCount();
   for (const std::string& name : part.Names) FModel.AddOption(name);
   for (std::size_t c = 0; c < FColumns.size(); ++c) {
-    FColumns[c].Attribute->TakeOptionTexts(first, part.Columns[c]);
+    FColumns[c].Attribute->TakeOptionTexts(0, part.Columns[c]);
   }
 }
 

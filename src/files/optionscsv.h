@@ -51,9 +51,7 @@ class TOptionsFileReader {
   // Replaces the model's options by the next PartSize options of the file, fewer at its end;
   // false when no option was left. An error of the file is raised by the call that reaches it.
   bool ReadOptions();
-  // The same, adding the options to those the model has.
-  bool AddOptions();
-  // Instead of ReadOptions and AddOptions: replaces the model's options by all those of the file,
+  // Instead of ReadOptions: replaces the model's options by all those of the file,
   // which is read whole first, so that each of the model's lists is made once at its full
   // length. After an error of the file the model is as it was.
   void ReplaceAllOptions();
