@@ -76,7 +76,7 @@ class TOptionsFileReader {
     std::unordered_map<std::string, int> Values;
     std::vector<TKnownCell> Known;
     std::vector<std::string> Texts{std::string()};
-    std::unordered_map<std::string, TTextIndex> IndexOfText{};
+    std::unordered_map<std::string, TTextIndex> IndexOfText{{std::string(), 0}};
   };
   // Options read from the file: their names, and per column a value-set text per option. A part
   // is used again, and its columns' lists are handed to the model whole where they can be.
