@@ -186,6 +186,42 @@ TEST(StrListOrder, ObjectsTravelWithTheirStrings) {
   EXPECT_EQ(list.Count(), 3);
 }
 
+// A list keeps no objects until one is given: strings added before and after it line up.
+TEST(StrListOrder, AFirstObjectGivenLateStaysWithItsString) {
+  int destroyed = 0;
+  TStrList list(true);
+  list.AddStrings({"a", "b", "c"});
+  EXPECT_EQ(list.IndexOfObject(nullptr), 0);
+  list.InsertObject(1, "x", new TCounted(1, &destroyed));
+  list.Add("d");
+  list.Grow(6);
+  EXPECT_EQ(list.Objects(5), nullptr);
+  const Strings more{"e"};
+  list.AppendStrings(1, [&more](int i) -> const std::string& { return more[i]; });
+  list.PutObject(6, new TCounted(2, &destroyed));
+  list.Delete(0);
+  EXPECT_EQ(list.Strings(), (Strings{"x", "b", "c", "d", "", "e"}));
+  EXPECT_EQ(ValueAt(list, 0), 1);
+  EXPECT_EQ(ValueAt(list, 5), 2);
+  for (int i = 1; i < 5; ++i) EXPECT_EQ(list.Objects(i), nullptr) << i;
+
+  // Items moved from a list without objects get none; into one without objects, they keep theirs.
+  TStrList plain(true);
+  plain.AddStrings({"p"});
+  list.MoveItemsFrom(plain);
+  EXPECT_EQ(list.Objects(6), nullptr);
+  plain.Add("r");
+  plain.MoveItemsFrom(list);
+  EXPECT_EQ(plain.Strings(), (Strings{"r", "x", "b", "c", "d", "", "e", "p"}));
+  EXPECT_EQ(ValueAt(plain, 1), 1);
+  EXPECT_EQ(ValueAt(plain, 6), 2);
+  EXPECT_EQ(plain.IndexOfObject(nullptr), 0);
+  EXPECT_TRUE(list.Empty());
+  EXPECT_EQ(destroyed, 0);
+  plain.Clear();
+  EXPECT_EQ(destroyed, 2);
+}
+
 TEST(StrListText, SetTextSplitsAtAnyLineBreak) {
   TStrList list;
   list.SetText("a\rb\nc\r\nd");
