@@ -57,8 +57,23 @@ constexpr std::size_t kKeptSets = 4096;
 }  // namespace
 
 void EvaluationCsv(const TUbicModel& model, const std::function<void(const std::string&)>& write) {
-  EvaluationRows(
-      model, false, [&write](const TTableRow& row) { write(JoinCsvFields(row)); }, &CsvField);
+  // The records of EvaluationRows in CSV, each made in one text without a row of cells first: a
+  // table of many options has millions of cells.
+  std::string record = CsvField("Attribute");
+  for (int k = 0; k < model.OptionCount(); ++k) {
+    record += CommaAndCsvField(Cp1250ToUtf8(model.Options()[k]));
+  }
+  record += '\n';
+  write(record);
+  std::vector<TUbicAttribute*> attributes;
+  model.Root()->CollectAttributes(attributes);
+  for (const TUbicAttribute* attribute : attributes) {
+    record = CsvField(Cp1250ToUtf8(attribute->GetName()));
+    TValueCells cells(*attribute, &CommaAndCsvField);
+    for (int k = 0; k < model.OptionCount(); ++k) record += cells.Text(OptionCodes(*attribute, k));
+    record += '\n';
+    write(record);
+  }
 }
 
 TValueCells::TValueCells(const TUbicAttribute& attribute, TTextForm form)

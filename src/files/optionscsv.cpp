@@ -62,10 +62,6 @@ TOptionsFileReader::~TOptionsFileReader() = default;
 
 bool TOptionsFileReader::ReadOptions() {
   FModel.ClearOptions();
-  return AddOptions();
-}
-
-bool TOptionsFileReader::AddOptions() {
   TPart part = FNext.valid() ? FNext.get() : ReadPart(std::move(FSpare));
   // A full part may have more after it: read on while the model works.
   if (static_cast<int>(part.Names.size()) == FPartSize) {
@@ -77,6 +73,13 @@ bool TOptionsFileReader::AddOptions() {
   const bool any = !part.Names.empty();
   FSpare = std::move(part);
   return any;
+}
+
+void TOptionsFileReader::ReplaceAllOptions() {
+  TAllOptions all;
+  all.Cells.resize(FColumns.size());
+  while (Next()) ReadOption(all);
+  Fill(all);
 }
 
 std::string TOptionsFileReader::Where(int line) const {
@@ -119,37 +122,76 @@ TOptionsFileReader::TPart TOptionsFileReader::ReadPart(TPart part) {
   return part;
 }
 
-void TOptionsFileReader::ReadOption(TPart& part) {
+int TOptionsFileReader::OptionLine() const {
   const int line = FReader.RecordLine();
   if (FFields.size() > FColumns.size() + 1) {
     throw EOptionsFileError("Too many values" + Where(line));
   }
+  return line;
+}
+
+void TOptionsFileReader::ReadOption(TPart& part) {
+  const int line = OptionLine();
   static const std::string undefined;
   part.Names.push_back(Utf8ToCp1250(FFields[0]));
   for (std::size_t i = 1; i <= FColumns.size(); ++i) {
-    part.Columns[i - 1].Add(i < FFields.size() ? ValueSet(FColumns[i - 1], FFields[i], line)
+    part.Columns[i - 1].Add(i < FFields.size() ? ValueSet(FColumns[i - 1], FFields[i], line).Text
                                                : undefined);
   }
 }
 
+void TOptionsFileReader::ReadOption(TAllOptions& all) {
+  const int line = OptionLine();
+  all.Names.push_back(Utf8ToCp1250(FFields[0]));
+  for (std::size_t i = 1; i <= FColumns.size(); ++i) {
+    // Index 0 is the undefined text.
+    all.Cells[i - 1].push_back(i < FFields.size() ? TextIndex(FColumns[i - 1], FFields[i], line)
+                                                  : 0);
+  }
+}
+
 void TOptionsFileReader::Fill(TPart& part) {
-  const int first = FModel.OptionCount();
   for (const std::string& name : part.Names) FModel.AddOption(name);
   for (std::size_t c = 0; c < FColumns.size(); ++c) {
-    FColumns[c].Attribute->TakeOptionTexts(first, part.Columns[c]);
+    FColumns[c].Attribute->TakeOptionTexts(0, part.Columns[c]);
+  }
+}
+
+void TOptionsFileReader::Fill(const TAllOptions& all) {
+  FModel.ClearOptions();
+  for (const std::string& name : all.Names) FModel.AddOption(name);
+  const int count = FModel.OptionCount();
+  for (std::size_t c = 0; c < FColumns.size(); ++c) {
+    const std::vector<std::string>& texts = FColumns[c].Texts;
+    const std::vector<TTextIndex>& cells = all.Cells[c];
+    FColumns[c].Attribute->OptionValues().AppendStrings(
+        count, [&](int k) -> const std::string& { return texts[cells[k]]; });
   }
 }
 
 // The same few cells fill most of a column: each of them is read once.
-const std::string& TOptionsFileReader::ValueSet(TColumn& column, std::string_view cell,
-                                                int line) const {
+TOptionsFileReader::TKnownCell& TOptionsFileReader::ValueSet(TColumn& column, std::string_view cell,
+                                                             int line) const {
   TKnownCell& known = column.Known[QuickHash(cell) % kKnownCells];
   if (!known.Used || !SameText(known.Cell, cell)) {
     known.Text = ParseValueSet(column, cell, line);
     known.Cell = cell;
     known.Used = true;
+    known.Index = kNoText;
   }
-  return known.Text;
+  return known;
+}
+
+TOptionsFileReader::TTextIndex TOptionsFileReader::TextIndex(TColumn& column, std::string_view cell,
+                                                             int line) const {
+  TKnownCell& known = ValueSet(column, cell, line);
+  if (known.Index == kNoText) {
+    const auto [found, added] =
+        column.IndexOfText.try_emplace(known.Text, static_cast<TTextIndex>(column.Texts.size()));
+    if (added) column.Texts.push_back(known.Text);
+    known.Index = found->second;
+  }
+  return known.Index;
 }
 
 std::string TOptionsFileReader::ParseValueSet(const TColumn& column, std::string_view cell,
@@ -177,13 +219,8 @@ std::string TOptionsFileReader::ParseValueSet(const TColumn& column, std::string
 
 namespace {
 
-// Options pass from the file to the model this many at a time.
-constexpr int kPartSize = 4096;
-
-void ReplaceAllOptions(TUbicModel& model, TOptionsFileReader& reader) {
-  model.ClearOptions();
-  while (reader.AddOptions()) continue;
-}
+// The part size of a reader that reads the file whole, which it does not use.
+constexpr int kUnusedPartSize = 1;
 
 // The options of a model and every attribute's values of them, to be put back after a failure.
 class TOptionsSnapshot {
@@ -233,13 +270,11 @@ void ImportOptions(TUbicModel& model, std::istream& stream, const std::string& f
 }
 
 void ReplaceOptions(TUbicModel& model, const std::string& csvText, const std::string& fileName) {
-  TOptionsFileReader reader(model, csvText, fileName, kPartSize);
-  ReplaceAllOptions(model, reader);
+  TOptionsFileReader(model, csvText, fileName, kUnusedPartSize).ReplaceAllOptions();
 }
 
 void ReplaceOptions(TUbicModel& model, std::istream& stream, const std::string& fileName) {
-  TOptionsFileReader reader(model, stream, fileName, kPartSize);
-  ReplaceAllOptions(model, reader);
+  TOptionsFileReader(model, stream, fileName, kUnusedPartSize).ReplaceAllOptions();
 }
 
 }  // namespace ubic

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <deque>
 #include <future>
 #include <istream>
@@ -24,9 +25,10 @@ class EOptionsFileError : public std::runtime_error {
 // and whose other fields name basic attributes, then one row per option with its name and one
 // value per column (a value name, several joined by ";", or "*" or nothing for undefined).
 // The file's texts are UTF-8. FileName is used as given in the messages of errors
-// (EOptionsFileError), which name the line of the record.
+// (EOptionsFileError), which name the line of the record. The whole file is read before the
+// model changes, so that a file's error leaves the model as it was.
 void ReplaceOptions(TUbicModel& model, const std::string& csvText, const std::string& fileName);
-// The same with the file read from Stream a part at a time.
+// The same with the file read from Stream a block at a time.
 void ReplaceOptions(TUbicModel& model, std::istream& stream, const std::string& fileName);
 
 // The same, all or nothing: after an error the model's options, their values and the selection
@@ -49,23 +51,32 @@ class TOptionsFileReader {
   // Replaces the model's options by the next PartSize options of the file, fewer at its end;
   // false when no option was left. An error of the file is raised by the call that reaches it.
   bool ReadOptions();
-  // The same, adding the options to those the model has.
-  bool AddOptions();
+  // Instead of ReadOptions: replaces the model's options by all those of the file,
+  // which is read whole first, so that each of the model's lists is made once at its full
+  // length. After an error of the file the model is as it was.
+  void ReplaceAllOptions();
 
  private:
+  // The index of a value-set text among those of its column; kNoText before it is needed.
+  using TTextIndex = std::uint32_t;
+  static constexpr TTextIndex kNoText = UINT32_MAX;
   // A cell met before and its value-set text.
   struct TKnownCell {
     bool Used = false;
     std::string Cell;
     std::string Text;
+    TTextIndex Index = kNoText;
   };
   // One column of the file: the basic attribute it fills, its name in messages, its values by
   // name and the cells met, each in the slot its hash chooses (a later one takes its place).
+  // Read whole, the column keeps each different value-set text once, the undefined first.
   struct TColumn {
     TUbicAttribute* Attribute;
     std::string MessageName;
     std::unordered_map<std::string, int> Values;
     std::vector<TKnownCell> Known;
+    std::vector<std::string> Texts{std::string()};
+    std::unordered_map<std::string, TTextIndex> IndexOfText{{std::string(), 0}};
   };
   // Options read from the file: their names, and per column a value-set text per option. A part
   // is used again, and its columns' lists are handed to the model whole where they can be.
@@ -74,13 +85,25 @@ class TOptionsFileReader {
     std::deque<TStrList> Columns;
   };
 
+  // Every option of a file: their names, and per column the index of each option's text among
+  // the column's texts. Four bytes a cell instead of a string: a large file fits.
+  struct TAllOptions {
+    std::vector<std::string> Names;
+    std::vector<std::vector<TTextIndex>> Cells;
+  };
+
   std::string Where(int line) const;
   bool Next();
   void ReadHeader();
   TPart ReadPart(TPart part);
+  // The line of the record just read, checked not to have too many fields.
+  int OptionLine() const;
   void ReadOption(TPart& part);
+  void ReadOption(TAllOptions& all);
   void Fill(TPart& part);
-  const std::string& ValueSet(TColumn& column, std::string_view cell, int line) const;
+  void Fill(const TAllOptions& all);
+  TKnownCell& ValueSet(TColumn& column, std::string_view cell, int line) const;
+  TTextIndex TextIndex(TColumn& column, std::string_view cell, int line) const;
   std::string ParseValueSet(const TColumn& column, std::string_view cell, int line) const;
 
   TUbicModel& FModel;

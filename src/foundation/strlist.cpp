@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <iterator>
+#include <numeric>
 #include <utility>
 
+#include "checkedint.h"
 #include "textcompare.h"
 #include "utils.h"
 
@@ -15,11 +17,32 @@ int CompareByCode(const std::string& s1, const std::string& s2) {
   return (result > 0) - (result < 0);
 }
 
+namespace {
+
+// Moves the element at From to To, those between shifting by one.
+template <class T>
+void MoveElement(std::vector<T>& items, int from, int to) {
+  T item = std::move(items[from]);
+  items.erase(items.begin() + from);
+  items.insert(items.begin() + to, std::move(item));
+}
+
+// Puts the elements from First on in Order, which holds their indices.
+template <class T>
+void PutInOrder(std::vector<T>& items, int first, const std::vector<int>& order) {
+  std::vector<T> ordered;
+  ordered.reserve(order.size());
+  for (const int i : order) ordered.push_back(std::move(items[i]));
+  std::move(ordered.begin(), ordered.end(), items.begin() + first);
+}
+
+}  // namespace
+
 TStrList::TStrList(bool ownsObjects, bool sorted, TDuplicates duplicates)
     : FOwnsObjects(ownsObjects), FSorted(sorted), FDuplicates(duplicates) {}
 
 TStrList::~TStrList() {
-  for (const TItem& item : FItems) DeleteOwned(item.Object);
+  for (TObject* object : FObjects) DeleteOwned(object);
 }
 
 void TStrList::DeleteOwned(TObject* object) const {
@@ -28,6 +51,17 @@ void TStrList::DeleteOwned(TObject* object) const {
 
 void TStrList::CheckNotSorted() const {
   if (FSorted) throw EListError("Operation not allowed on sorted list");
+}
+
+void TStrList::MakeRoom(int extra) {
+  // Count must stay an int.
+  const auto needed = static_cast<std::size_t>(CheckedAdd(Count(), extra));
+  if (needed > FStrings.capacity()) FStrings.reserve(std::max(needed, 2 * FStrings.capacity()));
+  if (!FObjects.empty()) FObjects.reserve(FStrings.capacity());
+}
+
+void TStrList::NeedObjects() {
+  if (FObjects.empty()) FObjects.resize(FStrings.size(), nullptr);
 }
 
 void TStrList::Changing() {
@@ -52,7 +86,7 @@ void TStrList::Put(int index, const std::string& text) {
   CheckNotSorted();
   CheckIndex(index);
   Changing();
-  FItems[index].Text = text;
+  FStrings[index] = text;
   Changed();
 }
 
@@ -60,20 +94,24 @@ void TStrList::Grow(int count) {
   CheckNotSorted();
   if (count <= Count()) return;
   Changing();
-  FItems.resize(count, TItem{std::string(), nullptr});
+  FStrings.resize(count);
+  if (!FObjects.empty()) FObjects.resize(count, nullptr);
   Changed();
 }
 
 TObject* TStrList::Objects(int index) const {
   CheckIndex(index);
-  return FItems[index].Object;
+  return ObjectAt(index);
 }
 
 void TStrList::PutObject(int index, TObject* object) {
   CheckIndex(index);
+  if (object != nullptr) NeedObjects();
   Changing();
-  TObject* old = std::exchange(FItems[index].Object, object);
-  if (old != object) DeleteOwned(old);
+  if (!FObjects.empty()) {
+    TObject* old = std::exchange(FObjects[index], object);
+    if (old != object) DeleteOwned(old);
+  }
   Changed();
 }
 
@@ -83,7 +121,7 @@ void TStrList::SetSorted(bool value) {
 }
 
 void TStrList::SetCompareStr(TCompareStr value) {
-  if (!FItems.empty()) FSorted = false;
+  if (!FStrings.empty()) FSorted = false;
   FCompareStr = value;
 }
 
@@ -96,11 +134,7 @@ int TStrList::AddObject(const std::string& text, TObject* object) {
     }
   }
   Changing();
-  if (index == Count()) {
-    FItems.push_back(TItem{text, object});
-  } else {
-    FItems.insert(FItems.begin() + index, TItem{text, object});
-  }
+  InsertItem(index, text, object);
   Changed();
   return index;
 }
@@ -109,31 +143,42 @@ void TStrList::InsertObject(int index, const std::string& text, TObject* object)
   CheckNotSorted();
   if (index < 0 || index > Count()) ListIndexError(index);
   Changing();
-  FItems.insert(FItems.begin() + index, TItem{text, object});
+  InsertItem(index, text, object);
   Changed();
+}
+
+void TStrList::InsertItem(int index, const std::string& text, TObject* object) {
+  if (object != nullptr) NeedObjects();
+  // The first object of an empty list comes with its string: FObjects is still empty then.
+  const bool withObjects = object != nullptr || !FObjects.empty();
+  // With room made first, the object's place cannot fail once the string is in; the room
+  // doubles, as the strings' does.
+  if (withObjects && FObjects.size() == FObjects.capacity()) {
+    FObjects.reserve(std::max<std::size_t>(1, 2 * FObjects.capacity()));
+  }
+  FStrings.insert(FStrings.begin() + index, text);
+  if (withObjects) FObjects.insert(FObjects.begin() + index, object);
 }
 
 void TStrList::Delete(int index) {
   CheckIndex(index);
   Changing();
-  TObject* object = FItems[index].Object;
-  FItems.erase(FItems.begin() + index);
+  TObject* object = ObjectAt(index);
+  FStrings.erase(FStrings.begin() + index);
+  if (!FObjects.empty()) FObjects.erase(FObjects.begin() + index);
   DeleteOwned(object);
   Changed();
 }
 
 void TStrList::Clear() {
-  if (FItems.empty()) return;
+  if (FStrings.empty()) return;
   Changing();
-  std::vector<TItem> items;
-  items.swap(FItems);
+  // The strings keep their room: the list is often filled again.
+  FStrings.clear();
+  std::vector<TObject*> objects;
+  objects.swap(FObjects);
   if (FOwnsObjects) {
-    for (const TItem& item : items) DeleteOwned(item.Object);
-  }
-  // The list keeps its room for as many items as it had: it is often filled again.
-  if (FItems.empty()) {
-    items.clear();
-    FItems.swap(items);
+    for (TObject* object : objects) DeleteOwned(object);
   }
   Changed();
 }
@@ -144,14 +189,14 @@ int TStrList::IndexOf(const std::string& text) const {
     return Find(text, index) ? index : -1;
   }
   for (int i = 0; i < Count(); ++i) {
-    if (CompareStrings(FItems[i].Text, text) == 0) return i;
+    if (CompareStrings(FStrings[i], text) == 0) return i;
   }
   return -1;
 }
 
 int TStrList::IndexOfObject(const TObject* object) const {
   for (int i = 0; i < Count(); ++i) {
-    if (FItems[i].Object == object) return i;
+    if (ObjectAt(i) == object) return i;
   }
   return -1;
 }
@@ -162,9 +207,8 @@ void TStrList::Move(int currentIndex, int newIndex) {
   if (currentIndex == newIndex) return;
   Changing();
   FSorted = false;
-  TItem item = std::move(FItems[currentIndex]);
-  FItems.erase(FItems.begin() + currentIndex);
-  FItems.insert(FItems.begin() + newIndex, std::move(item));
+  MoveElement(FStrings, currentIndex, newIndex);
+  if (!FObjects.empty()) MoveElement(FObjects, currentIndex, newIndex);
   Changed();
 }
 
@@ -173,23 +217,25 @@ void TStrList::Exchange(int index1, int index2) {
   CheckIndex(index2);
   Changing();
   FSorted = false;
-  std::swap(FItems[index1], FItems[index2]);
+  std::swap(FStrings[index1], FStrings[index2]);
+  if (!FObjects.empty()) std::swap(FObjects[index1], FObjects[index2]);
   Changed();
 }
 
 bool TStrList::Find(const std::string& text, int& index) const {
   return BinaryFind(
-      Count(), FDuplicates, [&](int i) { return CompareStrings(FItems[i].Text, text); }, index);
+      Count(), FDuplicates, [&](int i) { return CompareStrings(FStrings[i], text); }, index);
 }
 
-void TStrList::SortRange(int low, int high,
-                         const std::function<bool(const TItem&, const TItem&)>& less) {
+void TStrList::SortRange(int low, int high, const std::function<bool(int, int)>& less) {
   if (low < 0 || high >= Count() || low >= high) return;
-  // Sort a copy so that a comparison that raises leaves the list as it was.
-  std::vector<TItem> items(FItems.begin() + low, FItems.begin() + high + 1);
-  std::stable_sort(items.begin(), items.end(), less);
+  // The order is found first, so that a comparison that raises leaves the list as it was.
+  std::vector<int> order(static_cast<std::size_t>(high - low + 1));
+  std::iota(order.begin(), order.end(), low);
+  std::stable_sort(order.begin(), order.end(), less);
   Changing();
-  std::move(items.begin(), items.end(), FItems.begin() + low);
+  PutInOrder(FStrings, low, order);
+  if (!FObjects.empty()) PutInOrder(FObjects, low, order);
   Changed();
 }
 
@@ -201,18 +247,17 @@ void TStrList::CustomSort(
     const std::function<int(const std::string&, const std::string&)>& compare) {
   FSorted = false;
   SortRange(0, Count() - 1,
-            [&compare](const TItem& a, const TItem& b) { return compare(a.Text, b.Text) < 0; });
+            [this, &compare](int a, int b) { return compare(FStrings[a], FStrings[b]) < 0; });
 }
 
 void TStrList::QuickSortStrings(int low, int high) {
   SortRange(low, high,
-            [this](const TItem& a, const TItem& b) { return CompareStrings(a.Text, b.Text) < 0; });
+            [this](int a, int b) { return CompareStrings(FStrings[a], FStrings[b]) < 0; });
 }
 
 void TStrList::QuickSortObjects(int low, int high) {
-  SortRange(low, high, [this](const TItem& a, const TItem& b) {
-    return CompareObjects(a.Object, b.Object) < 0;
-  });
+  SortRange(low, high,
+            [this](int a, int b) { return CompareObjects(ObjectAt(a), ObjectAt(b)) < 0; });
 }
 
 int TStrList::CompareStrings(const std::string& s1, const std::string& s2) const {
@@ -231,7 +276,8 @@ void TStrList::Assign(const TStrList& source) {
   FOwnsObjects = false;
   FSorted = source.FSorted;
   FDuplicates = source.FDuplicates;
-  FItems = source.FItems;
+  FStrings = source.FStrings;
+  FObjects = source.FObjects;
   EndUpdate();
 }
 
@@ -260,28 +306,32 @@ void TStrList::MoveItemsFrom(TStrList& source) {
   if (source.Empty() || &source == this) return;
   Changing();
   source.Changing();
-  if (FItems.empty()) {
+  if (FStrings.empty()) {
     // The emptied list keeps the room this one had.
-    FItems.swap(source.FItems);
+    FStrings.swap(source.FStrings);
+    FObjects.swap(source.FObjects);
   } else {
-    FItems.insert(FItems.end(), std::make_move_iterator(source.FItems.begin()),
-                  std::make_move_iterator(source.FItems.end()));
-    source.FItems.clear();
+    if (!FObjects.empty() || !source.FObjects.empty()) {
+      NeedObjects();
+      source.NeedObjects();
+      FObjects.insert(FObjects.end(), source.FObjects.begin(), source.FObjects.end());
+    }
+    FStrings.insert(FStrings.end(), std::make_move_iterator(source.FStrings.begin()),
+                    std::make_move_iterator(source.FStrings.end()));
+    source.FStrings.clear();
+    source.FObjects.clear();
   }
   source.Changed();
   Changed();
 }
 
 std::vector<std::string> TStrList::Strings() const {
-  std::vector<std::string> strings;
-  strings.reserve(FItems.size());
-  for (const TItem& item : FItems) strings.push_back(item.Text);
-  return strings;
+  return FStrings;
 }
 
 std::string TStrList::Text() const {
   std::string text;
-  for (const TItem& item : FItems) text += item.Text + "\r\n";
+  for (const std::string& line : FStrings) text += line + "\r\n";
   return text;
 }
 
@@ -305,7 +355,7 @@ void TStrList::SortByObjects() {
 void TStrList::FreeObjectAt(int index) {
   CheckIndex(index);
   Changing();
-  delete std::exchange(FItems[index].Object, nullptr);
+  if (!FObjects.empty()) delete std::exchange(FObjects[index], nullptr);
   Changed();
 }
 
@@ -321,7 +371,7 @@ void TStrList::FreeAllObjects() {
 void TStrList::ReleaseObjectAt(int index) {
   CheckIndex(index);
   Changing();
-  DeleteOwned(std::exchange(FItems[index].Object, nullptr));
+  if (!FObjects.empty()) DeleteOwned(std::exchange(FObjects[index], nullptr));
   Changed();
 }
 
@@ -336,7 +386,7 @@ void TStrList::ReleaseAllObjects() {
 
 TObject* TStrList::ExtractObjectAt(int index) {
   CheckIndex(index);
-  TObject* object = std::exchange(FItems[index].Object, nullptr);
+  TObject* object = FObjects.empty() ? nullptr : std::exchange(FObjects[index], nullptr);
   Delete(index);
   return object;
 }

@@ -111,7 +111,7 @@ class TRandomModel {
 };
 
 // The rows layout, read in parts of a few options, gives every option the values that the column
-// layout of the whole file gives it.
+// layout of the whole file gives it, and so does the column layout's CSV.
 TEST(OptionRows, AgreeWithTheColumnLayout) {
   for (unsigned seed = 1; seed <= 30; ++seed) {
     TRandomModel random(seed);
@@ -121,6 +121,10 @@ TEST(OptionRows, AgreeWithTheColumnLayout) {
     TRecords columns;
     EvaluationRows(random.Model, false,
                    [&columns](const TTableRow& row) { columns.push_back(row); });
+    // The export of the column layout as CSV holds the same texts.
+    std::string csv;
+    EvaluationCsv(random.Model, [&csv](const std::string& record) { csv += record; });
+    EXPECT_EQ(ReadRecords(csv), columns) << seed;
 
     std::istringstream stream(options);
     TOptionsFileReader reader(random.Model, stream, "options.csv", 3);

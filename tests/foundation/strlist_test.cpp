@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "foundation/checkedint.h"
 #include "test_items.h"
 
 namespace ubic {
@@ -183,6 +186,42 @@ TEST(StrListOrder, ObjectsTravelWithTheirStrings) {
   EXPECT_EQ(list.Count(), 3);
 }
 
+// A list keeps no objects until one is given: strings added before and after it line up.
+TEST(StrListOrder, AFirstObjectGivenLateStaysWithItsString) {
+  int destroyed = 0;
+  TStrList list(true);
+  list.AddStrings({"a", "b", "c"});
+  EXPECT_EQ(list.IndexOfObject(nullptr), 0);
+  list.InsertObject(1, "x", new TCounted(1, &destroyed));
+  list.Add("d");
+  list.Grow(6);
+  EXPECT_EQ(list.Objects(5), nullptr);
+  const Strings more{"e"};
+  list.AppendStrings(1, [&more](int i) -> const std::string& { return more[i]; });
+  list.PutObject(6, new TCounted(2, &destroyed));
+  list.Delete(0);
+  EXPECT_EQ(list.Strings(), (Strings{"x", "b", "c", "d", "", "e"}));
+  EXPECT_EQ(ValueAt(list, 0), 1);
+  EXPECT_EQ(ValueAt(list, 5), 2);
+  for (int i = 1; i < 5; ++i) EXPECT_EQ(list.Objects(i), nullptr) << i;
+
+  // Items moved from a list without objects get none; into one without objects, they keep theirs.
+  TStrList plain(true);
+  plain.AddStrings({"p"});
+  list.MoveItemsFrom(plain);
+  EXPECT_EQ(list.Objects(6), nullptr);
+  plain.Add("r");
+  plain.MoveItemsFrom(list);
+  EXPECT_EQ(plain.Strings(), (Strings{"r", "x", "b", "c", "d", "", "e", "p"}));
+  EXPECT_EQ(ValueAt(plain, 1), 1);
+  EXPECT_EQ(ValueAt(plain, 6), 2);
+  EXPECT_EQ(plain.IndexOfObject(nullptr), 0);
+  EXPECT_TRUE(list.Empty());
+  EXPECT_EQ(destroyed, 0);
+  plain.Clear();
+  EXPECT_EQ(destroyed, 2);
+}
+
 TEST(StrListText, SetTextSplitsAtAnyLineBreak) {
   TStrList list;
   list.SetText("a\rb\nc\r\nd");
@@ -218,6 +257,30 @@ TEST(StrListNotifications, FireAroundChangesAndWaitForEndUpdate) {
   events.clear();
   list.Clear();
   EXPECT_EQ(events, (Strings{"changing@1", "change@0"}));
+}
+
+TEST(StrListNotifications, AppendStringsAddsAllAfterOneNotification) {
+  TStrList list;
+  list.Add("a");
+  std::vector<std::string> events;
+  list.SetOnChanging([&] { events.push_back("changing@" + std::to_string(list.Count())); });
+  list.SetOnChange([&] { events.push_back("change@" + std::to_string(list.Count())); });
+  const Strings texts{"x", "", "yz"};
+  list.AppendStrings(3, [&texts](int i) -> const std::string& { return texts[i]; });
+  EXPECT_EQ(list.Strings(), (Strings{"a", "x", "", "yz"}));
+  EXPECT_EQ(events, (Strings{"changing@1", "change@4"}));
+  EXPECT_EQ(list.Objects(3), nullptr);
+
+  // Nothing to add is no change; a count the list could not hold and a sorted list are refused
+  // before anything changes.
+  events.clear();
+  auto never = [](int) -> std::string { throw std::logic_error("no string is wanted"); };
+  list.AppendStrings(0, never);
+  EXPECT_THROW(list.AppendStrings(INT_MAX, never), EIntOverflow);
+  TStrList sorted(false, true);
+  EXPECT_THROW(sorted.AppendStrings(1, never), EListError);
+  EXPECT_TRUE(events.empty());
+  EXPECT_EQ(list.Count(), 4);
 }
 
 }  // namespace
