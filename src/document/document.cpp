@@ -46,6 +46,7 @@ std::unique_ptr<TUbicDocument> TUbicDocument::Open(const std::string& fileName,
 }
 
 void TUbicDocument::Run(const TEdit& edit) {
+  NotifyChanging();
   TEditFocus focus;
   try {
     focus = edit.Apply(*FModel);
@@ -70,6 +71,7 @@ void TUbicDocument::Redo() {
 
 void TUbicDocument::StepInHistory(bool redo) {
   if (redo ? !FHistory.CanRedo() : !FHistory.CanUndo()) return;
+  NotifyChanging();
   const TEditFocus focus = redo ? FHistory.Redo(*FModel) : FHistory.Undo(*FModel);
   Settle({TDocumentChange::TKind::Replaced, focus});
 }
@@ -113,11 +115,19 @@ void TUbicDocument::UpdateModified() {
 }
 
 void TUbicDocument::Notify(const TDocumentChange& change) {
+  ForEachObserver([&change](TDocumentObserver& observer) { observer.DocumentChanged(change); });
+}
+
+void TUbicDocument::NotifyChanging() {
+  ForEachObserver([](TDocumentObserver& observer) { observer.DocumentChanging(); });
+}
+
+void TUbicDocument::ForEachObserver(const std::function<void(TDocumentObserver&)>& tell) {
   // An observer may go while it is told, so the list is read from a copy.
   const std::vector<TDocumentObserver*> observers = FObservers;
   for (TDocumentObserver* observer : observers) {
     if (std::find(FObservers.begin(), FObservers.end(), observer) != FObservers.end()) {
-      observer->DocumentChanged(change);
+      tell(*observer);
     }
   }
 }

@@ -38,6 +38,9 @@ struct TDocumentChange {
 
 class TDocumentObserver {
  public:
+  // Before the model changes: views let go of whatever could be left pointing at objects that
+  // are about to go, while all of them are still there.
+  virtual void DocumentChanging() {}
   virtual void DocumentChanged(const TDocumentChange& change) = 0;
 
  protected:
@@ -94,6 +97,9 @@ class TUbicDocument {
   void Settle(const TDocumentChange& change);
   void UpdateModified();
   void Notify(const TDocumentChange& change);
+  void NotifyChanging();
+  // Calls Tell for every observer, also when one of them goes meanwhile.
+  void ForEachObserver(const std::function<void(TDocumentObserver&)>& tell);
   void StepInHistory(bool redo);
 
   std::unique_ptr<TUbicModel> FModel;

@@ -14,7 +14,6 @@
 
 #include "document/edits.h"
 #include "mainform.h"
-#include "modelform.h"
 #include "modeltree.h"
 #include "uitext.h"
 
@@ -56,7 +55,8 @@ void TGraphView::paintEvent(QPaintEvent*) {
   }
 }
 
-TGraphsPage::TGraphsPage(TModelForm& form) : FForm(form) {
+TGraphsPage::TGraphsPage(TUbicDocument& document, TMainForm& mainForm)
+    : FDocument(document), FMainForm(mainForm) {
   GraphShowAll =
       NewGraphAction("&Show all options", "All options|show all options", QKeySequence("Ctrl+A"));
   GraphHideAll =
@@ -81,7 +81,7 @@ TGraphsPage::TGraphsPage(TModelForm& form) : FForm(form) {
   const auto invert = [this](bool TGraphSettings::*setting) {
     FSettings.*setting = !(FSettings.*setting);
     DrawGraphs();
-    FForm.UpdateControls();
+    emit StateChanged();
   };
   connect(GraphNamedValues, &QAction::triggered, this,
           [invert] { invert(&TGraphSettings::NamedValues); });
@@ -90,7 +90,7 @@ TGraphsPage::TGraphsPage(TModelForm& form) : FForm(form) {
   connect(GraphFourOptions, &QAction::triggered, this,
           [invert] { invert(&TGraphSettings::FourOptions); });
   connect(GraphCopy, &QAction::triggered, this,
-          [this] { FForm.MainForm().RunCommand([this] { CopyGraph(); }); });
+          [this] { FMainForm.RunCommand([this] { CopyGraph(); }); });
 
   GraphMenu = new QMenu("&Graph", this);
   GraphMenu->addActions({GraphShowAll, GraphHideAll});
@@ -132,7 +132,7 @@ TGraphsPage::TGraphsPage(TModelForm& form) : FForm(form) {
   connect(OptionList, &QListWidget::currentRowChanged, this, [this] {
     if (FFilling) return;
     DrawGraphs();
-    FForm.UpdateControls();
+    emit StateChanged();
   });
   for (QWidget* control : std::initializer_list<QWidget*>{GraphTree, OptionList, GraphView}) {
     connect(control, &QWidget::customContextMenuRequested, this,
@@ -169,9 +169,15 @@ void TGraphsPage::Build() {
   DrawGraphs();
 }
 
+void TGraphsPage::ReleaseAttributes() {
+  const bool filling = std::exchange(FFilling, true);
+  GraphTree->clear();
+  FFilling = filling;
+}
+
 void TGraphsPage::FillTree() {
   GraphTree->clear();
-  TUbicAttribute* root = FForm.Model().Root();
+  TUbicAttribute* root = FDocument.Model().Root();
   for (int i = 0; i < root->InputCount(); ++i) {
     AddNodes(GraphTree->invisibleRootItem(), root->Input(i));
   }
@@ -197,7 +203,7 @@ void TGraphsPage::ShowTicks() {
 }
 
 void TGraphsPage::FillOptionList() {
-  const TUbicModel& model = FForm.Model();
+  const TUbicModel& model = FDocument.Model();
   // The items are updated in place: a change of one of them is what calls for this.
   while (OptionList->count() > model.OptionCount()) delete OptionList->takeItem(OptionList->count() - 1);
   while (OptionList->count() < model.OptionCount()) {
@@ -228,7 +234,7 @@ void TGraphsPage::ToggleAttribute(const TUbicAttribute* attribute) {
     FChartAttributes.erase(FChartAttributes.begin());
   ShowTicks();
   DrawGraphs();
-  FForm.UpdateControls();
+  emit StateChanged();
 }
 
 namespace {
@@ -244,18 +250,17 @@ std::string Selection(const TUbicModel& model) {
 
 void TGraphsPage::OptionListChange(QListWidgetItem* item) {
   if (FFilling) return;
-  std::string selection = Selection(FForm.Model());
+  std::string selection = Selection(FDocument.Model());
   selection.at(OptionList->row(item)) = item->checkState() == Qt::Checked ? '1' : '0';
-  FForm.MainForm().RunCommand([&] { FForm.Run(edits::SelectOptions(selection)); });
+  FMainForm.RunCommand([&] { FDocument.Run(edits::SelectOptions(selection)); });
 }
 
 void TGraphsPage::ShowAllOptions(bool shown) {
-  FForm.Run(edits::SelectOptions(std::string(FForm.Model().OptionCount(), shown ? '1' : '0')));
+  FDocument.Run(edits::SelectOptions(std::string(FDocument.Model().OptionCount(), shown ? '1' : '0')));
 }
 
 void TGraphsPage::DrawGraphs() {
-  if (FForm.Updating()) return;
-  FGraphs.Update(FForm.Model(), FChartAttributes, OptionList->currentRow(), FSettings);
+  FGraphs.Update(FDocument.Model(), FChartAttributes, OptionList->currentRow(), FSettings);
   GraphView->update();
 }
 

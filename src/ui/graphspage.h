@@ -15,8 +15,9 @@ class QTreeWidgetItem;
 
 namespace ubic {
 
-class TModelForm;
+class TMainForm;
 class TUbicAttribute;
+class TUbicDocument;
 enum class TEditCommand;
 
 // The area of the Graphs page that shows the visible graph, or a hint when there is none.
@@ -34,10 +35,12 @@ class TGraphView : public QWidget {
 // The Graphs page: up to six attributes chosen in a tree with tick boxes, the options shown in a
 // check list, and the chart that the number of chosen attributes calls for.
 class TGraphsPage : public QWidget {
+  Q_OBJECT
+
  public:
   static constexpr int MaxChartAttributes = 6;
 
-  explicit TGraphsPage(TModelForm& form);
+  TGraphsPage(TUbicDocument& document, TMainForm& mainForm);
 
   QTabWidget* LeftPages;
   QTreeWidget* GraphTree;
@@ -57,8 +60,10 @@ class TGraphsPage : public QWidget {
   const TModelGraphs& Graphs() const { return FGraphs; }
   const TGraphSettings& Settings() const { return FSettings; }
 
-  // Reads the model anew (evaluating it first) and draws.
+  // Reads the model anew and draws.
   void Build();
+  // Empties the attribute tree, whose nodes point at attributes that may go; Build fills it.
+  void ReleaseAttributes();
   void DrawGraphs();
   // Part of the document window's refresh: tick marks and enablement of both menus.
   void UpdateControls();
@@ -68,6 +73,10 @@ class TGraphsPage : public QWidget {
   void ToggleAttribute(const TUbicAttribute* attribute);
   void ShowAllOptions(bool shown);
   void CopyGraph();
+
+ signals:
+  // What the page offers changed: the window's commands follow.
+  void StateChanged();
 
  private:
   QAction* NewGraphAction(const QString& caption, const QString& hint, const QKeySequence& key);
@@ -80,7 +89,8 @@ class TGraphsPage : public QWidget {
   void OptionListChange(QListWidgetItem* item);
   void ShowPopup(QWidget* control, const QPoint& position);
 
-  TModelForm& FForm;
+  TUbicDocument& FDocument;
+  TMainForm& FMainForm;
   std::vector<const TUbicAttribute*> FChartAttributes;
   TGraphSettings FSettings;
   TModelGraphs FGraphs;

@@ -236,14 +236,16 @@ std::vector<TModelForm*> TMainForm::Documents() const {
 }
 
 TModelForm* TMainForm::CreateDocument(const std::string& fileName) {
-  auto document = std::make_unique<TModelForm>(*this);
+  std::unique_ptr<TUbicDocument> opened;
   if (!fileName.empty() && QFileInfo(QString::fromStdString(fileName)).isFile()) {
-    document->OpenModel(fileName);
+    std::string remarks;
+    opened = TUbicDocument::Open(fileName, remarks);
+    if (!remarks.empty()) FQuestions.Warn(Cp1250ToUtf8(remarks));
     RecentFiles->Add(QString::fromStdString(fileName));
   } else {
-    document->NewModel();
+    opened = std::make_unique<TUbicDocument>();
   }
-  TModelForm* form = document.release();
+  TModelForm* form = std::make_unique<TModelForm>(*this, std::move(opened)).release();
   QMdiSubWindow* window = MdiArea->addSubWindow(form);
   window->setAttribute(Qt::WA_DeleteOnClose);
   connect(form, &QWidget::windowTitleChanged, window, [this] { UpdateActions(); });
@@ -275,9 +277,17 @@ void TMainForm::CopyOptionToClipboard(const TUbicModel& model, int index,
   FOptionClipboard = ubic::CopyOptionToClipboard(model, index, attributes);
 }
 
-void TMainForm::PasteOptionFromClipboard(TUbicModel& model, int index,
-                                         const std::vector<TUbicAttribute*>& attributes) const {
-  ubic::PasteOptionFromClipboard(model, index, attributes, FOptionClipboard);
+std::string TMainForm::TypedText(QLineEdit* edit, const QString& text) {
+  bool replaced = false;
+  std::string converted = FromQString(text, &replaced);
+  if (replaced) {
+    // The edit shows what the model holds.
+    const int cursor = edit->cursorPosition();
+    edit->setText(ToQString(converted));
+    edit->setCursorPosition(std::min(cursor, static_cast<int>(edit->text().size())));
+    NoteReplacedCharacters();
+  }
+  return converted;
 }
 
 void TMainForm::NoteReplacedCharacters() {

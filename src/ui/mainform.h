@@ -16,6 +16,8 @@ class QMdiArea;
 class QMenu;
 class QMdiSubWindow;
 
+class QLineEdit;
+
 namespace ubic {
 
 enum class TEditCommand { Cut, Copy, Paste };
@@ -57,9 +59,6 @@ class TMainForm : public QMainWindow {
   const std::vector<std::string>& OptionClipboard() const { return FOptionClipboard; }
   void CopyOptionToClipboard(const TUbicModel& model, int index,
                              const std::vector<TUbicAttribute*>& attributes);
-  // Writes the copied option into option Index, its values row by row.
-  void PasteOptionFromClipboard(TUbicModel& model, int index,
-                                const std::vector<TUbicAttribute*>& attributes) const;
 
   // Runs a command; an error it raises is shown to the user and ends it.
   void RunCommand(const std::function<void()>& command);
@@ -67,6 +66,8 @@ class TMainForm : public QMainWindow {
   void DocumentChanged(TModelForm* document);
   // Says once per run, in the status bar, that typed characters were replaced.
   void NoteReplacedCharacters();
+  // Turns what was typed into Edit into a model text; Edit then shows what could not be kept.
+  std::string TypedText(QLineEdit* edit, const QString& text);
 
   // The frame's commands, for the menus, the tool bar and tests.
   QAction* FileNew;

@@ -71,9 +71,8 @@ class TClickFilter : public QObject {
 
 }  // namespace
 
-TModelForm::TModelForm(TMainForm& mainForm)
-    : FMainForm(mainForm), FDocument(std::make_unique<TUbicDocument>()) {
-  FDocument->AddObserver(this);
+TModelForm::TModelForm(TMainForm& mainForm, std::unique_ptr<TUbicDocument> document)
+    : FMainForm(mainForm), FDocument(std::move(document)) {
   setMinimumSize(400, 200);
   CreateModelActions();
   FunctForm = new TFunctForm(this);
@@ -84,15 +83,15 @@ TModelForm::TModelForm(TMainForm& mainForm)
   ScaleForm = new TScaleForm(FMainForm.Questions(), this);
   PageControl = new QTabWidget(this);
   PageControl->addTab(CreateModelPage(), "&Model");
-  OptionsPage = new TOptionsPage(*this);
+  OptionsPage = new TOptionsPage(Document(), FMainForm);
   PageControl->addTab(OptionsPage, "&Options");
   QMenu* optionsMenu = OptionsPage->OptEditMenu;
   QAction* firstOptionsItem = optionsMenu->actions().value(0);
   optionsMenu->insertActions(firstOptionsItem, {FMainForm.EditUndo, FMainForm.EditRedo});
   optionsMenu->insertSeparator(firstOptionsItem);
-  EvaluationPage = new TEvaluationPage(*this);
+  EvaluationPage = new TEvaluationPage(Document(), FMainForm);
   PageControl->addTab(EvaluationPage, "Eva&luation");
-  GraphsPage = new TGraphsPage(*this);
+  GraphsPage = new TGraphsPage(Document(), FMainForm);
   PageControl->addTab(GraphsPage, "&Graphs");
   connect(PageControl, &QTabWidget::currentChanged, this, &TModelForm::PageChange);
   StatusBar = new QStatusBar(this);
@@ -102,6 +101,17 @@ TModelForm::TModelForm(TMainForm& mainForm)
   layout->setSpacing(0);
   layout->addWidget(PageControl);
   layout->addWidget(StatusBar);
+  for (QWidget* page : std::initializer_list<QWidget*>{OptionsPage, EvaluationPage}) {
+    connect(static_cast<TGridPage*>(page), &TGridPage::StateChanged, this,
+            &TModelForm::UpdateControls);
+  }
+  connect(GraphsPage, &TGraphsPage::StateChanged, this, &TModelForm::UpdateControls);
+
+  ModTreeView->Fill(*Model().Root());
+  if (ModTreeView->topLevelItemCount() > 0) {
+    ModTreeView->setCurrentItem(ModTreeView->topLevelItem(0));
+  }
+  FDocument->AddObserver(this);
 }
 
 TModelForm::~TModelForm() {
@@ -253,30 +263,6 @@ QWidget* TModelForm::CreateModelPage() {
 QString TModelForm::Caption() const {
   return ToQString(Format(ubicstr::DocumentCaption, Model().DisplayName(),
                           Document().Modified() ? "*" : "", FileName()));
-}
-
-void TModelForm::Show(std::unique_ptr<TUbicDocument> document) {
-  ModTreeView->Fill(*document->Model().Root());
-  FDocument->RemoveObserver(this);
-  FDocument = std::move(document);
-  FDocument->AddObserver(this);
-  if (ModTreeView->topLevelItemCount() > 0) {
-    ModTreeView->setCurrentItem(ModTreeView->topLevelItem(0));
-  }
-  FScaleChoicesStale = true;
-  BuildPage();
-  UpdateControls();
-}
-
-void TModelForm::NewModel() {
-  Show(std::make_unique<TUbicDocument>());
-}
-
-void TModelForm::OpenModel(const std::string& fileName) {
-  std::string remarks;
-  std::unique_ptr<TUbicDocument> document = TUbicDocument::Open(fileName, remarks);
-  if (!remarks.empty()) FMainForm.Questions().Warn(Cp1250ToUtf8(remarks));
-  Show(std::move(document));
 }
 
 bool TModelForm::SaveModel() {
@@ -480,12 +466,21 @@ void TModelForm::UndoStep(bool redo) {
   });
 }
 
+void TModelForm::DocumentChanging() {
+  // Nodes whose attributes go must not be selected, or the view would read them as it updates.
+  FSelectionBefore = ModTreeView->PathOf(ModTreeView->currentItem());
+  const QSignalBlocker blocker(ModTreeView);
+  ModTreeView->setCurrentItem(nullptr);
+  ModTreeView->clearSelection();
+  GraphsPage->ReleaseAttributes();
+}
+
 void TModelForm::DocumentChanged(const TDocumentChange& change) {
   using TKind = TDocumentChange::TKind;
   // An edit that concerns no attribute leaves the selection where it was.
   std::vector<int> selection = change.Focus.Attribute;
+  if (selection.empty()) selection = FSelectionBefore;
   if (change.Kind == TKind::Replaced) {
-    if (selection.empty()) selection = ModTreeView->PathOf(ModTreeView->currentItem());
     ModTreeView->Fill(*Model().Root());
   } else if (change.Kind == TKind::Edited) {
     ModTreeView->Synchronize(*Model().Root());
@@ -539,30 +534,17 @@ void TModelForm::EditCommand(TEditCommand command) {
 
 // Editing the attribute
 
-std::string TModelForm::TypedText(QLineEdit* edit, const QString& text) {
-  bool replaced = false;
-  std::string converted = FromQString(text, &replaced);
-  if (replaced) {
-    // The edit shows what the model holds.
-    const int cursor = edit->cursorPosition();
-    edit->setText(ToQString(converted));
-    edit->setCursorPosition(std::min(cursor, static_cast<int>(edit->text().size())));
-    FMainForm.NoteReplacedCharacters();
-  }
-  return converted;
-}
-
 void TModelForm::ModNameEditChange(const QString& text) {
   TUbicAttribute* attribute = SelectedAttribute();
   if (FUpdating || !attribute) return;
-  FMainForm.RunCommand([&] { Run(edits::RenameAttribute(*attribute, TypedText(ModNameEdit, text))); });
+  FMainForm.RunCommand([&] { Run(edits::RenameAttribute(*attribute, FMainForm.TypedText(ModNameEdit, text))); });
 }
 
 void TModelForm::ModDescEditChange(const QString& text) {
   TUbicAttribute* attribute = SelectedAttribute();
   if (FUpdating || !attribute) return;
   FMainForm.RunCommand(
-      [&] { Run(edits::DescribeAttribute(*attribute, TypedText(ModDescEdit, text))); });
+      [&] { Run(edits::DescribeAttribute(*attribute, FMainForm.TypedText(ModDescEdit, text))); });
 }
 
 void TModelForm::ModScaleComboChange(int index) {

@@ -37,7 +37,8 @@ class TModelForm : public QWidget, private TDocumentObserver {
   Q_OBJECT
 
  public:
-  explicit TModelForm(TMainForm& mainForm);
+  // The window over Document, for the window's whole life.
+  TModelForm(TMainForm& mainForm, std::unique_ptr<TUbicDocument> document);
   ~TModelForm() override;
 
   TUbicDocument& Document() const { return *FDocument; }
@@ -49,8 +50,6 @@ class TModelForm : public QWidget, private TDocumentObserver {
   // The title as the user reads it: model name, "*" when modified, and the file name.
   QString Caption() const;
 
-  void NewModel();
-  void OpenModel(const std::string& fileName);
   // Both return whether the model was written.
   bool SaveModel();
   bool SaveModelAs();
@@ -98,8 +97,6 @@ class TModelForm : public QWidget, private TDocumentObserver {
   void ModScaleClick();
   void ModScaleComboChange(int index);
 
-  // Turns what was typed into a model text, showing in Edit what could not be kept.
-  std::string TypedText(QLineEdit* edit, const QString& text);
 
   QTabWidget* PageControl;
   TOptionsPage* OptionsPage;
@@ -143,9 +140,8 @@ class TModelForm : public QWidget, private TDocumentObserver {
   QAction* NewModelAction(const QString& caption, const QString& hint, const QKeySequence& key,
                           void (TModelForm::*handler)());
 
+  void DocumentChanging() override;
   void DocumentChanged(const TDocumentChange& change) override;
-  // Makes Document the window's document.
-  void Show(std::unique_ptr<TUbicDocument> document);
   bool SaveDialog(const std::string& proposedName);
   void MoveSelected(int offset);
   // Asks a confirmation of a Windows-1250 text.
@@ -171,6 +167,8 @@ class TModelForm : public QWidget, private TDocumentObserver {
   bool FScaleChoicesStale = true;
   std::vector<const TUbicScale*> FScaleChoices;
   std::vector<QPushButton*> FModButtons;
+  // The selected attribute's path when the document began to change.
+  std::vector<int> FSelectionBefore;
 };
 
 }  // namespace ubic

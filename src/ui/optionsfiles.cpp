@@ -7,8 +7,6 @@
 #include "files/optionscsv.h"
 #include "foundation/cp1250.h"
 #include "foundation/textfile.h"
-#include "mainform.h"
-#include "modelform.h"
 #include "questions.h"
 
 namespace ubic {
@@ -18,14 +16,13 @@ const std::vector<std::string> kCsvFilters = {"CSV files (*.csv)", "All files (*
 
 }  // namespace
 
-bool ImportOptionsFile(TModelForm& form) {
-  TQuestions& questions = form.MainForm().Questions();
+bool ImportOptionsFile(TUbicDocument& document, TQuestions& questions) {
   const auto choice = questions.ChooseOpenFile({"Import options", kCsvFilters, "csv", {}});
   if (!choice) return false;
   edits::TImportedOptions imported;
   try {
     std::ifstream stream = OpenFileForReading(choice->FileName);
-    imported = edits::ReadOptionsFile(form.Model(), stream, choice->FileName);
+    imported = edits::ReadOptionsFile(document.Model(), stream, choice->FileName);
   } catch (const EOptionsFileError& e) {
     questions.Error(e.what());
     return false;
@@ -34,7 +31,7 @@ bool ImportOptionsFile(TModelForm& form) {
     return false;
   }
   bool replace = true;
-  if (const int existing = form.Model().OptionCount(); existing > 0) {
+  if (const int existing = document.Model().OptionCount(); existing > 0) {
     const std::string question =
         "Replace the " + std::to_string(existing) + " existing options by the " +
         std::to_string(imported.Names.size()) +
@@ -49,19 +46,18 @@ bool ImportOptionsFile(TModelForm& form) {
         return false;
     }
   }
-  form.Run(edits::ImportOptions(imported, replace));
+  document.Run(edits::ImportOptions(imported, replace));
   return true;
 }
 
-bool ExportEvaluationFile(TModelForm& form) {
-  TQuestions& questions = form.MainForm().Questions();
-  const std::string proposed = Cp1250ToUtf8(form.Model().DisplayName()) + ".csv";
+bool ExportEvaluationFile(const TUbicModel& model, TQuestions& questions) {
+  const std::string proposed = Cp1250ToUtf8(model.DisplayName()) + ".csv";
   const auto choice =
       ChooseFileToWrite(questions, {"Export evaluation", kCsvFilters, "csv", proposed});
   if (!choice) return false;
   try {
     TSafeFileWriter file(choice->FileName);
-    EvaluationCsv(form.Model(), [&file](const std::string& record) { file.Write(record); });
+    EvaluationCsv(model, [&file](const std::string& record) { file.Write(record); });
     file.Commit();
   } catch (const std::exception& e) {
     questions.Error(Cp1250ToUtf8(e.what()));

@@ -2,14 +2,16 @@
 
 namespace ubic {
 
-class TModelForm;
+class TQuestions;
+class TUbicDocument;
+class TUbicModel;
 
 // The Options page's file commands. Import reads a CSV file's options and, after asking whether
 // they replace the document's options or join them, runs that as one edit; a file that cannot be
 // read changes nothing and its error names the line. Export writes
 // the evaluation results as the command-line tool's "evaluate --csv" does, whole or not at all.
 // Each returns whether it was done.
-bool ImportOptionsFile(TModelForm& form);
-bool ExportEvaluationFile(TModelForm& form);
+bool ImportOptionsFile(TUbicDocument& document, TQuestions& questions);
+bool ExportEvaluationFile(const TUbicModel& model, TQuestions& questions);
 
 }  // namespace ubic

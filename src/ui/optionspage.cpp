@@ -11,9 +11,9 @@
 #include <algorithm>
 
 #include "document/edits.h"
+#include "document/document.h"
 #include "mainform.h"
 #include "model/valuecode.h"
-#include "modelform.h"
 #include "optionsfiles.h"
 #include "sensitivityform.h"
 #include "uitext.h"
@@ -28,24 +28,25 @@ constexpr char NewOptionName[] = "New";
 
 // Pages with a grid
 
-TGridPage::TGridPage(TModelForm& form, TGridKind kind) : FForm(form) {
+TGridPage::TGridPage(TUbicDocument& document, TMainForm& mainForm, TGridKind kind)
+    : FDocument(document), FMainForm(mainForm) {
   Grid = new TOptionGrid(kind, this);
   ValueEditor = new QComboBox(this);
   ValueEditor->setMinimumContentsLength(16);
   ValueEditor->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   ValueEditor->setVisible(false);
   connect(ValueEditor, &QComboBox::activated, this, [this](int index) {
-    FForm.MainForm().RunCommand([this, index] { ValueEditorChange(index); });
+    FMainForm.RunCommand([this, index] { ValueEditorChange(index); });
   });
   connect(Grid->selectionModel(), &QItemSelectionModel::currentChanged, this,
-          [this] { FForm.UpdateControls(); });
+          [this] { emit StateChanged(); });
   // The page sees the keys of its grid and value editor before they do.
   Grid->installEventFilter(this);
   ValueEditor->installEventFilter(this);
 }
 
 void TGridPage::Build() {
-  Grid->Build(FForm.Model());
+  Grid->Build(FDocument.Model());
 }
 
 void TGridPage::UpdateValueEditor(bool editable) {
@@ -60,12 +61,12 @@ void TGridPage::ValueEditorChange(int index) {
   const TGridCell cell = Grid->Current();
   TUbicAttribute* attribute = Grid->Cells().AttributeOfRow(cell.Row);
   const int option = cell.Col - 1;
-  if (FForm.Updating() || !attribute || option < 0 || option >= FForm.Model().OptionCount()) {
+  if (!attribute || option < 0 || option >= FDocument.Model().OptionCount()) {
     return;
   }
   const int value = ChosenValue(ValueEditor, index);
   const bool valid = attribute->Scale() && value >= 0 && value < attribute->Scale()->Count();
-  FForm.Run(edits::SetOptionValue(*attribute, option, valid ? std::string(1, ValueCode(value)) : ""));
+  FDocument.Run(edits::SetOptionValue(*attribute, option, valid ? std::string(1, ValueCode(value)) : ""));
 }
 
 bool TGridPage::ValueKey(const QString& text) {
@@ -74,7 +75,7 @@ bool TGridPage::ValueKey(const QString& text) {
   const int index = text == "*" ? last : text[0].unicode() - '1';
   // The digits go as far as the scale's values; "*" is the last item.
   if (index < 0 || index > last || (index == last && text != "*")) return false;
-  FForm.MainForm().RunCommand([this, index] { ValueEditorChange(index); });
+  FMainForm.RunCommand([this, index] { ValueEditorChange(index); });
   AfterValueKey();
   return true;
 }
@@ -88,7 +89,8 @@ bool TGridPage::eventFilter(QObject* watched, QEvent* event) {
 
 // The Options page
 
-TOptionsPage::TOptionsPage(TModelForm& form) : TGridPage(form, TGridKind::Options) {
+TOptionsPage::TOptionsPage(TUbicDocument& document, TMainForm& mainForm)
+    : TGridPage(document, mainForm, TGridKind::Options) {
   OptAdd = NewOptionAction("&Add option", "Add|Add new option", QKeySequence("Ctrl+Ins"),
                            &TOptionsPage::OptAddClick);
   OptDelete = NewOptionAction("&Delete option", "Delete|Delete option", QKeySequence("Ctrl+Del"),
@@ -129,7 +131,7 @@ TOptionsPage::TOptionsPage(TModelForm& form) : TGridPage(form, TGridKind::Option
   OptAddBtn = new QPushButton("Add", this);
   SetHint(OptAddBtn, OptAdd->toolTip() + "|" + OptAdd->statusTip());
   connect(OptAddBtn, &QPushButton::clicked, this,
-          [this] { FForm.MainForm().RunCommand([this] { OptAddBtnClick(); }); });
+          [this] { FMainForm.RunCommand([this] { OptAddBtnClick(); }); });
   bar->addWidget(OptAddBtn);
   for (QAction* action : {OptDelete, OptCut, OptCopy, OptPaste, OptDuplicate}) {
     auto* button = new QPushButton(action->toolTip(), this);
@@ -149,20 +151,20 @@ QAction* TOptionsPage::NewOptionAction(const QString& caption, const QString& hi
                                        const QKeySequence& key, void (TOptionsPage::*handler)()) {
   QAction* action = NewOwnAction(this, caption, hint, key);
   connect(action, &QAction::triggered, this, [this, handler] {
-    FForm.MainForm().RunCommand([this, handler] { (this->*handler)(); });
+    FMainForm.RunCommand([this, handler] { (this->*handler)(); });
   });
   return action;
 }
 
 int TOptionsPage::CurrentOption() const {
   const int option = Grid->Current().Col - 1;
-  return option >= 0 && option < FForm.Model().OptionCount() ? option : -1;
+  return option >= 0 && option < FDocument.Model().OptionCount() ? option : -1;
 }
 
 void TOptionsPage::UpdateControls() {
-  const int options = FForm.Model().OptionCount();
+  const int options = FDocument.Model().OptionCount();
   const bool hasOptions = options > 0;
-  const bool pastable = !FForm.MainForm().OptionClipboard().empty();
+  const bool pastable = !FMainForm.OptionClipboard().empty();
   OptAdd->setEnabled(true);
   for (QAction* action : {OptDelete, OptCut, OptCopy, OptDuplicate}) action->setEnabled(hasOptions);
   OptPaste->setEnabled(pastable);
@@ -193,11 +195,10 @@ void TOptionsPage::EditCommand(TEditCommand command) {
 }
 
 void TOptionsPage::AddOption(bool after) {
-  if (FForm.Updating()) return;
   int position = std::max(0, Grid->Current().Col - 1);
-  if (after && position < FForm.Model().OptionCount()) ++position;
+  if (after && position < FDocument.Model().OptionCount()) ++position;
   FOptionAdded = after;
-  FForm.Run(edits::AddOption(position, NewOptionName));
+  FDocument.Run(edits::AddOption(position, NewOptionName));
 }
 
 void TOptionsPage::OptAddBtnClick() {
@@ -210,15 +211,15 @@ void TOptionsPage::OptAddClick() {
 
 void TOptionsPage::OptDeleteClick() {
   const int option = CurrentOption();
-  if (FForm.Updating() || option < 0) return;
-  FForm.Run(edits::DeleteOption(option));
+  if (option < 0) return;
+  FDocument.Run(edits::DeleteOption(option));
 }
 
 void TOptionsPage::OptCopyClick() {
   const int option = CurrentOption();
-  if (FForm.Updating() || option < 0) return;
-  FForm.MainForm().CopyOptionToClipboard(FForm.Model(), option, Grid->Cells().Attributes());
-  FForm.UpdateControls();
+  if (option < 0) return;
+  FMainForm.CopyOptionToClipboard(FDocument.Model(), option, Grid->Cells().Attributes());
+  emit StateChanged();
 }
 
 void TOptionsPage::OptCutClick() {
@@ -227,9 +228,9 @@ void TOptionsPage::OptCutClick() {
 }
 
 void TOptionsPage::OptPasteClick() {
-  const std::vector<std::string>& copied = FForm.MainForm().OptionClipboard();
-  if (FForm.Updating() || copied.empty()) return;
-  FForm.Run(edits::PasteOption(std::max(0, Grid->Current().Col - 1), copied));
+  const std::vector<std::string>& copied = FMainForm.OptionClipboard();
+  if (copied.empty()) return;
+  FDocument.Run(edits::PasteOption(std::max(0, Grid->Current().Col - 1), copied));
 }
 
 void TOptionsPage::OptDuplicateClick() {
@@ -238,18 +239,18 @@ void TOptionsPage::OptDuplicateClick() {
 }
 
 void TOptionsPage::OptImportClick() {
-  if (!FForm.Updating()) ImportOptionsFile(FForm);
+  ImportOptionsFile(FDocument, FMainForm.Questions());
 }
 
 void TOptionsPage::OptExportClick() {
-  if (!FForm.Updating() && ExportEvaluationFile(FForm)) FForm.UpdateControls();
+  ExportEvaluationFile(FDocument.Model(), FMainForm.Questions());
 }
 
 void TOptionsPage::OptNameEditChange(const QString& text) {
   const int option = CurrentOption();
-  if (FForm.Updating() || option < 0 || Grid->Current().Row != 1) return;
-  FForm.MainForm().RunCommand(
-      [&] { FForm.Run(edits::RenameOption(option, FForm.TypedText(OptNameEdit, text))); });
+  if (option < 0 || Grid->Current().Row != 1) return;
+  FMainForm.RunCommand(
+      [&] { FDocument.Run(edits::RenameOption(option, FMainForm.TypedText(OptNameEdit, text))); });
 }
 
 bool TOptionsPage::eventFilter(QObject* watched, QEvent* event) {
@@ -271,7 +272,8 @@ void TOptionsPage::AfterValueKey() {
 
 // The Evaluation page
 
-TEvaluationPage::TEvaluationPage(TModelForm& form) : TGridPage(form, TGridKind::Evaluation) {
+TEvaluationPage::TEvaluationPage(TUbicDocument& document, TMainForm& mainForm)
+    : TGridPage(document, mainForm, TGridKind::Evaluation) {
   auto* bar = new QHBoxLayout;
   bar->addWidget(ValueEditor);
   SensitivityBtn = new QPushButton("&Sensitivity...", this);
@@ -280,7 +282,7 @@ TEvaluationPage::TEvaluationPage(TModelForm& form) : TGridPage(form, TGridKind::
           "lower or higher");
   SensitivityBtn->setFocusPolicy(Qt::NoFocus);
   connect(SensitivityBtn, &QPushButton::clicked, this,
-          [this] { FForm.MainForm().RunCommand([this] { SensitivityBtnClick(); }); });
+          [this] { FMainForm.RunCommand([this] { SensitivityBtnClick(); }); });
   bar->addWidget(SensitivityBtn);
   bar->addStretch();
   auto* layout = new QVBoxLayout(this);
@@ -290,15 +292,15 @@ TEvaluationPage::TEvaluationPage(TModelForm& form) : TGridPage(form, TGridKind::
 
 void TEvaluationPage::UpdateControls() {
   const TUbicAttribute* attribute = Grid->Cells().AttributeOfRow(Grid->Current().Row);
-  UpdateValueEditor(FForm.Model().OptionCount() > 0 && attribute && attribute->IsBasic());
-  SensitivityBtn->setEnabled(FForm.Model().OptionCount() > 0);
+  UpdateValueEditor(FDocument.Model().OptionCount() > 0 && attribute && attribute->IsBasic());
+  SensitivityBtn->setEnabled(FDocument.Model().OptionCount() > 0);
 }
 
 void TEvaluationPage::SensitivityBtnClick() {
-  const int options = FForm.Model().OptionCount();
-  if (FForm.Updating() || options == 0) return;
+  const int options = FDocument.Model().OptionCount();
+  if (options == 0) return;
   const int option = std::clamp(Grid->Current().Col - 1, 0, options - 1);
-  TSensitivityForm form(FForm.Model(), option, this);
+  TSensitivityForm form(FDocument.Model(), option, this);
   form.exec();
 }
 

@@ -12,14 +12,17 @@ class QPushButton;
 
 namespace ubic {
 
-class TModelForm;
+class TMainForm;
+class TUbicDocument;
 enum class TEditCommand;
 
 // What the Options and Evaluation pages share: a grid of options by attributes and the value
 // editor in the bar above it, also driven by single key presses.
 class TGridPage : public QWidget {
+  Q_OBJECT
+
  public:
-  TGridPage(TModelForm& form, TGridKind kind);
+  TGridPage(TUbicDocument& document, TMainForm& mainForm, TGridKind kind);
 
   TOptionGrid* Grid;
   QComboBox* ValueEditor;
@@ -37,14 +40,19 @@ class TGridPage : public QWidget {
   bool ValueKey(const QString& text);
   virtual void AfterValueKey() {}
 
-  TModelForm& FForm;
+  TUbicDocument& FDocument;
+  TMainForm& FMainForm;
+
+ signals:
+  // The current cell moved: the window's commands follow.
+  void StateChanged();
 };
 
 // The Options page: options named and described by the values of the basic attributes, and the
 // commands that add, delete and move options through the main window's option clipboard.
 class TOptionsPage : public TGridPage {
  public:
-  explicit TOptionsPage(TModelForm& form);
+  TOptionsPage(TUbicDocument& document, TMainForm& mainForm);
 
   QLineEdit* OptNameEdit;
   QAction* OptAdd;
@@ -84,7 +92,6 @@ class TOptionsPage : public TGridPage {
   void AddOption(bool after);
   // The current option, -1 when the current column names none.
   int CurrentOption() const;
-  // Ends an edit of the options, a step named StepName.
 
   bool FOptionAdded = false;
   QString FNameOnEntry;
@@ -95,15 +102,13 @@ class TOptionsPage : public TGridPage {
 // built; basic values can be changed here too.
 class TEvaluationPage : public TGridPage {
  public:
-  explicit TEvaluationPage(TModelForm& form);
+  TEvaluationPage(TUbicDocument& document, TMainForm& mainForm);
 
   QPushButton* SensitivityBtn;
 
   void UpdateControls();
   // Shows the sensitivity of the current option, the first when no option column is current.
   void SensitivityBtnClick();
-
- protected:
 };
 
 }  // namespace ubic
