@@ -1,6 +1,7 @@
 #include "document.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "files/modelfile.h"
 #include "foundation/textfile.h"
@@ -35,7 +36,7 @@ std::unique_ptr<TUbicDocument> TUbicDocument::Open(const std::string& fileName,
   remarks = std::move(opened.Remarks);
   std::unique_ptr<TUbicDocument> document(
       new TUbicDocument(std::move(opened.Model), WithOwnExtension(fileName)));
-  if (FormatOfFile(fileName) == TModelFormat::Own) document->FFileText = ReadFileText(fileName);
+  document->RememberFileText();
   document->UpdateModified();
   return document;
 }
@@ -91,10 +92,19 @@ std::string TUbicDocument::SaveAs(const std::string& fileName, TModelFormat form
   const std::string ownFile = WithOwnExtension(fileName);
   if (ownFile != FFileName) {
     FFileName = ownFile;
-    FFileText.reset();
+    RememberFileText();
   }
   Settle({TDocumentChange::TKind::Saved, {}});
   return remarks;
+}
+
+void TUbicDocument::RememberFileText() {
+  // A file of the own format beside a foreign one may hold this very model already.
+  if (std::filesystem::exists(FFileName)) {
+    FFileText = ReadFileText(FFileName);
+  } else {
+    FFileText.reset();
+  }
 }
 
 void TUbicDocument::Settle(const TDocumentChange& change) {

@@ -35,7 +35,8 @@ class TConsistencyCheck {
     }
     CheckScale(attribute);
     CheckFunction(attribute);
-    CheckOptionValues(attribute);
+    // The hidden root holds no option values of its own: options are kept below it.
+    if (&attribute != FModel.Root()) CheckOptionValues(attribute);
     for (int i = 0; i < attribute.InputCount(); ++i) {
       const TUbicAttribute* input = attribute.Input(i);
       if (!input) {
@@ -74,8 +75,8 @@ class TConsistencyCheck {
                            " inputs for " + std::to_string(attribute.InputCount()));
     }
     if (function->RuleCount() != attribute.RuleCount()) {
-      Fault(attribute, "its function has " + std::to_string(function->RuleCount()) +
-                           " rules for " + std::to_string(attribute.RuleCount()));
+      Fault(attribute, "its function has " + std::to_string(function->RuleCount()) + " rules for " +
+                           std::to_string(attribute.RuleCount()));
     }
     std::set<std::string> combinations;
     for (int r = 0; r < function->RuleCount(); ++r) {
@@ -104,11 +105,10 @@ class TConsistencyCheck {
     const int low = ValueIndexOf(rule[n]);
     const int high = ValueIndexOf(rule[n + 1]);
     const int count = ValueCount(&attribute);
-    // Deleting the one value of an interval leaves the interval empty, High just below Low.
-    const bool emptied = high == low - 1;
-    if (low < 0 || low >= count || high >= count || (high < low && !emptied)) {
-      Fault(attribute, where + "has no interval of the scale");
-    }
+    // Deleting the values of an interval leaves it empty, High below Low, and values inserted
+    // later may part its ends further; the ends stay next to the scale.
+    const bool fits = high < low ? low <= count && high >= -1 : low >= 0 && high < count;
+    if (!fits) Fault(attribute, where + "has no interval of the scale");
     if (rule[n + 2] != '+' && rule[n + 2] != '-') Fault(attribute, where + "has no entered mark");
   }
 

@@ -28,7 +28,9 @@ TRecords ReadRecords(const std::string& text) {
 class TCsvRandomModel : public TRandomModel {
  public:
   explicit TCsvRandomModel(unsigned seed)
-      : TRandomModel(seed, {.ValueNames = {"lo", "a,b", "q\"", "\x9A" "e"}}) {}
+      : TRandomModel(seed, {.ValueNames = {"lo", "a,b", "q\"",
+                                           "\x9A"
+                                           "e"}}) {}
 
   // A header naming the basic attributes, then options whose cells hold a value, a set, "*" or
   // nothing, some rows ending early.

@@ -88,9 +88,9 @@ TEST(Consistency, FunctionsThatNoLongerFit) {
   codeBeyondScale.A->Funct()->SetRuleCodes(0, ValueCode(0), ValueCode(2));
   codeBeyondScale.ExpectFault("\"A\": rule 0");
 
-  TSoundModel reversed;
-  reversed.Top->Funct()->SetRuleCodes(1, ValueCode(2), ValueCode(0));
-  reversed.ExpectFault("has no interval of the scale");
+  TSoundModel beyondTop;
+  beyondTop.Top->Funct()->SetRuleCodes(1, ValueCode(0), ValueCode(3));
+  beyondTop.ExpectFault("has no interval of the scale");
 
   TSoundModel twice;
   std::vector<std::string> rules = twice.A->Funct()->Rules().Strings();
