@@ -1,6 +1,7 @@
 #include "document.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "files/modelfile.h"
 #include "foundation/textfile.h"
@@ -13,6 +14,13 @@ namespace {
 TUbicModel& Evaluated(TUbicModel& model) {
   if (model.NeedsEvaluation()) model.EvaluateAll();
   return model;
+}
+
+// The state of Model when Text is exactly what saving it writes; none when Text was laid out
+// otherwise, since then no state of a model gives those bytes.
+std::shared_ptr<const TModelSnapshot> StateOfFile(TUbicModel& model, const std::string& text) {
+  if (ModelFileText(model) != text) return nullptr;
+  return std::make_shared<const TModelSnapshot>(model);
 }
 
 std::unique_ptr<TUbicModel> NewModel() {
@@ -33,13 +41,16 @@ std::unique_ptr<TUbicDocument> TUbicDocument::Open(const std::string& fileName,
                                                    std::string& remarks) {
   TOpenedModel opened = OpenModel(fileName);
   remarks = std::move(opened.Remarks);
+  const bool own = FormatOfFile(fileName) == TModelFormat::Own;
+  // Taken before the evaluation, which changes stale results.
+  const std::shared_ptr<const TModelSnapshot> fileState =
+      own ? StateOfFile(*opened.Model, ReadFileText(fileName)) : nullptr;
   std::unique_ptr<TUbicDocument> document(
-      new TUbicDocument(std::move(opened.Model), WithOwnExtension(fileName)));
-  // A file that another writer laid out differently, or whose results are stale, is not what
-  // saving now would write.
-  if (FormatOfFile(fileName) == TModelFormat::Own &&
-      ModelFileText(document->Model()) == ReadFileText(fileName)) {
-    document->FFileState = document->FHistory.Present();
+      new TUbicDocument(std::move(opened.Model), own ? fileName : WithOwnExtension(fileName)));
+  if (own) {
+    document->FFileState = fileState;
+  } else {
+    document->RememberFileState();
   }
   document->UpdateModified();
   return document;
@@ -96,10 +107,24 @@ std::string TUbicDocument::SaveAs(const std::string& fileName, TModelFormat form
   const std::string ownFile = WithOwnExtension(fileName);
   if (ownFile != FFileName) {
     FFileName = ownFile;
-    FFileState.reset();
+    RememberFileState();
   }
   Settle({TDocumentChange::TKind::Saved, {}});
   return remarks;
+}
+
+void TUbicDocument::RememberFileState() {
+  // The own-format file of that name, also one beside a foreign file, may hold a state of this
+  // model, if not the present one then one that undo or redo comes back to.
+  FFileState.reset();
+  if (!std::filesystem::is_regular_file(FFileName)) return;
+  try {
+    TUbicModel model;
+    LoadFromFile(model, FFileName);
+    FFileState = StateOfFile(model, ReadFileText(FFileName));
+  } catch (const std::exception&) {
+    // A file that cannot be read holds no state of a model.
+  }
 }
 
 void TUbicDocument::Settle(const TDocumentChange& change) {
@@ -111,6 +136,8 @@ void TUbicDocument::Settle(const TDocumentChange& change) {
 void TUbicDocument::UpdateModified() {
   const std::shared_ptr<const TModelSnapshot> present = FHistory.Present();
   FModified = !FFileState || (present != FFileState && !present->SameFileAs(*FFileState));
+  // The present state stands for the file from now on, which is quicker to compare.
+  if (!FModified) FFileState = present;
   FModel->SetModified(FModified);
 }
 

@@ -56,7 +56,7 @@ class TUbicDocument {
   // A new model with one attribute, never saved.
   TUbicDocument();
   // A model read from a file (own or foreign format). Its file is the own format's file of that
-  // name: a model read from another format is modified until it is saved in the own format.
+  // name: a model read from another format is modified unless that file holds it already.
   // Remarks receives the import's remarks.
   static std::unique_ptr<TUbicDocument> Open(const std::string& fileName, std::string& remarks);
 
@@ -84,8 +84,8 @@ class TUbicDocument {
   void Save();
   // Writes the model in Format to FileName and returns the remarks on what the format could not
   // hold. The own format makes FileName the document's file; a foreign format is an export: the
-  // document's file becomes FileName with the own extension, and the document stays modified
-  // until it is saved in the own format.
+  // document's file becomes FileName with the own extension, and the document is modified unless
+  // that file holds the model already.
   std::string SaveAs(const std::string& fileName, TModelFormat format);
 
   void AddObserver(TDocumentObserver* observer);
@@ -95,6 +95,8 @@ class TUbicDocument {
   TUbicDocument(std::unique_ptr<TUbicModel> model, std::string fileName);
   // Evaluates what needs it, settles the modified mark and tells the observers.
   void Settle(const TDocumentChange& change);
+  // Whether the own-format file FFileName holds the present state.
+  void RememberFileState();
   void UpdateModified();
   void Notify(const TDocumentChange& change);
   void NotifyChanging();

@@ -6,6 +6,7 @@
 #include "files/modelfile.h"
 #include "files/optionscsv.h"
 #include "files/subtree.h"
+#include "model/valuetext.h"
 
 namespace ubic::edits {
 
@@ -67,6 +68,21 @@ TEditFocus Attach(TUbicAttribute& attribute, std::unique_ptr<TUbicAttribute> sub
   return FocusOn(attached);
 }
 
+// A subtree copied while the model had more options keeps no values for options that are gone:
+// an attribute holds a value for each option at most.
+std::unique_ptr<TUbicAttribute> FittedToOptions(std::unique_ptr<TUbicAttribute> subtree,
+                                                const TUbicModel& model) {
+  std::vector<TUbicAttribute*> attributes;
+  subtree->CollectAttributes(attributes);
+  attributes.push_back(subtree.get());
+  for (TUbicAttribute* attribute : attributes) {
+    while (attribute->OptionValues().Count() > model.OptionCount()) {
+      attribute->DeleteOption(model.OptionCount());
+    }
+  }
+  return subtree;
+}
+
 std::shared_ptr<const TUbicAttribute> CopyOf(const TUbicAttribute& attribute) {
   return DuplicateSubtree(attribute);
 }
@@ -117,7 +133,7 @@ TEdit CutAttribute(const TUbicAttribute& attribute) {
 TEdit PasteAttribute(const TUbicAttribute& target, const TUbicAttribute& subtree) {
   return {"Paste attribute",
           [path = AttributePath(&target), copy = CopyOf(subtree)](TUbicModel& model) {
-            return Attach(At(model, path), DuplicateSubtree(*copy));
+            return Attach(At(model, path), FittedToOptions(DuplicateSubtree(*copy), model));
           }};
 }
 
@@ -145,8 +161,8 @@ TEdit MoveAttribute(const TUbicAttribute& attribute, int offset) {
 }
 
 TEdit DragAttribute(const TUbicAttribute& attribute, const TUbicAttribute* onto) {
-  return {"Drag attribute", [path = AttributePath(&attribute),
-                             ontoPath = AttributePath(onto)](TUbicModel& model) {
+  return {"Drag attribute",
+          [path = AttributePath(&attribute), ontoPath = AttributePath(onto)](TUbicModel& model) {
             TUbicAttribute& dragged = At(model, path);
             TUbicAttribute& target = ontoPath.empty() ? *model.Root() : At(model, ontoPath);
             if (&target == &dragged || target.HasAncestor(&dragged)) {
@@ -191,6 +207,10 @@ TEdit ChooseScale(const TUbicAttribute& attribute, const TUbicScale* scale) {
               auto scale = std::make_unique<TUbicDiscreteScale>();
               scale->Assign(*copy);
               changed.SetScale(std::move(scale));
+              // Values the chosen scale lacks are no longer known.
+              for (int k = 0; k < changed.OptionValues().Count(); ++k) {
+                changed.SetOptionText(k, HeldValues(changed.Scale(), changed.OptionText(k)));
+              }
             }
             return FocusOn(&changed);
           }};

@@ -2,6 +2,7 @@
 
 #include "model/ubicstr.h"
 #include "model/valuecode.h"
+#include "model/valuetext.h"
 #include "modelfile.h"
 #include "xml.h"
 
@@ -15,18 +16,6 @@ std::vector<std::string> TransferText(const TUbicAttribute& attribute) {
   std::vector<std::string> lines;
   WriteXml(root, lines);
   return lines;
-}
-
-// The part of a copied value text that Scale can hold: codes of values it lacks are dropped, and a
-// text left without a value becomes undefined. "*" and texts of attributes without a scale stay.
-std::string HeldValues(const TUbicScale* scale, const std::string& text) {
-  if (scale == nullptr || text == "*") return text;
-  std::string held;
-  for (const char code : text) {
-    const int index = ValueIndexOf(code);
-    if (index >= 0 && index < scale->Count()) held += code;
-  }
-  return held;
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "model.h"
 
+#include <utility>
+
 #include "foundation/utils.h"
 #include "ubicstr.h"
 
@@ -44,8 +46,12 @@ std::string TUbicModel::DisplayName() const {
 }
 
 TUbicScale* TUbicModel::LastScale() {
-  if (FLastScale != nullptr && !GlobalObjects().Contains(FLastScale)) FLastScale = nullptr;
+  if (!std::as_const(*this).LastScale()) FLastScale = nullptr;
   return FLastScale;
+}
+
+const TUbicScale* TUbicModel::LastScale() const {
+  return FLastScale != nullptr && GlobalObjects().Contains(FLastScale) ? FLastScale : nullptr;
 }
 
 std::unique_ptr<TUbicAttribute> TUbicModel::NewAttribute() {

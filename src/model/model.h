@@ -44,6 +44,8 @@ class TUbicModel : public TUbicObject {
   std::string DisplayName() const;
   // The scale most recently confirmed in the scale editor, or nil once it has been destroyed.
   TUbicScale* LastScale();
+  // The same for reading only: a destroyed scale reads as nil but stays noted.
+  const TUbicScale* LastScale() const;
   void SetLastScale(TUbicScale* scale) { FLastScale = scale; }
   // A new attribute called "New", with a copy of LastScale if there is one.
   std::unique_ptr<TUbicAttribute> NewAttribute();

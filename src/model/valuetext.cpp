@@ -63,4 +63,15 @@ std::string IntervalText(const TUbicScale* scale, int low, int high) {
   return PlainText(IntervalRuns(scale, low, high));
 }
 
+std::string HeldValues(const TUbicScale* scale, const std::string& text) {
+  if (text == "*") return text;
+  const int count = scale != nullptr ? scale->Count() : 0;
+  std::string held;
+  for (const char code : text) {
+    const int index = ValueIndexOf(code);
+    if (index >= 0 && index < count) held += code;
+  }
+  return held;
+}
+
 }  // namespace ubic

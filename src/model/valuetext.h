@@ -36,6 +36,9 @@ TValueRuns IntervalRuns(const TUbicScale* scale, int low, int high);
 // The runs' texts joined.
 std::string PlainText(const TValueRuns& runs);
 std::string ValueSetText(const TUbicScale* scale, const std::string& codes);
+// The part of a value text that Scale can hold: codes of values it lacks are dropped, and a text
+// left without a value becomes undefined; an attribute without a scale holds none. "*" stays.
+std::string HeldValues(const TUbicScale* scale, const std::string& text);
 std::string IntervalText(const TUbicScale* scale, int low, int high);
 
 }  // namespace ubic

@@ -308,7 +308,8 @@ void TScaleForm::EditInPlaceClick() {
 }
 
 void TScaleForm::ValueListEdited(QTreeWidgetItem* item, int column) {
-  if (FUpdating || column != 0) return;
+  // A name still being edited when Cancel closed the editor arrives after the scale is gone.
+  if (FUpdating || column != 0 || !FNewScale) return;
   const int index = ValueList->indexOfTopLevelItem(item);
   if (index < 0) return;
   FNewScale->SetValueName(index, FromQString(item->text(0)));

@@ -137,6 +137,24 @@ TEST_F(DocumentTest, AnExportIsNoSave) {
   document.SaveAs(Folder.File("own.ubm"), TModelFormat::Own);
   EXPECT_FALSE(document.Modified());
   EXPECT_EQ(BytesDiffer(document), false);
+  // Exported beside an own file that holds the model already, it is saved there as well.
+  document.SaveAs(Folder.File("laptop.xml"), TModelFormat::Jkiv);
+  EXPECT_EQ(document.FileName(), Folder.File("laptop.ubm"));
+  EXPECT_FALSE(document.Modified());
+}
+
+// An export that names an own file which holds an earlier state: undo comes back to it.
+TEST_F(DocumentTest, AnExportMeetsAnEarlierSave) {
+  auto document = OpenCopy();
+  document->SaveAs(Folder.File("a.ubm"), TModelFormat::Own);
+  document->SaveAs(Folder.File("b.ubm"), TModelFormat::Own);
+  document->Run(edits::AddOption(0, "Fresh"));
+  document->SaveAs(Folder.File("a.xml"), TModelFormat::Jkiv);
+  EXPECT_EQ(document->FileName(), Folder.File("a.ubm"));
+  EXPECT_TRUE(document->Modified());
+  document->Undo();
+  EXPECT_FALSE(document->Modified());
+  EXPECT_EQ(ModelFileText(document->Model()), ReadBytes(Folder.File("a.ubm")));
 }
 
 TEST_F(DocumentTest, AForeignFileOpensModifiedUnderTheOwnName) {
@@ -145,15 +163,25 @@ TEST_F(DocumentTest, AForeignFileOpensModifiedUnderTheOwnName) {
   std::string remarks;
   auto imported = TUbicDocument::Open(Folder.File("car.xml"), remarks);
   EXPECT_EQ(imported->FileName(), Folder.File("car.ubm"));
-  // Its own file exists but was never read or written by this document.
+  // Its own file holds the model before the round trip, which jKIV does not keep in every byte.
   EXPECT_TRUE(imported->Modified());
+  EXPECT_EQ(imported->Modified(), BytesDiffer(*imported));
+}
+
+// A model file keeps its name whatever its extension: saving it writes no second file.
+TEST_F(DocumentTest, AnOwnFileKeepsItsName) {
+  auto document = OpenCopy("CAR.UBM");
+  EXPECT_EQ(document->FileName(), Folder.File("CAR.UBM"));
+  EXPECT_FALSE(document->Modified());
+  document->Run(edits::AddOption(0, "Fresh"));
+  document->Save();
+  EXPECT_EQ(Folder.FileCount(), 1);
 }
 
 TEST_F(DocumentTest, AFailedSaveKeepsTheMarkAndTheFile) {
   auto document = OpenCopy();
   document->Run(edits::AddOption(0, "Fresh"));
-  EXPECT_THROW(document->SaveAs(Folder.File("missing/car.ubm"), TModelFormat::Own),
-               std::exception);
+  EXPECT_THROW(document->SaveAs(Folder.File("missing/car.ubm"), TModelFormat::Own), std::exception);
   EXPECT_EQ(document->FileName(), Folder.File("car.ubm"));
   EXPECT_TRUE(document->Modified());
 }

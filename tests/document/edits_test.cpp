@@ -5,6 +5,8 @@
 #include <sstream>
 
 #include "files/modelfile.h"
+#include "files/subtree.h"
+#include "model/consistency.h"
 #include "test_models.h"
 
 namespace ubic::test {
@@ -106,6 +108,38 @@ TEST_F(EditsTest, AScaleEditKeepsValuesAndRulesInStep) {
   EXPECT_EQ(Model().LastScale(), basic.Scale());
   // The parent's rules still read the attribute's values where they were.
   EXPECT_EQ(parent->Funct()->RuleInput(input, 0), 0);
+}
+
+// Values that come from elsewhere are kept only where the model can hold them.
+TEST_F(EditsTest, PastedAndChosenValuesFitTheModel) {
+  const auto copied = DuplicateSubtree(*Model().FirstAttribute());
+  ASSERT_GT(copied->Input(0)->OptionValues().Count(), 1);
+  Document->Run(edits::DeleteOption(0));
+  Document->Run(edits::PasteAttribute(*Model().FirstAttribute(), *copied));
+  EXPECT_EQ(ConsistencyErrors(Model()), std::vector<std::string>{});
+
+  TUbicAttribute* high = nullptr;
+  for (TUbicAttribute* attribute : PreOrderAttributes(Model())) {
+    if (attribute->IsBasic() && attribute->OptionValue(0) >= 2) high = attribute;
+  }
+  ASSERT_TRUE(high);
+  // Only a scale that no function depends on can be swapped for one of another size.
+  Document->Run(edits::DeleteFunction(*high->Parent()));
+  TUbicDiscreteScale two;
+  two.AddValue("no");
+  two.AddValue("yes");
+  Document->Run(edits::ChooseScale(*high, &two));
+  EXPECT_EQ(high->OptionText(0), "");
+  EXPECT_EQ(ConsistencyErrors(Model()), std::vector<std::string>{});
+
+  Document->Run(edits::ChooseScale(*high, nullptr));
+  std::vector<TUbicAttribute*> basic;
+  Model().Root()->CollectBasicAttributes(basic);
+  std::vector<std::string> option{"pasted"};
+  for (const TUbicAttribute* attribute : basic) option.push_back(attribute == high ? "1" : "0");
+  Document->Run(edits::PasteOption(0, option));
+  EXPECT_EQ(high->OptionText(0), "") << "an attribute without a scale holds no value";
+  EXPECT_EQ(ConsistencyErrors(Model()), std::vector<std::string>{});
 }
 
 TEST_F(EditsTest, ImportedOptionsReplaceOrJoin) {

@@ -7,6 +7,7 @@
 #include "files/evaluationtable.h"
 #include "files/optionscsv.h"
 #include "foundation/cp1250.h"
+#include "model/random_model.h"
 #include "test_models.h"
 
 namespace ubic::test {
@@ -24,33 +25,12 @@ TRecords ReadRecords(const std::string& text) {
 
 // A random tree of up to three levels whose aggregates have random tables, some without one;
 // value names that CSV must quote and one beyond ASCII.
-class TRandomModel {
+class TCsvRandomModel : public TRandomModel {
  public:
-  explicit TRandomModel(unsigned seed) : FRandom(seed) {
-    auto top = Attribute();
-    for (int i = 1 + Pick(3); i > 0; --i) {
-      auto input = Attribute();
-      if (Pick(2) == 0) {
-        for (int j = 1 + Pick(3); j > 0; --j) input->AddInput(Attribute());
-      }
-      top->AddInput(std::move(input));
-    }
-    Model.Root()->AddInput(std::move(top));
-    std::vector<TUbicAttribute*> all;
-    Model.Root()->CollectAttributes(all);
-    for (TUbicAttribute* attribute : all) {
-      if (attribute->IsBasic()) {
-        Basics.push_back(attribute);
-      } else if (Pick(6) != 0) {
-        TUbicFunction& function = AddFunction(*attribute);
-        const int count = attribute->Scale()->Count();
-        for (int r = 0; r < function.RuleCount(); ++r) {
-          const int low = Pick(count);
-          SetRule(function, r, low, low + Pick(count - low), true);
-        }
-      }
-    }
-  }
+  explicit TCsvRandomModel(unsigned seed)
+      : TRandomModel(seed, {.ValueNames = {"lo", "a,b", "q\"",
+                                           "\x9A"
+                                           "e"}}) {}
 
   // A header naming the basic attributes, then options whose cells hold a value, a set, "*" or
   // nothing, some rows ending early.
@@ -66,25 +46,7 @@ class TRandomModel {
     return text;
   }
 
-  TUbicModel Model;
-  std::vector<TUbicAttribute*> Basics;
-
  private:
-  int Pick(int n) { return static_cast<int>(FRandom() % n); }
-
-  std::unique_ptr<TUbicAttribute> Attribute() {
-    static const std::vector<std::string> names{"lo",
-                                                "a,b",
-                                                "q\"",
-                                                "\x9A"
-                                                "e",
-                                                "mid",
-                                                "hi"};
-    const int count = 2 + Pick(3);
-    const std::vector<std::string> values(names.begin(), names.begin() + count);
-    return MakeAttribute("X" + std::to_string(FAttributes++), values);
-  }
-
   std::vector<std::string> Header() const {
     std::vector<std::string> header{"Option"};
     for (const TUbicAttribute* basic : Basics) header.push_back(basic->GetName());
@@ -105,16 +67,13 @@ class TRandomModel {
         return name(Pick(scale.Count()));
     }
   }
-
-  std::mt19937 FRandom;
-  int FAttributes = 0;
 };
 
 // The rows layout, read in parts of a few options, gives every option the values that the column
 // layout of the whole file gives it, and so does the column layout's CSV.
 TEST(OptionRows, AgreeWithTheColumnLayout) {
   for (unsigned seed = 1; seed <= 30; ++seed) {
-    TRandomModel random(seed);
+    TCsvRandomModel random(seed);
     const std::string options = random.OptionsText(1 + static_cast<int>(seed * 7 % 40));
     ReplaceOptions(random.Model, options, "options.csv");
     random.Model.EvaluateAll();

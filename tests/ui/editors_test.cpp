@@ -399,6 +399,28 @@ TEST_F(Editors, DeletingAValueThenCancellingRestoresEverything) {
   EXPECT_EQ(Saved(document, TempFile("undone.ubm")), before);
 }
 
+// Cancel while a new value's name is still being typed in place: the name is dropped with the
+// scale, and the model stays as it was.
+TEST_F(Editors, ScaleCancelledWhileNamingAValue) {
+  TModelForm* document = OpenExample();
+  const QByteArray before = Saved(document, TempFile("before.ubm"));
+  Select(document, "Quality");
+  WithModal([&] { document->ModScaleClick(); },
+            [&](QWidget* dialog) {
+              // Closing the active dialog hands the name's editor a last focus change.
+              QApplication::setActiveWindow(dialog);
+              TScaleForm& form = *document->ScaleForm;
+              form.AddAction->trigger();
+              QLineEdit* editor = OpenEditor(form.ValueList);
+              ASSERT_TRUE(editor);
+              editor->setFocus();
+              TypeKeys(editor, "worse");
+              form.CancelBtn->click();
+            });
+  EXPECT_EQ(Saved(document, TempFile("after.ubm")), before);
+  EXPECT_EQ(Find(document, "Quality")->Scale()->Count(), 3);
+}
+
 TEST_F(Editors, FunctionsAreCompletedAgainstTheEditedScale) {
   TModelForm* document = OpenExample();
   TUbicAttribute* top = Find(document, "Top");
