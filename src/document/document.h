@@ -15,6 +15,9 @@ namespace ubic {
 // concerns. Edits with the same non-empty MergeKey that follow each other are one step (a typed
 // name is one step, not one per key).
 struct TEdit {
+  TEdit(std::string name, std::function<TEditFocus(TUbicModel&)> apply, std::string mergeKey = {})
+      : Name(std::move(name)), Apply(std::move(apply)), MergeKey(std::move(mergeKey)) {}
+
   std::string Name;
   std::function<TEditFocus(TUbicModel&)> Apply;
   std::string MergeKey;

@@ -87,6 +87,19 @@ std::shared_ptr<const TUbicAttribute> CopyOf(const TUbicAttribute& attribute) {
   return DuplicateSubtree(attribute);
 }
 
+// An edit of one of Attribute's texts by Set. The keys typed into one field of one attribute
+// are one step.
+TEdit TextEdit(const char* name, const char* field, const TUbicAttribute& attribute,
+               const std::function<void(TUbicAttribute&)>& set) {
+  const std::vector<int> path = AttributePath(&attribute);
+  return {name,
+          [path, set](TUbicModel& model) {
+            set(At(model, path));
+            return TEditFocus{path, -1};
+          },
+          field + PathKey(path)};
+}
+
 int OptionPosition(const TUbicModel& model, int position) {
   return std::clamp(position, 0, model.OptionCount());
 }
@@ -173,23 +186,15 @@ TEdit DragAttribute(const TUbicAttribute& attribute, const TUbicAttribute* onto)
 }
 
 TEdit RenameAttribute(const TUbicAttribute& attribute, const std::string& name) {
-  const std::vector<int> path = AttributePath(&attribute);
-  return {"Rename attribute",
-          [path, name](TUbicModel& model) {
-            At(model, path).SetName(name);
-            return TEditFocus{path, -1};
-          },
-          "attribute name" + PathKey(path)};
+  return TextEdit("Rename attribute", "attribute name", attribute,
+                  [name](TUbicAttribute& renamed) { renamed.SetName(name); });
 }
 
 TEdit DescribeAttribute(const TUbicAttribute& attribute, const std::string& description) {
-  const std::vector<int> path = AttributePath(&attribute);
-  return {"Edit description",
-          [path, description](TUbicModel& model) {
-            At(model, path).SetDescription(description);
-            return TEditFocus{path, -1};
-          },
-          "attribute description" + PathKey(path)};
+  return TextEdit("Edit description", "attribute description", attribute,
+                  [description](TUbicAttribute& described) {
+                    described.SetDescription(description);
+                  });
 }
 
 TEdit ChooseScale(const TUbicAttribute& attribute, const TUbicScale* scale) {
