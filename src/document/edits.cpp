@@ -23,7 +23,7 @@ TUbicAttribute& At(const TUbicModel& model, const std::vector<int>& path) {
 
 std::string PathKey(const std::vector<int>& path) {
   std::string key;
-  for (const int index : path) key += " " + std::to_string(index);
+  for (const int index : path) key.append(" ").append(std::to_string(index));
   return key;
 }
 
@@ -97,7 +97,7 @@ TEdit TextEdit(const char* name, const char* field, const TUbicAttribute& attrib
             set(At(model, path));
             return TEditFocus{path, -1};
           },
-          field + PathKey(path)};
+          std::string(field).append(PathKey(path))};
 }
 
 int OptionPosition(const TUbicModel& model, int position) {
@@ -314,7 +314,7 @@ TEdit RenameOption(int option, const std::string& name) {
             model.SetOptionName(option, name);
             return FocusOnOption(option);
           },
-          "option name " + std::to_string(option)};
+          std::string("option name ").append(std::to_string(option))};
 }
 
 TEdit SetOptionValue(const TUbicAttribute& attribute, int option, const std::string& text) {

@@ -7,6 +7,7 @@
 #include "files/optionscsv.h"
 #include "foundation/cp1250.h"
 #include "foundation/textfile.h"
+#include "foundation/utils.h"
 #include "questions.h"
 
 namespace ubic {
@@ -32,10 +33,10 @@ bool ImportOptionsFile(TUbicDocument& document, TQuestions& questions) {
   }
   bool replace = true;
   if (const int existing = document.Model().OptionCount(); existing > 0) {
-    const std::string question =
-        "Replace the " + std::to_string(existing) + " existing options by the " +
-        std::to_string(imported.Names.size()) +
-        " imported ones?\rYes replaces them, No adds the imported options after them.";
+    const std::string question = Format(
+        "Replace the %d existing options by the %d imported ones?\rYes replaces them, No adds "
+        "the imported options after them.",
+        existing, static_cast<int>(imported.Names.size()));
     switch (questions.Confirm(question, true)) {
       case TAnswer::Yes:
         break;
