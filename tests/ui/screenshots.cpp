@@ -43,7 +43,8 @@ bool SaveEditors(ubic::TUbicModel& model, ubic::TQuestions& questions, const QDi
   scaleForm.reject();
 
   ubic::TFunctForm functForm;
-  functForm.Setup(model.FindAttribute("TECHNICAL"));
+  ubic::TUbicAttribute* technical = model.FindAttribute("TECHNICAL");
+  functForm.Setup(technical, *technical->Funct());
   functForm.show();
   functForm.SetCurrentRule(3);
   QApplication::processEvents();
