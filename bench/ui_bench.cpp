@@ -14,6 +14,7 @@
 #include <random>
 
 #include "bench_models.h"
+#include "childnamed.h"
 #include "files/modelfile.h"
 #include "ui/mainform.h"
 #include "ui/modelform.h"
@@ -109,7 +110,7 @@ void BM_UndoRedoOnLargeModel(benchmark::State& state) {
                    }
                    return TEditFocus{};
                  }});
-  document->ModNameEdit->setText("Renamed");
+  Child<QLineEdit>(document, "ModNameEdit")->setText("Renamed");
   if (!document->History().CanUndo()) state.SkipWithError("nothing to undo");
   for (auto _ : state) {
     document->UndoStep(false);
@@ -146,13 +147,14 @@ void BM_BuildEvaluationGrid(benchmark::State& state) {
   TBenchWindow& window = Window();
   window.Main.show();
   TModelForm* document = OpenWithOptions(window);
-  TGridPage* page = document->EvaluationPage;
-  document->PageControl->setCurrentWidget(page);
-  QImage image(page->Grid->viewport()->size(), QImage::Format_ARGB32_Premultiplied);
+  TGridPage* page = Child<TEvaluationPage>(document, "EvaluationPage");
+  Child<QTabWidget>(document, "PageControl")->setCurrentWidget(page);
+  TOptionGrid* grid = Child<TOptionGrid>(page, "Grid");
+  QImage image(grid->viewport()->size(), QImage::Format_ARGB32_Premultiplied);
   for (auto _ : state) {
     document->Model().EvaluateAll();
     page->Build();
-    PaintGrid(page->Grid, image);
+    PaintGrid(grid, image);
   }
   window.CloseAll();
 }
@@ -163,20 +165,20 @@ void BM_ScrollEvaluationGrid(benchmark::State& state) {
   TBenchWindow& window = Window();
   window.Main.show();
   TModelForm* document = OpenWithOptions(window);
-  TGridPage* page = document->EvaluationPage;
-  document->PageControl->setCurrentWidget(page);
-  QScrollBar* down = page->Grid->verticalScrollBar();
-  QScrollBar* right = page->Grid->horizontalScrollBar();
-  QImage image(page->Grid->viewport()->size(), QImage::Format_ARGB32_Premultiplied);
+  TGridPage* page = Child<TEvaluationPage>(document, "EvaluationPage");
+  Child<QTabWidget>(document, "PageControl")->setCurrentWidget(page);
+  TOptionGrid* grid = Child<TOptionGrid>(page, "Grid");
+  QScrollBar* down = grid->verticalScrollBar();
+  QScrollBar* right = grid->horizontalScrollBar();
+  QImage image(grid->viewport()->size(), QImage::Format_ARGB32_Premultiplied);
   for (auto _ : state) {
     down->setValue((down->value() + down->pageStep()) % (down->maximum() + 1));
     right->setValue((right->value() + right->pageStep()) % (right->maximum() + 1));
-    PaintGrid(page->Grid, image);
+    PaintGrid(grid, image);
   }
-  const QSize shown = page->Grid->viewport()->size();
-  state.counters["cells shown"] =
-      (page->Grid->rowAt(shown.height() - 1) - page->Grid->rowAt(0) + 1) *
-      (page->Grid->columnAt(shown.width() - 1) - page->Grid->columnAt(0) + 1);
+  const QSize shown = grid->viewport()->size();
+  state.counters["cells shown"] = (grid->rowAt(shown.height() - 1) - grid->rowAt(0) + 1) *
+                                  (grid->columnAt(shown.width() - 1) - grid->columnAt(0) + 1);
   window.CloseAll();
 }
 BENCHMARK(BM_ScrollEvaluationGrid)->Unit(benchmark::kMicrosecond);

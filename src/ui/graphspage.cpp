@@ -57,69 +57,69 @@ void TGraphView::paintEvent(QPaintEvent*) {
 
 TGraphsPage::TGraphsPage(TUbicDocument& document, TMainForm& mainForm)
     : FDocument(document), FMainForm(mainForm) {
-  GraphShowAll =
+  FGraphShowAll =
       NewGraphAction("&Show all options", "All options|show all options", QKeySequence("Ctrl+A"));
-  GraphHideAll =
+  FGraphHideAll =
       NewGraphAction("&Hide all options", "Hide options|Hide all options", QKeySequence("Ctrl+N"));
-  GraphNamedValues =
+  FGraphNamedValues =
       NewGraphAction("&Named values", "Name values|Show name with value", QKeySequence("Ctrl+I"));
-  GraphNamedOptions =
+  FGraphNamedOptions =
       NewGraphAction("Named &options", "Na options|Show names with option", QKeySequence("Ctrl+V"));
-  GraphFourOptions = NewGraphAction("&4 options", "Show 4 options|Show four options on graph",
-                                    QKeySequence("Ctrl+4"));
-  GraphCopy = NewGraphAction("&Copy graph", "Copy|Copy graph", QKeySequence("Ctrl+C"));
+  FGraphFourOptions = NewGraphAction("&4 options", "Show 4 options|Show four options on graph",
+                                     QKeySequence("Ctrl+4"));
+  FGraphCopy = NewGraphAction("&Copy graph", "Copy|Copy graph", QKeySequence("Ctrl+C"));
   // The frame owns Ctrl+C and Ctrl+V and passes them on (EditCommand); here they are only shown.
-  for (QAction* action : {GraphNamedOptions, GraphCopy}) {
+  for (QAction* action : {FGraphNamedOptions, FGraphCopy}) {
     removeAction(action);
     action->setShortcutContext(Qt::WidgetShortcut);
   }
-  for (QAction* action : {GraphNamedValues, GraphNamedOptions, GraphFourOptions}) {
+  for (QAction* action : {FGraphNamedValues, FGraphNamedOptions, FGraphFourOptions}) {
     action->setCheckable(true);
   }
-  connect(GraphShowAll, &QAction::triggered, this, [this] { ShowAllOptions(true); });
-  connect(GraphHideAll, &QAction::triggered, this, [this] { ShowAllOptions(false); });
+  connect(FGraphShowAll, &QAction::triggered, this, [this] { ShowAllOptions(true); });
+  connect(FGraphHideAll, &QAction::triggered, this, [this] { ShowAllOptions(false); });
   const auto invert = [this](bool TGraphSettings::*setting) {
     FSettings.*setting = !(FSettings.*setting);
     DrawGraphs();
     emit StateChanged();
   };
-  connect(GraphNamedValues, &QAction::triggered, this,
+  connect(FGraphNamedValues, &QAction::triggered, this,
           [invert] { invert(&TGraphSettings::NamedValues); });
-  connect(GraphNamedOptions, &QAction::triggered, this,
+  connect(FGraphNamedOptions, &QAction::triggered, this,
           [invert] { invert(&TGraphSettings::NamedOptions); });
-  connect(GraphFourOptions, &QAction::triggered, this,
+  connect(FGraphFourOptions, &QAction::triggered, this,
           [invert] { invert(&TGraphSettings::FourOptions); });
-  connect(GraphCopy, &QAction::triggered, this,
+  connect(FGraphCopy, &QAction::triggered, this,
           [this] { FMainForm.RunCommand([this] { CopyGraph(); }); });
 
-  GraphMenu = new QMenu("&Graph", this);
-  GraphMenu->addActions({GraphShowAll, GraphHideAll});
-  GraphMenu->addSeparator();
-  GraphMenu->addActions({GraphNamedValues, GraphNamedOptions, GraphFourOptions});
-  GraphMenu->addSeparator();
-  GraphMenu->addAction(GraphCopy);
-  GraphPopupMenu = new QMenu(this);
-  GraphPopupMenu->addActions(
-      {PopupAction(GraphShowAll, "&Prikaži vse variante", "Vse variante|Prikaži vse variante"),
-       PopupAction(GraphHideAll, "&Hide all options", GraphHideAll->statusTip())});
-  GraphPopupMenu->addSeparator();
-  GraphPopupMenu->addActions(
-      {PopupAction(GraphNamedValues, "&Named values", "Named values"),
-       PopupAction(GraphNamedOptions, "Named options", "Named options"),
-       PopupAction(GraphFourOptions, "&Four (4) options", GraphFourOptions->statusTip())});
-  GraphPopupMenu->addSeparator();
-  GraphPopupMenu->addAction(PopupAction(GraphCopy, "&Copy graph", GraphCopy->statusTip()));
+  FGraphMenu = new QMenu("&Graph", this);
+  FGraphMenu->addActions({FGraphShowAll, FGraphHideAll});
+  FGraphMenu->addSeparator();
+  FGraphMenu->addActions({FGraphNamedValues, FGraphNamedOptions, FGraphFourOptions});
+  FGraphMenu->addSeparator();
+  FGraphMenu->addAction(FGraphCopy);
+  FGraphPopupMenu = new QMenu(this);
+  FGraphPopupMenu->addActions(
+      {PopupAction(FGraphShowAll, "&Prikaži vse variante", "Vse variante|Prikaži vse variante"),
+       PopupAction(FGraphHideAll, "&Hide all options", FGraphHideAll->statusTip())});
+  FGraphPopupMenu->addSeparator();
+  FGraphPopupMenu->addActions(
+      {PopupAction(FGraphNamedValues, "&Named values", "Named values"),
+       PopupAction(FGraphNamedOptions, "Named options", "Named options"),
+       PopupAction(FGraphFourOptions, "&Four (4) options", FGraphFourOptions->statusTip())});
+  FGraphPopupMenu->addSeparator();
+  FGraphPopupMenu->addAction(PopupAction(FGraphCopy, "&Copy graph", FGraphCopy->statusTip()));
 
   auto* splitter = new QSplitter(Qt::Horizontal, this);
-  LeftPages = new QTabWidget(splitter);
-  GraphTree = new QTreeWidget(LeftPages);
-  GraphTree->setHeaderHidden(true);
-  GraphTree->setContextMenuPolicy(Qt::CustomContextMenu);
-  LeftPages->addTab(GraphTree, "&Attributes");
-  OptionList = new QListWidget(LeftPages);
-  OptionList->setContextMenuPolicy(Qt::CustomContextMenu);
-  LeftPages->addTab(OptionList, "Op&tions");
-  GraphView = new TGraphView(FGraphs, splitter);
+  FLeftPages = new QTabWidget(splitter);
+  FGraphTree = new QTreeWidget(FLeftPages);
+  FGraphTree->setHeaderHidden(true);
+  FGraphTree->setContextMenuPolicy(Qt::CustomContextMenu);
+  FLeftPages->addTab(FGraphTree, "&Attributes");
+  FOptionList = new QListWidget(FLeftPages);
+  FOptionList->setContextMenuPolicy(Qt::CustomContextMenu);
+  FLeftPages->addTab(FOptionList, "Op&tions");
+  FGraphView = new TGraphView(FGraphs, splitter);
   splitter->setStretchFactor(0, 1);
   splitter->setStretchFactor(1, 3);
   splitter->setSizes({250, 750});
@@ -127,17 +127,29 @@ TGraphsPage::TGraphsPage(TUbicDocument& document, TMainForm& mainForm)
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(splitter);
 
-  connect(GraphTree, &QTreeWidget::itemChanged, this, &TGraphsPage::GraphTreeChange);
-  connect(OptionList, &QListWidget::itemChanged, this, &TGraphsPage::OptionListChange);
-  connect(OptionList, &QListWidget::currentRowChanged, this, [this] {
+  connect(FGraphTree, &QTreeWidget::itemChanged, this, &TGraphsPage::GraphTreeChange);
+  connect(FOptionList, &QListWidget::itemChanged, this, &TGraphsPage::OptionListChange);
+  connect(FOptionList, &QListWidget::currentRowChanged, this, [this] {
     if (FFilling) return;
     DrawGraphs();
     emit StateChanged();
   });
-  for (QWidget* control : std::initializer_list<QWidget*>{GraphTree, OptionList, GraphView}) {
+  for (QWidget* control : std::initializer_list<QWidget*>{FGraphTree, FOptionList, FGraphView}) {
     connect(control, &QWidget::customContextMenuRequested, this,
             [this, control](const QPoint& position) { ShowPopup(control, position); });
   }
+  NameObjects({{FLeftPages, "LeftPages"},
+               {FGraphTree, "GraphTree"},
+               {FOptionList, "OptionList"},
+               {FGraphView, "GraphView"},
+               {FGraphShowAll, "GraphShowAll"},
+               {FGraphHideAll, "GraphHideAll"},
+               {FGraphNamedValues, "GraphNamedValues"},
+               {FGraphNamedOptions, "GraphNamedOptions"},
+               {FGraphFourOptions, "GraphFourOptions"},
+               {FGraphCopy, "GraphCopy"},
+               {FGraphMenu, "GraphMenu"},
+               {FGraphPopupMenu, "GraphPopupMenu"}});
 }
 
 QAction* TGraphsPage::NewGraphAction(const QString& caption, const QString& hint,
@@ -157,8 +169,12 @@ QAction* TGraphsPage::PopupAction(QAction* action, const QString& caption, const
 
 void TGraphsPage::ShowPopup(QWidget* control, const QPoint& position) {
   const QWidget* viewport =
-      control == GraphView ? control : static_cast<QAbstractScrollArea*>(control)->viewport();
-  GraphPopupMenu->exec(viewport->mapToGlobal(position));
+      control == FGraphView ? control : static_cast<QAbstractScrollArea*>(control)->viewport();
+  FGraphPopupMenu->exec(viewport->mapToGlobal(position));
+}
+
+QSize TGraphsPage::ShownSize() const {
+  return FGraphView->size();
 }
 
 void TGraphsPage::Build() {
@@ -171,17 +187,17 @@ void TGraphsPage::Build() {
 
 void TGraphsPage::ReleaseAttributes() {
   const bool filling = std::exchange(FFilling, true);
-  GraphTree->clear();
+  FGraphTree->clear();
   FFilling = filling;
 }
 
 void TGraphsPage::FillTree() {
-  GraphTree->clear();
+  FGraphTree->clear();
   TUbicAttribute* root = FDocument.Model().Root();
   for (int i = 0; i < root->InputCount(); ++i) {
-    AddNodes(GraphTree->invisibleRootItem(), root->Input(i));
+    AddNodes(FGraphTree->invisibleRootItem(), root->Input(i));
   }
-  GraphTree->expandAll();
+  FGraphTree->expandAll();
   // Attributes deleted since they were chosen drop out.
   std::vector<TUbicAttribute*> present;
   root->CollectAttributes(present);
@@ -193,7 +209,7 @@ void TGraphsPage::FillTree() {
 
 void TGraphsPage::ShowTicks() {
   const bool filling = std::exchange(FFilling, true);
-  for (QTreeWidgetItemIterator it(GraphTree); *it; ++it) {
+  for (QTreeWidgetItemIterator it(FGraphTree); *it; ++it) {
     auto* item = static_cast<TAttributeItem*>(*it);
     const bool chosen = std::find(FChartAttributes.begin(), FChartAttributes.end(),
                                   item->Attribute()) != FChartAttributes.end();
@@ -205,13 +221,14 @@ void TGraphsPage::ShowTicks() {
 void TGraphsPage::FillOptionList() {
   const TUbicModel& model = FDocument.Model();
   // The items are updated in place: a change of one of them is what calls for this.
-  while (OptionList->count() > model.OptionCount()) delete OptionList->takeItem(OptionList->count() - 1);
-  while (OptionList->count() < model.OptionCount()) {
-    auto* item = new QListWidgetItem(OptionList);
+  while (FOptionList->count() > model.OptionCount())
+    delete FOptionList->takeItem(FOptionList->count() - 1);
+  while (FOptionList->count() < model.OptionCount()) {
+    auto* item = new QListWidgetItem(FOptionList);
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
   }
   for (int k = 0; k < model.OptionCount(); ++k) {
-    QListWidgetItem* item = OptionList->item(k);
+    QListWidgetItem* item = FOptionList->item(k);
     item->setText(ToQString(model.Options()[k]));
     item->setCheckState(model.OptionSelected(k) ? Qt::Checked : Qt::Unchecked);
   }
@@ -219,7 +236,7 @@ void TGraphsPage::FillOptionList() {
 
 void TGraphsPage::GraphTreeChange(QTreeWidgetItem* item) {
   if (FFilling) return;
-  GraphTree->setCurrentItem(item);
+  FGraphTree->setCurrentItem(item);
   ToggleAttribute(static_cast<TAttributeItem*>(item)->Attribute());
 }
 
@@ -251,25 +268,26 @@ std::string Selection(const TUbicModel& model) {
 void TGraphsPage::OptionListChange(QListWidgetItem* item) {
   if (FFilling) return;
   std::string selection = Selection(FDocument.Model());
-  selection.at(OptionList->row(item)) = item->checkState() == Qt::Checked ? '1' : '0';
+  selection.at(FOptionList->row(item)) = item->checkState() == Qt::Checked ? '1' : '0';
   FMainForm.RunCommand([&] { FDocument.Run(edits::SelectOptions(selection)); });
 }
 
 void TGraphsPage::ShowAllOptions(bool shown) {
-  FDocument.Run(edits::SelectOptions(std::string(FDocument.Model().OptionCount(), shown ? '1' : '0')));
+  FDocument.Run(
+      edits::SelectOptions(std::string(FDocument.Model().OptionCount(), shown ? '1' : '0')));
 }
 
 void TGraphsPage::DrawGraphs() {
-  FGraphs.Update(FDocument.Model(), FChartAttributes, OptionList->currentRow(), FSettings);
-  GraphView->update();
+  FGraphs.Update(FDocument.Model(), FChartAttributes, FOptionList->currentRow(), FSettings);
+  FGraphView->update();
 }
 
 void TGraphsPage::UpdateControls() {
-  GraphNamedValues->setChecked(FSettings.NamedValues);
-  GraphNamedOptions->setChecked(FSettings.NamedOptions);
-  GraphFourOptions->setChecked(FSettings.FourOptions);
-  GraphFourOptions->setEnabled(FChartAttributes.size() > 2);
-  GraphCopy->setEnabled(FGraphs.Visible() != TGraphKind::None);
+  FGraphNamedValues->setChecked(FSettings.NamedValues);
+  FGraphNamedOptions->setChecked(FSettings.NamedOptions);
+  FGraphFourOptions->setChecked(FSettings.FourOptions);
+  FGraphFourOptions->setEnabled(FChartAttributes.size() > 2);
+  FGraphCopy->setEnabled(FGraphs.Visible() != TGraphKind::None);
   for (const auto& [action, popup] : FPopupActions) {
     popup->setChecked(action->isChecked());
     popup->setEnabled(action->isEnabled());
@@ -277,29 +295,29 @@ void TGraphsPage::UpdateControls() {
 }
 
 void TGraphsPage::EditCommand(TEditCommand command) {
-  QAction* action = command == TEditCommand::Copy    ? GraphCopy
-                    : command == TEditCommand::Paste ? GraphNamedOptions
+  QAction* action = command == TEditCommand::Copy    ? FGraphCopy
+                    : command == TEditCommand::Paste ? FGraphNamedOptions
                                                      : nullptr;
   if (action && action->isEnabled()) action->trigger();
 }
 
 void TGraphsPage::CopyGraph() {
-  const qreal ratio = GraphView->devicePixelRatioF();
+  const qreal ratio = FGraphView->devicePixelRatioF();
   switch (FGraphs.Visible()) {
     case TGraphKind::None:
       return;
     case TGraphKind::FourRadars:
-      CopyFourChartsToClipboard(FGraphs.FourRadars(), GraphView->size(),
-                                GraphView->palette().color(QPalette::Window), ratio);
+      CopyFourChartsToClipboard(FGraphs.FourRadars(), FGraphView->size(),
+                                FGraphView->palette().color(QPalette::Window), ratio);
       return;
     case TGraphKind::Bar:
-      CopyChartToClipboard(FGraphs.Bar(), GraphView->size(), ratio);
+      CopyChartToClipboard(FGraphs.Bar(), FGraphView->size(), ratio);
       return;
     case TGraphKind::Scatter:
-      CopyChartToClipboard(FGraphs.Scatter(), GraphView->size(), ratio);
+      CopyChartToClipboard(FGraphs.Scatter(), FGraphView->size(), ratio);
       return;
     case TGraphKind::Radar:
-      CopyChartToClipboard(FGraphs.Radar(), GraphView->size(), ratio);
+      CopyChartToClipboard(FGraphs.Radar(), FGraphView->size(), ratio);
       return;
   }
 }

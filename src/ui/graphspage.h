@@ -42,23 +42,13 @@ class TGraphsPage : public QWidget {
 
   TGraphsPage(TUbicDocument& document, TMainForm& mainForm);
 
-  QTabWidget* LeftPages;
-  QTreeWidget* GraphTree;
-  QListWidget* OptionList;
-  TGraphView* GraphView;
-
-  QAction* GraphShowAll;
-  QAction* GraphHideAll;
-  QAction* GraphNamedValues;
-  QAction* GraphNamedOptions;
-  QAction* GraphFourOptions;
-  QAction* GraphCopy;
-  QMenu* GraphMenu;
-  QMenu* GraphPopupMenu;
-
   const std::vector<const TUbicAttribute*>& ChartAttributes() const { return FChartAttributes; }
   const TModelGraphs& Graphs() const { return FGraphs; }
   const TGraphSettings& Settings() const { return FSettings; }
+  // The page's Graph menu, which the document window shows while the page is active.
+  QMenu* PageMenu() const { return FGraphMenu; }
+  // The size the chart is drawn at on the page; a report fits the chart as the page shows it.
+  QSize ShownSize() const;
 
   // Reads the model anew and draws.
   void Build();
@@ -91,6 +81,18 @@ class TGraphsPage : public QWidget {
 
   TUbicDocument& FDocument;
   TMainForm& FMainForm;
+  QTabWidget* FLeftPages;
+  QTreeWidget* FGraphTree;
+  QListWidget* FOptionList;
+  TGraphView* FGraphView;
+  QAction* FGraphShowAll;
+  QAction* FGraphHideAll;
+  QAction* FGraphNamedValues;
+  QAction* FGraphNamedOptions;
+  QAction* FGraphFourOptions;
+  QAction* FGraphCopy;
+  QMenu* FGraphMenu;
+  QMenu* FGraphPopupMenu;
   std::vector<const TUbicAttribute*> FChartAttributes;
   TGraphSettings FSettings;
   TModelGraphs FGraphs;

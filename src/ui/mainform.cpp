@@ -355,9 +355,9 @@ void TMainForm::FileReportClick() {
   ShowInPreview([document, sections](TPrintPreview& preview, const TReportStyle& style) {
     TUbicModel& model = document->Model();
     // The graph section shows the Graphs page's chart, fitted as the page shows it.
-    TGraphsPage& graphsPage = *document->GraphsPage;
+    TGraphsPage& graphsPage = document->GraphsPage();
     if (sections.Contains(rsGraphs)) graphsPage.Build();
-    const QSize shown = graphsPage.GraphView->size();
+    const QSize shown = graphsPage.ShownSize();
     auto graphs = std::make_shared<TChartReportGraphs>(graphsPage.Graphs(),
                                                        shown.isEmpty() ? QSize(640, 480) : shown);
     if (auto report = MakeModelReport(&model, sections, style, graphs.get()))

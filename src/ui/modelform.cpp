@@ -75,41 +75,70 @@ TModelForm::TModelForm(TMainForm& mainForm, std::unique_ptr<TUbicDocument> docum
     : FMainForm(mainForm), FDocument(std::move(document)) {
   setMinimumSize(400, 200);
   CreateModelActions();
-  FunctForm = new TFunctForm(this);
-  connect(FunctForm, &TFunctForm::ReportRequested, this,
+  FFunctForm = new TFunctForm(this);
+  connect(FFunctForm, &TFunctForm::ReportRequested, this,
           [this](TUbicFunction& function, const TUbicAttribute& attribute) {
             FMainForm.ShowFunctionReport(function, attribute);
           });
-  ScaleForm = new TScaleForm(FMainForm.Questions(), this);
-  PageControl = new QTabWidget(this);
-  PageControl->addTab(CreateModelPage(), "&Model");
-  OptionsPage = new TOptionsPage(Document(), FMainForm);
-  PageControl->addTab(OptionsPage, "&Options");
-  QMenu* optionsMenu = OptionsPage->OptEditMenu;
+  FScaleForm = new TScaleForm(FMainForm.Questions(), this);
+  FPageControl = new QTabWidget(this);
+  FPageControl->addTab(CreateModelPage(), "&Model");
+  FOptionsPage = new TOptionsPage(Document(), FMainForm);
+  FPageControl->addTab(FOptionsPage, "&Options");
+  QMenu* optionsMenu = FOptionsPage->PageMenu();
   QAction* firstOptionsItem = optionsMenu->actions().value(0);
   optionsMenu->insertActions(firstOptionsItem, {FMainForm.EditUndo, FMainForm.EditRedo});
   optionsMenu->insertSeparator(firstOptionsItem);
-  EvaluationPage = new TEvaluationPage(Document(), FMainForm);
-  PageControl->addTab(EvaluationPage, "Eva&luation");
-  GraphsPage = new TGraphsPage(Document(), FMainForm);
-  PageControl->addTab(GraphsPage, "&Graphs");
-  connect(PageControl, &QTabWidget::currentChanged, this, &TModelForm::PageChange);
-  StatusBar = new QStatusBar(this);
-  StatusBar->setSizeGripEnabled(false);
+  FEvaluationPage = new TEvaluationPage(Document(), FMainForm);
+  FPageControl->addTab(FEvaluationPage, "Eva&luation");
+  FGraphsPage = new TGraphsPage(Document(), FMainForm);
+  FPageControl->addTab(FGraphsPage, "&Graphs");
+  connect(FPageControl, &QTabWidget::currentChanged, this, &TModelForm::PageChange);
+  FStatusBar = new QStatusBar(this);
+  FStatusBar->setSizeGripEnabled(false);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
-  layout->addWidget(PageControl);
-  layout->addWidget(StatusBar);
-  for (QWidget* page : std::initializer_list<QWidget*>{OptionsPage, EvaluationPage}) {
+  layout->addWidget(FPageControl);
+  layout->addWidget(FStatusBar);
+  for (QWidget* page : std::initializer_list<QWidget*>{FOptionsPage, FEvaluationPage}) {
     connect(static_cast<TGridPage*>(page), &TGridPage::StateChanged, this,
             &TModelForm::UpdateControls);
   }
-  connect(GraphsPage, &TGraphsPage::StateChanged, this, &TModelForm::UpdateControls);
+  connect(FGraphsPage, &TGraphsPage::StateChanged, this, &TModelForm::UpdateControls);
+  NameObjects({{FPageControl, "PageControl"},
+               {FOptionsPage, "OptionsPage"},
+               {FEvaluationPage, "EvaluationPage"},
+               {FGraphsPage, "GraphsPage"},
+               {FModTreeView, "ModTreeView"},
+               {FModNameEdit, "ModNameEdit"},
+               {FModDescEdit, "ModDescEdit"},
+               {FModScaleBtn, "ModScaleBtn"},
+               {FModScaleCombo, "ModScaleCombo"},
+               {FModFunctGroup, "ModFunctGroup"},
+               {FModFunctBtn, "ModFunctBtn"},
+               {FModFunctText, "ModFunctText"},
+               {FStatusBar, "StatusBar"},
+               {FModAdd, "ModAdd"},
+               {FModDelete, "ModDelete"},
+               {FModCut, "ModCut"},
+               {FModCopy, "ModCopy"},
+               {FModPaste, "ModPaste"},
+               {FModDuplicate, "ModDuplicate"},
+               {FModUp, "ModUp"},
+               {FModDown, "ModDown"},
+               {FModScale, "ModScale"},
+               {FModDelScale, "ModDelScale"},
+               {FModFunct, "ModFunct"},
+               {FModDelFunct, "ModDelFunct"},
+               {FModEditMenu, "ModEditMenu"},
+               {FModPopupMenu, "ModPopupMenu"},
+               {FFunctForm, "FunctForm"},
+               {FScaleForm, "ScaleForm"}});
 
-  ModTreeView->Fill(*Model().Root());
-  if (ModTreeView->topLevelItemCount() > 0) {
-    ModTreeView->setCurrentItem(ModTreeView->topLevelItem(0));
+  FModTreeView->Fill(*Model().Root());
+  if (FModTreeView->topLevelItemCount() > 0) {
+    FModTreeView->setCurrentItem(FModTreeView->topLevelItem(0));
   }
   FDocument->AddObserver(this);
 }
@@ -117,8 +146,8 @@ TModelForm::TModelForm(TMainForm& mainForm, std::unique_ptr<TUbicDocument> docum
 TModelForm::~TModelForm() {
   FDocument->RemoveObserver(this);
   // The nodes point into the model: they go first, without refreshing a window that is going.
-  ModTreeView->blockSignals(true);
-  ModTreeView->clear();
+  FModTreeView->blockSignals(true);
+  FModTreeView->clear();
 }
 
 QAction* TModelForm::NewModelAction(const QString& caption, const QString& hint,
@@ -132,52 +161,53 @@ QAction* TModelForm::NewModelAction(const QString& caption, const QString& hint,
 }
 
 void TModelForm::CreateModelActions() {
-  ModAdd = NewModelAction("&Add attribute", "Add|Add new attribute", QKeySequence("Ctrl+Ins"),
-                          &TModelForm::ModAddBtnClick);
-  ModDelete = NewModelAction("&Delete subtree or item", "Delete|Delete subtree or item",
-                             QKeySequence("Ctrl+Del"), &TModelForm::ModDeleteBtnClick);
-  ModCut = NewModelAction("Cu&t", "Cut|Cut subtree or item", QKeySequence("Ctrl+X"),
-                          &TModelForm::ModCutBtnClick);
-  ModCopy = NewModelAction("&Copy", "Copy|Copy subtree or item", QKeySequence("Ctrl+C"),
-                           &TModelForm::ModCopyBtnClick);
-  ModPaste = NewModelAction("&Paste", "Paste|Paste subtree or item", QKeySequence("Ctrl+V"),
-                            &TModelForm::ModPasteBtnClick);
+  FModAdd = NewModelAction("&Add attribute", "Add|Add new attribute", QKeySequence("Ctrl+Ins"),
+                           &TModelForm::ModAddBtnClick);
+  FModDelete = NewModelAction("&Delete subtree or item", "Delete|Delete subtree or item",
+                              QKeySequence("Ctrl+Del"), &TModelForm::ModDeleteBtnClick);
+  FModCut = NewModelAction("Cu&t", "Cut|Cut subtree or item", QKeySequence("Ctrl+X"),
+                           &TModelForm::ModCutBtnClick);
+  FModCopy = NewModelAction("&Copy", "Copy|Copy subtree or item", QKeySequence("Ctrl+C"),
+                            &TModelForm::ModCopyBtnClick);
+  FModPaste = NewModelAction("&Paste", "Paste|Paste subtree or item", QKeySequence("Ctrl+V"),
+                             &TModelForm::ModPasteBtnClick);
   // The frame's Cut, Copy and Paste own these keys and pass them on (EditCommand), so that they
   // act on the edit fields as well; here the keys are only shown.
-  for (QAction* action : {ModCut, ModCopy, ModPaste}) {
+  for (QAction* action : {FModCut, FModCopy, FModPaste}) {
     removeAction(action);
     action->setShortcutContext(Qt::WidgetShortcut);
   }
-  ModDuplicate = NewModelAction("Dup&licate", "Duplicate|Duplicate subtree or item",
-                                QKeySequence("Ctrl+2"), &TModelForm::ModDuplicateBtnClick);
-  ModUp = NewModelAction("Move &up", "Move up|Move subtree or item upwards",
-                         QKeySequence("Ctrl+Up"), &TModelForm::ModUpBtnClick);
-  ModDown = NewModelAction("Move d&own", "Move down|Move subtree or item downwards",
-                           QKeySequence("Ctrl+Down"), &TModelForm::ModDownBtnClick);
+  FModDuplicate = NewModelAction("Dup&licate", "Duplicate|Duplicate subtree or item",
+                                 QKeySequence("Ctrl+2"), &TModelForm::ModDuplicateBtnClick);
+  FModUp = NewModelAction("Move &up", "Move up|Move subtree or item upwards",
+                          QKeySequence("Ctrl+Up"), &TModelForm::ModUpBtnClick);
+  FModDown = NewModelAction("Move d&own", "Move down|Move subtree or item downwards",
+                            QKeySequence("Ctrl+Down"), &TModelForm::ModDownBtnClick);
   // Ctrl+Z belongs to Undo, so Scale... has no key.
-  ModScale = NewModelAction("S&cale...", "Scale|Change scale", {}, &TModelForm::ModScaleClick);
-  ModDelScale = NewModelAction("Delete domai&n", "Delete scale", {}, &TModelForm::ModDelScaleClick);
-  ModFunct = NewModelAction("&Utility function...", "Utility function|Change utility function",
-                            QKeySequence("Ctrl+F"), &TModelForm::ModFunctClick);
-  ModDelFunct =
+  FModScale = NewModelAction("S&cale...", "Scale|Change scale", {}, &TModelForm::ModScaleClick);
+  FModDelScale =
+      NewModelAction("Delete domai&n", "Delete scale", {}, &TModelForm::ModDelScaleClick);
+  FModFunct = NewModelAction("&Utility function...", "Utility function|Change utility function",
+                             QKeySequence("Ctrl+F"), &TModelForm::ModFunctClick);
+  FModDelFunct =
       NewModelAction("Delete function", "Delete function", {}, &TModelForm::ModDelFunctClick);
 
-  ModEditMenu = new QMenu("&Edit", this);
-  ModEditMenu->menuAction()->setStatusTip("Edit model structure");
-  ModEditMenu->addActions({FMainForm.EditUndo, FMainForm.EditRedo});
-  ModEditMenu->addSeparator();
-  ModPopupMenu = new QMenu(this);
-  for (QMenu* menu : {ModEditMenu, ModPopupMenu}) {
-    menu->addActions({ModAdd, ModDelete});
+  FModEditMenu = new QMenu("&Edit", this);
+  FModEditMenu->menuAction()->setStatusTip("Edit model structure");
+  FModEditMenu->addActions({FMainForm.EditUndo, FMainForm.EditRedo});
+  FModEditMenu->addSeparator();
+  FModPopupMenu = new QMenu(this);
+  for (QMenu* menu : {FModEditMenu, FModPopupMenu}) {
+    menu->addActions({FModAdd, FModDelete});
     menu->addSeparator();
-    menu->addActions({ModCut, ModCopy, ModPaste, ModDuplicate});
+    menu->addActions({FModCut, FModCopy, FModPaste, FModDuplicate});
     menu->addSeparator();
-    menu->addActions({ModUp, ModDown});
+    menu->addActions({FModUp, FModDown});
   }
-  ModEditMenu->addSeparator();
-  ModEditMenu->addActions({ModScale, ModDelScale});
-  ModEditMenu->addSeparator();
-  ModEditMenu->addActions({ModFunct, ModDelFunct});
+  FModEditMenu->addSeparator();
+  FModEditMenu->addActions({FModScale, FModDelScale});
+  FModEditMenu->addSeparator();
+  FModEditMenu->addActions({FModFunct, FModDelFunct});
 }
 
 QWidget* TModelForm::CreateModelPage() {
@@ -186,17 +216,17 @@ QWidget* TModelForm::CreateModelPage() {
 
   auto* treePanel = new QWidget(splitter);
   auto* treeLayout = new QHBoxLayout(treePanel);
-  ModTreeView = new TModelTreeView(treePanel);
-  ModTreeView->CanDrop = [this](TAttributeItem* target) { return ModTreeViewCanDrop(target); };
-  ModTreeView->Drop = [this](TAttributeItem* target) {
+  FModTreeView = new TModelTreeView(treePanel);
+  FModTreeView->CanDrop = [this](TAttributeItem* target) { return ModTreeViewCanDrop(target); };
+  FModTreeView->Drop = [this](TAttributeItem* target) {
     FMainForm.RunCommand([this, target] { ModTreeViewDragDrop(target); });
   };
-  connect(ModTreeView, &QTreeWidget::currentItemChanged, this, [this] { UpdateControls(); });
-  connect(ModTreeView, &QWidget::customContextMenuRequested, this, &TModelForm::ModTreeViewPopup);
-  treeLayout->addWidget(ModTreeView, 1);
+  connect(FModTreeView, &QTreeWidget::currentItemChanged, this, [this] { UpdateControls(); });
+  connect(FModTreeView, &QWidget::customContextMenuRequested, this, &TModelForm::ModTreeViewPopup);
+  treeLayout->addWidget(FModTreeView, 1);
   auto* buttons = new QVBoxLayout;
   for (QAction* action :
-       {ModAdd, ModDelete, ModCut, ModCopy, ModPaste, ModDuplicate, ModUp, ModDown}) {
+       {FModAdd, FModDelete, FModCut, FModCopy, FModPaste, FModDuplicate, FModUp, FModDown}) {
     auto* button = new QPushButton(action->toolTip(), treePanel);
     button->setToolTip(action->toolTip());
     button->setStatusTip(action->statusTip());
@@ -216,42 +246,42 @@ QWidget* TModelForm::CreateModelPage() {
 
   auto* attributeGroup = new QGroupBox("Attribute", attributePanel);
   auto* attributeLayout = new QFormLayout(attributeGroup);
-  ModNameEdit = new QLineEdit(attributeGroup);
-  ModDescEdit = new QLineEdit(attributeGroup);
-  attributeLayout->addRow("&Name", ModNameEdit);
-  attributeLayout->addRow("De&scription", ModDescEdit);
-  connect(ModNameEdit, &QLineEdit::textEdited, this, &TModelForm::ModNameEditChange);
-  connect(ModDescEdit, &QLineEdit::textEdited, this, &TModelForm::ModDescEditChange);
+  FModNameEdit = new QLineEdit(attributeGroup);
+  FModDescEdit = new QLineEdit(attributeGroup);
+  attributeLayout->addRow("&Name", FModNameEdit);
+  attributeLayout->addRow("De&scription", FModDescEdit);
+  connect(FModNameEdit, &QLineEdit::textEdited, this, &TModelForm::ModNameEditChange);
+  connect(FModDescEdit, &QLineEdit::textEdited, this, &TModelForm::ModDescEditChange);
 
   auto* scaleGroup = new QGroupBox("S&cale", attributePanel);
   auto* scaleLayout = new QHBoxLayout(scaleGroup);
-  ModScaleBtn = new QPushButton("Scale...", scaleGroup);
-  SetHint(ModScaleBtn, "Scale|Change scale");
-  connect(ModScaleBtn, &QPushButton::clicked, this,
+  FModScaleBtn = new QPushButton("Scale...", scaleGroup);
+  SetHint(FModScaleBtn, "Scale|Change scale");
+  connect(FModScaleBtn, &QPushButton::clicked, this,
           [this] { FMainForm.RunCommand([this] { ModScaleClick(); }); });
-  ModScaleCombo = new QComboBox(scaleGroup);
-  ModScaleCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-  ModScaleCombo->setMinimumContentsLength(12);
-  connect(ModScaleCombo, &QComboBox::activated, this, [this](int index) {
+  FModScaleCombo = new QComboBox(scaleGroup);
+  FModScaleCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  FModScaleCombo->setMinimumContentsLength(12);
+  connect(FModScaleCombo, &QComboBox::activated, this, [this](int index) {
     FMainForm.RunCommand([this, index] { ModScaleComboChange(index); });
   });
-  scaleLayout->addWidget(ModScaleBtn);
-  scaleLayout->addWidget(ModScaleCombo, 1);
+  scaleLayout->addWidget(FModScaleBtn);
+  scaleLayout->addWidget(FModScaleCombo, 1);
 
-  ModFunctGroup = new QGroupBox("&Utility function", attributePanel);
-  auto* functLayout = new QHBoxLayout(ModFunctGroup);
-  ModFunctBtn = new QPushButton("Function...", ModFunctGroup);
-  SetHint(ModFunctBtn, "Utility function|Change utility function");
-  connect(ModFunctBtn, &QPushButton::clicked, ModFunct, &QAction::trigger);
-  ModFunctText = new QLineEdit(ModFunctGroup);
-  ModFunctText->setReadOnly(true);
-  ModFunctText->installEventFilter(new TClickFilter(ModFunct, ModFunctText));
-  functLayout->addWidget(ModFunctBtn);
-  functLayout->addWidget(ModFunctText, 1);
+  FModFunctGroup = new QGroupBox("&Utility function", attributePanel);
+  auto* functLayout = new QHBoxLayout(FModFunctGroup);
+  FModFunctBtn = new QPushButton("Function...", FModFunctGroup);
+  SetHint(FModFunctBtn, "Utility function|Change utility function");
+  connect(FModFunctBtn, &QPushButton::clicked, FModFunct, &QAction::trigger);
+  FModFunctText = new QLineEdit(FModFunctGroup);
+  FModFunctText->setReadOnly(true);
+  FModFunctText->installEventFilter(new TClickFilter(FModFunct, FModFunctText));
+  functLayout->addWidget(FModFunctBtn);
+  functLayout->addWidget(FModFunctText, 1);
 
   panel->addWidget(attributeGroup);
   panel->addWidget(scaleGroup);
-  panel->addWidget(ModFunctGroup);
+  panel->addWidget(FModFunctGroup);
   panel->addStretch();
   splitter->setStretchFactor(0, 1);
   splitter->setStretchFactor(1, 1);
@@ -273,8 +303,7 @@ bool TModelForm::SaveModel() {
 }
 
 bool TModelForm::SaveModelAs() {
-  return SaveDialog(FileName().empty() ? Cp1250ToUtf8(Model().DisplayName()) + ".ubm"
-                                       : FileName());
+  return SaveDialog(FileName().empty() ? Cp1250ToUtf8(Model().DisplayName()) + ".ubm" : FileName());
 }
 
 bool TModelForm::SaveDialog(const std::string& proposedName) {
@@ -329,13 +358,13 @@ void TModelForm::closeEvent(QCloseEvent* event) {
 // Refresh
 
 QMenu* TModelForm::PageMenu() const {
-  switch (PageControl->currentIndex()) {
+  switch (FPageControl->currentIndex()) {
     case ModelPage:
-      return ModEditMenu;
+      return FModEditMenu;
     case OptionsPageIndex:
-      return OptionsPage->OptEditMenu;
+      return FOptionsPage->PageMenu();
     case GraphsPageIndex:
-      return GraphsPage->GraphMenu;
+      return FGraphsPage->PageMenu();
     default:
       return nullptr;
   }
@@ -343,21 +372,21 @@ QMenu* TModelForm::PageMenu() const {
 
 void TModelForm::PageChange(int page) {
   FMainForm.RunCommand([this] { BuildPage(); });
-  if (page == OptionsPageIndex) OptionsPage->Grid->setFocus();
-  if (page == EvaluationPageIndex) EvaluationPage->Grid->setFocus();
+  if (page == OptionsPageIndex) FOptionsPage->FocusGrid();
+  if (page == EvaluationPageIndex) FEvaluationPage->FocusGrid();
   UpdateControls();
 }
 
 void TModelForm::BuildPage() {
-  switch (PageControl->currentIndex()) {
+  switch (FPageControl->currentIndex()) {
     case OptionsPageIndex:
-      OptionsPage->Build();
+      FOptionsPage->Build();
       break;
     case EvaluationPageIndex:
-      EvaluationPage->Build();
+      FEvaluationPage->Build();
       break;
     case GraphsPageIndex:
-      GraphsPage->Build();
+      FGraphsPage->Build();
       break;
     default:
       break;
@@ -372,23 +401,23 @@ void TModelForm::UpdateControls() {
     ~TUpdatingEnd() { Flag = false; }
   } updatingEnd{FUpdating};
   setWindowTitle(LiteralTitle(Caption()));
-  StatusBar->showMessage(QString::fromStdString(Model().Statistics().Text()));
+  FStatusBar->showMessage(QString::fromStdString(Model().Statistics().Text()));
   UpdateModelPage();
   // The keys of the Model page's commands belong to the page's menu on the other pages.
-  if (PageControl->currentIndex() != ModelPage) {
+  if (FPageControl->currentIndex() != ModelPage) {
     for (QAction* action : actions()) action->setEnabled(false);
   }
   // A page's grid or tree is read from the model only while the page is shown: the others may
   // still name attributes deleted since.
-  switch (PageControl->currentIndex()) {
+  switch (FPageControl->currentIndex()) {
     case OptionsPageIndex:
-      OptionsPage->UpdateControls();
+      FOptionsPage->UpdateControls();
       break;
     case EvaluationPageIndex:
-      EvaluationPage->UpdateControls();
+      FEvaluationPage->UpdateControls();
       break;
     case GraphsPageIndex:
-      GraphsPage->UpdateControls();
+      FGraphsPage->UpdateControls();
       break;
     default:
       break;
@@ -403,32 +432,32 @@ void TModelForm::UpdateModelPage() {
   const TUbicAttribute* root = Model().Root();
   const bool several =
       root->InputCount() > 1 || (root->InputCount() == 1 && !root->Input(0)->IsBasic());
-  ModAdd->setEnabled(attribute);
-  ModDelete->setEnabled(attribute && several);
+  FModAdd->setEnabled(attribute);
+  FModDelete->setEnabled(attribute && several);
   // Cutting the only top-level attribute would leave a model to which nothing can be added.
-  ModCut->setEnabled(attribute && several && !(parent == root && root->InputCount() == 1));
-  ModCopy->setEnabled(attribute);
-  ModPaste->setEnabled(attribute && FMainForm.SubtreeClipboard());
-  ModDuplicate->setEnabled(attribute);
-  ModUp->setEnabled(attribute && index > 0);
-  ModDown->setEnabled(attribute && parent && index < parent->InputCount() - 1);
-  ModScale->setEnabled(attribute);
-  ModDelScale->setEnabled(attribute && attribute->Scale());
-  ModFunct->setEnabled(attribute && !attribute->IsBasic() &&
-                       (attribute->Funct() || attribute->CanHaveFunction()));
-  ModDelFunct->setEnabled(attribute && !attribute->IsBasic() && attribute->Funct());
-  ModScaleBtn->setEnabled(attribute);
-  ModFunctBtn->setEnabled(ModFunct->isEnabled());
+  FModCut->setEnabled(attribute && several && !(parent == root && root->InputCount() == 1));
+  FModCopy->setEnabled(attribute);
+  FModPaste->setEnabled(attribute && FMainForm.SubtreeClipboard());
+  FModDuplicate->setEnabled(attribute);
+  FModUp->setEnabled(attribute && index > 0);
+  FModDown->setEnabled(attribute && parent && index < parent->InputCount() - 1);
+  FModScale->setEnabled(attribute);
+  FModDelScale->setEnabled(attribute && attribute->Scale());
+  FModFunct->setEnabled(attribute && !attribute->IsBasic() &&
+                        (attribute->Funct() || attribute->CanHaveFunction()));
+  FModDelFunct->setEnabled(attribute && !attribute->IsBasic() && attribute->Funct());
+  FModScaleBtn->setEnabled(attribute);
+  FModFunctBtn->setEnabled(FModFunct->isEnabled());
 
-  ShowText(ModNameEdit, attribute ? ToQString(attribute->GetName()) : QString());
-  ShowText(ModDescEdit, attribute ? ToQString(attribute->GetDescription()) : QString());
-  ModNameEdit->setEnabled(attribute);
-  ModDescEdit->setEnabled(attribute);
-  ModScaleCombo->setEnabled(attribute);
+  ShowText(FModNameEdit, attribute ? ToQString(attribute->GetName()) : QString());
+  ShowText(FModDescEdit, attribute ? ToQString(attribute->GetDescription()) : QString());
+  FModNameEdit->setEnabled(attribute);
+  FModDescEdit->setEnabled(attribute);
+  FModScaleCombo->setEnabled(attribute);
   UpdateScaleChoices(attribute);
-  ModFunctGroup->setVisible(attribute && !attribute->IsBasic());
+  FModFunctGroup->setVisible(attribute && !attribute->IsBasic());
   const TUbicFunction* function = attribute ? attribute->Funct() : nullptr;
-  ShowText(ModFunctText,
+  ShowText(FModFunctText,
            function ? ToQString(function->StatisticsText()) : QString(ubicstr::UndefinedScale));
 }
 
@@ -441,13 +470,13 @@ void TModelForm::UpdateScaleChoices(TUbicAttribute* attribute) {
       attribute && attribute->AffectsFunction() ? attribute->Scale() : nullptr;
   Model().ScaleChoices(choices, attribute, filter);
   FScaleChoices.clear();
-  ModScaleCombo->clear();
+  FModScaleCombo->clear();
   for (int i = 0; i < choices.Count(); ++i) {
-    ModScaleCombo->addItem(ToQString(choices[i]));
+    FModScaleCombo->addItem(ToQString(choices[i]));
     FScaleChoices.push_back(static_cast<const TUbicScale*>(choices.Objects(i)));
   }
   // The attribute's own scale is met first, right after "<undefined>".
-  ModScaleCombo->setCurrentIndex(attribute && attribute->Scale() ? 1 : 0);
+  FModScaleCombo->setCurrentIndex(attribute && attribute->Scale() ? 1 : 0);
 }
 
 // Edits
@@ -468,11 +497,11 @@ void TModelForm::UndoStep(bool redo) {
 
 void TModelForm::DocumentChanging() {
   // Nodes whose attributes go must not be selected, or the view would read them as it updates.
-  FSelectionBefore = ModTreeView->PathOf(ModTreeView->currentItem());
-  const QSignalBlocker blocker(ModTreeView);
-  ModTreeView->setCurrentItem(nullptr);
-  ModTreeView->clearSelection();
-  GraphsPage->ReleaseAttributes();
+  FSelectionBefore = FModTreeView->PathOf(FModTreeView->currentItem());
+  const QSignalBlocker blocker(FModTreeView);
+  FModTreeView->setCurrentItem(nullptr);
+  FModTreeView->clearSelection();
+  FGraphsPage->ReleaseAttributes();
 }
 
 void TModelForm::DocumentChanged(const TDocumentChange& change) {
@@ -481,17 +510,17 @@ void TModelForm::DocumentChanged(const TDocumentChange& change) {
   std::vector<int> selection = change.Focus.Attribute;
   if (selection.empty()) selection = FSelectionBefore;
   if (change.Kind == TKind::Replaced) {
-    ModTreeView->Fill(*Model().Root());
+    FModTreeView->Fill(*Model().Root());
   } else if (change.Kind == TKind::Edited) {
-    ModTreeView->Synchronize(*Model().Root());
+    FModTreeView->Synchronize(*Model().Root());
   }
   if (change.Kind != TKind::Saved) {
     FScaleChoicesStale = true;
-    TAttributeItem* focus = ModTreeView->ItemAtPath(selection);
-    if (!focus && !ModTreeView->currentItem()) focus = ModTreeView->ItemAtPath({0});
+    TAttributeItem* focus = FModTreeView->ItemAtPath(selection);
+    if (!focus && !FModTreeView->currentItem()) focus = FModTreeView->ItemAtPath({0});
     if (focus) {
-      const QSignalBlocker blocker(ModTreeView);
-      ModTreeView->setCurrentItem(focus);
+      const QSignalBlocker blocker(FModTreeView);
+      FModTreeView->setCurrentItem(focus);
     }
     BuildPage();
   }
@@ -501,12 +530,12 @@ void TModelForm::DocumentChanged(const TDocumentChange& change) {
 // Selection
 
 TUbicAttribute* TModelForm::SelectedAttribute() const {
-  const TAttributeItem* item = ModTreeView->SelectedItem();
+  const TAttributeItem* item = FModTreeView->SelectedItem();
   return item ? item->Attribute() : nullptr;
 }
 
 TAttributeItem* TModelForm::ItemOf(const TUbicAttribute* attribute) const {
-  for (QTreeWidgetItemIterator it(ModTreeView); *it; ++it) {
+  for (QTreeWidgetItemIterator it(FModTreeView); *it; ++it) {
     auto* item = static_cast<TAttributeItem*>(*it);
     if (item->Attribute() == attribute) return item;
   }
@@ -514,21 +543,21 @@ TAttributeItem* TModelForm::ItemOf(const TUbicAttribute* attribute) const {
 }
 
 void TModelForm::SelectAttribute(const TUbicAttribute* attribute) {
-  ModTreeView->setCurrentItem(ItemOf(attribute));
+  FModTreeView->setCurrentItem(ItemOf(attribute));
 }
 
 void TModelForm::ModTreeViewPopup(const QPoint& position) {
-  if (TAttributeItem* item = ModTreeView->ItemAt(position)) ModTreeView->setCurrentItem(item);
-  ModPopupMenu->exec(ModTreeView->viewport()->mapToGlobal(position));
+  if (TAttributeItem* item = FModTreeView->ItemAt(position)) FModTreeView->setCurrentItem(item);
+  FModPopupMenu->exec(FModTreeView->viewport()->mapToGlobal(position));
 }
 
 void TModelForm::EditCommand(TEditCommand command) {
-  if (PageControl->currentIndex() == OptionsPageIndex) OptionsPage->EditCommand(command);
-  if (PageControl->currentIndex() == GraphsPageIndex) GraphsPage->EditCommand(command);
-  if (PageControl->currentIndex() != ModelPage) return;
-  QAction* action = command == TEditCommand::Cut    ? ModCut
-                    : command == TEditCommand::Copy ? ModCopy
-                                                    : ModPaste;
+  if (FPageControl->currentIndex() == OptionsPageIndex) FOptionsPage->EditCommand(command);
+  if (FPageControl->currentIndex() == GraphsPageIndex) FGraphsPage->EditCommand(command);
+  if (FPageControl->currentIndex() != ModelPage) return;
+  QAction* action = command == TEditCommand::Cut    ? FModCut
+                    : command == TEditCommand::Copy ? FModCopy
+                                                    : FModPaste;
   if (action->isEnabled()) action->trigger();
 }
 
@@ -537,14 +566,15 @@ void TModelForm::EditCommand(TEditCommand command) {
 void TModelForm::ModNameEditChange(const QString& text) {
   TUbicAttribute* attribute = SelectedAttribute();
   if (FUpdating || !attribute) return;
-  FMainForm.RunCommand([&] { Run(edits::RenameAttribute(*attribute, FMainForm.TypedText(ModNameEdit, text))); });
+  FMainForm.RunCommand(
+      [&] { Run(edits::RenameAttribute(*attribute, FMainForm.TypedText(FModNameEdit, text))); });
 }
 
 void TModelForm::ModDescEditChange(const QString& text) {
   TUbicAttribute* attribute = SelectedAttribute();
   if (FUpdating || !attribute) return;
   FMainForm.RunCommand(
-      [&] { Run(edits::DescribeAttribute(*attribute, FMainForm.TypedText(ModDescEdit, text))); });
+      [&] { Run(edits::DescribeAttribute(*attribute, FMainForm.TypedText(FModDescEdit, text))); });
 }
 
 void TModelForm::ModScaleComboChange(int index) {
@@ -573,18 +603,19 @@ void TModelForm::ModFunctClick() {
     if (!attribute->CanHaveFunction() || !MayCreateFunction(*attribute)) return;
     fresh.Initialize(attribute);
   }
-  FunctForm->Setup(attribute, attribute->Funct() ? *attribute->Funct() : fresh);
-  if (FunctForm->exec() == QDialog::Accepted) {
-    Run(edits::SetFunction(*attribute, *FunctForm->EditedFunction()));
+  FFunctForm->Setup(attribute, attribute->Funct() ? *attribute->Funct() : fresh);
+  if (FFunctForm->exec() == QDialog::Accepted) {
+    Run(edits::SetFunction(*attribute, *FFunctForm->EditedFunction()));
   }
 }
 
 void TModelForm::ModScaleClick() {
   TUbicAttribute* attribute = SelectedAttribute();
   if (!attribute) return;
-  ScaleForm->SetDefaultScale(Model().LastScale());
-  ScaleForm->Setup(attribute);
-  if (ScaleForm->exec() == QDialog::Accepted) Run(edits::EditScale(*attribute, ScaleForm->Change()));
+  FScaleForm->SetDefaultScale(Model().LastScale());
+  FScaleForm->Setup(attribute);
+  if (FScaleForm->exec() == QDialog::Accepted)
+    Run(edits::EditScale(*attribute, FScaleForm->Change()));
 }
 
 bool TModelForm::MayCreateFunction(const TUbicAttribute& attribute) {
@@ -615,8 +646,8 @@ void TModelForm::ModAddBtnClick() {
   if (!attribute || !ConfirmFunctionLoss(attribute, ubicstr::AddWillDeleteFunction)) return;
   Run(edits::AddAttribute(*attribute));
   // The new attribute's name is typed over at once.
-  ModNameEdit->setFocus();
-  ModNameEdit->selectAll();
+  FModNameEdit->setFocus();
+  FModNameEdit->selectAll();
 }
 
 void TModelForm::ModDeleteBtnClick() {

@@ -70,6 +70,8 @@ class TModelForm : public QWidget, private TDocumentObserver {
   void UpdateControls();
   // The menu the frame shows between File and View for the active page; nil for none.
   QMenu* PageMenu() const;
+  // The Graphs page, whose chart a report shows as the page shows it.
+  TGraphsPage& GraphsPage() const { return *FGraphsPage; }
   // The frame's Cut, Copy and Paste when no edit field has the focus.
   void EditCommand(TEditCommand command);
 
@@ -96,38 +98,6 @@ class TModelForm : public QWidget, private TDocumentObserver {
   void ModFunctClick();
   void ModScaleClick();
   void ModScaleComboChange(int index);
-
-
-  QTabWidget* PageControl;
-  TOptionsPage* OptionsPage;
-  TEvaluationPage* EvaluationPage;
-  TGraphsPage* GraphsPage;
-  TModelTreeView* ModTreeView;
-  QLineEdit* ModNameEdit;
-  QLineEdit* ModDescEdit;
-  QPushButton* ModScaleBtn;
-  QComboBox* ModScaleCombo;
-  QGroupBox* ModFunctGroup;
-  QPushButton* ModFunctBtn;
-  QLineEdit* ModFunctText;
-  QStatusBar* StatusBar;
-
-  QAction* ModAdd;
-  QAction* ModDelete;
-  QAction* ModCut;
-  QAction* ModCopy;
-  QAction* ModPaste;
-  QAction* ModDuplicate;
-  QAction* ModUp;
-  QAction* ModDown;
-  QAction* ModScale;
-  QAction* ModDelScale;
-  QAction* ModFunct;
-  QAction* ModDelFunct;
-  QMenu* ModEditMenu;
-  QMenu* ModPopupMenu;
-  TFunctForm* FunctForm;
-  TScaleForm* ScaleForm;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -160,6 +130,35 @@ class TModelForm : public QWidget, private TDocumentObserver {
 
   TMainForm& FMainForm;
   std::unique_ptr<TUbicDocument> FDocument;
+  QTabWidget* FPageControl;
+  TOptionsPage* FOptionsPage;
+  TEvaluationPage* FEvaluationPage;
+  TGraphsPage* FGraphsPage;
+  TModelTreeView* FModTreeView;
+  QLineEdit* FModNameEdit;
+  QLineEdit* FModDescEdit;
+  QPushButton* FModScaleBtn;
+  QComboBox* FModScaleCombo;
+  QGroupBox* FModFunctGroup;
+  QPushButton* FModFunctBtn;
+  QLineEdit* FModFunctText;
+  QStatusBar* FStatusBar;
+  QAction* FModAdd;
+  QAction* FModDelete;
+  QAction* FModCut;
+  QAction* FModCopy;
+  QAction* FModPaste;
+  QAction* FModDuplicate;
+  QAction* FModUp;
+  QAction* FModDown;
+  QAction* FModScale;
+  QAction* FModDelScale;
+  QAction* FModFunct;
+  QAction* FModDelFunct;
+  QMenu* FModEditMenu;
+  QMenu* FModPopupMenu;
+  TFunctForm* FFunctForm;
+  TScaleForm* FScaleForm;
   bool FUpdating = false;
   bool FCloseAllowed = false;
   // The scale list is rebuilt only when the selection or the scales changed.

@@ -10,8 +10,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "document/edits.h"
 #include "document/document.h"
+#include "document/edits.h"
 #include "mainform.h"
 #include "model/valuecode.h"
 #include "optionsfiles.h"
@@ -30,48 +30,53 @@ constexpr char NewOptionName[] = "New";
 
 TGridPage::TGridPage(TUbicDocument& document, TMainForm& mainForm, TGridKind kind)
     : FDocument(document), FMainForm(mainForm) {
-  Grid = new TOptionGrid(kind, this);
-  ValueEditor = new QComboBox(this);
-  ValueEditor->setMinimumContentsLength(16);
-  ValueEditor->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-  ValueEditor->setVisible(false);
-  connect(ValueEditor, &QComboBox::activated, this, [this](int index) {
-    FMainForm.RunCommand([this, index] { ValueEditorChange(index); });
-  });
-  connect(Grid->selectionModel(), &QItemSelectionModel::currentChanged, this,
+  FGrid = new TOptionGrid(kind, this);
+  FValueEditor = new QComboBox(this);
+  FValueEditor->setMinimumContentsLength(16);
+  FValueEditor->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  FValueEditor->setVisible(false);
+  connect(FValueEditor, &QComboBox::activated, this,
+          [this](int index) { FMainForm.RunCommand([this, index] { ValueEditorChange(index); }); });
+  connect(FGrid->selectionModel(), &QItemSelectionModel::currentChanged, this,
           [this] { emit StateChanged(); });
   // The page sees the keys of its grid and value editor before they do.
-  Grid->installEventFilter(this);
-  ValueEditor->installEventFilter(this);
+  FGrid->installEventFilter(this);
+  FValueEditor->installEventFilter(this);
+  NameObjects({{FGrid, "Grid"}, {FValueEditor, "ValueEditor"}});
+}
+
+void TGridPage::FocusGrid() {
+  FGrid->setFocus();
 }
 
 void TGridPage::Build() {
-  Grid->Build(FDocument.Model());
+  FGrid->Build(FDocument.Model());
 }
 
 void TGridPage::UpdateValueEditor(bool editable) {
-  const TGridCell cell = Grid->Current();
-  const TUbicAttribute* attribute = Grid->Cells().AttributeOfRow(cell.Row);
+  const TGridCell cell = FGrid->Current();
+  const TUbicAttribute* attribute = FGrid->Cells().AttributeOfRow(cell.Row);
   const bool visible = editable && attribute && cell.Col >= 1;
-  ValueEditor->setVisible(visible);
-  if (visible) ShowValueChoices(ValueEditor, *attribute, cell.Col - 1);
+  FValueEditor->setVisible(visible);
+  if (visible) ShowValueChoices(FValueEditor, *attribute, cell.Col - 1);
 }
 
 void TGridPage::ValueEditorChange(int index) {
-  const TGridCell cell = Grid->Current();
-  TUbicAttribute* attribute = Grid->Cells().AttributeOfRow(cell.Row);
+  const TGridCell cell = FGrid->Current();
+  TUbicAttribute* attribute = FGrid->Cells().AttributeOfRow(cell.Row);
   const int option = cell.Col - 1;
   if (!attribute || option < 0 || option >= FDocument.Model().OptionCount()) {
     return;
   }
-  const int value = ChosenValue(ValueEditor, index);
+  const int value = ChosenValue(FValueEditor, index);
   const bool valid = attribute->Scale() && value >= 0 && value < attribute->Scale()->Count();
-  FDocument.Run(edits::SetOptionValue(*attribute, option, valid ? std::string(1, ValueCode(value)) : ""));
+  FDocument.Run(
+      edits::SetOptionValue(*attribute, option, valid ? std::string(1, ValueCode(value)) : ""));
 }
 
 bool TGridPage::ValueKey(const QString& text) {
-  if (!ValueEditor->isVisible() || text.size() != 1) return false;
-  const int last = ValueEditor->count() - 1;
+  if (!FValueEditor->isVisible() || text.size() != 1) return false;
+  const int last = FValueEditor->count() - 1;
   const int index = text == "*" ? last : text[0].unicode() - '1';
   // The digits go as far as the scale's values; "*" is the last item.
   if (index < 0 || index > last || (index == last && text != "*")) return false;
@@ -91,49 +96,49 @@ bool TGridPage::eventFilter(QObject* watched, QEvent* event) {
 
 TOptionsPage::TOptionsPage(TUbicDocument& document, TMainForm& mainForm)
     : TGridPage(document, mainForm, TGridKind::Options) {
-  OptAdd = NewOptionAction("&Add option", "Add|Add new option", QKeySequence("Ctrl+Ins"),
-                           &TOptionsPage::OptAddClick);
-  OptDelete = NewOptionAction("&Delete option", "Delete|Delete option", QKeySequence("Ctrl+Del"),
-                              &TOptionsPage::OptDeleteClick);
-  OptCut =
+  FOptAdd = NewOptionAction("&Add option", "Add|Add new option", QKeySequence("Ctrl+Ins"),
+                            &TOptionsPage::OptAddClick);
+  FOptDelete = NewOptionAction("&Delete option", "Delete|Delete option", QKeySequence("Ctrl+Del"),
+                               &TOptionsPage::OptDeleteClick);
+  FOptCut =
       NewOptionAction("Cu&t", "Cut|Cut option", QKeySequence("Ctrl+X"), &TOptionsPage::OptCutClick);
-  OptCopy = NewOptionAction("&Copy", "Copy|Copy option", QKeySequence("Ctrl+C"),
-                            &TOptionsPage::OptCopyClick);
-  OptPaste = NewOptionAction("&Paste", "Paste|Paste option", QKeySequence("Ctrl+V"),
-                             &TOptionsPage::OptPasteClick);
+  FOptCopy = NewOptionAction("&Copy", "Copy|Copy option", QKeySequence("Ctrl+C"),
+                             &TOptionsPage::OptCopyClick);
+  FOptPaste = NewOptionAction("&Paste", "Paste|Paste option", QKeySequence("Ctrl+V"),
+                              &TOptionsPage::OptPasteClick);
   // The frame's Cut, Copy and Paste own these keys and pass them on (EditCommand).
-  for (QAction* action : {OptCut, OptCopy, OptPaste}) {
+  for (QAction* action : {FOptCut, FOptCopy, FOptPaste}) {
     removeAction(action);
     action->setShortcutContext(Qt::WidgetShortcut);
   }
-  OptDuplicate = NewOptionAction("Dup&licate", "Duplicate|Duplicate option", {},
-                                 &TOptionsPage::OptDuplicateClick);
-  OptEditMenu = new QMenu("&Edit", this);
-  OptEditMenu->addActions({OptAdd, OptDelete});
-  OptEditMenu->addSeparator();
-  OptEditMenu->addActions({OptCut, OptCopy, OptPaste, OptDuplicate});
-  OptImport = NewOptionAction("&Import options...", "Import|Import options from a CSV file",
-                              {}, &TOptionsPage::OptImportClick);
-  OptExport =
+  FOptDuplicate = NewOptionAction("Dup&licate", "Duplicate|Duplicate option", {},
+                                  &TOptionsPage::OptDuplicateClick);
+  FOptEditMenu = new QMenu("&Edit", this);
+  FOptEditMenu->addActions({FOptAdd, FOptDelete});
+  FOptEditMenu->addSeparator();
+  FOptEditMenu->addActions({FOptCut, FOptCopy, FOptPaste, FOptDuplicate});
+  FOptImport = NewOptionAction("&Import options...", "Import|Import options from a CSV file", {},
+                               &TOptionsPage::OptImportClick);
+  FOptExport =
       NewOptionAction("E&xport evaluation...", "Export|Write the evaluation results to a CSV file",
                       {}, &TOptionsPage::OptExportClick);
-  OptEditMenu->addSeparator();
-  OptEditMenu->addActions({OptImport, OptExport});
+  FOptEditMenu->addSeparator();
+  FOptEditMenu->addActions({FOptImport, FOptExport});
 
-  OptNameEdit = new QLineEdit(this);
-  OptNameEdit->setVisible(false);
-  OptNameEdit->installEventFilter(this);
-  connect(OptNameEdit, &QLineEdit::textEdited, this, &TOptionsPage::OptNameEditChange);
+  FOptNameEdit = new QLineEdit(this);
+  FOptNameEdit->setVisible(false);
+  FOptNameEdit->installEventFilter(this);
+  connect(FOptNameEdit, &QLineEdit::textEdited, this, &TOptionsPage::OptNameEditChange);
 
   auto* bar = new QHBoxLayout;
-  bar->addWidget(OptNameEdit, 1);
-  bar->addWidget(ValueEditor, 1);
-  OptAddBtn = new QPushButton("Add", this);
-  SetHint(OptAddBtn, OptAdd->toolTip() + "|" + OptAdd->statusTip());
-  connect(OptAddBtn, &QPushButton::clicked, this,
+  bar->addWidget(FOptNameEdit, 1);
+  bar->addWidget(FValueEditor, 1);
+  FOptAddBtn = new QPushButton("Add", this);
+  SetHint(FOptAddBtn, FOptAdd->toolTip() + "|" + FOptAdd->statusTip());
+  connect(FOptAddBtn, &QPushButton::clicked, this,
           [this] { FMainForm.RunCommand([this] { OptAddBtnClick(); }); });
-  bar->addWidget(OptAddBtn);
-  for (QAction* action : {OptDelete, OptCut, OptCopy, OptPaste, OptDuplicate}) {
+  bar->addWidget(FOptAddBtn);
+  for (QAction* action : {FOptDelete, FOptCut, FOptCopy, FOptPaste, FOptDuplicate}) {
     auto* button = new QPushButton(action->toolTip(), this);
     SetHint(button, action->toolTip() + "|" + action->statusTip());
     connect(button, &QPushButton::clicked, action, &QAction::trigger);
@@ -144,20 +149,30 @@ TOptionsPage::TOptionsPage(TUbicDocument& document, TMainForm& mainForm)
   bar->addStretch();
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(bar);
-  layout->addWidget(Grid, 1);
+  layout->addWidget(FGrid, 1);
+  NameObjects({{FOptNameEdit, "OptNameEdit"},
+               {FOptAdd, "OptAdd"},
+               {FOptDelete, "OptDelete"},
+               {FOptCut, "OptCut"},
+               {FOptCopy, "OptCopy"},
+               {FOptPaste, "OptPaste"},
+               {FOptDuplicate, "OptDuplicate"},
+               {FOptImport, "OptImport"},
+               {FOptExport, "OptExport"},
+               {FOptEditMenu, "OptEditMenu"},
+               {FOptAddBtn, "OptAddBtn"}});
 }
 
 QAction* TOptionsPage::NewOptionAction(const QString& caption, const QString& hint,
                                        const QKeySequence& key, void (TOptionsPage::*handler)()) {
   QAction* action = NewOwnAction(this, caption, hint, key);
-  connect(action, &QAction::triggered, this, [this, handler] {
-    FMainForm.RunCommand([this, handler] { (this->*handler)(); });
-  });
+  connect(action, &QAction::triggered, this,
+          [this, handler] { FMainForm.RunCommand([this, handler] { (this->*handler)(); }); });
   return action;
 }
 
 int TOptionsPage::CurrentOption() const {
-  const int option = Grid->Current().Col - 1;
+  const int option = FGrid->Current().Col - 1;
   return option >= 0 && option < FDocument.Model().OptionCount() ? option : -1;
 }
 
@@ -165,37 +180,38 @@ void TOptionsPage::UpdateControls() {
   const int options = FDocument.Model().OptionCount();
   const bool hasOptions = options > 0;
   const bool pastable = !FMainForm.OptionClipboard().empty();
-  OptAdd->setEnabled(true);
-  for (QAction* action : {OptDelete, OptCut, OptCopy, OptDuplicate}) action->setEnabled(hasOptions);
-  OptPaste->setEnabled(pastable);
+  FOptAdd->setEnabled(true);
+  for (QAction* action : {FOptDelete, FOptCut, FOptCopy, FOptDuplicate})
+    action->setEnabled(hasOptions);
+  FOptPaste->setEnabled(pastable);
 
-  Grid->ShowOptionColumn(hasOptions);
-  const TGridCell cell = Grid->Current();
+  FGrid->ShowOptionColumn(hasOptions);
+  const TGridCell cell = FGrid->Current();
   const bool naming = hasOptions && cell.Row == 1 && cell.Col >= 1;
-  OptNameEdit->setVisible(naming);
+  FOptNameEdit->setVisible(naming);
   if (naming) {
-    const QString name = Grid->Cells().CellText(cell);
-    if (OptNameEdit->text() != name) OptNameEdit->setText(name);
+    const QString name = FGrid->Cells().CellText(cell);
+    if (FOptNameEdit->text() != name) FOptNameEdit->setText(name);
     // A name shown for another option is the one Escape goes back to.
     if (cell.Col != FNameColumn) FNameOnEntry = name;
   }
   FNameColumn = naming ? cell.Col : -1;
   UpdateValueEditor(hasOptions && cell.Row != 1);
-  if (FOptionAdded && cell.Col < Grid->GridColCount() - 1) {
-    Grid->SetCurrent({cell.Row, cell.Col + 1});
+  if (FOptionAdded && cell.Col < FGrid->GridColCount() - 1) {
+    FGrid->SetCurrent({cell.Row, cell.Col + 1});
   }
   FOptionAdded = false;
 }
 
 void TOptionsPage::EditCommand(TEditCommand command) {
-  QAction* action = command == TEditCommand::Cut    ? OptCut
-                    : command == TEditCommand::Copy ? OptCopy
-                                                    : OptPaste;
+  QAction* action = command == TEditCommand::Cut    ? FOptCut
+                    : command == TEditCommand::Copy ? FOptCopy
+                                                    : FOptPaste;
   if (action->isEnabled()) action->trigger();
 }
 
 void TOptionsPage::AddOption(bool after) {
-  int position = std::max(0, Grid->Current().Col - 1);
+  int position = std::max(0, FGrid->Current().Col - 1);
   if (after && position < FDocument.Model().OptionCount()) ++position;
   FOptionAdded = after;
   FDocument.Run(edits::AddOption(position, NewOptionName));
@@ -218,7 +234,7 @@ void TOptionsPage::OptDeleteClick() {
 void TOptionsPage::OptCopyClick() {
   const int option = CurrentOption();
   if (option < 0) return;
-  FMainForm.CopyOptionToClipboard(FDocument.Model(), option, Grid->Cells().Attributes());
+  FMainForm.CopyOptionToClipboard(FDocument.Model(), option, FGrid->Cells().Attributes());
   emit StateChanged();
 }
 
@@ -230,7 +246,7 @@ void TOptionsPage::OptCutClick() {
 void TOptionsPage::OptPasteClick() {
   const std::vector<std::string>& copied = FMainForm.OptionClipboard();
   if (copied.empty()) return;
-  FDocument.Run(edits::PasteOption(std::max(0, Grid->Current().Col - 1), copied));
+  FDocument.Run(edits::PasteOption(std::max(0, FGrid->Current().Col - 1), copied));
 }
 
 void TOptionsPage::OptDuplicateClick() {
@@ -248,17 +264,17 @@ void TOptionsPage::OptExportClick() {
 
 void TOptionsPage::OptNameEditChange(const QString& text) {
   const int option = CurrentOption();
-  if (option < 0 || Grid->Current().Row != 1) return;
+  if (option < 0 || FGrid->Current().Row != 1) return;
   FMainForm.RunCommand(
-      [&] { FDocument.Run(edits::RenameOption(option, FMainForm.TypedText(OptNameEdit, text))); });
+      [&] { FDocument.Run(edits::RenameOption(option, FMainForm.TypedText(FOptNameEdit, text))); });
 }
 
 bool TOptionsPage::eventFilter(QObject* watched, QEvent* event) {
-  if (watched != OptNameEdit) return TGridPage::eventFilter(watched, event);
-  if (event->type() == QEvent::FocusIn) FNameOnEntry = OptNameEdit->text();
+  if (watched != FOptNameEdit) return TGridPage::eventFilter(watched, event);
+  if (event->type() == QEvent::FocusIn) FNameOnEntry = FOptNameEdit->text();
   if (event->type() == QEvent::KeyPress &&
       static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-    OptNameEdit->setText(FNameOnEntry);
+    FOptNameEdit->setText(FNameOnEntry);
     OptNameEditChange(FNameOnEntry);
     return true;
   }
@@ -266,8 +282,8 @@ bool TOptionsPage::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TOptionsPage::AfterValueKey() {
-  const TGridCell cell = Grid->Current();
-  if (cell.Row < Grid->GridRowCount() - 1) Grid->SetCurrent({cell.Row + 1, cell.Col});
+  const TGridCell cell = FGrid->Current();
+  if (cell.Row < FGrid->GridRowCount() - 1) FGrid->SetCurrent({cell.Row + 1, cell.Col});
 }
 
 // The Evaluation page
@@ -275,34 +291,34 @@ void TOptionsPage::AfterValueKey() {
 TEvaluationPage::TEvaluationPage(TUbicDocument& document, TMainForm& mainForm)
     : TGridPage(document, mainForm, TGridKind::Evaluation) {
   auto* bar = new QHBoxLayout;
-  bar->addWidget(ValueEditor);
-  SensitivityBtn = new QPushButton("&Sensitivity...", this);
-  SetHint(SensitivityBtn,
+  bar->addWidget(FValueEditor);
+  FSensitivityBtn = new QPushButton("&Sensitivity...", this);
+  SetHint(FSensitivityBtn,
           "Sensitivity|What if each single value of the option were one step "
           "lower or higher");
-  SensitivityBtn->setFocusPolicy(Qt::NoFocus);
-  connect(SensitivityBtn, &QPushButton::clicked, this,
+  FSensitivityBtn->setFocusPolicy(Qt::NoFocus);
+  connect(FSensitivityBtn, &QPushButton::clicked, this,
           [this] { FMainForm.RunCommand([this] { SensitivityBtnClick(); }); });
-  bar->addWidget(SensitivityBtn);
+  bar->addWidget(FSensitivityBtn);
   bar->addStretch();
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(bar);
-  layout->addWidget(Grid, 1);
+  layout->addWidget(FGrid, 1);
+  NameObjects({{FSensitivityBtn, "SensitivityBtn"}});
 }
 
 void TEvaluationPage::UpdateControls() {
-  const TUbicAttribute* attribute = Grid->Cells().AttributeOfRow(Grid->Current().Row);
+  const TUbicAttribute* attribute = FGrid->Cells().AttributeOfRow(FGrid->Current().Row);
   UpdateValueEditor(FDocument.Model().OptionCount() > 0 && attribute && attribute->IsBasic());
-  SensitivityBtn->setEnabled(FDocument.Model().OptionCount() > 0);
+  FSensitivityBtn->setEnabled(FDocument.Model().OptionCount() > 0);
 }
 
 void TEvaluationPage::SensitivityBtnClick() {
   const int options = FDocument.Model().OptionCount();
   if (options == 0) return;
-  const int option = std::clamp(Grid->Current().Col - 1, 0, options - 1);
+  const int option = std::clamp(FGrid->Current().Col - 1, 0, options - 1);
   TSensitivityForm form(FDocument.Model(), option, this);
   form.exec();
 }
-
 
 }  // namespace ubic

@@ -24,9 +24,8 @@ class TGridPage : public QWidget {
  public:
   TGridPage(TUbicDocument& document, TMainForm& mainForm, TGridKind kind);
 
-  TOptionGrid* Grid;
-  QComboBox* ValueEditor;
-
+  // Gives the grid the keyboard focus, as the page becomes the active one.
+  void FocusGrid();
   // Rebuilds the grid from the model.
   void Build();
   // Stores the value that item Index of the value editor stands for in the current cell.
@@ -42,6 +41,8 @@ class TGridPage : public QWidget {
 
   TUbicDocument& FDocument;
   TMainForm& FMainForm;
+  TOptionGrid* FGrid;
+  QComboBox* FValueEditor;
 
  signals:
   // The current cell moved: the window's commands follow.
@@ -54,18 +55,8 @@ class TOptionsPage : public TGridPage {
  public:
   TOptionsPage(TUbicDocument& document, TMainForm& mainForm);
 
-  QLineEdit* OptNameEdit;
-  QAction* OptAdd;
-  QAction* OptDelete;
-  QAction* OptCut;
-  QAction* OptCopy;
-  QAction* OptPaste;
-  QAction* OptDuplicate;
-  QAction* OptImport;
-  QAction* OptExport;
-  QMenu* OptEditMenu;
-  QPushButton* OptAddBtn;
-
+  // The page's Edit menu, which the document window shows while the page is active.
+  QMenu* PageMenu() const { return FOptEditMenu; }
   // Part of the document window's refresh.
   void UpdateControls();
   void EditCommand(TEditCommand command);
@@ -93,6 +84,17 @@ class TOptionsPage : public TGridPage {
   // The current option, -1 when the current column names none.
   int CurrentOption() const;
 
+  QLineEdit* FOptNameEdit;
+  QAction* FOptAdd;
+  QAction* FOptDelete;
+  QAction* FOptCut;
+  QAction* FOptCopy;
+  QAction* FOptPaste;
+  QAction* FOptDuplicate;
+  QAction* FOptImport;
+  QAction* FOptExport;
+  QMenu* FOptEditMenu;
+  QPushButton* FOptAddBtn;
   bool FOptionAdded = false;
   QString FNameOnEntry;
   int FNameColumn = -1;
@@ -104,11 +106,12 @@ class TEvaluationPage : public TGridPage {
  public:
   TEvaluationPage(TUbicDocument& document, TMainForm& mainForm);
 
-  QPushButton* SensitivityBtn;
-
   void UpdateControls();
   // Shows the sensitivity of the current option, the first when no option column is current.
   void SensitivityBtnClick();
+
+ private:
+  QPushButton* FSensitivityBtn;
 };
 
 }  // namespace ubic

@@ -2,9 +2,12 @@
 
 #include <QAction>
 #include <QKeySequence>
+#include <QObject>
 #include <QString>
 #include <QWidget>
+#include <initializer_list>
 #include <string>
+#include <utility>
 
 #include "foundation/cp1250.h"
 
@@ -39,6 +42,11 @@ inline QAction* NewOwnAction(QWidget* owner, const QString& caption, const QStri
   action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
   owner->addAction(action);
   return action;
+}
+
+// Gives each object the name of the member that holds it: tests and tools find them by it.
+inline void NameObjects(std::initializer_list<std::pair<QObject*, const char*>> objects) {
+  for (const auto& [object, name] : objects) object->setObjectName(name);
 }
 
 }  // namespace ubic

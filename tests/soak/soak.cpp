@@ -17,6 +17,7 @@
 #include <filesystem>
 #include <numeric>
 
+#include "childnamed.h"
 #include "files/csv.h"
 #include "files/modelfile.h"
 #include "files/modelio.h"
@@ -204,14 +205,21 @@ bool TSoak::Fail(const std::string& command, const std::string& what) {
 }
 
 std::vector<TSoak::TCommand> TSoak::Commands() {
-  const auto model = [this](QAction* TModelForm::*action) {
-    return [this, action] { return TriggerModelAction(FDocument->*action); };
+  // The window's and its pages' actions, found by their names when the command runs.
+  const auto model = [this](const char* action) {
+    return [this, action] { return TriggerModelAction(Child<QAction>(FDocument, action)); };
   };
-  const auto option = [this](QAction* TOptionsPage::*action) {
-    return [this, action] { return TriggerOptionAction(FDocument->OptionsPage->*action); };
+  const auto option = [this](const char* action) {
+    return [this, action] {
+      return TriggerOptionAction(
+          Child<QAction>(Child<TOptionsPage>(FDocument, "OptionsPage"), action));
+    };
   };
-  const auto graph = [this](QAction* TGraphsPage::*action) {
-    return [this, action] { return TriggerGraphAction(FDocument->GraphsPage->*action); };
+  const auto graph = [this](const char* action) {
+    return [this, action] {
+      return TriggerGraphAction(
+          Child<QAction>(Child<TGraphsPage>(FDocument, "GraphsPage"), action));
+    };
   };
   return {
       {"Select attribute", 4,
@@ -219,16 +227,16 @@ std::vector<TSoak::TCommand> TSoak::Commands() {
          ShowPage(ModelPageIndex);
          return SelectRandomAttribute();
        }},
-      {"ModAdd", 4, model(&TModelForm::ModAdd)},
-      {"ModDelete", 3, model(&TModelForm::ModDelete)},
-      {"ModCut", 2, model(&TModelForm::ModCut)},
-      {"ModCopy", 2, model(&TModelForm::ModCopy)},
-      {"ModPaste", 3, model(&TModelForm::ModPaste)},
-      {"ModDuplicate", 2, model(&TModelForm::ModDuplicate)},
-      {"ModUp", 2, model(&TModelForm::ModUp)},
-      {"ModDown", 2, model(&TModelForm::ModDown)},
-      {"ModDelScale", 1, model(&TModelForm::ModDelScale)},
-      {"ModDelFunct", 1, model(&TModelForm::ModDelFunct)},
+      {"ModAdd", 4, model("ModAdd")},
+      {"ModDelete", 3, model("ModDelete")},
+      {"ModCut", 2, model("ModCut")},
+      {"ModCopy", 2, model("ModCopy")},
+      {"ModPaste", 3, model("ModPaste")},
+      {"ModDuplicate", 2, model("ModDuplicate")},
+      {"ModUp", 2, model("ModUp")},
+      {"ModDown", 2, model("ModDown")},
+      {"ModDelScale", 1, model("ModDelScale")},
+      {"ModDelFunct", 1, model("ModDelFunct")},
       {"ModScaleCombo", 3, [this] { return ChooseScaleInList(); }},
       {"ModNameEdit", 3, [this] { return TypeIntoAttribute(true); }},
       {"ModDescEdit", 3, [this] { return TypeIntoAttribute(false); }},
@@ -236,26 +244,26 @@ std::vector<TSoak::TCommand> TSoak::Commands() {
       // A rule table too large to be made is refused with an error.
       {"ScaleForm", 3, [this] { return EditScale(); }},
       {"FunctForm", 3, [this] { return EditFunction(); }, true},
-      {"OptAdd", 2, option(&TOptionsPage::OptAdd)},
+      {"OptAdd", 2, option("OptAdd")},
       {"OptAddBtn", 2,
        [this] {
          SelectRandomCell(OptionsPageIndex, Chance(3));
-         FDocument->OptionsPage->OptAddBtn->click();
+         Child<QPushButton>(Child<TOptionsPage>(FDocument, "OptionsPage"), "OptAddBtn")->click();
          return std::string();
        }},
-      {"OptDelete", 2, option(&TOptionsPage::OptDelete)},
-      {"OptCut", 1, option(&TOptionsPage::OptCut)},
-      {"OptCopy", 1, option(&TOptionsPage::OptCopy)},
-      {"OptPaste", 2, option(&TOptionsPage::OptPaste)},
-      {"OptDuplicate", 1, option(&TOptionsPage::OptDuplicate)},
+      {"OptDelete", 2, option("OptDelete")},
+      {"OptCut", 1, option("OptCut")},
+      {"OptCopy", 1, option("OptCopy")},
+      {"OptPaste", 2, option("OptPaste")},
+      {"OptDuplicate", 1, option("OptDuplicate")},
       // The file may name attributes twice or values of none; the user is told.
       {"OptImport", 1, [this] { return ImportOptions(); }, true},
       {"OptNameEdit", 2, [this] { return TypeOptionName(); }},
       {"Options value", 5, [this] { return ChooseValue(OptionsPageIndex); }},
       {"Evaluation value", 3, [this] { return ChooseValue(EvaluationPageIndex); }},
       {"Graph tick", 2, [this] { return TickOption(); }},
-      {"GraphShowAll", 1, graph(&TGraphsPage::GraphShowAll)},
-      {"GraphHideAll", 1, graph(&TGraphsPage::GraphHideAll)},
+      {"GraphShowAll", 1, graph("GraphShowAll")},
+      {"GraphHideAll", 1, graph("GraphHideAll")},
       {"Undo", 7, [this] { return StepInHistory(false); }},
       {"Redo", 4, [this] { return StepInHistory(true); }},
       {"Save", 2, [this] { return Save(); }},
@@ -266,15 +274,16 @@ std::vector<TSoak::TCommand> TSoak::Commands() {
 // The Model page
 
 void TSoak::ShowPage(int page) {
-  FDocument->PageControl->setCurrentIndex(page);
+  Child<QTabWidget>(FDocument, "PageControl")->setCurrentIndex(page);
 }
 
 std::string TSoak::SelectRandomAttribute() {
   std::vector<QTreeWidgetItem*> items;
-  for (QTreeWidgetItemIterator it(FDocument->ModTreeView); *it; ++it) items.push_back(*it);
+  for (QTreeWidgetItemIterator it(Child<TModelTreeView>(FDocument, "ModTreeView")); *it; ++it)
+    items.push_back(*it);
   if (items.empty()) return {};
   QTreeWidgetItem* item = items[Pick(static_cast<int>(items.size()))];
-  FDocument->ModTreeView->setCurrentItem(item);
+  Child<TModelTreeView>(FDocument, "ModTreeView")->setCurrentItem(item);
   return "\"" + item->text(0).toStdString() + "\"";
 }
 
@@ -289,7 +298,7 @@ std::string TSoak::TriggerModelAction(QAction* action) {
 std::string TSoak::ChooseScaleInList() {
   ShowPage(ModelPageIndex);
   const std::string what = SelectRandomAttribute();
-  QComboBox* combo = FDocument->ModScaleCombo;
+  QComboBox* combo = Child<QComboBox>(FDocument, "ModScaleCombo");
   if (!combo->isEnabled() || combo->count() == 0) return what + " (disabled)";
   const int index = Pick(combo->count());
   const std::string choice = combo->itemText(index).toStdString();
@@ -300,7 +309,8 @@ std::string TSoak::ChooseScaleInList() {
 std::string TSoak::TypeIntoAttribute(bool name) {
   ShowPage(ModelPageIndex);
   const std::string what = Chance(2) ? SelectRandomAttribute() : std::string("(same)");
-  QLineEdit* edit = name ? FDocument->ModNameEdit : FDocument->ModDescEdit;
+  QLineEdit* edit = name ? Child<QLineEdit>(FDocument, "ModNameEdit")
+                         : Child<QLineEdit>(FDocument, "ModDescEdit");
   if (!edit->isEnabled()) return what + " (disabled)";
   edit->setFocus();
   QString typed;
@@ -326,25 +336,25 @@ std::string TSoak::DragAttribute() {
   ShowPage(ModelPageIndex);
   const std::string what = SelectRandomAttribute();
   std::vector<TAttributeItem*> items{nullptr};
-  for (QTreeWidgetItemIterator it(FDocument->ModTreeView); *it; ++it) {
+  for (QTreeWidgetItemIterator it(Child<TModelTreeView>(FDocument, "ModTreeView")); *it; ++it) {
     items.push_back(static_cast<TAttributeItem*>(*it));
   }
   TAttributeItem* target = items[Pick(static_cast<int>(items.size()))];
   const std::string onto = target ? "\"" + target->text(0).toStdString() + "\"" : "empty space";
   if (!FDocument->ModTreeViewCanDrop(target)) return what + " onto " + onto + " (refused)";
   // Offscreen Qt runs no drag session; this is what the tree's drop event calls.
-  FDocument->ModTreeView->Drop(target);
+  Child<TModelTreeView>(FDocument, "ModTreeView")->Drop(target);
   return what + " onto " + onto;
 }
 
 std::string TSoak::EditScale() {
   ShowPage(ModelPageIndex);
   const std::string what = SelectRandomAttribute();
-  if (!FDocument->ModScaleBtn->isEnabled()) return what + " (disabled)";
+  if (!Child<QPushButton>(FDocument, "ModScaleBtn")->isEnabled()) return what + " (disabled)";
   std::string done;
-  WithModal([this] { FDocument->ModScaleBtn->click(); },
+  WithModal([this] { Child<QPushButton>(FDocument, "ModScaleBtn")->click(); },
             [this, &done](QWidget* dialog) {
-              TScaleForm& form = *FDocument->ScaleForm;
+              TScaleForm& form = *Child<TScaleForm>(FDocument, "ScaleForm");
               for (int n = Pick(6); n > 0; --n) {
                 form.SelectValue(Pick(form.ValueList->topLevelItemCount()));
                 switch (Pick(7)) {
@@ -393,11 +403,11 @@ std::string TSoak::EditScale() {
 std::string TSoak::EditFunction() {
   ShowPage(ModelPageIndex);
   const std::string what = SelectRandomAttribute();
-  if (!FDocument->ModFunct->isEnabled()) return what + " (disabled)";
+  if (!Child<QAction>(FDocument, "ModFunct")->isEnabled()) return what + " (disabled)";
   std::string done;
-  WithModal([this] { FDocument->ModFunct->trigger(); },
+  WithModal([this] { Child<QAction>(FDocument, "ModFunct")->trigger(); },
             [this, &done](QWidget*) {
-              TFunctForm& form = *FDocument->FunctForm;
+              TFunctForm& form = *Child<TFunctForm>(FDocument, "FunctForm");
               const int rules = form.RuleGrid->model()->rowCount();
               for (int n = Pick(8); n > 0; --n) {
                 form.SetCurrentRule(Pick(rules));
@@ -433,7 +443,9 @@ std::string TSoak::EditFunction() {
 std::string TSoak::SelectRandomCell(int page, bool nameRow) {
   ShowPage(page);
   TOptionGrid* grid =
-      page == OptionsPageIndex ? FDocument->OptionsPage->Grid : FDocument->EvaluationPage->Grid;
+      page == OptionsPageIndex
+          ? Child<TOptionGrid>(Child<TOptionsPage>(FDocument, "OptionsPage"), "Grid")
+          : Child<TOptionGrid>(Child<TEvaluationPage>(FDocument, "EvaluationPage"), "Grid");
   const int rows = grid->GridRowCount();
   const TGridCell cell{nameRow || rows <= 2 ? 1 : 2 + Pick(rows - 2),
                        1 + Pick(grid->GridColCount() - 1)};
@@ -469,13 +481,13 @@ std::string TSoak::ImportOptions() {
   const std::string file = FilePath("options.csv");
   WriteFileSafely(file, text);
   if (!Chance(5)) FQuestions.ChooseNext(TFileChoice{file, 1});
-  FDocument->OptionsPage->OptImport->trigger();
+  Child<QAction>(Child<TOptionsPage>(FDocument, "OptionsPage"), "OptImport")->trigger();
   return what;
 }
 
 std::string TSoak::TypeOptionName() {
   const std::string what = SelectRandomCell(OptionsPageIndex, true);
-  QLineEdit* edit = FDocument->OptionsPage->OptNameEdit;
+  QLineEdit* edit = Child<QLineEdit>(Child<TOptionsPage>(FDocument, "OptionsPage"), "OptNameEdit");
   if (!edit->isVisible()) return what + " (no option)";
   edit->setFocus();
   if (Chance(4)) {
@@ -490,10 +502,11 @@ std::string TSoak::TypeOptionName() {
 
 std::string TSoak::ChooseValue(int page) {
   const std::string what = SelectRandomCell(page, false);
-  TGridPage* gridPage = page == OptionsPageIndex
-                            ? static_cast<TGridPage*>(FDocument->OptionsPage)
-                            : static_cast<TGridPage*>(FDocument->EvaluationPage);
-  QComboBox* editor = gridPage->ValueEditor;
+  TGridPage* gridPage =
+      page == OptionsPageIndex
+          ? static_cast<TGridPage*>(Child<TOptionsPage>(FDocument, "OptionsPage"))
+          : static_cast<TGridPage*>(Child<TEvaluationPage>(FDocument, "EvaluationPage"));
+  QComboBox* editor = Child<QComboBox>(gridPage, "ValueEditor");
   if (!editor->isVisible()) return what + " (no editor)";
   const int index = Pick(editor->count());
   if (Chance(2)) {
@@ -502,23 +515,24 @@ std::string TSoak::ChooseValue(int page) {
   }
   // The value's key: its number from 1, or "*" for the last item.
   const QString key = index == editor->count() - 1 ? "*" : QString::number(index + 1);
-  PressKey(gridPage->Grid, Qt::Key_unknown, key);
+  PressKey(Child<TOptionGrid>(gridPage, "Grid"), Qt::Key_unknown, key);
   return what + " key " + key.toStdString();
 }
 
 std::string TSoak::TickOption() {
   ShowPage(GraphsPageIndex);
-  TGraphsPage& page = *FDocument->GraphsPage;
-  if (Chance(3) && page.GraphTree->topLevelItemCount() > 0) {
+  TGraphsPage& page = *Child<TGraphsPage>(FDocument, "GraphsPage");
+  if (Chance(3) && Child<QTreeWidget>(&page, "GraphTree")->topLevelItemCount() > 0) {
     std::vector<QTreeWidgetItem*> items;
-    for (QTreeWidgetItemIterator it(page.GraphTree); *it; ++it) items.push_back(*it);
+    for (QTreeWidgetItemIterator it(Child<QTreeWidget>(&page, "GraphTree")); *it; ++it)
+      items.push_back(*it);
     QTreeWidgetItem* item = items[Pick(static_cast<int>(items.size()))];
     item->setCheckState(0, item->checkState(0) == Qt::Checked ? Qt::Unchecked : Qt::Checked);
     return "attribute " + item->text(0).toStdString();
   }
-  if (page.OptionList->count() == 0) return "(no option)";
-  const int k = Pick(page.OptionList->count());
-  QListWidgetItem* item = page.OptionList->item(k);
+  if (Child<QListWidget>(&page, "OptionList")->count() == 0) return "(no option)";
+  const int k = Pick(Child<QListWidget>(&page, "OptionList")->count());
+  QListWidgetItem* item = Child<QListWidget>(&page, "OptionList")->item(k);
   item->setCheckState(item->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
   return "option " + std::to_string(k);
 }

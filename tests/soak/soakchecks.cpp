@@ -5,6 +5,7 @@
 #include <QTabWidget>
 #include <filesystem>
 
+#include "childnamed.h"
 #include "files/modelfile.h"
 #include "foundation/textfile.h"
 #include "model/consistency.h"
@@ -155,16 +156,22 @@ std::string DocumentFault(const TMainForm& main, const TModelForm& document) {
            " against the bytes of \"" + document.FileName() + "\"";
   }
   std::string fault = TitleFault(document);
-  if (fault.empty()) fault = NodeFault(document.ModTreeView->invisibleRootItem(), *model.Root());
+  if (fault.empty())
+    fault = NodeFault(Child<TModelTreeView>(&document, "ModTreeView")->invisibleRootItem(),
+                      *model.Root());
   if (fault.empty()) fault = HistoryFault(main, document);
   if (!fault.empty()) return fault;
-  switch (document.PageControl->currentIndex()) {
+  switch (Child<QTabWidget>(&document, "PageControl")->currentIndex()) {
     case OptionsPageIndex:
-      return GridFault(*document.OptionsPage->Grid, TGridKind::Options, model);
+      return GridFault(*Child<TOptionGrid>(Child<TOptionsPage>(&document, "OptionsPage"), "Grid"),
+                       TGridKind::Options, model);
     case EvaluationPageIndex:
-      return GridFault(*document.EvaluationPage->Grid, TGridKind::Evaluation, model);
+      return GridFault(
+          *Child<TOptionGrid>(Child<TEvaluationPage>(&document, "EvaluationPage"), "Grid"),
+          TGridKind::Evaluation, model);
     case GraphsPageIndex:
-      return OptionListFault(*document.GraphsPage->OptionList, model);
+      return OptionListFault(
+          *Child<QListWidget>(Child<TGraphsPage>(&document, "GraphsPage"), "OptionList"), model);
     default:
       return {};
   }

@@ -52,7 +52,7 @@ TEST_F(Documents, FrameCommandsFollowTheActiveDocument) {
   EXPECT_TRUE(Main->FileReport->isEnabled());
   EXPECT_EQ(document->Caption(), "Root1 [*]");
   EXPECT_EQ(
-      document->StatusBar->currentMessage().toStdString(),
+      Child<QStatusBar>(document, "StatusBar")->currentMessage().toStdString(),
       "Attributes: 1 (1 basic, 0 complex)   |   Scales: 0   |   Functions: 0   |   Options: 0");
 
   // The View menu lists the documents by their titles, the active one checked.
@@ -67,9 +67,9 @@ TEST_F(Documents, FrameCommandsFollowTheActiveDocument) {
   EXPECT_EQ(Main->ActiveDocument(), document);
 
   // Pages without their own menu leave only the frame's.
-  document->PageControl->setCurrentIndex(2);
+  Child<QTabWidget>(document, "PageControl")->setCurrentIndex(2);
   EXPECT_EQ(MenuTitles(*Main), (QStringList{"&File", "&View", "&Help"}));
-  document->PageControl->setCurrentIndex(0);
+  Child<QTabWidget>(document, "PageControl")->setCurrentIndex(0);
   EXPECT_EQ(MenuTitles(*Main), (QStringList{"&File", "&Edit", "&View", "&Help"}));
 }
 
@@ -226,7 +226,7 @@ TEST_F(Documents, ImportAndExportRemarksAreWarnings) {
   for (int i = 0; i < 2; ++i) {
     Select(imported, "a");
     if (imported->Model().FirstAttribute()->Funct()) Questions.Answer(TAnswer::Yes);
-    imported->ModAdd->trigger();
+    Child<QAction>(imported, "ModAdd")->trigger();
   }
   EXPECT_EQ(InputNames(*imported->Model().FirstAttribute()), "b,New,New");
   TakeAsked();

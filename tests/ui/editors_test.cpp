@@ -127,12 +127,12 @@ class Editors : public TUiTest {
 TEST_F(Editors, NewFunctionEnteredByDigitKeysAndKeptOnOk) {
   TModelForm* document = OpenExample();
   Select(document, "Top");
-  ASSERT_TRUE(document->ModFunctBtn->isEnabled());
+  ASSERT_TRUE(Child<QPushButton>(document, "ModFunctBtn")->isEnabled());
   document->Model().SetModified(false);
   WithModal(
-      [&] { document->ModFunct->trigger(); },
+      [&] { Child<QAction>(document, "ModFunct")->trigger(); },
       [&](QWidget*) {
-        TFunctForm& form = *document->FunctForm;
+        TFunctForm& form = *Child<TFunctForm>(document, "FunctForm");
         EXPECT_EQ(form.windowTitle(), "Decision rules Top");
         ASSERT_EQ(form.RuleGrid->model()->rowCount(), 6);
         for (int rule = 0; rule < 6; ++rule) EXPECT_EQ(Cell(form, rule, 2), "*");
@@ -158,7 +158,7 @@ TEST_F(Editors, NewFunctionEnteredByDigitKeysAndKeptOnOk) {
   EXPECT_EQ(function->EnteredCount(), 1);
   EXPECT_EQ(function->RuleLow(5), 1);
   EXPECT_TRUE(document->Model().Modified());
-  EXPECT_TRUE(document->ModFunctText->text().startsWith("Rules: 1/6"));
+  EXPECT_TRUE(Child<QLineEdit>(document, "ModFunctText")->text().startsWith("Rules: 1/6"));
 }
 
 TEST_F(Editors, CancelRightAfterCreatingLeavesNoFunction) {
@@ -166,11 +166,12 @@ TEST_F(Editors, CancelRightAfterCreatingLeavesNoFunction) {
   Select(document, "Top");
   WithModal([&] { document->ModFunctClick(); },
             [&](QWidget*) {
-              QTest::keyClick(document->FunctForm->RuleGrid, Qt::Key_3);
-              QTest::mouseClick(document->FunctForm->CancelBtn, Qt::LeftButton);
+              QTest::keyClick(Child<TFunctForm>(document, "FunctForm")->RuleGrid, Qt::Key_3);
+              QTest::mouseClick(Child<TFunctForm>(document, "FunctForm")->CancelBtn,
+                                Qt::LeftButton);
             });
   EXPECT_FALSE(Find(document, "Top")->Funct());
-  EXPECT_EQ(document->ModFunctText->text(), "<undefined>");
+  EXPECT_EQ(Child<QLineEdit>(document, "ModFunctText")->text(), "<undefined>");
 }
 
 TEST_F(Editors, ArgumentColoursAndHeaders) {
@@ -322,9 +323,9 @@ TEST_F(Weights, ApplyDerivesRulesAndCancelInTheEditorDiscardsIt) {
 TEST_F(Editors, ScaleStartedFromNewValue) {
   TModelForm* document = OpenExample();
   Select(document, "Plain");
-  WithModal([&] { document->ModScaleBtn->click(); },
+  WithModal([&] { Child<QPushButton>(document, "ModScaleBtn")->click(); },
             [&](QWidget*) {
-              TScaleForm& form = *document->ScaleForm;
+              TScaleForm& form = *Child<TScaleForm>(document, "ScaleForm");
               EXPECT_EQ(form.windowTitle(), "Scale Plain");
               ASSERT_EQ(form.ValueList->topLevelItemCount(), 1);
               EXPECT_EQ(form.ValueList->topLevelItem(0)->text(0), "new value");
@@ -350,7 +351,7 @@ TEST_F(Editors, ScaleStartedFromNewValue) {
   EXPECT_EQ(scale->ValueName(1), "dear") << "the open edit ends before OK";
   EXPECT_EQ(document->Model().LastScale(), scale);
   // New attributes copy the default scale.
-  document->ModAdd->trigger();
+  Child<QAction>(document, "ModAdd")->trigger();
   const TUbicDiscreteScale* copy = document->SelectedAttribute()->DiscreteScale();
   ASSERT_TRUE(copy);
   EXPECT_TRUE(copy->IsEqual(*scale));
@@ -359,9 +360,9 @@ TEST_F(Editors, ScaleStartedFromNewValue) {
   Select(document, "Plain");
   WithModal([&] { document->ModScaleClick(); },
             [&](QWidget*) {
-              EXPECT_TRUE(document->ScaleForm->DefaultCheck->isChecked());
-              document->ScaleForm->DefaultCheck->setChecked(false);
-              document->ScaleForm->OkClick();
+              EXPECT_TRUE(Child<TScaleForm>(document, "ScaleForm")->DefaultCheck->isChecked());
+              Child<TScaleForm>(document, "ScaleForm")->DefaultCheck->setChecked(false);
+              Child<TScaleForm>(document, "ScaleForm")->OkClick();
             });
   EXPECT_FALSE(document->Model().LastScale());
 }
@@ -374,7 +375,7 @@ TEST_F(Editors, DeletingAValueThenCancellingRestoresEverything) {
   Select(document, "Quality");
   WithModal([&] { document->ModScaleClick(); },
             [&](QWidget*) {
-              TScaleForm& form = *document->ScaleForm;
+              TScaleForm& form = *Child<TScaleForm>(document, "ScaleForm");
               form.SelectValue(0);
               form.DeleteAction->trigger();
               EXPECT_EQ(form.ValueList->topLevelItemCount(), 2);
@@ -388,9 +389,9 @@ TEST_F(Editors, DeletingAValueThenCancellingRestoresEverything) {
   // Confirmed, the deletion is one step that takes the values and rules of poor along.
   WithModal([&] { document->ModScaleClick(); },
             [&](QWidget*) {
-              document->ScaleForm->SelectValue(0);
-              document->ScaleForm->DeleteAction->trigger();
-              document->ScaleForm->OkClick();
+              Child<TScaleForm>(document, "ScaleForm")->SelectValue(0);
+              Child<TScaleForm>(document, "ScaleForm")->DeleteAction->trigger();
+              Child<TScaleForm>(document, "ScaleForm")->OkClick();
             });
   EXPECT_EQ(Find(document, "Top")->Funct()->RuleCount(), 4) << "the rules of poor went";
   EXPECT_EQ(Find(document, "Quality")->OptionValue(1), 1) << "fine moved down";
@@ -409,7 +410,7 @@ TEST_F(Editors, ScaleCancelledWhileNamingAValue) {
             [&](QWidget* dialog) {
               // Closing the active dialog hands the name's editor a last focus change.
               QApplication::setActiveWindow(dialog);
-              TScaleForm& form = *document->ScaleForm;
+              TScaleForm& form = *Child<TScaleForm>(document, "ScaleForm");
               form.AddAction->trigger();
               QLineEdit* editor = OpenEditor(form.ValueList);
               ASSERT_TRUE(editor);
@@ -432,8 +433,8 @@ TEST_F(Editors, FunctionsAreCompletedAgainstTheEditedScale) {
   Select(document, "Extra");
   WithModal([&] { document->ModScaleClick(); },
             [&](QWidget*) {
-              document->ScaleForm->OrderComboChange(2);
-              QTest::mouseClick(document->ScaleForm->OkBtn, Qt::LeftButton);
+              Child<TScaleForm>(document, "ScaleForm")->OrderComboChange(2);
+              QTest::mouseClick(Child<TScaleForm>(document, "ScaleForm")->OkBtn, Qt::LeftButton);
             });
   EXPECT_EQ(top->Funct()->RuleLow(1), 0);
   EXPECT_EQ(top->Funct()->RuleHigh(1), 1);
@@ -442,9 +443,9 @@ TEST_F(Editors, FunctionsAreCompletedAgainstTheEditedScale) {
   Select(document, "Top");
   WithModal([&] { document->ModScaleClick(); },
             [&](QWidget*) {
-              document->ScaleForm->SelectValue(2);
-              document->ScaleForm->AddClick();
-              QTest::mouseClick(document->ScaleForm->OkBtn, Qt::LeftButton);
+              Child<TScaleForm>(document, "ScaleForm")->SelectValue(2);
+              Child<TScaleForm>(document, "ScaleForm")->AddClick();
+              QTest::mouseClick(Child<TScaleForm>(document, "ScaleForm")->OkBtn, Qt::LeftButton);
             });
   ASSERT_EQ(top->Scale()->Count(), 4);
   const TUbicFunction& adapted = *top->Funct();
@@ -460,22 +461,22 @@ TEST_F(Editors, ClickOnTheFunctionTextOpensTheRuleEditor) {
   GiveFunction(document, top);
   const TUbicFunction* before = top->Funct();
   Select(document, "Top");
-  WithModal([&] { QTest::mouseClick(document->ModFunctText, Qt::LeftButton); },
+  WithModal([&] { QTest::mouseClick(Child<QLineEdit>(document, "ModFunctText"), Qt::LeftButton); },
             [&](QWidget* dialog) {
-              EXPECT_EQ(dialog, document->FunctForm);
-              QTest::keyClick(document->FunctForm->RuleGrid, Qt::Key_1);
-              document->FunctForm->reject();
+              EXPECT_EQ(dialog, Child<TFunctForm>(document, "FunctForm"));
+              QTest::keyClick(Child<TFunctForm>(document, "FunctForm")->RuleGrid, Qt::Key_1);
+              Child<TFunctForm>(document, "FunctForm")->reject();
             });
   EXPECT_EQ(top->Funct(), before);
   EXPECT_EQ(top->Funct()->EnteredCount(), 0);
 
   // Every activation starts at the first rule; OK hands over the edited copy.
-  WithModal([&] { document->ModFunct->trigger(); },
+  WithModal([&] { Child<QAction>(document, "ModFunct")->trigger(); },
             [&](QWidget*) {
-              EXPECT_EQ(document->FunctForm->CurrentRule(), 0);
-              document->FunctForm->SetCurrentRule(4);
-              QTest::keyClick(document->FunctForm->RuleGrid, Qt::Key_3);
-              document->FunctForm->accept();
+              EXPECT_EQ(Child<TFunctForm>(document, "FunctForm")->CurrentRule(), 0);
+              Child<TFunctForm>(document, "FunctForm")->SetCurrentRule(4);
+              QTest::keyClick(Child<TFunctForm>(document, "FunctForm")->RuleGrid, Qt::Key_3);
+              Child<TFunctForm>(document, "FunctForm")->accept();
             });
   ASSERT_NE(top->Funct(), before);
   EXPECT_TRUE(top->Funct()->RuleEntered(4));

@@ -27,12 +27,13 @@ class GraphsPage : public TUiTest {
   // Car has eleven attributes and five options.
   TModelForm* OpenCar() {
     TModelForm* document = Main->CreateDocument(Example("car.ubm"));
-    document->PageControl->setCurrentIndex(GraphsTab);
+    Child<QTabWidget>(document, "PageControl")->setCurrentIndex(GraphsTab);
     return document;
   }
 
   static TAttributeItem* Item(TModelForm* document, int index) {
-    QTreeWidgetItemIterator it(document->GraphsPage->GraphTree);
+    QTreeWidgetItemIterator it(
+        Child<QTreeWidget>(Child<TGraphsPage>(document, "GraphsPage"), "GraphTree"));
     for (int i = 0; i < index; ++i) ++it;
     return static_cast<TAttributeItem*>(*it);
   }
@@ -46,7 +47,9 @@ class GraphsPage : public TUiTest {
   static std::vector<int> TickedNodes(TModelForm* document) {
     std::vector<int> ticked;
     int index = 0;
-    for (QTreeWidgetItemIterator it(document->GraphsPage->GraphTree); *it; ++it, ++index) {
+    for (QTreeWidgetItemIterator it(
+             Child<QTreeWidget>(Child<TGraphsPage>(document, "GraphsPage"), "GraphTree"));
+         *it; ++it, ++index) {
       if ((*it)->checkState(0) == Qt::Checked) ticked.push_back(index);
     }
     return ticked;
@@ -61,36 +64,36 @@ class GraphsPage : public TUiTest {
 
 TEST_F(GraphsPage, BuildEvaluatesAndFillsTheLists) {
   TModelForm* document = OpenCar();
-  TGraphsPage* page = document->GraphsPage;
+  TGraphsPage* page = Child<TGraphsPage>(document, "GraphsPage");
   EXPECT_FALSE(document->Model().NeedsEvaluation());
-  EXPECT_EQ(page->GraphTree->topLevelItem(0)->text(0), "CAR");
-  EXPECT_FALSE(page->GraphTree->topLevelItem(0)->icon(0).isNull());
+  EXPECT_EQ(Child<QTreeWidget>(page, "GraphTree")->topLevelItem(0)->text(0), "CAR");
+  EXPECT_FALSE(Child<QTreeWidget>(page, "GraphTree")->topLevelItem(0)->icon(0).isNull());
   EXPECT_TRUE(TickedNodes(document).empty());
-  EXPECT_EQ(page->OptionList->count(), 5);
-  EXPECT_EQ(page->OptionList->item(1)->checkState(), Qt::Checked);
+  EXPECT_EQ(Child<QListWidget>(page, "OptionList")->count(), 5);
+  EXPECT_EQ(Child<QListWidget>(page, "OptionList")->item(1)->checkState(), Qt::Checked);
   EXPECT_EQ(page->Graphs().Visible(), TGraphKind::None);
-  EXPECT_FALSE(page->GraphCopy->isEnabled());
-  EXPECT_EQ(Main->menuBar()->actions().at(1)->menu(), page->GraphMenu);
-  EXPECT_EQ(Captions(page->GraphPopupMenu),
+  EXPECT_FALSE(Child<QAction>(page, "GraphCopy")->isEnabled());
+  EXPECT_EQ(Main->menuBar()->actions().at(1)->menu(), Child<QMenu>(page, "GraphMenu"));
+  EXPECT_EQ(Captions(Child<QMenu>(page, "GraphPopupMenu")),
             (QStringList{"&Prikaži vse variante", "&Hide all options", "", "&Named values",
                          "Named options", "&Four (4) options", "", "&Copy graph"}));
-  EXPECT_EQ(Captions(page->GraphMenu),
+  EXPECT_EQ(Captions(Child<QMenu>(page, "GraphMenu")),
             (QStringList{"&Show all options", "&Hide all options", "", "&Named values",
                          "Named &options", "&4 options", "", "&Copy graph"}));
 }
 
 TEST_F(GraphsPage, TheSeventhAttributeDropsTheFirst) {
   TModelForm* document = OpenCar();
-  TGraphsPage* page = document->GraphsPage;
+  TGraphsPage* page = Child<TGraphsPage>(document, "GraphsPage");
   Tick(document, 0);
   EXPECT_EQ(page->Graphs().Visible(), TGraphKind::Bar);
-  EXPECT_TRUE(page->GraphCopy->isEnabled());
+  EXPECT_TRUE(Child<QAction>(page, "GraphCopy")->isEnabled());
   Tick(document, 2);
   EXPECT_EQ(page->Graphs().Visible(), TGraphKind::Scatter);
-  EXPECT_FALSE(page->GraphFourOptions->isEnabled());
+  EXPECT_FALSE(Child<QAction>(page, "GraphFourOptions")->isEnabled());
   Tick(document, 3);
   EXPECT_EQ(page->Graphs().Visible(), TGraphKind::Radar);
-  EXPECT_TRUE(page->GraphFourOptions->isEnabled());
+  EXPECT_TRUE(Child<QAction>(page, "GraphFourOptions")->isEnabled());
   for (int node : {4, 5, 6}) Tick(document, node);
   EXPECT_EQ(TickedNodes(document), (std::vector<int>{0, 2, 3, 4, 5, 6}));
   Tick(document, 7);
@@ -104,10 +107,10 @@ TEST_F(GraphsPage, TheSeventhAttributeDropsTheFirst) {
 
 TEST_F(GraphsPage, FourRadarsFollowTheHighlightedOption) {
   TModelForm* document = OpenCar();
-  TGraphsPage* page = document->GraphsPage;
+  TGraphsPage* page = Child<TGraphsPage>(document, "GraphsPage");
   for (int node : {1, 2, 3}) Tick(document, node);
-  page->GraphFourOptions->trigger();
-  EXPECT_TRUE(page->GraphFourOptions->isChecked());
+  Child<QAction>(page, "GraphFourOptions")->trigger();
+  EXPECT_TRUE(Child<QAction>(page, "GraphFourOptions")->isChecked());
   EXPECT_EQ(page->Graphs().Visible(), TGraphKind::FourRadars);
   const auto titles = [page] {
     QStringList shown;
@@ -116,13 +119,13 @@ TEST_F(GraphsPage, FourRadarsFollowTheHighlightedOption) {
   };
   const QStringList names = {"Compact Hatchback", "Family Estate", "Sports Coupe",
                              "Electric City Car", "Used SUV"};
-  page->OptionList->setCurrentRow(2);
+  Child<QListWidget>(page, "OptionList")->setCurrentRow(2);
   EXPECT_EQ(titles(), names.mid(1, 4));
-  page->OptionList->setCurrentRow(0);
+  Child<QListWidget>(page, "OptionList")->setCurrentRow(0);
   EXPECT_EQ(titles(), names.mid(0, 4));
 
   // A hidden option is passed over; Named options off leaves the radars untitled.
-  page->OptionList->item(1)->setCheckState(Qt::Unchecked);
+  Child<QListWidget>(page, "OptionList")->item(1)->setCheckState(Qt::Unchecked);
   EXPECT_FALSE(document->Model().OptionSelected(1));
   EXPECT_EQ(titles(), (QStringList{names[0], names[2], names[3], names[4]}));
   document->EditCommand(TEditCommand::Paste);
@@ -152,36 +155,36 @@ bool HasColor(const QImage& image, QColor color) {
 
 TEST_F(GraphsPage, TheViewDrawsTheVisibleGraph) {
   TModelForm* document = OpenCar();
-  TGraphsPage* page = document->GraphsPage;
-  page->GraphView->resize(400, 300);
-  EXPECT_FALSE(HasColor(page->GraphView->grab().toImage(), Qt::red));
+  TGraphsPage* page = Child<TGraphsPage>(document, "GraphsPage");
+  Child<TGraphView>(page, "GraphView")->resize(400, 300);
+  EXPECT_FALSE(HasColor(Child<TGraphView>(page, "GraphView")->grab().toImage(), Qt::red));
   // CAR: the unacceptable option's bar is red.
   Tick(document, 0);
-  EXPECT_TRUE(HasColor(page->GraphView->grab().toImage(), Qt::red));
-  page->GraphHideAll->trigger();
-  EXPECT_FALSE(HasColor(page->GraphView->grab().toImage(), Qt::red));
+  EXPECT_TRUE(HasColor(Child<TGraphView>(page, "GraphView")->grab().toImage(), Qt::red));
+  Child<QAction>(page, "GraphHideAll")->trigger();
+  EXPECT_FALSE(HasColor(Child<TGraphView>(page, "GraphView")->grab().toImage(), Qt::red));
 }
 
 TEST_F(GraphsPage, ShowAndHideAllOptions) {
   TModelForm* document = OpenCar();
-  TGraphsPage* page = document->GraphsPage;
+  TGraphsPage* page = Child<TGraphsPage>(document, "GraphsPage");
   Tick(document, 0);
-  page->GraphHideAll->trigger();
+  Child<QAction>(page, "GraphHideAll")->trigger();
   EXPECT_EQ(document->Model().OptionSelection(), "00000");
-  EXPECT_EQ(page->OptionList->item(4)->checkState(), Qt::Unchecked);
+  EXPECT_EQ(Child<QListWidget>(page, "OptionList")->item(4)->checkState(), Qt::Unchecked);
   EXPECT_TRUE(page->Graphs().Bar().Series(0).IsEmpty());
-  page->GraphShowAll->trigger();
+  Child<QAction>(page, "GraphShowAll")->trigger();
   EXPECT_EQ(page->Graphs().Bar().Series(0).Points().size(), 5U);
   // The selection is an undoable step, but no part of the file.
   EXPECT_EQ(document->History().UndoName(), "Select options");
   EXPECT_FALSE(document->Document().Modified());
 
   // The pop-up's items mirror the menu's tick marks and run the same commands.
-  QAction* namedValues = page->GraphPopupMenu->actions().at(3);
+  QAction* namedValues = Child<QMenu>(page, "GraphPopupMenu")->actions().at(3);
   EXPECT_TRUE(namedValues->isChecked());
   namedValues->trigger();
   EXPECT_FALSE(page->Settings().NamedValues);
-  EXPECT_FALSE(page->GraphNamedValues->isChecked());
+  EXPECT_FALSE(Child<QAction>(page, "GraphNamedValues")->isChecked());
   EXPECT_FALSE(namedValues->isChecked());
 }
 
@@ -190,14 +193,14 @@ TEST_F(GraphsPage, DeletedAttributesDropOut) {
   Tick(document, 1);
   Tick(document, 2);
   const TUbicAttribute* chosen = Item(document, 2)->Attribute();
-  document->PageControl->setCurrentIndex(0);
+  Child<QTabWidget>(document, "PageControl")->setCurrentIndex(0);
   document->SelectAttribute(chosen);
   Questions.Answer(TAnswer::Yes);
   document->ModDeleteBtnClick();
   ASSERT_EQ(TakeAsked().size(), 1U);
-  document->PageControl->setCurrentIndex(GraphsTab);
-  EXPECT_EQ(document->GraphsPage->ChartAttributes().size(), 1U);
-  EXPECT_EQ(document->GraphsPage->Graphs().Visible(), TGraphKind::Bar);
+  Child<QTabWidget>(document, "PageControl")->setCurrentIndex(GraphsTab);
+  EXPECT_EQ(Child<TGraphsPage>(document, "GraphsPage")->ChartAttributes().size(), 1U);
+  EXPECT_EQ(Child<TGraphsPage>(document, "GraphsPage")->Graphs().Visible(), TGraphKind::Bar);
 }
 
 }  // namespace

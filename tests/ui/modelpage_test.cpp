@@ -28,8 +28,9 @@ class ModelPage : public TUiTest {
 
   static std::vector<std::string> TopLevelNames(TModelForm* document) {
     std::vector<std::string> names;
-    for (int i = 0; i < document->ModTreeView->topLevelItemCount(); ++i) {
-      names.push_back(document->ModTreeView->topLevelItem(i)->text(0).toStdString());
+    for (int i = 0; i < Child<TModelTreeView>(document, "ModTreeView")->topLevelItemCount(); ++i) {
+      names.push_back(
+          Child<TModelTreeView>(document, "ModTreeView")->topLevelItem(i)->text(0).toStdString());
     }
     return names;
   }
@@ -53,10 +54,10 @@ TEST_F(ModelPage, CommandsOfTheEditMenuAndPopup) {
                              "",
                              "Move &up",
                              "Move d&own"};
-  EXPECT_EQ(Captions(document->ModPopupMenu), popup);
+  EXPECT_EQ(Captions(Child<QMenu>(document, "ModPopupMenu")), popup);
   const QStringList editOnly = {
       "", "S&cale...", "Delete domai&n", "", "&Utility function...", "Delete function"};
-  EXPECT_EQ(Captions(document->ModEditMenu),
+  EXPECT_EQ(Captions(Child<QMenu>(document, "ModEditMenu")),
             QStringList({"&Undo", "&Redo", ""}) + popup + editOnly);
   struct TExpected {
     QAction* Action;
@@ -65,14 +66,17 @@ TEST_F(ModelPage, CommandsOfTheEditMenuAndPopup) {
     const char* Keys;
   };
   for (const TExpected& expected : std::initializer_list<TExpected>{
-           {document->ModAdd, "Add", "Add new attribute", "Ctrl+Ins"},
-           {document->ModDelete, "Delete", "Delete subtree or item", "Ctrl+Del"},
-           {document->ModCut, "Cut", "Cut subtree or item", "Ctrl+X"},
-           {document->ModDuplicate, "Duplicate", "Duplicate subtree or item", "Ctrl+2"},
-           {document->ModDown, "Move down", "Move subtree or item downwards", "Ctrl+Down"},
-           {document->ModFunct, "Utility function", "Change utility function", "Ctrl+F"},
-           {document->ModScale, "Scale", "Change scale", ""},
-           {document->ModDelScale, "Delete scale", "Delete scale", ""}}) {
+           {Child<QAction>(document, "ModAdd"), "Add", "Add new attribute", "Ctrl+Ins"},
+           {Child<QAction>(document, "ModDelete"), "Delete", "Delete subtree or item", "Ctrl+Del"},
+           {Child<QAction>(document, "ModCut"), "Cut", "Cut subtree or item", "Ctrl+X"},
+           {Child<QAction>(document, "ModDuplicate"), "Duplicate", "Duplicate subtree or item",
+            "Ctrl+2"},
+           {Child<QAction>(document, "ModDown"), "Move down", "Move subtree or item downwards",
+            "Ctrl+Down"},
+           {Child<QAction>(document, "ModFunct"), "Utility function", "Change utility function",
+            "Ctrl+F"},
+           {Child<QAction>(document, "ModScale"), "Scale", "Change scale", ""},
+           {Child<QAction>(document, "ModDelScale"), "Delete scale", "Delete scale", ""}}) {
     EXPECT_EQ(expected.Action->toolTip(), expected.Tip);
     EXPECT_EQ(expected.Action->statusTip(), expected.Status);
     EXPECT_EQ(expected.Action->shortcut(), QKeySequence(expected.Keys));
@@ -82,50 +86,52 @@ TEST_F(ModelPage, CommandsOfTheEditMenuAndPopup) {
 TEST_F(ModelPage, BuildTreeThroughTheWindow) {
   TModelForm* document = Main->CreateDocument({});
   // A single attribute can be added to, copied and duplicated, but not deleted or cut.
-  EXPECT_TRUE(document->ModAdd->isEnabled());
-  EXPECT_FALSE(document->ModDelete->isEnabled());
-  EXPECT_FALSE(document->ModCut->isEnabled());
-  EXPECT_FALSE(document->ModPaste->isEnabled());
-  EXPECT_TRUE(document->ModScale->isEnabled());
-  EXPECT_FALSE(document->ModFunctGroup->isVisibleTo(document));
+  EXPECT_TRUE(Child<QAction>(document, "ModAdd")->isEnabled());
+  EXPECT_FALSE(Child<QAction>(document, "ModDelete")->isEnabled());
+  EXPECT_FALSE(Child<QAction>(document, "ModCut")->isEnabled());
+  EXPECT_FALSE(Child<QAction>(document, "ModPaste")->isEnabled());
+  EXPECT_TRUE(Child<QAction>(document, "ModScale")->isEnabled());
+  EXPECT_FALSE(Child<QGroupBox>(document, "ModFunctGroup")->isVisibleTo(document));
 
-  Type(document->ModNameEdit, "Car");
+  Type(Child<QLineEdit>(document, "ModNameEdit"), "Car");
   EXPECT_EQ(document->Model().FirstAttribute()->GetName(), "Car");
-  EXPECT_EQ(document->ModTreeView->topLevelItem(0)->text(0), "Car");
+  EXPECT_EQ(Child<TModelTreeView>(document, "ModTreeView")->topLevelItem(0)->text(0), "Car");
   EXPECT_EQ(document->Caption(), "Car [*]");
-  Type(document->ModDescEdit, "What to buy");
+  Type(Child<QLineEdit>(document, "ModDescEdit"), "What to buy");
   EXPECT_EQ(document->Model().FirstAttribute()->GetDescription(), "What to buy");
 
   // The new attribute's name is selected for typing over.
-  document->ModAdd->trigger();
-  EXPECT_TRUE(document->ModNameEdit->hasFocus() || !Main->isActiveWindow());
-  TypeKeys(document->ModNameEdit, "Price");
+  Child<QAction>(document, "ModAdd")->trigger();
+  EXPECT_TRUE(Child<QLineEdit>(document, "ModNameEdit")->hasFocus() || !Main->isActiveWindow());
+  TypeKeys(Child<QLineEdit>(document, "ModNameEdit"), "Price");
   EXPECT_EQ(document->SelectedAttribute()->GetName(), "Price");
   Select(document, "Car");
-  document->ModAdd->trigger();
-  Type(document->ModNameEdit, "Safety");
+  Child<QAction>(document, "ModAdd")->trigger();
+  Type(Child<QLineEdit>(document, "ModNameEdit"), "Safety");
   const TUbicAttribute* car = document->Model().FirstAttribute();
   EXPECT_EQ(InputNames(*car), "Price,Safety");
-  EXPECT_EQ(NodeNames(document->ModTreeView->topLevelItem(0)), "Price,Safety");
-  EXPECT_TRUE(document->ModUp->isEnabled());
-  EXPECT_FALSE(document->ModDown->isEnabled());
-  EXPECT_TRUE(document->ModFunctGroup->isHidden());
-  EXPECT_EQ(document->StatusBar->currentMessage().left(37),
+  EXPECT_EQ(NodeNames(Child<TModelTreeView>(document, "ModTreeView")->topLevelItem(0)),
+            "Price,Safety");
+  EXPECT_TRUE(Child<QAction>(document, "ModUp")->isEnabled());
+  EXPECT_FALSE(Child<QAction>(document, "ModDown")->isEnabled());
+  EXPECT_TRUE(Child<QGroupBox>(document, "ModFunctGroup")->isHidden());
+  EXPECT_EQ(Child<QStatusBar>(document, "StatusBar")->currentMessage().left(37),
             "Attributes: 3 (2 basic, 1 complex)   ");
 
   // Moving keeps the node selected and the tree in the model's order.
-  document->ModUp->trigger();
+  Child<QAction>(document, "ModUp")->trigger();
   EXPECT_EQ(InputNames(*car), "Safety,Price");
-  EXPECT_EQ(NodeNames(document->ModTreeView->topLevelItem(0)), "Safety,Price");
+  EXPECT_EQ(NodeNames(Child<TModelTreeView>(document, "ModTreeView")->topLevelItem(0)),
+            "Safety,Price");
   EXPECT_EQ(document->SelectedAttribute()->GetName(), "Safety");
-  EXPECT_FALSE(document->ModUp->isEnabled());
-  EXPECT_TRUE(document->ModDown->isEnabled());
+  EXPECT_FALSE(Child<QAction>(document, "ModUp")->isEnabled());
+  EXPECT_TRUE(Child<QAction>(document, "ModDown")->isEnabled());
   Select(document, "Car");
-  EXPECT_FALSE(document->ModFunctGroup->isHidden());
+  EXPECT_FALSE(Child<QGroupBox>(document, "ModFunctGroup")->isHidden());
   // The only top-level attribute may lose its inputs, but not be cut away.
-  EXPECT_TRUE(document->ModDelete->isEnabled());
-  EXPECT_FALSE(document->ModCut->isEnabled());
-  EXPECT_EQ(document->ModFunctText->text(), "<undefined>");
+  EXPECT_TRUE(Child<QAction>(document, "ModDelete")->isEnabled());
+  EXPECT_FALSE(Child<QAction>(document, "ModCut")->isEnabled());
+  EXPECT_EQ(Child<QLineEdit>(document, "ModFunctText")->text(), "<undefined>");
   EXPECT_EQ(AttributeIcon(*car), TAttributeIcon::FunctionImpossible);
 }
 
@@ -136,7 +142,7 @@ TEST_F(ModelPage, ScaleChosenFromTheDropDown) {
   TUbicAttribute* costs = Find(document, "COSTS");
   ASSERT_TRUE(costs->Funct());
   // The parent has a function: only scales of the same kind are offered.
-  QComboBox* combo = document->ModScaleCombo;
+  QComboBox* combo = Child<QComboBox>(document, "ModScaleCombo");
   EXPECT_EQ(combo->itemText(0), "<undefined>");
   EXPECT_EQ(combo->currentIndex(), 1);
   const int sameKind = combo->count();
@@ -165,7 +171,7 @@ TEST_F(ModelPage, ScaleChosenFromTheDropDown) {
     EXPECT_NE(other->Scale(), price->Scale());
   }
 
-  document->ModDelScale->trigger();
+  Child<QAction>(document, "ModDelScale")->trigger();
   EXPECT_FALSE(price->Scale());
   EXPECT_TRUE(Questions.Asked().empty());
 }
@@ -176,14 +182,14 @@ TEST_F(ModelPage, AddAndDeleteAskBeforeAFunctionIsLost) {
   Select(document, "COSTS");
 
   Questions.Answer(TAnswer::No);
-  document->ModAdd->trigger();
+  Child<QAction>(document, "ModAdd")->trigger();
   EXPECT_EQ(TakeAsked(), std::vector<std::string>{"Adding a new attribute will delete the function "
                                                   "\"COSTS\".\rDo you still want to add a new "
                                                   "attribute?"});
   EXPECT_EQ(InputNames(*costs), "Price,Running costs");
   EXPECT_TRUE(costs->Funct());
   Questions.Answer(TAnswer::Yes);
-  document->ModAdd->trigger();
+  Child<QAction>(document, "ModAdd")->trigger();
   EXPECT_EQ(InputNames(*costs), "Price,Running costs,New");
   EXPECT_FALSE(costs->Funct());
   EXPECT_EQ(document->SelectedAttribute()->GetName(), "New");
@@ -193,13 +199,13 @@ TEST_F(ModelPage, AddAndDeleteAskBeforeAFunctionIsLost) {
   TUbicAttribute* technical = Find(document, "TECHNICAL");
   Select(document, "Comfort");
   Questions.Answer(TAnswer::No);
-  document->ModDelete->trigger();
+  Child<QAction>(document, "ModDelete")->trigger();
   EXPECT_EQ(TakeAsked(), std::vector<std::string>{"Do you want to delete the main attribute "
                                                   "\"Comfort\"?\rThis will also delete the "
                                                   "function \"TECHNICAL\"."});
   EXPECT_EQ(InputNames(*technical), "Safety,Comfort,Boot size");
   Questions.Answer(TAnswer::Yes);
-  document->ModDelete->trigger();
+  Child<QAction>(document, "ModDelete")->trigger();
   EXPECT_EQ(InputNames(*technical), "Safety,Boot size");
   EXPECT_EQ(NodeNames(document->ItemOf(technical)), "Safety,Boot size");
   EXPECT_FALSE(technical->Funct());
@@ -210,23 +216,23 @@ TEST_F(ModelPage, AddAndDeleteAskBeforeAFunctionIsLost) {
   TUbicAttribute* car = Find(document, "CAR");
   Select(document, "CAR");
   Questions.Answer(TAnswer::No);
-  document->ModDelete->trigger();
+  Child<QAction>(document, "ModDelete")->trigger();
   EXPECT_EQ(TakeAsked(), std::vector<std::string>{"Do you want to delete all subattributes "
                                                   "\"CAR\"?\rThis will also delete the utility "
                                                   "function of the attribute."});
   EXPECT_EQ(car->InputCount(), 2);
   Questions.Answer(TAnswer::Yes);
-  document->ModDelete->trigger();
+  Child<QAction>(document, "ModDelete")->trigger();
   TakeAsked();
   EXPECT_TRUE(car->IsBasic());
   EXPECT_FALSE(car->Funct());
   EXPECT_EQ(document->ItemOf(car)->childCount(), 0);
-  EXPECT_EQ(document->StatusBar->currentMessage().left(14), "Attributes: 1 ");
+  EXPECT_EQ(Child<QStatusBar>(document, "StatusBar")->currentMessage().left(14), "Attributes: 1 ");
 
   // A basic top-level attribute mentions no function and leaves the first one selected.
-  document->ModDuplicate->trigger();
+  Child<QAction>(document, "ModDuplicate")->trigger();
   Questions.Answer(TAnswer::Yes);
-  document->ModDelete->trigger();
+  Child<QAction>(document, "ModDelete")->trigger();
   EXPECT_EQ(TakeAsked(), std::vector<std::string>{"Do you want to delete the main attribute "
                                                   "\"CAR\"?"});
   EXPECT_EQ(TopLevelNames(document), std::vector<std::string>{"CAR"});
@@ -238,7 +244,7 @@ TEST_F(ModelPage, CutCopyPasteAndDuplicateAcrossDocuments) {
   TUbicAttribute* car = Find(source, "CAR");
   Select(source, "COSTS");
   Questions.Answer(TAnswer::No);
-  source->ModCut->trigger();
+  Child<QAction>(source, "ModCut")->trigger();
   EXPECT_EQ(TakeAsked(), std::vector<std::string>{"Cutting this subtree will delete the function "
                                                   "\"CAR\".\rDo you still want to cut the "
                                                   "subtree?"});
@@ -247,20 +253,20 @@ TEST_F(ModelPage, CutCopyPasteAndDuplicateAcrossDocuments) {
   EXPECT_EQ(InputNames(*Main->SubtreeClipboard()), "Price,Running costs");
   EXPECT_EQ(InputNames(*car), "COSTS,TECHNICAL");
   Questions.Answer(TAnswer::Yes);
-  source->ModCut->trigger();
+  Child<QAction>(source, "ModCut")->trigger();
   TakeAsked();
   EXPECT_EQ(InputNames(*car), "TECHNICAL");
   EXPECT_FALSE(car->Funct());
   EXPECT_EQ(source->SelectedAttribute(), car);
 
   TModelForm* target = Main->CreateDocument({});
-  EXPECT_TRUE(target->ModPaste->isEnabled());
+  EXPECT_TRUE(Child<QAction>(target, "ModPaste")->isEnabled());
   const TUbicAttribute* root1 = target->Model().FirstAttribute();
-  target->ModPaste->trigger();
+  Child<QAction>(target, "ModPaste")->trigger();
   EXPECT_TRUE(Questions.Asked().empty());
   EXPECT_EQ(target->SelectedAttribute(), root1->Input(0));
   target->SelectAttribute(root1);
-  target->ModPaste->trigger();
+  Child<QAction>(target, "ModPaste")->trigger();
   EXPECT_EQ(InputNames(*root1), "COSTS,COSTS");
   EXPECT_NE(root1->Input(0), root1->Input(1));
   EXPECT_TRUE(root1->Input(1)->Funct());
@@ -270,20 +276,20 @@ TEST_F(ModelPage, CutCopyPasteAndDuplicateAcrossDocuments) {
 
   // Pasting under an attribute with a function asks first.
   Questions.Answer(TAnswer::No);
-  target->ModPaste->trigger();
+  Child<QAction>(target, "ModPaste")->trigger();
   EXPECT_EQ(TakeAsked(), std::vector<std::string>{"Pasting this subtree will delete the function "
                                                   "\"COSTS\".\rDo you still want to paste the "
                                                   "subtree?"});
   EXPECT_EQ(root1->Input(1)->InputCount(), 2);
   Questions.Answer(TAnswer::Yes);
-  target->ModPaste->trigger();
+  Child<QAction>(target, "ModPaste")->trigger();
   TakeAsked();
   EXPECT_EQ(InputNames(*root1->Input(1)), "Price,Running costs,COSTS");
   EXPECT_FALSE(root1->Input(1)->Funct());
 
   // A duplicate of a deep attribute goes to the top level.
   target->SelectAttribute(root1->Input(1)->Input(2)->Input(0));
-  target->ModDuplicate->trigger();
+  Child<QAction>(target, "ModDuplicate")->trigger();
   EXPECT_EQ(TopLevelNames(target), (std::vector<std::string>{"Root1", "Price"}));
   EXPECT_EQ(target->SelectedAttribute(), target->Model().Root()->Input(1));
 }
@@ -367,15 +373,15 @@ TEST_F(ModelPage, RuleTableSizeLimits) {
 
 TEST_F(ModelPage, TypedTextBecomesWindows1250WithOneNotice) {
   TModelForm* document = Main->CreateDocument({});
-  Type(document->ModNameEdit, QString::fromUtf8("Čaj ☺"));
+  Type(Child<QLineEdit>(document, "ModNameEdit"), QString::fromUtf8("Čaj ☺"));
   EXPECT_EQ(document->Model().FirstAttribute()->GetName(),
             "\xC8"
             "aj ?");
-  EXPECT_EQ(document->ModNameEdit->text(), QString::fromUtf8("Čaj ?"));
+  EXPECT_EQ(Child<QLineEdit>(document, "ModNameEdit")->text(), QString::fromUtf8("Čaj ?"));
   const QString notice = Main->statusBar()->currentMessage();
   EXPECT_TRUE(notice.contains("replaced"));
   Main->statusBar()->clearMessage();
-  Type(document->ModDescEdit, QString::fromUtf8("☺"));
+  Type(Child<QLineEdit>(document, "ModDescEdit"), QString::fromUtf8("☺"));
   EXPECT_EQ(document->Model().FirstAttribute()->GetDescription(), "?");
   EXPECT_TRUE(Main->statusBar()->currentMessage().isEmpty());
 }
@@ -385,29 +391,31 @@ TEST_F(ModelPage, ShortcutsReachTheTree) {
   Main->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(Main.get()));
   Select(document, "Price");
-  document->ModTreeView->setFocus();
-  QTest::keyClick(document->ModTreeView, Qt::Key_Down, Qt::ControlModifier);
+  Child<TModelTreeView>(document, "ModTreeView")->setFocus();
+  QTest::keyClick(Child<TModelTreeView>(document, "ModTreeView"), Qt::Key_Down,
+                  Qt::ControlModifier);
   EXPECT_EQ(InputNames(*Find(document, "COSTS")), "Running costs,Price");
   // Moved nodes stay expanded or collapsed as they were.
   document->ItemOf(Find(document, "COSTS"))->setExpanded(false);
   Select(document, "TECHNICAL");
-  QTest::keyClick(document->ModTreeView, Qt::Key_Up, Qt::ControlModifier);
+  QTest::keyClick(Child<TModelTreeView>(document, "ModTreeView"), Qt::Key_Up, Qt::ControlModifier);
   EXPECT_EQ(InputNames(*Find(document, "CAR")), "TECHNICAL,COSTS");
-  EXPECT_EQ(NodeNames(document->ModTreeView->topLevelItem(0)), "TECHNICAL,COSTS");
+  EXPECT_EQ(NodeNames(Child<TModelTreeView>(document, "ModTreeView")->topLevelItem(0)),
+            "TECHNICAL,COSTS");
   EXPECT_FALSE(document->ItemOf(Find(document, "COSTS"))->isExpanded());
   EXPECT_TRUE(document->ItemOf(Find(document, "TECHNICAL"))->isExpanded());
   EXPECT_EQ(document->SelectedAttribute()->GetName(), "TECHNICAL");
   EXPECT_TRUE(Find(document, "CAR")->Funct());
 
   Select(document, "Price");
-  QTest::keyClick(document->ModTreeView, Qt::Key_C, Qt::ControlModifier);
+  QTest::keyClick(Child<TModelTreeView>(document, "ModTreeView"), Qt::Key_C, Qt::ControlModifier);
   ASSERT_TRUE(Main->SubtreeClipboard());
   EXPECT_EQ(Main->SubtreeClipboard()->GetName(), "Price");
   // In an edit field the same key copies text, not the subtree.
   Select(document, "Safety");
-  document->ModNameEdit->setFocus();
-  document->ModNameEdit->selectAll();
-  QTest::keyClick(document->ModNameEdit, Qt::Key_C, Qt::ControlModifier);
+  Child<QLineEdit>(document, "ModNameEdit")->setFocus();
+  Child<QLineEdit>(document, "ModNameEdit")->selectAll();
+  QTest::keyClick(Child<QLineEdit>(document, "ModNameEdit"), Qt::Key_C, Qt::ControlModifier);
   EXPECT_EQ(Main->SubtreeClipboard()->GetName(), "Price");
 }
 

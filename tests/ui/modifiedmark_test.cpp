@@ -28,21 +28,24 @@ class ModifiedMark : public TUiTest {
 TEST_F(ModifiedMark, LookingAtAModelChangesNothing) {
   TModelForm* document = OpenCopy("car.ubm");
   EXPECT_FALSE(Starred(document));
-  for (QWidget* page : std::initializer_list<QWidget*>{
-           document->OptionsPage, document->EvaluationPage, document->GraphsPage}) {
-    document->PageControl->setCurrentWidget(page);
+  for (QWidget* page :
+       std::initializer_list<QWidget*>{Child<TOptionsPage>(document, "OptionsPage"),
+                                       Child<TEvaluationPage>(document, "EvaluationPage"),
+                                       Child<TGraphsPage>(document, "GraphsPage")}) {
+    Child<QTabWidget>(document, "PageControl")->setCurrentWidget(page);
     EXPECT_FALSE(Starred(document));
   }
   Questions.ChooseFile(TFileChoice{TempFile("car.csv"), 1});
-  document->PageControl->setCurrentWidget(document->OptionsPage);
-  document->OptionsPage->OptExport->trigger();
+  Child<QTabWidget>(document, "PageControl")
+      ->setCurrentWidget(Child<TOptionsPage>(document, "OptionsPage"));
+  Child<QAction>(Child<TOptionsPage>(document, "OptionsPage"), "OptExport")->trigger();
   ASSERT_TRUE(QFile::exists(QString::fromStdString(TempFile("car.csv"))));
   EXPECT_FALSE(Starred(document));
 
   // An edit and its undo come back to the file's bytes.
-  document->PageControl->setCurrentIndex(0);
+  Child<QTabWidget>(document, "PageControl")->setCurrentIndex(0);
   Select(document, "Price");
-  document->ModDown->trigger();
+  Child<QAction>(document, "ModDown")->trigger();
   EXPECT_TRUE(Starred(document));
   Main->EditUndo->trigger();
   EXPECT_FALSE(Starred(document));
@@ -86,10 +89,10 @@ TEST_F(ModifiedMark, ACommandThatFailsPartWayChangesNothing) {
   SaveToFile(model, TempFile("deep.ubm"));
   TModelForm* document = Main->CreateDocument(TempFile("deep.ubm"));
   Select(document, "L1");
-  document->ModCopy->trigger();
+  Child<QAction>(document, "ModCopy")->trigger();
   Select(document, "L600");
   const std::string before = ModelFileText(document->Model());
-  document->ModPaste->trigger();
+  Child<QAction>(document, "ModPaste")->trigger();
   ASSERT_EQ(Questions.Asked().size(), 1u);
   EXPECT_EQ(Questions.Asked()[0].Kind, TScriptedQuestions::TKind::Error);
   EXPECT_NE(Questions.Asked()[0].Text.find("nested deeper than"), std::string::npos);
@@ -102,9 +105,9 @@ TEST_F(ModifiedMark, ACommandThatFailsPartWayChangesNothing) {
 
   // The same paste one level up fits.
   Select(document, "L2");
-  document->ModCopy->trigger();
+  Child<QAction>(document, "ModCopy")->trigger();
   Select(document, "L1");
-  document->ModPaste->trigger();
+  Child<QAction>(document, "ModPaste")->trigger();
   EXPECT_TRUE(Questions.Asked().empty());
   EXPECT_EQ(document->History().UndoName(), "Paste attribute");
 }

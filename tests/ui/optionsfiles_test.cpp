@@ -31,7 +31,7 @@ TEST_F(OptionsFiles, ExportWritesTheToolsCsv) {
   TModelForm* document = OpenCar();
   const std::string file = TempFile("car.csv");
   Questions.ChooseFile(TFileChoice{file, 1});
-  document->OptionsPage->OptExport->trigger();
+  Child<QAction>(Child<TOptionsPage>(document, "OptionsPage"), "OptExport")->trigger();
   const std::string text = ReadFileText(file);
   EXPECT_EQ(text.substr(0, text.find('\n', text.find('\n') + 1) + 1),
             "Attribute,Compact Hatchback,Family Estate,Sports Coupe,Electric City Car,Used SUV\n"
@@ -39,7 +39,7 @@ TEST_F(OptionsFiles, ExportWritesTheToolsCsv) {
   EXPECT_NE(text.find("\nSafety,high,high,high,high,medium;high\n"), std::string::npos);
   // A cancelled dialog writes nothing.
   Questions.ChooseFile(std::nullopt);
-  document->OptionsPage->OptExport->trigger();
+  Child<QAction>(Child<TOptionsPage>(document, "OptionsPage"), "OptExport")->trigger();
   EXPECT_EQ(ReadFileText(file), text);
 }
 
@@ -50,7 +50,7 @@ TEST_F(OptionsFiles, ExportNamesTheFileCsvAndAsksBeforeReplacingIt) {
   for (const TAnswer answer : {TAnswer::No, TAnswer::Cancel}) {
     Questions.ChooseFile(TFileChoice{TempFile("car"), 1});
     Questions.Answer(answer);
-    document->OptionsPage->OptExport->trigger();
+    Child<QAction>(Child<TOptionsPage>(document, "OptionsPage"), "OptExport")->trigger();
     EXPECT_EQ(ReadFileText(file), "keep");
   }
   EXPECT_EQ(Questions.Asked().back().Text,
@@ -58,21 +58,22 @@ TEST_F(OptionsFiles, ExportNamesTheFileCsvAndAsksBeforeReplacingIt) {
   EXPECT_FALSE(QFile::exists(QString::fromStdString(TempFile("car"))));
   Questions.ChooseFile(TFileChoice{TempFile("car"), 1});
   Questions.Answer(TAnswer::Yes);
-  document->OptionsPage->OptExport->trigger();
+  Child<QAction>(Child<TOptionsPage>(document, "OptionsPage"), "OptExport")->trigger();
   EXPECT_EQ(ReadFileText(file).rfind("Attribute,Compact Hatchback,", 0), 0U);
   // "All files" writes the name as typed.
   Questions.ChooseFile(TFileChoice{TempFile("car.txt"), 2});
-  document->OptionsPage->OptExport->trigger();
+  Child<QAction>(Child<TOptionsPage>(document, "OptionsPage"), "OptExport")->trigger();
   EXPECT_EQ(ReadFileText(TempFile("car.txt")), ReadFileText(file));
 }
 
 TEST_F(OptionsFiles, ImportReplacesTheOptionsOrChangesNothing) {
   TModelForm* document = OpenCar();
-  document->PageControl->setCurrentWidget(document->OptionsPage);
+  Child<QTabWidget>(document, "PageControl")
+      ->setCurrentWidget(Child<TOptionsPage>(document, "OptionsPage"));
   TUbicModel& model = document->Model();
   const std::string bad = Written("bad.csv", "Name,Safety\nVan,low\nCar,top\n");
   Questions.ChooseFile(TFileChoice{bad, 1});
-  document->OptionsPage->OptImport->trigger();
+  Child<QAction>(Child<TOptionsPage>(document, "OptionsPage"), "OptImport")->trigger();
   ASSERT_EQ(Questions.Asked().size(), 2U);
   EXPECT_EQ(Questions.Asked()[1].Kind, TScriptedQuestions::TKind::Error);
   EXPECT_EQ(Questions.Asked()[1].Text,
@@ -87,7 +88,7 @@ TEST_F(OptionsFiles, ImportReplacesTheOptionsOrChangesNothing) {
   const std::string good = Written("good.csv", "Name,Safety\nVan,low\n");
   Questions.ChooseFile(TFileChoice{good, 1});
   Questions.Answer(TAnswer::Cancel);
-  document->OptionsPage->OptImport->trigger();
+  Child<QAction>(Child<TOptionsPage>(document, "OptionsPage"), "OptImport")->trigger();
   EXPECT_EQ(Questions.Asked().back().Text,
             "Replace the 5 existing options by the 1 imported ones?\rYes replaces them, No adds "
             "the imported options after them.");
@@ -96,22 +97,28 @@ TEST_F(OptionsFiles, ImportReplacesTheOptionsOrChangesNothing) {
 
   Questions.ChooseFile(TFileChoice{good, 1});
   Questions.Answer(TAnswer::Yes);
-  document->OptionsPage->OptImport->trigger();
+  Child<QAction>(Child<TOptionsPage>(document, "OptionsPage"), "OptImport")->trigger();
   ASSERT_EQ(model.OptionCount(), 1);
   EXPECT_EQ(model.Options()[0], "Van");
   EXPECT_TRUE(document->Document().Modified());
-  EXPECT_EQ(document->OptionsPage->Grid->Cells().CellText({1, 1}), "Van");
+  EXPECT_EQ(Child<TOptionGrid>(Child<TOptionsPage>(document, "OptionsPage"), "Grid")
+                ->Cells()
+                .CellText({1, 1}),
+            "Van");
   document->UndoStep(false);
   EXPECT_EQ(model.OptionCount(), 5);
   EXPECT_FALSE(document->Document().Modified());
 
   Questions.ChooseFile(TFileChoice{good, 1});
   Questions.Answer(TAnswer::No);
-  document->OptionsPage->OptImport->trigger();
+  Child<QAction>(Child<TOptionsPage>(document, "OptionsPage"), "OptImport")->trigger();
   ASSERT_EQ(model.OptionCount(), 6);
   EXPECT_EQ(model.Options()[0], "Compact Hatchback");
   EXPECT_EQ(model.Options()[5], "Van");
-  EXPECT_EQ(document->OptionsPage->Grid->Cells().CellText({1, 6}), "Van");
+  EXPECT_EQ(Child<TOptionGrid>(Child<TOptionsPage>(document, "OptionsPage"), "Grid")
+                ->Cells()
+                .CellText({1, 6}),
+            "Van");
   EXPECT_EQ(document->History().UndoName(), "Import options");
   Questions.Clear();
 }

@@ -38,7 +38,7 @@ class OptionsPage : public TUiTest {
     const std::string file = TempFile(("model" + std::to_string(++FFiles) + ".ubm").c_str());
     SaveModel(model, file);
     TModelForm* document = Main->CreateDocument(file);
-    document->PageControl->setCurrentIndex(OptionsTab);
+    Child<QTabWidget>(document, "PageControl")->setCurrentIndex(OptionsTab);
     return document;
   }
 
@@ -60,8 +60,12 @@ class OptionsPage : public TUiTest {
     return DocumentOf(std::move(inputs), options);
   }
 
-  static TOptionsPage* Page(TModelForm* document) { return document->OptionsPage; }
-  static TOptionGrid* Grid(TModelForm* document) { return document->OptionsPage->Grid; }
+  static TOptionsPage* Page(TModelForm* document) {
+    return Child<TOptionsPage>(document, "OptionsPage");
+  }
+  static TOptionGrid* Grid(TModelForm* document) {
+    return Child<TOptionGrid>(Child<TOptionsPage>(document, "OptionsPage"), "Grid");
+  }
   static QString Cell(TOptionGrid* grid, int row, int col) {
     return grid->Cells().CellText({row, col});
   }
@@ -84,18 +88,19 @@ TEST_F(OptionsPage, GridLayoutAndEmptyModel) {
   EXPECT_EQ(grid->GridColCount(), 2);
   EXPECT_EQ(grid->columnWidth(0), 0);
   EXPECT_EQ(grid->horizontalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
-  EXPECT_TRUE(page->OptAdd->isEnabled());
-  for (QAction* action :
-       {page->OptDelete, page->OptCut, page->OptCopy, page->OptPaste, page->OptDuplicate}) {
+  EXPECT_TRUE(Child<QAction>(page, "OptAdd")->isEnabled());
+  for (QAction* action : {Child<QAction>(page, "OptDelete"), Child<QAction>(page, "OptCut"),
+                          Child<QAction>(page, "OptCopy"), Child<QAction>(page, "OptPaste"),
+                          Child<QAction>(page, "OptDuplicate")}) {
     EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
   }
-  EXPECT_FALSE(page->OptNameEdit->isVisible());
-  EXPECT_FALSE(page->ValueEditor->isVisible());
+  EXPECT_FALSE(Child<QLineEdit>(page, "OptNameEdit")->isVisible());
+  EXPECT_FALSE(Child<QComboBox>(page, "ValueEditor")->isVisible());
   EXPECT_EQ(Main->menuBar()->actions().at(1)->text(), "&Edit");
-  EXPECT_EQ(Main->menuBar()->actions().at(1)->menu(), page->OptEditMenu);
+  EXPECT_EQ(Main->menuBar()->actions().at(1)->menu(), Child<QMenu>(page, "OptEditMenu"));
 
   // The first option shows the column again; rows are the basic attributes in tree order.
-  page->OptAddBtn->click();
+  Child<QPushButton>(page, "OptAddBtn")->click();
   EXPECT_EQ(OptionNames(document), std::vector<std::string>{"New"});
   EXPECT_GT(grid->columnWidth(0), 0);
   EXPECT_EQ(grid->GridRowCount(), 4);
@@ -104,9 +109,10 @@ TEST_F(OptionsPage, GridLayoutAndEmptyModel) {
   EXPECT_EQ(Cell(grid, 2, 0), "A");
   EXPECT_EQ(Cell(grid, 3, 0), "B");
   EXPECT_EQ(Cell(grid, 3, 1), "*");
-  EXPECT_TRUE(page->OptNameEdit->isVisible());
-  EXPECT_EQ(page->OptNameEdit->text(), "New");
-  EXPECT_TRUE(page->OptPaste->isEnabled() == false && page->OptDelete->isEnabled());
+  EXPECT_TRUE(Child<QLineEdit>(page, "OptNameEdit")->isVisible());
+  EXPECT_EQ(Child<QLineEdit>(page, "OptNameEdit")->text(), "New");
+  EXPECT_TRUE(Child<QAction>(page, "OptPaste")->isEnabled() == false &&
+              Child<QAction>(page, "OptDelete")->isEnabled());
   EXPECT_TRUE(document->Model().Modified());
 }
 
@@ -117,9 +123,9 @@ TEST_F(OptionsPage, DigitKeysStoreValuesAndMoveDown) {
   TUbicAttribute* a = Find(document, "A");
   TUbicAttribute* c = Find(document, "C");
   grid->SetCurrent({2, 2});
-  ASSERT_TRUE(page->ValueEditor->isVisible());
-  EXPECT_EQ(page->ValueEditor->count(), 4);
-  EXPECT_EQ(page->ValueEditor->currentText(), "*");
+  ASSERT_TRUE(Child<QComboBox>(page, "ValueEditor")->isVisible());
+  EXPECT_EQ(Child<QComboBox>(page, "ValueEditor")->count(), 4);
+  EXPECT_EQ(Child<QComboBox>(page, "ValueEditor")->currentText(), "*");
 
   QTest::keyClick(grid, Qt::Key_2, Qt::NoModifier);
   EXPECT_EQ(a->OptionText(1), "1");
@@ -151,16 +157,16 @@ TEST_F(OptionsPage, OptionNameEditorAndEscape) {
   TModelForm* document = Document({"A"}, 2);
   TOptionsPage* page = Page(document);
   Grid(document)->SetCurrent({1, 2});
-  ASSERT_TRUE(page->OptNameEdit->isVisible());
-  EXPECT_FALSE(page->ValueEditor->isVisible());
-  page->OptNameEdit->setFocus();
-  page->OptNameEdit->selectAll();
-  TypeKeys(page->OptNameEdit, "Šport");
+  ASSERT_TRUE(Child<QLineEdit>(page, "OptNameEdit")->isVisible());
+  EXPECT_FALSE(Child<QComboBox>(page, "ValueEditor")->isVisible());
+  Child<QLineEdit>(page, "OptNameEdit")->setFocus();
+  Child<QLineEdit>(page, "OptNameEdit")->selectAll();
+  TypeKeys(Child<QLineEdit>(page, "OptNameEdit"), "Šport");
   EXPECT_EQ(document->Model().Options()[1], "\x8Aport");
   EXPECT_EQ(Cell(Grid(document), 1, 2), "Šport");
-  QTest::keyClick(page->OptNameEdit, Qt::Key_Escape);
+  QTest::keyClick(Child<QLineEdit>(page, "OptNameEdit"), Qt::Key_Escape);
   EXPECT_EQ(document->Model().Options()[1], "O2");
-  EXPECT_EQ(page->OptNameEdit->text(), "O2");
+  EXPECT_EQ(Child<QLineEdit>(page, "OptNameEdit")->text(), "O2");
 }
 
 TEST_F(OptionsPage, AddByButtonAfterAndByMenuBefore) {
@@ -168,24 +174,24 @@ TEST_F(OptionsPage, AddByButtonAfterAndByMenuBefore) {
   TOptionsPage* page = Page(document);
   TOptionGrid* grid = Grid(document);
   grid->SetCurrent({2, 2});
-  page->OptAddBtn->click();
+  Child<QPushButton>(page, "OptAddBtn")->click();
   EXPECT_EQ(OptionNames(document), (std::vector<std::string>{"O1", "O2", "New", "O3"}));
   EXPECT_EQ(grid->Current().Col, 3);
   EXPECT_EQ(Find(document, "A")->OptionText(2), "");
 
   grid->SetCurrent({2, 2});
-  page->OptAdd->trigger();
+  Child<QAction>(page, "OptAdd")->trigger();
   EXPECT_EQ(OptionNames(document), (std::vector<std::string>{"O1", "New", "O2", "New", "O3"}));
   EXPECT_EQ(grid->Current().Col, 2);
 
   // The button on the last option appends and stays on it.
   grid->SetCurrent({2, 5});
-  page->OptAddBtn->click();
+  Child<QPushButton>(page, "OptAddBtn")->click();
   EXPECT_EQ(OptionNames(document).back(), "New");
   EXPECT_EQ(grid->Current().Col, 6);
 
-  page->OptDelete->trigger();
-  page->OptDelete->trigger();
+  Child<QAction>(page, "OptDelete")->trigger();
+  Child<QAction>(page, "OptDelete")->trigger();
   EXPECT_EQ(OptionNames(document), (std::vector<std::string>{"O1", "New", "O2", "New"}));
   // The keys of the page's menu, not those of the Model page's.
   grid->SetCurrent({2, 1});
@@ -203,19 +209,19 @@ TEST_F(OptionsPage, CutCopyPasteAndDuplicate) {
   Find(document, "A")->SetOptionText(2, "2");
   Find(document, "B")->SetOptionText(2, "01");
   grid->SetCurrent({2, 3});
-  page->OptCopy->trigger();
+  Child<QAction>(page, "OptCopy")->trigger();
   EXPECT_EQ(Main->OptionClipboard(), (std::vector<std::string>{"O3", "2", "01"}));
-  EXPECT_TRUE(page->OptPaste->isEnabled());
+  EXPECT_TRUE(Child<QAction>(page, "OptPaste")->isEnabled());
 
   // Paste in column 1 inserts first; beyond the last option it appends.
   grid->SetCurrent({2, 1});
-  page->OptPaste->trigger();
+  Child<QAction>(page, "OptPaste")->trigger();
   EXPECT_EQ(OptionNames(document), (std::vector<std::string>{"O3", "O1", "O2", "O3"}));
   EXPECT_EQ(Find(document, "B")->OptionText(0), "01");
   EXPECT_EQ(Cell(grid, 2, 1), "high");
 
   grid->SetCurrent({2, 2});
-  page->OptDuplicate->trigger();
+  Child<QAction>(page, "OptDuplicate")->trigger();
   EXPECT_EQ(OptionNames(document), (std::vector<std::string>{"O3", "O1", "O1", "O2", "O3"}));
 
   // The frame's Ctrl+X reaches the page: the option goes, and stays on the clipboard.
@@ -230,7 +236,7 @@ TEST_F(OptionsPage, PasteAcrossDocumentsByPosition) {
   Find(source, "A")->SetOptionText(0, "2");
   Find(source, "B")->SetOptionText(0, "0");
   Grid(source)->SetCurrent({2, 1});
-  Page(source)->OptCopy->trigger();
+  Child<QAction>(Page(source), "OptCopy")->trigger();
 
   // The target's rows come in another order, and the second row has only two values.
   std::vector<std::unique_ptr<TUbicAttribute>> inputs;
@@ -239,7 +245,7 @@ TEST_F(OptionsPage, PasteAcrossDocumentsByPosition) {
   inputs.push_back(Attribute("Z", {"low", "high"}));
   TModelForm* target = DocumentOf(std::move(inputs), 0);
   Grid(target)->SetCurrent({2, 1});
-  Page(target)->OptPaste->trigger();
+  Child<QAction>(Page(target), "OptPaste")->trigger();
   ASSERT_EQ(target->Model().OptionCount(), 1);
   EXPECT_EQ(target->Model().Options()[0], "O1");
   // By position: B gets A's "2"; A gets B's "0"; Z has no copied line and stays undefined.
@@ -249,8 +255,8 @@ TEST_F(OptionsPage, PasteAcrossDocumentsByPosition) {
 
   // A value the target's scale does not have is never written.
   Find(source, "B")->SetOptionText(0, "2");
-  Page(source)->OptCopy->trigger();
-  Page(target)->OptPaste->trigger();
+  Child<QAction>(Page(source), "OptCopy")->trigger();
+  Child<QAction>(Page(target), "OptPaste")->trigger();
   EXPECT_EQ(Find(target, "A")->OptionText(0), "");
   EXPECT_EQ(Cell(Grid(target), 3, 1), "*");
 }
@@ -258,25 +264,27 @@ TEST_F(OptionsPage, PasteAcrossDocumentsByPosition) {
 TEST_F(OptionsPage, AttributesDeletedOnTheModelPageLeaveTheGrid) {
   TModelForm* document = Document({"A", "B"}, 1);
   Grid(document)->SetCurrent({3, 1});
-  document->PageControl->setCurrentIndex(0);
+  Child<QTabWidget>(document, "PageControl")->setCurrentIndex(0);
   Select(document, "B");
   Questions.Answer(TAnswer::Yes);
   document->ModDeleteBtnClick();
   ASSERT_EQ(TakeAsked().size(), 1U);
-  document->PageControl->setCurrentIndex(OptionsTab);
+  Child<QTabWidget>(document, "PageControl")->setCurrentIndex(OptionsTab);
   EXPECT_EQ(Grid(document)->GridRowCount(), 3);
   EXPECT_EQ(Grid(document)->Current().Row, 2);
-  EXPECT_EQ(Page(document)->ValueEditor->itemText(0), "low");
+  EXPECT_EQ(Child<QComboBox>(Page(document), "ValueEditor")->itemText(0), "low");
 }
 
 class EvaluationPage : public OptionsPage {
  protected:
   TModelForm* OpenCar() {
     TModelForm* document = Main->CreateDocument(Example("car.ubm"));
-    document->PageControl->setCurrentIndex(EvaluationTab);
+    Child<QTabWidget>(document, "PageControl")->setCurrentIndex(EvaluationTab);
     return document;
   }
-  static TOptionGrid* Grid(TModelForm* document) { return document->EvaluationPage->Grid; }
+  static TOptionGrid* Grid(TModelForm* document) {
+    return Child<TOptionGrid>(Child<TEvaluationPage>(document, "EvaluationPage"), "Grid");
+  }
   int RowOf(TModelForm* document, const char* name) {
     const auto& attributes = Grid(document)->Cells().Attributes();
     const auto found = std::find(attributes.begin(), attributes.end(), Find(document, name));
@@ -298,9 +306,11 @@ TEST_F(EvaluationPage, ShowsEveryAttributeEvaluatedAndIndented) {
   EXPECT_TRUE(car.data(TOptionGridModel::BoldRole).toBool());
   EXPECT_FALSE(grid->model()->index(3, 0).data(TOptionGridModel::BoldRole).toBool());
   grid->SetCurrent({2, 1});
-  EXPECT_FALSE(document->EvaluationPage->ValueEditor->isVisible());
+  EXPECT_FALSE(Child<QComboBox>(Child<TEvaluationPage>(document, "EvaluationPage"), "ValueEditor")
+                   ->isVisible());
   grid->SetCurrent({4, 1});
-  EXPECT_TRUE(document->EvaluationPage->ValueEditor->isVisible());
+  EXPECT_TRUE(Child<QComboBox>(Child<TEvaluationPage>(document, "EvaluationPage"), "ValueEditor")
+                  ->isVisible());
 }
 
 TEST_F(EvaluationPage, ColumnsFitTheirTextsAndKeepTheUsersWidths) {
@@ -318,8 +328,8 @@ TEST_F(EvaluationPage, ColumnsFitTheirTextsAndKeepTheUsersWidths) {
   }
   // A width the user chose survives the next build of the page.
   grid->setColumnWidth(0, 30);
-  document->PageControl->setCurrentIndex(0);
-  document->PageControl->setCurrentIndex(EvaluationTab);
+  Child<QTabWidget>(document, "PageControl")->setCurrentIndex(0);
+  Child<QTabWidget>(document, "PageControl")->setCurrentIndex(EvaluationTab);
   EXPECT_EQ(grid->columnWidth(0), 30);
 }
 
@@ -332,14 +342,14 @@ TEST_F(EvaluationPage, ValueSetsAndClassColours) {
   std::vector<std::unique_ptr<TUbicAttribute>> inputs;
   inputs.push_back(std::move(attribute));
   TModelForm* document = DocumentOf(std::move(inputs), 2);
-  document->PageControl->setCurrentIndex(EvaluationTab);
+  Child<QTabWidget>(document, "PageControl")->setCurrentIndex(EvaluationTab);
   TOptionGrid* grid = Grid(document);
   EXPECT_EQ(Cell(grid, 3, 1), "low;high");
   EXPECT_EQ(grid->model()->index(2, 0).data(Qt::ForegroundRole).value<QColor>(), QColor(Qt::red));
   EXPECT_EQ(Cell(grid, 3, 2), "high;medium");
   EXPECT_EQ(grid->model()->index(2, 1).data(Qt::ForegroundRole).value<QColor>(), QColor(0, 128, 0));
   // The Options page shows the single first value.
-  document->PageControl->setCurrentIndex(OptionsTab);
+  Child<QTabWidget>(document, "PageControl")->setCurrentIndex(OptionsTab);
   EXPECT_EQ(Cell(OptionsPage::Grid(document), 2, 1), "low");
 }
 

@@ -148,7 +148,7 @@ TEST_F(PreviewTest, TheReportCommandShowsTheTickedSections) {
   TModelForm* document = Main->CreateDocument(Example("car.ubm"));
   ASSERT_TRUE(Main->FileReport->isEnabled());
   // A chart on the Graphs page, which the report's last page shows.
-  document->GraphsPage->ToggleAttribute(Find(document, "CAR"));
+  Child<TGraphsPage>(document, "GraphsPage")->ToggleAttribute(Find(document, "CAR"));
   int shownPages = 0;
   QString status;
   bool graphOnLastPage = false;
@@ -218,7 +218,7 @@ TEST_F(PreviewTest, SensitivityIsASectionToAskFor) {
 TEST_F(PreviewTest, TheRuleEditorReportsTheRulesBeingEdited) {
   TModelForm* document = Main->CreateDocument(Example("car.ubm"));
   document->SelectAttribute(Find(document, "TECHNICAL"));
-  TFunctForm& editor = *document->FunctForm;
+  TFunctForm& editor = *Child<TFunctForm>(document, "FunctForm");
   QStringList texts;
   bool reportAsked = false;
   bool reportDone = false;
@@ -240,7 +240,7 @@ TEST_F(PreviewTest, TheRuleEditorReportsTheRulesBeingEdited) {
       Form().CloseBtn->trigger();
     }
   };
-  WithDialogs(answer, [document] { document->ModFunct->trigger(); });
+  WithDialogs(answer, [document] { Child<QAction>(document, "ModFunct")->trigger(); });
   // The rules of TECHNICAL over its three inputs, not the whole model.
   for (const char* expected : {"TECHNICAL", "Safety", "Comfort", "Boot size"}) {
     EXPECT_TRUE(texts.contains(expected)) << expected;

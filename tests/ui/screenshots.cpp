@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <iostream>
 
+#include "childnamed.h"
 #include "print_screenshots.h"
 #include "ui/aboutbox.h"
 #include "ui/functform.h"
@@ -43,7 +44,8 @@ bool SaveEditors(ubic::TUbicModel& model, ubic::TQuestions& questions, const QDi
   scaleForm.reject();
 
   ubic::TFunctForm functForm;
-  functForm.Setup(model.FindAttribute("TECHNICAL"));
+  ubic::TUbicAttribute* technical = model.FindAttribute("TECHNICAL");
+  functForm.Setup(technical, *technical->Funct());
   functForm.show();
   functForm.SetCurrentRule(3);
   QApplication::processEvents();
@@ -60,14 +62,15 @@ bool SaveEditors(ubic::TUbicModel& model, ubic::TQuestions& questions, const QDi
 
 // The Options, Evaluation and Graphs pages of Document: one chart of each kind.
 bool SavePages(ubic::TModelForm* document, const QDir& folder) {
-  document->PageControl->setCurrentIndex(1);
+  ubic::Child<QTabWidget>(document, "PageControl")->setCurrentIndex(1);
   QApplication::processEvents();
-  bool written = Save(document->PageControl, folder, "options-page.png");
-  document->PageControl->setCurrentIndex(2);
+  bool written = Save(ubic::Child<QTabWidget>(document, "PageControl"), folder, "options-page.png");
+  ubic::Child<QTabWidget>(document, "PageControl")->setCurrentIndex(2);
   QApplication::processEvents();
-  written = Save(document->PageControl, folder, "evaluation-page.png") && written;
-  document->PageControl->setCurrentIndex(3);
-  ubic::TGraphsPage* page = document->GraphsPage;
+  written = Save(ubic::Child<QTabWidget>(document, "PageControl"), folder, "evaluation-page.png") &&
+            written;
+  ubic::Child<QTabWidget>(document, "PageControl")->setCurrentIndex(3);
+  ubic::TGraphsPage* page = ubic::Child<ubic::TGraphsPage>(document, "GraphsPage");
   const ubic::TUbicModel& model = document->Model();
   const char* const charts[][3] = {
       {"CAR", nullptr, nullptr}, {"COSTS", "TECHNICAL", nullptr}, {"Price", "Safety", "COSTS"}};
@@ -78,11 +81,12 @@ bool SavePages(ubic::TModelForm* document, const QDir& folder) {
       if (name) page->ToggleAttribute(model.FindAttribute(name));
     }
     QApplication::processEvents();
-    written = Save(document->PageControl, folder, names[i]) && written;
+    written = Save(ubic::Child<QTabWidget>(document, "PageControl"), folder, names[i]) && written;
   }
-  page->GraphFourOptions->trigger();
+  ubic::Child<QAction>(page, "GraphFourOptions")->trigger();
   QApplication::processEvents();
-  return Save(document->PageControl, folder, "graphs-four.png") && written;
+  return Save(ubic::Child<QTabWidget>(document, "PageControl"), folder, "graphs-four.png") &&
+         written;
 }
 
 }  // namespace
@@ -106,7 +110,8 @@ int main(int argc, char* argv[]) {
   document->SelectAttribute(document->Model().FindAttribute("TECHNICAL"));
   QApplication::processEvents();
   bool written = Save(&mainForm, folder, "main-window.png");
-  written = Save(document->PageControl, folder, "model-page.png") && written;
+  written =
+      Save(ubic::Child<QTabWidget>(document, "PageControl"), folder, "model-page.png") && written;
 
   written = SavePages(document, folder) && written;
 

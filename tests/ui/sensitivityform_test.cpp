@@ -28,11 +28,11 @@ QStringList RowTexts(const QTableWidget& table, int row) {
 
 TEST_F(Sensitivity, DialogShowsTheCurrentOptionColouredByChange) {
   TModelForm* document = Main->CreateDocument(Example("car.ubm"));
-  document->PageControl->setCurrentIndex(EvaluationTab);
-  TEvaluationPage* page = document->EvaluationPage;
-  ASSERT_TRUE(page->SensitivityBtn->isEnabled());
+  Child<QTabWidget>(document, "PageControl")->setCurrentIndex(EvaluationTab);
+  TEvaluationPage* page = Child<TEvaluationPage>(document, "EvaluationPage");
+  ASSERT_TRUE(Child<QPushButton>(page, "SensitivityBtn")->isEnabled());
   // Electric City Car is the fourth option.
-  page->Grid->SetCurrent({2, 4});
+  Child<TOptionGrid>(page, "Grid")->SetCurrent({2, 4});
   const std::string before = TempFile("before.ubm");
   SaveModel(document->Model(), before);
 
@@ -57,7 +57,7 @@ TEST_F(Sensitivity, DialogShowsTheCurrentOptionColouredByChange) {
     EXPECT_NE(plain, better);
     form->reject();
   });
-  page->SensitivityBtn->click();
+  Child<QPushButton>(page, "SensitivityBtn")->click();
   EXPECT_TRUE(shown);
   const std::string after = TempFile("after.ubm");
   SaveModel(document->Model(), after);

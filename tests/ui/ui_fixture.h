@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "childnamed.h"
 #include "document/edits.h"
 #include "model/model.h"
 #include "ui/mainform.h"

@@ -66,35 +66,41 @@ TEST_F(Undo, EveryKindOfEditRoundTrips) {
   EXPECT_EQ(Main->EditUndo->text(), "&Undo");
   Select(document, "Price");
   ExpectRoundTrip(document, "Rename attribute", [&] {
-    document->ModNameEdit->selectAll();
-    TypeKeys(document->ModNameEdit, "Cost");
+    Child<QLineEdit>(document, "ModNameEdit")->selectAll();
+    TypeKeys(Child<QLineEdit>(document, "ModNameEdit"), "Cost");
   });
   ExpectRoundTrip(document, "Edit description", [&] {
-    document->ModDescEdit->selectAll();
-    TypeKeys(document->ModDescEdit, "What it costs");
+    Child<QLineEdit>(document, "ModDescEdit")->selectAll();
+    TypeKeys(Child<QLineEdit>(document, "ModDescEdit"), "What it costs");
   });
-  ExpectRoundTrip(document, "Move attribute", [&] { document->ModDown->trigger(); });
-  ExpectRoundTrip(document, "Duplicate attribute", [&] { document->ModDuplicate->trigger(); });
+  ExpectRoundTrip(document, "Move attribute",
+                  [&] { Child<QAction>(document, "ModDown")->trigger(); });
+  ExpectRoundTrip(document, "Duplicate attribute",
+                  [&] { Child<QAction>(document, "ModDuplicate")->trigger(); });
   ExpectRoundTrip(document, "Change scale", [&] {
     Select(document, "Comfort");
     Questions.Answer(TAnswer::Yes);
-    document->ModDelScale->trigger();
+    Child<QAction>(document, "ModDelScale")->trigger();
   });
   ExpectRoundTrip(document, "Delete attribute", [&] {
     Select(document, "Safety");
     Questions.Answer(TAnswer::Yes);
-    document->ModDelete->trigger();
+    Child<QAction>(document, "ModDelete")->trigger();
   });
   ExpectRoundTrip(document, "Paste attribute", [&] {
     Select(document, "Boot size");
-    document->ModCopy->trigger();
+    Child<QAction>(document, "ModCopy")->trigger();
     Select(document, "CAR");
     Questions.Answer(TAnswer::Yes);
-    document->ModPaste->trigger();
+    Child<QAction>(document, "ModPaste")->trigger();
   });
-  document->PageControl->setCurrentIndex(1);
-  ExpectRoundTrip(document, "Add option", [&] { document->OptionsPage->OptAddBtn->click(); });
-  ExpectRoundTrip(document, "Delete option", [&] { document->OptionsPage->OptDelete->trigger(); });
+  Child<QTabWidget>(document, "PageControl")->setCurrentIndex(1);
+  ExpectRoundTrip(document, "Add option", [&] {
+    Child<QPushButton>(Child<TOptionsPage>(document, "OptionsPage"), "OptAddBtn")->click();
+  });
+  ExpectRoundTrip(document, "Delete option", [&] {
+    Child<QAction>(Child<TOptionsPage>(document, "OptionsPage"), "OptDelete")->trigger();
+  });
   TakeAsked();
 }
 
@@ -102,11 +108,11 @@ TEST_F(Undo, OneTypedNameIsOneStepAndANewEditClearsRedo) {
   TModelForm* document = OpenCar();
   Select(document, "Price");
   const std::string before = Image(document);
-  document->ModNameEdit->selectAll();
-  TypeKeys(document->ModNameEdit, "Cost");
+  Child<QLineEdit>(document, "ModNameEdit")->selectAll();
+  TypeKeys(Child<QLineEdit>(document, "ModNameEdit"), "Cost");
   Select(document, "Comfort");
-  document->ModNameEdit->selectAll();
-  TypeKeys(document->ModNameEdit, "Ease");
+  Child<QLineEdit>(document, "ModNameEdit")->selectAll();
+  TypeKeys(Child<QLineEdit>(document, "ModNameEdit"), "Ease");
   Main->EditUndo->trigger();
   EXPECT_EQ(Selected(document), "Comfort");
   EXPECT_TRUE(Find(document, "Cost"));
@@ -116,7 +122,7 @@ TEST_F(Undo, OneTypedNameIsOneStepAndANewEditClearsRedo) {
   EXPECT_FALSE(Main->EditUndo->isEnabled());
 
   EXPECT_TRUE(Main->EditRedo->isEnabled());
-  document->ModAdd->trigger();
+  Child<QAction>(document, "ModAdd")->trigger();
   EXPECT_FALSE(Main->EditRedo->isEnabled());
   EXPECT_EQ(Main->EditRedo->text(), "&Redo");
   EXPECT_EQ(Main->EditUndo->text(), "&Undo Add attribute");
@@ -125,23 +131,24 @@ TEST_F(Undo, OneTypedNameIsOneStepAndANewEditClearsRedo) {
 TEST_F(Undo, UndoingBackToTheSavedStateClearsTheStar) {
   TModelForm* document = OpenCar();
   Select(document, "Price");
-  document->ModDown->trigger();
+  Child<QAction>(document, "ModDown")->trigger();
   EXPECT_TRUE(document->Caption().contains('*'));
   ASSERT_TRUE(document->SaveModel());
   EXPECT_FALSE(document->Caption().contains('*'));
-  document->ModUp->trigger();
+  Child<QAction>(document, "ModUp")->trigger();
   EXPECT_TRUE(document->Caption().contains('*'));
   // The keys reach the frame's commands from inside the document.
   Main->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(Main.get()));
-  document->ModTreeView->setFocus();
-  QTest::keyClick(document->ModTreeView, Qt::Key_Z, Qt::ControlModifier);
+  Child<TModelTreeView>(document, "ModTreeView")->setFocus();
+  QTest::keyClick(Child<TModelTreeView>(document, "ModTreeView"), Qt::Key_Z, Qt::ControlModifier);
   EXPECT_FALSE(document->Caption().contains('*'));
-  QTest::keyClick(document->ModTreeView, Qt::Key_Z, Qt::ControlModifier);
+  QTest::keyClick(Child<TModelTreeView>(document, "ModTreeView"), Qt::Key_Z, Qt::ControlModifier);
   EXPECT_TRUE(document->Caption().contains('*'));
-  QTest::keyClick(document->ModTreeView, Qt::Key_Y, Qt::ControlModifier);
+  QTest::keyClick(Child<TModelTreeView>(document, "ModTreeView"), Qt::Key_Y, Qt::ControlModifier);
   EXPECT_FALSE(document->Caption().contains('*'));
-  QTest::keyClick(document->ModTreeView, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  QTest::keyClick(Child<TModelTreeView>(document, "ModTreeView"), Qt::Key_Z,
+                  Qt::ControlModifier | Qt::ShiftModifier);
   EXPECT_TRUE(document->Caption().contains('*'));
 }
 
