@@ -501,7 +501,11 @@ void TModelForm::DocumentChanging() {
   const QSignalBlocker blocker(FModTreeView);
   FModTreeView->setCurrentItem(nullptr);
   FModTreeView->clearSelection();
+  // A hidden page is built again when it is shown; showing it reads its cells first.
   FGraphsPage->ReleaseAttributes();
+  for (TGridPage* page : {static_cast<TGridPage*>(FOptionsPage), static_cast<TGridPage*>(FEvaluationPage)}) {
+    if (FPageControl->currentWidget() != page) page->ReleaseAttributes();
+  }
 }
 
 void TModelForm::DocumentChanged(const TDocumentChange& change) {

@@ -167,7 +167,8 @@ TOptionGrid::TOptionGrid(TGridKind kind, QWidget* parent)
 }
 
 void TOptionGrid::Build(const TUbicModel& model) {
-  const TGridCell current = Current();
+  const TGridCell current = FReleasedAt.value_or(Current());
+  FReleasedAt.reset();
   std::vector<TUbicAttribute*> attributes;
   if (FKind == TGridKind::Evaluation) {
     model.Root()->CollectAttributes(attributes);
@@ -188,6 +189,11 @@ void TOptionGrid::Build(const TUbicModel& model) {
   }
   SetCurrent(
       {std::min(current.Row, GridRowCount() - 1), std::min(current.Col, GridColCount() - 1)});
+}
+
+void TOptionGrid::Release(const TUbicModel& model) {
+  if (!FReleasedAt) FReleasedAt = Current();
+  FCells->Rebuild(model, {});
 }
 
 void TOptionGrid::FitOptionColumns(const QFont& bold) {

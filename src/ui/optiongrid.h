@@ -3,6 +3,7 @@
 #include <QAbstractTableModel>
 #include <QStyledItemDelegate>
 #include <QTableView>
+#include <optional>
 #include <vector>
 
 #include "model/model.h"
@@ -71,6 +72,9 @@ class TOptionGrid : public QTableView {
   const TOptionGridModel& Cells() const { return *FCells; }
   // Reads the model anew and keeps the current cell where it still exists.
   void Build(const TUbicModel& model);
+  // Empties the grid, whose rows point at attributes that may go; the next Build comes back to
+  // the current cell.
+  void Release(const TUbicModel& model);
   TGridCell Current() const;
   void SetCurrent(TGridCell cell);
   int GridRowCount() const { return FCells->rowCount() + 1; }
@@ -86,6 +90,8 @@ class TOptionGrid : public QTableView {
   // The options the columns were last fitted for: a grid keeps the widths the user chose until
   // options come or go.
   int FFittedOptions = -1;
+  // The current cell when the grid was emptied.
+  std::optional<TGridCell> FReleasedAt;
   // Both belong to the view, which needs them until it is gone.
   TOptionGridModel* FCells;
 };

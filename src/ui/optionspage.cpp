@@ -53,6 +53,10 @@ void TGridPage::Build() {
   FGrid->Build(FDocument.Model());
 }
 
+void TGridPage::ReleaseAttributes() {
+  FGrid->Release(FDocument.Model());
+}
+
 void TGridPage::UpdateValueEditor(bool editable) {
   const TGridCell cell = FGrid->Current();
   const TUbicAttribute* attribute = FGrid->Cells().AttributeOfRow(cell.Row);

@@ -28,6 +28,8 @@ class TGridPage : public QWidget {
   void FocusGrid();
   // Rebuilds the grid from the model.
   void Build();
+  // Empties the grid, whose rows point at attributes that may go; Build fills it again.
+  void ReleaseAttributes();
   // Stores the value that item Index of the value editor stands for in the current cell.
   void ValueEditorChange(int index);
 

@@ -5,8 +5,14 @@
 
 #include <QApplication>
 #include <QTemporaryDir>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
 #include <chrono>
+#include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <iostream>
 #include <random>
 #include <string>
@@ -21,6 +27,18 @@ extern "C" const char* __lsan_default_suppressions() {
 }
 
 namespace {
+
+// The step noted last, for the crash handler, which may only call what is safe in a signal.
+std::array<char, 512> NotedStep{};
+
+void SayWhereItCrashed(int signal) {
+  constexpr char prefix[] = "CRASHED at ";
+  (void)!::write(STDOUT_FILENO, prefix, sizeof prefix - 1);
+  (void)!::write(STDOUT_FILENO, NotedStep.data(), ::strnlen(NotedStep.data(), NotedStep.size()));
+  (void)!::write(STDOUT_FILENO, "\n", 1);
+  std::signal(signal, SIG_DFL);
+  std::raise(signal);
+}
 
 struct TArguments {
   long Steps = 1000;
@@ -61,7 +79,16 @@ bool RunSoak(long steps, unsigned seed) {
 
 }  // namespace
 
+void ubic::soak::NoteStep(const std::string& step) {
+  const std::size_t length = std::min(step.size(), NotedStep.size() - 1);
+  std::memcpy(NotedStep.data(), step.data(), length);
+  NotedStep[length] = '\0';
+}
+
 int main(int argc, char* argv[]) {
+  for (const int signal : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT}) {
+    std::signal(signal, SayWhereItCrashed);
+  }
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   TArguments arguments;
   if (!ParseArguments(argc, argv, arguments)) {

@@ -184,6 +184,8 @@ bool TSoak::Step() {
   while (pick >= command->Weight) pick -= (command++)->Weight;
   FQuestions.TakeLog();
   FQuestions.TakeErrors();
+  NoteStep("step " + std::to_string(FStep) + ", seed " + std::to_string(FSeed) + ", command " +
+           command->Name);
   const std::string what = command->Run();
   FQuestions.ChooseNext(std::nullopt);
   QCoreApplication::processEvents();

@@ -18,6 +18,10 @@ class TModelForm;
 
 namespace ubic::soak {
 
+// What a crash names: the step being run, noted before it runs. The soak's signal handler writes
+// it out, since a crash ends the run before it can say which step failed.
+void NoteStep(const std::string& step);
+
 // Random commands on the desktop program, driven through its widgets, each followed by a check
 // of the document window. A run opens a model after a number of steps, random or bundled, and
 // before it goes undoes every step back to the model as opened and redoes them again.

@@ -77,6 +77,33 @@ TEST_F(ModifiedMark, AnExportLeavesTheDocumentModified) {
   EXPECT_EQ(saved.Model->FirstAttribute()->GetName(), "CAR");
 }
 
+// Pages built before an edit are shown again after it: what they show is read anew, and nothing
+// of the attributes that went is read on the way (the sanitizers catch such a read).
+TEST_F(ModifiedMark, HiddenPagesForgetAttributesThatGo) {
+  TModelForm* document = OpenCopy("car.ubm");
+  auto* pages = Child<QTabWidget>(document, "PageControl");
+  for (QWidget* page : std::initializer_list<QWidget*>{
+           Child<TOptionsPage>(document, "OptionsPage"),
+           Child<TEvaluationPage>(document, "EvaluationPage"),
+           Child<TGraphsPage>(document, "GraphsPage")}) {
+    pages->setCurrentWidget(page);
+    pages->setCurrentIndex(0);
+    Select(document, "Safety");
+    Questions.Answer(TAnswer::Yes);
+    Child<QAction>(document, "ModDelete")->trigger();
+    Main->EditUndo->trigger();
+    // A hidden page that was resized meanwhile lays itself out as it is shown.
+    Main->resize(Main->width() + 20, Main->height() + 20);
+    pages->setCurrentWidget(page);
+    QApplication::processEvents();
+    EXPECT_FALSE(Starred(document));
+  }
+  auto* options = Child<TOptionsPage>(document, "OptionsPage");
+  pages->setCurrentWidget(options);
+  EXPECT_EQ(Child<TOptionGrid>(options, "Grid")->Cells().CellText({2, 0}), "Price");
+  TakeAsked();
+}
+
 // A model too deep for any file to hold: a pasted subtree that would take it there is refused,
 // and the model, the tree and the undo history stay as they were.
 TEST_F(ModifiedMark, ACommandThatFailsPartWayChangesNothing) {
