@@ -17,8 +17,8 @@ struct TTextReportLayout {
   std::optional<int> Width;
   // 0: one endless page.
   int Height = 0;
-  // The bytes the desktop program saves (Windows-1250, code-page-437 tree characters, CR LF)
-  // instead of UTF-8 with box-drawing characters and LF.
+  // The bytes of the older text reports (Windows-1250, code-page-437 tree characters, CR LF)
+  // instead of UTF-8 with box-drawing characters and LF, as the desktop program saves them.
   bool Raw = false;
 };
 

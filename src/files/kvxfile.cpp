@@ -20,6 +20,8 @@ namespace {
 constexpr int kRulesPerLine = 12;
 // The attribute table is indexed by attribute number; a larger number would only pad it.
 constexpr int kMaxAttributeNumber = 1'000'000;
+// The option text of an option that may take any value.
+constexpr char kAnyValue = '*';
 
 constexpr const char* kNoAttribute = "No attribute has the number %d";
 constexpr const char* kNumberTooLarge = "Attribute number %d is larger than %d";
@@ -60,7 +62,7 @@ void WriteDkbRecord(const TUbicModel& model, const std::vector<TUbicAttribute*>&
   const std::string description =
       model.GetDescription().empty() ? model.DisplayName() : model.GetDescription();
   lines.push_back(" DKB " + OneLine(name));
-  lines.push_back("D" + OneLine(description));
+  lines.push_back(std::string("D").append(OneLine(description)));
   lines.push_back(CountsLine(model, attributes));
   lines.push_back("PP- UDU MC* ME* MD*");
   lines.push_back("=4000");
@@ -84,7 +86,7 @@ void WriteDomRecord(const TUbicDiscreteScale& scale, std::vector<std::string>& l
     const char group = scale.IsBad(k) ? 'B' : scale.IsGood(k) ? 'G' : 'N';
     lines.push_back(group + OneLine(scale.ValueName(k)));
     if (!scale.ValueDescription(k).empty()) {
-      lines.push_back("D" + OneLine(scale.ValueDescription(k)));
+      lines.push_back(std::string("D").append(OneLine(scale.ValueDescription(k))));
     }
   }
 }
@@ -92,7 +94,7 @@ void WriteDomRecord(const TUbicDiscreteScale& scale, std::vector<std::string>& l
 void WriteAttRecord(const TUbicAttribute& attribute, int number, std::vector<std::string>& lines) {
   lines.push_back(" ATT " + OneLine(attribute.GetName()));
   if (!attribute.GetDescription().empty()) {
-    lines.push_back("D" + OneLine(attribute.GetDescription()));
+    lines.push_back(std::string("D").append(OneLine(attribute.GetDescription())));
   }
   lines.push_back(Format("L%d I%d", attribute.Level(), number));
   if (const TUbicDiscreteScale* scale = attribute.DiscreteScale()) WriteDomRecord(*scale, lines);
@@ -102,7 +104,7 @@ std::string RuleItem(const TUbicFunction& function, int rule) {
   std::string item = function.RuleEntered(rule) ? "R" : "r";
   item += std::to_string(function.RuleLow(rule) + 1);
   if (function.RuleHigh(rule) != function.RuleLow(rule)) {
-    item += ":" + std::to_string(function.RuleHigh(rule) + 1);
+    item.append(":").append(std::to_string(function.RuleHigh(rule) + 1));
   }
   return item;
 }
@@ -141,7 +143,7 @@ void WriteValRecord(const TUbicModel& model, const TUbicAttribute& attribute, in
   std::string values;
   for (const char code : text) {
     if (!values.empty()) values += ' ';
-    values += "V" + std::to_string(ValueIndexOf(code) + 1);
+    values.append("V").append(std::to_string(ValueIndexOf(code) + 1));
   }
   lines.push_back(values);
 }
@@ -460,7 +462,7 @@ void TKvxReader::ReadValRecord(int option) {
         attribute = TableEntry(FParser.ItemInt(i));
         break;
       case '*':
-        text = "*";
+        text.assign(1, kAnyValue);
         break;
       case 'V':
         text += ValueChar(FParser.ItemInt(i));
@@ -473,7 +475,7 @@ void TKvxReader::ReadValRecord(int option) {
   if (attribute->IsBasic() && text.size() >= 2 && !FDistributedMet) {
     FRemarks += ubicstr::DistributedOptionValues;
     FDistributedMet = true;
-    text = "*";
+    text.assign(1, kAnyValue);
   }
   attribute->SetOptionText(option, text);
 }

@@ -216,10 +216,14 @@ void WriteItem(const TXmlItem& item, int indent, std::vector<std::string>& lines
         " " + attribute.Name + "=\"" + XmlEscape(attribute.Text, std::string(kBlanks)) + "\"";
   }
   if (!item.HasItems()) {
-    lines.push_back(margin + opening +
-                    (item.Text.empty() ? "/>"
-                                       : ">" + XmlEscape(item.Text, std::string(kBlanks)) + "</" +
-                                             item.Name + ">"));
+    std::string line = margin + opening;
+    if (item.Text.empty()) {
+      line += "/>";
+    } else {
+      line.append(">").append(XmlEscape(item.Text, std::string(kBlanks)));
+      line.append("</").append(item.Name).append(">");
+    }
+    lines.push_back(std::move(line));
     return;
   }
   lines.push_back(margin + opening + ">");

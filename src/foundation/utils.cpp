@@ -100,15 +100,15 @@ std::string FloatToPlainText(double value) {
   std::string text = negative ? "-" : "";
   if (exponent < -5 || exponent >= 15) {
     text += digits.substr(0, 1);
-    if (digits.size() > 1) text += "." + digits.substr(1);
-    text += "E" + std::to_string(exponent);
+    if (digits.size() > 1) text.append(".").append(digits, 1);
+    text.append("E").append(std::to_string(exponent));
   } else if (exponent < 0) {
-    text += "0." + std::string(-exponent - 1, '0') + digits;
+    text.append("0.").append(static_cast<std::size_t>(-exponent - 1), '0').append(digits);
   } else {
     if (digits.size() < static_cast<std::size_t>(exponent) + 1) digits.resize(exponent + 1, '0');
     text += digits.substr(0, exponent + 1);
     if (digits.size() > static_cast<std::size_t>(exponent) + 1) {
-      text += "." + digits.substr(exponent + 1);
+      text.append(".").append(digits, static_cast<std::size_t>(exponent) + 1);
     }
   }
   return text;

@@ -25,8 +25,10 @@ constexpr const char* kNoFunction = "<nedefinirana>";
 
 // The frame of every model report: the page header with the program's name, the report's
 // creation time between two fills and the page number, ruled below.
-std::unique_ptr<TReport> NewModelReport(const TReportStyle& style) {
+// A report titled with the model's name, which its documents (a PDF file, a print job) carry.
+std::unique_ptr<TReport> NewModelReport(const TReportStyle& style, const std::string& modelName) {
   auto report = std::make_unique<TReport>();
+  report->SetTitle(modelName);
   report->SetFont(style.Font);
   report->SetPen(style.Pen);
   TRptLine& line = *report->PageHeader().AddLine();
@@ -117,7 +119,9 @@ void AddRuleTable(TRptSection& section, const TUbicAttribute& attribute,
 class TModelReportBuilder {
  public:
   TModelReportBuilder(TUbicModel& model, const TReportStyle& style)
-      : FModel(model), FReport(NewModelReport(style)), FFitPageWidth(style.FitPageWidth) {
+      : FModel(model),
+        FReport(NewModelReport(style, model.DisplayName())),
+        FFitPageWidth(style.FitPageWidth) {
     model.Root()->CollectAttributes(FAttributes);
   }
 
@@ -317,6 +321,15 @@ class TModelReportBuilder {
   std::vector<TUbicAttribute*> FAttributes;
 };
 
+// The name of the model Attribute belongs to: that of the first top-level attribute, as the
+// model calls itself.
+std::string ModelNameOf(const TUbicAttribute* attribute) {
+  if (attribute == nullptr) return {};
+  const TUbicAttribute* root = attribute;
+  while (root->Parent() != nullptr) root = root->Parent();
+  return root->InputCount() > 0 ? root->Input(0)->GetName() : std::string();
+}
+
 }  // namespace
 
 std::string TreePrefix(const TUbicAttribute& attribute) {
@@ -364,7 +377,7 @@ std::unique_ptr<TReport> MakeModelReport(TUbicModel* model, TReportSections sect
 std::unique_ptr<TReport> MakeFunctionReport(TUbicFunction* function,
                                             const TUbicAttribute* attribute,
                                             const TReportStyle& style) {
-  std::unique_ptr<TReport> report = NewModelReport(style);
+  std::unique_ptr<TReport> report = NewModelReport(style, ModelNameOf(attribute));
   if (attribute != nullptr) {
     TRptSection& section = AddHeadedSection(*report, "Decision rules", "Decision rules");
     if (function != nullptr) function->CalcWeights(true);

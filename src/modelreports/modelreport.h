@@ -60,13 +60,15 @@ struct TReportStyle {
   bool FitPageWidth = false;
 };
 
-// A report of the chosen sections of Model; nil when there is no model or no section. Graphs,
+// A report of the chosen sections of Model, titled with the model's name; nil when there is no
+// model or no section. Graphs,
 // when given, must live as long as the report is laid out.
 // The weights of the functions are computed anew on the way.
 std::unique_ptr<TReport> MakeModelReport(TUbicModel* model, TReportSections sections,
                                          const TReportStyle& style,
                                          const TReportGraphs* graphs = nullptr);
-// A report of the decision rules of Function, the copy of Attribute's function being edited.
+// A report of the decision rules of Function, the copy of Attribute's function being edited,
+// titled with the name of Attribute's model.
 std::unique_ptr<TReport> MakeFunctionReport(TUbicFunction* function,
                                             const TUbicAttribute* attribute,
                                             const TReportStyle& style);

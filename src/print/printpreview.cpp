@@ -9,7 +9,6 @@
 #include <stdexcept>
 
 #include "foundation/checkedint.h"
-#include "foundation/cp1250.h"
 #include "foundation/textfile.h"
 #include "reports/textformatter.h"
 
@@ -290,8 +289,7 @@ void TPrintPreview::PrintOnePage(int page, bool first, int printed, int total) {
   if (report == nullptr) throw ReportOfPageFailed(page);
   if (first || !FSink->InDocument() || FDocumentOrientation != report->Orientation()) {
     if (FSink->InDocument()) FSink->EndDocument();
-    FSink->BeginDocument(QString::fromStdString(Cp1250ToUtf8(report->Title())),
-                         report->Orientation());
+    FSink->BeginDocument(DocumentTitle(*report), report->Orientation());
     FDocumentOrientation = report->Orientation();
   } else {
     FSink->NewPage();
@@ -308,7 +306,7 @@ void TPrintPreview::SaveAsText(const std::string& fileName, int width, int heigh
     formatter.SetOnNewPage(FOnNewPage);
     formatter.SetOnProgress(FOnProgress);
     formatter.Execute();
-    text += formatter.PagesText();
+    text += formatter.Utf8PagesText();
     if (height > 0 && i + 1 < FReports.size()) text += '\f';
   }
   WriteFileSafely(fileName, text);

@@ -86,7 +86,8 @@ class TPrintPreview : public QScrollArea {
   void PrintRange(int from, int to);
   void Abort() { FAborted = true; }
 
-  // Every report as text Width characters wide, Height lines a page (0: one endless page each);
+  // Every report as UTF-8 text (box-drawing characters for trees and rules, LF line ends) Width
+  // characters wide, Height lines a page (0: one endless page each);
   // a form feed between reports only when the pages have a height.
   void SaveAsText(const std::string& fileName, int width, int height);
 

@@ -4,7 +4,18 @@
 #include <QPrinter>
 #include <stdexcept>
 
+#include "foundation/cp1250.h"
+#include "foundation/version.h"
+
 namespace ubic {
+
+QString PdfCreator() {
+  return QStringLiteral("Ubic ") + QLatin1String(kVersionText);
+}
+
+QString DocumentTitle(const TReport& report) {
+  return QString::fromStdString(Cp1250ToUtf8(report.Title()));
+}
 
 TPrinterSink::TPrinterSink(QPrinter& printer) : FPrinter(printer) {}
 
@@ -40,6 +51,7 @@ void TPrinterSink::BeginDocument(const QString& title, TOrientation orientation)
     return;
   }
   FPrinter.setDocName(title);
+  FPrinter.setCreator(PdfCreator());
   FPrinter.setFullPage(true);
   FPrinter.setPageOrientation(layout);
   FPainter = std::make_unique<QPainter>();

@@ -11,6 +11,11 @@ class QPrinter;
 
 namespace ubic {
 
+// The creator every PDF file of the program names: "Ubic" and its version.
+QString PdfCreator();
+// The report's title as its printed document and PDF file are titled.
+QString DocumentTitle(const TReport& report);
+
 // Where printed pages go: a printer, or a recorder in tests. A job is one or more documents, each
 // of one or more pages; a failure raises std::runtime_error.
 class TPrintSink {
@@ -30,7 +35,7 @@ class TPrintSink {
 // Prints onto a Qt printer, each page scaled from its resolution to the printer's. A job printed
 // to a file goes to a temporary file beside it, which takes the file's place only when the job
 // completes: an aborted or failed job leaves the file that was there before, or none. All the
-// documents of such a job go into the one file.
+// documents of such a job go into the one file, titled as the first one.
 class TPrinterSink : public TPrintSink {
  public:
   explicit TPrinterSink(QPrinter& printer);

@@ -13,6 +13,7 @@
 #include "foundation/textfile.h"
 #include "modelreports/modelreport.h"
 #include "printformatter.h"
+#include "printsink.h"
 #include "reports/report.h"
 
 namespace ubic {
@@ -101,18 +102,20 @@ void WriteModelPdf(const TPdfRequest& request) {
   formatter.Execute();
   std::vector<const TPrintPage*> pages;
   for (const auto& page : formatter.Pages()) pages.push_back(page.get());
-  WritePdf(request.Output, pages);
+  WritePdf(request.Output, pages, DocumentTitle(*report));
 }
 
 }  // namespace
 
-void WritePdf(const QString& fileName, const std::vector<const TPrintPage*>& pages) {
+void WritePdf(const QString& fileName, const std::vector<const TPrintPage*>& pages,
+              const QString& title) {
   TSafeFileWriter file(fileName.toStdString());
   QFile partial(QString::fromStdString(file.WritePath()));
   if (!partial.open(QIODevice::WriteOnly)) throw CannotWrite(fileName);
   {
     QPdfWriter writer(&partial);
-    writer.setCreator(QStringLiteral("Ubic"));
+    writer.setTitle(title);
+    writer.setCreator(PdfCreator());
     writer.setResolution(pages.empty() ? 1200 : pages.front()->DotsPerInch());
     writer.setPageMargins(QMarginsF());
     QPainter painter;

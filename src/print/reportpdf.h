@@ -10,9 +10,10 @@
 
 namespace ubic {
 
-// Writes Pages as a PDF file; the file appears only when it is complete. Raises std::runtime_error
-// when it cannot be written.
-void WritePdf(const QString& fileName, const std::vector<const TPrintPage*>& pages);
+// Writes Pages as a PDF file titled Title; the file appears only when it is complete. Raises
+// std::runtime_error when it cannot be written.
+void WritePdf(const QString& fileName, const std::vector<const TPrintPage*>& pages,
+              const QString& title);
 
 // The headless command "--report-pdf OUT.pdf MODEL [--sections LIST]" (Arguments without the
 // program name and the option itself): writes the model's report as PDF. Returns the exit status,

@@ -4,9 +4,11 @@
 #include <climits>
 
 #include "foundation/checkedint.h"
+#include "foundation/cp1250.h"
 #include "foundation/textfile.h"
 #include "foundation/utils.h"
 #include "reporterror.h"
+#include "treechars.h"
 
 namespace ubic {
 namespace {
@@ -15,6 +17,43 @@ constexpr char kSingleRule = '\xC4';
 constexpr char kDoubleRule = '\xCD';
 constexpr std::string_view kPicturePlaceholder = "*Graphic*";
 constexpr std::string_view kAbortedLine = "*** ABORTED ***";
+
+// Lays a report out exactly as the text formatter does but leaves out tree prefixes and rules.
+// Where its pages differ from the text formatter's, a character is part of a tree or a rule.
+class TTextOnlyFormatter : public TTextFormatter {
+ public:
+  using TTextFormatter::TTextFormatter;
+  void DrawTree(const TRect&, const std::string&) override {}
+  void DrawLiner(const TRect&, const TRect&, int) override {}
+};
+
+// The Unicode character of a code-page-437 box-drawing code that trees and rules are made of.
+char32_t BoxCharacter(char code) {
+  switch (code) {
+    case kTreeVertical:
+      return U'\u2502';
+    case kTreeBranch:
+      return U'\u251C';
+    case kTreeLastBranch:
+      return U'\u2514';
+    case kTreeHorizontal:
+      return U'\u2500';
+    case kDoubleRule:
+      return U'\u2550';
+    default:
+      return Cp1250ToUnicode(static_cast<unsigned char>(code));
+  }
+}
+
+std::string Utf8Line(const std::string& full, const std::string& textOnly) {
+  std::string line;
+  for (std::size_t i = 0; i < full.size(); ++i) {
+    const char textChar = i < textOnly.size() ? textOnly[i] : ' ';
+    AppendUtf8(line, full[i] != textChar ? BoxCharacter(full[i])
+                                         : Cp1250ToUnicode(static_cast<unsigned char>(full[i])));
+  }
+  return line;
+}
 
 bool Drawable(const TRect& rect, std::string_view text) {
   return rect.Top >= 0 && rect.Top <= rect.Bottom && !text.empty();
@@ -219,16 +258,18 @@ int TTextFormatter::WidestLine() const {
   return static_cast<int>(widest);
 }
 
-std::string TTextFormatter::PagesText(std::string_view lineEnd) const {
+template <class Line>
+std::string TTextFormatter::JoinPages(std::string_view lineEnd, Line line) const {
   std::string text;
   bool first = true;
-  for (const auto& page : FPages) {
-    if (page->Empty()) continue;
+  for (std::size_t p = 0; p < FPages.size(); ++p) {
+    const TTextPage& page = *FPages[p];
+    if (page.Empty()) continue;
     if (!first) text += '\f';
     first = false;
     for (int i = 0; i < Origin().Y; ++i) text += lineEnd;
-    for (int i = 0; i < page->Count(); ++i) {
-      text += page->Get(i);
+    for (int i = 0; i < page.Count(); ++i) {
+      text += line(p, i);
       text += lineEnd;
     }
   }
@@ -237,6 +278,28 @@ std::string TTextFormatter::PagesText(std::string_view lineEnd) const {
     text += lineEnd;
   }
   return text;
+}
+
+std::string TTextFormatter::PagesText(std::string_view lineEnd) const {
+  return JoinPages(lineEnd, [this](std::size_t p, int i) { return FPages[p]->Get(i); });
+}
+
+std::string TTextFormatter::Utf8PagesText(std::string_view lineEnd) {
+  TTextOnlyFormatter textOnly(&Report(), PageSize(), Origin());
+  textOnly.SetClock([time = StartTime()] { return time; });
+  textOnly.SetDateFormats(DateFormats());
+  textOnly.SetTreeCharSet(TreeCharSet());
+  textOnly.SetTreeIndent(TreeIndent());
+  textOnly.SetFromPage(FromPage());
+  textOnly.SetToPage(ToPage());
+  textOnly.SetFirstPageNumber(FirstPageNumber());
+  textOnly.Execute();
+  return JoinPages(lineEnd, [this, &textOnly](std::size_t p, int i) {
+    const std::string& full = FPages[p]->Get(i);
+    const int page = static_cast<int>(p);
+    const bool laidOut = page < textOnly.PageCount() && i < textOnly.Page(page).Count();
+    return Utf8Line(full, laidOut ? textOnly.Page(page).Get(i) : std::string());
+  });
 }
 
 void TTextFormatter::WritePages(const std::string& fileName) const {

@@ -87,6 +87,10 @@ class TTextFormatter : public TFormatter {
   // lines before each page's lines, every line ended by LineEnd, and "*** ABORTED ***" last
   // after an aborted run.
   std::string PagesText(std::string_view lineEnd = "\r\n") const;
+  // The pages laid out as PagesText does, as UTF-8: trees and rules in Unicode box-drawing
+  // characters, all else read as Windows-1250. The report is laid out once more, with this
+  // formatter's settings, to tell the trees and rules from the text.
+  std::string Utf8PagesText(std::string_view lineEnd = "\n");
   // PagesText written to FileName; a failure raises EFileError and leaves the old file as it
   // was.
   void WritePages(const std::string& fileName) const;
@@ -97,6 +101,11 @@ class TTextFormatter : public TFormatter {
 
  private:
   TTextPage& CurrentPage();
+  // The non-empty pages, a form feed between them, each line turned into text by
+  // Line(page index, line index) and ended by LineEnd, with the lines of the origin and the
+  // aborted line.
+  template <class Line>
+  std::string JoinPages(std::string_view lineEnd, Line line) const;
 
   std::vector<std::unique_ptr<TTextPage>> FPages;
 };

@@ -18,8 +18,10 @@
 #include <QVBoxLayout>
 #include <exception>
 
+#include "foundation/utils.h"
 #include "print/pageexport.h"
 #include "print/printpreview.h"
+#include "print/printsink.h"
 #include "print/reportpdf.h"
 #include "questions.h"
 #include "textdimform.h"
@@ -275,7 +277,7 @@ void TPreviewForm::SaveTo(const std::string& fileName, int filterIndex) {
     case skPdf: {
       std::vector<const TPrintPage*> pages;
       for (int n = 1; n <= FPreview->PageCount(); ++n) pages.push_back(&FPreview->GetPage(n));
-      WritePdf(name, pages);
+      WritePdf(name, pages, DocumentTitle(FPreview->GetReport(0)));
       break;
     }
   }
@@ -311,7 +313,7 @@ void TPreviewForm::ZoomBoxExit() {
   bool valid = false;
   const int zoom = text.remove('%').trimmed().toInt(&valid);
   if (!valid || zoom < 1) {
-    FQuestions.Error("'" + FromQString(text) + "' is not a valid integer value");
+    FQuestions.Error(Format("'%s' is not a valid integer value", FromQString(text)));
     ShowZoom();
     return;
   }

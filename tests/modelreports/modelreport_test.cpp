@@ -274,6 +274,15 @@ TEST(FunctionReport, OneTableOfTheEditedFunction) {
   EXPECT_TRUE(Contains(none, "<undefined>"));
 }
 
+TEST(ModelReport, ReportsAreTitledWithTheModelsName) {
+  TSample sample;
+  sample.Top->SetName("Car");
+  EXPECT_EQ(MakeModelReport(&sample.Model, rsTree, FixedStyle())->Title(), "Car");
+  // A rule table of an inner attribute still names the model.
+  EXPECT_EQ(MakeFunctionReport(nullptr, sample.A->Input(0), FixedStyle())->Title(), "Car");
+  EXPECT_EQ(MakeFunctionReport(nullptr, nullptr, FixedStyle())->Title(), "");
+}
+
 const std::string kIncomplete = "The list is incomplete: the table is too large to search whole.";
 
 TEST(FunctionReport, RulesCutShortBySearchAreMarkedIncomplete) {

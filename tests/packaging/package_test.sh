@@ -46,6 +46,7 @@ expected=(
   /usr/share/man/man1/ubic.1.gz
   /usr/share/man/man1/ubic-cli.1.gz
   /usr/share/doc/ubic/ubic-cli.md
+  /usr/share/doc/ubic/copyright
   /usr/share/ubic/examples/car.ubm
   /usr/share/ubic/examples/applicant.ubm
   /usr/share/ubic/examples/home.ubm
@@ -74,6 +75,16 @@ xmllint --noout "$mime" || fail "the MIME type file is not well-formed XML"
 grep -q 'pattern="\*\.ubm"' "$mime" || fail "the MIME type does not name *.ubm"
 grep -q 'MimeType=application/x-ubic-model;' "$work/root/usr/share/applications/ubic.desktop" \
   || fail "the desktop entry does not open model files"
+
+# The copyright file is in the machine-readable format: a header paragraph, then one for all
+# files, each licence named.
+copyright=$work/root/usr/share/doc/ubic/copyright
+head -n1 "$copyright" \
+  | grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
+  || fail "the copyright file does not name its format"
+grep -qx 'Files: \*' "$copyright" || fail "the copyright file does not cover all files"
+grep -q '^Copyright: ' "$copyright" || fail "the copyright file names no copyright holder"
+grep -q '^License: ' "$copyright" || fail "the copyright file names no licence"
 
 # The manual pages are well-formed.
 for page in ubic ubic-cli; do

@@ -16,4 +16,29 @@ inline int PdfPageCount(const QString& fileName) {
   return static_cast<int>(QString::fromLatin1(data).count(kPageObject));
 }
 
+// The text string of Key ("Title", "Creator") in the PDF's document information, decoded from
+// its bytes (UTF-16 after a byte-order mark, Latin-1 otherwise); empty when there is none.
+inline QString PdfInfo(const QByteArray& data, const char* key) {
+  const QByteArray start = QByteArray("/") + key + " (";
+  const qsizetype from = data.indexOf(start);
+  if (from < 0) return {};
+  QByteArray bytes;
+  for (qsizetype i = from + start.size(); i < data.size() && data[i] != ')'; ++i) {
+    if (data[i] == '\\' && i + 1 < data.size()) ++i;
+    bytes += data[i];
+  }
+  if (!bytes.startsWith("\xFE\xFF")) return QString::fromLatin1(bytes);
+  QString text;
+  for (qsizetype i = 2; i + 1 < bytes.size(); i += 2) {
+    text += QChar(static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) << 8 |
+                                        static_cast<unsigned char>(bytes[i + 1])));
+  }
+  return text;
+}
+
+inline QString PdfInfo(const QString& fileName, const char* key) {
+  QFile file(fileName);
+  return file.open(QIODevice::ReadOnly) ? PdfInfo(file.readAll(), key) : QString();
+}
+
 }  // namespace ubic::test

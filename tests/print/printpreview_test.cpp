@@ -7,14 +7,18 @@
 #include <QFile>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <string>
 #include <vector>
 
 #include "foundation/textfile.h"
+#include "foundation/version.h"
 #include "print/pdfpages.h"
+#include "print/reportpdf.h"
 #include "print_fixture.h"
 #include "reports/report.h"
+#include "reports/treechars.h"
 
 namespace ubic::test {
 namespace {
@@ -213,6 +217,38 @@ TEST_F(PrintPreviewTest, SavesTheReportsAsText) {
   EXPECT_LT(pages.find("a 3"), pages.rfind('\f', second));
 }
 
+TEST_F(PrintPreviewTest, SavesTreesAndRulesAsUtf8BoxDrawing) {
+  auto report = std::make_unique<TReport>();
+  const std::string branch{kTreeVertical, kTreeBranch};
+  const std::string last{kTreeEmpty, kTreeLastBranch};
+  for (const std::string& prefix : {std::string(1, kTreeBranch), branch, last}) {
+    TRptLine* line = report->AddLine();
+    line->AddTree(prefix);
+    line->AddText("\x8Aola");
+  }
+  Preview.AddReport(std::move(report));
+  QTemporaryDir dir;
+  const QString name = dir.filePath("tree.txt");
+  Preview.SaveAsText(name.toStdString(), 20, 0);
+  const std::string bytes = ReadFile(name);
+  QStringDecoder decoder(QStringDecoder::Utf8);
+  const QString text = decoder.decode(QByteArray::fromStdString(bytes));
+  EXPECT_FALSE(decoder.hasError()) << bytes;
+  EXPECT_EQ(text, QString::fromUtf8("\u251C\u2500\u0160ola\n"
+                                    "\u2502 \u251C\u2500\u0160ola\n"
+                                    "  \u2514\u2500\u0160ola\n"));
+}
+
+TEST_F(PrintPreviewTest, ExportedPagesAreTitledAndNameTheProgram) {
+  Preview.AddReport(PagedReport("Tra\xE8nice", 2));
+  QTemporaryDir dir;
+  const QString name = dir.filePath("pages.pdf");
+  WritePdf(name, {&Preview.GetPage(1), &Preview.GetPage(2)}, DocumentTitle(Preview.GetReport(0)));
+  EXPECT_EQ(PdfPageCount(name), 2);
+  EXPECT_EQ(PdfInfo(name, "Title"), QString::fromUtf8("Tra\u010Dnice"));
+  EXPECT_EQ(PdfInfo(name, "Creator"), QStringLiteral("Ubic ") + QLatin1String(kVersionText));
+}
+
 TEST_F(PrintPreviewTest, APrintToAFileReplacesItOnlyWhenComplete) {
   AddTwoReports(orLandscape);
   QTemporaryDir dir;
@@ -249,6 +285,9 @@ TEST_F(PrintPreviewTest, APrintToAFileReplacesItOnlyWhenComplete) {
     if (match.captured(1).toDouble() > match.captured(2).toDouble()) ++across;
   }
   EXPECT_EQ(across, 2);
+  // The file is titled as the job's first report.
+  EXPECT_EQ(PdfInfo(target, "Title"), QStringLiteral("a"));
+  EXPECT_EQ(PdfInfo(target, "Creator"), PdfCreator());
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
 

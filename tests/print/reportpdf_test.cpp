@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <string>
 
+#include "foundation/version.h"
 #include "print/pdfpages.h"
 
 namespace ubic::test {
@@ -38,6 +39,14 @@ TEST(ReportPdf, WritesTheReportOfEveryExample) {
   }
   // Only the leftovers of a failed run would remain beside the reports.
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
+}
+
+TEST(ReportPdf, TheFileIsTitledWithTheModelAndNamesTheProgram) {
+  QTemporaryDir dir;
+  const QString out = dir.filePath("car.pdf");
+  ASSERT_EQ(RunCommand({out, QStringLiteral(UBIC_EXAMPLES_DIR "/car.ubm")}).Status, 0);
+  EXPECT_EQ(PdfInfo(out, "Title"), QStringLiteral("CAR"));
+  EXPECT_EQ(PdfInfo(out, "Creator"), QStringLiteral("Ubic ") + QLatin1String(kVersionText));
 }
 
 TEST(ReportPdf, ChosenSectionsMakeAShorterReport) {
