@@ -47,7 +47,7 @@ void BM_ReportPdf(benchmark::State& state) {
   std::vector<const TPrintPage*> pages;
   for (int n = 1; n <= preview.PageCount(); ++n) pages.push_back(&preview.GetPage(n));
   const QTemporaryDir dir;
-  for (auto _ : state) WritePdf(dir.filePath("report.pdf"), pages);
+  for (auto _ : state) WritePdf(dir.filePath("report.pdf"), pages, "Report");
   state.counters["pages"] = static_cast<double>(pages.size());
 }
 BENCHMARK(BM_ReportPdf)->Unit(benchmark::kMillisecond);
