@@ -42,13 +42,14 @@ std::unique_ptr<TUbicDocument> TUbicDocument::Open(const std::string& fileName,
   TOpenedModel opened = OpenModel(fileName);
   remarks = std::move(opened.Remarks);
   const bool own = FormatOfFile(fileName) == TModelFormat::Own;
-  // Taken before the evaluation, which changes stale results.
-  const std::shared_ptr<const TModelSnapshot> fileState =
-      own ? StateOfFile(*opened.Model, ReadFileText(fileName)) : nullptr;
   std::unique_ptr<TUbicDocument> document(
       new TUbicDocument(std::move(opened.Model), own ? fileName : WithOwnExtension(fileName)));
   if (own) {
-    document->FFileState = fileState;
+    // The document holds only evaluated states: when evaluating changed the file's stale results,
+    // no state of the document is what the file holds.
+    if (ModelFileText(document->Model()) == ReadFileText(fileName)) {
+      document->FFileState = document->FHistory.Present();
+    }
   } else {
     document->RememberFileState();
   }

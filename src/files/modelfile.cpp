@@ -192,9 +192,7 @@ void ReadModelDocument(TUbicModel& model, const TXmlItem& document) {
 }
 
 std::string ModelFileText(const TUbicModel& model) {
-  std::vector<std::string> lines;
-  WriteXml(*ModelDocument(model), lines);
-  return JoinLines(lines);
+  return XmlText(*ModelDocument(model));
 }
 
 void SaveToFile(TUbicModel& model, const std::string& fileName) {

@@ -33,6 +33,7 @@ constexpr std::array<TEntity, 9> kEntities = {{
 }};
 
 constexpr std::string_view kBlanks = " \t";
+constexpr std::string_view kLineEnd = "\r\n";
 
 // The scanner: consumes the input one line at a time, so that errors can tell their line.
 class TXmlParser {
@@ -203,35 +204,37 @@ void ReadElement(TXmlParser& parser, TXmlItem& item, int depth) {
   item.Text = XmlUnescape(text);
 }
 
-void WriteItem(const TXmlItem& item, int indent, std::vector<std::string>& lines) {
-  const std::string margin(indent, ' ');
+// Appends Item as lines, each ended by CR LF, to Text: one string grown in place, which writing a
+// large model to compare it with its file needs to be quick.
+void AppendItem(const TXmlItem& item, int indent, std::string& text) {
+  static const std::string blanks(kBlanks);
+  text.append(indent, ' ');
   if (item.Name.empty()) {
-    lines.push_back(margin + XmlEscapeText(item.Text));
+    text.append(XmlEscapeText(item.Text)).append(kLineEnd);
     return;
   }
-  std::string opening = "<" + item.Name;
+  text.append("<").append(item.Name);
   for (int i = 0; i < item.AttributeCount(); ++i) {
     const TXmlItem& attribute = *item.Attribute(i);
-    opening +=
-        " " + attribute.Name + "=\"" + XmlEscape(attribute.Text, std::string(kBlanks)) + "\"";
+    text.append(" ").append(attribute.Name).append("=\"");
+    text.append(XmlEscape(attribute.Text, blanks)).append("\"");
   }
   if (!item.HasItems()) {
-    std::string line = margin + opening;
     if (item.Text.empty()) {
-      line += "/>";
+      text.append("/>");
     } else {
-      line.append(">").append(XmlEscape(item.Text, std::string(kBlanks)));
-      line.append("</").append(item.Name).append(">");
+      text.append(">").append(XmlEscape(item.Text, blanks));
+      text.append("</").append(item.Name).append(">");
     }
-    lines.push_back(std::move(line));
+    text.append(kLineEnd);
     return;
   }
-  lines.push_back(margin + opening + ">");
-  for (int i = 0; i < item.ItemCount(); ++i) WriteItem(*item.Item(i), indent + XmlIndent, lines);
+  text.append(">").append(kLineEnd);
+  for (int i = 0; i < item.ItemCount(); ++i) AppendItem(*item.Item(i), indent + XmlIndent, text);
   if (!item.Text.empty()) {
-    lines.push_back(margin + std::string(XmlIndent, ' ') + XmlEscapeText(item.Text));
+    text.append(indent + XmlIndent, ' ').append(XmlEscapeText(item.Text)).append(kLineEnd);
   }
-  lines.push_back(margin + "</" + item.Name + ">");
+  text.append(indent, ' ').append("</").append(item.Name).append(">").append(kLineEnd);
 }
 
 }  // namespace
@@ -298,10 +301,21 @@ void LoadXmlFromFile(TXmlItem& root, const std::string& fileName) {
   ReadXml(root, ReadTextLines(fileName));
 }
 
+std::string XmlText(const TXmlItem& root) {
+  std::string text;
+  if (!XmlHeader.empty()) text.append(XmlHeader).append(kLineEnd);
+  AppendItem(root, 0, text);
+  return text;
+}
+
 void WriteXml(const TXmlItem& root, std::vector<std::string>& lines) {
   lines.clear();
-  if (!XmlHeader.empty()) lines.push_back(XmlHeader);
-  WriteItem(root, 0, lines);
+  const std::string text = XmlText(root);
+  for (std::size_t start = 0; start < text.size();) {
+    const std::size_t end = text.find(kLineEnd, start);
+    lines.push_back(text.substr(start, end - start));
+    start = end + kLineEnd.size();
+  }
 }
 
 bool SameXml(const TXmlItem& one, const TXmlItem& other) {
@@ -319,9 +333,7 @@ bool SameXml(const TXmlItem& one, const TXmlItem& other) {
 }
 
 void SaveXmlToFile(const TXmlItem& root, const std::string& fileName) {
-  std::vector<std::string> lines;
-  WriteXml(root, lines);
-  WriteFileSafely(fileName, JoinLines(lines));
+  WriteFileSafely(fileName, XmlText(root));
 }
 
 std::string XmlEscape(const std::string& text, const std::string& keep) {

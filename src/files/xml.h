@@ -73,6 +73,8 @@ inline constexpr int XmlMaxDepth = 1000;
 // Fills the empty item Root with the document element of Lines.
 void ReadXml(TXmlItem& root, const std::vector<std::string>& lines);
 void LoadXmlFromFile(TXmlItem& root, const std::string& fileName);
+// The document as the writer writes it: lines ended by CR LF, or the lines alone.
+std::string XmlText(const TXmlItem& root);
 void WriteXml(const TXmlItem& root, std::vector<std::string>& lines);
 // Writes safely: the old file stays as it was unless the new one was written completely.
 void SaveXmlToFile(const TXmlItem& root, const std::string& fileName);

@@ -81,7 +81,9 @@ TLosses RemarkedLosses(const std::string& remarks) {
     return list;
   }();
   TLosses losses;
-  if (!remarks.empty()) EXPECT_EQ(remarks.back(), '\r');
+  if (!remarks.empty()) {
+    EXPECT_EQ(remarks.back(), '\r');
+  }
   std::string rest = remarks;
   std::string line;
   while (!rest.empty()) {
