@@ -191,10 +191,9 @@ TEdit RenameAttribute(const TUbicAttribute& attribute, const std::string& name) 
 }
 
 TEdit DescribeAttribute(const TUbicAttribute& attribute, const std::string& description) {
-  return TextEdit("Edit description", "attribute description", attribute,
-                  [description](TUbicAttribute& described) {
-                    described.SetDescription(description);
-                  });
+  return TextEdit(
+      "Edit description", "attribute description", attribute,
+      [description](TUbicAttribute& described) { described.SetDescription(description); });
 }
 
 TEdit ChooseScale(const TUbicAttribute& attribute, const TUbicScale* scale) {

@@ -23,8 +23,7 @@ TUbicAttribute* AttributeAt(const TUbicModel& model, const std::vector<int>& pat
   return attribute;
 }
 
-TUndoHistory::TUndoHistory(TUbicModel& model)
-    : FPresent(std::make_unique<TModelSnapshot>(model)) {}
+TUndoHistory::TUndoHistory(TUbicModel& model) : FPresent(std::make_unique<TModelSnapshot>(model)) {}
 
 void TUndoHistory::Record(TUbicModel& model, const std::string& name, const std::string& mergeKey,
                           const TEditFocus& focus) {
@@ -48,8 +47,7 @@ std::string TUndoHistory::RedoName() const {
   return CanRedo() ? FRedo.back().Name : "";
 }
 
-TEditFocus TUndoHistory::Move(TUbicModel& model, std::vector<TStep>& from,
-                              std::vector<TStep>& to) {
+TEditFocus TUndoHistory::Move(TUbicModel& model, std::vector<TStep>& from, std::vector<TStep>& to) {
   TStep step = std::move(from.back());
   from.pop_back();
   step.State->Restore(model);

@@ -503,7 +503,8 @@ void TModelForm::DocumentChanging() {
   FModTreeView->clearSelection();
   // A hidden page is built again when it is shown; showing it reads its cells first.
   FGraphsPage->ReleaseAttributes();
-  for (TGridPage* page : {static_cast<TGridPage*>(FOptionsPage), static_cast<TGridPage*>(FEvaluationPage)}) {
+  for (TGridPage* page :
+       {static_cast<TGridPage*>(FOptionsPage), static_cast<TGridPage*>(FEvaluationPage)}) {
     if (FPageControl->currentWidget() != page) page->ReleaseAttributes();
   }
 }
@@ -661,7 +662,8 @@ void TModelForm::ModDeleteBtnClick() {
   if (attribute->IsBasic()) {
     const TUbicAttribute* parent = attribute->Parent();
     question = Format(ubicstr::DeleteMainAttribute, attribute->GetName());
-    if (parent->Funct()) question += "\r" + Format(ubicstr::AlsoDeleteFunction, parent->GetName());
+    if (parent->Funct())
+      question.append("\r").append(Format(ubicstr::AlsoDeleteFunction, parent->GetName()));
   } else {
     question = Format(ubicstr::DeleteAllSubattributes, attribute->GetName());
     if (attribute->Funct()) question += std::string("\r") + ubicstr::AlsoDeleteOwnFunction;

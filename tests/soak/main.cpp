@@ -3,9 +3,9 @@
 // With --minutes, runs of N steps (1000 by default) with fresh seeds follow each other until the
 // time is up.
 
+#include <unistd.h>
 #include <QApplication>
 #include <QTemporaryDir>
-#include <unistd.h>
 
 #include <algorithm>
 #include <array>

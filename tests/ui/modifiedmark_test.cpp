@@ -82,10 +82,10 @@ TEST_F(ModifiedMark, AnExportLeavesTheDocumentModified) {
 TEST_F(ModifiedMark, HiddenPagesForgetAttributesThatGo) {
   TModelForm* document = OpenCopy("car.ubm");
   auto* pages = Child<QTabWidget>(document, "PageControl");
-  for (QWidget* page : std::initializer_list<QWidget*>{
-           Child<TOptionsPage>(document, "OptionsPage"),
-           Child<TEvaluationPage>(document, "EvaluationPage"),
-           Child<TGraphsPage>(document, "GraphsPage")}) {
+  for (QWidget* page :
+       std::initializer_list<QWidget*>{Child<TOptionsPage>(document, "OptionsPage"),
+                                       Child<TEvaluationPage>(document, "EvaluationPage"),
+                                       Child<TGraphsPage>(document, "GraphsPage")}) {
     pages->setCurrentWidget(page);
     pages->setCurrentIndex(0);
     Select(document, "Safety");
