@@ -16,11 +16,9 @@ TUbicModel& Evaluated(TUbicModel& model) {
   return model;
 }
 
-// The state of Model when Text is exactly what saving it writes; none when Text was laid out
-// otherwise, since then no state of a model gives those bytes.
-std::shared_ptr<const TModelSnapshot> StateOfFile(TUbicModel& model, const std::string& text) {
-  if (ModelFileText(model) != text) return nullptr;
-  return std::make_shared<const TModelSnapshot>(model);
+// Whether saving Model writes exactly Text. A file laid out otherwise is no state of any model.
+bool SavesAs(const TUbicModel& model, const std::string& text) {
+  return ModelFileText(model) == text;
 }
 
 std::unique_ptr<TUbicModel> NewModel() {
@@ -47,7 +45,7 @@ std::unique_ptr<TUbicDocument> TUbicDocument::Open(const std::string& fileName,
   if (own) {
     // The document holds only evaluated states: when evaluating changed the file's stale results,
     // no state of the document is what the file holds.
-    if (ModelFileText(document->Model()) == ReadFileText(fileName)) {
+    if (SavesAs(document->Model(), ReadFileText(fileName))) {
       document->FFileState = document->FHistory.Present();
     }
   } else {
@@ -122,7 +120,8 @@ void TUbicDocument::RememberFileState() {
   try {
     TUbicModel model;
     LoadFromFile(model, FFileName);
-    FFileState = StateOfFile(model, ReadFileText(FFileName));
+    if (SavesAs(model, ReadFileText(FFileName)))
+      FFileState = std::make_shared<TModelSnapshot>(model);
   } catch (const std::exception&) {
     // A file that cannot be read holds no state of a model.
   }

@@ -44,8 +44,6 @@ class TModelForm : public QWidget, private TDocumentObserver {
   TUbicDocument& Document() const { return *FDocument; }
   TUbicModel& Model() const { return FDocument->Model(); }
   TMainForm& MainForm() const { return FMainForm; }
-  // Set while the refresh writes into the controls: their change events then do nothing.
-  bool Updating() const { return FUpdating; }
   const std::string& FileName() const { return FDocument->FileName(); }
   // The title as the user reads it: model name, "*" when modified, and the file name.
   QString Caption() const;
@@ -159,6 +157,7 @@ class TModelForm : public QWidget, private TDocumentObserver {
   QMenu* FModPopupMenu;
   TFunctForm* FFunctForm;
   TScaleForm* FScaleForm;
+  // Set while the refresh writes into the controls: their change events then do nothing.
   bool FUpdating = false;
   bool FCloseAllowed = false;
   // The scale list is rebuilt only when the selection or the scales changed.
