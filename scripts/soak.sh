@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 minutes=${1:-10}
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DUBIC_BENCHMARKS=OFF >/dev/null
+scripts/setup.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j2 --target ui_soak
 QT_QPA_PLATFORM=offscreen build/tests/soak/ui_soak --steps 2000 --minutes "$minutes"
