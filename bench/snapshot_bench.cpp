@@ -60,6 +60,29 @@ void BM_DocumentEdit(benchmark::State& state) {
 }
 BENCHMARK(BM_DocumentEdit)->Unit(benchmark::kMillisecond);
 
+// Opening a document: reading the file, evaluating the model and settling the modified mark,
+// beside reading the model alone.
+void BM_OpenDocument(benchmark::State& state) {
+  const std::string fileName = "/tmp/ubic-bench-open.ubm";
+  SaveToFile(*LargeModel(), fileName);
+  std::string remarks;
+  for (auto _ : state) benchmark::DoNotOptimize(TUbicDocument::Open(fileName, remarks));
+  std::remove(fileName.c_str());
+}
+BENCHMARK(BM_OpenDocument)->Unit(benchmark::kMillisecond);
+
+void BM_LoadAndEvaluate(benchmark::State& state) {
+  const std::string fileName = "/tmp/ubic-bench-load.ubm";
+  SaveToFile(*LargeModel(), fileName);
+  for (auto _ : state) {
+    TUbicModel model;
+    LoadFromFile(model, fileName);
+    model.EvaluateAll();
+  }
+  std::remove(fileName.c_str());
+}
+BENCHMARK(BM_LoadAndEvaluate)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace ubic::bench
 

@@ -21,6 +21,14 @@ bool SavesAs(const TUbicModel& model, const std::string& text) {
   return ModelFileText(model) == text;
 }
 
+// The model an own-format file holds; Text receives the file's bytes, read once for both.
+std::unique_ptr<TUbicModel> ReadOwnFile(const std::string& fileName, std::string& text) {
+  text = ReadFileText(fileName);
+  auto model = std::make_unique<TUbicModel>();
+  LoadFromText(*model, text, fileName);
+  return model;
+}
+
 std::unique_ptr<TUbicModel> NewModel() {
   auto model = std::make_unique<TUbicModel>();
   model->Root()->AddInput(
@@ -37,20 +45,21 @@ TUbicDocument::TUbicDocument(std::unique_ptr<TUbicModel> model, std::string file
 
 std::unique_ptr<TUbicDocument> TUbicDocument::Open(const std::string& fileName,
                                                    std::string& remarks) {
-  TOpenedModel opened = OpenModel(fileName);
-  remarks = std::move(opened.Remarks);
-  const bool own = FormatOfFile(fileName) == TModelFormat::Own;
-  std::unique_ptr<TUbicDocument> document(
-      new TUbicDocument(std::move(opened.Model), own ? fileName : WithOwnExtension(fileName)));
-  if (own) {
-    // The document holds only evaluated states: when evaluating changed the file's stale results,
-    // no state of the document is what the file holds.
-    if (SavesAs(document->Model(), ReadFileText(fileName))) {
-      document->FFileState = document->FHistory.Present();
-    }
-  } else {
+  if (FormatOfFile(fileName) != TModelFormat::Own) {
+    TOpenedModel opened = OpenModel(fileName);
+    remarks = std::move(opened.Remarks);
+    std::unique_ptr<TUbicDocument> document(
+        new TUbicDocument(std::move(opened.Model), WithOwnExtension(fileName)));
     document->RememberFileState();
+    document->UpdateModified();
+    return document;
   }
+  remarks.clear();
+  std::string text;
+  std::unique_ptr<TUbicDocument> document(new TUbicDocument(ReadOwnFile(fileName, text), fileName));
+  // The document holds only evaluated states: when evaluating changed the file's stale results,
+  // no state of the document is what the file holds.
+  if (SavesAs(document->Model(), text)) document->FFileState = document->FHistory.Present();
   document->UpdateModified();
   return document;
 }
@@ -118,10 +127,9 @@ void TUbicDocument::RememberFileState() {
   FFileState.reset();
   if (!std::filesystem::is_regular_file(FFileName)) return;
   try {
-    TUbicModel model;
-    LoadFromFile(model, FFileName);
-    if (SavesAs(model, ReadFileText(FFileName)))
-      FFileState = std::make_shared<TModelSnapshot>(model);
+    std::string text;
+    const std::unique_ptr<TUbicModel> model = ReadOwnFile(FFileName, text);
+    if (SavesAs(*model, text)) FFileState = std::make_shared<TModelSnapshot>(*model);
   } catch (const std::exception&) {
     // A file that cannot be read holds no state of a model.
   }

@@ -201,8 +201,12 @@ void SaveToFile(TUbicModel& model, const std::string& fileName) {
 }
 
 void LoadFromFile(TUbicModel& model, const std::string& fileName) {
+  LoadFromText(model, ReadFileText(fileName), fileName);
+}
+
+void LoadFromText(TUbicModel& model, const std::string& text, const std::string& fileName) {
   TXmlItem root;
-  LoadXmlFromFile(root, fileName);
+  ReadXml(root, SplitLines(text));
   if (root.Name != "Ubic") UnknownFileFormat(fileName);
   ReadModelDocument(model, root);
   model.SetModified(false);

@@ -18,6 +18,8 @@ void SaveToFile(TUbicModel& model, const std::string& fileName);
 // Reads a file into Model, which the caller has just created: a failed read leaves a model that
 // the caller discards. Afterwards the model is not modified and needs evaluation.
 void LoadFromFile(TUbicModel& model, const std::string& fileName);
+// The same from Text, the bytes of the file FileName, which error messages name.
+void LoadFromText(TUbicModel& model, const std::string& text, const std::string& fileName);
 
 // The document element of Model's file: the option names and the whole attribute tree, without
 // the attributes' option values when WithOptionValues is false.

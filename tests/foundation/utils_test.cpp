@@ -157,6 +157,18 @@ TEST(TextFunctions, SplittingConsumesTheText) {
   EXPECT_EQ(text, "x");
 }
 
+TEST(TextFunctions, LinesEndInAnyConvention) {
+  using Lines = std::vector<std::string>;
+  EXPECT_EQ(SplitLines("a\nb\r\nc\rd"), (Lines{"a", "b", "c", "d"}));
+  // An end at the very end makes no empty last line; ends in a row make empty lines.
+  EXPECT_EQ(SplitLines("a\r\n"), (Lines{"a"}));
+  EXPECT_EQ(SplitLines("a\n\n\r\r\nb"), (Lines{"a", "", "", "", "b"}));
+  EXPECT_EQ(SplitLines("\r"), (Lines{""}));
+  EXPECT_EQ(SplitLines(""), Lines{});
+  // Other control characters stay in the line.
+  EXPECT_EQ(SplitLines(std::string("x\0\ty", 4)), (Lines{std::string("x\0\ty", 4)}));
+}
+
 TEST(TextFunctions, DefaultExtensionOnlyWhenThereIsNone) {
   EXPECT_EQ(DefaultExtension("dir.x/file", ".ubm"), "dir.x/file.ubm");
   EXPECT_EQ(DefaultExtension("file.ubm", ".kvx"), "file.ubm");
