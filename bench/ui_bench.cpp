@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <optional>
 #include <random>
 
 #include "bench_models.h"
@@ -66,9 +67,16 @@ struct TBenchWindow {
   }
 };
 
-TBenchWindow& Window() {
-  static TBenchWindow window;
+// The window shared by the benchmarks; main closes it while the application still exists.
+std::optional<TBenchWindow>& SharedWindow() {
+  static std::optional<TBenchWindow> window;
   return window;
+}
+
+TBenchWindow& Window() {
+  std::optional<TBenchWindow>& window = SharedWindow();
+  if (!window) window.emplace();
+  return *window;
 }
 
 void BM_OpenLargeModelAndFillTree(benchmark::State& state) {
@@ -193,6 +201,7 @@ int main(int argc, char** argv) {
   ubic::KeepSettingsIn(settings.path());
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
+  SharedWindow().reset();
   benchmark::Shutdown();
   return 0;
 }
