@@ -197,6 +197,7 @@ TEST_F(Documents, FailedReadLeavesNoWindowAndFailedWriteKeepsTheName) {
   ASSERT_EQ(Questions.Asked().size(), 2u);
   EXPECT_EQ(Questions.Asked()[1].Kind, TKind::Error);
   EXPECT_NE(Questions.Asked()[1].Text.find("Error reading XML"), std::string::npos);
+  EXPECT_NE(Questions.Asked()[1].Text.find(broken), std::string::npos);
   TakeAsked();
 
   TModelForm* document = Main->CreateDocument(Example("car.ubm"));
@@ -205,6 +206,8 @@ TEST_F(Documents, FailedReadLeavesNoWindowAndFailedWriteKeepsTheName) {
   EXPECT_EQ(document->FileName(), Example("car.ubm"));
   ASSERT_EQ(Questions.Asked().size(), 2u);
   EXPECT_EQ(Questions.Asked()[1].Kind, TKind::Error);
+  EXPECT_NE(Questions.Asked()[1].Text.find(TempFile("missing/folder/car.ubm")), std::string::npos)
+      << Questions.Asked()[1].Text;
 }
 
 TEST_F(Documents, ImportAndExportRemarksAreWarnings) {
