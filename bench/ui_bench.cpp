@@ -62,7 +62,7 @@ struct TBenchWindow {
 
   void CloseAll() {
     for (TModelForm* document : Main.Documents()) document->AllowClose();
-    Main.MdiArea->closeAllSubWindows();
+    Child<QMdiArea>(&Main, "MdiArea")->closeAllSubWindows();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
 };

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "excerpt.h"
 #include "foundation/checkedint.h"
 #include "foundation/utils.h"
 
@@ -49,7 +50,8 @@ bool TKvxParser::Next() {
   const std::string& line = TakeLine();
   FSection = Trim(line.substr(0, kSectionWidth));
   const std::string rest = line.size() > kSectionWidth ? line.substr(kSectionWidth) : std::string();
-  if (!Lists(kSections, FSection)) Error(Format("Unrecognized section \"%s\"", FSection));
+  if (!Lists(kSections, FSection))
+    Error(Format("Unrecognized section \"%s\"", ContentExcerpt(FSection)));
   if (Lists(kWholeTextSections, FSection)) {
     // The blank before the name is its tag.
     FRecordItems.push_back(" " + rest);

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <utility>
 
+#include "excerpt.h"
 #include "foundation/textfile.h"
 #include "foundation/utils.h"
 
@@ -60,11 +61,11 @@ class TXmlParser {
     }
     const std::string_view before = std::string_view(FBuffer).substr(FStart, lt - FStart);
     if (!Trim(std::string(before)).empty()) {
-      Error(Format("A tag expected instead of text \"%s\"", std::string(before)));
+      Error(Format("A tag expected instead of text \"%s\"", ContentExcerpt(before)));
     }
     FStart = lt;
     const std::size_t gt = FindInBuffer('>', lt);
-    if (gt == std::string::npos) Error(Format("Unterminated tag \"%s\"", Rest()));
+    if (gt == std::string::npos) Error(Format("Unterminated tag \"%s\"", ContentExcerpt(Rest())));
     std::string tag = FBuffer.substr(lt, gt - lt + 1);
     Consume(gt + 1);
     return tag;
@@ -192,11 +193,11 @@ void ReadElement(TXmlParser& parser, TXmlItem& item, int depth) {
   for (;;) {
     text = parser.ReadText();
     parser.ParseTag(parser.ReadTag());
-    if (parser.Eof) parser.Error(Format("Missing tag \"</%s>\"", item.Name));
+    if (parser.Eof) parser.Error(Format("Missing tag \"</%s>\"", ContentExcerpt(item.Name)));
     if (parser.Closing) {
       if (parser.TagName == item.Name) break;
-      parser.Error(Format("Expecting terminating tag \"</%s>\" instead of \"</%s>\"", item.Name,
-                          parser.TagName));
+      parser.Error(Format("Expecting terminating tag \"</%s>\" instead of \"</%s>\"",
+                          ContentExcerpt(item.Name), ContentExcerpt(parser.TagName)));
     }
     if (!text.empty()) item.AddItem(std::string(), XmlUnescape(text));
     ReadElement(parser, *item.AddItem(std::make_unique<TXmlItem>()), depth + 1);
@@ -292,7 +293,8 @@ void ReadXml(TXmlItem& root, const std::vector<std::string>& lines) {
   parser.ParseTag(parser.ReadTag());
   if (parser.Eof) return;
   if (parser.Closing) {
-    parser.Error(Format("Expecting an opening tag instead of \"</%s>\"", parser.TagName));
+    parser.Error(
+        Format("Expecting an opening tag instead of \"</%s>\"", ContentExcerpt(parser.TagName)));
   }
   ReadElement(parser, root, 1);
 }

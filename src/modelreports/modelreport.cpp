@@ -19,9 +19,6 @@ constexpr const char* kUndefined = "<undefined>";
 constexpr const char* kRulesTitle = "Decision rules (table)";
 constexpr const char* kIncompleteRules =
     "The list is incomplete: the table is too large to search whole.";
-// The rule tables of the whole model call a missing function so, in the language of the
-// program's first users.
-constexpr const char* kNoFunction = "<nedefinirana>";
 
 // The frame of every model report: the page header with the program's name, the report's
 // creation time between two fills and the page number, ruled below.
@@ -71,7 +68,7 @@ double WeightAt(const floatarray& weights, int index) {
 // The compact decision rules of one attribute's function, grouped by value, a rule between the
 // groups; with the inputs' weights, computed beforehand, when there is a function.
 void AddRuleTable(TRptSection& section, const TUbicAttribute& attribute,
-                  const TUbicFunction* function, const char* noFunction) {
+                  const TUbicFunction* function) {
   const int n = attribute.InputCount();
   TRptTable& table = AddTable(section, section.Title(), n + 2);
   std::vector<std::string> headings{" "};
@@ -79,7 +76,7 @@ void AddRuleTable(TRptSection& section, const TUbicAttribute& attribute,
   headings.push_back(attribute.GetName());
   AddHeadingRow(table, headings);
   if (function == nullptr) {
-    section.AddLine()->AddText(noFunction);
+    section.AddLine()->AddText(kUndefined);
     return;
   }
   TRptRow& weights = *table.AddRow();
@@ -182,7 +179,7 @@ class TModelReportBuilder {
       if (attribute->IsBasic()) continue;
       TRptSection& section = AddHeadedSection(*FReport, kRulesTitle, heading);
       heading.clear();
-      AddRuleTable(section, *attribute, attribute->Funct(), kNoFunction);
+      AddRuleTable(section, *attribute, attribute->Funct());
       section.AddEmptyLine();
     }
   }
@@ -234,8 +231,7 @@ class TModelReportBuilder {
 
   void AddGraphs(const TReportGraphs& graphs) {
     FReport->SetAlign(kVertical, baFill);
-    TRptSection& section =
-        AddHeadedSection(*FReport, "Grafikon", "Grafikon", TRptGroup::kKeepNewPage);
+    TRptSection& section = AddHeadedSection(*FReport, "Chart", "Chart", TRptGroup::kKeepNewPage);
     section.SetAlign(kVertical, baFill);
     TRptDraw& picture = *section.AddDraw(
         [&graphs](TCanvas& canvas, const TRect& rect, const TParam*) { graphs.Draw(canvas, rect); },
@@ -381,7 +377,7 @@ std::unique_ptr<TReport> MakeFunctionReport(TUbicFunction* function,
   if (attribute != nullptr) {
     TRptSection& section = AddHeadedSection(*report, "Decision rules", "Decision rules");
     if (function != nullptr) function->CalcWeights(true);
-    AddRuleTable(section, *attribute, function, kUndefined);
+    AddRuleTable(section, *attribute, function);
   }
   return report;
 }

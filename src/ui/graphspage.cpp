@@ -59,8 +59,7 @@ TGraphsPage::TGraphsPage(TUbicDocument& document, TMainForm& mainForm)
     : FDocument(document), FMainForm(mainForm) {
   FGraphShowAll =
       NewGraphAction("&Show all options", "All options|show all options", QKeySequence("Ctrl+A"));
-  FGraphHideAll =
-      NewGraphAction("&Hide all options", "Hide options|Hide all options", QKeySequence("Ctrl+N"));
+  FGraphHideAll = NewGraphAction("&Hide all options", "Hide options|Hide all options", {});
   FGraphNamedValues =
       NewGraphAction("&Named values", "Name values|Show name with value", QKeySequence("Ctrl+I"));
   FGraphNamedOptions =
@@ -100,7 +99,7 @@ TGraphsPage::TGraphsPage(TUbicDocument& document, TMainForm& mainForm)
   FGraphMenu->addAction(FGraphCopy);
   FGraphPopupMenu = new QMenu(this);
   FGraphPopupMenu->addActions(
-      {PopupAction(FGraphShowAll, "&Prikaži vse variante", "Vse variante|Prikaži vse variante"),
+      {PopupAction(FGraphShowAll, "&Show all options", "All options|Show all options"),
        PopupAction(FGraphHideAll, "&Hide all options", FGraphHideAll->statusTip())});
   FGraphPopupMenu->addSeparator();
   FGraphPopupMenu->addActions(

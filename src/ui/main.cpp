@@ -80,8 +80,7 @@ int main(int argc, char* argv[]) {
     return 1;
   }
   QApplication application(argc, argv);
-  QApplication::setApplicationName("Ubic");
-  QApplication::setApplicationDisplayName("Ubic");
+  ubic::NameApplication();
   QStringList files = QApplication::arguments();
   files.removeFirst();
   ubic::TMessageBoxQuestions questions;

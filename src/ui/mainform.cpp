@@ -16,6 +16,7 @@
 
 #include "aboutbox.h"
 #include "files/subtree.h"
+#include "foundation/textfile.h"
 #include "graphspage.h"
 #include "helpform.h"
 #include "modelform.h"
@@ -32,35 +33,79 @@ static void InitResources() {
 }
 
 namespace ubic {
+namespace {
+
+// Opens the document of FileName; an error that does not name the file yet is told as one of it.
+std::unique_ptr<TUbicDocument> OpenNamingTheFile(const std::string& fileName,
+                                                 std::string& remarks) {
+  try {
+    return TUbicDocument::Open(fileName, remarks);
+  } catch (const std::exception& error) {
+    const std::string name = Utf8ToCp1250(fileName);
+    const std::string message = error.what();
+    if (message.find(name) != std::string::npos) throw;
+    throw EFileError("Cannot open file \"" + name + "\": " + message);
+  }
+}
+
+}  // namespace
+
+void NameApplication() {
+  QApplication::setApplicationName("Ubic");
+}
 
 TMainForm::TMainForm(TQuestions& questions, QStringList commandLineFiles)
     : FQuestions(questions), FCommandLineFiles(std::move(commandLineFiles)) {
   InitResources();
   QApplication::setWindowIcon(QIcon(":/icons/ubic.svg"));
   setWindowTitle("Ubic");
-  MdiArea = new QMdiArea(this);
-  MdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  MdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  setCentralWidget(MdiArea);
+  FMdiArea = new QMdiArea(this);
+  FMdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  FMdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  setCentralWidget(FMdiArea);
   CreateActions();
   CreateMenus();
   CreateToolBar();
   statusBar();
-  connect(MdiArea, &QMdiArea::subWindowActivated, this, [this] {
+  connect(FMdiArea, &QMdiArea::subWindowActivated, this, [this] {
     MergeMenus();
     UpdateActions();
   });
   FAboutBox = std::make_unique<TAboutBox>(this);
   FRptForm = std::make_unique<TRptForm>(this);
   FPreviewForm = std::make_unique<TPreviewForm>(FQuestions, this);
+  NameObjects({{FFileNew, "FileNew"},
+               {FFileOpen, "FileOpen"},
+               {FFileClose, "FileClose"},
+               {FFileSave, "FileSave"},
+               {FFileSaveAs, "FileSaveAs"},
+               {FFileReport, "FileReport"},
+               {FFileExit, "FileExit"},
+               {FWindowCascade, "WindowCascade"},
+               {FWindowTileHorizontal, "WindowTileHorizontal"},
+               {FWindowTileVertical, "WindowTileVertical"},
+               {FWindowMinimizeAll, "WindowMinimizeAll"},
+               {FWindowArrangeIcons, "WindowArrangeIcons"},
+               {FHelpContents, "HelpContents"},
+               {FHelpAbout, "HelpAbout"},
+               {FEditCut, "EditCut"},
+               {FEditCopy, "EditCopy"},
+               {FEditPaste, "EditPaste"},
+               {FEditUndo, "EditUndo"},
+               {FEditRedo, "EditRedo"},
+               {FMdiArea, "MdiArea"},
+               {FFileMenu, "FileMenu"},
+               {FViewMenu, "ViewMenu"},
+               {FHelpMenu, "HelpMenu"},
+               {FRecentFiles, "RecentFiles"}});
   UpdateActions();
   resize(1000, 660);
 }
 
 TMainForm::~TMainForm() {
   // The document windows go first, while the frame is whole, and without telling it.
-  MdiArea->disconnect(this);
-  for (QMdiSubWindow* window : MdiArea->findChildren<QMdiSubWindow*>()) {
+  FMdiArea->disconnect(this);
+  for (QMdiSubWindow* window : FMdiArea->findChildren<QMdiSubWindow*>()) {
     window->disconnect(this);
     delete window;
   }
@@ -77,85 +122,85 @@ void TMainForm::CreateActions() {
               [this, handler] { RunCommand([this, handler] { (this->*handler)(); }); });
     return action;
   };
-  FileNew = make("&New", "New file|Open a new, empty file", QKeySequence("Ctrl+N"),
-                 &TMainForm::FileNewClick);
-  FileNew->setIcon(QIcon(":/icons/file-new.svg"));
-  FileOpen =
+  FFileNew = make("&New", "New file|Open a new, empty file", QKeySequence("Ctrl+N"),
+                  &TMainForm::FileNewClick);
+  FFileNew->setIcon(QIcon(":/icons/file-new.svg"));
+  FFileOpen =
       make("&Open", "Open|Open saved file", QKeySequence("Ctrl+O"), &TMainForm::FileOpenClick);
-  FileOpen->setIcon(QIcon(":/icons/file-open.svg"));
-  FileClose = make("&Close", "Close|Close file", {}, &TMainForm::FileCloseClick);
-  FileSave = make("&Save", "Save|Save file", QKeySequence("Ctrl+S"), &TMainForm::FileSaveClick);
-  FileSave->setIcon(QIcon(":/icons/file-save.svg"));
-  FileSaveAs = make("Save &As...", "Save as...|Save file under a different name", {},
-                    &TMainForm::FileSaveAsClick);
-  FileReport =
+  FFileOpen->setIcon(QIcon(":/icons/file-open.svg"));
+  FFileClose = make("&Close", "Close|Close file", {}, &TMainForm::FileCloseClick);
+  FFileSave = make("&Save", "Save|Save file", QKeySequence("Ctrl+S"), &TMainForm::FileSaveClick);
+  FFileSave->setIcon(QIcon(":/icons/file-save.svg"));
+  FFileSaveAs = make("Save &As...", "Save as...|Save file under a different name", {},
+                     &TMainForm::FileSaveAsClick);
+  FFileReport =
       make("&Report...", "Report|Make report", QKeySequence("Ctrl+P"), &TMainForm::FileReportClick);
-  FileReport->setIcon(QIcon(":/icons/file-report.svg"));
-  FileReport->setIconText("Report");
-  FileExit = make("E&xit", "Exit|Close all files and exit application", {}, nullptr);
-  connect(FileExit, &QAction::triggered, this, &QWidget::close);
+  FFileReport->setIcon(QIcon(":/icons/file-report.svg"));
+  FFileReport->setIconText("Report");
+  FFileExit = make("E&xit", "Exit|Close all files and exit application", {}, nullptr);
+  connect(FFileExit, &QAction::triggered, this, &QWidget::close);
 
-  WindowCascade = make("&Cascade", "Cascade", {}, nullptr);
-  connect(WindowCascade, &QAction::triggered, MdiArea, &QMdiArea::cascadeSubWindows);
-  WindowTileHorizontal = make("Tile &Horizontally", "Tile Horizontally", {}, nullptr);
-  connect(WindowTileHorizontal, &QAction::triggered, MdiArea, &QMdiArea::tileSubWindows);
-  WindowTileVertical = make("Tile &Vertikally", "Tile Vertically", {}, nullptr);
-  connect(WindowTileVertical, &QAction::triggered, MdiArea, &QMdiArea::tileSubWindows);
-  WindowMinimizeAll = make("&Minimize All", "Minimize All", {}, nullptr);
-  connect(WindowMinimizeAll, &QAction::triggered, this, [this] {
-    for (QMdiSubWindow* window : MdiArea->subWindowList()) window->showMinimized();
+  FWindowCascade = make("&Cascade", "Cascade", {}, nullptr);
+  connect(FWindowCascade, &QAction::triggered, FMdiArea, &QMdiArea::cascadeSubWindows);
+  FWindowTileHorizontal = make("Tile &Horizontally", "Tile Horizontally", {}, nullptr);
+  connect(FWindowTileHorizontal, &QAction::triggered, FMdiArea, &QMdiArea::tileSubWindows);
+  FWindowTileVertical = make("Tile &Vertically", "Tile Vertically", {}, nullptr);
+  connect(FWindowTileVertical, &QAction::triggered, FMdiArea, &QMdiArea::tileSubWindows);
+  FWindowMinimizeAll = make("&Minimize All", "Minimize All", {}, nullptr);
+  connect(FWindowMinimizeAll, &QAction::triggered, this, [this] {
+    for (QMdiSubWindow* window : FMdiArea->subWindowList()) window->showMinimized();
   });
-  WindowArrangeIcons = make("&Arrange Icons", "Arrange All", {}, nullptr);
-  connect(WindowArrangeIcons, &QAction::triggered, MdiArea, &QMdiArea::tileSubWindows);
+  FWindowArrangeIcons = make("&Arrange Icons", "Arrange All", {}, nullptr);
+  connect(FWindowArrangeIcons, &QAction::triggered, FMdiArea, &QMdiArea::tileSubWindows);
 
-  HelpContents = make("&Help...", "Help|Open the user manual at its contents",
-                      QKeySequence(Qt::Key_F1), &TMainForm::HelpContentsClick);
-  HelpAbout = make("&About...", "About|Program information and version number", {},
-                   &TMainForm::HelpAboutClick);
+  FHelpContents = make("&Help...", "Help|Open the user manual at its contents",
+                       QKeySequence(Qt::Key_F1), &TMainForm::HelpContentsClick);
+  FHelpAbout = make("&About...", "About|Program information and version number", {},
+                    &TMainForm::HelpAboutClick);
 
-  EditCut = make("Cu&t", "Cut|Cuts the selection and puts it on the Clipboard",
-                 QKeySequence("Ctrl+X"), nullptr);
-  EditCopy = make("&Copy", "Copy|Copies the selection and puts it on the Clipboard",
-                  QKeySequence("Ctrl+C"), nullptr);
-  EditPaste = make("&Paste", "Paste|Inserts Clipboard contents", QKeySequence("Ctrl+V"), nullptr);
-  connect(EditCut, &QAction::triggered, this, [this] { EditCommandClick(TEditCommand::Cut); });
-  connect(EditCopy, &QAction::triggered, this, [this] { EditCommandClick(TEditCommand::Copy); });
-  connect(EditPaste, &QAction::triggered, this, [this] { EditCommandClick(TEditCommand::Paste); });
+  FEditCut = make("Cu&t", "Cut|Cuts the selection and puts it on the Clipboard",
+                  QKeySequence("Ctrl+X"), nullptr);
+  FEditCopy = make("&Copy", "Copy|Copies the selection and puts it on the Clipboard",
+                   QKeySequence("Ctrl+C"), nullptr);
+  FEditPaste = make("&Paste", "Paste|Inserts Clipboard contents", QKeySequence("Ctrl+V"), nullptr);
+  connect(FEditCut, &QAction::triggered, this, [this] { EditCommandClick(TEditCommand::Cut); });
+  connect(FEditCopy, &QAction::triggered, this, [this] { EditCommandClick(TEditCommand::Copy); });
+  connect(FEditPaste, &QAction::triggered, this, [this] { EditCommandClick(TEditCommand::Paste); });
   // Bound to their keys, in no menu.
-  addActions({EditCut, EditCopy, EditPaste});
+  addActions({FEditCut, FEditCopy, FEditPaste});
 
-  EditUndo = make("&Undo", "Undo|Takes back the last edit", QKeySequence("Ctrl+Z"), nullptr);
-  EditRedo =
+  FEditUndo = make("&Undo", "Undo|Takes back the last edit", QKeySequence("Ctrl+Z"), nullptr);
+  FEditRedo =
       make("&Redo", "Redo|Makes the edit taken back again", QKeySequence("Ctrl+Shift+Z"), nullptr);
-  EditRedo->setShortcuts({QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")});
-  for (QAction* action : {EditUndo, EditRedo}) {
+  FEditRedo->setShortcuts({QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")});
+  for (QAction* action : {FEditUndo, FEditRedo}) {
     connect(action, &QAction::triggered, this, [this, action] {
-      if (TModelForm* document = ActiveDocument()) document->UndoStep(action == EditRedo);
+      if (TModelForm* document = ActiveDocument()) document->UndoStep(action == FEditRedo);
     });
   }
-  addActions({EditUndo, EditRedo});
+  addActions({FEditUndo, FEditRedo});
 }
 
 void TMainForm::CreateMenus() {
-  FileMenu = new QMenu("&File", this);
-  FileMenu->menuAction()->setStatusTip("File related commands");
-  FileMenu->addActions({FileNew, FileOpen, FileClose, FileSave, FileSaveAs});
-  FileMenu->addSeparator();
-  FileMenu->addAction(FileReport);
-  FileMenu->addSeparator();
-  FileMenu->addAction(FileExit);
-  RecentFiles = new TRecentFiles(FileMenu, FileExit, FQuestions, [this](const QString& file) {
+  FFileMenu = new QMenu("&File", this);
+  FFileMenu->menuAction()->setStatusTip("File related commands");
+  FFileMenu->addActions({FFileNew, FFileOpen, FFileClose, FFileSave, FFileSaveAs});
+  FFileMenu->addSeparator();
+  FFileMenu->addAction(FFileReport);
+  FFileMenu->addSeparator();
+  FFileMenu->addAction(FFileExit);
+  FRecentFiles = new TRecentFiles(FFileMenu, FFileExit, FQuestions, [this](const QString& file) {
     RunCommand([this, file] { CreateDocument(file.toStdString()); });
   });
 
-  ViewMenu = new QMenu("&View", this);
-  ViewMenu->menuAction()->setStatusTip("Window related commands");
-  connect(ViewMenu, &QMenu::aboutToShow, this, &TMainForm::FillViewMenu);
+  FViewMenu = new QMenu("&View", this);
+  FViewMenu->menuAction()->setStatusTip("Window related commands");
+  connect(FViewMenu, &QMenu::aboutToShow, this, &TMainForm::FillViewMenu);
   FillViewMenu();
 
-  HelpMenu = new QMenu("&Help", this);
-  HelpMenu->menuAction()->setStatusTip("Help topics");
-  HelpMenu->addActions({HelpContents, HelpAbout});
+  FHelpMenu = new QMenu("&Help", this);
+  FHelpMenu->menuAction()->setStatusTip("Help topics");
+  FHelpMenu->addActions({FHelpContents, FHelpAbout});
   MergeMenus();
 }
 
@@ -164,30 +209,30 @@ void TMainForm::CreateToolBar() {
   toolBar->setObjectName("ToolBar");
   toolBar->setMovable(false);
   toolBar->setIconSize(QSize(24, 24));
-  toolBar->addActions({FileNew, FileOpen, FileSave, FileReport});
+  toolBar->addActions({FFileNew, FFileOpen, FFileSave, FFileReport});
 }
 
 void TMainForm::FillViewMenu() {
-  ViewMenu->clear();
-  ViewMenu->addActions({WindowCascade, WindowTileHorizontal, WindowTileVertical, WindowMinimizeAll,
-                        WindowArrangeIcons});
+  FViewMenu->clear();
+  FViewMenu->addActions({FWindowCascade, FWindowTileHorizontal, FWindowTileVertical,
+                         FWindowMinimizeAll, FWindowArrangeIcons});
   const std::vector<TModelForm*> documents = Documents();
-  if (!documents.empty()) ViewMenu->addSeparator();
+  if (!documents.empty()) FViewMenu->addSeparator();
   const TModelForm* active = ActiveDocument();
   for (std::size_t i = 0; i < documents.size(); ++i) {
     TModelForm* document = documents[i];
     const QString caption = document->Caption().replace('&', "&&");
-    QAction* item = ViewMenu->addAction(QString("&%1 %2").arg(i + 1).arg(caption));
+    QAction* item = FViewMenu->addAction(QString("&%1 %2").arg(i + 1).arg(caption));
     item->setCheckable(true);
     item->setChecked(document == active);
     connect(item, &QAction::triggered, this,
-            [this, document] { MdiArea->setActiveSubWindow(SubWindowOf(document)); });
+            [this, document] { FMdiArea->setActiveSubWindow(SubWindowOf(document)); });
   }
 }
 
 void TMainForm::MergeMenus() {
   TModelForm* document = ActiveDocument();
-  QList<QMenu*> menus = {FileMenu, ViewMenu, HelpMenu};
+  QList<QMenu*> menus = {FFileMenu, FViewMenu, FHelpMenu};
   if (QMenu* pageMenu = document ? document->PageMenu() : nullptr) menus.insert(1, pageMenu);
   QList<QAction*> wanted;
   for (QMenu* menu : menus) wanted << menu->menuAction();
@@ -198,16 +243,16 @@ void TMainForm::MergeMenus() {
 
 void TMainForm::UpdateActions() {
   const bool active = ActiveDocument() != nullptr;
-  FileClose->setEnabled(!MdiArea->subWindowList().isEmpty());
-  FileSave->setEnabled(active);
-  FileSaveAs->setEnabled(active);
-  FileReport->setEnabled(active);
+  FFileClose->setEnabled(!FMdiArea->subWindowList().isEmpty());
+  FFileSave->setEnabled(active);
+  FFileSaveAs->setEnabled(active);
+  FFileReport->setEnabled(active);
   TModelForm* document = ActiveDocument();
   const TUndoHistory* history = document ? &document->History() : nullptr;
-  EditUndo->setEnabled(history && history->CanUndo());
-  EditUndo->setText(ToQString("&Undo " + (history ? history->UndoName() : "")).trimmed());
-  EditRedo->setEnabled(history && history->CanRedo());
-  EditRedo->setText(ToQString("&Redo " + (history ? history->RedoName() : "")).trimmed());
+  FEditUndo->setEnabled(history && history->CanUndo());
+  FEditUndo->setText(ToQString("&Undo " + (history ? history->UndoName() : "")).trimmed());
+  FEditRedo->setEnabled(history && history->CanRedo());
+  FEditRedo->setText(ToQString("&Redo " + (history ? history->RedoName() : "")).trimmed());
 }
 
 void TMainForm::DocumentChanged(TModelForm* document) {
@@ -216,20 +261,20 @@ void TMainForm::DocumentChanged(TModelForm* document) {
 }
 
 QMdiSubWindow* TMainForm::SubWindowOf(const TModelForm* document) const {
-  for (QMdiSubWindow* window : MdiArea->subWindowList()) {
+  for (QMdiSubWindow* window : FMdiArea->subWindowList()) {
     if (window->widget() == document) return window;
   }
   return nullptr;
 }
 
 TModelForm* TMainForm::ActiveDocument() const {
-  QMdiSubWindow* window = MdiArea->currentSubWindow();
+  QMdiSubWindow* window = FMdiArea->currentSubWindow();
   return window ? qobject_cast<TModelForm*>(window->widget()) : nullptr;
 }
 
 std::vector<TModelForm*> TMainForm::Documents() const {
   std::vector<TModelForm*> documents;
-  for (QMdiSubWindow* window : MdiArea->subWindowList()) {
+  for (QMdiSubWindow* window : FMdiArea->subWindowList()) {
     if (auto* document = qobject_cast<TModelForm*>(window->widget())) documents.push_back(document);
   }
   return documents;
@@ -239,14 +284,14 @@ TModelForm* TMainForm::CreateDocument(const std::string& fileName) {
   std::unique_ptr<TUbicDocument> opened;
   if (!fileName.empty() && QFileInfo(QString::fromStdString(fileName)).isFile()) {
     std::string remarks;
-    opened = TUbicDocument::Open(fileName, remarks);
+    opened = OpenNamingTheFile(fileName, remarks);
     if (!remarks.empty()) FQuestions.Warn(Cp1250ToUtf8(remarks));
-    RecentFiles->Add(QString::fromStdString(fileName));
+    AddRecentFile(fileName);
   } else {
     opened = std::make_unique<TUbicDocument>();
   }
   TModelForm* form = std::make_unique<TModelForm>(*this, std::move(opened)).release();
-  QMdiSubWindow* window = MdiArea->addSubWindow(form);
+  QMdiSubWindow* window = FMdiArea->addSubWindow(form);
   window->setAttribute(Qt::WA_DeleteOnClose);
   connect(form, &QWidget::windowTitleChanged, window, [this] { UpdateActions(); });
   connect(window, &QObject::destroyed, this, [this] {
@@ -254,7 +299,7 @@ TModelForm* TMainForm::CreateDocument(const std::string& fileName) {
     UpdateActions();
   });
   window->showMaximized();
-  MdiArea->setActiveSubWindow(window);
+  FMdiArea->setActiveSubWindow(window);
   form->UpdateControls();
   return form;
 }
@@ -265,6 +310,10 @@ void TMainForm::RunCommand(const std::function<void()>& command) {
   } catch (const std::exception& error) {
     FQuestions.Error(Cp1250ToUtf8(error.what()));
   }
+}
+
+void TMainForm::AddRecentFile(const std::string& fileName) {
+  FRecentFiles->Add(QString::fromStdString(fileName));
 }
 
 void TMainForm::CopySubtreeToClipboard(const TUbicAttribute& attribute) {
@@ -327,7 +376,7 @@ void TMainForm::FileOpenClick() {
 }
 
 void TMainForm::FileCloseClick() {
-  if (QMdiSubWindow* window = MdiArea->currentSubWindow()) window->close();
+  if (QMdiSubWindow* window = FMdiArea->currentSubWindow()) window->close();
 }
 
 void TMainForm::FileSaveClick() {
@@ -405,13 +454,16 @@ bool TMainForm::event(QEvent* event) {
 void TMainForm::closeEvent(QCloseEvent* event) {
   // Every document is asked first; one refusal keeps the program and all documents.
   for (TModelForm* document : Documents()) {
+    // The document asked about comes to the front, so that the user sees what the question is
+    // about.
+    if (document->Document().Modified()) FMdiArea->setActiveSubWindow(SubWindowOf(document));
     if (!document->CloseQuery()) {
       event->ignore();
       return;
     }
   }
   for (TModelForm* document : Documents()) document->AllowClose();
-  MdiArea->closeAllSubWindows();
+  FMdiArea->closeAllSubWindows();
   if (FHelpForm) FHelpForm->close();
   event->accept();
 }

@@ -31,6 +31,11 @@ class THelpForm;
 class TModelForm;
 class TRecentFiles;
 
+// Names the program for Qt: the application name only. Qt appends a display name to every window
+// title that does not end with it, and the frame's title begins with the program's name already
+// ("Ubic - [Car [car.ubm]]"), which would then read twice.
+void NameApplication();
+
 // The frame of the program: menus, tool bar and status bar around the document windows, and the
 // clipboard of subtrees that all documents share.
 class TMainForm : public QMainWindow {
@@ -69,44 +74,11 @@ class TMainForm : public QMainWindow {
   // Turns what was typed into Edit into a model text; Edit then shows what could not be kept.
   std::string TypedText(QLineEdit* edit, const QString& text);
 
-  // The frame's commands, for the menus, the tool bar and tests.
-  QAction* FileNew;
-  QAction* FileOpen;
-  QAction* FileClose;
-  QAction* FileSave;
-  QAction* FileSaveAs;
-  QAction* FileReport;
-  QAction* FileExit;
-  QAction* WindowCascade;
-  QAction* WindowTileHorizontal;
-  QAction* WindowTileVertical;
-  QAction* WindowMinimizeAll;
-  QAction* WindowArrangeIcons;
-  QAction* HelpContents;
-  QAction* HelpAbout;
-  QAction* EditCut;
-  QAction* EditCopy;
-  QAction* EditPaste;
-  // Undo and Redo of the active document's edits, named after the step they take.
-  QAction* EditUndo;
-  QAction* EditRedo;
+  // Undo and Redo, which the document windows put into their pages' menus.
+  QList<QAction*> UndoActions() const { return {FEditUndo, FEditRedo}; }
+  // Puts FileName first in the File menu's list of recent files.
+  void AddRecentFile(const std::string& fileName);
 
-  QMdiArea* MdiArea;
-  QMenu* FileMenu;
-  QMenu* ViewMenu;
-  QMenu* HelpMenu;
-  // The File menu's list of the files last opened or saved.
-  TRecentFiles* RecentFiles;
-
-  void FileNewClick();
-  void FileOpenClick();
-  void FileCloseClick();
-  void FileSaveClick();
-  void FileSaveAsClick();
-  void HelpContentsClick();
-  void HelpAboutClick();
-  // Reports on the active document's model in the sections the user ticks, in the preview.
-  void FileReportClick();
   // The rule editor's report: the decision rules of Function, the copy being edited of
   // Attribute's function, in the preview.
   void ShowFunctionReport(TUbicFunction& function, const TUbicAttribute& attribute);
@@ -120,6 +92,15 @@ class TMainForm : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  void FileNewClick();
+  void FileOpenClick();
+  void FileCloseClick();
+  void FileSaveClick();
+  void FileSaveAsClick();
+  void HelpContentsClick();
+  void HelpAboutClick();
+  // Reports on the active document's model in the sections the user ticks, in the preview.
+  void FileReportClick();
   // Shows in the preview, modally, the reports that AddReports gives it in the report font.
   void ShowInPreview(const std::function<void(TPrintPreview&, const TReportStyle&)>& addReports);
   void CreateActions();
@@ -134,6 +115,33 @@ class TMainForm : public QMainWindow {
 
   TQuestions& FQuestions;
   QStringList FCommandLineFiles;
+  QAction* FFileNew;
+  QAction* FFileOpen;
+  QAction* FFileClose;
+  QAction* FFileSave;
+  QAction* FFileSaveAs;
+  QAction* FFileReport;
+  QAction* FFileExit;
+  QAction* FWindowCascade;
+  QAction* FWindowTileHorizontal;
+  QAction* FWindowTileVertical;
+  QAction* FWindowMinimizeAll;
+  QAction* FWindowArrangeIcons;
+  QAction* FHelpContents;
+  QAction* FHelpAbout;
+  // Bound to their keys, in no menu: they act on the focused edit, else on the active page.
+  QAction* FEditCut;
+  QAction* FEditCopy;
+  QAction* FEditPaste;
+  // Undo and Redo of the active document's edits, named after the step they take.
+  QAction* FEditUndo;
+  QAction* FEditRedo;
+  QMdiArea* FMdiArea;
+  QMenu* FFileMenu;
+  QMenu* FViewMenu;
+  QMenu* FHelpMenu;
+  // The File menu's list of the files last opened or saved.
+  TRecentFiles* FRecentFiles;
   std::unique_ptr<TUbicAttribute> FSubtreeClipboard;
   std::vector<std::string> FOptionClipboard;
   bool FReplacedNoted = false;

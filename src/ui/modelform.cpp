@@ -25,7 +25,6 @@
 #include "model/ubicstr.h"
 #include "modeltree.h"
 #include "optionspage.h"
-#include "recentfiles.h"
 #include "scaleform.h"
 #include "uitext.h"
 
@@ -87,7 +86,7 @@ TModelForm::TModelForm(TMainForm& mainForm, std::unique_ptr<TUbicDocument> docum
   FPageControl->addTab(FOptionsPage, "&Options");
   QMenu* optionsMenu = FOptionsPage->PageMenu();
   QAction* firstOptionsItem = optionsMenu->actions().value(0);
-  optionsMenu->insertActions(firstOptionsItem, {FMainForm.EditUndo, FMainForm.EditRedo});
+  optionsMenu->insertActions(firstOptionsItem, FMainForm.UndoActions());
   optionsMenu->insertSeparator(firstOptionsItem);
   FEvaluationPage = new TEvaluationPage(Document(), FMainForm);
   FPageControl->addTab(FEvaluationPage, "Eva&luation");
@@ -194,7 +193,7 @@ void TModelForm::CreateModelActions() {
 
   FModEditMenu = new QMenu("&Edit", this);
   FModEditMenu->menuAction()->setStatusTip("Edit model structure");
-  FModEditMenu->addActions({FMainForm.EditUndo, FMainForm.EditRedo});
+  FModEditMenu->addActions(FMainForm.UndoActions());
   FModEditMenu->addSeparator();
   FModPopupMenu = new QMenu(this);
   for (QMenu* menu : {FModEditMenu, FModPopupMenu}) {
@@ -298,7 +297,7 @@ QString TModelForm::Caption() const {
 bool TModelForm::SaveModel() {
   if (FileName().empty()) return SaveDialog(Cp1250ToUtf8(Model().DisplayName()) + ".ubm");
   Document().Save();
-  FMainForm.RecentFiles->Add(QString::fromStdString(FileName()));
+  FMainForm.AddRecentFile(FileName());
   return true;
 }
 
@@ -309,7 +308,7 @@ bool TModelForm::SaveModelAs() {
 bool TModelForm::SaveDialog(const std::string& proposedName) {
   TQuestions& questions = FMainForm.Questions();
   const auto choice =
-      ChooseFileToWrite(questions, {"Shrani datoteko",
+      ChooseFileToWrite(questions, {"Save file",
                                     {"Decision model Ubic (*.ubm)", "Model jKIV (*.xml)",
                                      "KIV ASCII Interchange (*.kvx)", "All files (*.*)"},
                                     "ubm",
@@ -322,7 +321,7 @@ bool TModelForm::SaveDialog(const std::string& proposedName) {
                                                          : FormatOfFile(choice->FileName);
   const std::string remarks = Document().SaveAs(choice->FileName, format);
   if (!remarks.empty()) questions.Warn(Cp1250ToUtf8(remarks));
-  FMainForm.RecentFiles->Add(QString::fromStdString(choice->FileName));
+  FMainForm.AddRecentFile(choice->FileName);
   return true;
 }
 

@@ -36,8 +36,8 @@ namespace ubic {
 
 namespace {
 
-constexpr const char* kZoomItems[] = {"200%", "175%", "150%",      "125%",      "100%",
-                                      "75%",  "50%",  "Po širini", "Po višini", "Cela stran"};
+constexpr const char* kZoomItems[] = {"200%", "175%", "150%",       "125%",        "100%",
+                                      "75%",  "50%",  "Page width", "Page height", "Whole page"};
 constexpr int kFitWidthItem = 7;
 constexpr int kFitHeightItem = 8;
 constexpr int kFitPageItem = 9;

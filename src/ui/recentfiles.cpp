@@ -1,9 +1,11 @@
 #include "recentfiles.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 #include <QSettings>
+#include <algorithm>
 
 #include "questions.h"
 
@@ -17,6 +19,27 @@ QSettings UserSettings() {
 }
 
 }  // namespace
+
+QStringList DistinctNames(const QStringList& files) {
+  std::vector<QStringList> parts;
+  for (const QString& file : files) parts.push_back(QDir::fromNativeSeparators(file).split('/'));
+  // The last Count parts of a path, joined again.
+  const auto tail = [](const QStringList& path, qsizetype count) {
+    return path.mid(std::max<qsizetype>(0, path.size() - count)).join('/');
+  };
+  QStringList names;
+  for (const QStringList& own : parts) {
+    qsizetype count = 1;
+    const auto shared = [&] {
+      return std::any_of(parts.begin(), parts.end(), [&](const QStringList& other) {
+        return &other != &own && tail(other, count) == tail(own, count);
+      });
+    };
+    while (count < own.size() && shared()) ++count;
+    names << QDir::toNativeSeparators(tail(own, count));
+  }
+  return names;
+}
 
 void KeepSettingsIn(const QString& folder) {
   QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
@@ -59,10 +82,12 @@ void TRecentFiles::Fill() {
   for (QAction* action : FActions) delete action;
   FActions.clear();
   const QStringList files = Files();
+  const QStringList names = DistinctNames(files);
   for (int i = 0; i < files.size(); ++i) {
     const QString file = files[i];
     // The tenth is numbered 0, as the keyboard's digits run.
-    const QString caption = QString("&%1 %2").arg((i + 1) % 10).arg(QFileInfo(file).fileName());
+    const QString caption =
+        QString("&%1 %2").arg((i + 1) % 10).arg(QString(names[i]).replace('&', "&&"));
     auto* action = new QAction(caption, FMenu);
     action->setStatusTip(file);
     connect(action, &QAction::triggered, this, [this, file] { Choose(file); });

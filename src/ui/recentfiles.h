@@ -12,12 +12,17 @@ namespace ubic {
 
 class TQuestions;
 
+// The names under which Files are listed: each the shortest end of its path that no other of
+// Files shares, so that two "flat.ubm" of different folders read "a/flat.ubm" and "b/flat.ubm".
+QStringList DistinctNames(const QStringList& files);
+
 // Keeps the program's settings in Folder instead of the user's configuration, for the tests and
 // the tools that run the program's windows. Call it before the first window is made.
 void KeepSettingsIn(const QString& folder);
 
 // The files last opened or saved, newest first, kept in the user's settings, and their section of
-// the File menu: "&1 car.ubm" and so on before the menu's Exit.
+// the File menu: "&1 car.ubm" and so on before the menu's Exit, with the whole path as the status
+// tip.
 class TRecentFiles : public QObject {
  public:
   static constexpr int kMaxFiles = 10;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "files/excerpt.h"
 #include "files/xml.h"
 
 namespace ubic {
@@ -115,6 +116,29 @@ TEST(XmlReader, ErrorsTellTheirLine) {
   EXPECT_EQ(ReadError({kHeader, "<R>", "<A>x</A>"}),
             "Error reading XML around line 4: Missing tag \"</R>\"");
   EXPECT_EQ(Read({kHeader})->Name, "");
+}
+
+TEST(XmlReader, ContentQuotedInAnErrorIsShortAndReadable) {
+  // Control codes and the codes that Windows-1250 leaves unassigned are escaped; letters beyond
+  // ASCII are text.
+  EXPECT_EQ(ContentExcerpt(std::string("a\0b\tc\x7F\x81\x98\x9A\xE8\xFF", 11)),
+            "a\\x00b\\x09c\\x7F\\x81\\x98\x9A\xE8\xFF");
+  EXPECT_EQ(ContentExcerpt("\r\n\x1B"), "\\x0D\\x0A\\x1B");
+  EXPECT_EQ(ContentExcerpt(std::string(40, 'x')), std::string(40, 'x'));
+  EXPECT_EQ(ContentExcerpt(std::string(41, 'x')), std::string(40, 'x') + "...");
+  EXPECT_EQ(ContentExcerpt("abc\x01", 3), "abc...");
+  EXPECT_EQ(ContentExcerpt(""), "");
+
+  // A binary file read as XML: the text before the first "<" is quoted, escaped and cut ("\x89" is
+  // the per mille sign in Windows-1250).
+  const std::string binary(
+      "\x89PNG\x1A\0\0\0\rIHDR\x10\x06\0\0\0\x1F\xF3\xFFsRGB\x81\x90"
+      "0123456789012345678901234567890123456789<x>",
+      70);
+  EXPECT_EQ(ReadError({binary}),
+            "Error reading XML around line 2: A tag expected instead of text "
+            "\"\x89PNG\\x1A\\x00\\x00\\x00\\x0DIHDR\\x10\\x06\\x00\\x00\\x00\\x1F\xF3\xFFsRGB"
+            "\\x81\\x900123456789012...\"");
 }
 
 TEST(XmlReader, RefusesNestingBeyondTheBound) {

@@ -150,6 +150,23 @@ const TRptText& OnlyText(const TRptGroup& group, const std::string& text) {
   return *found.at(0);
 }
 
+// Graphs that are there to print and draw nothing.
+class TBlankGraphs : public TReportGraphs {
+ public:
+  bool Available() const override { return true; }
+  void Draw(TCanvas&, const TRect&) const override {}
+};
+
+TEST(ModelReport, TheGraphSectionIsHeadedChart) {
+  TSample sample;
+  const TBlankGraphs graphs;
+  EXPECT_FALSE(Contains(Lines(*MakeModelReport(&sample.Model, rsGraphs, FixedStyle())), "Chart"));
+  const std::unique_ptr<TReport> report =
+      MakeModelReport(&sample.Model, rsGraphs, FixedStyle(), &graphs);
+  ASSERT_NE(report, nullptr);
+  EXPECT_TRUE(Contains(Lines(*report), "Chart"));
+}
+
 TEST(ModelReport, ValuesAreColouredByTheirClass) {
   TSample sample;
   const std::unique_ptr<TReport> report = MakeModelReport(&sample.Model, rsScales, FixedStyle());
@@ -176,7 +193,7 @@ TEST(ModelReport, DecisionRulesAndWeights) {
   sample.Model.Root()->AddInput(std::move(b));
   const std::vector<std::string> lines = ReportLines(sample, rsRules | rsWeights);
   EXPECT_EQ(std::count(lines.begin(), lines.end(), "Decision rules (table)"), 1);
-  EXPECT_TRUE(Contains(lines, "<nedefinirana>"));
+  EXPECT_TRUE(Contains(lines, "<undefined>"));
   // The minimum of A and B: value 0 when either is 0, two boxes ruled off from value 1.
   EXPECT_TRUE(Contains(lines, "1  *     B0    Top0"));
   EXPECT_TRUE(Contains(lines,

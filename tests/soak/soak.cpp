@@ -140,18 +140,18 @@ void TSoak::OpenSession() {
 bool TSoak::CloseSession() {
   if (!FDocument) return true;
   // The end is where the history ends: steps undone last are redone first.
-  if (!StepThroughHistory(FMain->EditRedo, "Redo to the end")) return false;
+  if (!StepThroughHistory(FrameCommand("EditRedo"), "Redo to the end")) return false;
   const std::string endText = ModelFileText(FDocument->Model());
-  if (!StepThroughHistory(FMain->EditUndo, "Undo to the start")) return false;
+  if (!StepThroughHistory(FrameCommand("EditUndo"), "Undo to the start")) return false;
   if (ModelFileText(FDocument->Model()) != FStartText) {
     return Fail("Undo to the start", "the model differs from the one opened");
   }
-  if (!StepThroughHistory(FMain->EditRedo, "Redo to the end")) return false;
+  if (!StepThroughHistory(FrameCommand("EditRedo"), "Redo to the end")) return false;
   if (ModelFileText(FDocument->Model()) != endText) {
     return Fail("Redo to the end", "the model differs from the one at the end");
   }
   FDocument->AllowClose();
-  FMain->FileClose->trigger();
+  FrameCommand("FileClose")->trigger();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   FDocument = nullptr;
   return true;
@@ -548,8 +548,12 @@ std::string TSoak::TriggerGraphAction(QAction* action) {
 
 // Undo, Redo and files
 
+QAction* TSoak::FrameCommand(const char* name) const {
+  return Child<QAction>(FMain.get(), name);
+}
+
 std::string TSoak::StepInHistory(bool redo) {
-  QAction* action = redo ? FMain->EditRedo : FMain->EditUndo;
+  QAction* action = FrameCommand(redo ? "EditRedo" : "EditUndo");
   const std::string what = action->text().toStdString();
   if (!action->isEnabled()) return "(disabled)";
   action->trigger();
@@ -560,7 +564,7 @@ std::string TSoak::Save() {
   const std::string prefix = "s" + std::to_string(FSessions) + "-";
   // Asked for only when the model has no file yet.
   FQuestions.ChooseNext(TFileChoice{FilePath(prefix + (Chance(2) ? "a.ubm" : "b.ubm")), 1});
-  FMain->FileSave->trigger();
+  FrameCommand("FileSave")->trigger();
   return FDocument->FileName();
 }
 
@@ -575,7 +579,7 @@ std::string TSoak::SaveAs() {
     FQuestions.ChooseNext(TFileChoice{FilePath(prefix + name), filter});
     what = std::string(name) + " as filter " + std::to_string(filter);
   }
-  FMain->FileSaveAs->trigger();
+  FrameCommand("FileSaveAs")->trigger();
   return what;
 }
 

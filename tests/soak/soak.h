@@ -76,6 +76,7 @@ class TSoak {
   std::string TickOption();
   std::string TriggerGraphAction(QAction* action);
   // Undo, Redo and files.
+  QAction* FrameCommand(const char* name) const;
   std::string StepInHistory(bool redo);
   std::string Save();
   std::string SaveAs();

@@ -136,8 +136,8 @@ std::string OptionListFault(const QListWidget& list, const TUbicModel& model) {
 
 std::string HistoryFault(const TMainForm& main, const TModelForm& document) {
   const TUndoHistory& history = document.History();
-  if (main.EditUndo->isEnabled() != history.CanUndo() ||
-      main.EditRedo->isEnabled() != history.CanRedo()) {
+  if (Child<QAction>(&main, "EditUndo")->isEnabled() != history.CanUndo() ||
+      Child<QAction>(&main, "EditRedo")->isEnabled() != history.CanRedo()) {
     return "Undo or Redo is enabled against the history";
   }
   return {};

@@ -35,21 +35,21 @@ class Documents : public TUiTest {};
 
 TEST_F(Documents, FrameCommandsFollowTheActiveDocument) {
   EXPECT_EQ(MenuTitles(*Main), (QStringList{"&File", "&View", "&Help"}));
-  EXPECT_FALSE(Main->FileSave->isEnabled());
-  EXPECT_FALSE(Main->FileSaveAs->isEnabled());
-  EXPECT_FALSE(Main->FileClose->isEnabled());
-  EXPECT_FALSE(Main->FileReport->isEnabled());
-  EXPECT_EQ(Main->FileNew->toolTip(), "New file");
-  EXPECT_EQ(Main->FileNew->statusTip(), "Open a new, empty file");
+  EXPECT_FALSE(Action("FileSave")->isEnabled());
+  EXPECT_FALSE(Action("FileSaveAs")->isEnabled());
+  EXPECT_FALSE(Action("FileClose")->isEnabled());
+  EXPECT_FALSE(Action("FileReport")->isEnabled());
+  EXPECT_EQ(Action("FileNew")->toolTip(), "New file");
+  EXPECT_EQ(Action("FileNew")->statusTip(), "Open a new, empty file");
 
-  Main->FileNew->trigger();
+  Action("FileNew")->trigger();
   ASSERT_EQ(Main->Documents().size(), 1u);
   TModelForm* document = Main->ActiveDocument();
   ASSERT_TRUE(document);
   EXPECT_EQ(MenuTitles(*Main), (QStringList{"&File", "&Edit", "&View", "&Help"}));
-  EXPECT_TRUE(Main->FileSave->isEnabled());
-  EXPECT_TRUE(Main->FileClose->isEnabled());
-  EXPECT_TRUE(Main->FileReport->isEnabled());
+  EXPECT_TRUE(Action("FileSave")->isEnabled());
+  EXPECT_TRUE(Action("FileClose")->isEnabled());
+  EXPECT_TRUE(Action("FileReport")->isEnabled());
   EXPECT_EQ(document->Caption(), "Root1 [*]");
   EXPECT_EQ(
       Child<QStatusBar>(document, "StatusBar")->currentMessage().toStdString(),
@@ -57,8 +57,8 @@ TEST_F(Documents, FrameCommandsFollowTheActiveDocument) {
 
   // The View menu lists the documents by their titles, the active one checked.
   Main->CreateDocument(Example("car.ubm"));
-  emit Main->ViewMenu->aboutToShow();
-  const QList<QAction*> items = Main->ViewMenu->actions();
+  emit Child<QMenu>(Main.get(), "ViewMenu")->aboutToShow();
+  const QList<QAction*> items = Child<QMenu>(Main.get(), "ViewMenu")->actions();
   ASSERT_EQ(items.size(), 8);
   EXPECT_EQ(items[6]->text(), "&1 Root1 [*]");
   EXPECT_FALSE(items[6]->isChecked());
@@ -75,7 +75,7 @@ TEST_F(Documents, FrameCommandsFollowTheActiveDocument) {
 
 TEST_F(Documents, OpenByExtensionAndSaveByChosenFilter) {
   Questions.ChooseFile(TFileChoice{Example("car.ubm"), 1});
-  Main->FileOpen->trigger();
+  Action("FileOpen")->trigger();
   TModelForm* document = Main->ActiveDocument();
   ASSERT_TRUE(document);
   EXPECT_EQ(Questions.Asked().at(0).Dialog.Title, "Open file");
@@ -88,8 +88,8 @@ TEST_F(Documents, OpenByExtensionAndSaveByChosenFilter) {
   // instead; the document keeps ".ubm".
   const std::string jkiv = TempFile("car.xml");
   Questions.ChooseFile(TFileChoice{TempFile("car.kvx"), 2});
-  Main->FileSaveAs->trigger();
-  ASSERT_EQ(Questions.Asked().at(0).Dialog.Title, "Shrani datoteko");
+  Action("FileSaveAs")->trigger();
+  ASSERT_EQ(Questions.Asked().at(0).Dialog.Title, "Save file");
   EXPECT_EQ(Questions.Asked().at(0).Dialog.ProposedName, Example("car.ubm"));
   EXPECT_EQ(document->FileName(), TempFile("car.ubm"));
   QFile written(QString::fromStdString(jkiv));
@@ -101,7 +101,7 @@ TEST_F(Documents, OpenByExtensionAndSaveByChosenFilter) {
   // The KVX entry, then opening what was written.
   const std::string kvx = TempFile("CAR.KVX");
   Questions.ChooseFile(TFileChoice{kvx, 3});
-  Main->FileSaveAs->trigger();
+  Action("FileSaveAs")->trigger();
   EXPECT_EQ(ReadAttributeNames(kvx), "CAR:COSTS,TECHNICAL");
   const std::string xml = TempFile("CAR.XML");
   QFile::copy(QString::fromStdString(jkiv), QString::fromStdString(xml));
@@ -192,19 +192,22 @@ TEST_F(Documents, FailedReadLeavesNoWindowAndFailedWriteKeepsTheName) {
   file.write("<?xml version=\"1.0\"?>\n<Ubic>\n");
   file.close();
   Questions.ChooseFile(TFileChoice{broken, 1});
-  Main->FileOpen->trigger();
+  Action("FileOpen")->trigger();
   EXPECT_TRUE(Main->Documents().empty());
   ASSERT_EQ(Questions.Asked().size(), 2u);
   EXPECT_EQ(Questions.Asked()[1].Kind, TKind::Error);
   EXPECT_NE(Questions.Asked()[1].Text.find("Error reading XML"), std::string::npos);
+  EXPECT_NE(Questions.Asked()[1].Text.find(broken), std::string::npos);
   TakeAsked();
 
   TModelForm* document = Main->CreateDocument(Example("car.ubm"));
   Questions.ChooseFile(TFileChoice{TempFile("missing/folder/car.ubm"), 1});
-  Main->FileSaveAs->trigger();
+  Action("FileSaveAs")->trigger();
   EXPECT_EQ(document->FileName(), Example("car.ubm"));
   ASSERT_EQ(Questions.Asked().size(), 2u);
   EXPECT_EQ(Questions.Asked()[1].Kind, TKind::Error);
+  EXPECT_NE(Questions.Asked()[1].Text.find(TempFile("missing/folder/car.ubm")), std::string::npos)
+      << Questions.Asked()[1].Text;
 }
 
 TEST_F(Documents, ImportAndExportRemarksAreWarnings) {
@@ -231,7 +234,7 @@ TEST_F(Documents, ImportAndExportRemarksAreWarnings) {
   EXPECT_EQ(InputNames(*imported->Model().FirstAttribute()), "b,New,New");
   TakeAsked();
   Questions.ChooseFile(TFileChoice{TempFile("same.xml"), 2});
-  Main->FileSaveAs->trigger();
+  Action("FileSaveAs")->trigger();
   ASSERT_EQ(Questions.Asked().size(), 2u);
   EXPECT_EQ(Questions.Asked()[1].Kind, TKind::Warn);
   EXPECT_NE(Questions.Asked()[1].Text.find("New"), std::string::npos);
@@ -241,7 +244,7 @@ TEST_F(Documents, CloseQueryAnswers) {
   TModelForm* document = Main->CreateDocument(Example("car.ubm"));
   Modify(document);
   const std::string question = "Save model \"CAR\" as file \"" + Example("car.ubm") + "\"?";
-  QMdiSubWindow* window = Main->MdiArea->currentSubWindow();
+  QMdiSubWindow* window = MdiArea()->currentSubWindow();
 
   Questions.Answer(TAnswer::Cancel);
   EXPECT_FALSE(window->close());
@@ -252,13 +255,13 @@ TEST_F(Documents, CloseQueryAnswers) {
   Main->CreateDocument({});
   Questions.Answer(TAnswer::Yes);
   Questions.ChooseFile(std::nullopt);
-  EXPECT_FALSE(Main->MdiArea->currentSubWindow()->close());
+  EXPECT_FALSE(MdiArea()->currentSubWindow()->close());
   EXPECT_EQ(TakeAsked().front(), "Save model \"Root1\" as file?");
   EXPECT_EQ(Main->Documents().size(), 2u);
 
   Questions.Answer(TAnswer::Yes);
   Questions.ChooseFile(TFileChoice{TempFile("fresh.ubm"), 1});
-  EXPECT_TRUE(Main->MdiArea->subWindowList().at(1)->close());
+  EXPECT_TRUE(MdiArea()->subWindowList().at(1)->close());
   EXPECT_TRUE(QFile::exists(QString::fromStdString(TempFile("fresh.ubm"))));
   TakeAsked();
 
@@ -271,14 +274,14 @@ TEST_F(Documents, CloseQueryAnswers) {
   Modify(doomed);
   TakeAsked();
   Questions.Answer(TAnswer::Yes);
-  EXPECT_FALSE(Main->MdiArea->currentSubWindow()->close());
+  EXPECT_FALSE(MdiArea()->currentSubWindow()->close());
   ASSERT_EQ(Questions.Asked().size(), 2u);
   EXPECT_EQ(Questions.Asked()[1].Kind, TKind::Error);
   EXPECT_EQ(doomed->FileName(), TempFile("gone/model.ubm"));
   EXPECT_TRUE(doomed->Model().Modified());
   TakeAsked();
   Questions.Answer(TAnswer::No);
-  EXPECT_TRUE(Main->MdiArea->currentSubWindow()->close());
+  EXPECT_TRUE(MdiArea()->currentSubWindow()->close());
   TakeAsked();
 
   // Names of models and files keep their letters in the question.
@@ -293,7 +296,7 @@ TEST_F(Documents, CloseQueryAnswers) {
   ASSERT_TRUE(named->SaveModel());
   Modify(named);
   Questions.Answer(TAnswer::No);
-  EXPECT_TRUE(Main->MdiArea->currentSubWindow()->close());
+  EXPECT_TRUE(MdiArea()->currentSubWindow()->close());
   EXPECT_EQ(TakeAsked().back(),
             "Save model \"\xC4\x8D"
             "aj\" as file \"" +
@@ -303,7 +306,7 @@ TEST_F(Documents, CloseQueryAnswers) {
   EXPECT_TRUE(window->close());
   QApplication::processEvents();
   EXPECT_TRUE(Main->Documents().empty());
-  EXPECT_FALSE(Main->FileClose->isEnabled());
+  EXPECT_FALSE(Action("FileClose")->isEnabled());
 }
 
 TEST_F(Documents, ExitAsksEveryDocumentFirst) {

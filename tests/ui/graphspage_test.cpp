@@ -75,7 +75,7 @@ TEST_F(GraphsPage, BuildEvaluatesAndFillsTheLists) {
   EXPECT_FALSE(Child<QAction>(page, "GraphCopy")->isEnabled());
   EXPECT_EQ(Main->menuBar()->actions().at(1)->menu(), Child<QMenu>(page, "GraphMenu"));
   EXPECT_EQ(Captions(Child<QMenu>(page, "GraphPopupMenu")),
-            (QStringList{"&Prikaži vse variante", "&Hide all options", "", "&Named values",
+            (QStringList{"&Show all options", "&Hide all options", "", "&Named values",
                          "Named options", "&Four (4) options", "", "&Copy graph"}));
   EXPECT_EQ(Captions(Child<QMenu>(page, "GraphMenu")),
             (QStringList{"&Show all options", "&Hide all options", "", "&Named values",

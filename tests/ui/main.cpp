@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
+#include "ui/mainform.h"
 #include "ui/recentfiles.h"
 
 // Qt and fontconfig keep caches until the process ends; leaks in our own code are still reported.
@@ -14,6 +15,7 @@ extern "C" const char* __lsan_default_suppressions() {
 int main(int argc, char* argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
+  ubic::NameApplication();
   // Recent files and other settings go to a folder of this run, never the user's own.
   const QTemporaryDir settings;
   ubic::KeepSettingsIn(settings.path());

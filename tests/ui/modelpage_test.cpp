@@ -135,6 +135,53 @@ TEST_F(ModelPage, BuildTreeThroughTheWindow) {
   EXPECT_EQ(AttributeIcon(*car), TAttributeIcon::FunctionImpossible);
 }
 
+// The Model page's commands that are enabled, by name.
+QStringList EnabledCommands(TModelForm* document) {
+  QStringList enabled;
+  for (const char* name :
+       {"ModAdd", "ModDelete", "ModCut", "ModCopy", "ModPaste", "ModDuplicate", "ModUp", "ModDown",
+        "ModScale", "ModDelScale", "ModFunct", "ModDelFunct"}) {
+    if (Child<QAction>(document, name)->isEnabled()) enabled << name;
+  }
+  return enabled;
+}
+
+TEST_F(ModelPage, EachCommandIsEnabledExactlyWhereItCanAct) {
+  TModelForm* fresh = Main->CreateDocument({});
+  // The only attribute, basic and without a scale, can be neither deleted nor cut.
+  EXPECT_EQ(EnabledCommands(fresh), (QStringList{"ModAdd", "ModCopy", "ModDuplicate", "ModScale"}));
+
+  TModelForm* document = OpenCar();
+  const QStringList aggregate = {"ModAdd",  "ModDelete", "ModCut",      "ModCopy",  "ModDuplicate",
+                                 "ModDown", "ModScale",  "ModDelScale", "ModFunct", "ModDelFunct"};
+  Select(document, "COSTS");
+  EXPECT_EQ(EnabledCommands(document), aggregate);
+  // Without its function, the attribute's function can be made but not deleted.
+  document->Run(edits::DeleteFunction(*Find(document, "COSTS")));
+  Select(document, "COSTS");
+  EXPECT_EQ(EnabledCommands(document), QStringList(aggregate.begin(), aggregate.end() - 1));
+  // The top-level attribute cannot be cut, nor move; a copied subtree can be pasted.
+  Select(document, "CAR");
+  Child<QAction>(document, "ModCopy")->trigger();
+  EXPECT_EQ(EnabledCommands(document),
+            (QStringList{"ModAdd", "ModDelete", "ModCopy", "ModPaste", "ModDuplicate", "ModScale",
+                         "ModDelScale", "ModFunct", "ModDelFunct"}));
+  // A basic attribute has no function; the last of its level cannot move down.
+  Select(document, "Running costs");
+  EXPECT_EQ(EnabledCommands(document),
+            (QStringList{"ModAdd", "ModDelete", "ModCut", "ModCopy", "ModPaste", "ModDuplicate",
+                         "ModUp", "ModScale", "ModDelScale"}));
+  // An attribute whose new input has no scale can have no function yet.
+  Select(document, "Price");
+  Child<QAction>(document, "ModAdd")->trigger();
+  Select(document, "Price");
+  EXPECT_EQ(EnabledCommands(document),
+            (QStringList{"ModAdd", "ModDelete", "ModCut", "ModCopy", "ModPaste", "ModDuplicate",
+                         "ModDown", "ModScale", "ModDelScale"}));
+  document->SelectAttribute(nullptr);
+  EXPECT_EQ(EnabledCommands(document), QStringList());
+}
+
 TEST_F(ModelPage, ScaleChosenFromTheDropDown) {
   TModelForm* document = OpenCar();
   Select(document, "Price");

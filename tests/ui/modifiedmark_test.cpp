@@ -47,21 +47,21 @@ TEST_F(ModifiedMark, LookingAtAModelChangesNothing) {
   Select(document, "Price");
   Child<QAction>(document, "ModDown")->trigger();
   EXPECT_TRUE(Starred(document));
-  Main->EditUndo->trigger();
+  Action("EditUndo")->trigger();
   EXPECT_FALSE(Starred(document));
-  Main->EditRedo->trigger();
+  Action("EditRedo")->trigger();
   EXPECT_TRUE(Starred(document));
-  Main->EditUndo->trigger();
+  Action("EditUndo")->trigger();
   TakeAsked();
   // Closing asks nothing: an unscripted question would fail the test.
-  EXPECT_TRUE(Main->MdiArea->currentSubWindow()->close());
+  EXPECT_TRUE(MdiArea()->currentSubWindow()->close());
   EXPECT_TRUE(Questions.Asked().empty());
 }
 
 TEST_F(ModifiedMark, AnExportLeavesTheDocumentModified) {
   TModelForm* document = OpenCopy("car.ubm");
   Questions.ChooseFile(TFileChoice{TempFile("laptop.xml"), 2});
-  Main->FileSaveAs->trigger();
+  Action("FileSaveAs")->trigger();
   EXPECT_TRUE(QFile::exists(QString::fromStdString(TempFile("laptop.xml"))));
   EXPECT_EQ(document->FileName(), TempFile("laptop.ubm"));
   EXPECT_FALSE(QFile::exists(QString::fromStdString(TempFile("laptop.ubm"))));
@@ -70,7 +70,7 @@ TEST_F(ModifiedMark, AnExportLeavesTheDocumentModified) {
 
   // Closing asks, and Yes saves the own format under the name shown.
   Questions.Answer(TAnswer::Yes);
-  EXPECT_TRUE(Main->MdiArea->currentSubWindow()->close());
+  EXPECT_TRUE(MdiArea()->currentSubWindow()->close());
   EXPECT_EQ(TakeAsked(), std::vector<std::string>{"Save model \"CAR\" as file \"" +
                                                   TempFile("laptop.ubm") + "\"?"});
   TOpenedModel saved = OpenModel(TempFile("laptop.ubm"));
@@ -91,7 +91,7 @@ TEST_F(ModifiedMark, HiddenPagesForgetAttributesThatGo) {
     Select(document, "Safety");
     Questions.Answer(TAnswer::Yes);
     Child<QAction>(document, "ModDelete")->trigger();
-    Main->EditUndo->trigger();
+    Action("EditUndo")->trigger();
     // A hidden page that was resized meanwhile lays itself out as it is shown.
     Main->resize(Main->width() + 20, Main->height() + 20);
     pages->setCurrentWidget(page);

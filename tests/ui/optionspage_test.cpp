@@ -226,7 +226,7 @@ TEST_F(OptionsPage, CutCopyPasteAndDuplicate) {
 
   // The frame's Ctrl+X reaches the page: the option goes, and stays on the clipboard.
   grid->SetCurrent({2, 4});
-  Main->EditCut->trigger();
+  Action("EditCut")->trigger();
   EXPECT_EQ(OptionNames(document), (std::vector<std::string>{"O3", "O1", "O1", "O3"}));
   EXPECT_EQ(Main->OptionClipboard().front(), "O2");
 }

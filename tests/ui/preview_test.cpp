@@ -144,9 +144,9 @@ class PreviewTest : public TUiTest {
 };
 
 TEST_F(PreviewTest, TheReportCommandShowsTheTickedSections) {
-  EXPECT_FALSE(Main->FileReport->isEnabled());
+  EXPECT_FALSE(Action("FileReport")->isEnabled());
   TModelForm* document = Main->CreateDocument(Example("car.ubm"));
-  ASSERT_TRUE(Main->FileReport->isEnabled());
+  ASSERT_TRUE(Action("FileReport")->isEnabled());
   // A chart on the Graphs page, which the report's last page shows.
   Child<TGraphsPage>(document, "GraphsPage")->ToggleAttribute(Find(document, "CAR"));
   int shownPages = 0;
@@ -169,7 +169,7 @@ TEST_F(PreviewTest, TheReportCommandShowsTheTickedSections) {
       Form().CloseBtn->trigger();
     }
   };
-  WithDialogs(answer, [this] { Main->FileReport->trigger(); });
+  WithDialogs(answer, [this] { Action("FileReport")->trigger(); });
   EXPECT_GE(shownPages, 3);
   EXPECT_EQ(status, QString("Page 1/%1").arg(shownPages));
   // The page is shown as wide as the window lets it be.
@@ -185,12 +185,12 @@ TEST_F(PreviewTest, TheReportCommandShowsTheTickedSections) {
   QListWidget* list = Main->RptForm().RptList;
   for (int i = 1; i < list->count(); ++i) list->item(i)->setCheckState(Qt::Unchecked);
   const int allPages = shownPages;
-  WithDialogs(answer, [this] { Main->FileReport->trigger(); });
+  WithDialogs(answer, [this] { Action("FileReport")->trigger(); });
   EXPECT_LT(shownPages, allPages);
   list->item(0)->setCheckState(Qt::Unchecked);
   EXPECT_TRUE(Main->RptForm().Sections().Empty());
   shownPages = -1;
-  WithDialogs(answer, [this] { Main->FileReport->trigger(); });
+  WithDialogs(answer, [this] { Action("FileReport")->trigger(); });
   EXPECT_EQ(shownPages, -1);
 }
 
@@ -210,7 +210,7 @@ TEST_F(PreviewTest, SensitivityIsASectionToAskFor) {
       Form().CloseBtn->trigger();
     }
   };
-  WithDialogs(answer, [this] { Main->FileReport->trigger(); });
+  WithDialogs(answer, [this] { Action("FileReport")->trigger(); });
   EXPECT_TRUE(texts.contains("Sensitivity"));
   EXPECT_FALSE(texts.contains("Tree of attributes"));
 }

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMdiArea>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <memory>
@@ -50,6 +51,10 @@ class TUiTest : public ::testing::Test {
     Questions.Clear();
     return texts;
   }
+
+  // The frame's command or control of that name.
+  QAction* Action(const char* name) const { return Child<QAction>(Main.get(), name); }
+  QMdiArea* MdiArea() const { return Child<QMdiArea>(Main.get(), "MdiArea"); }
 
   TUbicAttribute* Find(TModelForm* document, const char* name) {
     TUbicAttribute* attribute = document->Model().FindAttribute(name);

@@ -50,11 +50,11 @@ class Undo : public TUiTest {
     const std::string after = Image(document);
     const std::string selectedAfter = Selected(document);
     ASSERT_NE(after, before);
-    EXPECT_EQ(Main->EditUndo->text(), "&Undo " + step);
-    Main->EditUndo->trigger();
+    EXPECT_EQ(Action("EditUndo")->text(), "&Undo " + step);
+    Action("EditUndo")->trigger();
     EXPECT_EQ(Image(document), before);
-    EXPECT_EQ(Main->EditRedo->text(), "&Redo " + step);
-    Main->EditRedo->trigger();
+    EXPECT_EQ(Action("EditRedo")->text(), "&Redo " + step);
+    Action("EditRedo")->trigger();
     EXPECT_EQ(Image(document), after);
     EXPECT_EQ(Selected(document), selectedAfter);
   }
@@ -62,8 +62,8 @@ class Undo : public TUiTest {
 
 TEST_F(Undo, EveryKindOfEditRoundTrips) {
   TModelForm* document = OpenCar();
-  EXPECT_FALSE(Main->EditUndo->isEnabled());
-  EXPECT_EQ(Main->EditUndo->text(), "&Undo");
+  EXPECT_FALSE(Action("EditUndo")->isEnabled());
+  EXPECT_EQ(Action("EditUndo")->text(), "&Undo");
   Select(document, "Price");
   ExpectRoundTrip(document, "Rename attribute", [&] {
     Child<QLineEdit>(document, "ModNameEdit")->selectAll();
@@ -113,19 +113,19 @@ TEST_F(Undo, OneTypedNameIsOneStepAndANewEditClearsRedo) {
   Select(document, "Comfort");
   Child<QLineEdit>(document, "ModNameEdit")->selectAll();
   TypeKeys(Child<QLineEdit>(document, "ModNameEdit"), "Ease");
-  Main->EditUndo->trigger();
+  Action("EditUndo")->trigger();
   EXPECT_EQ(Selected(document), "Comfort");
   EXPECT_TRUE(Find(document, "Cost"));
-  Main->EditUndo->trigger();
+  Action("EditUndo")->trigger();
   EXPECT_EQ(Image(document), before);
   EXPECT_EQ(Selected(document), "Price");
-  EXPECT_FALSE(Main->EditUndo->isEnabled());
+  EXPECT_FALSE(Action("EditUndo")->isEnabled());
 
-  EXPECT_TRUE(Main->EditRedo->isEnabled());
+  EXPECT_TRUE(Action("EditRedo")->isEnabled());
   Child<QAction>(document, "ModAdd")->trigger();
-  EXPECT_FALSE(Main->EditRedo->isEnabled());
-  EXPECT_EQ(Main->EditRedo->text(), "&Redo");
-  EXPECT_EQ(Main->EditUndo->text(), "&Undo Add attribute");
+  EXPECT_FALSE(Action("EditRedo")->isEnabled());
+  EXPECT_EQ(Action("EditRedo")->text(), "&Redo");
+  EXPECT_EQ(Action("EditUndo")->text(), "&Undo Add attribute");
 }
 
 TEST_F(Undo, UndoingBackToTheSavedStateClearsTheStar) {
