@@ -365,8 +365,13 @@ bool TPreviewForm::HandleKey(const QKeyEvent& event) {
     FPreview->SetCurrentPage(key == Qt::Key_Home ? 1 : FPreview->PageCount());
     return true;
   }
-  if (key == Qt::Key_Escape && FCancelBtn->isVisible()) {
-    FPreview->Abort();
+  // Escape stops a running print; otherwise it closes the preview, from the zoom box too.
+  if (key == Qt::Key_Escape) {
+    if (FCancelBtn->isVisible()) {
+      FPreview->Abort();
+    } else {
+      reject();
+    }
     return true;
   }
   return false;

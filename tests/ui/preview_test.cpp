@@ -403,6 +403,10 @@ TEST_F(PreviewTest, EscapeClosesAnIdlePreview) {
   ASSERT_TRUE(Form().isVisible());
   QTest::keyClick(Focused(), Qt::Key_Escape);
   EXPECT_FALSE(Form().isVisible());
+  Form().show();
+  ZoomBox()->setFocus();
+  QTest::keyClick(Focused(), Qt::Key_Escape);
+  EXPECT_FALSE(Form().isVisible()) << "from the zoom box";
 }
 
 TEST_F(PreviewTest, SavesTextPagesAndThePicturesOfAPage) {
