@@ -153,10 +153,10 @@ QSize TPrintPreview::PagePixels() const {
 
 void TPrintPreview::SetZoom(int percent) {
   FFit = TFit::None;
-  ShowZoom(percent);
+  ApplyZoom(percent);
 }
 
-void TPrintPreview::ShowZoom(int percent) {
+void TPrintPreview::ApplyZoom(int percent) {
   const int zoom = std::max(1, percent);
   const bool changed = zoom != FZoom;
   FZoom = zoom;
@@ -201,17 +201,17 @@ void TPrintPreview::ApplyFit() {
     case TFit::None:
       return;
     case TFit::Width:
-      ShowZoom(FittedZoom(kHorizontal));
+      ApplyZoom(FittedZoom(kHorizontal));
       return;
     case TFit::Height:
-      ShowZoom(FittedZoom(kVertical));
+      ApplyZoom(FittedZoom(kVertical));
       return;
     case TFit::Page: {
       const QSize page = PagePixels();
       const QSize client = maximumViewportSize();
       const bool byHeight = static_cast<double>(page.width()) / page.height() <=
                             static_cast<double>(client.width()) / client.height();
-      ShowZoom(FittedZoom(byHeight ? kVertical : kHorizontal));
+      ApplyZoom(FittedZoom(byHeight ? kVertical : kHorizontal));
       return;
     }
   }

@@ -103,6 +103,7 @@ class TPrintPreview : public QScrollArea {
 
  signals:
   void PageChanged();
+  // Also when a fit is redone for a new size of the control.
   void ZoomChanged();
 
  protected:
@@ -122,7 +123,7 @@ class TPrintPreview : public QScrollArea {
   void Fit(TFit fit);
   void ApplyFit();
   int FittedZoom(int dir) const;
-  void ShowZoom(int percent);
+  void ApplyZoom(int percent);
   double ScreenRatio(int dir) const;
   int PageDots(int dir) const;
   void PrintOnePage(int page, bool first, int printed, int total);
