@@ -7,6 +7,7 @@
 #include <functional>
 #include <vector>
 
+class QPaintDevice;
 class QPainter;
 
 namespace ubic {
@@ -64,6 +65,17 @@ struct TChartAxis {
 
 enum class TChartKind { Cartesian, Radar };
 
+// How a legend entry shows its colour: as a bar, a mark or a line of a polygon.
+enum class TLegendMark { Box, Dot, Line };
+
+// One entry of a chart's legend: what the marks of Color mean.
+struct TLegendItem {
+  QColor Color;
+  QString Text;
+  TLegendMark Mark = TLegendMark::Box;
+  bool operator==(const TLegendItem&) const = default;
+};
+
 // A chart that draws itself with QPainter on any paint device: a widget, an image, an SVG file, a
 // picture or a printer page. Sizes of fonts and pens follow the device's resolution.
 class TChart {
@@ -85,10 +97,15 @@ class TChart {
   const TChartSeries& Series(int index) const {
     return FSeries.at(static_cast<std::size_t>(index));
   }
-  // Empties every series and the title; the series and the axes stay.
+  // The legend, drawn in rows below the chart.
+  const std::vector<TLegendItem>& Legend() const { return FLegend; }
+  void SetLegend(std::vector<TLegendItem> legend) { FLegend = std::move(legend); }
+  // Empties every series, the title and the legend; the series and the axes stay.
   void Clear();
 
   void Draw(QPainter& painter, const QRectF& rect) const;
+  // Where Draw puts the legend on Device when the chart is drawn into Rect; empty without one.
+  QRectF LegendArea(const QPaintDevice& device, const QRectF& rect) const;
 
  private:
   TChartKind FKind;
@@ -96,6 +113,7 @@ class TChart {
   TChartAxis FBottomAxis;
   TChartAxis FLeftAxis;
   std::vector<TChartSeries> FSeries;
+  std::vector<TLegendItem> FLegend;
 };
 
 }  // namespace ubic

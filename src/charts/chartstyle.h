@@ -7,16 +7,19 @@
 #include <optional>
 #include <vector>
 
+class QPaintDevice;
 class QPainter;
 
 namespace ubic {
 
 class TChart;
+struct TLegendItem;
 
 // Fonts, pens and spacing of a chart, scaled to the resolution of the device it is drawn on, so
 // that a chart on a 600 dpi printer page looks like the one on the screen.
 struct TChartStyle {
   explicit TChartStyle(const QPainter& painter);
+  explicit TChartStyle(const QPaintDevice* device);
 
   // One screen pixel at 96 dpi, in device units.
   double Unit = 1;
@@ -31,9 +34,23 @@ struct TChartStyle {
   double Px(double pixels) const { return pixels * Unit; }
 };
 
-// Draws the title centred at the top of Rect and returns the room left below it.
-QRectF DrawChartTitle(QPainter& painter, const TChartStyle& style, const QRectF& rect,
+// Rect less the chart's margin all round: the room for the title, the chart and the legend.
+QRectF ChartBody(const TChartStyle& style, const QRectF& rect);
+// Draws the title centred at the top of Body and returns the room left below it.
+QRectF DrawChartTitle(QPainter& painter, const TChartStyle& style, const QRectF& body,
                       const QString& title);
+
+// The legend's entries in rows at the bottom of Body, each row centred; an entry too wide for a
+// row has its text shortened.
+struct TLegendLayout {
+  QRectF Area;
+  std::vector<QRectF> Entries;
+  std::vector<QString> Texts;
+};
+TLegendLayout LayOutLegend(const QPaintDevice* device, const TChartStyle& style,
+                           const std::vector<TLegendItem>& items, const QRectF& body);
+void DrawLegend(QPainter& painter, const TChartStyle& style, const std::vector<TLegendItem>& items,
+                const TLegendLayout& layout);
 
 // Keeps labels of marks apart: a label that would cover one placed before moves by Step until it
 // is free, a few times at most; the same text in the same place is not placed twice.

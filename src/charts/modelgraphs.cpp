@@ -84,6 +84,47 @@ std::vector<int> ShownOptions(const TUbicModel& model) {
   return shown;
 }
 
+// What a mark's colour says of a value (ValueColor): its class.
+QString ValueClass(const QColor& colour) {
+  if (colour == kRed) return QStringLiteral("bad");
+  if (colour == kGreen) return QStringLiteral("good");
+  if (colour == kAqua) return QStringLiteral("other, top of a range");
+  if (colour == kGrey) return QStringLiteral("not evaluated");
+  return QStringLiteral("other");
+}
+
+// The legend entry of a colour that Attribute's value classes give the marks.
+TLegendItem ClassItem(const QString& attribute, const QColor& colour, TLegendMark mark) {
+  return {colour, attribute + ": " + ValueClass(colour), mark};
+}
+
+// Whether the mark is drawn in Colour: a bar of no length is not drawn at all.
+bool ShowsColour(const TChartSeries& series, const TChartPoint& point, const QColor& colour) {
+  return point.Color == colour &&
+         (series.Kind() != TSeriesKind::HorizontalBar || point.Value.x() > 0);
+}
+
+// One entry for each colour the marks of Chart's Series show, bad first, then good, then others.
+std::vector<TLegendItem> MarkLegend(const TChart& chart, std::initializer_list<int> series,
+                                    const QString& attribute, TLegendMark mark) {
+  std::vector<TLegendItem> legend;
+  for (const QColor& colour : {kRed, kGreen, kBlue, kAqua, kGrey}) {
+    const bool used = std::any_of(series.begin(), series.end(), [&](int s) {
+      const TChartSeries& shown = chart.Series(s);
+      return std::any_of(shown.Points().begin(), shown.Points().end(),
+                         [&](const TChartPoint& p) { return ShowsColour(shown, p, colour); });
+    });
+    if (used) legend.push_back(ClassItem(attribute, colour, mark));
+  }
+  return legend;
+}
+
+// The name of the attribute whose values colour the options.
+QString OptionColourSource(const TUbicModel& model) {
+  const TUbicAttribute* top = model.FirstAttribute();
+  return top != nullptr ? ModelText(top->GetName()) : QString();
+}
+
 }  // namespace
 
 TValueRange OptionRange(const TUbicAttribute& attribute, int option) {
@@ -114,7 +155,7 @@ double RadarPosition(const TUbicAttribute& attribute, int v) {
 
 QString RadarPointLabel(const TUbicAttribute& attribute, int v, bool namedValues) {
   const int count = ValueCount(attribute);
-  if (count > 1 && v > 1 && v < count) return TScaleValues(attribute).Text(v, namedValues);
+  if (count > 1 && v >= 1 && v <= count) return TScaleValues(attribute).Text(v, namedValues);
   return QStringLiteral(" ");
 }
 
@@ -127,6 +168,34 @@ TGraphKind VisibleGraph(int attributeCount, bool fourOptions) {
   if (attributeCount == 1) return TGraphKind::Bar;
   if (attributeCount == 2) return TGraphKind::Scatter;
   return fourOptions ? TGraphKind::FourRadars : TGraphKind::Radar;
+}
+
+TEmptyGraph EmptyGraphReason(const TUbicModel& model, int attributeCount) {
+  if (model.OptionCount() == 0) return TEmptyGraph::NoOptions;
+  if (attributeCount <= 0) return TEmptyGraph::NoAttributes;
+  if (ShownOptions(model).empty()) return TEmptyGraph::AllOptionsHidden;
+  return TEmptyGraph::None;
+}
+
+QString EmptyGraphText(TEmptyGraph reason) {
+  switch (reason) {
+    case TEmptyGraph::NoOptions:
+      return QStringLiteral("No graph: the model has no options");
+    case TEmptyGraph::NoAttributes:
+      return QStringLiteral("No graph: tick attributes on the Attributes tab");
+    case TEmptyGraph::AllOptionsHidden:
+      return QStringLiteral("No graph: all options are hidden; tick some on the Options tab");
+    case TEmptyGraph::None:
+      break;
+  }
+  return {};
+}
+
+void DrawEmptyGraph(QPainter& painter, const QRect& rect, TEmptyGraph reason) {
+  painter.save();
+  painter.setPen(QColor(20, 20, 20));
+  painter.drawText(rect, Qt::AlignCenter | Qt::TextWordWrap, EmptyGraphText(reason));
+  painter.restore();
 }
 
 std::optional<int> RadarOption(const TUbicModel& model, int highlighted) {
@@ -166,6 +235,7 @@ TGraphKind TModelGraphs::Update(const TUbicModel& model,
                                 const std::vector<const TUbicAttribute*>& attributes,
                                 int highlighted, const TGraphSettings& settings) {
   FVisible = VisibleGraph(static_cast<int>(attributes.size()), settings.FourOptions);
+  FEmpty = EmptyGraphReason(model, static_cast<int>(attributes.size()));
   switch (FVisible) {
     case TGraphKind::Bar:
       FillBar(model, *attributes[0], settings);
@@ -194,6 +264,10 @@ TFourCharts TModelGraphs::FourRadars() const {
 }
 
 void TModelGraphs::DrawFitted(QPainter& painter, const QRect& rect, QSize control) const {
+  if (FEmpty != TEmptyGraph::None) {
+    DrawEmptyGraph(painter, rect, FEmpty);
+    return;
+  }
   const QRect fitted = FitToProportions(rect, control);
   switch (FVisible) {
     case TGraphKind::Bar:
@@ -226,6 +300,8 @@ void TModelGraphs::FillBar(const TUbicModel& model, const TUbicAttribute& attrib
     FBar.Series(kExtensionBars)
         .AddBar(range.High - range.Low, label, ValueColor(&attribute, -range.High));
   }
+  FBar.SetLegend(MarkLegend(FBar, {kBaseBars, kExtensionBars}, ModelText(attribute.GetName()),
+                            TLegendMark::Box));
 }
 
 // Options with a single value on both attributes are bubbles; a value set makes an arrow from
@@ -247,6 +323,8 @@ void TModelGraphs::FillScatter(const TUbicModel& model, const TUbicAttribute& bo
       FScatter.Series(kArrows).AddArrow(low, high, label, OptionColor(model, k));
     }
   }
+  FScatter.SetLegend(
+      MarkLegend(FScatter, {kBubbles, kArrows}, OptionColourSource(model), TLegendMark::Dot));
 }
 
 void TModelGraphs::FillRadar(TChart& chart, const TUbicModel& model,
@@ -264,6 +342,9 @@ void TModelGraphs::FillRadar(TChart& chart, const TUbicModel& model,
                                     RadarPointLabel(*attribute, v, settings.NamedValues), color);
     }
   }
+  chart.SetLegend({{kRed, QStringLiteral("Lowest values"), TLegendMark::Line},
+                   {kGreen, QStringLiteral("Highest values"), TLegendMark::Line},
+                   ClassItem(OptionColourSource(model), color, TLegendMark::Dot)});
 }
 
 }  // namespace ubic

@@ -32,7 +32,7 @@ QColor OptionColor(const TUbicModel& model, int option);
 
 // Where a 1-based value V sits on a radar spoke, from 0 (centre) to 1.
 double RadarPosition(const TUbicAttribute& attribute, int v);
-// The text by a radar point: only the values between the first and the last are named.
+// The text by a radar point: the value's name or number, blank on a scale of fewer than two.
 QString RadarPointLabel(const TUbicAttribute& attribute, int v, bool namedValues);
 
 enum class TAxisUse { Bar, Scatter };
@@ -47,6 +47,14 @@ struct TGraphSettings {
 
 enum class TGraphKind { None, Bar, Scatter, Radar, FourRadars };
 TGraphKind VisibleGraph(int attributeCount, bool fourOptions);
+
+// Why the graph area has nothing to draw; None when it has a graph.
+enum class TEmptyGraph { None, NoOptions, NoAttributes, AllOptionsHidden };
+TEmptyGraph EmptyGraphReason(const TUbicModel& model, int attributeCount);
+// What the empty graph area says to the user.
+QString EmptyGraphText(TEmptyGraph reason);
+// The text centred in Rect.
+void DrawEmptyGraph(QPainter& painter, const QRect& rect, TEmptyGraph reason);
 
 // The option of the single radar: the first shown option at or after the highlighted line
 // (-1: none highlighted), else the first shown option.
@@ -63,6 +71,7 @@ class TModelGraphs {
   TGraphKind Update(const TUbicModel& model, const std::vector<const TUbicAttribute*>& attributes,
                     int highlighted, const TGraphSettings& settings);
   TGraphKind Visible() const { return FVisible; }
+  TEmptyGraph Empty() const { return FEmpty; }
 
   const TChart& Bar() const { return FBar; }
   const TChart& Scatter() const { return FScatter; }
@@ -71,7 +80,7 @@ class TModelGraphs {
   TFourCharts FourRadars() const;
 
   // The visible graph drawn into Rect, fitted to the proportions of the control that shows it on
-  // the page; four radars go into the quarters.
+  // the page; four radars go into the quarters. With nothing to draw, why not, centred in Rect.
   void DrawFitted(QPainter& painter, const QRect& rect, QSize control) const;
 
   void FillBar(const TUbicModel& model, const TUbicAttribute& attribute,
@@ -89,6 +98,7 @@ class TModelGraphs {
   std::array<TChart, 4> FFour{TChart(TChartKind::Radar), TChart(TChartKind::Radar),
                               TChart(TChartKind::Radar), TChart(TChartKind::Radar)};
   TGraphKind FVisible = TGraphKind::None;
+  TEmptyGraph FEmpty = TEmptyGraph::NoAttributes;
 };
 
 }  // namespace ubic

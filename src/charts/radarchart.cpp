@@ -148,8 +148,11 @@ class TRadarPainter {
       QRectF box(0, 0, metrics.horizontalAdvance(text) + FStyle.Px(4), metrics.height());
       box.moveCenter(PointAt(series, i));
       box.moveLeft(PointAt(series, i).x() + FStyle.Px(5));
-      // A value set of one value puts the same label twice on the same marker.
-      if (FLabels.Place(box, text, 0)) DrawLabelBox(FPainter, FStyle, box, text, FStyle.LabelFont);
+      // A value set of one value puts the same label twice on the same marker; the first values
+      // of several spokes meet at the centre, where their labels stack downwards.
+      if (const std::optional<QRectF> placed = FLabels.Place(box, text, box.height())) {
+        DrawLabelBox(FPainter, FStyle, *placed, text, FStyle.LabelFont);
+      }
     }
   }
 

@@ -152,30 +152,68 @@ QSize TPrintPreview::PagePixels() const {
 }
 
 void TPrintPreview::SetZoom(int percent) {
-  FZoom = std::max(1, percent);
+  FFit = TFit::None;
+  ApplyZoom(percent);
+}
+
+void TPrintPreview::ApplyZoom(int percent) {
+  const int zoom = std::max(1, percent);
+  const bool changed = zoom != FZoom;
+  FZoom = zoom;
   UpdateView();
+  if (changed) emit ZoomChanged();
 }
 
 void TPrintPreview::FitWidth() {
-  const int room = maximumViewportSize().width() -
-                   style()->pixelMetric(QStyle::PM_ScrollBarExtent) - 2 * (FShadowSize + 1);
-  SetZoom(static_cast<int>(ScreenRatio(kHorizontal) * room * 100 / PageDots(kHorizontal)));
+  Fit(TFit::Width);
 }
 
 void TPrintPreview::FitHeight() {
-  const int room = maximumViewportSize().height() -
-                   style()->pixelMetric(QStyle::PM_ScrollBarExtent) - 2 * (FShadowSize + 1);
-  SetZoom(static_cast<int>(ScreenRatio(kVertical) * room * 100 / PageDots(kVertical)));
+  Fit(TFit::Height);
 }
 
 void TPrintPreview::FitPage() {
-  const QSize page = PagePixels();
+  Fit(TFit::Page);
+}
+
+void TPrintPreview::Fit(TFit fit) {
+  FFit = fit;
+  ApplyFit();
+}
+
+void TPrintPreview::resizeEvent(QResizeEvent* event) {
+  QScrollArea::resizeEvent(event);
+  // A maximised or resized window keeps the page fitted as the user asked.
+  ApplyFit();
+}
+
+// The zoom that makes the page and its shadow frame as wide (or high) as the client area less
+// the scroll bar that the other direction then needs, so that no scroll bar appears across it.
+int TPrintPreview::FittedZoom(int dir) const {
   const QSize client = maximumViewportSize();
-  if (static_cast<double>(page.width()) / page.height() <=
-      static_cast<double>(client.width()) / client.height()) {
-    FitHeight();
-  } else {
-    FitWidth();
+  const int room = (dir == kHorizontal ? client.width() : client.height()) -
+                   style()->pixelMetric(QStyle::PM_ScrollBarExtent) - 2 * (FShadowSize + 1);
+  return static_cast<int>(ScreenRatio(dir) * room * 100 / PageDots(dir));
+}
+
+void TPrintPreview::ApplyFit() {
+  switch (FFit) {
+    case TFit::None:
+      return;
+    case TFit::Width:
+      ApplyZoom(FittedZoom(kHorizontal));
+      return;
+    case TFit::Height:
+      ApplyZoom(FittedZoom(kVertical));
+      return;
+    case TFit::Page: {
+      const QSize page = PagePixels();
+      const QSize client = maximumViewportSize();
+      const bool byHeight = static_cast<double>(page.width()) / page.height() <=
+                            static_cast<double>(client.width()) / client.height();
+      ApplyZoom(FittedZoom(byHeight ? kVertical : kHorizontal));
+      return;
+    }
   }
 }
 

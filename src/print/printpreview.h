@@ -59,7 +59,9 @@ class TPrintPreview : public QScrollArea {
   void SetMargins(double left, double top, double right, double bottom);
 
   int Zoom() const { return FZoom; }
+  // A zoom in percent; it stays when the window is resized.
   void SetZoom(int percent);
+  // The fits are redone whenever the control is resized, until another zoom is chosen.
   void FitWidth();
   void FitHeight();
   void FitPage();
@@ -101,8 +103,15 @@ class TPrintPreview : public QScrollArea {
 
  signals:
   void PageChanged();
+  // Also when a fit is redone for a new size of the control.
+  void ZoomChanged();
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
+  enum class TFit { None, Width, Height, Page };
+
   struct TReportEntry {
     std::unique_ptr<TReport> Report;
     std::shared_ptr<const TReportGraphs> Graphs;
@@ -111,6 +120,10 @@ class TPrintPreview : public QScrollArea {
   void FormatReport(TReport& report);
   void ClampCurrentPage();
   void UpdateView();
+  void Fit(TFit fit);
+  void ApplyFit();
+  int FittedZoom(int dir) const;
+  void ApplyZoom(int percent);
   double ScreenRatio(int dir) const;
   int PageDots(int dir) const;
   void PrintOnePage(int page, bool first, int printed, int total);
@@ -121,6 +134,7 @@ class TPrintPreview : public QScrollArea {
   int FFirstPageNumber = 1;
   TPageMargins FMargins;
   int FZoom = 50;
+  TFit FFit = TFit::None;
   int FShadowSize = 5;
   std::unique_ptr<QPrinter> FPrinter;
   QString FPrinterName;

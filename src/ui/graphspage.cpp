@@ -43,15 +43,11 @@ TGraphView::TGraphView(const TModelGraphs& graphs, QWidget* parent)
 void TGraphView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
-  switch (FGraphs.Visible()) {
-    case TGraphKind::None:
-      painter.drawText(rect(), Qt::AlignCenter, "GRAPH: Select attributes and options");
-      break;
-    case TGraphKind::FourRadars:
-      DrawFourCharts(painter, rect(), FGraphs.FourRadars(), RadarGap);
-      break;
-    default:
-      FGraphs.DrawFitted(painter, rect(), size());
+  // The panel leaves a gap between its radars; with nothing to draw, the graphs say why.
+  if (FGraphs.Visible() == TGraphKind::FourRadars && FGraphs.Empty() == TEmptyGraph::None) {
+    DrawFourCharts(painter, rect(), FGraphs.FourRadars(), RadarGap);
+  } else {
+    FGraphs.DrawFitted(painter, rect(), size());
   }
 }
 

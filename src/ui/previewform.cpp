@@ -51,8 +51,8 @@ constexpr const char* kSaveFilters[] = {"Text File (*.txt)", "SVG Picture (*.svg
 
 TPreviewForm::TPreviewForm(TQuestions& questions, QWidget* parent)
     : QDialog(parent),
-      TextDim(new TTextDimForm(this)),
       FQuestions(questions),
+      FTextDim(new TTextDimForm(this)),
       FPreview(new TPrintPreview(this)),
       FZoomTimer(new QTimer(this)) {
   InitPrintResources();
@@ -60,12 +60,27 @@ TPreviewForm::TPreviewForm(TQuestions& questions, QWidget* parent)
   CreateActions();
   auto* statusBar = new QStatusBar(this);
   CreateLayout(statusBar);
+  NameObjects({{FTextDim, "TextDim"},
+               {FPreview, "Preview"},
+               {FPrintBtn, "PrintBtn"},
+               {FPageSetupBtn, "PageSetupBtn"},
+               {FPrevBtn, "PrevBtn"},
+               {FNextBtn, "NextBtn"},
+               {FSaveBtn, "SaveBtn"},
+               {FCloseBtn, "CloseBtn"},
+               {FCancelBtn, "CancelBtn"},
+               {FCopyBtn, "CopyBtn"},
+               {FZoomBox, "ZoomBox"},
+               {FStatusBar, "StatusBar"},
+               {FProgressMsg, "ProgressMsg"},
+               {FProgressBar, "ProgressBar"}});
   FZoomTimer->setInterval(10);
   FZoomTimer->setSingleShot(true);
   connect(FZoomTimer, &QTimer::timeout, this, &TPreviewForm::ShowZoom);
   connect(FPreview, &TPrintPreview::PageChanged, this, &TPreviewForm::UpdateStatus);
+  connect(FPreview, &TPrintPreview::ZoomChanged, FZoomTimer, qOverload<>(&QTimer::start));
   FPreview->installEventFilter(this);
-  ZoomBox->installEventFilter(this);
+  FZoomBox->installEventFilter(this);
   FPreview->SetOnPrintPage([this](int printed, int total) {
     ShowProgress(QString("Printing page %1 of %2").arg(printed).arg(total), printed, total);
   });
@@ -90,43 +105,44 @@ void TPreviewForm::CreateActions() {
     connect(action, &QAction::triggered, this, slot);
     return action;
   };
-  PrintBtn = make("Print...", ":/icons/file-report.svg", &TPreviewForm::PrintBtnClick);
-  PageSetupBtn =
+  FPrintBtn = make("Print...", ":/icons/file-report.svg", &TPreviewForm::PrintBtnClick);
+  FPageSetupBtn =
       make("Page setup...", ":/icons/preview-page-setup.svg", &TPreviewForm::PageSetupBtnClick);
-  PrevBtn = make("Previous page", ":/icons/preview-previous.svg", [this] { FPreview->PrevPage(); });
-  NextBtn = make("Next page", ":/icons/preview-next.svg", [this] { FPreview->NextPage(); });
-  SaveBtn = make("Save report...", ":/icons/file-save.svg", &TPreviewForm::SaveBtnClick);
-  CloseBtn = make("Close preview", ":/icons/preview-close.svg", &QDialog::accept);
-  CancelBtn = make("Cancel", ":/icons/preview-cancel.svg", [this] { FPreview->Abort(); });
-  CopyBtn = make("Copy", ":/icons/preview-copy.svg", &TPreviewForm::CopyBtnClick);
-  ZoomBox = new QComboBox(this);
-  ZoomBox->setEditable(true);
-  ZoomBox->setInsertPolicy(QComboBox::NoInsert);
-  ZoomBox->setToolTip("Zoom");
-  for (const char* item : kZoomItems) ZoomBox->addItem(QString::fromUtf8(item));
-  ZoomBox->setEditText("25%");
-  connect(ZoomBox, &QComboBox::activated, this, &TPreviewForm::ZoomBoxChoose);
-  connect(ZoomBox->lineEdit(), &QLineEdit::returnPressed, this, [this] {
-    ZoomBox->hidePopup();
+  FPrevBtn =
+      make("Previous page", ":/icons/preview-previous.svg", [this] { FPreview->PrevPage(); });
+  FNextBtn = make("Next page", ":/icons/preview-next.svg", [this] { FPreview->NextPage(); });
+  FSaveBtn = make("Save report...", ":/icons/file-save.svg", &TPreviewForm::SaveBtnClick);
+  FCloseBtn = make("Close preview", ":/icons/preview-close.svg", &QDialog::accept);
+  FCancelBtn = make("Cancel", ":/icons/preview-cancel.svg", [this] { FPreview->Abort(); });
+  FCopyBtn = make("Copy", ":/icons/preview-copy.svg", &TPreviewForm::CopyBtnClick);
+  FZoomBox = new QComboBox(this);
+  FZoomBox->setEditable(true);
+  FZoomBox->setInsertPolicy(QComboBox::NoInsert);
+  FZoomBox->setToolTip("Zoom");
+  for (const char* item : kZoomItems) FZoomBox->addItem(QString::fromUtf8(item));
+  FZoomBox->setEditText("25%");
+  connect(FZoomBox, &QComboBox::activated, this, &TPreviewForm::ZoomBoxChoose);
+  connect(FZoomBox->lineEdit(), &QLineEdit::returnPressed, this, [this] {
+    FZoomBox->hidePopup();
     focusNextChild();
   });
 }
 
 void TPreviewForm::CreateLayout(QStatusBar* statusBar) {
   auto* toolBar = new QToolBar(this);
-  toolBar->addActions({PrintBtn, PageSetupBtn});
+  toolBar->addActions({FPrintBtn, FPageSetupBtn});
   toolBar->addSeparator();
-  toolBar->addActions({PrevBtn, NextBtn});
-  toolBar->addWidget(ZoomBox);
+  toolBar->addActions({FPrevBtn, FNextBtn});
+  toolBar->addWidget(FZoomBox);
   toolBar->addSeparator();
-  toolBar->addActions({SaveBtn, CopyBtn, CloseBtn, CancelBtn});
-  StatusBar = new QLabel(this);
-  ProgressMsg = new QLabel(this);
-  ProgressBar = new QProgressBar(this);
-  ProgressBar->setRange(0, 100);
-  statusBar->addWidget(StatusBar);
-  statusBar->addWidget(ProgressMsg);
-  statusBar->addWidget(ProgressBar, 1);
+  toolBar->addActions({FSaveBtn, FCopyBtn, FCloseBtn, FCancelBtn});
+  FStatusBar = new QLabel(this);
+  FProgressMsg = new QLabel(this);
+  FProgressBar = new QProgressBar(this);
+  FProgressBar->setRange(0, 100);
+  statusBar->addWidget(FStatusBar);
+  statusBar->addWidget(FProgressMsg);
+  statusBar->addWidget(FProgressBar, 1);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
@@ -145,6 +161,8 @@ void TPreviewForm::showEvent(QShowEvent* event) {
   // Only now is the preview as wide as the window lets it be.
   FPreview->FitWidth();
   ShowZoom();
+  // The paging keys work at once, even when the zoom box had the focus when the window closed.
+  FPreview->setFocus();
 }
 
 void TPreviewForm::ShowPreview() {
@@ -155,30 +173,30 @@ void TPreviewForm::ShowPreview() {
 void TPreviewForm::UpdateStatus() {
   const int pages = FPreview->PageCount();
   const int current = FPreview->CurrentPage();
-  StatusBar->setText(QString("Page %1/%2").arg(current).arg(pages));
-  PrintBtn->setEnabled(pages > 0);
-  SaveBtn->setEnabled(pages > 0);
-  CopyBtn->setEnabled(pages > 0);
-  PrevBtn->setEnabled(current > 1);
-  NextBtn->setEnabled(current < pages);
+  FStatusBar->setText(QString("Page %1/%2").arg(current).arg(pages));
+  FPrintBtn->setEnabled(pages > 0);
+  FSaveBtn->setEnabled(pages > 0);
+  FCopyBtn->setEnabled(pages > 0);
+  FPrevBtn->setEnabled(current > 1);
+  FNextBtn->setEnabled(current < pages);
 }
 
 void TPreviewForm::ShowProgress(const QString& message, int position, int maximum) {
-  ProgressMsg->setText(message);
-  ProgressBar->setMaximum(std::max(1, maximum));
-  ProgressBar->setValue(std::min(position, std::max(1, maximum)));
-  ProgressMsg->setVisible(true);
-  ProgressBar->setVisible(true);
-  CancelBtn->setVisible(true);
-  CloseBtn->setVisible(false);
+  FProgressMsg->setText(message);
+  FProgressBar->setMaximum(std::max(1, maximum));
+  FProgressBar->setValue(std::min(position, std::max(1, maximum)));
+  FProgressMsg->setVisible(true);
+  FProgressBar->setVisible(true);
+  FCancelBtn->setVisible(true);
+  FCloseBtn->setVisible(false);
   QApplication::processEvents();
 }
 
 void TPreviewForm::HideProgress() {
-  ProgressMsg->setVisible(false);
-  ProgressBar->setVisible(false);
-  CancelBtn->setVisible(false);
-  CloseBtn->setVisible(true);
+  FProgressMsg->setVisible(false);
+  FProgressBar->setVisible(false);
+  FCancelBtn->setVisible(false);
+  FCloseBtn->setVisible(true);
 }
 
 void TPreviewForm::Run(const std::function<void()>& command) {
@@ -253,7 +271,7 @@ void TPreviewForm::SaveBtnClick() {
   spec.Filters.assign(std::begin(kSaveFilters), std::end(kSaveFilters));
   const std::optional<TFileChoice> choice = ChooseFileToWrite(FQuestions, spec);
   if (!choice) return;
-  if (choice->FilterIndex == skText && TextDim->exec() != QDialog::Accepted) return;
+  if (choice->FilterIndex == skText && FTextDim->exec() != QDialog::Accepted) return;
   Run([this, &choice] { SaveTo(choice->FileName, choice->FilterIndex); });
 }
 
@@ -264,8 +282,7 @@ void TPreviewForm::SaveTo(const std::string& fileName, int filterIndex) {
   const double screenDpi = FPreview->logicalDpiX();
   switch (filterIndex) {
     case skText:
-      FPreview->SaveAsText(name.toStdString(), TextDim->EditWidth->value(),
-                           TextDim->EditHeight->value());
+      FPreview->SaveAsText(name.toStdString(), FTextDim->TextWidth(), FTextDim->TextHeight());
       break;
     case skSvg:
       SavePageSvg(*page, name);
@@ -302,14 +319,14 @@ void TPreviewForm::ZoomBoxChoose(int index) {
       FPreview->FitPage();
       break;
     default:
-      FPreview->SetZoom(ZoomBox->itemText(index).remove('%').toInt());
+      FPreview->SetZoom(FZoomBox->itemText(index).remove('%').toInt());
       break;
   }
   FZoomTimer->start();
 }
 
 void TPreviewForm::ZoomBoxExit() {
-  QString text = ZoomBox->currentText();
+  QString text = FZoomBox->currentText();
   bool valid = false;
   const int zoom = text.remove('%').trimmed().toInt(&valid);
   if (!valid || zoom < 1) {
@@ -317,13 +334,14 @@ void TPreviewForm::ZoomBoxExit() {
     ShowZoom();
     return;
   }
-  FPreview->SetZoom(zoom);
+  // Leaving the box as it shows the zoom keeps a fit chosen there, which follows the window.
+  if (zoom != FPreview->Zoom()) FPreview->SetZoom(zoom);
   FZoomTimer->start();
 }
 
 void TPreviewForm::ShowZoom() {
   FZoomTimer->stop();
-  ZoomBox->setEditText(QString("%1%").arg(FPreview->Zoom()));
+  FZoomBox->setEditText(QString("%1%").arg(FPreview->Zoom()));
 }
 
 bool TPreviewForm::HandleKey(const QKeyEvent& event) {
@@ -343,16 +361,27 @@ bool TPreviewForm::HandleKey(const QKeyEvent& event) {
     }
     return true;
   }
-  if (key == Qt::Key_Escape && CancelBtn->isVisible()) {
-    FPreview->Abort();
+  if (key == Qt::Key_Home || key == Qt::Key_End) {
+    FPreview->SetCurrentPage(key == Qt::Key_Home ? 1 : FPreview->PageCount());
+    return true;
+  }
+  // Escape stops a running print; otherwise it closes the preview, from the zoom box too.
+  if (key == Qt::Key_Escape) {
+    if (FCancelBtn->isVisible()) {
+      FPreview->Abort();
+    } else {
+      reject();
+    }
     return true;
   }
   return false;
 }
 
 bool TPreviewForm::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == ZoomBox && event->type() == QEvent::FocusOut) ZoomBoxExit();
-  if (watched == FPreview && event->type() == QEvent::KeyPress &&
+  if (watched == FZoomBox && event->type() == QEvent::FocusOut) ZoomBoxExit();
+  // The page view would scroll and the zoom box would pick another zoom with the paging keys;
+  // here they page whichever of the two has the focus.
+  if ((watched == FPreview || watched == FZoomBox) && event->type() == QEvent::KeyPress &&
       HandleKey(static_cast<const QKeyEvent&>(*event))) {
     return true;
   }

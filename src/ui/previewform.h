@@ -37,20 +37,6 @@ class TPreviewForm : public QDialog {
   // PDF.
   void SaveTo(const std::string& fileName, int filterIndex);
 
-  QAction* PrintBtn;
-  QAction* PageSetupBtn;
-  QAction* PrevBtn;
-  QAction* NextBtn;
-  QAction* SaveBtn;
-  QAction* CloseBtn;
-  QAction* CancelBtn;
-  QAction* CopyBtn;
-  QComboBox* ZoomBox;
-  QLabel* StatusBar;
-  QLabel* ProgressMsg;
-  QProgressBar* ProgressBar;
-  TTextDimForm* TextDim;
-
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
@@ -73,7 +59,20 @@ class TPreviewForm : public QDialog {
   void Run(const std::function<void()>& command);
 
   TQuestions& FQuestions;
+  TTextDimForm* FTextDim;
   TPrintPreview* FPreview;
+  QAction* FPrintBtn;
+  QAction* FPageSetupBtn;
+  QAction* FPrevBtn;
+  QAction* FNextBtn;
+  QAction* FSaveBtn;
+  QAction* FCloseBtn;
+  QAction* FCancelBtn;
+  QAction* FCopyBtn;
+  QComboBox* FZoomBox;
+  QLabel* FStatusBar;
+  QLabel* FProgressMsg;
+  QProgressBar* FProgressBar;
   QTimer* FZoomTimer;
   TPageSetupDialog FPageSetup;
 };

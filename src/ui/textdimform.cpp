@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include "uitext.h"
+
 namespace ubic {
 
 namespace {
@@ -27,23 +29,35 @@ QSpinBox* AddSizeRow(QGridLayout& grid, int row, const QString& caption, int val
 
 TTextDimForm::TTextDimForm(QWidget* parent)
     : QDialog(parent),
-      OKBtn(new QPushButton("OK", this)),
-      CancelBtn(new QPushButton("Cancel", this)) {
+      FOKBtn(new QPushButton("OK", this)),
+      FCancelBtn(new QPushButton("Cancel", this)) {
   setWindowTitle("Text Dimensions");
   auto* grid = new QGridLayout;
-  EditWidth = AddSizeRow(*grid, 0, "&Width", 80, this);
-  EditHeight = AddSizeRow(*grid, 1, "&Height", 0, this);
-  OKBtn->setDefault(true);
+  FEditWidth = AddSizeRow(*grid, 0, "&Width", 80, this);
+  FEditHeight = AddSizeRow(*grid, 1, "&Height", 0, this);
+  FOKBtn->setDefault(true);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
-  buttons->addWidget(OKBtn);
-  buttons->addWidget(CancelBtn);
+  buttons->addWidget(FOKBtn);
+  buttons->addWidget(FCancelBtn);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
   layout->addLayout(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
-  connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-  connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+  NameObjects({{FEditWidth, "EditWidth"},
+               {FEditHeight, "EditHeight"},
+               {FOKBtn, "OKBtn"},
+               {FCancelBtn, "CancelBtn"}});
+  connect(FOKBtn, &QPushButton::clicked, this, &QDialog::accept);
+  connect(FCancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+int TTextDimForm::TextWidth() const {
+  return FEditWidth->value();
+}
+
+int TTextDimForm::TextHeight() const {
+  return FEditHeight->value();
 }
 
 }  // namespace ubic

@@ -15,10 +15,15 @@ class TTextDimForm : public QDialog {
  public:
   explicit TTextDimForm(QWidget* parent = nullptr);
 
-  QSpinBox* EditWidth;
-  QSpinBox* EditHeight;
-  QPushButton* OKBtn;
-  QPushButton* CancelBtn;
+  // The page size chosen, in characters.
+  int TextWidth() const;
+  int TextHeight() const;
+
+ private:
+  QSpinBox* FEditWidth;
+  QSpinBox* FEditHeight;
+  QPushButton* FOKBtn;
+  QPushButton* FCancelBtn;
 };
 
 }  // namespace ubic

@@ -45,6 +45,35 @@ TColourSpread Spread(const QImage& image, QColor colour, QRect area = {}) {
   return spread;
 }
 
+// The image's device pixels above the chart's legend, and those of the legend, for a chart drawn
+// over the whole image.
+QRectF LegendOf(const TChart& chart, const QImage& image) {
+  return chart.LegendArea(image, QRectF(QPointF(0, 0), image.deviceIndependentSize()));
+}
+
+QRect AboveLegend(const TChart& chart, const QImage& image) {
+  const double top = LegendOf(chart, image).top() * image.devicePixelRatio();
+  return QRect(0, 0, image.width(), static_cast<int>(top));
+}
+
+QRect LegendPixels(const TChart& chart, const QImage& image) {
+  const double ratio = image.devicePixelRatio();
+  const QRectF legend = LegendOf(chart, image);
+  return QRectF(legend.topLeft() * ratio, legend.size() * ratio).toAlignedRect();
+}
+
+// Pixels of text drawn in dark grey on a light ground, antialiased.
+int DarkPixels(const QImage& image, const QRect& area) {
+  int count = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    for (int x = area.left(); x <= area.right(); ++x) {
+      const QColor colour = image.pixelColor(x, y);
+      if (std::max({colour.red(), colour.green(), colour.blue()}) < 110) ++count;
+    }
+  }
+  return count;
+}
+
 QRect Quarter(const QImage& image, int index) {
   // The panel's right and lower quarters start one pixel on and may reach beyond the image.
   return Quarters(image.rect(), 1)[static_cast<std::size_t>(index)].intersected(image.rect());
@@ -69,8 +98,9 @@ TEST(ChartRendering, UndefinedValueBarSpansTheScale) {
   const TModelGraphs& graphs = bar.Graphs;
   for (qreal ratio : {1.0, 2.0}) {
     const QImage image = ChartImage(graphs.Bar(), QSize(400, 260), ratio);
-    const TColourSpread base = Spread(image, kRed);
-    const TColourSpread extension = Spread(image, kGreen);
+    const QRect plot = AboveLegend(graphs.Bar(), image);
+    const TColourSpread base = Spread(image, kRed, plot);
+    const TColourSpread extension = Spread(image, kGreen, plot);
     ASSERT_GT(base.Count, 100) << ratio;
     ASSERT_GT(extension.Count, 100) << ratio;
     EXPECT_NEAR(extension.Bounds.left(), base.Bounds.right(), 1.5) << "the bars are stacked";
@@ -90,9 +120,10 @@ TEST(ChartRendering, BubblesSitOnTheirValuesAndArrowsJoinCorners) {
   const TGraphSettings unnamed{.NamedOptions = false};
   graphs.Update(m.Model, {m.A, m.B}, -1, unnamed);
   QImage image = ChartImage(graphs.Scatter(), QSize(420, 320));
-  const TColourSpread low = Spread(image, kRed);
-  const TColourSpread high = Spread(image, kGreen);
-  const TColourSpread corner = Spread(image, kBlue);
+  const QRect plot = AboveLegend(graphs.Scatter(), image);
+  const TColourSpread low = Spread(image, kRed, plot);
+  const TColourSpread high = Spread(image, kGreen, plot);
+  const TColourSpread corner = Spread(image, kBlue, plot);
   ASSERT_GT(low.Count, 20);
   ASSERT_GT(high.Count, 20);
   ASSERT_GT(corner.Count, 20);
@@ -107,7 +138,7 @@ TEST(ChartRendering, BubblesSitOnTheirValuesAndArrowsJoinCorners) {
   m.Set(1, "2", "12", "13", "");  // now a green arrow from (2, 2) to (3, 4)
   graphs.Update(m.Model, {m.A, m.B}, -1, unnamed);
   image = ChartImage(graphs.Scatter(), QSize(420, 320));
-  const TColourSpread arrow = Spread(image, kGreen);
+  const TColourSpread arrow = Spread(image, kGreen, AboveLegend(graphs.Scatter(), image));
   const QPointF from(low.Centre.x() + stepX, low.Centre.y() - stepY);
   const QPointF to(low.Centre.x() + 2 * stepX, low.Centre.y() - 3 * stepY);
   EXPECT_NEAR(arrow.Bounds.left(), from.x(), 4.0);
@@ -130,18 +161,139 @@ TEST(ChartRendering, RadarPointsLieOnTheirSpokes) {
   TModelGraphs graphs;
   graphs.Update(m.Model, {m.A, m.B, m.C, d}, 0, {});
   const QImage image = ChartImage(graphs.Radar(), QSize(360, 360));
-  const TColourSpread markers = Spread(image, kBlue);
+  const QRect web = AboveLegend(graphs.Radar(), image);
+  const TColourSpread markers = Spread(image, kBlue, web);
   ASSERT_GT(markers.Count, 30);
   const QRect upper(0, 0, 360, 130);
-  const QRect lower(0, 230, 360, 130);
+  const QRect lower = QRect(0, 220, 360, 140).intersected(web);
   const TColourSpread top = Spread(image, kBlue, upper);
   const TColourSpread bottom = Spread(image, kBlue, lower);
   ASSERT_GT(top.Count, 10);
   ASSERT_GT(bottom.Count, 10);
   EXPECT_NEAR(top.Centre.x(), bottom.Centre.x(), 1.0) << "both on the vertical spoke";
   EXPECT_GT(Spread(image, kBlue, QRect(0, 150, 120, 60)).Count, 10);
-  EXPECT_EQ(Spread(image, kBlue, QRect(240, 150, 120, 60)).Count, 0);
+  EXPECT_EQ(Spread(image, kBlue, QRect(240, 140, 120, 60)).Count, 0);
   EXPECT_GT(Spread(image, kRed).Count, 50) << "the line of low values, inside the high one";
+}
+
+// The scatter's left axis runs over the left attribute's six values, the bottom one over the
+// bottom attribute's three: each point sits by its own axis's scale between the plot's edges.
+TEST(ChartRendering, EachScatterAxisHasItsAttributesScale) {
+  TChartModel m;
+  TUbicAttribute* d = TChartModel::AddInput(*m.Top, "D", 6);
+  m.Set(0, "0", "0", "", "");  // red bubble at (1, 1)
+  m.Set(1, "2", "2", "", "");  // green bubble at (3, 6)
+  d->SetOptionText(0, "0");
+  d->SetOptionText(1, "5");
+  m.ShowOnly({0, 1});
+  TModelGraphs graphs;
+  graphs.Update(m.Model, {m.A, d}, -1, {.NamedOptions = false});
+  const QImage image = ChartImage(graphs.Scatter(), QSize(420, 360));
+  const QRect area = AboveLegend(graphs.Scatter(), image);
+  const QRectF plot = Spread(image, QColor(248, 248, 250), area).Bounds;
+  const TColourSpread low = Spread(image, kRed, area);
+  const TColourSpread high = Spread(image, kGreen, area);
+  ASSERT_GT(plot.width(), 200);
+  ASSERT_GT(low.Count, 20);
+  ASSERT_GT(high.Count, 20);
+  // Both axes run to one past their last value: 4 across, 7 up.
+  const auto x = [&plot](double v) { return plot.left() + v / 4 * plot.width(); };
+  const auto y = [&plot](double v) { return plot.bottom() - v / 7 * plot.height(); };
+  EXPECT_NEAR(low.Centre.x(), x(1), 2.5);
+  EXPECT_NEAR(low.Centre.y(), y(1), 2.5);
+  EXPECT_NEAR(high.Centre.x(), x(3), 2.5);
+  EXPECT_NEAR(high.Centre.y(), y(6), 2.5);
+}
+
+// Each chart tells in its legend what its colours stand for: the value classes of the charted
+// attribute for bars, those of the first top-level attribute for the options' marks, and the
+// lowest and highest values for the radar's lines.
+TEST(ChartRendering, LegendsExplainTheColours) {
+  const TUndefinedBar bar;
+  const TChart& bars = bar.Graphs.Bar();
+  EXPECT_EQ(bars.Legend(), (std::vector<TLegendItem>{{kRed, "A: bad", TLegendMark::Box},
+                                                     {kGreen, "A: good", TLegendMark::Box}}));
+  for (qreal ratio : {1.0, 2.0}) {
+    const QImage image = ChartImage(bars, QSize(400, 260), ratio);
+    const QRect legend = LegendPixels(bars, image);
+    ASSERT_GT(legend.height(), 8 * ratio);
+    EXPECT_GT(legend.top(), 200 * ratio) << "below the bars";
+    EXPECT_GT(Spread(image, kRed, legend).Count, 20) << ratio;
+    EXPECT_GT(Spread(image, kGreen, legend).Count, 20) << ratio;
+    EXPECT_GT(DarkPixels(image, legend), 20) << "the texts";
+  }
+
+  TChartModel m;
+  m.Set(0, "0", "0", "0", "");
+  m.Set(1, "2", "2", "3", "");
+  m.Set(2, "1", "0", "3", "");
+  m.ShowOnly({0, 1, 2});
+  TModelGraphs graphs;
+  graphs.Update(m.Model, {m.A, m.B}, -1, {});
+  const TChart& scatter = graphs.Scatter();
+  ASSERT_EQ(scatter.Legend().size(), 3u);
+  EXPECT_EQ(scatter.Legend()[0].Text, "Top: bad");
+  EXPECT_EQ(scatter.Legend()[2].Text, "Top: other");
+  const QImage scatterImage = ChartImage(scatter, QSize(420, 320));
+  for (const QColor& colour : {kRed, kGreen, kBlue}) {
+    EXPECT_GT(Spread(scatterImage, colour, LegendPixels(scatter, scatterImage)).Count, 10)
+        << colour.name().toStdString();
+  }
+
+  graphs.Update(m.Model, {m.A, m.B, m.C}, 1, {});
+  const TChart& radar = graphs.Radar();
+  ASSERT_EQ(radar.Legend().size(), 3u);
+  EXPECT_EQ(radar.Legend()[2], (TLegendItem{kGreen, "Top: good", TLegendMark::Dot}));
+  const QImage radarImage = ChartImage(radar, QSize(360, 360));
+  const QRect radarLegend = LegendPixels(radar, radarImage);
+  const TColourSpread lowLine = Spread(radarImage, kRed, radarLegend);
+  const TColourSpread highLine = Spread(radarImage, kGreen, radarLegend);
+  EXPECT_GT(lowLine.Count, 10);
+  EXPECT_GT(lowLine.Bounds.width(), 12) << "a line, not a dot";
+  EXPECT_GT(highLine.Count, 10);
+}
+
+// A value at either end of a spoke is labelled like the values between: the first at the centre,
+// the last at the rim.
+TEST(ChartRendering, RadarLabelsTheEndsOfItsSpokes) {
+  TChartModel m;
+  m.Set(0, "1", "2", "3", "2");  // every value at the rim
+  m.Set(1, "1", "0", "0", "0");  // every value at the centre
+  m.ShowOnly({0, 1});
+  TModelGraphs graphs;
+  for (int option : {0, 1}) {
+    graphs.Update(m.Model, {m.A, m.B, m.C}, option, {});
+    const QImage image = ChartImage(graphs.Radar(), QSize(360, 360));
+    const QRect web = AboveLegend(graphs.Radar(), image);
+    // The marker on the upward spoke, and right of it its label.
+    const TColourSpread marker =
+        Spread(image, kBlue, QRect(0, 0, 360, option == 0 ? 120 : web.height()));
+    ASSERT_GT(marker.Count, 10) << option;
+    const QPoint centre = marker.Centre.toPoint();
+    EXPECT_GT(DarkPixels(image, QRect(centre.x() + 6, centre.y() - 5, 24, 10)), 8) << option;
+  }
+}
+
+// An empty graph area carries its reason in its middle, for every reason.
+TEST(ChartRendering, AnEmptyGraphAreaShowsItsReason) {
+  TChartModel m;
+  TUbicModel noOptions;
+  const QRect middle(100, 120, 400, 40);
+  const auto drawn = [&middle](const TModelGraphs& graphs) {
+    QImage image(600, 280, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    graphs.DrawFitted(painter, image.rect(), image.size());
+    return DarkPixels(image, middle);
+  };
+  TModelGraphs graphs;
+  graphs.Update(noOptions, {}, -1, {});
+  EXPECT_GT(drawn(graphs), 50);
+  graphs.Update(m.Model, {}, -1, {});
+  EXPECT_GT(drawn(graphs), 50);
+  m.ShowOnly({});
+  graphs.Update(m.Model, {m.A, m.B, m.C}, -1, {.FourOptions = true});
+  EXPECT_GT(drawn(graphs), 50);
 }
 
 TEST(ChartRendering, FourRadarsFillTheirQuarters) {

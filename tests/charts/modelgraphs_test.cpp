@@ -80,6 +80,10 @@ TEST(BarChart, RangesStackABaseBarAndAnExtension) {
   EXPECT_FALSE(chart.BottomAxis().Automatic);
   EXPECT_EQ(chart.BottomAxis().Maximum, 3);
   EXPECT_EQ(chart.BottomAxis().Title, "A");
+  // The legend names the colours the bars show; the aqua extension has no length.
+  EXPECT_EQ(chart.Legend(), (std::vector<TLegendItem>{{kRed, "A: bad", TLegendMark::Box},
+                                                      {kGreen, "A: good", TLegendMark::Box},
+                                                      {kBlue, "A: other", TLegendMark::Box}}));
 
   graphs.Update(m.Model, {m.A}, -1, {.NamedValues = true, .NamedOptions = false});
   EXPECT_EQ(graphs.Bar().Series(0).Points()[0].Label, " ");
@@ -87,6 +91,7 @@ TEST(BarChart, RangesStackABaseBarAndAnExtension) {
   graphs.Update(m.Model, {m.A}, -1, {});
   EXPECT_TRUE(graphs.Bar().Series(0).IsEmpty());
   EXPECT_TRUE(graphs.Bar().Series(1).IsEmpty());
+  EXPECT_TRUE(graphs.Bar().Legend().empty());
 }
 
 TEST(ScatterChart, SingleValuesMakeBubblesAndValueSetsArrows) {
@@ -157,14 +162,14 @@ TEST(RadarChart, PointsLabelsAndTitle) {
   ASSERT_EQ(names.size(), 3u);
   EXPECT_EQ(names[1].Label, "B");
   EXPECT_EQ(names[1].Value.x(), 0);
-  // A: value 1 of 3 sits at the centre, unlabelled.
+  // A: value 1 of 3 sits at the centre, named like any other.
   EXPECT_EQ(low[0].Value.x(), 0);
-  EXPECT_EQ(low[0].Label, " ");
-  // B: values 2 and 4 of 4; only the inner value is named.
+  EXPECT_EQ(low[0].Label, "v0");
+  // B: values 2 and 4 of 4; the last one at the rim is named too.
   EXPECT_DOUBLE_EQ(low[1].Value.x(), 1.0 / 3);
   EXPECT_EQ(low[1].Label, "v1");
   EXPECT_DOUBLE_EQ(high[1].Value.x(), 1);
-  EXPECT_EQ(high[1].Label, " ");
+  EXPECT_EQ(high[1].Label, "v3");
   // C undefined: from the centre to the end.
   EXPECT_EQ(low[2].Value.x(), 0);
   EXPECT_EQ(high[2].Value.x(), 1);
@@ -178,6 +183,41 @@ TEST(RadarChart, PointsLabelsAndTitle) {
   oneValue.SetScale(MakeScale(1));
   EXPECT_EQ(RadarPosition(oneValue, 1), 0);
   EXPECT_EQ(RadarPointLabel(oneValue, 1, true), " ");
+}
+
+// The graph area names the first thing missing: options in the model, chosen attributes, or
+// options that are shown.
+TEST(ModelGraphs, AnEmptyGraphSaysWhy) {
+  TChartModel m;
+  TUbicModel noOptions;
+  EXPECT_EQ(EmptyGraphReason(noOptions, 0), TEmptyGraph::NoOptions);
+  EXPECT_EQ(EmptyGraphReason(noOptions, 2), TEmptyGraph::NoOptions);
+  EXPECT_EQ(EmptyGraphReason(m.Model, 0), TEmptyGraph::NoAttributes);
+  EXPECT_EQ(EmptyGraphReason(m.Model, 3), TEmptyGraph::None);
+  m.ShowOnly({});
+  EXPECT_EQ(EmptyGraphReason(m.Model, 0), TEmptyGraph::NoAttributes);
+  EXPECT_EQ(EmptyGraphReason(m.Model, 1), TEmptyGraph::AllOptionsHidden);
+  m.ShowOnly({4});
+  EXPECT_EQ(EmptyGraphReason(m.Model, 1), TEmptyGraph::None);
+
+  // Each reason has its own words, and the graphs keep the reason of their last update.
+  const TEmptyGraph reasons[] = {TEmptyGraph::NoOptions, TEmptyGraph::NoAttributes,
+                                 TEmptyGraph::AllOptionsHidden};
+  for (const TEmptyGraph reason : reasons) {
+    EXPECT_TRUE(EmptyGraphText(reason).startsWith("No graph: "));
+    for (const TEmptyGraph other : reasons) {
+      if (other != reason) {
+        EXPECT_NE(EmptyGraphText(reason), EmptyGraphText(other));
+      }
+    }
+  }
+  EXPECT_TRUE(EmptyGraphText(TEmptyGraph::AllOptionsHidden).contains("hidden"));
+  TModelGraphs graphs;
+  graphs.Update(m.Model, {m.A}, -1, {});
+  EXPECT_EQ(graphs.Empty(), TEmptyGraph::None);
+  m.ShowOnly({});
+  graphs.Update(m.Model, {m.A, m.B}, -1, {});
+  EXPECT_EQ(graphs.Empty(), TEmptyGraph::AllOptionsHidden);
 }
 
 TEST(RadarChart, OptionChoice) {

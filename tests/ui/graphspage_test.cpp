@@ -153,6 +153,18 @@ bool HasColor(const QImage& image, QColor color) {
   return false;
 }
 
+// How many pixels of Area are dark, as text is.
+int DarkPixels(const QImage& image, const QRect& area) {
+  int count = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    for (int x = area.left(); x <= area.right(); ++x) {
+      const QColor pixel = image.pixelColor(x, y);
+      if (std::max({pixel.red(), pixel.green(), pixel.blue()}) < 110) ++count;
+    }
+  }
+  return count;
+}
+
 TEST_F(GraphsPage, TheViewDrawsTheVisibleGraph) {
   TModelForm* document = OpenCar();
   TGraphsPage* page = Child<TGraphsPage>(document, "GraphsPage");
@@ -163,6 +175,14 @@ TEST_F(GraphsPage, TheViewDrawsTheVisibleGraph) {
   EXPECT_TRUE(HasColor(Child<TGraphView>(page, "GraphView")->grab().toImage(), Qt::red));
   Child<QAction>(page, "GraphHideAll")->trigger();
   EXPECT_FALSE(HasColor(Child<TGraphView>(page, "GraphView")->grab().toImage(), Qt::red));
+  // The empty area says why across its middle, the panel of four radars too.
+  const QRect middle(20, 140, 360, 20);
+  EXPECT_GT(DarkPixels(Child<TGraphView>(page, "GraphView")->grab().toImage(), middle), 40);
+  Tick(document, 1);
+  Tick(document, 2);
+  Child<QAction>(page, "GraphFourOptions")->trigger();
+  ASSERT_EQ(page->Graphs().Visible(), TGraphKind::FourRadars);
+  EXPECT_GT(DarkPixels(Child<TGraphView>(page, "GraphView")->grab().toImage(), middle), 40);
 }
 
 TEST_F(GraphsPage, ShowAndHideAllOptions) {

@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -13,6 +14,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QSvgRenderer>
 #include <QTimer>
@@ -36,6 +38,10 @@ class PreviewTest : public TUiTest {
  protected:
   TPreviewForm& Form() const { return Main->PreviewForm(); }
   TPrintPreview& Preview() const { return Form().Preview(); }
+  QComboBox* ZoomBox() const { return Child<QComboBox>(&Form(), "ZoomBox"); }
+  TTextDimForm* TextDim() const { return Child<TTextDimForm>(&Form(), "TextDim"); }
+  QAction* Button(const char* name) const { return Child<QAction>(&Form(), name); }
+  QString Status() const { return Child<QLabel>(&Form(), "StatusBar")->text(); }
 
   // Runs Command while Answer handles each modal dialog that comes up, until none is left.
   void WithDialogs(const std::function<void(QWidget*)>& answer,
@@ -76,9 +82,8 @@ class PreviewTest : public TUiTest {
     return overflow;
   }
 
-  // The part of the picture's width that the paper spans: from the first white pixel of its
-  // middle row to the last.
-  static double PaperShareOfWidth(const QImage& image) {
+  // The first and the last white pixel of the picture's middle row: where the paper is.
+  static std::pair<int, int> PaperSpan(const QImage& image) {
     int first = image.width();
     int last = -1;
     for (int x = 0; x < image.width(); ++x) {
@@ -86,8 +91,32 @@ class PreviewTest : public TUiTest {
       first = std::min(first, x);
       last = x;
     }
+    return {first, last};
+  }
+
+  // The part of the picture's width that the paper spans.
+  static double PaperShareOfWidth(const QImage& image) {
+    const auto [first, last] = PaperSpan(image);
     return last >= first ? static_cast<double>(last - first + 1) / image.width() : 0;
   }
+
+  // The page fills the view's width: the paper with its frame and shadow within the viewport,
+  // near both of its edges, and no scroll bar across.
+  void ExpectPageFitsTheWidth() const {
+    EXPECT_FALSE(Preview().horizontalScrollBar()->isVisible());
+    const QImage view = Preview().viewport()->grab().toImage();
+    const auto [first, last] = PaperSpan(view);
+    const int rightGap = view.width() - 1 - last;
+    EXPECT_GT(first, 0);
+    EXPECT_GT(rightGap, 0);
+    // The frame is 6 pixels on either side; the rest is the zoom's rounding to a whole percent.
+    const int slack = view.width() / 100 + 10;
+    EXPECT_LT(first, slack);
+    EXPECT_LT(rightGap, slack);
+  }
+
+  // Where the preview's keys go: the control that has the focus in its window.
+  QWidget* Focused() const { return Form().focusWidget(); }
 
   // Opens the car model and shows its full report in the preview, without the modal loop.
   void ShowCarReport() {
@@ -100,9 +129,9 @@ class PreviewTest : public TUiTest {
     Form().show();
   }
 
-  // Dialog's child of type T called Name; a failure of the test when it has none.
+  // A platform dialog's child of type T called Name; a failure of the test when it has none.
   template <class T>
-  static T* Child(QWidget* dialog, const char* name) {
+  static T* DialogChild(QWidget* dialog, const char* name) {
     T* child = dialog->findChild<T*>(QString::fromLatin1(name));
     EXPECT_NE(child, nullptr) << name;
     return child;
@@ -125,10 +154,10 @@ class PreviewTest : public TUiTest {
                                                        {"topMargin", margins.top()},
                                                        {"rightMargin", margins.right()},
                                                        {"bottomMargin", margins.bottom()}};
-      auto* radio = Child<QRadioButton>(dialog, orientation);
+      auto* radio = DialogChild<QRadioButton>(dialog, orientation);
       if (radio != nullptr) radio->click();
       for (const auto& [name, value] : values) {
-        if (auto* box = Child<QDoubleSpinBox>(dialog, name)) box->setValue(value);
+        if (auto* box = DialogChild<QDoubleSpinBox>(dialog, name)) box->setValue(value);
       }
       ClickButton(dialog, QDialogButtonBox::Ok);
     };
@@ -161,12 +190,12 @@ TEST_F(PreviewTest, TheReportCommandShowsTheTickedSections) {
       pageShare = PaperShareOfWidth(Preview().viewport()->grab().toImage());
       shownPages = Preview().PageCount();
       overflow = TextOverflow();
-      status = Form().StatusBar->text();
+      status = Status();
       const auto& items = Preview().GetPage(shownPages).Items();
       graphOnLastPage = std::any_of(items.begin(), items.end(), [](const TPageItem& item) {
         return std::holds_alternative<TPagePicture>(item);
       });
-      Form().CloseBtn->trigger();
+      Button("CloseBtn")->trigger();
     }
   };
   WithDialogs(answer, [this] { Action("FileReport")->trigger(); });
@@ -207,7 +236,7 @@ TEST_F(PreviewTest, SensitivityIsASectionToAskFor) {
       Main->RptForm().OKBtn->click();
     } else if (modal == &Form()) {
       texts = PageTexts();
-      Form().CloseBtn->trigger();
+      Button("CloseBtn")->trigger();
     }
   };
   WithDialogs(answer, [this] { Action("FileReport")->trigger(); });
@@ -237,7 +266,7 @@ TEST_F(PreviewTest, TheRuleEditorReportsTheRulesBeingEdited) {
       }
     } else if (modal == &Form()) {
       texts = PageTexts();
-      Form().CloseBtn->trigger();
+      Button("CloseBtn")->trigger();
     }
   };
   WithDialogs(answer, [document] { Child<QAction>(document, "ModFunct")->trigger(); });
@@ -255,11 +284,11 @@ TEST_F(PreviewTest, KeysPageAndRenumber) {
   ASSERT_GE(pages, 2);
   QTest::keyClick(&Preview(), Qt::Key_PageDown);
   EXPECT_EQ(Preview().CurrentPage(), 2);
-  EXPECT_TRUE(Form().PrevBtn->isEnabled());
+  EXPECT_TRUE(Button("PrevBtn")->isEnabled());
   QTest::keyClick(&Preview(), Qt::Key_PageDown, Qt::ControlModifier);
   EXPECT_EQ(Preview().CurrentPage(), pages);
-  EXPECT_FALSE(Form().NextBtn->isEnabled());
-  EXPECT_EQ(Form().StatusBar->text(), QString("Page %1/%1").arg(pages));
+  EXPECT_FALSE(Button("NextBtn")->isEnabled());
+  EXPECT_EQ(Status(), QString("Page %1/%1").arg(pages));
   QTest::keyClick(&Preview(), Qt::Key_PageUp, Qt::ControlModifier);
   EXPECT_EQ(Preview().CurrentPage(), 1);
   // Shift+Page Down numbers the pages from 2: the header of the first page says so.
@@ -277,25 +306,107 @@ TEST_F(PreviewTest, KeysPageAndRenumber) {
 TEST_F(PreviewTest, TheZoomBoxTakesNumbersAndFits) {
   ShowCarReport();
   const int fitted = Preview().Zoom();
-  EXPECT_EQ(Form().ZoomBox->currentText(), QString("%1%").arg(fitted));
-  Form().ZoomBox->setEditText("abc");
+  EXPECT_EQ(ZoomBox()->currentText(), QString("%1%").arg(fitted));
+  ZoomBox()->setEditText("abc");
   Questions.Answer(TAnswer::Ok);
   QFocusEvent leave(QEvent::FocusOut);
-  QApplication::sendEvent(Form().ZoomBox, &leave);
+  QApplication::sendEvent(ZoomBox(), &leave);
   EXPECT_EQ(TakeAsked(), (std::vector<std::string>{"'abc' is not a valid integer value"}));
   EXPECT_EQ(Preview().Zoom(), fitted);
-  EXPECT_EQ(Form().ZoomBox->currentText(), QString("%1%").arg(fitted));
+  EXPECT_EQ(ZoomBox()->currentText(), QString("%1%").arg(fitted));
 
-  Form().ZoomBox->setEditText("80 %");
-  QApplication::sendEvent(Form().ZoomBox, &leave);
+  ZoomBox()->setEditText("80 %");
+  QApplication::sendEvent(ZoomBox(), &leave);
   EXPECT_EQ(Preview().Zoom(), 80);
-  Form().ZoomBox->activated(4);  // "100%"
+  ZoomBox()->activated(4);  // "100%"
   EXPECT_EQ(Preview().Zoom(), 100);
-  Form().ZoomBox->activated(9);  // the whole page
+  ZoomBox()->activated(9);  // the whole page
   EXPECT_LE(Preview().PagePixels().height(), Preview().maximumViewportSize().height());
   // The box shows the zoom once its timer has fired.
   EXPECT_TRUE(QTest::qWaitFor(
-      [this] { return Form().ZoomBox->currentText() == QString("%1%").arg(Preview().Zoom()); }));
+      [this] { return ZoomBox()->currentText() == QString("%1%").arg(Preview().Zoom()); }));
+}
+
+TEST_F(PreviewTest, AFitFollowsTheWindowSize) {
+  ShowCarReport();
+  Form().resize(700, 800);
+  ZoomBox()->activated(7);  // the page width
+  QTRY_COMPARE(ZoomBox()->currentText(), QString("%1%").arg(Preview().Zoom()));
+  ExpectPageFitsTheWidth();
+  // Leaving the box, which now shows the fitted zoom, keeps the fit.
+  QFocusEvent leave(QEvent::FocusOut);
+  QApplication::sendEvent(ZoomBox(), &leave);
+  const int narrow = Preview().Zoom();
+  // Maximised, the page keeps filling the width, and the box shows the new zoom.
+  Form().resize(1300, 800);
+  QTRY_COMPARE(Preview().width(), 1300);
+  EXPECT_GT(Preview().Zoom(), narrow);
+  ExpectPageFitsTheWidth();
+  QTRY_COMPARE(ZoomBox()->currentText(), QString("%1%").arg(Preview().Zoom()));
+  Form().resize(500, 800);
+  QTRY_COMPARE(Preview().width(), 500);
+  EXPECT_LT(Preview().Zoom(), narrow);
+  ExpectPageFitsTheWidth();
+
+  // The whole page stays whole in a lower window.
+  ZoomBox()->activated(9);
+  Form().resize(900, 400);
+  QTRY_VERIFY(Preview().height() < 400);
+  EXPECT_LE(Preview().PagePixels().height(), Preview().viewport()->height());
+  EXPECT_FALSE(Preview().verticalScrollBar()->isVisible());
+
+  // A zoom in percent stays as it is.
+  ZoomBox()->activated(4);  // "100%"
+  Form().resize(1000, 900);
+  QTRY_COMPARE(Preview().width(), 1000);
+  EXPECT_EQ(Preview().Zoom(), 100);
+}
+
+TEST_F(PreviewTest, PagingKeysWorkWhereverTheFocusIs) {
+  ShowCarReport();
+  const int pages = Preview().PageCount();
+  ASSERT_GE(pages, 3);
+  // On opening, the page view has the focus.
+  EXPECT_EQ(Focused(), &Preview());
+  QTest::keyClick(&Preview(), Qt::Key_End);
+  EXPECT_EQ(Preview().CurrentPage(), pages);
+  QTest::keyClick(&Preview(), Qt::Key_Home);
+  EXPECT_EQ(Preview().CurrentPage(), 1);
+
+  ZoomBox()->setFocus();
+  ASSERT_EQ(Focused(), ZoomBox());
+  const int zoom = Preview().Zoom();
+  QTest::keyClick(Focused(), Qt::Key_PageDown);
+  EXPECT_EQ(Preview().CurrentPage(), 2);
+  QTest::keyClick(Focused(), Qt::Key_PageDown, Qt::ControlModifier);
+  EXPECT_EQ(Preview().CurrentPage(), pages);
+  QTest::keyClick(Focused(), Qt::Key_PageUp);
+  EXPECT_EQ(Preview().CurrentPage(), pages - 1);
+  QTest::keyClick(Focused(), Qt::Key_Home);
+  EXPECT_EQ(Preview().CurrentPage(), 1);
+  QTest::keyClick(Focused(), Qt::Key_End);
+  EXPECT_EQ(Preview().CurrentPage(), pages);
+  // The keys did not pick another zoom on the way.
+  EXPECT_EQ(Preview().Zoom(), zoom);
+  EXPECT_EQ(Status(), QString("Page %1/%1").arg(pages));
+
+  // Opened again, the focus is back on the page view.
+  Form().hide();
+  Form().show();
+  EXPECT_EQ(Focused(), &Preview());
+  QTest::keyClick(Focused(), Qt::Key_PageUp);
+  EXPECT_EQ(Preview().CurrentPage(), pages - 1);
+}
+
+TEST_F(PreviewTest, EscapeClosesAnIdlePreview) {
+  ShowCarReport();
+  ASSERT_TRUE(Form().isVisible());
+  QTest::keyClick(Focused(), Qt::Key_Escape);
+  EXPECT_FALSE(Form().isVisible());
+  Form().show();
+  ZoomBox()->setFocus();
+  QTest::keyClick(Focused(), Qt::Key_Escape);
+  EXPECT_FALSE(Form().isVisible()) << "from the zoom box";
 }
 
 TEST_F(PreviewTest, SavesTextPagesAndThePicturesOfAPage) {
@@ -304,9 +415,9 @@ TEST_F(PreviewTest, SavesTextPagesAndThePicturesOfAPage) {
   Questions.ChooseFile(TFileChoice{TempFile("report"), 1});
   WithDialogs(
       [this](QWidget* modal) {
-        if (modal == Form().TextDim) Form().TextDim->OKBtn->click();
+        if (modal == TextDim()) Child<QPushButton>(TextDim(), "OKBtn")->click();
       },
-      [this] { Form().SaveBtn->trigger(); });
+      [this] { Button("SaveBtn")->trigger(); });
   QFile text(QString::fromStdString(TempFile("report.txt")));
   ASSERT_TRUE(text.open(QIODevice::ReadOnly));
   const QByteArray content = text.readAll();
@@ -336,9 +447,9 @@ TEST_F(PreviewTest, EverySaveNamesItsFileAndAsksBeforeReplacingIt) {
     Questions.ChooseFile(TFileChoice{TempFile("old"), kind});
     WithDialogs(
         [this](QWidget* modal) {
-          if (modal == Form().TextDim) Form().TextDim->OKBtn->click();
+          if (modal == TextDim()) Child<QPushButton>(TextDim(), "OKBtn")->click();
         },
-        [this] { Form().SaveBtn->trigger(); });
+        [this] { Button("SaveBtn")->trigger(); });
   };
   const char* extensions[] = {".txt", ".svg", ".png", ".bmp", ".pdf"};
   for (int kind = 1; kind <= 5; ++kind) {
@@ -376,22 +487,25 @@ TEST_F(PreviewTest, ACancelledPrintToAFileKeepsWhatWasThere) {
             box->button(QMessageBox::Yes)->click();
           } else if (!accepted) {
             accepted = true;
-            if (auto* edit = Child<QLineEdit>(modal, "filename")) {
+            if (auto* edit = DialogChild<QLineEdit>(modal, "filename")) {
               edit->setText(QString::fromStdString(file));
             }
             // Clicked once the answering timer returns, so that it can answer that question.
             QTimer::singleShot(0, modal, [modal] { ClickButton(modal, QDialogButtonBox::Ok); });
           }
         },
-        [this] { Form().PrintBtn->trigger(); });
+        [this] { Button("PrintBtn")->trigger(); });
   };
   // The user cancels while the second page prints.
   std::function<void()> cancel;
-  QObject::connect(Form().ProgressBar, &QProgressBar::valueChanged, &Form(), [&](int value) {
-    if (cancel && value == 2 && Form().ProgressMsg->text().startsWith("Printing")) cancel();
-  });
+  QObject::connect(Child<QProgressBar>(&Form(), "ProgressBar"), &QProgressBar::valueChanged,
+                   &Form(), [&](int value) {
+                     if (cancel && value == 2 &&
+                         Child<QLabel>(&Form(), "ProgressMsg")->text().startsWith("Printing"))
+                       cancel();
+                   });
 
-  cancel = [this] { Form().CancelBtn->trigger(); };
+  cancel = [this] { Button("CancelBtn")->trigger(); };
   print(old);
   EXPECT_EQ(TakeAsked(), (std::vector<std::string>{"Printing aborted."}));
   EXPECT_EQ(ReadFileText(old).substr(0, 20), "old bytes");
@@ -399,6 +513,7 @@ TEST_F(PreviewTest, ACancelledPrintToAFileKeepsWhatWasThere) {
   cancel = [this] { QTest::keyClick(&Preview(), Qt::Key_Escape); };
   print(none);
   EXPECT_EQ(TakeAsked(), (std::vector<std::string>{"Printing aborted."}));
+  EXPECT_TRUE(Form().isVisible()) << "Escape stopped the printing, not the preview";
   EXPECT_FALSE(QFile::exists(QString::fromStdString(none)));
   // Nothing half-printed is left beside them.
   EXPECT_EQ(QDir(Temp.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
@@ -414,12 +529,12 @@ TEST_F(PreviewTest, ThePrintDialogPrintsTheChosenPagesInCopies) {
   ASSERT_GE(Preview().PageCount(), 3);
   const QString printed = QString::fromStdString(TempFile("printed.pdf"));
   const auto answer = [&printed](QWidget* dialog) {
-    auto* file = Child<QLineEdit>(dialog, "filename");
-    auto* range = Child<QRadioButton>(dialog, "printRange");
-    auto* from = Child<QSpinBox>(dialog, "from");
-    auto* to = Child<QSpinBox>(dialog, "to");
-    auto* copies = Child<QSpinBox>(dialog, "copies");
-    auto* collate = Child<QCheckBox>(dialog, "collate");
+    auto* file = DialogChild<QLineEdit>(dialog, "filename");
+    auto* range = DialogChild<QRadioButton>(dialog, "printRange");
+    auto* from = DialogChild<QSpinBox>(dialog, "from");
+    auto* to = DialogChild<QSpinBox>(dialog, "to");
+    auto* copies = DialogChild<QSpinBox>(dialog, "copies");
+    auto* collate = DialogChild<QCheckBox>(dialog, "collate");
     if (!file || !range || !from || !to || !copies || !collate) {
       ClickButton(dialog, QDialogButtonBox::Cancel);
       return;
@@ -432,7 +547,7 @@ TEST_F(PreviewTest, ThePrintDialogPrintsTheChosenPagesInCopies) {
     collate->setChecked(true);
     ClickButton(dialog, QDialogButtonBox::Ok);
   };
-  WithDialogs(answer, [this] { Form().PrintBtn->trigger(); });
+  WithDialogs(answer, [this] { Button("PrintBtn")->trigger(); });
   EXPECT_TRUE(TakeAsked().empty());
   // Pages 2 and 3, twice.
   EXPECT_EQ(test::PdfPageCount(printed), 4);
@@ -444,10 +559,10 @@ TEST_F(PreviewTest, ThePrintDialogPrintsTheChosenPagesInCopies) {
   const QString cancelled = QString::fromStdString(TempFile("cancelled.pdf"));
   WithDialogs(
       [&cancelled](QWidget* dialog) {
-        if (auto* file = Child<QLineEdit>(dialog, "filename")) file->setText(cancelled);
+        if (auto* file = DialogChild<QLineEdit>(dialog, "filename")) file->setText(cancelled);
         ClickButton(dialog, QDialogButtonBox::Cancel);
       },
-      [this] { Form().PrintBtn->trigger(); });
+      [this] { Button("PrintBtn")->trigger(); });
   EXPECT_FALSE(QFile::exists(cancelled));
 }
 
@@ -463,7 +578,7 @@ TEST_F(PreviewTest, PageSetupLaysTheReportsOutAgain) {
   const qsizetype portraitHeadings = PageTexts().count("Attribute");
 
   WithDialogs(AnswerPageSetup("landscape", QMarginsF(40, 30, 15, 15)),
-              [this] { Form().PageSetupBtn->trigger(); });
+              [this] { Button("PageSetupBtn")->trigger(); });
   EXPECT_TRUE(TakeAsked().empty());
   EXPECT_EQ(Preview().GetReport(0).Orientation(), orLandscape);
   const QSize landscape = Preview().GetPage(1).Size();
@@ -474,14 +589,14 @@ TEST_F(PreviewTest, PageSetupLaysTheReportsOutAgain) {
   EXPECT_GT(FirstTextOrigin().y(), portraitOrigin.y());
   EXPECT_NE(Preview().PageCount(), portraitPages);
   EXPECT_EQ(PageTexts().count("Attribute"), portraitHeadings - 1);
-  EXPECT_EQ(Form().StatusBar->text(), QString("Page 1/%1").arg(Preview().PageCount()));
+  EXPECT_EQ(Status(), QString("Page 1/%1").arg(Preview().PageCount()));
 
   // Margins wider than the sheet are refused and the preview stays as it was.
   const int pages = Preview().PageCount();
   const QPointF origin = FirstTextOrigin();
   Questions.Answer(TAnswer::Ok);
   WithDialogs(AnswerPageSetup("landscape", QMarginsF(160, 30, 160, 15)),
-              [this] { Form().PageSetupBtn->trigger(); });
+              [this] { Button("PageSetupBtn")->trigger(); });
   EXPECT_EQ(TakeAsked(), (std::vector<std::string>{"The margins leave no room on the page."}));
   EXPECT_EQ(Preview().PageCount(), pages);
   EXPECT_EQ(Preview().GetPage(1).Size(), landscape);

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 
+#include "childnamed.h"
 #include "print/printpreview.h"
 #include "ui/modelform.h"
 #include "ui/previewform.h"
@@ -32,19 +33,21 @@ bool SavePrintScreenshots(TMainForm& mainForm, TModelForm& document, const TSave
   preview.PrepareShow();
   written = save(&preview, "preview-fit-width.png") && written;
   preview.Preview().NextPage();
-  preview.ZoomBox->activated(2);  // "150%"
+  QComboBox* zoomBox = Child<QComboBox>(&preview, "ZoomBox");
+  zoomBox->activated(2);  // "150%"
   // The zoom box shows the new zoom once its timer has fired.
   const QString zoomText = QString("%1%").arg(preview.Preview().Zoom());
-  while (preview.ZoomBox->currentText() != zoomText) {
+  while (zoomBox->currentText() != zoomText) {
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
   }
   written = save(&preview, "preview-150.png") && written;
   preview.hide();
   preview.Preview().Clear();
 
-  preview.TextDim->show();
-  written = save(preview.TextDim, "text-dimensions.png") && written;
-  preview.TextDim->hide();
+  auto* textDim = Child<TTextDimForm>(&preview, "TextDim");
+  textDim->show();
+  written = save(textDim, "text-dimensions.png") && written;
+  textDim->hide();
   return written;
 }
 
