@@ -65,10 +65,10 @@ std::string TValueEditor::SingleChoice(int index) const {
 
 bool TValueEditor::IsToggle(const QMouseEvent& event) const {
   if (event.modifiers() & Qt::ControlModifier) return true;
-  // The check box sits in front of the item's name.
+  // The check box sits in front of the item's name, set in by the style about as much as it is
+  // wide.
   const QModelIndex index = view()->indexAt(event.position().toPoint());
-  const int box = style()->pixelMetric(QStyle::PM_IndicatorWidth) +
-                  2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 4;
+  const int box = 2 * style()->pixelMetric(QStyle::PM_IndicatorWidth) + 4;
   return index.isValid() && event.position().x() < view()->visualRect(index).left() + box;
 }
 

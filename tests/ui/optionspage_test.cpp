@@ -14,6 +14,8 @@
 #include <QTest>
 #include <QToolTip>
 
+#include <functional>
+
 #include "files/modelio.h"
 #include "model/scale.h"
 #include "ui/optionspage.h"
@@ -401,6 +403,11 @@ class GridPixels : public OptionsPage {
     }
     return rightmost;
   }
+  // Waits for Condition, five seconds at most. QtTest's own QTRY macros would end a failing test
+  // quietly here.
+  static bool Eventually(const std::function<bool()>& condition) {
+    return QTest::qWaitFor(condition);
+  }
   // The editor that typing opened in a cell of the grid.
   static QLineEdit* CellEditor(TOptionGrid* grid) {
     for (QLineEdit* editor : grid->viewport()->findChildren<QLineEdit*>()) {
@@ -412,7 +419,7 @@ class GridPixels : public OptionsPage {
   // back by itself.
   void ActivateWindow() {
     Main->activateWindow();
-    QTRY_COMPARE(QApplication::activeWindow(), Main.get());
+    ASSERT_TRUE(Eventually([&] { return QApplication::activeWindow() == Main.get(); }));
   }
   TModelForm* DocumentWith(const std::vector<std::string>& texts) {
     auto attribute = Attribute("A", {"low", "medium", "high"});
@@ -458,7 +465,7 @@ TEST_F(GridPixels, ValueEditorChoosesSetsByChecksKeysAndTypedNames) {
   grid->SetCurrent({2, 2});
   editor->showPopup();
   QAbstractItemView* list = editor->view();
-  QTRY_VERIFY(list->isVisible());
+  ASSERT_TRUE(Eventually([&] { return list->isVisible(); }));
   // Space in the open list checks a value, and the list stays for the next.
   QTest::keyClick(list, Qt::Key_Home);
   QTest::keyClick(list, Qt::Key_Space);
@@ -483,7 +490,7 @@ TEST_F(GridPixels, ValueEditorChoosesSetsByChecksKeysAndTypedNames) {
   // Enter makes the current value the only one and closes the list.
   QTest::keyClick(list, Qt::Key_Return);
   EXPECT_EQ(text("A", 1), "2");
-  QTRY_VERIFY(!list->isVisible());
+  EXPECT_TRUE(Eventually([&] { return !list->isVisible(); }));
 
   // A set typed into a cell by its names.
   grid->SetCurrent({3, 1});
@@ -493,7 +500,7 @@ TEST_F(GridPixels, ValueEditorChoosesSetsByChecksKeysAndTypedNames) {
   QTest::keyClicks(typed, "ow;high");
   // The editor hands its text over once back in the event loop.
   QTest::keyClick(typed, Qt::Key_Return);
-  QTRY_COMPARE(text("B", 0), "02");
+  EXPECT_TRUE(Eventually([&] { return text("B", 0) == "02"; }));
   EXPECT_EQ(Cell(grid, 3, 1), "low;high");
   // A name the scale lacks changes nothing, and the status bar says which.
   QTest::keyClick(grid, 'm');
@@ -501,7 +508,8 @@ TEST_F(GridPixels, ValueEditorChoosesSetsByChecksKeysAndTypedNames) {
   ASSERT_TRUE(typed);
   QTest::keyClicks(typed, "edium;huge");
   QTest::keyClick(typed, Qt::Key_Return);
-  QTRY_COMPARE(Main->statusBar()->currentMessage(), "Unknown attribute value \"B\": \"huge\"");
+  EXPECT_TRUE(Eventually([&] { return !Main->statusBar()->currentMessage().isEmpty(); }));
+  EXPECT_EQ(Main->statusBar()->currentMessage(), "Unknown attribute value \"B\": \"huge\"");
   EXPECT_EQ(text("B", 0), "02");
 
   // Each change is a step of its own to undo.
@@ -563,11 +571,12 @@ TEST_F(GridPixels, ColumnsFollowTheNamesAndLongTextsShowWhole) {
   ASSERT_LT(cut.width(), QFontMetrics(bold).horizontalAdvance(QString::fromStdString(endless)));
   QHelpEvent tip(QEvent::ToolTip, cut.center(), grid->viewport()->mapToGlobal(cut.center()));
   QApplication::sendEvent(grid->viewport(), &tip);
-  QTRY_COMPARE(QToolTip::text(), QString::fromStdString(endless));
+  EXPECT_TRUE(Eventually([] { return QToolTip::isVisible(); }));
+  EXPECT_EQ(QToolTip::text(), QString::fromStdString(endless));
   const QRect whole = grid->visualRect(grid->model()->index(0, 0));
   QHelpEvent noTip(QEvent::ToolTip, whole.center(), grid->viewport()->mapToGlobal(whole.center()));
   QApplication::sendEvent(grid->viewport(), &noTip);
-  QTRY_VERIFY(QToolTip::text().isEmpty());
+  EXPECT_TRUE(Eventually([] { return !QToolTip::isVisible(); }));
 
   // The names of a model read anew fit as well.
   const int endlessWidth = grid->columnWidth(1);
