@@ -230,8 +230,9 @@ void TOptionGrid::commitData(QWidget* editor) {
   const auto* edit = qobject_cast<QLineEdit*>(editor);
   // The editor covers its cell.
   const QModelIndex index = indexAt(editor->geometry().center());
-  if (edit && index.isValid())
+  if (edit && index.isValid()) {
     FEntered.emplace(TGridCell{index.row() + 1, index.column() + 1}, edit->text());
+  }
 }
 
 void TOptionGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {

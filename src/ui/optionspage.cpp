@@ -124,11 +124,11 @@ void TGridPage::SetValue(TGridCell cell, const std::string& codes) {
 }
 
 void TGridPage::TextEntered(TGridCell cell, const QString& text) {
-  const TUbicAttribute* attribute = FGrid->Cells().AttributeOfRow(cell.Row);
-  if (!attribute || !FGrid->Cells().IsValueCell(cell)) return;
-  const TParsedValueSet parsed = ParseValueSet(attribute->Scale(), FromQString(text));
+  if (!FGrid->Cells().IsValueCell(cell)) return;
+  const TUbicAttribute& attribute = *FGrid->Cells().AttributeOfRow(cell.Row);
+  const TParsedValueSet parsed = ParseValueSet(attribute.Scale(), FromQString(text));
   if (parsed.Unknown) {
-    Say(ToQString(Format(ubicstr::UnknownAttributeValue, attribute->GetName(), *parsed.Unknown)));
+    Say(ToQString(Format(ubicstr::UnknownAttributeValue, attribute.GetName(), *parsed.Unknown)));
     return;
   }
   SetValue(cell, parsed.Codes);

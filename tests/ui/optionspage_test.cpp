@@ -487,7 +487,14 @@ TEST_F(GridPixels, ValueEditorChoosesSetsByChecksKeysAndTypedNames) {
   const QRect medium = list->visualRect(list->model()->index(1, 0));
   QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, medium.center());
   EXPECT_EQ(text("A", 1), "01");
+  // "*" stands for every value.
+  QTest::keyClick(list, Qt::Key_End);
+  QTest::keyClick(list, Qt::Key_Space);
+  EXPECT_EQ(text("A", 1), "");
+  EXPECT_EQ(Cell(grid, 2, 2), "*");
+  EXPECT_EQ(editor->itemData(3, Qt::CheckStateRole).toInt(), Qt::Checked);
   // Enter makes the current value the only one and closes the list.
+  QTest::keyClick(list, Qt::Key_Up);
   QTest::keyClick(list, Qt::Key_Return);
   EXPECT_EQ(text("A", 1), "2");
   EXPECT_TRUE(Eventually([&] { return !list->isVisible(); }));
@@ -518,9 +525,9 @@ TEST_F(GridPixels, ValueEditorChoosesSetsByChecksKeysAndTypedNames) {
   QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(text("B", 0), "");
   QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier);
-  EXPECT_EQ(text("A", 1), "01");
+  EXPECT_EQ(text("A", 1), "");
   QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier);
-  EXPECT_EQ(text("A", 1), "0");
+  EXPECT_EQ(text("A", 1), "01");
 }
 
 TEST_F(GridPixels, ValueEditorStartsAtTheCurrentOptionsValue) {
