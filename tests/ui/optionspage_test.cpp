@@ -642,5 +642,24 @@ TEST_F(GridPixels, TheAddButtonKeepsItsPlace) {
   expectInPlace("the last option deleted");
 }
 
+TEST_F(GridPixels, EvaluationCellsTakeTypedSetsOnBasicRowsOnly) {
+  TModelForm* document = DocumentWith({"0"});
+  Child<QTabWidget>(document, "PageControl")->setCurrentIndex(EvaluationTab);
+  auto* grid = Child<TOptionGrid>(Child<TEvaluationPage>(document, "EvaluationPage"), "Grid");
+  // Row 2 is the aggregate Root, whose values are computed.
+  grid->SetCurrent({2, 1});
+  QTest::keyClick(grid, 'l');
+  EXPECT_FALSE(CellEditor(grid));
+  grid->SetCurrent({3, 1});
+  QTest::keyClick(grid, 'h');
+  QLineEdit* typed = CellEditor(grid);
+  ASSERT_TRUE(typed);
+  QTest::keyClicks(typed, "igh;medium");
+  QTest::keyClick(typed, Qt::Key_Return);
+  EXPECT_TRUE(Eventually([&] { return Find(document, "A")->OptionText(0) == "12"; }));
+  EXPECT_EQ(Cell(grid, 3, 1), "medium;high");
+  EXPECT_EQ(grid->Current().Row, 3);
+}
+
 }  // namespace
 }  // namespace ubic
