@@ -13,6 +13,15 @@ const TUbicDiscreteScale* HoldingScale(const TUbicScale* scale, int index) {
   return discrete != nullptr && index >= 0 && index < discrete->Count() ? discrete : nullptr;
 }
 
+// The index of the value called Name, -1 when the scale has none.
+int IndexOfName(const TUbicDiscreteScale* scale, const std::string& name) {
+  const int count = scale != nullptr ? scale->Count() : 0;
+  for (int index = 0; index < count; ++index) {
+    if (scale->ValueName(index) == name) return index;
+  }
+  return -1;
+}
+
 }  // namespace
 
 std::string ValueText(const TUbicScale* scale, int index) {
@@ -96,9 +105,8 @@ TParsedValueSet ParseValueSet(const TUbicScale* scale, const std::string& text) 
   while (!rest.empty()) {
     SplitAt(rest, ';', name);
     name = Trim(name);
-    int index = 0;
-    while (index < static_cast<int>(chosen.size()) && discrete->ValueName(index) != name) ++index;
-    if (index == static_cast<int>(chosen.size())) {
+    const int index = IndexOfName(discrete, name);
+    if (index < 0) {
       parsed.Unknown = name;
       return parsed;
     }
