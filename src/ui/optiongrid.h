@@ -5,6 +5,8 @@
 #include <QTableView>
 #include <functional>
 #include <optional>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "model/model.h"
