@@ -1,5 +1,8 @@
 #include "valuetext.h"
 
+#include <algorithm>
+
+#include "foundation/utils.h"
 #include "valuecode.h"
 
 namespace ubic {
@@ -8,6 +11,15 @@ namespace {
 const TUbicDiscreteScale* HoldingScale(const TUbicScale* scale, int index) {
   const auto* discrete = dynamic_cast<const TUbicDiscreteScale*>(scale);
   return discrete != nullptr && index >= 0 && index < discrete->Count() ? discrete : nullptr;
+}
+
+// The index of the value called Name, -1 when the scale has none.
+int IndexOfName(const TUbicDiscreteScale* scale, const std::string& name) {
+  const int count = scale != nullptr ? scale->Count() : 0;
+  for (int index = 0; index < count; ++index) {
+    if (scale->ValueName(index) == name) return index;
+  }
+  return -1;
 }
 
 }  // namespace
@@ -72,6 +84,38 @@ std::string HeldValues(const TUbicScale* scale, const std::string& text) {
     if (index >= 0 && index < count) held += code;
   }
   return held;
+}
+
+TValueClass SetClassOf(const TUbicScale* scale, const std::string& codes) {
+  if (codes.empty() || codes == "*") return TValueClass::Neutral;
+  const TValueClass first = ValueClassOf(scale, ValueIndexOf(codes[0]));
+  const bool shared = std::all_of(codes.begin(), codes.end(), [&](char code) {
+    return ValueClassOf(scale, ValueIndexOf(code)) == first;
+  });
+  return shared ? first : TValueClass::Neutral;
+}
+
+TParsedValueSet ParseValueSet(const TUbicScale* scale, const std::string& text) {
+  TParsedValueSet parsed;
+  std::string rest = Trim(text);
+  if (rest.empty() || rest == "*") return parsed;
+  const auto* discrete = dynamic_cast<const TUbicDiscreteScale*>(scale);
+  std::vector<bool> chosen(discrete != nullptr ? discrete->Count() : 0, false);
+  std::string name;
+  while (!rest.empty()) {
+    SplitAt(rest, ';', name);
+    name = Trim(name);
+    const int index = IndexOfName(discrete, name);
+    if (index < 0) {
+      parsed.Unknown = name;
+      return parsed;
+    }
+    chosen[static_cast<std::size_t>(index)] = true;
+  }
+  for (std::size_t index = 0; index < chosen.size(); ++index) {
+    if (chosen[index]) parsed.Codes += ValueCode(static_cast<int>(index));
+  }
+  return parsed;
 }
 
 }  // namespace ubic

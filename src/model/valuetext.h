@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -40,5 +41,19 @@ std::string ValueSetText(const TUbicScale* scale, const std::string& codes);
 // left without a value becomes undefined; an attribute without a scale holds none. "*" stays.
 std::string HeldValues(const TUbicScale* scale, const std::string& text);
 std::string IntervalText(const TUbicScale* scale, int low, int high);
+
+// The class that every value of a value-set text shares; neutral when they differ, and for an
+// undefined set.
+TValueClass SetClassOf(const TUbicScale* scale, const std::string& codes);
+
+// A value set read from the names of its values joined by ";" (blanks around a name do not
+// count), "*" or nothing for undefined.
+struct TParsedValueSet {
+  // The codes in increasing order, each once; empty for undefined.
+  std::string Codes;
+  // The first name that the scale lacks, an empty one between two ";" included.
+  std::optional<std::string> Unknown;
+};
+TParsedValueSet ParseValueSet(const TUbicScale* scale, const std::string& text);
 
 }  // namespace ubic

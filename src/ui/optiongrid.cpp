@@ -1,10 +1,12 @@
 #include "optiongrid.h"
 
-#include <QComboBox>
 #include <QHeaderView>
+#include <QHelpEvent>
+#include <QLineEdit>
 #include <QPainter>
-#include <QSignalBlocker>
+#include <QToolTip>
 #include <algorithm>
+#include <utility>
 
 #include "model/scale.h"
 #include "model/valuetext.h"
@@ -18,14 +20,6 @@ constexpr int TextInset = 2;
 constexpr int CellMargin = 4;
 const QColor BadColor = Qt::red;
 const QColor GoodColor(0, 128, 0);
-
-int ScaleCount(const TUbicAttribute& attribute) {
-  return attribute.Scale() ? attribute.Scale()->Count() : 0;
-}
-
-QString ValueName(const TUbicAttribute& attribute, int index) {
-  return ToQString(ubic::ValueText(attribute.Scale(), index));
-}
 
 QFont BoldFont(QFont font) {
   font.setBold(true);
@@ -62,17 +56,12 @@ int TOptionGridModel::columnCount(const QModelIndex& parent) const {
 }
 
 QString TOptionGridModel::ValueText(const TUbicAttribute& attribute, int option) const {
-  if (FKind == TGridKind::Options) {
-    const int value = attribute.OptionValue(option);
-    return value < 0 ? QString("*") : ValueName(attribute, value);
-  }
   return ToQString(ValueSetText(attribute.Scale(), attribute.OptionText(option)));
 }
 
 QVariant TOptionGridModel::ValueColor(const TUbicAttribute& attribute, int option) const {
-  const int first = attribute.OptionValue(option);
-  if (first < 0) return {};
-  switch (ValueClassOf(attribute.Scale(), first)) {
+  // A set of bad and good values is neither.
+  switch (SetClassOf(attribute.Scale(), attribute.OptionText(option))) {
     case TValueClass::Bad:
       return BadColor;
     case TValueClass::Good:
@@ -102,6 +91,28 @@ int TOptionGridModel::WidestHeaderText(const QFont& bold) const {
   return widest;
 }
 
+bool TOptionGridModel::IsValueCell(TGridCell cell) const {
+  const TUbicAttribute* attribute = AttributeOfRow(cell.Row);
+  return attribute && FModel && cell.Col >= 1 && cell.Col <= FModel->OptionCount() &&
+         (FKind == TGridKind::Options || attribute->IsBasic());
+}
+
+std::vector<std::string> TOptionGridModel::Names() const {
+  std::vector<std::string> names;
+  if (FModel) {
+    const TStrList& options = FModel->Options();
+    for (int k = 0; k < options.Count(); ++k) names.push_back(options[k]);
+  }
+  for (const TUbicAttribute* attribute : FAttributes) names.push_back(attribute->GetName());
+  return names;
+}
+
+Qt::ItemFlags TOptionGridModel::flags(const QModelIndex& index) const {
+  const Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+  const bool editable = index.isValid() && IsValueCell({index.row() + 1, index.column() + 1});
+  return editable ? flags | Qt::ItemIsEditable : flags;
+}
+
 QVariant TOptionGridModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
   const TGridCell cell{index.row() + 1, index.column() + 1};
@@ -109,6 +120,7 @@ QVariant TOptionGridModel::data(const QModelIndex& index, int role) const {
   const bool hasOption = FModel && index.column() < FModel->OptionCount();
   switch (role) {
     case Qt::DisplayRole:
+    case Qt::EditRole:
       return CellText(cell);
     case BoldRole:
       return cell.Row == 1 ||
@@ -152,12 +164,32 @@ void TOptionCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
   painter->restore();
 }
 
-TOptionGrid::TOptionGrid(TGridKind kind, QWidget* parent)
-    : QTableView(parent), FKind(kind), FCells(new TOptionGridModel(kind, this)) {
+bool TOptionCellDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
+                                    const QStyleOptionViewItem& option, const QModelIndex& index) {
+  if (event->type() != QEvent::ToolTip) {
+    return QStyledItemDelegate::helpEvent(event, view, option, index);
+  }
+  const QString text = index.data(Qt::DisplayRole).toString();
+  const QFont font =
+      index.data(TOptionGridModel::BoldRole).toBool() ? BoldFont(option.font) : option.font;
+  if (TextInset + QFontMetrics(font).horizontalAdvance(text) > option.rect.width()) {
+    QToolTip::showText(event->globalPos(), text, view->viewport(), option.rect);
+  } else {
+    QToolTip::hideText();
+  }
+  return true;
+}
+
+TOptionGrid::TOptionGrid(TGridKind kind, TTextEntered textEntered, QWidget* parent)
+    : QTableView(parent),
+      FKind(kind),
+      FTextEntered(std::move(textEntered)),
+      FCells(new TOptionGridModel(kind, this)) {
   setModel(FCells);
   setItemDelegate(new TOptionCellDelegate(this));
   setSelectionMode(QAbstractItemView::SingleSelection);
-  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  // A value is typed into its cell as in a spreadsheet; the page's keys come first.
+  setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed);
   setWordWrap(false);
   setCornerButtonEnabled(false);
   verticalHeader()->setFont(BoldFont(font()));
@@ -183,12 +215,31 @@ void TOptionGrid::Build(const TUbicModel& model) {
   horizontalHeader()->setFixedHeight(rowHeight);
   const QFont bold = BoldFont(font());
   verticalHeader()->setFixedWidth(FCells->WidestHeaderText(bold) + CellMargin);
-  if (FFittedOptions != model.OptionCount()) {
+  std::vector<std::string> names = FCells->Names();
+  if (names != FFittedNames) {
     FitOptionColumns(bold);
-    FFittedOptions = model.OptionCount();
+    FFittedNames = std::move(names);
   }
+  // The viewport moves right of a wider attribute column now, not when the grid is next resized.
+  updateGeometries();
   SetCurrent(
       {std::min(current.Row, GridRowCount() - 1), std::min(current.Col, GridColCount() - 1)});
+}
+
+void TOptionGrid::commitData(QWidget* editor) {
+  const auto* edit = qobject_cast<QLineEdit*>(editor);
+  // The editor covers its cell.
+  const QModelIndex index = indexAt(editor->geometry().center());
+  if (edit && index.isValid()) {
+    FEntered.emplace(TGridCell{index.row() + 1, index.column() + 1}, edit->text());
+  }
+}
+
+void TOptionGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+  QTableView::closeEditor(editor, hint);
+  if (!FEntered) return;
+  const auto [cell, text] = *std::exchange(FEntered, std::nullopt);
+  FTextEntered(cell, text);
 }
 
 void TOptionGrid::Release(const TUbicModel& model) {
@@ -231,20 +282,6 @@ void TOptionGrid::ShowOptionColumn(bool hasOptions) {
     header->setSectionResizeMode(QHeaderView::Interactive);
     if (columnWidth(0) == 0) setColumnWidth(0, header->defaultSectionSize());
   }
-}
-
-void ShowValueChoices(QComboBox* editor, const TUbicAttribute& attribute, int option) {
-  const QSignalBlocker blocker(editor);
-  editor->clear();
-  const int count = ScaleCount(attribute);
-  for (int v = 0; v < count; ++v) editor->addItem(ValueName(attribute, v));
-  editor->addItem("*");
-  const int value = attribute.OptionValue(option);
-  editor->setCurrentIndex(value < 0 ? count : value);
-}
-
-int ChosenValue(const QComboBox* editor, int index) {
-  return index >= editor->count() - 1 ? -1 : index;
 }
 
 }  // namespace ubic

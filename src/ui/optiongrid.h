@@ -3,17 +3,18 @@
 #include <QAbstractTableModel>
 #include <QStyledItemDelegate>
 #include <QTableView>
+#include <functional>
 #include <optional>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "model/model.h"
 
-class QComboBox;
-
 namespace ubic {
 
-// The Options grid shows the basic attributes with single values; the Evaluation grid every
-// attribute, indented by level, with value sets and the evaluated results.
+// The Options grid shows the basic attributes; the Evaluation grid every attribute, indented by
+// level, with the evaluated results. Both show whole value sets.
 enum class TGridKind { Options, Evaluation };
 
 // Grid coordinates as the user counts them: row 0 and column 0 are fixed, row 1 holds the option
@@ -40,11 +41,17 @@ class TOptionGridModel : public QAbstractTableModel {
   QString CellText(TGridCell cell) const;
   // Column 0's texts, each as wide as it is drawn in bold.
   int WidestHeaderText(const QFont& bold) const;
+  // Whether the cell holds a value the user may type: an option's value on an attribute of the
+  // Options grid, or on a basic attribute of the Evaluation grid.
+  bool IsValueCell(TGridCell cell) const;
+  // The option names and the texts of column 0, which the columns are fitted to.
+  std::vector<std::string> Names() const;
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
   QVariant data(const QModelIndex& index, int role) const override;
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+  Qt::ItemFlags flags(const QModelIndex& index) const override;
 
  private:
   QString ValueText(const TUbicAttribute& attribute, int option) const;
@@ -56,17 +63,23 @@ class TOptionGridModel : public QAbstractTableModel {
 };
 
 // Draws a cell's text 2 pixels in from its top-left corner, bold or coloured as the cell says.
-// The view asks only for the cells it shows.
+// The view asks only for the cells it shows. A text cut off by its column shows whole as the
+// cell's tool tip.
 class TOptionCellDelegate : public QStyledItemDelegate {
  public:
   using QStyledItemDelegate::QStyledItemDelegate;
   void paint(QPainter* painter, const QStyleOptionViewItem& option,
              const QModelIndex& index) const override;
+  bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                 const QModelIndex& index) override;
 };
 
 class TOptionGrid : public QTableView {
  public:
-  explicit TOptionGrid(TGridKind kind, QWidget* parent = nullptr);
+  // A text typed into a value cell, given when the cell's editor closes with it.
+  using TTextEntered = std::function<void(TGridCell cell, const QString& text)>;
+
+  explicit TOptionGrid(TGridKind kind, TTextEntered textEntered, QWidget* parent = nullptr);
 
   TOptionGridModel& Cells() { return *FCells; }
   const TOptionGridModel& Cells() const { return *FCells; }
@@ -82,24 +95,25 @@ class TOptionGrid : public QTableView {
   // Without options the one column left is hidden and cannot be resized.
   void ShowOptionColumn(bool hasOptions);
 
+ protected:
+  // The typed text goes to the document once the editor is gone, not into the cells' model.
+  void commitData(QWidget* editor) override;
+  void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
+
  private:
-  // Fits the option columns to their names and first values; the user may resize them after.
+  // Fits the option columns to their names and values; the user may resize them after.
   void FitOptionColumns(const QFont& bold);
 
   TGridKind FKind;
-  // The options the columns were last fitted for: a grid keeps the widths the user chose until
-  // options come or go.
-  int FFittedOptions = -1;
+  TTextEntered FTextEntered;
+  std::optional<std::pair<TGridCell, QString>> FEntered;
+  // The names the columns were last fitted for: a grid keeps the widths the user chose until
+  // options or attributes come, go or are renamed.
+  std::vector<std::string> FFittedNames;
   // The current cell when the grid was emptied.
   std::optional<TGridCell> FReleasedAt;
   // Both belong to the view, which needs them until it is gone.
   TOptionGridModel* FCells;
 };
-
-// The value names of Attribute followed by "*", with the option's value chosen ("*" when it has
-// none).
-void ShowValueChoices(QComboBox* editor, const TUbicAttribute& attribute, int option);
-// The value index that item Index of such a list stands for: -1 for "*".
-int ChosenValue(const QComboBox* editor, int index);
 
 }  // namespace ubic

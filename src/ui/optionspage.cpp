@@ -1,28 +1,70 @@
 #include "optionspage.h"
 
 #include <QAction>
-#include <QComboBox>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <initializer_list>
 
 #include "document/document.h"
 #include "document/edits.h"
+#include "foundation/utils.h"
 #include "mainform.h"
-#include "model/valuecode.h"
+#include "model/ubicstr.h"
+#include "model/valuetext.h"
 #include "optionsfiles.h"
 #include "sensitivityform.h"
 #include "uitext.h"
+#include "valueeditor.h"
 
 namespace ubic {
 
 namespace {
 
 constexpr char NewOptionName[] = "New";
+// Long enough to be read, short enough not to stand for a later key.
+constexpr int MessageTimeout = 10000;
+
+// A key that types a character: no command key is held with it.
+bool IsTyping(const QKeyEvent& key) {
+  const QString text = key.text();
+  if (text.isEmpty() ||
+      (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+    return false;
+  }
+  return std::all_of(text.begin(), text.end(), [](QChar c) { return c.isPrint(); });
+}
+
+// One place in the bar for editors shown one at a time, as wide with none of them shown: the
+// buttons after it stay where they are.
+QWidget* EditorSlot(std::initializer_list<QWidget*> editors) {
+  auto* slot = new QWidget;
+  auto* layout = new QGridLayout(slot);
+  layout->setContentsMargins(0, 0, 0, 0);
+  for (QWidget* editor : editors) {
+    QSizePolicy policy = editor->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    editor->setSizePolicy(policy);
+    layout->addWidget(editor, 0, 0);
+  }
+  return slot;
+}
+
+bool SomeValueStartsWith(const TUbicAttribute& attribute, const QString& text) {
+  const int count = attribute.Scale() ? attribute.Scale()->Count() : 0;
+  for (int v = 0; v < count; ++v) {
+    if (ToQString(ValueText(attribute.Scale(), v)).startsWith(text, Qt::CaseInsensitive)) {
+      return true;
+    }
+  }
+  return false;
+}
 
 }  // namespace
 
@@ -30,13 +72,19 @@ constexpr char NewOptionName[] = "New";
 
 TGridPage::TGridPage(TUbicDocument& document, TMainForm& mainForm, TGridKind kind)
     : FDocument(document), FMainForm(mainForm) {
-  FGrid = new TOptionGrid(kind, this);
-  FValueEditor = new QComboBox(this);
-  FValueEditor->setMinimumContentsLength(16);
-  FValueEditor->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  FGrid = new TOptionGrid(
+      kind,
+      [this](TGridCell cell, const QString& text) {
+        FMainForm.RunCommand([this, cell, &text] { TextEntered(cell, text); });
+      },
+      this);
+  FValueEditor = new TValueEditor(this);
   FValueEditor->setVisible(false);
   connect(FValueEditor, &QComboBox::activated, this,
           [this](int index) { FMainForm.RunCommand([this, index] { ValueEditorChange(index); }); });
+  connect(FValueEditor, &TValueEditor::SetToggled, this, [this](const std::string& codes) {
+    FMainForm.RunCommand([this, &codes] { SetValue(FGrid->Current(), codes); });
+  });
   connect(FGrid->selectionModel(), &QItemSelectionModel::currentChanged, this,
           [this] { emit StateChanged(); });
   // The page sees the keys of its grid and value editor before they do.
@@ -62,20 +110,42 @@ void TGridPage::UpdateValueEditor(bool editable) {
   const TUbicAttribute* attribute = FGrid->Cells().AttributeOfRow(cell.Row);
   const bool visible = editable && attribute && cell.Col >= 1;
   FValueEditor->setVisible(visible);
-  if (visible) ShowValueChoices(FValueEditor, *attribute, cell.Col - 1);
+  if (visible) FValueEditor->Show(*attribute, cell.Col - 1);
 }
 
 void TGridPage::ValueEditorChange(int index) {
-  const TGridCell cell = FGrid->Current();
-  TUbicAttribute* attribute = FGrid->Cells().AttributeOfRow(cell.Row);
-  const int option = cell.Col - 1;
-  if (!attribute || option < 0 || option >= FDocument.Model().OptionCount()) {
+  SetValue(FGrid->Current(), FValueEditor->SingleChoice(index));
+}
+
+void TGridPage::SetValue(TGridCell cell, const std::string& codes) {
+  if (!FGrid->Cells().IsValueCell(cell)) return;
+  FDocument.Run(
+      edits::SetOptionValue(*FGrid->Cells().AttributeOfRow(cell.Row), cell.Col - 1, codes));
+}
+
+void TGridPage::TextEntered(TGridCell cell, const QString& text) {
+  if (!FGrid->Cells().IsValueCell(cell)) return;
+  const TUbicAttribute& attribute = *FGrid->Cells().AttributeOfRow(cell.Row);
+  const TParsedValueSet parsed = ParseValueSet(attribute.Scale(), FromQString(text));
+  if (parsed.Unknown) {
+    Say(ToQString(Format(ubicstr::UnknownAttributeValue, attribute.GetName(), *parsed.Unknown)));
     return;
   }
-  const int value = ChosenValue(FValueEditor, index);
-  const bool valid = attribute->Scale() && value >= 0 && value < attribute->Scale()->Count();
-  FDocument.Run(
-      edits::SetOptionValue(*attribute, option, valid ? std::string(1, ValueCode(value)) : ""));
+  SetValue(cell, parsed.Codes);
+}
+
+bool TGridPage::TypedOnGrid(const QKeyEvent& key) {
+  const TGridCell cell = FGrid->Current();
+  const TUbicAttribute* attribute = FGrid->Cells().AttributeOfRow(cell.Row);
+  if (!FValueEditor->isVisible() || !attribute || !IsTyping(key)) return false;
+  if (SomeValueStartsWith(*attribute, key.text())) return false;
+  Say(QString("No value of \"%1\" starts with \"%2\"")
+          .arg(ToQString(attribute->GetName()), key.text()));
+  return true;
+}
+
+void TGridPage::Say(const QString& message) const {
+  FMainForm.statusBar()->showMessage(message, MessageTimeout);
 }
 
 bool TGridPage::ValueKey(const QString& text) {
@@ -90,8 +160,9 @@ bool TGridPage::ValueKey(const QString& text) {
 }
 
 bool TGridPage::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress && ValueKey(static_cast<QKeyEvent*>(event)->text())) {
-    return true;
+  if (event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (ValueKey(key->text()) || (watched == FGrid && TypedOnGrid(*key))) return true;
   }
   return QWidget::eventFilter(watched, event);
 }
@@ -135,8 +206,7 @@ TOptionsPage::TOptionsPage(TUbicDocument& document, TMainForm& mainForm)
   connect(FOptNameEdit, &QLineEdit::textEdited, this, &TOptionsPage::OptNameEditChange);
 
   auto* bar = new QHBoxLayout;
-  bar->addWidget(FOptNameEdit, 1);
-  bar->addWidget(FValueEditor, 1);
+  bar->addWidget(EditorSlot({FOptNameEdit, FValueEditor}), 1);
   FOptAddBtn = new QPushButton("Add", this);
   SetHint(FOptAddBtn, FOptAdd->toolTip() + "|" + FOptAdd->statusTip());
   connect(FOptAddBtn, &QPushButton::clicked, this,
@@ -283,6 +353,17 @@ bool TOptionsPage::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   return false;
+}
+
+bool TOptionsPage::TypedOnGrid(const QKeyEvent& key) {
+  if (FGrid->Current().Row != 1 || CurrentOption() < 0 || !IsTyping(key)) {
+    return TGridPage::TypedOnGrid(key);
+  }
+  // Escape goes back to the name the bar showed before.
+  FOptNameEdit->setFocus();
+  FOptNameEdit->setText(key.text());
+  OptNameEditChange(key.text());
+  return true;
 }
 
 void TOptionsPage::AfterValueKey() {

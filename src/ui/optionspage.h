@@ -5,7 +5,7 @@
 #include "optiongrid.h"
 
 class QAction;
-class QComboBox;
+class QKeyEvent;
 class QLineEdit;
 class QMenu;
 class QPushButton;
@@ -14,6 +14,7 @@ namespace ubic {
 
 class TMainForm;
 class TUbicDocument;
+class TValueEditor;
 enum class TEditCommand;
 
 // What the Options and Evaluation pages share: a grid of options by attributes and the value
@@ -40,11 +41,22 @@ class TGridPage : public QWidget {
   // Whether the key chose a value of the current attribute; the key is then consumed.
   bool ValueKey(const QString& text);
   virtual void AfterValueKey() {}
+  // Whether a character typed on the grid was taken care of here. One that begins a value's name
+  // passes on to the grid, which opens the cell's editor with it; the others are refused.
+  virtual bool TypedOnGrid(const QKeyEvent& key);
+  // A message for the user in the main window's status bar.
+  void Say(const QString& message) const;
 
   TUbicDocument& FDocument;
   TMainForm& FMainForm;
   TOptionGrid* FGrid;
-  QComboBox* FValueEditor;
+  TValueEditor* FValueEditor;
+
+ private:
+  // Stores the value-set text Codes in Cell, when it names an option's value.
+  void SetValue(TGridCell cell, const std::string& codes);
+  // A set typed into a cell as the names of its values, joined by ";".
+  void TextEntered(TGridCell cell, const QString& text);
 
  signals:
   // The current cell moved: the window's commands follow.
@@ -78,6 +90,8 @@ class TOptionsPage : public TGridPage {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void AfterValueKey() override;
+  // A character typed on an option's name begins its new name.
+  bool TypedOnGrid(const QKeyEvent& key) override;
 
  private:
   QAction* NewOptionAction(const QString& caption, const QString& hint, const QKeySequence& key,

@@ -62,5 +62,33 @@ TEST(ValueText, ClassesFollowTheThresholds) {
   EXPECT_EQ(runs[2].Class, TValueClass::Good);
 }
 
+TEST(ValueText, ASetHasAClassOnlyWhenAllItsValuesShareIt) {
+  const auto scale = MakeScale(5);
+  scale->SetBadThreshold(1);
+  scale->SetGoodThreshold(3);
+  EXPECT_EQ(SetClassOf(scale.get(), "01"), TValueClass::Bad);
+  EXPECT_EQ(SetClassOf(scale.get(), "43"), TValueClass::Good);
+  EXPECT_EQ(SetClassOf(scale.get(), "2"), TValueClass::Neutral);
+  EXPECT_EQ(SetClassOf(scale.get(), "02"), TValueClass::Neutral);
+  EXPECT_EQ(SetClassOf(scale.get(), "40"), TValueClass::Neutral);
+  EXPECT_EQ(SetClassOf(scale.get(), ""), TValueClass::Neutral);
+  EXPECT_EQ(SetClassOf(scale.get(), "*"), TValueClass::Neutral);
+}
+
+TEST(ValueText, SetsAreReadFromTheirNames) {
+  const auto scale = MakeScale(3);
+  EXPECT_EQ(ParseValueSet(scale.get(), "v2;v0").Codes, "02");
+  EXPECT_EQ(ParseValueSet(scale.get(), " v1 ; v1;v2 ").Codes, "12");
+  for (const char* undefined : {"", "*", "  * "}) {
+    const TParsedValueSet parsed = ParseValueSet(scale.get(), undefined);
+    EXPECT_FALSE(parsed.Unknown) << undefined;
+    EXPECT_EQ(parsed.Codes, "") << undefined;
+  }
+  EXPECT_EQ(ParseValueSet(scale.get(), "v0;V1").Unknown, "V1");
+  EXPECT_EQ(ParseValueSet(scale.get(), "v0;;v1").Unknown, "");
+  EXPECT_EQ(ParseValueSet(scale.get(), "v0;*").Unknown, "*");
+  EXPECT_EQ(ParseValueSet(nullptr, "v0").Unknown, "v0");
+}
+
 }  // namespace
 }  // namespace ubic

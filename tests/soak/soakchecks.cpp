@@ -67,9 +67,9 @@ std::string NodeFault(const QTreeWidgetItem* parent, const TUbicAttribute& attri
   return {};
 }
 
-// What a grid of Kind shows for Attribute's value of Option: the Options grid the name of the
-// first value, the Evaluation grid the names of all; "*" for none.
-QString ExpectedValue(TGridKind kind, const TUbicAttribute& attribute, int option) {
+// What both grids show for Attribute's value of Option: the names of all its values; "*" for
+// none.
+QString ExpectedValue(const TUbicAttribute& attribute, int option) {
   const std::string text = attribute.OptionText(option);
   const TUbicDiscreteScale* scale = attribute.DiscreteScale();
   if (text.empty() || text == "*" || !scale) return "*";
@@ -80,7 +80,7 @@ QString ExpectedValue(TGridKind kind, const TUbicAttribute& attribute, int optio
     if (value < 0 || value >= scale->Count()) return "?";
     names << ToQString(scale->ValueName(value));
   }
-  return kind == TGridKind::Options ? names.front() : names.join(";");
+  return names.join(";");
 }
 
 std::string GridFault(TOptionGrid& grid, TGridKind kind, const TUbicModel& model) {
@@ -106,7 +106,7 @@ std::string GridFault(TOptionGrid& grid, TGridKind kind, const TUbicModel& model
     for (std::size_t r = 0; r < rows.size(); ++r) {
       const int row = static_cast<int>(r) + 2;
       const QString shown = cells.CellText({row, k + 1});
-      const QString expected = ExpectedValue(kind, *rows[r], k);
+      const QString expected = ExpectedValue(*rows[r], k);
       if (shown != expected) {
         return "the grid shows " + Quoted(shown) + " for \"" + rows[r]->GetName() + "\", option " +
                std::to_string(k) + ", instead of " + Quoted(expected);

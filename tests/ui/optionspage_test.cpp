@@ -1,15 +1,20 @@
 // The Options and Evaluation pages: grids read from the model, values typed and chosen, and the
 // option commands through the main window's clipboard.
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolTip>
+
+#include <functional>
 
 #include "files/modelio.h"
 #include "model/scale.h"
@@ -345,12 +350,12 @@ TEST_F(EvaluationPage, ValueSetsAndClassColours) {
   Child<QTabWidget>(document, "PageControl")->setCurrentIndex(EvaluationTab);
   TOptionGrid* grid = Grid(document);
   EXPECT_EQ(Cell(grid, 3, 1), "low;high");
-  EXPECT_EQ(grid->model()->index(2, 0).data(Qt::ForegroundRole).value<QColor>(), QColor(Qt::red));
+  // A bad and a good value, or a good and a neutral one, are neither.
+  EXPECT_FALSE(grid->model()->index(2, 0).data(Qt::ForegroundRole).isValid());
   EXPECT_EQ(Cell(grid, 3, 2), "high;medium");
-  EXPECT_EQ(grid->model()->index(2, 1).data(Qt::ForegroundRole).value<QColor>(), QColor(0, 128, 0));
-  // The Options page shows the single first value.
+  EXPECT_FALSE(grid->model()->index(2, 1).data(Qt::ForegroundRole).isValid());
   Child<QTabWidget>(document, "PageControl")->setCurrentIndex(OptionsTab);
-  EXPECT_EQ(Cell(OptionsPage::Grid(document), 2, 1), "low");
+  EXPECT_EQ(Cell(OptionsPage::Grid(document), 2, 1), "low;high");
 }
 
 TEST_F(EvaluationPage, ChangingABasicValueUpdatesTheResults) {
@@ -369,6 +374,291 @@ TEST_F(EvaluationPage, ChangingABasicValueUpdatesTheResults) {
   EXPECT_FALSE(document->Model().NeedsEvaluation());
   EXPECT_EQ(Cell(grid, costs, 1), "high");
   EXPECT_NE(Cell(grid, costs, 1), costsBefore);
+}
+
+// What the grids draw, read back from their pixels.
+class GridPixels : public OptionsPage {
+ protected:
+  // A cell as the grid shows it, whatever lies over it.
+  static QImage CellImage(TOptionGrid* grid, int row, int col) {
+    const QRect cell = grid->visualRect(grid->model()->index(row - 1, col - 1))
+                           .translated(grid->viewport()->pos());
+    return grid->grab().toImage().copy(cell);
+  }
+  static bool IsRed(QColor c) { return c.red() > 180 && c.green() < 90 && c.blue() < 90; }
+  static int RedPixels(const QImage& image) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) count += IsRed(image.pixelColor(x, y));
+    }
+    return count;
+  }
+  // The x of the rightmost pixel of text, -1 for none.
+  static int RightmostInk(const QImage& image) {
+    int rightmost = -1;
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) {
+        if (image.pixelColor(x, y).lightness() < 160) rightmost = std::max(rightmost, x);
+      }
+    }
+    return rightmost;
+  }
+  // Waits for Condition, five seconds at most. QtTest's own QTRY macros would end a failing test
+  // quietly here.
+  static bool Eventually(const std::function<bool()>& condition) {
+    return QTest::qWaitFor(condition);
+  }
+  // The editor that typing opened in a cell of the grid.
+  static QLineEdit* CellEditor(TOptionGrid* grid) {
+    for (QLineEdit* editor : grid->viewport()->findChildren<QLineEdit*>()) {
+      if (editor->isVisible()) return editor;
+    }
+    return nullptr;
+  }
+  // The keys of the frame's commands need its window active, which a closed list may not give
+  // back by itself.
+  void ActivateWindow() {
+    Main->activateWindow();
+    ASSERT_TRUE(Eventually([&] { return QApplication::activeWindow() == Main.get(); }));
+  }
+  TModelForm* DocumentWith(const std::vector<std::string>& texts) {
+    auto attribute = Attribute("A", {"low", "medium", "high"});
+    attribute->Scale()->SetBadThreshold(0);
+    attribute->Scale()->SetGoodThreshold(2);
+    for (std::size_t k = 0; k < texts.size(); ++k) {
+      attribute->SetOptionText(static_cast<int>(k), texts[k]);
+    }
+    std::vector<std::unique_ptr<TUbicAttribute>> inputs;
+    inputs.push_back(std::move(attribute));
+    return DocumentOf(std::move(inputs), static_cast<int>(texts.size()));
+  }
+};
+
+TEST_F(GridPixels, OptionCellsShowWholeSetsColouredOnlyByASharedClass) {
+  TModelForm* document = DocumentWith({"01", "0", "*", "2"});
+  TOptionGrid* grid = Grid(document);
+  // The selected cell is drawn in the selection's colours.
+  grid->SetCurrent({1, 4});
+  EXPECT_EQ(Cell(grid, 2, 1), "low;medium");
+  EXPECT_EQ(Cell(grid, 2, 2), "low");
+  EXPECT_EQ(Cell(grid, 2, 3), "*");
+  EXPECT_EQ(Cell(grid, 2, 4), "high");
+  EXPECT_FALSE(grid->model()->index(1, 0).data(Qt::ForegroundRole).isValid());
+  EXPECT_EQ(grid->model()->index(1, 3).data(Qt::ForegroundRole).value<QColor>(), QColor(0, 128, 0));
+
+  // A bad and a neutral value: plain text, drawn whole.
+  const QImage mixed = CellImage(grid, 2, 1);
+  EXPECT_EQ(RedPixels(mixed), 0);
+  EXPECT_GT(RightmostInk(mixed), QFontMetrics(grid->font()).horizontalAdvance("low;"));
+  EXPECT_GT(RedPixels(CellImage(grid, 2, 2)), 10);
+  EXPECT_EQ(RedPixels(CellImage(grid, 2, 3)), 0);
+}
+
+TEST_F(GridPixels, ValueEditorChoosesSetsByChecksKeysAndTypedNames) {
+  TModelForm* document = Document({"A", "B"}, 2);
+  TOptionsPage* page = Page(document);
+  TOptionGrid* grid = Grid(document);
+  auto text = [&](const char* attribute, int option) {
+    return Find(document, attribute)->OptionText(option);
+  };
+  auto* editor = Child<QComboBox>(page, "ValueEditor");
+  grid->SetCurrent({2, 2});
+  editor->showPopup();
+  QAbstractItemView* list = editor->view();
+  ASSERT_TRUE(Eventually([&] { return list->isVisible(); }));
+  // Space in the open list checks a value, and the list stays for the next.
+  QTest::keyClick(list, Qt::Key_Home);
+  QTest::keyClick(list, Qt::Key_Space);
+  EXPECT_EQ(text("A", 1), "0");
+  QTest::keyClick(list, Qt::Key_Down);
+  QTest::keyClick(list, Qt::Key_Down);
+  QTest::keyClick(list, Qt::Key_Space);
+  EXPECT_EQ(text("A", 1), "02");
+  EXPECT_EQ(Cell(grid, 2, 2), "low;high");
+  EXPECT_TRUE(list->isVisible());
+  EXPECT_EQ(editor->itemData(0, Qt::CheckStateRole).toInt(), Qt::Checked);
+  EXPECT_EQ(editor->itemData(1, Qt::CheckStateRole).toInt(), Qt::Unchecked);
+  EXPECT_EQ(editor->itemData(3, Qt::CheckStateRole).toInt(), Qt::Unchecked);
+  // A click on a check box takes its value out, one with Ctrl adds it.
+  const QRect high = list->visualRect(list->model()->index(2, 0));
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                    QPoint(high.left() + 3, high.center().y()));
+  EXPECT_EQ(text("A", 1), "0");
+  const QRect medium = list->visualRect(list->model()->index(1, 0));
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, medium.center());
+  EXPECT_EQ(text("A", 1), "01");
+  // "*" stands for every value.
+  QTest::keyClick(list, Qt::Key_End);
+  QTest::keyClick(list, Qt::Key_Space);
+  EXPECT_EQ(text("A", 1), "");
+  EXPECT_EQ(Cell(grid, 2, 2), "*");
+  EXPECT_EQ(editor->itemData(3, Qt::CheckStateRole).toInt(), Qt::Checked);
+  // Enter makes the current value the only one and closes the list.
+  QTest::keyClick(list, Qt::Key_Up);
+  QTest::keyClick(list, Qt::Key_Return);
+  EXPECT_EQ(text("A", 1), "2");
+  EXPECT_TRUE(Eventually([&] { return !list->isVisible(); }));
+
+  // A set typed into a cell by its names.
+  grid->SetCurrent({3, 1});
+  QTest::keyClick(grid, 'l');
+  QLineEdit* typed = CellEditor(grid);
+  ASSERT_TRUE(typed);
+  QTest::keyClicks(typed, "ow;high");
+  // The editor hands its text over once back in the event loop.
+  QTest::keyClick(typed, Qt::Key_Return);
+  EXPECT_TRUE(Eventually([&] { return text("B", 0) == "02"; }));
+  EXPECT_EQ(Cell(grid, 3, 1), "low;high");
+  // A name the scale lacks changes nothing, and the status bar says which.
+  QTest::keyClick(grid, 'm');
+  typed = CellEditor(grid);
+  ASSERT_TRUE(typed);
+  QTest::keyClicks(typed, "edium;huge");
+  QTest::keyClick(typed, Qt::Key_Return);
+  EXPECT_TRUE(Eventually([&] { return !Main->statusBar()->currentMessage().isEmpty(); }));
+  EXPECT_EQ(Main->statusBar()->currentMessage(), "Unknown attribute value \"B\": \"huge\"");
+  EXPECT_EQ(text("B", 0), "02");
+
+  // Each change is a step of its own to undo.
+  ActivateWindow();
+  grid->setFocus();
+  QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(text("B", 0), "");
+  QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(text("A", 1), "");
+  QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(text("A", 1), "01");
+}
+
+TEST_F(GridPixels, ValueEditorStartsAtTheCurrentOptionsValue) {
+  TModelForm* document = DocumentWith({"0", "2", "", "12"});
+  auto* editor = Child<QComboBox>(Page(document), "ValueEditor");
+  TOptionGrid* grid = Grid(document);
+  const std::pair<int, const char*> expected[] = {
+      {2, "high"}, {1, "low"}, {4, "medium"}, {3, "*"}, {2, "high"}};
+  for (const auto& [col, value] : expected) {
+    grid->SetCurrent({2, col});
+    ASSERT_TRUE(editor->isVisible());
+    EXPECT_EQ(editor->currentText(), value) << col;
+    const std::string option = Find(document, "A")->OptionText(col - 1);
+    for (int item = 0; item < 3; ++item) {
+      const bool inSet = option.find(static_cast<char>('0' + item)) != std::string::npos;
+      EXPECT_EQ(editor->itemData(item, Qt::CheckStateRole).toInt(),
+                inSet ? Qt::Checked : Qt::Unchecked)
+          << col << " " << item;
+    }
+  }
+}
+
+TEST_F(GridPixels, ColumnsFollowTheNamesAndLongTextsShowWhole) {
+  TModelForm* document = DocumentWith({"2", "0"});
+  TOptionGrid* grid = Grid(document);
+  grid->SetCurrent({1, 2});
+  document->Run(edits::RenameAttribute(*Find(document, "A"), "A name much longer than its values"));
+  // The first option's column lies right of the attribute column and shows its value.
+  const int attributesRight = grid->verticalHeader()->geometry().right();
+  EXPECT_GT(grid->viewport()->x() + grid->columnViewportPosition(0), attributesRight);
+  const QImage first = CellImage(grid, 2, 1);
+  EXPECT_EQ(first.pixelColor(first.width() - 3, first.height() - 3),
+            grid->palette().color(QPalette::Base));
+  const int ink = RightmostInk(first);
+  EXPECT_GT(ink, 0);
+  EXPECT_LE(ink, QFontMetrics(grid->font()).horizontalAdvance("high") + 4);
+
+  // A renamed option's column fits its name; a name too long for any column shows whole as a tip.
+  QFont bold = grid->font();
+  bold.setBold(true);
+  const std::string wide = "A rather wide option name";
+  document->Run(edits::RenameOption(0, wide));
+  EXPECT_GE(grid->columnWidth(0),
+            QFontMetrics(bold).horizontalAdvance(QString::fromStdString(wide)));
+  const std::string endless(100, 'W');
+  document->Run(edits::RenameOption(1, endless));
+  const QRect cut = grid->visualRect(grid->model()->index(0, 1));
+  ASSERT_LT(cut.width(), QFontMetrics(bold).horizontalAdvance(QString::fromStdString(endless)));
+  QHelpEvent tip(QEvent::ToolTip, cut.center(), grid->viewport()->mapToGlobal(cut.center()));
+  QApplication::sendEvent(grid->viewport(), &tip);
+  EXPECT_TRUE(Eventually([] { return QToolTip::isVisible(); }));
+  EXPECT_EQ(QToolTip::text(), QString::fromStdString(endless));
+  const QRect whole = grid->visualRect(grid->model()->index(0, 0));
+  QHelpEvent noTip(QEvent::ToolTip, whole.center(), grid->viewport()->mapToGlobal(whole.center()));
+  QApplication::sendEvent(grid->viewport(), &noTip);
+  EXPECT_TRUE(Eventually([] { return !QToolTip::isVisible(); }));
+
+  // The names of a model read anew fit as well.
+  const int endlessWidth = grid->columnWidth(1);
+  document->UndoStep(false);
+  EXPECT_LT(grid->columnWidth(1), endlessWidth);
+}
+
+TEST_F(GridPixels, TypingOnTheGridNamesOptionsAndRefusesWhatIsNoValue) {
+  TModelForm* document = Document({"A"}, 2);
+  TOptionsPage* page = Page(document);
+  TOptionGrid* grid = Grid(document);
+  auto* nameEdit = Child<QLineEdit>(page, "OptNameEdit");
+  ActivateWindow();
+  grid->setFocus();
+  grid->SetCurrent({1, 2});
+  QTest::keyClick(grid, 'X');
+  EXPECT_EQ(document->Model().Options()[1], "X");
+  EXPECT_TRUE(nameEdit->hasFocus());
+  QTest::keyClicks(nameEdit, "yz");
+  EXPECT_EQ(document->Model().Options()[1], "Xyz");
+  EXPECT_EQ(Cell(grid, 1, 2), "Xyz");
+  QTest::keyClick(nameEdit, Qt::Key_Escape);
+  EXPECT_EQ(document->Model().Options()[1], "O2");
+
+  grid->setFocus();
+  grid->SetCurrent({2, 1});
+  for (const char key : {'x', '4'}) {
+    QTest::keyClick(grid, key);
+    EXPECT_EQ(Main->statusBar()->currentMessage(),
+              QString("No value of \"A\" starts with \"%1\"").arg(key));
+    EXPECT_FALSE(CellEditor(grid)) << key;
+  }
+  EXPECT_EQ(Find(document, "A")->OptionText(0), "");
+  EXPECT_EQ(grid->Current().Row, 2);
+}
+
+TEST_F(GridPixels, TheAddButtonKeepsItsPlace) {
+  TModelForm* document = Document({"A"}, 1);
+  TOptionsPage* page = Page(document);
+  TOptionGrid* grid = Grid(document);
+  auto* add = Child<QPushButton>(page, "OptAddBtn");
+  grid->SetCurrent({2, 1});
+  QCoreApplication::sendPostedEvents();
+  const QRect place = add->geometry();
+  auto expectInPlace = [&](const char* after) {
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(add->geometry(), place) << after;
+  };
+  grid->SetCurrent({1, 1});
+  expectInPlace("the name row");
+  document->Run(edits::RenameOption(0, std::string(60, 'n')));
+  expectInPlace("a long option name");
+  document->Run(edits::RenameAttribute(*Find(document, "A"), std::string(60, 'a')));
+  expectInPlace("a long attribute name");
+  Child<QAction>(page, "OptDelete")->trigger();
+  expectInPlace("the last option deleted");
+}
+
+TEST_F(GridPixels, EvaluationCellsTakeTypedSetsOnBasicRowsOnly) {
+  TModelForm* document = DocumentWith({"0"});
+  Child<QTabWidget>(document, "PageControl")->setCurrentIndex(EvaluationTab);
+  auto* grid = Child<TOptionGrid>(Child<TEvaluationPage>(document, "EvaluationPage"), "Grid");
+  // Row 2 is the aggregate Root, whose values are computed.
+  grid->SetCurrent({2, 1});
+  QTest::keyClick(grid, 'l');
+  EXPECT_FALSE(CellEditor(grid));
+  grid->SetCurrent({3, 1});
+  QTest::keyClick(grid, 'h');
+  QLineEdit* typed = CellEditor(grid);
+  ASSERT_TRUE(typed);
+  QTest::keyClicks(typed, "igh;medium");
+  QTest::keyClick(typed, Qt::Key_Return);
+  EXPECT_TRUE(Eventually([&] { return Find(document, "A")->OptionText(0) == "12"; }));
+  EXPECT_EQ(Cell(grid, 3, 1), "medium;high");
+  EXPECT_EQ(grid->Current().Row, 3);
 }
 
 }  // namespace
