@@ -1,5 +1,5 @@
 // The pictures of the manual's printing chapter: the Create Report dialog, the preview at two
-// zoom levels and the Text Dimensions dialog.
+// zoom levels, a sensitivity report and the Text Dimensions dialog.
 
 #include "print_screenshots.h"
 
@@ -26,6 +26,9 @@ bool SavePrintScreenshots(TMainForm& mainForm, TModelForm& document, const TSave
   TReportStyle style;
   style.Font = rptForm.ReportFont();
   style.FitPageWidth = true;
+  // A fixed time in the page header, so that pictures made again differ only where the program
+  // does.
+  style.Created = {2026, 12, 9, 10, 30, 0, 0};
   document.Model().EvaluateAll();
   preview.Preview().AddReport(MakeModelReport(&document.Model(), AllTextSections(), style));
   preview.resize(760, 820);
@@ -41,6 +44,14 @@ bool SavePrintScreenshots(TMainForm& mainForm, TModelForm& document, const TSave
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
   }
   written = save(&preview, "preview-150.png") && written;
+  preview.hide();
+  preview.Preview().Clear();
+
+  // Shown anew, the preview fits the sensitivity report to its width again.
+  preview.Preview().AddReport(MakeModelReport(&document.Model(), rsSensitivity, style));
+  preview.show();
+  preview.PrepareShow();
+  written = save(&preview, "preview-sensitivity.png") && written;
   preview.hide();
   preview.Preview().Clear();
 

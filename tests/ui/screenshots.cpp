@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QMdiArea>
 #include <QMenu>
 #include <QTabWidget>
@@ -89,13 +90,27 @@ bool SavePages(ubic::TModelForm* document, const QDir& folder) {
          written;
 }
 
+// Windows are kept within the screen, and the offscreen platform's own is smaller than the
+// pictures: it gets a screen large enough for them, the same on every machine.
+void UseLargeOffscreenScreen(const QTemporaryDir& folder) {
+  const QString config = folder.filePath("offscreen.json");
+  QFile file(config);
+  const bool written =
+      file.open(QIODevice::WriteOnly) &&
+      file.write(R"({"screens": [{"name": "Screen", "x": 0, "y": 0, "width": 1600, "height": 1200,
+                    "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})") > 0;
+  file.close();
+  qputenv("QT_QPA_PLATFORM",
+          written ? ("offscreen:configfile=" + config).toLocal8Bit() : QByteArray("offscreen"));
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication application(argc, argv);
   // Recent files and other settings go to a folder of this run, never the user's own.
   const QTemporaryDir settings;
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) UseLargeOffscreenScreen(settings);
+  QApplication application(argc, argv);
   ubic::KeepSettingsIn(settings.path());
   if (argc != 2) {
     std::cerr << "usage: ui_screenshots FOLDER\n";
