@@ -337,7 +337,7 @@ TEST_F(Documents, CommandLineOpensExistingFilesAtFirstActivation) {
   Main->show();
   Main->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(Main.get()));
-  QTRY_COMPARE(Main->Documents().size(), 2u);
+  EXPECT_TRUE(Eventually([&] { return Main->Documents().size() == 2u; }));
   EXPECT_TRUE(Questions.Asked().empty());
   QEvent activation(QEvent::WindowActivate);
   QApplication::sendEvent(Main.get(), &activation);

@@ -403,11 +403,6 @@ class GridPixels : public OptionsPage {
     }
     return rightmost;
   }
-  // Waits for Condition, five seconds at most. QtTest's own QTRY macros would end a failing test
-  // quietly here.
-  static bool Eventually(const std::function<bool()>& condition) {
-    return QTest::qWaitFor(condition);
-  }
   // The editor that typing opened in a cell of the grid.
   static QLineEdit* CellEditor(TOptionGrid* grid) {
     for (QLineEdit* editor : grid->viewport()->findChildren<QLineEdit*>()) {

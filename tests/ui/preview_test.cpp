@@ -323,7 +323,7 @@ TEST_F(PreviewTest, TheZoomBoxTakesNumbersAndFits) {
   ZoomBox()->activated(9);  // the whole page
   EXPECT_LE(Preview().PagePixels().height(), Preview().maximumViewportSize().height());
   // The box shows the zoom once its timer has fired.
-  EXPECT_TRUE(QTest::qWaitFor(
+  EXPECT_TRUE(Eventually(
       [this] { return ZoomBox()->currentText() == QString("%1%").arg(Preview().Zoom()); }));
 }
 
@@ -331,7 +331,8 @@ TEST_F(PreviewTest, AFitFollowsTheWindowSize) {
   ShowCarReport();
   Form().resize(700, 800);
   ZoomBox()->activated(7);  // the page width
-  QTRY_COMPARE(ZoomBox()->currentText(), QString("%1%").arg(Preview().Zoom()));
+  EXPECT_TRUE(
+      Eventually([&] { return ZoomBox()->currentText() == QString("%1%").arg(Preview().Zoom()); }));
   ExpectPageFitsTheWidth();
   // Leaving the box, which now shows the fitted zoom, keeps the fit.
   QFocusEvent leave(QEvent::FocusOut);
@@ -339,26 +340,27 @@ TEST_F(PreviewTest, AFitFollowsTheWindowSize) {
   const int narrow = Preview().Zoom();
   // Maximised, the page keeps filling the width, and the box shows the new zoom.
   Form().resize(1300, 800);
-  QTRY_COMPARE(Preview().width(), 1300);
+  EXPECT_TRUE(Eventually([&] { return Preview().width() == 1300; }));
   EXPECT_GT(Preview().Zoom(), narrow);
   ExpectPageFitsTheWidth();
-  QTRY_COMPARE(ZoomBox()->currentText(), QString("%1%").arg(Preview().Zoom()));
+  EXPECT_TRUE(
+      Eventually([&] { return ZoomBox()->currentText() == QString("%1%").arg(Preview().Zoom()); }));
   Form().resize(500, 800);
-  QTRY_COMPARE(Preview().width(), 500);
+  EXPECT_TRUE(Eventually([&] { return Preview().width() == 500; }));
   EXPECT_LT(Preview().Zoom(), narrow);
   ExpectPageFitsTheWidth();
 
   // The whole page stays whole in a lower window.
   ZoomBox()->activated(9);
   Form().resize(900, 400);
-  QTRY_VERIFY(Preview().height() < 400);
+  EXPECT_TRUE(Eventually([&] { return Preview().height() < 400; }));
   EXPECT_LE(Preview().PagePixels().height(), Preview().viewport()->height());
   EXPECT_FALSE(Preview().verticalScrollBar()->isVisible());
 
   // A zoom in percent stays as it is.
   ZoomBox()->activated(4);  // "100%"
   Form().resize(1000, 900);
-  QTRY_COMPARE(Preview().width(), 1000);
+  EXPECT_TRUE(Eventually([&] { return Preview().width() == 1000; }));
   EXPECT_EQ(Preview().Zoom(), 100);
 }
 

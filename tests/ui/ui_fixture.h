@@ -7,6 +7,8 @@
 #include <QMdiArea>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTest>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -24,6 +26,13 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 }
 
 namespace ubic {
+
+// Waits for Condition, processing events, five seconds at most; whether it came true. Tests wait
+// with this and an EXPECT: QtTest's QTRY macros report to QtTest, so under GoogleTest a failing
+// one ends the test quietly, as passed.
+inline bool Eventually(const std::function<bool()>& condition) {
+  return QTest::qWaitFor(condition);
+}
 
 // A main window whose questions are answered by the test. Every scripted answer must be used.
 class TUiTest : public ::testing::Test {
