@@ -25,6 +25,7 @@
 #include "recentfiles.h"
 #include "rptform.h"
 #include "uitext.h"
+#include "windowplacement.h"
 
 // The icons live in the ui library, which the linker would leave out unless asked for.
 static void InitResources() {
@@ -55,6 +56,7 @@ TMainForm::TMainForm(TQuestions& questions, QStringList commandLineFiles)
   FPreviewForm = std::make_unique<TPreviewForm>(FQuestions, this);
   UpdateActions();
   resize(1000, 660);
+  KeepPlacement(this, TPlacement{"MainForm", {}, {}});
 }
 
 TMainForm::~TMainForm() {

@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QFileInfo>
 #include <QMenu>
-#include <QSettings>
 
 #include "questions.h"
 
@@ -12,11 +11,11 @@ namespace {
 
 constexpr char kRecentFilesKey[] = "RecentFiles";
 
+}  // namespace
+
 QSettings UserSettings() {
   return QSettings(QSettings::UserScope, "Ubic", "Ubic");
 }
-
-}  // namespace
 
 void KeepSettingsIn(const QString& folder) {
   QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);

@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include "windowplacement.h"
+
 namespace ubic {
 
 namespace {
@@ -44,6 +46,7 @@ TTextDimForm::TTextDimForm(QWidget* parent)
   layout->setSizeConstraint(QLayout::SetFixedSize);
   connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
   connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+  KeepDialog(this, "TextDimForm");
 }
 
 }  // namespace ubic
