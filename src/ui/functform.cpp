@@ -114,6 +114,23 @@ class TRuleTableModel : public QAbstractTableModel {
   const TUbicFunction* FFunction = nullptr;
 };
 
+namespace {
+
+// The rule grid asks for room for all its rules and columns: the editor opens at that size, as
+// far as the screen lets it.
+class TRuleGrid : public QTableView {
+ public:
+  using QTableView::QTableView;
+
+  QSize sizeHint() const override {
+    const int frame = 2 * frameWidth();
+    return {verticalHeader()->width() + horizontalHeader()->length() + frame,
+            horizontalHeader()->sizeHint().height() + verticalHeader()->length() + frame};
+  }
+};
+
+}  // namespace
+
 TFunctForm::TFunctForm(QWidget* parent) : QDialog(parent), FRuleModel(new TRuleTableModel(this)) {
   setMinimumSize(300, 300);
   FValueCombo = new QComboBox(this);
@@ -136,7 +153,7 @@ TFunctForm::TFunctForm(QWidget* parent) : QDialog(parent), FRuleModel(new TRuleT
   FUseWeightsCheck = new QCheckBox("&use weights", this);
   connect(FUseWeightsCheck, &QCheckBox::clicked, this, &TFunctForm::UseWeightsClick);
 
-  FRuleGrid = new QTableView(this);
+  FRuleGrid = new TRuleGrid(this);
   FRuleGrid->setModel(FRuleModel);
   FRuleGrid->setSelectionMode(QAbstractItemView::SingleSelection);
   FRuleGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -144,7 +161,6 @@ TFunctForm::TFunctForm(QWidget* parent) : QDialog(parent), FRuleModel(new TRuleT
   FRuleGrid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   FRuleGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
   FRuleGrid->verticalHeader()->setDefaultSectionSize(FRuleGrid->fontMetrics().height() + 4);
-  FRuleGrid->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
   connect(FRuleGrid->selectionModel(), &QItemSelectionModel::currentChanged, this,
           [this](const QModelIndex& current) {
             // Only the value column takes the cursor; a click elsewhere picks the rule.
@@ -190,7 +206,12 @@ TFunctForm::TFunctForm(QWidget* parent) : QDialog(parent), FRuleModel(new TRuleT
                {FOkBtn, "OkBtn"},
                {FCancelBtn, "CancelBtn"}});
   // Each table gets the room it needs, up to the screen's; the place is the user's.
-  KeepDialog(this, TPlacement{"FunctForm", [this] { return sizeHint(); }, {}});
+  KeepDialog(this, TPlacement{"FunctForm",
+                              [this] {
+                                FRuleGrid->updateGeometry();
+                                return sizeHint();
+                              },
+                              {}});
 }
 
 TFunctForm::~TFunctForm() = default;
