@@ -141,12 +141,17 @@ TWeiForm::TWeiForm(QWidget* parent) : QDialog(parent) {
                {FOkBtn, "OkBtn"},
                {FApplyBtn, "ApplyBtn"},
                {FCancelBtn, "CancelBtn"}});
-  // Beside the rule editor's table rather than over it, so that both stay in sight.
+  // Beside the rule editor's table rather than over it, so that both stay in sight; the editor
+  // moves aside when that makes the room.
   KeepDialog(this, TPlacement{{}, {}, [this](const QSize& size) {
-                                const QWidget* owner =
+                                QWidget* owner =
                                     parentWidget() ? parentWidget()->window() : nullptr;
-                                return PlaceBeside(owner ? owner->frameGeometry() : QRect(), size,
-                                                   AvailableArea(*this));
+                                if (owner == nullptr) return AvailableArea(*this).topLeft();
+                                const QRect available = AvailableArea(*this);
+                                const QRect anchor =
+                                    MakeRoomBeside(owner->frameGeometry(), size, available);
+                                if (anchor != owner->frameGeometry()) owner->move(anchor.topLeft());
+                                return PlaceBeside(anchor, size, available);
                               }});
 }
 

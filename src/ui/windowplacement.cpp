@@ -151,6 +151,12 @@ QPoint PlaceBeside(const QRect& anchor, const QSize& size, const QRect& availabl
       .topLeft();
 }
 
+QRect MakeRoomBeside(const QRect& anchor, const QSize& size, const QRect& available) {
+  const bool roomy = !QRect(PlaceBeside(anchor, size, available), size).intersects(anchor);
+  if (roomy || anchor.width() + size.width() > available.width()) return anchor;
+  return anchor.translated(available.right() + 1 - size.width() - (anchor.right() + 1), 0);
+}
+
 int TitleWidth(const QWidget& window, const QString& title) {
   // Window managers draw titles in a bold face of about the program's size; the icon, the
   // buttons and the frame's edges take about four title-bar squares.

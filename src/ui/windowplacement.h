@@ -43,6 +43,10 @@ QRect FitRect(const QRect& rect, const QRect& available);
 // of Available.
 QPoint PlaceBeside(const QRect& anchor, const QSize& size, const QRect& available);
 
+// Anchor moved left just enough for a frame of Size to fit to its right within Available, when
+// that frame would find no room beside it otherwise and both fit side by side at all.
+QRect MakeRoomBeside(const QRect& anchor, const QSize& size, const QRect& available);
+
 // The width a window needs for its frame to show Title whole beside the frame's buttons.
 int TitleWidth(const QWidget& window, const QString& title);
 

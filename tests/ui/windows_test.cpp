@@ -49,6 +49,15 @@ TEST(WindowPlacement, BesideTheAnchorRightLeftBelowOrAtTheEdge) {
   EXPECT_EQ(PlaceBeside({50, 50, 900, 700}, size, screen), QPoint(700, 50));
 }
 
+TEST(WindowPlacement, TheAnchorMakesRoomWhenBothFitSideBySide) {
+  const QRect screen(0, 0, 1000, 800);
+  EXPECT_EQ(MakeRoomBeside({300, 100, 500, 600}, {400, 300}, screen), QRect(100, 100, 500, 600));
+  EXPECT_EQ(MakeRoomBeside({100, 100, 500, 600}, {400, 300}, screen), QRect(100, 100, 500, 600))
+      << "room enough already";
+  EXPECT_EQ(MakeRoomBeside({300, 100, 700, 600}, {400, 300}, screen), QRect(300, 100, 700, 600))
+      << "too wide together";
+}
+
 class Windows : public TUiTest {
  protected:
   void SetUp() override {
