@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QEvent>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QLayout>
 #include <QScreen>
 #include <QWindow>
@@ -16,11 +17,6 @@ namespace ubic {
 namespace {
 
 constexpr char kPlacementGroup[] = "Windows/";
-
-// A title, a window menu and a close button; minimising and maximising are a main window's.
-constexpr Qt::WindowFlags kDialogFlags = Qt::Dialog | Qt::CustomizeWindowHint |
-                                         Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                                         Qt::WindowCloseButtonHint;
 
 // The middle of the window Window belongs to, or of the screen, for a frame of Size.
 QPoint CentredPlace(const QWidget& window, const QSize& size) {
@@ -120,7 +116,6 @@ void KeepPlacement(QWidget* window, TPlacement placement) {
 }
 
 void KeepDialog(QDialog* dialog, TPlacement placement) {
-  dialog->setWindowFlags(kDialogFlags);
   new TTitleKeeper(dialog);
   KeepPlacement(dialog, std::move(placement));
 }
@@ -158,12 +153,15 @@ QRect MakeRoomBeside(const QRect& anchor, const QSize& size, const QRect& availa
 }
 
 int TitleWidth(const QWidget& window, const QString& title) {
-  // Window managers draw titles in a bold face of about the program's size; the icon, the
-  // buttons and the frame's edges take about four title-bar squares.
+  // The frame shows the program's name after the title, as Qt hands it on, in a bold face of
+  // about the program's size; the icon, the buttons and the frame's edges take about four
+  // title-bar squares.
+  const QString name = QGuiApplication::applicationDisplayName();
+  const QString shown = title.isEmpty() || title.endsWith(name) ? title : title + " \u2014 " + name;
   QFont font = window.font();
   font.setBold(true);
   const QFontMetrics metrics(font);
-  return metrics.horizontalAdvance(title) + 4 * (metrics.height() + 8);
+  return metrics.horizontalAdvance(shown) + 4 * (metrics.height() + 8);
 }
 
 QMargins FrameMargins(const QWidget& window) {

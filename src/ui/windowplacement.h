@@ -27,9 +27,9 @@ struct TPlacement {
 // it; the place is remembered whenever the window closes.
 void KeepPlacement(QWidget* window, TPlacement placement);
 
-// A dialog frame: a title and a close button, no minimise or maximise buttons, at least as wide
-// as its title, and placed as KeepPlacement does. Dialog's layout must be in place: it gets the
-// strut that keeps the title whole, which only a vertical box or a form layout adds as a row.
+// A dialog at least as wide as the title its frame shows, placed as KeepPlacement does. Dialog's
+// layout must be in place: it gets the strut that keeps the title whole, which only a vertical
+// box or a form layout adds as a row.
 void KeepDialog(QDialog* dialog, TPlacement placement);
 inline void KeepDialog(QDialog* dialog, const QString& key) {
   KeepDialog(dialog, TPlacement{key, {}, {}});
@@ -47,7 +47,8 @@ QPoint PlaceBeside(const QRect& anchor, const QSize& size, const QRect& availabl
 // that frame would find no room beside it otherwise and both fit side by side at all.
 QRect MakeRoomBeside(const QRect& anchor, const QSize& size, const QRect& available);
 
-// The width a window needs for its frame to show Title whole beside the frame's buttons.
+// The width a window needs for its frame to show Title whole, with the program's name that
+// follows it, beside the frame's buttons.
 int TitleWidth(const QWidget& window, const QString& title);
 
 // The frame the window system draws around Window; before Window is first shown, that of

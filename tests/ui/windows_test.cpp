@@ -63,6 +63,8 @@ class Windows : public TUiTest {
   void SetUp() override {
     // Each test starts as a first run: no window remembers a place.
     UserSettings().remove("Windows");
+    // As the program names itself, so that the frames show it after the titles.
+    QGuiApplication::setApplicationDisplayName("Ubic");
     TUiTest::SetUp();
   }
 
@@ -271,9 +273,8 @@ TEST_F(Windows, DialogFramesAreDialogsWideEnoughForTheirTitles) {
     QFont bold = dialog->font();
     bold.setBold(true);
     const int buttons = 3 * dialog->style()->pixelMetric(QStyle::PM_TitleBarHeight);
-    EXPECT_GE(dialog->width(),
-              QFontMetrics(bold).horizontalAdvance(dialog->windowTitle()) + buttons)
-        << title;
+    const QString shown = dialog->windowTitle() + QString::fromUtf8(" \u2014 Ubic");
+    EXPECT_GE(dialog->width(), QFontMetrics(bold).horizontalAdvance(shown) + buttons) << title;
     dialog->hide();
   }
 }
@@ -295,6 +296,17 @@ TEST_F(Windows, FileDialogsStartInTheLastFolder) {
     return TMessageBoxQuestions().ChooseOpenFile({"Open", {"All files (*.*)"}, "ubm", {}});
   };
   ASSERT_TRUE(choose(chosen));
+  // The file dialog's own memory of the folder last visited, which another dialog moved on.
+  QTemporaryDir other;
+  const QString elsewhere = other.filePath("elsewhere.ubm");
+  WriteFileSafely(elsewhere.toStdString(), "x");
+  QFileDialog browsed(nullptr, "Browse", other.path());
+  browsed.setFileMode(QFileDialog::ExistingFile);
+  QTimer::singleShot(0, &browsed, [&] {
+    browsed.selectFile(elsewhere);
+    static_cast<QDialog&>(browsed).accept();
+  });
+  ASSERT_EQ(browsed.exec(), QDialog::Accepted);
   const auto again = choose(chosen);
   ASSERT_TRUE(again);
   EXPECT_EQ(startedIn, QDir(folder.path()).absolutePath());
