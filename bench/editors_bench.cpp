@@ -5,6 +5,7 @@
 #include <QTableView>
 
 #include "bench_models.h"
+#include "childnamed.h"
 #include "ui/functform.h"
 #include "ui/weiform.h"
 
@@ -64,7 +65,7 @@ void BM_EnterValueIn1000Rules(benchmark::State& state) {
       form.DeleteRule();
     }
     enter = !enter;
-    form.RuleGrid->viewport()->repaint();
+    Child<QTableView>(&form, "RuleGrid")->viewport()->repaint();
   }
   if (!form.EditedFunction()->IsConsistent()) state.SkipWithError("the entries contradict");
   form.reject();

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "foundation/version.h"
+#include "windowplacement.h"
 
 namespace ubic {
 
@@ -36,6 +37,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     layout->addWidget(widget);
   }
   layout->setSizeConstraint(QLayout::SetFixedSize);
+  KeepDialog(this, "AboutBox");
 }
 
 }  // namespace ubic

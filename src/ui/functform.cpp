@@ -16,6 +16,7 @@
 #include "model/valuetext.h"
 #include "uitext.h"
 #include "weiform.h"
+#include "windowplacement.h"
 
 namespace ubic {
 
@@ -113,38 +114,54 @@ class TRuleTableModel : public QAbstractTableModel {
   const TUbicFunction* FFunction = nullptr;
 };
 
+namespace {
+
+// The rule grid asks for room for all its rules and columns: the editor opens at that size, as
+// far as the screen lets it.
+class TRuleGrid : public QTableView {
+ public:
+  using QTableView::QTableView;
+
+  QSize sizeHint() const override {
+    const int frame = 2 * frameWidth();
+    return {verticalHeader()->width() + horizontalHeader()->length() + frame,
+            horizontalHeader()->sizeHint().height() + verticalHeader()->length() + frame};
+  }
+};
+
+}  // namespace
+
 TFunctForm::TFunctForm(QWidget* parent) : QDialog(parent), FRuleModel(new TRuleTableModel(this)) {
   setMinimumSize(300, 300);
-  resize(480, 420);
-  ValueCombo = new QComboBox(this);
-  ValueCombo->setMinimumContentsLength(12);
-  connect(ValueCombo, &QComboBox::activated, this, &TFunctForm::ValueComboChange);
-  DeleteBtn = new QPushButton("Delete", this);
-  SetHint(DeleteBtn, "Delete|Delete value");
-  connect(DeleteBtn, &QPushButton::clicked, this, &TFunctForm::DeleteRule);
-  ReportBtn = new QPushButton("Report", this);
-  SetHint(ReportBtn, "Decision rules|Show decision rules");
-  connect(ReportBtn, &QPushButton::clicked, this, [this] {
+  FValueCombo = new QComboBox(this);
+  FValueCombo->setMinimumContentsLength(12);
+  connect(FValueCombo, &QComboBox::activated, this, &TFunctForm::ValueComboChange);
+  FDeleteBtn = new QPushButton("Delete", this);
+  SetHint(FDeleteBtn, "Delete|Delete value");
+  connect(FDeleteBtn, &QPushButton::clicked, this, &TFunctForm::DeleteRule);
+  FReportBtn = new QPushButton("Report", this);
+  SetHint(FReportBtn, "Decision rules|Show decision rules");
+  connect(FReportBtn, &QPushButton::clicked, this, [this] {
     if (FEditedFunction && FAttribute) emit ReportRequested(*FEditedFunction, *FAttribute);
   });
-  WeightsBtn = new QPushButton("%", this);
-  WeightsBtn->setFont(BoldFont(WeightsBtn->font()));
-  WeightsBtn->setStyleSheet("color: blue");
-  WeightsBtn->setMaximumWidth(WeightsBtn->fontMetrics().horizontalAdvance("%%%") + 16);
-  SetHint(WeightsBtn, "Weights|Define weights of attributes");
-  connect(WeightsBtn, &QPushButton::clicked, this, &TFunctForm::WeightsBtnClick);
-  UseWeightsCheck = new QCheckBox("&use weights", this);
-  connect(UseWeightsCheck, &QCheckBox::clicked, this, &TFunctForm::UseWeightsClick);
+  FWeightsBtn = new QPushButton("%", this);
+  FWeightsBtn->setFont(BoldFont(FWeightsBtn->font()));
+  FWeightsBtn->setStyleSheet("color: blue");
+  FWeightsBtn->setMaximumWidth(FWeightsBtn->fontMetrics().horizontalAdvance("%%%") + 16);
+  SetHint(FWeightsBtn, "Weights|Define weights of attributes");
+  connect(FWeightsBtn, &QPushButton::clicked, this, &TFunctForm::WeightsBtnClick);
+  FUseWeightsCheck = new QCheckBox("&use weights", this);
+  connect(FUseWeightsCheck, &QCheckBox::clicked, this, &TFunctForm::UseWeightsClick);
 
-  RuleGrid = new QTableView(this);
-  RuleGrid->setModel(FRuleModel);
-  RuleGrid->setSelectionMode(QAbstractItemView::SingleSelection);
-  RuleGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  RuleGrid->setTabKeyNavigation(false);
-  RuleGrid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  RuleGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-  RuleGrid->verticalHeader()->setDefaultSectionSize(RuleGrid->fontMetrics().height() + 4);
-  connect(RuleGrid->selectionModel(), &QItemSelectionModel::currentChanged, this,
+  FRuleGrid = new TRuleGrid(this);
+  FRuleGrid->setModel(FRuleModel);
+  FRuleGrid->setSelectionMode(QAbstractItemView::SingleSelection);
+  FRuleGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  FRuleGrid->setTabKeyNavigation(false);
+  FRuleGrid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  FRuleGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+  FRuleGrid->verticalHeader()->setDefaultSectionSize(FRuleGrid->fontMetrics().height() + 4);
+  connect(FRuleGrid->selectionModel(), &QItemSelectionModel::currentChanged, this,
           [this](const QModelIndex& current) {
             // Only the value column takes the cursor; a click elsewhere picks the rule.
             if (current.isValid() && current.column() != FRuleModel->ValueColumn()) {
@@ -153,32 +170,48 @@ TFunctForm::TFunctForm(QWidget* parent) : QDialog(parent), FRuleModel(new TRuleT
               Synchronize();
             }
           });
-  StatusLine = new QLabel(this);
+  FStatusLine = new QLabel(this);
 
-  OkBtn = new QPushButton("&OK", this);
-  OkBtn->setDefault(true);
-  CancelBtn = new QPushButton("&Cancel", this);
-  connect(OkBtn, &QPushButton::clicked, this, &QDialog::accept);
-  connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+  FOkBtn = new QPushButton("&OK", this);
+  FOkBtn->setDefault(true);
+  FCancelBtn = new QPushButton("&Cancel", this);
+  connect(FOkBtn, &QPushButton::clicked, this, &QDialog::accept);
+  connect(FCancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 
   auto* top = new QHBoxLayout;
-  top->addWidget(ValueCombo, 1);
+  top->addWidget(FValueCombo, 1);
   for (QWidget* widget :
-       {static_cast<QWidget*>(DeleteBtn), static_cast<QWidget*>(ReportBtn),
-        static_cast<QWidget*>(WeightsBtn), static_cast<QWidget*>(UseWeightsCheck)}) {
+       {static_cast<QWidget*>(FDeleteBtn), static_cast<QWidget*>(FReportBtn),
+        static_cast<QWidget*>(FWeightsBtn), static_cast<QWidget*>(FUseWeightsCheck)}) {
     top->addWidget(widget);
   }
   auto* bottom = new QHBoxLayout;
   bottom->addStretch(1);
-  bottom->addWidget(OkBtn);
-  bottom->addWidget(CancelBtn);
+  bottom->addWidget(FOkBtn);
+  bottom->addWidget(FCancelBtn);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
-  layout->addWidget(RuleGrid, 1);
-  layout->addWidget(StatusLine);
+  layout->addWidget(FRuleGrid, 1);
+  layout->addWidget(FStatusLine);
   layout->addLayout(bottom);
   // Digits, Delete and Escape act whichever control has the focus.
   for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
+  NameObjects({{FValueCombo, "ValueCombo"},
+               {FDeleteBtn, "DeleteBtn"},
+               {FReportBtn, "ReportBtn"},
+               {FWeightsBtn, "WeightsBtn"},
+               {FUseWeightsCheck, "UseWeightsCheck"},
+               {FRuleGrid, "RuleGrid"},
+               {FStatusLine, "StatusLine"},
+               {FOkBtn, "OkBtn"},
+               {FCancelBtn, "CancelBtn"}});
+  // Each table gets the room it needs, up to the screen's; the place is the user's.
+  KeepDialog(this, TPlacement{"FunctForm",
+                              [this] {
+                                FRuleGrid->updateGeometry();
+                                return sizeHint();
+                              },
+                              {}});
 }
 
 TFunctForm::~TFunctForm() = default;
@@ -191,17 +224,17 @@ void TFunctForm::Setup(TUbicAttribute* attribute, const TUbicFunction& function)
   FScale = attribute->Scale();
   const TUbicDiscreteScale* scale = attribute->DiscreteScale();
   {
-    const QSignalBlocker blocker(ValueCombo);
-    ValueCombo->clear();
-    for (int i = 0; i < scale->Count(); ++i) ValueCombo->addItem(ToQString(scale->ValueName(i)));
-    ValueCombo->addItem("*");
+    const QSignalBlocker blocker(FValueCombo);
+    FValueCombo->clear();
+    for (int i = 0; i < scale->Count(); ++i) FValueCombo->addItem(ToQString(scale->ValueName(i)));
+    FValueCombo->addItem("*");
   }
   FIntervalLow = 0;
   FIntervalHigh = scale->Count() - 1;
 
   FRuleModel->SetFunction(attribute, FEditedFunction.get());
-  const QFontMetrics metrics = RuleGrid->fontMetrics();
-  RuleGrid->verticalHeader()->setFixedWidth(
+  const QFontMetrics metrics = FRuleGrid->fontMetrics();
+  FRuleGrid->verticalHeader()->setFixedWidth(
       metrics.horizontalAdvance(QString::number(FEditedFunction->RuleCount())) + 12);
   // Widths from the names alone: measuring every cell would cost a pass over the whole table.
   const auto widest = [&metrics](const TUbicAttribute* owner) {
@@ -214,13 +247,13 @@ void TFunctForm::Setup(TUbicAttribute* attribute, const TUbicFunction& function)
     return width + 12;
   };
   for (int j = 0; j < attribute->InputCount(); ++j) {
-    RuleGrid->setColumnWidth(j, widest(attribute->Input(j)));
+    FRuleGrid->setColumnWidth(j, widest(attribute->Input(j)));
   }
-  RuleGrid->setColumnWidth(FRuleModel->ValueColumn(), widest(attribute) * 3 / 2);
+  FRuleGrid->setColumnWidth(FRuleModel->ValueColumn(), widest(attribute) * 3 / 2);
 
   const bool weights = attribute->InputsAscending();
-  WeightsBtn->setVisible(weights);
-  UseWeightsCheck->setVisible(weights);
+  FWeightsBtn->setVisible(weights);
+  FUseWeightsCheck->setVisible(weights);
   FWeiForm.reset();
   if (weights) {
     FWeiForm = std::make_unique<TWeiForm>(this);
@@ -232,34 +265,34 @@ void TFunctForm::Setup(TUbicAttribute* attribute, const TUbicFunction& function)
 }
 
 int TFunctForm::CurrentRule() const {
-  return RuleGrid->currentIndex().row();
+  return FRuleGrid->currentIndex().row();
 }
 
 void TFunctForm::SetCurrentRule(int rule) {
   if (!FEditedFunction || rule < 0 || rule >= FEditedFunction->RuleCount()) return;
   const QModelIndex cell = FRuleModel->index(rule, FRuleModel->ValueColumn());
-  RuleGrid->selectionModel()->setCurrentIndex(cell, QItemSelectionModel::ClearAndSelect);
-  RuleGrid->scrollTo(cell);
+  FRuleGrid->selectionModel()->setCurrentIndex(cell, QItemSelectionModel::ClearAndSelect);
+  FRuleGrid->scrollTo(cell);
 }
 
 void TFunctForm::Synchronize() {
   const int rule = CurrentRule();
   if (FUpdating || !FEditedFunction || rule < 0) return;
   FUpdating = true;
-  DeleteBtn->setEnabled(FEditedFunction->RuleEntered(rule));
+  FDeleteBtn->setEnabled(FEditedFunction->RuleEntered(rule));
   const int low = FEditedFunction->RuleLow(rule);
   const int high = FEditedFunction->RuleHigh(rule);
-  const int intervalItem = ValueCombo->count() - 1;
+  const int intervalItem = FValueCombo->count() - 1;
   if (low != high) {
-    ValueCombo->setItemText(intervalItem, ToQString(IntervalText(FScale, low, high)));
-    ValueCombo->setCurrentIndex(intervalItem);
+    FValueCombo->setItemText(intervalItem, ToQString(IntervalText(FScale, low, high)));
+    FValueCombo->setCurrentIndex(intervalItem);
     FIntervalLow = low;
     FIntervalHigh = high;
   } else {
-    ValueCombo->setCurrentIndex(low);
+    FValueCombo->setCurrentIndex(low);
   }
-  StatusLine->setText(ToQString(FEditedFunction->StatisticsText()));
-  if (!UseWeightsCheck->isHidden()) UseWeightsCheck->setChecked(FEditedFunction->UseWeights());
+  FStatusLine->setText(ToQString(FEditedFunction->StatisticsText()));
+  if (!FUseWeightsCheck->isHidden()) FUseWeightsCheck->setChecked(FEditedFunction->UseWeights());
   FUpdating = false;
 }
 
@@ -351,7 +384,7 @@ void TFunctForm::keyPressEvent(QKeyEvent* event) {
 void TFunctForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   SetCurrentRule(0);
-  RuleGrid->setFocus();
+  FRuleGrid->setFocus();
 }
 
 void TFunctForm::done(int result) {

@@ -42,15 +42,6 @@ class TFunctForm : public QDialog {
   void UseWeightsClick();
   void WeightsBtnClick();
 
-  QComboBox* ValueCombo;
-  QPushButton* DeleteBtn;
-  QPushButton* ReportBtn;
-  QPushButton* WeightsBtn;
-  QCheckBox* UseWeightsCheck;
-  QTableView* RuleGrid;
-  QLabel* StatusLine;
-  QPushButton* OkBtn;
-  QPushButton* CancelBtn;
   // Present while weights are available for the attribute.
   TWeiForm* WeiForm() const { return FWeiForm.get(); }
 
@@ -71,6 +62,15 @@ class TFunctForm : public QDialog {
   void Synchronize();
   void AfterRuleChange();
 
+  QComboBox* FValueCombo;
+  QPushButton* FDeleteBtn;
+  QPushButton* FReportBtn;
+  QPushButton* FWeightsBtn;
+  QCheckBox* FUseWeightsCheck;
+  QTableView* FRuleGrid;
+  QLabel* FStatusLine;
+  QPushButton* FOkBtn;
+  QPushButton* FCancelBtn;
   TUbicAttribute* FAttribute = nullptr;
   std::unique_ptr<TUbicFunction> FEditedFunction;
   const TUbicScale* FScale = nullptr;

@@ -4,12 +4,15 @@
 #include <QFileInfo>
 #include <QUrl>
 
+#include "windowplacement.h"
+
 namespace ubic {
 
 THelpForm::THelpForm() {
   setWindowTitle("Ubic Help");
   setOpenExternalLinks(true);
   resize(1020, 720);
+  KeepPlacement(this, TPlacement{"HelpForm", {}, {}});
 }
 
 QString THelpForm::ContentsFile() {

@@ -26,6 +26,7 @@
 #include "recentfiles.h"
 #include "rptform.h"
 #include "uitext.h"
+#include "windowplacement.h"
 
 // The icons live in the ui library, which the linker would leave out unless asked for.
 static void InitResources() {
@@ -100,6 +101,7 @@ TMainForm::TMainForm(TQuestions& questions, QStringList commandLineFiles)
                {FRecentFiles, "RecentFiles"}});
   UpdateActions();
   resize(1000, 660);
+  KeepPlacement(this, TPlacement{"MainForm", {}, {}});
 }
 
 TMainForm::~TMainForm() {

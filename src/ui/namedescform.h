@@ -13,8 +13,14 @@ class TNameDescEditForm : public QDialog {
  public:
   explicit TNameDescEditForm(QWidget* parent = nullptr);
 
-  QLineEdit* NameEdit;
-  QLineEdit* DescEdit;
+  // Shows Name and Description for editing, the focus on the name.
+  void SetTexts(const QString& name, const QString& description);
+  QString Name() const;
+  QString Description() const;
+
+ private:
+  QLineEdit* FNameEdit;
+  QLineEdit* FDescEdit;
 };
 
 }  // namespace ubic

@@ -26,6 +26,7 @@
 #include "questions.h"
 #include "textdimform.h"
 #include "uitext.h"
+#include "windowplacement.h"
 
 // The preview's icons, which the linker would leave out of the ui library unless asked for.
 static void InitPrintResources() {
@@ -94,6 +95,7 @@ TPreviewForm::TPreviewForm(TQuestions& questions, QWidget* parent)
   FPreview->SetMargins(20, 15, 10, 10);
   HideProgress();
   resize(800, 900);
+  KeepPlacement(this, TPlacement{"PreviewForm", {}, {}});
 }
 
 TPreviewForm::~TPreviewForm() = default;

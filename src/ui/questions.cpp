@@ -9,10 +9,13 @@
 #include "files/savename.h"
 #include "foundation/utils.h"
 #include "model/ubicstr.h"
+#include "recentfiles.h"
 
 namespace ubic {
 
 namespace {
+
+constexpr char kLastFolderKey[] = "LastFolder";
 
 // A message box shows "\r" as nothing: its lines are broken at it.
 QString MessageText(const std::string& text) {
@@ -52,9 +55,14 @@ std::optional<TFileChoice> RunFileDialog(QWidget* parent, const TFileDialogSpec&
   }
   const QStringList filters = FilterList(spec);
   dialog.setNameFilters(filters);
+  // A proposed name with a folder of its own goes there instead.
+  const QString lastFolder = UserSettings().value(kLastFolderKey).toString();
+  if (!lastFolder.isEmpty()) dialog.setDirectory(lastFolder);
   if (!spec.ProposedName.empty()) dialog.selectFile(QString::fromStdString(spec.ProposedName));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return TFileChoice{dialog.selectedFiles().first().toStdString(),
+  const QString file = dialog.selectedFiles().first();
+  UserSettings().setValue(kLastFolderKey, QFileInfo(file).absolutePath());
+  return TFileChoice{file.toStdString(),
                      static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1};
 }
 

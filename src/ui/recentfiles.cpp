@@ -14,11 +14,11 @@ namespace {
 
 constexpr char kRecentFilesKey[] = "RecentFiles";
 
+}  // namespace
+
 QSettings UserSettings() {
   return QSettings(QSettings::UserScope, "Ubic", "Ubic");
 }
-
-}  // namespace
 
 QStringList DistinctNames(const QStringList& files) {
   std::vector<QStringList> parts;

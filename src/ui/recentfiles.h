@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QSettings>
 #include <QStringList>
 #include <functional>
 #include <vector>
@@ -19,6 +20,8 @@ QStringList DistinctNames(const QStringList& files);
 // Keeps the program's settings in Folder instead of the user's configuration, for the tests and
 // the tools that run the program's windows. Call it before the first window is made.
 void KeepSettingsIn(const QString& folder);
+// The program's settings of the user: recent files, window places, the last folders.
+QSettings UserSettings();
 
 // The files last opened or saved, newest first, kept in the user's settings, and their section of
 // the File menu: "&1 car.ubm" and so on before the menu's Exit, with the whole path as the status

@@ -8,6 +8,7 @@
 
 #include "print/printformatter.h"
 #include "uitext.h"
+#include "windowplacement.h"
 
 namespace ubic {
 
@@ -55,36 +56,41 @@ TFont DefaultReportFont() {
 
 TRptForm::TRptForm(QWidget* parent)
     : QDialog(parent),
-      RptList(new QListWidget(this)),
-      OKBtn(new QPushButton("&Report", this)),
-      CancelBtn(new QPushButton("&Cancel", this)),
-      FontBtn(new QPushButton("&Font...", this)),
+      FRptList(new QListWidget(this)),
+      FOKBtn(new QPushButton("&Report", this)),
+      FCancelBtn(new QPushButton("&Cancel", this)),
+      FFontBtn(new QPushButton("&Font...", this)),
       FReportFont(DefaultReportFont()) {
   setWindowTitle("Create Report");
   for (std::size_t i = 0; i < std::size(kSectionNames); ++i) {
-    auto* item = new QListWidgetItem(QString::fromUtf8(kSectionNames[i]), RptList);
+    auto* item = new QListWidgetItem(QString::fromUtf8(kSectionNames[i]), FRptList);
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
     item->setCheckState(i < kDefaultSectionCount ? Qt::Checked : Qt::Unchecked);
   }
-  OKBtn->setDefault(true);
+  FOKBtn->setDefault(true);
   auto* buttons = new QVBoxLayout;
-  buttons->addWidget(OKBtn);
-  buttons->addWidget(CancelBtn);
-  buttons->addWidget(FontBtn);
+  buttons->addWidget(FOKBtn);
+  buttons->addWidget(FCancelBtn);
+  buttons->addWidget(FFontBtn);
   buttons->addStretch();
-  auto* layout = new QHBoxLayout(this);
-  layout->addWidget(RptList);
-  layout->addLayout(buttons);
+  auto* row = new QHBoxLayout;
+  row->addWidget(FRptList);
+  row->addLayout(buttons);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(row);
   layout->setSizeConstraint(QLayout::SetFixedSize);
-  connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-  connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-  connect(FontBtn, &QPushButton::clicked, this, &TRptForm::FontBtnClick);
+  NameObjects(
+      {{FRptList, "RptList"}, {FOKBtn, "OKBtn"}, {FCancelBtn, "CancelBtn"}, {FFontBtn, "FontBtn"}});
+  KeepDialog(this, "RptForm");
+  connect(FOKBtn, &QPushButton::clicked, this, &QDialog::accept);
+  connect(FCancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+  connect(FFontBtn, &QPushButton::clicked, this, &TRptForm::FontBtnClick);
 }
 
 TReportSections TRptForm::Sections() const {
   TReportSections sections;
-  for (int i = 0; i < RptList->count(); ++i) {
-    if (RptList->item(i)->checkState() == Qt::Checked) {
+  for (int i = 0; i < FRptList->count(); ++i) {
+    if (FRptList->item(i)->checkState() == Qt::Checked) {
       sections = sections | static_cast<TReportSection>(1 << i);
     }
   }

@@ -22,13 +22,13 @@ class TRptForm : public QDialog {
   const TFont& ReportFont() const { return FReportFont; }
   void SetReportFont(const TFont& font) { FReportFont = font; }
 
-  QListWidget* RptList;
-  QPushButton* OKBtn;
-  QPushButton* CancelBtn;
-  QPushButton* FontBtn;
-
  private:
   void FontBtnClick();
+
+  QListWidget* FRptList;
+  QPushButton* FOKBtn;
+  QPushButton* FCancelBtn;
+  QPushButton* FFontBtn;
 
   TFont FReportFont;
 };

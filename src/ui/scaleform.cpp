@@ -19,6 +19,7 @@
 #include "namedescform.h"
 #include "questions.h"
 #include "uitext.h"
+#include "windowplacement.h"
 
 namespace ubic {
 
@@ -57,90 +58,107 @@ class TValueListView : public QTreeWidget {
 TScaleForm::TScaleForm(TQuestions& questions, QWidget* parent)
     : QDialog(parent), FQuestions(questions) {
   setMinimumSize(300, 300);
-  NameDescEditForm = new TNameDescEditForm(this);
-  OrderCombo = new QComboBox(this);
-  OrderCombo->addItems({"not ordered", "ascending", "descending"});
-  SetHint(OrderCombo, "Scale order");
-  connect(OrderCombo, &QComboBox::activated, this, &TScaleForm::OrderComboChange);
+  FNameDescEditForm = new TNameDescEditForm(this);
+  FOrderCombo = new QComboBox(this);
+  FOrderCombo->addItems({"not ordered", "ascending", "descending"});
+  SetHint(FOrderCombo, "Scale order");
+  connect(FOrderCombo, &QComboBox::activated, this, &TScaleForm::OrderComboChange);
 
-  ValueList = new TValueListView(this);
-  ValueList->setColumnCount(2);
-  ValueList->setHeaderLabels({"Value", "Description"});
-  ValueList->setColumnWidth(0, 221);
-  ValueList->setColumnWidth(1, 220);
-  ValueList->setRootIsDecorated(false);
-  ValueList->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  ValueList->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(ValueList, &QTreeWidget::currentItemChanged, this, [this] { UpdateEnablement(); });
-  connect(ValueList, &QTreeWidget::itemChanged, this, &TScaleForm::ValueListEdited);
-  connect(ValueList, &QWidget::customContextMenuRequested, this, [this](const QPoint& position) {
-    if (QTreeWidgetItem* item = ValueList->itemAt(position)) ValueList->setCurrentItem(item);
-    PopupMenu->popup(ValueList->viewport()->mapToGlobal(position));
+  FValueList = new TValueListView(this);
+  FValueList->setColumnCount(2);
+  FValueList->setHeaderLabels({"Value", "Description"});
+  FValueList->setColumnWidth(0, 221);
+  FValueList->setColumnWidth(1, 220);
+  FValueList->setRootIsDecorated(false);
+  FValueList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  FValueList->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(FValueList, &QTreeWidget::currentItemChanged, this, [this] { UpdateEnablement(); });
+  connect(FValueList, &QTreeWidget::itemChanged, this, &TScaleForm::ValueListEdited);
+  connect(FValueList, &QWidget::customContextMenuRequested, this, [this](const QPoint& position) {
+    if (QTreeWidgetItem* item = FValueList->itemAt(position)) FValueList->setCurrentItem(item);
+    FPopupMenu->popup(FValueList->viewport()->mapToGlobal(position));
   });
 
-  AddAction =
+  FAddAction =
       NewAction("&Add value", "Add|Add new value", QKeySequence("Ctrl+Ins"), &TScaleForm::AddClick);
-  DeleteAction = NewAction("&Delete value", "Delete|Delete value", QKeySequence("Ctrl+Del"),
-                           &TScaleForm::DeleteClick);
-  EditAction = NewAction("&Edit value and description...", "Edit...|Edit value and description...",
-                         QKeySequence("Ctrl+F2"), &TScaleForm::EditClick);
-  EditInPlaceAction = NewAction("Edit &value", "Edit value...|Edit value...", QKeySequence("F2"),
-                                &TScaleForm::EditInPlaceClick);
-  BadAction =
+  FDeleteAction = NewAction("&Delete value", "Delete|Delete value", QKeySequence("Ctrl+Del"),
+                            &TScaleForm::DeleteClick);
+  FEditAction = NewAction("&Edit value and description...", "Edit...|Edit value and description...",
+                          QKeySequence("Ctrl+F2"), &TScaleForm::EditClick);
+  FEditInPlaceAction = NewAction("Edit &value", "Edit value...|Edit value...", QKeySequence("F2"),
+                                 &TScaleForm::EditInPlaceClick);
+  FBadAction =
       NewAction("&Bad value", "Bad value|Set value class as bad", {}, &TScaleForm::BadClick);
-  NeutralAction = NewAction("&Neutral value", "Neutral value|Set value class as neutral", {},
-                            &TScaleForm::NeutralClick);
-  GoodAction =
+  FNeutralAction = NewAction("&Neutral value", "Neutral value|Set value class as neutral", {},
+                             &TScaleForm::NeutralClick);
+  FGoodAction =
       NewAction("&Good value", "Good value|Set value class as good", {}, &TScaleForm::GoodClick);
-  UpAction = NewAction("Move &up", "Move up|Move subtree or item upwards", QKeySequence("Ctrl+Up"),
-                       &TScaleForm::UpClick);
-  DownAction = NewAction("Move d&own", "Move down|Move subtree or item downwards",
-                         QKeySequence("Ctrl+Down"), &TScaleForm::DownClick);
-  PopupMenu = new QMenu(this);
-  PopupMenu->addActions({AddAction, DeleteAction});
-  PopupMenu->addSeparator();
-  PopupMenu->addActions({EditAction, EditInPlaceAction});
-  PopupMenu->addSeparator();
-  PopupMenu->addActions({BadAction, NeutralAction, GoodAction});
-  PopupMenu->addSeparator();
-  PopupMenu->addActions({UpAction, DownAction});
+  FUpAction = NewAction("Move &up", "Move up|Move subtree or item upwards", QKeySequence("Ctrl+Up"),
+                        &TScaleForm::UpClick);
+  FDownAction = NewAction("Move d&own", "Move down|Move subtree or item downwards",
+                          QKeySequence("Ctrl+Down"), &TScaleForm::DownClick);
+  FPopupMenu = new QMenu(this);
+  FPopupMenu->addActions({FAddAction, FDeleteAction});
+  FPopupMenu->addSeparator();
+  FPopupMenu->addActions({FEditAction, FEditInPlaceAction});
+  FPopupMenu->addSeparator();
+  FPopupMenu->addActions({FBadAction, FNeutralAction, FGoodAction});
+  FPopupMenu->addSeparator();
+  FPopupMenu->addActions({FUpAction, FDownAction});
 
   auto* buttons = new QVBoxLayout;
-  buttons->addWidget(NewButton("Add", "Add|Add new value", AddAction));
-  buttons->addWidget(NewButton("Delete", "Delete|Delete value", DeleteAction));
-  buttons->addWidget(NewButton("Edit...", "Edit...|Edit description...", EditAction));
-  auto* bad = NewButton("Bad", "Bad|Set value class as bad", BadAction);
+  buttons->addWidget(NewButton("Add", "Add|Add new value", FAddAction));
+  buttons->addWidget(NewButton("Delete", "Delete|Delete value", FDeleteAction));
+  buttons->addWidget(NewButton("Edit...", "Edit...|Edit description...", FEditAction));
+  auto* bad = NewButton("Bad", "Bad|Set value class as bad", FBadAction);
   bad->setIcon(ClassIcon(0));
   buttons->addWidget(bad);
-  auto* neutral = NewButton("Neutral", "Neutral|Set value class as neutral", NeutralAction);
+  auto* neutral = NewButton("Neutral", "Neutral|Set value class as neutral", FNeutralAction);
   neutral->setIcon(ClassIcon(1));
   buttons->addWidget(neutral);
-  auto* good = NewButton("Good", "Good|Set value class as good", GoodAction);
+  auto* good = NewButton("Good", "Good|Set value class as good", FGoodAction);
   good->setIcon(ClassIcon(2));
   buttons->addWidget(good);
-  buttons->addWidget(NewButton("Up", "Move up|Move upwards", UpAction));
-  buttons->addWidget(NewButton("Down", "Move down|Move value downwards", DownAction));
+  buttons->addWidget(NewButton("Up", "Move up|Move upwards", FUpAction));
+  buttons->addWidget(NewButton("Down", "Move down|Move value downwards", FDownAction));
   buttons->addStretch(1);
 
-  DefaultCheck = new QCheckBox("Default value for new attributes", this);
-  OkBtn = new QPushButton("&OK", this);
-  OkBtn->setDefault(true);
-  CancelBtn = new QPushButton("&Cancel", this);
-  connect(OkBtn, &QPushButton::clicked, this, &TScaleForm::OkClick);
-  connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+  FDefaultCheck = new QCheckBox("Default value for new attributes", this);
+  FOkBtn = new QPushButton("&OK", this);
+  FOkBtn->setDefault(true);
+  FCancelBtn = new QPushButton("&Cancel", this);
+  connect(FOkBtn, &QPushButton::clicked, this, &TScaleForm::OkClick);
+  connect(FCancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 
   auto* middle = new QHBoxLayout;
-  middle->addWidget(ValueList, 1);
+  middle->addWidget(FValueList, 1);
   middle->addLayout(buttons);
   auto* bottom = new QHBoxLayout;
-  bottom->addWidget(DefaultCheck, 1);
-  bottom->addWidget(OkBtn);
-  bottom->addWidget(CancelBtn);
+  bottom->addWidget(FDefaultCheck, 1);
+  bottom->addWidget(FOkBtn);
+  bottom->addWidget(FCancelBtn);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(OrderCombo);
+  layout->addWidget(FOrderCombo);
   layout->addLayout(middle, 1);
   layout->addLayout(bottom);
+  NameObjects({{FNameDescEditForm, "NameDescEditForm"},
+               {FOrderCombo, "OrderCombo"},
+               {FValueList, "ValueList"},
+               {FDefaultCheck, "DefaultCheck"},
+               {FOkBtn, "OkBtn"},
+               {FCancelBtn, "CancelBtn"},
+               {FAddAction, "AddAction"},
+               {FDeleteAction, "DeleteAction"},
+               {FEditAction, "EditAction"},
+               {FEditInPlaceAction, "EditInPlaceAction"},
+               {FBadAction, "BadAction"},
+               {FNeutralAction, "NeutralAction"},
+               {FGoodAction, "GoodAction"},
+               {FUpAction, "UpAction"},
+               {FDownAction, "DownAction"},
+               {FPopupMenu, "PopupMenu"}});
   resize(600, 360);
+  KeepDialog(this, "ScaleForm");
 }
 
 TScaleForm::~TScaleForm() = default;
@@ -173,9 +191,9 @@ void TScaleForm::Setup(TUbicAttribute* attribute) {
   } else {
     FNewScale->AddValue(NewValueName);
   }
-  OrderCombo->setCurrentIndex(static_cast<int>(FNewScale->Order()));
+  FOrderCombo->setCurrentIndex(static_cast<int>(FNewScale->Order()));
   FillList(0);
-  DefaultCheck->setChecked(FOrigScale && FOrigScale == FDefaultScale);
+  FDefaultCheck->setChecked(FOrigScale && FOrigScale == FDefaultScale);
   FSteps.clear();
   UpdateEnablement();
 }
@@ -183,7 +201,7 @@ void TScaleForm::Setup(TUbicAttribute* attribute) {
 edits::TScaleChange TScaleForm::Change() const {
   auto result = std::make_shared<TUbicDiscreteScale>();
   result->Assign(*FNewScale);
-  return {FSteps, std::move(result), DefaultCheck->isChecked()};
+  return {FSteps, std::move(result), FDefaultCheck->isChecked()};
 }
 
 void TScaleForm::showEvent(QShowEvent* event) {
@@ -197,20 +215,20 @@ void TScaleForm::done(int result) {
 }
 
 int TScaleForm::SelectedIndex() const {
-  QTreeWidgetItem* item = ValueList->currentItem();
-  return item ? ValueList->indexOfTopLevelItem(item) : -1;
+  QTreeWidgetItem* item = FValueList->currentItem();
+  return item ? FValueList->indexOfTopLevelItem(item) : -1;
 }
 
 void TScaleForm::SelectValue(int index) {
-  if (QTreeWidgetItem* item = ValueList->topLevelItem(index)) {
-    ValueList->setCurrentItem(item);
-    ValueList->setFocus();
+  if (QTreeWidgetItem* item = FValueList->topLevelItem(index)) {
+    FValueList->setCurrentItem(item);
+    FValueList->setFocus();
   }
 }
 
 void TScaleForm::ShowRow(int index) {
   const bool updating = std::exchange(FUpdating, true);
-  QTreeWidgetItem* item = ValueList->topLevelItem(index);
+  QTreeWidgetItem* item = FValueList->topLevelItem(index);
   item->setText(0, ToQString(FNewScale->ValueName(index)));
   item->setText(1, ToQString(FNewScale->ValueDescription(index)));
   FUpdating = updating;
@@ -218,9 +236,9 @@ void TScaleForm::ShowRow(int index) {
 
 void TScaleForm::FillList(int selected) {
   FUpdating = true;
-  ValueList->clear();
+  FValueList->clear();
   for (int i = 0; i < FNewScale->Count(); ++i) {
-    auto* item = new QTreeWidgetItem(ValueList);
+    auto* item = new QTreeWidgetItem(FValueList);
     item->setFlags(item->flags() | Qt::ItemIsEditable);
     ShowRow(i);
   }
@@ -233,7 +251,7 @@ void TScaleForm::UpdateIcons() {
   const bool updating = std::exchange(FUpdating, true);
   for (int i = 0; i < FNewScale->Count(); ++i) {
     const int valueClass = FNewScale->IsGood(i) ? 2 : FNewScale->IsBad(i) ? 0 : 1;
-    ValueList->topLevelItem(i)->setIcon(0, ClassIcon(valueClass));
+    FValueList->topLevelItem(i)->setIcon(0, ClassIcon(valueClass));
   }
   FUpdating = updating;
 }
@@ -243,15 +261,15 @@ void TScaleForm::UpdateEnablement() {
   const int index = SelectedIndex();
   const bool selected = index >= 0;
   const bool classes = selected && FNewScale->IsOrdered();
-  DeleteAction->setEnabled(selected && FNewScale->Count() > 2);
-  EditAction->setEnabled(selected);
-  EditInPlaceAction->setEnabled(selected);
-  BadAction->setEnabled(classes);
-  NeutralAction->setEnabled(classes);
-  GoodAction->setEnabled(classes);
-  UpAction->setEnabled(index > 0);
-  DownAction->setEnabled(selected && index < FNewScale->Count() - 1);
-  OkBtn->setEnabled(FNewScale->Count() >= 2);
+  FDeleteAction->setEnabled(selected && FNewScale->Count() > 2);
+  FEditAction->setEnabled(selected);
+  FEditInPlaceAction->setEnabled(selected);
+  FBadAction->setEnabled(classes);
+  FNeutralAction->setEnabled(classes);
+  FGoodAction->setEnabled(classes);
+  FUpAction->setEnabled(index > 0);
+  FDownAction->setEnabled(selected && index < FNewScale->Count() - 1);
+  FOkBtn->setEnabled(FNewScale->Count() >= 2);
 }
 
 void TScaleForm::AddClick() {
@@ -266,7 +284,7 @@ void TScaleForm::AddClick() {
   FUpdating = true;
   auto* item = new QTreeWidgetItem;
   item->setFlags(item->flags() | Qt::ItemIsEditable);
-  ValueList->insertTopLevelItem(position, item);
+  FValueList->insertTopLevelItem(position, item);
   ShowRow(position);
   FUpdating = false;
   SelectValue(position);
@@ -281,7 +299,7 @@ void TScaleForm::DeleteClick() {
   FNewScale->DeleteValue(index);
   FSteps.push_back({false, index});
   FUpdating = true;
-  delete ValueList->takeTopLevelItem(index);
+  delete FValueList->takeTopLevelItem(index);
   FUpdating = false;
   SelectValue(std::min(index, FNewScale->Count() - 1));
   UpdateIcons();
@@ -291,26 +309,25 @@ void TScaleForm::DeleteClick() {
 void TScaleForm::EditClick() {
   const int index = SelectedIndex();
   if (index < 0) return;
-  NameDescEditForm->setWindowTitle(QString("Arranging %1. of attribute value %2")
-                                       .arg(index + 1)
-                                       .arg(ToQString(FAttribute->GetName())));
-  NameDescEditForm->NameEdit->setText(ToQString(FNewScale->ValueName(index)));
-  NameDescEditForm->DescEdit->setText(ToQString(FNewScale->ValueDescription(index)));
-  NameDescEditForm->NameEdit->setFocus();
-  if (NameDescEditForm->exec() != QDialog::Accepted) return;
-  FNewScale->SetValueName(index, FromQString(NameDescEditForm->NameEdit->text()));
-  FNewScale->SetValueDescription(index, FromQString(NameDescEditForm->DescEdit->text()));
+  FNameDescEditForm->setWindowTitle(QString("Arranging %1. of attribute value %2")
+                                        .arg(index + 1)
+                                        .arg(ToQString(FAttribute->GetName())));
+  FNameDescEditForm->SetTexts(ToQString(FNewScale->ValueName(index)),
+                              ToQString(FNewScale->ValueDescription(index)));
+  if (FNameDescEditForm->exec() != QDialog::Accepted) return;
+  FNewScale->SetValueName(index, FromQString(FNameDescEditForm->Name()));
+  FNewScale->SetValueDescription(index, FromQString(FNameDescEditForm->Description()));
   ShowRow(index);
 }
 
 void TScaleForm::EditInPlaceClick() {
-  if (QTreeWidgetItem* item = ValueList->currentItem()) ValueList->editItem(item, 0);
+  if (QTreeWidgetItem* item = FValueList->currentItem()) FValueList->editItem(item, 0);
 }
 
 void TScaleForm::ValueListEdited(QTreeWidgetItem* item, int column) {
   // A name still being edited when Cancel closed the editor arrives after the scale is gone.
   if (FUpdating || column != 0 || !FNewScale) return;
-  const int index = ValueList->indexOfTopLevelItem(item);
+  const int index = FValueList->indexOfTopLevelItem(item);
   if (index < 0) return;
   FNewScale->SetValueName(index, FromQString(item->text(0)));
   ShowRow(index);
@@ -379,8 +396,8 @@ void TScaleForm::DownClick() {
 
 void TScaleForm::OkClick() {
   // An open in-place edit ends first, so that its text is kept.
-  static_cast<TValueListView*>(ValueList)->EndEdit();
-  OkBtn->setFocus();
+  static_cast<TValueListView*>(FValueList)->EndEdit();
+  FOkBtn->setFocus();
   if (FNewScale->Count() < 2) return;
   accept();
 }

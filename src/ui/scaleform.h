@@ -54,23 +54,6 @@ class TScaleForm : public QDialog {
   void OrderComboChange(int index);
   void OkClick();
 
-  QComboBox* OrderCombo;
-  QTreeWidget* ValueList;
-  QCheckBox* DefaultCheck;
-  QPushButton* OkBtn;
-  QPushButton* CancelBtn;
-  QAction* AddAction;
-  QAction* DeleteAction;
-  QAction* EditAction;
-  QAction* EditInPlaceAction;
-  QAction* BadAction;
-  QAction* NeutralAction;
-  QAction* GoodAction;
-  QAction* UpAction;
-  QAction* DownAction;
-  QMenu* PopupMenu;
-  TNameDescEditForm* NameDescEditForm;
-
  protected:
   void showEvent(QShowEvent* event) override;
   void done(int result) override;
@@ -89,6 +72,22 @@ class TScaleForm : public QDialog {
   void ChangeClass(const std::function<void(int)>& change);
 
   TQuestions& FQuestions;
+  QComboBox* FOrderCombo;
+  QTreeWidget* FValueList;
+  QCheckBox* FDefaultCheck;
+  QPushButton* FOkBtn;
+  QPushButton* FCancelBtn;
+  QAction* FAddAction;
+  QAction* FDeleteAction;
+  QAction* FEditAction;
+  QAction* FEditInPlaceAction;
+  QAction* FBadAction;
+  QAction* FNeutralAction;
+  QAction* FGoodAction;
+  QAction* FUpAction;
+  QAction* FDownAction;
+  QMenu* FPopupMenu;
+  TNameDescEditForm* FNameDescEditForm;
   TUbicAttribute* FAttribute = nullptr;
   TUbicScale* FOrigScale = nullptr;
   TUbicScale* FDefaultScale = nullptr;

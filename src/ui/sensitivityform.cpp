@@ -9,6 +9,7 @@
 #include "model/sensitivity.h"
 #include "model/valuetext.h"
 #include "uitext.h"
+#include "windowplacement.h"
 
 namespace ubic {
 namespace {
@@ -41,34 +42,36 @@ TSensitivityForm::TSensitivityForm(const TUbicModel& model, int option, QWidget*
     : QDialog(parent) {
   const TSensitivity sensitivity = ComputeSensitivity(model, option);
   setWindowTitle("Sensitivity of " + ToQString(model.Options()[option]));
-  Table = new QTableWidget(static_cast<int>(sensitivity.Rows.size()) + 1,
-                           3 + static_cast<int>(sensitivity.TopLevel.size()), this);
+  FTable = new QTableWidget(static_cast<int>(sensitivity.Rows.size()) + 1,
+                            3 + static_cast<int>(sensitivity.TopLevel.size()), this);
   QStringList headings{"Attribute", "From", "To"};
   for (const TUbicAttribute* top : sensitivity.TopLevel) headings << ToQString(top->GetName());
-  Table->setHorizontalHeaderLabels(headings);
-  Table->verticalHeader()->hide();
-  SetCell(*Table, 0, 0, "(as it is)");
-  SetCell(*Table, 0, 1, {});
-  SetCell(*Table, 0, 2, {});
-  SetResults(*Table, 0, sensitivity, sensitivity.Baseline);
+  FTable->setHorizontalHeaderLabels(headings);
+  FTable->verticalHeader()->hide();
+  SetCell(*FTable, 0, 0, "(as it is)");
+  SetCell(*FTable, 0, 1, {});
+  SetCell(*FTable, 0, 2, {});
+  SetResults(*FTable, 0, sensitivity, sensitivity.Baseline);
   int row = 1;
   for (const TSensitivityRow& change : sensitivity.Rows) {
     const TUbicScale* scale = change.Attribute->Scale();
-    SetCell(*Table, row, 0, change.Attribute->GetName());
-    SetCell(*Table, row, 1, ValueText(scale, change.From));
-    SetCell(*Table, row, 2, ValueText(scale, change.To));
-    SetResults(*Table, row++, sensitivity, change.Results);
+    SetCell(*FTable, row, 0, change.Attribute->GetName());
+    SetCell(*FTable, row, 1, ValueText(scale, change.From));
+    SetCell(*FTable, row, 2, ValueText(scale, change.To));
+    SetResults(*FTable, row++, sensitivity, change.Results);
   }
-  Table->resizeColumnsToContents();
+  FTable->resizeColumnsToContents();
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(new QLabel(
       "Each single value one step lower and higher: better results green, worse red.", this));
-  layout->addWidget(Table, 1);
+  layout->addWidget(FTable, 1);
   layout->addWidget(buttons);
+  FTable->setObjectName("Table");
   resize(640, 420);
+  KeepDialog(this, "SensitivityForm");
 }
 
 }  // namespace ubic

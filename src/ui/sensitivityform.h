@@ -15,7 +15,8 @@ class TSensitivityForm : public QDialog {
  public:
   TSensitivityForm(const TUbicModel& model, int option, QWidget* parent = nullptr);
 
-  QTableWidget* Table;
+ private:
+  QTableWidget* FTable;
 };
 
 }  // namespace ubic

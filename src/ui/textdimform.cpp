@@ -7,6 +7,7 @@
 #include <QSpinBox>
 
 #include "uitext.h"
+#include "windowplacement.h"
 
 namespace ubic {
 
@@ -50,6 +51,7 @@ TTextDimForm::TTextDimForm(QWidget* parent)
                {FCancelBtn, "CancelBtn"}});
   connect(FOKBtn, &QPushButton::clicked, this, &QDialog::accept);
   connect(FCancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+  KeepDialog(this, "TextDimForm");
 }
 
 int TTextDimForm::TextWidth() const {

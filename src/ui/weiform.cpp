@@ -7,12 +7,14 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QStyleOptionSlider>
 #include <QVBoxLayout>
 
 #include "foundation/checkedint.h"
 #include "foundation/ubicutl.h"
 #include "uitext.h"
+#include "windowplacement.h"
 
 namespace ubic {
 
@@ -79,45 +81,81 @@ void TWeightTrackBar::paintEvent(QPaintEvent* event) {
   painter.fillRect(QRect(left, groove.bottom() + 2, length, 4), QColor(0, 0, 128));
 }
 
-TAttWeiFrame::TAttWeiFrame(const QString& name, bool ticks, QWidget* parent) : QWidget(parent) {
-  NameLabel = NewLabel(name, this, Qt::AlignLeft);
-  TrackBar = new TWeightTrackBar(this);
-  TrackBar->setTickPosition(ticks ? QSlider::TicksBelow : QSlider::NoTicks);
-  RequiredLabel = NewLabel({}, this, Qt::AlignRight);
-  ActualLabel = NewLabel({}, this, Qt::AlignRight, false, Navy);
-}
+// One row of the weights dialog: an input's name, its track bar, its required weight as a
+// number to type and its actual weight. The controls sit in the dialog's grid and are named
+// after the input's index: TrackBar0, RequiredEdit0, ActualLabel0.
+struct TAttWeiFrame {
+  TAttWeiFrame(const QString& name, std::size_t index, QWidget* parent) {
+    NameLabel = NewLabel(name, parent, Qt::AlignLeft);
+    TrackBar = new TWeightTrackBar(parent);
+    TrackBar->setTickPosition(index == 0 ? QSlider::TicksBelow : QSlider::NoTicks);
+    TrackBar->setMinimumWidth(200);
+    RequiredEdit = new QSpinBox(parent);
+    RequiredEdit->setRange(0, MaxWeight);
+    RequiredEdit->setAlignment(Qt::AlignRight);
+    ActualLabel = NewLabel({}, parent, Qt::AlignRight, false, Navy);
+    const QString number = QString::number(index);
+    TrackBar->setObjectName("TrackBar" + number);
+    RequiredEdit->setObjectName("RequiredEdit" + number);
+    ActualLabel->setObjectName("ActualLabel" + number);
+  }
+
+  QLabel* NameLabel;
+  TWeightTrackBar* TrackBar;
+  QSpinBox* RequiredEdit;
+  QLabel* ActualLabel;
+};
 
 TWeiForm::TWeiForm(QWidget* parent) : QDialog(parent) {
   FFramePanel = new QWidget(this);
   auto* group = new QGroupBox("Weight normalization", this);
-  SumBtn = new QPushButton("&Sum 100", group);
-  MaxBtn = new QPushButton("&Max 100", group);
+  FSumBtn = new QPushButton("&Sum 100", group);
+  FMaxBtn = new QPushButton("&Max 100", group);
   auto* groupLayout = new QHBoxLayout(group);
-  groupLayout->addWidget(SumBtn);
-  groupLayout->addWidget(MaxBtn);
+  groupLayout->addWidget(FSumBtn);
+  groupLayout->addWidget(FMaxBtn);
   groupLayout->addStretch(1);
-  connect(SumBtn, &QPushButton::clicked, this, &TWeiForm::SumBtnClick);
-  connect(MaxBtn, &QPushButton::clicked, this, &TWeiForm::MaxBtnClick);
+  connect(FSumBtn, &QPushButton::clicked, this, &TWeiForm::SumBtnClick);
+  connect(FMaxBtn, &QPushButton::clicked, this, &TWeiForm::MaxBtnClick);
 
-  OkBtn = new QPushButton("&OK", this);
-  OkBtn->setDefault(true);
-  ApplyBtn = new QPushButton("&Apply", this);
-  CancelBtn = new QPushButton("&Cancel", this);
-  connect(OkBtn, &QPushButton::clicked, this, &TWeiForm::OkBtnClick);
-  connect(ApplyBtn, &QPushButton::clicked, this, &TWeiForm::ApplyBtnClick);
-  connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+  FOkBtn = new QPushButton("&OK", this);
+  FOkBtn->setDefault(true);
+  FApplyBtn = new QPushButton("&Apply", this);
+  FCancelBtn = new QPushButton("&Cancel", this);
+  connect(FOkBtn, &QPushButton::clicked, this, &TWeiForm::OkBtnClick);
+  connect(FApplyBtn, &QPushButton::clicked, this, &TWeiForm::ApplyBtnClick);
+  connect(FCancelBtn, &QPushButton::clicked, this, &QDialog::reject);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
-  buttons->addWidget(OkBtn);
-  buttons->addWidget(ApplyBtn);
-  buttons->addWidget(CancelBtn);
+  buttons->addWidget(FOkBtn);
+  buttons->addWidget(FApplyBtn);
+  buttons->addWidget(FCancelBtn);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(FFramePanel);
   layout->addWidget(group);
   layout->addLayout(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
+  NameObjects({{FSumBtn, "SumBtn"},
+               {FMaxBtn, "MaxBtn"},
+               {FOkBtn, "OkBtn"},
+               {FApplyBtn, "ApplyBtn"},
+               {FCancelBtn, "CancelBtn"}});
+  // Beside the rule editor's table rather than over it, so that both stay in sight; the editor
+  // moves aside when that makes the room.
+  KeepDialog(this, TPlacement{{}, {}, [this](const QSize& size) {
+                                QWidget* owner =
+                                    parentWidget() ? parentWidget()->window() : nullptr;
+                                if (owner == nullptr) return AvailableArea(*this).topLeft();
+                                const QRect available = AvailableArea(*this);
+                                const QRect anchor =
+                                    MakeRoomBeside(owner->frameGeometry(), size, available);
+                                if (anchor != owner->frameGeometry()) owner->move(anchor.topLeft());
+                                return PlaceBeside(anchor, size, available);
+                              }});
 }
+
+TWeiForm::~TWeiForm() = default;
 
 void TWeiForm::Setup(const TUbicAttribute* attribute, TUbicFunction* function) {
   FFunction = function;
@@ -135,16 +173,19 @@ void TWeiForm::Setup(const TUbicAttribute* attribute, TUbicFunction* function) {
   grid->addWidget(NewLabel("Actual", FFramePanel, Qt::AlignRight, true, Navy), 0, 3);
   FFrames.clear();
   for (int i = 0; i < attribute->InputCount(); ++i) {
-    auto* frame = new TAttWeiFrame(ToQString(attribute->Input(i)->GetName()), i == 0, FFramePanel);
-    frame->TrackBar->setMinimumWidth(200);
-    frame->RequiredLabel->setMinimumWidth(labelWidth);
+    const auto index = static_cast<std::size_t>(i);
+    auto frame = std::make_unique<TAttWeiFrame>(ToQString(attribute->Input(i)->GetName()), index,
+                                                FFramePanel);
+    frame->RequiredEdit->setMinimumWidth(labelWidth);
     frame->ActualLabel->setMinimumWidth(labelWidth);
     grid->addWidget(frame->NameLabel, i + 1, 0);
     grid->addWidget(frame->TrackBar, i + 1, 1);
-    grid->addWidget(frame->RequiredLabel, i + 1, 2);
+    grid->addWidget(frame->RequiredEdit, i + 1, 2);
     grid->addWidget(frame->ActualLabel, i + 1, 3);
     connect(frame->TrackBar, &QSlider::valueChanged, this, &TWeiForm::TrackBarChange);
-    FFrames.push_back(frame);
+    connect(frame->RequiredEdit, &QSpinBox::valueChanged, this,
+            [this, index](int weight) { WeightTyped(index, weight); });
+    FFrames.push_back(std::move(frame));
   }
   FRequiredWeights.assign(FFrames.size(), 0.0);
   FActualWeights.assign(FFrames.size(), 0.0);
@@ -181,7 +222,8 @@ void TWeiForm::ShowRequiredWeights() {
   for (std::size_t i = 0; i < FFrames.size(); ++i) {
     const int weight = ShownWeight(FRequiredWeights, i);
     FFrames[i]->TrackBar->setValue(weight);
-    FFrames[i]->RequiredLabel->setText(QString::number(weight));
+    // Left alone while it already says so, so that a number being typed keeps its cursor.
+    if (FFrames[i]->RequiredEdit->value() != weight) FFrames[i]->RequiredEdit->setValue(weight);
   }
   FUpdating = false;
 }
@@ -196,6 +238,10 @@ void TWeiForm::TrackBarChange() {
   if (FUpdating) return;
   ReadTrackBars();
   ShowRequiredWeights();
+}
+
+void TWeiForm::WeightTyped(std::size_t index, int weight) {
+  if (!FUpdating) FFrames[index]->TrackBar->setValue(weight);
 }
 
 void TWeiForm::Normalize(void (*normalize)(floatarray&, double)) {

@@ -2,16 +2,18 @@
 
 #include <QDialog>
 #include <QSlider>
+#include <memory>
 #include <vector>
 
 #include "foundation/utils.h"
 #include "model/attribute.h"
 #include "model/function.h"
 
-class QLabel;
 class QPushButton;
 
 namespace ubic {
+
+struct TAttWeiFrame;
 
 // A track bar that also shows a band from 0 to a second value, the selection.
 class TWeightTrackBar : public QSlider {
@@ -29,19 +31,6 @@ class TWeightTrackBar : public QSlider {
   int FSelectionEnd = 0;
 };
 
-// One row of the weights dialog: an input's name, its track bar and its two weights.
-class TAttWeiFrame : public QWidget {
-  Q_OBJECT
-
- public:
-  TAttWeiFrame(const QString& name, bool ticks, QWidget* parent);
-
-  QLabel* NameLabel;
-  TWeightTrackBar* TrackBar;
-  QLabel* RequiredLabel;
-  QLabel* ActualLabel;
-};
-
 // The required weights of a function's inputs beside the weights its rules express. It edits the
 // rule editor's working function.
 class TWeiForm : public QDialog {
@@ -49,21 +38,11 @@ class TWeiForm : public QDialog {
 
  public:
   explicit TWeiForm(QWidget* parent = nullptr);
+  ~TWeiForm() override;
 
   void Setup(const TUbicAttribute* attribute, TUbicFunction* function);
-  const std::vector<TAttWeiFrame*>& Frames() const { return FFrames; }
   const floatarray& RequiredWeights() const { return FRequiredWeights; }
   const floatarray& ActualWeights() const { return FActualWeights; }
-
-  void SumBtnClick();
-  void MaxBtnClick();
-  void ApplyBtnClick();
-
-  QPushButton* SumBtn;
-  QPushButton* MaxBtn;
-  QPushButton* OkBtn;
-  QPushButton* ApplyBtn;
-  QPushButton* CancelBtn;
 
  signals:
   // The function's weights were stored: its rules are to be derived again.
@@ -82,10 +61,20 @@ class TWeiForm : public QDialog {
   void TrackBarChange();
   void Normalize(void (*normalize)(floatarray&, double));
   void StoreWeights();
+  void SumBtnClick();
+  void MaxBtnClick();
   void OkBtnClick();
+  void ApplyBtnClick();
+  // The weight typed for input Index, which moves its track bar as a drag would.
+  void WeightTyped(std::size_t index, int weight);
 
+  QPushButton* FSumBtn;
+  QPushButton* FMaxBtn;
+  QPushButton* FOkBtn;
+  QPushButton* FApplyBtn;
+  QPushButton* FCancelBtn;
   TUbicFunction* FFunction = nullptr;
-  std::vector<TAttWeiFrame*> FFrames;
+  std::vector<std::unique_ptr<TAttWeiFrame>> FFrames;
   QWidget* FFramePanel = nullptr;
   floatarray FRequiredWeights;
   floatarray FActualWeights;

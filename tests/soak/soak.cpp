@@ -354,51 +354,56 @@ std::string TSoak::EditScale() {
   const std::string what = SelectRandomAttribute();
   if (!Child<QPushButton>(FDocument, "ModScaleBtn")->isEnabled()) return what + " (disabled)";
   std::string done;
-  WithModal([this] { Child<QPushButton>(FDocument, "ModScaleBtn")->click(); },
-            [this, &done](QWidget* dialog) {
-              TScaleForm& form = *Child<TScaleForm>(FDocument, "ScaleForm");
-              for (int n = Pick(6); n > 0; --n) {
-                form.SelectValue(Pick(form.ValueList->topLevelItemCount()));
-                switch (Pick(7)) {
-                  case 0:
-                  case 1: {
-                    form.AddAction->trigger();
-                    done += " add";
-                    // The new value's name is being edited in place.
-                    for (QLineEdit* editor : form.ValueList->findChildren<QLineEdit*>()) {
-                      if (editor->isVisible()) PressKey(editor, Qt::Key_unknown, "v");
-                    }
-                    break;
-                  }
-                  case 2:
-                    form.DeleteAction->trigger();
-                    done += " delete";
-                    break;
-                  case 3:
-                    (Chance(2) ? form.UpAction : form.DownAction)->trigger();
-                    done += " move";
-                    break;
-                  case 4: {
-                    QAction* classes[] = {form.BadAction, form.NeutralAction, form.GoodAction};
-                    classes[Pick(3)]->trigger();
-                    done += " class";
-                    break;
-                  }
-                  case 5:
-                    ChooseInCombo(form.OrderCombo, Pick(3));
-                    done += " order";
-                    break;
-                  default:
-                    form.DefaultCheck->click();
-                    done += " default";
-                }
+  WithModal(
+      [this] { Child<QPushButton>(FDocument, "ModScaleBtn")->click(); },
+      [this, &done](QWidget* dialog) {
+        TScaleForm& form = *Child<TScaleForm>(FDocument, "ScaleForm");
+        for (int n = Pick(6); n > 0; --n) {
+          form.SelectValue(Pick(Child<QTreeWidget>(&form, "ValueList")->topLevelItemCount()));
+          switch (Pick(7)) {
+            case 0:
+            case 1: {
+              Child<QAction>(&form, "AddAction")->trigger();
+              done += " add";
+              // The new value's name is being edited in place.
+              for (QLineEdit* editor :
+                   Child<QTreeWidget>(&form, "ValueList")->findChildren<QLineEdit*>()) {
+                if (editor->isVisible()) PressKey(editor, Qt::Key_unknown, "v");
               }
-              const bool ok = !Chance(3);
-              (ok ? form.OkBtn : form.CancelBtn)->click();
-              // OK keeps a scale of fewer than two values open.
-              if (dialog->isVisible()) form.CancelBtn->click();
-              done += ok && !dialog->isVisible() ? " OK" : " Cancel";
-            });
+              break;
+            }
+            case 2:
+              Child<QAction>(&form, "DeleteAction")->trigger();
+              done += " delete";
+              break;
+            case 3:
+              (Chance(2) ? Child<QAction>(&form, "UpAction") : Child<QAction>(&form, "DownAction"))
+                  ->trigger();
+              done += " move";
+              break;
+            case 4: {
+              QAction* classes[] = {Child<QAction>(&form, "BadAction"),
+                                    Child<QAction>(&form, "NeutralAction"),
+                                    Child<QAction>(&form, "GoodAction")};
+              classes[Pick(3)]->trigger();
+              done += " class";
+              break;
+            }
+            case 5:
+              ChooseInCombo(Child<QComboBox>(&form, "OrderCombo"), Pick(3));
+              done += " order";
+              break;
+            default:
+              Child<QCheckBox>(&form, "DefaultCheck")->click();
+              done += " default";
+          }
+        }
+        const bool ok = !Chance(3);
+        (ok ? Child<QPushButton>(&form, "OkBtn") : Child<QPushButton>(&form, "CancelBtn"))->click();
+        // OK keeps a scale of fewer than two values open.
+        if (dialog->isVisible()) Child<QPushButton>(&form, "CancelBtn")->click();
+        done += ok && !dialog->isVisible() ? " OK" : " Cancel";
+      });
   return what + done;
 }
 
@@ -407,36 +412,39 @@ std::string TSoak::EditFunction() {
   const std::string what = SelectRandomAttribute();
   if (!Child<QAction>(FDocument, "ModFunct")->isEnabled()) return what + " (disabled)";
   std::string done;
-  WithModal([this] { Child<QAction>(FDocument, "ModFunct")->trigger(); },
-            [this, &done](QWidget*) {
-              TFunctForm& form = *Child<TFunctForm>(FDocument, "FunctForm");
-              const int rules = form.RuleGrid->model()->rowCount();
-              for (int n = Pick(8); n > 0; --n) {
-                form.SetCurrentRule(Pick(rules));
-                switch (Pick(4)) {
-                  case 0:
-                    PressKey(form.RuleGrid, Qt::Key_Delete);
-                    done += " delete";
-                    break;
-                  case 1:
-                    PressKey(form.RuleGrid, Qt::Key_Escape);
-                    done += " unenter";
-                    break;
-                  case 2:
-                    ChooseInCombo(form.ValueCombo, Pick(form.ValueCombo->count()));
-                    done += " choose";
-                    break;
-                  default: {
-                    const QString digit = QString::number(1 + Pick(form.ValueCombo->count() - 1));
-                    PressKey(form.RuleGrid, Qt::Key_unknown, digit);
-                    done += " " + digit.toStdString();
-                  }
-                }
-              }
-              const bool ok = !Chance(3);
-              (ok ? form.OkBtn : form.CancelBtn)->click();
-              done += ok ? " OK" : " Cancel";
-            });
+  WithModal(
+      [this] { Child<QAction>(FDocument, "ModFunct")->trigger(); },
+      [this, &done](QWidget*) {
+        TFunctForm& form = *Child<TFunctForm>(FDocument, "FunctForm");
+        const int rules = Child<QTableView>(&form, "RuleGrid")->model()->rowCount();
+        for (int n = Pick(8); n > 0; --n) {
+          form.SetCurrentRule(Pick(rules));
+          switch (Pick(4)) {
+            case 0:
+              PressKey(Child<QTableView>(&form, "RuleGrid"), Qt::Key_Delete);
+              done += " delete";
+              break;
+            case 1:
+              PressKey(Child<QTableView>(&form, "RuleGrid"), Qt::Key_Escape);
+              done += " unenter";
+              break;
+            case 2:
+              ChooseInCombo(Child<QComboBox>(&form, "ValueCombo"),
+                            Pick(Child<QComboBox>(&form, "ValueCombo")->count()));
+              done += " choose";
+              break;
+            default: {
+              const QString digit =
+                  QString::number(1 + Pick(Child<QComboBox>(&form, "ValueCombo")->count() - 1));
+              PressKey(Child<QTableView>(&form, "RuleGrid"), Qt::Key_unknown, digit);
+              done += " " + digit.toStdString();
+            }
+          }
+        }
+        const bool ok = !Chance(3);
+        (ok ? Child<QPushButton>(&form, "OkBtn") : Child<QPushButton>(&form, "CancelBtn"))->click();
+        done += ok ? " OK" : " Cancel";
+      });
   return what + done;
 }
 

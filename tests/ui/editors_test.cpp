@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
@@ -118,7 +119,7 @@ class Editors : public TUiTest {
   }
 
   static QString Cell(const TFunctForm& form, int rule, int column) {
-    return form.RuleGrid->model()->index(rule, column).data().toString();
+    return Child<QTableView>(&form, "RuleGrid")->model()->index(rule, column).data().toString();
   }
 };
 
@@ -129,30 +130,39 @@ TEST_F(Editors, NewFunctionEnteredByDigitKeysAndKeptOnOk) {
   Select(document, "Top");
   ASSERT_TRUE(Child<QPushButton>(document, "ModFunctBtn")->isEnabled());
   document->Model().SetModified(false);
-  WithModal(
-      [&] { Child<QAction>(document, "ModFunct")->trigger(); },
-      [&](QWidget*) {
-        TFunctForm& form = *Child<TFunctForm>(document, "FunctForm");
-        EXPECT_EQ(form.windowTitle(), "Decision rules Top");
-        ASSERT_EQ(form.RuleGrid->model()->rowCount(), 6);
-        for (int rule = 0; rule < 6; ++rule) EXPECT_EQ(Cell(form, rule, 2), "*");
-        EXPECT_FALSE(form.DeleteBtn->isEnabled());
-        EXPECT_EQ(form.CurrentRule(), 0);
-        QTest::keyClick(form.RuleGrid, Qt::Key_4);
-        EXPECT_EQ(form.EditedFunction()->EnteredCount(), 0) << "no fourth value";
-        QTest::keyClick(form.RuleGrid, Qt::Key_2);
-        EXPECT_EQ(form.EditedFunction()->RuleLow(0), 1);
-        EXPECT_EQ(form.EditedFunction()->RuleHigh(0), 1);
-        EXPECT_TRUE(form.EditedFunction()->RuleEntered(0));
-        EXPECT_EQ(form.CurrentRule(), 0) << "the cursor stays";
-        EXPECT_TRUE(form.RuleGrid->model()->index(0, 2).data(Qt::FontRole).value<QFont>().bold());
-        EXPECT_FALSE(form.RuleGrid->model()->index(1, 2).data(Qt::FontRole).value<QFont>().bold());
-        // The worst combination is medium: every other rule is at least medium.
-        EXPECT_EQ(Cell(form, 5, 2), ">=medium");
-        EXPECT_TRUE(form.DeleteBtn->isEnabled());
-        EXPECT_TRUE(form.StatusLine->text().startsWith("Rules: 1/6"));
-        QTest::mouseClick(form.OkBtn, Qt::LeftButton);
-      });
+  WithModal([&] { Child<QAction>(document, "ModFunct")->trigger(); },
+            [&](QWidget*) {
+              TFunctForm& form = *Child<TFunctForm>(document, "FunctForm");
+              EXPECT_EQ(form.windowTitle(), "Decision rules Top");
+              ASSERT_EQ(Child<QTableView>(&form, "RuleGrid")->model()->rowCount(), 6);
+              for (int rule = 0; rule < 6; ++rule) EXPECT_EQ(Cell(form, rule, 2), "*");
+              EXPECT_FALSE(Child<QPushButton>(&form, "DeleteBtn")->isEnabled());
+              EXPECT_EQ(form.CurrentRule(), 0);
+              QTest::keyClick(Child<QTableView>(&form, "RuleGrid"), Qt::Key_4);
+              EXPECT_EQ(form.EditedFunction()->EnteredCount(), 0) << "no fourth value";
+              QTest::keyClick(Child<QTableView>(&form, "RuleGrid"), Qt::Key_2);
+              EXPECT_EQ(form.EditedFunction()->RuleLow(0), 1);
+              EXPECT_EQ(form.EditedFunction()->RuleHigh(0), 1);
+              EXPECT_TRUE(form.EditedFunction()->RuleEntered(0));
+              EXPECT_EQ(form.CurrentRule(), 0) << "the cursor stays";
+              EXPECT_TRUE(Child<QTableView>(&form, "RuleGrid")
+                              ->model()
+                              ->index(0, 2)
+                              .data(Qt::FontRole)
+                              .value<QFont>()
+                              .bold());
+              EXPECT_FALSE(Child<QTableView>(&form, "RuleGrid")
+                               ->model()
+                               ->index(1, 2)
+                               .data(Qt::FontRole)
+                               .value<QFont>()
+                               .bold());
+              // The worst combination is medium: every other rule is at least medium.
+              EXPECT_EQ(Cell(form, 5, 2), ">=medium");
+              EXPECT_TRUE(Child<QPushButton>(&form, "DeleteBtn")->isEnabled());
+              EXPECT_TRUE(Child<QLabel>(&form, "StatusLine")->text().startsWith("Rules: 1/6"));
+              QTest::mouseClick(Child<QPushButton>(&form, "OkBtn"), Qt::LeftButton);
+            });
   const TUbicFunction* function = Find(document, "Top")->Funct();
   ASSERT_TRUE(function);
   EXPECT_EQ(function->EnteredCount(), 1);
@@ -164,12 +174,14 @@ TEST_F(Editors, NewFunctionEnteredByDigitKeysAndKeptOnOk) {
 TEST_F(Editors, CancelRightAfterCreatingLeavesNoFunction) {
   TModelForm* document = OpenExample();
   Select(document, "Top");
-  WithModal([&] { document->ModFunctClick(); },
-            [&](QWidget*) {
-              QTest::keyClick(Child<TFunctForm>(document, "FunctForm")->RuleGrid, Qt::Key_3);
-              QTest::mouseClick(Child<TFunctForm>(document, "FunctForm")->CancelBtn,
-                                Qt::LeftButton);
-            });
+  WithModal(
+      [&] { document->ModFunctClick(); },
+      [&](QWidget*) {
+        QTest::keyClick(Child<QTableView>(Child<TFunctForm>(document, "FunctForm"), "RuleGrid"),
+                        Qt::Key_3);
+        QTest::mouseClick(Child<QPushButton>(Child<TFunctForm>(document, "FunctForm"), "CancelBtn"),
+                          Qt::LeftButton);
+      });
   EXPECT_FALSE(Find(document, "Top")->Funct());
   EXPECT_EQ(Child<QLineEdit>(document, "ModFunctText")->text(), "<undefined>");
 }
@@ -180,7 +192,7 @@ TEST_F(Editors, ArgumentColoursAndHeaders) {
   GiveFunction(document, top);
   TFunctForm form;
   form.Setup(top, *top->Funct());
-  const QAbstractItemModel* grid = form.RuleGrid->model();
+  const QAbstractItemModel* grid = Child<QTableView>(&form, "RuleGrid")->model();
   EXPECT_EQ(grid->headerData(0, Qt::Horizontal).toString(), "Quality");
   EXPECT_EQ(grid->headerData(2, Qt::Horizontal).toString(), "Top");
   EXPECT_EQ(grid->headerData(3, Qt::Vertical).toString(), "4");
@@ -203,25 +215,26 @@ TEST_F(Editors, IntervalCarriedByTheLastItemAndEscapeUnenters) {
   form.Setup(top, *top->Funct());
   form.show();
   const TUbicFunction& edited = *form.EditedFunction();
-  QTest::keyClick(form.RuleGrid, Qt::Key_2);  // rule 1: medium, so the rest are >=medium
+  QTest::keyClick(Child<QTableView>(&form, "RuleGrid"),
+                  Qt::Key_2);  // rule 1: medium, so the rest are >=medium
   form.SetCurrentRule(3);
-  EXPECT_EQ(form.ValueCombo->currentText(), ">=medium");
+  EXPECT_EQ(Child<QComboBox>(&form, "ValueCombo")->currentText(), ">=medium");
   form.SetCurrentRule(1);
-  form.ValueComboChange(form.ValueCombo->count() - 1);
+  form.ValueComboChange(Child<QComboBox>(&form, "ValueCombo")->count() - 1);
   EXPECT_TRUE(edited.RuleEntered(1));
   EXPECT_EQ(edited.RuleLow(1), 1);
   EXPECT_EQ(edited.RuleHigh(1), 2);
   EXPECT_EQ(Cell(form, 1, 2), ">=medium");
 
   form.SetCurrentRule(0);
-  QTest::keyClick(form.RuleGrid, Qt::Key_Escape);
+  QTest::keyClick(Child<QTableView>(&form, "RuleGrid"), Qt::Key_Escape);
   EXPECT_TRUE(form.isVisible()) << "Escape does not close the editor";
   EXPECT_FALSE(edited.RuleEntered(0));
   EXPECT_EQ(edited.EnteredCount(), 1);
-  QTest::keyClick(form.ValueCombo, Qt::Key_Delete);
+  QTest::keyClick(Child<QComboBox>(&form, "ValueCombo"), Qt::Key_Delete);
   EXPECT_FALSE(edited.RuleEntered(0));
   form.SetCurrentRule(1);
-  QTest::keyClick(form.ValueCombo, Qt::Key_Delete);
+  QTest::keyClick(Child<QComboBox>(&form, "ValueCombo"), Qt::Key_Delete);
   EXPECT_EQ(edited.EnteredCount(), 0);
   EXPECT_EQ(Cell(form, 1, 2), "*");
   form.reject();
@@ -236,8 +249,8 @@ TEST_F(Editors, WeightsOnlyForOrderedInputs) {
     TUbicAttribute* attribute = Find(document, name);
     GiveFunction(document, attribute);
     form.Setup(attribute, *attribute->Funct());
-    EXPECT_EQ(form.WeightsBtn->isHidden(), !shown) << name;
-    EXPECT_EQ(form.UseWeightsCheck->isHidden(), !shown) << name;
+    EXPECT_EQ(Child<QPushButton>(&form, "WeightsBtn")->isHidden(), !shown) << name;
+    EXPECT_EQ(Child<QCheckBox>(&form, "UseWeightsCheck")->isHidden(), !shown) << name;
     EXPECT_EQ(form.WeiForm() != nullptr, shown) << name;
     form.reject();
   }
@@ -256,16 +269,29 @@ class Weights : public Editors {
     Form.show();
   }
 
+  TWeightTrackBar* TrackBar(int input) {
+    return Child<TWeightTrackBar>(&Dialog(), ("TrackBar" + std::to_string(input)).c_str());
+  }
+
+  QSpinBox* RequiredEdit(int input) {
+    return Child<QSpinBox>(&Dialog(), ("RequiredEdit" + std::to_string(input)).c_str());
+  }
+
   void SetTrackBars(std::initializer_list<int> positions) {
     int i = 0;
-    for (const int position : positions) Dialog().Frames()[i++]->TrackBar->setValue(position);
+    for (const int position : positions) TrackBar(i++)->setValue(position);
   }
 
   std::vector<int> TrackBars() {
     std::vector<int> positions;
-    for (const TAttWeiFrame* frame : Dialog().Frames())
-      positions.push_back(frame->TrackBar->value());
+    for (std::size_t i = 0; i < Dialog().RequiredWeights().size(); ++i) {
+      positions.push_back(TrackBar(static_cast<int>(i))->value());
+    }
     return positions;
+  }
+
+  void Click(const char* button) {
+    QTest::mouseClick(Child<QPushButton>(&Dialog(), button), Qt::LeftButton);
   }
 
   TWeiForm& Dialog() { return *Form.WeiForm(); }
@@ -277,32 +303,32 @@ class Weights : public Editors {
 
 TEST_F(Weights, NormalisingToSumAndMaximum) {
   Dialog().show();
-  ASSERT_EQ(Dialog().Frames().size(), 3u);
+  ASSERT_EQ(Dialog().RequiredWeights().size(), 3u);
   EXPECT_EQ(Dialog().windowTitle(), "Weights: Weighed");
   SetTrackBars({0, 0, 0});
-  Dialog().SumBtnClick();
+  Click("SumBtn");
   EXPECT_EQ(TrackBars(), (std::vector<int>{0, 0, 0}));
   SetTrackBars({20, 20, 20});
-  EXPECT_EQ(Dialog().Frames()[2]->RequiredLabel->text(), "20");
-  Dialog().SumBtnClick();
+  EXPECT_EQ(RequiredEdit(2)->value(), 20);
+  Click("SumBtn");
   EXPECT_EQ(TrackBars(), (std::vector<int>{33, 33, 33}));
   EXPECT_NEAR(Dialog().RequiredWeights()[0], 100.0 / 3, 1e-9);
-  EXPECT_EQ(Dialog().Frames()[1]->RequiredLabel->text(), "33");
-  Dialog().MaxBtnClick();
+  EXPECT_EQ(RequiredEdit(1)->value(), 33);
+  Click("MaxBtn");
   EXPECT_EQ(TrackBars(), (std::vector<int>{100, 100, 100}));
   Dialog().reject();
 }
 
 TEST_F(Weights, ApplyDerivesRulesAndCancelInTheEditorDiscardsIt) {
   // Two entered rules give the table its range; the weights derive the rest.
-  QTest::keyClick(Form.RuleGrid, Qt::Key_1);
+  QTest::keyClick(Child<QTableView>(&Form, "RuleGrid"), Qt::Key_1);
   Form.SetCurrentRule(7);
-  QTest::keyClick(Form.RuleGrid, Qt::Key_2);
+  QTest::keyClick(Child<QTableView>(&Form, "RuleGrid"), Qt::Key_2);
   const std::vector<std::string> before = Weighed->Funct()->Rules().Strings();
   Dialog().show();
   SetTrackBars({100, 0, 0});
-  Dialog().ApplyBtnClick();
-  EXPECT_TRUE(Form.UseWeightsCheck->isChecked());
+  Click("ApplyBtn");
+  EXPECT_TRUE(Child<QCheckBox>(&Form, "UseWeightsCheck")->isChecked());
   EXPECT_TRUE(Form.EditedFunction()->UseWeights());
   EXPECT_EQ(Form.EditedFunction()->Weights(), (floatarray{100, 0, 0}));
   // W1 alone decides: every rule with W1 = yes is yes, with W1 = no is no.
@@ -327,22 +353,23 @@ TEST_F(Editors, ScaleStartedFromNewValue) {
             [&](QWidget*) {
               TScaleForm& form = *Child<TScaleForm>(document, "ScaleForm");
               EXPECT_EQ(form.windowTitle(), "Scale Plain");
-              ASSERT_EQ(form.ValueList->topLevelItemCount(), 1);
-              EXPECT_EQ(form.ValueList->topLevelItem(0)->text(0), "new value");
-              EXPECT_FALSE(form.OkBtn->isEnabled());
-              QLineEdit* editor = OpenEditor(form.ValueList);
+              ASSERT_EQ(Child<QTreeWidget>(&form, "ValueList")->topLevelItemCount(), 1);
+              EXPECT_EQ(Child<QTreeWidget>(&form, "ValueList")->topLevelItem(0)->text(0),
+                        "new value");
+              EXPECT_FALSE(Child<QPushButton>(&form, "OkBtn")->isEnabled());
+              QLineEdit* editor = OpenEditor(Child<QTreeWidget>(&form, "ValueList"));
               ASSERT_TRUE(editor);
               editor->setText("cheap");
               QTest::keyClick(editor, Qt::Key_Return);
-              form.AddAction->trigger();
-              EXPECT_EQ(form.ValueList->topLevelItemCount(), 2);
+              Child<QAction>(&form, "AddAction")->trigger();
+              EXPECT_EQ(Child<QTreeWidget>(&form, "ValueList")->topLevelItemCount(), 2);
               EXPECT_EQ(form.SelectedIndex(), 1);
-              EXPECT_TRUE(form.OkBtn->isEnabled());
-              editor = OpenEditor(form.ValueList);
+              EXPECT_TRUE(Child<QPushButton>(&form, "OkBtn")->isEnabled());
+              editor = OpenEditor(Child<QTreeWidget>(&form, "ValueList"));
               ASSERT_TRUE(editor);
               editor->setText("dear");
-              form.DefaultCheck->setChecked(true);
-              QTest::mouseClick(form.OkBtn, Qt::LeftButton);
+              Child<QCheckBox>(&form, "DefaultCheck")->setChecked(true);
+              QTest::mouseClick(Child<QPushButton>(&form, "OkBtn"), Qt::LeftButton);
             });
   const TUbicDiscreteScale* scale = Find(document, "Plain")->DiscreteScale();
   ASSERT_TRUE(scale);
@@ -360,8 +387,10 @@ TEST_F(Editors, ScaleStartedFromNewValue) {
   Select(document, "Plain");
   WithModal([&] { document->ModScaleClick(); },
             [&](QWidget*) {
-              EXPECT_TRUE(Child<TScaleForm>(document, "ScaleForm")->DefaultCheck->isChecked());
-              Child<TScaleForm>(document, "ScaleForm")->DefaultCheck->setChecked(false);
+              EXPECT_TRUE(Child<QCheckBox>(Child<TScaleForm>(document, "ScaleForm"), "DefaultCheck")
+                              ->isChecked());
+              Child<QCheckBox>(Child<TScaleForm>(document, "ScaleForm"), "DefaultCheck")
+                  ->setChecked(false);
               Child<TScaleForm>(document, "ScaleForm")->OkClick();
             });
   EXPECT_FALSE(document->Model().LastScale());
@@ -377,11 +406,11 @@ TEST_F(Editors, DeletingAValueThenCancellingRestoresEverything) {
             [&](QWidget*) {
               TScaleForm& form = *Child<TScaleForm>(document, "ScaleForm");
               form.SelectValue(0);
-              form.DeleteAction->trigger();
-              EXPECT_EQ(form.ValueList->topLevelItemCount(), 2);
+              Child<QAction>(&form, "DeleteAction")->trigger();
+              EXPECT_EQ(Child<QTreeWidget>(&form, "ValueList")->topLevelItemCount(), 2);
               EXPECT_EQ(Find(document, "Quality")->OptionValue(1), 2) << "the model waits for OK";
-              EXPECT_FALSE(form.DeleteAction->isEnabled()) << "two values stay";
-              form.AddAction->trigger();
+              EXPECT_FALSE(Child<QAction>(&form, "DeleteAction")->isEnabled()) << "two values stay";
+              Child<QAction>(&form, "AddAction")->trigger();
               form.reject();
             });
   EXPECT_EQ(Saved(document, TempFile("after.ubm")), before);
@@ -390,7 +419,7 @@ TEST_F(Editors, DeletingAValueThenCancellingRestoresEverything) {
   WithModal([&] { document->ModScaleClick(); },
             [&](QWidget*) {
               Child<TScaleForm>(document, "ScaleForm")->SelectValue(0);
-              Child<TScaleForm>(document, "ScaleForm")->DeleteAction->trigger();
+              Child<QAction>(Child<TScaleForm>(document, "ScaleForm"), "DeleteAction")->trigger();
               Child<TScaleForm>(document, "ScaleForm")->OkClick();
             });
   EXPECT_EQ(Find(document, "Top")->Funct()->RuleCount(), 4) << "the rules of poor went";
@@ -411,12 +440,12 @@ TEST_F(Editors, ScaleCancelledWhileNamingAValue) {
               // Closing the active dialog hands the name's editor a last focus change.
               QApplication::setActiveWindow(dialog);
               TScaleForm& form = *Child<TScaleForm>(document, "ScaleForm");
-              form.AddAction->trigger();
-              QLineEdit* editor = OpenEditor(form.ValueList);
+              Child<QAction>(&form, "AddAction")->trigger();
+              QLineEdit* editor = OpenEditor(Child<QTreeWidget>(&form, "ValueList"));
               ASSERT_TRUE(editor);
               editor->setFocus();
               TypeKeys(editor, "worse");
-              form.CancelBtn->click();
+              Child<QPushButton>(&form, "CancelBtn")->click();
             });
   EXPECT_EQ(Saved(document, TempFile("after.ubm")), before);
   EXPECT_EQ(Find(document, "Quality")->Scale()->Count(), 3);
@@ -434,7 +463,9 @@ TEST_F(Editors, FunctionsAreCompletedAgainstTheEditedScale) {
   WithModal([&] { document->ModScaleClick(); },
             [&](QWidget*) {
               Child<TScaleForm>(document, "ScaleForm")->OrderComboChange(2);
-              QTest::mouseClick(Child<TScaleForm>(document, "ScaleForm")->OkBtn, Qt::LeftButton);
+              QTest::mouseClick(
+                  Child<QPushButton>(Child<TScaleForm>(document, "ScaleForm"), "OkBtn"),
+                  Qt::LeftButton);
             });
   EXPECT_EQ(top->Funct()->RuleLow(1), 0);
   EXPECT_EQ(top->Funct()->RuleHigh(1), 1);
@@ -445,7 +476,9 @@ TEST_F(Editors, FunctionsAreCompletedAgainstTheEditedScale) {
             [&](QWidget*) {
               Child<TScaleForm>(document, "ScaleForm")->SelectValue(2);
               Child<TScaleForm>(document, "ScaleForm")->AddClick();
-              QTest::mouseClick(Child<TScaleForm>(document, "ScaleForm")->OkBtn, Qt::LeftButton);
+              QTest::mouseClick(
+                  Child<QPushButton>(Child<TScaleForm>(document, "ScaleForm"), "OkBtn"),
+                  Qt::LeftButton);
             });
   ASSERT_EQ(top->Scale()->Count(), 4);
   const TUbicFunction& adapted = *top->Funct();
@@ -464,7 +497,9 @@ TEST_F(Editors, ClickOnTheFunctionTextOpensTheRuleEditor) {
   WithModal([&] { QTest::mouseClick(Child<QLineEdit>(document, "ModFunctText"), Qt::LeftButton); },
             [&](QWidget* dialog) {
               EXPECT_EQ(dialog, Child<TFunctForm>(document, "FunctForm"));
-              QTest::keyClick(Child<TFunctForm>(document, "FunctForm")->RuleGrid, Qt::Key_1);
+              QTest::keyClick(
+                  Child<QTableView>(Child<TFunctForm>(document, "FunctForm"), "RuleGrid"),
+                  Qt::Key_1);
               Child<TFunctForm>(document, "FunctForm")->reject();
             });
   EXPECT_EQ(top->Funct(), before);
@@ -475,7 +510,9 @@ TEST_F(Editors, ClickOnTheFunctionTextOpensTheRuleEditor) {
             [&](QWidget*) {
               EXPECT_EQ(Child<TFunctForm>(document, "FunctForm")->CurrentRule(), 0);
               Child<TFunctForm>(document, "FunctForm")->SetCurrentRule(4);
-              QTest::keyClick(Child<TFunctForm>(document, "FunctForm")->RuleGrid, Qt::Key_3);
+              QTest::keyClick(
+                  Child<QTableView>(Child<TFunctForm>(document, "FunctForm"), "RuleGrid"),
+                  Qt::Key_3);
               Child<TFunctForm>(document, "FunctForm")->accept();
             });
   ASSERT_NE(top->Funct(), before);
@@ -507,12 +544,14 @@ TEST_F(Editors, ValueClassesAndOrder) {
   TScaleForm form(Questions);
   form.Setup(Find(document, "Extra"));
   form.SelectValue(0);
-  EXPECT_TRUE(form.BadAction->isEnabled());
-  form.OrderCombo->setCurrentIndex(0);
+  EXPECT_TRUE(Child<QAction>(&form, "BadAction")->isEnabled());
+  Child<QComboBox>(&form, "OrderCombo")->setCurrentIndex(0);
   form.OrderComboChange(0);
   EXPECT_EQ(form.NewScale()->Order(), TScaleOrder::None);
   EXPECT_EQ(form.SelectedIndex(), 0);
-  for (QAction* action : {form.BadAction, form.NeutralAction, form.GoodAction}) {
+  for (QAction* action :
+       {Child<QAction>(&form, "BadAction"), Child<QAction>(&form, "NeutralAction"),
+        Child<QAction>(&form, "GoodAction")}) {
     EXPECT_FALSE(action->isEnabled());
   }
   form.OrderComboChange(1);
@@ -534,21 +573,22 @@ TEST_F(Editors, MovingAValueKeepsOptionIndicesAndEditsNameAndDescription) {
   TScaleForm form(Questions);
   form.Setup(quality);
   form.SelectValue(2);
-  EXPECT_FALSE(form.DownAction->isEnabled());
+  EXPECT_FALSE(Child<QAction>(&form, "DownAction")->isEnabled());
   form.UpClick();
   EXPECT_EQ(form.SelectedIndex(), 1);
-  EXPECT_EQ(form.ValueList->topLevelItem(1)->text(0), "fine");
+  EXPECT_EQ(Child<QTreeWidget>(&form, "ValueList")->topLevelItem(1)->text(0), "fine");
   EXPECT_EQ(quality->OptionValue(1), 2);
   QTimer::singleShot(0, [&] {
-    EXPECT_EQ(form.NameDescEditForm->windowTitle(), "Arranging 2. of attribute value Quality");
-    EXPECT_EQ(form.NameDescEditForm->NameEdit->text(), "fine");
-    form.NameDescEditForm->NameEdit->setText("great");
-    form.NameDescEditForm->DescEdit->setText("the best");
-    form.NameDescEditForm->accept();
+    TNameDescEditForm* edit = Child<TNameDescEditForm>(&form, "NameDescEditForm");
+    EXPECT_EQ(edit->windowTitle(), "Arranging 2. of attribute value Quality");
+    EXPECT_EQ(Child<QLineEdit>(edit, "NameEdit")->text(), "fine");
+    Child<QLineEdit>(edit, "NameEdit")->setText("great");
+    Child<QLineEdit>(edit, "DescEdit")->setText("the best");
+    edit->accept();
   });
   form.EditClick();
   EXPECT_EQ(form.NewScale()->ValueName(1), "great");
-  EXPECT_EQ(form.ValueList->topLevelItem(1)->text(1), "the best");
+  EXPECT_EQ(Child<QTreeWidget>(&form, "ValueList")->topLevelItem(1)->text(1), "the best");
   form.reject();
 }
 
@@ -564,7 +604,7 @@ TEST_F(Editors, ScaleHoldsAtMost208Values) {
   ASSERT_EQ(Questions.Asked().size(), 1u);
   EXPECT_EQ(Questions.Asked()[0].Kind, TScriptedQuestions::TKind::Error);
   EXPECT_EQ(form.NewScale()->Count(), 208);
-  EXPECT_EQ(form.ValueList->topLevelItemCount(), 208);
+  EXPECT_EQ(Child<QTreeWidget>(&form, "ValueList")->topLevelItemCount(), 208);
   TakeAsked();
   form.reject();
 }

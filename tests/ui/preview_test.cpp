@@ -185,7 +185,7 @@ TEST_F(PreviewTest, TheReportCommandShowsTheTickedSections) {
   double pageShare = 0;
   const auto answer = [&](QWidget* modal) {
     if (modal == &Main->RptForm()) {
-      Main->RptForm().OKBtn->click();
+      Child<QPushButton>(&Main->RptForm(), "OKBtn")->click();
     } else if (modal == &Form()) {
       pageShare = PaperShareOfWidth(Preview().viewport()->grab().toImage());
       shownPages = Preview().PageCount();
@@ -211,7 +211,7 @@ TEST_F(PreviewTest, TheReportCommandShowsTheTickedSections) {
   EXPECT_EQ(Preview().PageCount(), 0);
 
   // Only the tree: fewer pages. No section at all: no preview.
-  QListWidget* list = Main->RptForm().RptList;
+  QListWidget* list = Child<QListWidget>(&Main->RptForm(), "RptList");
   for (int i = 1; i < list->count(); ++i) list->item(i)->setCheckState(Qt::Unchecked);
   const int allPages = shownPages;
   WithDialogs(answer, [this] { Action("FileReport")->trigger(); });
@@ -225,7 +225,7 @@ TEST_F(PreviewTest, TheReportCommandShowsTheTickedSections) {
 
 TEST_F(PreviewTest, SensitivityIsASectionToAskFor) {
   Main->CreateDocument(Example("car.ubm"));
-  QListWidget* list = Main->RptForm().RptList;
+  QListWidget* list = Child<QListWidget>(&Main->RptForm(), "RptList");
   ASSERT_EQ(list->count(), 8);
   EXPECT_EQ(list->item(7)->checkState(), Qt::Unchecked);
   for (int i = 0; i < 7; ++i) list->item(i)->setCheckState(Qt::Unchecked);
@@ -233,7 +233,7 @@ TEST_F(PreviewTest, SensitivityIsASectionToAskFor) {
   QStringList texts;
   const auto answer = [&](QWidget* modal) {
     if (modal == &Main->RptForm()) {
-      Main->RptForm().OKBtn->click();
+      Child<QPushButton>(&Main->RptForm(), "OKBtn")->click();
     } else if (modal == &Form()) {
       texts = PageTexts();
       Button("CloseBtn")->trigger();
@@ -258,11 +258,11 @@ TEST_F(PreviewTest, TheRuleEditorReportsTheRulesBeingEdited) {
         // Clicked once the answering timer returns: it does not fire again inside its own call,
         // so it could not answer the preview that the click shows.
         QTimer::singleShot(0, &editor, [&] {
-          editor.ReportBtn->click();
+          Child<QPushButton>(&editor, "ReportBtn")->click();
           reportDone = true;
         });
       } else if (reportDone) {
-        editor.CancelBtn->click();
+        Child<QPushButton>(&editor, "CancelBtn")->click();
       }
     } else if (modal == &Form()) {
       texts = PageTexts();

@@ -41,7 +41,7 @@ TEST_F(Sensitivity, DialogShowsTheCurrentOptionColouredByChange) {
     auto* form = dynamic_cast<TSensitivityForm*>(QApplication::activeModalWidget());
     ASSERT_TRUE(form);
     shown = true;
-    const QTableWidget& table = *form->Table;
+    const QTableWidget& table = *Child<QTableWidget>(form, "Table");
     EXPECT_EQ(RowTexts(table, 0), (QStringList{"(as it is)", "", "", "acceptable"}));
     EXPECT_EQ(RowTexts(table, 1),
               (QStringList{"Price", "25000-35000", "15000-25000", "acceptable"}));
