@@ -262,7 +262,7 @@ TEST_F(Windows, DialogFramesAreDialogsWideEnoughForTheirTitles) {
       &functForm,       functForm.WeiForm(),
       &scaleForm,       Child<TNameDescEditForm>(&scaleForm, "NameDescEditForm"),
       &Main->RptForm(), &sensitivity,
-      &about,           Main->PreviewForm().TextDim};
+      &about,           Child<TTextDimForm>(&Main->PreviewForm(), "TextDim")};
   for (QDialog* dialog : dialogs) {
     const std::string title = dialog->windowTitle().toStdString();
     const Qt::WindowFlags flags = dialog->windowFlags();
