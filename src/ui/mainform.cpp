@@ -19,6 +19,7 @@
 #include "foundation/textfile.h"
 #include "graphspage.h"
 #include "helpform.h"
+#include "mdilayout.h"
 #include "modelform.h"
 #include "previewform.h"
 #include "print/chartgraphs.h"
@@ -145,15 +146,17 @@ void TMainForm::CreateActions() {
   FWindowCascade = make("&Cascade", "Cascade", {}, nullptr);
   connect(FWindowCascade, &QAction::triggered, FMdiArea, &QMdiArea::cascadeSubWindows);
   FWindowTileHorizontal = make("Tile &Horizontally", "Tile Horizontally", {}, nullptr);
-  connect(FWindowTileHorizontal, &QAction::triggered, FMdiArea, &QMdiArea::tileSubWindows);
+  connect(FWindowTileHorizontal, &QAction::triggered, this,
+          [this] { TileSubWindows(*FMdiArea, TTiling::Rows); });
   FWindowTileVertical = make("Tile &Vertically", "Tile Vertically", {}, nullptr);
-  connect(FWindowTileVertical, &QAction::triggered, FMdiArea, &QMdiArea::tileSubWindows);
+  connect(FWindowTileVertical, &QAction::triggered, this,
+          [this] { TileSubWindows(*FMdiArea, TTiling::Columns); });
   FWindowMinimizeAll = make("&Minimize All", "Minimize All", {}, nullptr);
   connect(FWindowMinimizeAll, &QAction::triggered, this, [this] {
     for (QMdiSubWindow* window : FMdiArea->subWindowList()) window->showMinimized();
   });
   FWindowArrangeIcons = make("&Arrange Icons", "Arrange All", {}, nullptr);
-  connect(FWindowArrangeIcons, &QAction::triggered, FMdiArea, &QMdiArea::tileSubWindows);
+  connect(FWindowArrangeIcons, &QAction::triggered, this, [this] { ArrangeIcons(*FMdiArea); });
 
   FHelpContents = make("&Help...", "Help|Open the user manual at its contents",
                        QKeySequence(Qt::Key_F1), &TMainForm::HelpContentsClick);

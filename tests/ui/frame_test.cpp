@@ -105,6 +105,44 @@ class Frame : public TUiTest {
   }
 };
 
+TEST_F(Frame, TheViewMenuTilesInRowsOrColumnsAndLinesUpIcons) {
+  Main->resize(900, 700);
+  for (const char* name : {"car.ubm", "home.ubm", "applicant.ubm", "car.ubm"}) {
+    Main->CreateDocument(Example(name));
+  }
+  const QList<QMdiSubWindow*> windows = MdiArea()->subWindowList(QMdiArea::CreationOrder);
+  ASSERT_EQ(windows.size(), 4);
+  const QRect area = MdiArea()->viewport()->rect();
+  // The tiles cover the area exactly, one after another along the tiling's direction.
+  const auto expectTiles = [&](const QList<QMdiSubWindow*>& tiles, bool rows, int length) {
+    int next = 0;
+    for (const QMdiSubWindow* tile : tiles) {
+      const QRect frame = tile->geometry();
+      EXPECT_EQ(rows ? frame.top() : frame.left(), next);
+      EXPECT_EQ(rows ? frame.width() : frame.height(), rows ? area.width() : area.height());
+      next = (rows ? frame.bottom() : frame.right()) + 1;
+    }
+    EXPECT_EQ(next, length);
+  };
+  Action("WindowTileHorizontal")->trigger();
+  expectTiles(windows, true, area.height());
+  Action("WindowTileVertical")->trigger();
+  expectTiles(windows, false, area.width());
+
+  // Minimised windows lie side by side along the bottom, and tiling leaves them that strip.
+  windows[1]->showMinimized();
+  windows[3]->showMinimized();
+  windows[3]->move(200, 100);
+  Action("WindowArrangeIcons")->trigger();
+  const QRect first = windows[1]->geometry();
+  const QRect second = windows[3]->geometry();
+  EXPECT_EQ(first.bottomLeft(), QPoint(0, area.bottom()));
+  EXPECT_EQ(second.topLeft(), QPoint(first.right() + 1, first.top()));
+  Action("WindowTileHorizontal")->trigger();
+  expectTiles({windows[0], windows[2]}, true, first.top());
+  EXPECT_EQ(windows[1]->geometry(), first);
+}
+
 TEST_F(Frame, CtrlNMakesANewDocumentOnTheGraphsPage) {
   TModelForm* document = Main->CreateDocument(Example("car.ubm"));
   Activate();
