@@ -14,6 +14,7 @@
 
 #include "clierror.h"
 #include "document/document.h"
+#include "files/checktable.h"
 #include "files/csv.h"
 #include "files/evaluationtable.h"
 #include "files/modelio.h"
@@ -35,6 +36,7 @@ constexpr const char* kUsage =
     "       ubic-cli report MODEL [--sections LIST] [--width N] [--height N] [--raw] [-o FILE]\n"
     "       ubic-cli stats MODEL\n"
     "       ubic-cli sensitivity MODEL [--option NAME] [--csv]\n"
+    "       ubic-cli check MODEL [--csv]\n"
     "       ubic-cli --help | -h | --version\n";
 
 constexpr const char* kHelp =
@@ -64,8 +66,8 @@ constexpr const char* kHelp =
     "  report MODEL [--sections LIST] [--width N] [--height N] [--raw] [-o FILE]\n"
     "      Evaluates the model and prints its report as text.\n"
     "      --sections  the sections, comma-separated, in any order: tree, scales,\n"
-    "                  descriptions, rules, weights, evaluation, sensitivity (default: all\n"
-    "                  but sensitivity).\n"
+    "                  descriptions, rules, weights, evaluation, sensitivity, conflicts\n"
+    "                  (default: all but sensitivity and conflicts).\n"
     "      --width     characters per line, lines cut at the page edge (default: as wide as\n"
     "                  the widest line needs, 80 at least; 0: as long as the text).\n"
     "      --height    lines per page (default 0: one endless page); pages are separated\n"
@@ -83,11 +85,19 @@ constexpr const char* kHelp =
     "      of the option's values as they are.\n"
     "      --option  only the option of this name (the first one if several share it).\n"
     "      --csv     prints CSV instead of an aligned table.\n"
+    "  check MODEL [--csv]\n"
+    "      Lists what may keep the model from its answers, one row each: the rule conflicts of\n"
+    "      every function (an entered rule whose inputs are at least as good as another's in\n"
+    "      every input, yet whose value is lower), attributes without a scale, aggregates\n"
+    "      without a function, and basic attributes with options whose value is undefined.\n"
+    "      Exits with 3 when it found something.\n"
+    "      --csv     prints CSV instead of an aligned table.\n"
     "  --help, -h  Prints this text.\n"
     "  --version   Prints the version.\n"
     "\n"
     "Warnings about what a format could not carry go to standard error as \"warning: \" lines.\n"
-    "Exit status: 0 on success, 1 after an error, 2 for a command line that is not understood.\n";
+    "Exit status: 0 on success, 1 after an error, 2 for a command line that is not understood,\n"
+    "3 when check found something.\n";
 
 // The command line, checked against what each command accepts.
 struct TCommandLine {
@@ -251,6 +261,7 @@ constexpr std::pair<const char*, TReportSection> kSectionNames[] = {
     {"weights", rsWeights},
     {"evaluation", rsEvaluation},
     {"sensitivity", rsSensitivity},
+    {"conflicts", rsConflicts},
 };
 
 TReportSections ParseSections(const std::string& list) {
@@ -365,6 +376,26 @@ int Sensitivity(const TCommandLine& line, std::FILE* out, std::FILE* err) {
   return 0;
 }
 
+// The exit status of a check that found something.
+constexpr int kFoundSomething = 3;
+
+int Check(const TCommandLine& line, std::FILE* out, std::FILE* err) {
+  const std::unique_ptr<TUbicDocument> document = Open(line.Operands[0], err);
+  TOutput output(line, out);
+  int findings = 0;
+  if (line.Options.count("--csv") != 0) {
+    findings = CheckRows(
+        document->Model(), [&output](const TTableRow& row) { output.Write(JoinCsvFields(row)); },
+        &CsvField);
+  } else {
+    std::vector<TTableRow> rows;
+    findings = CheckRows(document->Model(), [&rows](const TTableRow& row) { rows.push_back(row); });
+    output.Write(AlignedTable(rows));
+  }
+  output.Finish();
+  return findings > 0 ? kFoundSomething : 0;
+}
+
 int RunCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
   if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
     std::fputs(kHelp, out);
@@ -385,12 +416,19 @@ int RunCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* 
                {"--raw", false},
                {"-o", true}}},
              {"stats", {}},
-             {"sensitivity", {{"--option", true}, {"--csv", false}}}},
-            {{"evaluate", 1}, {"convert", 2}, {"report", 1}, {"stats", 1}, {"sensitivity", 1}});
+             {"sensitivity", {{"--option", true}, {"--csv", false}}},
+             {"check", {{"--csv", false}}}},
+            {{"evaluate", 1},
+             {"convert", 2},
+             {"report", 1},
+             {"stats", 1},
+             {"sensitivity", 1},
+             {"check", 1}});
   if (line.Command == "evaluate") return Evaluate(line, out, err);
   if (line.Command == "convert") return Convert(line, out, err);
   if (line.Command == "report") return Report(line, out, err);
   if (line.Command == "sensitivity") return Sensitivity(line, out, err);
+  if (line.Command == "check") return Check(line, out, err);
   return Stats(line, out, err);
 }
 

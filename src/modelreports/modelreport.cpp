@@ -5,6 +5,7 @@
 
 #include "evaluationtables.h"
 #include "foundation/utils.h"
+#include "model/conflicts.h"
 #include "model/sensitivity.h"
 #include "model/valuecode.h"
 #include "model/valuetext.h"
@@ -17,6 +18,7 @@ namespace {
 
 constexpr const char* kUndefined = "<undefined>";
 constexpr const char* kRulesTitle = "Decision rules (table)";
+constexpr const char* kConflictsTitle = "Rule conflicts";
 constexpr const char* kIncompleteRules =
     "The list is incomplete: the table is too large to search whole.";
 // The rule tables of the whole model call a missing function so, in the language of the
@@ -232,6 +234,33 @@ class TModelReportBuilder {
     }
   }
 
+  // Per function with conflicts, a row per conflict: the rule whose inputs are better, the one it
+  // falls below and the inputs that make them comparable.
+  void AddConflicts() {
+    std::string heading = kConflictsTitle;
+    for (const TUbicAttribute* attribute : FAttributes) {
+      const TUbicFunction* function = attribute->Funct();
+      if (function == nullptr) continue;
+      const std::vector<TRuleConflict> conflicts = RuleConflicts(*function);
+      if (conflicts.empty()) continue;
+      TRptSection& section = AddHeadedSection(*FReport, kConflictsTitle, heading);
+      heading.clear();
+      TRptTable& table = AddTable(section, kConflictsTitle, 3);
+      AddHeadingRow(table, {attribute->GetName(), "Though better than", "In"});
+      for (const TRuleConflict& conflict : conflicts) {
+        TRptRow& row = *table.AddRow();
+        AddRuleCell(row, *function, conflict.Better);
+        AddRuleCell(row, *function, conflict.Worse);
+        row.NewCell()->AddText(InputNames(*function, conflict.Inputs));
+      }
+      section.AddEmptyLine();
+    }
+    if (heading.empty()) return;
+    TRptSection& section = AddHeadedSection(*FReport, kConflictsTitle, heading);
+    section.AddLine()->AddText("No rule conflicts.");
+    section.AddEmptyLine();
+  }
+
   void AddGraphs(const TReportGraphs& graphs) {
     FReport->SetAlign(kVertical, baFill);
     TRptSection& section =
@@ -248,6 +277,22 @@ class TModelReportBuilder {
   }
 
  private:
+  // A rule's input values and its value, each value in its class's colours.
+  static void AddRuleCell(TRptRow& row, const TUbicFunction& function, int rule) {
+    TRptGroup& line = *row.NewCell()->AddLine();
+    TValueRuns runs;
+    for (int i = 0; i < function.InputCount(); ++i) {
+      if (i > 0) runs.push_back({"; ", TValueClass::Neutral});
+      runs.push_back(
+          ValueRun(function.Attribute()->Input(i)->Scale(), function.RuleInput(i, rule)));
+    }
+    runs.push_back({" -> ", TValueClass::Neutral});
+    const TValueRuns value = IntervalRuns(function.Attribute()->Scale(), function.RuleLow(rule),
+                                          function.RuleHigh(rule));
+    runs.insert(runs.end(), value.begin(), value.end());
+    AddValueRuns(line, runs);
+  }
+
   static void AddSensitivityRow(TRptTable& table, const TSensitivity& sensitivity,
                                 const TUbicAttribute* attribute, int from, int to,
                                 const std::vector<std::string>& results) {
@@ -368,6 +413,7 @@ std::unique_ptr<TReport> MakeModelReport(TUbicModel* model, TReportSections sect
   if (sections.Contains(rsWeights)) builder.AddWeights();
   if (sections.Contains(rsEvaluation)) builder.AddEvaluation();
   if (sections.Contains(rsSensitivity)) builder.AddSensitivity();
+  if (sections.Contains(rsConflicts)) builder.AddConflicts();
   if (sections.Contains(rsGraphs) && graphs != nullptr && graphs->Available()) {
     builder.AddGraphs(*graphs);
   }

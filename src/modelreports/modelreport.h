@@ -14,7 +14,7 @@
 namespace ubic {
 
 // The sections of a model report, in the order they are printed.
-enum TReportSection : std::uint8_t {
+enum TReportSection : std::uint16_t {
   rsTree = 1,
   rsScales = 2,
   rsScaleDescriptions = 4,
@@ -24,6 +24,8 @@ enum TReportSection : std::uint8_t {
   rsGraphs = 64,
   // What if each single basic value were one step lower or higher; printed after the evaluation.
   rsSensitivity = 128,
+  // The pairs of entered rules that no monotone table can hold both.
+  rsConflicts = 256,
 };
 
 using TReportSections = TFlagSet<TReportSection>;
