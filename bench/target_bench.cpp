@@ -34,11 +34,14 @@ struct TTargetModel {
     Fill(*top);
     Top = top.get();
     Model.Root()->AddInput(std::move(top));
-    Model.AddOption("option");
+    // One option of random values and one at the worst value everywhere, which has far to go.
+    Model.AddOption("random");
+    Model.AddOption("worst");
     std::vector<TUbicAttribute*> basics;
     Model.Root()->CollectBasicAttributes(basics);
     for (TUbicAttribute* basic : basics) {
       basic->SetOptionValue(0, int(Random() % unsigned(basic->Scale()->Count())));
+      basic->SetOptionValue(1, 0);
     }
   }
 
@@ -59,7 +62,8 @@ struct TTargetModel {
 void BM_TargetAnalysis(benchmark::State& state) {
   TTargetModel model;
   const auto direction = state.range(1) != 0 ? TTargetDirection::AtMost : TTargetDirection::AtLeast;
-  const TTargetQuestion question{0, model.Top, direction, int(state.range(0)), 20};
+  const TTargetQuestion question{int(state.range(2)), model.Top, direction, int(state.range(0)),
+                                 20};
   TTargetAnswer answer;
   for (auto _ : state) {
     answer = FindTargetChanges(question);

@@ -26,6 +26,8 @@ class TOrientedRules {
     for (int r = 0; r < function.RuleCount(); ++r) {
       if (!function.RuleEntered(r)) continue;
       FRules.push_back(r);
+      FLows.push_back(function.RuleLow(r));
+      FHighs.push_back(function.RuleHigh(r));
       for (int i = 0; i < FInputs; ++i) {
         FValues.push_back(function.RuleInput(i, r));
         FSigns.push_back(signs[i]);
@@ -34,6 +36,13 @@ class TOrientedRules {
   }
 
   int Count() const { return static_cast<int>(FRules.size()); }
+  // Whether the interval of entered rule Better lies at or above that of Worse on a scale where
+  // Sign is 1 for ascending and -1 for descending: both ends, as completion by monotonicity
+  // demands.
+  bool Above(int better, int worse, int sign) const {
+    return (FLows[better] - FLows[worse]) * sign >= 0 &&
+           (FHighs[better] - FHighs[worse]) * sign >= 0;
+  }
   int Rule(int e) const { return FRules[e]; }
 
   // How entered rule A compares with entered rule B, by position among the entered rules.
@@ -52,12 +61,12 @@ class TOrientedRules {
     return result;
   }
 
-  std::vector<int> DifferingInputs(int a, int b) const {
-    std::vector<int> inputs;
+  std::uint64_t DifferingInputs(int a, int b) const {
+    std::uint64_t inputs = 0;
+    const int* va = &FValues[static_cast<std::size_t>(a) * FInputs];
+    const int* vb = &FValues[static_cast<std::size_t>(b) * FInputs];
     for (int i = 0; i < FInputs; ++i) {
-      const std::size_t at = static_cast<std::size_t>(a) * FInputs + i;
-      const std::size_t bt = static_cast<std::size_t>(b) * FInputs + i;
-      if (FValues[at] != FValues[bt]) inputs.push_back(i);
+      if (va[i] != vb[i]) inputs |= std::uint64_t{1} << i;
     }
     return inputs;
   }
@@ -65,17 +74,11 @@ class TOrientedRules {
  private:
   int FInputs;
   std::vector<int> FRules;
+  std::vector<int> FLows;
+  std::vector<int> FHighs;
   std::vector<int> FValues;
   std::vector<int> FSigns;
 };
-
-// Whether a rule with the interval [betterLow, betterHigh] may stand above one with
-// [worseLow, worseHigh]: both ends at or above on an ascending scale, at or below on a descending.
-bool Ordered(const TUbicFunction& function, int worse, int better, TScaleOrder order) {
-  const int sign = order == TScaleOrder::Ascending ? 1 : -1;
-  return (function.RuleLow(better) - function.RuleLow(worse)) * sign >= 0 &&
-         (function.RuleHigh(better) - function.RuleHigh(worse)) * sign >= 0;
-}
 
 }  // namespace
 
@@ -85,16 +88,16 @@ std::vector<TRuleConflict> RuleConflicts(const TUbicFunction& function) {
   if (attribute == nullptr || attribute->Scale() == nullptr || !attribute->Scale()->IsOrdered()) {
     return conflicts;
   }
-  const TScaleOrder order = attribute->Scale()->Order();
+  const int sign = attribute->Scale()->Order() == TScaleOrder::Ascending ? 1 : -1;
   const TOrientedRules rules(function);
   for (int a = 0; a < rules.Count(); ++a) {
     for (int b = a + 1; b < rules.Count(); ++b) {
       const TRuleComparison c = rules.Compare(a, b);
       if (c != rcWorse && c != rcBetter) continue;
-      const int worse = rules.Rule(c == rcWorse ? a : b);
-      const int better = rules.Rule(c == rcWorse ? b : a);
-      if (Ordered(function, worse, better, order)) continue;
-      conflicts.push_back({worse, better, rules.DifferingInputs(a, b)});
+      const int worse = c == rcWorse ? a : b;
+      const int better = c == rcWorse ? b : a;
+      if (rules.Above(better, worse, sign)) continue;
+      conflicts.push_back({rules.Rule(worse), rules.Rule(better), rules.DifferingInputs(a, b)});
     }
   }
   std::sort(conflicts.begin(), conflicts.end(), [](const TRuleConflict& x, const TRuleConflict& y) {
@@ -144,9 +147,10 @@ std::string RuleText(const TUbicFunction& function, int rule) {
                       function.RuleHigh(rule));
 }
 
-std::string InputNames(const TUbicFunction& function, const std::vector<int>& inputs) {
+std::string InputNames(const TUbicFunction& function, std::uint64_t inputs) {
   std::string names;
-  for (const int i : inputs) {
+  for (int i = 0; i < function.InputCount() && i < 64; ++i) {
+    if ((inputs >> i & 1) == 0) continue;
     if (!names.empty()) names += ", ";
     names += function.Attribute()->Input(i)->GetName();
   }

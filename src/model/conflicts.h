@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -13,8 +14,9 @@ namespace ubic {
 struct TRuleConflict {
   int Worse = 0;
   int Better = 0;
-  // The inputs in which Better's value is the better one: those that make the rules comparable.
-  std::vector<int> Inputs;
+  // The inputs in which Better's value is the better one, those that make the rules comparable:
+  // bit i for input i. A table of more than 64 inputs would have more rules than can be counted.
+  std::uint64_t Inputs = 0;
 
   bool operator==(const TRuleConflict&) const = default;
 };
@@ -46,7 +48,7 @@ std::string RuleText(const TUbicFunction& function, int rule);
 // The conflict in words: "high; 3 years -> bad, though better than high; 1 year -> good in
 // Support".
 std::string ConflictText(const TUbicFunction& function, const TRuleConflict& conflict);
-// The names of the inputs, joined by ", ".
-std::string InputNames(const TUbicFunction& function, const std::vector<int>& inputs);
+// The names of the inputs of a conflict, joined by ", ".
+std::string InputNames(const TUbicFunction& function, std::uint64_t inputs);
 
 }  // namespace ubic

@@ -41,16 +41,18 @@ TEST(RuleConflicts, PairsOrderedAgainstTheirInputs) {
   car.Enter(1, 0, 0);  // high price, 3 years: bad, though at least as good in every input
   car.Enter(3, 1, 1);  // low price, 3 years: medium, below the first rule too
   const std::vector<TRuleConflict> conflicts = RuleConflicts(*car.Function);
-  const std::vector<TRuleConflict> expected{{0, 1, {1}}, {0, 3, {0, 1}}};
+  const std::vector<TRuleConflict> expected{{0, 1, 2}, {0, 3, 3}};
   EXPECT_EQ(conflicts, expected);
   EXPECT_EQ(ConflictingRules(conflicts), (std::vector<int>{0, 1, 3}));
   EXPECT_EQ(RuleText(*car.Function, 1), "v0; v1 -> v0");
+  EXPECT_EQ(ConflictText(*car.Function, conflicts[1]),
+            "v1; v1 -> v1, though better than v0; v0 -> v2 in Price, Support");
 
   // An interval must lie at or above at both ends: [1, 2] above [2, 2] does not.
   TCarModel intervals;
   intervals.Enter(0, 2, 2);
   intervals.Enter(2, 1, 2);
-  EXPECT_EQ(RuleConflicts(*intervals.Function), (std::vector<TRuleConflict>{{0, 2, {0}}}));
+  EXPECT_EQ(RuleConflicts(*intervals.Function), (std::vector<TRuleConflict>{{0, 2, 1}}));
   intervals.Enter(2, 2, 2);
   EXPECT_TRUE(RuleConflicts(*intervals.Function).empty());
 }
@@ -60,7 +62,7 @@ TEST(RuleConflicts, FollowTheScalesOrders) {
   TCarModel descending(TScaleOrder::Descending);
   descending.Enter(0, 0, 0);
   descending.Enter(1, 2, 2);
-  EXPECT_EQ(RuleConflicts(*descending.Function), (std::vector<TRuleConflict>{{0, 1, {1}}}));
+  EXPECT_EQ(RuleConflicts(*descending.Function), (std::vector<TRuleConflict>{{0, 1, 2}}));
   descending.Enter(1, 0, 0);
   descending.Enter(0, 1, 1);
   EXPECT_TRUE(RuleConflicts(*descending.Function).empty());
@@ -71,7 +73,7 @@ TEST(RuleConflicts, FollowTheScalesOrders) {
   support.Enter(1, 0, 0);
   EXPECT_TRUE(RuleConflicts(*support.Function).empty());
   support.Enter(2, 0, 0);  // low price and 1 year: better than rule 0 yet worse
-  EXPECT_EQ(RuleConflicts(*support.Function), (std::vector<TRuleConflict>{{0, 2, {0}}}));
+  EXPECT_EQ(RuleConflicts(*support.Function), (std::vector<TRuleConflict>{{0, 2, 1}}));
 
   // Without an order nothing is comparable, and an unordered attribute scale allows anything.
   TCarModel unorderedInput(TScaleOrder::Ascending, TScaleOrder::None);
@@ -80,7 +82,7 @@ TEST(RuleConflicts, FollowTheScalesOrders) {
   EXPECT_TRUE(RuleConflicts(*unorderedInput.Function).empty());
   unorderedInput.Enter(3, 0, 0);  // same Support as rule 1, better price: still ordered
   unorderedInput.Enter(1, 1, 1);
-  EXPECT_EQ(RuleConflicts(*unorderedInput.Function), (std::vector<TRuleConflict>{{1, 3, {0}}}));
+  EXPECT_EQ(RuleConflicts(*unorderedInput.Function), (std::vector<TRuleConflict>{{1, 3, 1}}));
   TCarModel unorderedOutput(TScaleOrder::None);
   unorderedOutput.Enter(0, 2, 2);
   unorderedOutput.Enter(1, 0, 0);
@@ -100,9 +102,9 @@ std::vector<TRuleConflict> PairwiseConflicts(const TUbicFunction& function) {
       const bool above = (function.RuleLow(b) - function.RuleLow(w)) * sign >= 0 &&
                          (function.RuleHigh(b) - function.RuleHigh(w)) * sign >= 0;
       if (above) continue;
-      TRuleConflict conflict{w, b, {}};
+      TRuleConflict conflict{w, b, 0};
       for (int i = 0; i < function.InputCount(); ++i) {
-        if (function.RuleInput(i, w) != function.RuleInput(i, b)) conflict.Inputs.push_back(i);
+        if (function.RuleInput(i, w) != function.RuleInput(i, b)) conflict.Inputs |= 1U << i;
       }
       conflicts.push_back(conflict);
     }
