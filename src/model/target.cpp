@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bitset>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <unordered_map>
@@ -48,6 +49,61 @@ struct TWays {
   int Cost = 0;
   std::vector<TChangeSet> Changes;
 };
+
+// The values each basic attribute's value spans, by its place among the subtree's basic
+// attributes: from its lowest to its highest value, the whole scale when it is undefined.
+using TSpans = std::vector<std::pair<int, int>>;
+
+int Steps(const TChange& change, const TSpans& spans) {
+  const auto [low, high] = spans[change.Basic];
+  return change.To < low ? low - change.To : change.To > high ? change.To - high : 0;
+}
+
+int Steps(const TChangeSet& changes, const TSpans& spans) {
+  int steps = 0;
+  for (const TChange& change : changes) steps += Steps(change, spans);
+  return steps;
+}
+
+// Whether A moves no attribute further than B: each of its values lies between B's and the
+// nearest value the attribute had. Both change the same attributes, in the same order.
+bool NoFurther(const TChangeSet& a, const TChangeSet& b, const TSpans& spans) {
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    const auto [low, high] = spans[b[i].Basic];
+    const int nearest = std::clamp(b[i].To, low, high);
+    if (a[i].To < std::min(nearest, b[i].To) || a[i].To > std::max(nearest, b[i].To)) return false;
+  }
+  return true;
+}
+
+// Leaves out every set of changes that moves an attribute further than another set of the same
+// attributes does. Such a set has more steps, so only those with fewer are looked at.
+void LeaveOutFurther(std::vector<TChangeSet>& sets, const TSpans& spans) {
+  if (sets.size() < 2) return;
+  std::map<std::vector<int>, std::vector<std::pair<int, std::size_t>>> groups;
+  for (std::size_t s = 0; s < sets.size(); ++s) {
+    std::vector<int> attributes;
+    for (const TChange& change : sets[s]) attributes.push_back(change.Basic);
+    groups[attributes].emplace_back(Steps(sets[s], spans), s);
+  }
+  std::vector<bool> further(sets.size());
+  for (auto& [attributes, members] : groups) {
+    std::sort(members.begin(), members.end());
+    for (std::size_t m = 0; m < members.size(); ++m) {
+      const auto [steps, s] = members[m];
+      for (std::size_t o = 0; o < m && members[o].first < steps && !further[s]; ++o) {
+        further[s] = NoFurther(sets[members[o].second], sets[s], spans);
+      }
+    }
+  }
+  std::size_t kept = 0;
+  for (std::size_t s = 0; s < sets.size(); ++s) {
+    if (further[s]) continue;
+    if (kept != s) sets[kept] = std::move(sets[s]);
+    ++kept;
+  }
+  sets.resize(kept);
+}
 
 // An attribute of the question's subtree, with what its evaluation needs.
 class TNode {
@@ -110,7 +166,7 @@ class TNode {
 
   // Every result of at most Budget changes with the sets of changes that give it, where no
   // fewer changes give a result within it: only such parts make up a smallest solution.
-  std::vector<TWays> Ways(int budget) {
+  std::vector<TWays> Ways(int budget, const TSpans& spans) {
     std::vector<TWays> ways;
     if (FBasic >= 0) {
       ways.push_back({FOriginal, 0, {{}}});
@@ -121,7 +177,7 @@ class TNode {
     }
     if (!FEvaluates) return {{FFull, 0, {{}}}};
     std::vector<std::vector<TWays>> childWays;
-    for (const auto& child : FChildren) childWays.push_back(child->Ways(budget));
+    for (const auto& child : FChildren) childWays.push_back(child->Ways(budget, spans));
     std::vector<std::vector<TCostedSet>> costed(childWays.size());
     for (std::size_t i = 0; i < childWays.size(); ++i) {
       for (const TWays& w : childWays[i]) costed[i].push_back({w.Set, w.Cost});
@@ -140,6 +196,8 @@ class TNode {
       }
       AppendProducts(parts, ways[at->second].Changes);
     });
+    // Parts with the same result are interchangeable: one that goes further makes no new solution.
+    for (TWays& entry : ways) LeaveOutFurther(entry.Changes, spans);
     return ways;
   }
 
@@ -307,10 +365,8 @@ class TNode {
   std::vector<TCostedSet> FFrontier;
 };
 
-// The values an option's value spans: from its lowest to its highest value on the scale, the
-// whole scale when it is undefined.
 std::pair<int, int> Span(const TUbicAttribute& basic, const std::string& text) {
-  const int count = basic.Scale()->Count();
+  const int count = basic.Scale() != nullptr ? basic.Scale()->Count() : 0;
   int low = count;
   int high = -1;
   for (const char code : text) {
@@ -321,48 +377,6 @@ std::pair<int, int> Span(const TUbicAttribute& basic, const std::string& text) {
   }
   if (high < 0) return {0, count - 1};
   return {low, high};
-}
-
-TBasicChange MakeChange(const TUbicAttribute& basic, int option, int to) {
-  const std::string from = basic.OptionText(option);
-  const auto [low, high] = Span(basic, from);
-  const int steps = to < low ? low - to : to > high ? to - high : 0;
-  return {&basic, from, to, steps};
-}
-
-// Whether A moves no attribute further than B: each of its values lies between B's and the
-// nearest value the attribute had. Both change the same attributes.
-bool NoFurther(const TTargetSolution& a, const TTargetSolution& b) {
-  for (std::size_t i = 0; i < a.Changes.size(); ++i) {
-    const TBasicChange& ca = a.Changes[i];
-    const TBasicChange& cb = b.Changes[i];
-    const auto [low, high] = Span(*ca.Attribute, ca.From);
-    const int nearest = std::clamp(cb.To, low, high);
-    if (ca.To < std::min(nearest, cb.To) || ca.To > std::max(nearest, cb.To)) return false;
-  }
-  return true;
-}
-
-std::vector<TTargetSolution> LeaveOutFurther(std::vector<TTargetSolution> solutions) {
-  std::map<std::vector<const TUbicAttribute*>, std::vector<std::size_t>> groups;
-  for (std::size_t s = 0; s < solutions.size(); ++s) {
-    std::vector<const TUbicAttribute*> attributes;
-    for (const TBasicChange& change : solutions[s].Changes) attributes.push_back(change.Attribute);
-    groups[attributes].push_back(s);
-  }
-  std::vector<bool> further(solutions.size());
-  for (const auto& [attributes, members] : groups) {
-    for (const std::size_t s : members) {
-      further[s] = std::any_of(members.begin(), members.end(), [&](std::size_t o) {
-        return o != s && NoFurther(solutions[o], solutions[s]);
-      });
-    }
-  }
-  std::vector<TTargetSolution> kept;
-  for (std::size_t s = 0; s < solutions.size(); ++s) {
-    if (!further[s]) kept.push_back(std::move(solutions[s]));
-  }
-  return kept;
 }
 
 }  // namespace
@@ -391,20 +405,26 @@ TTargetAnswer FindTargetChanges(const TTargetQuestion& question) {
     return answer;
   }
   answer.Outcome = TTargetOutcome::Reachable;
-  std::vector<TTargetSolution> solutions;
-  for (const TWays& ways : root.Ways(fewest)) {
+  TSpans spans;
+  for (const TUbicAttribute* basic : basics) {
+    spans.push_back(Span(*basic, basic->OptionText(question.Option)));
+  }
+  std::vector<TChangeSet> found;
+  for (TWays& ways : root.Ways(fewest, spans)) {
     if (ways.Cost != fewest || !ways.Set.any() || !IsSubset(ways.Set, accepted)) continue;
-    for (TChangeSet changes : ways.Changes) {
-      std::sort(changes.begin(), changes.end(),
-                [](const TChange& a, const TChange& b) { return a.Basic < b.Basic; });
-      TTargetSolution& solution = solutions.emplace_back();
-      for (const TChange& change : changes) {
-        solution.Changes.push_back(MakeChange(*basics[change.Basic], question.Option, change.To));
-        solution.Steps += solution.Changes.back().Steps;
-      }
+    std::move(ways.Changes.begin(), ways.Changes.end(), std::back_inserter(found));
+  }
+  LeaveOutFurther(found, spans);
+  std::vector<TTargetSolution> solutions;
+  for (const TChangeSet& changes : found) {
+    TTargetSolution& solution = solutions.emplace_back();
+    for (const TChange& change : changes) {
+      const TUbicAttribute* basic = basics[change.Basic];
+      const int steps = Steps(change, spans);
+      solution.Changes.push_back({basic, basic->OptionText(question.Option), change.To, steps});
+      solution.Steps += steps;
     }
   }
-  solutions = LeaveOutFurther(std::move(solutions));
   std::map<const TUbicAttribute*, int> place;
   for (std::size_t b = 0; b < basics.size(); ++b) place[basics[b]] = static_cast<int>(b);
   auto key = [&place](const TTargetSolution& s) {
