@@ -261,6 +261,29 @@ class TModelReportBuilder {
     section.AddEmptyLine();
   }
 
+  // Per question its target and the solutions, a row per changed basic attribute.
+  void AddTargets(const std::vector<TTargetQuestion>& questions) {
+    std::string heading = "Targets";
+    for (const TTargetQuestion& question : questions) {
+      TRptSection& section = AddHeadedSection(*FReport, "Targets", heading);
+      heading.clear();
+      const TUbicAttribute& attribute = *question.Attribute;
+      TRptLine& title = *section.AddLine();
+      title.AddText(FModel.Options()[question.Option] + ": " + attribute.GetName() +
+                    (question.Direction == TTargetDirection::AtLeast ? " at least " : " at most "));
+      AddValueRuns(title, {ValueRun(attribute.Scale(), question.Value)});
+      const TTargetAnswer answer = FindTargetChanges(question);
+      if (answer.Outcome == TTargetOutcome::Reached) section.AddLine()->AddText("Reached already.");
+      if (answer.Outcome == TTargetOutcome::Unreachable) {
+        section.AddLine()->AddText("No change of basic values reaches it.");
+      }
+      if (!answer.Solutions.empty()) AddSolutionTable(section, answer);
+      if (answer.More > 0)
+        section.AddLine()->AddText("and " + std::to_string(answer.More) + " more");
+      section.AddEmptyLine();
+    }
+  }
+
   void AddGraphs(const TReportGraphs& graphs) {
     FReport->SetAlign(kVertical, baFill);
     TRptSection& section =
@@ -277,6 +300,21 @@ class TModelReportBuilder {
   }
 
  private:
+  static void AddSolutionTable(TRptSection& section, const TTargetAnswer& answer) {
+    TRptTable& table = AddTable(section, "Targets", 4);
+    AddHeadingRow(table, {"Solution", "Attribute", "From", "To"});
+    for (std::size_t s = 0; s < answer.Solutions.size(); ++s) {
+      for (const TBasicChange& change : answer.Solutions[s].Changes) {
+        TRptRow& row = *table.AddRow();
+        AddNumberText(*row.NewCell(), std::to_string(s + 1));
+        row.NewCell()->AddText(change.Attribute->GetName());
+        const TUbicScale* scale = change.Attribute->Scale();
+        AddValueRuns(*row.NewCell()->AddLine(), ValueSetRuns(scale, change.From, "; "));
+        AddValueRuns(*row.NewCell()->AddLine(), {ValueRun(scale, change.To)});
+      }
+    }
+  }
+
   // A rule's input values and its value, each value in its class's colours.
   static void AddRuleCell(TRptRow& row, const TUbicFunction& function, int rule) {
     TRptGroup& line = *row.NewCell()->AddLine();
@@ -402,7 +440,8 @@ std::string TreeContinuation(const TUbicAttribute& attribute) {
 }
 
 std::unique_ptr<TReport> MakeModelReport(TUbicModel* model, TReportSections sections,
-                                         const TReportStyle& style, const TReportGraphs* graphs) {
+                                         const TReportStyle& style, const TReportGraphs* graphs,
+                                         const std::vector<TTargetQuestion>& targets) {
   if (model == nullptr || sections.Empty()) return nullptr;
   TModelReportBuilder builder(*model, style);
   if (sections.Contains(rsRules) || sections.Contains(rsWeights)) builder.CalcWeights();
@@ -414,6 +453,7 @@ std::unique_ptr<TReport> MakeModelReport(TUbicModel* model, TReportSections sect
   if (sections.Contains(rsEvaluation)) builder.AddEvaluation();
   if (sections.Contains(rsSensitivity)) builder.AddSensitivity();
   if (sections.Contains(rsConflicts)) builder.AddConflicts();
+  if (sections.Contains(rsTargets)) builder.AddTargets(targets);
   if (sections.Contains(rsGraphs) && graphs != nullptr && graphs->Available()) {
     builder.AddGraphs(*graphs);
   }
