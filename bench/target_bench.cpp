@@ -72,7 +72,9 @@ void BM_TargetAnalysis(benchmark::State& state) {
   state.counters["changes"] = answer.ChangeCount;
   state.counters["solutions"] = double(answer.Solutions.size() + std::size_t(answer.More));
 }
-BENCHMARK(BM_TargetAnalysis)->ArgsProduct({{0, 1, 2, 3, 4}, {0, 1}})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TargetAnalysis)
+    ->ArgsProduct({{0, 1, 2, 3, 4}, {0, 1}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace ubic::bench

@@ -17,6 +17,7 @@
 #include "files/checktable.h"
 #include "files/csv.h"
 #include "files/evaluationtable.h"
+#include "files/explaintable.h"
 #include "files/modelio.h"
 #include "files/optionscsv.h"
 #include "files/sensitivitytable.h"
@@ -40,6 +41,7 @@ constexpr const char* kUsage =
     "       ubic-cli check MODEL [--csv]\n"
     "       ubic-cli target MODEL --option NAME [--attribute NAME] (--at-least V | --at-most V)\n"
     "                       [--limit N] [--csv]\n"
+    "       ubic-cli explain MODEL --option NAME [--csv]\n"
     "       ubic-cli --help | -h | --version\n";
 
 constexpr const char* kHelp =
@@ -108,6 +110,12 @@ constexpr const char* kHelp =
     "      --csv        prints CSV with the header Solution,Attribute,From,To and a row per\n"
     "                   changed attribute; no rows when the option already reaches the target.\n"
     "      Exits with 3, saying so, when no change reaches the target.\n"
+    "  explain MODEL --option NAME [--csv]\n"
+    "      Why the option has its values: for every aggregate attribute its inputs' values and\n"
+    "      the rules that decided it, entered or completed (and how); the inputs whose one\n"
+    "      step down or up changes it; the basic attributes of good values (strong) and of\n"
+    "      bad ones (weak). The columns are Kind, Attribute, Value and Details.\n"
+    "      --csv     prints CSV instead of an aligned table.\n"
     "  --help, -h  Prints this text.\n"
     "  --version   Prints the version.\n"
     "\n"
@@ -475,6 +483,25 @@ int Target(const TCommandLine& line, std::FILE* out, std::FILE* err) {
   return kFoundSomething;
 }
 
+int Explain(const TCommandLine& line, std::FILE* out, std::FILE* err) {
+  if (line.Options.count("--option") == 0) throw EUsageError("explain needs --option");
+  const std::unique_ptr<TUbicDocument> document = Open(line.Operands[0], err);
+  const TUbicModel& model = document->Model();
+  const TExplanation explanation = ExplainOption(model, ChosenOptions(model, line).front());
+  TOutput output(line, out);
+  if (line.Options.count("--csv") != 0) {
+    ExplanationRows(
+        explanation, [&output](const TTableRow& row) { output.Write(JoinCsvFields(row)); },
+        &CsvField);
+  } else {
+    std::vector<TTableRow> rows;
+    ExplanationRows(explanation, [&rows](const TTableRow& row) { rows.push_back(row); });
+    output.Write(AlignedTable(rows));
+  }
+  output.Finish();
+  return 0;
+}
+
 int RunCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
   if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
     std::fputs(kHelp, out);
@@ -503,20 +530,23 @@ int RunCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* 
                {"--at-least", true},
                {"--at-most", true},
                {"--limit", true},
-               {"--csv", false}}}},
+               {"--csv", false}}},
+             {"explain", {{"--option", true}, {"--csv", false}}}},
             {{"evaluate", 1},
              {"convert", 2},
              {"report", 1},
              {"stats", 1},
              {"sensitivity", 1},
              {"check", 1},
-             {"target", 1}});
+             {"target", 1},
+             {"explain", 1}});
   if (line.Command == "evaluate") return Evaluate(line, out, err);
   if (line.Command == "convert") return Convert(line, out, err);
   if (line.Command == "report") return Report(line, out, err);
   if (line.Command == "sensitivity") return Sensitivity(line, out, err);
   if (line.Command == "check") return Check(line, out, err);
   if (line.Command == "target") return Target(line, out, err);
+  if (line.Command == "explain") return Explain(line, out, err);
   return Stats(line, out, err);
 }
 
