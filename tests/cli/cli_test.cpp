@@ -355,5 +355,28 @@ TEST_F(Cli, TargetListsTheSmallestChanges) {
   EXPECT_NE(Run({"--help"}).Out.find("target MODEL --option NAME"), std::string::npos);
 }
 
+TEST_F(Cli, ExplainSaysWhyAnOptionHasItsValues) {
+  const TToolRun csv = Run({"explain", Example("car.ubm"), "--option", "Sports Coupe", "--csv"});
+  ASSERT_EQ(csv.Status, 0) << csv.Err;
+  EXPECT_EQ(csv.Out.substr(0, csv.Out.find("aggregate,COSTS")),
+            "Kind,Attribute,Value,Details\n"
+            "aggregate,CAR,unacceptable,\"COSTS=high, TECHNICAL=adequate: high; adequate -> "
+            "unacceptable (rule 8, entered)\"\n"
+            "step,CAR,acceptable,COSTS: high -> medium\n"
+            "step,CAR,acceptable,TECHNICAL: adequate -> good\n");
+  EXPECT_NE(csv.Out.find("\nstrong,Safety,high,\nstrong,Comfort,comfortable,\nweak,Price,over "
+                         "35000,\n"),
+            std::string::npos)
+      << csv.Out;
+  // A set matches several rules, each named with how it came.
+  const TToolRun set = Run({"explain", Example("car.ubm"), "--option", "Used SUV"});
+  ASSERT_EQ(set.Status, 0) << set.Err;
+  EXPECT_NE(set.Out.find("medium; adequate -> acceptable (rule 5, entered); medium; good -> good "
+                         "(rule 6, entered)"),
+            std::string::npos)
+      << set.Out;
+  EXPECT_EQ(Run({"explain", Example("car.ubm")}).Status, 2);
+}
+
 }  // namespace
 }  // namespace ubic::test
