@@ -71,8 +71,8 @@ constexpr const char* kHelp =
     "  report MODEL [--sections LIST] [--width N] [--height N] [--raw] [-o FILE]\n"
     "      Evaluates the model and prints its report as text.\n"
     "      --sections  the sections, comma-separated, in any order: tree, scales,\n"
-    "                  descriptions, rules, weights, evaluation, sensitivity, conflicts\n"
-    "                  (default: all but sensitivity and conflicts).\n"
+    "                  descriptions, rules, weights, evaluation, sensitivity, conflicts,\n"
+    "                  explanation (default: all but the last three).\n"
     "      --width     characters per line, lines cut at the page edge (default: as wide as\n"
     "                  the widest line needs, 80 at least; 0: as long as the text).\n"
     "      --height    lines per page (default 0: one endless page); pages are separated\n"
@@ -286,6 +286,7 @@ constexpr std::pair<const char*, TReportSection> kSectionNames[] = {
     {"evaluation", rsEvaluation},
     {"sensitivity", rsSensitivity},
     {"conflicts", rsConflicts},
+    {"explanation", rsExplanation},
 };
 
 TReportSections ParseSections(const std::string& list) {

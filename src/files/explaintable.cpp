@@ -7,15 +7,6 @@
 namespace ubic {
 namespace {
 
-std::string RuleNumbers(const std::vector<int>& rules) {
-  std::string text;
-  for (std::size_t i = 0; i < rules.size(); ++i) {
-    if (i > 0) text += i + 1 == rules.size() ? " and " : ", ";
-    text += std::to_string(rules[i] + 1);
-  }
-  return text;
-}
-
 std::string InputsText(const TAggregateExplanation& aggregate) {
   std::string text;
   for (int i = 0; i < aggregate.Attribute->InputCount(); ++i) {
@@ -38,24 +29,6 @@ std::string RulesText(const TAggregateExplanation& aggregate) {
 }
 
 }  // namespace
-
-std::string RuleOriginText(const TDecidingRule& rule) {
-  std::string text = "rule " + std::to_string(rule.Rule + 1) + ", ";
-  switch (rule.Origin) {
-    case TRuleOrigin::Entered:
-      return text + "entered";
-    case TRuleOrigin::Undefined:
-      return text + "undefined";
-    case TRuleOrigin::Weights:
-      return text + "completed by the weights";
-    case TRuleOrigin::Monotonicity:
-      text += "completed by monotonicity";
-      break;
-  }
-  return rule.From.empty()
-             ? text
-             : text + " from rule" + (rule.From.size() > 1 ? "s " : " ") + RuleNumbers(rule.From);
-}
 
 void ExplanationRows(const TExplanation& explanation,
                      const std::function<void(const TTableRow&)>& emit, TTextForm form) {

@@ -16,7 +16,4 @@ namespace ubic {
 void ExplanationRows(const TExplanation& explanation,
                      const std::function<void(const TTableRow&)>& emit, TTextForm form = nullptr);
 
-// How a deciding rule came, such as "rule 8, completed by monotonicity from rules 5 and 9".
-std::string RuleOriginText(const TDecidingRule& rule);
-
 }  // namespace ubic

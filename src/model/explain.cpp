@@ -80,6 +80,15 @@ TAggregateExplanation Explain(const TUbicAttribute& attribute, const TScratchEva
   return explanation;
 }
 
+std::string RuleNumbers(const std::vector<int>& rules) {
+  std::string text;
+  for (std::size_t i = 0; i < rules.size(); ++i) {
+    if (i > 0) text += i + 1 == rules.size() ? " and " : ", ";
+    text += std::to_string(rules[i] + 1);
+  }
+  return text;
+}
+
 }  // namespace
 
 TExplanation ExplainOption(const TUbicModel& model, int option) {
@@ -100,6 +109,24 @@ TExplanation ExplainOption(const TUbicModel& model, int option) {
     if (valueClass == TValueClass::Bad) explanation.Weak.push_back(attribute);
   }
   return explanation;
+}
+
+std::string RuleOriginText(const TDecidingRule& rule) {
+  std::string text = "rule " + std::to_string(rule.Rule + 1) + ", ";
+  switch (rule.Origin) {
+    case TRuleOrigin::Entered:
+      return text + "entered";
+    case TRuleOrigin::Undefined:
+      return text + "undefined";
+    case TRuleOrigin::Weights:
+      return text + "completed by the weights";
+    case TRuleOrigin::Monotonicity:
+      text += "completed by monotonicity";
+      break;
+  }
+  return rule.From.empty()
+             ? text
+             : text + " from rule" + (rule.From.size() > 1 ? "s " : " ") + RuleNumbers(rule.From);
 }
 
 }  // namespace ubic

@@ -57,4 +57,8 @@ struct TExplanation {
 
 TExplanation ExplainOption(const TUbicModel& model, int option);
 
+// How a deciding rule came, such as "rule 8, completed by monotonicity from rules 5 and 9", the
+// rules numbered from 1 as the rule editor shows them.
+std::string RuleOriginText(const TDecidingRule& rule);
+
 }  // namespace ubic

@@ -6,6 +6,7 @@
 #include "evaluationtables.h"
 #include "foundation/utils.h"
 #include "model/conflicts.h"
+#include "model/explain.h"
 #include "model/sensitivity.h"
 #include "model/valuecode.h"
 #include "model/valuetext.h"
@@ -284,6 +285,26 @@ class TModelReportBuilder {
     }
   }
 
+  // Per selected option a row per aggregate attribute: its value, the rules that decided it and
+  // the inputs whose one step changes it; then the option's strong and weak points.
+  void AddExplanations() {
+    std::string heading = "Explanation";
+    for (int k = 0; k < FModel.OptionCount(); ++k) {
+      if (!FModel.OptionSelected(k)) continue;
+      const TExplanation explanation = ExplainOption(FModel, k);
+      TRptSection& section = AddHeadedSection(*FReport, "Explanation", heading);
+      heading.clear();
+      TRptTable& table = AddTable(section, "Explanation", 4);
+      AddHeadingRow(table, {FModel.Options()[k], "Value", "Decided by", "One step changes it"});
+      for (const TAggregateExplanation& aggregate : explanation.Aggregates) {
+        AddExplanationRow(table, aggregate);
+      }
+      AddPoints(section, "Strong points: ", explanation.Strong, k);
+      AddPoints(section, "Weak points: ", explanation.Weak, k);
+      section.AddEmptyLine();
+    }
+  }
+
   void AddGraphs(const TReportGraphs& graphs) {
     FReport->SetAlign(kVertical, baFill);
     TRptSection& section =
@@ -300,6 +321,41 @@ class TModelReportBuilder {
   }
 
  private:
+  static void AddExplanationRow(TRptTable& table, const TAggregateExplanation& aggregate) {
+    const TUbicAttribute& attribute = *aggregate.Attribute;
+    TRptRow& row = *table.AddRow();
+    row.NewCell()->AddText(attribute.GetName());
+    AddValueRuns(*row.NewCell()->AddLine(), ValueSetRuns(attribute.Scale(), aggregate.Value, "; "));
+    TRptCell& rules = *row.NewCell();
+    if (attribute.Funct() == nullptr) rules.AddText(kUndefined);
+    for (const TDecidingRule& rule : aggregate.Rules) {
+      rules.AddText(RuleText(*attribute.Funct(), rule.Rule) + " (" + RuleOriginText(rule) + ")");
+    }
+    TRptCell& steps = *row.NewCell();
+    for (const TInputStep& step : aggregate.Steps) {
+      const TUbicAttribute& input = *attribute.Input(step.Input);
+      TRptGroup& line = *steps.AddLine();
+      line.AddText(input.GetName() + ": ");
+      AddValueRuns(line, {ValueRun(input.Scale(), step.From)});
+      line.AddText(" -> ");
+      AddValueRuns(line, {ValueRun(input.Scale(), step.To)});
+      line.AddText(" gives ");
+      AddValueRuns(line, ValueSetRuns(attribute.Scale(), step.Result, "; "));
+    }
+  }
+
+  static void AddPoints(TRptSection& section, const std::string& title,
+                        const std::vector<const TUbicAttribute*>& basics, int option) {
+    if (basics.empty()) return;
+    TRptGroup& line = *section.AddLine();
+    line.AddText(title);
+    for (std::size_t b = 0; b < basics.size(); ++b) {
+      if (b > 0) line.AddText(", ");
+      line.AddText(basics[b]->GetName() + " ");
+      AddValueRuns(line, ValueSetRuns(basics[b]->Scale(), basics[b]->OptionText(option), "; "));
+    }
+  }
+
   static void AddSolutionTable(TRptSection& section, const TTargetAnswer& answer) {
     TRptTable& table = AddTable(section, "Targets", 4);
     AddHeadingRow(table, {"Solution", "Attribute", "From", "To"});
@@ -454,6 +510,7 @@ std::unique_ptr<TReport> MakeModelReport(TUbicModel* model, TReportSections sect
   if (sections.Contains(rsSensitivity)) builder.AddSensitivity();
   if (sections.Contains(rsConflicts)) builder.AddConflicts();
   if (sections.Contains(rsTargets)) builder.AddTargets(targets);
+  if (sections.Contains(rsExplanation)) builder.AddExplanations();
   if (sections.Contains(rsGraphs) && graphs != nullptr && graphs->Available()) {
     builder.AddGraphs(*graphs);
   }

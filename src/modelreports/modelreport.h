@@ -29,6 +29,8 @@ enum TReportSection : std::uint16_t {
   rsConflicts = 256,
   // What it would take for options to reach targets: the questions come with the report.
   rsTargets = 512,
+  // Why the selected options have their values.
+  rsExplanation = 1024,
 };
 
 using TReportSections = TFlagSet<TReportSection>;

@@ -341,5 +341,24 @@ TEST(ModelReport, TargetsWithTheirSolutions) {
   EXPECT_TRUE(Contains(lines, "Reached already."));
 }
 
+TEST(ModelReport, ExplanationOfTheSelectedOptions) {
+  TSample sample(3);
+  sample.Model.SetOptionSelected(1, false);
+  sample.Top->Input(1)->SetOptionText(2, "1");
+  const std::vector<std::string> lines = ReportLines(sample, rsExplanation);
+  EXPECT_TRUE(Contains(lines, "Explanation")) << Joined(lines);
+  // o2: A has no function, so Top = min(A, B1) matches every value of A.
+  // The page is 70 characters wide.
+  EXPECT_TRUE(
+      Contains(lines, "Top  Top0; Top1  A0; B1 -> Top0 (rule 2, entered)  B: B1 -> B0 gives T"))
+      << Joined(lines);
+  EXPECT_TRUE(Contains(lines, "                 A2; B1 -> Top1 (rule 8, entered)"));
+  EXPECT_TRUE(Contains(lines, "A    *           <undefined>"));
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), "Explanation"), 1);
+  EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                          [](const std::string& line) { return line.rfind("o1", 0) == 0; }),
+            0);
+}
+
 }  // namespace
 }  // namespace ubic
