@@ -14,11 +14,14 @@
 
 #include "clierror.h"
 #include "document/document.h"
+#include "files/checktable.h"
 #include "files/csv.h"
 #include "files/evaluationtable.h"
+#include "files/explaintable.h"
 #include "files/modelio.h"
 #include "files/optionscsv.h"
 #include "files/sensitivitytable.h"
+#include "files/targettable.h"
 #include "foundation/cp1250.h"
 #include "foundation/textfile.h"
 #include "foundation/utils.h"
@@ -35,6 +38,10 @@ constexpr const char* kUsage =
     "       ubic-cli report MODEL [--sections LIST] [--width N] [--height N] [--raw] [-o FILE]\n"
     "       ubic-cli stats MODEL\n"
     "       ubic-cli sensitivity MODEL [--option NAME] [--csv]\n"
+    "       ubic-cli check MODEL [--csv]\n"
+    "       ubic-cli target MODEL --option NAME [--attribute NAME] (--at-least V | --at-most V)\n"
+    "                       [--limit N] [--csv]\n"
+    "       ubic-cli explain MODEL --option NAME [--csv]\n"
     "       ubic-cli --help | -h | --version\n";
 
 constexpr const char* kHelp =
@@ -64,8 +71,8 @@ constexpr const char* kHelp =
     "  report MODEL [--sections LIST] [--width N] [--height N] [--raw] [-o FILE]\n"
     "      Evaluates the model and prints its report as text.\n"
     "      --sections  the sections, comma-separated, in any order: tree, scales,\n"
-    "                  descriptions, rules, weights, evaluation, sensitivity (default: all\n"
-    "                  but sensitivity).\n"
+    "                  descriptions, rules, weights, evaluation, sensitivity, conflicts,\n"
+    "                  explanation (default: all but the last three).\n"
     "      --width     characters per line, lines cut at the page edge (default: as wide as\n"
     "                  the widest line needs, 80 at least; 0: as long as the text).\n"
     "      --height    lines per page (default 0: one endless page); pages are separated\n"
@@ -83,11 +90,38 @@ constexpr const char* kHelp =
     "      of the option's values as they are.\n"
     "      --option  only the option of this name (the first one if several share it).\n"
     "      --csv     prints CSV instead of an aligned table.\n"
+    "  check MODEL [--csv]\n"
+    "      Lists what may keep the model from its answers, one row each: the rule conflicts of\n"
+    "      every function (an entered rule whose inputs are at least as good as another's in\n"
+    "      every input, yet whose value is lower), attributes without a scale, aggregates\n"
+    "      without a function, and basic attributes with options whose value is undefined.\n"
+    "      Exits with 3 when it found something.\n"
+    "      --csv     prints CSV instead of an aligned table.\n"
+    "  target MODEL --option NAME [--attribute NAME] (--at-least V | --at-most V) [--limit N]\n"
+    "         [--csv]\n"
+    "      What would it take: the smallest changes of basic values that make the option's\n"
+    "      value of the attribute (every value of a set) at least or at most the value V by\n"
+    "      its scale's order. The solutions change the fewest basic attributes; of those with\n"
+    "      the same attributes, one that moves an attribute further than another is left\n"
+    "      out. They are ordered by their steps on the scales, then by the tree.\n"
+    "      --option     the option of this name.\n"
+    "      --attribute  the attribute of this name (default: the first top-level one).\n"
+    "      --limit      lists at most N solutions (default 20) and says how many more there are.\n"
+    "      --csv        prints CSV with the header Solution,Attribute,From,To and a row per\n"
+    "                   changed attribute; no rows when the option already reaches the target.\n"
+    "      Exits with 3, saying so, when no change reaches the target.\n"
+    "  explain MODEL --option NAME [--csv]\n"
+    "      Why the option has its values: for every aggregate attribute its inputs' values and\n"
+    "      the rules that decided it, entered or completed (and how); the inputs whose one\n"
+    "      step down or up changes it; the basic attributes of good values (strong) and of\n"
+    "      bad ones (weak). The columns are Kind, Attribute, Value and Details.\n"
+    "      --csv     prints CSV instead of an aligned table.\n"
     "  --help, -h  Prints this text.\n"
     "  --version   Prints the version.\n"
     "\n"
     "Warnings about what a format could not carry go to standard error as \"warning: \" lines.\n"
-    "Exit status: 0 on success, 1 after an error, 2 for a command line that is not understood.\n";
+    "Exit status: 0 on success, 1 after an error, 2 for a command line that is not understood,\n"
+    "3 when check found something or no change reaches the target.\n";
 
 // The command line, checked against what each command accepts.
 struct TCommandLine {
@@ -251,6 +285,8 @@ constexpr std::pair<const char*, TReportSection> kSectionNames[] = {
     {"weights", rsWeights},
     {"evaluation", rsEvaluation},
     {"sensitivity", rsSensitivity},
+    {"conflicts", rsConflicts},
+    {"explanation", rsExplanation},
 };
 
 TReportSections ParseSections(const std::string& list) {
@@ -365,6 +401,108 @@ int Sensitivity(const TCommandLine& line, std::FILE* out, std::FILE* err) {
   return 0;
 }
 
+// The exit status of a check that found something, and of a target that nothing reaches.
+constexpr int kFoundSomething = 3;
+
+int Check(const TCommandLine& line, std::FILE* out, std::FILE* err) {
+  const std::unique_ptr<TUbicDocument> document = Open(line.Operands[0], err);
+  TOutput output(line, out);
+  int findings = 0;
+  if (line.Options.count("--csv") != 0) {
+    findings = CheckRows(
+        document->Model(), [&output](const TTableRow& row) { output.Write(JoinCsvFields(row)); },
+        &CsvField);
+  } else {
+    std::vector<TTableRow> rows;
+    findings = CheckRows(document->Model(), [&rows](const TTableRow& row) { rows.push_back(row); });
+    output.Write(AlignedTable(rows));
+  }
+  output.Finish();
+  return findings > 0 ? kFoundSomething : 0;
+}
+
+std::string Utf8Option(const TCommandLine& line, const std::string& option) {
+  const auto found = line.Options.find(option);
+  return found != line.Options.end() ? Utf8ToCp1250(found->second) : std::string();
+}
+
+TTargetQuestion TargetQuestion(const TUbicModel& model, const TCommandLine& line) {
+  if (line.Options.count("--option") == 0) throw EUsageError("target needs --option");
+  const bool atLeast = line.Options.count("--at-least") != 0;
+  if (atLeast == (line.Options.count("--at-most") != 0)) {
+    throw EUsageError("target needs one of --at-least and --at-most");
+  }
+  TTargetQuestion question;
+  question.Option = ChosenOptions(model, line).front();
+  const auto name = line.Options.find("--attribute");
+  question.Attribute = name == line.Options.end()
+                           ? model.FirstAttribute()
+                           : model.FindAttribute(Utf8Option(line, name->first));
+  if (question.Attribute == nullptr || question.Attribute->Scale() == nullptr) {
+    throw ECliError(name == line.Options.end()
+                        ? std::string("The model has no attribute with a scale")
+                        : "No attribute \"" + name->second + "\" with a scale");
+  }
+  question.Direction = atLeast ? TTargetDirection::AtLeast : TTargetDirection::AtMost;
+  question.Value = TUbicAttribute::ValueIndex(
+      question.Attribute, Utf8Option(line, atLeast ? "--at-least" : "--at-most"));
+  question.Limit = ParseSize(line, "--limit", 1'000'000).value_or(20);
+  return question;
+}
+
+std::string TargetLines(const TUbicModel& model, const TTargetQuestion& question,
+                        const TTargetAnswer& answer) {
+  const std::string target = TargetText(question);
+  const std::string option = Cp1250ToUtf8(model.Options()[question.Option]);
+  if (answer.Outcome == TTargetOutcome::Reached)
+    return option + " already reaches " + target + ".\n";
+  std::string text;
+  for (std::size_t s = 0; s < answer.Solutions.size(); ++s) {
+    text += std::to_string(s + 1) + ". " + TargetSolutionText(answer.Solutions[s]) + "\n";
+  }
+  if (answer.More > 0) text += "and " + std::to_string(answer.More) + " more\n";
+  return text;
+}
+
+int Target(const TCommandLine& line, std::FILE* out, std::FILE* err) {
+  const std::unique_ptr<TUbicDocument> document = Open(line.Operands[0], err);
+  const TUbicModel& model = document->Model();
+  const TTargetQuestion question = TargetQuestion(model, line);
+  const TTargetAnswer answer = FindTargetChanges(question);
+  TOutput output(line, out);
+  if (line.Options.count("--csv") != 0) {
+    TargetRows(
+        answer, [&output](const TTableRow& row) { output.Write(JoinCsvFields(row)); }, &CsvField);
+  } else if (answer.Outcome != TTargetOutcome::Unreachable) {
+    output.Write(TargetLines(model, question, answer));
+  }
+  output.Finish();
+  if (answer.Outcome != TTargetOutcome::Unreachable) return 0;
+  std::fprintf(err, "No change of basic values makes %s reach %s.\n",
+               Cp1250ToUtf8(model.Options()[question.Option]).c_str(),
+               TargetText(question).c_str());
+  return kFoundSomething;
+}
+
+int Explain(const TCommandLine& line, std::FILE* out, std::FILE* err) {
+  if (line.Options.count("--option") == 0) throw EUsageError("explain needs --option");
+  const std::unique_ptr<TUbicDocument> document = Open(line.Operands[0], err);
+  const TUbicModel& model = document->Model();
+  const TExplanation explanation = ExplainOption(model, ChosenOptions(model, line).front());
+  TOutput output(line, out);
+  if (line.Options.count("--csv") != 0) {
+    ExplanationRows(
+        explanation, [&output](const TTableRow& row) { output.Write(JoinCsvFields(row)); },
+        &CsvField);
+  } else {
+    std::vector<TTableRow> rows;
+    ExplanationRows(explanation, [&rows](const TTableRow& row) { rows.push_back(row); });
+    output.Write(AlignedTable(rows));
+  }
+  output.Finish();
+  return 0;
+}
+
 int RunCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
   if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
     std::fputs(kHelp, out);
@@ -385,12 +523,31 @@ int RunCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* 
                {"--raw", false},
                {"-o", true}}},
              {"stats", {}},
-             {"sensitivity", {{"--option", true}, {"--csv", false}}}},
-            {{"evaluate", 1}, {"convert", 2}, {"report", 1}, {"stats", 1}, {"sensitivity", 1}});
+             {"sensitivity", {{"--option", true}, {"--csv", false}}},
+             {"check", {{"--csv", false}}},
+             {"target",
+              {{"--option", true},
+               {"--attribute", true},
+               {"--at-least", true},
+               {"--at-most", true},
+               {"--limit", true},
+               {"--csv", false}}},
+             {"explain", {{"--option", true}, {"--csv", false}}}},
+            {{"evaluate", 1},
+             {"convert", 2},
+             {"report", 1},
+             {"stats", 1},
+             {"sensitivity", 1},
+             {"check", 1},
+             {"target", 1},
+             {"explain", 1}});
   if (line.Command == "evaluate") return Evaluate(line, out, err);
   if (line.Command == "convert") return Convert(line, out, err);
   if (line.Command == "report") return Report(line, out, err);
   if (line.Command == "sensitivity") return Sensitivity(line, out, err);
+  if (line.Command == "check") return Check(line, out, err);
+  if (line.Command == "target") return Target(line, out, err);
+  if (line.Command == "explain") return Explain(line, out, err);
   return Stats(line, out, err);
 }
 

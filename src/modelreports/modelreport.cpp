@@ -5,6 +5,8 @@
 
 #include "evaluationtables.h"
 #include "foundation/utils.h"
+#include "model/conflicts.h"
+#include "model/explain.h"
 #include "model/sensitivity.h"
 #include "model/valuecode.h"
 #include "model/valuetext.h"
@@ -17,6 +19,7 @@ namespace {
 
 constexpr const char* kUndefined = "<undefined>";
 constexpr const char* kRulesTitle = "Decision rules (table)";
+constexpr const char* kConflictsTitle = "Rule conflicts";
 constexpr const char* kIncompleteRules =
     "The list is incomplete: the table is too large to search whole.";
 
@@ -229,6 +232,76 @@ class TModelReportBuilder {
     }
   }
 
+  // Per function with conflicts, a row per conflict: the rule whose inputs are better, the one it
+  // falls below and the inputs that make them comparable.
+  void AddConflicts() {
+    std::string heading = kConflictsTitle;
+    for (const TUbicAttribute* attribute : FAttributes) {
+      const TUbicFunction* function = attribute->Funct();
+      if (function == nullptr) continue;
+      const std::vector<TRuleConflict> conflicts = RuleConflicts(*function);
+      if (conflicts.empty()) continue;
+      TRptSection& section = AddHeadedSection(*FReport, kConflictsTitle, heading);
+      heading.clear();
+      TRptTable& table = AddTable(section, kConflictsTitle, 3);
+      AddHeadingRow(table, {attribute->GetName(), "Though better than", "In"});
+      for (const TRuleConflict& conflict : conflicts) {
+        TRptRow& row = *table.AddRow();
+        AddRuleCell(row, *function, conflict.Better);
+        AddRuleCell(row, *function, conflict.Worse);
+        row.NewCell()->AddText(InputNames(*function, conflict.Inputs));
+      }
+      section.AddEmptyLine();
+    }
+    if (heading.empty()) return;
+    TRptSection& section = AddHeadedSection(*FReport, kConflictsTitle, heading);
+    section.AddLine()->AddText("No rule conflicts.");
+    section.AddEmptyLine();
+  }
+
+  // Per question its target and the solutions, a row per changed basic attribute.
+  void AddTargets(const std::vector<TTargetQuestion>& questions) {
+    std::string heading = "Targets";
+    for (const TTargetQuestion& question : questions) {
+      TRptSection& section = AddHeadedSection(*FReport, "Targets", heading);
+      heading.clear();
+      const TUbicAttribute& attribute = *question.Attribute;
+      TRptLine& title = *section.AddLine();
+      title.AddText(FModel.Options()[question.Option] + ": " + attribute.GetName() +
+                    (question.Direction == TTargetDirection::AtLeast ? " at least " : " at most "));
+      AddValueRuns(title, {ValueRun(attribute.Scale(), question.Value)});
+      const TTargetAnswer answer = FindTargetChanges(question);
+      if (answer.Outcome == TTargetOutcome::Reached) section.AddLine()->AddText("Reached already.");
+      if (answer.Outcome == TTargetOutcome::Unreachable) {
+        section.AddLine()->AddText("No change of basic values reaches it.");
+      }
+      if (!answer.Solutions.empty()) AddSolutionTable(section, answer);
+      if (answer.More > 0)
+        section.AddLine()->AddText("and " + std::to_string(answer.More) + " more");
+      section.AddEmptyLine();
+    }
+  }
+
+  // Per selected option a row per aggregate attribute: its value, the rules that decided it and
+  // the inputs whose one step changes it; then the option's strong and weak points.
+  void AddExplanations() {
+    std::string heading = "Explanation";
+    for (int k = 0; k < FModel.OptionCount(); ++k) {
+      if (!FModel.OptionSelected(k)) continue;
+      const TExplanation explanation = ExplainOption(FModel, k);
+      TRptSection& section = AddHeadedSection(*FReport, "Explanation", heading);
+      heading.clear();
+      TRptTable& table = AddTable(section, "Explanation", 4);
+      AddHeadingRow(table, {FModel.Options()[k], "Value", "Decided by", "One step changes it"});
+      for (const TAggregateExplanation& aggregate : explanation.Aggregates) {
+        AddExplanationRow(table, aggregate);
+      }
+      AddPoints(section, "Strong points: ", explanation.Strong, k);
+      AddPoints(section, "Weak points: ", explanation.Weak, k);
+      section.AddEmptyLine();
+    }
+  }
+
   void AddGraphs(const TReportGraphs& graphs) {
     FReport->SetAlign(kVertical, baFill);
     TRptSection& section = AddHeadedSection(*FReport, "Chart", "Chart", TRptGroup::kKeepNewPage);
@@ -244,6 +317,72 @@ class TModelReportBuilder {
   }
 
  private:
+  static void AddExplanationRow(TRptTable& table, const TAggregateExplanation& aggregate) {
+    const TUbicAttribute& attribute = *aggregate.Attribute;
+    TRptRow& row = *table.AddRow();
+    row.NewCell()->AddText(attribute.GetName());
+    AddValueRuns(*row.NewCell()->AddLine(), ValueSetRuns(attribute.Scale(), aggregate.Value, "; "));
+    TRptCell& rules = *row.NewCell();
+    if (attribute.Funct() == nullptr) rules.AddText(kUndefined);
+    for (const TDecidingRule& rule : aggregate.Rules) {
+      rules.AddText(RuleText(*attribute.Funct(), rule.Rule) + " (" + RuleOriginText(rule) + ")");
+    }
+    TRptCell& steps = *row.NewCell();
+    for (const TInputStep& step : aggregate.Steps) {
+      const TUbicAttribute& input = *attribute.Input(step.Input);
+      TRptGroup& line = *steps.AddLine();
+      line.AddText(input.GetName() + ": ");
+      AddValueRuns(line, {ValueRun(input.Scale(), step.From)});
+      line.AddText(" -> ");
+      AddValueRuns(line, {ValueRun(input.Scale(), step.To)});
+      line.AddText(" gives ");
+      AddValueRuns(line, ValueSetRuns(attribute.Scale(), step.Result, "; "));
+    }
+  }
+
+  static void AddPoints(TRptSection& section, const std::string& title,
+                        const std::vector<const TUbicAttribute*>& basics, int option) {
+    if (basics.empty()) return;
+    TRptGroup& line = *section.AddLine();
+    line.AddText(title);
+    for (std::size_t b = 0; b < basics.size(); ++b) {
+      if (b > 0) line.AddText(", ");
+      line.AddText(basics[b]->GetName() + " ");
+      AddValueRuns(line, ValueSetRuns(basics[b]->Scale(), basics[b]->OptionText(option), "; "));
+    }
+  }
+
+  static void AddSolutionTable(TRptSection& section, const TTargetAnswer& answer) {
+    TRptTable& table = AddTable(section, "Targets", 4);
+    AddHeadingRow(table, {"Solution", "Attribute", "From", "To"});
+    for (std::size_t s = 0; s < answer.Solutions.size(); ++s) {
+      for (const TBasicChange& change : answer.Solutions[s].Changes) {
+        TRptRow& row = *table.AddRow();
+        AddNumberText(*row.NewCell(), std::to_string(s + 1));
+        row.NewCell()->AddText(change.Attribute->GetName());
+        const TUbicScale* scale = change.Attribute->Scale();
+        AddValueRuns(*row.NewCell()->AddLine(), ValueSetRuns(scale, change.From, "; "));
+        AddValueRuns(*row.NewCell()->AddLine(), {ValueRun(scale, change.To)});
+      }
+    }
+  }
+
+  // A rule's input values and its value, each value in its class's colours.
+  static void AddRuleCell(TRptRow& row, const TUbicFunction& function, int rule) {
+    TRptGroup& line = *row.NewCell()->AddLine();
+    TValueRuns runs;
+    for (int i = 0; i < function.InputCount(); ++i) {
+      if (i > 0) runs.push_back({"; ", TValueClass::Neutral});
+      runs.push_back(
+          ValueRun(function.Attribute()->Input(i)->Scale(), function.RuleInput(i, rule)));
+    }
+    runs.push_back({" -> ", TValueClass::Neutral});
+    const TValueRuns value = IntervalRuns(function.Attribute()->Scale(), function.RuleLow(rule),
+                                          function.RuleHigh(rule));
+    runs.insert(runs.end(), value.begin(), value.end());
+    AddValueRuns(line, runs);
+  }
+
   static void AddSensitivityRow(TRptTable& table, const TSensitivity& sensitivity,
                                 const TUbicAttribute* attribute, int from, int to,
                                 const std::vector<std::string>& results) {
@@ -353,7 +492,8 @@ std::string TreeContinuation(const TUbicAttribute& attribute) {
 }
 
 std::unique_ptr<TReport> MakeModelReport(TUbicModel* model, TReportSections sections,
-                                         const TReportStyle& style, const TReportGraphs* graphs) {
+                                         const TReportStyle& style, const TReportGraphs* graphs,
+                                         const std::vector<TTargetQuestion>& targets) {
   if (model == nullptr || sections.Empty()) return nullptr;
   TModelReportBuilder builder(*model, style);
   if (sections.Contains(rsRules) || sections.Contains(rsWeights)) builder.CalcWeights();
@@ -364,6 +504,9 @@ std::unique_ptr<TReport> MakeModelReport(TUbicModel* model, TReportSections sect
   if (sections.Contains(rsWeights)) builder.AddWeights();
   if (sections.Contains(rsEvaluation)) builder.AddEvaluation();
   if (sections.Contains(rsSensitivity)) builder.AddSensitivity();
+  if (sections.Contains(rsConflicts)) builder.AddConflicts();
+  if (sections.Contains(rsTargets)) builder.AddTargets(targets);
+  if (sections.Contains(rsExplanation)) builder.AddExplanations();
   if (sections.Contains(rsGraphs) && graphs != nullptr && graphs->Available()) {
     builder.AddGraphs(*graphs);
   }

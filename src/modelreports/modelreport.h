@@ -6,6 +6,7 @@
 
 #include "foundation/flagset.h"
 #include "model/model.h"
+#include "model/target.h"
 #include "reports/datetimeformat.h"
 #include "reports/drawing.h"
 #include "reports/fonts.h"
@@ -14,7 +15,7 @@
 namespace ubic {
 
 // The sections of a model report, in the order they are printed.
-enum TReportSection : std::uint8_t {
+enum TReportSection : std::uint16_t {
   rsTree = 1,
   rsScales = 2,
   rsScaleDescriptions = 4,
@@ -24,6 +25,12 @@ enum TReportSection : std::uint8_t {
   rsGraphs = 64,
   // What if each single basic value were one step lower or higher; printed after the evaluation.
   rsSensitivity = 128,
+  // The pairs of entered rules that no monotone table can hold both.
+  rsConflicts = 256,
+  // What it would take for options to reach targets: the questions come with the report.
+  rsTargets = 512,
+  // Why the selected options have their values.
+  rsExplanation = 1024,
 };
 
 using TReportSections = TFlagSet<TReportSection>;
@@ -63,10 +70,12 @@ struct TReportStyle {
 // A report of the chosen sections of Model, titled with the model's name; nil when there is no
 // model or no section. Graphs,
 // when given, must live as long as the report is laid out.
-// The weights of the functions are computed anew on the way.
+// The weights of the functions are computed anew on the way. The targets section answers
+// Targets, questions about Model's options and attributes.
 std::unique_ptr<TReport> MakeModelReport(TUbicModel* model, TReportSections sections,
                                          const TReportStyle& style,
-                                         const TReportGraphs* graphs = nullptr);
+                                         const TReportGraphs* graphs = nullptr,
+                                         const std::vector<TTargetQuestion>& targets = {});
 // A report of the decision rules of Function, the copy of Attribute's function being edited,
 // titled with the name of Attribute's model.
 std::unique_ptr<TReport> MakeFunctionReport(TUbicFunction* function,

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "../files/test_models.h"
 #include "foundation/version.h"
 #include "tool.h"
@@ -271,6 +273,109 @@ TEST_F(Cli, SensitivityOfOneOptionOrOfAll) {
   ASSERT_EQ(report.Status, 0) << report.Err;
   EXPECT_LT(report.Out.find("Evaluation results"), report.Out.find("Sensitivity"));
   EXPECT_NE(Run({"--help"}).Out.find("sensitivity MODEL"), std::string::npos);
+}
+
+// The car example with the rules of CAR entered as Low gives them, first to last.
+std::string CarWithRules(const TTempFolder& folder, const std::string& low) {
+  std::string model = ReadBytes(Example("car.ubm"));
+  const std::string original = "<LOW>023012001</LOW>";
+  model.replace(model.find(original), original.size(), "<LOW>" + low + "</LOW>");
+  const std::string file = folder.File("car.ubm");
+  WriteBytes(file, model);
+  return file;
+}
+
+TEST_F(Cli, CheckListsConflictsAndGaps) {
+  const TToolRun clean = Run({"check", Example("car.ubm")});
+  EXPECT_EQ(clean.Status, 0) << clean.Err;
+  EXPECT_EQ(clean.Out, "Kind  Attribute  Details\n");
+
+  const TToolRun missing = Run({"check", Example("applicant.ubm"), "--csv"});
+  EXPECT_EQ(missing.Status, 3);
+  EXPECT_EQ(missing.Out, "Kind,Attribute,Details\nvalues missing,Teamwork,Eva Horvat\n");
+
+  // The worst costs and technique made excellent, the best made unacceptable.
+  const std::string conflicting = CarWithRules(Folder, "320012001");
+  const TToolRun conflicts = Run({"check", conflicting, "--csv"});
+  EXPECT_EQ(conflicts.Status, 3);
+  EXPECT_EQ(conflicts.Out.substr(0, conflicts.Out.find('\n', 24) + 1),
+            "Kind,Attribute,Details\nconflict,CAR,\"low; adequate -> good, though better than low; "
+            "poor -> excellent in TECHNICAL\"\n");
+  EXPECT_EQ(std::count(conflicts.Out.begin(), conflicts.Out.end(), '\n'), 7);
+
+  const TToolRun report = Run({"report", conflicting, "--sections", "evaluation,conflicts"});
+  ASSERT_EQ(report.Status, 0) << report.Err;
+  EXPECT_LT(report.Out.find("Evaluation results"), report.Out.find("Rule conflicts"));
+  EXPECT_NE(report.Out.find("\nlow; good -> unacceptable  high; good -> acceptable        COSTS"),
+            std::string::npos)
+      << report.Out;
+  const TToolRun none = Run({"report", Example("car.ubm"), "--sections", "conflicts"});
+  EXPECT_NE(none.Out.find("No rule conflicts."), std::string::npos) << none.Out;
+}
+
+TEST_F(Cli, TargetListsTheSmallestChanges) {
+  const std::string model = Example("car.ubm");
+  const TToolRun text = Run({"target", model, "--option", "Sports Coupe", "--at-least", "good"});
+  EXPECT_EQ(text.Status, 0) << text.Err;
+  EXPECT_EQ(text.Out,
+            "1. Price: over 35000 → 15000-25000; Boot size: small → medium\n"
+            "2. Price: over 35000 → up to 15000; Running costs: high → low\n");
+  const TToolRun limited =
+      Run({"target", model, "--option", "Sports Coupe", "--at-least", "good", "--limit", "1"});
+  EXPECT_EQ(limited.Out,
+            "1. Price: over 35000 → 15000-25000; Boot size: small → medium\nand 1 more\n");
+  const TToolRun csv =
+      Run({"target", model, "--option", "Sports Coupe", "--at-least", "good", "--csv"});
+  EXPECT_EQ(csv.Out,
+            "Solution,Attribute,From,To\n1,Price,over 35000,15000-25000\n1,Boot size,small,medium\n"
+            "2,Price,over 35000,up to 15000\n2,Running costs,high,low\n");
+
+  const TToolRun reached =
+      Run({"target", model, "--option", "Compact Hatchback", "--at-least", "good", "--csv"});
+  EXPECT_EQ(reached.Status, 0);
+  EXPECT_EQ(reached.Out, "Solution,Attribute,From,To\n");
+  EXPECT_EQ(Run({"target", model, "--option", "Compact Hatchback", "--at-least", "good"}).Out,
+            "Compact Hatchback already reaches CAR at least good.\n");
+  const TToolRun set =
+      Run({"target", model, "--option", "Used SUV", "--attribute", "Safety", "--at-most", "low"});
+  EXPECT_EQ(set.Out, "1. Safety: medium;high → low\n");
+
+  // Without a rule that gives excellent, nothing can.
+  const TToolRun unreachable = Run({"target", CarWithRules(Folder, "012012001"), "--option",
+                                    "Sports Coupe", "--at-least", "excellent"});
+  EXPECT_EQ(unreachable.Status, 3);
+  EXPECT_EQ(unreachable.Out, "");
+  EXPECT_EQ(unreachable.Err,
+            "No change of basic values makes Sports Coupe reach CAR at least excellent.\n");
+
+  EXPECT_EQ(Run({"target", model, "--option", "Sports Coupe"}).Status, 2);
+  const TToolRun badValue = Run({"target", model, "--option", "Sports Coupe", "--at-most", "x"});
+  EXPECT_EQ(badValue.Status, 1);
+  EXPECT_EQ(badValue.Err, "error: Unknown attribute value \"CAR\": \"x\"\n");
+  EXPECT_NE(Run({"--help"}).Out.find("target MODEL --option NAME"), std::string::npos);
+}
+
+TEST_F(Cli, ExplainSaysWhyAnOptionHasItsValues) {
+  const TToolRun csv = Run({"explain", Example("car.ubm"), "--option", "Sports Coupe", "--csv"});
+  ASSERT_EQ(csv.Status, 0) << csv.Err;
+  EXPECT_EQ(csv.Out.substr(0, csv.Out.find("aggregate,COSTS")),
+            "Kind,Attribute,Value,Details\n"
+            "aggregate,CAR,unacceptable,\"COSTS=high, TECHNICAL=adequate: high; adequate -> "
+            "unacceptable (rule 8, entered)\"\n"
+            "step,CAR,acceptable,COSTS: high -> medium\n"
+            "step,CAR,acceptable,TECHNICAL: adequate -> good\n");
+  EXPECT_NE(csv.Out.find("\nstrong,Safety,high,\nstrong,Comfort,comfortable,\nweak,Price,over "
+                         "35000,\n"),
+            std::string::npos)
+      << csv.Out;
+  // A set matches several rules, each named with how it came.
+  const TToolRun set = Run({"explain", Example("car.ubm"), "--option", "Used SUV"});
+  ASSERT_EQ(set.Status, 0) << set.Err;
+  EXPECT_NE(set.Out.find("medium; adequate -> acceptable (rule 5, entered); medium; good -> good "
+                         "(rule 6, entered)"),
+            std::string::npos)
+      << set.Out;
+  EXPECT_EQ(Run({"explain", Example("car.ubm")}).Status, 2);
 }
 
 }  // namespace

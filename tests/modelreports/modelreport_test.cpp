@@ -324,5 +324,58 @@ TEST(FunctionReport, RulesCutShortBySearchAreMarkedIncomplete) {
   EXPECT_TRUE(Contains(lines, kIncomplete));
 }
 
+// The lines of a report, one after another, for a failing check to show.
+std::string Joined(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += line + "\n";
+  return text;
+}
+
+TEST(ModelReport, ConflictsOfEveryFunction) {
+  TSample sample;
+  EXPECT_TRUE(Contains(ReportLines(sample, rsConflicts), "No rule conflicts."));
+  // B1 with A0 gives more than B2 with A0: the better B is worth less.
+  sample.Top->Funct()->SetRuleValue(1, 2);
+  const std::vector<std::string> lines = ReportLines(sample, rsConflicts);
+  EXPECT_TRUE(Contains(lines, "Rule conflicts"));
+  EXPECT_TRUE(Contains(lines, "A0; B2 -> Top0  A0; B1 -> Top2      B")) << Joined(lines);
+  EXPECT_FALSE(Contains(lines, "No rule conflicts."));
+}
+
+TEST(ModelReport, TargetsWithTheirSolutions) {
+  TSample sample;
+  // A has no function, so Top = min(A, B) may always be Top0; B undefined makes o1 any value.
+  const std::vector<TTargetQuestion> questions{{1, sample.Top, TTargetDirection::AtMost, 0, 20},
+                                               {0, sample.Top, TTargetDirection::AtLeast, 1, 20},
+                                               {0, sample.Top, TTargetDirection::AtLeast, 0, 20}};
+  const std::vector<std::string> lines =
+      Lines(*MakeModelReport(&sample.Model, rsTargets, FixedStyle(), nullptr, questions));
+  EXPECT_TRUE(Contains(lines, "Targets"));
+  EXPECT_TRUE(Contains(lines, "o1: Top at most Top0"));
+  EXPECT_TRUE(Contains(lines, "       1  B          *     B0")) << Joined(lines);
+  EXPECT_TRUE(Contains(lines, "o0: Top at least Top1"));
+  EXPECT_TRUE(Contains(lines, "No change of basic values reaches it."));
+  EXPECT_TRUE(Contains(lines, "Reached already."));
+}
+
+TEST(ModelReport, ExplanationOfTheSelectedOptions) {
+  TSample sample(3);
+  sample.Model.SetOptionSelected(1, false);
+  sample.Top->Input(1)->SetOptionText(2, "1");
+  const std::vector<std::string> lines = ReportLines(sample, rsExplanation);
+  EXPECT_TRUE(Contains(lines, "Explanation")) << Joined(lines);
+  // o2: A has no function, so Top = min(A, B1) matches every value of A.
+  // The page is 70 characters wide.
+  EXPECT_TRUE(
+      Contains(lines, "Top  Top0; Top1  A0; B1 -> Top0 (rule 2, entered)  B: B1 -> B0 gives T"))
+      << Joined(lines);
+  EXPECT_TRUE(Contains(lines, "                 A2; B1 -> Top1 (rule 8, entered)"));
+  EXPECT_TRUE(Contains(lines, "A    *           <undefined>"));
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), "Explanation"), 1);
+  EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                          [](const std::string& line) { return line.rfind("o1", 0) == 0; }),
+            0);
+}
+
 }  // namespace
 }  // namespace ubic

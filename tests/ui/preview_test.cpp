@@ -223,13 +223,15 @@ TEST_F(PreviewTest, TheReportCommandShowsTheTickedSections) {
   EXPECT_EQ(shownPages, -1);
 }
 
-TEST_F(PreviewTest, SensitivityIsASectionToAskFor) {
+TEST_F(PreviewTest, AnalysesAreSectionsToAskFor) {
   Main->CreateDocument(Example("car.ubm"));
   QListWidget* list = Child<QListWidget>(&Main->RptForm(), "RptList");
-  ASSERT_EQ(list->count(), 8);
+  ASSERT_EQ(list->count(), 9);
   EXPECT_EQ(list->item(7)->checkState(), Qt::Unchecked);
+  EXPECT_EQ(list->item(8)->checkState(), Qt::Unchecked);
   for (int i = 0; i < 7; ++i) list->item(i)->setCheckState(Qt::Unchecked);
   list->item(7)->setCheckState(Qt::Checked);
+  list->item(8)->setCheckState(Qt::Checked);
   QStringList texts;
   const auto answer = [&](QWidget* modal) {
     if (modal == &Main->RptForm()) {
@@ -241,6 +243,8 @@ TEST_F(PreviewTest, SensitivityIsASectionToAskFor) {
   };
   WithDialogs(answer, [this] { Action("FileReport")->trigger(); });
   EXPECT_TRUE(texts.contains("Sensitivity"));
+  EXPECT_TRUE(texts.contains("Rule conflicts"));
+  EXPECT_TRUE(texts.contains("No rule conflicts."));
   EXPECT_FALSE(texts.contains("Tree of attributes"));
 }
 

@@ -1,0 +1,64 @@
+#include "checktable.h"
+
+#include "foundation/cp1250.h"
+#include "model/conflicts.h"
+
+namespace ubic {
+namespace {
+
+const char* GapKindText(TModelGapKind kind) {
+  switch (kind) {
+    case TModelGapKind::NoFunction:
+      return "no function";
+    case TModelGapKind::NoScale:
+      return "no scale";
+    case TModelGapKind::MissingValues:
+      return "values missing";
+  }
+  return "";
+}
+
+std::string OptionNames(const TUbicModel& model, const std::vector<int>& options) {
+  std::string names;
+  for (const int k : options) {
+    if (!names.empty()) names += ", ";
+    names += model.Options()[k];
+  }
+  return names;
+}
+
+}  // namespace
+
+int CheckRows(const TUbicModel& model, const std::function<void(const TTableRow&)>& emit,
+              TTextForm form) {
+  auto row = [&](const std::string& kind, const std::string& attribute,
+                 const std::string& details) {
+    TTableRow cells;
+    for (const std::string& cp1250 : {kind, attribute, details}) {
+      const std::string text = Cp1250ToUtf8(cp1250);
+      cells.push_back(form != nullptr ? form(text) : text);
+    }
+    emit(cells);
+  };
+  row("Kind", "Attribute", "Details");
+  int findings = 0;
+  const std::vector<TModelGap> gaps = ModelGaps(model);
+  std::vector<TUbicAttribute*> attributes;
+  model.Root()->CollectAttributes(attributes);
+  for (const TUbicAttribute* attribute : attributes) {
+    if (const TUbicFunction* function = attribute->Funct()) {
+      for (const TRuleConflict& conflict : RuleConflicts(*function)) {
+        row("conflict", attribute->GetName(), ConflictText(*function, conflict));
+        ++findings;
+      }
+    }
+    for (const TModelGap& gap : gaps) {
+      if (gap.Attribute != attribute) continue;
+      row(GapKindText(gap.Kind), attribute->GetName(), OptionNames(model, gap.Options));
+      ++findings;
+    }
+  }
+  return findings;
+}
+
+}  // namespace ubic

@@ -1,0 +1,65 @@
+#include "explaintable.h"
+
+#include "foundation/cp1250.h"
+#include "model/conflicts.h"
+#include "model/valuetext.h"
+
+namespace ubic {
+namespace {
+
+std::string InputsText(const TAggregateExplanation& aggregate) {
+  std::string text;
+  for (int i = 0; i < aggregate.Attribute->InputCount(); ++i) {
+    const TUbicAttribute& input = *aggregate.Attribute->Input(i);
+    if (i > 0) text += ", ";
+    text += input.GetName() + "=" + ValueSetText(input.Scale(), aggregate.InputValues[i]);
+  }
+  return text;
+}
+
+std::string RulesText(const TAggregateExplanation& aggregate) {
+  const TUbicFunction* function = aggregate.Attribute->Funct();
+  if (function == nullptr) return "no function";
+  std::string text;
+  for (const TDecidingRule& rule : aggregate.Rules) {
+    if (!text.empty()) text += "; ";
+    text += RuleText(*function, rule.Rule) + " (" + RuleOriginText(rule) + ")";
+  }
+  return text;
+}
+
+}  // namespace
+
+void ExplanationRows(const TExplanation& explanation,
+                     const std::function<void(const TTableRow&)>& emit, TTextForm form) {
+  auto row = [&](const std::string& kind, const std::string& attribute, const std::string& value,
+                 const std::string& details) {
+    TTableRow cells;
+    for (const std::string& cp1250 : {kind, attribute, value, details}) {
+      const std::string text = Cp1250ToUtf8(cp1250);
+      cells.push_back(form != nullptr ? form(text) : text);
+    }
+    emit(cells);
+  };
+  row("Kind", "Attribute", "Value", "Details");
+  for (const TAggregateExplanation& aggregate : explanation.Aggregates) {
+    const TUbicAttribute& attribute = *aggregate.Attribute;
+    row("aggregate", attribute.GetName(), ValueSetText(attribute.Scale(), aggregate.Value),
+        InputsText(aggregate) + ": " + RulesText(aggregate));
+    for (const TInputStep& step : aggregate.Steps) {
+      const TUbicAttribute& input = *attribute.Input(step.Input);
+      row("step", attribute.GetName(), ValueSetText(attribute.Scale(), step.Result),
+          input.GetName() + ": " + ValueText(input.Scale(), step.From) + " -> " +
+              ValueText(input.Scale(), step.To));
+    }
+  }
+  for (const auto& [kind, basics] :
+       {std::pair{"strong", &explanation.Strong}, std::pair{"weak", &explanation.Weak}}) {
+    for (const TUbicAttribute* basic : *basics) {
+      row(kind, basic->GetName(),
+          ValueSetText(basic->Scale(), basic->OptionText(explanation.Option)), "");
+    }
+  }
+}
+
+}  // namespace ubic
