@@ -1,0 +1,111 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "codeevaluator.h"
+#include "document/document.h"
+#include "files/evaluationtable.h"
+
+namespace ubic::python {
+
+// A call of a script that names what the model does not have; the message is UTF-8.
+class EScriptError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Options to evaluate: the basic attributes' names (UTF-8) and, per name, a value text for each
+// option as an options file holds it (a value name, several joined by ";", "*" or nothing for
+// undefined).
+struct TOptionColumns {
+  std::vector<std::string> Names;
+  std::vector<std::vector<std::string>> Cells;
+  std::size_t Rows = 0;
+};
+
+// The results of evaluating options: every attribute's name in pre-order and its value text for
+// each option, exactly as the evaluation table of the program and the tool gives it.
+class TEvaluation {
+ public:
+  TEvaluation(std::unique_ptr<TUbicModel> copy, const TUbicModel& model);
+
+  std::size_t Rows() const { return FRows; }
+  const std::vector<std::string>& Names() const { return FNames; }
+  // The text of Attribute's value for option Row; alive as long as the evaluation.
+  const std::string& Text(std::size_t attribute, std::size_t row) const {
+    return *FTexts[attribute][row];
+  }
+
+ private:
+  std::unique_ptr<TUbicModel> FCopy;
+  std::size_t FRows = 0;
+  std::vector<std::string> FNames;
+  std::vector<std::unique_ptr<TValueCells>> FCells;
+  std::vector<std::vector<const std::string*>> FTexts;
+};
+
+// A model as a script holds it: a document, through whose named edits every change goes, and
+// lasting names for its attributes. A script keeps an attribute by a number that the edits do
+// not disturb: it names the same attribute until that attribute goes.
+class TScriptModel final : public TDocumentObserver {
+ public:
+  using TAttributeId = std::uint64_t;
+
+  // A new model with one attribute.
+  TScriptModel();
+  // The model of a file, read in Format or by the file's extension.
+  TScriptModel(const std::string& fileName, std::optional<TModelFormat> format);
+  TScriptModel(const TScriptModel&) = delete;
+  TScriptModel& operator=(const TScriptModel&) = delete;
+  ~TScriptModel();
+
+  TUbicDocument& Document() { return *FDocument; }
+  const TUbicModel& Model() const { return FDocument->Model(); }
+  // The remarks of reading the file, one UTF-8 line each.
+  const std::vector<std::string>& Remarks() const { return FRemarks; }
+
+  // Runs an edit as one step of the document.
+  void Run(const TEdit& edit) { FDocument->Run(edit); }
+
+  TAttributeId IdOf(const TUbicAttribute& attribute);
+  // The attribute of Id; EScriptError once it has gone.
+  TUbicAttribute& Attribute(TAttributeId id) const;
+  // The first attribute of that name in pre-order, nil if none.
+  TUbicAttribute* Find(const std::string& utf8Name) const;
+  // The option of that name (the first one if several share it); EScriptError if none.
+  int OptionIndex(const std::string& utf8Name) const;
+
+  // The evaluator of options by value indices for the model as it is now, made once per state.
+  std::shared_ptr<const TCodeEvaluator> CodeEvaluator();
+  // Options evaluated on a copy of the model, which stays as it is. Unknown attributes and values
+  // raise EScriptError.
+  std::unique_ptr<TEvaluation> Evaluate(const TOptionColumns& options) const;
+  // The model's own options.
+  std::unique_ptr<TEvaluation> EvaluateOwn() const;
+
+  void DocumentChanging() override;
+  void DocumentChanged(const TDocumentChange& change) override;
+
+ private:
+  explicit TScriptModel(std::unique_ptr<TUbicDocument> document, std::string remarks);
+
+  std::unique_ptr<TUbicDocument> FDocument;
+  std::vector<std::string> FRemarks;
+  TAttributeId FNextId = 1;
+  std::unordered_map<TAttributeId, TUbicAttribute*> FAttributes;
+  std::unordered_map<const TUbicAttribute*, TAttributeId> FIds;
+  // Where each known attribute was before a change that rebuilt the tree.
+  std::unordered_map<TAttributeId, std::vector<int>> FPaths;
+  std::shared_ptr<const TCodeEvaluator> FCodeEvaluator;
+};
+
+// The remarks of a file's import or export as UTF-8 lines, empty ones left out.
+std::vector<std::string> RemarkLines(const std::string& remarks);
+
+}  // namespace ubic::python
