@@ -531,27 +531,28 @@ class TPyTexts {
   std::unordered_map<const std::string*, py::str> FTexts;
 };
 
+bool IsMapping(const py::handle& object) {
+  static const py::object mapping = py::module_::import("collections.abc").attr("Mapping");
+  return py::isinstance(object, mapping);
+}
+
 py::object Evaluate(const TModelPtr& model, const py::object& options) {
   if (options.is_none()) return TPyTexts(*model->EvaluateOwn()).Rows();
   if (IsDataFrame(options)) {
     const std::unique_ptr<TEvaluation> evaluation = model->Evaluate(ColumnsOfFrame(options));
     return TPyTexts(*evaluation).Frame(options.attr("index"));
   }
-  if (py::isinstance<py::dict>(options) || PyMapping_Check(options.ptr()) != 0) {
-    if (!py::isinstance<py::list>(options) && !py::isinstance<py::tuple>(options)) {
-      const std::unique_ptr<TEvaluation> evaluation =
-          model->Evaluate(ColumnsOfMappings({py::dict(options)}));
-      return TPyTexts(*evaluation).Row(0);
-    }
+  if (IsMapping(options)) {
+    const std::unique_ptr<TEvaluation> evaluation =
+        model->Evaluate(ColumnsOfMappings({py::dict(options)}));
+    return TPyTexts(*evaluation).Row(0);
   }
   if (py::isinstance<py::str>(options) || !py::isinstance<py::sequence>(options)) {
     throw py::type_error("evaluate takes a mapping, a list of mappings or a DataFrame");
   }
   std::vector<py::dict> rows;
   for (const py::handle row : options) {
-    if (!py::isinstance<py::dict>(row) && PyMapping_Check(row.ptr()) == 0) {
-      throw py::type_error("evaluate takes a list of mappings");
-    }
+    if (!IsMapping(row)) throw py::type_error("evaluate takes a list of mappings");
     rows.emplace_back(py::reinterpret_borrow<py::object>(row));
   }
   const std::unique_ptr<TEvaluation> evaluation = model->Evaluate(ColumnsOfMappings(rows));
@@ -791,8 +792,10 @@ PYBIND11_MODULE(ubic, m) {
           "path"_a, "format"_a = py::none(),
           "Writes the model in a format (\"ubm\", \"jkiv\", \"kvx\"; by the file's extension "
           "when None) and returns the remarks on what the format could not hold.")
-      .def("undo", [](TScriptModel& model) { model.Document().Undo(); })
-      .def("redo", [](TScriptModel& model) { model.Document().Redo(); })
+      .def("undo", &TScriptModel::Undo,
+           "Takes back the last edit. Attributes held from before are no longer valid: find "
+           "them again.")
+      .def("redo", &TScriptModel::Redo, "Makes the edit taken back again, like undo.")
       .def(
           "add_attribute",
           [](const TModelPtr& model, const std::optional<TPyAttribute>& parent,

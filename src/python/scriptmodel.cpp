@@ -149,6 +149,18 @@ std::unique_ptr<TEvaluation> TScriptModel::EvaluateOwn() const {
   return std::make_unique<TEvaluation>(nullptr, Model());
 }
 
+void TScriptModel::Undo() {
+  FForgetAttributes = true;
+  FDocument->Undo();
+  FForgetAttributes = false;
+}
+
+void TScriptModel::Redo() {
+  FForgetAttributes = true;
+  FDocument->Redo();
+  FForgetAttributes = false;
+}
+
 void TScriptModel::DocumentChanging() {
   FPaths.clear();
   for (const auto& [id, attribute] : FAttributes) FPaths.emplace(id, AttributePath(attribute));
@@ -157,6 +169,11 @@ void TScriptModel::DocumentChanging() {
 void TScriptModel::DocumentChanged(const TDocumentChange& change) {
   FCodeEvaluator.reset();
   if (change.Kind == TDocumentChange::TKind::Saved) return;
+  if (FForgetAttributes) {
+    FAttributes.clear();
+    FIds.clear();
+    return;
+  }
   std::vector<TUbicAttribute*> live;
   Model().Root()->CollectAttributes(live);
   const std::unordered_set<const TUbicAttribute*> alive(live.begin(), live.end());

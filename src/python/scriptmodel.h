@@ -70,8 +70,12 @@ class TScriptModel final : public TDocumentObserver {
   // The remarks of reading the file, one UTF-8 line each.
   const std::vector<std::string>& Remarks() const { return FRemarks; }
 
-  // Runs an edit as one step of the document.
+  // Runs an edit as one step of the document. When it fails the model is put back as it was,
+  // and every attribute is the one it was.
   void Run(const TEdit& edit) { FDocument->Run(edit); }
+  // A step back or forward brings another tree: no attribute a script holds is in it.
+  void Undo();
+  void Redo();
 
   TAttributeId IdOf(const TUbicAttribute& attribute);
   // The attribute of Id; EScriptError once it has gone.
@@ -103,6 +107,7 @@ class TScriptModel final : public TDocumentObserver {
   // Where each known attribute was before a change that rebuilt the tree.
   std::unordered_map<TAttributeId, std::vector<int>> FPaths;
   std::shared_ptr<const TCodeEvaluator> FCodeEvaluator;
+  bool FForgetAttributes = false;
 };
 
 // The remarks of a file's import or export as UTF-8 lines, empty ones left out.
