@@ -101,7 +101,8 @@ void TCodeEvaluator::AddAggregate(const TUbicAttribute& attribute, std::size_t n
   texts[node] = std::move(results);
 }
 
-bool TCodeEvaluator::Evaluate(const std::int64_t* codes, std::size_t rows, std::int32_t* low,
+template <class TCode>
+bool TCodeEvaluator::Evaluate(const TCode* codes, std::size_t rows, std::int32_t* low,
                               std::int32_t* high, TBadCode& bad) const {
   const std::size_t threads = std::clamp<std::size_t>(
       rows / kRowsPerThread, 1, std::max(1u, std::thread::hardware_concurrency()));
@@ -126,13 +127,14 @@ bool TCodeEvaluator::Evaluate(const std::int64_t* codes, std::size_t rows, std::
   return true;
 }
 
-bool TCodeEvaluator::EvaluateRows(const std::int64_t* codes, std::size_t first, std::size_t last,
+template <class TCode>
+bool TCodeEvaluator::EvaluateRows(const TCode* codes, std::size_t first, std::size_t last,
                                   std::int32_t* low, std::int32_t* high, TBadCode& bad) const {
   const std::size_t basic = FBasicCounts.size();
   const std::size_t aggregates = FAggregates.size();
   std::vector<std::int32_t> states(FNodeCount);
   for (std::size_t row = first; row < last; ++row) {
-    const std::int64_t* rowCodes = codes + row * basic;
+    const TCode* rowCodes = codes + row * basic;
     for (std::size_t j = 0; j < basic; ++j) {
       const std::int64_t code = rowCodes[j];
       if (code < -1 || code >= FBasicCounts[j]) {
@@ -156,5 +158,14 @@ bool TCodeEvaluator::EvaluateRows(const std::int64_t* codes, std::size_t first, 
   }
   return true;
 }
+
+template bool TCodeEvaluator::Evaluate(const std::int8_t*, std::size_t, std::int32_t*,
+                                       std::int32_t*, TBadCode&) const;
+template bool TCodeEvaluator::Evaluate(const std::int16_t*, std::size_t, std::int32_t*,
+                                       std::int32_t*, TBadCode&) const;
+template bool TCodeEvaluator::Evaluate(const std::int32_t*, std::size_t, std::int32_t*,
+                                       std::int32_t*, TBadCode&) const;
+template bool TCodeEvaluator::Evaluate(const std::int64_t*, std::size_t, std::int32_t*,
+                                       std::int32_t*, TBadCode&) const;
 
 }  // namespace ubic::python

@@ -33,7 +33,9 @@ class TCodeEvaluator {
   // High receive Rows rows of AggregateCount indices, the aggregate attributes in pre-order: the
   // first and last value of each result, -1 for undefined. False, with Bad set, when a code is
   // not a value of its attribute's scale; the results are then incomplete.
-  bool Evaluate(const std::int64_t* codes, std::size_t rows, std::int32_t* low, std::int32_t* high,
+  // Codes may be of any signed integer type, so that large arrays need no copy.
+  template <class TCode>
+  bool Evaluate(const TCode* codes, std::size_t rows, std::int32_t* low, std::int32_t* high,
                 TBadCode& bad) const;
 
  private:
@@ -52,8 +54,9 @@ class TCodeEvaluator {
   // Makes the table of the last aggregate added and the texts of its states.
   void AddAggregate(const TUbicAttribute& attribute, std::size_t node,
                     std::vector<std::vector<std::string>>& texts);
-  bool EvaluateRows(const std::int64_t* codes, std::size_t first, std::size_t last,
-                    std::int32_t* low, std::int32_t* high, TBadCode& bad) const;
+  template <class TCode>
+  bool EvaluateRows(const TCode* codes, std::size_t first, std::size_t last, std::int32_t* low,
+                    std::int32_t* high, TBadCode& bad) const;
 
   // The value count of each basic attribute and its node.
   std::vector<int> FBasicCounts;

@@ -568,21 +568,32 @@ py::tuple EvaluateCodes(const TModelPtr& model, const py::array& codes) {
     throw py::value_error("The array needs a column for each of the " +
                           std::to_string(evaluator->BasicCount()) + " basic attributes");
   }
-  using TCodes = py::array_t<std::int64_t, py::array::c_style | py::array::forcecast>;
-  const TCodes indices = TCodes::ensure(codes);
-  const auto rows = static_cast<std::size_t>(indices.shape(0));
+  const auto rows = static_cast<std::size_t>(codes.shape(0));
   const std::vector<py::ssize_t> shape{static_cast<py::ssize_t>(rows),
                                        static_cast<py::ssize_t>(evaluator->AggregateCount())};
   py::array_t<std::int32_t> low(shape);
   py::array_t<std::int32_t> high(shape);
   TBadCode bad;
   bool good = true;
-  {
-    const std::int64_t* input = indices.data();
+  // Read where they are in one of the signed types; other arrays are copied as 64-bit first.
+  auto evaluate = [&]<class TCode>(const TCode* /*type*/) {
+    using TCodes = py::array_t<TCode, py::array::c_style | py::array::forcecast>;
+    const TCodes indices = TCodes::ensure(codes);
+    const TCode* input = indices.data();
     std::int32_t* lows = low.mutable_data();
     std::int32_t* highs = high.mutable_data();
     py::gil_scoped_release release;
     good = evaluator->Evaluate(input, rows, lows, highs, bad);
+  };
+  const auto size = codes.dtype().itemsize();
+  if (kind == 'i' && size == 1) {
+    evaluate(static_cast<const std::int8_t*>(nullptr));
+  } else if (kind == 'i' && size == 2) {
+    evaluate(static_cast<const std::int16_t*>(nullptr));
+  } else if (kind == 'i' && size == 4) {
+    evaluate(static_cast<const std::int32_t*>(nullptr));
+  } else {
+    evaluate(static_cast<const std::int64_t*>(nullptr));
   }
   if (!good) {
     std::vector<TUbicAttribute*> basic;

@@ -135,3 +135,16 @@ def test_sensitivity_is_the_tool_s(car):
     expected = [dict(zip(rows[0][1:], row[1:])) for row in rows[1:]]
     assert car.sensitivity("Family Estate") == expected
     assert car.sensitivity(1) == expected
+
+
+@pytest.mark.parametrize("dtype", [np.int8, np.int16, np.int32, np.int64, np.uint8, np.uint64])
+def test_codes_of_every_integer_type_agree(car, dtype):
+    rng = np.random.default_rng(5)
+    counts = [len(a.scale) for a in car.basic_attributes]
+    codes = np.stack([rng.integers(0, c, size=50) for c in counts], axis=1)
+    expected = car.evaluate_codes(codes.astype(np.int64))
+    # A view with steps between its rows is read as well as a packed array.
+    wide = np.zeros((50, 2 * len(counts)), dtype=dtype)
+    wide[:, ::2] = codes
+    for low, high in [car.evaluate_codes(codes.astype(dtype)), car.evaluate_codes(wide[:, ::2])]:
+        assert (low == expected[0]).all() and (high == expected[1]).all()

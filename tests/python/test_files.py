@@ -111,3 +111,31 @@ def test_model_built_here_is_what_the_tool_reads(tmp_path):
     model.save(str(path))
     assert "Top,high" in run_cli("evaluate", path, "--csv")
     assert not model.modified
+
+
+def test_stubs_name_every_public_member():
+    import ast
+    from pathlib import Path
+    stub = ast.parse((Path(ubic.__file__).parent / "ubic.pyi").read_text())
+    classes = {node.name: node for node in stub.body if isinstance(node, ast.ClassDef)}
+    functions = {node.name for node in stub.body if isinstance(node, ast.FunctionDef)}
+    for name in dir(ubic):
+        member = getattr(ubic, name)
+        if name.startswith("_"):
+            continue
+        if isinstance(member, type):
+            assert name in classes, name
+            stubbed = {item.name for item in classes[name].body
+                       if isinstance(item, ast.FunctionDef)}
+            stubbed |= {item.target.id for item in classes[name].body
+                        if isinstance(item, ast.AnnAssign)}
+            public = {m for m in vars(member) if not m.startswith("_")}
+            if name != "ModelError":
+                assert public <= stubbed, (name, public - stubbed)
+        elif callable(member):
+            assert name in functions, name
+
+
+def test_help_explains_evaluate():
+    assert "ubic-cli evaluate" in ubic.Model.evaluate.__doc__
+    assert "GIL" in ubic.Model.evaluate_codes.__doc__
