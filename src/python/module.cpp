@@ -435,13 +435,14 @@ bool IsDataFrame(const py::handle& object) {
 }
 
 // The text of a cell: a text, or None or NaN for undefined.
-std::string CellText(const py::handle& cell, const std::string& column) {
+// The text is valid as long as the cell.
+std::string_view CellText(const py::handle& cell, const std::string& column) {
   if (cell.is_none()) return {};
   if (PyUnicode_Check(cell.ptr())) {
     Py_ssize_t size = 0;
     const char* data = PyUnicode_AsUTF8AndSize(cell.ptr(), &size);
     if (data == nullptr) throw py::error_already_set();
-    return std::string(data, static_cast<std::size_t>(size));
+    return {data, static_cast<std::size_t>(size)};
   }
   if (PyFloat_Check(cell.ptr()) && std::isnan(PyFloat_AsDouble(cell.ptr()))) return {};
   throw py::type_error("The value of \"" + column + "\" must be a text, not " +
@@ -457,11 +458,10 @@ TOptionColumns ColumnsOfFrame(const py::object& frame) {
   TOptionColumns options;
   options.Rows = py::len(frame.attr("index"));
   for (const py::handle key : frame.attr("columns")) {
-    options.Names.push_back(ColumnName(key));
-    auto& cells = options.Cells.emplace_back();
-    cells.reserve(options.Rows);
-    const py::object column = frame.attr("__getitem__")(key).attr("to_numpy")("dtype"_a = "O");
-    for (const py::handle cell : column) cells.push_back(CellText(cell, options.Names.back()));
+    TOptionColumn& column = options.Columns.emplace_back(ColumnName(key), options.Rows);
+    const py::object cells = frame.attr("__getitem__")(key).attr("to_numpy")("dtype"_a = "O");
+    std::size_t row = 0;
+    for (const py::handle cell : cells) column.Set(row++, CellText(cell, column.Name()));
   }
   return options;
 }
@@ -472,13 +472,11 @@ TOptionColumns ColumnsOfMappings(const std::vector<py::dict>& rows) {
   std::unordered_map<std::string, std::size_t> columns;
   for (std::size_t k = 0; k < rows.size(); ++k) {
     for (const auto& [key, value] : rows[k]) {
-      const std::string name = ColumnName(key);
-      const auto [found, added] = columns.try_emplace(name, options.Names.size());
-      if (added) {
-        options.Names.push_back(name);
-        options.Cells.emplace_back(rows.size());
-      }
-      options.Cells[found->second][k] = CellText(value, name);
+      std::string name = ColumnName(key);
+      const auto [found, added] = columns.try_emplace(name, options.Columns.size());
+      if (added) options.Columns.emplace_back(std::move(name), rows.size());
+      TOptionColumn& column = options.Columns[found->second];
+      column.Set(k, CellText(value, column.Name()));
     }
   }
   return options;

@@ -1,5 +1,6 @@
 #include "scriptmodel.h"
 
+#include <algorithm>
 #include <unordered_set>
 
 #include "files/modelfile.h"
@@ -35,28 +36,36 @@ TUbicAttribute& ColumnAttribute(const std::vector<TUbicAttribute*>& basic, const
   throw EScriptError("Unknown attribute \"" + name + "\"");
 }
 
-// The value-set texts of a column's cells, each different cell read once.
-void FillColumn(TUbicAttribute& attribute, const std::vector<std::string>& cells) {
+// The value-set texts of a column's cells, each different text read once.
+void FillColumn(TUbicAttribute& attribute, const TOptionColumn& column) {
   const TValueNames names(attribute);
-  std::unordered_map<std::string, std::string> known;
-  std::vector<const std::string*> texts(cells.size());
-  for (std::size_t k = 0; k < cells.size(); ++k) {
-    auto found = known.find(cells[k]);
-    if (found == known.end()) {
-      try {
-        found = known.emplace(cells[k], names.ValueSet(cells[k])).first;
-      } catch (const EOptionsFileError& e) {
-        throw EScriptError(std::string(e.what()) + " (option " + std::to_string(k) + ")");
-      }
+  std::vector<std::string> sets;
+  for (const std::string& text : column.Texts()) {
+    try {
+      sets.push_back(names.ValueSet(text));
+    } catch (const EOptionsFileError& e) {
+      const auto index = static_cast<std::uint32_t>(sets.size());
+      const auto& cells = column.Cells();
+      const auto row = std::find(cells.begin(), cells.end(), index) - cells.begin();
+      throw EScriptError(std::string(e.what()) + " (option " + std::to_string(row) + ")");
     }
-    texts[k] = &found->second;
   }
+  const std::vector<std::uint32_t>& cells = column.Cells();
   attribute.OptionValues().Clear();
   attribute.OptionValues().AppendStrings(
-      static_cast<int>(texts.size()), [&texts](int k) -> const std::string& { return *texts[k]; });
+      static_cast<int>(cells.size()), [&](int k) -> const std::string& { return sets[cells[k]]; });
 }
 
 }  // namespace
+
+void TOptionColumn::Set(std::size_t row, std::string_view text) {
+  auto found = FIndex.find(text);
+  if (found == FIndex.end()) {
+    found = FIndex.emplace(std::string(text), static_cast<std::uint32_t>(FTexts.size())).first;
+    FTexts.emplace_back(text);
+  }
+  FCells[row] = found->second;
+}
 
 std::vector<std::string> RemarkLines(const std::string& remarks) {
   std::vector<std::string> lines;
@@ -130,12 +139,10 @@ std::unique_ptr<TEvaluation> TScriptModel::Evaluate(const TOptionColumns& option
   std::vector<TUbicAttribute*> basic;
   copy->Root()->CollectBasicAttributes(basic);
   std::unordered_map<std::string, int> columnsOfName;
-  std::vector<TUbicAttribute*> filled;
-  for (std::size_t c = 0; c < options.Names.size(); ++c) {
+  for (const TOptionColumn& column : options.Columns) {
     TUbicAttribute& attribute =
-        ColumnAttribute(basic, options.Names[c], columnsOfName[options.Names[c]]++);
-    FillColumn(attribute, options.Cells[c]);
-    filled.push_back(&attribute);
+        ColumnAttribute(basic, column.Name(), columnsOfName[column.Name()]++);
+    FillColumn(attribute, column);
   }
   for (std::size_t k = 0; k < options.Rows; ++k) copy->AddOption(std::to_string(k + 1));
   // Basic attributes without a column are undefined in every option.

@@ -5,6 +5,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -20,12 +21,35 @@ class EScriptError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Options to evaluate: the basic attributes' names (UTF-8) and, per name, a value text for each
+// A column of options to evaluate: a basic attribute's name (UTF-8) and a value text for each
 // option as an options file holds it (a value name, several joined by ";", "*" or nothing for
-// undefined).
+// undefined). A few texts fill most columns: each is kept once.
+class TOptionColumn {
+ public:
+  TOptionColumn(std::string name, std::size_t rows) : FName(std::move(name)), FCells(rows, 0) {}
+
+  const std::string& Name() const { return FName; }
+  void Set(std::size_t row, std::string_view text);
+  // The different texts, the first of them empty, and the index of each option's text.
+  const std::vector<std::string>& Texts() const { return FTexts; }
+  const std::vector<std::uint32_t>& Cells() const { return FCells; }
+
+ private:
+  struct THash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const {
+      return std::hash<std::string_view>()(text);
+    }
+  };
+
+  std::string FName;
+  std::vector<std::uint32_t> FCells;
+  std::vector<std::string> FTexts{std::string()};
+  std::unordered_map<std::string, std::uint32_t, THash, std::equal_to<>> FIndex{{{}, 0}};
+};
+
 struct TOptionColumns {
-  std::vector<std::string> Names;
-  std::vector<std::vector<std::string>> Cells;
+  std::vector<TOptionColumn> Columns;
   std::size_t Rows = 0;
 };
 
