@@ -139,3 +139,18 @@ def test_stubs_name_every_public_member():
 def test_help_explains_evaluate():
     assert "ubic-cli evaluate" in ubic.Model.evaluate.__doc__
     assert "GIL" in ubic.Model.evaluate_codes.__doc__
+
+
+def test_tutorial_runs(tmp_path, monkeypatch, capsys):
+    import re
+    from pathlib import Path
+    text = (Path(__file__).parents[2] / "docs" / "python.md").read_text()
+    blocks = re.findall(r"```python\n(.*?)```", text, re.S)
+    assert len(blocks) >= 5
+    (tmp_path / "examples").symlink_to(EXAMPLES)
+    monkeypatch.chdir(tmp_path)
+    namespace = {}
+    for block in blocks:
+        exec(compile(block, "python.md", "exec"), namespace)
+    assert ubic.load("house.ubm").evaluate() == namespace["model"].evaluate()
+    assert "Unknown attribute value" in capsys.readouterr().out
