@@ -9,17 +9,11 @@
 #include <regex>
 
 #include "document/edits.h"
-#include "files/csv.h"
-#include "files/jkivfile.h"
-#include "files/kvxparser.h"
 #include "files/optionscsv.h"
 #include "files/sensitivitytable.h"
-#include "files/xml.h"
 #include "foundation/checkedint.h"
 #include "foundation/cp1250.h"
 #include "foundation/textfile.h"
-#include "foundation/utils.h"
-#include "model/valuecode.h"
 #include "model/valuetext.h"
 #include "scriptmodel.h"
 
@@ -228,7 +222,7 @@ TPyFunction FunctionOf(const TUbicFunction& function) {
 }
 
 // The index of a value given by its name or its index.
-int ValueIndexOf(const TUbicAttribute& attribute, const py::handle& value) {
+int ValueOf(const TUbicAttribute& attribute, const py::handle& value) {
   const int count = attribute.Scale() != nullptr ? attribute.Scale()->Count() : 0;
   if (py::isinstance<py::str>(value)) {
     try {
@@ -274,7 +268,7 @@ int RuleOf(const TUbicAttribute& attribute, const TUbicFunction& function,
   }
   std::vector<int> values;
   for (int i = 0; i < attribute.InputCount(); ++i) {
-    values.push_back(ValueIndexOf(*attribute.Input(i), inputs[i]));
+    values.push_back(ValueOf(*attribute.Input(i), inputs[i]));
   }
   for (int r = 0; r < function.RuleCount(); ++r) {
     bool same = true;
@@ -295,11 +289,11 @@ void EnterRule(const TPyAttribute& handle, const py::sequence& inputs, const py:
   if (py::isinstance<py::tuple>(value) || py::isinstance<py::list>(value)) {
     const auto ends = value.cast<py::sequence>();
     if (py::len(ends) != 2) throw py::value_error("An interval is (low, high)");
-    low = ValueIndexOf(attribute, ends[0]);
-    high = ValueIndexOf(attribute, ends[1]);
+    low = ValueOf(attribute, ends[0]);
+    high = ValueOf(attribute, ends[1]);
     if (low > high) throw py::value_error("An interval's low end is above its high end");
   } else {
-    low = high = ValueIndexOf(attribute, value);
+    low = high = ValueOf(attribute, value);
   }
   // What the rule editor does with a value chosen for a rule.
   function->SetRuleLow(rule, low);
@@ -626,24 +620,13 @@ std::vector<TUbicAttribute*> Attributes(const TScriptModel& model,
   return attributes;
 }
 
-}  // namespace
-}  // namespace ubic::python
+TModelPtr Load(const std::string& path, const std::optional<std::string>& format) {
+  const std::optional<TModelFormat> chosen = ParseFormat(format);
+  return WithFileErrors(path, [&] { return std::make_shared<TScriptModel>(path, chosen); });
+}
 
-using namespace ubic;
-using namespace ubic::python;
-
-PYBIND11_MODULE(ubic, m) {
-  m.doc() =
-      "Qualitative multi-attribute decision models: read, build, evaluate and analyse them with "
-      "the same code as the Ubic desktop program and ubic-cli.";
-  ModelErrorType() = py::reinterpret_borrow<py::object>(
-      PyErr_NewExceptionWithDoc("ubic.ModelError",
-                                "A model or a file that the program cannot use; the message is "
-                                "the program's own. file and line tell where, when known.",
-                                PyExc_ValueError, nullptr));
-  m.attr("ModelError") = ModelErrorType();
-  py::register_exception_translator(&TranslateError);
-
+// The snapshots of scales and functions.
+void BindValues(py::module_& m) {
   py::class_<TPyScaleValue>(m, "ScaleValue", "A value of a scale.")
       .def_readonly("name", &TPyScaleValue::Name)
       .def_readonly("description", &TPyScaleValue::Description)
@@ -672,7 +655,9 @@ PYBIND11_MODULE(ubic, m) {
                     "1 for a fully defined table, 0 for a fully undefined one.")
       .def_readonly("weights", &TPyFunction::Weights, "The weights set for the inputs, in percent.")
       .def_readonly("use_weights", &TPyFunction::UseWeights);
+}
 
+void BindAttribute(py::module_& m) {
   py::class_<TPyAttribute>(m, "Attribute", "An attribute of a model's tree.")
       .def_property(
           "name", [](const TPyAttribute& a) { return PyText(a.Get().GetName()); },
@@ -738,7 +723,9 @@ PYBIND11_MODULE(ubic, m) {
       .def("__repr__", [](const TPyAttribute& a) {
         return "Attribute('" + Cp1250ToUtf8(a.Get().GetName()) + "')";
       });
+}
 
+void BindModel(py::module_& m) {
   py::class_<TScriptModel, TModelPtr>(m, "Model", "A decision model with its undo history.")
       .def(py::init([] { return std::make_shared<TScriptModel>(); }),
            "A new model with one attribute.")
@@ -874,15 +861,30 @@ PYBIND11_MODULE(ubic, m) {
            "What if: the option as it is, then every basic attribute with a single value moved "
            "one value down and up. One dict per row with \"Attribute\", \"From\", \"To\" and "
            "the top-level attributes' value texts, as ubic-cli sensitivity prints them.");
+}
 
-  m.def(
-      "load",
-      [](const std::string& path, const std::optional<std::string>& format) {
-        const std::optional<TModelFormat> chosen = ParseFormat(format);
-        return WithFileErrors(path, [&] { return std::make_shared<TScriptModel>(path, chosen); });
-      },
-      "path"_a, "format"_a = py::none(),
-      "Reads a model: the own format (.ubm), jKIV (.xml) or KVX (.kvx), by the file's "
-      "extension unless a format (\"ubm\", \"jkiv\", \"kvx\") is named. The import's remarks "
-      "are in Model.remarks.");
+}  // namespace
+}  // namespace ubic::python
+
+using namespace ubic::python;
+
+PYBIND11_MODULE(ubic, m) {
+  m.doc() =
+      "Qualitative multi-attribute decision models: read, build, evaluate and analyse them with "
+      "the same code as the Ubic desktop program and ubic-cli.";
+  ModelErrorType() = py::reinterpret_borrow<py::object>(
+      PyErr_NewExceptionWithDoc("ubic.ModelError",
+                                "A model or a file that the program cannot use; the message is "
+                                "the program's own. file and line tell where, when known.",
+                                PyExc_ValueError, nullptr));
+  m.attr("ModelError") = ModelErrorType();
+  py::register_exception_translator(&TranslateError);
+
+  BindValues(m);
+  BindAttribute(m);
+  BindModel(m);
+  m.def("load", &Load, "path"_a, "format"_a = py::none(),
+        "Reads a model: the own format (.ubm), jKIV (.xml) or KVX (.kvx), by the file's "
+        "extension unless a format (\"ubm\", \"jkiv\", \"kvx\") is named. The import's remarks "
+        "are in Model.remarks.");
 }
