@@ -1,4 +1,6 @@
 """Evaluation: the same texts as ubic-cli, in every form a script gives options."""
+import csv
+import io
 import random
 
 import numpy as np
@@ -6,7 +8,8 @@ import pandas as pd
 import pytest
 
 import ubic
-from conftest import (EXAMPLES, cli_evaluation, random_model, random_options, write_options_csv)
+from conftest import (EXAMPLES, cli_evaluation, random_model, random_options, run_cli,
+                      write_options_csv)
 
 
 def test_own_options_are_the_tool_s(car):
@@ -127,9 +130,6 @@ def test_codes_follow_edits(car):
 
 
 def test_sensitivity_is_the_tool_s(car):
-    from conftest import run_cli
-    import csv
-    import io
     rows = list(csv.reader(io.StringIO(run_cli("sensitivity", EXAMPLES / "car.ubm", "--option",
                                                "Family Estate", "--csv"))))
     expected = [dict(zip(rows[0][1:], row[1:])) for row in rows[1:]]

@@ -1,8 +1,10 @@
 """Reading and writing model files: formats, remarks and the errors of files."""
+import subprocess
+
 import pytest
 
 import ubic
-from conftest import EXAMPLES, run_cli
+from conftest import CLI, EXAMPLES, run_cli
 
 
 @pytest.mark.parametrize("name", ["car", "applicant", "home"])
@@ -43,9 +45,8 @@ def test_export_remarks_are_those_of_the_tool(car, tmp_path):
     model.save(str(own))
     for extension in (".kvx", ".xml"):
         cli_out = tmp_path / f"cli{extension}"
-        done = __import__("subprocess").run(
-            [__import__("conftest").CLI, "convert", str(own), str(cli_out)],
-            capture_output=True, text=True, check=True)
+        done = subprocess.run([CLI, "convert", str(own), str(cli_out)],
+                              capture_output=True, text=True, check=True)
         expected = [line[len("warning: "):] for line in done.stderr.splitlines()]
         assert model.save(str(tmp_path / f"py{extension}")) == expected
 
