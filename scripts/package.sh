@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package ubic_<version>_<arch>.deb from a clean build folder (build-package)
-# and copies it to the top of the tree. Install it with: apt-get install ./ubic_*.deb
+# and copies it to the top of the tree, with python3-ubic_<version>_<arch>.deb beside it when the
+# Python module is built. Install them with: apt-get install ./ubic_*.deb ./python3-ubic_*.deb
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -11,3 +12,7 @@ cmake --build build-package -j "$(nproc)"
 (cd build-package && cpack -G DEB >/dev/null)
 cp build-package/ubic_*.deb .
 ls ubic_*.deb
+# The Python module, when the build made it, is a package of its own.
+if ls build-package/python/ubic.cpython-*.so >/dev/null 2>&1; then
+  scripts/package-python.sh build-package .
+fi

@@ -11,6 +11,8 @@ packages=(
   qt6-base-dev qt6-svg-dev libgl-dev xvfb xauth fonts-dejavu-core fonts-liberation2
   # The Debian package and its checks.
   dpkg-dev file desktop-file-utils libxml2-utils groff-base
+  # The Python module and its tests.
+  pybind11-dev python3-dev python3-numpy python3-pytest python3-pandas
   # The fuzz targets: clang with libFuzzer and the sanitizer runtimes.
   clang libclang-rt-14-dev
 )

@@ -45,8 +45,13 @@ TUbicDocument::TUbicDocument(std::unique_ptr<TUbicModel> model, std::string file
 
 std::unique_ptr<TUbicDocument> TUbicDocument::Open(const std::string& fileName,
                                                    std::string& remarks) {
-  if (FormatOfFile(fileName) != TModelFormat::Own) {
-    TOpenedModel opened = OpenModel(fileName);
+  return Open(fileName, FormatOfFile(fileName), remarks);
+}
+
+std::unique_ptr<TUbicDocument> TUbicDocument::Open(const std::string& fileName, TModelFormat format,
+                                                   std::string& remarks) {
+  if (format != TModelFormat::Own) {
+    TOpenedModel opened = OpenModel(fileName, format);
     remarks = std::move(opened.Remarks);
     std::unique_ptr<TUbicDocument> document(
         new TUbicDocument(std::move(opened.Model), WithOwnExtension(fileName)));

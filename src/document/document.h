@@ -62,6 +62,9 @@ class TUbicDocument {
   // name: a model read from another format is modified unless that file holds it already.
   // Remarks receives the import's remarks.
   static std::unique_ptr<TUbicDocument> Open(const std::string& fileName, std::string& remarks);
+  // The same, read in Format whatever the file's extension.
+  static std::unique_ptr<TUbicDocument> Open(const std::string& fileName, TModelFormat format,
+                                             std::string& remarks);
 
   TUbicDocument(const TUbicDocument&) = delete;
   TUbicDocument& operator=(const TUbicDocument&) = delete;

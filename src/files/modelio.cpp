@@ -16,8 +16,12 @@ TModelFormat FormatOfFile(const std::string& fileName) {
 }
 
 TOpenedModel OpenModel(const std::string& fileName) {
+  return OpenModel(fileName, FormatOfFile(fileName));
+}
+
+TOpenedModel OpenModel(const std::string& fileName, TModelFormat format) {
   TOpenedModel opened{std::make_unique<TUbicModel>(), {}};
-  switch (FormatOfFile(fileName)) {
+  switch (format) {
     case TModelFormat::Jkiv:
       LoadFromJkivFile(*opened.Model, fileName);
       break;

@@ -22,6 +22,8 @@ struct TOpenedModel {
 // Reads a file into a new model with the reader its extension names. When reading fails the new
 // model is discarded and the error passes on: nothing else has changed.
 TOpenedModel OpenModel(const std::string& fileName);
+// The same with the reader of the given format, whatever the file's extension.
+TOpenedModel OpenModel(const std::string& fileName, TModelFormat format);
 // Writes the model with the writer the file's extension names; returns the export's remarks.
 std::string SaveModel(TUbicModel& model, const std::string& fileName);
 // Writes the model with the writer of the given format, whatever the file's extension; returns

@@ -23,15 +23,6 @@ std::size_t QuickHash(std::string_view text) {
   return hash;
 }
 
-std::unordered_map<std::string, int> ValuesOf(const TUbicAttribute& attribute) {
-  std::unordered_map<std::string, int> values;
-  if (const TUbicDiscreteScale* scale = attribute.DiscreteScale()) {
-    // The first of equal names counts, as it does everywhere a value is found by name.
-    for (int v = 0; v < scale->Count(); ++v) values.emplace(scale->ValueName(v), v);
-  }
-  return values;
-}
-
 // Byte by byte: the texts are short, and a call of the library's comparison costs more.
 bool SameText(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
@@ -42,6 +33,35 @@ bool SameText(std::string_view a, std::string_view b) {
 }
 
 }  // namespace
+
+TValueNames::TValueNames(const TUbicAttribute& attribute)
+    : FMessageName(attribute.DiscreteScale() ? attribute.GetName() : "NULL") {
+  if (const TUbicDiscreteScale* scale = attribute.DiscreteScale()) {
+    // The first of equal names counts, as it does everywhere a value is found by name.
+    for (int v = 0; v < scale->Count(); ++v) FValues.emplace(scale->ValueName(v), v);
+  }
+}
+
+std::string TValueNames::ValueSet(std::string_view cell) const {
+  if (cell.empty() || cell == "*") return {};
+  std::vector<int> indices;
+  std::string rest = Utf8ToCp1250(cell);
+  std::string name;
+  do {
+    SplitAt(rest, ';', name);
+    const auto found = FValues.find(name);
+    if (found == FValues.end()) {
+      throw EOptionsFileError(
+          Cp1250ToUtf8(Format(ubicstr::UnknownAttributeValue, FMessageName, name)));
+    }
+    indices.push_back(found->second);
+  } while (!rest.empty());
+  std::sort(indices.begin(), indices.end());
+  indices.erase(std::unique(indices.begin(), indices.end()), indices.end());
+  std::string text;
+  for (const int index : indices) text += ValueCode(index);
+  return text;
+}
 
 TOptionsFileReader::TOptionsFileReader(TUbicModel& model, std::istream& stream,
                                        std::string fileName, int partSize)
@@ -109,8 +129,7 @@ void TOptionsFileReader::ReadHeader() {
       throw EOptionsFileError("Unknown attribute \"" + std::string(FFields[i]) + "\"" + Where(1));
     }
     const TUbicAttribute& attribute = **found;
-    FColumns.push_back({*found, attribute.DiscreteScale() ? attribute.GetName() : "NULL",
-                        ValuesOf(attribute), std::vector<TKnownCell>(kKnownCells)});
+    FColumns.push_back({*found, TValueNames(attribute), std::vector<TKnownCell>(kKnownCells)});
   }
 }
 
@@ -196,25 +215,11 @@ TOptionsFileReader::TTextIndex TOptionsFileReader::TextIndex(TColumn& column, st
 
 std::string TOptionsFileReader::ParseValueSet(const TColumn& column, std::string_view cell,
                                               int line) const {
-  if (cell.empty() || cell == "*") return {};
-  std::vector<int> indices;
-  std::string rest = Utf8ToCp1250(cell);
-  std::string name;
-  do {
-    SplitAt(rest, ';', name);
-    const auto found = column.Values.find(name);
-    if (found == column.Values.end()) {
-      throw EOptionsFileError(
-          Cp1250ToUtf8(Format(ubicstr::UnknownAttributeValue, column.MessageName, name)) +
-          Where(line));
-    }
-    indices.push_back(found->second);
-  } while (!rest.empty());
-  std::sort(indices.begin(), indices.end());
-  indices.erase(std::unique(indices.begin(), indices.end()), indices.end());
-  std::string text;
-  for (const int index : indices) text += ValueCode(index);
-  return text;
+  try {
+    return column.Names.ValueSet(cell);
+  } catch (const EOptionsFileError& e) {
+    throw EOptionsFileError(e.what() + Where(line));
+  }
 }
 
 namespace {

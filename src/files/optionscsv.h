@@ -21,6 +21,20 @@ class EOptionsFileError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// The values of a basic attribute by name, for reading the cells of options.
+class TValueNames {
+ public:
+  explicit TValueNames(const TUbicAttribute& attribute);
+
+  // The value-set text of a cell (UTF-8): a value name, several joined by ";", or "*" or nothing
+  // for undefined. An unknown name raises EOptionsFileError, whose message does not say where.
+  std::string ValueSet(std::string_view cell) const;
+
+ private:
+  std::string FMessageName;
+  std::unordered_map<std::string, int> FValues;
+};
+
 // Replaces the model's options by those of a CSV file: a header row whose first field is a label
 // and whose other fields name basic attributes, then one row per option with its name and one
 // value per column (a value name, several joined by ";", or "*" or nothing for undefined).
@@ -72,8 +86,7 @@ class TOptionsFileReader {
   // Read whole, the column keeps each different value-set text once, the undefined first.
   struct TColumn {
     TUbicAttribute* Attribute;
-    std::string MessageName;
-    std::unordered_map<std::string, int> Values;
+    TValueNames Names;
     std::vector<TKnownCell> Known;
     std::vector<std::string> Texts{std::string()};
     std::unordered_map<std::string, TTextIndex> IndexOfText{{std::string(), 0}};

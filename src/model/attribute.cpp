@@ -303,7 +303,12 @@ void TUbicAttribute::EvaluateAggregate(int k, std::vector<std::string_view>& inp
     const TStrList& values = Input(i)->FOptionValues;
     inputTexts.push_back(k < values.Count() ? std::string_view(values[k]) : std::string_view());
   }
-  SetOptionText(k, FFunct->Evaluate(inputTexts));
+  SetOptionText(k, EvaluateInputs(inputTexts));
+}
+
+std::string TUbicAttribute::EvaluateInputs(std::span<const std::string_view> inputTexts) const {
+  if (!FScale || !FFunct) return {};
+  return FFunct->Evaluate(inputTexts);
 }
 
 void TUbicAttribute::EvaluateOption(int k) {

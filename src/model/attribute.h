@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -111,6 +112,9 @@ class TUbicAttribute : public TUbicObject {
   void RemoveValue(int k);
   // Evaluates option K from the inputs' values; a basic attribute keeps its entry.
   void EvaluateOption(int k);
+  // The value-set text this aggregate attribute takes for one value-set text per input, as
+  // EvaluateOption gives it: undefined without a scale or a function.
+  std::string EvaluateInputs(std::span<const std::string_view> inputTexts) const;
   // Evaluates N options on the whole subtree, bottom-up.
   void EvaluateAll(int n);
   // The index of the value called Name in Attribute's scale; raises EUbicError if none.

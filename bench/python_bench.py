@@ -1,0 +1,55 @@
+#!/usr/bin/env python3
+"""Speed of the Python module on the batch model (20 basic and 11 aggregate attributes):
+evaluate_codes on millions of options, and evaluate on a DataFrame of 100,000 options.
+
+    PYTHONPATH=build/python /usr/bin/python3 bench/python_bench.py build/bench/make-cli-inputs
+"""
+import sys
+import tempfile
+import time
+import subprocess
+from pathlib import Path
+
+import numpy as np
+import pandas as pd
+
+import ubic
+
+
+def best_of(runs, work):
+    """The shortest of several runs, in seconds."""
+    times = []
+    for _ in range(runs):
+        start = time.perf_counter()
+        work()
+        times.append(time.perf_counter() - start)
+    return min(times)
+
+
+def main():
+    make_inputs = sys.argv[1] if len(sys.argv) > 1 else "build/bench/make-cli-inputs"
+    with tempfile.TemporaryDirectory() as folder:
+        model_file = Path(folder) / "batch.ubm"
+        options_file = Path(folder) / "options.csv"
+        subprocess.run([make_inputs, model_file, options_file, "100000"], check=True)
+        model = ubic.load(str(model_file))
+        counts = [len(a.scale) for a in model.basic_attributes]
+        print(f"model: {len(counts)} basic, {len(model.aggregate_attributes)} aggregate attributes")
+
+        start = time.perf_counter()
+        model.evaluate_codes(np.zeros((1, len(counts)), dtype=np.int8))
+        print(f"evaluate_codes tables: {time.perf_counter() - start:.3f} s")
+        rng = np.random.default_rng(1)
+        for name, low in (("single values", 0), ("with undefined", -1)):
+            n = 5_000_000
+            codes = np.stack([rng.integers(low, c, size=n, dtype=np.int8) for c in counts], axis=1)
+            seconds = best_of(3, lambda: model.evaluate_codes(codes))
+            print(f"evaluate_codes, {name}: {n / seconds / 1e6:.1f} million options/s")
+
+        frame = pd.read_csv(options_file, index_col=0, dtype=str)
+        seconds = best_of(3, lambda: model.evaluate(frame))
+        print(f"evaluate, DataFrame of {len(frame)} rows: {seconds:.3f} s")
+
+
+if __name__ == "__main__":
+    main()

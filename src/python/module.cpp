@@ -1,0 +1,890 @@
+// The Python module "ubic": models read, built, evaluated and analysed from scripts, through the
+// same layers and named edits as the desktop program and the command-line tool.
+#include <pybind11/numpy.h>
+#include <pybind11/pybind11.h>
+#include <pybind11/stl.h>
+
+#include <cmath>
+#include <filesystem>
+#include <regex>
+
+#include "document/edits.h"
+#include "files/optionscsv.h"
+#include "files/sensitivitytable.h"
+#include "foundation/checkedint.h"
+#include "foundation/cp1250.h"
+#include "foundation/textfile.h"
+#include "model/valuetext.h"
+#include "scriptmodel.h"
+
+namespace py = pybind11;
+using namespace pybind11::literals;
+
+namespace ubic::python {
+namespace {
+
+using TModelPtr = std::shared_ptr<TScriptModel>;
+
+// An error of reading a model file, with the file's name for ModelError.file.
+struct EModelFileError : std::runtime_error {
+  EModelFileError(const std::string& message, std::string fileName)
+      : std::runtime_error(message), FileName(std::move(fileName)) {}
+  std::string FileName;
+};
+
+// A file that cannot be read or written, with its name for OSError.filename.
+struct EScriptFileError : std::runtime_error {
+  EScriptFileError(const std::string& message, std::string fileName, bool missing)
+      : std::runtime_error(message), FileName(std::move(fileName)), Missing(missing) {}
+  std::string FileName;
+  bool Missing;
+};
+
+py::object& ModelErrorType() {
+  static py::object type;
+  return type;
+}
+
+// Raises ModelError with the message, and the file and line it names (None where it names none).
+void RaiseModelError(const std::string& message, const std::string& fileName) {
+  py::object error = ModelErrorType()(message);
+  error.attr("file") = fileName.empty() ? py::none() : py::object(py::str(fileName));
+  static const std::regex kLine("line (\\d+)");
+  std::smatch match;
+  error.attr("line") = std::regex_search(message, match, kLine)
+                           ? py::object(py::int_(std::stoi(match[1].str())))
+                           : py::none();
+  PyErr_SetObject(ModelErrorType().ptr(), error.ptr());
+}
+
+// The program's own messages are Windows-1250 text; those of the options reader and the
+// module are UTF-8 already.
+void TranslateError(std::exception_ptr error) {
+  try {
+    if (error) std::rethrow_exception(error);
+  } catch (const EScriptFileError& e) {
+    py::object type = e.Missing ? py::module_::import("builtins").attr("FileNotFoundError")
+                                : py::module_::import("builtins").attr("OSError");
+    py::object instance = type(e.Missing ? 2 : 5, e.what(), e.FileName);
+    PyErr_SetObject(type.ptr(), instance.ptr());
+  } catch (const EModelFileError& e) {
+    RaiseModelError(e.what(), e.FileName);
+  } catch (const EScriptError& e) {
+    RaiseModelError(e.what(), {});
+  } catch (const EOptionsFileError& e) {
+    RaiseModelError(e.what(), {});
+  } catch (const EUbicError& e) {
+    RaiseModelError(Cp1250ToUtf8(e.what()), {});
+  } catch (const EIntOverflow& e) {
+    RaiseModelError(Cp1250ToUtf8(e.what()), {});
+  } catch (const std::logic_error& e) {
+    RaiseModelError(Cp1250ToUtf8(e.what()), {});
+  }
+}
+
+// Runs Read, turning the errors of reading or writing FileName into the module's errors.
+template <class TRead>
+auto WithFileErrors(const std::string& fileName, TRead read) {
+  try {
+    return read();
+  } catch (const EFileError& e) {
+    const bool missing = !std::filesystem::exists(fileName);
+    throw EScriptFileError(Cp1250ToUtf8(e.what()), fileName, missing);
+  } catch (const EOptionsFileError&) {
+    throw;
+  } catch (const EScriptError&) {
+    throw;
+  } catch (const std::bad_alloc&) {
+    throw;
+  } catch (const std::exception& e) {
+    throw EModelFileError(Cp1250ToUtf8(e.what()), fileName);
+  }
+}
+
+std::optional<TModelFormat> ParseFormat(const std::optional<std::string>& format) {
+  if (!format) return std::nullopt;
+  if (*format == "ubm" || *format == "own") return TModelFormat::Own;
+  if (*format == "jkiv" || *format == "xml") return TModelFormat::Jkiv;
+  if (*format == "kvx") return TModelFormat::Kvx;
+  throw py::value_error("Unknown format \"" + *format + "\" (ubm, jkiv or kvx)");
+}
+
+// A text a script gives for the model, in the model's Windows-1250.
+std::string ModelText(const std::string& utf8) {
+  bool replaced = false;
+  std::string text = Utf8ToCp1250(utf8, &replaced);
+  if (replaced)
+    throw py::value_error("The text \"" + utf8 + "\" has characters a model cannot hold");
+  return text;
+}
+
+py::str PyText(const std::string& cp1250) {
+  return py::str(Cp1250ToUtf8(cp1250));
+}
+
+// --- Attributes, scales and functions ----------------------------------------------------------
+
+// An attribute of a model as a script holds it.
+struct TPyAttribute {
+  TModelPtr Model;
+  TScriptModel::TAttributeId Id;
+
+  TUbicAttribute& Get() const { return Model->Attribute(Id); }
+};
+
+TPyAttribute Handle(const TModelPtr& model, const TUbicAttribute& attribute) {
+  return {model, model->IdOf(attribute)};
+}
+
+std::vector<TPyAttribute> Handles(const TModelPtr& model,
+                                  const std::vector<TUbicAttribute*>& attributes) {
+  std::vector<TPyAttribute> handles;
+  for (const TUbicAttribute* attribute : attributes) handles.push_back(Handle(model, *attribute));
+  return handles;
+}
+
+// A value of a scale as it was when asked for.
+struct TPyScaleValue {
+  std::string Name;
+  std::string Description;
+  std::string ValueClass;
+};
+
+const char* ClassName(TValueClass valueClass) {
+  switch (valueClass) {
+    case TValueClass::Bad:
+      return "bad";
+    case TValueClass::Good:
+      return "good";
+    case TValueClass::Neutral:
+      break;
+  }
+  return "neutral";
+}
+
+const char* OrderName(TScaleOrder order) {
+  switch (order) {
+    case TScaleOrder::Ascending:
+      return "ascending";
+    case TScaleOrder::Descending:
+      return "descending";
+    case TScaleOrder::None:
+      break;
+  }
+  return "none";
+}
+
+TScaleOrder ParseOrder(const std::string& order) {
+  if (order == "ascending") return TScaleOrder::Ascending;
+  if (order == "descending") return TScaleOrder::Descending;
+  if (order == "none") return TScaleOrder::None;
+  throw py::value_error("Unknown order \"" + order + "\" (ascending, descending or none)");
+}
+
+// A scale as it was when asked for.
+struct TPyScale {
+  std::vector<TPyScaleValue> Values;
+  std::string Order;
+};
+
+TPyScale ScaleOf(const TUbicDiscreteScale& scale) {
+  TPyScale result{{}, OrderName(scale.Order())};
+  for (int v = 0; v < scale.Count(); ++v) {
+    result.Values.push_back({Cp1250ToUtf8(scale.ValueName(v)),
+                             Cp1250ToUtf8(scale.ValueDescription(v)),
+                             ClassName(ValueClassOf(&scale, v))});
+  }
+  return result;
+}
+
+// A function as it was when asked for; a rule is (input values, low, high, entered).
+struct TPyFunction {
+  py::list Rules;
+  int EnteredCount = 0;
+  double Determined = 0;
+  std::vector<double> Weights;
+  bool UseWeights = false;
+};
+
+TPyFunction FunctionOf(const TUbicFunction& function) {
+  TPyFunction result;
+  for (int r = 0; r < function.RuleCount(); ++r) {
+    py::tuple inputs(function.InputCount());
+    for (int i = 0; i < function.InputCount(); ++i) inputs[i] = function.RuleInput(i, r);
+    result.Rules.append(
+        py::make_tuple(inputs, function.RuleLow(r), function.RuleHigh(r), function.RuleEntered(r)));
+  }
+  result.EnteredCount = function.EnteredCount();
+  result.Determined = function.Determinedness();
+  result.Weights.assign(function.Weights().begin(), function.Weights().end());
+  result.UseWeights = function.UseWeights();
+  return result;
+}
+
+// The index of a value given by its name or its index.
+int ValueOf(const TUbicAttribute& attribute, const py::handle& value) {
+  const int count = attribute.Scale() != nullptr ? attribute.Scale()->Count() : 0;
+  if (py::isinstance<py::str>(value)) {
+    try {
+      return TUbicAttribute::ValueIndex(&attribute, ModelText(value.cast<std::string>()));
+    } catch (const EUbicError& e) {
+      throw EScriptError(Cp1250ToUtf8(e.what()));
+    }
+  }
+  const int index = value.cast<int>();
+  if (index < 0 || index >= count) {
+    throw py::value_error("No value " + std::to_string(index) + " in the scale of \"" +
+                          Cp1250ToUtf8(attribute.GetName()) + "\"");
+  }
+  return index;
+}
+
+// A copy of Attribute's function to edit, or a new one.
+std::unique_ptr<TUbicFunction> EditedFunction(const TUbicAttribute& attribute) {
+  auto function = std::make_unique<TUbicFunction>();
+  if (attribute.Funct() != nullptr) {
+    function->Assign(*attribute.Funct());
+    return function;
+  }
+  if (!attribute.CanHaveFunction()) {
+    throw EScriptError("\"" + Cp1250ToUtf8(attribute.GetName()) +
+                       "\" cannot have a function: it needs a scale of two values or more, and "
+                       "inputs that have such scales");
+  }
+  const int rules = attribute.RuleCount();
+  if (CheckTableSize(rules) == TTableSize::TooLarge) {
+    throw EScriptError(Cp1250ToUtf8(TableTooLargeText(rules, attribute.GetName())));
+  }
+  function->Initialize(const_cast<TUbicAttribute*>(&attribute));
+  return function;
+}
+
+// The rule of the given input values.
+int RuleOf(const TUbicAttribute& attribute, const TUbicFunction& function,
+           const py::sequence& inputs) {
+  if (static_cast<int>(py::len(inputs)) != attribute.InputCount()) {
+    throw py::value_error("A rule of \"" + Cp1250ToUtf8(attribute.GetName()) + "\" needs " +
+                          std::to_string(attribute.InputCount()) + " input values");
+  }
+  std::vector<int> values;
+  for (int i = 0; i < attribute.InputCount(); ++i) {
+    values.push_back(ValueOf(*attribute.Input(i), inputs[i]));
+  }
+  for (int r = 0; r < function.RuleCount(); ++r) {
+    bool same = true;
+    for (int i = 0; i < attribute.InputCount() && same; ++i) {
+      same = function.RuleInput(i, r) == values[i];
+    }
+    if (same) return r;
+  }
+  throw EScriptError("No rule of these input values");
+}
+
+void EnterRule(const TPyAttribute& handle, const py::sequence& inputs, const py::object& value) {
+  const TUbicAttribute& attribute = handle.Get();
+  std::unique_ptr<TUbicFunction> function = EditedFunction(attribute);
+  const int rule = RuleOf(attribute, *function, inputs);
+  int low = 0;
+  int high = 0;
+  if (py::isinstance<py::tuple>(value) || py::isinstance<py::list>(value)) {
+    const auto ends = value.cast<py::sequence>();
+    if (py::len(ends) != 2) throw py::value_error("An interval is (low, high)");
+    low = ValueOf(attribute, ends[0]);
+    high = ValueOf(attribute, ends[1]);
+    if (low > high) throw py::value_error("An interval's low end is above its high end");
+  } else {
+    low = high = ValueOf(attribute, value);
+  }
+  // What the rule editor does with a value chosen for a rule.
+  function->SetRuleLow(rule, low);
+  function->SetRuleHigh(rule, high);
+  function->SetRuleEntered(rule, true);
+  function->Recompute();
+  handle.Model->Run(edits::SetFunction(attribute, *function));
+}
+
+void DeleteRule(const TPyAttribute& handle, const py::sequence& inputs) {
+  const TUbicAttribute& attribute = handle.Get();
+  std::unique_ptr<TUbicFunction> function = EditedFunction(attribute);
+  function->ClearRule(RuleOf(attribute, *function, inputs));
+  function->Recompute();
+  handle.Model->Run(edits::SetFunction(attribute, *function));
+}
+
+void SetWeights(const TPyAttribute& handle, const std::vector<double>& weights, bool useWeights) {
+  const TUbicAttribute& attribute = handle.Get();
+  if (static_cast<int>(weights.size()) != attribute.InputCount()) {
+    throw py::value_error("\"" + Cp1250ToUtf8(attribute.GetName()) + "\" needs " +
+                          std::to_string(attribute.InputCount()) + " weights");
+  }
+  std::unique_ptr<TUbicFunction> function = EditedFunction(attribute);
+  // What the weights editor and the rule editor do with weights that are applied.
+  function->SetWeights(floatarray(weights.begin(), weights.end()));
+  function->SetUseWeights(useWeights);
+  if (function->UseWeights()) function->CalcApproximation(false);
+  function->Recompute();
+  handle.Model->Run(edits::SetFunction(attribute, *function));
+}
+
+void SetScale(const TPyAttribute& handle, const py::sequence& values, const std::string& order) {
+  TUbicDiscreteScale scale;
+  for (const py::handle value : values) {
+    if (py::isinstance<py::str>(value)) {
+      scale.AddValue(ModelText(value.cast<std::string>()));
+    } else {
+      const auto pair = value.cast<std::pair<std::string, std::string>>();
+      scale.AddValue(ModelText(pair.first), ModelText(pair.second));
+    }
+  }
+  scale.SetOrder(ParseOrder(order));
+  handle.Model->Run(edits::ChooseScale(handle.Get(), &scale));
+}
+
+// --- Options -----------------------------------------------------------------------------------
+
+int OptionOf(const TScriptModel& model, const py::object& option) {
+  if (py::isinstance<py::str>(option)) return model.OptionIndex(option.cast<std::string>());
+  const int index = option.cast<int>();
+  if (index < 0 || index >= model.Model().OptionCount()) {
+    throw py::index_error("No option " + std::to_string(index));
+  }
+  return index;
+}
+
+py::dict OptionValues(const TScriptModel& model, int option) {
+  py::dict values;
+  std::vector<TUbicAttribute*> basic;
+  model.Model().Root()->CollectBasicAttributes(basic);
+  for (const TUbicAttribute* attribute : basic) {
+    values[PyText(attribute->GetName())] =
+        PyText(ValueSetText(attribute->Scale(), attribute->OptionText(option)));
+  }
+  return values;
+}
+
+TUbicAttribute& BasicAttribute(const TModelPtr& model, const py::object& attribute) {
+  TUbicAttribute* found = nullptr;
+  if (py::isinstance<TPyAttribute>(attribute)) {
+    const auto& handle = attribute.cast<const TPyAttribute&>();
+    if (handle.Model != model) throw EScriptError("The attribute is of another model");
+    found = &handle.Get();
+  } else {
+    const auto name = attribute.cast<std::string>();
+    found = model->Find(name);
+    if (found == nullptr) throw EScriptError("Unknown attribute \"" + name + "\"");
+  }
+  if (!found->IsBasic()) {
+    throw EScriptError("\"" + Cp1250ToUtf8(found->GetName()) + "\" is not a basic attribute");
+  }
+  return *found;
+}
+
+void SetOptionValue(const TModelPtr& model, const py::object& option, const py::object& attribute,
+                    const std::string& text) {
+  const int k = OptionOf(*model, option);
+  TUbicAttribute& changed = BasicAttribute(model, attribute);
+  std::string codes;
+  try {
+    codes = TValueNames(changed).ValueSet(text);
+  } catch (const EOptionsFileError& e) {
+    throw EScriptError(e.what());
+  }
+  model->Run(edits::SetOptionValue(changed, k, codes));
+}
+
+int AddOption(const TModelPtr& model, const std::string& name, const py::object& values) {
+  const std::string optionName = ModelText(name);
+  if (values.is_none()) {
+    model->Run(edits::AddOption(model->Model().OptionCount(), optionName));
+    return model->Model().OptionCount() - 1;
+  }
+  // One step for the option and all its values.
+  edits::TImportedOptions imported;
+  imported.Names.push_back(optionName);
+  for (const TUbicAttribute* attribute : PreOrderAttributes(model->Model())) {
+    imported.Values.emplace_back(attribute->IsBasic() ? 1 : 0);
+  }
+  const std::vector<TUbicAttribute*> attributes = PreOrderAttributes(model->Model());
+  for (const auto& [key, value] : values.cast<py::dict>()) {
+    const TUbicAttribute& attribute =
+        BasicAttribute(model, py::reinterpret_borrow<py::object>(key));
+    const auto at =
+        std::find(attributes.begin(), attributes.end(), &attribute) - attributes.begin();
+    try {
+      imported.Values[at][0] = TValueNames(attribute).ValueSet(value.cast<std::string>());
+    } catch (const EOptionsFileError& e) {
+      throw EScriptError(e.what());
+    }
+  }
+  model->Run(edits::ImportOptions(imported, false));
+  return model->Model().OptionCount() - 1;
+}
+
+// --- Evaluation --------------------------------------------------------------------------------
+
+bool IsDataFrame(const py::handle& object) {
+  const auto module = py::getattr(py::type::of(object), "__module__", py::none());
+  return !module.is_none() && module.cast<std::string>().rfind("pandas", 0) == 0 &&
+         py::hasattr(object, "columns") && py::hasattr(object, "index");
+}
+
+// The text of a cell: a text, or None or NaN for undefined.
+// The text is valid as long as the cell.
+std::string_view CellText(const py::handle& cell, const std::string& column) {
+  if (cell.is_none()) return {};
+  if (PyUnicode_Check(cell.ptr())) {
+    Py_ssize_t size = 0;
+    const char* data = PyUnicode_AsUTF8AndSize(cell.ptr(), &size);
+    if (data == nullptr) throw py::error_already_set();
+    return {data, static_cast<std::size_t>(size)};
+  }
+  if (PyFloat_Check(cell.ptr()) && std::isnan(PyFloat_AsDouble(cell.ptr()))) return {};
+  throw py::type_error("The value of \"" + column + "\" must be a text, not " +
+                       py::str(py::type::of(cell).attr("__name__")).cast<std::string>());
+}
+
+std::string ColumnName(const py::handle& key) {
+  if (!py::isinstance<py::str>(key)) throw py::type_error("Attribute names must be texts");
+  return key.cast<std::string>();
+}
+
+TOptionColumns ColumnsOfFrame(const py::object& frame) {
+  TOptionColumns options;
+  options.Rows = py::len(frame.attr("index"));
+  for (const py::handle key : frame.attr("columns")) {
+    TOptionColumn& column = options.Columns.emplace_back(ColumnName(key), options.Rows);
+    const py::object cells = frame.attr("__getitem__")(key).attr("to_numpy")("dtype"_a = "O");
+    std::size_t row = 0;
+    for (const py::handle cell : cells) column.Set(row++, CellText(cell, column.Name()));
+  }
+  return options;
+}
+
+TOptionColumns ColumnsOfMappings(const std::vector<py::dict>& rows) {
+  TOptionColumns options;
+  options.Rows = rows.size();
+  std::unordered_map<std::string, std::size_t> columns;
+  for (std::size_t k = 0; k < rows.size(); ++k) {
+    for (const auto& [key, value] : rows[k]) {
+      std::string name = ColumnName(key);
+      const auto [found, added] = columns.try_emplace(name, options.Columns.size());
+      if (added) options.Columns.emplace_back(std::move(name), rows.size());
+      TOptionColumn& column = options.Columns[found->second];
+      column.Set(k, CellText(value, column.Name()));
+    }
+  }
+  return options;
+}
+
+// The results as Python texts, each different text made once.
+class TPyTexts {
+ public:
+  explicit TPyTexts(const TEvaluation& evaluation) : FEvaluation(evaluation) {}
+
+  py::str Text(std::size_t attribute, std::size_t row) {
+    const std::string& text = FEvaluation.Text(attribute, row);
+    auto found = FTexts.find(&text);
+    if (found == FTexts.end()) found = FTexts.emplace(&text, py::str(text)).first;
+    return found->second;
+  }
+
+  py::dict Row(std::size_t row) {
+    py::dict values;
+    for (std::size_t a = 0; a < FEvaluation.Names().size(); ++a) {
+      values[py::str(FEvaluation.Names()[a])] = Text(a, row);
+    }
+    return values;
+  }
+
+  py::list Rows() {
+    py::list rows;
+    for (std::size_t k = 0; k < FEvaluation.Rows(); ++k) rows.append(Row(k));
+    return rows;
+  }
+
+  py::object Frame(const py::object& index) {
+    py::dict columns;
+    const auto rows = static_cast<py::ssize_t>(FEvaluation.Rows());
+    for (std::size_t a = 0; a < FEvaluation.Names().size(); ++a) {
+      py::array column(py::dtype("O"), std::vector<py::ssize_t>{rows});
+      auto** cells = static_cast<PyObject**>(column.mutable_data());
+      for (py::ssize_t k = 0; k < rows; ++k) {
+        py::str text = Text(a, static_cast<std::size_t>(k));
+        Py_XDECREF(cells[k]);
+        cells[k] = text.release().ptr();
+      }
+      columns[py::str(FEvaluation.Names()[a])] = column;
+    }
+    return py::module_::import("pandas").attr("DataFrame")(columns, "index"_a = index);
+  }
+
+ private:
+  const TEvaluation& FEvaluation;
+  std::unordered_map<const std::string*, py::str> FTexts;
+};
+
+bool IsMapping(const py::handle& object) {
+  static const py::object mapping = py::module_::import("collections.abc").attr("Mapping");
+  return py::isinstance(object, mapping);
+}
+
+py::object Evaluate(const TModelPtr& model, const py::object& options) {
+  if (options.is_none()) return TPyTexts(*model->EvaluateOwn()).Rows();
+  if (IsDataFrame(options)) {
+    const std::unique_ptr<TEvaluation> evaluation = model->Evaluate(ColumnsOfFrame(options));
+    return TPyTexts(*evaluation).Frame(options.attr("index"));
+  }
+  if (IsMapping(options)) {
+    const std::unique_ptr<TEvaluation> evaluation =
+        model->Evaluate(ColumnsOfMappings({py::dict(options)}));
+    return TPyTexts(*evaluation).Row(0);
+  }
+  if (py::isinstance<py::str>(options) || !py::isinstance<py::sequence>(options)) {
+    throw py::type_error("evaluate takes a mapping, a list of mappings or a DataFrame");
+  }
+  std::vector<py::dict> rows;
+  for (const py::handle row : options) {
+    if (!IsMapping(row)) throw py::type_error("evaluate takes a list of mappings");
+    rows.emplace_back(py::reinterpret_borrow<py::object>(row));
+  }
+  const std::unique_ptr<TEvaluation> evaluation = model->Evaluate(ColumnsOfMappings(rows));
+  return TPyTexts(*evaluation).Rows();
+}
+
+py::tuple EvaluateCodes(const TModelPtr& model, const py::array& codes) {
+  const char kind = codes.dtype().kind();
+  if (kind != 'i' && kind != 'u') throw py::type_error("evaluate_codes takes an integer array");
+  if (codes.ndim() != 2) throw py::value_error("evaluate_codes takes a two-dimensional array");
+  const std::shared_ptr<const TCodeEvaluator> evaluator = model->CodeEvaluator();
+  if (static_cast<std::size_t>(codes.shape(1)) != evaluator->BasicCount()) {
+    throw py::value_error("The array needs a column for each of the " +
+                          std::to_string(evaluator->BasicCount()) + " basic attributes");
+  }
+  const auto rows = static_cast<std::size_t>(codes.shape(0));
+  const std::vector<py::ssize_t> shape{static_cast<py::ssize_t>(rows),
+                                       static_cast<py::ssize_t>(evaluator->AggregateCount())};
+  py::array_t<std::int32_t> low(shape);
+  py::array_t<std::int32_t> high(shape);
+  TBadCode bad;
+  bool good = true;
+  // Read where they are in one of the signed types; other arrays are copied as 64-bit first.
+  auto evaluate = [&]<class TCode>(const TCode* /*type*/) {
+    using TCodes = py::array_t<TCode, py::array::c_style | py::array::forcecast>;
+    const TCodes indices = TCodes::ensure(codes);
+    const TCode* input = indices.data();
+    std::int32_t* lows = low.mutable_data();
+    std::int32_t* highs = high.mutable_data();
+    py::gil_scoped_release release;
+    good = evaluator->Evaluate(input, rows, lows, highs, bad);
+  };
+  const auto size = codes.dtype().itemsize();
+  if (kind == 'i' && size == 1) {
+    evaluate(static_cast<const std::int8_t*>(nullptr));
+  } else if (kind == 'i' && size == 2) {
+    evaluate(static_cast<const std::int16_t*>(nullptr));
+  } else if (kind == 'i' && size == 4) {
+    evaluate(static_cast<const std::int32_t*>(nullptr));
+  } else {
+    evaluate(static_cast<const std::int64_t*>(nullptr));
+  }
+  if (!good) {
+    std::vector<TUbicAttribute*> basic;
+    model->Model().Root()->CollectBasicAttributes(basic);
+    throw py::value_error("No value " + std::to_string(bad.Code) + " in the scale of \"" +
+                          Cp1250ToUtf8(basic[bad.Column]->GetName()) + "\" (option " +
+                          std::to_string(bad.Row) + ")");
+  }
+  return py::make_tuple(low, high);
+}
+
+py::list Sensitivity(const TScriptModel& model, const py::object& option) {
+  const int k = OptionOf(model, option);
+  py::list rows;
+  TTableRow header;
+  SensitivityRows(model.Model(), {k}, [&](const TTableRow& row) {
+    if (header.empty()) {
+      header = row;
+      return;
+    }
+    py::dict values;
+    for (std::size_t c = 1; c < row.size(); ++c) values[py::str(header[c])] = py::str(row[c]);
+    rows.append(values);
+  });
+  return rows;
+}
+
+std::vector<TUbicAttribute*> Attributes(const TScriptModel& model,
+                                        const TUbicAttribute::TFilter& filter = {}) {
+  std::vector<TUbicAttribute*> attributes;
+  model.Model().Root()->CollectAttributes(attributes, filter);
+  return attributes;
+}
+
+TModelPtr Load(const std::string& path, const std::optional<std::string>& format) {
+  const std::optional<TModelFormat> chosen = ParseFormat(format);
+  return WithFileErrors(path, [&] { return std::make_shared<TScriptModel>(path, chosen); });
+}
+
+// The snapshots of scales and functions.
+void BindValues(py::module_& m) {
+  py::class_<TPyScaleValue>(m, "ScaleValue", "A value of a scale.")
+      .def_readonly("name", &TPyScaleValue::Name)
+      .def_readonly("description", &TPyScaleValue::Description)
+      .def_readonly("value_class", &TPyScaleValue::ValueClass,
+                    "\"bad\", \"neutral\" or \"good\", by the scale's thresholds.")
+      .def("__repr__", [](const TPyScaleValue& v) { return "ScaleValue('" + v.Name + "')"; });
+
+  py::class_<TPyScale>(m, "Scale", "An attribute's scale as it was when asked for.")
+      .def_readonly("values", &TPyScale::Values)
+      .def_readonly("order", &TPyScale::Order, "\"ascending\", \"descending\" or \"none\".")
+      .def_property_readonly("names",
+                             [](const TPyScale& s) {
+                               std::vector<std::string> names;
+                               for (const auto& v : s.Values) names.push_back(v.Name);
+                               return names;
+                             })
+      .def("__len__", [](const TPyScale& s) { return s.Values.size(); });
+
+  py::class_<TPyFunction>(m, "Function",
+                          "An aggregate attribute's decision rules as they were when asked for.")
+      .def_readonly("rules", &TPyFunction::Rules,
+                    "One rule per combination of the inputs' values, the first input most "
+                    "significant: (input value indices, low, high, entered).")
+      .def_readonly("entered_count", &TPyFunction::EnteredCount)
+      .def_readonly("determined", &TPyFunction::Determined,
+                    "1 for a fully defined table, 0 for a fully undefined one.")
+      .def_readonly("weights", &TPyFunction::Weights, "The weights set for the inputs, in percent.")
+      .def_readonly("use_weights", &TPyFunction::UseWeights);
+}
+
+void BindAttribute(py::module_& m) {
+  py::class_<TPyAttribute>(m, "Attribute", "An attribute of a model's tree.")
+      .def_property(
+          "name", [](const TPyAttribute& a) { return PyText(a.Get().GetName()); },
+          [](const TPyAttribute& a, const std::string& name) {
+            a.Model->Run(edits::RenameAttribute(a.Get(), ModelText(name)));
+          })
+      .def_property(
+          "description", [](const TPyAttribute& a) { return PyText(a.Get().GetDescription()); },
+          [](const TPyAttribute& a, const std::string& text) {
+            a.Model->Run(edits::DescribeAttribute(a.Get(), ModelText(text)));
+          })
+      .def_property_readonly("parent",
+                             [](const TPyAttribute& a) -> std::optional<TPyAttribute> {
+                               const TUbicAttribute* parent = a.Get().Parent();
+                               if (parent == nullptr || parent->Parent() == nullptr) return {};
+                               return Handle(a.Model, *parent);
+                             })
+      .def_property_readonly("inputs",
+                             [](const TPyAttribute& a) {
+                               std::vector<TPyAttribute> inputs;
+                               const TUbicAttribute& attribute = a.Get();
+                               for (int i = 0; i < attribute.InputCount(); ++i) {
+                                 inputs.push_back(Handle(a.Model, *attribute.Input(i)));
+                               }
+                               return inputs;
+                             })
+      .def_property_readonly("is_basic", [](const TPyAttribute& a) { return a.Get().IsBasic(); })
+      .def_property_readonly("scale",
+                             [](const TPyAttribute& a) -> std::optional<TPyScale> {
+                               const TUbicDiscreteScale* scale = a.Get().DiscreteScale();
+                               if (scale == nullptr) return {};
+                               return ScaleOf(*scale);
+                             })
+      .def_property_readonly("function",
+                             [](const TPyAttribute& a) -> std::optional<TPyFunction> {
+                               const TUbicFunction* function = a.Get().Funct();
+                               if (function == nullptr) return {};
+                               return FunctionOf(*function);
+                             })
+      .def("set_scale", &SetScale, "values"_a, "order"_a = "ascending",
+           "Gives the attribute a new scale of these values: names, or (name, description) "
+           "pairs. Option values the new scale lacks become undefined.")
+      .def(
+          "delete_scale",
+          [](const TPyAttribute& a) { a.Model->Run(edits::ChooseScale(a.Get(), nullptr)); },
+          "Removes the scale with the option values and functions that depend on it.")
+      .def("enter_rule", &EnterRule, "inputs"_a, "value"_a,
+           "Enters the rule of these input values (names or indices): a value (name or index) "
+           "or an interval (low, high). The rules not entered are completed anew, as the rule "
+           "editor does.")
+      .def("delete_rule", &DeleteRule, "inputs"_a,
+           "Makes the rule of these input values undefined and not entered.")
+      .def("set_weights", &SetWeights, "weights"_a, "use_weights"_a = true,
+           "Sets the inputs' weights (percent); with use_weights the rules not entered follow "
+           "them.")
+      .def(
+          "delete_function",
+          [](const TPyAttribute& a) { a.Model->Run(edits::DeleteFunction(a.Get())); },
+          "Removes the attribute's decision rules.")
+      .def("__eq__", [](const TPyAttribute& a,
+                        const TPyAttribute& b) { return a.Model == b.Model && a.Id == b.Id; })
+      .def("__hash__", [](const TPyAttribute& a) { return std::hash<std::uint64_t>()(a.Id); })
+      .def("__repr__", [](const TPyAttribute& a) {
+        return "Attribute('" + Cp1250ToUtf8(a.Get().GetName()) + "')";
+      });
+}
+
+void BindModel(py::module_& m) {
+  py::class_<TScriptModel, TModelPtr>(m, "Model", "A decision model with its undo history.")
+      .def(py::init([] { return std::make_shared<TScriptModel>(); }),
+           "A new model with one attribute.")
+      .def_property(
+          "name", [](const TScriptModel& model) { return PyText(model.Model().GetName()); },
+          [](TScriptModel& model, const std::string& name) {
+            model.Run(edits::RenameModel(ModelText(name)));
+          })
+      .def_property(
+          "description",
+          [](const TScriptModel& model) { return PyText(model.Model().GetDescription()); },
+          [](TScriptModel& model, const std::string& text) {
+            model.Run(edits::DescribeModel(ModelText(text)));
+          })
+      .def_property_readonly(
+          "root",
+          [](const TModelPtr& model) -> std::optional<TPyAttribute> {
+            const TUbicAttribute* first = model->Model().FirstAttribute();
+            if (first == nullptr) return {};
+            return Handle(model, *first);
+          },
+          "The first top-level attribute, None in an empty tree.")
+      .def_property_readonly(
+          "attributes", [](const TModelPtr& model) { return Handles(model, Attributes(*model)); },
+          "Every attribute, depth first.")
+      .def_property_readonly(
+          "basic_attributes",
+          [](const TModelPtr& model) {
+            return Handles(model,
+                           Attributes(*model, [](const TUbicAttribute& a) { return a.IsBasic(); }));
+          },
+          "The basic attributes, depth first: the columns of evaluate_codes.")
+      .def_property_readonly(
+          "aggregate_attributes",
+          [](const TModelPtr& model) {
+            return Handles(
+                model, Attributes(*model, [](const TUbicAttribute& a) { return !a.IsBasic(); }));
+          },
+          "The aggregate attributes, depth first: the columns of evaluate_codes' results.")
+      .def(
+          "find",
+          [](const TModelPtr& model, const std::string& name) -> std::optional<TPyAttribute> {
+            const TUbicAttribute* found = model->Find(name);
+            if (found == nullptr) return {};
+            return Handle(model, *found);
+          },
+          "name"_a, "The first attribute of that name, depth first; None if there is none.")
+      .def_property_readonly("remarks", &TScriptModel::Remarks,
+                             "The remarks of reading the model's file.")
+      .def_property_readonly("modified",
+                             [](TScriptModel& model) { return model.Document().Modified(); })
+      .def(
+          "save",
+          [](TScriptModel& model, const std::string& path,
+             const std::optional<std::string>& format) {
+            const TModelFormat chosen = ParseFormat(format).value_or(FormatOfFile(path));
+            return RemarkLines(
+                WithFileErrors(path, [&] { return model.Document().SaveAs(path, chosen); }));
+          },
+          "path"_a, "format"_a = py::none(),
+          "Writes the model in a format (\"ubm\", \"jkiv\", \"kvx\"; by the file's extension "
+          "when None) and returns the remarks on what the format could not hold.")
+      .def("undo", &TScriptModel::Undo,
+           "Takes back the last edit. Attributes held from before are no longer valid: find "
+           "them again.")
+      .def("redo", &TScriptModel::Redo, "Makes the edit taken back again, like undo.")
+      .def(
+          "add_attribute",
+          [](const TModelPtr& model, const std::optional<TPyAttribute>& parent,
+             const std::optional<std::string>& name) {
+            const TUbicAttribute& owner = parent ? parent->Get() : *model->Model().Root();
+            model->Run(edits::AddAttribute(owner));
+            const TUbicAttribute& added = *owner.Input(owner.InputCount() - 1);
+            if (name) model->Run(edits::RenameAttribute(added, ModelText(*name)));
+            return Handle(model, added);
+          },
+          "parent"_a = py::none(), "name"_a = py::none(),
+          "Adds an attribute as the last input of Parent (top-level without one); the parent "
+          "loses its function.")
+      .def(
+          "remove_attribute",
+          [](const TModelPtr& model, const TPyAttribute& attribute) {
+            model->Run(edits::CutAttribute(attribute.Get()));
+          },
+          "attribute"_a, "Removes the attribute with its subtree; its parent loses its function.")
+      .def_property_readonly("options",
+                             [](const TScriptModel& model) {
+                               std::vector<std::string> names;
+                               for (int k = 0; k < model.Model().OptionCount(); ++k) {
+                                 names.push_back(Cp1250ToUtf8(model.Model().Options()[k]));
+                               }
+                               return names;
+                             })
+      .def(
+          "option_values",
+          [](const TScriptModel& model, const py::object& option) {
+            return OptionValues(model, OptionOf(model, option));
+          },
+          "option"_a, "The option's values (name or index): basic attributes' names to texts.")
+      .def("add_option", &AddOption, "name"_a, "values"_a = py::none(),
+           "Appends an option, with values (basic attributes' names to value texts) if given; "
+           "returns its index.")
+      .def(
+          "remove_option",
+          [](const TModelPtr& model, const py::object& option) {
+            model->Run(edits::DeleteOption(OptionOf(*model, option)));
+          },
+          "option"_a)
+      .def(
+          "rename_option",
+          [](const TModelPtr& model, const py::object& option, const std::string& name) {
+            model->Run(edits::RenameOption(OptionOf(*model, option), ModelText(name)));
+          },
+          "option"_a, "name"_a)
+      .def("set_option_value", &SetOptionValue, "option"_a, "attribute"_a, "value"_a,
+           "Sets an option's value on a basic attribute: a value name, several joined by "
+           "\";\", or \"*\" or \"\" for undefined.")
+      .def("evaluate", &Evaluate, "options"_a = py::none(),
+           "Evaluates options and returns every attribute's value text, exactly as ubic-cli "
+           "evaluate prints it (sets as \"a;b\", \"*\" undefined).\n\n"
+           "options: None for the model's own options (a list of dicts), a mapping of basic "
+           "attributes' names to value texts (a dict), a list of such mappings (a list of "
+           "dicts) or a pandas DataFrame with a column per basic attribute (a DataFrame with "
+           "the same index). A value text is a value name, several joined by \";\", or "
+           "\"*\", \"\", None or NaN for undefined. The model itself is not changed.")
+      .def("evaluate_codes", &EvaluateCodes, "codes"_a,
+           "Evaluates options given as value indices: an integer array of one row per option "
+           "and one column per basic attribute (basic_attributes), -1 for undefined. Returns "
+           "(low, high): int32 arrays of one column per aggregate attribute "
+           "(aggregate_attributes), the first and last value index of each result, -1 where "
+           "it is undefined. Releases the GIL while it works.")
+      .def("sensitivity", &Sensitivity, "option"_a,
+           "What if: the option as it is, then every basic attribute with a single value moved "
+           "one value down and up. One dict per row with \"Attribute\", \"From\", \"To\" and "
+           "the top-level attributes' value texts, as ubic-cli sensitivity prints them.");
+}
+
+}  // namespace
+}  // namespace ubic::python
+
+using namespace ubic::python;
+
+PYBIND11_MODULE(ubic, m) {
+  m.doc() =
+      "Qualitative multi-attribute decision models: read, build, evaluate and analyse them with "
+      "the same code as the Ubic desktop program and ubic-cli.";
+  ModelErrorType() = py::reinterpret_borrow<py::object>(
+      PyErr_NewExceptionWithDoc("ubic.ModelError",
+                                "A model or a file that the program cannot use; the message is "
+                                "the program's own. file and line tell where, when known.",
+                                PyExc_ValueError, nullptr));
+  m.attr("ModelError") = ModelErrorType();
+  py::register_exception_translator(&TranslateError);
+
+  BindValues(m);
+  BindAttribute(m);
+  BindModel(m);
+  m.def("load", &Load, "path"_a, "format"_a = py::none(),
+        "Reads a model: the own format (.ubm), jKIV (.xml) or KVX (.kvx), by the file's "
+        "extension unless a format (\"ubm\", \"jkiv\", \"kvx\") is named. The import's remarks "
+        "are in Model.remarks.");
+}

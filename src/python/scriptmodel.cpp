@@ -1,0 +1,202 @@
+#include "scriptmodel.h"
+
+#include <algorithm>
+#include <unordered_set>
+
+#include "files/modelfile.h"
+#include "files/optionscsv.h"
+#include "foundation/cp1250.h"
+#include "foundation/utils.h"
+
+namespace ubic::python {
+namespace {
+
+const std::string& OptionCodes(const TUbicAttribute& attribute, std::size_t k) {
+  static const std::string undefined;
+  const TStrList& values = attribute.OptionValues();
+  return k < static_cast<std::size_t>(values.Count()) ? values[static_cast<int>(k)] : undefined;
+}
+
+// A copy of Model's tree without its options.
+std::unique_ptr<TUbicModel> TreeCopy(const TUbicModel& model) {
+  auto copy = std::make_unique<TUbicModel>();
+  ReadModelDocument(*copy, *ModelDocument(model, false));
+  copy->ClearOptions();
+  return copy;
+}
+
+// The basic attribute that the column named Name fills, the k-th of that name for the k-th such
+// column, as an options file's header is read.
+TUbicAttribute& ColumnAttribute(const std::vector<TUbicAttribute*>& basic, const std::string& name,
+                                int skip) {
+  const std::string cp1250 = Utf8ToCp1250(name);
+  for (TUbicAttribute* attribute : basic) {
+    if (attribute->GetName() == cp1250 && skip-- == 0) return *attribute;
+  }
+  throw EScriptError("Unknown attribute \"" + name + "\"");
+}
+
+// The value-set texts of a column's cells, each different text read once.
+void FillColumn(TUbicAttribute& attribute, const TOptionColumn& column) {
+  const TValueNames names(attribute);
+  std::vector<std::string> sets;
+  for (const std::string& text : column.Texts()) {
+    try {
+      sets.push_back(names.ValueSet(text));
+    } catch (const EOptionsFileError& e) {
+      const auto index = static_cast<std::uint32_t>(sets.size());
+      const auto& cells = column.Cells();
+      const auto row = std::find(cells.begin(), cells.end(), index) - cells.begin();
+      throw EScriptError(std::string(e.what()) + " (option " + std::to_string(row) + ")");
+    }
+  }
+  const std::vector<std::uint32_t>& cells = column.Cells();
+  attribute.OptionValues().Clear();
+  attribute.OptionValues().AppendStrings(
+      static_cast<int>(cells.size()), [&](int k) -> const std::string& { return sets[cells[k]]; });
+}
+
+}  // namespace
+
+void TOptionColumn::Set(std::size_t row, std::string_view text) {
+  auto found = FIndex.find(text);
+  if (found == FIndex.end()) {
+    found = FIndex.emplace(std::string(text), static_cast<std::uint32_t>(FTexts.size())).first;
+    FTexts.emplace_back(text);
+  }
+  FCells[row] = found->second;
+}
+
+std::vector<std::string> RemarkLines(const std::string& remarks) {
+  std::vector<std::string> lines;
+  for (const std::string& line : SplitLines(remarks)) {
+    if (!line.empty()) lines.push_back(Cp1250ToUtf8(line));
+  }
+  return lines;
+}
+
+TEvaluation::TEvaluation(std::unique_ptr<TUbicModel> copy, const TUbicModel& model)
+    : FCopy(std::move(copy)), FRows(static_cast<std::size_t>(model.OptionCount())) {
+  std::vector<TUbicAttribute*> attributes;
+  model.Root()->CollectAttributes(attributes);
+  for (const TUbicAttribute* attribute : attributes) {
+    FNames.push_back(Cp1250ToUtf8(attribute->GetName()));
+    TValueCells& cells = *FCells.emplace_back(std::make_unique<TValueCells>(*attribute));
+    std::vector<const std::string*>& texts = FTexts.emplace_back(FRows);
+    for (std::size_t k = 0; k < FRows; ++k) texts[k] = &cells.Text(OptionCodes(*attribute, k));
+  }
+}
+
+TScriptModel::TScriptModel() : TScriptModel(std::make_unique<TUbicDocument>(), {}) {}
+
+TScriptModel::TScriptModel(const std::string& fileName, std::optional<TModelFormat> format) {
+  std::string remarks;
+  FDocument = TUbicDocument::Open(fileName, format.value_or(FormatOfFile(fileName)), remarks);
+  FRemarks = RemarkLines(remarks);
+  FDocument->AddObserver(this);
+}
+
+TScriptModel::TScriptModel(std::unique_ptr<TUbicDocument> document, std::string remarks)
+    : FDocument(std::move(document)), FRemarks(RemarkLines(remarks)) {
+  FDocument->AddObserver(this);
+}
+
+TScriptModel::~TScriptModel() {
+  FDocument->RemoveObserver(this);
+}
+
+TScriptModel::TAttributeId TScriptModel::IdOf(const TUbicAttribute& attribute) {
+  const auto [found, added] = FIds.try_emplace(&attribute, FNextId);
+  if (added) FAttributes.emplace(FNextId++, const_cast<TUbicAttribute*>(&attribute));
+  return found->second;
+}
+
+TUbicAttribute& TScriptModel::Attribute(TAttributeId id) const {
+  const auto found = FAttributes.find(id);
+  if (found == FAttributes.end()) throw EScriptError("The attribute is no longer in the model");
+  return *found->second;
+}
+
+TUbicAttribute* TScriptModel::Find(const std::string& utf8Name) const {
+  return Model().FindAttribute(Utf8ToCp1250(utf8Name));
+}
+
+int TScriptModel::OptionIndex(const std::string& utf8Name) const {
+  const std::string name = Utf8ToCp1250(utf8Name);
+  for (int k = 0; k < Model().OptionCount(); ++k) {
+    if (Model().Options()[k] == name) return k;
+  }
+  throw EScriptError("No option \"" + utf8Name + "\"");
+}
+
+std::shared_ptr<const TCodeEvaluator> TScriptModel::CodeEvaluator() {
+  if (!FCodeEvaluator) FCodeEvaluator = std::make_shared<TCodeEvaluator>(Model());
+  return FCodeEvaluator;
+}
+
+std::unique_ptr<TEvaluation> TScriptModel::Evaluate(const TOptionColumns& options) const {
+  std::unique_ptr<TUbicModel> copy = TreeCopy(Model());
+  std::vector<TUbicAttribute*> basic;
+  copy->Root()->CollectBasicAttributes(basic);
+  std::unordered_map<std::string, int> columnsOfName;
+  for (const TOptionColumn& column : options.Columns) {
+    TUbicAttribute& attribute =
+        ColumnAttribute(basic, column.Name(), columnsOfName[column.Name()]++);
+    FillColumn(attribute, column);
+  }
+  for (std::size_t k = 0; k < options.Rows; ++k) copy->AddOption(std::to_string(k + 1));
+  // Basic attributes without a column are undefined in every option.
+  for (TUbicAttribute* attribute : basic) attribute->OptionValues().Grow(copy->OptionCount());
+  copy->EvaluateAll();
+  const TUbicModel& evaluated = *copy;
+  return std::make_unique<TEvaluation>(std::move(copy), evaluated);
+}
+
+std::unique_ptr<TEvaluation> TScriptModel::EvaluateOwn() const {
+  return std::make_unique<TEvaluation>(nullptr, Model());
+}
+
+void TScriptModel::Undo() {
+  FForgetAttributes = true;
+  FDocument->Undo();
+  FForgetAttributes = false;
+}
+
+void TScriptModel::Redo() {
+  FForgetAttributes = true;
+  FDocument->Redo();
+  FForgetAttributes = false;
+}
+
+void TScriptModel::DocumentChanging() {
+  FPaths.clear();
+  for (const auto& [id, attribute] : FAttributes) FPaths.emplace(id, AttributePath(attribute));
+}
+
+void TScriptModel::DocumentChanged(const TDocumentChange& change) {
+  FCodeEvaluator.reset();
+  if (change.Kind == TDocumentChange::TKind::Saved) return;
+  if (FForgetAttributes) {
+    FAttributes.clear();
+    FIds.clear();
+    return;
+  }
+  std::vector<TUbicAttribute*> live;
+  Model().Root()->CollectAttributes(live);
+  const std::unordered_set<const TUbicAttribute*> alive(live.begin(), live.end());
+  for (auto it = FAttributes.begin(); it != FAttributes.end();) {
+    if (change.Kind == TDocumentChange::TKind::Replaced) {
+      // The tree was read anew: an attribute is the one now at its place.
+      const std::vector<int>& path = FPaths.at(it->first);
+      TUbicAttribute* now = AttributeAt(Model(), path);
+      it->second = now != nullptr && AttributePath(now) == path ? now : nullptr;
+    } else if (alive.count(it->second) == 0) {
+      it->second = nullptr;
+    }
+    it = it->second == nullptr ? FAttributes.erase(it) : std::next(it);
+  }
+  FIds.clear();
+  for (const auto& [id, attribute] : FAttributes) FIds.emplace(attribute, id);
+}
+
+}  // namespace ubic::python
