@@ -8,39 +8,10 @@
 namespace ubic::test {
 namespace {
 
-// Top = min(X, Y), all of three ascending values, and a basic top-level attribute B of two.
-struct TMinModel {
-  TUbicModel Model;
-  TUbicAttribute* Top;
-  TUbicAttribute* X;
-  TUbicAttribute* Y;
-  TUbicAttribute* B;
-
-  TMinModel() {
-    auto top = MakeAttribute("Top", 3);
-    top->AddInput(MakeAttribute("X", 3));
-    top->AddInput(MakeAttribute("Y", 3));
-    auto function = std::make_unique<TUbicFunction>();
-    function->Initialize(top.get());
-    for (int x = 0; x < 3; ++x) {
-      for (int y = 0; y < 3; ++y) {
-        function->SetRuleLow(x * 3 + y, std::min(x, y));
-        function->SetRuleHigh(x * 3 + y, std::min(x, y));
-        function->SetRuleEntered(x * 3 + y, true);
-      }
-    }
-    top->SetFunct(std::move(function));
-    Top = top.get();
-    X = Top->Input(0);
-    Y = Top->Input(1);
-    Model.Root()->AddInput(std::move(top));
-    Model.Root()->AddInput(MakeAttribute("B", 2));
-    B = Model.Root()->Input(1);
-    Model.AddOption("first");
+// The model with a second option: X "0", Y a set, B undefined.
+struct TMinModelOfTwoOptions : TMinModel {
+  TMinModelOfTwoOptions() {
     Model.AddOption("second");
-    X->SetOptionText(0, "1");
-    Y->SetOptionText(0, "2");
-    B->SetOptionText(0, "0");
     X->SetOptionText(1, "0");
     Y->SetOptionText(1, "12");
     B->SetOptionText(1, "*");
@@ -66,7 +37,7 @@ void ExpectRows(const TSensitivity& s, const std::vector<TExpectedRow>& expected
 }
 
 TEST(Sensitivity, EachSingleValueStepsDownAndUpWithinItsScale) {
-  TMinModel m;
+  TMinModelOfTwoOptions m;
   const TSensitivity s = ComputeSensitivity(m.Model, 0);
   EXPECT_EQ(s.TopLevel, (std::vector<const TUbicAttribute*>{m.Top, m.B}));
   EXPECT_EQ(s.Baseline, (std::vector<std::string>{"1", "0"}));
@@ -78,14 +49,14 @@ TEST(Sensitivity, EachSingleValueStepsDownAndUpWithinItsScale) {
 }
 
 TEST(Sensitivity, SetsAndAnyValueAreLeftAsTheyAre) {
-  TMinModel m;
+  TMinModelOfTwoOptions m;
   const TSensitivity s = ComputeSensitivity(m.Model, 1);
   EXPECT_EQ(s.Baseline, (std::vector<std::string>{"0", "*"}));
   ExpectRows(s, {{m.X, 0, 1, {"1", "*"}}});
 }
 
 TEST(Sensitivity, LeavesTheModelAsItWas) {
-  TMinModel m;
+  TMinModelOfTwoOptions m;
   // Not evaluated: Top holds no values, and it must still hold none afterwards.
   const TSensitivity s = ComputeSensitivity(m.Model, 0);
   EXPECT_EQ(s.Baseline[0], "1");

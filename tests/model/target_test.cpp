@@ -19,40 +19,9 @@ void PrintTo(const TTargetSolution& solution, std::ostream* os) {
 namespace test {
 namespace {
 
-// Top = min(X, Y) on three ascending values, except that both at their best give only v1 when
-// Capped; a basic top-level attribute B of two values.
-struct TMinModel {
-  TUbicModel Model;
-  TUbicAttribute* Top;
-  TUbicAttribute* X;
-  TUbicAttribute* Y;
-  TUbicAttribute* B;
-
-  explicit TMinModel(bool capped = false) {
-    auto top = MakeAttribute("Top", 3);
-    top->AddInput(MakeAttribute("X", 3));
-    top->AddInput(MakeAttribute("Y", 3));
-    auto function = std::make_unique<TUbicFunction>();
-    function->Initialize(top.get());
-    for (int x = 0; x < 3; ++x) {
-      for (int y = 0; y < 3; ++y) {
-        const int value = capped ? std::min({x, y, 1}) : std::min(x, y);
-        function->SetRuleValue(x * 3 + y, value);
-        function->SetRuleEntered(x * 3 + y, true);
-      }
-    }
-    top->SetFunct(std::move(function));
-    Top = top.get();
-    X = Top->Input(0);
-    Y = Top->Input(1);
-    Model.Root()->AddInput(std::move(top));
-    Model.Root()->AddInput(MakeAttribute("B", 2));
-    B = Model.Root()->Input(1);
-    Model.AddOption("first");
-    X->SetOptionText(0, "1");
-    Y->SetOptionText(0, "2");
-    B->SetOptionText(0, "0");
-  }
+// The questions of the tests below: at most 20 solutions for the first option.
+struct TTargetModel : TMinModel {
+  using TMinModel::TMinModel;
 
   TTargetAnswer Ask(const TUbicAttribute* attribute, TTargetDirection direction, int value) const {
     return FindTargetChanges({0, attribute, direction, value, 20});
@@ -60,7 +29,7 @@ struct TMinModel {
 };
 
 TEST(TargetAnalysis, FewestChangesInOrderOfSteps) {
-  TMinModel model;
+  TTargetModel model;
   TTargetAnswer answer = model.Ask(model.Top, TTargetDirection::AtLeast, 2);
   ASSERT_EQ(answer.Outcome, TTargetOutcome::Reachable);
   EXPECT_EQ(answer.ChangeCount, 1);
@@ -90,7 +59,7 @@ TEST(TargetAnalysis, FewestChangesInOrderOfSteps) {
 }
 
 TEST(TargetAnalysis, SetsAndUndefinedValuesCountAsTheyEvaluate) {
-  TMinModel model;
+  TTargetModel model;
   // X in {v1, v2} makes Top {v1, v2}: every value must reach v2, so X must become v2, a value
   // it already spans (no steps).
   model.X->SetOptionText(0, "12");
@@ -106,7 +75,7 @@ TEST(TargetAnalysis, SetsAndUndefinedValuesCountAsTheyEvaluate) {
 }
 
 TEST(TargetAnalysis, SaysWhenNothingReachesIt) {
-  TMinModel capped(true);
+  TTargetModel capped(true);
   const TTargetAnswer answer = capped.Ask(capped.Top, TTargetDirection::AtLeast, 2);
   EXPECT_EQ(answer.Outcome, TTargetOutcome::Unreachable);
   EXPECT_TRUE(answer.Solutions.empty());
