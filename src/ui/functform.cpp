@@ -116,11 +116,22 @@ class TRuleTableModel : public QAbstractTableModel {
 
 namespace {
 
+// The rule numbers: the column is as wide as the editor sets it. Qt's own header would measure
+// the text of up to two hundred numbers whenever the table asks for its size.
+class TRuleNumbers : public QHeaderView {
+ public:
+  explicit TRuleNumbers(QWidget* parent) : QHeaderView(Qt::Vertical, parent) {}
+
+  QSize sizeHint() const override { return {minimumWidth(), defaultSectionSize()}; }
+};
+
 // The rule grid asks for room for all its rules and columns: the editor opens at that size, as
 // far as the screen lets it.
 class TRuleGrid : public QTableView {
  public:
-  using QTableView::QTableView;
+  explicit TRuleGrid(QWidget* parent) : QTableView(parent) {
+    setVerticalHeader(new TRuleNumbers(this));
+  }
 
   QSize sizeHint() const override {
     const int frame = 2 * frameWidth();
