@@ -1,6 +1,5 @@
 #include "checktable.h"
 
-#include "foundation/cp1250.h"
 #include "model/conflicts.h"
 
 namespace ubic {
@@ -33,12 +32,7 @@ int CheckRows(const TUbicModel& model, const std::function<void(const TTableRow&
               TTextForm form) {
   auto row = [&](const std::string& kind, const std::string& attribute,
                  const std::string& details) {
-    TTableRow cells;
-    for (const std::string& cp1250 : {kind, attribute, details}) {
-      const std::string text = Cp1250ToUtf8(cp1250);
-      cells.push_back(form != nullptr ? form(text) : text);
-    }
-    emit(cells);
+    emit(FormedRow({kind, attribute, details}, form));
   };
   row("Kind", "Attribute", "Details");
   int findings = 0;

@@ -76,14 +76,19 @@ void EvaluationCsv(const TUbicModel& model, const std::function<void(const std::
   }
 }
 
+TTableRow FormedRow(std::initializer_list<std::string> modelTexts, TTextForm form) {
+  TTableRow row;
+  for (const std::string& text : modelTexts) row.push_back(Formed(Cp1250ToUtf8(text), form));
+  return row;
+}
+
 TValueCells::TValueCells(const TUbicAttribute& attribute, TTextForm form)
     : FScale(attribute.Scale()), FForm(form) {
-  auto formed = [form](std::string text) { return form != nullptr ? form(text) : text; };
   for (int code = 0; code < 256; ++code) {
     FSingleValues.push_back(
-        formed(Cp1250ToUtf8(ValueSetText(FScale, std::string(1, static_cast<char>(code))))));
+        Formed(Cp1250ToUtf8(ValueSetText(FScale, std::string(1, static_cast<char>(code)))), form));
   }
-  FUndefined = formed(Cp1250ToUtf8(ValueSetText(FScale, {})));
+  FUndefined = Formed(Cp1250ToUtf8(ValueSetText(FScale, {})), form);
 }
 
 void TValueCells::Trim() {
@@ -94,9 +99,8 @@ const std::string& TValueCells::SetText(const std::string& codes) {
   if (codes.empty()) return FUndefined;
   const auto kept = FSets.find(codes);
   if (kept != FSets.end()) return kept->second;
-  std::string text = Cp1250ToUtf8(ValueSetText(FScale, codes));
-  if (FForm != nullptr) text = FForm(text);
-  return FSets.emplace(codes, std::move(text)).first->second;
+  return FSets.emplace(codes, Formed(Cp1250ToUtf8(ValueSetText(FScale, codes)), FForm))
+      .first->second;
 }
 
 TOptionRowsWriter::TOptionRowsWriter(const TUbicModel& model, bool csv)
@@ -165,17 +169,16 @@ void TOptionRowsWriter::AppendPlainRows(std::string& text) {
 
 void EvaluationRows(const TUbicModel& model, bool indent,
                     const std::function<void(const TTableRow&)>& emit, TTextForm form) {
-  auto formed = [form](const std::string& text) { return form != nullptr ? form(text) : text; };
-  TTableRow row{formed("Attribute")};
+  TTableRow row{Formed("Attribute", form)};
   for (int k = 0; k < model.OptionCount(); ++k) {
-    row.push_back(formed(Cp1250ToUtf8(model.Options()[k])));
+    row.push_back(Formed(Cp1250ToUtf8(model.Options()[k]), form));
   }
   emit(row);
   std::vector<TUbicAttribute*> attributes;
   model.Root()->CollectAttributes(attributes);
   for (const TUbicAttribute* attribute : attributes) {
     const std::string margin(indent ? 2 * (attribute->Level() - 1) : 0, ' ');
-    row.assign(1, formed(margin + Cp1250ToUtf8(attribute->GetName())));
+    row.assign(1, Formed(margin + Cp1250ToUtf8(attribute->GetName()), form));
     TValueCells cells(*attribute, form);
     for (int k = 0; k < model.OptionCount(); ++k) {
       row.push_back(cells.Text(OptionCodes(*attribute, k)));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -13,6 +14,13 @@ namespace ubic {
 using TTableRow = std::vector<std::string>;
 // Turns a text into the form it is written in, such as a CSV field.
 using TTextForm = std::string (*)(const std::string&);
+
+// Text in Form, or as it is without one.
+inline std::string Formed(const std::string& text, TTextForm form) {
+  return form != nullptr ? form(text) : text;
+}
+// A row of model texts (Windows-1250), each in UTF-8 and in Form.
+TTableRow FormedRow(std::initializer_list<std::string> modelTexts, TTextForm form);
 
 // The evaluation results as rows of cells: a header row ("Attribute" and the options' names),
 // then one row per attribute in pre-order, its name (indented by two blanks a level when Indent

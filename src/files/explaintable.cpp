@@ -1,6 +1,5 @@
 #include "explaintable.h"
 
-#include "foundation/cp1250.h"
 #include "model/conflicts.h"
 #include "model/valuetext.h"
 
@@ -34,12 +33,7 @@ void ExplanationRows(const TExplanation& explanation,
                      const std::function<void(const TTableRow&)>& emit, TTextForm form) {
   auto row = [&](const std::string& kind, const std::string& attribute, const std::string& value,
                  const std::string& details) {
-    TTableRow cells;
-    for (const std::string& cp1250 : {kind, attribute, value, details}) {
-      const std::string text = Cp1250ToUtf8(cp1250);
-      cells.push_back(form != nullptr ? form(text) : text);
-    }
-    emit(cells);
+    emit(FormedRow({kind, attribute, value, details}, form));
   };
   row("Kind", "Attribute", "Value", "Details");
   for (const TAggregateExplanation& aggregate : explanation.Aggregates) {

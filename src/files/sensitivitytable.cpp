@@ -10,10 +10,7 @@ class TFormedRow {
  public:
   explicit TFormedRow(TTextForm form) : FForm(form) {}
 
-  void Add(const std::string& cp1250) {
-    const std::string text = Cp1250ToUtf8(cp1250);
-    FRow.push_back(FForm != nullptr ? FForm(text) : text);
-  }
+  void Add(const std::string& cp1250) { FRow.push_back(Formed(Cp1250ToUtf8(cp1250), FForm)); }
   void AddValues(const std::vector<const TUbicAttribute*>& attributes,
                  const std::vector<std::string>& values) {
     for (std::size_t t = 0; t < attributes.size(); ++t) {

@@ -20,7 +20,7 @@ void TargetRows(const TTargetAnswer& answer, const std::function<void(const TTab
                 TTextForm form) {
   auto row = [&](std::initializer_list<std::string> texts) {
     TTableRow cells;
-    for (const std::string& text : texts) cells.push_back(form != nullptr ? form(text) : text);
+    for (const std::string& text : texts) cells.push_back(Formed(text, form));
     emit(cells);
   };
   row({"Solution", "Attribute", "From", "To"});
