@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <string_view>
 
 #include "modelfile.h"
 
@@ -66,10 +67,13 @@ void TModelSnapshot::Restore(TUbicModel& model) const {
   std::size_t position = 0;
   auto length = FOptionTextLengths.begin();
   auto count = FOptionValueCounts.begin();
+  const std::string_view texts = FOptionTexts;
   for (TUbicAttribute* attribute : attributes) {
-    for (int k = *count++; k > 0; --k, position += *length++) {
-      attribute->OptionValues().Add(FOptionTexts.substr(position, *length));
-    }
+    attribute->OptionValues().AppendStrings(*count++, [&](int) {
+      const std::string_view text = texts.substr(position, *length);
+      position += *length++;
+      return text;
+    });
     TUbicFunction* function = attribute->Funct();
     if (function != nullptr && !function->UseWeights()) function->SetWeights(*weights++);
   }
