@@ -83,9 +83,11 @@ TTargetForm::TTargetForm(const TUbicModel& model, int option, TReportTargets& re
   auto* target = new QHBoxLayout;
   target->addWidget(FDirectionCombo);
   target->addWidget(FValueCombo, 1);
+  auto* targetLabel = new QLabel("&Target:", this);
+  targetLabel->setBuddy(FDirectionCombo);
   auto* form = new QFormLayout;
   form->addRow("&Attribute:", FAttributeCombo);
-  form->addRow("&Target:", target);
+  form->addRow(targetLabel, target);
   auto* report = new QHBoxLayout;
   report->addWidget(FReportCheck);
   report->addWidget(FReportLabel, 1);
@@ -183,8 +185,7 @@ void TTargetForm::ShowReportState() {
   FReportCheck->setChecked(FQuestion.Attribute != nullptr &&
                            FReportTargets.Contains(FModel, FQuestion));
   const auto kept = static_cast<int>(FReportTargets.Questions(FModel).size());
-  FReportLabel->setText("(the report's Targets section answers " +
-                        Counted(kept, "target)", "targets)"));
+  FReportLabel->setText(QString("Targets kept for the report: %1").arg(kept));
 }
 
 }  // namespace ubic
