@@ -306,6 +306,31 @@ TEdit PasteOption(int position, const std::vector<std::string>& copied) {
           }};
 }
 
+TEdit AddChangedOption(int option, const std::string& name,
+                       const std::vector<TBasicChange>& changes) {
+  std::vector<std::pair<std::vector<int>, int>> values;
+  for (const TBasicChange& change : changes) {
+    values.emplace_back(AttributePath(change.Attribute), change.To);
+  }
+  return {"Add option from target", [option, name, values](TUbicModel& model) {
+            CheckOption(model, option);
+            const int added = InsertOption(model, option + 1, name);
+            std::vector<TUbicAttribute*> basic;
+            model.Root()->CollectBasicAttributes(basic);
+            std::vector<std::string> copy = CopyOptionToClipboard(model, option, basic);
+            copy.front() = name;
+            PasteOptionFromClipboard(model, added, basic, copy);
+            for (const auto& [path, value] : values) {
+              TUbicAttribute& changed = At(model, path);
+              if (!changed.IsBasic()) {
+                throw std::logic_error("Only a basic attribute's values can be entered");
+              }
+              changed.SetOptionValue(added, value);
+            }
+            return FocusOnOption(added);
+          }};
+}
+
 TEdit RenameOption(int option, const std::string& name) {
   return {"Rename option",
           [option, name](TUbicModel& model) {

@@ -7,6 +7,7 @@
 
 #include "document.h"
 #include "model/model.h"
+#include "model/target.h"
 
 // The edits a user makes to a model, each a named step for the document to run. An edit names
 // the attributes it concerns by their place in the tree, taken when it is made: it is made for
@@ -64,6 +65,10 @@ TEdit DeleteOption(int option);
 // An option at Position from a copied one: its name, then its values on the basic attributes in
 // the order of the tree.
 TEdit PasteOption(int position, const std::vector<std::string>& copied);
+// A copy of Option right after it, named Name, on which each basic attribute of Changes takes
+// its single value To.
+TEdit AddChangedOption(int option, const std::string& name,
+                       const std::vector<TBasicChange>& changes);
 TEdit RenameOption(int option, const std::string& name);
 // The value-set text of Option on a basic attribute.
 TEdit SetOptionValue(const TUbicAttribute& attribute, int option, const std::string& text);

@@ -414,7 +414,8 @@ void TMainForm::FileReportClick() {
     const QSize shown = graphsPage.ShownSize();
     auto graphs = std::make_shared<TChartReportGraphs>(graphsPage.Graphs(),
                                                        shown.isEmpty() ? QSize(640, 480) : shown);
-    if (auto report = MakeModelReport(&model, sections, style, graphs.get()))
+    if (auto report = MakeModelReport(&model, sections, style, graphs.get(),
+                                      document->ReportTargets().Questions(model)))
       preview.AddReport(std::move(report), std::move(graphs));
   });
 }

@@ -88,7 +88,7 @@ TModelForm::TModelForm(TMainForm& mainForm, std::unique_ptr<TUbicDocument> docum
   QAction* firstOptionsItem = optionsMenu->actions().value(0);
   optionsMenu->insertActions(firstOptionsItem, FMainForm.UndoActions());
   optionsMenu->insertSeparator(firstOptionsItem);
-  FEvaluationPage = new TEvaluationPage(Document(), FMainForm);
+  FEvaluationPage = new TEvaluationPage(Document(), FMainForm, FReportTargets);
   FPageControl->addTab(FEvaluationPage, "Eva&luation");
   FGraphsPage = new TGraphsPage(Document(), FMainForm);
   FPageControl->addTab(FGraphsPage, "&Graphs");

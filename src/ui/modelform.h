@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "document/document.h"
+#include "document/reporttargets.h"
 #include "model/model.h"
 #include "questions.h"
 
@@ -70,6 +71,8 @@ class TModelForm : public QWidget, private TDocumentObserver {
   QMenu* PageMenu() const;
   // The Graphs page, whose chart a report shows as the page shows it.
   TGraphsPage& GraphsPage() const { return *FGraphsPage; }
+  // The targets the window's reports answer, kept by the Target dialog of the Evaluation page.
+  const TReportTargets& ReportTargets() const { return FReportTargets; }
   // The frame's Cut, Copy and Paste when no edit field has the focus.
   void EditCommand(TEditCommand command);
 
@@ -128,6 +131,7 @@ class TModelForm : public QWidget, private TDocumentObserver {
 
   TMainForm& FMainForm;
   std::unique_ptr<TUbicDocument> FDocument;
+  TReportTargets FReportTargets;
   QTabWidget* FPageControl;
   TOptionsPage* FOptionsPage;
   TEvaluationPage* FEvaluationPage;

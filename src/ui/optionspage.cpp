@@ -20,6 +20,7 @@
 #include "model/valuetext.h"
 #include "optionsfiles.h"
 #include "sensitivityform.h"
+#include "targetform.h"
 #include "uitext.h"
 #include "valueeditor.h"
 
@@ -373,37 +374,63 @@ void TOptionsPage::AfterValueKey() {
 
 // The Evaluation page
 
-TEvaluationPage::TEvaluationPage(TUbicDocument& document, TMainForm& mainForm)
-    : TGridPage(document, mainForm, TGridKind::Evaluation) {
+TEvaluationPage::TEvaluationPage(TUbicDocument& document, TMainForm& mainForm,
+                                 TReportTargets& reportTargets)
+    : TGridPage(document, mainForm, TGridKind::Evaluation), FReportTargets(reportTargets) {
+  FSensitivityBtn = NewAnalysisButton("&Sensitivity...",
+                                      "Sensitivity|What if each single value of the option were "
+                                      "one step lower or higher",
+                                      &TEvaluationPage::SensitivityBtnClick);
+  FTargetBtn = NewAnalysisButton(
+      "&Target...", "Target|What it would take for the option to reach a value of an attribute",
+      &TEvaluationPage::TargetBtnClick);
   auto* bar = new QHBoxLayout;
   bar->addWidget(FValueEditor);
-  FSensitivityBtn = new QPushButton("&Sensitivity...", this);
-  SetHint(FSensitivityBtn,
-          "Sensitivity|What if each single value of the option were one step "
-          "lower or higher");
-  FSensitivityBtn->setFocusPolicy(Qt::NoFocus);
-  connect(FSensitivityBtn, &QPushButton::clicked, this,
-          [this] { FMainForm.RunCommand([this] { SensitivityBtnClick(); }); });
   bar->addWidget(FSensitivityBtn);
+  bar->addWidget(FTargetBtn);
   bar->addStretch();
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(bar);
   layout->addWidget(FGrid, 1);
-  NameObjects({{FSensitivityBtn, "SensitivityBtn"}});
+  NameObjects({{FSensitivityBtn, "SensitivityBtn"}, {FTargetBtn, "TargetBtn"}});
+}
+
+QPushButton* TEvaluationPage::NewAnalysisButton(const QString& caption, const QString& hint,
+                                                void (TEvaluationPage::*handler)()) {
+  auto* button = new QPushButton(caption, this);
+  SetHint(button, hint);
+  button->setFocusPolicy(Qt::NoFocus);
+  connect(button, &QPushButton::clicked, this,
+          [this, handler] { FMainForm.RunCommand([this, handler] { (this->*handler)(); }); });
+  return button;
 }
 
 void TEvaluationPage::UpdateControls() {
   const TUbicAttribute* attribute = FGrid->Cells().AttributeOfRow(FGrid->Current().Row);
-  UpdateValueEditor(FDocument.Model().OptionCount() > 0 && attribute && attribute->IsBasic());
-  FSensitivityBtn->setEnabled(FDocument.Model().OptionCount() > 0);
+  const bool hasOptions = FDocument.Model().OptionCount() > 0;
+  UpdateValueEditor(hasOptions && attribute && attribute->IsBasic());
+  FSensitivityBtn->setEnabled(hasOptions);
+  FTargetBtn->setEnabled(hasOptions);
+}
+
+int TEvaluationPage::AnalysedOption() const {
+  return std::clamp(FGrid->Current().Col - 1, 0, FDocument.Model().OptionCount() - 1);
 }
 
 void TEvaluationPage::SensitivityBtnClick() {
-  const int options = FDocument.Model().OptionCount();
-  if (options == 0) return;
-  const int option = std::clamp(FGrid->Current().Col - 1, 0, options - 1);
-  TSensitivityForm form(FDocument.Model(), option, this);
+  if (FDocument.Model().OptionCount() == 0) return;
+  TSensitivityForm form(FDocument.Model(), AnalysedOption(), this);
   form.exec();
+}
+
+void TEvaluationPage::TargetBtnClick() {
+  if (FDocument.Model().OptionCount() == 0) return;
+  const int option = AnalysedOption();
+  TTargetForm form(FDocument.Model(), option, FReportTargets, this);
+  if (form.exec() != QDialog::Accepted || form.ChosenSolution() == nullptr) return;
+  const std::string name = FDocument.Model().Options()[option] + " (target)";
+  FDocument.Run(edits::AddChangedOption(option, name, form.ChosenSolution()->Changes));
+  FGrid->SetCurrent({FGrid->Current().Row, option + 2});
 }
 
 }  // namespace ubic

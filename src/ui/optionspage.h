@@ -13,6 +13,7 @@ class QPushButton;
 namespace ubic {
 
 class TMainForm;
+class TReportTargets;
 class TUbicDocument;
 class TValueEditor;
 enum class TEditCommand;
@@ -120,14 +121,23 @@ class TOptionsPage : public TGridPage {
 // built; basic values can be changed here too.
 class TEvaluationPage : public TGridPage {
  public:
-  TEvaluationPage(TUbicDocument& document, TMainForm& mainForm);
+  // ReportTargets: the targets the window's reports answer, which the Target dialog keeps.
+  TEvaluationPage(TUbicDocument& document, TMainForm& mainForm, TReportTargets& reportTargets);
 
   void UpdateControls();
-  // Shows the sensitivity of the current option, the first when no option column is current.
+  // Both analyse the current option, the first when no option column is current.
   void SensitivityBtnClick();
+  // A solution chosen in the dialog becomes a new option after the current one, shown.
+  void TargetBtnClick();
 
  private:
+  QPushButton* NewAnalysisButton(const QString& caption, const QString& hint,
+                                 void (TEvaluationPage::*handler)());
+  int AnalysedOption() const;
+
+  TReportTargets& FReportTargets;
   QPushButton* FSensitivityBtn;
+  QPushButton* FTargetBtn;
 };
 
 }  // namespace ubic

@@ -17,18 +17,24 @@
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QSvgRenderer>
+#include <QTabWidget>
 #include <QTimer>
 #include <QtTest/QTest>
 #include <functional>
+#include <optional>
 
 #include "foundation/textfile.h"
+#include "model/valuetext.h"
 #include "print/pdfpages.h"
 #include "print/printpreview.h"
 #include "ui/functform.h"
 #include "ui/graphspage.h"
+#include "ui/optionspage.h"
 #include "ui/previewform.h"
 #include "ui/rptform.h"
+#include "ui/targetform.h"
 #include "ui/textdimform.h"
+#include "ui/uitext.h"
 #include "ui_fixture.h"
 
 namespace ubic {
@@ -226,7 +232,7 @@ TEST_F(PreviewTest, TheReportCommandShowsTheTickedSections) {
 TEST_F(PreviewTest, AnalysesAreSectionsToAskFor) {
   Main->CreateDocument(Example("car.ubm"));
   QListWidget* list = Child<QListWidget>(&Main->RptForm(), "RptList");
-  ASSERT_EQ(list->count(), 9);
+  ASSERT_EQ(list->count(), 11);
   EXPECT_EQ(list->item(7)->checkState(), Qt::Unchecked);
   EXPECT_EQ(list->item(8)->checkState(), Qt::Unchecked);
   for (int i = 0; i < 7; ++i) list->item(i)->setCheckState(Qt::Unchecked);
@@ -246,6 +252,54 @@ TEST_F(PreviewTest, AnalysesAreSectionsToAskFor) {
   EXPECT_TRUE(texts.contains("Rule conflicts"));
   EXPECT_TRUE(texts.contains("No rule conflicts."));
   EXPECT_FALSE(texts.contains("Tree of attributes"));
+}
+
+TEST_F(PreviewTest, TheTargetsSectionAnswersTheTargetsKeptInTheTargetDialog) {
+  TModelForm* document = Main->CreateDocument(Example("car.ubm"));
+  QListWidget* list = Child<QListWidget>(&Main->RptForm(), "RptList");
+  for (int i = 0; i < list->count(); ++i) {
+    const bool targets = list->item(i)->text() == "Targets";
+    list->item(i)->setCheckState(targets ? Qt::Checked : Qt::Unchecked);
+  }
+  std::optional<TTargetQuestion> kept;
+  QStringList texts;
+  const auto answer = [&](QWidget* modal) {
+    if (auto* target = dynamic_cast<TTargetForm*>(modal)) {
+      kept = target->Question();
+      Child<QCheckBox>(target, "ReportCheck")->click();
+      target->reject();
+    } else if (modal == &Main->RptForm()) {
+      Child<QPushButton>(&Main->RptForm(), "OKBtn")->click();
+    } else if (modal == &Form()) {
+      texts = PageTexts();
+      Button("CloseBtn")->trigger();
+    }
+  };
+  // Without a kept target the section has nothing to say.
+  WithDialogs(answer, [this] { Action("FileReport")->trigger(); });
+  EXPECT_FALSE(texts.contains("Targets"));
+
+  Child<QTabWidget>(document, "PageControl")->setCurrentIndex(2);
+  auto* page = Child<TEvaluationPage>(document, "EvaluationPage");
+  Child<TOptionGrid>(page, "Grid")->SetCurrent({2, 1});
+  WithDialogs(answer, [page] { Child<QPushButton>(page, "TargetBtn")->click(); });
+  ASSERT_TRUE(kept);
+  WithDialogs(answer, [this] { Action("FileReport")->trigger(); });
+  ASSERT_TRUE(texts.contains("Targets"));
+  const TTargetAnswer expected = FindTargetChanges(*kept);
+  ASSERT_FALSE(expected.Solutions.empty());
+  // Every changed attribute with its solution's number and the value it takes, in order.
+  qsizetype at = texts.indexOf("Targets");
+  for (std::size_t s = 0; s < expected.Solutions.size(); ++s) {
+    for (const TBasicChange& change : expected.Solutions[s].Changes) {
+      const QStringList cells{QString::number(s + 1), ToQString(change.Attribute->GetName()),
+                              ToQString(ValueText(change.Attribute->Scale(), change.To))};
+      for (const QString& cell : cells) {
+        at = texts.indexOf(cell, at + 1);
+        ASSERT_GE(at, 0) << cell.toStdString();
+      }
+    }
+  }
 }
 
 TEST_F(PreviewTest, TheRuleEditorReportsTheRulesBeingEdited) {
