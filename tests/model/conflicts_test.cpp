@@ -44,6 +44,9 @@ TEST(RuleConflicts, PairsOrderedAgainstTheirInputs) {
   const std::vector<TRuleConflict> expected{{0, 1, 2}, {0, 3, 3}};
   EXPECT_EQ(conflicts, expected);
   EXPECT_EQ(ConflictingRules(conflicts), (std::vector<int>{0, 1, 3}));
+  EXPECT_EQ(ConflictPartners(conflicts, 0), (std::vector<int>{1, 3}));
+  EXPECT_EQ(ConflictPartners(conflicts, 3), std::vector<int>{0});
+  EXPECT_TRUE(ConflictPartners(conflicts, 2).empty());
   EXPECT_EQ(RuleText(*car.Function, 1), "v0; v1 -> v0");
   EXPECT_EQ(ConflictText(*car.Function, conflicts[1]),
             "v1; v1 -> v1, though better than v0; v0 -> v2 in Price, Support");
@@ -55,6 +58,14 @@ TEST(RuleConflicts, PairsOrderedAgainstTheirInputs) {
   EXPECT_EQ(RuleConflicts(*intervals.Function), (std::vector<TRuleConflict>{{0, 2, 1}}));
   intervals.Enter(2, 2, 2);
   EXPECT_TRUE(RuleConflicts(*intervals.Function).empty());
+}
+
+TEST(RuleConflicts, CountedAfterTheStatistics) {
+  TCarModel car;
+  const std::string statistics = car.Function->StatisticsText();
+  EXPECT_EQ(FunctionSummary(*car.Function, 0), statistics);
+  EXPECT_EQ(FunctionSummary(*car.Function, 1), statistics + ", 1 conflict");
+  EXPECT_EQ(FunctionSummary(*car.Function, 2), statistics + ", 2 conflicts");
 }
 
 TEST(RuleConflicts, FollowTheScalesOrders) {
