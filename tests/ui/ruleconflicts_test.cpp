@@ -1,7 +1,10 @@
-// Conflicting rules: marked, counted and named in the rule editor as the user enters values.
+// Conflicting rules: marked, counted and named in the rule editor as the user enters values, and
+// counted on the Model page.
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QStyle>
 #include <QTableView>
 
@@ -112,6 +115,23 @@ TEST_F(RuleConflicts, MarkedCountedAndNamedAsValuesAreEntered) {
     EXPECT_EQ(SignArea(form, rule), SignArea(form, 3)) << rule;
   }
   form.reject();
+}
+
+TEST_F(RuleConflicts, CountedOnTheModelPage) {
+  Select(Document, "Top");
+  const QLineEdit* text = Child<QLineEdit>(Document, "ModFunctText");
+  EXPECT_FALSE(text->text().contains("conflict")) << text->text().toStdString();
+  WithModal([&] { Child<QAction>(Document, "ModFunct")->trigger(); },
+            [&](QWidget*) {
+              const TFunctForm& form = *Child<TFunctForm>(Document, "FunctForm");
+              Enter(form, 5, "1");
+              Enter(form, 7, "1");
+              QTest::mouseClick(Child<QPushButton>(&form, "OkBtn"), Qt::LeftButton);
+            });
+  EXPECT_TRUE(text->text().startsWith("Rules: 9/9")) << text->text().toStdString();
+  EXPECT_TRUE(text->text().endsWith(", 2 conflicts")) << text->text().toStdString();
+  Action("EditUndo")->trigger();
+  EXPECT_FALSE(text->text().contains("conflict")) << text->text().toStdString();
 }
 
 }  // namespace
