@@ -193,13 +193,13 @@ class TRuleGrid : public QTableView {
   }
 };
 
-// A status line says as much as fits into the editor's width, without widening it.
+// A status line asks for room for its text when the editor opens, but a longer text later does
+// not widen the editor: it says as much as fits.
 class TStatusLine : public QLabel {
  public:
   using QLabel::QLabel;
 
   QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
-  QSize sizeHint() const override { return {0, QLabel::sizeHint().height()}; }
 
  protected:
   void paintEvent(QPaintEvent*) override {

@@ -60,14 +60,6 @@ TEST(RuleConflicts, PairsOrderedAgainstTheirInputs) {
   EXPECT_TRUE(RuleConflicts(*intervals.Function).empty());
 }
 
-TEST(RuleConflicts, CountedAfterTheStatistics) {
-  TCarModel car;
-  const std::string statistics = car.Function->StatisticsText();
-  EXPECT_EQ(FunctionSummary(*car.Function, 0), statistics);
-  EXPECT_EQ(FunctionSummary(*car.Function, 1), statistics + ", 1 conflict");
-  EXPECT_EQ(FunctionSummary(*car.Function, 2), statistics + ", 2 conflicts");
-}
-
 TEST(RuleConflicts, FollowTheScalesOrders) {
   // On a descending Car scale the first value is the best: the better inputs must not go up.
   TCarModel descending(TScaleOrder::Descending);
