@@ -72,6 +72,27 @@ void BM_EnterValueIn1000Rules(benchmark::State& state) {
 }
 BENCHMARK(BM_EnterValueIn1000Rules)->Unit(benchmark::kMillisecond);
 
+// Every rule of a 1,000-rule table entered: one of them lowered below its neighbours, which
+// marks it and those it conflicts with, and put back, in turn; each with the table repainted.
+void BM_ConflictEnteredAndResolvedIn1000EnteredRules(benchmark::State& state) {
+  auto attribute = MakeAggregate(3, 10, 1);
+  TFunctForm form;
+  form.Setup(attribute.get(), *attribute->Funct());
+  form.show();
+  form.SetCurrentRule(555);
+  const int value = Average(*form.EditedFunction(), 555);
+  bool conflict = true;
+  for (auto _ : state) {
+    form.ValueComboChange(conflict ? 0 : value);
+    conflict = !conflict;
+    Child<QTableView>(&form, "RuleGrid")->viewport()->repaint();
+  }
+  if (!conflict) form.ValueComboChange(value);
+  if (!form.EditedFunction()->IsConsistent()) state.SkipWithError("the conflict stayed");
+  form.reject();
+}
+BENCHMARK(BM_ConflictEnteredAndResolvedIn1000EnteredRules)->Unit(benchmark::kMillisecond);
+
 // The weights dialog of a six-input function opened: set up, actual weights computed, shown.
 void BM_OpenWeightsDialogOf6Inputs(benchmark::State& state) {
   auto attribute = MakeAggregate(6, 3, 3);

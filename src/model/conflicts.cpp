@@ -117,6 +117,23 @@ std::vector<int> ConflictingRules(const std::vector<TRuleConflict>& conflicts) {
   return rules;
 }
 
+std::vector<int> ConflictPartners(const std::vector<TRuleConflict>& conflicts, int rule) {
+  std::vector<int> partners;
+  for (const TRuleConflict& conflict : conflicts) {
+    if (conflict.Worse == rule) partners.push_back(conflict.Better);
+    if (conflict.Better == rule) partners.push_back(conflict.Worse);
+  }
+  std::sort(partners.begin(), partners.end());
+  return partners;
+}
+
+std::string FunctionSummary(const TUbicFunction& function, std::size_t conflictCount) {
+  std::string summary = function.StatisticsText();
+  if (conflictCount == 0) return summary;
+  return summary + ", " + std::to_string(conflictCount) +
+         (conflictCount == 1 ? " conflict" : " conflicts");
+}
+
 std::vector<TModelGap> ModelGaps(const TUbicModel& model) {
   std::vector<TModelGap> gaps;
   std::vector<TUbicAttribute*> attributes;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -28,6 +29,12 @@ std::vector<TRuleConflict> RuleConflicts(const TUbicFunction& function);
 
 // The rules of Function that take part in a conflict, in table order.
 std::vector<int> ConflictingRules(const std::vector<TRuleConflict>& conflicts);
+// The rules that Rule conflicts with, in table order.
+std::vector<int> ConflictPartners(const std::vector<TRuleConflict>& conflicts, int rule);
+
+// The function's StatisticsText, followed by the number of its conflicts when it has any:
+// "..., 1 conflict", "..., 2 conflicts".
+std::string FunctionSummary(const TUbicFunction& function, std::size_t conflictCount);
 
 // What may keep a model from giving the answers its user expects.
 enum class TModelGapKind { NoFunction, NoScale, MissingValues };

@@ -1,6 +1,7 @@
 #include "functform.h"
 
 #include <QAbstractTableModel>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -8,11 +9,14 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "model/conflicts.h"
 #include "model/valuetext.h"
 #include "uitext.h"
 #include "weiform.h"
@@ -40,6 +44,9 @@ QFont BoldFont(QFont font) {
   return font;
 }
 
+// The background of rules that conflict with another, beside the warning sign in their number.
+const QColor kConflictColour(0xFF, 0xD8, 0xB0);
+
 }  // namespace
 
 // The rule grid's content: the inputs' values of each rule and its value, read from the function
@@ -52,15 +59,39 @@ class TRuleTableModel : public QAbstractTableModel {
     beginResetModel();
     FAttribute = attribute;
     FFunction = function;
+    FindConflicts();
     endResetModel();
   }
 
   int ValueColumn() const { return FAttribute ? FAttribute->InputCount() : 0; }
 
-  void ValuesChanged() {
-    if (rowCount() > 0) {
-      emit dataChanged(index(0, ValueColumn()), index(rowCount() - 1, ValueColumn()));
+  // After the rules changed: the values and the conflicts, and with them the marks of any row.
+  void RulesChanged() {
+    FindConflicts();
+    if (rowCount() == 0) return;
+    emit dataChanged(index(0, 0), index(rowCount() - 1, ValueColumn()));
+    emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
+  }
+
+  const std::vector<TRuleConflict>& Conflicts() const { return FConflicts; }
+  const std::vector<int>& ConflictingRules() const { return FConflictingRules; }
+  bool Conflicting(int rule) const { return FConflicting[rule] != 0; }
+
+  // Each conflict of the rule in words, one a line, as many as a tool tip can show.
+  QString ConflictDetails(int rule) const {
+    constexpr int kShown = 10;
+    QStringList lines;
+    int more = 0;
+    for (const TRuleConflict& conflict : FConflicts) {
+      if (conflict.Worse != rule && conflict.Better != rule) continue;
+      if (lines.size() < kShown) {
+        lines << ToQString(ConflictText(*FFunction, conflict));
+      } else {
+        ++more;
+      }
     }
+    if (more > 0) lines << QString("and %1 more").arg(more);
+    return lines.join('\n');
   }
 
   int rowCount(const QModelIndex& parent = {}) const override {
@@ -79,6 +110,10 @@ class TRuleTableModel : public QAbstractTableModel {
   QVariant data(const QModelIndex& index, int role) const override {
     const int rule = index.row();
     const int column = index.column();
+    if (Conflicting(rule)) {
+      if (role == Qt::BackgroundRole) return kConflictColour;
+      if (role == Qt::ToolTipRole) return ConflictDetails(rule);
+    }
     if (column == ValueColumn()) {
       if (role == Qt::DisplayRole) {
         return ToQString(
@@ -98,6 +133,10 @@ class TRuleTableModel : public QAbstractTableModel {
     if (orientation == Qt::Vertical) {
       if (role == Qt::DisplayRole) return section + 1;
       if (role == Qt::TextAlignmentRole) return int(Qt::AlignRight | Qt::AlignVCenter);
+      if (Conflicting(section)) {
+        if (role == Qt::DecorationRole) return FWarning;
+        if (role == Qt::ToolTipRole) return ConflictDetails(section);
+      }
       return {};
     }
     if (role == Qt::DisplayRole) {
@@ -110,8 +149,22 @@ class TRuleTableModel : public QAbstractTableModel {
   }
 
  private:
+  // Once per change of the rules: the grid asks for the marks of every row it paints.
+  void FindConflicts() {
+    FConflicts.clear();
+    if (FFunction && FAttribute) FConflicts = RuleConflicts(*FFunction);
+    FConflictingRules = ubic::ConflictingRules(FConflicts);
+    FConflicting.assign(FFunction ? FFunction->RuleCount() : 0, 0);
+    for (const int rule : FConflictingRules) FConflicting[rule] = 1;
+  }
+
   const TUbicAttribute* FAttribute = nullptr;
   const TUbicFunction* FFunction = nullptr;
+  std::vector<TRuleConflict> FConflicts;
+  std::vector<int> FConflictingRules;
+  // Per rule, whether it takes part in a conflict.
+  std::vector<char> FConflicting;
+  const QIcon FWarning = QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
 };
 
 namespace {
@@ -139,6 +192,37 @@ class TRuleGrid : public QTableView {
             horizontalHeader()->sizeHint().height() + verticalHeader()->length() + frame};
   }
 };
+
+// A status line asks for room for its text when the editor opens, but a longer text later does
+// not widen the editor: it says as much as fits.
+class TStatusLine : public QLabel {
+ public:
+  using QLabel::QLabel;
+
+  QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    const QRect room = contentsRect();
+    painter.drawText(room, int(Qt::AlignLeft | Qt::AlignVCenter),
+                     fontMetrics().elidedText(text(), Qt::ElideRight, room.width()));
+  }
+};
+
+// "1, 6" for rule indices 0 and 5: the numbers the user sees.
+QString RuleNumbers(const std::vector<int>& rules) {
+  QStringList numbers;
+  for (const int rule : rules) numbers << QString::number(rule + 1);
+  return numbers.join(", ");
+}
+
+// "Rule 4 conflicts with rules 1, 6."
+QString PartnersText(int rule, const std::vector<int>& partners) {
+  return QString("Rule %1 conflicts with %2 %3.")
+      .arg(rule + 1)
+      .arg(partners.size() == 1 ? "rule" : "rules", RuleNumbers(partners));
+}
 
 }  // namespace
 
@@ -181,7 +265,8 @@ TFunctForm::TFunctForm(QWidget* parent) : QDialog(parent), FRuleModel(new TRuleT
               Synchronize();
             }
           });
-  FStatusLine = new QLabel(this);
+  FStatusLine = new TStatusLine(this);
+  FConflictLine = new TStatusLine(this);
 
   FOkBtn = new QPushButton("&OK", this);
   FOkBtn->setDefault(true);
@@ -204,6 +289,7 @@ TFunctForm::TFunctForm(QWidget* parent) : QDialog(parent), FRuleModel(new TRuleT
   layout->addLayout(top);
   layout->addWidget(FRuleGrid, 1);
   layout->addWidget(FStatusLine);
+  layout->addWidget(FConflictLine);
   layout->addLayout(bottom);
   // Digits, Delete and Escape act whichever control has the focus.
   for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
@@ -214,6 +300,7 @@ TFunctForm::TFunctForm(QWidget* parent) : QDialog(parent), FRuleModel(new TRuleT
                {FUseWeightsCheck, "UseWeightsCheck"},
                {FRuleGrid, "RuleGrid"},
                {FStatusLine, "StatusLine"},
+               {FConflictLine, "ConflictLine"},
                {FOkBtn, "OkBtn"},
                {FCancelBtn, "CancelBtn"}});
   // Each table gets the room it needs, up to the screen's; the place is the user's.
@@ -245,8 +332,12 @@ void TFunctForm::Setup(TUbicAttribute* attribute, const TUbicFunction& function)
 
   FRuleModel->SetFunction(attribute, FEditedFunction.get());
   const QFontMetrics metrics = FRuleGrid->fontMetrics();
+  // Room for the warning sign of a conflicting rule beside its number, so that the table does
+  // not move when the first conflict appears.
+  const int sign = FRuleGrid->style()->pixelMetric(QStyle::PM_SmallIconSize) +
+                   FRuleGrid->style()->pixelMetric(QStyle::PM_HeaderMargin);
   FRuleGrid->verticalHeader()->setFixedWidth(
-      metrics.horizontalAdvance(QString::number(FEditedFunction->RuleCount())) + 12);
+      metrics.horizontalAdvance(QString::number(FEditedFunction->RuleCount())) + sign + 12);
   // Widths from the names alone: measuring every cell would cost a pass over the whole table.
   const auto widest = [&metrics](const TUbicAttribute* owner) {
     int width = metrics.horizontalAdvance(ToQString(owner->GetName())) + 8;
@@ -302,13 +393,27 @@ void TFunctForm::Synchronize() {
   } else {
     FValueCombo->setCurrentIndex(low);
   }
-  FStatusLine->setText(ToQString(FEditedFunction->StatisticsText()));
+  ShowStatus(rule);
   if (!FUseWeightsCheck->isHidden()) FUseWeightsCheck->setChecked(FEditedFunction->UseWeights());
   FUpdating = false;
 }
 
+void TFunctForm::ShowStatus(int rule) {
+  const std::vector<TRuleConflict>& conflicts = FRuleModel->Conflicts();
+  FStatusLine->setText(ToQString(FunctionSummary(*FEditedFunction, conflicts.size())));
+  FConflictLine->setVisible(!conflicts.empty());
+  if (FRuleModel->Conflicting(rule)) {
+    FConflictLine->setText(PartnersText(rule, ConflictPartners(conflicts, rule)));
+    FConflictLine->setToolTip(FRuleModel->ConflictDetails(rule));
+  } else {
+    FConflictLine->setText("Conflicting rules: " + RuleNumbers(FRuleModel->ConflictingRules()) +
+                           ".");
+    FConflictLine->setToolTip({});
+  }
+}
+
 void TFunctForm::Refill() {
-  FRuleModel->ValuesChanged();
+  FRuleModel->RulesChanged();
 }
 
 void TFunctForm::AfterRuleChange() {

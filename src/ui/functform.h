@@ -60,6 +60,8 @@ class TFunctForm : public QDialog {
   bool HandleKey(const QKeyEvent& key);
   void Refill();
   void Synchronize();
+  // The function's statistics and its conflicts: the partners of Rule when it has any.
+  void ShowStatus(int rule);
   void AfterRuleChange();
 
   QComboBox* FValueCombo;
@@ -69,6 +71,8 @@ class TFunctForm : public QDialog {
   QCheckBox* FUseWeightsCheck;
   QTableView* FRuleGrid;
   QLabel* FStatusLine;
+  // Shown while the function has conflicts: those of the current rule, or which rules conflict.
+  QLabel* FConflictLine;
   QPushButton* FOkBtn;
   QPushButton* FCancelBtn;
   TUbicAttribute* FAttribute = nullptr;

@@ -22,6 +22,7 @@
 #include "functform.h"
 #include "graphspage.h"
 #include "mainform.h"
+#include "model/conflicts.h"
 #include "model/ubicstr.h"
 #include "modeltree.h"
 #include "optionspage.h"
@@ -457,7 +458,8 @@ void TModelForm::UpdateModelPage() {
   FModFunctGroup->setVisible(attribute && !attribute->IsBasic());
   const TUbicFunction* function = attribute ? attribute->Funct() : nullptr;
   ShowText(FModFunctText,
-           function ? ToQString(function->StatisticsText()) : QString(ubicstr::UndefinedScale));
+           function ? ToQString(FunctionSummary(*function, RuleConflicts(*function).size()))
+                    : QString(ubicstr::UndefinedScale));
 }
 
 void TModelForm::UpdateScaleChoices(TUbicAttribute* attribute) {

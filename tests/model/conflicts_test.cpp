@@ -44,6 +44,9 @@ TEST(RuleConflicts, PairsOrderedAgainstTheirInputs) {
   const std::vector<TRuleConflict> expected{{0, 1, 2}, {0, 3, 3}};
   EXPECT_EQ(conflicts, expected);
   EXPECT_EQ(ConflictingRules(conflicts), (std::vector<int>{0, 1, 3}));
+  EXPECT_EQ(ConflictPartners(conflicts, 0), (std::vector<int>{1, 3}));
+  EXPECT_EQ(ConflictPartners(conflicts, 3), std::vector<int>{0});
+  EXPECT_TRUE(ConflictPartners(conflicts, 2).empty());
   EXPECT_EQ(RuleText(*car.Function, 1), "v0; v1 -> v0");
   EXPECT_EQ(ConflictText(*car.Function, conflicts[1]),
             "v1; v1 -> v1, though better than v0; v0 -> v2 in Price, Support");

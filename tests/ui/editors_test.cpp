@@ -89,20 +89,6 @@ class Editors : public TUiTest {
     return Main->CreateDocument(file);
   }
 
-  // Runs Body on the modal dialog that Command opens; Body must close it.
-  static void WithModal(const std::function<void()>& command,
-                        const std::function<void(QWidget*)>& body) {
-    bool ran = false;
-    QTimer::singleShot(0, [&] {
-      QWidget* dialog = QApplication::activeModalWidget();
-      ASSERT_TRUE(dialog);
-      ran = true;
-      body(dialog);
-    });
-    command();
-    EXPECT_TRUE(ran);
-  }
-
   static QByteArray Saved(TModelForm* document, const std::string& file) {
     SaveModel(document->Model(), file);
     QFile saved(QString::fromStdString(file));

@@ -38,7 +38,8 @@ bool Save(QWidget* widget, const QDir& folder, const char* name) {
   return false;
 }
 
-// The scale editor on Safety, the rule editor and the weights dialog on TECHNICAL.
+// The scale editor on Safety, the rule editor, once with conflicting rules, and the weights
+// dialog on TECHNICAL.
 bool SaveEditors(ubic::TUbicModel& model, ubic::TQuestions& questions, const QDir& folder) {
   ubic::TScaleForm scaleForm(questions);
   scaleForm.Setup(model.FindAttribute("Safety"));
@@ -60,6 +61,13 @@ bool SaveEditors(ubic::TUbicModel& model, ubic::TQuestions& questions, const QDi
     written = Save(weights, folder, "weights.png") && written;
     weights->hide();
   }
+  // High safety, basic comfort and a medium boot lowered to poor: below rules 8 and 13.
+  functForm.SetCurrentRule(13);
+  functForm.ValueComboChange(0);
+  // As the editor opens on a function with conflicts: with room for the line that names them.
+  functForm.resize(functForm.sizeHint());
+  QApplication::processEvents();
+  written = Save(&functForm, folder, "rule-conflicts.png") && written;
   functForm.reject();
   return written;
 }

@@ -8,6 +8,7 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <functional>
 #include <memory>
 #include <string>
@@ -86,6 +87,20 @@ class TUiTest : public ::testing::Test {
 inline void Modify(TModelForm* document) {
   const TUbicAttribute& first = *document->Model().FirstAttribute();
   document->Run(edits::DescribeAttribute(first, first.GetDescription() + " "));
+}
+
+// Runs Body on the modal dialog that Command opens; Body must close it.
+inline void WithModal(const std::function<void()>& command,
+                      const std::function<void(QWidget*)>& body) {
+  bool ran = false;
+  QTimer::singleShot(0, [&] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    ASSERT_TRUE(dialog);
+    ran = true;
+    body(dialog);
+  });
+  command();
+  EXPECT_TRUE(ran);
 }
 
 // Types Text into Widget as key presses, whatever characters it holds.
