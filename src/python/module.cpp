@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <regex>
 
+#include "bindings.h"
 #include "document/edits.h"
 #include "files/optionscsv.h"
 #include "files/sensitivitytable.h"
@@ -15,15 +16,12 @@
 #include "foundation/cp1250.h"
 #include "foundation/textfile.h"
 #include "model/valuetext.h"
-#include "scriptmodel.h"
 
 namespace py = pybind11;
 using namespace pybind11::literals;
 
 namespace ubic::python {
 namespace {
-
-using TModelPtr = std::shared_ptr<TScriptModel>;
 
 // An error of reading a model file, with the file's name for ModelError.file.
 struct EModelFileError : std::runtime_error {
@@ -109,39 +107,7 @@ std::optional<TModelFormat> ParseFormat(const std::optional<std::string>& format
   throw py::value_error("Unknown format \"" + *format + "\" (ubm, jkiv or kvx)");
 }
 
-// A text a script gives for the model, in the model's Windows-1250.
-std::string ModelText(const std::string& utf8) {
-  bool replaced = false;
-  std::string text = Utf8ToCp1250(utf8, &replaced);
-  if (replaced)
-    throw py::value_error("The text \"" + utf8 + "\" has characters a model cannot hold");
-  return text;
-}
-
-py::str PyText(const std::string& cp1250) {
-  return py::str(Cp1250ToUtf8(cp1250));
-}
-
 // --- Attributes, scales and functions ----------------------------------------------------------
-
-// An attribute of a model as a script holds it.
-struct TPyAttribute {
-  TModelPtr Model;
-  TScriptModel::TAttributeId Id;
-
-  TUbicAttribute& Get() const { return Model->Attribute(Id); }
-};
-
-TPyAttribute Handle(const TModelPtr& model, const TUbicAttribute& attribute) {
-  return {model, model->IdOf(attribute)};
-}
-
-std::vector<TPyAttribute> Handles(const TModelPtr& model,
-                                  const std::vector<TUbicAttribute*>& attributes) {
-  std::vector<TPyAttribute> handles;
-  for (const TUbicAttribute* attribute : attributes) handles.push_back(Handle(model, *attribute));
-  return handles;
-}
 
 // A value of a scale as it was when asked for.
 struct TPyScaleValue {
@@ -219,24 +185,6 @@ TPyFunction FunctionOf(const TUbicFunction& function) {
   result.Weights.assign(function.Weights().begin(), function.Weights().end());
   result.UseWeights = function.UseWeights();
   return result;
-}
-
-// The index of a value given by its name or its index.
-int ValueOf(const TUbicAttribute& attribute, const py::handle& value) {
-  const int count = attribute.Scale() != nullptr ? attribute.Scale()->Count() : 0;
-  if (py::isinstance<py::str>(value)) {
-    try {
-      return TUbicAttribute::ValueIndex(&attribute, ModelText(value.cast<std::string>()));
-    } catch (const EUbicError& e) {
-      throw EScriptError(Cp1250ToUtf8(e.what()));
-    }
-  }
-  const int index = value.cast<int>();
-  if (index < 0 || index >= count) {
-    throw py::value_error("No value " + std::to_string(index) + " in the scale of \"" +
-                          Cp1250ToUtf8(attribute.GetName()) + "\"");
-  }
-  return index;
 }
 
 // A copy of Attribute's function to edit, or a new one.
@@ -341,15 +289,6 @@ void SetScale(const TPyAttribute& handle, const py::sequence& values, const std:
 }
 
 // --- Options -----------------------------------------------------------------------------------
-
-int OptionOf(const TScriptModel& model, const py::object& option) {
-  if (py::isinstance<py::str>(option)) return model.OptionIndex(option.cast<std::string>());
-  const int index = option.cast<int>();
-  if (index < 0 || index >= model.Model().OptionCount()) {
-    throw py::index_error("No option " + std::to_string(index));
-  }
-  return index;
-}
 
 py::dict OptionValues(const TScriptModel& model, int option) {
   py::dict values;
@@ -613,13 +552,6 @@ py::list Sensitivity(const TScriptModel& model, const py::object& option) {
   return rows;
 }
 
-std::vector<TUbicAttribute*> Attributes(const TScriptModel& model,
-                                        const TUbicAttribute::TFilter& filter = {}) {
-  std::vector<TUbicAttribute*> attributes;
-  model.Model().Root()->CollectAttributes(attributes, filter);
-  return attributes;
-}
-
 TModelPtr Load(const std::string& path, const std::optional<std::string>& format) {
   const std::optional<TModelFormat> chosen = ParseFormat(format);
   return WithFileErrors(path, [&] { return std::make_shared<TScriptModel>(path, chosen); });
@@ -725,8 +657,8 @@ void BindAttribute(py::module_& m) {
       });
 }
 
-void BindModel(py::module_& m) {
-  py::class_<TScriptModel, TModelPtr>(m, "Model", "A decision model with its undo history.")
+py::class_<TScriptModel, TModelPtr> BindModel(py::module_& m) {
+  return py::class_<TScriptModel, TModelPtr>(m, "Model", "A decision model with its undo history.")
       .def(py::init([] { return std::make_shared<TScriptModel>(); }),
            "A new model with one attribute.")
       .def_property(
@@ -882,7 +814,8 @@ PYBIND11_MODULE(ubic, m) {
 
   BindValues(m);
   BindAttribute(m);
-  BindModel(m);
+  py::class_<TScriptModel, TModelPtr> model = BindModel(m);
+  BindAnalyses(m, model);
   m.def("load", &Load, "path"_a, "format"_a = py::none(),
         "Reads a model: the own format (.ubm), jKIV (.xml) or KVX (.kvx), by the file's "
         "extension unless a format (\"ubm\", \"jkiv\", \"kvx\") is named. The import's remarks "
