@@ -387,14 +387,31 @@ std::string ColumnName(const py::handle& key) {
   return key.cast<std::string>();
 }
 
+// A DataFrame's column by its different texts and the index of each cell's text, which pandas
+// finds for the whole column at once; None and NaN are undefined.
+TOptionColumn FrameColumn(std::string name, const py::object& cells) {
+  const py::tuple factors = py::module_::import("pandas").attr("factorize")(cells);
+  using TCodes = py::array_t<std::int64_t, py::array::c_style | py::array::forcecast>;
+  const TCodes codes = TCodes::ensure(factors[0]);
+  std::vector<std::string> texts{std::string()};
+  for (const py::handle unique : factors[1]) texts.emplace_back(CellText(unique, name));
+  std::vector<std::uint32_t> indices(static_cast<std::size_t>(codes.size()));
+  const std::int64_t* code = codes.data();
+  for (std::size_t k = 0; k < indices.size(); ++k) {
+    indices[k] = static_cast<std::uint32_t>(code[k] + 1);
+  }
+  return {std::move(name), std::move(texts), std::move(indices)};
+}
+
 TOptionColumns ColumnsOfFrame(const py::object& frame) {
   TOptionColumns options;
   options.Rows = py::len(frame.attr("index"));
+  const py::object everyRow = py::module_::import("builtins").attr("slice")(py::none());
+  const py::object byPlace = frame.attr("iloc");
+  py::ssize_t place = 0;
   for (const py::handle key : frame.attr("columns")) {
-    TOptionColumn& column = options.Columns.emplace_back(ColumnName(key), options.Rows);
-    const py::object cells = frame.attr("__getitem__")(key).attr("to_numpy")("dtype"_a = "O");
-    std::size_t row = 0;
-    for (const py::handle cell : cells) column.Set(row++, CellText(cell, column.Name()));
+    const py::object cells = byPlace[py::make_tuple(everyRow, place++)];
+    options.Columns.push_back(FrameColumn(ColumnName(key), cells));
   }
   return options;
 }
@@ -418,48 +435,56 @@ TOptionColumns ColumnsOfMappings(const std::vector<py::dict>& rows) {
 // The results as Python texts, each different text made once.
 class TPyTexts {
  public:
-  explicit TPyTexts(const TEvaluation& evaluation) : FEvaluation(evaluation) {}
-
-  py::str Text(std::size_t attribute, std::size_t row) {
-    const std::string& text = FEvaluation.Text(attribute, row);
-    auto found = FTexts.find(&text);
-    if (found == FTexts.end()) found = FTexts.emplace(&text, py::str(text)).first;
-    return found->second;
+  explicit TPyTexts(const TEvaluation& evaluation) : FEvaluation(evaluation) {
+    for (const TEvaluation::TColumn& column : evaluation.Columns()) {
+      FNames.emplace_back(column.Name);
+      std::vector<py::str>& texts = FTexts.emplace_back();
+      for (const std::string& text : column.Texts) texts.emplace_back(text);
+    }
   }
 
-  py::dict Row(std::size_t row) {
+  py::dict Row(std::size_t row) const {
     py::dict values;
-    for (std::size_t a = 0; a < FEvaluation.Names().size(); ++a) {
-      values[py::str(FEvaluation.Names()[a])] = Text(a, row);
-    }
+    for (std::size_t a = 0; a < FNames.size(); ++a) values[FNames[a]] = Text(a, row);
     return values;
   }
 
-  py::list Rows() {
+  py::list Rows() const {
     py::list rows;
     for (std::size_t k = 0; k < FEvaluation.Rows(); ++k) rows.append(Row(k));
     return rows;
   }
 
-  py::object Frame(const py::object& index) {
+  // A DataFrame of a column per attribute, made column by column.
+  py::object Frame(const py::object& index) const {
     py::dict columns;
     const auto rows = static_cast<py::ssize_t>(FEvaluation.Rows());
-    for (std::size_t a = 0; a < FEvaluation.Names().size(); ++a) {
+    for (std::size_t a = 0; a < FNames.size(); ++a) {
       py::array column(py::dtype("O"), std::vector<py::ssize_t>{rows});
       auto** cells = static_cast<PyObject**>(column.mutable_data());
       for (py::ssize_t k = 0; k < rows; ++k) {
-        py::str text = Text(a, static_cast<std::size_t>(k));
+        PyObject* text = Text(a, static_cast<std::size_t>(k)).ptr();
+        Py_INCREF(text);
         Py_XDECREF(cells[k]);
-        cells[k] = text.release().ptr();
+        cells[k] = text;
       }
-      columns[py::str(FEvaluation.Names()[a])] = column;
+      columns[py::int_(a)] = column;
     }
-    return py::module_::import("pandas").attr("DataFrame")(columns, "index"_a = index);
+    // Numbered first, so that attributes of the same name each keep their column.
+    py::object frame = py::module_::import("pandas").attr("DataFrame")(columns, "index"_a = index,
+                                                                       "copy"_a = false);
+    frame.attr("columns") = py::list(py::cast(FNames));
+    return frame;
   }
 
  private:
+  const py::str& Text(std::size_t attribute, std::size_t row) const {
+    return FTexts[attribute][FEvaluation.Columns()[attribute].Cells[row]];
+  }
+
   const TEvaluation& FEvaluation;
-  std::unordered_map<const std::string*, py::str> FTexts;
+  std::vector<py::str> FNames;
+  std::vector<std::vector<py::str>> FTexts;
 };
 
 bool IsMapping(const py::handle& object) {
