@@ -86,6 +86,29 @@ std::vector<std::uint64_t> StateMasks(const std::vector<std::string>& states, in
   return masks;
 }
 
+// Table, whose dimensions are Sizes with the last input fastest, with input I's dimension of
+// values replaced by one of states: each the union of the entries of the values its mask admits.
+std::vector<std::uint64_t> WithStatesOfInput(const std::vector<std::uint64_t>& table,
+                                             const std::vector<std::size_t>& sizes, std::size_t i,
+                                             const std::vector<std::uint64_t>& masks) {
+  std::size_t outer = 1;
+  std::size_t inner = 1;
+  for (std::size_t j = 0; j < i; ++j) outer *= sizes[j];
+  for (std::size_t j = i + 1; j < sizes.size(); ++j) inner *= sizes[j];
+  std::vector<std::uint64_t> widened(outer * masks.size() * inner, 0);
+  for (std::size_t o = 0; o < outer; ++o) {
+    for (std::size_t s = 0; s < masks.size(); ++s) {
+      std::uint64_t* to = &widened[(o * masks.size() + s) * inner];
+      for (std::uint64_t values = masks[s]; values != 0; values &= values - 1) {
+        const auto v = static_cast<std::size_t>(std::countr_zero(values));
+        const std::uint64_t* from = &table[(o * sizes[i] + v) * inner];
+        for (std::size_t x = 0; x < inner; ++x) to[x] |= from[x];
+      }
+    }
+  }
+  return widened;
+}
+
 }  // namespace
 
 bool TCodeEvaluator::IsQuick(const TUbicModel& model) {
@@ -167,17 +190,17 @@ void TCodeEvaluator::AddAggregate(const TUbicAttribute& attribute, std::size_t n
   }
 }
 
-template <class TResultOf>
-void TCodeEvaluator::NumberStates(std::size_t entries, TResultOf resultOf) {
+template <class TResultOf, class TCodesOf>
+void TCodeEvaluator::NumberStates(std::size_t entries, TResultOf resultOf, TCodesOf codesOf) {
   TAggregate& aggregate = FAggregates.back();
   std::vector<std::string>& results = FStateCodes[aggregate.Node];
-  std::unordered_map<std::string, std::int32_t> states;
+  std::unordered_map<decltype(resultOf(0)), std::int32_t> states;
   aggregate.Table.resize(entries);
   for (std::size_t entry = 0; entry < entries; ++entry) {
-    std::string result = resultOf(entry);
+    auto result = resultOf(entry);
     const auto [found, added] =
         states.try_emplace(result, static_cast<std::int32_t>(results.size()));
-    if (added) results.push_back(std::move(result));
+    if (added) results.push_back(codesOf(std::move(result)));
     aggregate.Table[entry] = found->second;
   }
 }
@@ -188,15 +211,18 @@ void TCodeEvaluator::AskForTable(const TUbicAttribute& attribute, std::size_t en
   std::vector<std::size_t> digits(n, 0);
   std::vector<std::string_view> views(n);
   // The combinations in table order, like the digits of a number, the last input fastest.
-  NumberStates(entries, [&](std::size_t) {
-    for (std::size_t i = 0; i < n; ++i) views[i] = FStateCodes[aggregate.Inputs[i]][digits[i]];
-    std::string result = attribute.EvaluateInputs(views);
-    for (std::size_t i = n; i-- > 0;) {
-      if (++digits[i] < FStateCodes[aggregate.Inputs[i]].size()) break;
-      digits[i] = 0;
-    }
-    return result;
-  });
+  NumberStates(
+      entries,
+      [&](std::size_t) {
+        for (std::size_t i = 0; i < n; ++i) views[i] = FStateCodes[aggregate.Inputs[i]][digits[i]];
+        std::string result = attribute.EvaluateInputs(views);
+        for (std::size_t i = n; i-- > 0;) {
+          if (++digits[i] < FStateCodes[aggregate.Inputs[i]].size()) break;
+          digits[i] = 0;
+        }
+        return result;
+      },
+      [](std::string result) { return result; });
 }
 
 bool TCodeEvaluator::MakeTableFromRules(const TUbicFunction& function, std::size_t entries) {
@@ -219,34 +245,16 @@ bool TCodeEvaluator::MakeTableFromRules(const TUbicFunction& function, std::size
   for (const std::size_t input : aggregate.Inputs) {
     sizes.push_back(static_cast<std::size_t>(FValueCounts[input]));
   }
-  std::vector<std::uint64_t> next;
   for (std::size_t i = 0; i < n; ++i) {
-    std::size_t outer = 1;
-    std::size_t inner = 1;
-    for (std::size_t j = 0; j < i; ++j) outer *= sizes[j];
-    for (std::size_t j = i + 1; j < n; ++j) inner *= sizes[j];
-    const std::vector<std::uint64_t>& masks = inputMasks[i];
-    next.assign(outer * masks.size() * inner, 0);
-    for (std::size_t o = 0; o < outer; ++o) {
-      for (std::size_t s = 0; s < masks.size(); ++s) {
-        std::uint64_t* to = &next[(o * masks.size() + s) * inner];
-        for (std::uint64_t values = masks[s]; values != 0; values &= values - 1) {
-          const auto v = static_cast<std::size_t>(std::countr_zero(values));
-          const std::uint64_t* from = &results[(o * sizes[i] + v) * inner];
-          for (std::size_t x = 0; x < inner; ++x) to[x] |= from[x];
-        }
-      }
-    }
-    sizes[i] = masks.size();
-    results.swap(next);
+    results = WithStatesOfInput(results, sizes, i, inputMasks[i]);
+    sizes[i] = inputMasks[i].size();
   }
+  // No value and every value are both an undefined result.
   const int count = FValueCounts[aggregate.Node];
-  std::unordered_map<std::uint64_t, std::string> texts;
-  NumberStates(entries, [&](std::size_t entry) {
-    const auto [found, added] = texts.try_emplace(results[entry]);
-    if (added) found->second = ResultCodes(results[entry], count);
-    return found->second;
-  });
+  const std::uint64_t every = AllValues(count);
+  NumberStates(
+      entries, [&](std::size_t entry) { return results[entry] != 0 ? results[entry] : every; },
+      [count](std::uint64_t mask) { return ResultCodes(mask, count); });
   return true;
 }
 

@@ -78,9 +78,10 @@ class TCodeEvaluator {
   // The table made from the rules of a canonical function; false when the states of an input
   // hold values its scale lacks.
   bool MakeTableFromRules(const TUbicFunction& function, std::size_t entries);
-  // The states of the last aggregate added: each different result, in the order they come.
-  template <class TResultOf>
-  void NumberStates(std::size_t entries, TResultOf resultOf);
+  // The states of the last aggregate added: each different result of the entries, in the order
+  // they come, with the value-set text CodesOf gives it.
+  template <class TResultOf, class TCodesOf>
+  void NumberStates(std::size_t entries, TResultOf resultOf, TCodesOf codesOf);
   // Runs Evaluate over Rows rows in as many threads as are worth it.
   template <class TRows>
   bool InThreads(std::size_t rows, TBadCode& bad, TRows evaluateRows) const;
