@@ -123,8 +123,10 @@ void CheckOption(const TUbicModel& model, int option) {
 }  // namespace
 
 TEdit AddAttribute(const TUbicAttribute& parent) {
+  // The tree's root has no place of its own: a new attribute under it is a top-level one.
   return {"Add attribute", [path = AttributePath(&parent)](TUbicModel& model) {
-            return Attach(At(model, path), model.NewAttribute());
+            TUbicAttribute& owner = path.empty() ? *model.Root() : At(model, path);
+            return Attach(owner, model.NewAttribute());
           }};
 }
 

@@ -16,7 +16,7 @@
 namespace ubic::edits {
 
 // The attribute tree.
-// A new input of Parent, which loses its function.
+// A new input of Parent, which loses its function; a top-level attribute under the model's root.
 TEdit AddAttribute(const TUbicAttribute& parent);
 // A basic attribute goes, and its parent's function with it; an aggregate one loses its inputs
 // and function and stays as a basic attribute.

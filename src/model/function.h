@@ -70,6 +70,9 @@ class TUbicFunction : public TUbicObject {
   // Makes the rule undefined (the whole scale) and computed.
   void ClearRule(int rule);
   void ClearUndefined();
+  // Whether rule r holds the r-th input combination in table order, for every r: then a single
+  // combination is found by its index, and no two rules share one.
+  bool IsCanonical() const;
 
   TRuleComparison CompareRules(int rule1, int rule2) const;
   // Whether the entered rules respect monotonicity.
@@ -132,9 +135,6 @@ class TUbicFunction : public TUbicObject {
   TScaleOrder OutputOrder() const;
   std::vector<int> EnteredRules() const;
   void ReplaceRules(const std::vector<std::string>& rules);
-  // Whether rule r holds the r-th input combination in table order, for every r: then a single
-  // combination is found by its index, and no two rules share one.
-  bool IsCanonical() const;
   // The number of values of the attribute's scale, 0 without one.
   int OutputCount() const;
   // The value-set text of a rule's interval, empty for the whole scale.

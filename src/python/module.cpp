@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <regex>
 
+#include "bindings.h"
 #include "document/edits.h"
 #include "files/optionscsv.h"
 #include "files/sensitivitytable.h"
@@ -15,15 +16,12 @@
 #include "foundation/cp1250.h"
 #include "foundation/textfile.h"
 #include "model/valuetext.h"
-#include "scriptmodel.h"
 
 namespace py = pybind11;
 using namespace pybind11::literals;
 
 namespace ubic::python {
 namespace {
-
-using TModelPtr = std::shared_ptr<TScriptModel>;
 
 // An error of reading a model file, with the file's name for ModelError.file.
 struct EModelFileError : std::runtime_error {
@@ -109,39 +107,7 @@ std::optional<TModelFormat> ParseFormat(const std::optional<std::string>& format
   throw py::value_error("Unknown format \"" + *format + "\" (ubm, jkiv or kvx)");
 }
 
-// A text a script gives for the model, in the model's Windows-1250.
-std::string ModelText(const std::string& utf8) {
-  bool replaced = false;
-  std::string text = Utf8ToCp1250(utf8, &replaced);
-  if (replaced)
-    throw py::value_error("The text \"" + utf8 + "\" has characters a model cannot hold");
-  return text;
-}
-
-py::str PyText(const std::string& cp1250) {
-  return py::str(Cp1250ToUtf8(cp1250));
-}
-
 // --- Attributes, scales and functions ----------------------------------------------------------
-
-// An attribute of a model as a script holds it.
-struct TPyAttribute {
-  TModelPtr Model;
-  TScriptModel::TAttributeId Id;
-
-  TUbicAttribute& Get() const { return Model->Attribute(Id); }
-};
-
-TPyAttribute Handle(const TModelPtr& model, const TUbicAttribute& attribute) {
-  return {model, model->IdOf(attribute)};
-}
-
-std::vector<TPyAttribute> Handles(const TModelPtr& model,
-                                  const std::vector<TUbicAttribute*>& attributes) {
-  std::vector<TPyAttribute> handles;
-  for (const TUbicAttribute* attribute : attributes) handles.push_back(Handle(model, *attribute));
-  return handles;
-}
 
 // A value of a scale as it was when asked for.
 struct TPyScaleValue {
@@ -219,24 +185,6 @@ TPyFunction FunctionOf(const TUbicFunction& function) {
   result.Weights.assign(function.Weights().begin(), function.Weights().end());
   result.UseWeights = function.UseWeights();
   return result;
-}
-
-// The index of a value given by its name or its index.
-int ValueOf(const TUbicAttribute& attribute, const py::handle& value) {
-  const int count = attribute.Scale() != nullptr ? attribute.Scale()->Count() : 0;
-  if (py::isinstance<py::str>(value)) {
-    try {
-      return TUbicAttribute::ValueIndex(&attribute, ModelText(value.cast<std::string>()));
-    } catch (const EUbicError& e) {
-      throw EScriptError(Cp1250ToUtf8(e.what()));
-    }
-  }
-  const int index = value.cast<int>();
-  if (index < 0 || index >= count) {
-    throw py::value_error("No value " + std::to_string(index) + " in the scale of \"" +
-                          Cp1250ToUtf8(attribute.GetName()) + "\"");
-  }
-  return index;
 }
 
 // A copy of Attribute's function to edit, or a new one.
@@ -342,15 +290,6 @@ void SetScale(const TPyAttribute& handle, const py::sequence& values, const std:
 
 // --- Options -----------------------------------------------------------------------------------
 
-int OptionOf(const TScriptModel& model, const py::object& option) {
-  if (py::isinstance<py::str>(option)) return model.OptionIndex(option.cast<std::string>());
-  const int index = option.cast<int>();
-  if (index < 0 || index >= model.Model().OptionCount()) {
-    throw py::index_error("No option " + std::to_string(index));
-  }
-  return index;
-}
-
 py::dict OptionValues(const TScriptModel& model, int option) {
   py::dict values;
   std::vector<TUbicAttribute*> basic;
@@ -448,14 +387,31 @@ std::string ColumnName(const py::handle& key) {
   return key.cast<std::string>();
 }
 
+// A DataFrame's column by its different texts and the index of each cell's text, which pandas
+// finds for the whole column at once; None and NaN are undefined.
+TOptionColumn FrameColumn(std::string name, const py::object& cells) {
+  const py::tuple factors = py::module_::import("pandas").attr("factorize")(cells);
+  using TCodes = py::array_t<std::int64_t, py::array::c_style | py::array::forcecast>;
+  const TCodes codes = TCodes::ensure(factors[0]);
+  std::vector<std::string> texts{std::string()};
+  for (const py::handle unique : factors[1]) texts.emplace_back(CellText(unique, name));
+  std::vector<std::uint32_t> indices(static_cast<std::size_t>(codes.size()));
+  const std::int64_t* code = codes.data();
+  for (std::size_t k = 0; k < indices.size(); ++k) {
+    indices[k] = static_cast<std::uint32_t>(code[k] + 1);
+  }
+  return {std::move(name), std::move(texts), std::move(indices)};
+}
+
 TOptionColumns ColumnsOfFrame(const py::object& frame) {
   TOptionColumns options;
   options.Rows = py::len(frame.attr("index"));
+  const py::object everyRow = py::module_::import("builtins").attr("slice")(py::none());
+  const py::object byPlace = frame.attr("iloc");
+  py::ssize_t place = 0;
   for (const py::handle key : frame.attr("columns")) {
-    TOptionColumn& column = options.Columns.emplace_back(ColumnName(key), options.Rows);
-    const py::object cells = frame.attr("__getitem__")(key).attr("to_numpy")("dtype"_a = "O");
-    std::size_t row = 0;
-    for (const py::handle cell : cells) column.Set(row++, CellText(cell, column.Name()));
+    const py::object cells = byPlace[py::make_tuple(everyRow, place++)];
+    options.Columns.push_back(FrameColumn(ColumnName(key), cells));
   }
   return options;
 }
@@ -479,48 +435,56 @@ TOptionColumns ColumnsOfMappings(const std::vector<py::dict>& rows) {
 // The results as Python texts, each different text made once.
 class TPyTexts {
  public:
-  explicit TPyTexts(const TEvaluation& evaluation) : FEvaluation(evaluation) {}
-
-  py::str Text(std::size_t attribute, std::size_t row) {
-    const std::string& text = FEvaluation.Text(attribute, row);
-    auto found = FTexts.find(&text);
-    if (found == FTexts.end()) found = FTexts.emplace(&text, py::str(text)).first;
-    return found->second;
+  explicit TPyTexts(const TEvaluation& evaluation) : FEvaluation(evaluation) {
+    for (const TEvaluation::TColumn& column : evaluation.Columns()) {
+      FNames.emplace_back(column.Name);
+      std::vector<py::str>& texts = FTexts.emplace_back();
+      for (const std::string& text : column.Texts) texts.emplace_back(text);
+    }
   }
 
-  py::dict Row(std::size_t row) {
+  py::dict Row(std::size_t row) const {
     py::dict values;
-    for (std::size_t a = 0; a < FEvaluation.Names().size(); ++a) {
-      values[py::str(FEvaluation.Names()[a])] = Text(a, row);
-    }
+    for (std::size_t a = 0; a < FNames.size(); ++a) values[FNames[a]] = Text(a, row);
     return values;
   }
 
-  py::list Rows() {
+  py::list Rows() const {
     py::list rows;
     for (std::size_t k = 0; k < FEvaluation.Rows(); ++k) rows.append(Row(k));
     return rows;
   }
 
-  py::object Frame(const py::object& index) {
+  // A DataFrame of a column per attribute, made column by column.
+  py::object Frame(const py::object& index) const {
     py::dict columns;
     const auto rows = static_cast<py::ssize_t>(FEvaluation.Rows());
-    for (std::size_t a = 0; a < FEvaluation.Names().size(); ++a) {
+    for (std::size_t a = 0; a < FNames.size(); ++a) {
       py::array column(py::dtype("O"), std::vector<py::ssize_t>{rows});
       auto** cells = static_cast<PyObject**>(column.mutable_data());
       for (py::ssize_t k = 0; k < rows; ++k) {
-        py::str text = Text(a, static_cast<std::size_t>(k));
+        PyObject* text = Text(a, static_cast<std::size_t>(k)).ptr();
+        Py_INCREF(text);
         Py_XDECREF(cells[k]);
-        cells[k] = text.release().ptr();
+        cells[k] = text;
       }
-      columns[py::str(FEvaluation.Names()[a])] = column;
+      columns[py::int_(a)] = column;
     }
-    return py::module_::import("pandas").attr("DataFrame")(columns, "index"_a = index);
+    // Numbered first, so that attributes of the same name each keep their column.
+    py::object frame = py::module_::import("pandas").attr("DataFrame")(columns, "index"_a = index,
+                                                                       "copy"_a = false);
+    frame.attr("columns") = py::list(py::cast(FNames));
+    return frame;
   }
 
  private:
+  const py::str& Text(std::size_t attribute, std::size_t row) const {
+    return FTexts[attribute][FEvaluation.Columns()[attribute].Cells[row]];
+  }
+
   const TEvaluation& FEvaluation;
-  std::unordered_map<const std::string*, py::str> FTexts;
+  std::vector<py::str> FNames;
+  std::vector<std::vector<py::str>> FTexts;
 };
 
 bool IsMapping(const py::handle& object) {
@@ -611,13 +575,6 @@ py::list Sensitivity(const TScriptModel& model, const py::object& option) {
     rows.append(values);
   });
   return rows;
-}
-
-std::vector<TUbicAttribute*> Attributes(const TScriptModel& model,
-                                        const TUbicAttribute::TFilter& filter = {}) {
-  std::vector<TUbicAttribute*> attributes;
-  model.Model().Root()->CollectAttributes(attributes, filter);
-  return attributes;
 }
 
 TModelPtr Load(const std::string& path, const std::optional<std::string>& format) {
@@ -725,8 +682,8 @@ void BindAttribute(py::module_& m) {
       });
 }
 
-void BindModel(py::module_& m) {
-  py::class_<TScriptModel, TModelPtr>(m, "Model", "A decision model with its undo history.")
+py::class_<TScriptModel, TModelPtr> BindModel(py::module_& m) {
+  return py::class_<TScriptModel, TModelPtr>(m, "Model", "A decision model with its undo history.")
       .def(py::init([] { return std::make_shared<TScriptModel>(); }),
            "A new model with one attribute.")
       .def_property(
@@ -882,7 +839,8 @@ PYBIND11_MODULE(ubic, m) {
 
   BindValues(m);
   BindAttribute(m);
-  BindModel(m);
+  py::class_<TScriptModel, TModelPtr> model = BindModel(m);
+  BindAnalyses(m, model);
   m.def("load", &Load, "path"_a, "format"_a = py::none(),
         "Reads a model: the own format (.ubm), jKIV (.xml) or KVX (.kvx), by the file's "
         "extension unless a format (\"ubm\", \"jkiv\", \"kvx\") is named. The import's remarks "

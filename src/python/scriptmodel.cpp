@@ -7,6 +7,7 @@
 #include "files/optionscsv.h"
 #include "foundation/cp1250.h"
 #include "foundation/utils.h"
+#include "model/valuecode.h"
 
 namespace ubic::python {
 namespace {
@@ -36,8 +37,8 @@ TUbicAttribute& ColumnAttribute(const std::vector<TUbicAttribute*>& basic, const
   throw EScriptError("Unknown attribute \"" + name + "\"");
 }
 
-// The value-set texts of a column's cells, each different text read once.
-void FillColumn(TUbicAttribute& attribute, const TOptionColumn& column) {
+// The value-set text of each different text of a column, as the attribute reads it.
+std::vector<std::string> ValueSets(const TUbicAttribute& attribute, const TOptionColumn& column) {
   const TValueNames names(attribute);
   std::vector<std::string> sets;
   for (const std::string& text : column.Texts()) {
@@ -50,10 +51,37 @@ void FillColumn(TUbicAttribute& attribute, const TOptionColumn& column) {
       throw EScriptError(std::string(e.what()) + " (option " + std::to_string(row) + ")");
     }
   }
+  return sets;
+}
+
+void FillColumn(TUbicAttribute& attribute, const TOptionColumn& column) {
+  const std::vector<std::string> sets = ValueSets(attribute, column);
   const std::vector<std::uint32_t>& cells = column.Cells();
   attribute.OptionValues().Clear();
   attribute.OptionValues().AppendStrings(
       static_cast<int>(cells.size()), [&](int k) -> const std::string& { return sets[cells[k]]; });
+}
+
+// The value indices of a column's different texts, -1 for undefined; none when a text is a set
+// of several values.
+std::vector<std::int16_t> SingleValues(const TUbicAttribute& attribute,
+                                       const TOptionColumn& column) {
+  std::vector<std::int16_t> values;
+  for (const std::string& codes : ValueSets(attribute, column)) {
+    if (codes.size() > 1) return {};
+    values.push_back(static_cast<std::int16_t>(codes.empty() ? -1 : ValueIndexOf(codes[0])));
+  }
+  return values;
+}
+
+// An attribute's column of texts for states numbered by Cells, whose value-set texts are Codes.
+TEvaluation::TColumn StateColumn(const TUbicAttribute& attribute,
+                                 const std::vector<std::string>& codes,
+                                 std::vector<std::uint32_t> cells) {
+  TValueCells texts(attribute);
+  TEvaluation::TColumn column{Cp1250ToUtf8(attribute.GetName()), {}, std::move(cells)};
+  for (const std::string& state : codes) column.Texts.push_back(texts.Text(state));
+  return column;
 }
 
 }  // namespace
@@ -75,15 +103,24 @@ std::vector<std::string> RemarkLines(const std::string& remarks) {
   return lines;
 }
 
-TEvaluation::TEvaluation(std::unique_ptr<TUbicModel> copy, const TUbicModel& model)
-    : FCopy(std::move(copy)), FRows(static_cast<std::size_t>(model.OptionCount())) {
+TEvaluation::TEvaluation(const TUbicModel& model)
+    : FRows(static_cast<std::size_t>(model.OptionCount())) {
   std::vector<TUbicAttribute*> attributes;
   model.Root()->CollectAttributes(attributes);
   for (const TUbicAttribute* attribute : attributes) {
-    FNames.push_back(Cp1250ToUtf8(attribute->GetName()));
-    TValueCells& cells = *FCells.emplace_back(std::make_unique<TValueCells>(*attribute));
-    std::vector<const std::string*>& texts = FTexts.emplace_back(FRows);
-    for (std::size_t k = 0; k < FRows; ++k) texts[k] = &cells.Text(OptionCodes(*attribute, k));
+    TColumn& column = FColumns.emplace_back();
+    column.Name = Cp1250ToUtf8(attribute->GetName());
+    column.Cells.resize(FRows);
+    // The texts the cells give, by where they are kept: each different text once.
+    TValueCells cells(*attribute);
+    std::unordered_map<const std::string*, std::uint32_t> indices;
+    for (std::size_t k = 0; k < FRows; ++k) {
+      const std::string& text = cells.Text(OptionCodes(*attribute, k));
+      const auto [found, added] =
+          indices.try_emplace(&text, static_cast<std::uint32_t>(column.Texts.size()));
+      if (added) column.Texts.push_back(text);
+      column.Cells[k] = found->second;
+    }
   }
 }
 
@@ -134,7 +171,67 @@ std::shared_ptr<const TCodeEvaluator> TScriptModel::CodeEvaluator() {
   return FCodeEvaluator;
 }
 
-std::unique_ptr<TEvaluation> TScriptModel::Evaluate(const TOptionColumns& options) const {
+std::unique_ptr<TEvaluation> TScriptModel::Evaluate(const TOptionColumns& options) {
+  std::unique_ptr<TEvaluation> byCodes = EvaluateByCodes(options);
+  return byCodes ? std::move(byCodes) : EvaluateOnCopy(options);
+}
+
+std::unique_ptr<TEvaluation> TScriptModel::EvaluateByCodes(const TOptionColumns& options) {
+  if (!TCodeEvaluator::IsQuick(Model())) return nullptr;
+  std::vector<TUbicAttribute*> basic;
+  Model().Root()->CollectBasicAttributes(basic);
+  std::unordered_map<std::string, int> columnsOfName;
+  // Every option's value index on every basic attribute, undefined where no column gives one.
+  const std::size_t rows = options.Rows;
+  std::vector<std::int16_t> codes(rows * basic.size(), -1);
+  for (const TOptionColumn& column : options.Columns) {
+    const TUbicAttribute& attribute =
+        ColumnAttribute(basic, column.Name(), columnsOfName[column.Name()]++);
+    const std::vector<std::int16_t> values = SingleValues(attribute, column);
+    if (values.empty()) return nullptr;
+    const auto j =
+        static_cast<std::size_t>(std::find(basic.begin(), basic.end(), &attribute) - basic.begin());
+    const std::vector<std::uint32_t>& cells = column.Cells();
+    for (std::size_t k = 0; k < rows; ++k) codes[k * basic.size() + j] = values[cells[k]];
+  }
+  std::shared_ptr<const TCodeEvaluator> evaluator;
+  try {
+    evaluator = CodeEvaluator();
+  } catch (const ETableTooLarge&) {
+    return nullptr;
+  }
+  const std::size_t aggregates = evaluator->AggregateCount();
+  std::vector<std::int32_t> states(rows * aggregates);
+  TBadCode bad;
+  evaluator->EvaluateStates(codes.data(), rows, states.data(), bad);
+
+  std::vector<TEvaluation::TColumn> columns;
+  std::size_t nextBasic = 0;
+  std::size_t nextAggregate = 0;
+  std::vector<std::uint32_t> cells(rows);
+  for (const TUbicAttribute* attribute : PreOrderAttributes(Model())) {
+    if (attribute->IsBasic()) {
+      const std::size_t j = nextBasic++;
+      for (std::size_t k = 0; k < rows; ++k) {
+        cells[k] = static_cast<std::uint32_t>(codes[k * basic.size() + j] + 1);
+      }
+      std::vector<std::string> values{std::string()};
+      for (int v = 0; v < (attribute->Scale() ? attribute->Scale()->Count() : 0); ++v) {
+        values.emplace_back(1, ValueCode(v));
+      }
+      columns.push_back(StateColumn(*attribute, values, cells));
+    } else {
+      const std::size_t c = nextAggregate++;
+      for (std::size_t k = 0; k < rows; ++k) {
+        cells[k] = static_cast<std::uint32_t>(states[k * aggregates + c]);
+      }
+      columns.push_back(StateColumn(*attribute, evaluator->StateCodes(c), cells));
+    }
+  }
+  return std::make_unique<TEvaluation>(std::move(columns), rows);
+}
+
+std::unique_ptr<TEvaluation> TScriptModel::EvaluateOnCopy(const TOptionColumns& options) const {
   std::unique_ptr<TUbicModel> copy = TreeCopy(Model());
   std::vector<TUbicAttribute*> basic;
   copy->Root()->CollectBasicAttributes(basic);
@@ -148,12 +245,11 @@ std::unique_ptr<TEvaluation> TScriptModel::Evaluate(const TOptionColumns& option
   // Basic attributes without a column are undefined in every option.
   for (TUbicAttribute* attribute : basic) attribute->OptionValues().Grow(copy->OptionCount());
   copy->EvaluateAll();
-  const TUbicModel& evaluated = *copy;
-  return std::make_unique<TEvaluation>(std::move(copy), evaluated);
+  return std::make_unique<TEvaluation>(*copy);
 }
 
 std::unique_ptr<TEvaluation> TScriptModel::EvaluateOwn() const {
-  return std::make_unique<TEvaluation>(nullptr, Model());
+  return std::make_unique<TEvaluation>(Model());
 }
 
 void TScriptModel::Undo() {

@@ -26,7 +26,12 @@ class EScriptError : public std::runtime_error {
 // undefined). A few texts fill most columns: each is kept once.
 class TOptionColumn {
  public:
+  // A column of empty texts, to be Set.
   TOptionColumn(std::string name, std::size_t rows) : FName(std::move(name)), FCells(rows, 0) {}
+  // A column whose different texts are known already; each cell is an index into Texts, whose
+  // first text is empty. Such a column is not Set.
+  TOptionColumn(std::string name, std::vector<std::string> texts, std::vector<std::uint32_t> cells)
+      : FName(std::move(name)), FCells(std::move(cells)), FTexts(std::move(texts)) {}
 
   const std::string& Name() const { return FName; }
   void Set(std::size_t row, std::string_view text);
@@ -57,21 +62,24 @@ struct TOptionColumns {
 // each option, exactly as the evaluation table of the program and the tool gives it.
 class TEvaluation {
  public:
-  TEvaluation(std::unique_ptr<TUbicModel> copy, const TUbicModel& model);
+  // An attribute's different value texts, and the index of each option's text among them.
+  struct TColumn {
+    std::string Name;
+    std::vector<std::string> Texts;
+    std::vector<std::uint32_t> Cells;
+  };
+
+  // The texts of the options of Model as they are evaluated now.
+  explicit TEvaluation(const TUbicModel& model);
+  TEvaluation(std::vector<TColumn> columns, std::size_t rows)
+      : FRows(rows), FColumns(std::move(columns)) {}
 
   std::size_t Rows() const { return FRows; }
-  const std::vector<std::string>& Names() const { return FNames; }
-  // The text of Attribute's value for option Row; alive as long as the evaluation.
-  const std::string& Text(std::size_t attribute, std::size_t row) const {
-    return *FTexts[attribute][row];
-  }
+  const std::vector<TColumn>& Columns() const { return FColumns; }
 
  private:
-  std::unique_ptr<TUbicModel> FCopy;
   std::size_t FRows = 0;
-  std::vector<std::string> FNames;
-  std::vector<std::unique_ptr<TValueCells>> FCells;
-  std::vector<std::vector<const std::string*>> FTexts;
+  std::vector<TColumn> FColumns;
 };
 
 // A model as a script holds it: a document, through whose named edits every change goes, and
@@ -111,9 +119,9 @@ class TScriptModel final : public TDocumentObserver {
 
   // The evaluator of options by value indices for the model as it is now, made once per state.
   std::shared_ptr<const TCodeEvaluator> CodeEvaluator();
-  // Options evaluated on a copy of the model, which stays as it is. Unknown attributes and values
-  // raise EScriptError.
-  std::unique_ptr<TEvaluation> Evaluate(const TOptionColumns& options) const;
+  // Options evaluated without changing the model. Unknown attributes and values raise
+  // EScriptError.
+  std::unique_ptr<TEvaluation> Evaluate(const TOptionColumns& options);
   // The model's own options.
   std::unique_ptr<TEvaluation> EvaluateOwn() const;
 
@@ -122,6 +130,11 @@ class TScriptModel final : public TDocumentObserver {
 
  private:
   explicit TScriptModel(std::unique_ptr<TUbicDocument> document, std::string remarks);
+  // Options of single values or none, evaluated by the tables of the code evaluator when they
+  // are quick to make; nil for the others.
+  std::unique_ptr<TEvaluation> EvaluateByCodes(const TOptionColumns& options);
+  // Options evaluated by the model's own evaluation, on a copy of its tree.
+  std::unique_ptr<TEvaluation> EvaluateOnCopy(const TOptionColumns& options) const;
 
   std::unique_ptr<TUbicDocument> FDocument;
   std::vector<std::string> FRemarks;

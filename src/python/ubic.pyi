@@ -88,6 +88,147 @@ class Attribute:
     def __hash__(self) -> int: ...
 
 
+class Finding:
+    """What may keep a model from its answers: a row of ubic-cli check."""
+
+    @property
+    def kind(self) -> Literal["conflict", "no scale", "no function", "values missing"]: ...
+    @property
+    def attribute(self) -> Attribute: ...
+    @property
+    def details(self) -> str:
+        """As ubic-cli check prints it: the conflict in words, or the options whose value is
+        missing."""
+    @property
+    def worse(self) -> Optional[int]:
+        """A conflict's rule of the worse inputs: an index into Function.rules."""
+    @property
+    def better(self) -> Optional[int]:
+        """A conflict's rule of the better inputs, whose value is yet lower."""
+    @property
+    def inputs(self) -> list[Attribute]:
+        """The inputs in which a conflict's better rule is better."""
+    @property
+    def options(self) -> list[str]:
+        """The options without a value on the attribute."""
+
+
+RuleOrigin = Literal["entered", "monotonicity", "weights", "undefined"]
+
+
+class DecidingRule:
+    """A rule that decided an aggregate's value."""
+
+    @property
+    def rule(self) -> int:
+        """The rule's index into Function.rules."""
+    @property
+    def origin(self) -> RuleOrigin: ...
+    @property
+    def sources(self) -> list[int]:
+        """The entered rules that bound a completed rule, as indices."""
+    @property
+    def text(self) -> str:
+        """Such as "high; 1 year -> good"."""
+    @property
+    def origin_text(self) -> str:
+        """Such as "rule 8, completed by monotonicity from rules 5 and 9"."""
+
+
+class InputStep:
+    """An input whose one step down or up changes the aggregate's value."""
+
+    @property
+    def input(self) -> Attribute: ...
+    @property
+    def from_value(self) -> str: ...
+    @property
+    def to_value(self) -> str: ...
+    @property
+    def result(self) -> str:
+        """The aggregate's value after the step."""
+    @property
+    def details(self) -> str:
+        """The step as ubic-cli explain prints it."""
+
+
+class AggregateExplanation:
+    """Why an aggregate attribute has its value."""
+
+    @property
+    def attribute(self) -> Attribute: ...
+    @property
+    def value(self) -> str: ...
+    @property
+    def input_values(self) -> list[str]:
+        """In the order of attribute.inputs."""
+    @property
+    def rules(self) -> list[DecidingRule]: ...
+    @property
+    def steps(self) -> list[InputStep]: ...
+    @property
+    def details(self) -> str:
+        """The inputs' values and the deciding rules as ubic-cli explain prints them."""
+
+
+class Explanation:
+    """Why an option has its values."""
+
+    @property
+    def option(self) -> str: ...
+    @property
+    def aggregates(self) -> list[AggregateExplanation]: ...
+    @property
+    def strong(self) -> list[Attribute]: ...
+    @property
+    def weak(self) -> list[Attribute]: ...
+    @property
+    def rows(self) -> list[dict[str, str]]:
+        """The rows of ubic-cli explain: "Kind", "Attribute", "Value" and "Details"."""
+
+
+class Change:
+    """A basic attribute set to a single value."""
+
+    @property
+    def attribute(self) -> Attribute: ...
+    @property
+    def from_value(self) -> str: ...
+    @property
+    def to_value(self) -> str: ...
+    @property
+    def steps(self) -> int: ...
+
+
+class Solution:
+    """A set of changes that makes the option reach the target."""
+
+    @property
+    def changes(self) -> list[Change]: ...
+    @property
+    def steps(self) -> int: ...
+    @property
+    def text(self) -> str:
+        """Such as "Price: high → medium; Safety: adequate → good"."""
+
+
+class TargetAnswer:
+    """What it would take to reach a target."""
+
+    @property
+    def outcome(self) -> Literal["reached", "reachable", "unreachable"]: ...
+    @property
+    def target(self) -> str:
+        """Such as "CAR at least good"."""
+    @property
+    def change_count(self) -> int: ...
+    @property
+    def solutions(self) -> list[Solution]: ...
+    @property
+    def more(self) -> int:
+        """How many solutions the limit left out."""
+
+
 OptionKey = Union[str, int]
 Options = Mapping[str, Optional[str]]
 
@@ -139,6 +280,12 @@ class Model:
         self, codes: npt.NDArray[np.integer[Any]]
     ) -> tuple[npt.NDArray[np.int32], npt.NDArray[np.int32]]: ...
     def sensitivity(self, option: OptionKey) -> list[dict[str, str]]: ...
+    def conflicts(self) -> list[Finding]: ...
+    def explain(self, option: OptionKey) -> Explanation: ...
+    def target(self, option: OptionKey, at_least: Optional[Value] = None,
+               at_most: Optional[Value] = None,
+               attribute: Union[str, Attribute, None] = None,
+               limit: int = 20) -> TargetAnswer: ...
 
 
 def load(path: str, format: Optional[Format] = None) -> Model: ...

@@ -55,6 +55,16 @@ TEST_F(EditsTest, AnAttributeThatGetsInputsLosesItsFunctionAndItsValues) {
   EXPECT_EQ(Document->History().UndoName(), "Delete attribute");
 }
 
+TEST_F(EditsTest, AnAttributeAddedUnderTheRootIsTopLevelAndUndoable) {
+  const int before = Model().Root()->InputCount();
+  Document->Run(edits::AddAttribute(*Model().Root()));
+  ASSERT_EQ(Model().Root()->InputCount(), before + 1);
+  EXPECT_TRUE(Model().Root()->Input(before)->IsBasic());
+  EXPECT_EQ(Document->History().UndoName(), "Add attribute");
+  Document->Undo();
+  EXPECT_EQ(Model().Root()->InputCount(), before);
+}
+
 TEST_F(EditsTest, DraggingDropsBothFunctionsAndRefusesACycle) {
   TUbicAttribute& basic = BasicUnderFunction();
   TUbicAttribute* from = basic.Parent();

@@ -26,6 +26,13 @@ def run_cli(*args):
     return done.stdout
 
 
+def cli_rows(*args, codes=(0,)):
+    """The CSV rows ubic-cli prints and its exit status, which must be one of codes."""
+    done = subprocess.run([CLI, *map(str, args)], capture_output=True, text=True, check=False)
+    assert done.returncode in codes, done.stderr
+    return list(csv.reader(io.StringIO(done.stdout))), done.returncode
+
+
 def cli_evaluation(model_file, options_file=None):
     """The rows of `ubic-cli evaluate --csv --rows`: one dict per option."""
     args = ["evaluate", model_file, "--csv", "--rows"]

@@ -73,14 +73,24 @@ def codes_of(model, rows):
                      for row in rows], dtype=np.int64)
 
 
-@pytest.mark.parametrize("seed", range(3))
-def test_codes_agree_with_the_texts(seed):
+def tool_evaluation(model, rows, tmp_path):
+    """The tool's evaluation of rows of value texts on the model."""
+    model_file = tmp_path / "model.ubm"
+    model.save(str(model_file))
+    options_file = tmp_path / "options.csv"
+    write_options_csv(options_file, [a.name for a in model.basic_attributes], rows)
+    return cli_evaluation(model_file, options_file)
+
+
+@pytest.mark.parametrize("seed", range(6))
+def test_codes_agree_with_the_tool_s_texts(seed, tmp_path):
+    # Undefined values make sets of the aggregates below the top, which the top's table takes.
     model = random_model(seed + 10)
     rng = random.Random(seed)
     rows = [{a.name: rng.choice(a.scale.names + [""]) for a in model.basic_attributes}
-            for _ in range(200)]
+            for _ in range(300)]
     low, high = model.evaluate_codes(codes_of(model, rows))
-    texts = model.evaluate(rows)
+    texts = tool_evaluation(model, rows, tmp_path)
     aggregates = model.aggregate_attributes
     assert low.shape == high.shape == (len(rows), len(aggregates))
     for k, row in enumerate(texts):
@@ -93,6 +103,57 @@ def test_codes_agree_with_the_texts(seed):
                 values = text.split(";")
                 assert names[low[k, j]] == values[0]
                 assert names[high[k, j]] == values[-1]
+
+
+def test_frames_of_single_values_are_the_tool_s(car, tmp_path):
+    rng = random.Random(7)
+    basic = car.basic_attributes
+    rows = [{a.name: rng.choice(a.scale.names + ["", "*"]) for a in basic} for _ in range(300)]
+    expected = tool_evaluation(car, rows, tmp_path)
+    frame = pd.DataFrame(rows, index=[f"o{k}" for k in range(len(rows))])
+    assert car.evaluate(frame).to_dict("records") == expected
+    # Categories, None and NaN read as the texts they stand for.
+    frame["Price"] = frame["Price"].replace("", None).astype("category")
+    frame["Safety"] = frame["Safety"].replace("*", np.nan)
+    assert car.evaluate(frame).to_dict("records") == expected
+    # A set in one cell, and the rest are read as the model reads them.
+    frame.loc["o5", "Running costs"] = "low;medium"
+    rows[5]["Running costs"] = "low;medium"
+    assert car.evaluate(frame).to_dict("records") == tool_evaluation(car, rows, tmp_path)
+
+
+def test_frames_keep_attributes_of_the_same_name():
+    model = ubic.Model()
+    model.root.name = "Top"
+    model.root.set_scale(["no", "yes"])
+    for name in ("Twin", "Twin"):
+        model.add_attribute(model.root, name).set_scale(["lo", "hi"])
+    model.root.enter_rule(["lo", "lo"], "no")
+    model.root.enter_rule(["hi", "hi"], "yes")
+    frame = pd.DataFrame([["hi", "hi"], ["hi", "lo"]], columns=["Twin", "Twin"])
+    result = model.evaluate(frame)
+    assert list(result.columns) == ["Top", "Twin", "Twin"]
+    assert result.values.tolist() == [["yes", "hi", "hi"], ["*", "hi", "lo"]]
+
+
+def test_rules_out_of_their_scale_are_evaluated_as_the_program_does(tmp_path):
+    # A file may give a rule a value its scale lacks: the tenth value of CAR's four.
+    text = (EXAMPLES / "car.ubm").read_text(encoding="cp1250")
+    odd = tmp_path / "odd.ubm"
+    odd.write_text(text.replace("<LOW>023012001</LOW>", "<LOW>023012009</LOW>", 1),
+                   encoding="cp1250")
+    model = ubic.load(str(odd))
+    codes = np.array([[2, 2, 2, 1, 1], [0, 0, 0, 0, 0], [2, 2, 2, 1, -1]])
+    low, high = model.evaluate_codes(codes)
+    assert [low[0, 0], high[0, 0]] == [9, 9]
+    assert model.aggregate_attributes[0].name == "CAR"
+    rows = [{a.name: (a.scale.names[c] if c >= 0 else "") for a, c in
+             zip(model.basic_attributes, row)} for row in codes]
+    texts = tool_evaluation(model, rows, odd.parent)
+    assert texts[0]["CAR"] == "10"
+    assert [low[2, 0], high[2, 0]] == [0, 9] and texts[2]["CAR"] == "unacceptable;10"
+    frame = pd.DataFrame(rows)
+    assert model.evaluate(frame).to_dict("records") == texts
 
 
 def test_codes_of_many_options_in_threads(car):

@@ -1,0 +1,46 @@
+#pragma once
+
+// What the bindings of the module's classes share: attributes as scripts hold them, and the
+// texts, values and options that scripts name.
+#include <pybind11/pybind11.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "scriptmodel.h"
+
+namespace ubic::python {
+
+namespace py = pybind11;
+
+using TModelPtr = std::shared_ptr<TScriptModel>;
+
+// An attribute of a model as a script holds it.
+struct TPyAttribute {
+  TModelPtr Model;
+  TScriptModel::TAttributeId Id;
+
+  TUbicAttribute& Get() const { return Model->Attribute(Id); }
+};
+
+TPyAttribute Handle(const TModelPtr& model, const TUbicAttribute& attribute);
+std::vector<TPyAttribute> Handles(const TModelPtr& model,
+                                  const std::vector<TUbicAttribute*>& attributes);
+// The model's attributes in pre-order that pass Filter.
+std::vector<TUbicAttribute*> Attributes(const TScriptModel& model,
+                                        const TUbicAttribute::TFilter& filter = {});
+
+// A text a script gives for the model, in the model's Windows-1250.
+std::string ModelText(const std::string& utf8);
+py::str PyText(const std::string& cp1250);
+
+// The index of a value given by its name or its index.
+int ValueOf(const TUbicAttribute& attribute, const py::handle& value);
+// The index of an option given by its name or its index.
+int OptionOf(const TScriptModel& model, const py::object& option);
+
+// The analyses of a model: conflicts, explain and target.
+void BindAnalyses(py::module_& m, py::class_<TScriptModel, TModelPtr>& model);
+
+}  // namespace ubic::python
