@@ -14,6 +14,7 @@
 
 #include "document/document.h"
 #include "document/edits.h"
+#include "explainform.h"
 #include "foundation/utils.h"
 #include "mainform.h"
 #include "model/ubicstr.h"
@@ -377,32 +378,57 @@ TEvaluationPage::TEvaluationPage(TUbicDocument& document, TMainForm& mainForm)
     : TGridPage(document, mainForm, TGridKind::Evaluation) {
   auto* bar = new QHBoxLayout;
   bar->addWidget(FValueEditor);
-  FSensitivityBtn = new QPushButton("&Sensitivity...", this);
-  SetHint(FSensitivityBtn,
-          "Sensitivity|What if each single value of the option were one step "
-          "lower or higher");
-  FSensitivityBtn->setFocusPolicy(Qt::NoFocus);
-  connect(FSensitivityBtn, &QPushButton::clicked, this,
-          [this] { FMainForm.RunCommand([this] { SensitivityBtnClick(); }); });
+  FSensitivityBtn = NewCommandButton("&Sensitivity...",
+                                     "Sensitivity|What if each single value of the option were one "
+                                     "step lower or higher",
+                                     &TEvaluationPage::SensitivityBtnClick);
+  FExplainBtn = NewCommandButton("&Explain...",
+                                 "Explain|Why the option has its values: the rules that decided "
+                                 "them, its strong and weak points",
+                                 &TEvaluationPage::ExplainBtnClick);
   bar->addWidget(FSensitivityBtn);
+  bar->addWidget(FExplainBtn);
   bar->addStretch();
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(bar);
   layout->addWidget(FGrid, 1);
-  NameObjects({{FSensitivityBtn, "SensitivityBtn"}});
+  NameObjects({{FSensitivityBtn, "SensitivityBtn"}, {FExplainBtn, "ExplainBtn"}});
+}
+
+QPushButton* TEvaluationPage::NewCommandButton(const QString& caption, const QString& hint,
+                                               void (TEvaluationPage::*handler)()) {
+  auto* button = new QPushButton(caption, this);
+  SetHint(button, hint);
+  button->setFocusPolicy(Qt::NoFocus);
+  connect(button, &QPushButton::clicked, this,
+          [this, handler] { FMainForm.RunCommand([this, handler] { (this->*handler)(); }); });
+  return button;
 }
 
 void TEvaluationPage::UpdateControls() {
   const TUbicAttribute* attribute = FGrid->Cells().AttributeOfRow(FGrid->Current().Row);
-  UpdateValueEditor(FDocument.Model().OptionCount() > 0 && attribute && attribute->IsBasic());
-  FSensitivityBtn->setEnabled(FDocument.Model().OptionCount() > 0);
+  const bool hasOptions = FDocument.Model().OptionCount() > 0;
+  UpdateValueEditor(hasOptions && attribute && attribute->IsBasic());
+  FSensitivityBtn->setEnabled(hasOptions);
+  FExplainBtn->setEnabled(hasOptions);
+}
+
+int TEvaluationPage::CurrentOption() const {
+  const int options = FDocument.Model().OptionCount();
+  return options == 0 ? -1 : std::clamp(FGrid->Current().Col - 1, 0, options - 1);
 }
 
 void TEvaluationPage::SensitivityBtnClick() {
-  const int options = FDocument.Model().OptionCount();
-  if (options == 0) return;
-  const int option = std::clamp(FGrid->Current().Col - 1, 0, options - 1);
+  const int option = CurrentOption();
+  if (option < 0) return;
   TSensitivityForm form(FDocument.Model(), option, this);
+  form.exec();
+}
+
+void TEvaluationPage::ExplainBtnClick() {
+  const int option = CurrentOption();
+  if (option < 0) return;
+  TExplainForm form(FDocument.Model(), option, this);
   form.exec();
 }
 

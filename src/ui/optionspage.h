@@ -123,11 +123,19 @@ class TEvaluationPage : public TGridPage {
   TEvaluationPage(TUbicDocument& document, TMainForm& mainForm);
 
   void UpdateControls();
-  // Shows the sensitivity of the current option, the first when no option column is current.
+  // Shows the sensitivity of the current option.
   void SensitivityBtnClick();
+  // Shows why the current option has its values.
+  void ExplainBtnClick();
 
  private:
+  QPushButton* NewCommandButton(const QString& caption, const QString& hint,
+                                void (TEvaluationPage::*handler)());
+  // The option whose column is current, the first when no option column is; -1 without options.
+  int CurrentOption() const;
+
   QPushButton* FSensitivityBtn;
+  QPushButton* FExplainBtn;
 };
 
 }  // namespace ubic
