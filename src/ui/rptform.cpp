@@ -16,7 +16,8 @@ namespace {
 
 constexpr const char* kSectionNames[] = {
     "Tree of attributes", "Scale",  "Scale descriptions", "Decision rules", "Weights",
-    "Evaluation results", "Graphs", "Sensitivity",        "Rule conflicts"};
+    "Evaluation results", "Graphs", "Sensitivity",        "Rule conflicts", "Targets",
+    "Explanation"};
 // The sections a report has unless the user says otherwise; the analyses are asked for.
 constexpr std::size_t kDefaultSectionCount = 7;
 

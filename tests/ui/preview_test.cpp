@@ -22,6 +22,7 @@
 #include <functional>
 
 #include "foundation/textfile.h"
+#include "model/explain.h"
 #include "print/pdfpages.h"
 #include "print/printpreview.h"
 #include "ui/functform.h"
@@ -29,6 +30,7 @@
 #include "ui/previewform.h"
 #include "ui/rptform.h"
 #include "ui/textdimform.h"
+#include "ui/uitext.h"
 #include "ui_fixture.h"
 
 namespace ubic {
@@ -226,9 +228,8 @@ TEST_F(PreviewTest, TheReportCommandShowsTheTickedSections) {
 TEST_F(PreviewTest, AnalysesAreSectionsToAskFor) {
   Main->CreateDocument(Example("car.ubm"));
   QListWidget* list = Child<QListWidget>(&Main->RptForm(), "RptList");
-  ASSERT_EQ(list->count(), 9);
-  EXPECT_EQ(list->item(7)->checkState(), Qt::Unchecked);
-  EXPECT_EQ(list->item(8)->checkState(), Qt::Unchecked);
+  ASSERT_EQ(list->count(), 11);
+  for (int i = 7; i < list->count(); ++i) EXPECT_EQ(list->item(i)->checkState(), Qt::Unchecked);
   for (int i = 0; i < 7; ++i) list->item(i)->setCheckState(Qt::Unchecked);
   list->item(7)->setCheckState(Qt::Checked);
   list->item(8)->setCheckState(Qt::Checked);
@@ -246,6 +247,39 @@ TEST_F(PreviewTest, AnalysesAreSectionsToAskFor) {
   EXPECT_TRUE(texts.contains("Rule conflicts"));
   EXPECT_TRUE(texts.contains("No rule conflicts."));
   EXPECT_FALSE(texts.contains("Tree of attributes"));
+}
+
+TEST_F(PreviewTest, TheExplanationSectionExplainsEveryOption) {
+  TModelForm* document = Main->CreateDocument(Example("car.ubm"));
+  QListWidget* list = Child<QListWidget>(&Main->RptForm(), "RptList");
+  ASSERT_EQ(list->count(), 11);
+  for (int i = 0; i < list->count(); ++i) list->item(i)->setCheckState(Qt::Unchecked);
+  list->item(10)->setCheckState(Qt::Checked);
+  ASSERT_EQ(Main->RptForm().Sections(), TReportSections(rsExplanation));
+  QStringList texts;
+  int pages = 0;
+  const auto answer = [&](QWidget* modal) {
+    if (modal == &Main->RptForm()) {
+      Child<QPushButton>(&Main->RptForm(), "OKBtn")->click();
+    } else if (modal == &Form()) {
+      texts = PageTexts();
+      pages = Preview().PageCount();
+      Button("CloseBtn")->trigger();
+    }
+  };
+  WithDialogs(answer, [this] { Action("FileReport")->trigger(); });
+  EXPECT_GE(pages, 1);
+  EXPECT_TRUE(texts.contains("Explanation"));
+  EXPECT_FALSE(texts.contains("Sensitivity"));
+  const TUbicModel& model = document->Model();
+  for (int option = 0; option < model.OptionCount(); ++option) {
+    EXPECT_TRUE(texts.contains(ToQString(model.Options()[option])));
+    const TExplanation explanation = ExplainOption(model, option);
+    const QString origin = ToQString(RuleOriginText(explanation.Aggregates.front().Rules.front()));
+    EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [&origin](const QString& text) {
+      return text.contains(origin);
+    })) << origin.toStdString();
+  }
 }
 
 TEST_F(PreviewTest, TheRuleEditorReportsTheRulesBeingEdited) {
