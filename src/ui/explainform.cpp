@@ -28,6 +28,8 @@ namespace {
 
 enum TColumn { kAttributeColumn, kValueColumn, kRulesColumn, kStepsColumn, kColumnCount };
 constexpr QSize kLeastSize(560, 320);
+constexpr const char* kStrongHint = "Strong point: a good value";
+constexpr const char* kWeakHint = "Weak point: a bad value";
 
 QIcon StrongIcon() {
   return QIcon(":/icons/point-strong.svg");
@@ -70,10 +72,56 @@ void MarkPoint(QTreeWidgetItem& item, const QIcon& icon, const QColor& backgroun
   }
 }
 
-QLabel* LegendIcon(const QIcon& icon, QWidget* parent) {
-  auto* label = new QLabel(parent);
-  label->setPixmap(icon.pixmap(16, 16));
-  return label;
+// The option's values in the model's tree, the explanation beside them; the number of rows.
+int FillTree(QTreeWidget& tree, const TUbicModel& model, const TExplanation& explanation) {
+  tree.setColumnCount(kColumnCount);
+  tree.setHeaderLabels({"Attribute", "Value", "Decided by", "One step changes it"});
+  std::unordered_map<const TUbicAttribute*, const TAggregateExplanation*> aggregates;
+  for (const TAggregateExplanation& aggregate : explanation.Aggregates) {
+    aggregates.emplace(aggregate.Attribute, &aggregate);
+  }
+  const std::unordered_set<const TUbicAttribute*> strong(explanation.Strong.begin(),
+                                                         explanation.Strong.end());
+  const std::unordered_set<const TUbicAttribute*> weak(explanation.Weak.begin(),
+                                                       explanation.Weak.end());
+  std::vector<TUbicAttribute*> attributes;
+  model.Root()->CollectAttributes(attributes);
+  // Pre-order: an attribute's parent has its item before the attribute.
+  std::unordered_map<const TUbicAttribute*, QTreeWidgetItem*> items;
+  for (const TUbicAttribute* attribute : attributes) {
+    const auto above = items.find(attribute->Parent());
+    auto* item =
+        above == items.end() ? new QTreeWidgetItem(&tree) : new QTreeWidgetItem(above->second);
+    items.emplace(attribute, item);
+    item->setText(kAttributeColumn, ToQString(attribute->GetName()));
+    const auto aggregate = aggregates.find(attribute);
+    if (aggregate != aggregates.end()) {
+      SetAggregate(*item, *aggregate->second);
+      continue;
+    }
+    SetValue(*item, *attribute, attribute->OptionText(explanation.Option));
+    if (strong.count(attribute) != 0) {
+      MarkPoint(*item, StrongIcon(), BetterBackground(), kStrongHint);
+    }
+    if (weak.count(attribute) != 0) MarkPoint(*item, WeakIcon(), WorseBackground(), kWeakHint);
+  }
+  tree.expandAll();
+  for (int column = 0; column < kColumnCount; ++column) tree.resizeColumnToContents(column);
+  return static_cast<int>(attributes.size());
+}
+
+// What the icons of the strong and weak points stand for.
+QHBoxLayout* NewLegend(QWidget* parent) {
+  auto* legend = new QHBoxLayout;
+  for (const auto& [icon, text] : {std::pair{StrongIcon(), kStrongHint}, {WeakIcon(), kWeakHint}}) {
+    auto* picture = new QLabel(parent);
+    picture->setPixmap(icon.pixmap(16, 16));
+    legend->addWidget(picture);
+    legend->addWidget(new QLabel(text, parent));
+    legend->addSpacing(16);
+  }
+  legend->addStretch();
+  return legend;
 }
 
 // Dialog as large as its tree needs to show Rows rows and every column whole; KeepDialog keeps it
@@ -104,61 +152,19 @@ TExplainForm::TExplainForm(const TUbicModel& model, int option, QWidget* parent)
   setWindowTitle(title);
   FText = title + "\n\n" + QString::fromStdString(ExplanationText(explanation));
 
-  FTree->setColumnCount(kColumnCount);
-  FTree->setHeaderLabels({"Attribute", "Value", "Decided by", "One step changes it"});
-  std::unordered_map<const TUbicAttribute*, const TAggregateExplanation*> aggregates;
-  for (const TAggregateExplanation& aggregate : explanation.Aggregates) {
-    aggregates.emplace(aggregate.Attribute, &aggregate);
-  }
-  const std::unordered_set<const TUbicAttribute*> strong(explanation.Strong.begin(),
-                                                         explanation.Strong.end());
-  const std::unordered_set<const TUbicAttribute*> weak(explanation.Weak.begin(),
-                                                       explanation.Weak.end());
-  std::vector<TUbicAttribute*> attributes;
-  model.Root()->CollectAttributes(attributes);
-  // Pre-order: an attribute's parent has its item before the attribute.
-  std::unordered_map<const TUbicAttribute*, QTreeWidgetItem*> items;
-  for (const TUbicAttribute* attribute : attributes) {
-    const auto parent = items.find(attribute->Parent());
-    auto* item =
-        parent == items.end() ? new QTreeWidgetItem(FTree) : new QTreeWidgetItem(parent->second);
-    items.emplace(attribute, item);
-    item->setText(kAttributeColumn, ToQString(attribute->GetName()));
-    const auto aggregate = aggregates.find(attribute);
-    if (aggregate != aggregates.end()) {
-      SetAggregate(*item, *aggregate->second);
-      continue;
-    }
-    SetValue(*item, *attribute, attribute->OptionText(option));
-    if (strong.count(attribute) != 0) {
-      MarkPoint(*item, StrongIcon(), BetterBackground(), "Strong point: a good value");
-    }
-    if (weak.count(attribute) != 0) {
-      MarkPoint(*item, WeakIcon(), WorseBackground(), "Weak point: a bad value");
-    }
-  }
-  FTree->expandAll();
-  for (int column = 0; column < kColumnCount; ++column) FTree->resizeColumnToContents(column);
-
-  auto* legend = new QHBoxLayout;
-  legend->addWidget(LegendIcon(StrongIcon(), this));
-  legend->addWidget(new QLabel("Strong point: a good value", this));
-  legend->addSpacing(16);
-  legend->addWidget(LegendIcon(WeakIcon(), this));
-  legend->addWidget(new QLabel("Weak point: a bad value", this));
-  legend->addStretch();
+  const int rows = FillTree(*FTree, model, explanation);
   auto* buttons = new QDialogButtonBox(this);
   buttons->addButton(FCopyBtn, QDialogButtonBox::ActionRole);
   buttons->addButton(FCloseBtn, QDialogButtonBox::RejectRole);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(FTree, 1);
-  layout->addLayout(legend);
+  layout->addLayout(NewLegend(this));
   layout->addWidget(buttons);
   NameObjects({{FTree, "Tree"}, {FCopy, "Copy"}, {FCopyBtn, "CopyBtn"}, {FCloseBtn, "CloseBtn"}});
   connect(FCopy, &QAction::triggered, this, &TExplainForm::CopyBtnClick);
   connect(FCopyBtn, &QPushButton::clicked, this, &TExplainForm::CopyBtnClick);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  FitToTree(*this, *FTree, static_cast<int>(attributes.size()));
+  FitToTree(*this, *FTree, rows);
   KeepDialog(this, "ExplainForm");
 }
 
