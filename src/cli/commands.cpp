@@ -495,9 +495,7 @@ int Explain(const TCommandLine& line, std::FILE* out, std::FILE* err) {
         explanation, [&output](const TTableRow& row) { output.Write(JoinCsvFields(row)); },
         &CsvField);
   } else {
-    std::vector<TTableRow> rows;
-    ExplanationRows(explanation, [&rows](const TTableRow& row) { rows.push_back(row); });
-    output.Write(AlignedTable(rows));
+    output.Write(ExplanationText(explanation));
   }
   output.Finish();
   return 0;

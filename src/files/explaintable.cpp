@@ -16,7 +16,9 @@ std::string InputsText(const TAggregateExplanation& aggregate) {
   return text;
 }
 
-std::string RulesText(const TAggregateExplanation& aggregate) {
+}  // namespace
+
+std::string DecidingRulesText(const TAggregateExplanation& aggregate) {
   const TUbicFunction* function = aggregate.Attribute->Funct();
   if (function == nullptr) return "no function";
   std::string text;
@@ -27,7 +29,11 @@ std::string RulesText(const TAggregateExplanation& aggregate) {
   return text;
 }
 
-}  // namespace
+std::string InputStepText(const TUbicAttribute& aggregate, const TInputStep& step) {
+  const TUbicAttribute& input = *aggregate.Input(step.Input);
+  return input.GetName() + ": " + ValueText(input.Scale(), step.From) + " -> " +
+         ValueText(input.Scale(), step.To);
+}
 
 void ExplanationRows(const TExplanation& explanation,
                      const std::function<void(const TTableRow&)>& emit, TTextForm form) {
@@ -39,12 +45,10 @@ void ExplanationRows(const TExplanation& explanation,
   for (const TAggregateExplanation& aggregate : explanation.Aggregates) {
     const TUbicAttribute& attribute = *aggregate.Attribute;
     row("aggregate", attribute.GetName(), ValueSetText(attribute.Scale(), aggregate.Value),
-        InputsText(aggregate) + ": " + RulesText(aggregate));
+        InputsText(aggregate) + ": " + DecidingRulesText(aggregate));
     for (const TInputStep& step : aggregate.Steps) {
-      const TUbicAttribute& input = *attribute.Input(step.Input);
       row("step", attribute.GetName(), ValueSetText(attribute.Scale(), step.Result),
-          input.GetName() + ": " + ValueText(input.Scale(), step.From) + " -> " +
-              ValueText(input.Scale(), step.To));
+          InputStepText(attribute, step));
     }
   }
   for (const auto& [kind, basics] :
@@ -54,6 +58,12 @@ void ExplanationRows(const TExplanation& explanation,
           ValueSetText(basic->Scale(), basic->OptionText(explanation.Option)), "");
     }
   }
+}
+
+std::string ExplanationText(const TExplanation& explanation) {
+  std::vector<TTableRow> rows;
+  ExplanationRows(explanation, [&rows](const TTableRow& row) { rows.push_back(row); });
+  return AlignedTable(rows);
 }
 
 }  // namespace ubic

@@ -15,5 +15,13 @@ namespace ubic {
 // ("weak").
 void ExplanationRows(const TExplanation& explanation,
                      const std::function<void(const TTableRow&)>& emit, TTextForm form = nullptr);
+// The rows of ExplanationRows as plain text lines, their columns aligned.
+std::string ExplanationText(const TExplanation& explanation);
+
+// The rules that decided an aggregate, each with how it came, joined by "; "; "no function"
+// without one. A model text.
+std::string DecidingRulesText(const TAggregateExplanation& aggregate);
+// An input's one step, such as "Price: high -> medium", of the inputs of Aggregate. A model text.
+std::string InputStepText(const TUbicAttribute& aggregate, const TInputStep& step);
 
 }  // namespace ubic

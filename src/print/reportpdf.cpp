@@ -33,9 +33,16 @@ QPageSize PageSizeOf(const TPrintPage& page) {
 // The chosen sections of a comma-separated list of section names.
 TReportSections ParseSections(const QString& list) {
   static const std::pair<const char*, TReportSection> kNames[] = {
-      {"tree", rsTree},    {"scales", rsScales},   {"descriptions", rsScaleDescriptions},
-      {"rules", rsRules},  {"weights", rsWeights}, {"evaluation", rsEvaluation},
-      {"graphs", rsGraphs}};
+      {"tree", rsTree},
+      {"scales", rsScales},
+      {"descriptions", rsScaleDescriptions},
+      {"rules", rsRules},
+      {"weights", rsWeights},
+      {"evaluation", rsEvaluation},
+      {"graphs", rsGraphs},
+      {"sensitivity", rsSensitivity},
+      {"conflicts", rsConflicts},
+      {"explanation", rsExplanation}};
   TReportSections sections;
   for (const QString& name : list.split(',')) {
     const auto* found = std::find_if(std::begin(kNames), std::end(kNames),

@@ -19,25 +19,13 @@
 #include "model/conflicts.h"
 #include "model/valuetext.h"
 #include "uitext.h"
+#include "valuecolours.h"
 #include "weiform.h"
 #include "windowplacement.h"
 
 namespace ubic {
 
 namespace {
-
-// Value names of bad values are red and of good values green.
-QVariant ClassColour(TValueClass valueClass) {
-  switch (valueClass) {
-    case TValueClass::Bad:
-      return QColor(Qt::red);
-    case TValueClass::Good:
-      return QColor(0, 128, 0);
-    case TValueClass::Neutral:
-      break;
-  }
-  return {};
-}
 
 QFont BoldFont(QFont font) {
   font.setBold(true);

@@ -11,6 +11,7 @@
 #include "model/scale.h"
 #include "model/valuetext.h"
 #include "uitext.h"
+#include "valuecolours.h"
 
 namespace ubic {
 
@@ -18,8 +19,6 @@ namespace {
 
 constexpr int TextInset = 2;
 constexpr int CellMargin = 4;
-const QColor BadColor = Qt::red;
-const QColor GoodColor(0, 128, 0);
 
 QFont BoldFont(QFont font) {
   font.setBold(true);
@@ -61,14 +60,7 @@ QString TOptionGridModel::ValueText(const TUbicAttribute& attribute, int option)
 
 QVariant TOptionGridModel::ValueColor(const TUbicAttribute& attribute, int option) const {
   // A set of bad and good values is neither.
-  switch (SetClassOf(attribute.Scale(), attribute.OptionText(option))) {
-    case TValueClass::Bad:
-      return BadColor;
-    case TValueClass::Good:
-      return GoodColor;
-    default:
-      return {};
-  }
+  return ClassColour(SetClassOf(attribute.Scale(), attribute.OptionText(option)));
 }
 
 QString TOptionGridModel::CellText(TGridCell cell) const {

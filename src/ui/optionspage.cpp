@@ -14,6 +14,7 @@
 
 #include "document/document.h"
 #include "document/edits.h"
+#include "explainform.h"
 #include "foundation/utils.h"
 #include "mainform.h"
 #include "model/ubicstr.h"
@@ -381,18 +382,25 @@ TEvaluationPage::TEvaluationPage(TUbicDocument& document, TMainForm& mainForm,
                                       "Sensitivity|What if each single value of the option were "
                                       "one step lower or higher",
                                       &TEvaluationPage::SensitivityBtnClick);
+  FExplainBtn = NewAnalysisButton("&Explain...",
+                                  "Explain|Why the option has its values: the rules that decided "
+                                  "them, its strong and weak points",
+                                  &TEvaluationPage::ExplainBtnClick);
   FTargetBtn = NewAnalysisButton(
       "&Target...", "Target|What it would take for the option to reach a value of an attribute",
       &TEvaluationPage::TargetBtnClick);
   auto* bar = new QHBoxLayout;
   bar->addWidget(FValueEditor);
   bar->addWidget(FSensitivityBtn);
+  bar->addWidget(FExplainBtn);
   bar->addWidget(FTargetBtn);
   bar->addStretch();
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(bar);
   layout->addWidget(FGrid, 1);
-  NameObjects({{FSensitivityBtn, "SensitivityBtn"}, {FTargetBtn, "TargetBtn"}});
+  NameObjects({{FSensitivityBtn, "SensitivityBtn"},
+               {FExplainBtn, "ExplainBtn"},
+               {FTargetBtn, "TargetBtn"}});
 }
 
 QPushButton* TEvaluationPage::NewAnalysisButton(const QString& caption, const QString& hint,
@@ -410,6 +418,7 @@ void TEvaluationPage::UpdateControls() {
   const bool hasOptions = FDocument.Model().OptionCount() > 0;
   UpdateValueEditor(hasOptions && attribute && attribute->IsBasic());
   FSensitivityBtn->setEnabled(hasOptions);
+  FExplainBtn->setEnabled(hasOptions);
   FTargetBtn->setEnabled(hasOptions);
 }
 
@@ -420,6 +429,12 @@ int TEvaluationPage::AnalysedOption() const {
 void TEvaluationPage::SensitivityBtnClick() {
   if (FDocument.Model().OptionCount() == 0) return;
   TSensitivityForm form(FDocument.Model(), AnalysedOption(), this);
+  form.exec();
+}
+
+void TEvaluationPage::ExplainBtnClick() {
+  if (FDocument.Model().OptionCount() == 0) return;
+  TExplainForm form(FDocument.Model(), AnalysedOption(), this);
   form.exec();
 }
 

@@ -125,8 +125,9 @@ class TEvaluationPage : public TGridPage {
   TEvaluationPage(TUbicDocument& document, TMainForm& mainForm, TReportTargets& reportTargets);
 
   void UpdateControls();
-  // Both analyse the current option, the first when no option column is current.
+  // Each analyses the current option, the first when no option column is current.
   void SensitivityBtnClick();
+  void ExplainBtnClick();
   // A solution chosen in the dialog becomes a new option after the current one, shown.
   void TargetBtnClick();
 
@@ -137,6 +138,7 @@ class TEvaluationPage : public TGridPage {
 
   TReportTargets& FReportTargets;
   QPushButton* FSensitivityBtn;
+  QPushButton* FExplainBtn;
   QPushButton* FTargetBtn;
 };
 

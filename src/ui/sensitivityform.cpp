@@ -9,13 +9,11 @@
 #include "model/sensitivity.h"
 #include "model/valuetext.h"
 #include "uitext.h"
+#include "valuecolours.h"
 #include "windowplacement.h"
 
 namespace ubic {
 namespace {
-
-const QColor kBetter(0xC8, 0xF0, 0xC8);
-const QColor kWorse(0xF8, 0xC8, 0xC8);
 
 void SetCell(QTableWidget& table, int row, int col, const std::string& cp1250) {
   auto* item = new QTableWidgetItem(ToQString(cp1250));
@@ -31,8 +29,8 @@ void SetResults(QTableWidget& table, int row, const TSensitivity& sensitivity,
     const int col = 3 + static_cast<int>(t);
     SetCell(table, row, col, ValueSetText(scale, results[t]));
     const TValueChange change = CompareValues(scale, sensitivity.Baseline[t], results[t]);
-    if (change == TValueChange::Better) table.item(row, col)->setBackground(kBetter);
-    if (change == TValueChange::Worse) table.item(row, col)->setBackground(kWorse);
+    if (change == TValueChange::Better) table.item(row, col)->setBackground(BetterBackground());
+    if (change == TValueChange::Worse) table.item(row, col)->setBackground(WorseBackground());
   }
 }
 

@@ -57,6 +57,21 @@ TEST(ReportPdf, ChosenSectionsMakeAShorterReport) {
   EXPECT_LT(PdfPageCount(dir.filePath("tree.pdf")), PdfPageCount(dir.filePath("all.pdf")));
 }
 
+TEST(ReportPdf, TheAnalysesAreSectionsByName) {
+  QTemporaryDir dir;
+  const QString model = QStringLiteral(UBIC_EXAMPLES_DIR "/car.ubm");
+  ASSERT_EQ(RunCommand({dir.filePath("tree.pdf"), model, "--sections", "tree"}).Status, 0);
+  const int treePages = PdfPageCount(dir.filePath("tree.pdf"));
+  for (const char* analysis : {"sensitivity", "conflicts", "explanation"}) {
+    const QString out = dir.filePath(QString::fromLatin1(analysis) + ".pdf");
+    const TRun run = RunCommand({out, model, "--sections", QString("tree,") + analysis});
+    EXPECT_EQ(run.Status, 0) << run.Errors;
+    EXPECT_GE(PdfPageCount(out), treePages) << analysis;
+  }
+  // The explanations of five options add pages to the tree.
+  EXPECT_GT(PdfPageCount(dir.filePath("explanation.pdf")), treePages);
+}
+
 TEST(ReportPdf, BadInputWritesNothing) {
   QTemporaryDir dir;
   const QString bad = dir.filePath("bad.ubm");

@@ -24,6 +24,7 @@
 #include <optional>
 
 #include "foundation/textfile.h"
+#include "model/explain.h"
 #include "model/valuetext.h"
 #include "print/pdfpages.h"
 #include "print/printpreview.h"
@@ -233,8 +234,7 @@ TEST_F(PreviewTest, AnalysesAreSectionsToAskFor) {
   Main->CreateDocument(Example("car.ubm"));
   QListWidget* list = Child<QListWidget>(&Main->RptForm(), "RptList");
   ASSERT_EQ(list->count(), 11);
-  EXPECT_EQ(list->item(7)->checkState(), Qt::Unchecked);
-  EXPECT_EQ(list->item(8)->checkState(), Qt::Unchecked);
+  for (int i = 7; i < list->count(); ++i) EXPECT_EQ(list->item(i)->checkState(), Qt::Unchecked);
   for (int i = 0; i < 7; ++i) list->item(i)->setCheckState(Qt::Unchecked);
   list->item(7)->setCheckState(Qt::Checked);
   list->item(8)->setCheckState(Qt::Checked);
@@ -299,6 +299,37 @@ TEST_F(PreviewTest, TheTargetsSectionAnswersTheTargetsKeptInTheTargetDialog) {
         ASSERT_GE(at, 0) << cell.toStdString();
       }
     }
+
+TEST_F(PreviewTest, TheExplanationSectionExplainsEveryOption) {
+  TModelForm* document = Main->CreateDocument(Example("car.ubm"));
+  QListWidget* list = Child<QListWidget>(&Main->RptForm(), "RptList");
+  ASSERT_EQ(list->count(), 11);
+  for (int i = 0; i < list->count(); ++i) list->item(i)->setCheckState(Qt::Unchecked);
+  list->item(10)->setCheckState(Qt::Checked);
+  ASSERT_EQ(Main->RptForm().Sections(), TReportSections(rsExplanation));
+  QStringList texts;
+  int pages = 0;
+  const auto answer = [&](QWidget* modal) {
+    if (modal == &Main->RptForm()) {
+      Child<QPushButton>(&Main->RptForm(), "OKBtn")->click();
+    } else if (modal == &Form()) {
+      texts = PageTexts();
+      pages = Preview().PageCount();
+      Button("CloseBtn")->trigger();
+    }
+  };
+  WithDialogs(answer, [this] { Action("FileReport")->trigger(); });
+  EXPECT_GE(pages, 1);
+  EXPECT_TRUE(texts.contains("Explanation"));
+  EXPECT_FALSE(texts.contains("Sensitivity"));
+  const TUbicModel& model = document->Model();
+  for (int option = 0; option < model.OptionCount(); ++option) {
+    EXPECT_TRUE(texts.contains(ToQString(model.Options()[option])));
+    const TExplanation explanation = ExplainOption(model, option);
+    const QString origin = ToQString(RuleOriginText(explanation.Aggregates.front().Rules.front()));
+    EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [&origin](const QString& text) {
+      return text.contains(origin);
+    })) << origin.toStdString();
   }
 }
 

@@ -1,5 +1,5 @@
-// Writes the pictures of the user manual: the main window with a model, its Model page and the
-// About box, grabbed offscreen.
+// Writes the pictures of the user manual: the main window with a model, its pages, editors and
+// dialogs, grabbed offscreen.
 //
 //   ui_screenshots FOLDER
 
@@ -17,6 +17,7 @@
 #include "document/reporttargets.h"
 #include "print_screenshots.h"
 #include "ui/aboutbox.h"
+#include "ui/explainform.h"
 #include "ui/functform.h"
 #include "ui/graphspage.h"
 #include "ui/mainform.h"
@@ -173,5 +174,11 @@ int main(int argc, char* argv[]) {
   target.show();
   QApplication::processEvents();
   written = Save(&target, folder, "target.png") && written;
+
+  // The third option, Sports Coupe, has strong and weak points.
+  ubic::TExplainForm explanation(model, 2, &mainForm);
+  explanation.show();
+  QApplication::processEvents();
+  written = Save(&explanation, folder, "explanation.png") && written;
   return written ? 0 : 1;
 }

@@ -14,6 +14,7 @@
 #include "files/modelio.h"
 #include "foundation/textfile.h"
 #include "ui/aboutbox.h"
+#include "ui/explainform.h"
 #include "ui/functform.h"
 #include "ui/namedescform.h"
 #include "ui/previewform.h"
@@ -257,12 +258,17 @@ TEST_F(Windows, DialogFramesAreDialogsWideEnoughForTheirTitles) {
   TScaleForm scaleForm(Questions, document);
   scaleForm.Setup(technical);
   TSensitivityForm sensitivity(model, 0, document);
+  TExplainForm explanation(model, 0, document);
   TAboutBox about(Main.get());
-  std::vector<QDialog*> dialogs = {
-      &functForm,       functForm.WeiForm(),
-      &scaleForm,       Child<TNameDescEditForm>(&scaleForm, "NameDescEditForm"),
-      &Main->RptForm(), &sensitivity,
-      &about,           Child<TTextDimForm>(&Main->PreviewForm(), "TextDim")};
+  std::vector<QDialog*> dialogs = {&functForm,
+                                   functForm.WeiForm(),
+                                   &scaleForm,
+                                   Child<TNameDescEditForm>(&scaleForm, "NameDescEditForm"),
+                                   &Main->RptForm(),
+                                   &sensitivity,
+                                   &explanation,
+                                   &about,
+                                   Child<TTextDimForm>(&Main->PreviewForm(), "TextDim")};
   for (QDialog* dialog : dialogs) {
     const std::string title = dialog->windowTitle().toStdString();
     const Qt::WindowFlags flags = dialog->windowFlags();
