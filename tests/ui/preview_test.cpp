@@ -299,6 +299,8 @@ TEST_F(PreviewTest, TheTargetsSectionAnswersTheTargetsKeptInTheTargetDialog) {
         ASSERT_GE(at, 0) << cell.toStdString();
       }
     }
+  }
+}
 
 TEST_F(PreviewTest, TheExplanationSectionExplainsEveryOption) {
   TModelForm* document = Main->CreateDocument(Example("car.ubm"));
