@@ -276,29 +276,16 @@ int Convert(const TCommandLine& line, std::FILE*, std::FILE* err) {
   return 0;
 }
 
-// Section names of the command line, in the order the report prints them.
-constexpr std::pair<const char*, TReportSection> kSectionNames[] = {
-    {"tree", rsTree},
-    {"scales", rsScales},
-    {"descriptions", rsScaleDescriptions},
-    {"rules", rsRules},
-    {"weights", rsWeights},
-    {"evaluation", rsEvaluation},
-    {"sensitivity", rsSensitivity},
-    {"conflicts", rsConflicts},
-    {"explanation", rsExplanation},
-};
-
 TReportSections ParseSections(const std::string& list) {
   TReportSections sections;
   std::string rest = list;
   std::string name;
   do {
     SplitAt(rest, ',', name);
-    const auto* found = std::find_if(std::begin(kSectionNames), std::end(kSectionNames),
-                                     [&name](const auto& entry) { return name == entry.first; });
-    if (found == std::end(kSectionNames)) throw ECliError("Unknown section \"" + name + "\"");
-    sections = sections | found->second;
+    // The tool draws no graphs.
+    const std::optional<TReportSection> section = ReportSectionNamed(name);
+    if (!section || *section == rsGraphs) throw ECliError("Unknown section \"" + name + "\"");
+    sections = sections | *section;
   } while (!rest.empty());
   return sections;
 }

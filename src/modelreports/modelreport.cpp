@@ -1,5 +1,6 @@
 #include "modelreport.h"
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -466,6 +467,24 @@ std::string ModelNameOf(const TUbicAttribute* attribute) {
 }
 
 }  // namespace
+
+std::optional<TReportSection> ReportSectionNamed(std::string_view name) {
+  static constexpr std::pair<std::string_view, TReportSection> kNames[] = {
+      {"tree", rsTree},
+      {"scales", rsScales},
+      {"descriptions", rsScaleDescriptions},
+      {"rules", rsRules},
+      {"weights", rsWeights},
+      {"evaluation", rsEvaluation},
+      {"graphs", rsGraphs},
+      {"sensitivity", rsSensitivity},
+      {"conflicts", rsConflicts},
+      {"explanation", rsExplanation}};
+  const auto* found = std::find_if(std::begin(kNames), std::end(kNames),
+                                   [name](const auto& entry) { return entry.first == name; });
+  if (found == std::end(kNames)) return std::nullopt;
+  return found->second;
+}
 
 std::string TreePrefix(const TUbicAttribute& attribute) {
   const TUbicAttribute* parent = attribute.Parent();

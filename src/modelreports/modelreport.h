@@ -2,7 +2,9 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "foundation/flagset.h"
 #include "model/model.h"
@@ -38,6 +40,11 @@ using TReportSections = TFlagSet<TReportSection>;
 constexpr TReportSections operator|(TReportSection a, TReportSection b) {
   return TReportSections(a) | TReportSections(b);
 }
+
+// The section a command line names: "tree", "scales", "descriptions", "rules", "weights",
+// "evaluation", "graphs", "sensitivity", "conflicts" or "explanation"; none for another name.
+// The targets are asked for otherwise, since the section needs its questions.
+std::optional<TReportSection> ReportSectionNamed(std::string_view name);
 
 // Every section but the graphs, which only the desktop program can draw.
 constexpr TReportSections AllTextSections() {

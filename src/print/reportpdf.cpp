@@ -32,25 +32,11 @@ QPageSize PageSizeOf(const TPrintPage& page) {
 
 // The chosen sections of a comma-separated list of section names.
 TReportSections ParseSections(const QString& list) {
-  static const std::pair<const char*, TReportSection> kNames[] = {
-      {"tree", rsTree},
-      {"scales", rsScales},
-      {"descriptions", rsScaleDescriptions},
-      {"rules", rsRules},
-      {"weights", rsWeights},
-      {"evaluation", rsEvaluation},
-      {"graphs", rsGraphs},
-      {"sensitivity", rsSensitivity},
-      {"conflicts", rsConflicts},
-      {"explanation", rsExplanation}};
   TReportSections sections;
   for (const QString& name : list.split(',')) {
-    const auto* found = std::find_if(std::begin(kNames), std::end(kNames),
-                                     [&name](const auto& entry) { return name == entry.first; });
-    if (found == std::end(kNames)) {
-      throw std::runtime_error("unknown section \"" + name.toStdString() + "\"");
-    }
-    sections = sections | found->second;
+    const std::optional<TReportSection> section = ReportSectionNamed(name.toStdString());
+    if (!section) throw std::runtime_error("unknown section \"" + name.toStdString() + "\"");
+    sections = sections | *section;
   }
   return sections;
 }
