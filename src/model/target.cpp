@@ -86,7 +86,6 @@ class TOpenResults {
       }
     }
     FAllMatched = std::none_of(cells.begin(), cells.end(), [](const auto& c) { return c.none(); });
-    FIds.resize(n + 1);
     Intern(0, std::move(cells));
   }
 
@@ -137,20 +136,21 @@ class TOpenResults {
     std::vector<int> Next;
   };
 
-  struct TCellsHash {
-    std::size_t operator()(const std::vector<TValueSet>& cells) const {
-      std::size_t hash = cells.size();
-      for (const TValueSet& cell : cells) hash = HashCombine(hash, TValueSetHash()(cell));
-      return hash;
-    }
-  };
+  static std::size_t Hash(int known, const std::vector<TValueSet>& cells) {
+    std::size_t hash = static_cast<std::size_t>(known);
+    for (const TValueSet& cell : cells) hash = HashCombine(hash, TValueSetHash()(cell));
+    return hash;
+  }
 
   int Intern(int known, std::vector<TValueSet> cells) {
-    auto& ids = FIds[static_cast<std::size_t>(known)];
-    const auto found = ids.find(cells);
-    if (found != ids.end()) return found->second;
+    const std::size_t hash = Hash(known, cells);
+    const auto [from, to] = FIds.equal_range(hash);
+    for (auto at = from; at != to; ++at) {
+      const TTable& table = FTables[static_cast<std::size_t>(at->second)];
+      if (table.Known == known && table.Cells == cells) return at->second;
+    }
     const int id = static_cast<int>(FTables.size());
-    ids.emplace(cells, id);
+    FIds.emplace(hash, id);
     FTables.push_back({known, std::move(cells), {}});
     return id;
   }
@@ -161,7 +161,8 @@ class TOpenResults {
   TValueSet FFull;
   bool FAllMatched = false;
   std::deque<TTable> FTables;
-  std::vector<std::unordered_map<std::vector<TValueSet>, int, TCellsHash>> FIds;
+  // Tables by their hash.
+  std::unordered_multimap<std::size_t, int> FIds;
 };
 
 // The values each basic attribute's value spans, by its place among the subtree's basic
@@ -300,7 +301,7 @@ class TNode {
       }
       std::unordered_map<int, int> bySet;
       for (const auto& [open, cost] : cheapest) {
-        const auto [at, added] = bySet.try_emplace(FSets.Id(FOpen->Result(open)), cost);
+        const auto [at, added] = bySet.try_emplace(ResultOf(open), cost);
         if (!added) at->second = std::min(at->second, cost);
       }
       for (const auto& [set, cost] : bySet) FFrontier.push_back({set, cost});
@@ -385,14 +386,15 @@ class TNode {
     const auto next = [&](int open, int set) { return FOpen->Next(open, set, input.FSets[set]); };
     // Fixing the first inputs more cheaply to the same table gives the same results with fewer
     // changes, so the dearer way is never kept.
-    std::unordered_map<int, int> cheapest;
+    std::vector<int> cheapest;
     if (search.Monotone && !last) {
       for (const TClass& first : before) {
         for (const TClass& added : classes) {
           const int cost = first.Cost + added.Cost;
           if (cost > search.Budget) continue;
-          const auto [at, isNew] = cheapest.try_emplace(next(first.Set, added.Set), cost);
-          if (!isNew) at->second = std::min(at->second, cost);
+          const auto open = static_cast<std::size_t>(next(first.Set, added.Set));
+          if (open >= cheapest.size()) cheapest.resize(open + 1, INT_MAX);
+          cheapest[open] = std::min(cheapest[open], cost);
         }
       }
     }
@@ -420,11 +422,9 @@ class TNode {
 
   // The key of a class of the first inputs, unless it can be no part of a solution.
   std::optional<TClassKey> OpenKey(int open, int cost, std::vector<int>& nearer,
-                                   const std::unordered_map<int, int>& cheapest,
-                                   const TSearch& search) const {
+                                   const std::vector<int>& cheapest, const TSearch& search) const {
     const auto dearer = [&](int o) {
-      const auto at = cheapest.find(o);
-      return at != cheapest.end() && cost > at->second;
+      return static_cast<std::size_t>(o) < cheapest.size() && cost > cheapest[o];
     };
     if (search.Monotone && dearer(open)) return std::nullopt;
     std::erase_if(nearer, dearer);
@@ -438,11 +438,11 @@ class TNode {
   // The key of a class of the node, unless it can be no part of a solution.
   std::optional<TClassKey> ResultKey(int open, int cost, const std::vector<int>& nearerOpen,
                                      const TSearch& search) {
-    const int result = FSets.Id(FOpen->Result(open));
+    const int result = ResultOf(open);
     if (cost > MinCostOf(result)) return std::nullopt;
     std::vector<int> nearer;
     for (const int n : nearerOpen) {
-      const int set = FSets.Id(FOpen->Result(n));
+      const int set = ResultOf(n);
       if (cost <= MinCostOf(set)) nearer.push_back(set);
     }
     const auto covers = [&](int a, int b) {
@@ -469,6 +469,13 @@ class TNode {
     }
     nearer = std::move(kept);
     return true;
+  }
+
+  // The result of a table of open results once every input is known, as the node numbers it.
+  int ResultOf(int open) {
+    if (static_cast<std::size_t>(open) >= FResultOf.size()) FResultOf.resize(open + 1, -1);
+    if (FResultOf[open] < 0) FResultOf[open] = FSets.Id(FOpen->Result(open));
+    return FResultOf[open];
   }
 
   int MinCostOf(int set) {
@@ -506,6 +513,7 @@ class TNode {
   bool FFrontierKnown = false;
   std::vector<TCostedSet> FFrontier;
   std::vector<int> FMinCost;
+  std::vector<int> FResultOf;
   bool FClassesKnown = false;
   std::vector<TClass> FClasses;
 };

@@ -38,10 +38,11 @@ bool SameAttributes(const TTargetChanges& a, const TTargetChanges& b) {
       [](const TTargetChange& x, const TTargetChange& y) { return x.Basic == y.Basic; });
 }
 
-// Whether the set at Index of the part changes the same attributes as the one at Group.
+// Whether the set at Index of the part changes the same attributes as the one at Group, an
+// earlier one.
 bool InGroup(TTargetPart& part, std::size_t group, std::size_t index) {
-  const TTargetChanges* candidate = part.At(index);
-  return candidate != nullptr && SameAttributes(*candidate, *part.At(group));
+  if (part.At(index) == nullptr) return false;
+  return SameAttributes(*part.At(index), *part.At(group));
 }
 
 }  // namespace

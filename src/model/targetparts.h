@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <deque>
 #include <vector>
 
 namespace ubic {
@@ -41,8 +40,8 @@ class TTargetPart {
 
   void AddProduct(TTargetPart& first, TTargetPart& second);
   TTargetCount Count() const { return FCount; }
-  // The set of changes at Index in order, or nullptr past the last one. The set stays where it
-  // is while the part lives.
+  // The set of changes at Index in order, or nullptr past the last one; valid until a later
+  // set of this part is asked for.
   const TTargetChanges* At(std::size_t index);
 
  private:
@@ -73,7 +72,7 @@ class TTargetPart {
   bool FStarted = false;
   // Indices into FProducts, as a heap with the cursor whose set comes first on top.
   std::vector<std::size_t> FWaiting;
-  std::deque<TTargetChanges> FListed;
+  std::vector<TTargetChanges> FListed;
 };
 
 }  // namespace ubic
