@@ -63,17 +63,19 @@ class TValueSets {
 // What an attribute's function can still give once its first inputs are known to lie in sets
 // of values: for every combination of values of the remaining inputs, the union of the values of
 // the rules that match. Ways of fixing the first inputs that leave the same table give the same
-// result whatever the rest is, which is what lets the search count instead of list.
+// result whatever the rest is, which is what lets the search count instead of list. Once the
+// last input is known, what is left is the result, numbered as the node numbers its results.
 class TOpenResults {
  public:
   static constexpr int kStart = 0;
 
-  TOpenResults(const TUbicFunction& function, const std::vector<int>& counts, int count)
-      : FCounts(counts), FFull(FullSet(count)) {
+  TOpenResults(const TUbicFunction& function, const std::vector<int>& counts, int count,
+               TValueSets& results)
+      : FCounts(counts), FFull(FullSet(count)), FResults(results) {
     const std::size_t n = counts.size();
     FRemaining.assign(n + 1, 1);
     for (std::size_t i = n; i-- > 0;) FRemaining[i] = CheckedMultiply(FRemaining[i + 1], counts[i]);
-    std::vector<TValueSet> cells(static_cast<std::size_t>(FRemaining[0]));
+    FScratch.assign(static_cast<std::size_t>(FRemaining[0]), {});
     for (int r = 0; r < function.RuleCount(); ++r) {
       long long at = 0;
       for (std::size_t i = 0; i < n && at >= 0; ++i) {
@@ -82,48 +84,47 @@ class TOpenResults {
       }
       if (at < 0) continue;
       for (int v = std::max(0, function.RuleLow(r)); v <= function.RuleHigh(r) && v < count; ++v) {
-        cells[static_cast<std::size_t>(at)].set(v);
+        FScratch[static_cast<std::size_t>(at)].set(v);
       }
     }
-    FAllMatched = std::none_of(cells.begin(), cells.end(), [](const auto& c) { return c.none(); });
-    Intern(0, std::move(cells));
+    FAllMatched =
+        std::none_of(FScratch.begin(), FScratch.end(), [](const auto& c) { return c.none(); });
+    Intern(0);
   }
 
   // Whether every combination of input values has a rule with a value: then a narrower input
   // never widens the result, as it can when a combination without one leaves it undefined.
   bool AllMatched() const { return FAllMatched; }
 
-  // The table once the next input is known to lie in Set, which that input numbers SetId.
+  // The table (or with the last input, the result) once the next input is known to lie in Set,
+  // which that input numbers SetId.
   int Next(int open, int setId, const TValueSet& set) {
-    std::vector<int>& next = FTables[static_cast<std::size_t>(open)].Next;
-    if (static_cast<std::size_t>(setId) >= next.size()) next.resize(setId + 1, -1);
-    if (next[setId] >= 0) return next[setId];
+    std::vector<int>& known = FTables[static_cast<std::size_t>(open)].Next;
+    if (static_cast<std::size_t>(setId) >= known.size()) known.resize(setId + 1, -1);
+    if (known[setId] >= 0) return known[setId];
     const TTable& table = FTables[static_cast<std::size_t>(open)];
     const int input = table.Known;
     const auto size = static_cast<std::size_t>(FRemaining[input + 1]);
-    std::vector<TValueSet> cells(size);
+    FScratch.assign(size, {});
     for (int v = 0; v < FCounts[input]; ++v) {
       if (!set.test(v)) continue;
-      const auto* from = &table.Cells[v * size];
-      for (std::size_t c = 0; c < size; ++c) cells[c] |= from[c];
+      const TValueSet* from = &FCells[table.Offset + v * size];
+      for (std::size_t c = 0; c < size; ++c) FScratch[c] |= from[c];
     }
-    const int id = Intern(input + 1, std::move(cells));
-    FTables[static_cast<std::size_t>(open)].Next[setId] = id;
-    return id;
-  }
-
-  // The result once every input is known.
-  TValueSet Result(int open) const {
-    const TValueSet& united = FTables[static_cast<std::size_t>(open)].Cells.front();
-    return united.none() ? FFull : united;
+    const bool last = static_cast<std::size_t>(input + 1) == FCounts.size();
+    const int next =
+        last ? FResults.Id(FScratch.front().none() ? FFull : FScratch.front()) : Intern(input + 1);
+    FTables[static_cast<std::size_t>(open)].Next[setId] = next;
+    return next;
   }
 
   // Whether each combination of the remaining inputs gives within A what it gives within B.
   bool Within(int a, int b) const {
-    const auto& cellsA = FTables[static_cast<std::size_t>(a)].Cells;
-    const auto& cellsB = FTables[static_cast<std::size_t>(b)].Cells;
-    for (std::size_t c = 0; c < cellsA.size(); ++c) {
-      if (!IsSubset(cellsA[c], cellsB[c])) return false;
+    const TTable& tableA = FTables[static_cast<std::size_t>(a)];
+    const TTable& tableB = FTables[static_cast<std::size_t>(b)];
+    const auto size = static_cast<std::size_t>(FRemaining[tableA.Known]);
+    for (std::size_t c = 0; c < size; ++c) {
+      if (!IsSubset(FCells[tableA.Offset + c], FCells[tableB.Offset + c])) return false;
     }
     return true;
   }
@@ -131,38 +132,56 @@ class TOpenResults {
  private:
   struct TTable {
     int Known = 0;
-    std::vector<TValueSet> Cells;
-    // The table that follows for each set of the next input, by its number; -1 until known.
+    std::size_t Offset = 0;
+    std::size_t Hash = 0;
+    // What follows for each set of the next input, by its number; -1 until known.
     std::vector<int> Next;
   };
 
-  static std::size_t Hash(int known, const std::vector<TValueSet>& cells) {
+  // The number of the table in FScratch for Known inputs, a new one unless it is there already.
+  int Intern(int known) {
     std::size_t hash = static_cast<std::size_t>(known);
-    for (const TValueSet& cell : cells) hash = HashCombine(hash, TValueSetHash()(cell));
-    return hash;
+    for (const TValueSet& cell : FScratch) hash = HashCombine(hash, TValueSetHash()(cell));
+    if (FTables.size() * 2 >= FSlots.size()) Rehash();
+    for (std::size_t slot = hash & (FSlots.size() - 1);; slot = (slot + 1) & (FSlots.size() - 1)) {
+      const int id = FSlots[slot];
+      if (id < 0) {
+        FSlots[slot] = static_cast<int>(FTables.size());
+        break;
+      }
+      const TTable& table = FTables[static_cast<std::size_t>(id)];
+      if (table.Hash == hash && table.Known == known &&
+          std::equal(FScratch.begin(), FScratch.end(), FCells.begin() + table.Offset)) {
+        return id;
+      }
+    }
+    FTables.push_back({known, FCells.size(), hash, {}});
+    FCells.insert(FCells.end(), FScratch.begin(), FScratch.end());
+    return static_cast<int>(FTables.size() - 1);
   }
 
-  int Intern(int known, std::vector<TValueSet> cells) {
-    const std::size_t hash = Hash(known, cells);
-    const auto [from, to] = FIds.equal_range(hash);
-    for (auto at = from; at != to; ++at) {
-      const TTable& table = FTables[static_cast<std::size_t>(at->second)];
-      if (table.Known == known && table.Cells == cells) return at->second;
+  // Open addressing: a slot holds the number of a table or -1.
+  void Rehash() {
+    FSlots.assign(std::max<std::size_t>(64, FSlots.size() * 2), -1);
+    for (std::size_t id = 0; id < FTables.size(); ++id) {
+      std::size_t slot = FTables[id].Hash & (FSlots.size() - 1);
+      while (FSlots[slot] >= 0) slot = (slot + 1) & (FSlots.size() - 1);
+      FSlots[slot] = static_cast<int>(id);
     }
-    const int id = static_cast<int>(FTables.size());
-    FIds.emplace(hash, id);
-    FTables.push_back({known, std::move(cells), {}});
-    return id;
   }
 
   std::vector<int> FCounts;
   // Cells of a table once the first I inputs are known.
   std::vector<int> FRemaining;
   TValueSet FFull;
+  TValueSets& FResults;
   bool FAllMatched = false;
-  std::deque<TTable> FTables;
-  // Tables by their hash.
-  std::unordered_multimap<std::size_t, int> FIds;
+  std::vector<TTable> FTables;
+  // The cells of every table, one after the other.
+  std::vector<TValueSet> FCells;
+  std::vector<int> FSlots;
+  // The table being made.
+  std::vector<TValueSet> FScratch;
 };
 
 // The values each basic attribute's value spans, by its place among the subtree's basic
@@ -262,7 +281,7 @@ class TNode {
     if (function != nullptr && FCount > 0 && function->InputCount() == attribute.InputCount()) {
       std::vector<int> counts;
       for (const auto& child : FChildren) counts.push_back(child->FCount);
-      FOpen = std::make_unique<TOpenResults>(*function, counts, FCount);
+      FOpen = std::make_unique<TOpenResults>(*function, counts, FCount, FSets);
     }
   }
 
@@ -299,12 +318,8 @@ class TNode {
         }
         cheapest = std::move(next);
       }
-      std::unordered_map<int, int> bySet;
-      for (const auto& [open, cost] : cheapest) {
-        const auto [at, added] = bySet.try_emplace(ResultOf(open), cost);
-        if (!added) at->second = std::min(at->second, cost);
-      }
-      for (const auto& [set, cost] : bySet) FFrontier.push_back({set, cost});
+      // After the last input the tables are results.
+      for (const auto& [set, cost] : cheapest) FFrontier.push_back({set, cost});
     }
     Prune(FFrontier);
     return FFrontier;
@@ -436,13 +451,11 @@ class TNode {
   }
 
   // The key of a class of the node, unless it can be no part of a solution.
-  std::optional<TClassKey> ResultKey(int open, int cost, const std::vector<int>& nearerOpen,
+  std::optional<TClassKey> ResultKey(int result, int cost, const std::vector<int>& nearerResults,
                                      const TSearch& search) {
-    const int result = ResultOf(open);
     if (cost > MinCostOf(result)) return std::nullopt;
     std::vector<int> nearer;
-    for (const int n : nearerOpen) {
-      const int set = ResultOf(n);
+    for (const int set : nearerResults) {
       if (cost <= MinCostOf(set)) nearer.push_back(set);
     }
     const auto covers = [&](int a, int b) {
@@ -469,13 +482,6 @@ class TNode {
     }
     nearer = std::move(kept);
     return true;
-  }
-
-  // The result of a table of open results once every input is known, as the node numbers it.
-  int ResultOf(int open) {
-    if (static_cast<std::size_t>(open) >= FResultOf.size()) FResultOf.resize(open + 1, -1);
-    if (FResultOf[open] < 0) FResultOf[open] = FSets.Id(FOpen->Result(open));
-    return FResultOf[open];
   }
 
   int MinCostOf(int set) {
@@ -507,13 +513,13 @@ class TNode {
   int FBasic = -1;
   TValueSet FOriginal;
   int FOriginalSingle = -1;
+  // The results the subtree gives, numbered.
+  TValueSets FSets;
   // The function's results as inputs become known; none when the node is not evaluated.
   std::unique_ptr<TOpenResults> FOpen;
-  TValueSets FSets;
   bool FFrontierKnown = false;
   std::vector<TCostedSet> FFrontier;
   std::vector<int> FMinCost;
-  std::vector<int> FResultOf;
   bool FClassesKnown = false;
   std::vector<TClass> FClasses;
 };
