@@ -53,7 +53,6 @@ class TValueSets {
     return at->second;
   }
   const TValueSet& operator[](int id) const { return FSets[static_cast<std::size_t>(id)]; }
-  int Count() const { return static_cast<int>(FSets.size()); }
 
  private:
   std::deque<TValueSet> FSets;
@@ -199,6 +198,8 @@ int Steps(int to, std::pair<int, int> span) {
 // with a nearer one is no solution when the nearer one is, and the nearer one is a solution
 // whenever it gives a result that is, so these results say all there is to know about it.
 struct TClass {
+  // The result, as the node numbers it; while a node puts its inputs together, the table of open
+  // results its first inputs leave.
   int Set = 0;
   int Cost = 0;
   int Steps = 0;
@@ -253,7 +254,7 @@ struct TSearch {
   bool Monotone = false;
   std::deque<TTargetPart> Parts;
 
-  TTargetPart& Listing(TTargetChanges changes) { return Parts.emplace_back(std::move(changes)); }
+  TTargetPart& SingleSet(TTargetChanges changes) { return Parts.emplace_back(std::move(changes)); }
 };
 
 // A value the subtree's result can take and the fewest changes that give a result within it.
@@ -346,9 +347,9 @@ class TNode {
     if (FBasic >= 0) {
       AddBasicClasses(search);
     } else if (FOpen == nullptr) {
-      FClasses.push_back({FSets.Id(FFull), 0, 0, {}, &search.Listing({})});
+      FClasses.push_back({FSets.Id(FFull), 0, 0, {}, &search.SingleSet({})});
     } else {
-      std::vector<TClass> open{{TOpenResults::kStart, 0, 0, {}, &search.Listing({})}};
+      std::vector<TClass> open{{TOpenResults::kStart, 0, 0, {}, &search.SingleSet({})}};
       for (std::size_t i = 0; i < FChildren.size(); ++i) {
         open = PutTogether(open, *FChildren[i], i + 1 == FChildren.size(), search);
       }
@@ -377,7 +378,7 @@ class TNode {
   // The value kept, and each other value; a new value is nearer than another when it lies
   // between that one and the value (or values) the attribute had.
   void AddBasicClasses(TSearch& search) {
-    FClasses.push_back({FSets.Id(FOriginal), 0, 0, {}, &search.Listing({})});
+    FClasses.push_back({FSets.Id(FOriginal), 0, 0, {}, &search.SingleSet({})});
     if (search.Budget <= 0) return;
     const std::pair<int, int> span = search.Spans[static_cast<std::size_t>(FBasic)];
     for (int w = 0; w < FCount; ++w) {
@@ -389,7 +390,7 @@ class TNode {
       }
       std::sort(nearer.begin(), nearer.end());
       FClasses.push_back({FSets.Id(Single(w)), 1, Steps(w, span), std::move(nearer),
-                          &search.Listing({{FBasic, w}})});
+                          &search.SingleSet({{FBasic, w}})});
     }
   }
 
@@ -570,7 +571,7 @@ std::vector<const TClass*> SolutionClasses(const std::vector<TClass>& classes, c
 std::vector<TTargetChanges> FirstSolutions(const std::vector<const TClass*>& classes, int limit,
                                            TSearch& search) {
   std::vector<TTargetChanges> first;
-  TTargetPart& nothing = search.Listing({});
+  TTargetPart& nothing = search.SingleSet({});
   for (std::size_t c = 0; c < classes.size() && std::ssize(first) < limit;) {
     TTargetPart& level = search.Parts.emplace_back();
     const int steps = classes[c]->Steps;
@@ -629,8 +630,8 @@ TTargetAnswer FindTargetChanges(const TTargetQuestion& question) {
       solution.Steps += steps;
     }
   }
-  // More is an int: a count beyond it (which the count itself may only reach, not pass) raises
-  // rather than telling fewer than there are.
+  // More is an int: a rest it cannot hold raises rather than telling fewer than there are. A count
+  // too large for its own type stays at the type's largest value, so that raises as well.
   const TTargetCount more = count - answer.Solutions.size();
   if (more > static_cast<TTargetCount>(INT_MAX)) throw EIntOverflow();
   answer.More = static_cast<int>(more);
