@@ -6,6 +6,7 @@
 #include <deque>
 #include <iterator>
 #include <memory>
+#include <numeric>
 #include <optional>
 #include <unordered_map>
 
@@ -139,8 +140,11 @@ class TOpenResults {
 
   // The number of the table in FScratch for Known inputs, a new one unless it is there already.
   int Intern(int known) {
-    std::size_t hash = static_cast<std::size_t>(known);
-    for (const TValueSet& cell : FScratch) hash = HashCombine(hash, TValueSetHash()(cell));
+    const std::size_t hash =
+        std::accumulate(FScratch.begin(), FScratch.end(), static_cast<std::size_t>(known),
+                        [](std::size_t seed, const TValueSet& cell) {
+                          return HashCombine(seed, TValueSetHash()(cell));
+                        });
     if (FTables.size() * 2 >= FSlots.size()) Rehash();
     for (std::size_t slot = hash & (FSlots.size() - 1);; slot = (slot + 1) & (FSlots.size() - 1)) {
       const int id = FSlots[slot];
@@ -221,9 +225,9 @@ struct TClassKey {
 
 struct TClassKeyHash {
   std::size_t operator()(const TClassKey& key) const {
-    std::size_t hash = HashCombine(HashCombine(key.Result, key.Cost), key.Steps);
-    for (const int nearer : key.Nearer) hash = HashCombine(hash, nearer);
-    return hash;
+    return std::accumulate(key.Nearer.begin(), key.Nearer.end(),
+                           HashCombine(HashCombine(key.Result, key.Cost), key.Steps),
+                           [](std::size_t seed, int nearer) { return HashCombine(seed, nearer); });
   }
 };
 
