@@ -1,5 +1,6 @@
 // Target analysis on a model of 60 basic attributes with scales of 3 to 7 values in a tree of
-// depth 4: what the top attribute needs to reach each of its values from either side.
+// depth 4: what the top attribute needs to reach each of its values from either side, for options
+// of known values and for options whose values are mostly undefined.
 #include <benchmark/benchmark.h>
 
 #include "bench_models.h"
@@ -34,14 +35,23 @@ struct TTargetModel {
     Fill(*top);
     Top = top.get();
     Model.Root()->AddInput(std::move(top));
-    // One option of random values and one at the worst value everywhere, which has far to go.
+    // One option of random values and one at the worst value everywhere, which has far to go;
+    // one with no value known, whose solutions are countless ways of fixing enough values, and
+    // one with every other value unknown.
     Model.AddOption("random");
     Model.AddOption("worst");
+    Model.AddOption("unknown");
+    Model.AddOption("half unknown");
     std::vector<TUbicAttribute*> basics;
     Model.Root()->CollectBasicAttributes(basics);
     for (TUbicAttribute* basic : basics) {
       basic->SetOptionValue(0, int(Random() % unsigned(basic->Scale()->Count())));
       basic->SetOptionValue(1, 0);
+      basic->SetOptionText(2, "*");
+    }
+    for (std::size_t b = 0; b < basics.size(); b += 2) {
+      basics[b]->SetOptionText(3, "*");
+      basics[b + 1]->SetOptionValue(3, int(Random() % unsigned(basics[b + 1]->Scale()->Count())));
     }
   }
 
@@ -73,7 +83,7 @@ void BM_TargetAnalysis(benchmark::State& state) {
   state.counters["solutions"] = double(answer.Solutions.size() + std::size_t(answer.More));
 }
 BENCHMARK(BM_TargetAnalysis)
-    ->ArgsProduct({{0, 1, 2, 3, 4}, {0, 1}, {0, 1}})
+    ->ArgsProduct({{0, 1, 2, 3, 4}, {0, 1}, {0, 1, 2, 3}})
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

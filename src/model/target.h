@@ -61,7 +61,9 @@ bool MeetsTarget(const TUbicScale& scale, TTargetDirection direction, int target
 
 // Exact: the tree is searched subtree by subtree for the results each can give with the fewest
 // changes, so that no smaller change is missed. Evaluates as the model does, on copies of the
-// values: the model the attribute belongs to is left as it is.
+// values: the model the attribute belongs to is left as it is. Solutions are counted in classes
+// and only the listed ones are made, so countless solutions (as of many unknown values) take no
+// longer than a few; a count of more than More can hold raises EIntOverflow.
 TTargetAnswer FindTargetChanges(const TTargetQuestion& question);
 
 }  // namespace ubic

@@ -3,6 +3,7 @@
 #include <map>
 #include <optional>
 
+#include "foundation/checkedint.h"
 #include "model/target.h"
 #include "model_builders.h"
 #include "random_model.h"
@@ -83,6 +84,73 @@ TEST(TargetAnalysis, SaysWhenNothingReachesIt) {
   TTargetAnswer limited = FindTargetChanges({0, capped.Top, TTargetDirection::AtMost, 0, 1});
   EXPECT_EQ(limited.Solutions.size(), 1U);
   EXPECT_EQ(limited.More, 1);
+}
+
+// Groups of four basic attributes of four values, all unknown, under one top: a group is v1 when
+// each of its attributes is at least v2, and the top when every group is. Every attribute must
+// be fixed, to v2 or v3, so there are 16 ** Groups solutions.
+struct TCountlessModel {
+  TUbicModel Model;
+  TUbicAttribute* Top = nullptr;
+
+  explicit TCountlessModel(int groups) {
+    auto top = MakeAttribute("Top", 2);
+    for (int g = 0; g < groups; ++g) {
+      auto group = MakeAttribute("G" + std::to_string(g), 2);
+      for (int b = 0; b < 4; ++b) group->AddInput(MakeAttribute("B" + std::to_string(b), 4));
+      SetAllAtLeast(*group, 2);
+      top->AddInput(std::move(group));
+    }
+    SetAllAtLeast(*top, 1);
+    Top = top.get();
+    Model.Root()->AddInput(std::move(top));
+    Model.AddOption("unknown");
+    std::vector<TUbicAttribute*> basics;
+    Model.Root()->CollectBasicAttributes(basics);
+    for (TUbicAttribute* basic : basics) basic->SetOptionText(0, "*");
+  }
+
+  // v1 where every input is at least Least, v0 elsewhere.
+  static void SetAllAtLeast(TUbicAttribute& attribute, int least) {
+    auto function = std::make_unique<TUbicFunction>();
+    function->Initialize(&attribute);
+    for (int r = 0; r < function->RuleCount(); ++r) {
+      bool all = true;
+      for (int i = 0; i < attribute.InputCount(); ++i)
+        all = all && function->RuleInput(i, r) >= least;
+      function->SetRuleValue(r, all ? 1 : 0);
+      function->SetRuleEntered(r, true);
+    }
+    attribute.SetFunct(std::move(function));
+  }
+};
+
+std::vector<int> NewValues(const TTargetSolution& solution) {
+  std::vector<int> values;
+  for (const TBasicChange& change : solution.Changes) values.push_back(change.To);
+  return values;
+}
+
+TEST(TargetAnalysis, CountsAndListsTheFirstOfCountlessSolutions) {
+  const TCountlessModel model(7);
+  const TTargetAnswer answer = FindTargetChanges({0, model.Top, TTargetDirection::AtLeast, 1, 3});
+  EXPECT_EQ(answer.ChangeCount, 28);
+  EXPECT_EQ(answer.More, (1 << 28) - 3);
+  // The same attributes every time and no steps from unknown values: the values decide, the
+  // last attribute's first.
+  ASSERT_EQ(answer.Solutions.size(), 3U);
+  std::vector<int> values(28, 2);
+  EXPECT_EQ(NewValues(answer.Solutions[0]), values);
+  values[27] = 3;
+  EXPECT_EQ(NewValues(answer.Solutions[1]), values);
+  values[26] = 3;
+  values[27] = 2;
+  EXPECT_EQ(NewValues(answer.Solutions[2]), values);
+  EXPECT_EQ(answer.Solutions[2].Changes[26].From, "*");
+
+  // 2 ** 32 solutions: More cannot hold the rest, which raises instead of wrapping.
+  const TCountlessModel wider(8);
+  EXPECT_THROW(FindTargetChanges({0, wider.Top, TTargetDirection::AtLeast, 1, 3}), EIntOverflow);
 }
 
 // The exhaustive search the analysis must agree with: every combination of kept and changed
@@ -255,6 +323,52 @@ TEST(TargetAnalysis, AgreesWithAnExhaustiveSearch) {
   EXPECT_GT(outcomes[TTargetOutcome::Unreachable], 50);
   EXPECT_GT(outcomes[TTargetOutcome::Reached], 50);
   EXPECT_GT(outcomes[TTargetOutcome::Reachable], 500);
+}
+
+// Solutions beyond the limit are only counted, and with most values unknown there are many.
+TEST(TargetAnalysis, CountsWhatItDoesNotListAsAnExhaustiveSearchDoes) {
+  TRandomModelShape shape;
+  shape.TopLevel = 2;
+  shape.Depth = 3;
+  shape.Inputs = 3;
+  shape.ValueNames = {"a", "b", "c", "d"};
+  shape.Varied = true;
+  int counted = 0;
+  for (unsigned seed = 0; seed < 300; ++seed) {
+    TRandomModel random(seed, shape);
+    for (TUbicAttribute* basic : random.Basics) {
+      for (int k = 0; k < random.Model.OptionCount(); ++k) {
+        if ((seed + k + basic->GetName().size()) % 4 != 0) basic->SetOptionText(k, "*");
+      }
+    }
+    std::vector<TUbicAttribute*> attributes;
+    random.Model.Root()->CollectAttributes(attributes);
+    for (int k = 0; k < random.Model.OptionCount(); ++k) {
+      for (const TUbicAttribute* attribute : attributes) {
+        if (attribute->Scale() == nullptr || attribute->IsBasic()) continue;
+        for (int v = 0; v < attribute->Scale()->Count(); ++v) {
+          for (const auto direction : {TTargetDirection::AtLeast, TTargetDirection::AtMost}) {
+            const TTargetQuestion question{k, attribute, direction, v, 2};
+            const auto expected = TExhaustiveTarget(question).Solutions();
+            if (!expected || expected->empty() || expected->front().Changes.empty()) continue;
+            const TTargetAnswer answer = FindTargetChanges(question);
+            const std::string where = "seed " + std::to_string(seed) + " option " +
+                                      std::to_string(k) + " " + attribute->GetName() + " " +
+                                      std::to_string(v);
+            ASSERT_EQ(answer.ChangeCount, static_cast<int>(expected->front().Changes.size()))
+                << where;
+            const std::size_t listed = std::min<std::size_t>(2, expected->size());
+            EXPECT_EQ(answer.Solutions,
+                      std::vector<TTargetSolution>(expected->begin(), expected->begin() + listed))
+                << where;
+            EXPECT_EQ(answer.More, static_cast<int>(expected->size() - listed)) << where;
+            counted += answer.More > 0 ? 1 : 0;
+          }
+        }
+      }
+    }
+  }
+  EXPECT_GT(counted, 300);
 }
 
 }  // namespace
