@@ -19,6 +19,17 @@ def car():
     return ubic.load(str(EXAMPLES / "car.ubm"))
 
 
+def top_over_a_and_b():
+    """Top (bad, ok, good) over A (lo, hi) and B (lo, mid, hi), without rules or options."""
+    model = ubic.Model()
+    top = model.root
+    top.name = "Top"
+    top.set_scale(["bad", "ok", "good"])
+    model.add_attribute(top, "A").set_scale(["lo", "hi"])
+    model.add_attribute(top, "B").set_scale(["lo", "mid", "hi"])
+    return model
+
+
 def run_cli(*args):
     """Runs ubic-cli and returns its standard output; a failure fails the test."""
     done = subprocess.run([CLI, *map(str, args)], capture_output=True, text=True, check=False)

@@ -3,7 +3,7 @@ parts of each answer."""
 import pytest
 
 import ubic
-from conftest import EXAMPLES, cli_rows
+from conftest import EXAMPLES, cli_rows, top_over_a_and_b
 
 EXAMPLE_NAMES = ["car", "home", "applicant"]
 
@@ -11,12 +11,8 @@ EXAMPLE_NAMES = ["car", "home", "applicant"]
 @pytest.fixture
 def small():
     """Top over A (lo, hi) and B (lo, mid, hi), three entered rules, and three options."""
-    model = ubic.Model()
+    model = top_over_a_and_b()
     top = model.root
-    top.name = "Top"
-    top.set_scale(["bad", "ok", "good"])
-    model.add_attribute(top, "A").set_scale(["lo", "hi"])
-    model.add_attribute(top, "B").set_scale(["lo", "mid", "hi"])
     top.enter_rule(["lo", "lo"], "bad")
     top.enter_rule(["hi", "lo"], "ok")
     top.enter_rule(["hi", "hi"], "good")

@@ -2,19 +2,12 @@
 import pytest
 
 import ubic
+from conftest import top_over_a_and_b
 
 
 @pytest.fixture
 def small():
-    model = ubic.Model()
-    top = model.root
-    top.name = "Top"
-    top.set_scale(["bad", "ok", "good"])
-    a = model.add_attribute(top, "A")
-    a.set_scale(["lo", "hi"])
-    b = model.add_attribute(top, "B")
-    b.set_scale(["lo", "mid", "hi"])
-    return model
+    return top_over_a_and_b()
 
 
 def test_entered_rule_is_completed_by_monotonicity(small):
