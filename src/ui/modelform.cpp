@@ -456,6 +456,13 @@ void TModelForm::UpdateModelPage() {
   FModScaleCombo->setEnabled(attribute);
   UpdateScaleChoices(attribute);
   FModFunctGroup->setVisible(attribute && !attribute->IsBasic());
+  UpdateFunctionText(attribute);
+}
+
+void TModelForm::UpdateFunctionText(const TUbicAttribute* attribute) {
+  if (!FFunctionTextStale && attribute == FFunctionTextFor) return;
+  FFunctionTextStale = false;
+  FFunctionTextFor = attribute;
   const TUbicFunction* function = attribute ? attribute->Funct() : nullptr;
   ShowText(FModFunctText,
            function ? ToQString(FunctionSummary(*function, RuleConflicts(*function).size()))
@@ -522,6 +529,7 @@ void TModelForm::DocumentChanged(const TDocumentChange& change) {
   }
   if (change.Kind != TKind::Saved) {
     FScaleChoicesStale = true;
+    FFunctionTextStale = true;
     TAttributeItem* focus = FModTreeView->ItemAtPath(selection);
     if (!focus && !FModTreeView->currentItem()) focus = FModTreeView->ItemAtPath({0});
     if (focus) {

@@ -125,6 +125,7 @@ class TModelForm : public QWidget, private TDocumentObserver {
 
   void UpdateModelPage();
   void UpdateScaleChoices(TUbicAttribute* attribute);
+  void UpdateFunctionText(const TUbicAttribute* attribute);
   void ModNameEditChange(const QString& text);
   void ModDescEditChange(const QString& text);
   void ModTreeViewPopup(const QPoint& position);
@@ -168,6 +169,10 @@ class TModelForm : public QWidget, private TDocumentObserver {
   const TUbicAttribute* FScaleChoicesFor = nullptr;
   bool FScaleChoicesStale = true;
   std::vector<const TUbicScale*> FScaleChoices;
+  // The function's text counts its conflicts, too dear to find on every keystroke: it is made
+  // anew only when the selection or the model changed.
+  const TUbicAttribute* FFunctionTextFor = nullptr;
+  bool FFunctionTextStale = true;
   std::vector<QPushButton*> FModButtons;
   // The selected attribute's path when the document began to change.
   std::vector<int> FSelectionBefore;

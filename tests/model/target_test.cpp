@@ -280,13 +280,19 @@ class TExhaustiveTarget {
   std::vector<TTargetSolution> FFound;
 };
 
-TEST(TargetAnalysis, AgreesWithAnExhaustiveSearch) {
+// Small random models of varied scales, small enough for an exhaustive search.
+TRandomModelShape SmallVariedShape() {
   TRandomModelShape shape;
   shape.TopLevel = 2;
   shape.Depth = 3;
   shape.Inputs = 3;
   shape.ValueNames = {"a", "b", "c", "d"};
   shape.Varied = true;
+  return shape;
+}
+
+TEST(TargetAnalysis, AgreesWithAnExhaustiveSearch) {
+  const TRandomModelShape shape = SmallVariedShape();
   std::map<TTargetOutcome, int> outcomes;
   int compared = 0;
   for (unsigned seed = 0; seed < 400; ++seed) {
@@ -327,12 +333,7 @@ TEST(TargetAnalysis, AgreesWithAnExhaustiveSearch) {
 
 // Solutions beyond the limit are only counted, and with most values unknown there are many.
 TEST(TargetAnalysis, CountsWhatItDoesNotListAsAnExhaustiveSearchDoes) {
-  TRandomModelShape shape;
-  shape.TopLevel = 2;
-  shape.Depth = 3;
-  shape.Inputs = 3;
-  shape.ValueNames = {"a", "b", "c", "d"};
-  shape.Varied = true;
+  const TRandomModelShape shape = SmallVariedShape();
   int counted = 0;
   for (unsigned seed = 0; seed < 300; ++seed) {
     TRandomModel random(seed, shape);
