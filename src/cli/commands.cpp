@@ -256,23 +256,27 @@ void EvaluateColumns(TUbicModel& model, const TCommandLine& line, TOutput& outpu
   }
 }
 
+// The options evaluated pass through a model of the tool's own, read from the file: no
+// document's model is changed, and nothing is saved.
 int Evaluate(const TCommandLine& line, std::FILE* out, std::FILE* err) {
-  const std::unique_ptr<TUbicDocument> document = Open(line.Operands[0], err);
-  TUbicModel* const model = &document->Model();
+  const TOpenedModel opened = OpenModel(line.Operands[0]);
+  PrintRemarks(opened.Remarks, err);
   TOutput output(line, out);
   if (line.Options.count("--rows") != 0) {
-    EvaluateRows(*model, line, output);
+    EvaluateRows(*opened.Model, line, output);
   } else {
-    EvaluateColumns(*model, line, output);
+    EvaluateColumns(*opened.Model, line, output);
   }
   output.Finish();
   return 0;
 }
 
+// A conversion reads and writes and changes nothing in between: the results a file stores, stale
+// or missing ones too, reach the other format as they are.
 int Convert(const TCommandLine& line, std::FILE*, std::FILE* err) {
-  const std::unique_ptr<TUbicDocument> document = Open(line.Operands[0], err);
-  const std::string& target = line.Operands[1];
-  PrintRemarks(document->SaveAs(target, FormatOfFile(target)), err);
+  const TOpenedModel opened = OpenModel(line.Operands[0]);
+  PrintRemarks(opened.Remarks, err);
+  PrintRemarks(SaveModel(*opened.Model, line.Operands[1]), err);
   return 0;
 }
 
@@ -351,8 +355,7 @@ int Report(const TCommandLine& line, std::FILE* out, std::FILE* err) {
 
 int Stats(const TCommandLine& line, std::FILE* out, std::FILE* err) {
   const std::unique_ptr<TUbicDocument> document = Open(line.Operands[0], err);
-  TUbicModel* const model = &document->Model();
-  std::fprintf(out, "%s\n", model->Statistics().Text().c_str());
+  std::fprintf(out, "%s\n", document->Model().Statistics().Text().c_str());
   return 0;
 }
 

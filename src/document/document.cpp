@@ -16,9 +16,20 @@ TUbicModel& Evaluated(TUbicModel& model) {
   return model;
 }
 
+// The name of the step that reads the document's file anew.
+constexpr const char* kReloadStep = "Reload from disk";
+
 // Whether saving Model writes exactly Text. A file laid out otherwise is no state of any model.
 bool SavesAs(const TUbicModel& model, const std::string& text) {
   return ModelFileText(model) == text;
+}
+
+bool SameFile(const std::string& one, const std::string& other) {
+  std::error_code error;
+  const std::filesystem::path a = std::filesystem::weakly_canonical(one, error);
+  if (error) return one == other;
+  const std::filesystem::path b = std::filesystem::weakly_canonical(other, error);
+  return error ? one == other : a == b;
 }
 
 // The model an own-format file holds; Text receives the file's bytes, read once for both.
@@ -50,23 +61,26 @@ std::unique_ptr<TUbicDocument> TUbicDocument::Open(const std::string& fileName,
 
 std::unique_ptr<TUbicDocument> TUbicDocument::Open(const std::string& fileName, TModelFormat format,
                                                    std::string& remarks) {
+  std::unique_ptr<TUbicDocument> document;
   if (format != TModelFormat::Own) {
     TOpenedModel opened = OpenModel(fileName, format);
     remarks = std::move(opened.Remarks);
-    std::unique_ptr<TUbicDocument> document(
-        new TUbicDocument(std::move(opened.Model), WithOwnExtension(fileName)));
-    document->RememberFileState();
-    document->UpdateModified();
-    return document;
+    document.reset(new TUbicDocument(std::move(opened.Model), WithOwnExtension(fileName)));
+  } else {
+    remarks.clear();
+    std::string text;
+    document.reset(new TUbicDocument(ReadOwnFile(fileName, text), fileName));
+    document->FStamp.emplace(fileName, text);
   }
-  remarks.clear();
-  std::string text;
-  std::unique_ptr<TUbicDocument> document(new TUbicDocument(ReadOwnFile(fileName, text), fileName));
-  // The document holds only evaluated states: when evaluating changed the file's stale results,
-  // no state of the document is what the file holds.
-  if (SavesAs(document->Model(), text)) document->FFileState = document->FHistory.Present();
+  // The document holds only evaluated states: the model as read and evaluated stands for the
+  // file, whose stored results may be stale. Saving writes the results anew.
+  document->FFileState = document->FHistory.Present();
   document->UpdateModified();
   return document;
+}
+
+bool TUbicDocument::HoldsFile(const std::string& fileName) const {
+  return !FFileName.empty() && SameFile(FFileName, fileName);
 }
 
 void TUbicDocument::Run(const TEdit& edit) {
@@ -100,20 +114,49 @@ void TUbicDocument::StepInHistory(bool redo) {
   Settle({TDocumentChange::TKind::Replaced, focus});
 }
 
-void TUbicDocument::Save() {
-  WriteFileSafely(FFileName, ModelFileText(*FModel));
-  FFileState = FHistory.Present();
+bool TUbicDocument::FileChangedOnDisk() const {
+  return FStamp && FStamp->ChangedOn(FFileName);
+}
+
+bool TUbicDocument::DiskChangeToOffer() const {
+  return FileChangedOnDisk() && !(FKeptAgainst && !FKeptAgainst->ChangedOn(FFileName));
+}
+
+void TUbicDocument::KeepAgainstDisk() {
+  try {
+    FKeptAgainst.emplace(FFileName, ReadFileText(FFileName));
+  } catch (const std::exception&) {
+    // A file that cannot be read is offered to nobody.
+  }
+}
+
+void TUbicDocument::Reload() {
+  std::string text;
+  const std::unique_ptr<TUbicModel> read = ReadOwnFile(FFileName, text);
+  const TModelSnapshot state(Evaluated(*read));
+  NotifyChanging();
+  state.Restore(*FModel);
   FHistory.CloseStep();
-  Settle({TDocumentChange::TKind::Saved, {}});
+  FHistory.Record(*FModel, kReloadStep);
+  FHistory.CloseStep();
+  FFileState = FHistory.Present();
+  FStamp.emplace(FFileName, text);
+  FKeptAgainst.reset();
+  Settle({TDocumentChange::TKind::Replaced, {}});
+}
+
+bool TUbicDocument::WouldReplaceOtherFile(const std::string& fileName) const {
+  std::error_code error;
+  return std::filesystem::exists(fileName, error) && !(FStamp && HoldsFile(fileName));
+}
+
+void TUbicDocument::Save() {
+  WriteOwnFile(FFileName, ModelFileText(*FModel));
 }
 
 std::string TUbicDocument::SaveAs(const std::string& fileName, TModelFormat format) {
   if (format == TModelFormat::Own) {
-    WriteFileSafely(fileName, ModelFileText(*FModel));
-    FFileName = fileName;
-    FFileState = FHistory.Present();
-    FHistory.CloseStep();
-    Settle({TDocumentChange::TKind::Saved, {}});
+    WriteOwnFile(fileName, ModelFileText(*FModel));
     return {};
   }
   std::string remarks = SaveModel(*FModel, fileName, format);
@@ -126,15 +169,31 @@ std::string TUbicDocument::SaveAs(const std::string& fileName, TModelFormat form
   return remarks;
 }
 
+void TUbicDocument::WriteOwnFile(const std::string& fileName, const std::string& bytes) {
+  WriteFileSafely(fileName, bytes);
+  FFileName = fileName;
+  FFileState = FHistory.Present();
+  FStamp.emplace(fileName, bytes);
+  FKeptAgainst.reset();
+  FHistory.CloseStep();
+  Settle({TDocumentChange::TKind::Saved, {}});
+}
+
 void TUbicDocument::RememberFileState() {
   // The own-format file of that name, also one beside a foreign file, may hold a state of this
-  // model, if not the present one then one that undo or redo comes back to.
+  // model, if not the present one then one that undo or redo comes back to. Then the document
+  // knows that file as one it wrote.
   FFileState.reset();
+  FStamp.reset();
+  FKeptAgainst.reset();
   if (!std::filesystem::is_regular_file(FFileName)) return;
   try {
     std::string text;
     const std::unique_ptr<TUbicModel> model = ReadOwnFile(FFileName, text);
-    if (SavesAs(*model, text)) FFileState = std::make_shared<TModelSnapshot>(*model);
+    if (SavesAs(*model, text)) {
+      FFileState = std::make_shared<TModelSnapshot>(*model);
+      FStamp.emplace(FFileName, text);
+    }
   } catch (const std::exception&) {
     // A file that cannot be read holds no state of a model.
   }
@@ -151,7 +210,6 @@ void TUbicDocument::UpdateModified() {
   FModified = !FFileState || (present != FFileState && !present->SameFileAs(*FFileState));
   // The present state stands for the file from now on, which is quicker to compare.
   if (!FModified) FFileState = present;
-  FModel->SetModified(FModified);
 }
 
 void TUbicDocument::Notify(const TDocumentChange& change) {

@@ -6,6 +6,13 @@
 
 namespace ubic {
 
+// A model as a file of some format holds it: the file's bytes, and the remarks on what the format
+// could not hold (one line each, ended by a carriage return; empty when it holds everything).
+struct TModelExport {
+  std::string Bytes;
+  std::string Remarks;
+};
+
 // What the exports to both foreign formats lose alike. Each function returns a remark of one line
 // ended by a carriage return, or an empty text when nothing is lost; Format names the file's
 // format in the text ("jKIV", "KVX").

@@ -10,6 +10,7 @@
 
 #include "exportremarks.h"
 #include "foundation/textcompare.h"
+#include "foundation/textfile.h"
 #include "foundation/utils.h"
 #include "model/ubicstr.h"
 #include "model/valuecode.h"
@@ -563,18 +564,21 @@ void LoadFromJkivFile(TUbicModel& model, const std::string& fileName) {
   if (root.Name != "MODEL") UnknownFileFormat(fileName);
   model.ResetTree();
   TJkivReader(model).Read(root);
-  model.SetModified(false);
   model.SetNeedsEvaluation(true);
 }
 
-std::string SaveToJkivFile(TUbicModel& model, const std::string& fileName) {
+TModelExport JkivExport(const TUbicModel& model) {
   const TNoXmlHeader noHeader;
   const TJkivWriter writer(model);
   TXmlItem root("MODEL");
   writer.Write(root);
-  SaveXmlToFile(root, fileName);
-  model.SetModified(false);
-  return writer.Remarks();
+  return {XmlText(root), writer.Remarks()};
+}
+
+std::string SaveToJkivFile(const TUbicModel& model, const std::string& fileName) {
+  TModelExport exported = JkivExport(model);
+  WriteFileSafely(fileName, exported.Bytes);
+  return std::move(exported.Remarks);
 }
 
 }  // namespace ubic

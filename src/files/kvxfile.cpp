@@ -487,7 +487,7 @@ std::string LoadFromKvxFile(TUbicModel& model, const std::string& fileName) {
   return TKvxReader(model, lines, fileName).Read();
 }
 
-std::string SaveToKvxFile(TUbicModel& model, const std::string& fileName) {
+TModelExport KvxExport(const TUbicModel& model) {
   std::vector<TUbicAttribute*> attributes;
   model.Root()->CollectAttributes(attributes);
   std::vector<std::string> lines{" KIV I1.5"};
@@ -502,8 +502,13 @@ std::string SaveToKvxFile(TUbicModel& model, const std::string& fileName) {
     }
   }
   WriteOptRecords(model, attributes, lines);
-  WriteFileSafely(fileName, JoinLines(lines));
-  return ExportRemarks(model, attributes);
+  return {JoinLines(lines), ExportRemarks(model, attributes)};
+}
+
+std::string SaveToKvxFile(const TUbicModel& model, const std::string& fileName) {
+  TModelExport exported = KvxExport(model);
+  WriteFileSafely(fileName, exported.Bytes);
+  return std::move(exported.Remarks);
 }
 
 }  // namespace ubic

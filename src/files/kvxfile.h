@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "exportremarks.h"
 #include "kvxparser.h"
 #include "model/model.h"
 
@@ -19,10 +20,11 @@ namespace ubic {
 // Reads a KVX file into Model, which the caller has just created: a failed read leaves a model
 // that the caller discards. Returns the remarks. The model keeps the flags it was created with.
 std::string LoadFromKvxFile(TUbicModel& model, const std::string& fileName);
-// Writes the model as a KVX file; the old file stays as it was if writing fails. The model is
-// left as it was. Returns the remarks on what the file can not hold (weights, line breaks in
-// texts, options without a value, the first value set of a basic attribute); none when the file
-// reads back as the model.
-std::string SaveToKvxFile(TUbicModel& model, const std::string& fileName);
+// The model as a KVX file holds it, with the remarks on what the file can not hold (weights, line
+// breaks in texts, options without a value, the first value set of a basic attribute); none when
+// the file reads back as the model.
+TModelExport KvxExport(const TUbicModel& model);
+// Writes KvxExport's bytes; the old file stays as it was if writing fails. Returns its remarks.
+std::string SaveToKvxFile(const TUbicModel& model, const std::string& fileName);
 
 }  // namespace ubic

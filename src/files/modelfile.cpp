@@ -195,9 +195,8 @@ std::string ModelFileText(const TUbicModel& model) {
   return XmlText(*ModelDocument(model));
 }
 
-void SaveToFile(TUbicModel& model, const std::string& fileName) {
+void SaveToFile(const TUbicModel& model, const std::string& fileName) {
   WriteFileSafely(fileName, ModelFileText(model));
-  model.SetModified(false);
 }
 
 void LoadFromFile(TUbicModel& model, const std::string& fileName) {
@@ -209,7 +208,6 @@ void LoadFromText(TUbicModel& model, const std::string& text, const std::string&
   ReadXml(root, SplitLines(text));
   if (root.Name != "Ubic") UnknownFileFormat(fileName);
   ReadModelDocument(model, root);
-  model.SetModified(false);
   model.SetNeedsEvaluation(true);
 }
 

@@ -13,10 +13,10 @@ namespace ubic {
 
 // The bytes of Model's file.
 std::string ModelFileText(const TUbicModel& model);
-// Writes the model and clears its Modified flag. The old file stays as it was if writing fails.
-void SaveToFile(TUbicModel& model, const std::string& fileName);
+// Writes the model. The old file stays as it was if writing fails.
+void SaveToFile(const TUbicModel& model, const std::string& fileName);
 // Reads a file into Model, which the caller has just created: a failed read leaves a model that
-// the caller discards. Afterwards the model is not modified and needs evaluation.
+// the caller discards. Afterwards the model needs evaluation.
 void LoadFromFile(TUbicModel& model, const std::string& fileName);
 // The same from Text, the bytes of the file FileName, which error messages name.
 void LoadFromText(TUbicModel& model, const std::string& text, const std::string& fileName);

@@ -1,6 +1,7 @@
 #include "modelio.h"
 
 #include "foundation/textcompare.h"
+#include "foundation/textfile.h"
 #include "foundation/utils.h"
 #include "jkivfile.h"
 #include "kvxfile.h"
@@ -35,21 +36,26 @@ TOpenedModel OpenModel(const std::string& fileName, TModelFormat format) {
   return opened;
 }
 
-std::string SaveModel(TUbicModel& model, const std::string& fileName) {
-  return SaveModel(model, fileName, FormatOfFile(fileName));
-}
-
-std::string SaveModel(TUbicModel& model, const std::string& fileName, TModelFormat format) {
+TModelExport ExportModel(const TUbicModel& model, TModelFormat format) {
   switch (format) {
     case TModelFormat::Jkiv:
-      return SaveToJkivFile(model, fileName);
+      return JkivExport(model);
     case TModelFormat::Kvx:
-      return SaveToKvxFile(model, fileName);
+      return KvxExport(model);
     case TModelFormat::Own:
       break;
   }
-  SaveToFile(model, fileName);
-  return {};
+  return {ModelFileText(model), {}};
+}
+
+std::string SaveModel(const TUbicModel& model, const std::string& fileName) {
+  return SaveModel(model, fileName, FormatOfFile(fileName));
+}
+
+std::string SaveModel(const TUbicModel& model, const std::string& fileName, TModelFormat format) {
+  TModelExport exported = ExportModel(model, format);
+  WriteFileSafely(fileName, exported.Bytes);
+  return std::move(exported.Remarks);
 }
 
 std::string WithOwnExtension(const std::string& fileName) {

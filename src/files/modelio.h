@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "exportremarks.h"
 #include "model/model.h"
 
 namespace ubic {
@@ -24,11 +25,13 @@ struct TOpenedModel {
 TOpenedModel OpenModel(const std::string& fileName);
 // The same with the reader of the given format, whatever the file's extension.
 TOpenedModel OpenModel(const std::string& fileName, TModelFormat format);
+// The model as a file of Format holds it, with the export's remarks (none for the own format).
+TModelExport ExportModel(const TUbicModel& model, TModelFormat format);
 // Writes the model with the writer the file's extension names; returns the export's remarks.
-std::string SaveModel(TUbicModel& model, const std::string& fileName);
+std::string SaveModel(const TUbicModel& model, const std::string& fileName);
 // Writes the model with the writer of the given format, whatever the file's extension; returns
 // the export's remarks.
-std::string SaveModel(TUbicModel& model, const std::string& fileName, TModelFormat format);
+std::string SaveModel(const TUbicModel& model, const std::string& fileName, TModelFormat format);
 
 // The file name with its extension (if any) replaced by the program's own ".ubm".
 std::string WithOwnExtension(const std::string& fileName);

@@ -230,8 +230,7 @@ constexpr int kUnusedPartSize = 1;
 // The options of a model and every attribute's values of them, to be put back after a failure.
 class TOptionsSnapshot {
  public:
-  explicit TOptionsSnapshot(const TUbicModel& model)
-      : FSelection(model.OptionSelection()), FModified(model.Modified()) {
+  explicit TOptionsSnapshot(const TUbicModel& model) : FSelection(model.OptionSelection()) {
     for (int k = 0; k < model.OptionCount(); ++k) FNames.push_back(model.Options()[k]);
     model.Root()->CollectAttributes(FAttributes);
     for (const TUbicAttribute* attribute : FAttributes) {
@@ -251,7 +250,6 @@ class TOptionsSnapshot {
       }
     }
     model.SetOptionSelection(FSelection);
-    model.SetModified(FModified);
   }
 
  private:

@@ -334,10 +334,6 @@ bool SameXml(const TXmlItem& one, const TXmlItem& other) {
   return true;
 }
 
-void SaveXmlToFile(const TXmlItem& root, const std::string& fileName) {
-  WriteFileSafely(fileName, XmlText(root));
-}
-
 std::string XmlEscape(const std::string& text, const std::string& keep) {
   std::string result;
   result.reserve(text.size());

@@ -76,8 +76,6 @@ void LoadXmlFromFile(TXmlItem& root, const std::string& fileName);
 // The document as the writer writes it: lines ended by CR LF, or the lines alone.
 std::string XmlText(const TXmlItem& root);
 void WriteXml(const TXmlItem& root, std::vector<std::string>& lines);
-// Writes safely: the old file stays as it was unless the new one was written completely.
-void SaveXmlToFile(const TXmlItem& root, const std::string& fileName);
 
 std::string XmlEscape(const std::string& text, const std::string& keep);
 std::string XmlUnescape(const std::string& text);

@@ -28,12 +28,6 @@ void TUbicModel::ForEachOwned(const std::function<void(TUbicObject*)>& visit) co
 void TUbicModel::ResetTree() {
   FRoot.reset();
   FRoot = std::make_unique<TUbicAttribute>(ubicstr::RootName);
-  FModified = true;
-}
-
-void TUbicModel::Changed() {
-  FModified = true;
-  FNeedsEvaluation = true;
 }
 
 TUbicAttribute* TUbicModel::FirstAttribute() const {
@@ -112,7 +106,6 @@ void TUbicModel::SetOptionSelected(int k, bool selected) {
 void TUbicModel::EvaluateAll() {
   FRoot->EvaluateAll(OptionCount());
   FNeedsEvaluation = false;
-  FModified = true;
 }
 
 TModelStatistics TUbicModel::Statistics() const {

@@ -32,10 +32,8 @@ class TUbicModel : public TUbicObject {
   TUbicAttribute* Root() const { return FRoot.get(); }
   // Destroys the whole tree and starts again with an empty root; the options stay.
   void ResetTree();
-  // Every edit ends here: the model is modified and must be evaluated again.
-  void Changed();
-  bool Modified() const { return FModified; }
-  void SetModified(bool value) { FModified = value; }
+  // Every edit ends here: the model must be evaluated again.
+  void Changed() { FNeedsEvaluation = true; }
   bool NeedsEvaluation() const { return FNeedsEvaluation; }
   void SetNeedsEvaluation(bool value) { FNeedsEvaluation = value; }
 
@@ -82,7 +80,6 @@ class TUbicModel : public TUbicObject {
   std::vector<TUbicAttribute*> AllAttributes() const;
 
   std::unique_ptr<TUbicAttribute> FRoot;
-  bool FModified = true;
   bool FNeedsEvaluation = false;
   TUbicScale* FLastScale = nullptr;
   TStrList FOptions{false, false, TDuplicates::Accept};

@@ -37,6 +37,15 @@ inline constexpr const char* MoveWillDeleteFunctions =
     "move the subtree?";
 inline constexpr const char* OverwriteFile =
     "File \"%s\" already exists. Do you want to overwrite the file?";
+inline constexpr const char* FileChangedOnDisk =
+    "File \"%s\" was changed on disk since it was opened or saved. Overwrite it?";
+inline constexpr const char* ReloadChangedFile =
+    "File \"%s\" was changed on disk since it was opened or saved.\rReload it? Undo takes the "
+    "reload back; No keeps the model of this window.";
+inline constexpr const char* FileOpenInOtherWindow =
+    "File \"%s\" is open in the window \"%s\". Close that window first, or save under another "
+    "name.";
+inline constexpr const char* ExportLosses = "%sWrite the file all the same? Cancel writes nothing.";
 inline constexpr const char* SaveModelAsFile = "Save model \"%s\" as file \"%s\"?";
 inline constexpr const char* SaveModelAs = "Save model \"%s\" as file?";
 inline constexpr const char* UndefinedScale = "<undefined>";

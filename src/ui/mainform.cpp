@@ -15,11 +15,14 @@
 #include <QToolBar>
 
 #include "aboutbox.h"
+#include "files/modelio.h"
 #include "files/subtree.h"
 #include "foundation/textfile.h"
+#include "foundation/utils.h"
 #include "graphspage.h"
 #include "helpform.h"
 #include "mdilayout.h"
+#include "model/ubicstr.h"
 #include "modelform.h"
 #include "previewform.h"
 #include "print/chartgraphs.h"
@@ -69,9 +72,13 @@ TMainForm::TMainForm(TQuestions& questions, QStringList commandLineFiles)
   CreateMenus();
   CreateToolBar();
   statusBar();
-  connect(FMdiArea, &QMdiArea::subWindowActivated, this, [this] {
+  connect(FMdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
     MergeMenus();
     UpdateActions();
+    // Asked once the activation is over, so that the question finds the window in front.
+    if (window)
+      QMetaObject::invokeMethod(this, &TMainForm::OfferReloadOfActiveDocument,
+                                Qt::QueuedConnection);
   });
   FAboutBox = std::make_unique<TAboutBox>(this);
   FRptForm = std::make_unique<TRptForm>(this);
@@ -285,7 +292,50 @@ std::vector<TModelForm*> TMainForm::Documents() const {
   return documents;
 }
 
+TModelForm* TMainForm::DocumentHolding(const std::string& fileName,
+                                       const TModelForm* except) const {
+  for (TModelForm* document : Documents()) {
+    if (document != except && document->Document().HoldsFile(fileName)) return document;
+  }
+  return nullptr;
+}
+
+bool TMainForm::MayWriteFile(const TModelForm& writer, const std::string& fileName) const {
+  const TModelForm* holder = DocumentHolding(fileName, &writer);
+  if (holder == nullptr) return true;
+  FQuestions.Error(
+      Format(ubicstr::FileOpenInOtherWindow, fileName, holder->windowTitle().toStdString()));
+  return false;
+}
+
+void TMainForm::Activate(TModelForm* document) {
+  if (QMdiSubWindow* window = SubWindowOf(document)) {
+    if (window->isMinimized()) window->showNormal();
+    FMdiArea->setActiveSubWindow(window);
+  }
+}
+
+void TMainForm::OfferReloadOfActiveDocument() {
+  TModelForm* document = ActiveDocument();
+  if (FOfferingReload || document == nullptr || !document->Document().DiskChangeToOffer()) return;
+  FOfferingReload = true;
+  const auto done = qScopeGuard([this] { FOfferingReload = false; });
+  TUbicDocument& file = document->Document();
+  if (FQuestions.Confirm(Format(ubicstr::ReloadChangedFile, file.FileName())) == TAnswer::Yes) {
+    RunCommand([&file] { file.Reload(); });
+  } else {
+    file.KeepAgainstDisk();
+  }
+}
+
 TModelForm* TMainForm::CreateDocument(const std::string& fileName) {
+  // The document's file is the own one of that name, also for a foreign file.
+  if (TModelForm* holder =
+          fileName.empty() ? nullptr : DocumentHolding(WithOwnExtension(fileName))) {
+    AddRecentFile(fileName);
+    Activate(holder);
+    return holder;
+  }
   std::unique_ptr<TUbicDocument> opened;
   if (!fileName.empty() && QFileInfo(QString::fromStdString(fileName)).isFile()) {
     std::string remarks;
@@ -450,9 +500,13 @@ void TMainForm::OpenCommandLineFiles() {
 }
 
 bool TMainForm::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate && !FCommandLineFiles.isEmpty()) {
+  if (event->type() == QEvent::WindowActivate) {
     // Opened after the activation has been handled, so that the frame is ready for them.
-    QMetaObject::invokeMethod(this, &TMainForm::OpenCommandLineFiles, Qt::QueuedConnection);
+    if (!FCommandLineFiles.isEmpty()) {
+      QMetaObject::invokeMethod(this, &TMainForm::OpenCommandLineFiles, Qt::QueuedConnection);
+    }
+    // Coming back from another program, the active document's file may have changed.
+    QMetaObject::invokeMethod(this, &TMainForm::OfferReloadOfActiveDocument, Qt::QueuedConnection);
   }
   return QMainWindow::event(event);
 }

@@ -49,8 +49,16 @@ class TMainForm : public QMainWindow {
   TQuestions& Questions() const { return FQuestions; }
 
   // A new document window with the model of FileName, or a new model when FileName is empty or
-  // names no file. When that fails the window is gone again and the error passes on.
+  // names no file. When that fails the window is gone again and the error passes on. A file
+  // that a window holds already is not opened twice: that window comes to the front.
   TModelForm* CreateDocument(const std::string& fileName);
+  // The document window other than Except whose file FileName names; nil if none.
+  TModelForm* DocumentHolding(const std::string& fileName,
+                              const TModelForm* except = nullptr) const;
+  // Whether Writer may write FileName: not while another window holds it, which the user is told.
+  bool MayWriteFile(const TModelForm& writer, const std::string& fileName) const;
+  // Offers to read the active document's file anew when another program changed it on disk.
+  void OfferReloadOfActiveDocument();
   // The document window the frame's commands act on, nil if none.
   TModelForm* ActiveDocument() const;
   std::vector<TModelForm*> Documents() const;
@@ -110,6 +118,8 @@ class TMainForm : public QMainWindow {
   void MergeMenus();
   void FillViewMenu();
   QMdiSubWindow* SubWindowOf(const TModelForm* document) const;
+  // Brings Document's window to the front.
+  void Activate(TModelForm* document);
   // The edit-field commands act on the focused edit, else on the active document's page.
   void EditCommandClick(TEditCommand command);
 
@@ -145,6 +155,8 @@ class TMainForm : public QMainWindow {
   std::unique_ptr<TUbicAttribute> FSubtreeClipboard;
   std::vector<std::string> FOptionClipboard;
   bool FReplacedNoted = false;
+  // While the reload question is asked, the activations it causes ask nothing.
+  bool FOfferingReload = false;
   std::unique_ptr<TAboutBox> FAboutBox;
   std::unique_ptr<TRptForm> FRptForm;
   std::unique_ptr<TPreviewForm> FPreviewForm;

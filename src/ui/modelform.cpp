@@ -297,9 +297,22 @@ QString TModelForm::Caption() const {
 
 bool TModelForm::SaveModel() {
   if (FileName().empty()) return SaveDialog(Cp1250ToUtf8(Model().DisplayName()) + ".ubm");
+  if (!MayWriteOwnFile()) return false;
   Document().Save();
   FMainForm.AddRecentFile(FileName());
   return true;
+}
+
+bool TModelForm::MayWriteOwnFile() const {
+  TQuestions& questions = FMainForm.Questions();
+  if (!FMainForm.MayWriteFile(*this, FileName())) return false;
+  // A file this window did not read or write, such as the own file beside a foreign one it was
+  // read from, may hold another model.
+  if (Document().WouldReplaceOtherFile(FileName())) {
+    return questions.Confirm(Format(ubicstr::OverwriteFile, FileName()), true) == TAnswer::Yes;
+  }
+  return !Document().FileChangedOnDisk() ||
+         questions.WarnYesNo(Format(ubicstr::FileChangedOnDisk, FileName())) == TAnswer::Yes;
 }
 
 bool TModelForm::SaveModelAs() {
@@ -308,20 +321,33 @@ bool TModelForm::SaveModelAs() {
 
 bool TModelForm::SaveDialog(const std::string& proposedName) {
   TQuestions& questions = FMainForm.Questions();
-  const auto choice =
-      ChooseFileToWrite(questions, {"Save file",
-                                    {"Decision model Ubic (*.ubm)", "Model jKIV (*.xml)",
-                                     "KIV ASCII Interchange (*.kvx)", "All files (*.*)"},
-                                    "ubm",
-                                    proposedName});
+  // The file written, and the own file that the window holds afterwards, may not be another
+  // window's.
+  const auto mayWrite = [this](const TFileChoice& choice) {
+    return FMainForm.MayWriteFile(*this, choice.FileName) &&
+           FMainForm.MayWriteFile(*this, WithOwnExtension(choice.FileName));
+  };
+  const auto choice = ChooseFileToWrite(questions,
+                                        {"Save file",
+                                         {"Decision model Ubic (*.ubm)", "Model jKIV (*.xml)",
+                                          "KIV ASCII Interchange (*.kvx)", "All files (*.*)"},
+                                         "ubm",
+                                         proposedName},
+                                        mayWrite);
   if (!choice) return false;
   // The filter entry chosen decides the format; under "All files" the name's extension does.
   const TModelFormat format = choice->FilterIndex == 1   ? TModelFormat::Own
                               : choice->FilterIndex == 2 ? TModelFormat::Jkiv
                               : choice->FilterIndex == 3 ? TModelFormat::Kvx
                                                          : FormatOfFile(choice->FileName);
-  const std::string remarks = Document().SaveAs(choice->FileName, format);
-  if (!remarks.empty()) questions.Warn(Cp1250ToUtf8(remarks));
+  // What the format loses is told before anything is written, so that the user can still keep
+  // the file as it is.
+  const std::string remarks = ExportModel(Model(), format).Remarks;
+  if (!remarks.empty() &&
+      questions.WarnOkCancel(Format(ubicstr::ExportLosses, Cp1250ToUtf8(remarks))) != TAnswer::Ok) {
+    return false;
+  }
+  Document().SaveAs(choice->FileName, format);
   FMainForm.AddRecentFile(choice->FileName);
   return true;
 }

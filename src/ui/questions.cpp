@@ -68,10 +68,13 @@ std::optional<TFileChoice> RunFileDialog(QWidget* parent, const TFileDialogSpec&
 
 }  // namespace
 
-std::optional<TFileChoice> ChooseFileToWrite(TQuestions& questions, const TFileDialogSpec& spec) {
+std::optional<TFileChoice> ChooseFileToWrite(
+    TQuestions& questions, const TFileDialogSpec& spec,
+    const std::function<bool(const TFileChoice&)>& mayWrite) {
   std::optional<TFileChoice> choice = questions.ChooseSaveFile(spec);
   if (!choice) return std::nullopt;
   choice->FileName = SaveFileName(choice->FileName, spec.Filters, choice->FilterIndex);
+  if (mayWrite && !mayWrite(*choice)) return std::nullopt;
   if (QFileInfo::exists(QString::fromStdString(choice->FileName)) &&
       questions.Confirm(Format(ubicstr::OverwriteFile, choice->FileName), true) != TAnswer::Yes) {
     return std::nullopt;
@@ -93,6 +96,11 @@ TAnswer TMessageBoxQuestions::Confirm(const std::string& text, bool withCancel) 
 TAnswer TMessageBoxQuestions::WarnYesNo(const std::string& text) {
   return AnswerOf(QMessageBox::warning(Parent(), QApplication::applicationDisplayName(),
                                        MessageText(text), QMessageBox::Yes | QMessageBox::No));
+}
+
+TAnswer TMessageBoxQuestions::WarnOkCancel(const std::string& text) {
+  return AnswerOf(QMessageBox::warning(Parent(), QApplication::applicationDisplayName(),
+                                       MessageText(text), QMessageBox::Ok | QMessageBox::Cancel));
 }
 
 void TMessageBoxQuestions::Warn(const std::string& text) {
@@ -143,6 +151,10 @@ TAnswer TScriptedQuestions::Confirm(const std::string& text, bool) {
 
 TAnswer TScriptedQuestions::WarnYesNo(const std::string& text) {
   return NextAnswer(TKind::WarnYesNo, text);
+}
+
+TAnswer TScriptedQuestions::WarnOkCancel(const std::string& text) {
+  return NextAnswer(TKind::WarnOkCancel, text);
 }
 
 void TScriptedQuestions::Warn(const std::string& text) {

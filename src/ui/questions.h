@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -36,6 +37,8 @@ class TQuestions {
   virtual TAnswer Confirm(const std::string& text, bool withCancel = false) = 0;
   // A warning with Yes and No.
   virtual TAnswer WarnYesNo(const std::string& text) = 0;
+  // A warning with OK and Cancel: OK goes on with what it warns of.
+  virtual TAnswer WarnOkCancel(const std::string& text) = 0;
   // A warning, an error and a remark, each with OK.
   virtual void Warn(const std::string& text) = 0;
   virtual void Error(const std::string& text) = 0;
@@ -51,6 +54,7 @@ class TMessageBoxQuestions : public TQuestions {
   explicit TMessageBoxQuestions(QWidget* parent = nullptr) : FParent(parent) {}
   TAnswer Confirm(const std::string& text, bool withCancel) override;
   TAnswer WarnYesNo(const std::string& text) override;
+  TAnswer WarnOkCancel(const std::string& text) override;
   void Warn(const std::string& text) override;
   void Error(const std::string& text) override;
   void Inform(const std::string& text) override;
@@ -67,7 +71,7 @@ class TMessageBoxQuestions : public TQuestions {
 // question without a scripted answer is a fault of the script and throws.
 class TScriptedQuestions : public TQuestions {
  public:
-  enum class TKind { Confirm, WarnYesNo, Warn, Error, Inform, OpenFile, SaveFile };
+  enum class TKind { Confirm, WarnYesNo, WarnOkCancel, Warn, Error, Inform, OpenFile, SaveFile };
   struct TAsked {
     TKind Kind;
     std::string Text;  // the message, or the dialog's title
@@ -84,6 +88,7 @@ class TScriptedQuestions : public TQuestions {
 
   TAnswer Confirm(const std::string& text, bool withCancel) override;
   TAnswer WarnYesNo(const std::string& text) override;
+  TAnswer WarnOkCancel(const std::string& text) override;
   void Warn(const std::string& text) override;
   void Error(const std::string& text) override;
   void Inform(const std::string& text) override;
@@ -102,7 +107,10 @@ class TScriptedQuestions : public TQuestions {
 // Asks for the file a save command writes: the save dialog Spec, whose chosen name gets the
 // extension of the chosen filter entry (see SaveFileName), then, when a file of that final name
 // exists, whether to overwrite it. Nullopt when the user cancels the dialog or answers anything
-// but Yes; the name in the choice is the final one.
-std::optional<TFileChoice> ChooseFileToWrite(TQuestions& questions, const TFileDialogSpec& spec);
+// but Yes; the name in the choice is the final one. MayWrite, when given, is asked about the
+// final name before the overwrite question: false ends the command (it told the user why).
+std::optional<TFileChoice> ChooseFileToWrite(
+    TQuestions& questions, const TFileDialogSpec& spec,
+    const std::function<bool(const TFileChoice&)>& mayWrite = {});
 
 }  // namespace ubic

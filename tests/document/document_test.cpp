@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
 #include <stdexcept>
+#include <vector>
 
 #include "document/edits.h"
 #include "files/modelfile.h"
@@ -77,21 +80,39 @@ TEST_F(DocumentTest, TheMarkSaysWhetherSavingWouldWriteOtherBytes) {
   document->RemoveObserver(&observer);
 }
 
-// Results the file holds are those of the model; a file whose stored results are stale would be
-// written differently, and says so at once.
-TEST_F(DocumentTest, StaleResultsInAFileMakeItModified) {
+// Results a file stores may be stale or missing: the model as read and evaluated stands for the
+// file, so opening it marks nothing, while saving writes the results anew.
+TEST_F(DocumentTest, StaleOrMissingResultsInAFileMarkNothing) {
   auto model = std::make_unique<TUbicModel>();
   LoadFromFile(*model, CarFile());
   TUbicAttribute* top = model->FirstAttribute();
   top->SetOptionText(0, top->OptionText(0) == "0" ? "1" : "0");
   SaveToFile(*model, Folder.File("stale.ubm"));
-  std::string remarks;
-  auto document = TUbicDocument::Open(Folder.File("stale.ubm"), remarks);
-  EXPECT_TRUE(document->Modified());
-  EXPECT_FALSE(document->Model().NeedsEvaluation());
-  document->Save();
-  EXPECT_FALSE(document->Modified());
-  EXPECT_EQ(ReadBytes(Folder.File("stale.ubm")), ModelFileText(document->Model()));
+  // The last option's results on every aggregate attribute are blank.
+  std::vector<TUbicAttribute*> attributes;
+  model->Root()->CollectAttributes(attributes);
+  const int last = model->OptionCount() - 1;
+  for (TUbicAttribute* attribute : attributes) {
+    if (!attribute->IsBasic()) attribute->SetOptionText(last, "");
+  }
+  SaveToFile(*model, Folder.File("blank.ubm"));
+
+  for (const char* name : {"stale.ubm", "blank.ubm"}) {
+    const std::string stored = ReadBytes(Folder.File(name));
+    std::string remarks;
+    auto document = TUbicDocument::Open(Folder.File(name), remarks);
+    EXPECT_FALSE(document->Modified()) << name;
+    EXPECT_FALSE(document->Model().NeedsEvaluation());
+    EXPECT_NE(ModelFileText(document->Model()), stored);
+    // An edit undone comes back to the state the file stands for.
+    document->Run(edits::AddOption(0, "Fresh"));
+    EXPECT_TRUE(document->Modified());
+    document->Undo();
+    EXPECT_FALSE(document->Modified()) << name;
+    document->Save();
+    EXPECT_EQ(ReadBytes(Folder.File(name)), ModelFileText(document->Model()));
+    EXPECT_EQ(ReadBytes(Folder.File(name)), ReadBytes(CarFile()));
+  }
 }
 
 TEST_F(DocumentTest, AFailedEditLeavesTheModelAsItWas) {
@@ -157,15 +178,98 @@ TEST_F(DocumentTest, AnExportMeetsAnEarlierSave) {
   EXPECT_EQ(ModelFileText(document->Model()), ReadBytes(Folder.File("a.ubm")));
 }
 
-TEST_F(DocumentTest, AForeignFileOpensModifiedUnderTheOwnName) {
+// A foreign file opens unmodified under the own name; the own file of that name, which may hold
+// another model, is not the document's until the user agrees to replace it.
+TEST_F(DocumentTest, AForeignFileOpensUnderTheOwnNameWithoutClaimingIt) {
   auto document = OpenCopy();
   document->SaveAs(Folder.File("car.xml"), TModelFormat::Jkiv);
   std::string remarks;
   auto imported = TUbicDocument::Open(Folder.File("car.xml"), remarks);
   EXPECT_EQ(imported->FileName(), Folder.File("car.ubm"));
-  // Its own file holds the model before the round trip, which jKIV does not keep in every byte.
-  EXPECT_TRUE(imported->Modified());
-  EXPECT_EQ(imported->Modified(), BytesDiffer(*imported));
+  EXPECT_FALSE(imported->Modified());
+  EXPECT_TRUE(imported->WouldReplaceOtherFile(imported->FileName()));
+  EXPECT_FALSE(imported->FileChangedOnDisk());
+  imported->Save();
+  EXPECT_FALSE(imported->WouldReplaceOtherFile(imported->FileName()));
+  // A file the document read is its own; a new document owns none.
+  EXPECT_FALSE(document->WouldReplaceOtherFile(document->FileName()));
+  EXPECT_TRUE(TUbicDocument().WouldReplaceOtherFile(document->FileName()));
+  EXPECT_FALSE(TUbicDocument().WouldReplaceOtherFile(Folder.File("none.ubm")));
+}
+
+TEST_F(DocumentTest, HoldsItsFileUnderAnyOfItsNames) {
+  auto document = OpenCopy();
+  std::filesystem::create_directory(Folder.File("sub"));
+  EXPECT_TRUE(document->HoldsFile(Folder.File("sub/../car.ubm")));
+  EXPECT_TRUE(document->HoldsFile(Folder.File("./car.ubm")));
+  EXPECT_FALSE(document->HoldsFile(Folder.File("car.xml")));
+  EXPECT_FALSE(TUbicDocument().HoldsFile(""));
+}
+
+// What another program writes into the document's file is noticed: by size, or by bytes when
+// only the time differs; a file only touched, or gone, has not changed.
+TEST_F(DocumentTest, AChangeOnDiskIsNoticedUntilTheUserDecides) {
+  auto document = OpenCopy();
+  const std::string file = document->FileName();
+  const std::string original = ReadBytes(file);
+  EXPECT_FALSE(document->FileChangedOnDisk());
+
+  std::filesystem::last_write_time(
+      file, std::filesystem::last_write_time(file) + std::chrono::seconds(5));
+  EXPECT_FALSE(document->FileChangedOnDisk());
+
+  // The same size, another byte.
+  std::string changed = original;
+  changed[changed.find("CAR")] = 'B';
+  WriteBytes(file, changed);
+  std::filesystem::last_write_time(
+      file, std::filesystem::last_write_time(file) + std::chrono::seconds(10));
+  EXPECT_TRUE(document->FileChangedOnDisk());
+  EXPECT_TRUE(document->DiskChangeToOffer());
+  document->KeepAgainstDisk();
+  EXPECT_FALSE(document->DiskChangeToOffer());
+  EXPECT_TRUE(document->FileChangedOnDisk());
+  // Another change is offered again.
+  WriteBytes(file, original + " ");
+  EXPECT_TRUE(document->DiskChangeToOffer());
+
+  std::filesystem::remove(file);
+  EXPECT_FALSE(document->FileChangedOnDisk());
+  document->Save();
+  WriteBytes(file, original + "  ");
+  EXPECT_TRUE(document->FileChangedOnDisk());
+  document->Save();
+  EXPECT_FALSE(document->FileChangedOnDisk());
+  EXPECT_FALSE(document->DiskChangeToOffer());
+}
+
+TEST_F(DocumentTest, AReloadIsOneStepThatUndoTakesBack) {
+  auto document = OpenCopy();
+  document->Run(edits::AddOption(0, "Fresh"));
+  const std::string edited = ModelFileText(document->Model());
+  // Another window saves another state of the file.
+  auto other = OpenCopy("other.ubm");
+  other->Run(edits::RenameAttribute(*other->Model().FirstAttribute(), "Vehicle"));
+  other->SaveAs(document->FileName(), TModelFormat::Own);
+  ASSERT_TRUE(document->DiskChangeToOffer());
+
+  TCountingObserver observer;
+  document->AddObserver(&observer);
+  document->Reload();
+  EXPECT_EQ(observer.Changes, std::vector{TDocumentChange::TKind::Replaced});
+  EXPECT_EQ(document->Model().FirstAttribute()->GetName(), "Vehicle");
+  EXPECT_EQ(document->Model().OptionCount(), other->Model().OptionCount());
+  EXPECT_FALSE(document->Modified());
+  EXPECT_FALSE(document->FileChangedOnDisk());
+  EXPECT_EQ(document->History().UndoName(), "Reload from disk");
+
+  document->Undo();
+  EXPECT_EQ(ModelFileText(document->Model()), edited);
+  EXPECT_TRUE(document->Modified());
+  document->Redo();
+  EXPECT_EQ(document->Model().FirstAttribute()->GetName(), "Vehicle");
+  EXPECT_FALSE(document->Modified());
+  document->RemoveObserver(&observer);
 }
 
 // A model file keeps its name whatever its extension: saving it writes no second file.

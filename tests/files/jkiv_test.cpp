@@ -98,7 +98,6 @@ TEST_F(Jkiv, WritesTheFlatLayoutWithoutHeader) {
   price->SetOptionText(0, "0");
   model.Root()->AddInput(std::move(price));
   EXPECT_EQ(SaveToJkivFile(model, File()), NarrowedRemark("Price") + ComputedRemark("Price"));
-  EXPECT_FALSE(model.Modified());
   EXPECT_EQ(XmlHeader, kDefaultXmlHeader);
   // No header line; indented as the XML writer does it for every file.
   const std::vector<std::string> lines = ReadTextLines(File());
@@ -212,7 +211,6 @@ TEST_F(Jkiv, RoundTripThroughTheOwnFormat) {
   EXPECT_EQ(file.find("<FUNCTION>\r\n    <NAME>Price</NAME>"), std::string::npos);
   EXPECT_EQ(model->GetName(), "Cars");
   EXPECT_EQ(model->GetDescription(), "Which car to buy");
-  EXPECT_FALSE(model->Modified());
   EXPECT_TRUE(model->NeedsEvaluation());
   EXPECT_EQ(model->FirstAttribute()->Input(0)->OptionValue(0), 10);
 
@@ -378,7 +376,6 @@ TEST_F(Jkiv, ExportRenamesWhatTheFileCannotLinkAndReadsBackTheSameTree) {
             "The scale \"Unnamed\" has more than one value named \"p\", which the jKIV file can "
             "not tell apart; the file calls one of them \"p (2)\".\r" +
                 NarrowedRemark("Dup") + ComputedRemark("Dup") + UndefinedRemark("a;b"));
-  EXPECT_FALSE(model.Modified());
 
   // The renamed file links every element as the model does.
   const std::unique_ptr<TUbicModel> back = Loaded(ReadTextLines(File()));
@@ -393,10 +390,8 @@ TEST_F(Jkiv, ExportRenamesWhatTheFileCannotLinkAndReadsBackTheSameTree) {
   EXPECT_EQ(dup.Input(1)->OptionText(0), "1");
   EXPECT_EQ(dup.Input(0)->Input(0)->OptionText(0), "*");
 
-  model.SetModified(true);
   EXPECT_THROW(SaveToJkivFile(model, Folder.File("missing/model.xml")), EFileError);
   EXPECT_EQ(XmlHeader, kDefaultXmlHeader);
-  EXPECT_TRUE(model.Modified());
 }
 
 }  // namespace

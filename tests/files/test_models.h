@@ -100,10 +100,8 @@ inline std::vector<std::string> Lines(const std::string& text) {
 }
 
 // The model as the own format writes it: what two models hold is compared by this text.
-inline std::string OwnFormat(TUbicModel& model, const TTempFolder& folder) {
-  const bool modified = model.Modified();
+inline std::string OwnFormat(const TUbicModel& model, const TTempFolder& folder) {
   SaveToFile(model, folder.File("compare.ubm"));
-  model.SetModified(modified);
   return ReadBytes(folder.File("compare.ubm"));
 }
 

@@ -133,7 +133,6 @@ TEST(Model, StatisticsAndLookup) {
   EXPECT_EQ(empty.Statistics(), TModelStatistics{});
   EXPECT_EQ(empty.FirstAttribute(), nullptr);
   EXPECT_EQ(empty.DisplayName(), "");
-  EXPECT_TRUE(empty.Modified());
   EXPECT_FALSE(empty.NeedsEvaluation());
 
   TTree t;
@@ -152,9 +151,7 @@ TEST(Model, StatisticsAndLookup) {
   t.B->SetName("A2");
   EXPECT_EQ(t.Model.FindAttribute("A2"), t.A->Input(1));
 
-  t.Model.SetModified(false);
   t.Model.Changed();
-  EXPECT_TRUE(t.Model.Modified());
   EXPECT_TRUE(t.Model.NeedsEvaluation());
   t.Model.ResetTree();
   EXPECT_EQ(t.Model.Root()->InputCount(), 0);

@@ -22,7 +22,9 @@ def test_saved_model_is_what_the_tool_converts(car, tmp_path, extension, format)
     remarks = car.save(str(path))
     converted = tmp_path / f"cli{extension}"
     run_cli("convert", EXAMPLES / "car.ubm", converted)
-    assert path.read_bytes() == converted.read_bytes()
+    # A conversion leaves the file's results unevaluated, which KVX marks on every aggregate's
+    # values; a loaded model is evaluated.
+    assert path.read_bytes() == converted.read_bytes().replace(b" VAL E ", b" VAL ")
     again = ubic.load(str(path))
     assert [a.name for a in again.attributes] == [a.name for a in car.attributes]
     if format == "ubm":

@@ -30,6 +30,9 @@ class TRandomQuestions : public TQuestions {
   TAnswer WarnYesNo(const std::string& text) override {
     return Note(text, FRandom() % 2 ? TAnswer::Yes : TAnswer::No);
   }
+  TAnswer WarnOkCancel(const std::string& text) override {
+    return Note(text, FRandom() % 2 ? TAnswer::Ok : TAnswer::Cancel);
+  }
   void Warn(const std::string& text) override { Note(text, TAnswer::Ok); }
   void Error(const std::string& text) override {
     FErrors.push_back(text);

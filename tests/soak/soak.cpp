@@ -47,6 +47,12 @@ const char* const kExamples[] = {"applicant.ubm", "car.ubm", "home.ubm"};
 // which the program replaces.
 const QString kTypedCharacters = QString::fromUtf8("abXY z7\u00e9\u2192");
 
+// The bytes of File; none when there is no such file.
+std::optional<std::string> ReadIfThere(const std::string& file) {
+  if (file.empty() || !std::filesystem::is_regular_file(file)) return std::nullopt;
+  return ReadFileText(file);
+}
+
 // A key press as the keyboard sends it, with its text.
 void PressKey(QWidget* widget, Qt::Key key, const QString& text = {}) {
   QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
@@ -134,6 +140,10 @@ void TSoak::OpenSession() {
   }
   FDocument = FMain->CreateDocument(file);
   FStartText = ModelFileText(FDocument->Model());
+  // Opened, the model is what its file stands for, stale results and all; new, it is nothing's.
+  FFileText = file.empty() ? std::nullopt : std::optional(FStartText);
+  FKnownFile = FDocument->FileName();
+  FKnownBytes = ReadIfThere(FKnownFile);
   FSessionSteps = 40 + Pick(260);
 }
 
@@ -195,8 +205,27 @@ bool TSoak::Step() {
   return Check(description);
 }
 
+void TSoak::FollowTheFile() {
+  const std::string& file = FDocument->FileName();
+  std::optional<std::string> bytes = ReadIfThere(file);
+  if (file == FKnownFile && bytes == FKnownBytes) return;
+  // Nobody but the document writes its files here: what it wrote, or the own file it took on
+  // with an export, holds a state of the model when reading it back writes the same bytes.
+  FFileText.reset();
+  if (bytes) {
+    try {
+      if (ModelFileText(*OpenModel(file).Model) == *bytes) FFileText = bytes;
+    } catch (const std::exception&) {
+      // A file that cannot be read stands for no model.
+    }
+  }
+  FKnownFile = file;
+  FKnownBytes = std::move(bytes);
+}
+
 bool TSoak::Check(const std::string& command) {
-  const std::string fault = DocumentFault(*FMain, *FDocument);
+  FollowTheFile();
+  const std::string fault = DocumentFault(*FMain, *FDocument, FFileText);
   return fault.empty() || Fail(command, fault);
 }
 

@@ -3,6 +3,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -56,6 +57,9 @@ class TSoak {
   bool StepThroughHistory(QAction* action, const std::string& command);
   bool Step();
   bool Check(const std::string& command);
+  // Follows what the document's file holds: when a command wrote it, or the document took
+  // another file, the model that file stands for is the file's.
+  void FollowTheFile();
   bool Fail(const std::string& command, const std::string& what);
 
   // Commands of the Model page.
@@ -91,6 +95,12 @@ class TSoak {
   long FSessionSteps = 0;
   int FSessions = 0;
   std::string FStartText;
+  // The model text that the document's file stands for: as opened, or as last written; none
+  // when the file holds no state of the model.
+  std::optional<std::string> FFileText;
+  // The document's file and its bytes as the last check found them.
+  std::string FKnownFile;
+  std::optional<std::string> FKnownBytes;
   std::string FFailure;
 };
 

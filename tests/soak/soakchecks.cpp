@@ -30,11 +30,6 @@ std::string Quoted(const QString& text) {
 }
 
 // Whether saving would change the file: the document's own promise, read off the disk.
-bool FileDiffers(const TModelForm& document) {
-  const std::string& file = document.FileName();
-  if (file.empty() || !std::filesystem::exists(file)) return true;
-  return ReadFileText(file) != ModelFileText(document.Model());
-}
 
 std::string TitleFault(const TModelForm& document) {
   QString expected = ToQString(document.Model().DisplayName()) + " [" +
@@ -145,15 +140,16 @@ std::string HistoryFault(const TMainForm& main, const TModelForm& document) {
 
 }  // namespace
 
-std::string DocumentFault(const TMainForm& main, const TModelForm& document) {
+std::string DocumentFault(const TMainForm& main, const TModelForm& document,
+                          const std::optional<std::string>& fileText) {
   const TUbicModel& model = document.Model();
   if (const std::vector<std::string> errors = ConsistencyErrors(model); !errors.empty()) {
     return "inconsistent model: " + errors.front();
   }
-  if (document.Document().Modified() != FileDiffers(document)) {
+  if (document.Document().Modified() != (!fileText || *fileText != ModelFileText(model))) {
     return std::string("the document says it is ") +
            (document.Document().Modified() ? "modified" : "unmodified") +
-           " against the bytes of \"" + document.FileName() + "\"";
+           " against the model that \"" + document.FileName() + "\" stands for";
   }
   std::string fault = TitleFault(document);
   if (fault.empty())

@@ -115,7 +115,6 @@ TEST_F(Editors, NewFunctionEnteredByDigitKeysAndKeptOnOk) {
   TModelForm* document = OpenExample();
   Select(document, "Top");
   ASSERT_TRUE(Child<QPushButton>(document, "ModFunctBtn")->isEnabled());
-  document->Model().SetModified(false);
   WithModal([&] { Child<QAction>(document, "ModFunct")->trigger(); },
             [&](QWidget*) {
               TFunctForm& form = *Child<TFunctForm>(document, "FunctForm");
@@ -153,7 +152,7 @@ TEST_F(Editors, NewFunctionEnteredByDigitKeysAndKeptOnOk) {
   ASSERT_TRUE(function);
   EXPECT_EQ(function->EnteredCount(), 1);
   EXPECT_EQ(function->RuleLow(5), 1);
-  EXPECT_TRUE(document->Model().Modified());
+  EXPECT_TRUE(document->Document().Modified());
   EXPECT_TRUE(Child<QLineEdit>(document, "ModFunctText")->text().startsWith("Rules: 1/6"));
 }
 

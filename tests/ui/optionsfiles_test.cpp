@@ -81,7 +81,7 @@ TEST_F(OptionsFiles, ImportReplacesTheOptionsOrChangesNothing) {
   Questions.Clear();
   EXPECT_EQ(model.OptionCount(), 5);
   EXPECT_EQ(model.Options()[0], "Compact Hatchback");
-  EXPECT_FALSE(model.Modified());
+  EXPECT_FALSE(document->Document().Modified());
 
   // The file's options replace the model's, join them, or, cancelled, change nothing; each
   // import is one step.

@@ -118,7 +118,7 @@ TEST_F(OptionsPage, GridLayoutAndEmptyModel) {
   EXPECT_EQ(Child<QLineEdit>(page, "OptNameEdit")->text(), "New");
   EXPECT_TRUE(Child<QAction>(page, "OptPaste")->isEnabled() == false &&
               Child<QAction>(page, "OptDelete")->isEnabled());
-  EXPECT_TRUE(document->Model().Modified());
+  EXPECT_TRUE(document->Document().Modified());
 }
 
 TEST_F(OptionsPage, DigitKeysStoreValuesAndMoveDown) {

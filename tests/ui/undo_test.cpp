@@ -25,12 +25,10 @@ class Undo : public TUiTest {
     return Main->CreateDocument(TempFile("car.ubm"));
   }
 
-  // The model as its file would hold it, with the option selection, leaving its Modified alone.
+  // The model as its file would hold it, with the option selection.
   std::string Image(TModelForm* document) {
-    TUbicModel& model = document->Model();
-    const bool modified = model.Modified();
+    const TUbicModel& model = document->Model();
     SaveModel(model, TempFile("image.ubm"));
-    model.SetModified(modified);
     std::ifstream file(TempFile("image.ubm"), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(file), {}) + "|" + model.OptionSelection();
   }
