@@ -54,6 +54,10 @@ class TSoak {
   bool CloseSession();
   // Undoes or redoes every step there is, checking after each.
   bool StepThroughHistory(QAction* action, const std::string& command);
+  // The names of the Graphs page's chosen attributes.
+  std::vector<std::string> ChosenNames() const;
+  // Triggers Undo or Redo; false when a chosen attribute that the model still has lost its tick.
+  bool TriggerKeepingTicks(QAction* action, const std::string& command);
   bool Step();
   bool Check(const std::string& command);
   bool Fail(const std::string& command, const std::string& what);
@@ -92,6 +96,8 @@ class TSoak {
   int FSessions = 0;
   std::string FStartText;
   std::string FFailure;
+  // What Undo or Redo as a random command did to the chart, told by the check after it.
+  std::string FTicksLost;
 };
 
 }  // namespace ubic::soak
