@@ -1,6 +1,7 @@
 #include "edits.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <stdexcept>
 
 #include "files/modelfile.h"
@@ -83,6 +84,16 @@ std::unique_ptr<TUbicAttribute> FittedToOptions(std::unique_ptr<TUbicAttribute> 
   return subtree;
 }
 
+// Those of Attributes that have a function; nil stands for the top level, which has none.
+std::vector<const TUbicAttribute*> WithFunctions(
+    std::initializer_list<const TUbicAttribute*> attributes) {
+  std::vector<const TUbicAttribute*> owners;
+  for (const TUbicAttribute* attribute : attributes) {
+    if (attribute != nullptr && attribute->Funct() != nullptr) owners.push_back(attribute);
+  }
+  return owners;
+}
+
 std::shared_ptr<const TUbicAttribute> CopyOf(const TUbicAttribute& attribute) {
   return DuplicateSubtree(attribute);
 }
@@ -122,11 +133,13 @@ void CheckOption(const TUbicModel& model, int option) {
 
 }  // namespace
 
-TEdit AddAttribute(const TUbicAttribute& parent) {
+TEdit AddAttribute(const TUbicAttribute& parent, const std::string& name) {
   // The tree's root has no place of its own: a new attribute under it is a top-level one.
-  return {"Add attribute", [path = AttributePath(&parent)](TUbicModel& model) {
+  return {"Add attribute", [path = AttributePath(&parent), name](TUbicModel& model) {
             TUbicAttribute& owner = path.empty() ? *model.Root() : At(model, path);
-            return Attach(owner, model.NewAttribute());
+            std::unique_ptr<TUbicAttribute> added = model.NewAttribute();
+            if (!name.empty()) added->SetName(name);
+            return Attach(owner, std::move(added));
           }};
 }
 
@@ -180,7 +193,7 @@ TEdit DragAttribute(const TUbicAttribute& attribute, const TUbicAttribute* onto)
           [path = AttributePath(&attribute), ontoPath = AttributePath(onto)](TUbicModel& model) {
             TUbicAttribute& dragged = At(model, path);
             TUbicAttribute& target = ontoPath.empty() ? *model.Root() : At(model, ontoPath);
-            if (&target == &dragged || target.HasAncestor(&dragged)) {
+            if (!CanDrag(dragged, &target)) {
               throw std::logic_error("An attribute cannot become an input of its own subtree");
             }
             return Attach(target, dragged.Parent()->DetachInput(&dragged));
@@ -190,6 +203,28 @@ TEdit DragAttribute(const TUbicAttribute& attribute, const TUbicAttribute* onto)
 TEdit RenameAttribute(const TUbicAttribute& attribute, const std::string& name) {
   return TextEdit("Rename attribute", "attribute name", attribute,
                   [name](TUbicAttribute& renamed) { renamed.SetName(name); });
+}
+
+std::vector<const TUbicAttribute*> FunctionsLostByAdding(const TUbicAttribute& parent) {
+  return WithFunctions({&parent});
+}
+
+std::vector<const TUbicAttribute*> FunctionsLostByDeleting(const TUbicAttribute& attribute) {
+  return WithFunctions({attribute.IsBasic() ? attribute.Parent() : &attribute});
+}
+
+std::vector<const TUbicAttribute*> FunctionsLostByCutting(const TUbicAttribute& attribute) {
+  return WithFunctions({attribute.Parent()});
+}
+
+std::vector<const TUbicAttribute*> FunctionsLostByDragging(const TUbicAttribute& attribute,
+                                                           const TUbicAttribute* onto) {
+  return WithFunctions({onto, attribute.Parent()});
+}
+
+bool CanDrag(const TUbicAttribute& attribute, const TUbicAttribute* onto) {
+  return attribute.Parent() != nullptr &&
+         (onto == nullptr || (onto != &attribute && !onto->HasAncestor(&attribute)));
 }
 
 TEdit DescribeAttribute(const TUbicAttribute& attribute, const std::string& description) {

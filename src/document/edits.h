@@ -17,7 +17,8 @@ namespace ubic::edits {
 
 // The attribute tree.
 // A new input of Parent, which loses its function; a top-level attribute under the model's root.
-TEdit AddAttribute(const TUbicAttribute& parent);
+// It is named Name, or "New" when Name is empty.
+TEdit AddAttribute(const TUbicAttribute& parent, const std::string& name = {});
 // A basic attribute goes, and its parent's function with it; an aggregate one loses its inputs
 // and function and stays as a basic attribute.
 TEdit DeleteAttribute(const TUbicAttribute& attribute);
@@ -35,6 +36,22 @@ TEdit MoveAttribute(const TUbicAttribute& attribute, int offset);
 // functions.
 TEdit DragAttribute(const TUbicAttribute& attribute, const TUbicAttribute* onto);
 TEdit RenameAttribute(const TUbicAttribute& attribute, const std::string& name);
+
+// What the edits of the tree delete besides what they name: the attributes whose functions go,
+// so that a command can say so before it runs. Each is listed where its function goes, even an
+// attribute that loses it twice.
+// Adding or pasting an input of Parent: Parent's function.
+std::vector<const TUbicAttribute*> FunctionsLostByAdding(const TUbicAttribute& parent);
+// Deleting: a basic attribute's parent's function; an aggregate attribute's own.
+std::vector<const TUbicAttribute*> FunctionsLostByDeleting(const TUbicAttribute& attribute);
+// Cutting: the parent's function.
+std::vector<const TUbicAttribute*> FunctionsLostByCutting(const TUbicAttribute& attribute);
+// Dragging onto Onto (nil for the top level): Onto's function, then the parent's.
+std::vector<const TUbicAttribute*> FunctionsLostByDragging(const TUbicAttribute& attribute,
+                                                           const TUbicAttribute* onto);
+// Whether Attribute may become an input of Onto (nil for the top level): never of itself or of
+// its own subtree.
+bool CanDrag(const TUbicAttribute& attribute, const TUbicAttribute* onto);
 TEdit DescribeAttribute(const TUbicAttribute& attribute, const std::string& description);
 
 // Scales.

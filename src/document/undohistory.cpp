@@ -25,18 +25,30 @@ TUbicAttribute* AttributeAt(const TUbicModel& model, const std::vector<int>& pat
 
 TUndoHistory::TUndoHistory(TUbicModel& model) : FPresent(std::make_unique<TModelSnapshot>(model)) {}
 
-void TUndoHistory::Record(TUbicModel& model, const std::string& name, const std::string& mergeKey,
+bool TUndoHistory::Record(TUbicModel& model, const std::string& name, const std::string& mergeKey,
                           const TEditFocus& focus) {
+  auto state = std::make_shared<const TModelSnapshot>(model);
+  // Typing the text a field already holds, or the field's own undo, changes nothing: such an
+  // edit must not leave a step that does nothing, nor take away what Redo would bring back.
+  if (state->SameModelAs(*FPresent)) return false;
   const bool merge = FMergeOpen && !mergeKey.empty() && mergeKey == FMergeKey && CanUndo();
+  if (merge && state->SameModelAs(*FUndo.back().State)) {
+    // The typing came back to where it began: the step it made is no step at all.
+    FPresent = std::move(FUndo.back().State);
+    FUndo.pop_back();
+    FMergeOpen = false;
+    return true;
+  }
   if (merge) {
     FUndo.back().Focus = focus;
   } else {
     FUndo.push_back({name, focus, std::move(FPresent)});
   }
   FRedo.clear();
-  FPresent = std::make_unique<TModelSnapshot>(model);
+  FPresent = std::move(state);
   FMergeKey = mergeKey;
   FMergeOpen = true;
+  return true;
 }
 
 std::string TUndoHistory::UndoName() const {

@@ -32,8 +32,10 @@ class TUndoHistory {
 
   // Records the edit just made to Model. An edit with a non-empty MergeKey that equals the one of
   // the last step, with nothing undone in between, joins that step (one typed name is one step).
-  // A new step discards what could be redone.
-  void Record(TUbicModel& model, const std::string& name, const std::string& mergeKey = {},
+  // A new step discards what could be redone. An edit that left the model as it was records
+  // nothing and keeps what could be redone; one that brings a joined step back to the model from
+  // before it takes that step away. Returns whether the model changed.
+  bool Record(TUbicModel& model, const std::string& name, const std::string& mergeKey = {},
               const TEditFocus& focus = {});
   // Ends merging: the next edit is a step of its own even with the same key.
   void CloseStep() { FMergeOpen = false; }

@@ -56,6 +56,12 @@ bool TModelSnapshot::SameFileAs(const TModelSnapshot& other) const {
          SameXml(*FDocument, *other.FDocument);
 }
 
+bool TModelSnapshot::SameModelAs(const TModelSnapshot& other) const {
+  return FName == other.FName && FDescription == other.FDescription &&
+         FOptionSelection == other.FOptionSelection && FLastScaleOwner == other.FLastScaleOwner &&
+         FUnusedWeights == other.FUnusedWeights && SameFileAs(other);
+}
+
 void TModelSnapshot::Restore(TUbicModel& model) const {
   ReadModelDocument(model, *FDocument);
   model.SetName(FName);

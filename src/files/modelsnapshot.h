@@ -23,6 +23,9 @@ class TModelSnapshot {
   void Restore(TUbicModel& model) const;
   // Whether the two states give the same model file; what the file leaves out may differ.
   bool SameFileAs(const TModelSnapshot& other) const;
+  // Whether the two states are the same model, also in what the file leaves out; only whether
+  // it needed evaluation may differ.
+  bool SameModelAs(const TModelSnapshot& other) const;
 
  private:
   std::unique_ptr<TXmlItem> FDocument;

@@ -754,10 +754,8 @@ py::class_<TScriptModel, TModelPtr> BindModel(py::module_& m) {
           [](const TModelPtr& model, const std::optional<TPyAttribute>& parent,
              const std::optional<std::string>& name) {
             const TUbicAttribute& owner = parent ? parent->Get() : *model->Model().Root();
-            model->Run(edits::AddAttribute(owner));
-            const TUbicAttribute& added = *owner.Input(owner.InputCount() - 1);
-            if (name) model->Run(edits::RenameAttribute(added, ModelText(*name)));
-            return Handle(model, added);
+            model->Run(edits::AddAttribute(owner, name ? ModelText(*name) : std::string()));
+            return Handle(model, *owner.Input(owner.InputCount() - 1));
           },
           "parent"_a = py::none(), "name"_a = py::none(),
           "Adds an attribute as the last input of Parent (top-level without one); the parent "

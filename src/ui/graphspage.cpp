@@ -193,22 +193,29 @@ void TGraphsPage::FillTree() {
     AddNodes(FGraphTree->invisibleRootItem(), root->Input(i));
   }
   FGraphTree->expandAll();
-  // Attributes deleted since they were chosen drop out.
-  std::vector<TUbicAttribute*> present;
-  root->CollectAttributes(present);
-  std::erase_if(FChartAttributes, [&present](const TUbicAttribute* chosen) {
-    return std::find(present.begin(), present.end(), chosen) == present.end();
-  });
+  KeepChosen();
   ShowTicks();
+}
+
+void TGraphsPage::KeepChosen() {
+  // Attributes deleted since they were chosen drop out; the others are kept as they are now,
+  // under the names and at the places they have now.
+  std::vector<TAttributeRef> present;
+  for (const TUbicAttribute* chosen : ChartAttributes()) present.emplace_back(*chosen);
+  FChartAttributes = std::move(present);
+}
+
+std::vector<const TUbicAttribute*> TGraphsPage::ChartAttributes() const {
+  return FindAll(FDocument.Model(), FChartAttributes);
 }
 
 void TGraphsPage::ShowTicks() {
   const bool filling = std::exchange(FFilling, true);
+  const std::vector<const TUbicAttribute*> chosen = ChartAttributes();
   for (QTreeWidgetItemIterator it(FGraphTree); *it; ++it) {
     auto* item = static_cast<TAttributeItem*>(*it);
-    const bool chosen = std::find(FChartAttributes.begin(), FChartAttributes.end(),
-                                  item->Attribute()) != FChartAttributes.end();
-    item->setCheckState(0, chosen ? Qt::Checked : Qt::Unchecked);
+    const bool ticked = std::find(chosen.begin(), chosen.end(), item->Attribute()) != chosen.end();
+    item->setCheckState(0, ticked ? Qt::Checked : Qt::Unchecked);
   }
   FFilling = filling;
 }
@@ -236,11 +243,15 @@ void TGraphsPage::GraphTreeChange(QTreeWidgetItem* item) {
 }
 
 void TGraphsPage::ToggleAttribute(const TUbicAttribute* attribute) {
-  const auto chosen = std::find(FChartAttributes.begin(), FChartAttributes.end(), attribute);
+  KeepChosen();
+  const TUbicModel& model = FDocument.Model();
+  const auto chosen =
+      std::find_if(FChartAttributes.begin(), FChartAttributes.end(),
+                   [&](const TAttributeRef& ref) { return ref.Refers(model, *attribute); });
   if (chosen != FChartAttributes.end()) {
     FChartAttributes.erase(chosen);
   } else {
-    FChartAttributes.push_back(attribute);
+    FChartAttributes.emplace_back(*attribute);
   }
   while (FChartAttributes.size() > MaxChartAttributes)
     FChartAttributes.erase(FChartAttributes.begin());
@@ -273,7 +284,7 @@ void TGraphsPage::ShowAllOptions(bool shown) {
 }
 
 void TGraphsPage::DrawGraphs() {
-  FGraphs.Update(FDocument.Model(), FChartAttributes, FOptionList->currentRow(), FSettings);
+  FGraphs.Update(FDocument.Model(), ChartAttributes(), FOptionList->currentRow(), FSettings);
   FGraphView->update();
 }
 
@@ -281,7 +292,7 @@ void TGraphsPage::UpdateControls() {
   FGraphNamedValues->setChecked(FSettings.NamedValues);
   FGraphNamedOptions->setChecked(FSettings.NamedOptions);
   FGraphFourOptions->setChecked(FSettings.FourOptions);
-  FGraphFourOptions->setEnabled(FChartAttributes.size() > 2);
+  FGraphFourOptions->setEnabled(ChartAttributes().size() > 2);
   FGraphCopy->setEnabled(FGraphs.Visible() != TGraphKind::None);
   for (const auto& [action, popup] : FPopupActions) {
     popup->setChecked(action->isChecked());

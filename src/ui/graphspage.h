@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "charts/modelgraphs.h"
+#include "document/attributeref.h"
 
 class QAction;
 class QListWidget;
@@ -42,7 +43,8 @@ class TGraphsPage : public QWidget {
 
   TGraphsPage(TUbicDocument& document, TMainForm& mainForm);
 
-  const std::vector<const TUbicAttribute*>& ChartAttributes() const { return FChartAttributes; }
+  // The chosen attributes in the order they were chosen, as the model now has them.
+  std::vector<const TUbicAttribute*> ChartAttributes() const;
   const TModelGraphs& Graphs() const { return FGraphs; }
   const TGraphSettings& Settings() const { return FSettings; }
   // The page's Graph menu, which the document window shows while the page is active.
@@ -52,7 +54,8 @@ class TGraphsPage : public QWidget {
 
   // Reads the model anew and draws.
   void Build();
-  // Empties the attribute tree, whose nodes point at attributes that may go; Build fills it.
+  // Empties the attribute tree, whose nodes point at attributes that may go; Build fills it, and
+  // the chosen attributes that the model still has stay chosen.
   void ReleaseAttributes();
   void DrawGraphs();
   // Part of the document window's refresh: tick marks and enablement of both menus.
@@ -75,6 +78,7 @@ class TGraphsPage : public QWidget {
   void FillTree();
   void FillOptionList();
   void ShowTicks();
+  void KeepChosen();
   void GraphTreeChange(QTreeWidgetItem* item);
   void OptionListChange(QListWidgetItem* item);
   void ShowPopup(QWidget* control, const QPoint& position);
@@ -93,7 +97,8 @@ class TGraphsPage : public QWidget {
   QAction* FGraphCopy;
   QMenu* FGraphMenu;
   QMenu* FGraphPopupMenu;
-  std::vector<const TUbicAttribute*> FChartAttributes;
+  // Kept by name and place: Undo and Redo replace every attribute, and the choice outlives them.
+  std::vector<TAttributeRef> FChartAttributes;
   TGraphSettings FSettings;
   TModelGraphs FGraphs;
   // Keeps the lists' own change signals out while the page writes into them.

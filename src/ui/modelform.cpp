@@ -101,9 +101,8 @@ TModelForm::TModelForm(TMainForm& mainForm, std::unique_ptr<TUbicDocument> docum
   layout->setSpacing(0);
   layout->addWidget(FPageControl);
   layout->addWidget(FStatusBar);
-  for (QWidget* page : std::initializer_list<QWidget*>{FOptionsPage, FEvaluationPage}) {
-    connect(static_cast<TGridPage*>(page), &TGridPage::StateChanged, this,
-            &TModelForm::UpdateControls);
+  for (TGridPage* page : GridPages()) {
+    connect(page, &TGridPage::StateChanged, this, &TModelForm::UpdateControls);
   }
   connect(FGraphsPage, &TGraphsPage::StateChanged, this, &TModelForm::UpdateControls);
   NameObjects({{FPageControl, "PageControl"},
@@ -537,10 +536,17 @@ void TModelForm::DocumentChanging() {
   FModTreeView->clearSelection();
   // A hidden page is built again when it is shown; showing it reads its cells first.
   FGraphsPage->ReleaseAttributes();
-  for (TGridPage* page :
-       {static_cast<TGridPage*>(FOptionsPage), static_cast<TGridPage*>(FEvaluationPage)}) {
-    if (FPageControl->currentWidget() != page) page->ReleaseAttributes();
+  for (TGridPage* page : GridPages()) {
+    if (FPageControl->currentWidget() != page) {
+      page->ReleaseAttributes();
+    } else {
+      page->KeepCurrentCell();
+    }
   }
+}
+
+std::array<TGridPage*, 2> TModelForm::GridPages() const {
+  return {FOptionsPage, FEvaluationPage};
 }
 
 void TModelForm::DocumentChanged(const TDocumentChange& change) {
@@ -563,6 +569,9 @@ void TModelForm::DocumentChanged(const TDocumentChange& change) {
       FModTreeView->setCurrentItem(focus);
     }
     BuildPage();
+    for (TGridPage* page : GridPages()) {
+      if (FPageControl->currentWidget() == page) page->ShowFocus(change.Focus);
+    }
   }
   UpdateControls();
 }
@@ -677,13 +686,17 @@ TAnswer TModelForm::Ask(const std::string& text) {
   return FMainForm.Questions().Confirm(Cp1250ToUtf8(text));
 }
 
-bool TModelForm::ConfirmFunctionLoss(const TUbicAttribute* owner, const char* question) {
-  return !owner || !owner->Funct() || Ask(Format(question, owner->GetName())) == TAnswer::Yes;
+bool TModelForm::ConfirmFunctionLoss(const std::vector<const TUbicAttribute*>& lost,
+                                     const char* question) {
+  return lost.empty() || Ask(Format(question, lost.front()->GetName())) == TAnswer::Yes;
 }
 
 void TModelForm::ModAddBtnClick() {
   TUbicAttribute* attribute = SelectedAttribute();
-  if (!attribute || !ConfirmFunctionLoss(attribute, ubicstr::AddWillDeleteFunction)) return;
+  if (!attribute || !ConfirmFunctionLoss(edits::FunctionsLostByAdding(*attribute),
+                                         ubicstr::AddWillDeleteFunction)) {
+    return;
+  }
   Run(edits::AddAttribute(*attribute));
   // The new attribute's name is typed over at once.
   FModNameEdit->setFocus();
@@ -693,15 +706,15 @@ void TModelForm::ModAddBtnClick() {
 void TModelForm::ModDeleteBtnClick() {
   TUbicAttribute* attribute = SelectedAttribute();
   if (!attribute) return;
+  const std::vector<const TUbicAttribute*> lost = edits::FunctionsLostByDeleting(*attribute);
   std::string question;
   if (attribute->IsBasic()) {
-    const TUbicAttribute* parent = attribute->Parent();
     question = Format(ubicstr::DeleteMainAttribute, attribute->GetName());
-    if (parent->Funct())
-      question.append("\r").append(Format(ubicstr::AlsoDeleteFunction, parent->GetName()));
+    if (!lost.empty())
+      question.append("\r").append(Format(ubicstr::AlsoDeleteFunction, lost[0]->GetName()));
   } else {
     question = Format(ubicstr::DeleteAllSubattributes, attribute->GetName());
-    if (attribute->Funct()) question += std::string("\r") + ubicstr::AlsoDeleteOwnFunction;
+    if (!lost.empty()) question += std::string("\r") + ubicstr::AlsoDeleteOwnFunction;
   }
   if (Ask(question) == TAnswer::Yes) Run(edits::DeleteAttribute(*attribute));
 }
@@ -717,7 +730,10 @@ void TModelForm::ModCutBtnClick() {
   const TUbicAttribute* attribute = SelectedAttribute();
   if (!attribute) return;
   ModCopyBtnClick();
-  if (!ConfirmFunctionLoss(attribute->Parent(), ubicstr::CutWillDeleteFunction)) return;
+  if (!ConfirmFunctionLoss(edits::FunctionsLostByCutting(*attribute),
+                           ubicstr::CutWillDeleteFunction)) {
+    return;
+  }
   Run(edits::CutAttribute(*attribute));
 }
 
@@ -725,7 +741,10 @@ void TModelForm::ModPasteBtnClick() {
   const TUbicAttribute* attribute = SelectedAttribute();
   const TUbicAttribute* clipboard = FMainForm.SubtreeClipboard();
   if (!attribute || !clipboard) return;
-  if (!ConfirmFunctionLoss(attribute, ubicstr::PasteWillDeleteFunction)) return;
+  if (!ConfirmFunctionLoss(edits::FunctionsLostByAdding(*attribute),
+                           ubicstr::PasteWillDeleteFunction)) {
+    return;
+  }
   Run(edits::PasteAttribute(*attribute, *clipboard));
 }
 
@@ -754,29 +773,21 @@ void TModelForm::ModDownBtnClick() {
 
 bool TModelForm::ModTreeViewCanDrop(const TAttributeItem* target) const {
   const TUbicAttribute* dragged = SelectedAttribute();
-  if (!dragged || !dragged->Parent()) return false;
-  if (!target) return true;
-  const TUbicAttribute* onto = target->Attribute();
-  return onto != dragged && !onto->HasAncestor(dragged);
+  return dragged && edits::CanDrag(*dragged, target ? target->Attribute() : nullptr);
 }
 
 void TModelForm::ModTreeViewDragDrop(TAttributeItem* target) {
   if (!ModTreeViewCanDrop(target)) return;
   const TUbicAttribute* dragged = SelectedAttribute();
-  const TUbicAttribute* parent = dragged->Parent();
-  const TUbicAttribute* onto = target ? target->Attribute() : Model().Root();
-  const TUbicFunction* ontoFunction = onto->Funct();
-  const TUbicFunction* parentFunction = parent->Funct();
-  if (ontoFunction && parentFunction) {
-    if (Ask(Format(ubicstr::MoveWillDeleteFunctions, onto->GetName(), parent->GetName())) !=
-        TAnswer::Yes) {
-      return;
-    }
-  } else if (ontoFunction || parentFunction) {
-    const TUbicAttribute* owner = ontoFunction ? onto : parent;
-    if (Ask(Format(ubicstr::MoveWillDeleteFunction, owner->GetName())) != TAnswer::Yes) return;
-  }
-  Run(edits::DragAttribute(*dragged, target ? onto : nullptr));
+  const TUbicAttribute* onto = target ? target->Attribute() : nullptr;
+  const std::vector<const TUbicAttribute*> lost = edits::FunctionsLostByDragging(*dragged, onto);
+  const std::string question =
+      lost.size() == 2
+          ? Format(ubicstr::MoveWillDeleteFunctions, lost[0]->GetName(), lost[1]->GetName())
+      : lost.size() == 1 ? Format(ubicstr::MoveWillDeleteFunction, lost[0]->GetName())
+                         : std::string();
+  if (!question.empty() && Ask(question) != TAnswer::Yes) return;
+  Run(edits::DragAttribute(*dragged, onto));
 }
 
 }  // namespace ubic

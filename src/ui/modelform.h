@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -29,6 +30,7 @@ class TMainForm;
 class TModelTreeView;
 class TEvaluationPage;
 class TGraphsPage;
+class TGridPage;
 class TOptionsPage;
 enum class TEditCommand;
 
@@ -120,11 +122,12 @@ class TModelForm : public QWidget, private TDocumentObserver {
   void MoveSelected(int offset);
   // Asks a confirmation of a Windows-1250 text.
   TAnswer Ask(const std::string& text);
-  // Asks before a command deletes the function of Owner; true also when Owner has none.
-  // Question is filled with Owner's name.
-  bool ConfirmFunctionLoss(const TUbicAttribute* owner, const char* question);
+  // Asks before a command deletes the functions of Lost, filling Question with the name of the
+  // first; true also when Lost is empty.
+  bool ConfirmFunctionLoss(const std::vector<const TUbicAttribute*>& lost, const char* question);
   // Builds the page shown anew from the model.
   void BuildPage();
+  std::array<TGridPage*, 2> GridPages() const;
 
   void UpdateModelPage();
   void UpdateScaleChoices(TUbicAttribute* attribute);

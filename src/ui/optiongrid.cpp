@@ -191,8 +191,9 @@ TOptionGrid::TOptionGrid(TGridKind kind, TTextEntered textEntered, QWidget* pare
 }
 
 void TOptionGrid::Build(const TUbicModel& model) {
-  const TGridCell current = FReleasedAt.value_or(Current());
-  FReleasedAt.reset();
+  TGridCell current = FKept ? FKept->Cell : Current();
+  const std::optional<TAttributeRef> row = FKept ? FKept->Row : std::nullopt;
+  FKept.reset();
   std::vector<TUbicAttribute*> attributes;
   if (FKind == TGridKind::Evaluation) {
     model.Root()->CollectAttributes(attributes);
@@ -214,6 +215,9 @@ void TOptionGrid::Build(const TUbicModel& model) {
   }
   // The viewport moves right of a wider attribute column now, not when the grid is next resized.
   updateGeometries();
+  if (row) {
+    if (const std::optional<int> now = RowOf(row->Find(model))) current.Row = *now;
+  }
   SetCurrent(
       {std::min(current.Row, GridRowCount() - 1), std::min(current.Col, GridColCount() - 1)});
 }
@@ -234,9 +238,23 @@ void TOptionGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHin
   FTextEntered(cell, text);
 }
 
+void TOptionGrid::KeepCurrent() {
+  if (FKept) return;
+  const TGridCell cell = Current();
+  const TUbicAttribute* attribute = FCells->AttributeOfRow(cell.Row);
+  FKept = TKeptCell{cell, attribute ? std::optional(TAttributeRef(*attribute)) : std::nullopt};
+}
+
 void TOptionGrid::Release(const TUbicModel& model) {
-  if (!FReleasedAt) FReleasedAt = Current();
+  KeepCurrent();
   FCells->Rebuild(model, {});
+}
+
+std::optional<int> TOptionGrid::RowOf(const TUbicAttribute* attribute) const {
+  const std::vector<TUbicAttribute*>& attributes = FCells->Attributes();
+  const auto found = std::find(attributes.begin(), attributes.end(), attribute);
+  if (attribute == nullptr || found == attributes.end()) return std::nullopt;
+  return static_cast<int>(found - attributes.begin()) + 2;
 }
 
 void TOptionGrid::FitOptionColumns(const QFont& bold) {

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "document/attributeref.h"
 #include "model/model.h"
 
 namespace ubic {
@@ -83,11 +84,17 @@ class TOptionGrid : public QTableView {
 
   TOptionGridModel& Cells() { return *FCells; }
   const TOptionGridModel& Cells() const { return *FCells; }
-  // Reads the model anew and keeps the current cell where it still exists.
+  // Reads the model anew and keeps the current cell where it still exists: on the row of the
+  // attribute it was on, when the model still has that attribute.
   void Build(const TUbicModel& model);
+  // Remembers the current cell before the model changes, while the attributes of its rows are
+  // still there; the next Build comes back to it.
+  void KeepCurrent();
   // Empties the grid, whose rows point at attributes that may go; the next Build comes back to
   // the current cell.
   void Release(const TUbicModel& model);
+  // The row of Attribute, none when the grid does not show it.
+  std::optional<int> RowOf(const TUbicAttribute* attribute) const;
   TGridCell Current() const;
   void SetCurrent(TGridCell cell);
   int GridRowCount() const { return FCells->rowCount() + 1; }
@@ -110,8 +117,12 @@ class TOptionGrid : public QTableView {
   // The names the columns were last fitted for: a grid keeps the widths the user chose until
   // options or attributes come, go or are renamed.
   std::vector<std::string> FFittedNames;
-  // The current cell when the grid was emptied.
-  std::optional<TGridCell> FReleasedAt;
+  // The current cell before the model changed, and the attribute of its row.
+  struct TKeptCell {
+    TGridCell Cell;
+    std::optional<TAttributeRef> Row;
+  };
+  std::optional<TKeptCell> FKept;
   // Both belong to the view, which needs them until it is gone.
   TOptionGridModel* FCells;
 };

@@ -107,6 +107,17 @@ void TGridPage::ReleaseAttributes() {
   FGrid->Release(FDocument.Model());
 }
 
+void TGridPage::ShowFocus(const TEditFocus& focus) {
+  TGridCell cell = FGrid->Current();
+  if (focus.Option >= 0) cell.Col = focus.Option + 1;
+  const TUbicAttribute* attribute = AttributeAt(FDocument.Model(), focus.Attribute);
+  if (attribute != nullptr && AttributePath(attribute) == focus.Attribute) {
+    if (const std::optional<int> row = FGrid->RowOf(attribute)) cell.Row = *row;
+  }
+  FGrid->SetCurrent({std::min(cell.Row, FGrid->GridRowCount() - 1),
+                     std::min(cell.Col, FGrid->GridColCount() - 1)});
+}
+
 void TGridPage::UpdateValueEditor(bool editable) {
   const TGridCell cell = FGrid->Current();
   const TUbicAttribute* attribute = FGrid->Cells().AttributeOfRow(cell.Row);
@@ -273,10 +284,6 @@ void TOptionsPage::UpdateControls() {
   }
   FNameColumn = naming ? cell.Col : -1;
   UpdateValueEditor(hasOptions && cell.Row != 1);
-  if (FOptionAdded && cell.Col < FGrid->GridColCount() - 1) {
-    FGrid->SetCurrent({cell.Row, cell.Col + 1});
-  }
-  FOptionAdded = false;
 }
 
 void TOptionsPage::EditCommand(TEditCommand command) {
@@ -289,7 +296,7 @@ void TOptionsPage::EditCommand(TEditCommand command) {
 void TOptionsPage::AddOption(bool after) {
   int position = std::max(0, FGrid->Current().Col - 1);
   if (after && position < FDocument.Model().OptionCount()) ++position;
-  FOptionAdded = after;
+  // The grid moves onto the new option as the document shows where the edit went.
   FDocument.Run(edits::AddOption(position, NewOptionName));
 }
 
@@ -445,7 +452,6 @@ void TEvaluationPage::TargetBtnClick() {
   if (form.exec() != QDialog::Accepted || form.ChosenSolution() == nullptr) return;
   const std::string name = FDocument.Model().Options()[option] + " (target)";
   FDocument.Run(edits::AddChangedOption(option, name, form.ChosenSolution()->Changes));
-  FGrid->SetCurrent({FGrid->Current().Row, option + 2});
 }
 
 }  // namespace ubic

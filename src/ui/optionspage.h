@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "document/undohistory.h"
 #include "optiongrid.h"
 
 class QAction;
@@ -32,6 +33,10 @@ class TGridPage : public QWidget {
   void Build();
   // Empties the grid, whose rows point at attributes that may go; Build fills it again.
   void ReleaseAttributes();
+  // Before the model changes on the shown page: Build comes back to the current cell.
+  void KeepCurrentCell() { FGrid->KeepCurrent(); }
+  // Makes the cell of what an edit concerns current: its option's column, its attribute's row.
+  void ShowFocus(const TEditFocus& focus);
   // Stores the value that item Index of the value editor stands for in the current cell.
   void ValueEditorChange(int index);
 
@@ -112,7 +117,6 @@ class TOptionsPage : public TGridPage {
   QAction* FOptExport;
   QMenu* FOptEditMenu;
   QPushButton* FOptAddBtn;
-  bool FOptionAdded = false;
   QString FNameOnEntry;
   int FNameColumn = -1;
 };

@@ -137,6 +137,36 @@ TEST_F(DocumentTest, AFailedEditLeavesTheModelAsItWas) {
   document->RemoveObserver(&observer);
 }
 
+// An edit that leaves the model as it was is no step: it neither stands in Undo's way nor takes
+// away what Redo brings back, and typing a field back to its first text takes its step away.
+TEST_F(DocumentTest, AnEditThatChangesNothingIsNoStep) {
+  auto document = OpenCopy();
+  const TUbicAttribute& first = *document->Model().FirstAttribute();
+  const std::string name = first.GetName();
+  document->Run(edits::AddOption(0, "Fresh"));
+  document->Run(edits::RenameOption(0, "Fresher"));
+  document->Undo();
+  document->Run(edits::RenameOption(0, "Fresh"));
+  document->Run(edits::RenameAttribute(*document->Model().FirstAttribute(), name));
+  document->Run(edits::SelectOptions(document->Model().OptionSelection()));
+  EXPECT_EQ(document->History().UndoName(), "Add option");
+  EXPECT_EQ(document->History().RedoName(), "Rename option");
+
+  // What the file leaves out counts as a change.
+  document->Run(edits::RenameModel("Cars"));
+  EXPECT_EQ(document->History().UndoName(), "Rename model");
+  EXPECT_FALSE(document->History().CanRedo());
+
+  document->CloseStep();
+  document->Run(edits::RenameAttribute(*document->Model().FirstAttribute(), name + "x"));
+  document->Run(edits::RenameAttribute(*document->Model().FirstAttribute(), name));
+  EXPECT_EQ(document->History().UndoName(), "Rename model");
+  document->Undo();
+  document->Undo();
+  EXPECT_FALSE(document->History().CanUndo());
+  EXPECT_FALSE(document->Modified());
+}
+
 TEST_F(DocumentTest, AnExportIsNoSave) {
   TUbicDocument document;
   EXPECT_TRUE(document.Modified());

@@ -80,6 +80,86 @@ TEST_F(EditsTest, DraggingDropsBothFunctionsAndRefusesACycle) {
   EXPECT_EQ(ModelFileText(Model()), before);
 }
 
+// The functions a tree edit is said to delete before it runs are exactly those it deletes, for
+// every attribute of the tree and every kind of tree edit.
+TEST_F(EditsTest, WhatATreeEditDeletesIsKnownBeforeItRuns) {
+  using TLost = std::vector<const TUbicAttribute*>;
+  // Runs Edit and returns the attributes left in the tree that lost their function to it.
+  const auto lostBy = [this](const TEdit& edit) {
+    std::vector<TUbicAttribute*> withFunction = PreOrderAttributes(Model());
+    std::erase_if(withFunction, [](const TUbicAttribute* a) { return a->Funct() == nullptr; });
+    Document->Run(edit);
+    const std::vector<TUbicAttribute*> left = PreOrderAttributes(Model());
+    TLost lost;
+    for (const TUbicAttribute* attribute : withFunction) {
+      if (std::find(left.begin(), left.end(), attribute) != left.end() &&
+          attribute->Funct() == nullptr) {
+        lost.push_back(attribute);
+      }
+    }
+    std::sort(lost.begin(), lost.end());
+    return lost;
+  };
+  // The attributes named, each once, in the order of the lost ones' addresses.
+  const auto once = [](TLost attributes) {
+    std::sort(attributes.begin(), attributes.end());
+    attributes.erase(std::unique(attributes.begin(), attributes.end()), attributes.end());
+    return attributes;
+  };
+  const std::size_t count = PreOrderAttributes(Model()).size();
+  const auto subtree = DuplicateSubtree(*Model().FirstAttribute()->Input(0));
+  int dragsWithTwoFunctions = 0;
+  for (std::size_t i = 0; i < count; ++i) {
+    const auto at = [&] { return PreOrderAttributes(Model())[i]; };
+    SCOPED_TRACE(at()->GetName());
+    TLost expected = once(edits::FunctionsLostByAdding(*at()));
+    EXPECT_EQ(lostBy(edits::AddAttribute(*at())), expected);
+    Document->Undo();
+    expected = once(edits::FunctionsLostByAdding(*at()));
+    EXPECT_EQ(lostBy(edits::PasteAttribute(*at(), *subtree)), expected);
+    Document->Undo();
+    expected = once(edits::FunctionsLostByDeleting(*at()));
+    EXPECT_EQ(lostBy(edits::DeleteAttribute(*at())), expected);
+    Document->Undo();
+    expected = once(edits::FunctionsLostByCutting(*at()));
+    EXPECT_EQ(lostBy(edits::CutAttribute(*at())), expected);
+    Document->Undo();
+    for (std::size_t j = 0; j <= count; ++j) {
+      // Index Count stands for the top level.
+      const auto onto = [&] { return j < count ? PreOrderAttributes(Model())[j] : nullptr; };
+      if (!edits::CanDrag(*at(), onto())) continue;
+      const TLost said = edits::FunctionsLostByDragging(*at(), onto());
+      if (said.size() == 2) ++dragsWithTwoFunctions;
+      EXPECT_EQ(lostBy(edits::DragAttribute(*at(), onto())), once(said));
+      Document->Undo();
+    }
+  }
+  EXPECT_GT(dragsWithTwoFunctions, 0);
+}
+
+TEST_F(EditsTest, ADragNeverMakesACycle) {
+  TUbicAttribute& top = *Model().FirstAttribute();
+  TUbicAttribute& input = *top.Input(0);
+  EXPECT_FALSE(edits::CanDrag(top, &top));
+  EXPECT_FALSE(edits::CanDrag(top, &input));
+  EXPECT_TRUE(edits::CanDrag(input, &top));
+  EXPECT_TRUE(edits::CanDrag(input, nullptr));
+  EXPECT_FALSE(edits::CanDrag(*Model().Root(), nullptr));
+}
+
+// A script adds a named attribute in one step, which one Undo takes back.
+TEST_F(EditsTest, AnAttributeIsAddedWithItsNameInOneStep) {
+  TUbicAttribute& top = *Model().FirstAttribute();
+  Document->Run(edits::AddAttribute(*Model().Root(), "Colour"));
+  EXPECT_EQ(Model().Root()->Input(Model().Root()->InputCount() - 1)->GetName(), "Colour");
+  Document->Run(edits::AddAttribute(top));
+  EXPECT_EQ(top.Input(top.InputCount() - 1)->GetName(), "New");
+  Document->Undo();
+  Document->Undo();
+  EXPECT_EQ(Model().FindAttribute("Colour"), nullptr);
+  EXPECT_FALSE(Document->History().CanUndo());
+}
+
 TEST_F(EditsTest, DeletingAScaleTakesWhatDependsOnIt) {
   TUbicAttribute& basic = BasicUnderFunction();
   TUbicAttribute* parent = basic.Parent();

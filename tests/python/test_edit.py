@@ -70,6 +70,13 @@ def test_attribute_handles_survive_other_edits_and_fail_once_gone(small):
         b.name
 
 
+def test_a_named_attribute_is_added_in_one_step(small):
+    small.add_attribute(small.find("A"), "Below")
+    assert [x.name for x in small.find("A").inputs] == ["Below"]
+    small.undo()
+    assert small.find("A").inputs == [] and small.find("Below") is None
+
+
 def test_scale_change_keeps_the_values_it_can(small):
     small.add_option("One", {"A": "hi", "B": "lo;mid"})
     small.find("B").set_scale(["lo", "mid"])

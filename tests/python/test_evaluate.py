@@ -173,6 +173,13 @@ def test_bad_codes_raise_and_never_crash(car):
         car.evaluate_codes(np.array([[0] * n, [0, 0, 9, 0, 0]]))
     with pytest.raises(ValueError, match="No value -2"):
         car.evaluate_codes(np.full((1, n), -2))
+    # The code one past the last value of each scale, never read past the scale's end.
+    for column, attribute in enumerate(car.basic_attributes):
+        codes = np.zeros((1, n), dtype=int)
+        codes[0, column] = len(attribute.scale)
+        with pytest.raises(ValueError, match=f'No value {len(attribute.scale)} in the scale of '
+                                             f'"{attribute.name}"'):
+            car.evaluate_codes(codes)
     with pytest.raises(ValueError, match="a column for each of the 5"):
         car.evaluate_codes(np.zeros((2, 3), dtype=int))
     with pytest.raises(ValueError, match="two-dimensional"):

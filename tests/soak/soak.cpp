@@ -170,8 +170,29 @@ bool TSoak::CloseSession() {
 bool TSoak::StepThroughHistory(QAction* action, const std::string& command) {
   for (long guard = 0; action->isEnabled(); ++guard) {
     if (guard > FStep) return Fail(command, "the history does not end");
-    action->trigger();
-    if (!Check(command)) return false;
+    if (!TriggerKeepingTicks(action, command) || !Check(command)) return false;
+  }
+  return true;
+}
+
+std::vector<std::string> TSoak::ChosenNames() const {
+  std::vector<std::string> names;
+  for (const TUbicAttribute* chosen :
+       Child<TGraphsPage>(FDocument, "GraphsPage")->ChartAttributes()) {
+    names.push_back(chosen->GetName());
+  }
+  return names;
+}
+
+bool TSoak::TriggerKeepingTicks(QAction* action, const std::string& command) {
+  const std::vector<std::string> before = ChosenNames();
+  action->trigger();
+  const std::vector<std::string> after = ChosenNames();
+  for (const std::string& name : before) {
+    if (FDocument->Model().FindAttribute(name) != nullptr &&
+        std::find(after.begin(), after.end(), name) == after.end()) {
+      return Fail(command, "the chart lost the attribute \"" + name + "\"");
+    }
   }
   return true;
 }
@@ -224,6 +245,10 @@ void TSoak::FollowTheFile() {
 }
 
 bool TSoak::Check(const std::string& command) {
+  if (!FTicksLost.empty()) {
+    FFailure = std::exchange(FTicksLost, {});
+    return false;
+  }
   FollowTheFile();
   const std::string fault = DocumentFault(*FMain, *FDocument, FFileText);
   return fault.empty() || Fail(command, fault);
@@ -593,7 +618,8 @@ std::string TSoak::StepInHistory(bool redo) {
   QAction* action = FrameCommand(redo ? "EditRedo" : "EditUndo");
   const std::string what = action->text().toStdString();
   if (!action->isEnabled()) return "(disabled)";
-  action->trigger();
+  // A lost tick fails the run at its check.
+  if (!TriggerKeepingTicks(action, what)) FTicksLost = FFailure;
   return what;
 }
 

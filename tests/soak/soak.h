@@ -55,6 +55,10 @@ class TSoak {
   bool CloseSession();
   // Undoes or redoes every step there is, checking after each.
   bool StepThroughHistory(QAction* action, const std::string& command);
+  // The names of the Graphs page's chosen attributes.
+  std::vector<std::string> ChosenNames() const;
+  // Triggers Undo or Redo; false when a chosen attribute that the model still has lost its tick.
+  bool TriggerKeepingTicks(QAction* action, const std::string& command);
   bool Step();
   bool Check(const std::string& command);
   // Follows what the document's file holds: when a command wrote it, or the document took
@@ -102,6 +106,8 @@ class TSoak {
   std::string FKnownFile;
   std::optional<std::string> FKnownBytes;
   std::string FFailure;
+  // What Undo or Redo as a random command did to the chart, told by the check after it.
+  std::string FTicksLost;
 };
 
 }  // namespace ubic::soak

@@ -105,6 +105,36 @@ TEST_F(GraphsPage, TheSeventhAttributeDropsTheFirst) {
   EXPECT_EQ(TickedNodes(document), (std::vector<int>{2, 3, 5, 6, 7}));
 }
 
+// Undo and Redo read the model anew: the ticks and the chart stay for the attributes that are
+// still there, and come back with one that Undo brings back.
+TEST_F(GraphsPage, TicksSurviveUndoAndRedo) {
+  TModelForm* document = OpenCar();
+  TGraphsPage* page = Child<TGraphsPage>(document, "GraphsPage");
+  auto* view = Child<QWidget>(page, "GraphView");
+  for (int node : {2, 3, 5}) Tick(document, node);
+  const QImage radar = view->grab().toImage();
+  Child<QAction>(page, "GraphShowAll")->trigger();
+  document->Run(edits::RenameOption(0, "Other"));
+  Action("EditUndo")->trigger();
+  EXPECT_EQ(TickedNodes(document), (std::vector<int>{2, 3, 5}));
+  EXPECT_EQ(page->Graphs().Visible(), TGraphKind::Radar);
+  EXPECT_EQ(view->grab().toImage(), radar);
+  Action("EditRedo")->trigger();
+  EXPECT_EQ(TickedNodes(document), (std::vector<int>{2, 3, 5}));
+  EXPECT_EQ(page->Graphs().Radar().Title(), "Other");
+
+  // A chosen attribute deleted drops out of the chart for good; the others keep their ticks
+  // through Undo, which moves them back to their former places.
+  const std::string deleted = Item(document, 2)->text(0).toStdString();
+  document->Run(edits::CutAttribute(*Find(document, deleted.c_str())));
+  EXPECT_EQ(TickedNodes(document), (std::vector<int>{2, 4}));
+  EXPECT_EQ(page->Graphs().Visible(), TGraphKind::Scatter);
+  Action("EditUndo")->trigger();
+  EXPECT_EQ(Item(document, 2)->text(0).toStdString(), deleted);
+  EXPECT_EQ(TickedNodes(document), (std::vector<int>{3, 5}));
+  EXPECT_EQ(page->Graphs().Visible(), TGraphKind::Scatter);
+}
+
 TEST_F(GraphsPage, FourRadarsFollowTheHighlightedOption) {
   TModelForm* document = OpenCar();
   TGraphsPage* page = Child<TGraphsPage>(document, "GraphsPage");

@@ -286,6 +286,25 @@ TEST_F(ModelPage, AddAndDeleteAskBeforeAFunctionIsLost) {
   EXPECT_EQ(document->SelectedAttribute(), car);
 }
 
+// A deleted top-level attribute's place goes to the one after it, and at the end to the one
+// before it.
+TEST_F(ModelPage, DeletingATopLevelAttributeSelectsTheNextOne) {
+  TModelForm* document = Main->CreateDocument({});
+  for (const char* name : {"B", "C", "D"}) {
+    document->Run(edits::AddAttribute(*document->Model().Root(), name));
+  }
+  Select(document, "B");
+  Questions.Answer(TAnswer::Yes);
+  Child<QAction>(document, "ModDelete")->trigger();
+  EXPECT_EQ(TopLevelNames(document), (std::vector<std::string>{"Root1", "C", "D"}));
+  EXPECT_EQ(document->SelectedAttribute()->GetName(), "C");
+  Select(document, "D");
+  Questions.Answer(TAnswer::Yes);
+  Child<QAction>(document, "ModDelete")->trigger();
+  EXPECT_EQ(document->SelectedAttribute()->GetName(), "C");
+  TakeAsked();
+}
+
 TEST_F(ModelPage, CutCopyPasteAndDuplicateAcrossDocuments) {
   TModelForm* source = OpenCar();
   TUbicAttribute* car = Find(source, "CAR");

@@ -280,6 +280,26 @@ TEST_F(OptionsPage, AttributesDeletedOnTheModelPageLeaveTheGrid) {
   EXPECT_EQ(Child<QComboBox>(Page(document), "ValueEditor")->itemText(0), "low");
 }
 
+// The current cell stays on its attribute's row while the rows above it come and go.
+TEST_F(OptionsPage, TheCurrentCellFollowsItsAttribute) {
+  TModelForm* document = Document({"A", "B", "C"}, 2);
+  Grid(document)->SetCurrent({4, 2});
+  Child<QTabWidget>(document, "PageControl")->setCurrentIndex(0);
+  Select(document, "A");
+  Questions.Answer(TAnswer::Yes);
+  document->ModDeleteBtnClick();
+  TakeAsked();
+  Child<QTabWidget>(document, "PageControl")->setCurrentIndex(OptionsTab);
+  EXPECT_EQ(Grid(document)->Cells().AttributeOfRow(Grid(document)->Current().Row)->GetName(), "C");
+  EXPECT_EQ(Grid(document)->Current().Col, 2);
+  // Undo brings A back above it: the cell moves down with C.
+  document->Run(edits::RenameModel("Other"));
+  Action("EditUndo")->trigger();
+  Action("EditUndo")->trigger();
+  EXPECT_EQ(Grid(document)->GridRowCount(), 5);
+  EXPECT_EQ(Grid(document)->Cells().AttributeOfRow(Grid(document)->Current().Row)->GetName(), "C");
+}
+
 class EvaluationPage : public OptionsPage {
  protected:
   TModelForm* OpenCar() {
@@ -543,6 +563,29 @@ TEST_F(GridPixels, ValueEditorStartsAtTheCurrentOptionsValue) {
           << col << " " << item;
     }
   }
+}
+
+// A value text of "*" is the undefined set, as the empty text is: "*" is checked and chosen, no
+// value is, and checking a value makes the set of that value alone.
+TEST_F(GridPixels, ValueEditorOnAStarOption) {
+  TModelForm* document = DocumentWith({"1", "*"});
+  auto* editor = Child<QComboBox>(Page(document), "ValueEditor");
+  Grid(document)->SetCurrent({2, 2});
+  ASSERT_TRUE(editor->isVisible());
+  EXPECT_EQ(editor->currentText(), "*");
+  for (int item = 0; item < 3; ++item) {
+    EXPECT_EQ(editor->itemData(item, Qt::CheckStateRole).toInt(), Qt::Unchecked) << item;
+  }
+  EXPECT_EQ(editor->itemData(3, Qt::CheckStateRole).toInt(), Qt::Checked);
+  editor->showPopup();
+  QAbstractItemView* list = editor->view();
+  ASSERT_TRUE(Eventually([&] { return list->isVisible(); }));
+  QTest::keyClick(list, Qt::Key_Home);
+  QTest::keyClick(list, Qt::Key_Down);
+  QTest::keyClick(list, Qt::Key_Space);
+  EXPECT_EQ(Find(document, "A")->OptionText(1), "1");
+  EXPECT_EQ(Cell(Grid(document), 2, 2), "medium");
+  editor->hidePopup();
 }
 
 TEST_F(GridPixels, ColumnsFollowTheNamesAndLongTextsShowWhole) {
