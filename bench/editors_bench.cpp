@@ -72,6 +72,31 @@ void BM_EnterValueIn1000Rules(benchmark::State& state) {
 }
 BENCHMARK(BM_EnterValueIn1000Rules)->Unit(benchmark::kMillisecond);
 
+// The same with weights in use: each entry or deletion also fits the approximation to the
+// entered rules anew and fills the open rules from it.
+void BM_EnterValueIn1000RulesWithWeights(benchmark::State& state) {
+  auto attribute = MakeAggregate(3, 10, 10);
+  TFunctForm form;
+  form.Setup(attribute.get(), *attribute->Funct());
+  form.show();
+  form.UseWeightsClick();
+  if (!form.EditedFunction()->UseWeights()) state.SkipWithError("the weights are not in use");
+  form.SetCurrentRule(555);
+  const int value = Average(*form.EditedFunction(), 555);
+  bool enter = true;
+  for (auto _ : state) {
+    if (enter) {
+      form.ValueComboChange(value);
+    } else {
+      form.DeleteRule();
+    }
+    enter = !enter;
+    Child<QTableView>(&form, "RuleGrid")->viewport()->repaint();
+  }
+  form.reject();
+}
+BENCHMARK(BM_EnterValueIn1000RulesWithWeights)->Unit(benchmark::kMillisecond);
+
 // Every rule of a 1,000-rule table entered: one of them lowered below its neighbours, which
 // marks it and those it conflicts with, and put back, in turn; each with the table repainted.
 void BM_ConflictEnteredAndResolvedIn1000EnteredRules(benchmark::State& state) {

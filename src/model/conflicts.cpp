@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ubicstr.h"
 #include "valuetext.h"
 
 namespace ubic {
@@ -129,9 +130,19 @@ std::vector<int> ConflictPartners(const std::vector<TRuleConflict>& conflicts, i
 
 std::string FunctionSummary(const TUbicFunction& function, std::size_t conflictCount) {
   std::string summary = function.StatisticsText();
-  if (conflictCount == 0) return summary;
-  return summary + ", " + std::to_string(conflictCount) +
-         (conflictCount == 1 ? " conflict" : " conflicts");
+  if (conflictCount > 0) {
+    summary +=
+        ", " + std::to_string(conflictCount) + (conflictCount == 1 ? " conflict" : " conflicts");
+  }
+  if (function.EnteredCount() == function.RuleCount()) return summary;
+  // Said whenever the weights are in use, as they may fill nothing yet; otherwise only while
+  // conflicts leave the open rules undefined.
+  if (function.UseWeights()) {
+    return summary + ", " +
+           (function.WeightsFillOpenRules() ? ubicstr::OpenRulesFollowWeights
+                                            : ubicstr::WeightsWaitForRules);
+  }
+  return conflictCount > 0 ? summary + ", " + ubicstr::OpenRulesStayUndefined : summary;
 }
 
 std::vector<TModelGap> ModelGaps(const TUbicModel& model) {

@@ -32,8 +32,10 @@ std::vector<int> ConflictingRules(const std::vector<TRuleConflict>& conflicts);
 // The rules that Rule conflicts with, in table order.
 std::vector<int> ConflictPartners(const std::vector<TRuleConflict>& conflicts, int rule);
 
-// The function's StatisticsText, followed by the number of its conflicts when it has any:
-// "..., 1 conflict", "..., 2 conflicts".
+// The function's StatisticsText, followed by the number of its conflicts when it has any
+// ("..., 1 conflict", "..., 2 conflicts") and, while rules are open, by what fills them when
+// that is not plain completion: the weights, weights that wait for more entries, or nothing
+// while conflicts stop the completion.
 std::string FunctionSummary(const TUbicFunction& function, std::size_t conflictCount);
 
 // What may keep a model from giving the answers its user expects.

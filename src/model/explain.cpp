@@ -44,8 +44,9 @@ TDecidingRule Decide(const TUbicFunction& function, int rule) {
   const bool whole = function.RuleLow(rule) <= 0 && function.RuleHigh(rule) >= scale->Count() - 1;
   if (whole) return {rule, TRuleOrigin::Undefined, {}};
   std::vector<int> from = scale->IsOrdered() ? BoundingRules(function, rule) : std::vector<int>();
-  // With weights every computed rule is narrowed to the approximation's value.
-  if (function.UseWeights()) return {rule, TRuleOrigin::Weights, std::move(from)};
+  // With weights every computed rule is narrowed to the approximation's value, once the entered
+  // rules give one.
+  if (function.WeightsFillOpenRules()) return {rule, TRuleOrigin::Weights, std::move(from)};
   return {rule, TRuleOrigin::Monotonicity, std::move(from)};
 }
 

@@ -265,7 +265,27 @@ void TUbicFunction::Recompute() {
   } else {
     ClearUndefined();
   }
-  ApplyApproximation();
+  // Fitted anew every time: a line kept from when the weights were applied would make the table
+  // depend on what the entered rules were then.
+  if (FUseWeights && CalcApproximation(false)) ApplyApproximation();
+}
+
+void TUbicFunction::EnterRule(int rule, int low, int high) {
+  SetRuleLow(rule, low);
+  SetRuleHigh(rule, high);
+  SetRuleEntered(rule, true);
+  Recompute();
+}
+
+void TUbicFunction::ClearEnteredRule(int rule) {
+  ClearRule(rule);
+  Recompute();
+}
+
+void TUbicFunction::ApplyWeights(const floatarray& weights, bool useWeights) {
+  FWeights = weights;
+  FUseWeights = useWeights;
+  Recompute();
 }
 
 double TUbicFunction::Determinedness() const {

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "foundation/strlist.h"
@@ -69,6 +71,20 @@ class TUbicFunction : public TUbicObject {
   void SetRuleEntered(int rule, bool entered);
   // Makes the rule undefined (the whole scale) and computed.
   void ClearRule(int rule);
+
+  // The edits of the rule editor, the weights dialog and the scripts. Each completes the table
+  // anew, so that it follows from the entered rules, the weights and UseWeights alone, whatever
+  // the order in which they came.
+  // Enters Low..High (a single value when they are equal) as the rule's value.
+  void EnterRule(int rule, int low, int high);
+  // Gives an entered rule back to the completion.
+  void ClearEnteredRule(int rule);
+  // The user's weights, one per input in percent, and whether the open rules follow them.
+  void ApplyWeights(const floatarray& weights, bool useWeights);
+  // Whether Recompute fills the open rules from the weights: they are in use, and the entered
+  // rules give a line to approximate by.
+  bool WeightsFillOpenRules() const;
+
   void ClearUndefined();
   // Whether rule r holds the r-th input combination in table order, for every r: then a single
   // combination is found by its index, and no two rules share one.
@@ -78,7 +94,8 @@ class TUbicFunction : public TUbicObject {
   // Whether the entered rules respect monotonicity.
   bool IsConsistent() const;
   void CompleteByMonotonicity();
-  // Completes the computed rules anew after the entered rules or the table's shape changed.
+  // Completes the computed rules anew after the entered rules, the weights or the table's shape
+  // changed; with weights in use, from an approximation fitted to the entered rules as they are.
   void Recompute();
   // 1 for a fully defined table, 0 for a fully undefined one.
   double Determinedness() const;
@@ -101,8 +118,9 @@ class TUbicFunction : public TUbicObject {
 
   // Regression weights of the inputs from all rules or only the entered ones, in percent.
   void CalcWeights(bool useAllRules);
-  // Slope and offset of the approximation with the user's Weights; a failure clears UseWeights.
-  void CalcApproximation(bool useAllRules);
+  // Slope and offset of the approximation with the user's Weights; false, with both 0, when the
+  // rules used do not give a line (none, or all of one weighted sum).
+  bool CalcApproximation(bool useAllRules);
   double Approx(int rule) const;
   // Approx rounded half to even and limited to the attribute's scale.
   int ApproxValue(int rule) const;
@@ -134,6 +152,12 @@ class TUbicFunction : public TUbicObject {
   std::vector<TScaleOrder> InputOrders() const;
   TScaleOrder OutputOrder() const;
   std::vector<int> EnteredRules() const;
+  // Weights of the approximation: the user's, or equal ones while their count is not the inputs'.
+  floatarray ApproximationWeights() const;
+  // Slope and offset of the least-squares line from the weighted sums of the rules' inputs to
+  // their midpoints; nothing when the rules used do not give one.
+  std::optional<std::pair<double, double>> FitApproximation(const floatarray& weights,
+                                                            bool useAllRules) const;
   void ReplaceRules(const std::vector<std::string>& rules);
   // The number of values of the attribute's scale, 0 without one.
   int OutputCount() const;

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -278,18 +279,23 @@ void TUbicFunction::CalcWeights(bool useAllRules) {
   NormalizeSum(FNormLocalWeights, 100);
 }
 
-void TUbicFunction::CalcApproximation(bool useAllRules) {
+floatarray TUbicFunction::ApproximationWeights() const {
   const int n = InputCount();
-  if (static_cast<int>(FWeights.size()) != n) {
-    FWeights.assign(n, 1.0);
-    NormalizeSum(FWeights, 100);
-  }
+  if (static_cast<int>(FWeights.size()) == n) return FWeights;
+  floatarray equal(n, 1.0);
+  NormalizeSum(equal, 100);
+  return equal;
+}
+
+std::optional<std::pair<double, double>> TUbicFunction::FitApproximation(const floatarray& weights,
+                                                                         bool useAllRules) const {
+  const int n = InputCount();
   double sy = 0, syy = 0, st = 0, syt = 0;
   int used = 0;
   for (int r = 0; r < RuleCount(); ++r) {
     if (!useAllRules && !RuleEntered(r)) continue;
     double y = 0;
-    for (int i = 0; i < n; ++i) y += RuleInput(i, r) * FWeights[i];
+    for (int i = 0; i < n; ++i) y += RuleInput(i, r) * weights[i];
     const double t = Target(*this, r);
     sy += y;
     syy += y * y;
@@ -297,17 +303,25 @@ void TUbicFunction::CalcApproximation(bool useAllRules) {
     syt += y * t;
     ++used;
   }
-  // Any arithmetic failure (no rules, all of them on one point) gives up on the approximation.
+  // Any arithmetic failure (no rules, all of them on one point) gives no line.
   const double denominator = used > 0 ? syy - sy * sy / used : 0.0;
   const double factor = denominator != 0 ? (syt - sy * st / used) / denominator : NAN;
   const double offset = used > 0 ? (st - factor * sy) / used : NAN;
-  if (!std::isfinite(factor) || !std::isfinite(offset)) {
-    FScaleFactor = FScaleOffset = 0;
-    FUseWeights = false;
-    return;
-  }
-  FScaleFactor = factor;
-  FScaleOffset = offset;
+  if (!std::isfinite(factor) || !std::isfinite(offset)) return std::nullopt;
+  return std::make_pair(factor, offset);
+}
+
+bool TUbicFunction::CalcApproximation(bool useAllRules) {
+  FWeights = ApproximationWeights();
+  const auto line = FitApproximation(FWeights, useAllRules);
+  // A failure leaves UseWeights as the user set it: the next entered rule may give a line, and
+  // the table must not depend on whether one came before the weights or after them.
+  std::tie(FScaleFactor, FScaleOffset) = line.value_or(std::make_pair(0.0, 0.0));
+  return line.has_value();
+}
+
+bool TUbicFunction::WeightsFillOpenRules() const {
+  return FUseWeights && FitApproximation(ApproximationWeights(), false).has_value();
 }
 
 double TUbicFunction::Approx(int rule) const {

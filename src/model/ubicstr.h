@@ -123,6 +123,10 @@ inline constexpr const char* TooManyScaleValues =
 // Texts of the model classes themselves.
 inline constexpr const char* RulesLabel = "Rules:";
 inline constexpr const char* DeterminedLabel = "determined:";
+// What becomes of the rules not entered, after a function's statistics.
+inline constexpr const char* OpenRulesStayUndefined = "open rules stay *";
+inline constexpr const char* OpenRulesFollowWeights = "open rules follow the weights";
+inline constexpr const char* WeightsWaitForRules = "weights wait for more entered rules";
 
 // Limits on the size of a new rule table, filled with the rule count and the attribute's name.
 inline constexpr const char* TableTooLarge =

@@ -243,19 +243,14 @@ void EnterRule(const TPyAttribute& handle, const py::sequence& inputs, const py:
   } else {
     low = high = ValueOf(attribute, value);
   }
-  // What the rule editor does with a value chosen for a rule.
-  function->SetRuleLow(rule, low);
-  function->SetRuleHigh(rule, high);
-  function->SetRuleEntered(rule, true);
-  function->Recompute();
+  function->EnterRule(rule, low, high);
   handle.Model->Run(edits::SetFunction(attribute, *function));
 }
 
 void DeleteRule(const TPyAttribute& handle, const py::sequence& inputs) {
   const TUbicAttribute& attribute = handle.Get();
   std::unique_ptr<TUbicFunction> function = EditedFunction(attribute);
-  function->ClearRule(RuleOf(attribute, *function, inputs));
-  function->Recompute();
+  function->ClearEnteredRule(RuleOf(attribute, *function, inputs));
   handle.Model->Run(edits::SetFunction(attribute, *function));
 }
 
@@ -266,11 +261,7 @@ void SetWeights(const TPyAttribute& handle, const std::vector<double>& weights, 
                           std::to_string(attribute.InputCount()) + " weights");
   }
   std::unique_ptr<TUbicFunction> function = EditedFunction(attribute);
-  // What the weights editor and the rule editor do with weights that are applied.
-  function->SetWeights(floatarray(weights.begin(), weights.end()));
-  function->SetUseWeights(useWeights);
-  if (function->UseWeights()) function->CalcApproximation(false);
-  function->Recompute();
+  function->ApplyWeights(floatarray(weights.begin(), weights.end()), useWeights);
   handle.Model->Run(edits::SetFunction(attribute, *function));
 }
 

@@ -405,7 +405,6 @@ void TFunctForm::Refill() {
 }
 
 void TFunctForm::AfterRuleChange() {
-  FEditedFunction->Recompute();
   Refill();
   Synchronize();
 }
@@ -414,41 +413,28 @@ void TFunctForm::ValueComboChange(int index) {
   const int rule = CurrentRule();
   if (FUpdating || !FEditedFunction || rule < 0 || index < 0) return;
   if (index < FScale->Count()) {
-    FEditedFunction->SetRuleValue(rule, index);
+    FEditedFunction->EnterRule(rule, index, index);
   } else {
-    FEditedFunction->SetRuleLow(rule, FIntervalLow);
-    FEditedFunction->SetRuleHigh(rule, FIntervalHigh);
+    FEditedFunction->EnterRule(rule, FIntervalLow, FIntervalHigh);
   }
-  FEditedFunction->SetRuleEntered(rule, true);
   AfterRuleChange();
 }
 
 void TFunctForm::DeleteRule() {
   const int rule = CurrentRule();
   if (!FEditedFunction || rule < 0) return;
-  FEditedFunction->ClearRule(rule);
-  AfterRuleChange();
-}
-
-void TFunctForm::UnenterRule() {
-  const int rule = CurrentRule();
-  if (!FEditedFunction || rule < 0) return;
-  FEditedFunction->SetRuleLow(rule, FIntervalLow);
-  FEditedFunction->SetRuleHigh(rule, FIntervalHigh);
-  FEditedFunction->SetRuleEntered(rule, false);
+  FEditedFunction->ClearEnteredRule(rule);
   AfterRuleChange();
 }
 
 void TFunctForm::WeightsChanged() {
-  if (!FEditedFunction) return;
-  if (FEditedFunction->UseWeights()) FEditedFunction->CalcApproximation(false);
-  AfterRuleChange();
+  if (FEditedFunction) AfterRuleChange();
 }
 
 void TFunctForm::UseWeightsClick() {
   if (!FEditedFunction || FUpdating) return;
-  FEditedFunction->SetUseWeights(!FEditedFunction->UseWeights());
-  WeightsChanged();
+  FEditedFunction->ApplyWeights(FEditedFunction->Weights(), !FEditedFunction->UseWeights());
+  AfterRuleChange();
 }
 
 void TFunctForm::WeightsBtnClick() {
@@ -457,11 +443,9 @@ void TFunctForm::WeightsBtnClick() {
 
 bool TFunctForm::HandleKey(const QKeyEvent& key) {
   if (!FEditedFunction) return false;
-  if (key.key() == Qt::Key_Escape) {
-    UnenterRule();
-    return true;
-  }
-  if (key.key() == Qt::Key_Delete) {
+  // Escape gives the rule back to the completion as Delete does: whatever range it were left
+  // with, the completion gives every rule not entered its own.
+  if (key.key() == Qt::Key_Escape || key.key() == Qt::Key_Delete) {
     DeleteRule();
     return true;
   }

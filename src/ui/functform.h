@@ -36,8 +36,7 @@ class TFunctForm : public QDialog {
   // Applies value box item Index to the current rule, as a choice in the box does.
   void ValueComboChange(int index);
   void DeleteRule();
-  void UnenterRule();
-  // After the function's weights or UseWeights changed.
+  // After the weights dialog applied its weights to the edited function.
   void WeightsChanged();
   void UseWeightsClick();
   void WeightsBtnClick();

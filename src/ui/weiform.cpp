@@ -263,8 +263,7 @@ void TWeiForm::MaxBtnClick() {
 }
 
 void TWeiForm::StoreWeights() {
-  FFunction->SetWeights(FRequiredWeights);
-  FFunction->SetUseWeights(true);
+  FFunction->ApplyWeights(FRequiredWeights, true);
   emit WeightsApplied();
 }
 

@@ -45,7 +45,8 @@ class TWeiForm : public QDialog {
   const floatarray& ActualWeights() const { return FActualWeights; }
 
  signals:
-  // The function's weights were stored: its rules are to be derived again.
+  // The weights were applied to the function, which derived its rules again: they are to be
+  // shown.
   void WeightsApplied();
 
  protected:

@@ -117,13 +117,16 @@ TEST(Approximation, FillsComputedRulesWithinTheirIntervals) {
     EXPECT_LE(table.Function->RuleLow(r), (sum + 1) / 2 + 1);
   }
 
-  // With all rules on one point the approximation fails quietly and is switched off.
+  // With all rules on one point the approximation fails quietly and fills nothing; the weights
+  // stay in use for entries to come.
   TTable flat(3, {3}, [](const std::vector<int>& x) { return x[0] == 1 ? 1 : -1; });
   flat.Function->SetUseWeights(true);
-  flat.Function->CalcApproximation(false);
-  EXPECT_FALSE(flat.Function->UseWeights());
+  EXPECT_FALSE(flat.Function->CalcApproximation(false));
+  EXPECT_TRUE(flat.Function->UseWeights());
   EXPECT_EQ(flat.Function->ScaleFactor(), 0);
   EXPECT_EQ(flat.Function->ScaleOffset(), 0);
+  flat.Function->Recompute();
+  EXPECT_EQ(flat.Function->Rules().Strings(), (std::vector<std::string>{"001-", "111+", "212-"}));
 }
 
 // The exhaustive expansion without any memory, straight from the rule table.

@@ -68,6 +68,41 @@ TEST(Explanation, DecidingRulesAndHowTheyCame) {
   EXPECT_EQ(ExplainOption(model.Model, 0).Aggregates[0].Rules[0].Origin, TRuleOrigin::Entered);
 }
 
+TEST(Explanation, SourcesOfCompletedRulesOnADescendingScale) {
+  // Top runs from its best value v0 down to v2; its inputs ascend. Entered: (0,0) = v2,
+  // (1,1) = v1 and (2,2) = v0: better inputs give better, lower values.
+  TUbicModel model;
+  auto top = MakeAttribute("Top", 3, TScaleOrder::Descending);
+  top->AddInput(MakeAttribute("X", 3));
+  top->AddInput(MakeAttribute("Y", 3));
+  auto function = std::make_unique<TUbicFunction>();
+  function->Initialize(top.get());
+  for (const int v : {0, 1, 2}) function->EnterRule(v * 4, 2 - v, 2 - v);
+  top->SetFunct(std::move(function));
+  TUbicAttribute* x = top->Input(0);
+  TUbicAttribute* y = top->Input(1);
+  model.Root()->AddInput(std::move(top));
+  model.AddOption("(2,1)");
+  model.AddOption("(0,1)");
+  x->SetOptionText(0, "2");
+  y->SetOptionText(0, "1");
+  x->SetOptionText(1, "0");
+  y->SetOptionText(1, "1");
+
+  // (2,1) is v0:v1: its low end v0 from the better (2,2), its high end v1 from the worse (1,1).
+  const TExplanation high = ExplainOption(model, 0);
+  ASSERT_EQ(high.Aggregates[0].Rules.size(), 1U);
+  EXPECT_EQ(high.Aggregates[0].Rules[0].Rule, 7);
+  EXPECT_EQ(high.Aggregates[0].Rules[0].From, (std::vector<int>{8, 4}));
+  EXPECT_EQ(RuleOriginText(high.Aggregates[0].Rules[0]),
+            "rule 8, completed by monotonicity from rules 9 and 5");
+  // (0,1) is v1:v2: its low end from the better (1,1), its high end from the worse (0,0).
+  const TExplanation low = ExplainOption(model, 1);
+  ASSERT_EQ(low.Aggregates[0].Rules.size(), 1U);
+  EXPECT_EQ(low.Aggregates[0].Rules[0].Rule, 1);
+  EXPECT_EQ(low.Aggregates[0].Rules[0].From, (std::vector<int>{4, 0}));
+}
+
 TEST(Explanation, StrongAndWeakPoints) {
   TExplainModel model;
   const TExplanation single = ExplainOption(model.Model, 0);

@@ -55,6 +55,22 @@ def test_weights_complete_the_rules(small):
         top.set_weights([100])
 
 
+def test_rules_and_weights_give_one_table_in_either_order(small):
+    entries = [(["lo", "lo"], "bad"), (["hi", "mid"], "good"), (["lo", "hi"], "ok")]
+    first = small.root
+    for inputs, value in entries:
+        first.enter_rule(inputs, value)
+    first.set_weights([30, 70])
+    second = top_over_a_and_b().root
+    second.set_weights([30, 70])
+    assert second.function.use_weights
+    for inputs, value in reversed(entries):
+        second.enter_rule(inputs, value)
+    assert second.function.rules == first.function.rules
+    # The weights fill every rule that the entries leave open.
+    assert all(low == high for _, low, high, _ in first.function.rules)
+
+
 def test_attribute_handles_survive_other_edits_and_fail_once_gone(small):
     a = small.find("A")
     b = small.find("B")

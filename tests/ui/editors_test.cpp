@@ -329,6 +329,48 @@ TEST_F(Weights, ApplyDerivesRulesAndCancelInTheEditorDiscardsIt) {
   EXPECT_FALSE(Weighed->Funct()->UseWeights());
 }
 
+TEST_F(Weights, ConflictMendedWithWeightsInUseGivesTheTableOfTheEntries) {
+  // Rule w1 * 4 + w2 * 2 + w3. (0,0,0) no and (1,1,1) yes; (1,1,0) no below (0,1,0) yes is a
+  // conflict.
+  QTableView* grid = Child<QTableView>(&Form, "RuleGrid");
+  const QLabel* status = Child<QLabel>(&Form, "StatusLine");
+  for (const auto& [rule, key] : {std::pair{0, Qt::Key_1}, std::pair{7, Qt::Key_2},
+                                  std::pair{2, Qt::Key_2}, std::pair{6, Qt::Key_1}}) {
+    Form.SetCurrentRule(rule);
+    QTest::keyClick(grid, key);
+  }
+  EXPECT_TRUE(status->text().endsWith(", 1 conflict, open rules stay *"))
+      << status->text().toStdString();
+  EXPECT_EQ(Cell(Form, 4, 3), "*");
+
+  // Weights applied while the rules conflict fill the open rules all the same: W1 alone counts,
+  // and the conflicting pair leaves it nothing to go by.
+  Dialog().show();
+  SetTrackBars({100, 0, 0});
+  Click("OkBtn");
+  EXPECT_TRUE(status->text().endsWith(", 1 conflict, open rules follow the weights"))
+      << status->text().toStdString();
+  EXPECT_EQ(Cell(Form, 4, 3), "no");
+
+  // Mended by taking (1,1,0) back: now W1 = yes lifts a rule to yes.
+  Form.SetCurrentRule(6);
+  QTest::keyClick(grid, Qt::Key_Delete);
+  EXPECT_FALSE(status->text().contains("conflict")) << status->text().toStdString();
+  EXPECT_EQ(Cell(Form, 4, 3), "yes");
+  TUbicFunction atOnce;
+  atOnce.Initialize(Weighed);
+  for (const auto& [rule, value] : {std::pair{0, 0}, std::pair{7, 1}, std::pair{2, 1}}) {
+    atOnce.EnterRule(rule, value, value);
+  }
+  atOnce.ApplyWeights({100, 0, 0}, true);
+  EXPECT_EQ(Form.EditedFunction()->Rules().Strings(), atOnce.Rules().Strings());
+
+  // Without the weights the open rules are bounded by the entries alone.
+  QTest::mouseClick(Child<QCheckBox>(&Form, "UseWeightsCheck"), Qt::LeftButton);
+  EXPECT_EQ(Cell(Form, 4, 3), "*");
+  Form.reject();
+}
+
 // The scale editor
 
 TEST_F(Editors, ScaleStartedFromNewValue) {
