@@ -38,7 +38,8 @@ TEdit RenameAttribute(const TUbicAttribute& attribute, const std::string& name);
 TEdit DescribeAttribute(const TUbicAttribute& attribute, const std::string& description);
 
 // Scales.
-// Attribute takes a copy of Scale; nil deletes its scale with what depends on it.
+// Attribute takes a copy of Scale; nil deletes its scale with what depends on it. A scale that is
+// not acceptable (TUbicDiscreteScale::AcceptanceProblem) raises EUbicError, here and in EditScale.
 TEdit ChooseScale(const TUbicAttribute& attribute, const TUbicScale* scale);
 // What the scale editor did to an attribute's scale: values inserted and deleted, in order, each
 // keeping the option values and the functions in step; then the resulting scale's names,
