@@ -238,6 +238,7 @@ TEdit ChooseScale(const TUbicAttribute& attribute, const TUbicScale* scale) {
   if (scale != nullptr) {
     auto chosen = std::make_shared<TUbicDiscreteScale>();
     chosen->Assign(*scale);
+    chosen->CheckAcceptable();
     copy = std::move(chosen);
   }
   return {"Change scale", [path = AttributePath(&attribute), copy](TUbicModel& model) {
@@ -259,6 +260,7 @@ TEdit ChooseScale(const TUbicAttribute& attribute, const TUbicScale* scale) {
 
 TEdit EditScale(const TUbicAttribute& attribute, const TScaleChange& change) {
   if (!change.Result) throw std::logic_error("A scale change without its scale");
+  change.Result->CheckAcceptable();
   return {"Edit scale", [path = AttributePath(&attribute), change](TUbicModel& model) {
             TUbicAttribute& edited = At(model, path);
             const TUbicScale* oldScale = edited.Scale();

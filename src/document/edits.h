@@ -55,7 +55,8 @@ bool CanDrag(const TUbicAttribute& attribute, const TUbicAttribute* onto);
 TEdit DescribeAttribute(const TUbicAttribute& attribute, const std::string& description);
 
 // Scales.
-// Attribute takes a copy of Scale; nil deletes its scale with what depends on it.
+// Attribute takes a copy of Scale; nil deletes its scale with what depends on it. A scale that is
+// not acceptable (TUbicDiscreteScale::AcceptanceProblem) raises EUbicError, here and in EditScale.
 TEdit ChooseScale(const TUbicAttribute& attribute, const TUbicScale* scale);
 // What the scale editor did to an attribute's scale: values inserted and deleted, in order, each
 // keeping the option values and the functions in step; then the resulting scale's names,

@@ -11,6 +11,8 @@ const char* GapKindText(TModelGapKind kind) {
       return "no function";
     case TModelGapKind::NoScale:
       return "no scale";
+    case TModelGapKind::ValueNames:
+      return "value names";
     case TModelGapKind::MissingValues:
       return "values missing";
   }
@@ -48,7 +50,9 @@ int CheckRows(const TUbicModel& model, const std::function<void(const TTableRow&
     }
     for (const TModelGap& gap : gaps) {
       if (gap.Attribute != attribute) continue;
-      row(GapKindText(gap.Kind), attribute->GetName(), OptionNames(model, gap.Options));
+      const bool names = gap.Kind == TModelGapKind::ValueNames;
+      row(GapKindText(gap.Kind), attribute->GetName(),
+          names ? gap.Problem : OptionNames(model, gap.Options));
       ++findings;
     }
   }

@@ -150,12 +150,18 @@ std::vector<TModelGap> ModelGaps(const TUbicModel& model) {
   std::vector<TUbicAttribute*> attributes;
   model.Root()->CollectAttributes(attributes);
   for (const TUbicAttribute* attribute : attributes) {
-    if (attribute->Scale() == nullptr) gaps.push_back({TModelGapKind::NoScale, attribute, {}});
+    if (attribute->Scale() == nullptr) gaps.push_back({TModelGapKind::NoScale, attribute, {}, {}});
+    if (const TUbicDiscreteScale* scale = attribute->DiscreteScale()) {
+      std::string problem = scale->ValueNamesProblem();
+      if (!problem.empty()) {
+        gaps.push_back({TModelGapKind::ValueNames, attribute, {}, std::move(problem)});
+      }
+    }
     if (!attribute->IsBasic() && attribute->Funct() == nullptr) {
-      gaps.push_back({TModelGapKind::NoFunction, attribute, {}});
+      gaps.push_back({TModelGapKind::NoFunction, attribute, {}, {}});
     }
     if (!attribute->IsBasic() || attribute->Scale() == nullptr) continue;
-    TModelGap missing{TModelGapKind::MissingValues, attribute, {}};
+    TModelGap missing{TModelGapKind::MissingValues, attribute, {}, {}};
     for (int k = 0; k < model.OptionCount(); ++k) {
       if (attribute->OptionText(k).empty()) missing.Options.push_back(k);
     }

@@ -39,17 +39,20 @@ std::vector<int> ConflictPartners(const std::vector<TRuleConflict>& conflicts, i
 std::string FunctionSummary(const TUbicFunction& function, std::size_t conflictCount);
 
 // What may keep a model from giving the answers its user expects.
-enum class TModelGapKind { NoFunction, NoScale, MissingValues };
+enum class TModelGapKind { NoFunction, NoScale, ValueNames, MissingValues };
 
 struct TModelGap {
   TModelGapKind Kind = TModelGapKind::NoFunction;
   const TUbicAttribute* Attribute = nullptr;
   // For missing values: the options without a value on the basic attribute.
   std::vector<int> Options;
+  // For value names: what is wrong with them (TUbicDiscreteScale::ValueNamesProblem).
+  std::string Problem;
 };
 
-// The attributes in pre-order that lack a scale, the aggregates without a function, and the
-// basic attributes with options whose value is undefined ("*", any value, was chosen and counts).
+// The attributes in pre-order that lack a scale, those whose scale has value names that can not
+// stand (a file may hold them), the aggregates without a function, and the basic attributes with
+// options whose value is undefined ("*", any value, was chosen and counts).
 std::vector<TModelGap> ModelGaps(const TUbicModel& model);
 
 // The rule's input values and its value as a text, such as "high; 1 year -> good".

@@ -1,6 +1,11 @@
 #include "scale.h"
 
+#include <algorithm>
+#include <vector>
+
+#include "foundation/textcompare.h"
 #include "foundation/ubicutl.h"
+#include "foundation/utils.h"
 #include "ubicstr.h"
 #include "valuecode.h"
 
@@ -92,6 +97,33 @@ bool TUbicScale::IsGood(double x) const {
   if (FOrder == TScaleOrder::None) return false;
   const double good = GoodThreshold();
   return FloatEqual(x, good) || (FOrder == TScaleOrder::Ascending ? x > good : x < good);
+}
+
+void TUbicScale::ChangeOrder(TScaleOrder value) {
+  if (value == FOrder) return;
+  FOrder = value;
+  ResetThresholds();
+}
+
+void TUbicScale::SetValueClass(int index, TValueClass valueClass) {
+  switch (valueClass) {
+    case TValueClass::Bad:
+      SetBadThreshold(index);
+      break;
+    case TValueClass::Good:
+      SetGoodThreshold(index);
+      break;
+    case TValueClass::Neutral:
+      // Each threshold moves half a step past the value, unless it already lies beyond it.
+      if (FOrder == TScaleOrder::Ascending) {
+        SetBadThreshold(std::min(BadThreshold(), index - 0.5));
+        SetGoodThreshold(std::max(GoodThreshold(), index + 0.5));
+      } else {
+        SetBadThreshold(std::max(BadThreshold(), index + 0.5));
+        SetGoodThreshold(std::min(GoodThreshold(), index - 0.5));
+      }
+      break;
+  }
 }
 
 void TUbicScale::ResetThresholds() {
@@ -226,6 +258,33 @@ void TUbicDiscreteScale::MoveValueUp(int index) {
 
 void TUbicDiscreteScale::MoveValueDown(int index) {
   FValues.Move(index, index + 1);
+}
+
+std::string TUbicDiscreteScale::ValueNamesProblem() const {
+  std::vector<std::string> trimmed;
+  trimmed.reserve(Count());
+  for (int i = 0; i < Count(); ++i) {
+    trimmed.push_back(Trim(ValueName(i)));
+    if (trimmed.back().empty()) return Format(ubicstr::ScaleValueWithoutName, i + 1);
+  }
+  for (int i = 0; i < Count(); ++i) {
+    for (int j = i + 1; j < Count(); ++j) {
+      if (AnsiSameText(trimmed[i], trimmed[j])) {
+        return Format(ubicstr::ScaleSameValueNames, i + 1, ValueName(i), j + 1, ValueName(j));
+      }
+    }
+  }
+  return {};
+}
+
+std::string TUbicDiscreteScale::AcceptanceProblem() const {
+  if (Count() < 2) return ubicstr::ScaleTooFewValues;
+  return ValueNamesProblem();
+}
+
+void TUbicDiscreteScale::CheckAcceptable() const {
+  const std::string problem = AcceptanceProblem();
+  if (!problem.empty()) throw EUbicError(problem);
 }
 
 }  // namespace ubic

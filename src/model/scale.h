@@ -23,6 +23,9 @@ class TUbicScaleValueList : public TUbicList {
 // Ascending: later values are better; descending: earlier values are better.
 enum class TScaleOrder : std::uint8_t { None = 0, Ascending = 1, Descending = 2 };
 
+// How a value is shown: bad values red, good ones green, the rest plain.
+enum class TValueClass { Bad, Neutral, Good };
+
 inline constexpr double kNoLowThreshold = -1.7e308;
 inline constexpr double kNoHighThreshold = 1.7e308;
 
@@ -31,8 +34,11 @@ inline constexpr double kNoHighThreshold = 1.7e308;
 class TUbicScale : public TUbicObject {
  public:
   TScaleOrder Order() const { return FOrder; }
-  // The scale editor follows a change of order with ResetThresholds.
+  // Readers set the order and then the thresholds they read; editors use ChangeOrder.
   void SetOrder(TScaleOrder value) { FOrder = value; }
+  // A new order starts from the default thresholds of that order: the thresholds of the old
+  // one would mean other classes in the new.
+  void ChangeOrder(TScaleOrder value);
   bool IsOrdered() const { return FOrder != TScaleOrder::None; }
   double LowThreshold() const { return FLowThreshold; }
   double HighThreshold() const { return FHighThreshold; }
@@ -56,6 +62,9 @@ class TUbicScale : public TUbicObject {
 
   bool IsBad(double x) const;
   bool IsGood(double x) const;
+  // Gives the value at Index that class by moving the thresholds, as little as it takes: a bad
+  // or good value takes the values beyond it along, a neutral one leaves the others as they are.
+  void SetValueClass(int index, TValueClass valueClass);
   void ResetThresholds();
   // No value bad and none good, whatever the order: the thresholds of a new scale.
   void ClearThresholds();
@@ -97,6 +106,16 @@ class TUbicDiscreteScale : public TUbicScale {
   // Only the value objects move; thresholds, option values and rules keep their positions.
   void MoveValueUp(int index);
   void MoveValueDown(int index);
+
+  // Why the value names can not stand, empty when they can: a value must have a name (blanks
+  // alone are none), and no two names may be equal but for letter case and blanks around them,
+  // since values are found by name and written to files as names.
+  std::string ValueNamesProblem() const;
+  // Why the scale can not be given to an attribute, empty when it can: it needs two values or
+  // more with names that can stand. Files holding other scales still open.
+  std::string AcceptanceProblem() const;
+  // Raises EUbicError with the AcceptanceProblem, if there is one.
+  void CheckAcceptable() const;
 
  private:
   void CheckRoomForValue() const;

@@ -119,6 +119,11 @@ inline constexpr const char* KvxFirstValueSet =
 // A value index is one character from code 48 up, so a scale holds at most 208 values.
 inline constexpr const char* TooManyScaleValues =
     "The scale \"%s\" can not hold more than %d values";
+// What keeps a scale from being an attribute's scale; values are counted from 1.
+inline constexpr const char* ScaleTooFewValues = "A scale needs at least 2 values";
+inline constexpr const char* ScaleValueWithoutName = "Value %d has no name";
+inline constexpr const char* ScaleSameValueNames =
+    "Values %d \"%s\" and %d \"%s\" differ only in letter case or blanks";
 
 // Texts of the model classes themselves.
 inline constexpr const char* RulesLabel = "Rules:";

@@ -8,9 +8,6 @@
 
 namespace ubic {
 
-// How a value is shown: bad values red, good ones green, the rest plain.
-enum class TValueClass { Bad, Neutral, Good };
-
 // A piece of a value text: a value's name (or number) with its class, or a separator.
 struct TValueRun {
   std::string Text;

@@ -114,6 +114,9 @@ std::vector<TPyFinding> Findings(const TModelPtr& model) {
         case TModelGapKind::NoFunction:
           add("no function", *attribute);
           break;
+        case TModelGapKind::ValueNames:
+          add("value names", *attribute);
+          break;
         case TModelGapKind::MissingValues: {
           TPyFinding& finding = add("values missing", *attribute);
           for (const int k : gap.Options) {
@@ -319,8 +322,9 @@ TPyTargetAnswer Target(const TModelPtr& model, const py::object& option, const p
 void BindFinding(py::module_& m) {
   py::class_<TPyFinding>(m, "Finding",
                          "What may keep a model from its answers: a row of ubic-cli check.")
-      .def_readonly("kind", &TPyFinding::Kind,
-                    "\"conflict\", \"no scale\", \"no function\" or \"values missing\".")
+      .def_readonly(
+          "kind", &TPyFinding::Kind,
+          "\"conflict\", \"no scale\", \"value names\", \"no function\" or \"values missing\".")
       .def_readonly("attribute", &TPyFinding::Attribute)
       .def_readonly("details", &TPyFinding::Details,
                     "As ubic-cli check prints it: the conflict in words, or the options whose "
@@ -416,8 +420,9 @@ void BindAnalyses(py::module_& m, py::class_<TScriptModel, TModelPtr>& model) {
   model
       .def("conflicts", &Findings,
            "What may keep the model from its answers, as ubic-cli check finds it: the conflicts "
-           "of every function's entered rules, attributes without a scale, aggregates without a "
-           "function and basic attributes with options whose value is missing, in the order of "
+           "of every function's entered rules, attributes without a scale, scales whose value "
+           "names can not stand, aggregates without a function and basic attributes with options "
+           "whose value is missing, in the order of "
            "the tree.")
       .def("explain", &Explanation, "option"_a,
            "Why an option (name or index) has its values, as ubic-cli explain tells it.")

@@ -275,7 +275,7 @@ void SetScale(const TPyAttribute& handle, const py::sequence& values, const std:
       scale.AddValue(ModelText(pair.first), ModelText(pair.second));
     }
   }
-  scale.SetOrder(ParseOrder(order));
+  scale.ChangeOrder(ParseOrder(order));
   handle.Model->Run(edits::ChooseScale(handle.Get(), &scale));
 }
 

@@ -5,10 +5,12 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -39,6 +41,26 @@ QIcon ClassIcon(int valueClass) {
   painter.drawEllipse(QRectF(2.5, 2.5, 11, 11));
   return QIcon(pixmap);
 }
+
+// Reports every change of a name typed in place, so that OK can follow it before the edit ends.
+class TNameTypingDelegate : public QStyledItemDelegate {
+ public:
+  TNameTypingDelegate(std::function<void(int, const QString&)> typed, QObject* parent)
+      : QStyledItemDelegate(parent), FTyped(std::move(typed)) {}
+
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                        const QModelIndex& index) const override {
+    QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+    if (auto* edit = qobject_cast<QLineEdit*>(editor); edit && index.column() == 0) {
+      connect(edit, &QLineEdit::textEdited, edit,
+              [typed = FTyped, row = index.row()](const QString& text) { typed(row, text); });
+    }
+    return editor;
+  }
+
+ private:
+  std::function<void(int, const QString&)> FTyped;
+};
 
 // The value list, which can end an open in-place edit and keep its text.
 class TValueListView : public QTreeWidget {
@@ -72,6 +94,8 @@ TScaleForm::TScaleForm(TQuestions& questions, QWidget* parent)
   FValueList->setRootIsDecorated(false);
   FValueList->setEditTriggers(QAbstractItemView::NoEditTriggers);
   FValueList->setContextMenuPolicy(Qt::CustomContextMenu);
+  FValueList->setItemDelegate(new TNameTypingDelegate(
+      [this](int index, const QString& name) { NameTyped(index, name); }, FValueList));
   connect(FValueList, &QTreeWidget::currentItemChanged, this, [this] { UpdateEnablement(); });
   connect(FValueList, &QTreeWidget::itemChanged, this, &TScaleForm::ValueListEdited);
   connect(FValueList, &QWidget::customContextMenuRequested, this, [this](const QPoint& position) {
@@ -124,6 +148,9 @@ TScaleForm::TScaleForm(TQuestions& questions, QWidget* parent)
   buttons->addStretch(1);
 
   FDefaultCheck = new QCheckBox("Default value for new attributes", this);
+  FProblemLabel = new QLabel(this);
+  FProblemLabel->setWordWrap(true);
+  FProblemLabel->setStyleSheet("color: #b00000");
   FOkBtn = new QPushButton("&OK", this);
   FOkBtn->setDefault(true);
   FCancelBtn = new QPushButton("&Cancel", this);
@@ -140,11 +167,13 @@ TScaleForm::TScaleForm(TQuestions& questions, QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(FOrderCombo);
   layout->addLayout(middle, 1);
+  layout->addWidget(FProblemLabel);
   layout->addLayout(bottom);
   NameObjects({{FNameDescEditForm, "NameDescEditForm"},
                {FOrderCombo, "OrderCombo"},
                {FValueList, "ValueList"},
                {FDefaultCheck, "DefaultCheck"},
+               {FProblemLabel, "ProblemLabel"},
                {FOkBtn, "OkBtn"},
                {FCancelBtn, "CancelBtn"},
                {FAddAction, "AddAction"},
@@ -269,7 +298,23 @@ void TScaleForm::UpdateEnablement() {
   FGoodAction->setEnabled(classes);
   FUpAction->setEnabled(index > 0);
   FDownAction->setEnabled(selected && index < FNewScale->Count() - 1);
-  FOkBtn->setEnabled(FNewScale->Count() >= 2);
+  ShowProblem(FNewScale->AcceptanceProblem());
+}
+
+void TScaleForm::ShowProblem(const std::string& problem) {
+  const QString text = ToQString(problem);
+  FOkBtn->setEnabled(problem.empty());
+  FOkBtn->setToolTip(text);
+  FProblemLabel->setText(text);
+  FProblemLabel->setVisible(!problem.empty());
+}
+
+void TScaleForm::NameTyped(int index, const QString& name) {
+  if (!FNewScale || index < 0 || index >= FNewScale->Count()) return;
+  TUbicDiscreteScale typed;
+  typed.Assign(*FNewScale);
+  typed.SetValueName(index, FromQString(name));
+  ShowProblem(typed.AcceptanceProblem());
 }
 
 void TScaleForm::AddClick() {
@@ -318,6 +363,7 @@ void TScaleForm::EditClick() {
   FNewScale->SetValueName(index, FromQString(FNameDescEditForm->Name()));
   FNewScale->SetValueDescription(index, FromQString(FNameDescEditForm->Description()));
   ShowRow(index);
+  UpdateEnablement();
 }
 
 void TScaleForm::EditInPlaceClick() {
@@ -331,44 +377,35 @@ void TScaleForm::ValueListEdited(QTreeWidgetItem* item, int column) {
   if (index < 0) return;
   FNewScale->SetValueName(index, FromQString(item->text(0)));
   ShowRow(index);
+  UpdateEnablement();
 }
 
 void TScaleForm::OrderComboChange(int index) {
   const auto order = static_cast<TScaleOrder>(index);
   if (FUpdating || index < 0 || order == FNewScale->Order()) return;
-  FNewScale->SetOrder(order);
-  FNewScale->ResetThresholds();
+  FNewScale->ChangeOrder(order);
   FillList(std::max(SelectedIndex(), 0));
   UpdateEnablement();
 }
 
-void TScaleForm::ChangeClass(const std::function<void(int)>& change) {
+void TScaleForm::ChangeClass(TValueClass valueClass) {
   const int index = SelectedIndex();
   if (index < 0) return;
-  change(index);
+  FNewScale->SetValueClass(index, valueClass);
   UpdateIcons();
   UpdateEnablement();
 }
 
 void TScaleForm::BadClick() {
-  ChangeClass([this](int index) { FNewScale->SetBadThreshold(index); });
+  ChangeClass(TValueClass::Bad);
 }
 
 void TScaleForm::GoodClick() {
-  ChangeClass([this](int index) { FNewScale->SetGoodThreshold(index); });
+  ChangeClass(TValueClass::Good);
 }
 
 void TScaleForm::NeutralClick() {
-  ChangeClass([this](int index) {
-    TUbicDiscreteScale& scale = *FNewScale;
-    if (scale.Order() == TScaleOrder::Ascending) {
-      scale.SetBadThreshold(std::min(scale.BadThreshold(), index - 0.5));
-      scale.SetGoodThreshold(std::max(scale.GoodThreshold(), index + 0.5));
-    } else {
-      scale.SetBadThreshold(std::max(scale.BadThreshold(), index + 0.5));
-      scale.SetGoodThreshold(std::min(scale.GoodThreshold(), index - 0.5));
-    }
-  });
+  ChangeClass(TValueClass::Neutral);
 }
 
 void TScaleForm::MoveValue(int offset) {
@@ -398,7 +435,8 @@ void TScaleForm::OkClick() {
   // An open in-place edit ends first, so that its text is kept.
   static_cast<TValueListView*>(FValueList)->EndEdit();
   FOkBtn->setFocus();
-  if (FNewScale->Count() < 2) return;
+  // The name just ended may be one the scale can not take.
+  if (!FNewScale->AcceptanceProblem().empty()) return;
   accept();
 }
 

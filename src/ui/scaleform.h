@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDialog>
-#include <functional>
 #include <memory>
 
 #include "document/edits.h"
@@ -12,6 +11,7 @@
 class QAction;
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QMenu;
 class QPushButton;
 class QTreeWidget;
@@ -66,15 +66,19 @@ class TScaleForm : public QDialog {
   void ShowRow(int index);
   void UpdateIcons();
   void UpdateEnablement();
+  // OK waits for an acceptable scale, and the dialog says what keeps it back.
+  void ShowProblem(const std::string& problem);
+  // The problem of the scale with the name being typed in place for the value at Index.
+  void NameTyped(int index, const QString& name);
   void ValueListEdited(QTreeWidgetItem* item, int column);
   void MoveValue(int offset);
-  // Changes the class of the selected value through the thresholds.
-  void ChangeClass(const std::function<void(int)>& change);
+  void ChangeClass(TValueClass valueClass);
 
   TQuestions& FQuestions;
   QComboBox* FOrderCombo;
   QTreeWidget* FValueList;
   QCheckBox* FDefaultCheck;
+  QLabel* FProblemLabel;
   QPushButton* FOkBtn;
   QPushButton* FCancelBtn;
   QAction* FAddAction;

@@ -348,6 +348,24 @@ TEST_F(Cli, CheckListsConflictsAndGaps) {
   EXPECT_NE(none.Out.find("No rule conflicts."), std::string::npos) << none.Out;
 }
 
+// A file may hold value names that no editor accepts: it still opens, and the check names them.
+TEST_F(Cli, CheckNamesScalesWithValueNamesThatCanNotStand) {
+  std::string model = ReadBytes(Example("car.ubm"));
+  for (const auto& [from, to] :
+       {std::pair<std::string, std::string>{"acceptable", ""}, {"medium", "Low "}}) {
+    const std::string name = "<NAME>" + from + "</NAME>";
+    model.replace(model.find(name), name.size(), "<NAME>" + to + "</NAME>");
+  }
+  const std::string file = Folder.File("names.ubm");
+  WriteBytes(file, model);
+  const TToolRun check = Run({"check", file, "--csv"});
+  EXPECT_EQ(check.Status, 3) << check.Err;
+  EXPECT_EQ(check.Out,
+            "Kind,Attribute,Details\nvalue names,CAR,Value 2 has no name\nvalue names,COSTS,"
+            "\"Values 1 \"\"low\"\" and 2 \"\"Low \"\" differ only in letter case or blanks\"\n");
+  EXPECT_EQ(Run({"evaluate", file}).Status, 0);
+}
+
 TEST_F(Cli, TargetListsTheSmallestChanges) {
   const std::string model = Example("car.ubm");
   const TToolRun text = Run({"target", model, "--option", "Sports Coupe", "--at-least", "good"});

@@ -200,6 +200,30 @@ TEST_F(EditsTest, AScaleEditKeepsValuesAndRulesInStep) {
   EXPECT_EQ(parent->Funct()->RuleInput(input, 0), 0);
 }
 
+// Neither edit gives an attribute a scale that the scale editor would not confirm.
+TEST_F(EditsTest, ScalesWithoutDistinctValueNamesAreRefused) {
+  TUbicAttribute& basic = BasicUnderFunction();
+  const std::string before = ModelFileText(Model());
+  TUbicDiscreteScale same;
+  same.AddValue("yes");
+  same.AddValue(" Yes");
+  EXPECT_THROW(edits::ChooseScale(basic, &same), EUbicError);
+  TUbicDiscreteScale single;
+  single.AddValue("only");
+  EXPECT_THROW(edits::ChooseScale(basic, &single), EUbicError);
+
+  auto unnamed = std::make_shared<TUbicDiscreteScale>();
+  unnamed->Assign(*basic.Scale());
+  unnamed->InsertValue(1, "");
+  const edits::TScaleChange change{{{true, 1}}, unnamed, false};
+  EXPECT_THROW(edits::EditScale(basic, change), EUbicError);
+  EXPECT_EQ(ModelFileText(Model()), before);
+
+  unnamed->SetValueName(1, "between");
+  Document->Run(edits::EditScale(basic, change));
+  EXPECT_EQ(basic.DiscreteScale()->ValueName(1), "between");
+}
+
 // Values that come from elsewhere are kept only where the model can hold them.
 TEST_F(EditsTest, PastedAndChosenValuesFitTheModel) {
   const auto copied = DuplicateSubtree(*Model().FirstAttribute());

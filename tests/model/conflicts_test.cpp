@@ -167,5 +167,22 @@ TEST(ModelGaps, NameWhatIsMissing) {
   EXPECT_EQ(gaps[0].Attribute, car.Car);
 }
 
+// A file may hold value names the editors refuse; the check names the attribute.
+TEST(ModelGaps, NameScalesWhoseValueNamesCanNotStand) {
+  TCarModel car;
+  TUbicAttribute* first = car.Car->Input(0);
+  first->DiscreteScale()->SetValueName(1, first->DiscreteScale()->ValueName(0) + " ");
+  TUbicAttribute* last = car.Car->Input(car.Car->InputCount() - 1);
+  last->DiscreteScale()->SetValueName(0, "");
+  const std::vector<TModelGap> gaps = ModelGaps(car.Model);
+  ASSERT_EQ(gaps.size(), 2U);
+  EXPECT_EQ(gaps[0].Kind, TModelGapKind::ValueNames);
+  EXPECT_EQ(gaps[0].Attribute, first);
+  EXPECT_EQ(gaps[0].Problem, first->DiscreteScale()->ValueNamesProblem());
+  EXPECT_EQ(gaps[1].Kind, TModelGapKind::ValueNames);
+  EXPECT_EQ(gaps[1].Attribute, last);
+  EXPECT_EQ(gaps[1].Problem, "Value 1 has no name");
+}
+
 }  // namespace
 }  // namespace ubic::test

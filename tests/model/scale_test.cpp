@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "model/scale.h"
 #include "model/ubicobject.h"
@@ -247,6 +248,78 @@ TEST(ScaleValues, AScaleHoldsAtMost208Values) {
   EXPECT_EQ(scale->ValueName(0), "v0");
   EXPECT_EQ(scale->LowThreshold(), low);
   EXPECT_EQ(scale->HighThreshold(), high);
+}
+
+// What the scale editor's class buttons and order box do to the thresholds.
+TEST(ScaleThresholds, ValueClassesAndOrderChanges) {
+  auto scale = MakeAbc();
+  scale->SetValueClass(1, TValueClass::Good);
+  EXPECT_EQ(Classes(*scale), "bgg");
+  scale->SetValueClass(1, TValueClass::Neutral);
+  EXPECT_EQ(Classes(*scale), "bng");
+  scale->SetValueClass(1, TValueClass::Bad);
+  EXPECT_EQ(Classes(*scale), "bbg");
+  scale->SetValueClass(1, TValueClass::Neutral);
+  EXPECT_EQ(Classes(*scale), "bng");
+  // Neutral leaves a threshold that already lies beyond the value where it is.
+  scale->SetValueClass(0, TValueClass::Neutral);
+  EXPECT_EQ(Classes(*scale), "nng");
+  EXPECT_DOUBLE_EQ(scale->HighThreshold(), 1.5);
+
+  // The same order keeps the thresholds; another one starts from its defaults.
+  scale->ChangeOrder(TScaleOrder::Ascending);
+  EXPECT_EQ(Classes(*scale), "nng");
+  scale->AddValue("d");
+  scale->ChangeOrder(TScaleOrder::Descending);
+  EXPECT_EQ(Classes(*scale), "gnnb");
+  scale->SetValueClass(1, TValueClass::Good);
+  EXPECT_EQ(Classes(*scale), "ggnb");
+  scale->SetValueClass(1, TValueClass::Neutral);
+  EXPECT_EQ(Classes(*scale), "gnnb");
+  scale->SetValueClass(3, TValueClass::Neutral);
+  EXPECT_EQ(Classes(*scale), "gnnn");
+  scale->SetValueClass(2, TValueClass::Bad);
+  EXPECT_EQ(Classes(*scale), "gnbb");
+
+  scale->ChangeOrder(TScaleOrder::None);
+  EXPECT_EQ(scale->LowThreshold(), kNoLowThreshold);
+  EXPECT_EQ(scale->HighThreshold(), kNoHighThreshold);
+  scale->ChangeOrder(TScaleOrder::Ascending);
+  EXPECT_EQ(Classes(*scale), "bnng");
+}
+
+std::unique_ptr<TUbicDiscreteScale> ScaleOf(const std::vector<std::string>& names) {
+  auto scale = std::make_unique<TUbicDiscreteScale>();
+  for (const std::string& name : names) scale->AddValue(name);
+  return scale;
+}
+
+TEST(ScaleAcceptance, NeedsTwoValuesWithNamesOfTheirOwn) {
+  EXPECT_EQ(MakeAbc()->AcceptanceProblem(), "");
+  EXPECT_NO_THROW(MakeAbc()->CheckAcceptable());
+  EXPECT_EQ(ScaleOf({})->AcceptanceProblem(), "A scale needs at least 2 values");
+  EXPECT_EQ(ScaleOf({"a"})->AcceptanceProblem(), "A scale needs at least 2 values");
+  EXPECT_EQ(ScaleOf({"a"})->ValueNamesProblem(), "") << "the names alone can stand";
+
+  EXPECT_EQ(ScaleOf({"a", "b", ""})->ValueNamesProblem(), "Value 3 has no name");
+  EXPECT_EQ(ScaleOf({"a", " \t", "c"})->AcceptanceProblem(), "Value 2 has no name");
+  EXPECT_EQ(ScaleOf({"low", "mid", " LOW "})->AcceptanceProblem(),
+            "Values 1 \"low\" and 3 \" LOW \" differ only in letter case or blanks");
+  EXPECT_EQ(ScaleOf({"x", "High", "high"})->ValueNamesProblem(),
+            "Values 2 \"High\" and 3 \"high\" differ only in letter case or blanks");
+  // Windows-1250 letters: capital and small c with caron are the same letter, c with and without
+  // its caron are not, and neither are names that differ in a blank between words.
+  EXPECT_NE(ScaleOf({"\xC8rn", "\xE8rn"})->ValueNamesProblem(), "");
+  EXPECT_EQ(ScaleOf({"\xE8rn", "crn", "\xE1", "a"})->ValueNamesProblem(), "");
+  EXPECT_EQ(ScaleOf({"very good", "verygood"})->ValueNamesProblem(), "");
+
+  try {
+    ScaleOf({"same", "Same"})->CheckAcceptable();
+    ADD_FAILURE() << "a scale with the same name twice was accepted";
+  } catch (const EUbicError& error) {
+    EXPECT_EQ(std::string(error.what()),
+              "Values 1 \"same\" and 2 \"Same\" differ only in letter case or blanks");
+  }
 }
 
 }  // namespace

@@ -66,6 +66,21 @@ def test_conflicting_rules_and_gaps_are_named(small, tmp_path):
     assert findings(small) == rows[1:]
 
 
+
+def test_value_names_no_editor_accepts_still_load_and_are_found(tmp_path):
+    text = (EXAMPLES / "car.ubm").read_text(encoding="cp1250")
+    text = text.replace("<NAME>acceptable</NAME>", "<NAME></NAME>", 1)
+    text = text.replace("<NAME>medium</NAME>", "<NAME>LOW</NAME>", 1)
+    path = tmp_path / "names.ubm"
+    path.write_text(text, encoding="cp1250")
+    model = ubic.load(str(path))
+    assert model.root.scale.names[1] == ""
+    assert [f for f in findings(model) if f[0] == "value names"] == [
+        ["value names", "CAR", "Value 2 has no name"],
+        ["value names", "COSTS", 'Values 1 "low" and 2 "LOW" differ only in letter case or blanks']]
+    rows, _ = cli_rows("check", path, "--csv", codes=(3,))
+    assert findings(model) == rows[1:]
+
 @pytest.mark.parametrize("name", EXAMPLE_NAMES)
 def test_explanations_are_the_tool_s(name):
     model = ubic.load(str(EXAMPLES / f"{name}.ubm"))

@@ -95,17 +95,34 @@ def test_a_named_attribute_is_added_in_one_step(small):
 
 def test_scale_change_keeps_the_values_it_can(small):
     small.add_option("One", {"A": "hi", "B": "lo;mid"})
+    small.add_option("Two", {"A": "lo", "B": "hi"})
     small.find("B").set_scale(["lo", "mid"])
     assert small.option_values("One") == {"A": "hi", "B": "lo;mid"}
-    small.find("A").set_scale([("no", "not at all")], order="none")
+    assert small.option_values("Two")["B"] == "*"
+    small.find("A").set_scale([("no", "not at all"), "yes"], order="none")
     assert small.find("A").scale.values[0].description == "not at all"
     assert small.find("A").scale.order == "none"
-    assert small.option_values("One")["A"] == "*"
+    assert small.option_values("One")["A"] == "yes"
     small.find("A").delete_scale()
     assert small.find("A").scale is None
     with pytest.raises(ValueError, match="Unknown order"):
         small.find("B").set_scale(["x"], order="up")
 
+
+
+@pytest.mark.parametrize("values, reason", [
+    ([], "A scale needs at least 2 values"),
+    (["only"], "A scale needs at least 2 values"),
+    (["lo", "  "], "Value 2 has no name"),
+    (["lo", "mid", " LO"], 'Values 1 "lo" and 3 " LO" differ only in letter case or blanks'),
+    (["\u010dez", "\u010cez "], "differ only in letter case or blanks"),
+])
+def test_scales_the_editor_refuses_are_refused(small, values, reason):
+    with pytest.raises(ubic.ModelError, match=reason):
+        small.find("B").set_scale(values)
+    assert small.find("B").scale.names == ["lo", "mid", "hi"]
+    small.find("B").set_scale(["\u010dez", "cez"])
+    assert small.find("B").scale.names == ["\u010dez", "cez"]
 
 def test_option_edits(small):
     assert small.add_option("First") == 0

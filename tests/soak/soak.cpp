@@ -454,7 +454,7 @@ std::string TSoak::EditScale() {
         }
         const bool ok = !Chance(3);
         (ok ? Child<QPushButton>(&form, "OkBtn") : Child<QPushButton>(&form, "CancelBtn"))->click();
-        // OK keeps a scale of fewer than two values open.
+        // OK keeps open a scale an attribute can not take: too few values, or names alike.
         if (dialog->isVisible()) Child<QPushButton>(&form, "CancelBtn")->click();
         done += ok && !dialog->isVisible() ? " OK" : " Cancel";
       });

@@ -376,28 +376,29 @@ TEST_F(Weights, ConflictMendedWithWeightsInUseGivesTheTableOfTheEntries) {
 TEST_F(Editors, ScaleStartedFromNewValue) {
   TModelForm* document = OpenExample();
   Select(document, "Plain");
-  WithModal([&] { Child<QPushButton>(document, "ModScaleBtn")->click(); },
-            [&](QWidget*) {
-              TScaleForm& form = *Child<TScaleForm>(document, "ScaleForm");
-              EXPECT_EQ(form.windowTitle(), "Scale Plain");
-              ASSERT_EQ(Child<QTreeWidget>(&form, "ValueList")->topLevelItemCount(), 1);
-              EXPECT_EQ(Child<QTreeWidget>(&form, "ValueList")->topLevelItem(0)->text(0),
-                        "new value");
-              EXPECT_FALSE(Child<QPushButton>(&form, "OkBtn")->isEnabled());
-              QLineEdit* editor = OpenEditor(Child<QTreeWidget>(&form, "ValueList"));
-              ASSERT_TRUE(editor);
-              editor->setText("cheap");
-              QTest::keyClick(editor, Qt::Key_Return);
-              Child<QAction>(&form, "AddAction")->trigger();
-              EXPECT_EQ(Child<QTreeWidget>(&form, "ValueList")->topLevelItemCount(), 2);
-              EXPECT_EQ(form.SelectedIndex(), 1);
-              EXPECT_TRUE(Child<QPushButton>(&form, "OkBtn")->isEnabled());
-              editor = OpenEditor(Child<QTreeWidget>(&form, "ValueList"));
-              ASSERT_TRUE(editor);
-              editor->setText("dear");
-              Child<QCheckBox>(&form, "DefaultCheck")->setChecked(true);
-              QTest::mouseClick(Child<QPushButton>(&form, "OkBtn"), Qt::LeftButton);
-            });
+  WithModal(
+      [&] { Child<QPushButton>(document, "ModScaleBtn")->click(); },
+      [&](QWidget*) {
+        TScaleForm& form = *Child<TScaleForm>(document, "ScaleForm");
+        EXPECT_EQ(form.windowTitle(), "Scale Plain");
+        ASSERT_EQ(Child<QTreeWidget>(&form, "ValueList")->topLevelItemCount(), 1);
+        EXPECT_EQ(Child<QTreeWidget>(&form, "ValueList")->topLevelItem(0)->text(0), "new value");
+        EXPECT_FALSE(Child<QPushButton>(&form, "OkBtn")->isEnabled());
+        EXPECT_EQ(Child<QLabel>(&form, "ProblemLabel")->text(), "A scale needs at least 2 values");
+        QLineEdit* editor = OpenEditor(Child<QTreeWidget>(&form, "ValueList"));
+        ASSERT_TRUE(editor);
+        editor->setText("cheap");
+        QTest::keyClick(editor, Qt::Key_Return);
+        Child<QAction>(&form, "AddAction")->trigger();
+        EXPECT_EQ(Child<QTreeWidget>(&form, "ValueList")->topLevelItemCount(), 2);
+        EXPECT_EQ(form.SelectedIndex(), 1);
+        EXPECT_TRUE(Child<QPushButton>(&form, "OkBtn")->isEnabled());
+        editor = OpenEditor(Child<QTreeWidget>(&form, "ValueList"));
+        ASSERT_TRUE(editor);
+        editor->setText("dear");
+        Child<QCheckBox>(&form, "DefaultCheck")->setChecked(true);
+        QTest::mouseClick(Child<QPushButton>(&form, "OkBtn"), Qt::LeftButton);
+      });
   const TUbicDiscreteScale* scale = Find(document, "Plain")->DiscreteScale();
   ASSERT_TRUE(scale);
   ASSERT_EQ(scale->Count(), 2);
@@ -421,6 +422,83 @@ TEST_F(Editors, ScaleStartedFromNewValue) {
               Child<TScaleForm>(document, "ScaleForm")->OkClick();
             });
   EXPECT_FALSE(document->Model().LastScale());
+}
+
+// The red pixels of a widget: a reason drawn in the dialog, and the icons of bad values.
+int RedPixels(QWidget* widget) {
+  const QImage image = widget->grab().toImage();
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      const QColor colour = image.pixelColor(x, y);
+      count += colour.red() > 120 && colour.green() < 80 && colour.blue() < 80;
+    }
+  }
+  return count;
+}
+
+// A file's scale whose names differ only in letter case opens; its editor keeps OK disabled and
+// says why while names are typed, until they differ.
+TEST_F(Editors, ScaleEditorSaysWhyOkWaitsForDistinctNames) {
+  TUbicModel model;
+  AddAttribute(model.Root(), "Size", ScaleOf({"small", " Small", "big"}));
+  const std::string file = TempFile("names.ubm");
+  SaveModel(model, file);
+  TModelForm* document = Main->CreateDocument(file);
+  ASSERT_TRUE(document);
+  Select(document, "Size");
+  WithModal([&] { document->ModScaleClick(); },
+            [&](QWidget*) {
+              TScaleForm& form = *Child<TScaleForm>(document, "ScaleForm");
+              QPushButton* ok = Child<QPushButton>(&form, "OkBtn");
+              QLabel* reason = Child<QLabel>(&form, "ProblemLabel");
+              const QString same =
+                  "Values 1 \"small\" and 2 \" Small\" differ only in letter case or blanks";
+              EXPECT_FALSE(ok->isEnabled());
+              EXPECT_EQ(reason->text(), same);
+              EXPECT_EQ(ok->toolTip(), same);
+              EXPECT_TRUE(reason->isVisible());
+              EXPECT_GT(RedPixels(reason), 0);
+              const int redWithReason = RedPixels(&form);
+
+              // OK follows the name while it is typed.
+              form.SelectValue(1);
+              Child<QAction>(&form, "EditInPlaceAction")->trigger();
+              QLineEdit* editor = OpenEditor(Child<QTreeWidget>(&form, "ValueList"));
+              ASSERT_TRUE(editor);
+              editor->selectAll();
+              QTest::keyClicks(editor, "medium");
+              EXPECT_TRUE(ok->isEnabled());
+              EXPECT_TRUE(reason->isHidden());
+              EXPECT_EQ(ok->toolTip(), "");
+              editor->selectAll();
+              QTest::keyClicks(editor, "BIG");
+              EXPECT_FALSE(ok->isEnabled());
+              EXPECT_EQ(reason->text(),
+                        "Values 2 \"BIG\" and 3 \"big\" differ only in letter case or blanks");
+              // OK with the name still open ends the edit and then refuses the scale.
+              form.OkClick();
+              EXPECT_TRUE(form.isVisible());
+              EXPECT_EQ(form.NewScale()->ValueName(1), "BIG");
+
+              Child<QAction>(&form, "EditInPlaceAction")->trigger();
+              editor = OpenEditor(Child<QTreeWidget>(&form, "ValueList"));
+              ASSERT_TRUE(editor);
+              editor->selectAll();
+              QTest::keyClick(editor, Qt::Key_Backspace);
+              EXPECT_EQ(reason->text(), "Value 2 has no name");
+              QTest::keyClicks(editor, "medium");
+              QTest::keyClick(editor, Qt::Key_Return);
+              EXPECT_TRUE(ok->isEnabled());
+              EXPECT_LT(RedPixels(&form), redWithReason) << "the reason is no longer drawn";
+              QTest::mouseClick(ok, Qt::LeftButton);
+              // A refused scale would keep the dialog, and the test, waiting.
+              if (form.isVisible()) form.reject();
+            });
+  const TUbicDiscreteScale* scale = Find(document, "Size")->DiscreteScale();
+  ASSERT_TRUE(scale);
+  EXPECT_EQ(scale->ValueName(1), "medium");
+  EXPECT_EQ(scale->AcceptanceProblem(), "");
 }
 
 TEST_F(Editors, DeletingAValueThenCancellingRestoresEverything) {
