@@ -339,7 +339,7 @@ int Report(const TCommandLine& line, std::FILE* out, std::FILE* err) {
   style.Created = ReportTime();
 
   const std::unique_ptr<TUbicDocument> document = Open(line.Operands[0], err);
-  TUbicModel* const model = &document->Model();
+  const TUbicModel* const model = &document->Model();
   const std::unique_ptr<TReport> report = MakeModelReport(model, chosen, style);
   const TTextReport text = FormatTextReport(*report, layout, style.Created);
   TOutput output(line, out);
@@ -375,7 +375,7 @@ std::vector<int> ChosenOptions(const TUbicModel& model, const TCommandLine& line
 
 int Sensitivity(const TCommandLine& line, std::FILE* out, std::FILE* err) {
   const std::unique_ptr<TUbicDocument> document = Open(line.Operands[0], err);
-  TUbicModel* const model = &document->Model();
+  const TUbicModel* const model = &document->Model();
   const std::vector<int> options = ChosenOptions(*model, line);
   TOutput output(line, out);
   if (line.Options.count("--csv") != 0) {

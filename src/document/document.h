@@ -74,7 +74,6 @@ class TUbicDocument {
   TUbicDocument(const TUbicDocument&) = delete;
   TUbicDocument& operator=(const TUbicDocument&) = delete;
 
-  TUbicModel& Model() { return *FModel; }
   const TUbicModel& Model() const { return *FModel; }
   // The model's file in the own format; empty while it has none.
   const std::string& FileName() const { return FFileName; }

@@ -119,7 +119,7 @@ void AddRuleTable(TRptSection& section, const TUbicAttribute& attribute,
 
 class TModelReportBuilder {
  public:
-  TModelReportBuilder(TUbicModel& model, const TReportStyle& style)
+  TModelReportBuilder(const TUbicModel& model, const TReportStyle& style)
       : FModel(model),
         FReport(NewModelReport(style, model.DisplayName())),
         FFitPageWidth(style.FitPageWidth) {
@@ -451,7 +451,7 @@ class TModelReportBuilder {
     }
   }
 
-  TUbicModel& FModel;
+  const TUbicModel& FModel;
   std::unique_ptr<TReport> FReport;
   bool FFitPageWidth;
   std::vector<TUbicAttribute*> FAttributes;
@@ -510,7 +510,7 @@ std::string TreeContinuation(const TUbicAttribute& attribute) {
   return continuation;
 }
 
-std::unique_ptr<TReport> MakeModelReport(TUbicModel* model, TReportSections sections,
+std::unique_ptr<TReport> MakeModelReport(const TUbicModel* model, TReportSections sections,
                                          const TReportStyle& style, const TReportGraphs* graphs,
                                          const std::vector<TTargetQuestion>& targets) {
   if (model == nullptr || sections.Empty()) return nullptr;

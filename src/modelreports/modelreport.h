@@ -79,7 +79,7 @@ struct TReportStyle {
 // when given, must live as long as the report is laid out.
 // The weights of the functions are computed anew on the way. The targets section answers
 // Targets, questions about Model's options and attributes.
-std::unique_ptr<TReport> MakeModelReport(TUbicModel* model, TReportSections sections,
+std::unique_ptr<TReport> MakeModelReport(const TUbicModel* model, TReportSections sections,
                                          const TReportStyle& style,
                                          const TReportGraphs* graphs = nullptr,
                                          const std::vector<TTargetQuestion>& targets = {});

@@ -79,7 +79,7 @@ void WriteModelPdf(const TPdfRequest& request) {
   std::string remarks;
   const std::unique_ptr<TUbicDocument> document =
       TUbicDocument::Open(request.Model.toStdString(), remarks);
-  TUbicModel& model = document->Model();
+  const TUbicModel& model = document->Model();
   TModelGraphs graphs;
   FillGraphs(graphs, model);
   const TChartReportGraphs reportGraphs(graphs, QSize(640, 480));

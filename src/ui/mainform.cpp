@@ -457,7 +457,7 @@ void TMainForm::FileReportClick() {
   const TReportSections sections = FRptForm->Sections();
   if (sections.Empty()) return;
   ShowInPreview([document, sections](TPrintPreview& preview, const TReportStyle& style) {
-    TUbicModel& model = document->Model();
+    const TUbicModel& model = document->Model();
     // The graph section shows the Graphs page's chart, fitted as the page shows it.
     TGraphsPage& graphsPage = document->GraphsPage();
     if (sections.Contains(rsGraphs)) graphsPage.Build();

@@ -45,7 +45,7 @@ class TModelForm : public QWidget, private TDocumentObserver {
   ~TModelForm() override;
 
   TUbicDocument& Document() const { return *FDocument; }
-  TUbicModel& Model() const { return FDocument->Model(); }
+  const TUbicModel& Model() const { return FDocument->Model(); }
   TMainForm& MainForm() const { return FMainForm; }
   const std::string& FileName() const { return FDocument->FileName(); }
   // The title as the user reads it: model name, "*" when modified, and the file name.

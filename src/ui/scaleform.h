@@ -33,7 +33,7 @@ class TScaleForm : public QDialog {
   ~TScaleForm() override;
 
   // The scale new attributes copy, set before Setup; the change says whether it is the new one.
-  void SetDefaultScale(TUbicScale* scale) { FDefaultScale = scale; }
+  void SetDefaultScale(const TUbicScale* scale) { FDefaultScale = scale; }
   void Setup(TUbicAttribute* attribute);
   const TUbicDiscreteScale* NewScale() const { return FNewScale.get(); }
   // After OK: what was done to the scale.
@@ -94,7 +94,7 @@ class TScaleForm : public QDialog {
   TNameDescEditForm* FNameDescEditForm;
   TUbicAttribute* FAttribute = nullptr;
   TUbicScale* FOrigScale = nullptr;
-  TUbicScale* FDefaultScale = nullptr;
+  const TUbicScale* FDefaultScale = nullptr;
   std::unique_ptr<TUbicDiscreteScale> FNewScale;
   std::vector<edits::TScaleChange::TStep> FSteps;
   bool FUpdating = false;

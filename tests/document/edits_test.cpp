@@ -19,7 +19,7 @@ class EditsTest : public ::testing::Test {
     Document = TUbicDocument::Open(std::string(UBIC_EXAMPLES_DIR) + "/car.ubm", remarks);
   }
 
-  TUbicModel& Model() { return Document->Model(); }
+  const TUbicModel& Model() { return Document->Model(); }
   TUbicAttribute& Find(const char* name) {
     TUbicAttribute* attribute = Model().FindAttribute(name);
     if (attribute == nullptr) throw std::logic_error(name);

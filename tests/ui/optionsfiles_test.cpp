@@ -70,7 +70,7 @@ TEST_F(OptionsFiles, ImportReplacesTheOptionsOrChangesNothing) {
   TModelForm* document = OpenCar();
   Child<QTabWidget>(document, "PageControl")
       ->setCurrentWidget(Child<TOptionsPage>(document, "OptionsPage"));
-  TUbicModel& model = document->Model();
+  const TUbicModel& model = document->Model();
   const std::string bad = Written("bad.csv", "Name,Safety\nVan,low\nCar,top\n");
   Questions.ChooseFile(TFileChoice{bad, 1});
   Child<QAction>(Child<TOptionsPage>(document, "OptionsPage"), "OptImport")->trigger();
