@@ -45,7 +45,8 @@ inline constexpr const char* ReloadChangedFile =
 inline constexpr const char* FileOpenInOtherWindow =
     "File \"%s\" is open in the window \"%s\". Close that window first, or save under another "
     "name.";
-inline constexpr const char* ExportLosses = "%sWrite the file all the same? Cancel writes nothing.";
+inline constexpr const char* ExportLosses =
+    "%s\rWrite the file all the same? Cancel writes nothing.";
 inline constexpr const char* SaveModelAsFile = "Save model \"%s\" as file \"%s\"?";
 inline constexpr const char* SaveModelAs = "Save model \"%s\" as file?";
 inline constexpr const char* UndefinedScale = "<undefined>";

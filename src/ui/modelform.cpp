@@ -302,7 +302,7 @@ bool TModelForm::SaveModel() {
   return true;
 }
 
-bool TModelForm::MayWriteOwnFile() const {
+bool TModelForm::MayWriteOwnFile() {
   TQuestions& questions = FMainForm.Questions();
   if (!FMainForm.MayWriteFile(*this, FileName())) return false;
   // A file this window did not read or write, such as the own file beside a foreign one it was
@@ -310,8 +310,13 @@ bool TModelForm::MayWriteOwnFile() const {
   if (Document().WouldReplaceOtherFile(FileName())) {
     return questions.Confirm(Format(ubicstr::OverwriteFile, FileName()), true) == TAnswer::Yes;
   }
-  return !Document().FileChangedOnDisk() ||
-         questions.WarnYesNo(Format(ubicstr::FileChangedOnDisk, FileName())) == TAnswer::Yes;
+  if (!Document().FileChangedOnDisk()) return true;
+  if (questions.WarnYesNo(Format(ubicstr::FileChangedOnDisk, FileName())) == TAnswer::Yes) {
+    return true;
+  }
+  // The user has seen this change and keeps both: coming back to the window asks no more.
+  Document().KeepAgainstDisk();
+  return false;
 }
 
 bool TModelForm::SaveModelAs() {

@@ -117,7 +117,7 @@ class TModelForm : public QWidget, private TDocumentObserver {
   void DocumentChanged(const TDocumentChange& change) override;
   // Whether Save may write the window's file: asks before it replaces a file the window did not
   // read or write, or one that changed on disk meanwhile, and refuses another window's file.
-  bool MayWriteOwnFile() const;
+  bool MayWriteOwnFile();
   bool SaveDialog(const std::string& proposedName);
   void MoveSelected(int offset);
   // Asks a confirmation of a Windows-1250 text.

@@ -122,6 +122,8 @@ TEST_F(WindowsAndFiles, SaveAsksBeforeWritingOverAChangeOnDisk) {
             "File \"" + car + "\" was changed on disk since it was opened or saved. Overwrite it?");
   EXPECT_EQ(ReadFileText(car), theirs);
   EXPECT_TRUE(document->Document().Modified());
+  // Declined here, the change is not offered for reloading as well.
+  EXPECT_FALSE(document->Document().DiskChangeToOffer());
   TakeAsked();
 
   Questions.Answer(TAnswer::Yes);
