@@ -127,6 +127,12 @@ void TUbicModel::ScaleChoices(TStrList& list, const TUbicAttribute* startAttribu
   auto visit = [&](const TUbicAttribute* attribute) {
     TUbicScale* scale = attribute->Scale();
     if (scale == nullptr || (filterScale != nullptr && !filterScale->SameKind(*scale))) return;
+    // A scale that no attribute may take (read from a file) is offered only where it is.
+    const TUbicDiscreteScale* discrete = attribute->DiscreteScale();
+    if (attribute != startAttribute && discrete != nullptr &&
+        !discrete->AcceptanceProblem().empty()) {
+      return;
+    }
     const std::string text = scale->ScaleText();
     for (int i = 0; i < list.Count(); ++i) {
       if (list[i] == text) return;

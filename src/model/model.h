@@ -70,7 +70,8 @@ class TUbicModel : public TUbicObject {
   void ForEachOwned(const std::function<void(TUbicObject*)>& visit) const override;
   // Fills List with "<undefined>" and the descriptive texts of the existing scales, each text
   // once with the scale met first: from StartAttribute's subtree, then from the whole tree;
-  // with FilterScale only scales of the same kind.
+  // with FilterScale only scales of the same kind. Scales that no attribute may take are left
+  // out, but for StartAttribute's own.
   void ScaleChoices(TStrList& list, const TUbicAttribute* startAttribute,
                     const TUbicScale* filterScale) const;
   // Fills List with one scale of each group of equal scales, named after its attribute.

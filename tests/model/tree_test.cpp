@@ -192,6 +192,15 @@ TEST(Model, ScaleChoicesAndDistinctScales) {
   ASSERT_EQ(list.Count(), 2);
   EXPECT_EQ(list.Objects(1), t.C->Scale());
 
+  // A scale of one value, or of two names alike, is not offered to other attributes.
+  t.C->DiscreteScale()->SetValueName(1, " V0");
+  t.Model.ScaleChoices(list, t.Top, nullptr);
+  EXPECT_EQ(list.Count(), 4);
+  t.Model.ScaleChoices(list, t.C, nullptr);
+  ASSERT_EQ(list.Count(), 5);
+  EXPECT_EQ(list.Objects(1), t.C->Scale());
+  t.C->DiscreteScale()->SetValueName(1, "v1");
+
   // Scales are equal by their values and thresholds, whatever their own names.
   t.A2()->Scale()->SetName("Other name");
   t.C->DiscreteScale()->SetValueName(1, "yes");
