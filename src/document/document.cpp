@@ -139,9 +139,7 @@ void TUbicDocument::Reload() {
   FHistory.CloseStep();
   FHistory.Record(*FModel, kReloadStep);
   FHistory.CloseStep();
-  FFileState = FHistory.Present();
-  FStamp.emplace(FFileName, text);
-  FKeptAgainst.reset();
+  StandForFile(text);
   Settle({TDocumentChange::TKind::Replaced, {}});
 }
 
@@ -172,11 +170,15 @@ std::string TUbicDocument::SaveAs(const std::string& fileName, TModelFormat form
 void TUbicDocument::WriteOwnFile(const std::string& fileName, const std::string& bytes) {
   WriteFileSafely(fileName, bytes);
   FFileName = fileName;
-  FFileState = FHistory.Present();
-  FStamp.emplace(fileName, bytes);
-  FKeptAgainst.reset();
+  StandForFile(bytes);
   FHistory.CloseStep();
   Settle({TDocumentChange::TKind::Saved, {}});
+}
+
+void TUbicDocument::StandForFile(const std::string& bytes) {
+  FFileState = FHistory.Present();
+  FStamp.emplace(FFileName, bytes);
+  FKeptAgainst.reset();
 }
 
 void TUbicDocument::RememberFileState() {

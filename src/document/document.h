@@ -122,6 +122,8 @@ class TUbicDocument {
   TUbicDocument(std::unique_ptr<TUbicModel> model, std::string fileName);
   // Evaluates what needs it, settles the modified mark and tells the observers.
   void Settle(const TDocumentChange& change);
+  // The present state is what FFileName holds, Bytes, as just read or written.
+  void StandForFile(const std::string& bytes);
   // Finds whether the own-format file FFileName holds a state of this model.
   void RememberFileState();
   // Writes Bytes, the present state in the own format, to FileName, which becomes the

@@ -346,7 +346,9 @@ bool TModelForm::SaveDialog(const std::string& proposedName) {
                                                          : FormatOfFile(choice->FileName);
   // What the format loses is told before anything is written, so that the user can still keep
   // the file as it is.
-  const std::string remarks = ExportModel(Model(), format).Remarks;
+  // The own format loses nothing, and is not written twice for it.
+  const std::string remarks =
+      format == TModelFormat::Own ? std::string() : ExportModel(Model(), format).Remarks;
   if (!remarks.empty() &&
       questions.WarnOkCancel(Format(ubicstr::ExportLosses, Cp1250ToUtf8(remarks))) != TAnswer::Ok) {
     return false;
