@@ -9,8 +9,8 @@ namespace ubic {
 TAttributeRef::TAttributeRef(const TUbicAttribute& attribute)
     : FName(attribute.GetName()), FPath(AttributePath(&attribute)) {}
 
-TUbicAttribute* TAttributeRef::Find(const TUbicModel& model) const {
-  TUbicAttribute* atPath = AttributeAt(model, FPath);
+const TUbicAttribute* TAttributeRef::Find(const TUbicModel& model) const {
+  const TUbicAttribute* atPath = AttributeAt(model, FPath);
   if (atPath != nullptr && atPath->GetName() == FName && AttributePath(atPath) == FPath) {
     return atPath;
   }

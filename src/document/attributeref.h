@@ -17,7 +17,7 @@ class TAttributeRef {
 
   // The attribute in Model: the one at the kept place while it has the kept name, else the first
   // of that name in the tree's order; nil when none has it.
-  TUbicAttribute* Find(const TUbicModel& model) const;
+  const TUbicAttribute* Find(const TUbicModel& model) const;
   // Whether this refers to Attribute of Model.
   bool Refers(const TUbicModel& model, const TUbicAttribute& attribute) const {
     return Find(model) == &attribute;

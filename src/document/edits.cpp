@@ -14,7 +14,7 @@ namespace ubic::edits {
 namespace {
 
 // The attribute at Path, which the edit was made for.
-TUbicAttribute& At(const TUbicModel& model, const std::vector<int>& path) {
+TUbicAttribute& At(TUbicModel& model, const std::vector<int>& path) {
   TUbicAttribute* attribute = AttributeAt(model, path);
   if (attribute == nullptr || AttributePath(attribute) != path) {
     throw std::logic_error("An edit names an attribute that the model does not have");
@@ -37,7 +37,7 @@ TEditFocus FocusOnOption(int option) {
 }
 
 // Removes Attribute with its subtree; the parent loses its function.
-TEditFocus RemoveAttribute(const TUbicModel& model, const std::vector<int>& path) {
+TEditFocus RemoveAttribute(TUbicModel& model, const std::vector<int>& path) {
   TUbicAttribute& attribute = At(model, path);
   TUbicAttribute* parent = attribute.Parent();
   const int index = parent->IndexOfInput(&attribute);
@@ -356,9 +356,9 @@ TEdit AddChangedOption(int option, const std::string& name,
             const int added = InsertOption(model, option + 1, name);
             std::vector<TUbicAttribute*> basic;
             model.Root()->CollectBasicAttributes(basic);
-            std::vector<std::string> copy = CopyOptionToClipboard(model, option, basic);
-            copy.front() = name;
-            PasteOptionFromClipboard(model, added, basic, copy);
+            for (TUbicAttribute* attribute : basic) {
+              attribute->SetOptionText(added, attribute->OptionText(option));
+            }
             for (const auto& [path, value] : values) {
               TUbicAttribute& changed = At(model, path);
               if (!changed.IsBasic()) {

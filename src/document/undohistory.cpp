@@ -13,14 +13,28 @@ std::vector<int> AttributePath(const TUbicAttribute* attribute) {
   return path;
 }
 
-TUbicAttribute* AttributeAt(const TUbicModel& model, const std::vector<int>& path) {
-  TUbicAttribute* attribute = nullptr;
-  TUbicAttribute* level = model.Root();
+namespace {
+
+// Model is TUbicModel or const TUbicModel, and the attribute found is as changeable as it.
+template <typename Model>
+auto AttributeAtPath(Model& model, const std::vector<int>& path) -> decltype(model.Root()) {
+  decltype(model.Root()) attribute = nullptr;
+  decltype(model.Root()) level = model.Root();
   for (const int index : path) {
     if (index < 0 || index >= level->InputCount()) break;
     attribute = level = level->Input(index);
   }
   return attribute;
+}
+
+}  // namespace
+
+TUbicAttribute* AttributeAt(TUbicModel& model, const std::vector<int>& path) {
+  return AttributeAtPath(model, path);
+}
+
+const TUbicAttribute* AttributeAt(const TUbicModel& model, const std::vector<int>& path) {
+  return AttributeAtPath(model, path);
 }
 
 TUndoHistory::TUndoHistory(TUbicModel& model) : FPresent(std::make_unique<TModelSnapshot>(model)) {}

@@ -22,7 +22,8 @@ struct TEditFocus {
 std::vector<int> AttributePath(const TUbicAttribute* attribute);
 // The attribute at Path in Model's tree, or the deepest one on the path that exists; nil for an
 // empty path or an empty tree.
-TUbicAttribute* AttributeAt(const TUbicModel& model, const std::vector<int>& path);
+TUbicAttribute* AttributeAt(TUbicModel& model, const std::vector<int>& path);
+const TUbicAttribute* AttributeAt(const TUbicModel& model, const std::vector<int>& path);
 
 // The edits of one document as named steps that can be undone and redone without limit. The
 // history holds the model's present state; after every edit the caller records it with a name.

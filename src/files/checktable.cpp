@@ -39,7 +39,7 @@ int CheckRows(const TUbicModel& model, const std::function<void(const TTableRow&
   row("Kind", "Attribute", "Details");
   int findings = 0;
   const std::vector<TModelGap> gaps = ModelGaps(model);
-  std::vector<TUbicAttribute*> attributes;
+  std::vector<const TUbicAttribute*> attributes;
   model.Root()->CollectAttributes(attributes);
   for (const TUbicAttribute* attribute : attributes) {
     if (const TUbicFunction* function = attribute->Funct()) {

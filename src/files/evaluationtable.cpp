@@ -65,7 +65,7 @@ void EvaluationCsv(const TUbicModel& model, const std::function<void(const std::
   }
   record += '\n';
   write(record);
-  std::vector<TUbicAttribute*> attributes;
+  std::vector<const TUbicAttribute*> attributes;
   model.Root()->CollectAttributes(attributes);
   for (const TUbicAttribute* attribute : attributes) {
     record = CsvField(Cp1250ToUtf8(attribute->GetName()));
@@ -174,7 +174,7 @@ void EvaluationRows(const TUbicModel& model, bool indent,
     row.push_back(Formed(Cp1250ToUtf8(model.Options()[k]), form));
   }
   emit(row);
-  std::vector<TUbicAttribute*> attributes;
+  std::vector<const TUbicAttribute*> attributes;
   model.Root()->CollectAttributes(attributes);
   for (const TUbicAttribute* attribute : attributes) {
     const std::string margin(indent ? 2 * (attribute->Level() - 1) : 0, ' ');

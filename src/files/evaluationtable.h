@@ -77,7 +77,7 @@ class TOptionRowsWriter {
 
   const TUbicModel& FModel;
   bool FCsv;
-  std::vector<TUbicAttribute*> FAttributes;
+  std::vector<const TUbicAttribute*> FAttributes;
   std::vector<TValueCells> FCells;
   TTableRow FHeader;
   bool FHeaderWritten = false;

@@ -162,7 +162,7 @@ class TJkivWriter {
   void WriteOptions(TXmlItem& root) const;
 
   const TUbicModel& FModel;
-  std::vector<TUbicAttribute*> FAttributes;
+  std::vector<const TUbicAttribute*> FAttributes;
   std::unordered_map<const TUbicAttribute*, std::string> FNames;
   std::vector<TListedScale> FScales;
   // Each attribute's entry of FScales.
@@ -307,7 +307,7 @@ void TJkivWriter::RemarkLosses() {
     RemarkRuleLosses(*attribute);
     FRemarks += WeightsRemark(*attribute, kFormatName);
   }
-  std::vector<TUbicAttribute*> basics;
+  std::vector<const TUbicAttribute*> basics;
   FModel.Root()->CollectBasicAttributes(basics);
   for (const TUbicAttribute* basic : basics) {
     FRemarks += UndefinedValuesRemark(FModel, *basic, kFormatName);
@@ -343,7 +343,7 @@ void TJkivWriter::RemarkRuleLosses(const TUbicAttribute& attribute) {
 }
 
 void TJkivWriter::WriteOptions(TXmlItem& root) const {
-  std::vector<TUbicAttribute*> basics;
+  std::vector<const TUbicAttribute*> basics;
   FModel.Root()->CollectBasicAttributes(basics);
   for (int k = 0; k < FModel.OptionCount(); ++k) {
     TXmlItem& option = *root.AddItem("OPTION");

@@ -43,7 +43,8 @@ std::string FixedSixDecimals(double value) {
   return std::string(buffer, result.ptr);
 }
 
-std::string CountsLine(const TUbicModel& model, const std::vector<TUbicAttribute*>& attributes) {
+std::string CountsLine(const TUbicModel& model,
+                       const std::vector<const TUbicAttribute*>& attributes) {
   const TModelStatistics statistics = model.Statistics();
   int inputs = 0;
   int values = 0;
@@ -56,7 +57,7 @@ std::string CountsLine(const TUbicModel& model, const std::vector<TUbicAttribute
                 statistics.Options, CheckedAdd(statistics.Attributes, 1));
 }
 
-void WriteDkbRecord(const TUbicModel& model, const std::vector<TUbicAttribute*>& attributes,
+void WriteDkbRecord(const TUbicModel& model, const std::vector<const TUbicAttribute*>& attributes,
                     std::vector<std::string>& lines) {
   const std::string name = model.GetName().empty() ? model.DisplayName() : model.GetName();
   const std::string description =
@@ -148,7 +149,7 @@ void WriteValRecord(const TUbicModel& model, const TUbicAttribute& attribute, in
   lines.push_back(values);
 }
 
-void WriteOptRecords(const TUbicModel& model, const std::vector<TUbicAttribute*>& attributes,
+void WriteOptRecords(const TUbicModel& model, const std::vector<const TUbicAttribute*>& attributes,
                      std::vector<std::string>& lines) {
   for (int k = 0; k < model.OptionCount(); ++k) {
     lines.push_back(" OPT " + OneLine(model.Options()[k]));
@@ -174,7 +175,8 @@ bool ValuesHaveLineBreak(const TUbicDiscreteScale& scale) {
 
 // Only the model's own texts count: a name or description that it lacks is no loss when the file
 // fills it in.
-std::string TextRemarks(const TUbicModel& model, const std::vector<TUbicAttribute*>& attributes) {
+std::string TextRemarks(const TUbicModel& model,
+                        const std::vector<const TUbicAttribute*>& attributes) {
   std::string remarks;
   if (HasLineBreak(model.GetName()) || HasLineBreak(model.GetDescription())) {
     remarks += ubicstr::KvxModelTextBreaks;
@@ -200,7 +202,7 @@ std::string TextRemarks(const TUbicModel& model, const std::vector<TUbicAttribut
 // The reader takes the first set of values of a basic attribute, in the order of the file, for any
 // value (and says so); the later ones it keeps.
 std::string FirstValueSetRemark(const TUbicModel& model,
-                                const std::vector<TUbicAttribute*>& basics) {
+                                const std::vector<const TUbicAttribute*>& basics) {
   for (int k = 0; k < model.OptionCount(); ++k) {
     for (const TUbicAttribute* basic : basics) {
       if (basic->OptionText(k).size() >= 2) {
@@ -212,12 +214,13 @@ std::string FirstValueSetRemark(const TUbicModel& model,
   return {};
 }
 
-std::string ExportRemarks(const TUbicModel& model, const std::vector<TUbicAttribute*>& attributes) {
+std::string ExportRemarks(const TUbicModel& model,
+                          const std::vector<const TUbicAttribute*>& attributes) {
   std::string remarks = TextRemarks(model, attributes);
   for (const TUbicAttribute* attribute : attributes)
     remarks += WeightsRemark(*attribute, kFormatName);
   // The values of aggregate attributes are results of evaluation, which is done again.
-  std::vector<TUbicAttribute*> basics;
+  std::vector<const TUbicAttribute*> basics;
   model.Root()->CollectBasicAttributes(basics);
   for (const TUbicAttribute* basic : basics) {
     remarks += UndefinedValuesRemark(model, *basic, kFormatName);
@@ -488,7 +491,7 @@ std::string LoadFromKvxFile(TUbicModel& model, const std::string& fileName) {
 }
 
 TModelExport KvxExport(const TUbicModel& model) {
-  std::vector<TUbicAttribute*> attributes;
+  std::vector<const TUbicAttribute*> attributes;
   model.Root()->CollectAttributes(attributes);
   std::vector<std::string> lines{" KIV I1.5"};
   WriteDkbRecord(model, attributes, lines);
@@ -497,7 +500,7 @@ TModelExport KvxExport(const TUbicModel& model) {
   }
   lines.push_back(" GRP");
   for (std::size_t i = 0; i < attributes.size(); ++i) {
-    if (TUbicFunction* function = attributes[i]->Funct()) {
+    if (const TUbicFunction* function = attributes[i]->Funct()) {
       WriteFncRecord(*function, static_cast<int>(i) + 1, lines);
     }
   }

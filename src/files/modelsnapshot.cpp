@@ -10,7 +10,9 @@ namespace ubic {
 
 namespace {
 
-void AppendPreOrder(TUbicAttribute& attribute, std::vector<TUbicAttribute*>& list) {
+// Attribute is TUbicAttribute or const TUbicAttribute.
+template <typename Attribute>
+void AppendPreOrder(Attribute& attribute, std::vector<Attribute*>& list) {
   for (int i = 0; i < attribute.InputCount(); ++i) {
     list.push_back(attribute.Input(i));
     AppendPreOrder(*attribute.Input(i), list);
@@ -19,20 +21,26 @@ void AppendPreOrder(TUbicAttribute& attribute, std::vector<TUbicAttribute*>& lis
 
 }  // namespace
 
-std::vector<TUbicAttribute*> PreOrderAttributes(const TUbicModel& model) {
+std::vector<TUbicAttribute*> PreOrderAttributes(TUbicModel& model) {
   std::vector<TUbicAttribute*> list;
   AppendPreOrder(*model.Root(), list);
   return list;
 }
 
-TModelSnapshot::TModelSnapshot(TUbicModel& model)
+std::vector<const TUbicAttribute*> PreOrderAttributes(const TUbicModel& model) {
+  std::vector<const TUbicAttribute*> list;
+  AppendPreOrder(*model.Root(), list);
+  return list;
+}
+
+TModelSnapshot::TModelSnapshot(const TUbicModel& model)
     : FDocument(ModelDocument(model, false)),
       FName(model.GetName()),
       FDescription(model.GetDescription()),
       FOptionSelection(model.OptionSelection()),
       FNeedsEvaluation(model.NeedsEvaluation()) {
   const TUbicScale* lastScale = model.LastScale();
-  const std::vector<TUbicAttribute*> attributes = PreOrderAttributes(model);
+  const std::vector<const TUbicAttribute*> attributes = PreOrderAttributes(model);
   FOptionTextLengths.reserve(attributes.size() * model.OptionCount());
   for (std::size_t i = 0; i < attributes.size(); ++i) {
     const TUbicAttribute& attribute = *attributes[i];

@@ -16,7 +16,7 @@ namespace ubic {
 // remembered scale and the weights of functions that do not use them).
 class TModelSnapshot {
  public:
-  explicit TModelSnapshot(TUbicModel& model);
+  explicit TModelSnapshot(const TUbicModel& model);
 
   // Gives Model exactly the contents it had when the snapshot was taken, and whether it needed
   // evaluation then. Objects of the old tree are destroyed, so nothing may keep pointers to them.
@@ -46,6 +46,7 @@ class TModelSnapshot {
 };
 
 // The attributes of Model's tree in pre-order, the hidden root excluded.
-std::vector<TUbicAttribute*> PreOrderAttributes(const TUbicModel& model);
+std::vector<TUbicAttribute*> PreOrderAttributes(TUbicModel& model);
+std::vector<const TUbicAttribute*> PreOrderAttributes(const TUbicModel& model);
 
 }  // namespace ubic

@@ -230,7 +230,7 @@ constexpr int kUnusedPartSize = 1;
 // The options of a model and every attribute's values of them, to be put back after a failure.
 class TOptionsSnapshot {
  public:
-  explicit TOptionsSnapshot(const TUbicModel& model) : FSelection(model.OptionSelection()) {
+  explicit TOptionsSnapshot(TUbicModel& model) : FSelection(model.OptionSelection()) {
     for (int k = 0; k < model.OptionCount(); ++k) FNames.push_back(model.Options()[k]);
     model.Root()->CollectAttributes(FAttributes);
     for (const TUbicAttribute* attribute : FAttributes) {
@@ -257,7 +257,6 @@ class TOptionsSnapshot {
   std::vector<TUbicAttribute*> FAttributes;
   std::vector<std::vector<std::string>> FValues;
   std::string FSelection;
-  bool FModified;
 };
 
 }  // namespace

@@ -37,8 +37,8 @@ std::unique_ptr<TUbicAttribute> DuplicateSubtree(const TUbicAttribute& attribute
   return ReadSubtree(TransferText(attribute));
 }
 
-std::vector<std::string> CopyOptionToClipboard(const TUbicModel& model, int index,
-                                               const std::vector<TUbicAttribute*>& attributes) {
+std::vector<std::string> CopyOptionToClipboard(
+    const TUbicModel& model, int index, const std::vector<const TUbicAttribute*>& attributes) {
   std::vector<std::string> lines{model.Options()[index]};
   for (const TUbicAttribute* attribute : attributes) lines.push_back(attribute->OptionText(index));
   return lines;

@@ -20,8 +20,8 @@ std::unique_ptr<TUbicAttribute> ReadSubtree(const std::vector<std::string>& line
 std::unique_ptr<TUbicAttribute> DuplicateSubtree(const TUbicAttribute& attribute);
 
 // The name of option Index, then its value text on each of Attributes in order.
-std::vector<std::string> CopyOptionToClipboard(const TUbicModel& model, int index,
-                                               const std::vector<TUbicAttribute*>& attributes);
+std::vector<std::string> CopyOptionToClipboard(
+    const TUbicModel& model, int index, const std::vector<const TUbicAttribute*>& attributes);
 // Writes a copied option into option Index: its name, then the values of Attributes in order.
 void PasteOptionFromClipboard(TUbicModel& model, int index,
                               const std::vector<TUbicAttribute*>& attributes,

@@ -38,7 +38,12 @@ TUbicAttribute::~TUbicAttribute() {
   Unregister();
 }
 
-TUbicAttribute* TUbicAttribute::Input(int index) const {
+TUbicAttribute* TUbicAttribute::Input(int index) {
+  if (!FInputs) ListIndexError(index);
+  return FInputs->Items(index);
+}
+
+const TUbicAttribute* TUbicAttribute::Input(int index) const {
   if (!FInputs) ListIndexError(index);
   return FInputs->Items(index);
 }
@@ -51,8 +56,12 @@ void TUbicAttribute::AddInput(std::unique_ptr<TUbicAttribute> input) {
   added->FParent = this;
 }
 
-TUbicDiscreteScale* TUbicAttribute::DiscreteScale() const {
+TUbicDiscreteScale* TUbicAttribute::DiscreteScale() {
   return dynamic_cast<TUbicDiscreteScale*>(FScale.get());
+}
+
+const TUbicDiscreteScale* TUbicAttribute::DiscreteScale() const {
+  return dynamic_cast<const TUbicDiscreteScale*>(FScale.get());
 }
 
 void TUbicAttribute::SetScale(std::unique_ptr<TUbicScale> scale) {
@@ -78,7 +87,7 @@ int TUbicAttribute::RuleCount() const {
   return count;
 }
 
-void TUbicAttribute::ForEachOwned(const std::function<void(TUbicObject*)>& visit) const {
+void TUbicAttribute::ForEachOwned(const std::function<void(const TUbicObject*)>& visit) const {
   for (int i = 0; i < InputCount(); ++i) visit(Input(i));
   if (FScale) visit(FScale.get());
   if (FFunct) visit(FFunct.get());
@@ -165,15 +174,19 @@ void TUbicAttribute::DeleteScale() {
   }
 }
 
-void TUbicAttribute::CollectAttributes(std::vector<TUbicAttribute*>& list,
-                                       const TFilter& filter) const {
+namespace {
+
+// Attribute is TUbicAttribute or const TUbicAttribute: the list holds what the caller may do.
+template <typename Attribute>
+void CollectPreOrder(Attribute& top, std::vector<Attribute*>& list,
+                     const TUbicAttribute::TFilter& filter) {
   list.clear();
   std::unordered_set<const TUbicAttribute*> collected;
   // Pre-order with an explicit stack, so that a deep tree cannot exhaust the call stack.
-  std::vector<TUbicAttribute*> pending;
-  for (int i = InputCount() - 1; i >= 0; --i) pending.push_back(Input(i));
+  std::vector<Attribute*> pending;
+  for (int i = top.InputCount() - 1; i >= 0; --i) pending.push_back(top.Input(i));
   while (!pending.empty()) {
-    TUbicAttribute* attribute = pending.back();
+    Attribute* attribute = pending.back();
     pending.pop_back();
     if (collected.count(attribute) != 0) continue;
     if (!filter || filter(*attribute)) {
@@ -184,8 +197,27 @@ void TUbicAttribute::CollectAttributes(std::vector<TUbicAttribute*>& list,
   }
 }
 
-void TUbicAttribute::CollectBasicAttributes(std::vector<TUbicAttribute*>& list) const {
-  CollectAttributes(list, [](const TUbicAttribute& a) { return a.IsBasic(); });
+bool IsBasicAttribute(const TUbicAttribute& attribute) {
+  return attribute.IsBasic();
+}
+
+}  // namespace
+
+void TUbicAttribute::CollectAttributes(std::vector<TUbicAttribute*>& list, const TFilter& filter) {
+  CollectPreOrder(*this, list, filter);
+}
+
+void TUbicAttribute::CollectAttributes(std::vector<const TUbicAttribute*>& list,
+                                       const TFilter& filter) const {
+  CollectPreOrder(*this, list, filter);
+}
+
+void TUbicAttribute::CollectBasicAttributes(std::vector<TUbicAttribute*>& list) {
+  CollectAttributes(list, IsBasicAttribute);
+}
+
+void TUbicAttribute::CollectBasicAttributes(std::vector<const TUbicAttribute*>& list) const {
+  CollectAttributes(list, IsBasicAttribute);
 }
 
 bool TUbicAttribute::AffectsFunction() const {

@@ -33,9 +33,13 @@ class TUbicAttribute : public TUbicObject {
   using TFilter = std::function<bool(const TUbicAttribute&)>;
 
   int InputCount() const { return FInputs ? FInputs->Count() : 0; }
-  TUbicAttribute* Input(int index) const;
+  // The accessors hand out what a const attribute holds as const: only who may change the
+  // attribute may change its inputs, scale and function.
+  TUbicAttribute* Input(int index);
+  const TUbicAttribute* Input(int index) const;
   bool IsBasic() const { return InputCount() == 0; }
-  TUbicAttribute* Parent() const { return FParent; }
+  TUbicAttribute* Parent() { return FParent; }
+  const TUbicAttribute* Parent() const { return FParent; }
   // The number of ancestors: 0 for the root, 1 for a top-level attribute.
   int Level() const;
   // Whether Attribute is this one's parent, grandparent and so on; false for itself.
@@ -67,14 +71,20 @@ class TUbicAttribute : public TUbicObject {
   void DeleteScale();
   // Empties List and fills it with the descendants in pre-order that Filter accepts (all
   // without a filter); the attribute itself is never collected.
-  void CollectAttributes(std::vector<TUbicAttribute*>& list, const TFilter& filter = {}) const;
-  void CollectBasicAttributes(std::vector<TUbicAttribute*>& list) const;
+  void CollectAttributes(std::vector<TUbicAttribute*>& list, const TFilter& filter = {});
+  void CollectAttributes(std::vector<const TUbicAttribute*>& list,
+                         const TFilter& filter = {}) const;
+  void CollectBasicAttributes(std::vector<TUbicAttribute*>& list);
+  void CollectBasicAttributes(std::vector<const TUbicAttribute*>& list) const;
 
-  TUbicScale* Scale() const { return FScale.get(); }
+  TUbicScale* Scale() { return FScale.get(); }
+  const TUbicScale* Scale() const { return FScale.get(); }
   // The scale as a discrete scale; nil without one.
-  TUbicDiscreteScale* DiscreteScale() const;
+  TUbicDiscreteScale* DiscreteScale();
+  const TUbicDiscreteScale* DiscreteScale() const;
   void SetScale(std::unique_ptr<TUbicScale> scale);
-  TUbicFunction* Funct() const { return FFunct.get(); }
+  TUbicFunction* Funct() { return FFunct.get(); }
+  const TUbicFunction* Funct() const { return FFunct.get(); }
   void SetFunct(std::unique_ptr<TUbicFunction> function);
 
   // Entry K is the value-set text of option K on this attribute.
@@ -120,7 +130,7 @@ class TUbicAttribute : public TUbicObject {
   // The index of the value called Name in Attribute's scale; raises EUbicError if none.
   static int ValueIndex(const TUbicAttribute* attribute, const std::string& name);
 
-  void ForEachOwned(const std::function<void(TUbicObject*)>& visit) const override;
+  void ForEachOwned(const std::function<void(const TUbicObject*)>& visit) const override;
 
  private:
   void ReleaseEmptyInputs();

@@ -147,7 +147,7 @@ std::string FunctionSummary(const TUbicFunction& function, std::size_t conflictC
 
 std::vector<TModelGap> ModelGaps(const TUbicModel& model) {
   std::vector<TModelGap> gaps;
-  std::vector<TUbicAttribute*> attributes;
+  std::vector<const TUbicAttribute*> attributes;
   model.Root()->CollectAttributes(attributes);
   for (const TUbicAttribute* attribute : attributes) {
     if (attribute->Scale() == nullptr) gaps.push_back({TModelGapKind::NoScale, attribute, {}, {}});

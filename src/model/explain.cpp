@@ -96,7 +96,7 @@ TExplanation ExplainOption(const TUbicModel& model, int option) {
   TExplanation explanation;
   explanation.Option = option;
   const TScratchEvaluation values(model, option);
-  std::vector<TUbicAttribute*> attributes;
+  std::vector<const TUbicAttribute*> attributes;
   model.Root()->CollectAttributes(attributes);
   for (const TUbicAttribute* attribute : attributes) {
     if (!attribute->IsBasic()) {

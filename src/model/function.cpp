@@ -62,7 +62,7 @@ void TUbicFunction::Assign(const TUbicFunction& other) {
   FUseWeights = other.FUseWeights;
 }
 
-void TUbicFunction::Initialize(TUbicAttribute* attribute) {
+void TUbicFunction::Initialize(const TUbicAttribute* attribute) {
   const int ruleCount = attribute != nullptr ? attribute->RuleCount() : -1;
   FRules.Clear();
   FAttribute = nullptr;
@@ -83,8 +83,6 @@ void TUbicFunction::Initialize(TUbicAttribute* attribute) {
     ++rule[i];
   }
   ReplaceRules(rules);
-  FLocalWeights.assign(n, 0.0);
-  FNormLocalWeights.assign(n, 0.0);
   FWeights.assign(n, 100.0 / n);
 }
 
@@ -373,10 +371,8 @@ void TUbicFunction::ExchangeInputs(int input1, int input2) {
   }
   std::sort(rules.begin(), rules.end());
   ReplaceRules(rules);
-  for (floatarray* weights : {&FWeights, &FLocalWeights, &FNormLocalWeights}) {
-    const auto size = static_cast<int>(weights->size());
-    if (input1 < size && input2 < size) std::swap((*weights)[input1], (*weights)[input2]);
-  }
+  const auto size = static_cast<int>(FWeights.size());
+  if (input1 < size && input2 < size) std::swap(FWeights[input1], FWeights[input2]);
 }
 
 void TUbicFunction::DeleteInputValue(int input, int k) {

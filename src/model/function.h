@@ -24,6 +24,13 @@ enum TRuleComparison : int {
   rcSame = 3,          // the same input values
 };
 
+// The weights of a function's inputs that its rules express, in percent, one per input: as they
+// stand and normalised by the size of each input's scale. All zero when the rules give no fit.
+struct TLocalWeights {
+  floatarray Local;
+  floatarray Normalised;
+};
+
 // The utility function of an aggregate attribute: the complete table of decision rules, one per
 // combination of the inputs' values, and the weights derived from it.
 //
@@ -35,14 +42,13 @@ class TUbicFunction : public TUbicObject {
   TUbicFunction();
   ~TUbicFunction() override;
 
-  TUbicAttribute* Attribute() const { return FAttribute; }
+  // The function reads its attribute's scales and never changes the attribute.
+  const TUbicAttribute* Attribute() const { return FAttribute; }
   const TStrList& Rules() const { return FRules; }
   bool UseWeights() const { return FUseWeights; }
   void SetUseWeights(bool value) { FUseWeights = value; }
   double ScaleFactor() const { return FScaleFactor; }
   double ScaleOffset() const { return FScaleOffset; }
-  const floatarray& LocalWeights() const { return FLocalWeights; }
-  const floatarray& NormLocalWeights() const { return FNormLocalWeights; }
   const floatarray& Weights() const { return FWeights; }
   void SetWeights(const floatarray& value) { FWeights = value; }
 
@@ -50,7 +56,7 @@ class TUbicFunction : public TUbicObject {
   void Assign(const TUbicFunction& other);
   // Builds the full undefined table for Attribute if it can have a function; otherwise leaves
   // the function empty, without an attribute.
-  void Initialize(TUbicAttribute* attribute);
+  void Initialize(const TUbicAttribute* attribute);
   // Replaces the rule texts by texts as a file holds them, unchecked; they keep the table's
   // input parts.
   void SetRules(const std::vector<std::string>& rules) { ReplaceRules(rules); }
@@ -116,8 +122,9 @@ class TUbicFunction : public TUbicObject {
   // gives for entry k of every input.
   void EvaluateOptions(std::span<const TStrList* const> inputs, int n, TStrList& results) const;
 
-  // Regression weights of the inputs from all rules or only the entered ones, in percent.
-  void CalcWeights(bool useAllRules);
+  // Regression weights of the inputs from all rules or only the entered ones, in percent: what
+  // the rules say, computed afresh for whoever shows them, never part of the function.
+  TLocalWeights CalcWeights(bool useAllRules) const;
   // Slope and offset of the approximation with the user's Weights; false, with both 0, when the
   // rules used do not give a line (none, or all of one weighted sum).
   bool CalcApproximation(bool useAllRules);
@@ -167,13 +174,11 @@ class TUbicFunction : public TUbicObject {
   // input is not a single value of its scale; empty when the rules cannot be found by index.
   std::vector<int> OptionRules(std::span<const TStrList* const> inputs, int n) const;
 
-  TUbicAttribute* FAttribute = nullptr;
+  const TUbicAttribute* FAttribute = nullptr;
   TStrList FRules{false, false, TDuplicates::Accept};
   bool FUseWeights = false;
   double FScaleFactor = 0;
   double FScaleOffset = 0;
-  floatarray FLocalWeights;
-  floatarray FNormLocalWeights;
   floatarray FWeights;
   // Cached IsCanonical with the value counts of the inputs it was found for; cleared whenever
   // the rules change.

@@ -3,6 +3,7 @@
 #include <tuple>
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
 
 #include "attribute.h"
 #include "foundation/checkedint.h"
@@ -245,7 +246,7 @@ bool InsideBox(const std::string& point, const std::string& box) {
 
 }  // namespace
 
-void TUbicFunction::CalcWeights(bool useAllRules) {
+TLocalWeights TUbicFunction::CalcWeights(bool useAllRules) const {
   const int n = InputCount();
   std::vector<floatarray> a(n + 1, floatarray(n + 1, 0.0));
   floatarray b(n + 1, 0.0);
@@ -262,21 +263,17 @@ void TUbicFunction::CalcWeights(bool useAllRules) {
     a[n][n] += 1;
     b[n] += t;
   }
+  TLocalWeights weights{floatarray(n, 0.0), floatarray(n, 0.0)};
   floatarray w;
-  if (!SolveCholesky(a, b, w)) {
-    std::fill(FLocalWeights.begin(), FLocalWeights.end(), 0.0);
-    std::fill(FNormLocalWeights.begin(), FNormLocalWeights.end(), 0.0);
-    return;
-  }
-  FLocalWeights.resize(n);
-  FNormLocalWeights.resize(n);
+  if (!SolveCholesky(a, b, w)) return weights;
   for (int i = 0; i < n; ++i) {
     const TUbicScale* scale = FAttribute->Input(i)->Scale();
-    FLocalWeights[i] = std::fabs(w[i]);
-    FNormLocalWeights[i] = scale != nullptr ? std::fabs(w[i]) * scale->Count() : 0.0;
+    weights.Local[i] = std::fabs(w[i]);
+    weights.Normalised[i] = scale != nullptr ? std::fabs(w[i]) * scale->Count() : 0.0;
   }
-  NormalizeSum(FLocalWeights, 100);
-  NormalizeSum(FNormLocalWeights, 100);
+  NormalizeSum(weights.Local, 100);
+  NormalizeSum(weights.Normalised, 100);
+  return weights;
 }
 
 floatarray TUbicFunction::ApproximationWeights() const {

@@ -1,5 +1,6 @@
 #include "model.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "foundation/utils.h"
@@ -21,7 +22,7 @@ TUbicModel::~TUbicModel() {
   Unregister();
 }
 
-void TUbicModel::ForEachOwned(const std::function<void(TUbicObject*)>& visit) const {
+void TUbicModel::ForEachOwned(const std::function<void(const TUbicObject*)>& visit) const {
   if (FRoot) visit(FRoot.get());
 }
 
@@ -30,7 +31,11 @@ void TUbicModel::ResetTree() {
   FRoot = std::make_unique<TUbicAttribute>(ubicstr::RootName);
 }
 
-TUbicAttribute* TUbicModel::FirstAttribute() const {
+TUbicAttribute* TUbicModel::FirstAttribute() {
+  return FRoot->InputCount() > 0 ? FRoot->Input(0) : nullptr;
+}
+
+const TUbicAttribute* TUbicModel::FirstAttribute() const {
   return FRoot->InputCount() > 0 ? FRoot->Input(0) : nullptr;
 }
 
@@ -58,14 +63,24 @@ std::unique_ptr<TUbicAttribute> TUbicModel::NewAttribute() {
   return attribute;
 }
 
-std::vector<TUbicAttribute*> TUbicModel::AllAttributes() const {
+std::vector<TUbicAttribute*> TUbicModel::AllAttributes() {
   std::vector<TUbicAttribute*> attributes;
   FRoot->CollectAttributes(attributes);
   return attributes;
 }
 
-TUbicAttribute* TUbicModel::FindAttribute(const std::string& name) const {
-  for (TUbicAttribute* attribute : AllAttributes()) {
+std::vector<const TUbicAttribute*> TUbicModel::AllAttributes() const {
+  std::vector<const TUbicAttribute*> attributes;
+  std::as_const(*FRoot).CollectAttributes(attributes);
+  return attributes;
+}
+
+TUbicAttribute* TUbicModel::FindAttribute(const std::string& name) {
+  return const_cast<TUbicAttribute*>(std::as_const(*this).FindAttribute(name));
+}
+
+const TUbicAttribute* TUbicModel::FindAttribute(const std::string& name) const {
+  for (const TUbicAttribute* attribute : AllAttributes()) {
     if (attribute->GetName() == name) return attribute;
   }
   return nullptr;
@@ -120,12 +135,11 @@ TModelStatistics TUbicModel::Statistics() const {
   return statistics;
 }
 
-void TUbicModel::ScaleChoices(TStrList& list, const TUbicAttribute* startAttribute,
-                              const TUbicScale* filterScale) const {
-  list.Clear();
-  list.AddObject(ubicstr::UndefinedScale, nullptr);
+std::vector<TScaleChoice> TUbicModel::ScaleChoices(const TUbicAttribute* startAttribute,
+                                                   const TUbicScale* filterScale) const {
+  std::vector<TScaleChoice> choices{{ubicstr::UndefinedScale, nullptr}};
   auto visit = [&](const TUbicAttribute* attribute) {
-    TUbicScale* scale = attribute->Scale();
+    const TUbicScale* scale = attribute->Scale();
     if (scale == nullptr || (filterScale != nullptr && !filterScale->SameKind(*scale))) return;
     // A scale that no attribute may take (read from a file) is offered only where it is.
     const TUbicDiscreteScale* discrete = attribute->DiscreteScale();
@@ -133,32 +147,33 @@ void TUbicModel::ScaleChoices(TStrList& list, const TUbicAttribute* startAttribu
         !discrete->AcceptanceProblem().empty()) {
       return;
     }
-    const std::string text = scale->ScaleText();
-    for (int i = 0; i < list.Count(); ++i) {
-      if (list[i] == text) return;
+    std::string text = scale->ScaleText();
+    for (const TScaleChoice& choice : choices) {
+      if (choice.Text == text) return;
     }
-    list.AddObject(text, scale);
+    choices.push_back({std::move(text), scale});
   };
-  std::vector<TUbicAttribute*> subtree;
   if (startAttribute != nullptr) {
     visit(startAttribute);
+    std::vector<const TUbicAttribute*> subtree;
     startAttribute->CollectAttributes(subtree);
-    for (TUbicAttribute* attribute : subtree) visit(attribute);
+    for (const TUbicAttribute* attribute : subtree) visit(attribute);
   }
-  for (TUbicAttribute* attribute : AllAttributes()) visit(attribute);
+  for (const TUbicAttribute* attribute : AllAttributes()) visit(attribute);
+  return choices;
 }
 
-void TUbicModel::DistinctScales(TStrList& list) const {
-  list.Clear();
+std::vector<TScaleChoice> TUbicModel::DistinctScales() const {
+  std::vector<TScaleChoice> scales;
   for (const TUbicAttribute* attribute : AllAttributes()) {
-    TUbicScale* scale = attribute->Scale();
+    const TUbicScale* scale = attribute->Scale();
     if (scale == nullptr) continue;
-    bool known = false;
-    for (int i = 0; i < list.Count() && !known; ++i) {
-      known = static_cast<const TUbicScale*>(list.Objects(i))->IsEqual(*scale);
+    auto equal = [scale](const TScaleChoice& known) { return known.Scale->IsEqual(*scale); };
+    if (std::none_of(scales.begin(), scales.end(), equal)) {
+      scales.push_back({attribute->GetName(), scale});
     }
-    if (!known) list.AddObject(attribute->GetName(), scale);
   }
+  return scales;
 }
 
 }  // namespace ubic

@@ -22,6 +22,12 @@ struct TModelStatistics {
   std::string Text() const;
 };
 
+// A scale offered for choice, under the text that names it.
+struct TScaleChoice {
+  std::string Text;
+  const TUbicScale* Scale = nullptr;
+};
+
 // A decision model: the attribute tree below a hidden root, the option names and the state the
 // document window shows.
 class TUbicModel : public TUbicObject {
@@ -29,7 +35,9 @@ class TUbicModel : public TUbicObject {
   TUbicModel();
   ~TUbicModel() override;
 
-  TUbicAttribute* Root() const { return FRoot.get(); }
+  // A const model hands out only const attributes, scales and functions.
+  TUbicAttribute* Root() { return FRoot.get(); }
+  const TUbicAttribute* Root() const { return FRoot.get(); }
   // Destroys the whole tree and starts again with an empty root; the options stay.
   void ResetTree();
   // Every edit ends here: the model must be evaluated again.
@@ -37,7 +45,8 @@ class TUbicModel : public TUbicObject {
   bool NeedsEvaluation() const { return FNeedsEvaluation; }
   void SetNeedsEvaluation(bool value) { FNeedsEvaluation = value; }
 
-  TUbicAttribute* FirstAttribute() const;
+  TUbicAttribute* FirstAttribute();
+  const TUbicAttribute* FirstAttribute() const;
   // The model's name for the document caption: that of its first top-level attribute.
   std::string DisplayName() const;
   // The scale most recently confirmed in the scale editor, or nil once it has been destroyed.
@@ -48,7 +57,8 @@ class TUbicModel : public TUbicObject {
   // A new attribute called "New", with a copy of LastScale if there is one.
   std::unique_ptr<TUbicAttribute> NewAttribute();
   // The first attribute in pre-order whose name is Name exactly; nil if none.
-  TUbicAttribute* FindAttribute(const std::string& name) const;
+  TUbicAttribute* FindAttribute(const std::string& name);
+  const TUbicAttribute* FindAttribute(const std::string& name) const;
 
   const TStrList& Options() const { return FOptions; }
   int OptionCount() const { return FOptions.Count(); }
@@ -67,18 +77,19 @@ class TUbicModel : public TUbicObject {
   void EvaluateAll();
 
   TModelStatistics Statistics() const;
-  void ForEachOwned(const std::function<void(TUbicObject*)>& visit) const override;
-  // Fills List with "<undefined>" and the descriptive texts of the existing scales, each text
-  // once with the scale met first: from StartAttribute's subtree, then from the whole tree;
-  // with FilterScale only scales of the same kind. Scales that no attribute may take are left
-  // out, but for StartAttribute's own.
-  void ScaleChoices(TStrList& list, const TUbicAttribute* startAttribute,
-                    const TUbicScale* filterScale) const;
-  // Fills List with one scale of each group of equal scales, named after its attribute.
-  void DistinctScales(TStrList& list) const;
+  void ForEachOwned(const std::function<void(const TUbicObject*)>& visit) const override;
+  // "<undefined>" (without a scale) and the descriptive texts of the existing scales, each text
+  // once with the scale met first: from StartAttribute's subtree, then from the whole tree; with
+  // FilterScale only scales of the same kind. Scales that no attribute may take are left out,
+  // but for StartAttribute's own.
+  std::vector<TScaleChoice> ScaleChoices(const TUbicAttribute* startAttribute,
+                                         const TUbicScale* filterScale) const;
+  // One scale of each group of equal scales, named after its attribute.
+  std::vector<TScaleChoice> DistinctScales() const;
 
  private:
-  std::vector<TUbicAttribute*> AllAttributes() const;
+  std::vector<TUbicAttribute*> AllAttributes();
+  std::vector<const TUbicAttribute*> AllAttributes() const;
 
   std::unique_ptr<TUbicAttribute> FRoot;
   bool FNeedsEvaluation = false;

@@ -165,7 +165,7 @@ TUbicDiscreteScale::~TUbicDiscreteScale() {
   Unregister();
 }
 
-void TUbicDiscreteScale::ForEachOwned(const std::function<void(TUbicObject*)>& visit) const {
+void TUbicDiscreteScale::ForEachOwned(const std::function<void(const TUbicObject*)>& visit) const {
   for (int i = 0; i < FValues.Count(); ++i) visit(FValues.Items(i));
 }
 

@@ -17,7 +17,8 @@ class TUbicScaleValue : public TUbicObject {
 class TUbicScaleValueList : public TUbicList {
  public:
   TUbicScaleValueList() : TUbicList(true, false, TDuplicates::Accept) {}
-  TUbicScaleValue* Items(int index) const { return CheckedCast<TUbicScaleValue>(Get(index)); }
+  TUbicScaleValue* Items(int index) { return CheckedCast<TUbicScaleValue>(Get(index)); }
+  const TUbicScaleValue* Items(int index) const { return CheckedCast<TUbicScaleValue>(Get(index)); }
 };
 
 // Ascending: later values are better; descending: earlier values are better.
@@ -91,7 +92,7 @@ class TUbicDiscreteScale : public TUbicScale {
   std::string ScaleText() const override;
   bool IsEqual(const TUbicScale& other) const override;
   void Assign(const TUbicScale& other) override;
-  void ForEachOwned(const std::function<void(TUbicObject*)>& visit) const override;
+  void ForEachOwned(const std::function<void(const TUbicObject*)>& visit) const override;
 
   const TUbicScaleValueList& Values() const { return FValues; }
   const std::string& ValueName(int index) const { return FValues.Items(index)->GetName(); }

@@ -23,7 +23,7 @@ TSensitivity ComputeSensitivity(const TUbicModel& model, int option) {
     result.TopLevel.push_back(model.Root()->Input(i));
     result.Baseline.push_back(scratch.Value(*model.Root()->Input(i)));
   }
-  std::vector<TUbicAttribute*> basics;
+  std::vector<const TUbicAttribute*> basics;
   model.Root()->CollectBasicAttributes(basics);
   for (const TUbicAttribute* basic : basics) {
     const int value = SingleValue(*basic, scratch.Value(*basic));

@@ -32,7 +32,7 @@ std::string TUbicObject::DebugName() const {
   return Format("Class=\"%s\", Name=\"%s\"", ClassName(), GetName());
 }
 
-void TUbicObject::ForEachOwned(const std::function<void(TUbicObject*)>&) const {}
+void TUbicObject::ForEachOwned(const std::function<void(const TUbicObject*)>&) const {}
 
 TGlobalUbicList::~TGlobalUbicList() {
   Finalize();
@@ -79,7 +79,7 @@ void TGlobalUbicList::Finalize() {
     const std::vector<TUbicObject*> objects = Objects();
     std::unordered_set<const TUbicObject*> owned;
     for (const TUbicObject* object : objects) {
-      object->ForEachOwned([&owned](TUbicObject* child) { owned.insert(child); });
+      object->ForEachOwned([&owned](const TUbicObject* child) { owned.insert(child); });
     }
     bool destroyed = false;
     for (auto it = objects.rbegin(); it != objects.rend(); ++it) {

@@ -32,7 +32,7 @@ class TUbicObject : public TObject {
   std::string DebugName() const;
 
   // Calls Visit for every model object this one owns directly.
-  virtual void ForEachOwned(const std::function<void(TUbicObject*)>& visit) const;
+  virtual void ForEachOwned(const std::function<void(const TUbicObject*)>& visit) const;
 
  protected:
   // Leaves the registry, reporting an object destroyed twice. The destructor of every concrete

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <unordered_map>
 #include <vector>
 
 #include "evaluationtables.h"
@@ -86,8 +87,9 @@ void AddRuleTable(TRptSection& section, const TUbicAttribute& attribute,
   TRptRow& weights = *table.AddRow();
   weights.BeginRule(caEnd);
   weights.NewCell()->AddText(" ");
+  const floatarray localWeights = function->CalcWeights(true).Local;
   for (int i = 0; i < n; ++i) {
-    weights.NewCell()->AddText(FloatToText(WeightAt(function->LocalWeights(), i), 0) + "%");
+    weights.NewCell()->AddText(FloatToText(WeightAt(localWeights, i), 0) + "%");
   }
   weights.NewCell()->AddText(" ");
   weights.EndRule();
@@ -127,13 +129,6 @@ class TModelReportBuilder {
   }
 
   std::unique_ptr<TReport> Take() { return std::move(FReport); }
-
-  // The weights of every function, which the rule tables and the weights section show.
-  void CalcWeights() {
-    for (const TUbicAttribute* attribute : FAttributes) {
-      if (attribute->Funct() != nullptr) attribute->Funct()->CalcWeights(true);
-    }
-  }
 
   void AddTree() {
     AddAttributeTable("Tree of attributes", "Description",
@@ -437,8 +432,9 @@ class TModelReportBuilder {
     double normalised = 1.0;
     if (parent != nullptr && parent->Funct() != nullptr) {
       const int i = parent->IndexOfInput(&attribute);
-      local = WeightAt(parent->Funct()->LocalWeights(), i) / 100;
-      normalised = WeightAt(parent->Funct()->NormLocalWeights(), i) / 100;
+      const TLocalWeights& weights = LocalWeightsOf(*parent->Funct());
+      local = WeightAt(weights.Local, i) / 100;
+      normalised = WeightAt(weights.Normalised, i) / 100;
       for (const double percent :
            {100 * local, 100 * local * g, 100 * normalised, 100 * normalised * n}) {
         AddNumberText(*row.NewCell(), FloatToText(percent, 1));
@@ -451,10 +447,20 @@ class TModelReportBuilder {
     }
   }
 
+  // Every input of a function shows its weights: they are computed once for all of them.
+  const TLocalWeights& LocalWeightsOf(const TUbicFunction& function) {
+    auto known = FLocalWeights.find(&function);
+    if (known == FLocalWeights.end()) {
+      known = FLocalWeights.emplace(&function, function.CalcWeights(true)).first;
+    }
+    return known->second;
+  }
+
   const TUbicModel& FModel;
   std::unique_ptr<TReport> FReport;
   bool FFitPageWidth;
-  std::vector<TUbicAttribute*> FAttributes;
+  std::vector<const TUbicAttribute*> FAttributes;
+  std::unordered_map<const TUbicFunction*, TLocalWeights> FLocalWeights;
 };
 
 // The name of the model Attribute belongs to: that of the first top-level attribute, as the
@@ -515,7 +521,6 @@ std::unique_ptr<TReport> MakeModelReport(const TUbicModel* model, TReportSection
                                          const std::vector<TTargetQuestion>& targets) {
   if (model == nullptr || sections.Empty()) return nullptr;
   TModelReportBuilder builder(*model, style);
-  if (sections.Contains(rsRules) || sections.Contains(rsWeights)) builder.CalcWeights();
   if (sections.Contains(rsTree)) builder.AddTree();
   if (sections.Contains(rsScales)) builder.AddScales();
   if (sections.Contains(rsScaleDescriptions)) builder.AddScaleDescriptions();
@@ -532,13 +537,12 @@ std::unique_ptr<TReport> MakeModelReport(const TUbicModel* model, TReportSection
   return builder.Take();
 }
 
-std::unique_ptr<TReport> MakeFunctionReport(TUbicFunction* function,
+std::unique_ptr<TReport> MakeFunctionReport(const TUbicFunction* function,
                                             const TUbicAttribute* attribute,
                                             const TReportStyle& style) {
   std::unique_ptr<TReport> report = NewModelReport(style, ModelNameOf(attribute));
   if (attribute != nullptr) {
     TRptSection& section = AddHeadedSection(*report, "Decision rules", "Decision rules");
-    if (function != nullptr) function->CalcWeights(true);
     AddRuleTable(section, *attribute, function);
   }
   return report;

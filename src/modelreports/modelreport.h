@@ -85,7 +85,7 @@ std::unique_ptr<TReport> MakeModelReport(const TUbicModel* model, TReportSection
                                          const std::vector<TTargetQuestion>& targets = {});
 // A report of the decision rules of Function, the copy of Attribute's function being edited,
 // titled with the name of Attribute's model.
-std::unique_ptr<TReport> MakeFunctionReport(TUbicFunction* function,
+std::unique_ptr<TReport> MakeFunctionReport(const TUbicFunction* function,
                                             const TUbicAttribute* attribute,
                                             const TReportStyle& style);
 

@@ -9,15 +9,15 @@ TPyAttribute Handle(const TModelPtr& model, const TUbicAttribute& attribute) {
 }
 
 std::vector<TPyAttribute> Handles(const TModelPtr& model,
-                                  const std::vector<TUbicAttribute*>& attributes) {
+                                  const std::vector<const TUbicAttribute*>& attributes) {
   std::vector<TPyAttribute> handles;
   for (const TUbicAttribute* attribute : attributes) handles.push_back(Handle(model, *attribute));
   return handles;
 }
 
-std::vector<TUbicAttribute*> Attributes(const TScriptModel& model,
-                                        const TUbicAttribute::TFilter& filter) {
-  std::vector<TUbicAttribute*> attributes;
+std::vector<const TUbicAttribute*> Attributes(const TScriptModel& model,
+                                              const TUbicAttribute::TFilter& filter) {
+  std::vector<const TUbicAttribute*> attributes;
   model.Model().Root()->CollectAttributes(attributes, filter);
   return attributes;
 }

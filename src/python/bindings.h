@@ -21,15 +21,15 @@ struct TPyAttribute {
   TModelPtr Model;
   TScriptModel::TAttributeId Id;
 
-  TUbicAttribute& Get() const { return Model->Attribute(Id); }
+  const TUbicAttribute& Get() const { return Model->Attribute(Id); }
 };
 
 TPyAttribute Handle(const TModelPtr& model, const TUbicAttribute& attribute);
 std::vector<TPyAttribute> Handles(const TModelPtr& model,
-                                  const std::vector<TUbicAttribute*>& attributes);
+                                  const std::vector<const TUbicAttribute*>& attributes);
 // The model's attributes in pre-order that pass Filter.
-std::vector<TUbicAttribute*> Attributes(const TScriptModel& model,
-                                        const TUbicAttribute::TFilter& filter = {});
+std::vector<const TUbicAttribute*> Attributes(const TScriptModel& model,
+                                              const TUbicAttribute::TFilter& filter = {});
 
 // A text a script gives for the model, in the model's Windows-1250.
 std::string ModelText(const std::string& utf8);

@@ -112,7 +112,7 @@ std::vector<std::uint64_t> WithStatesOfInput(const std::vector<std::uint64_t>& t
 }  // namespace
 
 bool TCodeEvaluator::IsQuick(const TUbicModel& model) {
-  std::vector<TUbicAttribute*> aggregates;
+  std::vector<const TUbicAttribute*> aggregates;
   model.Root()->CollectAttributes(aggregates, [](const TUbicAttribute& a) { return !a.IsBasic(); });
   return std::all_of(aggregates.begin(), aggregates.end(), [](const TUbicAttribute* attribute) {
     return !HasFunction(*attribute) || CanMakeFromRules(*attribute);
@@ -120,7 +120,7 @@ bool TCodeEvaluator::IsQuick(const TUbicModel& model) {
 }
 
 TCodeEvaluator::TCodeEvaluator(const TUbicModel& model) {
-  std::vector<TUbicAttribute*> attributes;
+  std::vector<const TUbicAttribute*> attributes;
   model.Root()->CollectAttributes(attributes);
   std::unordered_map<const TUbicAttribute*, std::size_t> nodes;
   FStateCodes.resize(attributes.size());

@@ -203,7 +203,7 @@ std::unique_ptr<TUbicFunction> EditedFunction(const TUbicAttribute& attribute) {
   if (CheckTableSize(rules) == TTableSize::TooLarge) {
     throw EScriptError(Cp1250ToUtf8(TableTooLargeText(rules, attribute.GetName())));
   }
-  function->Initialize(const_cast<TUbicAttribute*>(&attribute));
+  function->Initialize(&attribute);
   return function;
 }
 
@@ -283,7 +283,7 @@ void SetScale(const TPyAttribute& handle, const py::sequence& values, const std:
 
 py::dict OptionValues(const TScriptModel& model, int option) {
   py::dict values;
-  std::vector<TUbicAttribute*> basic;
+  std::vector<const TUbicAttribute*> basic;
   model.Model().Root()->CollectBasicAttributes(basic);
   for (const TUbicAttribute* attribute : basic) {
     values[PyText(attribute->GetName())] =
@@ -292,8 +292,8 @@ py::dict OptionValues(const TScriptModel& model, int option) {
   return values;
 }
 
-TUbicAttribute& BasicAttribute(const TModelPtr& model, const py::object& attribute) {
-  TUbicAttribute* found = nullptr;
+const TUbicAttribute& BasicAttribute(const TModelPtr& model, const py::object& attribute) {
+  const TUbicAttribute* found = nullptr;
   if (py::isinstance<TPyAttribute>(attribute)) {
     const auto& handle = attribute.cast<const TPyAttribute&>();
     if (handle.Model != model) throw EScriptError("The attribute is of another model");
@@ -312,7 +312,7 @@ TUbicAttribute& BasicAttribute(const TModelPtr& model, const py::object& attribu
 void SetOptionValue(const TModelPtr& model, const py::object& option, const py::object& attribute,
                     const std::string& text) {
   const int k = OptionOf(*model, option);
-  TUbicAttribute& changed = BasicAttribute(model, attribute);
+  const TUbicAttribute& changed = BasicAttribute(model, attribute);
   std::string codes;
   try {
     codes = TValueNames(changed).ValueSet(text);
@@ -334,7 +334,7 @@ int AddOption(const TModelPtr& model, const std::string& name, const py::object&
   for (const TUbicAttribute* attribute : PreOrderAttributes(model->Model())) {
     imported.Values.emplace_back(attribute->IsBasic() ? 1 : 0);
   }
-  const std::vector<TUbicAttribute*> attributes = PreOrderAttributes(model->Model());
+  const std::vector<const TUbicAttribute*> attributes = PreOrderAttributes(model->Model());
   for (const auto& [key, value] : values.cast<py::dict>()) {
     const TUbicAttribute& attribute =
         BasicAttribute(model, py::reinterpret_borrow<py::object>(key));
@@ -543,7 +543,7 @@ py::tuple EvaluateCodes(const TModelPtr& model, const py::array& codes) {
     evaluate(static_cast<const std::int64_t*>(nullptr));
   }
   if (!good) {
-    std::vector<TUbicAttribute*> basic;
+    std::vector<const TUbicAttribute*> basic;
     model->Model().Root()->CollectBasicAttributes(basic);
     throw py::value_error("No value " + std::to_string(bad.Code) + " in the scale of \"" +
                           Cp1250ToUtf8(basic[bad.Column]->GetName()) + "\" (option " +

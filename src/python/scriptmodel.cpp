@@ -28,11 +28,12 @@ std::unique_ptr<TUbicModel> TreeCopy(const TUbicModel& model) {
 
 // The basic attribute that the column named Name fills, the k-th of that name for the k-th such
 // column, as an options file's header is read.
-TUbicAttribute& ColumnAttribute(const std::vector<TUbicAttribute*>& basic, const std::string& name,
-                                int skip) {
+// Attribute is TUbicAttribute on a model the caller owns, const TUbicAttribute elsewhere.
+template <typename Attribute>
+std::size_t ColumnIndex(const std::vector<Attribute*>& basic, const std::string& name, int skip) {
   const std::string cp1250 = Utf8ToCp1250(name);
-  for (TUbicAttribute* attribute : basic) {
-    if (attribute->GetName() == cp1250 && skip-- == 0) return *attribute;
+  for (std::size_t j = 0; j < basic.size(); ++j) {
+    if (basic[j]->GetName() == cp1250 && skip-- == 0) return j;
   }
   throw EScriptError("Unknown attribute \"" + name + "\"");
 }
@@ -105,7 +106,7 @@ std::vector<std::string> RemarkLines(const std::string& remarks) {
 
 TEvaluation::TEvaluation(const TUbicModel& model)
     : FRows(static_cast<std::size_t>(model.OptionCount())) {
-  std::vector<TUbicAttribute*> attributes;
+  std::vector<const TUbicAttribute*> attributes;
   model.Root()->CollectAttributes(attributes);
   for (const TUbicAttribute* attribute : attributes) {
     TColumn& column = FColumns.emplace_back();
@@ -144,17 +145,17 @@ TScriptModel::~TScriptModel() {
 
 TScriptModel::TAttributeId TScriptModel::IdOf(const TUbicAttribute& attribute) {
   const auto [found, added] = FIds.try_emplace(&attribute, FNextId);
-  if (added) FAttributes.emplace(FNextId++, const_cast<TUbicAttribute*>(&attribute));
+  if (added) FAttributes.emplace(FNextId++, &attribute);
   return found->second;
 }
 
-TUbicAttribute& TScriptModel::Attribute(TAttributeId id) const {
+const TUbicAttribute& TScriptModel::Attribute(TAttributeId id) const {
   const auto found = FAttributes.find(id);
   if (found == FAttributes.end()) throw EScriptError("The attribute is no longer in the model");
   return *found->second;
 }
 
-TUbicAttribute* TScriptModel::Find(const std::string& utf8Name) const {
+const TUbicAttribute* TScriptModel::Find(const std::string& utf8Name) const {
   return Model().FindAttribute(Utf8ToCp1250(utf8Name));
 }
 
@@ -178,19 +179,16 @@ std::unique_ptr<TEvaluation> TScriptModel::Evaluate(const TOptionColumns& option
 
 std::unique_ptr<TEvaluation> TScriptModel::EvaluateByCodes(const TOptionColumns& options) {
   if (!TCodeEvaluator::IsQuick(Model())) return nullptr;
-  std::vector<TUbicAttribute*> basic;
+  std::vector<const TUbicAttribute*> basic;
   Model().Root()->CollectBasicAttributes(basic);
   std::unordered_map<std::string, int> columnsOfName;
   // Every option's value index on every basic attribute, undefined where no column gives one.
   const std::size_t rows = options.Rows;
   std::vector<std::int16_t> codes(rows * basic.size(), -1);
   for (const TOptionColumn& column : options.Columns) {
-    const TUbicAttribute& attribute =
-        ColumnAttribute(basic, column.Name(), columnsOfName[column.Name()]++);
-    const std::vector<std::int16_t> values = SingleValues(attribute, column);
+    const std::size_t j = ColumnIndex(basic, column.Name(), columnsOfName[column.Name()]++);
+    const std::vector<std::int16_t> values = SingleValues(*basic[j], column);
     if (values.empty()) return nullptr;
-    const auto j =
-        static_cast<std::size_t>(std::find(basic.begin(), basic.end(), &attribute) - basic.begin());
     const std::vector<std::uint32_t>& cells = column.Cells();
     for (std::size_t k = 0; k < rows; ++k) codes[k * basic.size() + j] = values[cells[k]];
   }
@@ -237,9 +235,7 @@ std::unique_ptr<TEvaluation> TScriptModel::EvaluateOnCopy(const TOptionColumns& 
   copy->Root()->CollectBasicAttributes(basic);
   std::unordered_map<std::string, int> columnsOfName;
   for (const TOptionColumn& column : options.Columns) {
-    TUbicAttribute& attribute =
-        ColumnAttribute(basic, column.Name(), columnsOfName[column.Name()]++);
-    FillColumn(attribute, column);
+    FillColumn(*basic[ColumnIndex(basic, column.Name(), columnsOfName[column.Name()]++)], column);
   }
   for (std::size_t k = 0; k < options.Rows; ++k) copy->AddOption(std::to_string(k + 1));
   // Basic attributes without a column are undefined in every option.
@@ -277,14 +273,14 @@ void TScriptModel::DocumentChanged(const TDocumentChange& change) {
     FIds.clear();
     return;
   }
-  std::vector<TUbicAttribute*> live;
+  std::vector<const TUbicAttribute*> live;
   Model().Root()->CollectAttributes(live);
   const std::unordered_set<const TUbicAttribute*> alive(live.begin(), live.end());
   for (auto it = FAttributes.begin(); it != FAttributes.end();) {
     if (change.Kind == TDocumentChange::TKind::Replaced) {
       // The tree was read anew: an attribute is the one now at its place.
       const std::vector<int>& path = FPaths.at(it->first);
-      TUbicAttribute* now = AttributeAt(Model(), path);
+      const TUbicAttribute* now = AttributeAt(Model(), path);
       it->second = now != nullptr && AttributePath(now) == path ? now : nullptr;
     } else if (alive.count(it->second) == 0) {
       it->second = nullptr;

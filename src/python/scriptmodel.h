@@ -111,9 +111,9 @@ class TScriptModel final : public TDocumentObserver {
 
   TAttributeId IdOf(const TUbicAttribute& attribute);
   // The attribute of Id; EScriptError once it has gone.
-  TUbicAttribute& Attribute(TAttributeId id) const;
+  const TUbicAttribute& Attribute(TAttributeId id) const;
   // The first attribute of that name in pre-order, nil if none.
-  TUbicAttribute* Find(const std::string& utf8Name) const;
+  const TUbicAttribute* Find(const std::string& utf8Name) const;
   // The option of that name (the first one if several share it); EScriptError if none.
   int OptionIndex(const std::string& utf8Name) const;
 
@@ -139,7 +139,7 @@ class TScriptModel final : public TDocumentObserver {
   std::unique_ptr<TUbicDocument> FDocument;
   std::vector<std::string> FRemarks;
   TAttributeId FNextId = 1;
-  std::unordered_map<TAttributeId, TUbicAttribute*> FAttributes;
+  std::unordered_map<TAttributeId, const TUbicAttribute*> FAttributes;
   std::unordered_map<const TUbicAttribute*, TAttributeId> FIds;
   // Where each known attribute was before a change that rebuilt the tree.
   std::unordered_map<TAttributeId, std::vector<int>> FPaths;

@@ -84,7 +84,7 @@ int FillTree(QTreeWidget& tree, const TUbicModel& model, const TExplanation& exp
                                                          explanation.Strong.end());
   const std::unordered_set<const TUbicAttribute*> weak(explanation.Weak.begin(),
                                                        explanation.Weak.end());
-  std::vector<TUbicAttribute*> attributes;
+  std::vector<const TUbicAttribute*> attributes;
   model.Root()->CollectAttributes(attributes);
   // Pre-order: an attribute's parent has its item before the attribute.
   std::unordered_map<const TUbicAttribute*, QTreeWidgetItem*> items;

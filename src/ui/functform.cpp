@@ -302,7 +302,7 @@ TFunctForm::TFunctForm(QWidget* parent) : QDialog(parent), FRuleModel(new TRuleT
 
 TFunctForm::~TFunctForm() = default;
 
-void TFunctForm::Setup(TUbicAttribute* attribute, const TUbicFunction& function) {
+void TFunctForm::Setup(const TUbicAttribute* attribute, const TUbicFunction& function) {
   FAttribute = attribute;
   setWindowTitle("Decision rules " + ToQString(attribute->GetName()));
   FEditedFunction = std::make_unique<TUbicFunction>();

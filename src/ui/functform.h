@@ -27,7 +27,7 @@ class TFunctForm : public QDialog {
   ~TFunctForm() override;
 
   // Edits a copy of Function, the attribute's function or a new one for it.
-  void Setup(TUbicAttribute* attribute, const TUbicFunction& function);
+  void Setup(const TUbicAttribute* attribute, const TUbicFunction& function);
   TUbicFunction* EditedFunction() const { return FEditedFunction.get(); }
   // The index of the rule the cursor is on.
   int CurrentRule() const;
@@ -74,7 +74,7 @@ class TFunctForm : public QDialog {
   QLabel* FConflictLine;
   QPushButton* FOkBtn;
   QPushButton* FCancelBtn;
-  TUbicAttribute* FAttribute = nullptr;
+  const TUbicAttribute* FAttribute = nullptr;
   std::unique_ptr<TUbicFunction> FEditedFunction;
   const TUbicScale* FScale = nullptr;
   std::unique_ptr<TWeiForm> FWeiForm;

@@ -24,7 +24,7 @@ namespace {
 // The panel of four radars leaves a pixel between them.
 constexpr int RadarGap = 1;
 
-void AddNodes(QTreeWidgetItem* parentItem, TUbicAttribute* attribute) {
+void AddNodes(QTreeWidgetItem* parentItem, const TUbicAttribute* attribute) {
   auto* item = new TAttributeItem(attribute);
   item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
   item->setCheckState(0, Qt::Unchecked);
@@ -188,7 +188,7 @@ void TGraphsPage::ReleaseAttributes() {
 
 void TGraphsPage::FillTree() {
   FGraphTree->clear();
-  TUbicAttribute* root = FDocument.Model().Root();
+  const TUbicAttribute* root = FDocument.Model().Root();
   for (int i = 0; i < root->InputCount(); ++i) {
     AddNodes(FGraphTree->invisibleRootItem(), root->Input(i));
   }

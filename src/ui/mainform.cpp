@@ -377,7 +377,7 @@ void TMainForm::CopySubtreeToClipboard(const TUbicAttribute& attribute) {
 }
 
 void TMainForm::CopyOptionToClipboard(const TUbicModel& model, int index,
-                                      const std::vector<TUbicAttribute*>& attributes) {
+                                      const std::vector<const TUbicAttribute*>& attributes) {
   FOptionClipboard = ubic::CopyOptionToClipboard(model, index, attributes);
 }
 

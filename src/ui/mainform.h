@@ -71,7 +71,7 @@ class TMainForm : public QMainWindow {
   // Options page it came from; empty while nothing was copied.
   const std::vector<std::string>& OptionClipboard() const { return FOptionClipboard; }
   void CopyOptionToClipboard(const TUbicModel& model, int index,
-                             const std::vector<TUbicAttribute*>& attributes);
+                             const std::vector<const TUbicAttribute*>& attributes);
 
   // Runs a command; an error it raises is shown to the user and ends it.
   void RunCommand(const std::function<void()>& command);

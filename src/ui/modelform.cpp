@@ -458,7 +458,7 @@ void TModelForm::UpdateControls() {
 }
 
 void TModelForm::UpdateModelPage() {
-  TUbicAttribute* attribute = SelectedAttribute();
+  const TUbicAttribute* attribute = SelectedAttribute();
   const TUbicAttribute* parent = attribute ? attribute->Parent() : nullptr;
   const int index = parent ? parent->IndexOfInput(attribute) : -1;
   const TUbicAttribute* root = Model().Root();
@@ -501,19 +501,17 @@ void TModelForm::UpdateFunctionText(const TUbicAttribute* attribute) {
                     : QString(ubicstr::UndefinedScale));
 }
 
-void TModelForm::UpdateScaleChoices(TUbicAttribute* attribute) {
+void TModelForm::UpdateScaleChoices(const TUbicAttribute* attribute) {
   if (!FScaleChoicesStale && attribute == FScaleChoicesFor) return;
   FScaleChoicesStale = false;
   FScaleChoicesFor = attribute;
-  TStrList choices;
   const TUbicScale* filter =
       attribute && attribute->AffectsFunction() ? attribute->Scale() : nullptr;
-  Model().ScaleChoices(choices, attribute, filter);
   FScaleChoices.clear();
   FModScaleCombo->clear();
-  for (int i = 0; i < choices.Count(); ++i) {
-    FModScaleCombo->addItem(ToQString(choices[i]));
-    FScaleChoices.push_back(static_cast<const TUbicScale*>(choices.Objects(i)));
+  for (const TScaleChoice& choice : Model().ScaleChoices(attribute, filter)) {
+    FModScaleCombo->addItem(ToQString(choice.Text));
+    FScaleChoices.push_back(choice.Scale);
   }
   // The attribute's own scale is met first, right after "<undefined>".
   FModScaleCombo->setCurrentIndex(attribute && attribute->Scale() ? 1 : 0);
@@ -585,7 +583,7 @@ void TModelForm::DocumentChanged(const TDocumentChange& change) {
 
 // Selection
 
-TUbicAttribute* TModelForm::SelectedAttribute() const {
+const TUbicAttribute* TModelForm::SelectedAttribute() const {
   const TAttributeItem* item = FModTreeView->SelectedItem();
   return item ? item->Attribute() : nullptr;
 }
@@ -620,21 +618,21 @@ void TModelForm::EditCommand(TEditCommand command) {
 // Editing the attribute
 
 void TModelForm::ModNameEditChange(const QString& text) {
-  TUbicAttribute* attribute = SelectedAttribute();
+  const TUbicAttribute* attribute = SelectedAttribute();
   if (FUpdating || !attribute) return;
   FMainForm.RunCommand(
       [&] { Run(edits::RenameAttribute(*attribute, FMainForm.TypedText(FModNameEdit, text))); });
 }
 
 void TModelForm::ModDescEditChange(const QString& text) {
-  TUbicAttribute* attribute = SelectedAttribute();
+  const TUbicAttribute* attribute = SelectedAttribute();
   if (FUpdating || !attribute) return;
   FMainForm.RunCommand(
       [&] { Run(edits::DescribeAttribute(*attribute, FMainForm.TypedText(FModDescEdit, text))); });
 }
 
 void TModelForm::ModScaleComboChange(int index) {
-  TUbicAttribute* attribute = SelectedAttribute();
+  const TUbicAttribute* attribute = SelectedAttribute();
   if (FUpdating || !attribute || index < 0 || index >= static_cast<int>(FScaleChoices.size())) {
     return;
   }
@@ -647,12 +645,12 @@ void TModelForm::ModDelScaleClick() {
 }
 
 void TModelForm::ModDelFunctClick() {
-  TUbicAttribute* attribute = SelectedAttribute();
+  const TUbicAttribute* attribute = SelectedAttribute();
   if (attribute && attribute->Funct()) Run(edits::DeleteFunction(*attribute));
 }
 
 void TModelForm::ModFunctClick() {
-  TUbicAttribute* attribute = SelectedAttribute();
+  const TUbicAttribute* attribute = SelectedAttribute();
   if (!attribute || attribute->IsBasic()) return;
   TUbicFunction fresh;
   if (!attribute->Funct()) {
@@ -666,7 +664,7 @@ void TModelForm::ModFunctClick() {
 }
 
 void TModelForm::ModScaleClick() {
-  TUbicAttribute* attribute = SelectedAttribute();
+  const TUbicAttribute* attribute = SelectedAttribute();
   if (!attribute) return;
   FScaleForm->SetDefaultScale(Model().LastScale());
   FScaleForm->Setup(attribute);
@@ -699,7 +697,7 @@ bool TModelForm::ConfirmFunctionLoss(const std::vector<const TUbicAttribute*>& l
 }
 
 void TModelForm::ModAddBtnClick() {
-  TUbicAttribute* attribute = SelectedAttribute();
+  const TUbicAttribute* attribute = SelectedAttribute();
   if (!attribute || !ConfirmFunctionLoss(edits::FunctionsLostByAdding(*attribute),
                                          ubicstr::AddWillDeleteFunction)) {
     return;
@@ -711,7 +709,7 @@ void TModelForm::ModAddBtnClick() {
 }
 
 void TModelForm::ModDeleteBtnClick() {
-  TUbicAttribute* attribute = SelectedAttribute();
+  const TUbicAttribute* attribute = SelectedAttribute();
   if (!attribute) return;
   const std::vector<const TUbicAttribute*> lost = edits::FunctionsLostByDeleting(*attribute);
   std::string question;

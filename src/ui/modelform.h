@@ -78,7 +78,7 @@ class TModelForm : public QWidget, private TDocumentObserver {
   // The frame's Cut, Copy and Paste when no edit field has the focus.
   void EditCommand(TEditCommand command);
 
-  TUbicAttribute* SelectedAttribute() const;
+  const TUbicAttribute* SelectedAttribute() const;
   TAttributeItem* ItemOf(const TUbicAttribute* attribute) const;
   void SelectAttribute(const TUbicAttribute* attribute);
 
@@ -130,7 +130,7 @@ class TModelForm : public QWidget, private TDocumentObserver {
   std::array<TGridPage*, 2> GridPages() const;
 
   void UpdateModelPage();
-  void UpdateScaleChoices(TUbicAttribute* attribute);
+  void UpdateScaleChoices(const TUbicAttribute* attribute);
   void UpdateFunctionText(const TUbicAttribute* attribute);
   void ModNameEditChange(const QString& text);
   void ModDescEditChange(const QString& text);

@@ -90,7 +90,7 @@ std::vector<int> TModelTreeView::PathOf(QTreeWidgetItem* item) const {
 namespace {
 
 // The node of Attribute and its subtree, built apart so that a large tree joins the view once.
-TAttributeItem* NewSubtreeItem(TUbicAttribute* attribute) {
+TAttributeItem* NewSubtreeItem(const TUbicAttribute* attribute) {
   auto* item = new TAttributeItem(attribute);
   for (int i = 0; i < attribute->InputCount(); ++i) {
     item->addChild(NewSubtreeItem(attribute->Input(i)));
@@ -116,7 +116,7 @@ void RestoreExpanded(QTreeWidgetItem* item, const std::vector<bool>& states, std
 
 }  // namespace
 
-void TModelTreeView::Fill(TUbicAttribute& root) {
+void TModelTreeView::Fill(const TUbicAttribute& root) {
   const QSignalBlocker blocker(this);
   clear();
   QList<QTreeWidgetItem*> items;
@@ -125,7 +125,7 @@ void TModelTreeView::Fill(TUbicAttribute& root) {
   expandAll();
 }
 
-void TModelTreeView::Synchronize(TUbicAttribute& root) {
+void TModelTreeView::Synchronize(const TUbicAttribute& root) {
   {
     const QSignalBlocker blocker(this);
     SynchronizeChildren(invisibleRootItem(), root);
@@ -133,9 +133,9 @@ void TModelTreeView::Synchronize(TUbicAttribute& root) {
   viewport()->update();
 }
 
-void TModelTreeView::SynchronizeChildren(QTreeWidgetItem* parent, TUbicAttribute& attribute) {
+void TModelTreeView::SynchronizeChildren(QTreeWidgetItem* parent, const TUbicAttribute& attribute) {
   for (int i = 0; i < attribute.InputCount(); ++i) {
-    TUbicAttribute* input = attribute.Input(i);
+    const TUbicAttribute* input = attribute.Input(i);
     int found = -1;
     for (int j = i; j < parent->childCount() && found < 0; ++j) {
       if (static_cast<TAttributeItem*>(parent->child(j))->Attribute() == input) found = j;

@@ -24,14 +24,14 @@ const QIcon& IconOf(TAttributeIcon icon);
 // the tree paints, so that they never lag behind the model.
 class TAttributeItem : public QTreeWidgetItem {
  public:
-  explicit TAttributeItem(TUbicAttribute* attribute) : FAttribute(attribute) {}
-  TUbicAttribute* Attribute() const { return FAttribute; }
+  explicit TAttributeItem(const TUbicAttribute* attribute) : FAttribute(attribute) {}
+  const TUbicAttribute* Attribute() const { return FAttribute; }
   QVariant data(int column, int role) const override;
   // Tells the tree that the attribute's texts changed.
   void Refresh() { emitDataChanged(); }
 
  private:
-  TUbicAttribute* FAttribute;
+  const TUbicAttribute* FAttribute;
 };
 
 // The tree of the Model page. Nodes are moved only within the tree; the document window decides
@@ -53,11 +53,11 @@ class TModelTreeView : public QTreeWidget {
   std::vector<int> PathOf(QTreeWidgetItem* item) const;
 
   // Builds the nodes of Root's inputs anew.
-  void Fill(TUbicAttribute& root);
+  void Fill(const TUbicAttribute& root);
   // Brings the nodes in line with the tree below Root after an edit: nodes of attributes that
   // are still there stay with their expanded state, new subtrees come expanded, and the rest go.
   // Signals are blocked meanwhile, since nodes may name attributes that are gone.
-  void Synchronize(TUbicAttribute& root);
+  void Synchronize(const TUbicAttribute& root);
 
  protected:
   void dragEnterEvent(QDragEnterEvent* event) override;
@@ -66,7 +66,7 @@ class TModelTreeView : public QTreeWidget {
 
  private:
   bool AcceptsDrop(const QDropEvent* event) const;
-  void SynchronizeChildren(QTreeWidgetItem* parent, TUbicAttribute& attribute);
+  void SynchronizeChildren(QTreeWidgetItem* parent, const TUbicAttribute& attribute);
 };
 
 }  // namespace ubic

@@ -27,14 +27,15 @@ QFont BoldFont(QFont font) {
 
 }  // namespace
 
-void TOptionGridModel::Rebuild(const TUbicModel& model, std::vector<TUbicAttribute*> attributes) {
+void TOptionGridModel::Rebuild(const TUbicModel& model,
+                               std::vector<const TUbicAttribute*> attributes) {
   beginResetModel();
   FModel = &model;
   FAttributes = std::move(attributes);
   endResetModel();
 }
 
-TUbicAttribute* TOptionGridModel::AttributeOfRow(int row) const {
+const TUbicAttribute* TOptionGridModel::AttributeOfRow(int row) const {
   const int index = row - 2;
   if (index < 0 || index >= static_cast<int>(FAttributes.size())) return nullptr;
   return FAttributes[static_cast<std::size_t>(index)];
@@ -194,7 +195,7 @@ void TOptionGrid::Build(const TUbicModel& model) {
   TGridCell current = FKept ? FKept->Cell : Current();
   const std::optional<TAttributeRef> row = FKept ? FKept->Row : std::nullopt;
   FKept.reset();
-  std::vector<TUbicAttribute*> attributes;
+  std::vector<const TUbicAttribute*> attributes;
   if (FKind == TGridKind::Evaluation) {
     model.Root()->CollectAttributes(attributes);
   } else {
@@ -251,7 +252,7 @@ void TOptionGrid::Release(const TUbicModel& model) {
 }
 
 std::optional<int> TOptionGrid::RowOf(const TUbicAttribute* attribute) const {
-  const std::vector<TUbicAttribute*>& attributes = FCells->Attributes();
+  const std::vector<const TUbicAttribute*>& attributes = FCells->Attributes();
   const auto found = std::find(attributes.begin(), attributes.end(), attribute);
   if (attribute == nullptr || found == attributes.end()) return std::nullopt;
   return static_cast<int>(found - attributes.begin()) + 2;

@@ -33,10 +33,10 @@ class TOptionGridModel : public QAbstractTableModel {
 
   TOptionGridModel(TGridKind kind, QObject* parent) : QAbstractTableModel(parent), FKind(kind) {}
 
-  void Rebuild(const TUbicModel& model, std::vector<TUbicAttribute*> attributes);
-  const std::vector<TUbicAttribute*>& Attributes() const { return FAttributes; }
+  void Rebuild(const TUbicModel& model, std::vector<const TUbicAttribute*> attributes);
+  const std::vector<const TUbicAttribute*>& Attributes() const { return FAttributes; }
   // The attribute of a grid row, nil for rows 0 and 1 and beyond the last.
-  TUbicAttribute* AttributeOfRow(int row) const;
+  const TUbicAttribute* AttributeOfRow(int row) const;
   void CellChanged(TGridCell cell);
 
   QString CellText(TGridCell cell) const;
@@ -60,7 +60,7 @@ class TOptionGridModel : public QAbstractTableModel {
 
   TGridKind FKind;
   const TUbicModel* FModel = nullptr;
-  std::vector<TUbicAttribute*> FAttributes;
+  std::vector<const TUbicAttribute*> FAttributes;
 };
 
 // Draws a cell's text 2 pixels in from its top-left corner, bold or coloured as the cell says.

@@ -210,7 +210,7 @@ QPushButton* TScaleForm::NewButton(const QString& caption, const QString& hint, 
   return button;
 }
 
-void TScaleForm::Setup(TUbicAttribute* attribute) {
+void TScaleForm::Setup(const TUbicAttribute* attribute) {
   FAttribute = attribute;
   setWindowTitle("Scale " + ToQString(attribute->GetName()));
   FOrigScale = attribute->Scale();

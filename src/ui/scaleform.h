@@ -34,7 +34,7 @@ class TScaleForm : public QDialog {
 
   // The scale new attributes copy, set before Setup; the change says whether it is the new one.
   void SetDefaultScale(const TUbicScale* scale) { FDefaultScale = scale; }
-  void Setup(TUbicAttribute* attribute);
+  void Setup(const TUbicAttribute* attribute);
   const TUbicDiscreteScale* NewScale() const { return FNewScale.get(); }
   // After OK: what was done to the scale.
   edits::TScaleChange Change() const;
@@ -92,8 +92,8 @@ class TScaleForm : public QDialog {
   QAction* FDownAction;
   QMenu* FPopupMenu;
   TNameDescEditForm* FNameDescEditForm;
-  TUbicAttribute* FAttribute = nullptr;
-  TUbicScale* FOrigScale = nullptr;
+  const TUbicAttribute* FAttribute = nullptr;
+  const TUbicScale* FOrigScale = nullptr;
   const TUbicScale* FDefaultScale = nullptr;
   std::unique_ptr<TUbicDiscreteScale> FNewScale;
   std::vector<edits::TScaleChange::TStep> FSteps;

@@ -201,8 +201,7 @@ void TWeiForm::showEvent(QShowEvent* event) {
 
 void TWeiForm::ShowActualWeights() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  FFunction->CalcWeights(true);
-  FActualWeights = FFunction->LocalWeights();
+  FActualWeights = FFunction->CalcWeights(true).Local;
   FActualWeights.resize(FFrames.size(), 0.0);
   QApplication::restoreOverrideCursor();
   DisplayActualWeights();
@@ -246,7 +245,7 @@ void TWeiForm::WeightTyped(std::size_t index, int weight) {
 
 void TWeiForm::Normalize(void (*normalize)(floatarray&, double)) {
   ReadTrackBars();
-  FActualWeights = FFunction->LocalWeights();
+  FActualWeights = FFunction->CalcWeights(true).Local;
   FActualWeights.resize(FFrames.size(), 0.0);
   normalize(FRequiredWeights, MaxWeight);
   normalize(FActualWeights, MaxWeight);

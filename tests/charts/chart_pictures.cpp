@@ -20,7 +20,7 @@ void Save(const QImage& image, const QString& folder, const QString& name) {
 }
 
 void SaveCharts(const TUbicModel& model, const QString& folder) {
-  std::vector<TUbicAttribute*> all;
+  std::vector<const TUbicAttribute*> all;
   model.Root()->CollectAttributes(all);
   std::vector<const TUbicAttribute*> chosen;
   for (const TUbicAttribute* attribute : all) {

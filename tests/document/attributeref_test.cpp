@@ -16,7 +16,7 @@ class AttributeRefTest : public ::testing::Test {
     Document.Run(edits::AddAttribute(*Document.Model().Root(), "B"));
     Document.Run(edits::AddAttribute(*Document.Model().Root(), "B"));
   }
-  TUbicAttribute& Top(int index) { return *Document.Model().Root()->Input(index); }
+  const TUbicAttribute& Top(int index) { return *Document.Model().Root()->Input(index); }
 
   TUbicDocument Document;
 };

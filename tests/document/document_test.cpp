@@ -56,7 +56,7 @@ TEST_F(DocumentTest, TheMarkSaysWhetherSavingWouldWriteOtherBytes) {
   TCountingObserver observer;
   document->AddObserver(&observer);
   EXPECT_FALSE(document->Modified());
-  TUbicAttribute* first = document->Model().FirstAttribute();
+  const TUbicAttribute* first = document->Model().FirstAttribute();
   const std::string name = first->GetName();
 
   document->Run(edits::RenameAttribute(*first, "Vehicle"));

@@ -203,8 +203,8 @@ class TComparison {
     }
   }
 
-  std::vector<TUbicAttribute*> FOriginal;
-  std::vector<TUbicAttribute*> FBack;
+  std::vector<const TUbicAttribute*> FOriginal;
+  std::vector<const TUbicAttribute*> FBack;
 };
 
 // A random model with every feature the own format holds, each only now and then, so that many

@@ -22,7 +22,7 @@ std::unique_ptr<TUbicModel> Car() {
 std::string OptionState(const TUbicModel& model) {
   std::string state = model.OptionSelection();
   for (int k = 0; k < model.OptionCount(); ++k) state += "|" + model.Options()[k];
-  std::vector<TUbicAttribute*> attributes;
+  std::vector<const TUbicAttribute*> attributes;
   model.Root()->CollectAttributes(attributes);
   for (const TUbicAttribute* attribute : attributes) {
     state += "\n" + attribute->GetName() + ":";

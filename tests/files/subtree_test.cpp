@@ -85,7 +85,7 @@ TEST(SubtreeTransfer, TextRoundTripAndErrors) {
 
 TEST(OptionTransfer, CopyAndPasteBetweenModels) {
   TSource source;
-  const std::vector<TUbicAttribute*> rows{source.Top->Input(0), source.Top->Input(1)};
+  const std::vector<const TUbicAttribute*> rows{source.Top->Input(0), source.Top->Input(1)};
   const std::vector<std::string> clipboard = CopyOptionToClipboard(source.Model, 1, rows);
   EXPECT_EQ(clipboard, (std::vector<std::string>{"b", "", "02"}));
 

@@ -38,39 +38,36 @@ struct TTable {
 
 TEST(Weights, RegressionOfTheRules) {
   TTable first(3, {3, 3}, [](const std::vector<int>& x) { return x[0]; });
-  first.Function->CalcWeights(true);
-  ASSERT_EQ(first.Function->LocalWeights().size(), 2u);
-  EXPECT_NEAR(first.Function->LocalWeights()[0], 100, 1e-9);
-  EXPECT_NEAR(first.Function->LocalWeights()[1], 0, 1e-9);
-  EXPECT_NEAR(first.Function->NormLocalWeights()[0], 100, 1e-9);
-  EXPECT_NEAR(first.Function->NormLocalWeights()[1], 0, 1e-9);
+  const TLocalWeights firstWeights = first.Function->CalcWeights(true);
+  ASSERT_EQ(firstWeights.Local.size(), 2u);
+  EXPECT_NEAR(firstWeights.Local[0], 100, 1e-9);
+  EXPECT_NEAR(firstWeights.Local[1], 0, 1e-9);
+  EXPECT_NEAR(firstWeights.Normalised[0], 100, 1e-9);
+  EXPECT_NEAR(firstWeights.Normalised[1], 0, 1e-9);
 
   TTable mean(3, {3, 3}, [](const std::vector<int>& x) { return (x[0] + x[1] + 1) / 2; });
-  mean.Function->CalcWeights(true);
-  ASSERT_EQ(mean.Function->LocalWeights().size(), 2u);
-  EXPECT_NEAR(mean.Function->LocalWeights()[0], 50, 1e-9);
-  EXPECT_NEAR(mean.Function->LocalWeights()[1], 50, 1e-9);
+  const TLocalWeights meanWeights = mean.Function->CalcWeights(true);
+  ASSERT_EQ(meanWeights.Local.size(), 2u);
+  EXPECT_NEAR(meanWeights.Local[0], 50, 1e-9);
+  EXPECT_NEAR(meanWeights.Local[1], 50, 1e-9);
 
   // Normalising by scale size: equal slopes, inputs of 2 and 4 values.
   TTable sizes(5, {2, 4}, [](const std::vector<int>& x) { return x[0] + x[1]; });
-  sizes.Function->CalcWeights(true);
-  EXPECT_NEAR(sizes.Function->LocalWeights()[0], 50, 1e-9);
-  EXPECT_NEAR(sizes.Function->NormLocalWeights()[0], 100.0 / 3, 1e-9);
+  const TLocalWeights sizeWeights = sizes.Function->CalcWeights(true);
+  EXPECT_NEAR(sizeWeights.Local[0], 50, 1e-9);
+  EXPECT_NEAR(sizeWeights.Normalised[0], 100.0 / 3, 1e-9);
 }
 
 TEST(Weights, SingularSystemsGiveZeros) {
   // Only the rules with the first input at 0 are entered: it never varies.
   TTable table(3, {3, 3}, [](const std::vector<int>& x) { return x[0] == 0 ? x[1] : -1; });
-  table.Function->CalcWeights(true);
-  ASSERT_EQ(table.Function->LocalWeights().size(), 2u);
-  table.Function->CalcWeights(false);
-  EXPECT_EQ(table.Function->LocalWeights(), (floatarray{0, 0}));
-  EXPECT_EQ(table.Function->NormLocalWeights(), (floatarray{0, 0}));
+  const TLocalWeights entered = table.Function->CalcWeights(false);
+  EXPECT_EQ(entered.Local, (floatarray{0, 0}));
+  EXPECT_EQ(entered.Normalised, (floatarray{0, 0}));
 
   // The same with an input fixed at a value other than 0.
   TTable fixed(3, {3, 3}, [](const std::vector<int>& x) { return x[0] == 1 ? x[1] : -1; });
-  fixed.Function->CalcWeights(false);
-  EXPECT_EQ(fixed.Function->LocalWeights(), (floatarray{0, 0}));
+  EXPECT_EQ(fixed.Function->CalcWeights(false).Local, (floatarray{0, 0}));
 }
 
 TEST(Approximation, ValuesRoundHalfToEvenWithinTheScale) {

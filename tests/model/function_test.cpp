@@ -49,8 +49,6 @@ TEST_F(FunctionTest, InitializeBuildsTheUndefinedTable) {
   EXPECT_EQ(F().RuleCount(), FAttribute->RuleCount());
   EXPECT_EQ(F().EnteredCount(), 0);
   EXPECT_EQ(F().Weights(), (floatarray{50.0, 50.0}));
-  EXPECT_EQ(F().LocalWeights(), (floatarray{0.0, 0.0}));
-  EXPECT_EQ(F().NormLocalWeights(), (floatarray{0.0, 0.0}));
   EXPECT_FALSE(F().UseWeights());
   EXPECT_EQ(F().RuleInput(1, 5), 2);
   EXPECT_EQ(F().RuleHigh(5), 2);

@@ -158,7 +158,7 @@ TEST(TargetAnalysis, CountsAndListsTheFirstOfCountlessSolutions) {
 class TExhaustiveTarget {
  public:
   explicit TExhaustiveTarget(const TTargetQuestion& question) : FQuestion(question) {
-    std::vector<TUbicAttribute*> basics;
+    std::vector<const TUbicAttribute*> basics;
     question.Attribute->CollectBasicAttributes(basics);
     std::vector<const TUbicAttribute*> all(basics.begin(), basics.end());
     if (question.Attribute->IsBasic()) all.push_back(question.Attribute);

@@ -176,37 +176,37 @@ TEST(Model, LastScaleIsForgottenOnceDestroyed) {
 
 TEST(Model, ScaleChoicesAndDistinctScales) {
   TTree t;
+  const auto texts = [](const std::vector<TScaleChoice>& choices) {
+    std::vector<std::string> result;
+    for (const TScaleChoice& choice : choices) result.push_back(choice.Text);
+    return result;
+  };
   // A1 and C have equal scales: two values named v0, v1, ascending.
-  TStrList list;
-  t.Model.ScaleChoices(list, nullptr, nullptr);
-  ASSERT_EQ(list.Count(), 4);
-  EXPECT_EQ(list[0], "<undefined>");
-  EXPECT_EQ(list.Objects(0), nullptr);
-  EXPECT_EQ(list[1], "+ v0(-);v1;v2(+)");
-  EXPECT_EQ(list.Objects(1), t.Top->Scale());
-  EXPECT_EQ(list[2], "+ v0(-);v1(+)");
-  EXPECT_EQ(list.Objects(2), t.A->Scale());
-  EXPECT_EQ(list[3], "+ v0(-);v1;v2;v3(+)");
+  std::vector<TScaleChoice> choices = t.Model.ScaleChoices(nullptr, nullptr);
+  EXPECT_EQ(texts(choices), (std::vector<std::string>{"<undefined>", "+ v0(-);v1;v2(+)",
+                                                      "+ v0(-);v1(+)", "+ v0(-);v1;v2;v3(+)"}));
+  EXPECT_EQ(choices[0].Scale, nullptr);
+  EXPECT_EQ(choices[1].Scale, t.Top->Scale());
+  EXPECT_EQ(choices[2].Scale, t.A->Scale());
 
-  t.Model.ScaleChoices(list, t.C, t.A->Scale());
-  ASSERT_EQ(list.Count(), 2);
-  EXPECT_EQ(list.Objects(1), t.C->Scale());
+  choices = t.Model.ScaleChoices(t.C, t.A->Scale());
+  ASSERT_EQ(choices.size(), 2u);
+  EXPECT_EQ(choices[1].Scale, t.C->Scale());
 
   // A scale of one value, or of two names alike, is not offered to other attributes.
   t.C->DiscreteScale()->SetValueName(1, " V0");
-  t.Model.ScaleChoices(list, t.Top, nullptr);
-  EXPECT_EQ(list.Count(), 4);
-  t.Model.ScaleChoices(list, t.C, nullptr);
-  ASSERT_EQ(list.Count(), 5);
-  EXPECT_EQ(list.Objects(1), t.C->Scale());
+  EXPECT_EQ(t.Model.ScaleChoices(t.Top, nullptr).size(), 4u);
+  choices = t.Model.ScaleChoices(t.C, nullptr);
+  ASSERT_EQ(choices.size(), 5u);
+  EXPECT_EQ(choices[1].Scale, t.C->Scale());
   t.C->DiscreteScale()->SetValueName(1, "v1");
 
   // Scales are equal by their values and thresholds, whatever their own names.
   t.A2()->Scale()->SetName("Other name");
   t.C->DiscreteScale()->SetValueName(1, "yes");
-  t.Model.DistinctScales(list);
-  EXPECT_EQ(list.Strings(), (std::vector<std::string>{"Top", "A", "C", "C1"}));
-  EXPECT_EQ(list.Objects(1), t.A->Scale());
+  choices = t.Model.DistinctScales();
+  EXPECT_EQ(texts(choices), (std::vector<std::string>{"Top", "A", "C", "C1"}));
+  EXPECT_EQ(choices[1].Scale, t.A->Scale());
 }
 
 TEST(ScaleEdits, InsertValueKeepsOptionsAndFunctionsInStep) {

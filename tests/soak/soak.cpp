@@ -526,7 +526,7 @@ std::string TSoak::TriggerOptionAction(QAction* action) {
 
 std::string TSoak::ImportOptions() {
   const std::string what = SelectRandomCell(OptionsPageIndex, false);
-  std::vector<TUbicAttribute*> basics;
+  std::vector<const TUbicAttribute*> basics;
   FDocument->Model().Root()->CollectBasicAttributes(basics);
   std::vector<std::string> header{"Option"};
   for (const TUbicAttribute* basic : basics) header.push_back(Cp1250ToUtf8(basic->GetName()));

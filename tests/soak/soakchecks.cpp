@@ -79,7 +79,7 @@ QString ExpectedValue(const TUbicAttribute& attribute, int option) {
 }
 
 std::string GridFault(TOptionGrid& grid, TGridKind kind, const TUbicModel& model) {
-  std::vector<TUbicAttribute*> rows;
+  std::vector<const TUbicAttribute*> rows;
   if (kind == TGridKind::Options) {
     model.Root()->CollectBasicAttributes(rows);
   } else {

@@ -305,9 +305,11 @@ TEST_F(Documents, CloseQueryAnswers) {
 
   // Names of models and files keep their letters in the question.
   TModelForm* named = Main->CreateDocument({});
-  named->Model().FirstAttribute()->SetName(
-      "\xE8"
-      "aj");
+  Change(named, [](TUbicModel& model) {
+    model.FirstAttribute()->SetName(
+        "\xE8"
+        "aj");
+  });
   const std::string fileName = TempFile(
       "\xC4\x8D"
       "aj.ubm");

@@ -48,7 +48,8 @@ TUbicAttribute* AddAttribute(TUbicAttribute* parent, const char* name,
 // A new, undefined function for Attribute.
 // Gives Attribute a function through the document, with the first rule entered as Value when
 // it is not negative.
-TUbicFunction* GiveFunction(TModelForm* document, TUbicAttribute* attribute, int value = -1) {
+const TUbicFunction* GiveFunction(TModelForm* document, const TUbicAttribute* attribute,
+                                  int value = -1) {
   TUbicFunction function;
   function.Initialize(attribute);
   if (value >= 0) {
@@ -173,7 +174,7 @@ TEST_F(Editors, CancelRightAfterCreatingLeavesNoFunction) {
 
 TEST_F(Editors, ArgumentColoursAndHeaders) {
   TModelForm* document = OpenExample();
-  TUbicAttribute* top = Find(document, "Top");
+  const TUbicAttribute* top = Find(document, "Top");
   GiveFunction(document, top);
   TFunctForm form;
   form.Setup(top, *top->Funct());
@@ -194,7 +195,7 @@ TEST_F(Editors, ArgumentColoursAndHeaders) {
 
 TEST_F(Editors, IntervalCarriedByTheLastItemAndEscapeUnenters) {
   TModelForm* document = OpenExample();
-  TUbicAttribute* top = Find(document, "Top");
+  const TUbicAttribute* top = Find(document, "Top");
   GiveFunction(document, top);
   TFunctForm form;
   form.Setup(top, *top->Funct());
@@ -231,7 +232,7 @@ TEST_F(Editors, WeightsOnlyForOrderedInputs) {
   TModelForm* document = OpenExample();
   TFunctForm form;
   for (const auto& [name, shown] : {std::pair{"Mixed", false}, std::pair{"Top", true}}) {
-    TUbicAttribute* attribute = Find(document, name);
+    const TUbicAttribute* attribute = Find(document, name);
     GiveFunction(document, attribute);
     form.Setup(attribute, *attribute->Funct());
     EXPECT_EQ(Child<QPushButton>(&form, "WeightsBtn")->isHidden(), !shown) << name;
@@ -282,7 +283,7 @@ class Weights : public Editors {
   TWeiForm& Dialog() { return *Form.WeiForm(); }
 
   TModelForm* Document = nullptr;
-  TUbicAttribute* Weighed = nullptr;
+  const TUbicAttribute* Weighed = nullptr;
   TFunctForm Form;
 };
 
@@ -503,7 +504,7 @@ TEST_F(Editors, ScaleEditorSaysWhyOkWaitsForDistinctNames) {
 
 TEST_F(Editors, DeletingAValueThenCancellingRestoresEverything) {
   TModelForm* document = OpenExample();
-  TUbicAttribute* top = Find(document, "Top");
+  const TUbicAttribute* top = Find(document, "Top");
   GiveFunction(document, top, 0);
   const QByteArray before = Saved(document, TempFile("before.ubm"));
   Select(document, "Quality");
@@ -558,7 +559,7 @@ TEST_F(Editors, ScaleCancelledWhileNamingAValue) {
 
 TEST_F(Editors, FunctionsAreCompletedAgainstTheEditedScale) {
   TModelForm* document = OpenExample();
-  TUbicAttribute* top = Find(document, "Top");
+  const TUbicAttribute* top = Find(document, "Top");
   GiveFunction(document, top, 1);
   ASSERT_EQ(top->Funct()->RuleLow(1), 1);
   ASSERT_EQ(top->Funct()->RuleHigh(1), 2);
@@ -595,7 +596,7 @@ TEST_F(Editors, FunctionsAreCompletedAgainstTheEditedScale) {
 
 TEST_F(Editors, ClickOnTheFunctionTextOpensTheRuleEditor) {
   TModelForm* document = OpenExample();
-  TUbicAttribute* top = Find(document, "Top");
+  const TUbicAttribute* top = Find(document, "Top");
   GiveFunction(document, top);
   const TUbicFunction* before = top->Funct();
   Select(document, "Top");
@@ -674,7 +675,7 @@ TEST_F(Editors, ValueClassesAndOrder) {
 
 TEST_F(Editors, MovingAValueKeepsOptionIndicesAndEditsNameAndDescription) {
   TModelForm* document = OpenExample();
-  TUbicAttribute* quality = Find(document, "Quality");
+  const TUbicAttribute* quality = Find(document, "Quality");
   TScaleForm form(Questions);
   form.Setup(quality);
   form.SelectValue(2);
@@ -699,10 +700,11 @@ TEST_F(Editors, MovingAValueKeepsOptionIndicesAndEditsNameAndDescription) {
 
 TEST_F(Editors, ScaleHoldsAtMost208Values) {
   TModelForm* document = OpenExample();
-  TUbicAttribute* extra = Find(document, "Extra");
+  const TUbicAttribute* extra = Find(document, "Extra");
   auto scale = std::make_unique<TUbicDiscreteScale>();
   for (int i = 0; i < 208; ++i) scale->AddValue("v" + std::to_string(i));
-  extra->SetScale(std::move(scale));
+  Change(document,
+         [&](TUbicModel& model) { model.FindAttribute("Extra")->SetScale(std::move(scale)); });
   TScaleForm form(Questions);
   form.Setup(extra);
   form.AddClick();

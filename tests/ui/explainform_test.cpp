@@ -73,7 +73,7 @@ TEST_F(Explain, TheDialogShowsWhyTheCurrentOptionHasItsValues) {
   const TExplanation expected = ExplainOption(model, Option);
   ASSERT_FALSE(expected.Strong.empty());
   ASSERT_FALSE(expected.Weak.empty());
-  std::vector<TUbicAttribute*> attributes;
+  std::vector<const TUbicAttribute*> attributes;
   model.Root()->CollectAttributes(attributes);
 
   bool shown = false;

@@ -185,8 +185,8 @@ TEST_F(ModelPage, EachCommandIsEnabledExactlyWhereItCanAct) {
 TEST_F(ModelPage, ScaleChosenFromTheDropDown) {
   TModelForm* document = OpenCar();
   Select(document, "Price");
-  TUbicAttribute* price = Find(document, "Price");
-  TUbicAttribute* costs = Find(document, "COSTS");
+  const TUbicAttribute* price = Find(document, "Price");
+  const TUbicAttribute* costs = Find(document, "COSTS");
   ASSERT_TRUE(costs->Funct());
   // The parent has a function: only scales of the same kind are offered.
   QComboBox* combo = Child<QComboBox>(document, "ModScaleCombo");
@@ -225,7 +225,7 @@ TEST_F(ModelPage, ScaleChosenFromTheDropDown) {
 
 TEST_F(ModelPage, AddAndDeleteAskBeforeAFunctionIsLost) {
   TModelForm* document = OpenCar();
-  TUbicAttribute* costs = Find(document, "COSTS");
+  const TUbicAttribute* costs = Find(document, "COSTS");
   Select(document, "COSTS");
 
   Questions.Answer(TAnswer::No);
@@ -243,7 +243,7 @@ TEST_F(ModelPage, AddAndDeleteAskBeforeAFunctionIsLost) {
   TakeAsked();
 
   // Deleting a basic attribute under a function names both.
-  TUbicAttribute* technical = Find(document, "TECHNICAL");
+  const TUbicAttribute* technical = Find(document, "TECHNICAL");
   Select(document, "Comfort");
   Questions.Answer(TAnswer::No);
   Child<QAction>(document, "ModDelete")->trigger();
@@ -260,7 +260,7 @@ TEST_F(ModelPage, AddAndDeleteAskBeforeAFunctionIsLost) {
   TakeAsked();
 
   // Deleting an aggregate attribute's subtree keeps the attribute.
-  TUbicAttribute* car = Find(document, "CAR");
+  const TUbicAttribute* car = Find(document, "CAR");
   Select(document, "CAR");
   Questions.Answer(TAnswer::No);
   Child<QAction>(document, "ModDelete")->trigger();
@@ -307,7 +307,7 @@ TEST_F(ModelPage, DeletingATopLevelAttributeSelectsTheNextOne) {
 
 TEST_F(ModelPage, CutCopyPasteAndDuplicateAcrossDocuments) {
   TModelForm* source = OpenCar();
-  TUbicAttribute* car = Find(source, "CAR");
+  const TUbicAttribute* car = Find(source, "CAR");
   Select(source, "COSTS");
   Questions.Answer(TAnswer::No);
   Child<QAction>(source, "ModCut")->trigger();
@@ -362,8 +362,8 @@ TEST_F(ModelPage, CutCopyPasteAndDuplicateAcrossDocuments) {
 
 TEST_F(ModelPage, DragAndDropAsksAndRefusesDescendants) {
   TModelForm* document = OpenCar();
-  TUbicAttribute* car = Find(document, "CAR");
-  TUbicAttribute* costs = Find(document, "COSTS");
+  const TUbicAttribute* car = Find(document, "CAR");
+  const TUbicAttribute* costs = Find(document, "COSTS");
   Select(document, "COSTS");
   EXPECT_FALSE(document->ModTreeViewCanDrop(document->ItemOf(costs)));
   EXPECT_FALSE(document->ModTreeViewCanDrop(document->ItemOf(Find(document, "Price"))));
@@ -401,20 +401,22 @@ TEST_F(ModelPage, DragAndDropAsksAndRefusesDescendants) {
 
 TEST_F(ModelPage, RuleTableSizeLimits) {
   TModelForm* document = Main->CreateDocument({});
-  TUbicAttribute* top = document->Model().FirstAttribute();
+  const TUbicAttribute* top = document->Model().FirstAttribute();
   const auto scaleOf = [](int values) {
     auto scale = std::make_unique<TUbicDiscreteScale>();
     for (int i = 0; i < values; ++i) scale->AddValue("v" + std::to_string(i));
     return scale;
   };
-  top->SetScale(scaleOf(2));
+  Change(document, [&](TUbicModel& model) { model.FirstAttribute()->SetScale(scaleOf(2)); });
   const auto withInputs = [&](std::initializer_list<int> sizes) {
-    top->DeleteSubtree();
-    for (const int size : sizes) {
-      auto input = std::make_unique<TUbicAttribute>("in");
-      input->SetScale(scaleOf(size));
-      top->AddInput(std::move(input));
-    }
+    Change(document, [&](TUbicModel& model) {
+      model.FirstAttribute()->DeleteSubtree();
+      for (const int size : sizes) {
+        auto input = std::make_unique<TUbicAttribute>("in");
+        input->SetScale(scaleOf(size));
+        model.FirstAttribute()->AddInput(std::move(input));
+      }
+    });
   };
   withInputs({5, 5, 8});
   EXPECT_TRUE(document->MayCreateFunction(*top));

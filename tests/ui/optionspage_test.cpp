@@ -125,8 +125,8 @@ TEST_F(OptionsPage, DigitKeysStoreValuesAndMoveDown) {
   TModelForm* document = Document({"A", "B", "C"}, 2);
   TOptionsPage* page = Page(document);
   TOptionGrid* grid = Grid(document);
-  TUbicAttribute* a = Find(document, "A");
-  TUbicAttribute* c = Find(document, "C");
+  const TUbicAttribute* a = Find(document, "A");
+  const TUbicAttribute* c = Find(document, "C");
   grid->SetCurrent({2, 2});
   ASSERT_TRUE(Child<QComboBox>(page, "ValueEditor")->isVisible());
   EXPECT_EQ(Child<QComboBox>(page, "ValueEditor")->count(), 4);
@@ -211,8 +211,10 @@ TEST_F(OptionsPage, CutCopyPasteAndDuplicate) {
   TModelForm* document = Document({"A", "B"}, 3);
   TOptionsPage* page = Page(document);
   TOptionGrid* grid = Grid(document);
-  Find(document, "A")->SetOptionText(2, "2");
-  Find(document, "B")->SetOptionText(2, "01");
+  Change(document, [](TUbicModel& model) {
+    model.FindAttribute("A")->SetOptionText(2, "2");
+    model.FindAttribute("B")->SetOptionText(2, "01");
+  });
   grid->SetCurrent({2, 3});
   Child<QAction>(page, "OptCopy")->trigger();
   EXPECT_EQ(Main->OptionClipboard(), (std::vector<std::string>{"O3", "2", "01"}));
@@ -238,8 +240,10 @@ TEST_F(OptionsPage, CutCopyPasteAndDuplicate) {
 
 TEST_F(OptionsPage, PasteAcrossDocumentsByPosition) {
   TModelForm* source = Document({"A", "B"}, 1);
-  Find(source, "A")->SetOptionText(0, "2");
-  Find(source, "B")->SetOptionText(0, "0");
+  Change(source, [](TUbicModel& model) {
+    model.FindAttribute("A")->SetOptionText(0, "2");
+    model.FindAttribute("B")->SetOptionText(0, "0");
+  });
   Grid(source)->SetCurrent({2, 1});
   Child<QAction>(Page(source), "OptCopy")->trigger();
 
@@ -259,7 +263,7 @@ TEST_F(OptionsPage, PasteAcrossDocumentsByPosition) {
   EXPECT_EQ(Find(target, "Z")->OptionText(0), "");
 
   // A value the target's scale does not have is never written.
-  Find(source, "B")->SetOptionText(0, "2");
+  Change(source, [](TUbicModel& model) { model.FindAttribute("B")->SetOptionText(0, "2"); });
   Child<QAction>(Page(source), "OptCopy")->trigger();
   Child<QAction>(Page(target), "OptPaste")->trigger();
   EXPECT_EQ(Find(target, "A")->OptionText(0), "");
@@ -383,7 +387,7 @@ TEST_F(EvaluationPage, ChangingABasicValueUpdatesTheResults) {
   TOptionGrid* grid = Grid(document);
   const int price = RowOf(document, "Price");
   const int costs = RowOf(document, "COSTS");
-  TUbicAttribute* priceAttribute = Find(document, "Price");
+  const TUbicAttribute* priceAttribute = Find(document, "Price");
   grid->SetCurrent({price, 1});
   const QString costsBefore = Cell(grid, costs, 1);
   // The dearest price; the cursor stays where it is.

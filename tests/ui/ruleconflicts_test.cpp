@@ -69,7 +69,7 @@ class RuleConflicts : public TUiTest {
 
 TEST_F(RuleConflicts, MarkedCountedAndNamedAsValuesAreEntered) {
   TFunctForm form;
-  TUbicAttribute* top = Find(Document, "Top");
+  const TUbicAttribute* top = Find(Document, "Top");
   form.Setup(top, *top->Funct());
   form.show();
   // The cursor stays on rule 1 while the rows are compared: the current rule's number is drawn

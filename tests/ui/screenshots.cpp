@@ -50,7 +50,7 @@ bool SaveEditors(ubic::TUbicModel& model, ubic::TQuestions& questions, const QDi
   scaleForm.reject();
 
   ubic::TFunctForm functForm;
-  ubic::TUbicAttribute* technical = model.FindAttribute("TECHNICAL");
+  ubic::const TUbicAttribute* technical = model.FindAttribute("TECHNICAL");
   functForm.Setup(technical, *technical->Funct());
   functForm.show();
   functForm.SetCurrentRule(3);

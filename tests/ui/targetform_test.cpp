@@ -113,7 +113,7 @@ TEST_F(Target, AChosenSolutionBecomesANewOptionInOneStep) {
   ASSERT_EQ(model.OptionCount(), options + 1);
   const int added = option + 1;
   EXPECT_EQ(model.Options()[added], name + " (target)");
-  std::vector<TUbicAttribute*> basic;
+  std::vector<const TUbicAttribute*> basic;
   model.Root()->CollectBasicAttributes(basic);
   for (const TUbicAttribute* attribute : basic) {
     const auto change = std::find_if(chosen.begin(), chosen.end(), [&](const TBasicChange& c) {

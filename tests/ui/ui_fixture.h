@@ -66,8 +66,16 @@ class TUiTest : public ::testing::Test {
   QAction* Action(const char* name) const { return Child<QAction>(Main.get(), name); }
   QMdiArea* MdiArea() const { return Child<QMdiArea>(Main.get(), "MdiArea"); }
 
-  TUbicAttribute* Find(TModelForm* document, const char* name) {
-    TUbicAttribute* attribute = document->Model().FindAttribute(name);
+  // Sets up a document's model for a test: as every command does, through the document.
+  static void Change(TModelForm* document, const std::function<void(TUbicModel&)>& change) {
+    document->Document().Run({"Test set-up", [&change](TUbicModel& model) {
+                                change(model);
+                                return TEditFocus{};
+                              }});
+  }
+
+  const TUbicAttribute* Find(TModelForm* document, const char* name) {
+    const TUbicAttribute* attribute = document->Model().FindAttribute(name);
     EXPECT_TRUE(attribute) << name;
     return attribute;
   }

@@ -99,7 +99,7 @@ class Windows : public TUiTest {
     const std::string file = TempFile("wide.ubm");
     SaveModel(model, file);
     TModelForm* document = Main->CreateDocument(file);
-    TUbicAttribute* wide = Find(document, "Wide");
+    const TUbicAttribute* wide = Find(document, "Wide");
     TUbicFunction function;
     function.Initialize(wide);
     document->Run(edits::SetFunction(*wide, function));
@@ -121,7 +121,7 @@ TEST_F(Windows, NoWindowOpensLargerThanTheScreen) {
   // A table of 256 rules is taller than any screen: the editor takes the screen, no more.
   TModelForm* document = OpenWide(8);
   TFunctForm form(document);
-  TUbicAttribute* wide = Find(document, "Wide");
+  const TUbicAttribute* wide = Find(document, "Wide");
   form.Setup(wide, *wide->Funct());
   form.show();
   ExpectOnScreen(form);
@@ -134,7 +134,7 @@ TEST_F(Windows, TheRuleEditorOpensAtTheSizeOfItsTable) {
   // Wider than the editor's own size, narrower than the screen.
   TModelForm* document = OpenWide(4);
   TFunctForm form(document);
-  TUbicAttribute* wide = Find(document, "Wide");
+  const TUbicAttribute* wide = Find(document, "Wide");
   form.Setup(wide, *wide->Funct());
   form.show();
   const QTableView* grid = Child<QTableView>(&form, "RuleGrid");
@@ -212,7 +212,7 @@ class WindowsWeights : public Windows {
   }
 
   TModelForm* Document = nullptr;
-  TUbicAttribute* Technical = nullptr;
+  const TUbicAttribute* Technical = nullptr;
   std::unique_ptr<TFunctForm> Form;
 };
 
@@ -252,7 +252,7 @@ TEST_F(WindowsWeights, TypedWeightsAreTheOnesUsed) {
 TEST_F(Windows, DialogFramesAreDialogsWideEnoughForTheirTitles) {
   TModelForm* document = Main->CreateDocument(Example("car.ubm"));
   const TUbicModel& model = document->Model();
-  TUbicAttribute* technical = Find(document, "TECHNICAL");
+  const TUbicAttribute* technical = Find(document, "TECHNICAL");
   TFunctForm functForm(document);
   functForm.Setup(technical, *technical->Funct());
   TScaleForm scaleForm(Questions, document);
