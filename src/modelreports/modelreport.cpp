@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "evaluationtables.h"
+#include "explanationtables.h"
 #include "foundation/utils.h"
 #include "model/conflicts.h"
 #include "model/explain.h"
@@ -286,20 +287,22 @@ class TModelReportBuilder {
   // Per selected option a row per aggregate attribute: its value, the rules that decided it and
   // the inputs whose one step changes it; then the option's strong and weak points.
   void AddExplanations() {
-    std::string heading = "Explanation";
+    std::vector<TOptionExplanation> options;
     for (int k = 0; k < FModel.OptionCount(); ++k) {
       if (!FModel.OptionSelected(k)) continue;
       const TExplanation explanation = ExplainOption(FModel, k);
-      TRptSection& section = AddHeadedSection(*FReport, "Explanation", heading);
-      heading.clear();
-      TRptTable& table = AddTable(section, "Explanation", 4);
-      AddHeadingRow(table, {FModel.Options()[k], "Value", "Decided by", "One step changes it"});
+      TOptionExplanation& option = options.emplace_back();
+      option.Option = FModel.Options()[k];
       for (const TAggregateExplanation& aggregate : explanation.Aggregates) {
-        AddExplanationRow(table, aggregate);
+        option.Rows.push_back(ExplanationRow(aggregate));
       }
-      AddPoints(section, "Strong points: ", explanation.Strong, k);
-      AddPoints(section, "Weak points: ", explanation.Weak, k);
-      section.AddEmptyLine();
+      for (const auto& [title, basics] : {std::pair{"Strong points: ", &explanation.Strong},
+                                          {"Weak points: ", &explanation.Weak}}) {
+        if (!basics->empty()) option.Points.push_back(PointRuns(title, *basics, k));
+      }
+    }
+    if (!options.empty()) {
+      FReport->Add(std::make_unique<TRptExplanation>(FReport.get(), std::move(options)));
     }
   }
 
@@ -318,39 +321,40 @@ class TModelReportBuilder {
   }
 
  private:
-  static void AddExplanationRow(TRptTable& table, const TAggregateExplanation& aggregate) {
+  static TExplanationRow ExplanationRow(const TAggregateExplanation& aggregate) {
     const TUbicAttribute& attribute = *aggregate.Attribute;
-    TRptRow& row = *table.AddRow();
-    row.NewCell()->AddText(attribute.GetName());
-    AddValueRuns(*row.NewCell()->AddLine(), ValueSetRuns(attribute.Scale(), aggregate.Value, "; "));
-    TRptCell& rules = *row.NewCell();
-    if (attribute.Funct() == nullptr) rules.AddText(kUndefined);
+    TExplanationRow row;
+    row.Attribute = attribute.GetName();
+    row.Value = ValueSetRuns(attribute.Scale(), aggregate.Value, "; ");
+    if (attribute.Funct() == nullptr) row.Rules.emplace_back(kUndefined);
     for (const TDecidingRule& rule : aggregate.Rules) {
-      rules.AddText(RuleText(*attribute.Funct(), rule.Rule) + " (" + RuleOriginText(rule) + ")");
+      row.Rules.push_back(RuleText(*attribute.Funct(), rule.Rule) + " (" + RuleOriginText(rule) +
+                          ")");
     }
-    TRptCell& steps = *row.NewCell();
     for (const TInputStep& step : aggregate.Steps) {
       const TUbicAttribute& input = *attribute.Input(step.Input);
-      TRptGroup& line = *steps.AddLine();
-      line.AddText(input.GetName() + ": ");
-      AddValueRuns(line, {ValueRun(input.Scale(), step.From)});
-      line.AddText(" -> ");
-      AddValueRuns(line, {ValueRun(input.Scale(), step.To)});
-      line.AddText(" gives ");
-      AddValueRuns(line, ValueSetRuns(attribute.Scale(), step.Result, "; "));
+      TValueRuns& runs = row.Steps.emplace_back();
+      runs.push_back({input.GetName() + ": "});
+      runs.push_back(ValueRun(input.Scale(), step.From));
+      runs.push_back({" -> "});
+      runs.push_back(ValueRun(input.Scale(), step.To));
+      runs.push_back({" gives "});
+      const TValueRuns result = ValueSetRuns(attribute.Scale(), step.Result, "; ");
+      runs.insert(runs.end(), result.begin(), result.end());
     }
+    return row;
   }
 
-  static void AddPoints(TRptSection& section, const std::string& title,
-                        const std::vector<const TUbicAttribute*>& basics, int option) {
-    if (basics.empty()) return;
-    TRptGroup& line = *section.AddLine();
-    line.AddText(title);
+  static TValueRuns PointRuns(const std::string& title,
+                              const std::vector<const TUbicAttribute*>& basics, int option) {
+    TValueRuns runs{{title}};
     for (std::size_t b = 0; b < basics.size(); ++b) {
-      if (b > 0) line.AddText(", ");
-      line.AddText(basics[b]->GetName() + " ");
-      AddValueRuns(line, ValueSetRuns(basics[b]->Scale(), basics[b]->OptionText(option), "; "));
+      runs.push_back({(b > 0 ? ", " : "") + basics[b]->GetName() + " "});
+      const TValueRuns values =
+          ValueSetRuns(basics[b]->Scale(), basics[b]->OptionText(option), "; ");
+      runs.insert(runs.end(), values.begin(), values.end());
     }
+    return runs;
   }
 
   static void AddSolutionTable(TRptSection& section, const TTargetAnswer& answer) {

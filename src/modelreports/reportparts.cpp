@@ -1,5 +1,7 @@
 #include "reportparts.h"
 
+#include "reports/paragraph.h"
+
 namespace ubic {
 namespace {
 
@@ -42,8 +44,11 @@ void AddHeadingRow(TRptTable& table, const std::vector<std::string>& headings,
     TRptCell& cell = *row.NewCell();
     if (c >= rightAlignedFrom) {
       AddNumberText(cell, headings[c]);
-    } else {
+    } else if (headings[c].find_first_not_of(' ') == std::string::npos) {
       cell.AddText(headings[c]);
+    } else {
+      // A long heading breaks into lines rather than widen its column past the page.
+      cell.AddParagraph()->Runs().AddText(headings[c]);
     }
   }
   row.EndRule();

@@ -22,7 +22,8 @@ TRptTable& AddTable(TRptSection& section, const std::string& title, int columns)
 
 TRptText& AddNumberText(TRptGroup& group, const std::string& text);
 
-// A bold row, ruled below; the cells from RightAlignedFrom on are right-aligned.
+// A bold row, ruled below; the cells from RightAlignedFrom on are right-aligned, the others
+// break into lines when the table is too wide for its page.
 void AddHeadingRow(TRptTable& table, const std::vector<std::string>& headings,
                    std::size_t rightAlignedFrom = SIZE_MAX);
 
