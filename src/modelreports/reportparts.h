@@ -30,6 +30,9 @@ void AddHeadingRow(TRptTable& table, const std::vector<std::string>& headings,
 // Value texts, bad values red and bold, good ones green, bold and italic.
 void AddValueRuns(TRptGroup& line, const TValueRuns& runs);
 
+// Value texts as a paragraph of Cell, which breaks into lines when the table is too wide.
+void AddValueParagraph(TRptCell& cell, const TValueRuns& runs);
+
 // A cell with an attribute's name behind the tree characters that lead to it, bold for an
 // aggregate attribute.
 TRptCell& AddAttributeCell(TRptRow& row, const std::string& tree, const std::string& name,

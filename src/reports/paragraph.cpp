@@ -1,5 +1,6 @@
 #include "paragraph.h"
 
+#include <cctype>
 #include <climits>
 
 #include "formatter.h"
@@ -24,12 +25,16 @@ TRptParagraph::TRptParagraph(TRpt* owner)
 std::vector<TRptParagraph::TPieces> TRptParagraph::Words() const {
   std::vector<TPieces> words;
   bool afterBlank = true;
+  char previous = ' ';
   for (int i = 0; i < FRuns->Count(); ++i) {
     auto* run = dynamic_cast<TRptText*>(FRuns->GetItem(i));
     if (run == nullptr) throw EReportError("TRptParagraph: only texts can be runs");
     for (const char c : run->GetText()) {
-      if (words.empty() || (afterBlank && !IsBlank(c))) words.emplace_back();
+      // An abbreviation's point before a letter is a place to break too ("Glob.norm.").
+      const bool afterPoint = previous == '.' && std::isalpha(static_cast<unsigned char>(c));
+      if (words.empty() || (afterBlank && !IsBlank(c)) || afterPoint) words.emplace_back();
       afterBlank = IsBlank(c);
+      previous = c;
       TPieces& word = words.back();
       if (word.empty() || word.back().Run != run) word.push_back({run, {}});
       word.back().Text += c;
@@ -130,6 +135,8 @@ void TRptParagraph::MakeLines(const std::vector<TPieces>& lines) {
   Clear();
   for (const TPieces& pieces : lines) {
     TRptLine& line = *AddLine();
+    // The lines sit in the paragraph as the runs' line would: at its right for right-aligned runs.
+    line.CopyAlignment(*FRuns);
     line.SetFont(FRuns->GetOwnFont());
     line.SetPen(FRuns->GetOwnPen());
     if (pieces.empty()) line.AddText("");

@@ -9,8 +9,9 @@
 namespace ubic {
 
 // Text that breaks into lines at the width it is laid out at. Its runs, texts with fonts of their
-// own, are written into Runs as into a line; each layout at a width makes the lines anew, breaking
-// after blanks, and a word wider than the whole width is broken between its characters, so that
+// own, are written into Runs as into a line, whose alignment the lines take; each layout at a
+// width makes the lines anew, breaking after blanks and between an abbreviation's point and a
+// letter, and a word wider than the whole width is broken between its characters, so that
 // nothing reaches past the width and nothing is lost. Laid out without a width, it is one line.
 class TRptParagraph : public TRptVerticalGroup {
  public:

@@ -5,6 +5,7 @@
 #include "model/valuecode.h"
 #include "modelreports/modelreport.h"
 #include "reports/groups.h"
+#include "reports/paragraph.h"
 #include "reports/tables.h"
 #include "reports/textformatter.h"
 
@@ -137,6 +138,9 @@ void FindTexts(const TRptGroup& group, const std::string& text,
   for (int i = 0; i < group.Count(); ++i) {
     if (const auto* item = dynamic_cast<const TRptText*>(group.GetItem(i))) {
       if (item->Text() == text) found.push_back(item);
+    } else if (const auto* paragraph = dynamic_cast<const TRptParagraph*>(group.GetItem(i))) {
+      // Its lines are made when it is laid out, from its runs.
+      FindTexts(paragraph->Runs(), text, found);
     } else if (const auto* inner = dynamic_cast<const TRptGroup*>(group.GetItem(i))) {
       FindTexts(*inner, text, found);
     }
