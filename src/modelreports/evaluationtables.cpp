@@ -90,7 +90,7 @@ TRptTable& TRptEvaluation::AddOptionsTable(int first, int count) {
     TRptRow& row = *table.AddRow();
     AddAttributeCell(row, line.Tree, line.Name, line.Aggregate);
     for (int k = first; k < first + count; ++k) {
-      AddValueRuns(*row.NewCell()->AddLine(), line.Values[static_cast<std::size_t>(k)]);
+      AddValueParagraph(*row.NewCell(), line.Values[static_cast<std::size_t>(k)]);
     }
   }
   section.AddEmptyLine();

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "evaluationtables.h"
+#include "explanationtables.h"
 #include "foundation/utils.h"
 #include "model/conflicts.h"
 #include "model/explain.h"
@@ -13,6 +14,7 @@
 #include "model/valuecode.h"
 #include "model/valuetext.h"
 #include "reportparts.h"
+#include "reports/paragraph.h"
 #include "reports/tables.h"
 #include "reports/treechars.h"
 
@@ -47,17 +49,24 @@ std::unique_ptr<TReport> NewModelReport(const TReportStyle& style, const std::st
   page.FontSize(foAdd, 2);
   page.SetContentAlign(kVertical, caEnd);
   line.EndRule();
+  // The larger texts make the line as high as they are, instead of reaching above it into the
+  // margin; the others sit at its foot beside them.
+  for (TRptText* larger : {&name, static_cast<TRptText*>(&page)}) {
+    larger->SetHeight({1.0F, suRelative});
+  }
+  for (int i = 0; i < line.Count(); ++i) line.GetItem(i)->SetAlign(kVertical, baEnd);
   report->PageHeader().AddSpace(0.5F);
   return report;
 }
 
-// A text that may hold line breaks, one line of the group per line of the text.
+// A text that may hold line breaks, a paragraph of the group per line of the text, so that a
+// line too long for the page breaks further.
 void AddLinesOf(TRptGroup& group, const std::string& text) {
   std::string rest = ReplaceText(ReplaceText(text, "\r\n", "\n"), "\r", "\n");
   std::string line;
   do {
     SplitAt(rest, '\n', line);
-    group.AddText(line);
+    group.AddParagraph()->Runs().AddText(line);
   } while (!rest.empty());
 }
 
@@ -108,11 +117,11 @@ void AddRuleTable(TRptSection& section, const TUbicAttribute& attribute,
       AddNumberText(*row.NewCell(), std::to_string(++rule));
       const std::string& box = boxes[b];
       for (int i = 0; i < n; ++i) {
-        AddValueRuns(*row.NewCell()->AddLine(),
-                     IntervalRuns(attribute.Input(i)->Scale(), ValueIndexOf(box[i]),
-                                  ValueIndexOf(box[n + i])));
+        AddValueParagraph(*row.NewCell(),
+                          IntervalRuns(attribute.Input(i)->Scale(), ValueIndexOf(box[i]),
+                                       ValueIndexOf(box[n + i])));
       }
-      AddValueRuns(*row.NewCell()->AddLine(), IntervalRuns(scale, value, value));
+      AddValueParagraph(*row.NewCell(), IntervalRuns(scale, value, value));
       if (lastOfValue) row.EndRule();
     }
   }
@@ -139,7 +148,7 @@ class TModelReportBuilder {
 
   void AddScales() {
     AddAttributeTable("Scales", "Scale", [](TRptCell& cell, const TUbicAttribute& attribute) {
-      TRptLine& line = *cell.AddLine();
+      TRptLine& line = cell.AddParagraph()->Runs();
       const TUbicScale* scale = attribute.Scale();
       if (scale == nullptr) line.AddText(kUndefined);
       for (int v = 0; scale != nullptr && v < scale->Count(); ++v) {
@@ -162,7 +171,7 @@ class TModelReportBuilder {
         for (int v = 0; v < scale->Count(); ++v) {
           TRptRow& row = *table.AddRow();
           AddNumberText(*row.NewCell(), std::to_string(v + 1) + ".");
-          AddValueRuns(*row.NewCell()->AddLine(), {ValueRun(scale, v)});
+          AddValueParagraph(*row.NewCell(), {ValueRun(scale, v)});
           AddLinesOf(*row.NewCell(), scale->ValueDescription(v));
         }
       } else {
@@ -245,7 +254,7 @@ class TModelReportBuilder {
         TRptRow& row = *table.AddRow();
         AddRuleCell(row, *function, conflict.Better);
         AddRuleCell(row, *function, conflict.Worse);
-        row.NewCell()->AddText(InputNames(*function, conflict.Inputs));
+        row.NewCell()->AddParagraph()->Runs().AddText(InputNames(*function, conflict.Inputs));
       }
       section.AddEmptyLine();
     }
@@ -262,7 +271,7 @@ class TModelReportBuilder {
       TRptSection& section = AddHeadedSection(*FReport, "Targets", heading);
       heading.clear();
       const TUbicAttribute& attribute = *question.Attribute;
-      TRptLine& title = *section.AddLine();
+      TRptLine& title = section.AddParagraph()->Runs();
       title.AddText(FModel.Options()[question.Option] + ": " + attribute.GetName() +
                     (question.Direction == TTargetDirection::AtLeast ? " at least " : " at most "));
       AddValueRuns(title, {ValueRun(attribute.Scale(), question.Value)});
@@ -281,20 +290,22 @@ class TModelReportBuilder {
   // Per selected option a row per aggregate attribute: its value, the rules that decided it and
   // the inputs whose one step changes it; then the option's strong and weak points.
   void AddExplanations() {
-    std::string heading = "Explanation";
+    std::vector<TOptionExplanation> options;
     for (int k = 0; k < FModel.OptionCount(); ++k) {
       if (!FModel.OptionSelected(k)) continue;
       const TExplanation explanation = ExplainOption(FModel, k);
-      TRptSection& section = AddHeadedSection(*FReport, "Explanation", heading);
-      heading.clear();
-      TRptTable& table = AddTable(section, "Explanation", 4);
-      AddHeadingRow(table, {FModel.Options()[k], "Value", "Decided by", "One step changes it"});
+      TOptionExplanation& option = options.emplace_back();
+      option.Option = FModel.Options()[k];
       for (const TAggregateExplanation& aggregate : explanation.Aggregates) {
-        AddExplanationRow(table, aggregate);
+        option.Rows.push_back(ExplanationRow(aggregate));
       }
-      AddPoints(section, "Strong points: ", explanation.Strong, k);
-      AddPoints(section, "Weak points: ", explanation.Weak, k);
-      section.AddEmptyLine();
+      for (const auto& [title, basics] : {std::pair{"Strong points: ", &explanation.Strong},
+                                          {"Weak points: ", &explanation.Weak}}) {
+        if (!basics->empty()) option.Points.push_back(PointRuns(title, *basics, k));
+      }
+    }
+    if (!options.empty()) {
+      FReport->Add(std::make_unique<TRptExplanation>(FReport.get(), std::move(options)));
     }
   }
 
@@ -313,39 +324,40 @@ class TModelReportBuilder {
   }
 
  private:
-  static void AddExplanationRow(TRptTable& table, const TAggregateExplanation& aggregate) {
+  static TExplanationRow ExplanationRow(const TAggregateExplanation& aggregate) {
     const TUbicAttribute& attribute = *aggregate.Attribute;
-    TRptRow& row = *table.AddRow();
-    row.NewCell()->AddText(attribute.GetName());
-    AddValueRuns(*row.NewCell()->AddLine(), ValueSetRuns(attribute.Scale(), aggregate.Value, "; "));
-    TRptCell& rules = *row.NewCell();
-    if (attribute.Funct() == nullptr) rules.AddText(kUndefined);
+    TExplanationRow row;
+    row.Attribute = attribute.GetName();
+    row.Value = ValueSetRuns(attribute.Scale(), aggregate.Value, "; ");
+    if (attribute.Funct() == nullptr) row.Rules.emplace_back(kUndefined);
     for (const TDecidingRule& rule : aggregate.Rules) {
-      rules.AddText(RuleText(*attribute.Funct(), rule.Rule) + " (" + RuleOriginText(rule) + ")");
+      row.Rules.push_back(RuleText(*attribute.Funct(), rule.Rule) + " (" + RuleOriginText(rule) +
+                          ")");
     }
-    TRptCell& steps = *row.NewCell();
     for (const TInputStep& step : aggregate.Steps) {
       const TUbicAttribute& input = *attribute.Input(step.Input);
-      TRptGroup& line = *steps.AddLine();
-      line.AddText(input.GetName() + ": ");
-      AddValueRuns(line, {ValueRun(input.Scale(), step.From)});
-      line.AddText(" -> ");
-      AddValueRuns(line, {ValueRun(input.Scale(), step.To)});
-      line.AddText(" gives ");
-      AddValueRuns(line, ValueSetRuns(attribute.Scale(), step.Result, "; "));
+      TValueRuns& runs = row.Steps.emplace_back();
+      runs.push_back({input.GetName() + ": "});
+      runs.push_back(ValueRun(input.Scale(), step.From));
+      runs.push_back({" -> "});
+      runs.push_back(ValueRun(input.Scale(), step.To));
+      runs.push_back({" gives "});
+      const TValueRuns result = ValueSetRuns(attribute.Scale(), step.Result, "; ");
+      runs.insert(runs.end(), result.begin(), result.end());
     }
+    return row;
   }
 
-  static void AddPoints(TRptSection& section, const std::string& title,
-                        const std::vector<const TUbicAttribute*>& basics, int option) {
-    if (basics.empty()) return;
-    TRptGroup& line = *section.AddLine();
-    line.AddText(title);
+  static TValueRuns PointRuns(const std::string& title,
+                              const std::vector<const TUbicAttribute*>& basics, int option) {
+    TValueRuns runs{{title}};
     for (std::size_t b = 0; b < basics.size(); ++b) {
-      if (b > 0) line.AddText(", ");
-      line.AddText(basics[b]->GetName() + " ");
-      AddValueRuns(line, ValueSetRuns(basics[b]->Scale(), basics[b]->OptionText(option), "; "));
+      runs.push_back({(b > 0 ? ", " : "") + basics[b]->GetName() + " "});
+      const TValueRuns values =
+          ValueSetRuns(basics[b]->Scale(), basics[b]->OptionText(option), "; ");
+      runs.insert(runs.end(), values.begin(), values.end());
     }
+    return runs;
   }
 
   static void AddSolutionTable(TRptSection& section, const TTargetAnswer& answer) {
@@ -357,15 +369,15 @@ class TModelReportBuilder {
         AddNumberText(*row.NewCell(), std::to_string(s + 1));
         row.NewCell()->AddText(change.Attribute->GetName());
         const TUbicScale* scale = change.Attribute->Scale();
-        AddValueRuns(*row.NewCell()->AddLine(), ValueSetRuns(scale, change.From, "; "));
-        AddValueRuns(*row.NewCell()->AddLine(), {ValueRun(scale, change.To)});
+        AddValueParagraph(*row.NewCell(), ValueSetRuns(scale, change.From, "; "));
+        AddValueParagraph(*row.NewCell(), {ValueRun(scale, change.To)});
       }
     }
   }
 
   // A rule's input values and its value, each value in its class's colours.
   static void AddRuleCell(TRptRow& row, const TUbicFunction& function, int rule) {
-    TRptGroup& line = *row.NewCell()->AddLine();
+    TRptGroup& line = row.NewCell()->AddParagraph()->Runs();
     TValueRuns runs;
     for (int i = 0; i < function.InputCount(); ++i) {
       if (i > 0) runs.push_back({"; ", TValueClass::Neutral});
@@ -383,9 +395,9 @@ class TModelReportBuilder {
                                 const TUbicAttribute* attribute, int from, int to,
                                 const std::vector<std::string>& results) {
     TRptRow& row = *table.AddRow();
-    row.NewCell()->AddLine()->AddText(attribute != nullptr ? attribute->GetName() : "");
+    row.NewCell()->AddParagraph()->Runs().AddText(attribute != nullptr ? attribute->GetName() : "");
     for (const int value : {from, to}) {
-      TRptGroup& line = *row.NewCell()->AddLine();
+      TRptGroup& line = row.NewCell()->AddParagraph()->Runs();
       if (attribute != nullptr) AddValueRuns(line, {ValueRun(attribute->Scale(), value)});
     }
     for (std::size_t t = 0; t < results.size(); ++t) {
@@ -393,7 +405,7 @@ class TModelReportBuilder {
       TValueRuns runs = ValueSetRuns(scale, results[t], "; ");
       const TValueChange change = CompareValues(scale, sensitivity.Baseline[t], results[t]);
       for (TValueRun& run : runs) run.Class = ChangeClass(change);
-      AddValueRuns(*row.NewCell()->AddLine(), runs);
+      AddValueParagraph(*row.NewCell(), runs);
     }
   }
 
@@ -472,24 +484,42 @@ std::string ModelNameOf(const TUbicAttribute* attribute) {
   return root->InputCount() > 0 ? root->Input(0)->GetName() : std::string();
 }
 
+// The one table of the sections' names, in the order of the report.
+constexpr std::pair<std::string_view, TReportSection> kSectionNames[] = {
+    {"tree", rsTree},
+    {"scales", rsScales},
+    {"descriptions", rsScaleDescriptions},
+    {"rules", rsRules},
+    {"weights", rsWeights},
+    {"evaluation", rsEvaluation},
+    {"sensitivity", rsSensitivity},
+    {"conflicts", rsConflicts},
+    {"explanation", rsExplanation},
+    {"graphs", rsGraphs}};
+
 }  // namespace
 
 std::optional<TReportSection> ReportSectionNamed(std::string_view name) {
-  static constexpr std::pair<std::string_view, TReportSection> kNames[] = {
-      {"tree", rsTree},
-      {"scales", rsScales},
-      {"descriptions", rsScaleDescriptions},
-      {"rules", rsRules},
-      {"weights", rsWeights},
-      {"evaluation", rsEvaluation},
-      {"graphs", rsGraphs},
-      {"sensitivity", rsSensitivity},
-      {"conflicts", rsConflicts},
-      {"explanation", rsExplanation}};
-  const auto* found = std::find_if(std::begin(kNames), std::end(kNames),
+  const auto* found = std::find_if(std::begin(kSectionNames), std::end(kSectionNames),
                                    [name](const auto& entry) { return entry.first == name; });
-  if (found == std::end(kNames)) return std::nullopt;
+  if (found == std::end(kSectionNames)) return std::nullopt;
   return found->second;
+}
+
+std::string ReportSectionNames(TReportSections sections) {
+  std::string names;
+  for (const auto& [name, section] : kSectionNames) {
+    if (!sections.Contains(section)) continue;
+    if (!names.empty()) names += ", ";
+    names += name;
+  }
+  return names;
+}
+
+TReportSections NamedReportSections() {
+  TReportSections sections;
+  for (const auto& entry : kSectionNames) sections = sections | entry.second;
+  return sections;
 }
 
 std::string TreePrefix(const TUbicAttribute& attribute) {

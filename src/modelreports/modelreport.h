@@ -45,6 +45,11 @@ constexpr TReportSections operator|(TReportSection a, TReportSection b) {
 // "evaluation", "graphs", "sensitivity", "conflicts" or "explanation"; none for another name.
 // The targets are asked for otherwise, since the section needs its questions.
 std::optional<TReportSection> ReportSectionNamed(std::string_view name);
+// The names of those of Sections that a command line can name, in the order of the report,
+// separated by ", ".
+std::string ReportSectionNames(TReportSections sections);
+// Every section a command line can name.
+TReportSections NamedReportSections();
 
 // Every section but the graphs, which only the desktop program can draw.
 constexpr TReportSections AllTextSections() {

@@ -1,5 +1,7 @@
 #include "reportparts.h"
 
+#include "reports/paragraph.h"
+
 namespace ubic {
 namespace {
 
@@ -41,9 +43,14 @@ void AddHeadingRow(TRptTable& table, const std::vector<std::string>& headings,
   for (std::size_t c = 0; c < headings.size(); ++c) {
     TRptCell& cell = *row.NewCell();
     if (c >= rightAlignedFrom) {
-      AddNumberText(cell, headings[c]);
-    } else {
+      TRptLine& runs = cell.AddParagraph()->Runs();
+      runs.SetAlign(kHorizontal, baEnd);
+      runs.AddText(headings[c]);
+    } else if (headings[c].find_first_not_of(' ') == std::string::npos) {
       cell.AddText(headings[c]);
+    } else {
+      // A long heading breaks into lines rather than widen its column past the page.
+      cell.AddParagraph()->Runs().AddText(headings[c]);
     }
   }
   row.EndRule();
@@ -61,6 +68,10 @@ void AddValueRuns(TRptGroup& line, const TValueRuns& runs) {
       text.FontColor(kGoodColor);
     }
   }
+}
+
+void AddValueParagraph(TRptCell& cell, const TValueRuns& runs) {
+  AddValueRuns(cell.AddParagraph()->Runs(), runs);
 }
 
 TRptCell& AddAttributeCell(TRptRow& row, const std::string& tree, const std::string& name,

@@ -22,12 +22,16 @@ TRptTable& AddTable(TRptSection& section, const std::string& title, int columns)
 
 TRptText& AddNumberText(TRptGroup& group, const std::string& text);
 
-// A bold row, ruled below; the cells from RightAlignedFrom on are right-aligned.
+// A bold row, ruled below; the cells from RightAlignedFrom on are right-aligned, the others
+// break into lines when the table is too wide for its page.
 void AddHeadingRow(TRptTable& table, const std::vector<std::string>& headings,
                    std::size_t rightAlignedFrom = SIZE_MAX);
 
 // Value texts, bad values red and bold, good ones green, bold and italic.
 void AddValueRuns(TRptGroup& line, const TValueRuns& runs);
+
+// Value texts as a paragraph of Cell, which breaks into lines when the table is too wide.
+void AddValueParagraph(TRptCell& cell, const TValueRuns& runs);
 
 // A cell with an attribute's name behind the tree characters that lead to it, bold for an
 // aggregate attribute.

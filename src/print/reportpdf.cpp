@@ -44,7 +44,7 @@ TReportSections ParseSections(const QString& list) {
 struct TPdfRequest {
   QString Output;
   QString Model;
-  TReportSections Sections = AllTextSections() | rsGraphs;
+  TReportSections Sections = DefaultPdfSections();
 };
 
 TPdfRequest ParseRequest(const QStringList& arguments) {
@@ -99,6 +99,10 @@ void WriteModelPdf(const TPdfRequest& request) {
 }
 
 }  // namespace
+
+TReportSections DefaultPdfSections() {
+  return AllTextSections() | rsGraphs;
+}
 
 void WritePdf(const QString& fileName, const std::vector<const TPrintPage*>& pages,
               const QString& title) {

@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "modelreports/modelreport.h"
 #include "printpage.h"
 
 namespace ubic {
@@ -14,6 +15,9 @@ namespace ubic {
 // std::runtime_error when it cannot be written.
 void WritePdf(const QString& fileName, const std::vector<const TPrintPage*>& pages,
               const QString& title);
+
+// The sections of a PDF report when none are asked for.
+TReportSections DefaultPdfSections();
 
 // The headless command "--report-pdf OUT.pdf MODEL [--sections LIST]" (Arguments without the
 // program name and the option itself): writes the model's report as PDF. Returns the exit status,

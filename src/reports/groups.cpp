@@ -3,6 +3,7 @@
 #include "boxes.h"
 #include "formatter.h"
 #include "foundation/checkedint.h"
+#include "paragraph.h"
 #include "report.h"
 #include "reporterror.h"
 #include "tables.h"
@@ -144,6 +145,10 @@ TRptTable* TRptGroup::AddTable(const std::string& title) {
   auto* table = AddNew<TRptTable>(title);
   if (TReport* report = Report()) table->SetNumber(report->TakeTableNumber());
   return table;
+}
+
+TRptParagraph* TRptGroup::AddParagraph() {
+  return AddNew<TRptParagraph>();
 }
 
 // --- Horizontal groups ---

@@ -12,6 +12,7 @@ namespace ubic {
 
 class TBoxGroup;
 class TRptLine;
+class TRptParagraph;
 class TRptSection;
 class TRptTable;
 
@@ -74,6 +75,8 @@ class TRptGroup : public TRpt {
   TRptSection* AddSection(const std::string& title);
   // Numbered after the tables of the whole report.
   TRptTable* AddTable(const std::string& title);
+  // Text that breaks into lines at the width of the group, when the group is vertical.
+  TRptParagraph* AddParagraph();
 
  protected:
   // Creates an element of class T with this group as owner and appends it.

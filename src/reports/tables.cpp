@@ -1,9 +1,11 @@
 #include "tables.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "boxes.h"
 #include "foundation/checkedint.h"
+#include "paragraph.h"
 #include "reporterror.h"
 
 namespace ubic {
@@ -37,6 +39,34 @@ class TMeasuring {
   bool& FFlag;
 };
 
+// Total taken from parts that have Room each, in proportion to their room and never more than
+// it; what rounding leaves goes one unit each to the parts whose exact share lost most.
+std::vector<long long> Share(const std::vector<long long>& room, long long total) {
+  long long roomSum = 0;
+  for (const long long r : room) roomSum += r;
+  std::vector<long long> shares(room.size(), 0);
+  if (roomSum <= 0) return shares;
+  total = std::min(total, roomSum);
+  long long given = 0;
+  std::vector<std::size_t> order;
+  for (std::size_t i = 0; i < room.size(); ++i) {
+    shares[i] = total * room[i] / roomSum;
+    given += shares[i];
+    order.push_back(i);
+  }
+  const auto lost = [&](std::size_t i) { return total * room[i] % roomSum; };
+  std::stable_sort(order.begin(), order.end(),
+                   [&](std::size_t a, std::size_t b) { return lost(a) > lost(b); });
+  for (std::size_t i = 0; given < total; i = (i + 1) % order.size()) {
+    const std::size_t part = order[i];
+    if (shares[part] < room[part]) {
+      ++shares[part];
+      ++given;
+    }
+  }
+  return shares;
+}
+
 }  // namespace
 
 // --- TRptCell ---
@@ -64,6 +94,29 @@ int TRptCell::ColumnsWidth() const {
 int TRptCell::NaturalWidth() {
   const TMeasuring measuring(FMeasuring);
   return MakeBox()->Size().X;
+}
+
+int TRptCell::MinimumWidth(bool breakingWords) {
+  if (!IsVertical()) return NaturalWidth();
+  const TMeasuring measuring(FMeasuring);
+  int widest = 0;
+  for (int i = 0; i < Count(); ++i) {
+    TRpt* item = GetItem(i);
+    auto* paragraph = dynamic_cast<TRptParagraph*>(item);
+    if (paragraph == nullptr) {
+      widest = std::max(widest, item->MakeBox()->Size().X);
+    } else if (!breakingWords) {
+      widest = std::max(widest, paragraph->WidestWord());
+    }
+  }
+  return widest;
+}
+
+bool TRptCell::HasParagraph() const {
+  for (int i = 0; i < Count(); ++i) {
+    if (dynamic_cast<const TRptParagraph*>(GetItem(i)) != nullptr) return true;
+  }
+  return false;
 }
 
 std::unique_ptr<TBox> TRptCell::MakeBox() {
@@ -189,6 +242,7 @@ void TRptTable::LayoutColumns(int width) {
       fieldsBox.Layout();
     }
   }
+  if (width > 0 && ShrinkColumnsToWidth(fieldsBox, width)) fieldsBox.LayoutWidth(width);
   for (int i = 0; i < fieldsBox.Count(); ++i) {
     if (auto* field = dynamic_cast<TRptField*>(fieldsBox.GetBox(i)->Owner())) {
       field->SetBox(fieldsBox.Extract(i));
@@ -196,17 +250,18 @@ void TRptTable::LayoutColumns(int width) {
   }
 }
 
-bool TRptTable::WidenColumnsToCells(TBoxGroup& fieldsBox) {
+std::vector<TBox*> TRptTable::RelativeColumns(TBoxGroup& fieldsBox) {
   std::vector<TBox*> columns;
-  bool anyRelative = false;
   for (int i = 0; i < fieldsBox.Count(); ++i) {
     TBox* box = fieldsBox.GetBox(i);
     if (dynamic_cast<const TRptField*>(box->Owner()) == nullptr) continue;
-    columns.push_back(box);
-    anyRelative = anyRelative || box->Owner()->WidthIsRelative();
+    columns.push_back(box->Owner()->WidthIsRelative() ? box : nullptr);
   }
-  if (!anyRelative) return false;
-  bool grew = false;
+  return columns;
+}
+
+template <class Visit>
+void TRptTable::ForEachSingleCell(const std::vector<TBox*>& columns, Visit visit) {
   for (int i = 0; i < Count(); ++i) {
     auto* row = dynamic_cast<TRptRow*>(GetItem(i));
     if (row == nullptr) continue;
@@ -215,16 +270,61 @@ bool TRptTable::WidenColumnsToCells(TBoxGroup& fieldsBox) {
       if (cell == nullptr || cell->FirstColumn() != cell->LastColumn()) continue;
       const int column = cell->FirstColumn();
       if (column < 0 || column >= static_cast<int>(columns.size())) continue;
-      TBox* columnBox = columns[static_cast<std::size_t>(column)];
-      if (!columnBox->Owner()->WidthIsRelative()) continue;
-      const int natural = cell->NaturalWidth();
-      if (natural > columnBox->Size().X) {
-        columnBox->SetSize(kHorizontal, natural);
-        grew = true;
-      }
+      if (columns[static_cast<std::size_t>(column)] != nullptr) visit(column, *cell);
     }
   }
+}
+
+bool TRptTable::WidenColumnsToCells(TBoxGroup& fieldsBox) {
+  const std::vector<TBox*> columns = RelativeColumns(fieldsBox);
+  bool grew = false;
+  ForEachSingleCell(columns, [&](int column, TRptCell& cell) {
+    TBox* columnBox = columns[static_cast<std::size_t>(column)];
+    const int natural = cell.NaturalWidth();
+    if (natural > columnBox->Size().X) {
+      columnBox->SetSize(kHorizontal, natural);
+      grew = true;
+    }
+  });
   return grew;
+}
+
+bool TRptTable::ShrinkColumnsToWidth(TBoxGroup& fieldsBox, int width) {
+  const long long excess = static_cast<long long>(fieldsBox.Extent().X) - width;
+  if (excess <= 0) return false;
+  const std::vector<TBox*> columns = RelativeColumns(fieldsBox);
+  // What each column needs when its paragraphs break only at blanks, and when they break words.
+  std::vector<long long> least(columns.size(), 0);
+  std::vector<long long> floor(columns.size(), 1);
+  std::vector<bool> wraps(columns.size(), false);
+  ForEachSingleCell(columns, [&](int column, TRptCell& cell) {
+    const auto c = static_cast<std::size_t>(column);
+    least[c] = std::max<long long>(least[c], cell.MinimumWidth(false));
+    floor[c] = std::max<long long>(floor[c], cell.MinimumWidth(true));
+    wraps[c] = wraps[c] || cell.HasParagraph();
+  });
+  // First the columns give what their paragraphs can give without breaking a word; only when
+  // that is not enough do they break words, down to what their other items need.
+  std::vector<long long> slack(columns.size(), 0);
+  std::vector<long long> breaking(columns.size(), 0);
+  for (std::size_t c = 0; c < columns.size(); ++c) {
+    if (columns[c] == nullptr || !wraps[c]) continue;
+    least[c] = std::min<long long>(least[c], columns[c]->Size().X);
+    slack[c] = columns[c]->Size().X - least[c];
+    breaking[c] = std::max(0LL, least[c] - floor[c]);
+  }
+  const std::vector<long long> first = Share(slack, excess);
+  long long taken = 0;
+  for (const long long cut : first) taken += cut;
+  const std::vector<long long> second = Share(breaking, excess - taken);
+  bool shrunk = false;
+  for (std::size_t c = 0; c < columns.size(); ++c) {
+    const long long cut = first[c] + second[c];
+    if (cut == 0) continue;
+    columns[c]->SetSize(kHorizontal, static_cast<int>(columns[c]->Size().X - cut));
+    shrunk = true;
+  }
+  return shrunk;
 }
 
 std::unique_ptr<TBox> TRptTable::MakeBox() {

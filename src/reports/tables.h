@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "groups.h"
 
@@ -25,6 +26,10 @@ class TRptCell : public TRptHVGroup {
   virtual int ColumnsWidth() const;
   // The width of the cell's content, laid out without the column widths.
   virtual int NaturalWidth();
+  // The narrowest the cell gets when its paragraphs break at every blank, or also inside words
+  // (BreakingWords); its other items keep their width.
+  virtual int MinimumWidth(bool breakingWords);
+  bool HasParagraph() const;
 
   std::unique_ptr<TBox> MakeBox() override;
 
@@ -75,7 +80,8 @@ class TRptTable : public TRptSection {
   virtual int ColumnWidth(int index) const;
   virtual void SetColumnWidth(int index, int width);
   // Positions and widths of the columns for a table Width units wide (no width when -1):
-  // single-column cells widen the columns of relative width to their content.
+  // single-column cells widen the columns of relative width to their content; when that makes
+  // the table wider than Width, the columns whose paragraphs can break give up the difference.
   virtual void LayoutColumns(int width);
   // The x of column Index within the table.
   int ColumnX(int index) const;
@@ -85,7 +91,13 @@ class TRptTable : public TRptSection {
 
  private:
   TBox& ColumnBox(int index) const;
+  // The boxes of the columns of relative width, by column; nil for the others.
+  static std::vector<TBox*> RelativeColumns(TBoxGroup& fieldsBox);
+  // Calls Visit(column, cell) for every cell of one column of relative width.
+  template <class Visit>
+  void ForEachSingleCell(const std::vector<TBox*>& columns, Visit visit);
   bool WidenColumnsToCells(TBoxGroup& fieldsBox);
+  bool ShrinkColumnsToWidth(TBoxGroup& fieldsBox, int width);
 
   std::unique_ptr<TRptLine> FFields;
   std::string FSeparator = "  ";

@@ -2,6 +2,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <sstream>
+#include <string>
 #include <string_view>
 
 #include "foundation/version.h"
@@ -11,21 +13,44 @@
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: ubic [FILE...]\n"
-    "       ubic --report-pdf OUT.pdf MODEL [--sections LIST]\n"
-    "       ubic --help | --version\n"
-    "\n"
-    "Ubic: qualitative multi-attribute decision making.\n"
-    "\n"
-    "  FILE          A model file (.ubm, .xml or .kvx) to open in a window of its own.\n"
-    "  --report-pdf  Writes the report of MODEL as the PDF file OUT.pdf, without a window;\n"
-    "                LIST chooses sections, separated by commas: tree, scales, descriptions,\n"
-    "                rules, weights, evaluation, graphs (the whole report unless given).\n"
-    "  --help        Prints this text.\n"
-    "  --version     Prints the version.\n"
-    "\n"
-    "The options of the Qt toolkit, such as -platform NAME, are taken as well.\n";
+constexpr std::size_t kHelpWidth = 80;
+constexpr std::string_view kOptionIndent = "                ";
+
+// Text in lines of at most kHelpWidth characters, broken at blanks, each after kOptionIndent.
+std::string IndentedLines(const std::string& text) {
+  const std::string indent(kOptionIndent);
+  std::string lines;
+  std::string line;
+  std::istringstream words(text);
+  for (std::string word; words >> word;) {
+    if (!line.empty() && indent.size() + line.size() + 1 + word.size() > kHelpWidth) {
+      lines += indent + line + "\n";
+      line.clear();
+    }
+    line += (line.empty() ? "" : " ") + word;
+  }
+  return lines + indent + line + "\n";
+}
+
+// The sections are listed from the table the option is read with, so that none is missing.
+std::string Usage() {
+  return "usage: ubic [FILE...]\n"
+         "       ubic --report-pdf OUT.pdf MODEL [--sections LIST]\n"
+         "       ubic --help | --version\n"
+         "\n"
+         "Ubic: qualitative multi-attribute decision making.\n"
+         "\n"
+         "  FILE          A model file (.ubm, .xml or .kvx) to open in a window of its own.\n"
+         "  --report-pdf  Writes the report of MODEL as the PDF file OUT.pdf, without a window.\n" +
+         IndentedLines("LIST chooses sections, separated by commas: " +
+                       ubic::ReportSectionNames(ubic::NamedReportSections()) +
+                       ". Unless it is given: " +
+                       ubic::ReportSectionNames(ubic::DefaultPdfSections()) + ".") +
+         "  --help        Prints this text.\n"
+         "  --version     Prints the version.\n"
+         "\n"
+         "The options of the Qt toolkit, such as -platform NAME, are taken as well.\n";
+}
 
 constexpr const char* kNoDisplay =
     "ubic: no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
@@ -60,7 +85,7 @@ bool LacksDisplay(int argc, char* argv[]) {
 int main(int argc, char* argv[]) {
   // Answered before Qt starts, so that they work without a display.
   if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
-    std::fputs(kUsage, stdout);
+    std::fputs(Usage().c_str(), stdout);
     return 0;
   }
   if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {

@@ -5,6 +5,7 @@
 #include "model/valuecode.h"
 #include "modelreports/modelreport.h"
 #include "reports/groups.h"
+#include "reports/paragraph.h"
 #include "reports/tables.h"
 #include "reports/textformatter.h"
 
@@ -137,6 +138,9 @@ void FindTexts(const TRptGroup& group, const std::string& text,
   for (int i = 0; i < group.Count(); ++i) {
     if (const auto* item = dynamic_cast<const TRptText*>(group.GetItem(i))) {
       if (item->Text() == text) found.push_back(item);
+    } else if (const auto* paragraph = dynamic_cast<const TRptParagraph*>(group.GetItem(i))) {
+      // Its lines are made when it is laid out, from its runs.
+      FindTexts(paragraph->Runs(), text, found);
     } else if (const auto* inner = dynamic_cast<const TRptGroup*>(group.GetItem(i))) {
       FindTexts(*inner, text, found);
     }
@@ -365,12 +369,19 @@ TEST(ModelReport, ExplanationOfTheSelectedOptions) {
   const std::vector<std::string> lines = ReportLines(sample, rsExplanation);
   EXPECT_TRUE(Contains(lines, "Explanation")) << Joined(lines);
   // o2: A has no function, so Top = min(A, B1) matches every value of A.
-  // The page is 70 characters wide.
-  EXPECT_TRUE(
-      Contains(lines, "Top  Top0; Top1  A0; B1 -> Top0 (rule 2, entered)  B: B1 -> B0 gives T"))
+  // The page is 70 characters wide: the rules and the steps break between words, and the
+  // columns of o0, which has no steps, stand where those of o2 stand.
+  EXPECT_TRUE(Contains(lines, "Top  Top0; Top1  A0; B1 -> Top0 (rule 2,         B: B1 -> B0 gives"))
       << Joined(lines);
-  EXPECT_TRUE(Contains(lines, "                 A2; B1 -> Top1 (rule 8, entered)"));
+  EXPECT_TRUE(Contains(lines, "                 entered)                        Top0"));
+  EXPECT_TRUE(Contains(lines, "                 A2; B1 -> Top1 (rule 8,"));
   EXPECT_TRUE(Contains(lines, "A    *           <undefined>"));
+  std::vector<std::size_t> stepColumns;
+  for (const std::string& line : lines) {
+    EXPECT_LE(line.size(), 70u) << line;
+    if (line.find("Decided by") != std::string::npos) stepColumns.push_back(line.find("One step"));
+  }
+  EXPECT_EQ(stepColumns, std::vector<std::size_t>(2, 49));
   EXPECT_EQ(std::count(lines.begin(), lines.end(), "Explanation"), 1);
   EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
                           [](const std::string& line) { return line.rfind("o1", 0) == 0; }),

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "reports/paragraph.h"
 #include "reports/treechars.h"
 #include "test_reports.h"
 
@@ -103,6 +104,41 @@ TEST(TableLayout, TableWithinASectionOfThePageWidth) {
   row->NewCell()->AddText("right");
   // The fill column takes what the page leaves after the separator and the last column.
   EXPECT_EQ(Format(report, {12, 0}), "left   right\n");
+}
+
+void AddParagraphRow(TRptTable& table, std::initializer_list<const char*> cells) {
+  TRptRow* row = table.AddRow();
+  for (const char* text : cells) row->NewCell()->AddParagraph()->Runs().AddText(text);
+}
+
+TEST(TableLayout, ParagraphsBreakToFitTheTableIntoItsWidth) {
+  TReport report;
+  TRptTable* table = MakeTable(report, 3);
+  AddRow(*table, {"fixed", "", ""});
+  AddParagraphRow(*table, {"x", "one two three four", "alpha beta gamma delta epsilon"});
+  // Without a width nothing breaks.
+  EXPECT_EQ(Format(report, {0, 0}),
+            "fixed\n"
+            "x      one two three four  alpha beta gamma delta epsilon\n");
+  // 40 columns: the paragraphs give up room in proportion to what they can give without
+  // breaking a word; the column of plain texts keeps its width.
+  EXPECT_EQ(Format(report, {40, 0}),
+            "fixed\n"
+            "x      one two       alpha beta gamma\n"
+            "       three four    delta epsilon\n");
+  // Narrower than the widest words: words break between their letters, and still nothing
+  // passes the right edge or is lost.
+  EXPECT_EQ(Format(report, {16, 0}),
+            "fixed\n"
+            "x      one  alph\n"
+            "       two  a\n"
+            "       thr  beta\n"
+            "       ee   gamm\n"
+            "       fou  a\n"
+            "       r    delt\n"
+            "            a\n"
+            "            epsi\n"
+            "            lon\n");
 }
 
 TEST(TreePrefixes, DrawnInCharacterSets) {

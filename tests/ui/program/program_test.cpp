@@ -4,6 +4,7 @@
 
 #include "cli/tool.h"
 #include "foundation/version.h"
+#include "modelreports/modelreport.h"
 #include "print/pdfpages.h"
 
 namespace ubic::test {
@@ -31,6 +32,22 @@ TEST(Program, HelpAndVersionNeedNoDisplay) {
   const TToolRun version = RunWithoutDisplay(folder, {"--version"});
   EXPECT_EQ(version.Status, 0) << version.Err;
   EXPECT_EQ(version.Out, std::string("ubic ") + kVersionText + "\n");
+}
+
+// Every section --report-pdf takes is named in the help, whatever line it falls on.
+TEST(Program, HelpNamesEverySectionTheReportTakes) {
+  const TTempFolder folder;
+  const TToolRun help = RunWithoutDisplay(folder, {"--help"});
+  std::string words;
+  for (const char c : help.Out) {
+    if (c != ' ' || (!words.empty() && words.back() != ' ')) words += c == '\n' ? ' ' : c;
+  }
+  std::string names = ReportSectionNames(NamedReportSections());
+  EXPECT_TRUE(Has(words, "separated by commas: " + names + ".")) << help.Out;
+  for (const char* name : {"sensitivity", "conflicts", "explanation", "graphs"}) {
+    EXPECT_TRUE(ReportSectionNamed(name).has_value()) << name;
+    EXPECT_TRUE(Has(names, name)) << name;
+  }
 }
 
 TEST(Program, WithoutADisplayItSaysWhatServesInstead) {
