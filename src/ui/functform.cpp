@@ -291,7 +291,8 @@ TFunctForm::TFunctForm(QWidget* parent) : QDialog(parent), FRuleModel(new TRuleT
                {FConflictLine, "ConflictLine"},
                {FOkBtn, "OkBtn"},
                {FCancelBtn, "CancelBtn"}});
-  // Each table gets the room it needs, up to the screen's; the place is the user's.
+  // The first table gets the room it needs, up to the screen's; after that the size and the place
+  // are the ones the user left the editor at.
   KeepDialog(this, TPlacement{"FunctForm",
                               [this] {
                                 FRuleGrid->updateGeometry();

@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -207,6 +208,7 @@ void TMainForm::CreateMenus() {
 
   FViewMenu = new QMenu("&View", this);
   FViewMenu->menuAction()->setStatusTip("Window related commands");
+  FViewMenu->setToolTipsVisible(true);
   connect(FViewMenu, &QMenu::aboutToShow, this, &TMainForm::FillViewMenu);
   FillViewMenu();
 
@@ -231,10 +233,18 @@ void TMainForm::FillViewMenu() {
   const std::vector<TModelForm*> documents = Documents();
   if (!documents.empty()) FViewMenu->addSeparator();
   const TModelForm* active = ActiveDocument();
+  // A long model name or path must not make the menu as wide as the screen: the middle goes,
+  // so that the name's beginning and the file's name stay, and the whole caption is the tip.
+  constexpr int WidestCaption = 80;
+  const QFontMetrics metrics(FViewMenu->font());
   for (std::size_t i = 0; i < documents.size(); ++i) {
     TModelForm* document = documents[i];
-    const QString caption = document->Caption().replace('&', "&&");
-    QAction* item = FViewMenu->addAction(QString("&%1 %2").arg(i + 1).arg(caption));
+    const QString caption = document->Caption();
+    const QString shown =
+        metrics.elidedText(caption, Qt::ElideMiddle, WidestCaption * metrics.averageCharWidth());
+    QAction* item =
+        FViewMenu->addAction(QString("&%1 %2").arg(i + 1).arg(QString(shown).replace('&', "&&")));
+    if (shown != caption) item->setToolTip(caption);
     item->setCheckable(true);
     item->setChecked(document == active);
     connect(item, &QAction::triggered, this,

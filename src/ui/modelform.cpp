@@ -54,6 +54,13 @@ void ShowText(QLineEdit* edit, const QString& text) {
   edit->setCursorPosition(0);
 }
 
+// Every page's menu begins with Undo and Redo, as the Model page's does.
+void BeginWithUndo(QMenu* menu, const QList<QAction*>& undoActions) {
+  QAction* first = menu->actions().value(0);
+  menu->insertActions(first, undoActions);
+  if (first) menu->insertSeparator(first);
+}
+
 // Triggers an action when the watched widget is clicked.
 class TClickFilter : public QObject {
  public:
@@ -85,14 +92,14 @@ TModelForm::TModelForm(TMainForm& mainForm, std::unique_ptr<TUbicDocument> docum
   FPageControl->addTab(CreateModelPage(), "&Model");
   FOptionsPage = new TOptionsPage(Document(), FMainForm);
   FPageControl->addTab(FOptionsPage, "&Options");
-  QMenu* optionsMenu = FOptionsPage->PageMenu();
-  QAction* firstOptionsItem = optionsMenu->actions().value(0);
-  optionsMenu->insertActions(firstOptionsItem, FMainForm.UndoActions());
-  optionsMenu->insertSeparator(firstOptionsItem);
   FEvaluationPage = new TEvaluationPage(Document(), FMainForm, FReportTargets);
   FPageControl->addTab(FEvaluationPage, "Eva&luation");
   FGraphsPage = new TGraphsPage(Document(), FMainForm);
   FPageControl->addTab(FGraphsPage, "&Graphs");
+  for (QMenu* menu :
+       {FOptionsPage->PageMenu(), FEvaluationPage->PageMenu(), FGraphsPage->PageMenu()}) {
+    BeginWithUndo(menu, FMainForm.UndoActions());
+  }
   connect(FPageControl, &QTabWidget::currentChanged, this, &TModelForm::PageChange);
   FStatusBar = new QStatusBar(this);
   FStatusBar->setSizeGripEnabled(false);
@@ -212,6 +219,7 @@ void TModelForm::CreateModelActions() {
 QWidget* TModelForm::CreateModelPage() {
   auto* splitter = new QSplitter(Qt::Horizontal);
   splitter->setChildrenCollapsible(false);
+  splitter->setObjectName("ModSplitter");
 
   auto* treePanel = new QWidget(splitter);
   auto* treeLayout = new QHBoxLayout(treePanel);
@@ -272,8 +280,11 @@ QWidget* TModelForm::CreateModelPage() {
   FModFunctBtn = new QPushButton("Function...", FModFunctGroup);
   SetHint(FModFunctBtn, "Utility function|Change utility function");
   connect(FModFunctBtn, &QPushButton::clicked, FModFunct, &QAction::trigger);
-  FModFunctText = new QLineEdit(FModFunctGroup);
-  FModFunctText->setReadOnly(true);
+  // Wrapped, so that the conflicts and what fills the open rules, said last, stay in sight.
+  FModFunctText = new QLabel(FModFunctGroup);
+  FModFunctText->setTextFormat(Qt::PlainText);
+  FModFunctText->setWordWrap(true);
+  FModFunctText->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
   FModFunctText->installEventFilter(new TClickFilter(FModFunct, FModFunctText));
   functLayout->addWidget(FModFunctBtn);
   functLayout->addWidget(FModFunctText, 1);
@@ -395,6 +406,8 @@ QMenu* TModelForm::PageMenu() const {
       return FModEditMenu;
     case OptionsPageIndex:
       return FOptionsPage->PageMenu();
+    case EvaluationPageIndex:
+      return FEvaluationPage->PageMenu();
     case GraphsPageIndex:
       return FGraphsPage->PageMenu();
     default:
@@ -496,9 +509,9 @@ void TModelForm::UpdateFunctionText(const TUbicAttribute* attribute) {
   FFunctionTextStale = false;
   FFunctionTextFor = attribute;
   const TUbicFunction* function = attribute ? attribute->Funct() : nullptr;
-  ShowText(FModFunctText,
-           function ? ToQString(FunctionSummary(*function, RuleConflicts(*function).size()))
-                    : QString(ubicstr::UndefinedScale));
+  FModFunctText->setText(
+      function ? ToQString(FunctionSummary(*function, RuleConflicts(*function).size()))
+               : QString(ubicstr::UndefinedScale));
 }
 
 void TModelForm::UpdateScaleChoices(const TUbicAttribute* attribute) {

@@ -14,6 +14,7 @@
 class QAction;
 class QComboBox;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
@@ -150,7 +151,7 @@ class TModelForm : public QWidget, private TDocumentObserver {
   QComboBox* FModScaleCombo;
   QGroupBox* FModFunctGroup;
   QPushButton* FModFunctBtn;
-  QLineEdit* FModFunctText;
+  QLabel* FModFunctText;
   QStatusBar* FStatusBar;
   QAction* FModAdd;
   QAction* FModDelete;

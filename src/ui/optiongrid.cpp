@@ -126,7 +126,12 @@ QVariant TOptionGridModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant TOptionGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
-  if (role != Qt::DisplayRole || orientation == Qt::Horizontal) return {};
+  if (role != Qt::DisplayRole) return {};
+  // The options are numbered above their names: Duplicate and Paste give names twice, and the
+  // numbers still tell the options apart and count them.
+  if (orientation == Qt::Horizontal) {
+    return FModel && section < FModel->OptionCount() ? QString::number(section + 1) : QString();
+  }
   if (section == 0) return QString("Option");
   const TUbicAttribute* attribute = AttributeOfRow(section + 1);
   if (!attribute) return {};
@@ -152,8 +157,11 @@ void TOptionCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
                   : color.isValid() ? color.value<QColor>()
                                     : option.palette.color(QPalette::Text));
   const QRect text = option.rect.adjusted(TextInset, TextInset, 0, 0);
+  // A text cut off at the column's edge would read as another value: the ellipsis says there is
+  // more, which the cell's tip shows.
   painter->drawText(text, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                    index.data(Qt::DisplayRole).toString());
+                    painter->fontMetrics().elidedText(index.data(Qt::DisplayRole).toString(),
+                                                      Qt::ElideRight, text.width()));
   painter->restore();
 }
 

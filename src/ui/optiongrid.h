@@ -26,7 +26,7 @@ struct TGridCell {
 };
 
 // The cells of a grid, read from the model whenever they are painted: the grid holds no data.
-// Row 0 is the horizontal header, column 0 the vertical one.
+// Row 0 is the horizontal header, which numbers the options; column 0 the vertical one.
 class TOptionGridModel : public QAbstractTableModel {
  public:
   static constexpr int BoldRole = Qt::UserRole;
@@ -64,8 +64,8 @@ class TOptionGridModel : public QAbstractTableModel {
 };
 
 // Draws a cell's text 2 pixels in from its top-left corner, bold or coloured as the cell says.
-// The view asks only for the cells it shows. A text cut off by its column shows whole as the
-// cell's tool tip.
+// The view asks only for the cells it shows. A text too long for its column ends in an ellipsis
+// and shows whole as the cell's tool tip.
 class TOptionCellDelegate : public QStyledItemDelegate {
  public:
   using QStyledItemDelegate::QStyledItemDelegate;

@@ -355,13 +355,26 @@ void TOptionsPage::OptNameEditChange(const QString& text) {
 bool TOptionsPage::eventFilter(QObject* watched, QEvent* event) {
   if (watched != FOptNameEdit) return TGridPage::eventFilter(watched, event);
   if (event->type() == QEvent::FocusIn) FNameOnEntry = FOptNameEdit->text();
-  if (event->type() == QEvent::KeyPress &&
-      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-    FOptNameEdit->setText(FNameOnEntry);
-    OptNameEditChange(FNameOnEntry);
-    return true;
+  if (event->type() != QEvent::KeyPress) return false;
+  switch (static_cast<QKeyEvent*>(event)->key()) {
+    case Qt::Key_Escape:
+      FOptNameEdit->setText(FNameOnEntry);
+      OptNameEditChange(FNameOnEntry);
+      return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      NameEntered();
+      return true;
+    default:
+      return false;
   }
-  return false;
+}
+
+void TOptionsPage::NameEntered() {
+  // The option's values are typed next, as digits on the grid.
+  const TGridCell cell = FGrid->Current();
+  FGrid->setFocus();
+  if (FGrid->GridRowCount() > 2) FGrid->SetCurrent({2, cell.Col});
 }
 
 bool TOptionsPage::TypedOnGrid(const QKeyEvent& key) {
@@ -396,18 +409,21 @@ TEvaluationPage::TEvaluationPage(TUbicDocument& document, TMainForm& mainForm,
   FTargetBtn = NewAnalysisButton(
       "&Target...", "Target|What it would take for the option to reach a value of an attribute",
       &TEvaluationPage::TargetBtnClick);
+  // The document window puts Undo and Redo into it.
+  FEvalEditMenu = new QMenu("&Edit", this);
   auto* bar = new QHBoxLayout;
-  bar->addWidget(FValueEditor);
+  // The buttons stay where they are whether the value editor is shown or not.
+  bar->addWidget(EditorSlot({FValueEditor}), 1);
   bar->addWidget(FSensitivityBtn);
   bar->addWidget(FExplainBtn);
   bar->addWidget(FTargetBtn);
-  bar->addStretch();
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(bar);
   layout->addWidget(FGrid, 1);
   NameObjects({{FSensitivityBtn, "SensitivityBtn"},
                {FExplainBtn, "ExplainBtn"},
-               {FTargetBtn, "TargetBtn"}});
+               {FTargetBtn, "TargetBtn"},
+               {FEvalEditMenu, "EvalEditMenu"}});
 }
 
 QPushButton* TEvaluationPage::NewAnalysisButton(const QString& caption, const QString& hint,

@@ -103,6 +103,8 @@ class TOptionsPage : public TGridPage {
   QAction* NewOptionAction(const QString& caption, const QString& hint, const QKeySequence& key,
                            void (TOptionsPage::*handler)());
   void AddOption(bool after);
+  // Enter in the name editor: the grid takes the keys again, on the option's first value.
+  void NameEntered();
   // The current option, -1 when the current column names none.
   int CurrentOption() const;
 
@@ -128,6 +130,8 @@ class TEvaluationPage : public TGridPage {
   // ReportTargets: the targets the window's reports answer, which the Target dialog keeps.
   TEvaluationPage(TUbicDocument& document, TMainForm& mainForm, TReportTargets& reportTargets);
 
+  // The page's Edit menu, which the document window shows while the page is active.
+  QMenu* PageMenu() const { return FEvalEditMenu; }
   void UpdateControls();
   // Each analyses the current option, the first when no option column is current.
   void SensitivityBtnClick();
@@ -144,6 +148,7 @@ class TEvaluationPage : public TGridPage {
   QPushButton* FSensitivityBtn;
   QPushButton* FExplainBtn;
   QPushButton* FTargetBtn;
+  QMenu* FEvalEditMenu;
 };
 
 }  // namespace ubic

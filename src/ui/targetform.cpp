@@ -80,6 +80,11 @@ TTargetForm::TTargetForm(const TUbicModel& model, int option, TReportTargets& re
           "values, after the option");
   SetHint(FReportCheck, "Answer in the report|Answer this target in the report's Targets section");
 
+  // A long solution wraps at its blanks rather than scroll sideways; its tip holds it whole.
+  FSolutionList->setWordWrap(true);
+  FSolutionList->setResizeMode(QListView::Adjust);
+  FSolutionList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
   auto* target = new QHBoxLayout;
   target->addWidget(FDirectionCombo);
   target->addWidget(FValueCombo, 1);
@@ -162,7 +167,9 @@ void TTargetForm::ShowAnswer() {
                              : "The model has no aggregate attribute with a scale.");
   FSolutionList->clear();
   for (const TTargetSolution& solution : FAnswer.Solutions) {
-    FSolutionList->addItem(QString::fromStdString(TargetSolutionText(solution)));
+    const QString text = QString::fromStdString(TargetSolutionText(solution));
+    FSolutionList->addItem(text);
+    FSolutionList->item(FSolutionList->count() - 1)->setToolTip(text);
   }
   FSolutionList->setCurrentRow(FAnswer.Solutions.empty() ? -1 : 0);
   FAddOptionBtn->setEnabled(!FAnswer.Solutions.empty());

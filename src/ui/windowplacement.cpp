@@ -56,7 +56,7 @@ class TPlacementKeeper : public QObject {
     if (FWindow->isMaximized() || FWindow->isFullScreen()) return;
     const QMargins margins = FrameMargins(*FWindow);
     const QSize frameSize =
-        (FPlacement.Size ? FPlacement.Size() : FWindow->size()).grownBy(margins);
+        (FPlacement.Size && !restored ? FPlacement.Size() : FWindow->size()).grownBy(margins);
     const QPoint place = FPlacement.Place ? FPlacement.Place(frameSize)
                          : restored       ? FWindow->pos()
                                           : CentredPlace(*FWindow, frameSize);

@@ -17,7 +17,8 @@ namespace ubic {
 struct TPlacement {
   // The key of the window's place in the user's settings; empty: nothing is remembered.
   QString Key;
-  // The window's size without its frame at each opening, instead of the remembered size.
+  // The window's size without its frame while nothing is remembered, instead of its own size: a
+  // size the user gave the window outlasts its content.
   std::function<QSize()> Size;
   // Where the window's frame opens, given the frame's size, instead of the remembered place.
   std::function<QPoint(const QSize&)> Place;

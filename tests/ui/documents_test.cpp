@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QTest>
 
@@ -66,9 +67,10 @@ TEST_F(Documents, FrameCommandsFollowTheActiveDocument) {
   items[6]->trigger();
   EXPECT_EQ(Main->ActiveDocument(), document);
 
-  // Pages without their own menu leave only the frame's.
+  // Every page has a menu of its own: the Evaluation page's holds Undo and Redo.
   Child<QTabWidget>(document, "PageControl")->setCurrentIndex(2);
-  EXPECT_EQ(MenuTitles(*Main), (QStringList{"&File", "&View", "&Help"}));
+  EXPECT_EQ(MenuTitles(*Main), (QStringList{"&File", "&Edit", "&View", "&Help"}));
+  EXPECT_EQ(Main->menuBar()->actions().at(1)->menu(), Child<QMenu>(document, "EvalEditMenu"));
   Child<QTabWidget>(document, "PageControl")->setCurrentIndex(0);
   EXPECT_EQ(MenuTitles(*Main), (QStringList{"&File", "&Edit", "&View", "&Help"}));
 }

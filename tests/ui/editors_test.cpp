@@ -154,7 +154,7 @@ TEST_F(Editors, NewFunctionEnteredByDigitKeysAndKeptOnOk) {
   EXPECT_EQ(function->EnteredCount(), 1);
   EXPECT_EQ(function->RuleLow(5), 1);
   EXPECT_TRUE(document->Document().Modified());
-  EXPECT_TRUE(Child<QLineEdit>(document, "ModFunctText")->text().startsWith("Rules: 1/6"));
+  EXPECT_TRUE(Child<QLabel>(document, "ModFunctText")->text().startsWith("Rules: 1/6"));
 }
 
 TEST_F(Editors, CancelRightAfterCreatingLeavesNoFunction) {
@@ -169,7 +169,7 @@ TEST_F(Editors, CancelRightAfterCreatingLeavesNoFunction) {
                           Qt::LeftButton);
       });
   EXPECT_FALSE(Find(document, "Top")->Funct());
-  EXPECT_EQ(Child<QLineEdit>(document, "ModFunctText")->text(), "<undefined>");
+  EXPECT_EQ(Child<QLabel>(document, "ModFunctText")->text(), "<undefined>");
 }
 
 TEST_F(Editors, ArgumentColoursAndHeaders) {
@@ -600,7 +600,7 @@ TEST_F(Editors, ClickOnTheFunctionTextOpensTheRuleEditor) {
   GiveFunction(document, top);
   const TUbicFunction* before = top->Funct();
   Select(document, "Top");
-  WithModal([&] { QTest::mouseClick(Child<QLineEdit>(document, "ModFunctText"), Qt::LeftButton); },
+  WithModal([&] { QTest::mouseClick(Child<QLabel>(document, "ModFunctText"), Qt::LeftButton); },
             [&](QWidget* dialog) {
               EXPECT_EQ(dialog, Child<TFunctForm>(document, "FunctForm"));
               QTest::keyClick(

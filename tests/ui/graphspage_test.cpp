@@ -78,8 +78,8 @@ TEST_F(GraphsPage, BuildEvaluatesAndFillsTheLists) {
             (QStringList{"&Show all options", "&Hide all options", "", "&Named values",
                          "Named options", "&Four (4) options", "", "&Copy graph"}));
   EXPECT_EQ(Captions(Child<QMenu>(page, "GraphMenu")),
-            (QStringList{"&Show all options", "&Hide all options", "", "&Named values",
-                         "Named &options", "&4 options", "", "&Copy graph"}));
+            (QStringList{"&Undo", "&Redo", "", "&Show all options", "&Hide all options", "",
+                         "&Named values", "Named &options", "&4 options", "", "&Copy graph"}));
 }
 
 TEST_F(GraphsPage, TheSeventhAttributeDropsTheFirst) {

@@ -174,6 +174,31 @@ TEST_F(OptionsPage, OptionNameEditorAndEscape) {
   EXPECT_EQ(Child<QLineEdit>(page, "OptNameEdit")->text(), "O2");
 }
 
+// Typing an option in: Add, its name, Enter, then its values as digits on the grid.
+TEST_F(OptionsPage, EnterEndsTheNameAndGoesToTheFirstValue) {
+  TModelForm* document = Document({"A", "B"}, 1);
+  TOptionsPage* page = Page(document);
+  TOptionGrid* grid = Grid(document);
+  auto* nameEdit = Child<QLineEdit>(page, "OptNameEdit");
+  Main->activateWindow();
+  ASSERT_TRUE(Eventually([&] { return QApplication::activeWindow() == Main.get(); }));
+  grid->setFocus();
+  grid->SetCurrent({1, 1});
+  Child<QPushButton>(page, "OptAddBtn")->click();
+  ASSERT_EQ(grid->Current().Col, 2);
+  QTest::keyClick(grid, 'A');
+  ASSERT_TRUE(nameEdit->hasFocus());
+  QTest::keyClicks(nameEdit, "lpha Systems");
+  QTest::keyClick(nameEdit, Qt::Key_Return);
+  EXPECT_TRUE(grid->hasFocus());
+  EXPECT_EQ(grid->Current().Row, 2);
+  EXPECT_EQ(grid->Current().Col, 2);
+  QTest::keyClicks(QApplication::focusWidget(), "32");
+  EXPECT_EQ(OptionNames(document), (std::vector<std::string>{"O1", "Alpha Systems"}));
+  EXPECT_EQ(Find(document, "A")->OptionText(1), "2");
+  EXPECT_EQ(Find(document, "B")->OptionText(1), "1");
+}
+
 TEST_F(OptionsPage, AddByButtonAfterAndByMenuBefore) {
   TModelForm* document = Document({"A"}, 3);
   TOptionsPage* page = Page(document);
@@ -329,7 +354,8 @@ TEST_F(EvaluationPage, ShowsEveryAttributeEvaluatedAndIndented) {
   EXPECT_EQ(Cell(grid, 2, 0), "  CAR");
   EXPECT_EQ(Cell(grid, 3, 0), "    COSTS");
   EXPECT_EQ(Cell(grid, 4, 0), "      Price");
-  EXPECT_EQ(Main->menuBar()->actions().at(1)->text(), "&View");
+  EXPECT_EQ(Main->menuBar()->actions().at(1)->menu(),
+            Child<QMenu>(Child<TEvaluationPage>(document, "EvaluationPage"), "EvalEditMenu"));
   // Aggregate rows are bold; their values cannot be edited.
   const QModelIndex car = grid->model()->index(1, 0);
   EXPECT_TRUE(car.data(TOptionGridModel::BoldRole).toBool());
@@ -682,6 +708,72 @@ TEST_F(GridPixels, TheAddButtonKeepsItsPlace) {
   expectInPlace("a long attribute name");
   Child<QAction>(page, "OptDelete")->trigger();
   expectInPlace("the last option deleted");
+}
+
+// The value editor comes and goes with the rows that take a value; the buttons beside it stay.
+TEST_F(GridPixels, TheEvaluationButtonsKeepTheirPlace) {
+  TModelForm* document = DocumentWith({"0"});
+  Child<QTabWidget>(document, "PageControl")->setCurrentIndex(EvaluationTab);
+  auto* page = Child<TEvaluationPage>(document, "EvaluationPage");
+  auto* grid = Child<TOptionGrid>(page, "Grid");
+  auto* editor = Child<QComboBox>(page, "ValueEditor");
+  grid->SetCurrent({2, 1});
+  QCoreApplication::sendPostedEvents();
+  ASSERT_FALSE(editor->isVisible());
+  std::vector<QRect> places;
+  for (const char* name : {"SensitivityBtn", "ExplainBtn", "TargetBtn"})
+    places.push_back(Child<QPushButton>(page, name)->geometry());
+  grid->SetCurrent({3, 1});
+  QCoreApplication::sendPostedEvents();
+  ASSERT_TRUE(editor->isVisible());
+  int i = 0;
+  for (const char* name : {"SensitivityBtn", "ExplainBtn", "TargetBtn"})
+    EXPECT_EQ(Child<QPushButton>(page, name)->geometry(), places[i++]) << name;
+}
+
+// The row above the names numbers the options, which tells apart options named alike.
+TEST_F(GridPixels, TheHeaderRowNumbersTheOptions) {
+  TModelForm* document = Document({"A"}, 0);
+  TOptionGrid* grid = Grid(document);
+  const auto headerInk = [&](int column) {
+    QHeaderView* header = grid->horizontalHeader();
+    const QRect section(header->sectionViewportPosition(column), 0, header->sectionSize(column),
+                        header->height());
+    return RightmostInk(header->grab(section).toImage()) >= 0;
+  };
+  EXPECT_FALSE(headerInk(0)) << "no option, no number";
+  Child<QPushButton>(Page(document), "OptAddBtn")->click();
+  Child<QAction>(Page(document), "OptDuplicate")->trigger();
+  ASSERT_EQ(OptionNames(document), (std::vector<std::string>{"New", "New"}));
+  EXPECT_EQ(grid->model()->headerData(0, Qt::Horizontal).toString(), "1");
+  EXPECT_EQ(grid->model()->headerData(1, Qt::Horizontal).toString(), "2");
+  EXPECT_TRUE(headerInk(0));
+  EXPECT_TRUE(headerInk(1));
+}
+
+// A value set wider than its column ends in an ellipsis where the column ends, instead of being
+// cut into what reads as another value.
+TEST_F(GridPixels, LongValueSetsEndInAnEllipsis) {
+  TModelForm* document = DocumentWith({"012"});
+  Child<QTabWidget>(document, "PageControl")->setCurrentIndex(EvaluationTab);
+  auto* grid = Child<TOptionGrid>(Child<TEvaluationPage>(document, "EvaluationPage"), "Grid");
+  grid->SetCurrent({1, 1});
+  const QString text = Cell(grid, 3, 1);
+  ASSERT_EQ(text, "low;medium;high");
+  const QFontMetrics metrics(grid->font());
+  // A width at which the ellipsis ends clearly before the column's edge.
+  int width = metrics.horizontalAdvance(text) / 2;
+  QString elided;
+  do {
+    ++width;
+    elided = metrics.elidedText(text, Qt::ElideRight, width - 2);
+  } while (width - 2 - metrics.horizontalAdvance(elided) < 4);
+  ASSERT_NE(elided, text);
+  grid->setColumnWidth(0, width);
+  const QImage cell = CellImage(grid, 3, 1);
+  const int ink = RightmostInk(cell);
+  EXPECT_GT(ink, 2 + metrics.horizontalAdvance(elided) - 4);
+  EXPECT_LE(ink, 2 + metrics.horizontalAdvance(elided));
 }
 
 TEST_F(GridPixels, EvaluationCellsTakeTypedSetsOnBasicRowsOnly) {

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSplitter>
 #include <QStyle>
 #include <QTableView>
 
@@ -119,7 +120,7 @@ TEST_F(RuleConflicts, MarkedCountedAndNamedAsValuesAreEntered) {
 
 TEST_F(RuleConflicts, CountedOnTheModelPage) {
   Select(Document, "Top");
-  const QLineEdit* text = Child<QLineEdit>(Document, "ModFunctText");
+  QLabel* text = Child<QLabel>(Document, "ModFunctText");
   EXPECT_FALSE(text->text().contains("conflict")) << text->text().toStdString();
   WithModal([&] { Child<QAction>(Document, "ModFunct")->trigger(); },
             [&](QWidget*) {
@@ -130,6 +131,24 @@ TEST_F(RuleConflicts, CountedOnTheModelPage) {
             });
   EXPECT_TRUE(text->text().startsWith("Rules: 9/9")) << text->text().toStdString();
   EXPECT_TRUE(text->text().endsWith(", 2 conflicts")) << text->text().toStdString();
+
+  // With the attribute's fields as narrow as the splitter makes them, the summary wraps, down to
+  // its conflicts.
+  auto* splitter = Child<QSplitter>(Document, "ModSplitter");
+  splitter->setSizes({splitter->width(), 0});
+  QCoreApplication::sendPostedEvents();
+  const QFontMetrics metrics(text->font());
+  const QRect room = text->contentsRect();
+  ASSERT_GT(metrics.horizontalAdvance(text->text()), room.width()) << "one line is too short";
+  EXPECT_LE(metrics.boundingRect(room, Qt::TextWordWrap, text->text()).height(), room.height());
+  const QImage drawn = text->grab(room).toImage();
+  int lowestInk = -1;
+  for (int y = 0; y < drawn.height(); ++y) {
+    for (int x = 0; x < drawn.width(); ++x) {
+      if (drawn.pixelColor(x, y).lightness() < 128) lowestInk = y;
+    }
+  }
+  EXPECT_GT(lowestInk, metrics.height()) << "a second line is drawn";
   Action("EditUndo")->trigger();
   EXPECT_FALSE(text->text().contains("conflict")) << text->text().toStdString();
 }

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <algorithm>
@@ -132,6 +133,36 @@ TEST_F(Target, AChosenSolutionBecomesANewOptionInOneStep) {
   EXPECT_EQ(document->Model().OptionCount(), options);
   EXPECT_EQ(document->Model().Options()[option], name);
   EXPECT_EQ(document->Document().Modified(), modifiedBefore);
+}
+
+// In a narrow dialog a long solution wraps, readable without scrolling sideways, and its tip
+// holds it whole.
+TEST_F(Target, LongSolutionsWrapInANarrowDialog) {
+  TModelForm* document = Main->CreateDocument(Example("car.ubm"));
+  TEvaluationPage* page = ShowOption(document, 2);
+  EXPECT_TRUE(WithTargetForm(page, [&](TTargetForm& form) {
+    Choose(form, "AttributeCombo", "CAR");
+    Choose(form, "ValueCombo", "excellent");
+    auto* list = Child<QListWidget>(&form, "SolutionList");
+    ASSERT_GT(list->count(), 0);
+    form.resize(form.minimumSizeHint().width(), form.height());
+    QApplication::processEvents();
+    const QFontMetrics metrics(list->font());
+    const int room = list->viewport()->width();
+    int wrapped = 0;
+    for (int row = 0; row < list->count(); ++row) {
+      const QListWidgetItem* item = list->item(row);
+      const QRect shown = list->visualItemRect(item);
+      EXPECT_LE(shown.right(), room) << row;
+      EXPECT_EQ(item->toolTip(), item->text());
+      if (metrics.horizontalAdvance(item->text()) > room) {
+        ++wrapped;
+        EXPECT_GE(shown.height(), 2 * metrics.height()) << row;
+      }
+    }
+    EXPECT_GT(wrapped, 0) << "some solution is wider than the list";
+    EXPECT_EQ(list->horizontalScrollBar()->maximum(), 0);
+  }));
 }
 
 TEST_F(Target, SaysWhenTheOptionReachesTheTargetOrNothingDoes) {

@@ -3,6 +3,8 @@
 
 #include <QAction>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -148,6 +150,35 @@ TEST_F(Undo, UndoingBackToTheSavedStateClearsTheStar) {
   QTest::keyClick(Child<TModelTreeView>(document, "ModTreeView"), Qt::Key_Z,
                   Qt::ControlModifier | Qt::ShiftModifier);
   EXPECT_TRUE(document->Caption().contains('*'));
+}
+
+// Each page's menu in the frame offers Undo and Redo named after their steps, and they work from
+// there: the page's own edits are taken back where they were made.
+TEST_F(Undo, EveryPageMenuHoldsUndoAndRedo) {
+  TModelForm* document = OpenCar();
+  auto* pages = Child<QTabWidget>(document, "PageControl");
+  const auto pageMenu = [&]() -> QMenu* {
+    const QList<QAction*> bar = Main->menuBar()->actions();
+    return bar.size() > 1 ? bar.at(1)->menu() : nullptr;
+  };
+  const std::string original = document->Model().Options()[0];
+  for (int page = 0; page < pages->count(); ++page) {
+    SCOPED_TRACE(page);
+    pages->setCurrentIndex(page);
+    document->Run(edits::RenameOption(0, "Page " + std::to_string(page)));
+    QMenu* menu = pageMenu();
+    ASSERT_TRUE(menu);
+    const QList<QAction*> items = menu->actions();
+    ASSERT_GE(items.size(), 2);
+    EXPECT_EQ(items.at(0)->text(), "&Undo Rename option");
+    EXPECT_EQ(items.at(1), Action("EditRedo"));
+    items.at(0)->trigger();
+    EXPECT_EQ(document->Model().Options()[0],
+              page == 0 ? original : "Page " + std::to_string(page - 1));
+    EXPECT_EQ(items.at(1)->text(), "&Redo Rename option");
+    items.at(1)->trigger();
+    EXPECT_EQ(document->Model().Options()[0], "Page " + std::to_string(page));
+  }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Where and how large the windows open, their frames, and what they remember for the next run.
 
 #include <QFileDialog>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -146,6 +147,58 @@ TEST_F(Windows, TheRuleEditorOpensAtTheSizeOfItsTable) {
   const int rulesBottom = grid->rowViewportPosition(15) + grid->rowHeight(15);
   EXPECT_LT(grid->viewport()->height() - rulesBottom, grid->rowHeight(15));
   form.reject();
+}
+
+// Only the first opening fits the table; then the editor comes back as the user left it, also
+// for another table and in the next run.
+TEST_F(Windows, TheRuleEditorKeepsTheSizeTheUserGaveIt) {
+  TModelForm* document = OpenWide(4);
+  TUbicAttribute* wide = Find(document, "Wide");
+  QRect left;
+  {
+    TFunctForm form(document);
+    form.Setup(wide, *wide->Funct());
+    form.show();
+    const QSize fitted = form.size();
+    ASSERT_GT(fitted.height(), 400);
+    form.resize(fitted.width() + 40, fitted.height() - 90);
+    form.move(30, 20);
+    left = form.geometry();
+    form.reject();
+    document->Run(edits::DeleteAttribute(*Find(document, "Longer input 4")));
+    wide = Find(document, "Wide");
+    TUbicFunction smaller;
+    smaller.Initialize(wide);
+    document->Run(edits::SetFunction(*wide, smaller));
+    form.Setup(wide, *wide->Funct());
+    form.show();
+    EXPECT_EQ(form.geometry(), left);
+    form.reject();
+  }
+  TFunctForm next(document);
+  next.Setup(wide, *wide->Funct());
+  next.show();
+  EXPECT_EQ(next.geometry(), left);
+  next.reject();
+}
+
+// The View menu lists a document of a very long name by its beginning and its file, and the
+// whole caption is the item's tip.
+TEST_F(Windows, TheViewMenuStaysNarrowForLongNames) {
+  TModelForm* document = Main->CreateDocument({});
+  document->Run(
+      edits::RenameAttribute(*document->Model().FirstAttribute(), std::string(300, 'M') + " end"));
+  auto* menu = Child<QMenu>(Main.get(), "ViewMenu");
+  menu->popup(Main->mapToGlobal(QPoint(10, 10)));
+  ASSERT_TRUE(Eventually([&] { return menu->isVisible(); }));
+  const QAction* item = menu->actions().last();
+  const QString caption = document->Caption();
+  EXPECT_EQ(item->toolTip(), caption);
+  EXPECT_TRUE(item->text().startsWith("&1 MMM")) << item->text().toStdString();
+  EXPECT_TRUE(item->text().contains(QChar(0x2026)));
+  EXPECT_LT(menu->width(), QFontMetrics(menu->font()).horizontalAdvance(caption) / 2);
+  EXPECT_LT(menu->width(), menu->screen()->availableGeometry().width());
+  menu->hide();
 }
 
 TEST_F(Windows, DialogsOpenWhereTheyWereLeftAlsoInTheNextRun) {
