@@ -8,6 +8,7 @@ inline constexpr const char* AlreadyDestroyed =
     "Trying to destroy an already destroyed object \"%s\"";
 inline constexpr const char* PendingObjects = "%d pending objects upon exit";
 inline constexpr const char* UnknownFileFormat = "Unknown file format: \"%s\"";
+inline constexpr const char* BinaryFile = "File \"%s\" holds binary data, not a model.";
 inline constexpr const char* UnknownStringListFormat = "Unknown string list format";
 inline constexpr const char* RootName = "Root";
 inline constexpr const char* DocumentCaption = "%s [%s%s]";

@@ -257,6 +257,7 @@ TEST_F(Frame, AFileThatIsNoModelIsNamedInAReadableError) {
     EXPECT_NE(error.find("\"" + file + "\""), std::string::npos) << error;
     EXPECT_TRUE(Readable(error)) << error;
   }
+  EXPECT_EQ(OpenError(pictureFile), "File \"" + pictureFile + "\" holds binary data, not a model.");
   EXPECT_TRUE(Main->Documents().empty());
   // An error that names the file already is shown as it is.
   const std::string kvx = Written("broken.kvx", " DKB m| ATT a|");
