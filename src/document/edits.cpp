@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <optional>
 #include <stdexcept>
 
 #include "files/modelfile.h"
 #include "files/optionscsv.h"
 #include "files/subtree.h"
+#include "model/valuecode.h"
 #include "model/valuetext.h"
 
 namespace ubic::edits {
@@ -288,6 +290,53 @@ TEdit EditScale(const TUbicAttribute& attribute, const TScaleChange& change) {
             }
             return FocusOn(&edited);
           }};
+}
+
+namespace {
+
+// The index in the attribute's present scale of the value at Index after Steps; nothing for a
+// value the steps inserted.
+std::optional<int> ValueBeforeSteps(const std::vector<TScaleChange::TStep>& steps, int index) {
+  for (auto step = steps.rbegin(); step != steps.rend(); ++step) {
+    if (step->Insert) {
+      if (index == step->Index) return std::nullopt;
+      if (index > step->Index) --index;
+    } else if (index >= step->Index) {
+      ++index;
+    }
+  }
+  return index;
+}
+
+}  // namespace
+
+TValueUse UseLostByDeletingValue(const TUbicAttribute& attribute,
+                                 const std::vector<TScaleChange::TStep>& steps, int index) {
+  const std::optional<int> value = ValueBeforeSteps(steps, index);
+  const TUbicScale* scale = attribute.Scale();
+  if (!value || scale == nullptr || *value < 0 || *value >= scale->Count()) return {};
+  TValueUse use;
+  if (attribute.IsBasic()) {
+    const char code = ValueCode(*value);
+    for (int k = 0; k < attribute.OptionValues().Count(); ++k) {
+      if (attribute.OptionText(k).find(code) != std::string::npos) ++use.Options;
+    }
+  }
+  if (const TUbicFunction* own = attribute.Funct()) {
+    for (int r = 0; r < own->RuleCount(); ++r) {
+      if (own->RuleEntered(r) && own->RuleLow(r) <= *value && *value <= own->RuleHigh(r)) {
+        ++use.Rules;
+      }
+    }
+  }
+  const TUbicAttribute* parent = attribute.Parent();
+  if (const TUbicFunction* rules = parent != nullptr ? parent->Funct() : nullptr) {
+    const int input = parent->IndexOfInput(&attribute);
+    for (int r = 0; r < rules->RuleCount(); ++r) {
+      if (rules->RuleEntered(r) && rules->RuleInput(input, r) == *value) ++use.Rules;
+    }
+  }
+  return use;
 }
 
 TEdit SetFunction(const TUbicAttribute& attribute, const TUbicFunction& function) {

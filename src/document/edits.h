@@ -71,6 +71,17 @@ struct TScaleChange {
   bool MakeDefault = false;
 };
 TEdit EditScale(const TUbicAttribute& attribute, const TScaleChange& change);
+// What deleting the value at Index of the scale being edited takes away, after the Steps the
+// scale editor has made so far: the options whose value it is on a basic attribute, and the
+// entered rules that hold it, in the attribute's own function as a result and in the parent's as
+// this input. A value the steps inserted is held by nothing yet.
+struct TValueUse {
+  int Options = 0;
+  int Rules = 0;
+  bool operator==(const TValueUse&) const = default;
+};
+TValueUse UseLostByDeletingValue(const TUbicAttribute& attribute,
+                                 const std::vector<TScaleChange::TStep>& steps, int index);
 
 // Functions.
 // Attribute takes a copy of Function (its rules, weights and settings).

@@ -1,5 +1,7 @@
 #include "excerpt.h"
 
+#include <algorithm>
+
 #include "foundation/cp1250.h"
 
 namespace ubic {
@@ -10,26 +12,37 @@ bool IsTextByte(unsigned char byte) {
   return code >= 0x20 && !(code >= 0x7F && code <= 0x9F);
 }
 
-void AppendEscaped(std::string& out, unsigned char byte) {
-  constexpr std::string_view kDigits = "0123456789ABCDEF";
-  out.append("\\x").append(1, kDigits[byte >> 4]).append(1, kDigits[byte & 0xF]);
+// Bytes that plain text holds besides its characters.
+bool IsLayoutByte(unsigned char byte) {
+  return byte == '\t' || byte == '\n' || byte == '\v' || byte == '\f' || byte == '\r' ||
+         byte == 0x1A;
 }
 
 }  // namespace
 
 std::string ContentExcerpt(std::string_view content, std::size_t maxLength) {
-  const bool cut = content.size() > maxLength;
   std::string excerpt;
   for (const char c : content.substr(0, maxLength)) {
     const auto byte = static_cast<unsigned char>(c);
-    if (IsTextByte(byte)) {
+    if (byte == '\t') {
+      excerpt += ' ';
+    } else if (IsTextByte(byte)) {
       excerpt += c;
     } else {
-      AppendEscaped(excerpt, byte);
+      return excerpt + "...";
     }
   }
-  if (cut) excerpt += "...";
+  if (content.size() > maxLength) excerpt += "...";
   return excerpt;
+}
+
+bool HoldsBinaryData(std::string_view head) {
+  if (head.find('\0') != std::string_view::npos) return true;
+  const auto foreign = std::count_if(head.begin(), head.end(), [](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return !IsTextByte(byte) && !IsLayoutByte(byte);
+  });
+  return static_cast<std::size_t>(foreign) * 32 > head.size();
 }
 
 }  // namespace ubic

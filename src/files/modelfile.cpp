@@ -1,5 +1,6 @@
 #include "modelfile.h"
 
+#include "excerpt.h"
 #include "foundation/cp1250.h"
 #include "foundation/textfile.h"
 #include "foundation/utils.h"
@@ -128,6 +129,12 @@ void UnknownFileFormat(const std::string& fileName) {
   throw EUbicError(Format(ubicstr::UnknownFileFormat, Utf8ToCp1250(fileName)));
 }
 
+void RefuseBinaryContent(std::string_view content, const std::string& fileName) {
+  if (HoldsBinaryData(content.substr(0, kBinaryProbe))) {
+    throw EUbicError(Format(ubicstr::BinaryFile, Utf8ToCp1250(fileName)));
+  }
+}
+
 void TRuleBudget::Take(const TUbicAttribute& attribute) {
   if (!attribute.CanHaveFunction()) return;
   long long count = 1;
@@ -204,6 +211,7 @@ void LoadFromFile(TUbicModel& model, const std::string& fileName) {
 }
 
 void LoadFromText(TUbicModel& model, const std::string& text, const std::string& fileName) {
+  RefuseBinaryContent(text, fileName);
   TXmlItem root;
   ReadXml(root, SplitLines(text));
   if (root.Name != "Ubic") UnknownFileFormat(fileName);

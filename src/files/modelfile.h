@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "model/model.h"
 #include "xml.h"
@@ -57,6 +59,12 @@ void WriteScaleValues(const TUbicScale& scale, TXmlItem& item);
 // Raises the error of a file that is not of the expected format. The file name, which the system
 // gives in UTF-8, enters the message as Windows-1250 text like the rest of it.
 [[noreturn]] void UnknownFileFormat(const std::string& fileName);
+// Raises EUbicError naming the file when the beginning of its Content is binary data rather
+// than text (HoldsBinaryData): a picture or a program opened by mistake is named for what it is,
+// as quoting it would show its bytes as symbols.
+void RefuseBinaryContent(std::string_view content, const std::string& fileName);
+// How much of a file RefuseBinaryContent looks at.
+inline constexpr std::size_t kBinaryProbe = 4096;
 
 // Attributes are read at most this deep from any file, so that no file builds a tree whose
 // recursive walks exhaust the stack, and every tree read can be written in the own format and read

@@ -9,6 +9,20 @@
 
 namespace ubic {
 
+namespace {
+
+// The own format's reader looks at the text itself; the foreign ones read their files their own
+// ways.
+void RefuseBinaryFile(const std::string& fileName) {
+  std::ifstream file = OpenFileForReading(fileName);
+  std::string head(kBinaryProbe, '\0');
+  file.read(head.data(), static_cast<std::streamsize>(head.size()));
+  head.resize(static_cast<std::size_t>(file.gcount()));
+  RefuseBinaryContent(head, fileName);
+}
+
+}  // namespace
+
 TModelFormat FormatOfFile(const std::string& fileName) {
   const std::string extension = AnsiLowerCase(FileExtension(fileName));
   if (extension == ".xml") return TModelFormat::Jkiv;
@@ -22,6 +36,7 @@ TOpenedModel OpenModel(const std::string& fileName) {
 
 TOpenedModel OpenModel(const std::string& fileName, TModelFormat format) {
   TOpenedModel opened{std::make_unique<TUbicModel>(), {}};
+  if (format != TModelFormat::Own) RefuseBinaryFile(fileName);
   switch (format) {
     case TModelFormat::Jkiv:
       LoadFromJkivFile(*opened.Model, fileName);

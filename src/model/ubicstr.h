@@ -8,6 +8,7 @@ inline constexpr const char* AlreadyDestroyed =
     "Trying to destroy an already destroyed object \"%s\"";
 inline constexpr const char* PendingObjects = "%d pending objects upon exit";
 inline constexpr const char* UnknownFileFormat = "Unknown file format: \"%s\"";
+inline constexpr const char* BinaryFile = "File \"%s\" holds binary data, not a model.";
 inline constexpr const char* UnknownStringListFormat = "Unknown string list format";
 inline constexpr const char* RootName = "Root";
 inline constexpr const char* DocumentCaption = "%s [%s%s]";
@@ -49,6 +50,12 @@ inline constexpr const char* ExportLosses =
     "%s\rWrite the file all the same? Cancel writes nothing.";
 inline constexpr const char* SaveModelAsFile = "Save model \"%s\" as file \"%s\"?";
 inline constexpr const char* SaveModelAs = "Save model \"%s\" as file?";
+inline constexpr const char* DeleteUsedValue =
+    "Deleting the value \"%s\" takes it from %s.\rDo you still want to delete the value?";
+inline constexpr const char* OptionCount = "%d option";
+inline constexpr const char* OptionsCount = "%d options";
+inline constexpr const char* EnteredRuleCount = "%d entered rule";
+inline constexpr const char* EnteredRulesCount = "%d entered rules";
 inline constexpr const char* UndefinedScale = "<undefined>";
 inline constexpr const char* UnknownFunction = "Unknown function \"%s\"";
 inline constexpr const char* UnacceptableParameters =

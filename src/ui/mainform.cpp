@@ -139,7 +139,9 @@ void TMainForm::CreateActions() {
   FFileOpen =
       make("&Open", "Open|Open saved file", QKeySequence("Ctrl+O"), &TMainForm::FileOpenClick);
   FFileOpen->setIcon(QIcon(":/icons/file-open.svg"));
-  FFileClose = make("&Close", "Close|Close file", {}, &TMainForm::FileCloseClick);
+  FFileClose =
+      make("&Close", "Close|Close file", QKeySequence("Ctrl+W"), &TMainForm::FileCloseClick);
+  FFileClose->setShortcuts({QKeySequence("Ctrl+W"), QKeySequence("Ctrl+F4")});
   FFileSave = make("&Save", "Save|Save file", QKeySequence("Ctrl+S"), &TMainForm::FileSaveClick);
   FFileSave->setIcon(QIcon(":/icons/file-save.svg"));
   FFileSaveAs = make("Save &As...", "Save as...|Save file under a different name", {},
@@ -358,6 +360,9 @@ TModelForm* TMainForm::CreateDocument(const std::string& fileName) {
   TModelForm* form = std::make_unique<TModelForm>(*this, std::move(opened)).release();
   QMdiSubWindow* window = FMdiArea->addSubWindow(form);
   window->setAttribute(Qt::WA_DeleteOnClose);
+  // File > Close takes Ctrl+W and Ctrl+F4 however the windows are arranged; the window's own
+  // menu would claim them too while it is maximised, and then neither would close it.
+  for (QAction* action : window->systemMenu()->actions()) action->setShortcuts({});
   connect(form, &QWidget::windowTitleChanged, window, [this] { UpdateActions(); });
   connect(window, &QObject::destroyed, this, [this] {
     MergeMenus();

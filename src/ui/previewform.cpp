@@ -4,9 +4,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProgressBar>
@@ -19,6 +21,7 @@
 #include <exception>
 
 #include "foundation/utils.h"
+#include "model/ubicstr.h"
 #include "print/pageexport.h"
 #include "print/printpreview.h"
 #include "print/printsink.h"
@@ -47,6 +50,35 @@ enum TSaveKind { skText = 1, skSvg, skPng, skBmp, skPdf };
 constexpr const char* kSaveFilters[] = {"Text File (*.txt)", "SVG Picture (*.svg)",
                                         "PNG Image (*.png)", "Bitmap (*.bmp)",
                                         "PDF Document (*.pdf)"};
+
+// While it lives, the print dialog's own question before it prints over a file is answered Yes
+// and never shown: the program asks its own once the dialog has closed, with the buttons and the
+// title of its other questions, and no box of the dialog's is left to take the focus away.
+class TDialogOverwriteAnswer : public QObject {
+ public:
+  explicit TDialogOverwriteAnswer(const QDialog& dialog) : FDialog(dialog) {
+    qApp->installEventFilter(this);
+  }
+  TDialogOverwriteAnswer(const TDialogOverwriteAnswer&) = delete;
+  TDialogOverwriteAnswer& operator=(const TDialogOverwriteAnswer&) = delete;
+  ~TDialogOverwriteAnswer() override { qApp->removeEventFilter(this); }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    // The show event comes before the box reaches the screen.
+    if (event->type() != QEvent::Show) return false;
+    auto* box = qobject_cast<QMessageBox*>(watched);
+    if (box != nullptr && box->parentWidget() == &FDialog && box->icon() == QMessageBox::Question) {
+      box->setAttribute(Qt::WA_DontShowOnScreen);
+      QMetaObject::invokeMethod(
+          box, [box] { box->done(QMessageBox::Yes); }, Qt::QueuedConnection);
+    }
+    return false;
+  }
+
+ private:
+  const QDialog& FDialog;
+};
 
 }  // namespace
 
@@ -221,7 +253,15 @@ void TPreviewForm::PrintBtnClick() {
   dialog.setMinMax(1, FPreview->PageCount());
   dialog.setFromTo(1, FPreview->PageCount());
   printer.setCopyCount(1);
-  if (dialog.exec() != QDialog::Accepted) return;
+  {
+    const TDialogOverwriteAnswer answer(dialog);
+    if (dialog.exec() != QDialog::Accepted) return;
+  }
+  if (!MayPrintTo(printer.outputFileName())) return;
+  // The dialogs may have left no window active: the preview takes the keys again, so that
+  // Escape reaches it while the pages print.
+  activateWindow();
+  FPreview->setFocus();
   FPreview->SetCopies(printer.copyCount());
   FPreview->SetCollate(printer.collateCopies());
   // The preview prints the copies itself.
@@ -241,6 +281,12 @@ void TPreviewForm::PrintBtnClick() {
     }
     if (FPreview->Aborted()) FQuestions.Inform("Printing aborted.");
   });
+}
+
+bool TPreviewForm::MayPrintTo(const QString& fileName) {
+  return fileName.isEmpty() || !QFileInfo::exists(fileName) ||
+         FQuestions.Confirm(Format(ubicstr::OverwriteFile, fileName.toStdString()), true) ==
+             TAnswer::Yes;
 }
 
 void TPreviewForm::PageSetupBtnClick() {

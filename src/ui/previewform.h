@@ -47,6 +47,9 @@ class TPreviewForm : public QDialog {
   void CreateLayout(QStatusBar* statusBar);
   bool HandleKey(const QKeyEvent& event);
   void PrintBtnClick();
+  // Whether the print may go to FileName (none for a printer): Yes to the question whether to
+  // replace a file of that name.
+  bool MayPrintTo(const QString& fileName);
   void PageSetupBtnClick();
   void SaveBtnClick();
   void CopyBtnClick();

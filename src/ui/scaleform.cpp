@@ -18,6 +18,7 @@
 
 #include "foundation/cp1250.h"
 #include "foundation/utils.h"
+#include "model/ubicstr.h"
 #include "namedescform.h"
 #include "questions.h"
 #include "uitext.h"
@@ -40,6 +41,20 @@ QIcon ClassIcon(int valueClass) {
   painter.setBrush(colours[valueClass]);
   painter.drawEllipse(QRectF(2.5, 2.5, 11, 11));
   return QIcon(pixmap);
+}
+
+// "2 options and 1 entered rule": what a deleted value is taken from.
+std::string ValueUseText(const edits::TValueUse& use) {
+  std::vector<std::string> parts;
+  if (use.Options > 0) {
+    parts.push_back(
+        Format(use.Options == 1 ? ubicstr::OptionCount : ubicstr::OptionsCount, use.Options));
+  }
+  if (use.Rules > 0) {
+    parts.push_back(
+        Format(use.Rules == 1 ? ubicstr::EnteredRuleCount : ubicstr::EnteredRulesCount, use.Rules));
+  }
+  return parts.size() == 2 ? parts[0] + " and " + parts[1] : parts.front();
 }
 
 // Reports every change of a name typed in place, so that OK can follow it before the edit ends.
@@ -341,6 +356,13 @@ void TScaleForm::AddClick() {
 void TScaleForm::DeleteClick() {
   const int index = SelectedIndex();
   if (index < 0 || FNewScale->Count() <= 2) return;
+  // The options and rules lose the value only after OK, but that is too late to ask.
+  const edits::TValueUse use = edits::UseLostByDeletingValue(*FAttribute, FSteps, index);
+  if ((use.Options > 0 || use.Rules > 0) &&
+      FQuestions.Confirm(Cp1250ToUtf8(Format(ubicstr::DeleteUsedValue, FNewScale->ValueName(index),
+                                             ValueUseText(use)))) != TAnswer::Yes) {
+    return;
+  }
   FNewScale->DeleteValue(index);
   FSteps.push_back({false, index});
   FUpdating = true;

@@ -199,6 +199,56 @@ TEST_F(EditsTest, AScaleEditKeepsValuesAndRulesInStep) {
   EXPECT_EQ(parent->Funct()->RuleInput(input, 0), 0);
 }
 
+// Before the scale editor deletes a value it learns what holds it, counting through the values
+// it inserted and deleted so far.
+TEST_F(EditsTest, WhatDeletingAValueTakesIsKnownBeforeItRuns) {
+  TUbicAttribute& basic = BasicUnderFunction();
+  const TUbicAttribute& parent = *basic.Parent();
+  const int input = parent.IndexOfInput(&basic);
+  ASSERT_GE(basic.Scale()->Count(), 3);
+  ASSERT_GE(Model().OptionCount(), 3);
+  for (int k = 0; k < Model().OptionCount(); ++k) {
+    Document->Run(edits::SetOptionValue(basic, k, k == 0 ? "0" : k == 1 ? "01" : "*"));
+  }
+  // The parent's entered rules: two on value 0 of this input, one on value 1.
+  TUbicFunction rules;
+  rules.Initialize(basic.Parent());
+  for (int value : {0, 0, 1}) {
+    int r = 0;
+    while (rules.RuleInput(input, r) != value || rules.RuleEntered(r)) ++r;
+    rules.EnterRule(r, 0, 0);
+  }
+  Document->Run(edits::SetFunction(parent, rules));
+
+  using TUse = edits::TValueUse;
+  EXPECT_EQ(edits::UseLostByDeletingValue(basic, {}, 0), (TUse{2, 2}));
+  EXPECT_EQ(edits::UseLostByDeletingValue(basic, {}, 1), (TUse{1, 1}));
+  const int last = basic.Scale()->Count() - 1;
+  EXPECT_EQ(edits::UseLostByDeletingValue(basic, {}, last), (TUse{0, 0})) << "\"*\" keeps";
+  // A value inserted before: it holds nothing, and the old ones moved up by one.
+  EXPECT_EQ(edits::UseLostByDeletingValue(basic, {{true, 1}}, 1), (TUse{0, 0}));
+  EXPECT_EQ(edits::UseLostByDeletingValue(basic, {{true, 1}}, 2), (TUse{1, 1}));
+  EXPECT_EQ(edits::UseLostByDeletingValue(basic, {{true, 1}}, 0), (TUse{2, 2}));
+  // Value 0 deleted before: the old value 1 is first now.
+  EXPECT_EQ(edits::UseLostByDeletingValue(basic, {{false, 0}}, 0), (TUse{1, 1}));
+  EXPECT_EQ(edits::UseLostByDeletingValue(basic, {{true, 0}, {false, 0}}, 0), (TUse{2, 2}));
+
+  // An aggregate attribute's own rules count where their interval holds the value; its option
+  // values are evaluated, not entered, and count for nothing.
+  const TUbicAttribute& top = *Model().FirstAttribute();
+  ASSERT_EQ(top.Parent()->Funct(), nullptr);
+  ASSERT_GE(top.Scale()->Count(), 3);
+  TUbicFunction own;
+  own.Initialize(Model().FirstAttribute());
+  own.EnterRule(0, 0, 1);
+  own.EnterRule(1, 1, 2);
+  Document->Run(edits::SetFunction(top, own));
+  ASSERT_FALSE(top.OptionText(0).empty());
+  EXPECT_EQ(edits::UseLostByDeletingValue(top, {}, 0), (TUse{0, 1}));
+  EXPECT_EQ(edits::UseLostByDeletingValue(top, {}, 1), (TUse{0, 2}));
+  EXPECT_EQ(edits::UseLostByDeletingValue(top, {}, 2), (TUse{0, 1}));
+}
+
 // Neither edit gives an attribute a scale that the scale editor would not confirm.
 TEST_F(EditsTest, ScalesWithoutDistinctValueNamesAreRefused) {
   const TUbicAttribute& basic = BasicUnderFunction();

@@ -118,27 +118,33 @@ TEST(XmlReader, ErrorsTellTheirLine) {
   EXPECT_EQ(Read({kHeader})->Name, "");
 }
 
-TEST(XmlReader, ContentQuotedInAnErrorIsShortAndReadable) {
-  // Control codes and the codes that Windows-1250 leaves unassigned are escaped; letters beyond
-  // ASCII are text.
-  EXPECT_EQ(ContentExcerpt(std::string("a\0b\tc\x7F\x81\x98\x9A\xE8\xFF", 11)),
-            "a\\x00b\\x09c\\x7F\\x81\\x98\x9A\xE8\xFF");
-  EXPECT_EQ(ContentExcerpt("\r\n\x1B"), "\\x0D\\x0A\\x1B");
+TEST(XmlReader, ContentQuotedInAnErrorIsShortAndPrintable) {
+  // The quote ends at the first control code or code that Windows-1250 leaves unassigned;
+  // letters beyond ASCII are text, and a tab reads as a blank.
+  EXPECT_EQ(ContentExcerpt("a\tb\xE8\xFF\x9Ac\x81d"), "a b\xE8\xFF\x9Ac...");
+  EXPECT_EQ(ContentExcerpt("line\r\nnext"), "line...");
+  EXPECT_EQ(ContentExcerpt(std::string("\0x", 2)), "...");
   EXPECT_EQ(ContentExcerpt(std::string(40, 'x')), std::string(40, 'x'));
   EXPECT_EQ(ContentExcerpt(std::string(41, 'x')), std::string(40, 'x') + "...");
   EXPECT_EQ(ContentExcerpt("abc\x01", 3), "abc...");
   EXPECT_EQ(ContentExcerpt(""), "");
 
-  // A binary file read as XML: the text before the first "<" is quoted, escaped and cut ("\x89" is
-  // the per mille sign in Windows-1250).
-  const std::string binary(
-      "\x89PNG\x1A\0\0\0\rIHDR\x10\x06\0\0\0\x1F\xF3\xFFsRGB\x81\x90"
-      "0123456789012345678901234567890123456789<x>",
-      70);
-  EXPECT_EQ(ReadError({binary}),
-            "Error reading XML around line 2: A tag expected instead of text "
-            "\"\x89PNG\\x1A\\x00\\x00\\x00\\x0DIHDR\\x10\\x06\\x00\\x00\\x00\\x1F\xF3\xFFsRGB"
-            "\\x81\\x900123456789012...\"");
+  // Text before the first "<" is quoted up to the first byte that is no text.
+  EXPECT_EQ(ReadError({kHeader, "Dear reader,\x02\x03 <x>"}),
+            "Error reading XML around line 3: A tag expected instead of text \"Dear reader,...\"");
+}
+
+TEST(XmlReader, BinaryDataIsToldFromText) {
+  const std::string png("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16);
+  EXPECT_TRUE(HoldsBinaryData(png));
+  // Without NUL bytes: one foreign byte in 32 is still text, two are not.
+  std::string text(62, 'a');
+  text[10] = '\x1F';
+  EXPECT_FALSE(HoldsBinaryData(text));
+  text[40] = '\x81';
+  EXPECT_TRUE(HoldsBinaryData(text));
+  EXPECT_FALSE(HoldsBinaryData(" KIV I1.5\r\n\tDKB\f\x1A \xE8rka"));
+  EXPECT_FALSE(HoldsBinaryData(""));
 }
 
 TEST(XmlReader, RefusesNestingBeyondTheBound) {

@@ -3,11 +3,15 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <QTextBrowser>
 
 #include "files/modelio.h"
 #include "foundation/textfile.h"
@@ -373,6 +377,49 @@ TEST(AboutAndHelp, TextsAndManual) {
   EXPECT_EQ(about.windowTitle(), "About Ubic");
   EXPECT_EQ(TAboutBox::VersionLine(), "Version 1.02");
   EXPECT_TRUE(QFile::exists(THelpForm::ContentsFile()));
+}
+
+// Ctrl+F reaches the search field; Enter finds the text on any page, going on from the page
+// shown and round past the last page.
+TEST(AboutAndHelp, TheManualIsSearchedInAllItsPages) {
+  THelpForm help;
+  help.ShowContents();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&help));
+  auto* browser = Child<QTextBrowser>(&help, "Browser");
+  auto* search = Child<QLineEdit>(&help, "SearchEdit");
+  const auto page = [browser] { return QFileInfo(browser->source().toLocalFile()).fileName(); };
+  const auto selected = [browser] { return browser->textCursor().selectedText(); };
+  ASSERT_EQ(page(), "index.html");
+  const QStringList pages = THelpForm::Pages(THelpForm::ContentsFile());
+  EXPECT_EQ(pages.size(), QDir(QFileInfo(pages.front()).path()).entryList({"*.html"}).size());
+
+  browser->setFocus();
+  QTest::keyClick(browser, Qt::Key_F, Qt::ControlModifier);
+  EXPECT_EQ(help.focusWidget(), search);
+  const auto find = [search](const char* text) {
+    search->setText(text);
+    QTest::keyClick(search, Qt::Key_Return);
+  };
+  // Only on a page in the middle of the manual.
+  find("Form Feed");
+  EXPECT_EQ(page(), "printing.html");
+  EXPECT_EQ(selected(), "form feed");
+  // On three pages: from the printing page on, past the last page round to the contents, then
+  // page by page with each Enter.
+  find("ctrl+ins");
+  EXPECT_EQ(page(), "index.html");
+  EXPECT_EQ(selected(), "Ctrl+Ins");
+  for (const char* next : {"scale-editor.html", "options-and-graphs.html", "index.html"}) {
+    QTest::keyClick(search, Qt::Key_Return);
+    EXPECT_EQ(page(), next);
+  }
+  find("monotonic");
+  EXPECT_EQ(page(), "explanation.html");
+  // A text no page holds leaves the page and says so.
+  find("xylophone");
+  EXPECT_EQ(page(), "explanation.html");
+  EXPECT_EQ(Child<QLabel>(&help, "SearchStatus")->text(),
+            "No page of the manual holds \"xylophone\".");
 }
 
 }  // namespace

@@ -502,7 +502,7 @@ TEST_F(Editors, ScaleEditorSaysWhyOkWaitsForDistinctNames) {
   EXPECT_EQ(scale->AcceptanceProblem(), "");
 }
 
-TEST_F(Editors, DeletingAValueThenCancellingRestoresEverything) {
+TEST_F(Editors, DeletingAValueAsksWhatHoldsItAndCancelRestoresEverything) {
   TModelForm* document = OpenExample();
   const TUbicAttribute* top = Find(document, "Top");
   GiveFunction(document, top, 0);
@@ -511,9 +511,22 @@ TEST_F(Editors, DeletingAValueThenCancellingRestoresEverything) {
   WithModal([&] { document->ModScaleClick(); },
             [&](QWidget*) {
               TScaleForm& form = *Child<TScaleForm>(document, "ScaleForm");
+              auto* list = Child<QTreeWidget>(&form, "ValueList");
+              // The first option's value and Top's entered rule hold poor: the editor asks.
               form.SelectValue(0);
+              Questions.Answer(TAnswer::No);
               Child<QAction>(&form, "DeleteAction")->trigger();
-              EXPECT_EQ(Child<QTreeWidget>(&form, "ValueList")->topLevelItemCount(), 2);
+              EXPECT_EQ(TakeAsked(),
+                        (std::vector<std::string>{
+                            "Deleting the value \"poor\" takes it from 1 option and 1 entered "
+                            "rule.\rDo you still want to delete the value?"}));
+              EXPECT_EQ(list->topLevelItemCount(), 3) << "No keeps the value";
+              // Nothing holds fair in the middle, and there is no question.
+              form.SelectValue(1);
+              Child<QAction>(&form, "DeleteAction")->trigger();
+              EXPECT_TRUE(TakeAsked().empty());
+              EXPECT_EQ(list->topLevelItemCount(), 2);
+              EXPECT_EQ(list->topLevelItem(1)->text(0), "fine");
               EXPECT_EQ(Find(document, "Quality")->OptionValue(1), 2) << "the model waits for OK";
               EXPECT_FALSE(Child<QAction>(&form, "DeleteAction")->isEnabled()) << "two values stay";
               Child<QAction>(&form, "AddAction")->trigger();
@@ -522,12 +535,14 @@ TEST_F(Editors, DeletingAValueThenCancellingRestoresEverything) {
   EXPECT_EQ(Saved(document, TempFile("after.ubm")), before);
 
   // Confirmed, the deletion is one step that takes the values and rules of poor along.
+  Questions.Answer(TAnswer::Yes);
   WithModal([&] { document->ModScaleClick(); },
             [&](QWidget*) {
               Child<TScaleForm>(document, "ScaleForm")->SelectValue(0);
               Child<QAction>(Child<TScaleForm>(document, "ScaleForm"), "DeleteAction")->trigger();
               Child<TScaleForm>(document, "ScaleForm")->OkClick();
             });
+  EXPECT_EQ(TakeAsked().size(), 1u);
   EXPECT_EQ(Find(document, "Top")->Funct()->RuleCount(), 4) << "the rules of poor went";
   EXPECT_EQ(Find(document, "Quality")->OptionValue(1), 1) << "fine moved down";
   EXPECT_EQ(document->History().UndoName(), "Edit scale");

@@ -154,6 +154,31 @@ TEST_F(Frame, CtrlNMakesANewDocumentOnTheGraphsPage) {
   EXPECT_EQ(Main->Documents().size(), 2u);
 }
 
+TEST_F(Frame, CtrlWAndCtrlF4CloseTheActiveDocument) {
+  TModelForm* first = Main->CreateDocument(Example("car.ubm"));
+  TModelForm* second = Main->CreateDocument(Example("home.ubm"));
+  Activate();
+  ASSERT_EQ(Main->ActiveDocument(), second);
+  Modify(second);
+  const auto press = [](TModelForm* document, Qt::Key key) {
+    auto* tree = Child<QTreeWidget>(document, "ModTreeView");
+    tree->setFocus();
+    QTest::keyClick(tree, key, Qt::ControlModifier);
+  };
+  // The close query applies: Cancel keeps the window.
+  Questions.Answer(TAnswer::Cancel);
+  press(second, Qt::Key_W);
+  EXPECT_EQ(TakeAsked().size(), 1u);
+  EXPECT_EQ(Main->Documents().size(), 2u);
+  Questions.Answer(TAnswer::No);
+  press(second, Qt::Key_F4);
+  EXPECT_EQ(TakeAsked().size(), 1u);
+  EXPECT_TRUE(Eventually([&] { return Main->Documents().size() == 1u; }));
+  ASSERT_EQ(Main->ActiveDocument(), first);
+  press(first, Qt::Key_W);
+  EXPECT_TRUE(Eventually([&] { return Main->Documents().empty(); }));
+}
+
 TEST_F(Frame, NoKeyIsTakenByTwoCommandsAtOnce) {
   TModelForm* document = Main->CreateDocument(Example("car.ubm"));
   // Most commands are enabled: an aggregate attribute with a function, and a copied subtree.
@@ -257,6 +282,7 @@ TEST_F(Frame, AFileThatIsNoModelIsNamedInAReadableError) {
     EXPECT_NE(error.find("\"" + file + "\""), std::string::npos) << error;
     EXPECT_TRUE(Readable(error)) << error;
   }
+  EXPECT_EQ(OpenError(pictureFile), "File \"" + pictureFile + "\" holds binary data, not a model.");
   EXPECT_TRUE(Main->Documents().empty());
   // An error that names the file already is shown as it is.
   const std::string kvx = Written("broken.kvx", " DKB m| ATT a|");

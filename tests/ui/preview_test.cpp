@@ -41,6 +41,26 @@
 namespace ubic {
 namespace {
 
+// The messages Qt writes to standard error while it lives, but for those of the test platform,
+// which has no windows to size.
+class TQtMessages {
+ public:
+  TQtMessages() : FOuter(qInstallMessageHandler(&Record)) { Log().clear(); }
+  TQtMessages(const TQtMessages&) = delete;
+  TQtMessages& operator=(const TQtMessages&) = delete;
+  ~TQtMessages() { qInstallMessageHandler(FOuter); }
+  static QStringList& Log() {
+    static QStringList log;
+    return log;
+  }
+
+ private:
+  static void Record(QtMsgType, const QMessageLogContext&, const QString& message) {
+    if (!message.startsWith("This plugin does not support")) Log() << message;
+  }
+  QtMessageHandler FOuter;
+};
+
 class PreviewTest : public TUiTest {
  protected:
   TPreviewForm& Form() const { return Main->PreviewForm(); }
@@ -564,26 +584,32 @@ TEST_F(PreviewTest, EverySaveNamesItsFileAndAsksBeforeReplacingIt) {
   EXPECT_EQ(QDir(Temp.path()).entryList(QDir::Files | QDir::Hidden).size(), 5);
 }
 
-TEST_F(PreviewTest, ACancelledPrintToAFileKeepsWhatWasThere) {
+// Printing to a file asks the program's own question before it replaces a file, and no box of
+// the print dialog's; Escape, pressed where the keys go, stops the print; a print stopped or
+// refused leaves the file that was there.
+TEST_F(PreviewTest, APrintToAFileAsksOnceAndEscapeStopsIt) {
   ShowCarReport();
   const int pages = Preview().PageCount();
   ASSERT_GE(pages, 3);
   const std::string old = TempFile("old.pdf");
   WriteFileSafely(old, "old bytes");
+  const std::string replace =
+      "File \"" + old + "\" already exists. Do you want to overwrite the file?";
+  int dialogBoxes = 0;
   // All pages into File through the print dialog.
-  const auto print = [this](const std::string& file) {
+  const auto print = [&](const std::string& file) {
     bool accepted = false;
     WithDialogs(
-        [&file, &accepted](QWidget* modal) {
-          // The print dialog asks itself before it prints over a file.
-          if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            box->button(QMessageBox::Yes)->click();
+        [&](QWidget* modal) {
+          if (qobject_cast<QMessageBox*>(modal) != nullptr) {
+            ++dialogBoxes;
+            ClickButton(modal, QDialogButtonBox::Yes);
           } else if (!accepted) {
             accepted = true;
             if (auto* edit = DialogChild<QLineEdit>(modal, "filename")) {
               edit->setText(QString::fromStdString(file));
             }
-            // Clicked once the answering timer returns, so that it can answer that question.
+            // Clicked once the answering timer returns, so that it could answer a box.
             QTimer::singleShot(0, modal, [modal] { ClickButton(modal, QDialogButtonBox::Ok); });
           }
         },
@@ -598,13 +624,28 @@ TEST_F(PreviewTest, ACancelledPrintToAFileKeepsWhatWasThere) {
                        cancel();
                    });
 
-  cancel = [this] { Button("CancelBtn")->trigger(); };
+  const TQtMessages messages;
+  // No: nothing is printed.
+  Questions.Answer(TAnswer::No);
   print(old);
-  EXPECT_EQ(TakeAsked(), (std::vector<std::string>{"Printing aborted."}));
-  EXPECT_EQ(ReadFileText(old).substr(0, 20), "old bytes");
+  EXPECT_EQ(TakeAsked(), std::vector<std::string>{replace});
+  EXPECT_EQ(ReadFileText(old), "old bytes");
+
+  cancel = [this] { Button("CancelBtn")->trigger(); };
+  Questions.Answer(TAnswer::Yes);
+  print(old);
+  EXPECT_EQ(TakeAsked(), (std::vector<std::string>{replace, "Printing aborted."}));
+  EXPECT_EQ(ReadFileText(old), "old bytes");
+
   const std::string none = TempFile("none.pdf");
-  cancel = [this] { QTest::keyClick(&Preview(), Qt::Key_Escape); };
+  QWidget* escaped = nullptr;
+  cancel = [&escaped] {
+    escaped = QApplication::focusWidget();
+    if (escaped != nullptr) QTest::keyClick(escaped, Qt::Key_Escape);
+  };
   print(none);
+  ASSERT_NE(escaped, nullptr) << "the keys went to no window";
+  EXPECT_EQ(escaped->window(), &Form());
   EXPECT_EQ(TakeAsked(), (std::vector<std::string>{"Printing aborted."}));
   EXPECT_TRUE(Form().isVisible()) << "Escape stopped the printing, not the preview";
   EXPECT_FALSE(QFile::exists(QString::fromStdString(none)));
@@ -612,9 +653,12 @@ TEST_F(PreviewTest, ACancelledPrintToAFileKeepsWhatWasThere) {
   EXPECT_EQ(QDir(Temp.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 
   cancel = nullptr;
+  Questions.Answer(TAnswer::Yes);
   print(old);
-  EXPECT_TRUE(TakeAsked().empty());
+  EXPECT_EQ(TakeAsked(), std::vector<std::string>{replace});
   EXPECT_EQ(test::PdfPageCount(QString::fromStdString(old)), pages);
+  EXPECT_EQ(dialogBoxes, 0) << "the print dialog asked on its own";
+  EXPECT_EQ(TQtMessages::Log(), QStringList()) << "nothing on standard error";
 }
 
 TEST_F(PreviewTest, ThePrintDialogPrintsTheChosenPagesInCopies) {
@@ -670,8 +714,12 @@ TEST_F(PreviewTest, PageSetupLaysTheReportsOutAgain) {
   // The car's five options take two tables across a portrait page and one across a landscape one.
   const qsizetype portraitHeadings = PageTexts().count("Attribute");
 
-  WithDialogs(AnswerPageSetup("landscape", QMarginsF(40, 30, 15, 15)),
-              [this] { Button("PageSetupBtn")->trigger(); });
+  {
+    const TQtMessages messages;
+    WithDialogs(AnswerPageSetup("landscape", QMarginsF(40, 30, 15, 15)),
+                [this] { Button("PageSetupBtn")->trigger(); });
+    EXPECT_EQ(TQtMessages::Log(), QStringList()) << "nothing on standard error";
+  }
   EXPECT_TRUE(TakeAsked().empty());
   EXPECT_EQ(Preview().GetReport(0).Orientation(), orLandscape);
   const QSize landscape = Preview().GetPage(1).Size();
