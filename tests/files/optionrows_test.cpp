@@ -33,14 +33,12 @@ class TCsvRandomModel : public TRandomModel {
                                            "e"}}) {}
 
   // A header naming the basic attributes, then options whose cells hold a value, a set, "*" or
-  // nothing, some rows ending early.
+  // nothing.
   std::string OptionsText(int count) {
     std::string text = CsvRecord(Header());
     for (int k = 0; k < count; ++k) {
       std::vector<std::string> row{"option " + std::to_string(k) + (Pick(5) == 0 ? ",\"x\"" : "")};
-      const std::size_t cells =
-          Pick(6) == 0 ? Pick(static_cast<int>(Basics.size()) + 1) : Basics.size();
-      for (std::size_t b = 0; b < cells; ++b) row.push_back(Cell(*Basics[b]));
+      for (const TUbicAttribute* basic : Basics) row.push_back(Cell(*basic));
       text += CsvRecord(row);
     }
     return text;
@@ -105,6 +103,32 @@ TEST(OptionRows, AgreeWithTheColumnLayout) {
             << "seed " << seed << " option " << k << " column " << a;
       }
     }
+  }
+}
+
+// The basic attributes' values of every option, and the options' names.
+std::vector<std::vector<std::string>> BasicValues(const TCsvRandomModel& random) {
+  std::vector<std::vector<std::string>> values{random.Model.Options().Strings()};
+  for (const TUbicAttribute* basic : random.Basics) {
+    values.push_back(basic->OptionValues().Strings());
+  }
+  return values;
+}
+
+// Whatever the names hold (separators, quotes, letters beyond ASCII), and with the attributes all
+// named alike, the options written read back as they were.
+TEST(OptionExport, ReadsBackAsItWasWritten) {
+  for (unsigned seed = 1; seed <= 30; ++seed) {
+    TCsvRandomModel random(seed);
+    if (seed % 2 == 0) {
+      for (TUbicAttribute* basic : random.Basics) basic->SetName("Same");
+    }
+    ReplaceOptions(random.Model, random.OptionsText(1 + static_cast<int>(seed % 9)), "in.csv");
+    const auto before = BasicValues(random);
+    std::string csv;
+    OptionsCsv(random.Model, [&csv](const std::string& record) { csv += record; });
+    ReplaceOptions(random.Model, csv, "out.csv");
+    EXPECT_EQ(BasicValues(random), before) << "seed " << seed << "\n" << csv;
   }
 }
 
