@@ -194,9 +194,10 @@ TOptionsFileReader::TPart TOptionsFileReader::ReadPart(TPart part) {
 int TOptionsFileReader::OptionLine() const {
   const int line = FReader.RecordLine();
   if (FFields.size() != FColumns.size() + 1) {
-    throw EOptionsFileError("The row has " + std::to_string(FFields.size()) +
-                            " fields, the header " + std::to_string(FColumns.size() + 1) +
-                            Where(line));
+    const std::size_t fields = FFields.size();
+    throw EOptionsFileError("The row has " + std::to_string(fields) +
+                            (fields == 1 ? " field" : " fields") + ", the header " +
+                            std::to_string(FColumns.size() + 1) + Where(line));
   }
   return line;
 }

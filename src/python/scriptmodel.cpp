@@ -26,15 +26,15 @@ std::unique_ptr<TUbicModel> TreeCopy(const TUbicModel& model) {
   return copy;
 }
 
-// The basic attribute that the column named Name fills, the k-th of that name for the k-th such
-// column, as an options file's header is read.
-TUbicAttribute& ColumnAttribute(const std::vector<TUbicAttribute*>& basic, const std::string& name,
-                                int skip) {
-  const std::string cp1250 = Utf8ToCp1250(name);
-  for (TUbicAttribute* attribute : basic) {
-    if (attribute->GetName() == cp1250 && skip-- == 0) return *attribute;
+// The basic attribute that the column named Name fills, found as an options file's header finds
+// it.
+TUbicAttribute& ColumnAttribute(const std::vector<TUbicAttribute*>& basic,
+                                TColumnAttributes& columns, const std::string& name) {
+  try {
+    return *basic[static_cast<std::size_t>(columns.Take(name))];
+  } catch (const EOptionsFileError& e) {
+    throw EScriptError(e.what());
   }
-  throw EScriptError("Unknown attribute \"" + name + "\"");
 }
 
 // The value-set text of each different text of a column, as the attribute reads it.
@@ -180,13 +180,12 @@ std::unique_ptr<TEvaluation> TScriptModel::EvaluateByCodes(const TOptionColumns&
   if (!TCodeEvaluator::IsQuick(Model())) return nullptr;
   std::vector<TUbicAttribute*> basic;
   Model().Root()->CollectBasicAttributes(basic);
-  std::unordered_map<std::string, int> columnsOfName;
+  TColumnAttributes columnAttributes(Model());
   // Every option's value index on every basic attribute, undefined where no column gives one.
   const std::size_t rows = options.Rows;
   std::vector<std::int16_t> codes(rows * basic.size(), -1);
   for (const TOptionColumn& column : options.Columns) {
-    const TUbicAttribute& attribute =
-        ColumnAttribute(basic, column.Name(), columnsOfName[column.Name()]++);
+    const TUbicAttribute& attribute = ColumnAttribute(basic, columnAttributes, column.Name());
     const std::vector<std::int16_t> values = SingleValues(attribute, column);
     if (values.empty()) return nullptr;
     const auto j =
@@ -235,10 +234,9 @@ std::unique_ptr<TEvaluation> TScriptModel::EvaluateOnCopy(const TOptionColumns& 
   std::unique_ptr<TUbicModel> copy = TreeCopy(Model());
   std::vector<TUbicAttribute*> basic;
   copy->Root()->CollectBasicAttributes(basic);
-  std::unordered_map<std::string, int> columnsOfName;
+  TColumnAttributes columns(*copy);
   for (const TOptionColumn& column : options.Columns) {
-    TUbicAttribute& attribute =
-        ColumnAttribute(basic, column.Name(), columnsOfName[column.Name()]++);
+    TUbicAttribute& attribute = ColumnAttribute(basic, columns, column.Name());
     FillColumn(attribute, column);
   }
   for (std::size_t k = 0; k < options.Rows; ++k) copy->AddOption(std::to_string(k + 1));

@@ -57,6 +57,25 @@ TEST_F(Cli, ReplacesOptionsFromCsv) {
   }
 }
 
+// The options exported are the options file evaluate --options reads: the evaluation of the
+// model's own options comes out again.
+TEST_F(Cli, ExportedOptionsReadBack) {
+  const std::string model = Example("car.ubm");
+  const std::string file = Folder.File("exported.csv");
+  const TToolRun exported = Run({"export-options", model, "-o", file});
+  ASSERT_EQ(exported.Status, 0) << exported.Err;
+  const std::string csv = ReadBytes(file);
+  EXPECT_EQ(csv.substr(0, csv.find('\n', csv.find('\n') + 1) + 1),
+            "Option,Price,Running costs,Safety,Comfort,Boot size\n"
+            "Compact Hatchback,up to 15000,low,high,basic,small\n");
+  EXPECT_EQ(Run({"export-options", model}).Out, csv);
+  const TToolRun own = Run({"evaluate", model, "--csv"});
+  const TToolRun read = Run({"evaluate", model, "--options", file, "--csv"});
+  EXPECT_EQ(read.Status, 0) << read.Err;
+  EXPECT_EQ(read.Out, own.Out);
+  EXPECT_NE(Run({"--help"}).Out.find("export-options MODEL"), std::string::npos);
+}
+
 TEST_F(Cli, OptionFileErrorsNameTheirLine) {
   const std::string model = Example("car.ubm");
   const std::vector<std::pair<std::string, std::string>> cases = {
