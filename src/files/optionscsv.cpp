@@ -61,8 +61,10 @@ TValueNames::TValueNames(const TUbicAttribute& attribute)
       FValues(ValueNamesOf(attribute)) {}
 
 std::string TValueNames::ValueSet(std::string_view cell) const {
-  std::string rest = Trim(Utf8ToCp1250(cell));
-  if (rest.empty() || rest == "*") return {};
+  std::string rest = Utf8ToCp1250(cell);
+  // Names keep their blanks until they are matched: a scale read from a file may hold " a" and
+  // "a" both.
+  if (const std::string trimmed = Trim(rest); trimmed.empty() || trimmed == "*") return {};
   std::vector<int> indices;
   std::string name;
   do {
