@@ -34,6 +34,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: ubic-cli evaluate MODEL [--options OPTIONS.csv] [--rows] [--csv] [-o FILE]\n"
+    "       ubic-cli export-options MODEL [-o FILE]\n"
     "       ubic-cli convert INPUT OUTPUT\n"
     "       ubic-cli report MODEL [--sections LIST] [--width N] [--height N] [--raw] [-o FILE]\n"
     "       ubic-cli stats MODEL\n"
@@ -57,7 +58,10 @@ constexpr const char* kHelp =
     "      --options  replaces the model's options by those of a CSV file: a header row whose\n"
     "                 first field is a label and whose other fields name basic attributes, then\n"
     "                 one row per option: its name and a value per column (a value name, several\n"
-    "                 joined by \";\" for a set, \"*\" or nothing for undefined).\n"
+    "                 joined by \";\" for a set, \"*\" or nothing for undefined). Fields are\n"
+    "                 separated by commas, semicolons or tabs, as the header has them, and every\n"
+    "                 row has as many as the header. Names match regardless of blanks around\n"
+    "                 them and letter case, unless that leaves a choice.\n"
     "      --rows     prints one row per option instead: its name and its value on every\n"
     "                 attribute, under a header of \"Option\" and the attributes' names. The\n"
     "                 options file is read, evaluated and written a part at a time, so that any\n"
@@ -66,6 +70,10 @@ constexpr const char* kHelp =
     "      --csv      prints CSV instead of an aligned table.\n"
     "      -o FILE    writes to FILE instead of standard output; after an error FILE is left\n"
     "                 as it was.\n"
+    "  export-options MODEL [-o FILE]\n"
+    "      Prints the model's options as the CSV file that evaluate --options reads: a header of\n"
+    "      \"Option\" and the basic attributes' names, then one row per option.\n"
+    "      -o FILE    writes to FILE instead of standard output.\n"
     "  convert INPUT OUTPUT\n"
     "      Reads INPUT and writes it as OUTPUT, each in the format of its extension.\n"
     "  report MODEL [--sections LIST] [--width N] [--height N] [--raw] [-o FILE]\n"
@@ -268,6 +276,14 @@ int Evaluate(const TCommandLine& line, std::FILE* out, std::FILE* err) {
   } else {
     EvaluateColumns(*opened.Model, line, output);
   }
+  output.Finish();
+  return 0;
+}
+
+int ExportOptions(const TCommandLine& line, std::FILE* out, std::FILE* err) {
+  const std::unique_ptr<TUbicDocument> document = Open(line.Operands[0], err);
+  TOutput output(line, out);
+  OptionsCsv(document->Model(), [&output](const std::string& record) { output.Write(record); });
   output.Finish();
   return 0;
 }
@@ -504,6 +520,7 @@ int RunCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* 
   const TCommandLine line =
       Parse(args,
             {{"evaluate", {{"--options", true}, {"--rows", false}, {"--csv", false}, {"-o", true}}},
+             {"export-options", {{"-o", true}}},
              {"convert", {}},
              {"report",
               {{"--sections", true},
@@ -523,6 +540,7 @@ int RunCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* 
                {"--csv", false}}},
              {"explain", {{"--option", true}, {"--csv", false}}}},
             {{"evaluate", 1},
+             {"export-options", 1},
              {"convert", 2},
              {"report", 1},
              {"stats", 1},
@@ -531,6 +549,7 @@ int RunCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* 
              {"target", 1},
              {"explain", 1}});
   if (line.Command == "evaluate") return Evaluate(line, out, err);
+  if (line.Command == "export-options") return ExportOptions(line, out, err);
   if (line.Command == "convert") return Convert(line, out, err);
   if (line.Command == "report") return Report(line, out, err);
   if (line.Command == "sensitivity") return Sensitivity(line, out, err);

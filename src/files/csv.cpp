@@ -2,9 +2,26 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <utility>
 
 namespace ubic {
+namespace {
+
+// The separator a record holds most of outside quotes; ties go to the earlier in the list.
+char MostUsedSeparator(std::string_view record) {
+  constexpr char kSeparators[] = {',', ';', '\t'};
+  int counts[std::size(kSeparators)] = {};
+  bool quoted = false;
+  for (const char c : record) {
+    if (c == '"') quoted = !quoted;
+    if (quoted) continue;
+    for (std::size_t s = 0; s < std::size(kSeparators); ++s) counts[s] += c == kSeparators[s];
+  }
+  return kSeparators[std::max_element(std::begin(counts), std::end(counts)) - std::begin(counts)];
+}
+
+}  // namespace
 
 TCsvReader::TCsvReader(std::string text) : FText(std::move(text)) {
   SkipByteOrderMark();
@@ -72,16 +89,20 @@ bool TCsvReader::Next(std::vector<std::string_view>& fields) {
   FPosition = lineEnds ? end + 1 : end;
   ++FLine;
   if (lineEnds && !record.empty() && record.back() == '\r') record.remove_suffix(1);
+  if (FFindSeparator && !record.empty()) {
+    FSeparator = MostUsedSeparator(record);
+    FFindSeparator = false;
+  }
   if (quotes) {
     FLine += static_cast<int>(std::count(record.begin(), record.end(), '\n'));
     Unquote(record, fields);
     return true;
   }
   for (;;) {
-    const std::size_t comma = record.find(',');
-    fields.push_back(record.substr(0, comma));
-    if (comma == std::string_view::npos) return true;
-    record.remove_prefix(comma + 1);
+    const std::size_t separator = record.find(FSeparator);
+    fields.push_back(record.substr(0, separator));
+    if (separator == std::string_view::npos) return true;
+    record.remove_prefix(separator + 1);
   }
 }
 
@@ -107,7 +128,7 @@ void TCsvReader::Unquote(std::string_view record, std::vector<std::string_view>&
       }
     } else if (!quoted && c == '"') {
       quoted = true;
-    } else if (!quoted && c == ',') {
+    } else if (!quoted && c == FSeparator) {
       field = &nextField();
     } else {
       *field += c;

@@ -23,6 +23,11 @@ class TCsvReader {
   // Reads Stream in blocks of BlockSize bytes (4 at least); a failed read raises ECsvError.
   explicit TCsvReader(std::istream& stream, std::size_t blockSize = 1 << 16);
 
+  // Before the first record: the fields are separated by what the first record that is not empty
+  // holds most of outside quotes, a comma, a semicolon or a tab (a comma when it holds none).
+  // Spreadsheets set to a decimal comma write semicolons.
+  void FindSeparator() { FFindSeparator = true; }
+
   // The next record, false at the end of the text. An unterminated quoted field raises
   // ECsvError; RecordLine then tells where its record starts. The views are valid until the
   // next call.
@@ -40,6 +45,8 @@ class TCsvReader {
   // The fields of a record that has quotes, unquoted into texts of their own.
   void Unquote(std::string_view record, std::vector<std::string_view>& fields);
 
+  char FSeparator = ',';
+  bool FFindSeparator = false;
   std::istream* FStream = nullptr;
   std::size_t FBlockSize = 0;
   std::string FText;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <unordered_map>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include "foundation/utils.h"
 #include "model/ubicstr.h"
 #include "model/valuecode.h"
+#include "model/valuetext.h"
 
 namespace ubic {
 namespace {
@@ -34,33 +36,77 @@ bool SameText(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-TValueNames::TValueNames(const TUbicAttribute& attribute)
-    : FMessageName(attribute.DiscreteScale() ? attribute.GetName() : "NULL") {
+namespace {
+
+std::vector<std::string> ValueNamesOf(const TUbicAttribute& attribute) {
+  std::vector<std::string> names;
   if (const TUbicDiscreteScale* scale = attribute.DiscreteScale()) {
-    // The first of equal names counts, as it does everywhere a value is found by name.
-    for (int v = 0; v < scale->Count(); ++v) FValues.emplace(scale->ValueName(v), v);
+    for (int v = 0; v < scale->Count(); ++v) names.push_back(scale->ValueName(v));
   }
+  return names;
 }
 
+std::vector<std::string> BasicNames(const TUbicModel& model) {
+  std::vector<TUbicAttribute*> basic;
+  model.Root()->CollectBasicAttributes(basic);
+  std::vector<std::string> names;
+  for (const TUbicAttribute* attribute : basic) names.push_back(attribute->GetName());
+  return names;
+}
+
+}  // namespace
+
+TValueNames::TValueNames(const TUbicAttribute& attribute)
+    : FMessageName(attribute.DiscreteScale() ? attribute.GetName() : "NULL"),
+      FValues(ValueNamesOf(attribute)) {}
+
 std::string TValueNames::ValueSet(std::string_view cell) const {
-  if (cell.empty() || cell == "*") return {};
-  std::vector<int> indices;
   std::string rest = Utf8ToCp1250(cell);
+  // Names keep their blanks until they are matched: a scale read from a file may hold " a" and
+  // "a" both.
+  if (const std::string trimmed = Trim(rest); trimmed.empty() || trimmed == "*") return {};
+  std::vector<int> indices;
   std::string name;
   do {
     SplitAt(rest, ';', name);
-    const auto found = FValues.find(name);
-    if (found == FValues.end()) {
+    const std::vector<int>& found = FValues.Matches(name);
+    if (found.empty()) {
       throw EOptionsFileError(
           Cp1250ToUtf8(Format(ubicstr::UnknownAttributeValue, FMessageName, name)));
     }
-    indices.push_back(found->second);
+    if (FValues.Ambiguous(found)) {
+      throw EOptionsFileError(Cp1250ToUtf8(
+          Format(ubicstr::AmbiguousAttributeValue, FMessageName, name, FValues.Candidates(found))));
+    }
+    // The first of names spelled alike counts, as it does everywhere a value is found by name.
+    indices.push_back(found.front());
   } while (!rest.empty());
   std::sort(indices.begin(), indices.end());
   indices.erase(std::unique(indices.begin(), indices.end()), indices.end());
   std::string text;
   for (const int index : indices) text += ValueCode(index);
   return text;
+}
+
+TColumnAttributes::TColumnAttributes(const TUbicModel& model)
+    : FNames(BasicNames(model)), FTaken(BasicNames(model).size(), false) {}
+
+int TColumnAttributes::Take(std::string_view name) {
+  const std::string cp1250 = Utf8ToCp1250(name);
+  const std::vector<int>& matches = FNames.Matches(cp1250);
+  if (matches.empty()) throw EOptionsFileError("Unknown attribute \"" + std::string(name) + "\"");
+  std::vector<int> left;
+  std::copy_if(matches.begin(), matches.end(), std::back_inserter(left),
+               [this](int i) { return !FTaken[i]; });
+  if (left.empty()) {
+    throw EOptionsFileError("Attribute \"" + std::string(name) + "\" has a column already");
+  }
+  if (FNames.Ambiguous(left)) {
+    throw EOptionsFileError("Ambiguous attribute \"" + std::string(name) + "\" could be " +
+                            Cp1250ToUtf8(FNames.Candidates(left)));
+  }
+  FTaken[left.front()] = true;
+  return left.front();
 }
 
 TOptionsFileReader::TOptionsFileReader(TUbicModel& model, std::istream& stream,
@@ -107,30 +153,36 @@ std::string TOptionsFileReader::Where(int line) const {
 }
 
 bool TOptionsFileReader::Next() {
+  // A blank line is nothing before the header, and no option where values are due: a file edited
+  // by hand often ends in one.
+  const bool skipBlank = !FHeaderRead || !FColumns.empty();
   try {
-    return FReader.Next(FFields);
+    while (FReader.Next(FFields)) {
+      if (!skipBlank || FFields.size() != 1 || !FFields[0].empty()) return true;
+    }
+    return false;
   } catch (const ECsvError& e) {
     throw EOptionsFileError(e.what() + Where(FReader.RecordLine()));
   }
 }
 
 void TOptionsFileReader::ReadHeader() {
+  FReader.FindSeparator();
   if (!Next()) throw EOptionsFileError("Missing header" + Where(1));
   std::vector<TUbicAttribute*> basic;
   FModel.Root()->CollectBasicAttributes(basic);
-  std::unordered_map<std::string, int> columnsOfName;
+  TColumnAttributes columns(FModel);
   for (std::size_t i = 1; i < FFields.size(); ++i) {
-    const std::string name = Utf8ToCp1250(FFields[i]);
-    int skip = columnsOfName[name]++;
-    const auto found = std::find_if(basic.begin(), basic.end(), [&](const TUbicAttribute* a) {
-      return a->GetName() == name && skip-- == 0;
-    });
-    if (found == basic.end()) {
-      throw EOptionsFileError("Unknown attribute \"" + std::string(FFields[i]) + "\"" + Where(1));
+    int position = 0;
+    try {
+      position = columns.Take(FFields[i]);
+    } catch (const EOptionsFileError& e) {
+      throw EOptionsFileError(e.what() + Where(FReader.RecordLine()));
     }
-    const TUbicAttribute& attribute = **found;
-    FColumns.push_back({*found, TValueNames(attribute), std::vector<TKnownCell>(kKnownCells)});
+    TUbicAttribute* attribute = basic[static_cast<std::size_t>(position)];
+    FColumns.push_back({attribute, TValueNames(*attribute), std::vector<TKnownCell>(kKnownCells)});
   }
+  FHeaderRead = true;
 }
 
 TOptionsFileReader::TPart TOptionsFileReader::ReadPart(TPart part) {
@@ -143,19 +195,20 @@ TOptionsFileReader::TPart TOptionsFileReader::ReadPart(TPart part) {
 
 int TOptionsFileReader::OptionLine() const {
   const int line = FReader.RecordLine();
-  if (FFields.size() > FColumns.size() + 1) {
-    throw EOptionsFileError("Too many values" + Where(line));
+  if (FFields.size() != FColumns.size() + 1) {
+    const std::size_t fields = FFields.size();
+    throw EOptionsFileError("The row has " + std::to_string(fields) +
+                            (fields == 1 ? " field" : " fields") + ", the header " +
+                            std::to_string(FColumns.size() + 1) + Where(line));
   }
   return line;
 }
 
 void TOptionsFileReader::ReadOption(TPart& part) {
   const int line = OptionLine();
-  static const std::string undefined;
   part.Names.push_back(Utf8ToCp1250(FFields[0]));
   for (std::size_t i = 1; i <= FColumns.size(); ++i) {
-    part.Columns[i - 1].Add(i < FFields.size() ? ValueSet(FColumns[i - 1], FFields[i], line).Text
-                                               : undefined);
+    part.Columns[i - 1].Add(ValueSet(FColumns[i - 1], FFields[i], line).Text);
   }
 }
 
@@ -163,9 +216,7 @@ void TOptionsFileReader::ReadOption(TAllOptions& all) {
   const int line = OptionLine();
   all.Names.push_back(Utf8ToCp1250(FFields[0]));
   for (std::size_t i = 1; i <= FColumns.size(); ++i) {
-    // Index 0 is the undefined text.
-    all.Cells[i - 1].push_back(i < FFields.size() ? TextIndex(FColumns[i - 1], FFields[i], line)
-                                                  : 0);
+    all.Cells[i - 1].push_back(TextIndex(FColumns[i - 1], FFields[i], line));
   }
 }
 
@@ -277,6 +328,49 @@ void ReplaceOptions(TUbicModel& model, const std::string& csvText, const std::st
 
 void ReplaceOptions(TUbicModel& model, std::istream& stream, const std::string& fileName) {
   TOptionsFileReader(model, stream, fileName, kUnusedPartSize).ReplaceAllOptions();
+}
+
+namespace {
+
+// The cells of one attribute's values as the reader reads them back, each different one made once.
+class TOptionCells {
+ public:
+  explicit TOptionCells(const TUbicAttribute& attribute) : FAttribute(attribute) {}
+
+  const std::string& Cell(int option) {
+    static const std::string undefined;
+    const TStrList& values = FAttribute.OptionValues();
+    const std::string& codes = option < values.Count() ? values[option] : undefined;
+    const auto known = FCells.find(codes);
+    if (known != FCells.end()) return known->second;
+    const TUbicScale* scale = FAttribute.Scale();
+    const std::string text = Cp1250ToUtf8(ValueSetText(scale, HeldValues(scale, codes)));
+    return FCells.emplace(codes, CsvField(text)).first->second;
+  }
+
+ private:
+  const TUbicAttribute& FAttribute;
+  std::unordered_map<std::string, std::string> FCells;
+};
+
+}  // namespace
+
+void OptionsCsv(const TUbicModel& model, const std::function<void(const std::string&)>& write) {
+  std::vector<TUbicAttribute*> basic;
+  model.Root()->CollectBasicAttributes(basic);
+  std::vector<std::string> header{"Option"};
+  std::vector<TOptionCells> cells;
+  for (const TUbicAttribute* attribute : basic) {
+    header.push_back(Cp1250ToUtf8(attribute->GetName()));
+    cells.emplace_back(*attribute);
+  }
+  write(CsvRecord(header));
+  std::vector<std::string> row(basic.size() + 1);
+  for (int k = 0; k < model.OptionCount(); ++k) {
+    row[0] = CsvField(Cp1250ToUtf8(model.Options()[k]));
+    for (std::size_t a = 0; a < basic.size(); ++a) row[a + 1] = cells[a].Cell(k);
+    write(JoinCsvFields(row));
+  }
 }
 
 }  // namespace ubic

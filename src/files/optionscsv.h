@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <future>
 #include <istream>
 #include <stdexcept>
@@ -12,6 +13,7 @@
 
 #include "csv.h"
 #include "model/model.h"
+#include "model/namematch.h"
 
 namespace ubic {
 
@@ -27,17 +29,39 @@ class TValueNames {
   explicit TValueNames(const TUbicAttribute& attribute);
 
   // The value-set text of a cell (UTF-8): a value name, several joined by ";", or "*" or nothing
-  // for undefined. An unknown name raises EOptionsFileError, whose message does not say where.
+  // for undefined. Names are found as TNameIndex finds them, so "high " and "High" are "high"
+  // unless the scale has both. An unknown or ambiguous name raises EOptionsFileError, whose
+  // message does not say where.
   std::string ValueSet(std::string_view cell) const;
 
  private:
   std::string FMessageName;
-  std::unordered_map<std::string, int> FValues;
+  TNameIndex FValues;
+};
+
+// The basic attributes that the columns of options fill, found by their names (UTF-8) as a file's
+// header or a script gives them: a column takes the first basic attribute that its name stands
+// for (see TNameIndex) and that no column before it took, so that columns named alike fill
+// attributes named alike in the order of the tree.
+class TColumnAttributes {
+ public:
+  explicit TColumnAttributes(const TUbicModel& model);
+
+  // The position of the column's attribute among the model's basic attributes in depth-first
+  // order (CollectBasicAttributes). A name that stands for no attribute left, or for several
+  // spelled differently, raises EOptionsFileError, whose message does not say where.
+  int Take(std::string_view name);
+
+ private:
+  TNameIndex FNames;
+  std::vector<bool> FTaken;
 };
 
 // Replaces the model's options by those of a CSV file: a header row whose first field is a label
 // and whose other fields name basic attributes, then one row per option with its name and one
 // value per column (a value name, several joined by ";", or "*" or nothing for undefined).
+// Fields are separated by commas, semicolons or tabs, whichever the header uses, and quoted as
+// CSV quotes them; every row has as many fields as the header, and blank lines are left out.
 // The file's texts are UTF-8. FileName is used as given in the messages of errors
 // (EOptionsFileError), which name the line of the record. The whole file is read before the
 // model changes, so that a file's error leaves the model as it was.
@@ -48,6 +72,12 @@ void ReplaceOptions(TUbicModel& model, std::istream& stream, const std::string& 
 // The same, all or nothing: after an error the model's options, their values and the selection
 // are as they were.
 void ImportOptions(TUbicModel& model, std::istream& stream, const std::string& fileName);
+
+// The model's options as such a file, comma-separated, each record handed to Write as it is
+// made: a header of "Option" and the basic attributes' names in depth-first order, then a row per
+// option. Reading it back gives the options, their names and values as they are; only codes of
+// values that a scale lacks, which no rule can use, are left out.
+void OptionsCsv(const TUbicModel& model, const std::function<void(const std::string&)>& write);
 
 // Reads such a file a part at a time, for files too large to hold whole: the header when it is
 // made, then the options in parts, each replacing the model's options by the next ones. While
@@ -106,10 +136,11 @@ class TOptionsFileReader {
   };
 
   std::string Where(int line) const;
+  // The next record that is not a blank line where values are expected.
   bool Next();
   void ReadHeader();
   TPart ReadPart(TPart part);
-  // The line of the record just read, checked not to have too many fields.
+  // The line of the record just read, checked to have a field for each of the header's.
   int OptionLine() const;
   void ReadOption(TPart& part);
   void ReadOption(TAllOptions& all);
@@ -124,6 +155,7 @@ class TOptionsFileReader {
   std::string FFileName;
   int FPartSize;
   std::vector<TColumn> FColumns;
+  bool FHeaderRead = false;
   std::vector<std::string_view> FFields;
   // The part the model took last, to be filled again.
   TPart FSpare;

@@ -62,6 +62,9 @@ inline constexpr const char* UnacceptableParameters =
     "Unacceptable list of function parameters \"%s\": \"%s\"";
 inline constexpr const char* FunctionNotBuilt = "Function \"%s\" can not be built";
 inline constexpr const char* UnknownAttributeValue = "Unknown attribute value \"%s\": \"%s\"";
+// A value name that, letter case and blanks aside, names several values; the last text lists them.
+inline constexpr const char* AmbiguousAttributeValue =
+    "Ambiguous attribute value \"%s\": \"%s\" could be %s";
 inline constexpr const char* MoreThanOneGroup =
     "The file includes more than 1 group; Ubic will use only the first.\r";
 inline constexpr const char* DistributedOptionValues =

@@ -350,6 +350,29 @@ int AddOption(const TModelPtr& model, const std::string& name, const py::object&
   return model->Model().OptionCount() - 1;
 }
 
+// An options file read as the desktop program's Import options reads it, in one step; its errors
+// name the file and the line.
+void ImportOptionsFile(const TModelPtr& model, const std::string& path, bool replace) {
+  edits::TImportedOptions imported;
+  try {
+    imported = WithFileErrors(path, [&] {
+      std::ifstream stream = OpenFileForReading(path);
+      return edits::ReadOptionsFile(model->Model(), stream, path);
+    });
+  } catch (const EOptionsFileError& e) {
+    throw EModelFileError(e.what(), path);
+  }
+  model->Run(edits::ImportOptions(imported, replace));
+}
+
+void ExportOptionsFile(const TScriptModel& model, const std::string& path) {
+  WithFileErrors(path, [&] {
+    TSafeFileWriter file(path);
+    OptionsCsv(model.Model(), [&file](const std::string& record) { file.Write(record); });
+    file.Commit();
+  });
+}
+
 // --- Evaluation --------------------------------------------------------------------------------
 
 bool IsDataFrame(const py::handle& object) {
@@ -786,6 +809,16 @@ py::class_<TScriptModel, TModelPtr> BindModel(py::module_& m) {
             model->Run(edits::RenameOption(OptionOf(*model, option), ModelText(name)));
           },
           "option"_a, "name"_a)
+      .def("import_options", &ImportOptionsFile, "path"_a, "replace"_a = true,
+           "Reads the options of a CSV file, as the desktop program's Import options and ubic-cli "
+           "evaluate --options do: they replace the model's options, or join them after the last "
+           "one. Fields are separated by commas, semicolons or tabs, as the header row has them; "
+           "names match regardless of blanks around them and letter case when that is clear. A "
+           "file that cannot be read raises ubic.ModelError with its file and line and changes "
+           "nothing.")
+      .def("export_options", &ExportOptionsFile, "path"_a,
+           "Writes the options as the CSV file import_options reads: a header of \"Option\" and "
+           "the basic attributes' names, then a row per option.")
       .def("set_option_value", &SetOptionValue, "option"_a, "attribute"_a, "value"_a,
            "Sets an option's value on a basic attribute: a value name, several joined by "
            "\";\", or \"*\" or \"\" for undefined.")

@@ -26,16 +26,14 @@ std::unique_ptr<TUbicModel> TreeCopy(const TUbicModel& model) {
   return copy;
 }
 
-// The basic attribute that the column named Name fills, the k-th of that name for the k-th such
-// column, as an options file's header is read.
-// Attribute is TUbicAttribute on a model the caller owns, const TUbicAttribute elsewhere.
-template <typename Attribute>
-std::size_t ColumnIndex(const std::vector<Attribute*>& basic, const std::string& name, int skip) {
-  const std::string cp1250 = Utf8ToCp1250(name);
-  for (std::size_t j = 0; j < basic.size(); ++j) {
-    if (basic[j]->GetName() == cp1250 && skip-- == 0) return j;
+// The position among the basic attributes of the one that the column named Name fills, found
+// as an options file's header finds it.
+std::size_t ColumnIndex(TColumnAttributes& columns, const std::string& name) {
+  try {
+    return static_cast<std::size_t>(columns.Take(name));
+  } catch (const EOptionsFileError& e) {
+    throw EScriptError(e.what());
   }
-  throw EScriptError("Unknown attribute \"" + name + "\"");
 }
 
 // The value-set text of each different text of a column, as the attribute reads it.
@@ -181,12 +179,12 @@ std::unique_ptr<TEvaluation> TScriptModel::EvaluateByCodes(const TOptionColumns&
   if (!TCodeEvaluator::IsQuick(Model())) return nullptr;
   std::vector<const TUbicAttribute*> basic;
   Model().Root()->CollectBasicAttributes(basic);
-  std::unordered_map<std::string, int> columnsOfName;
+  TColumnAttributes columnAttributes(Model());
   // Every option's value index on every basic attribute, undefined where no column gives one.
   const std::size_t rows = options.Rows;
   std::vector<std::int16_t> codes(rows * basic.size(), -1);
   for (const TOptionColumn& column : options.Columns) {
-    const std::size_t j = ColumnIndex(basic, column.Name(), columnsOfName[column.Name()]++);
+    const std::size_t j = ColumnIndex(columnAttributes, column.Name());
     const std::vector<std::int16_t> values = SingleValues(*basic[j], column);
     if (values.empty()) return nullptr;
     const std::vector<std::uint32_t>& cells = column.Cells();
@@ -233,9 +231,9 @@ std::unique_ptr<TEvaluation> TScriptModel::EvaluateOnCopy(const TOptionColumns& 
   std::unique_ptr<TUbicModel> copy = TreeCopy(Model());
   std::vector<TUbicAttribute*> basic;
   copy->Root()->CollectBasicAttributes(basic);
-  std::unordered_map<std::string, int> columnsOfName;
+  TColumnAttributes columns(*copy);
   for (const TOptionColumn& column : options.Columns) {
-    FillColumn(*basic[ColumnIndex(basic, column.Name(), columnsOfName[column.Name()]++)], column);
+    FillColumn(*basic[ColumnIndex(columns, column.Name())], column);
   }
   for (std::size_t k = 0; k < options.Rows; ++k) copy->AddOption(std::to_string(k + 1));
   // Basic attributes without a column are undefined in every option.

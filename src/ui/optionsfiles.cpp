@@ -1,6 +1,7 @@
 #include "optionsfiles.h"
 
 #include <exception>
+#include <functional>
 
 #include "document/edits.h"
 #include "files/evaluationtable.h"
@@ -51,20 +52,35 @@ bool ImportOptionsFile(TUbicDocument& document, TQuestions& questions) {
   return true;
 }
 
-bool ExportEvaluationFile(const TUbicModel& model, TQuestions& questions) {
-  const std::string proposed = Cp1250ToUtf8(model.DisplayName()) + ".csv";
-  const auto choice =
-      ChooseFileToWrite(questions, {"Export evaluation", kCsvFilters, "csv", proposed});
+namespace {
+
+// Asks for a CSV file named after the model (ending in Suffix) and writes it whole or not at all.
+bool ExportCsvFile(const TUbicModel& model, TQuestions& questions, const std::string& title,
+                   const std::string& suffix,
+                   void (*records)(const TUbicModel&,
+                                   const std::function<void(const std::string&)>&)) {
+  const std::string proposed = Cp1250ToUtf8(model.DisplayName()) + suffix + ".csv";
+  const auto choice = ChooseFileToWrite(questions, {title, kCsvFilters, "csv", proposed});
   if (!choice) return false;
   try {
     TSafeFileWriter file(choice->FileName);
-    EvaluationCsv(model, [&file](const std::string& record) { file.Write(record); });
+    records(model, [&file](const std::string& record) { file.Write(record); });
     file.Commit();
   } catch (const std::exception& e) {
     questions.Error(Cp1250ToUtf8(e.what()));
     return false;
   }
   return true;
+}
+
+}  // namespace
+
+bool ExportEvaluationFile(const TUbicModel& model, TQuestions& questions) {
+  return ExportCsvFile(model, questions, "Export evaluation", "", &EvaluationCsv);
+}
+
+bool ExportOptionsFile(const TUbicModel& model, TQuestions& questions) {
+  return ExportCsvFile(model, questions, "Export options", " options", &OptionsCsv);
 }
 
 }  // namespace ubic

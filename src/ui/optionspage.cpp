@@ -207,11 +207,14 @@ TOptionsPage::TOptionsPage(TUbicDocument& document, TMainForm& mainForm)
   FOptEditMenu->addActions({FOptCut, FOptCopy, FOptPaste, FOptDuplicate});
   FOptImport = NewOptionAction("&Import options...", "Import|Import options from a CSV file", {},
                                &TOptionsPage::OptImportClick);
+  FOptExportOptions = NewOptionAction(
+      "Export &options...", "Export options|Write the options to a CSV file that Import reads", {},
+      &TOptionsPage::OptExportOptionsClick);
   FOptExport =
       NewOptionAction("E&xport evaluation...", "Export|Write the evaluation results to a CSV file",
                       {}, &TOptionsPage::OptExportClick);
   FOptEditMenu->addSeparator();
-  FOptEditMenu->addActions({FOptImport, FOptExport});
+  FOptEditMenu->addActions({FOptImport, FOptExportOptions, FOptExport});
 
   FOptNameEdit = new QLineEdit(this);
   FOptNameEdit->setVisible(false);
@@ -245,6 +248,7 @@ TOptionsPage::TOptionsPage(TUbicDocument& document, TMainForm& mainForm)
                {FOptPaste, "OptPaste"},
                {FOptDuplicate, "OptDuplicate"},
                {FOptImport, "OptImport"},
+               {FOptExportOptions, "OptExportOptions"},
                {FOptExport, "OptExport"},
                {FOptEditMenu, "OptEditMenu"},
                {FOptAddBtn, "OptAddBtn"}});
@@ -339,6 +343,10 @@ void TOptionsPage::OptDuplicateClick() {
 
 void TOptionsPage::OptImportClick() {
   ImportOptionsFile(FDocument, FMainForm.Questions());
+}
+
+void TOptionsPage::OptExportOptionsClick() {
+  ExportOptionsFile(FDocument.Model(), FMainForm.Questions());
 }
 
 void TOptionsPage::OptExportClick() {

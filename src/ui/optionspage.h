@@ -90,6 +90,7 @@ class TOptionsPage : public TGridPage {
   void OptPasteClick();
   void OptDuplicateClick();
   void OptImportClick();
+  void OptExportOptionsClick();
   void OptExportClick();
   void OptNameEditChange(const QString& text);
 
@@ -116,6 +117,7 @@ class TOptionsPage : public TGridPage {
   QAction* FOptPaste;
   QAction* FOptDuplicate;
   QAction* FOptImport;
+  QAction* FOptExportOptions;
   QAction* FOptExport;
   QMenu* FOptEditMenu;
   QPushButton* FOptAddBtn;

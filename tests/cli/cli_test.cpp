@@ -36,18 +36,44 @@ TEST_F(Cli, EvaluatesAsCsvAndTable) {
   EXPECT_NE(table.Out.find("\n    Price          up to 15000 "), std::string::npos) << table.Out;
 }
 
+// A spreadsheet set to a decimal comma writes semicolons, and quotes a set because of them: the
+// tool reads that as it reads commas.
 TEST_F(Cli, ReplacesOptionsFromCsv) {
-  const std::string file = Options(
-      "\xEF\xBB\xBFName,Safety,Price,Comfort\r\n"
-      "\"Van, used\",low,over 35000,basic\r\n"
-      "Mixed,high;medium,*\r\n"
-      "Blank,,,\r\n");
-  const TToolRun run = Run({"evaluate", Example("car.ubm"), "--options", file, "--csv"});
-  ASSERT_EQ(run.Status, 0) << run.Err;
-  EXPECT_NE(run.Out.find("Attribute,\"Van, used\",Mixed,Blank\n"), std::string::npos) << run.Out;
-  EXPECT_NE(run.Out.find("\nSafety,low,medium;high,*\n"), std::string::npos) << run.Out;
-  EXPECT_NE(run.Out.find("\nRunning costs,*,*,*\n"), std::string::npos) << run.Out;
-  EXPECT_NE(run.Out.find("\nPrice,over 35000,*,*\n"), std::string::npos) << run.Out;
+  for (const std::string csv : {"\xEF\xBB\xBFName,Safety,Price,Comfort\r\n"
+                                "\"Van, used\",low,over 35000,basic\r\n"
+                                "Mixed,high;medium,*,\r\n"
+                                "Blank,,,\r\n",
+                                "Name;Safety;Price;Comfort\r\n"
+                                "Van, used;LOW ;over 35000;basic\r\n"
+                                "Mixed;\"high;medium\";*;\r\n"
+                                "Blank;;;\r\n"}) {
+    const std::string file = Options(csv);
+    const TToolRun run = Run({"evaluate", Example("car.ubm"), "--options", file, "--csv"});
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    EXPECT_NE(run.Out.find("Attribute,\"Van, used\",Mixed,Blank\n"), std::string::npos) << run.Out;
+    EXPECT_NE(run.Out.find("\nSafety,low,medium;high,*\n"), std::string::npos) << run.Out;
+    EXPECT_NE(run.Out.find("\nRunning costs,*,*,*\n"), std::string::npos) << run.Out;
+    EXPECT_NE(run.Out.find("\nPrice,over 35000,*,*\n"), std::string::npos) << run.Out;
+  }
+}
+
+// The options exported are the options file evaluate --options reads: the evaluation of the
+// model's own options comes out again.
+TEST_F(Cli, ExportedOptionsReadBack) {
+  const std::string model = Example("car.ubm");
+  const std::string file = Folder.File("exported.csv");
+  const TToolRun exported = Run({"export-options", model, "-o", file});
+  ASSERT_EQ(exported.Status, 0) << exported.Err;
+  const std::string csv = ReadBytes(file);
+  EXPECT_EQ(csv.substr(0, csv.find('\n', csv.find('\n') + 1) + 1),
+            "Option,Price,Running costs,Safety,Comfort,Boot size\n"
+            "Compact Hatchback,up to 15000,low,high,basic,small\n");
+  EXPECT_EQ(Run({"export-options", model}).Out, csv);
+  const TToolRun own = Run({"evaluate", model, "--csv"});
+  const TToolRun read = Run({"evaluate", model, "--options", file, "--csv"});
+  EXPECT_EQ(read.Status, 0) << read.Err;
+  EXPECT_EQ(read.Out, own.Out);
+  EXPECT_NE(Run({"--help"}).Out.find("export-options MODEL"), std::string::npos);
 }
 
 TEST_F(Cli, OptionFileErrorsNameTheirLine) {
@@ -55,8 +81,10 @@ TEST_F(Cli, OptionFileErrorsNameTheirLine) {
   const std::vector<std::pair<std::string, std::string>> cases = {
       {"", "error: Missing header (FILE line 1)\n"},
       {"x,Safety,Nothing\n", "error: Unknown attribute \"Nothing\" (FILE line 1)\n"},
-      {"x,Safety,Safety\n", "error: Unknown attribute \"Safety\" (FILE line 1)\n"},
-      {"x,Safety\na,high\nb,high,low\n", "error: Too many values (FILE line 3)\n"},
+      {"x,Safety,safety\n", "error: Attribute \"safety\" has a column already (FILE line 1)\n"},
+      {"x,Safety\na,high\nb,high,low\n",
+       "error: The row has 3 fields, the header 2 (FILE line 3)\n"},
+      {"x;Safety;Price\na;high\n", "error: The row has 2 fields, the header 3 (FILE line 2)\n"},
       {"x,Safety\n\"a\nb\",high\nc,top\n",
        "error: Unknown attribute value \"Safety\": \"top\" (FILE line 4)\n"},
       {"x,Safety\n\"open,high\n", "error: Unterminated quoted field (FILE line 2)\n"},

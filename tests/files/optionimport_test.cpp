@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bitset>
 #include <random>
 #include <sstream>
@@ -88,6 +89,121 @@ TEST(OptionImport, ManyDifferentCellsOfAColumn) {
   }
   ReplaceOptions(*model, csv, "in.csv");
   EXPECT_EQ(model->FindAttribute("X")->OptionValues().Strings(), expected);
+}
+
+// The value-set texts of an attribute's options.
+std::vector<std::string> Texts(const TUbicModel& model, const std::string& attribute) {
+  return model.FindAttribute(attribute)->OptionValues().Strings();
+}
+
+// What a spreadsheet set to a decimal comma writes: semicolons, a set quoted because it holds one,
+// blank lines a hand left around; a tab-separated file reads the same. Each row has one field for
+// each of the header's.
+TEST(OptionImport, TheHeaderTellsTheSeparator) {
+  for (const std::string separator : {";", "\t"}) {
+    const std::unique_ptr<TUbicModel> model = Car();
+    std::string csv =
+        "\nName;Safety;Price;Comfort\r\n"
+        "\"Van; used\";\"low;high\";over 35000;basic\r\n"
+        "\r\n"
+        "Mixed,2;medium;*;\r\n\n";
+    for (char& c : csv) {
+      if (c == ';' && separator == "\t") c = '\t';
+    }
+    if (separator == "\t") csv.replace(csv.find("low\thigh"), 8, "low;high");
+    ReplaceOptions(*model, csv, "in.csv");
+    ASSERT_EQ(model->OptionCount(), 2) << separator;
+    EXPECT_EQ(model->Options()[0], separator == ";" ? "Van; used" : "Van\t used");
+    EXPECT_EQ(model->Options()[1], "Mixed,2");
+    EXPECT_EQ(Texts(*model, "Safety"), (std::vector<std::string>{"02", "1"}));
+    EXPECT_EQ(Texts(*model, "Price"), (std::vector<std::string>{"3", ""}));
+    EXPECT_EQ(Texts(*model, "Comfort"), (std::vector<std::string>{"0", ""}));
+  }
+  // A comma file whose header holds a semicolon too stays a comma file.
+  const std::unique_ptr<TUbicModel> model = Car();
+  ReplaceOptions(*model, "Name;x,Safety,Price\na;b,high,over 35000\n", "in.csv");
+  EXPECT_EQ(model->Options()[0], "a;b");
+  EXPECT_EQ(Texts(*model, "Safety"), (std::vector<std::string>{"2"}));
+  try {
+    ReplaceOptions(*model, "Name;Safety;Price\na;high;low;\nb;high\n", "in.csv");
+    FAIL();
+  } catch (const EOptionsFileError& e) {
+    EXPECT_STREQ(e.what(), "The row has 4 fields, the header 3 (in.csv line 2)");
+  }
+  try {
+    ReplaceOptions(*model, "Name,Safety,Price\n\"a\nb\",high,up to 15000\nc,high\n", "in.csv");
+    FAIL();
+  } catch (const EOptionsFileError& e) {
+    EXPECT_STREQ(e.what(), "The row has 2 fields, the header 3 (in.csv line 4)");
+  }
+}
+
+std::string ImportError(TUbicModel& model, const std::string& csv) {
+  try {
+    ReplaceOptions(model, csv, "in.csv");
+  } catch (const EOptionsFileError& e) {
+    return e.what();
+  }
+  return "no error";
+}
+
+// Names are matched exactly first, then regardless of blanks around them and letter case, unless
+// that leaves a choice between names spelled differently.
+TEST(OptionImport, NamesMatchLooselyWhenThatIsClear) {
+  TUbicModel model;
+  model.Root()->AddInput(MakeAttribute("Quality", {"Normal", "High", "HIGH"}));
+  model.Root()->AddInput(MakeAttribute("Price", {"low", "high"}));
+  model.Root()->AddInput(MakeAttribute("PRICE", {"low", "high"}));
+  model.Root()->AddInput(MakeAttribute("Size", {"small", "large"}));
+  model.Root()->AddInput(MakeAttribute("Size", {"small", "large"}));
+  ReplaceOptions(model,
+                 "x, quality ,PRICE,size,Price,SIZE\n"
+                 "a,normal , high,small;LARGE ,low,large\n"
+                 "b, NORMAL;HIGH,LOW,large,high,small\n",
+                 "in.csv");
+  // "HIGH" is spelled like a value: there is no choice to make.
+  EXPECT_EQ(Texts(model, "Quality"), (std::vector<std::string>{"0", "02"}));
+  std::vector<TUbicAttribute*> basic;
+  model.Root()->CollectBasicAttributes(basic);
+  EXPECT_EQ(basic[1]->OptionValues().Strings(), (std::vector<std::string>{"0", "1"}));
+  EXPECT_EQ(basic[2]->OptionValues().Strings(), (std::vector<std::string>{"1", "0"}));
+  EXPECT_EQ(basic[3]->OptionValues().Strings(), (std::vector<std::string>{"01", "1"}));
+  EXPECT_EQ(basic[4]->OptionValues().Strings(), (std::vector<std::string>{"1", "0"}));
+
+  EXPECT_EQ(ImportError(model, "x,Quality\na,high\n"),
+            "Ambiguous attribute value \"Quality\": \"high\" could be \"High\", \"HIGH\" (in.csv "
+            "line 2)");
+  EXPECT_EQ(ImportError(model, "x,price\n"),
+            "Ambiguous attribute \"price\" could be \"Price\", \"PRICE\" (in.csv line 1)");
+  EXPECT_EQ(ImportError(model, "x,Size,size,SIZE\n"),
+            "Attribute \"SIZE\" has a column already (in.csv line 1)");
+  EXPECT_EQ(ImportError(model, "x,Quality\na,normal;top\n"),
+            "Unknown attribute value \"Quality\": \"top\" (in.csv line 2)");
+}
+
+// Export options writes what Import options reads: one row per option under the basic attributes.
+// Edited in a spreadsheet set to semicolons, with names typed in other letter case, the file still
+// reads back to the options as they were.
+TEST(OptionExport, ReadsBackAfterASpreadsheetEditedIt) {
+  const std::unique_ptr<TUbicModel> model = Car();
+  model->EvaluateAll();
+  const std::string before = OptionState(*model);
+  std::string csv;
+  OptionsCsv(*model, [&csv](const std::string& record) { csv += record; });
+  EXPECT_EQ(csv.substr(0, csv.find('\n', csv.find('\n') + 1) + 1),
+            "Option,Price,Running costs,Safety,Comfort,Boot size\n"
+            "Compact Hatchback,up to 15000,low,high,basic,small\n");
+  ASSERT_NE(csv.find("\nUsed SUV,up to 15000,high,medium;high,comfortable,large\n"),
+            std::string::npos);
+
+  csv.replace(csv.find("medium;high"), 11, "@");
+  std::replace(csv.begin(), csv.end(), ',', ';');
+  csv.replace(csv.find("@"), 1, "\"Medium ; HIGH\"");
+  csv.replace(csv.find(";basic;"), 7, "; Basic;");
+  csv.insert(0, "\xEF\xBB\xBF");
+  ReplaceOptions(*model, csv, "edited.csv");
+  model->EvaluateAll();
+  EXPECT_EQ(OptionState(*model), before);
 }
 
 TEST(SensitivityTable, RowsPerOptionAfterItsValuesAsTheyAre) {

@@ -8,6 +8,7 @@
 #include "files/optionscsv.h"
 #include "foundation/cp1250.h"
 #include "model/random_model.h"
+#include "model/valuecode.h"
 #include "test_models.h"
 
 namespace ubic::test {
@@ -24,23 +25,22 @@ TRecords ReadRecords(const std::string& text) {
 }
 
 // A random tree of up to three levels whose aggregates have random tables, some without one;
-// value names that CSV must quote and one beyond ASCII.
+// value names that CSV must quote, one beyond ASCII, and one alike another but for a blank.
 class TCsvRandomModel : public TRandomModel {
  public:
   explicit TCsvRandomModel(unsigned seed)
       : TRandomModel(seed, {.ValueNames = {"lo", "a,b", "q\"",
                                            "\x9A"
-                                           "e"}}) {}
+                                           "e",
+                                           " lo"}}) {}
 
   // A header naming the basic attributes, then options whose cells hold a value, a set, "*" or
-  // nothing, some rows ending early.
+  // nothing.
   std::string OptionsText(int count) {
     std::string text = CsvRecord(Header());
     for (int k = 0; k < count; ++k) {
       std::vector<std::string> row{"option " + std::to_string(k) + (Pick(5) == 0 ? ",\"x\"" : "")};
-      const std::size_t cells =
-          Pick(6) == 0 ? Pick(static_cast<int>(Basics.size()) + 1) : Basics.size();
-      for (std::size_t b = 0; b < cells; ++b) row.push_back(Cell(*Basics[b]));
+      for (const TUbicAttribute* basic : Basics) row.push_back(Cell(*basic));
       text += CsvRecord(row);
     }
     return text;
@@ -105,6 +105,49 @@ TEST(OptionRows, AgreeWithTheColumnLayout) {
             << "seed " << seed << " option " << k << " column " << a;
       }
     }
+  }
+}
+
+// The basic attributes' values of every option, and the options' names.
+std::vector<std::vector<std::string>> BasicValues(const TCsvRandomModel& random) {
+  std::vector<std::vector<std::string>> values{random.Model.Options().Strings()};
+  for (const TUbicAttribute* basic : random.Basics) {
+    std::vector<std::string>& texts = values.emplace_back();
+    for (int k = 0; k < random.Model.OptionCount(); ++k) texts.push_back(basic->OptionText(k));
+  }
+  return values;
+}
+
+// Whatever the names hold (separators, quotes, letters beyond ASCII, a blank that alone tells two
+// values apart), and with the attributes all named alike, every set of values written reads back
+// as it was.
+TEST(OptionExport, ReadsBackAsItWasWritten) {
+  for (unsigned seed = 1; seed <= 30; ++seed) {
+    TCsvRandomModel random(seed);
+    if (seed % 2 == 0) {
+      for (TUbicAttribute* basic : random.Basics) basic->SetName("Same");
+    }
+    for (int k = static_cast<int>(seed % 9); k >= 0; --k) {
+      random.Model.AddOption("option \"" + std::to_string(k) + "\", " + "\x9A");
+    }
+    // Every set of values, the empty one too.
+    std::mt19937 pick(seed);
+    for (TUbicAttribute* basic : random.Basics) {
+      const int count = basic->DiscreteScale()->Count();
+      for (int k = 0; k < random.Model.OptionCount(); ++k) {
+        const unsigned set = pick() % (1u << count);
+        std::string codes;
+        for (int v = 0; v < count; ++v) {
+          if ((set >> v & 1u) != 0) codes += ValueCode(v);
+        }
+        basic->SetOptionText(k, codes);
+      }
+    }
+    const auto before = BasicValues(random);
+    std::string csv;
+    OptionsCsv(random.Model, [&csv](const std::string& record) { csv += record; });
+    ReplaceOptions(random.Model, csv, "out.csv");
+    EXPECT_EQ(BasicValues(random), before) << "seed " << seed << "\n" << csv;
   }
 }
 

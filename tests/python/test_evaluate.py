@@ -50,6 +50,13 @@ def test_missing_cells_are_undefined(car):
     assert list(car.evaluate(frame)["Price"]) == ["up to 15000", "*"]
 
 
+def test_names_match_as_an_options_file_s_do(car):
+    """Blanks around names and letter case do not matter while that leaves no choice."""
+    loose = car.evaluate({" price": "UP TO 15000 ", "Safety": "High;medium"})
+    assert loose == car.evaluate({"Price": "up to 15000", "Safety": "medium;high"})
+    assert loose["Price"] == "up to 15000"
+
+
 def test_unknown_names_raise_model_error(car):
     with pytest.raises(ubic.ModelError, match='Unknown attribute "Colour"'):
         car.evaluate({"Colour": "red"})

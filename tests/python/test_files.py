@@ -1,10 +1,12 @@
 """Reading and writing model files: formats, remarks and the errors of files."""
+import csv
+import io
 import subprocess
 
 import pytest
 
 import ubic
-from conftest import CLI, EXAMPLES, run_cli
+from conftest import CLI, EXAMPLES, cli_evaluation, run_cli
 
 
 @pytest.mark.parametrize("name", ["car", "applicant", "home"])
@@ -157,3 +159,42 @@ def test_tutorial_runs(tmp_path, monkeypatch, capsys):
         exec(compile(block, "python.md", "exec"), namespace)
     assert ubic.load("house.ubm").evaluate() == namespace["model"].evaluate()
     assert "Unknown attribute value" in capsys.readouterr().out
+
+
+def test_exported_options_read_back_after_a_spreadsheet_saved_them(car, tmp_path):
+    """Export, edit as a spreadsheet set to a decimal comma does, import: nothing changes."""
+    exported = tmp_path / "options.csv"
+    car.export_options(str(exported))
+    rows = list(csv.reader(io.StringIO(exported.read_text(encoding="utf-8"))))
+    assert rows[0] == ["Option", "Price", "Running costs", "Safety", "Comfort", "Boot size"]
+    assert rows[5] == ["Used SUV", "up to 15000", "high", "medium;high", "comfortable", "large"]
+    rows[1][4] = " BASIC"
+    edited = tmp_path / "edited.csv"
+    with open(edited, "w", newline="", encoding="utf-8") as file:
+        csv.writer(file, delimiter=";").writerows(rows)
+    assert '"medium;high"' in edited.read_text(encoding="utf-8")
+
+    before = [car.option_values(k) for k in range(len(car.options))]
+    names = car.options
+    evaluation = car.evaluate()
+    car.import_options(str(edited))
+    assert car.options == names
+    assert [car.option_values(k) for k in range(len(names))] == before
+    assert car.evaluate() == evaluation
+    assert cli_evaluation(EXAMPLES / "car.ubm", edited) == evaluation
+    car.import_options(str(edited), replace=False)
+    assert car.options == names + names
+    car.undo()
+    assert car.options == names
+
+
+def test_an_options_file_s_error_names_its_line_and_changes_nothing(car, tmp_path):
+    bad = tmp_path / "bad.csv"
+    bad.write_text("Option;Price\nA;up to 15000\n\"B;C\"\n", encoding="utf-8")
+    with pytest.raises(ubic.ModelError, match="The row has 1 field, the header 2") as error:
+        car.import_options(str(bad))
+    assert (error.value.file, error.value.line) == (str(bad), 3)
+    assert len(car.options) == 5
+    assert not car.modified
+    with pytest.raises(FileNotFoundError):
+        car.import_options(str(tmp_path / "none.csv"))

@@ -4,6 +4,8 @@
 #include <QAction>
 #include <QFile>
 
+#include <algorithm>
+
 #include "foundation/textfile.h"
 #include "ui/optionspage.h"
 #include "ui_fixture.h"
@@ -120,6 +122,52 @@ TEST_F(OptionsFiles, ImportReplacesTheOptionsOrChangesNothing) {
                 .CellText({1, 6}),
             "Van");
   EXPECT_EQ(document->History().UndoName(), "Import options");
+  Questions.Clear();
+}
+
+// Export options writes what Import options reads. Saved again by a spreadsheet set to a decimal
+// comma, with a value retyped in capitals, the file imports to the options as they were; a row
+// short of a field is an error that names its line.
+TEST_F(OptionsFiles, ExportedOptionsImportBackUnchanged) {
+  TModelForm* document = OpenCar();
+  auto* page = Child<TOptionsPage>(document, "OptionsPage");
+  Child<QTabWidget>(document, "PageControl")->setCurrentWidget(page);
+  const TUbicModel& model = document->Model();
+  auto options = [&model] {
+    std::vector<std::vector<std::string>> state{model.Options().Strings()};
+    std::vector<TUbicAttribute*> basic;
+    model.Root()->CollectBasicAttributes(basic);
+    for (const TUbicAttribute* attribute : basic) {
+      state.push_back(attribute->OptionValues().Strings());
+    }
+    return state;
+  };
+  const auto before = options();
+  const std::string file = TempFile("car options.csv");
+  Questions.ChooseFile(TFileChoice{file, 1});
+  Child<QAction>(page, "OptExportOptions")->trigger();
+  std::string text = ReadFileText(file);
+  EXPECT_EQ(text.substr(0, text.find('\n', text.find('\n') + 1) + 1),
+            "Option,Price,Running costs,Safety,Comfort,Boot size\n"
+            "Compact Hatchback,up to 15000,low,high,basic,small\n");
+
+  text.replace(text.find("medium;high"), 11, "@");
+  std::replace(text.begin(), text.end(), ',', ';');
+  text.replace(text.find('@'), 1, "\"MEDIUM;high\"");
+  Questions.ChooseFile(TFileChoice{Written("edited.csv", text), 1});
+  Questions.Answer(TAnswer::Yes);
+  Child<QAction>(page, "OptImport")->trigger();
+  EXPECT_EQ(options(), before);
+  EXPECT_EQ(Child<TOptionGrid>(page, "Grid")->Cells().CellText({4, 5}), "medium;high");
+  Questions.Clear();
+
+  const std::string shortRow = Written("short.csv", "Option;Price\nA;up to 15000\nB\n");
+  Questions.ChooseFile(TFileChoice{shortRow, 1});
+  Child<QAction>(page, "OptImport")->trigger();
+  ASSERT_EQ(Questions.Asked().size(), 2U);
+  EXPECT_EQ(Questions.Asked()[1].Text,
+            "The row has 1 field, the header 2 (" + shortRow + " line 3)");
+  EXPECT_EQ(options(), before);
   Questions.Clear();
 }
 
