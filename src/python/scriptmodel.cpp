@@ -34,7 +34,31 @@ TUbicAttribute& ColumnAttribute(const std::vector<TUbicAttribute*>& basic, const
   for (TUbicAttribute* attribute : basic) {
     if (attribute->GetName() == cp1250 && skip-- == 0) return *attribute;
   }
-  throw EScriptError("Unknown attribute \"" + name + "\"");
+  std::vector<std::string> known;
+  for (const TUbicAttribute* attribute : basic) known.push_back(Cp1250ToUtf8(attribute->GetName()));
+  throw EUnknownName("Unknown attribute \"" + name + "\"", name, std::move(known));
+}
+
+// The error of a cell whose text names a value the attribute's scale lacks: the first such name
+// of a set is the one told.
+EUnknownName UnknownValue(const TUbicAttribute& attribute, const TValueNames& names,
+                          const std::string& text, const std::string& message) {
+  std::string unknown = text;
+  for (std::string rest = text, part; !rest.empty();) {
+    SplitAt(rest, ';', part);
+    try {
+      names.ValueSet(part);
+    } catch (const EOptionsFileError&) {
+      unknown = part;
+      break;
+    }
+  }
+  std::vector<std::string> known;
+  const TUbicDiscreteScale* scale = attribute.DiscreteScale();
+  for (int v = 0; scale != nullptr && v < scale->Count(); ++v) {
+    known.push_back(Cp1250ToUtf8(scale->ValueName(v)));
+  }
+  return EUnknownName(message, unknown, std::move(known));
 }
 
 // The value-set text of each different text of a column, as the attribute reads it.
@@ -47,8 +71,10 @@ std::vector<std::string> ValueSets(const TUbicAttribute& attribute, const TOptio
     } catch (const EOptionsFileError& e) {
       const auto index = static_cast<std::uint32_t>(sets.size());
       const auto& cells = column.Cells();
-      const auto row = std::find(cells.begin(), cells.end(), index) - cells.begin();
-      throw EScriptError(std::string(e.what()) + " (option " + std::to_string(row) + ")");
+      EUnknownName error = UnknownValue(attribute, names, text, e.what());
+      error.Row =
+          static_cast<std::size_t>(std::find(cells.begin(), cells.end(), index) - cells.begin());
+      throw error;
     }
   }
   return sets;
@@ -126,6 +152,9 @@ TEvaluation::TEvaluation(const TUbicModel& model)
 
 TScriptModel::TScriptModel() : TScriptModel(std::make_unique<TUbicDocument>(), {}) {}
 
+TScriptModel::TScriptModel(std::unique_ptr<TUbicModel> model)
+    : TScriptModel(std::make_unique<TUbicDocument>(std::move(model)), {}) {}
+
 TScriptModel::TScriptModel(const std::string& fileName, std::optional<TModelFormat> format) {
   std::string remarks;
   FDocument = TUbicDocument::Open(fileName, format.value_or(FormatOfFile(fileName)), remarks);
@@ -163,7 +192,18 @@ int TScriptModel::OptionIndex(const std::string& utf8Name) const {
   for (int k = 0; k < Model().OptionCount(); ++k) {
     if (Model().Options()[k] == name) return k;
   }
-  throw EScriptError("No option \"" + utf8Name + "\"");
+  std::vector<std::string> known;
+  for (int k = 0; k < Model().OptionCount(); ++k)
+    known.push_back(Cp1250ToUtf8(Model().Options()[k]));
+  throw EUnknownName("No option \"" + utf8Name + "\"", utf8Name, std::move(known));
+}
+
+std::vector<std::string> TScriptModel::BasicNames() const {
+  std::vector<TUbicAttribute*> basic;
+  Model().Root()->CollectBasicAttributes(basic);
+  std::vector<std::string> names;
+  for (const TUbicAttribute* attribute : basic) names.push_back(Cp1250ToUtf8(attribute->GetName()));
+  return names;
 }
 
 std::shared_ptr<const TCodeEvaluator> TScriptModel::CodeEvaluator() {
