@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 """Speed of the Python module on the batch model (20 basic and 11 aggregate attributes):
-evaluate_codes on millions of options, and evaluate on a DataFrame of 100,000 options. The
-clock's times count what other programs take of the processors; the processor times do not.
+evaluate_codes on millions of options, evaluate on a DataFrame of 100,000 options, and one
+million options in four CSV files read and evaluated by one process and by a local Dask cluster of
+two worker processes. The clock's times count what other programs take of the processors; the
+processor times do not.
 
     PYTHONPATH=build/python /usr/bin/python3 bench/python_bench.py build/bench/make-cli-inputs
 """
@@ -54,6 +56,39 @@ def main():
         print(f"evaluate, DataFrame of {len(frame)} rows, first call: {seconds:.3f} s")
         seconds, cpu = best_of(3, lambda: model.evaluate(frame))
         print(f"evaluate, DataFrame of {len(frame)} rows: {seconds:.3f} s ({cpu:.3f} s of processors)")
+        cluster_against_one_process(model, frame, Path(folder))
+
+
+def cluster_against_one_process(model, frame, folder):
+    """Options per second of reading CSV shards and evaluating them, in this process and on a
+    local cluster of two worker processes (started beforehand, not counted)."""
+    try:
+        import dask.dataframe as dd
+        from dask.distributed import Client, LocalCluster
+    except ImportError:
+        print("cluster: skipped, python3-dask and python3-distributed are not installed")
+        return
+    shards = 4
+    whole = pd.concat([frame] * 10, ignore_index=True)
+    for k, part in enumerate(np.array_split(whole, shards)):
+        part.to_csv(folder / f"part-{k}.csv", index=False)
+    files = sorted(folder.glob("part-*.csv"))
+
+    def one_process():
+        for file in files:
+            model.evaluate(pd.read_csv(file, dtype=str, keep_default_na=False))
+
+    seconds, _ = best_of(2, one_process)
+    print(f"one process, {len(whole)} options from {shards} CSV files: "
+          f"{len(whole) / seconds / 1e6:.2f} million options/s")
+    with LocalCluster(n_workers=2, threads_per_worker=1, processes=True,
+                      dashboard_address=None) as cluster, Client(cluster) as client:
+        client.wait_for_workers(2)
+        options = dd.read_csv(str(folder / "part-*.csv"), dtype=str, keep_default_na=False)
+        meta = model.evaluate(pd.DataFrame(columns=options.columns, dtype=str))
+        seconds, _ = best_of(2, lambda: options.map_partitions(model.evaluate, meta=meta)
+                             .map_partitions(len).compute())
+    print(f"two workers, the same files: {len(whole) / seconds / 1e6:.2f} million options/s")
 
 if __name__ == "__main__":
     main()

@@ -36,7 +36,7 @@ Architecture: $arch
 Maintainer: The Ubic developers <ubic@example.org>
 Installed-Size: $size
 Depends: python3 (>= $tag), python3 (<< $next), python3-numpy, $libraries
-Suggests: python3-pandas
+Recommends: ubic (= $version), python3-pandas, python3-dask, python3-distributed
 Section: python
 Priority: optional
 Description: Python module for qualitative multi-attribute decision models

@@ -15,6 +15,8 @@ packages=(
   dpkg-dev file desktop-file-utils libxml2-utils groff-base
   # The Python module and its tests.
   pybind11-dev python3-dev python3-numpy python3-pytest python3-pandas
+  # Models evaluated on a cluster of processes, as the module's guide shows.
+  python3-dask python3-distributed
   # The fuzz targets: clang with libFuzzer and the sanitizer runtimes.
   clang libclang-rt-14-dev
 )

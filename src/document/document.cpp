@@ -51,6 +51,9 @@ std::unique_ptr<TUbicModel> NewModel() {
 
 TUbicDocument::TUbicDocument() : TUbicDocument(NewModel(), {}) {}
 
+TUbicDocument::TUbicDocument(std::unique_ptr<TUbicModel> model)
+    : TUbicDocument(std::move(model), {}) {}
+
 TUbicDocument::TUbicDocument(std::unique_ptr<TUbicModel> model, std::string fileName)
     : FModel(std::move(model)), FFileName(std::move(fileName)), FHistory(Evaluated(*FModel)) {}
 

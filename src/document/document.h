@@ -62,6 +62,8 @@ class TUbicDocument {
  public:
   // A new model with one attribute, never saved.
   TUbicDocument();
+  // A model made elsewhere, never saved.
+  explicit TUbicDocument(std::unique_ptr<TUbicModel> model);
   // A model read from a file (own or foreign format), not modified: the model as read and
   // evaluated is what the file holds, also when the results the file stores are stale. Its file
   // is the own format's file of that name, so that a foreign file is never written over.

@@ -22,8 +22,8 @@ namespace {
 // Messages are Windows-1250 text like every other message of the program; the file name comes
 // from the system in UTF-8.
 [[noreturn]] void Fail(const char* what, const std::string& fileName, int error) {
-  throw EFileError(std::string(what) + " \"" + Utf8ToCp1250(fileName) +
-                   "\": " + std::strerror(error));
+  throw EFileError(
+      std::string(what) + " \"" + Utf8ToCp1250(fileName) + "\": " + std::strerror(error), error);
 }
 
 }  // namespace

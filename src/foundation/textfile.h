@@ -13,7 +13,13 @@ namespace ubic {
 // the program it is Windows-1250 text.
 class EFileError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  explicit EFileError(const std::string& message, int error = 0)
+      : std::runtime_error(message), FError(error) {}
+  // The system's error number (errno), 0 when the system told none.
+  int Error() const { return FError; }
+
+ private:
+  int FError;
 };
 
 // The file opened for reading its bytes; EFileError if it cannot be opened.

@@ -272,6 +272,14 @@ const TUbicAttribute& TargetAttribute(const TModelPtr& model, const py::object& 
     name = attribute.cast<std::string>();
     found = model->Find(name);
   }
+  if (found == nullptr && !attribute.is_none()) {
+    std::vector<std::string> known;
+    for (const TUbicAttribute* scaled :
+         Attributes(*model, [](const TUbicAttribute& a) { return a.Scale() != nullptr; })) {
+      known.push_back(Cp1250ToUtf8(scaled->GetName()));
+    }
+    throw EUnknownName("No attribute \"" + name + "\" with a scale", name, std::move(known));
+  }
   if (found == nullptr || found->Scale() == nullptr) {
     throw EScriptError(attribute.is_none() ? std::string("The model has no attribute with a scale")
                                            : "No attribute \"" + name + "\" with a scale");
@@ -384,7 +392,20 @@ void BindExplanation(py::module_& m) {
                     "The basic attributes whose single value is bad on its scale.")
       .def_readonly("rows", &TPyExplanation::Rows,
                     "The rows of ubic-cli explain: dicts of \"Kind\", \"Attribute\", \"Value\" "
-                    "and \"Details\".");
+                    "and \"Details\".")
+      .def("__repr__",
+           [](const TPyExplanation& e) {
+             std::string repr =
+                 "<ubic.Explanation of " + py::repr(py::str(e.Option)).cast<std::string>();
+             if (!e.Aggregates.empty()) {
+               const TPyAggregateExplanation& top = e.Aggregates.front();
+               repr += ": " + Cp1250ToUtf8(top.Attribute.Get().GetName()) + " " + top.Value;
+             }
+             return repr + ">";
+           })
+      .def("_repr_html_", [](const TPyExplanation& e) {
+        return "<div><b>" + Html(e.Option) + "</b>" + HtmlTable(e.Rows) + "</div>";
+      });
 }
 
 void BindTarget(py::module_& m) {
@@ -408,7 +429,22 @@ void BindTarget(py::module_& m) {
                     "The number of attributes every solution changes.")
       .def_readonly("solutions", &TPyTargetAnswer::Solutions,
                     "Those with the fewest changed attributes, by their steps, then by the tree.")
-      .def_readonly("more", &TPyTargetAnswer::More, "How many solutions the limit left out.");
+      .def_readonly("more", &TPyTargetAnswer::More, "How many solutions the limit left out.")
+      .def("__repr__",
+           [](const TPyTargetAnswer& a) {
+             return "<ubic.TargetAnswer " + py::repr(py::str(a.Target)).cast<std::string>() + ": " +
+                    a.Outcome + ", " + std::to_string(a.Solutions.size()) + " solutions>";
+           })
+      .def("_repr_html_", [](const TPyTargetAnswer& a) {
+        py::list rows;
+        for (const TPySolution& solution : a.Solutions) {
+          rows.append(py::dict("Steps"_a = solution.Steps, "Changes"_a = solution.Text));
+        }
+        std::string html = "<div><b>" + Html(a.Target) + "</b>: " + a.Outcome;
+        if (!a.Solutions.empty()) html += HtmlTable(rows);
+        if (a.More > 0) html += "<p>" + std::to_string(a.More) + " more</p>";
+        return html + "</div>";
+      });
 }
 
 }  // namespace

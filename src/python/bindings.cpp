@@ -37,10 +37,15 @@ py::str PyText(const std::string& cp1250) {
 int ValueOf(const TUbicAttribute& attribute, const py::handle& value) {
   const int count = attribute.Scale() != nullptr ? attribute.Scale()->Count() : 0;
   if (py::isinstance<py::str>(value)) {
+    const auto name = value.cast<std::string>();
     try {
-      return TUbicAttribute::ValueIndex(&attribute, ModelText(value.cast<std::string>()));
+      return TUbicAttribute::ValueIndex(&attribute, ModelText(name));
     } catch (const EUbicError& e) {
-      throw EScriptError(Cp1250ToUtf8(e.what()));
+      std::vector<std::string> known;
+      for (int v = 0; v < count; ++v) {
+        known.push_back(Cp1250ToUtf8(attribute.DiscreteScale()->ValueName(v)));
+      }
+      throw EUnknownName(Cp1250ToUtf8(e.what()), name, std::move(known));
     }
   }
   const int index = value.cast<int>();
@@ -53,11 +58,59 @@ int ValueOf(const TUbicAttribute& attribute, const py::handle& value) {
 
 int OptionOf(const TScriptModel& model, const py::object& option) {
   if (py::isinstance<py::str>(option)) return model.OptionIndex(option.cast<std::string>());
-  const int index = option.cast<int>();
-  if (index < 0 || index >= model.Model().OptionCount()) {
-    throw py::index_error("No option " + std::to_string(index));
-  }
+  const int given = option.cast<int>();
+  const int count = model.Model().OptionCount();
+  // As in Python, -1 is the last.
+  const int index = given < 0 ? given + count : given;
+  if (index < 0 || index >= count) throw py::index_error("No option " + std::to_string(given));
   return index;
+}
+
+std::string Html(const std::string& text) {
+  std::string escaped;
+  for (const char c : text) {
+    switch (c) {
+      case '&':
+        escaped += "&amp;";
+        break;
+      case '<':
+        escaped += "&lt;";
+        break;
+      case '>':
+        escaped += "&gt;";
+        break;
+      case '"':
+        escaped += "&quot;";
+        break;
+      default:
+        escaped += c;
+    }
+  }
+  return escaped;
+}
+
+std::string HtmlValue(const std::string& name, const std::string& valueClass) {
+  // Bad values red and good ones green, as everywhere in the program.
+  if (valueClass == "bad") return "<span style=\"color:#c00000\">" + Html(name) + "</span>";
+  if (valueClass == "good") return "<span style=\"color:#008000\">" + Html(name) + "</span>";
+  return Html(name);
+}
+
+std::string HtmlTable(const py::list& rows) {
+  if (rows.empty()) return "<table></table>";
+  std::string html = "<table><thead><tr>";
+  for (const auto& [key, cell] : rows[0].cast<py::dict>()) {
+    html += "<th>" + Html(py::str(key).cast<std::string>()) + "</th>";
+  }
+  html += "</tr></thead><tbody>";
+  for (const py::handle row : rows) {
+    html += "<tr>";
+    for (const auto& [key, cell] : row.cast<py::dict>()) {
+      html += "<td style=\"text-align:left\">" + Html(py::str(cell).cast<std::string>()) + "</td>";
+    }
+    html += "</tr>";
+  }
+  return html + "</tbody></table>";
 }
 
 }  // namespace ubic::python

@@ -40,6 +40,12 @@ int ValueOf(const TUbicAttribute& attribute, const py::handle& value);
 // The index of an option given by its name or its index.
 int OptionOf(const TScriptModel& model, const py::object& option);
 
+// Text for HTML, and a value's name coloured by its class ("bad", "neutral" or "good").
+std::string Html(const std::string& text);
+std::string HtmlValue(const std::string& name, const std::string& valueClass);
+// Rows of dicts of the same keys as an HTML table, the keys as its header.
+std::string HtmlTable(const py::list& rows);
+
 // The analyses of a model: conflicts, explain and target.
 void BindAnalyses(py::module_& m, py::class_<TScriptModel, TModelPtr>& model);
 

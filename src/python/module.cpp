@@ -1,20 +1,27 @@
 // The Python module "ubic": models read, built, evaluated and analysed from scripts, through the
 // same layers and named edits as the desktop program and the command-line tool.
+#include <dlfcn.h>
 #include <pybind11/numpy.h>
 #include <pybind11/pybind11.h>
 #include <pybind11/stl.h>
+#include <pybind11/stl/filesystem.h>
 
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <filesystem>
 #include <regex>
+#include <unordered_set>
 
 #include "bindings.h"
 #include "document/edits.h"
+#include "files/modelfile.h"
 #include "files/optionscsv.h"
 #include "files/sensitivitytable.h"
 #include "foundation/checkedint.h"
 #include "foundation/cp1250.h"
 #include "foundation/textfile.h"
+#include "model/conflicts.h"
 #include "model/valuetext.h"
 
 namespace py = pybind11;
@@ -30,17 +37,40 @@ struct EModelFileError : std::runtime_error {
   std::string FileName;
 };
 
-// A file that cannot be read or written, with its name for OSError.filename.
+// A file that cannot be read or written, with its name for OSError.filename and the system's
+// error number, by which Python chooses the kind of OSError.
 struct EScriptFileError : std::runtime_error {
-  EScriptFileError(const std::string& message, std::string fileName, bool missing)
-      : std::runtime_error(message), FileName(std::move(fileName)), Missing(missing) {}
+  EScriptFileError(const std::string& message, std::string fileName, int error)
+      : std::runtime_error(message), FileName(std::move(fileName)), Error(error) {}
   std::string FileName;
-  bool Missing;
+  int Error;
 };
 
 py::object& ModelErrorType() {
   static py::object type;
   return type;
+}
+
+// Both ModelError and KeyError, so that a script may catch either.
+py::object& UnknownNameErrorType() {
+  static py::object type;
+  return type;
+}
+
+// Raises UnknownNameError, telling the closest of the names the script might have meant.
+void RaiseUnknownName(const EUnknownName& unknown) {
+  const py::list close =
+      py::module_::import("difflib").attr("get_close_matches")(unknown.Name, unknown.Known, 1);
+  py::object closest = py::none();
+  if (!close.empty()) closest = close[0];
+  std::string message = unknown.what();
+  if (!closest.is_none()) message += "; did you mean \"" + closest.cast<std::string>() + "\"?";
+  py::object error = UnknownNameErrorType()(message);
+  error.attr("name") = unknown.Name;
+  error.attr("closest") = closest;
+  error.attr("file") = py::none();
+  error.attr("line") = py::none();
+  PyErr_SetObject(UnknownNameErrorType().ptr(), error.ptr());
 }
 
 // Raises ModelError with the message, and the file and line it names (None where it names none).
@@ -61,12 +91,15 @@ void TranslateError(std::exception_ptr error) {
   try {
     if (error) std::rethrow_exception(error);
   } catch (const EScriptFileError& e) {
-    py::object type = e.Missing ? py::module_::import("builtins").attr("FileNotFoundError")
-                                : py::module_::import("builtins").attr("OSError");
-    py::object instance = type(e.Missing ? 2 : 5, e.what(), e.FileName);
-    PyErr_SetObject(type.ptr(), instance.ptr());
+    // OSError of an error number is made the kind Python has for it: PermissionError,
+    // FileNotFoundError and so on.
+    const py::object error = py::module_::import("builtins")
+                                 .attr("OSError")(e.Error, std::strerror(e.Error), e.FileName);
+    PyErr_SetObject(reinterpret_cast<PyObject*>(Py_TYPE(error.ptr())), error.ptr());
   } catch (const EModelFileError& e) {
     RaiseModelError(e.what(), e.FileName);
+  } catch (const EUnknownName& e) {
+    RaiseUnknownName(e);
   } catch (const EScriptError& e) {
     RaiseModelError(e.what(), {});
   } catch (const EOptionsFileError& e) {
@@ -86,8 +119,9 @@ auto WithFileErrors(const std::string& fileName, TRead read) {
   try {
     return read();
   } catch (const EFileError& e) {
-    const bool missing = !std::filesystem::exists(fileName);
-    throw EScriptFileError(Cp1250ToUtf8(e.what()), fileName, missing);
+    int error = e.Error();
+    if (error == 0) error = std::filesystem::exists(fileName) ? EIO : ENOENT;
+    throw EScriptFileError(Cp1250ToUtf8(e.what()), fileName, error);
   } catch (const EOptionsFileError&) {
     throw;
   } catch (const EScriptError&) {
@@ -166,6 +200,8 @@ TPyScale ScaleOf(const TUbicDiscreteScale& scale) {
 // A function as it was when asked for; a rule is (input values, low, high, entered).
 struct TPyFunction {
   py::list Rules;
+  // Each rule as the explanation writes it, such as "high; 1 year -> good".
+  std::vector<std::string> RuleTexts;
   int EnteredCount = 0;
   double Determined = 0;
   std::vector<double> Weights;
@@ -179,6 +215,7 @@ TPyFunction FunctionOf(const TUbicFunction& function) {
     for (int i = 0; i < function.InputCount(); ++i) inputs[i] = function.RuleInput(i, r);
     result.Rules.append(
         py::make_tuple(inputs, function.RuleLow(r), function.RuleHigh(r), function.RuleEntered(r)));
+    result.RuleTexts.push_back(Cp1250ToUtf8(RuleText(function, r)));
   }
   result.EnteredCount = function.EnteredCount();
   result.Determined = function.Determinedness();
@@ -279,6 +316,59 @@ void SetScale(const TPyAttribute& handle, const py::sequence& values, const std:
   handle.Model->Run(edits::ChooseScale(handle.Get(), &scale));
 }
 
+std::string ScaleRepr(const TPyScale& scale) {
+  std::vector<std::string> names;
+  for (const TPyScaleValue& value : scale.Values) names.push_back(value.Name);
+  return "Scale(" + py::repr(py::cast(names)).cast<std::string>() + ", order='" + scale.Order +
+         "')";
+}
+
+std::string ScaleHtml(const TPyScale& scale) {
+  std::string html;
+  for (const TPyScaleValue& value : scale.Values) {
+    html += (html.empty() ? "" : ", ") + HtmlValue(value.Name, value.ValueClass);
+  }
+  return html;
+}
+
+std::string FunctionHtml(const TPyFunction& function) {
+  py::list rows;
+  for (std::size_t r = 0; r < function.RuleTexts.size(); ++r) {
+    const bool entered = py::tuple(function.Rules[r])[3].cast<bool>();
+    rows.append(py::dict("Rule"_a = r + 1, "Inputs -> value"_a = function.RuleTexts[r],
+                         "Entered"_a = entered ? "yes" : ""));
+  }
+  return HtmlTable(rows);
+}
+
+// The attribute and its subtree as nested HTML lists, each with its scale's values coloured.
+std::string TreeHtml(const TUbicAttribute& attribute) {
+  std::string html = "<ul>";
+  for (int i = 0; i < attribute.InputCount(); ++i) {
+    const TUbicAttribute& input = *attribute.Input(i);
+    html += "<li><b>" + Html(Cp1250ToUtf8(input.GetName())) + "</b>";
+    if (const TUbicDiscreteScale* scale = input.DiscreteScale()) {
+      html += ": " + ScaleHtml(ScaleOf(*scale));
+    }
+    if (!input.IsBasic()) html += TreeHtml(input);
+    html += "</li>";
+  }
+  return html + "</ul>";
+}
+
+std::string ModelName(const TScriptModel& model) {
+  const TUbicModel& kept = model.Model();
+  return Cp1250ToUtf8(kept.GetName().empty() ? kept.DisplayName() : kept.GetName());
+}
+
+std::string ModelSummary(const TScriptModel& model) {
+  const auto count = [](std::size_t n, const char* what) {
+    return std::to_string(n) + " " + what + (n == 1 ? "" : "s");
+  };
+  return count(Attributes(model).size(), "attribute") + ", " +
+         count(static_cast<std::size_t>(model.Model().OptionCount()), "option");
+}
+
 // --- Options -----------------------------------------------------------------------------------
 
 py::dict OptionValues(const TScriptModel& model, int option) {
@@ -301,7 +391,9 @@ const TUbicAttribute& BasicAttribute(const TModelPtr& model, const py::object& a
   } else {
     const auto name = attribute.cast<std::string>();
     found = model->Find(name);
-    if (found == nullptr) throw EScriptError("Unknown attribute \"" + name + "\"");
+    if (found == nullptr) {
+      throw EUnknownName("Unknown attribute \"" + name + "\"", name, model->BasicNames());
+    }
   }
   if (!found->IsBasic()) {
     throw EScriptError("\"" + Cp1250ToUtf8(found->GetName()) + "\" is not a basic attribute");
@@ -417,17 +509,33 @@ TOptionColumn FrameColumn(std::string name, const py::object& cells) {
   return {std::move(name), std::move(texts), std::move(indices)};
 }
 
-TOptionColumns ColumnsOfFrame(const py::object& frame) {
-  TOptionColumns options;
-  options.Rows = py::len(frame.attr("index"));
+// A frame's columns that name basic attributes, and the places of those that name no attribute
+// at all (notes, identifiers), which the results keep as they are. Columns that name aggregate
+// attributes, as an earlier result has them, are neither read nor kept: the results have them
+// anew.
+struct TFrameColumns {
+  TOptionColumns Options;
+  std::vector<py::ssize_t> Kept;
+};
+
+TFrameColumns ColumnsOfFrame(const TScriptModel& model, const py::object& frame) {
+  const std::vector<std::string> basicNames = model.BasicNames();
+  const std::unordered_set<std::string> basic(basicNames.begin(), basicNames.end());
+  TFrameColumns columns;
+  columns.Options.Rows = py::len(frame.attr("index"));
   const py::object everyRow = py::module_::import("builtins").attr("slice")(py::none());
   const py::object byPlace = frame.attr("iloc");
   py::ssize_t place = 0;
   for (const py::handle key : frame.attr("columns")) {
-    const py::object cells = byPlace[py::make_tuple(everyRow, place++)];
-    options.Columns.push_back(FrameColumn(ColumnName(key), cells));
+    const py::ssize_t at = place++;
+    if (py::isinstance<py::str>(key) && basic.count(key.cast<std::string>()) != 0) {
+      const py::object cells = byPlace[py::make_tuple(everyRow, at)];
+      columns.Options.Columns.push_back(FrameColumn(key.cast<std::string>(), cells));
+    } else if (!py::isinstance<py::str>(key) || model.Find(key.cast<std::string>()) == nullptr) {
+      columns.Kept.push_back(at);
+    }
   }
-  return options;
+  return columns;
 }
 
 TOptionColumns ColumnsOfMappings(const std::vector<py::dict>& rows) {
@@ -506,12 +614,48 @@ bool IsMapping(const py::handle& object) {
   return py::isinstance(object, mapping);
 }
 
+// The options evaluated; an error of an option's value names the option by its label in Labels.
+std::unique_ptr<TEvaluation> EvaluateLabelled(TScriptModel& model, const TOptionColumns& options,
+                                              const py::object& labels) {
+  try {
+    return model.Evaluate(options);
+  } catch (EScriptError& e) {
+    if (e.Row) e.NameOption(py::repr(labels[py::int_(*e.Row)]).cast<std::string>());
+    throw;
+  }
+}
+
+py::object EvaluateFrame(TScriptModel& model, const py::object& frame) {
+  const py::object index = frame.attr("index");
+  const TFrameColumns columns = ColumnsOfFrame(model, frame);
+  const std::unique_ptr<TEvaluation> evaluation = EvaluateLabelled(model, columns.Options, index);
+  py::object results = TPyTexts(*evaluation).Frame(index);
+  // The cells themselves, not a Series, which pandas would align by an index of repeated labels.
+  const py::object byPlace = frame.attr("iloc");
+  const py::object everyRow = py::module_::import("builtins").attr("slice")(py::none());
+  const py::object keys = frame.attr("columns");
+  for (const py::ssize_t place : columns.Kept) {
+    results.attr("insert")(py::len(results.attr("columns")), keys[py::int_(place)],
+                           byPlace[py::make_tuple(everyRow, place)].attr("array"),
+                           "allow_duplicates"_a = true);
+  }
+  return results;
+}
+
+// The model's own options evaluated, as a DataFrame indexed by their names.
+py::object OwnFrame(const TScriptModel& model) {
+  std::vector<std::string> names;
+  for (int k = 0; k < model.Model().OptionCount(); ++k) {
+    names.push_back(Cp1250ToUtf8(model.Model().Options()[k]));
+  }
+  const py::object index =
+      py::module_::import("pandas").attr("Index")(names, "dtype"_a = "object", "name"_a = "Option");
+  return TPyTexts(*model.EvaluateOwn()).Frame(index);
+}
+
 py::object Evaluate(const TModelPtr& model, const py::object& options) {
   if (options.is_none()) return TPyTexts(*model->EvaluateOwn()).Rows();
-  if (IsDataFrame(options)) {
-    const std::unique_ptr<TEvaluation> evaluation = model->Evaluate(ColumnsOfFrame(options));
-    return TPyTexts(*evaluation).Frame(options.attr("index"));
-  }
+  if (IsDataFrame(options)) return EvaluateFrame(*model, options);
   if (IsMapping(options)) {
     const std::unique_ptr<TEvaluation> evaluation =
         model->Evaluate(ColumnsOfMappings({py::dict(options)}));
@@ -525,7 +669,9 @@ py::object Evaluate(const TModelPtr& model, const py::object& options) {
     if (!IsMapping(row)) throw py::type_error("evaluate takes a list of mappings");
     rows.emplace_back(py::reinterpret_borrow<py::object>(row));
   }
-  const std::unique_ptr<TEvaluation> evaluation = model->Evaluate(ColumnsOfMappings(rows));
+  const py::object places = py::module_::import("builtins").attr("range")(rows.size());
+  const std::unique_ptr<TEvaluation> evaluation =
+      EvaluateLabelled(*model, ColumnsOfMappings(rows), places);
   return TPyTexts(*evaluation).Rows();
 }
 
@@ -591,9 +737,41 @@ py::list Sensitivity(const TScriptModel& model, const py::object& option) {
   return rows;
 }
 
-TModelPtr Load(const std::string& path, const std::optional<std::string>& format) {
+TModelPtr Load(const std::filesystem::path& file, const std::optional<std::string>& format) {
   const std::optional<TModelFormat> chosen = ParseFormat(format);
+  const std::string path = file.string();
   return WithFileErrors(path, [&] { return std::make_shared<TScriptModel>(path, chosen); });
+}
+
+// A model as the bytes of its own format with its options, and its own name and description,
+// which that format does not keep: what pickle and copy take.
+py::tuple ModelState(const TScriptModel& model) {
+  const TUbicModel& kept = model.Model();
+  return py::make_tuple(py::bytes(ModelFileText(kept)), py::bytes(kept.GetName()),
+                        py::bytes(kept.GetDescription()));
+}
+
+TModelPtr ModelOfState(const py::tuple& state) {
+  if (state.size() != 3) throw py::value_error("Not the state of a model");
+  auto model = std::make_unique<TUbicModel>();
+  LoadFromText(*model, state[0].cast<std::string>(), "");
+  model->SetName(state[1].cast<std::string>());
+  model->SetDescription(state[2].cast<std::string>());
+  return std::make_shared<TScriptModel>(std::move(model));
+}
+
+// The examples that come with the program. Built, they are beside the module's folder; installed,
+// the module is in <prefix>/lib/python3/dist-packages and they in <prefix>/share/ubic.
+py::object ExamplesFolder() {
+  Dl_info module{};
+  dladdr(reinterpret_cast<void*>(&ExamplesFolder), &module);
+  const std::filesystem::path folder = std::filesystem::path(module.dli_fname).parent_path();
+  const std::filesystem::path built = folder.parent_path() / "share/ubic/examples";
+  const std::filesystem::path installed =
+      folder.parent_path().parent_path().parent_path() / "share/ubic/examples";
+  std::error_code error;
+  const bool isBuilt = std::filesystem::is_directory(built, error);
+  return py::module_::import("pathlib").attr("Path")((isBuilt ? built : installed).string());
 }
 
 // The snapshots of scales and functions.
@@ -614,7 +792,42 @@ void BindValues(py::module_& m) {
                                for (const auto& v : s.Values) names.push_back(v.Name);
                                return names;
                              })
-      .def("__len__", [](const TPyScale& s) { return s.Values.size(); });
+      .def("__len__", [](const TPyScale& s) { return s.Values.size(); })
+      .def(
+          "__getitem__",
+          [](const TPyScale& s, py::ssize_t index) {
+            const auto count = static_cast<py::ssize_t>(s.Values.size());
+            const py::ssize_t at = index < 0 ? index + count : index;
+            if (at < 0 || at >= count) throw py::index_error("No value " + std::to_string(index));
+            return s.Values[static_cast<std::size_t>(at)];
+          },
+          "index"_a)
+      .def(
+          "__getitem__",
+          [](const TPyScale& s, const py::slice& slice) {
+            std::size_t start = 0, stop = 0, step = 0, length = 0;
+            if (!slice.compute(s.Values.size(), &start, &stop, &step, &length)) {
+              throw py::error_already_set();
+            }
+            std::vector<TPyScaleValue> values;
+            for (std::size_t k = 0; k < length; ++k) values.push_back(s.Values[start + k * step]);
+            return values;
+          },
+          "slice"_a)
+      .def(
+          "__iter__",
+          [](const TPyScale& s) { return py::make_iterator(s.Values.begin(), s.Values.end()); },
+          py::keep_alive<0, 1>())
+      .def("__contains__",
+           [](const TPyScale& s, const py::object& value) {
+             const std::string name = py::isinstance<TPyScaleValue>(value)
+                                          ? value.cast<const TPyScaleValue&>().Name
+                                          : py::str(value).cast<std::string>();
+             return std::any_of(s.Values.begin(), s.Values.end(),
+                                [&](const TPyScaleValue& v) { return v.Name == name; });
+           })
+      .def("__repr__", &ScaleRepr)
+      .def("_repr_html_", &ScaleHtml);
 
   py::class_<TPyFunction>(m, "Function",
                           "An aggregate attribute's decision rules as they were when asked for.")
@@ -625,7 +838,13 @@ void BindValues(py::module_& m) {
       .def_readonly("determined", &TPyFunction::Determined,
                     "1 for a fully defined table, 0 for a fully undefined one.")
       .def_readonly("weights", &TPyFunction::Weights, "The weights set for the inputs, in percent.")
-      .def_readonly("use_weights", &TPyFunction::UseWeights);
+      .def_readonly("use_weights", &TPyFunction::UseWeights)
+      .def("__repr__",
+           [](const TPyFunction& f) {
+             return "Function(" + std::to_string(py::len(f.Rules)) + " rules, " +
+                    std::to_string(f.EnteredCount) + " entered)";
+           })
+      .def("_repr_html_", &FunctionHtml);
 }
 
 void BindAttribute(py::module_& m) {
@@ -688,8 +907,15 @@ void BindAttribute(py::module_& m) {
           "delete_function",
           [](const TPyAttribute& a) { a.Model->Run(edits::DeleteFunction(a.Get())); },
           "Removes the attribute's decision rules.")
-      .def("__eq__", [](const TPyAttribute& a,
-                        const TPyAttribute& b) { return a.Model == b.Model && a.Id == b.Id; })
+      .def("__eq__",
+           [](const TPyAttribute& a, const py::object& other) -> py::object {
+             // Anything else is not equal, as Python has it, rather than an error.
+             if (!py::isinstance<TPyAttribute>(other)) {
+               return py::reinterpret_borrow<py::object>(Py_NotImplemented);
+             }
+             const auto& b = other.cast<const TPyAttribute&>();
+             return py::bool_(a.Model == b.Model && a.Id == b.Id);
+           })
       .def("__hash__", [](const TPyAttribute& a) { return std::hash<std::uint64_t>()(a.Id); })
       .def("__repr__", [](const TPyAttribute& a) {
         return "Attribute('" + Cp1250ToUtf8(a.Get().GetName()) + "')";
@@ -701,10 +927,12 @@ py::class_<TScriptModel, TModelPtr> BindModel(py::module_& m) {
       .def(py::init([] { return std::make_shared<TScriptModel>(); }),
            "A new model with one attribute.")
       .def_property(
-          "name", [](const TScriptModel& model) { return PyText(model.Model().GetName()); },
+          "name", &ModelName,
           [](TScriptModel& model, const std::string& name) {
             model.Run(edits::RenameModel(ModelText(name)));
-          })
+          },
+          "The name the desktop program shows: the first top-level attribute's, unless the model "
+          "was given one of its own (by a KVX or jKIV file, or here).")
       .def_property(
           "description",
           [](const TScriptModel& model) { return PyText(model.Model().GetDescription()); },
@@ -750,8 +978,9 @@ py::class_<TScriptModel, TModelPtr> BindModel(py::module_& m) {
                              [](TScriptModel& model) { return model.Document().Modified(); })
       .def(
           "save",
-          [](TScriptModel& model, const std::string& path,
+          [](TScriptModel& model, const std::filesystem::path& file,
              const std::optional<std::string>& format) {
+            const std::string path = file.string();
             const TModelFormat chosen = ParseFormat(format).value_or(FormatOfFile(path));
             return RemarkLines(
                 WithFileErrors(path, [&] { return model.Document().SaveAs(path, chosen); }));
@@ -759,6 +988,20 @@ py::class_<TScriptModel, TModelPtr> BindModel(py::module_& m) {
           "path"_a, "format"_a = py::none(),
           "Writes the model in a format (\"ubm\", \"jkiv\", \"kvx\"; by the file's extension "
           "when None) and returns the remarks on what the format could not hold.")
+      .def("__repr__",
+           [](const TScriptModel& model) {
+             return "<ubic.Model " + py::repr(py::str(ModelName(model))).cast<std::string>() +
+                    ": " + ModelSummary(model) + ">";
+           })
+      .def("_repr_html_",
+           [](const TScriptModel& model) {
+             return "<div><b>" + Html(ModelName(model)) + "</b> (" + ModelSummary(model) + ")" +
+                    TreeHtml(*model.Model().Root()) + "</div>";
+           })
+      .def(py::pickle(&ModelState, &ModelOfState))
+      .def("to_frame", &OwnFrame,
+           "The model's own options evaluated: a pandas DataFrame indexed by the options' names, "
+           "a column per attribute, depth first, with the texts of evaluate.")
       .def("undo", &TScriptModel::Undo,
            "Takes back the last edit. Attributes held from before are no longer valid: find "
            "them again.")
@@ -828,7 +1071,8 @@ py::class_<TScriptModel, TModelPtr> BindModel(py::module_& m) {
            "options: None for the model's own options (a list of dicts), a mapping of basic "
            "attributes' names to value texts (a dict), a list of such mappings (a list of "
            "dicts) or a pandas DataFrame with a column per basic attribute (a DataFrame with "
-           "the same index). A value text is a value name, several joined by \";\", or "
+           "the same index, a column per attribute, then the frame's columns that name no "
+           "attribute, as they were). A value text is a value name, several joined by \";\", or "
            "\"*\", \"\", None or NaN for undefined. The model itself is not changed.")
       .def("evaluate_codes", &EvaluateCodes, "codes"_a,
            "Evaluates options given as value indices: an integer array of one row per option "
@@ -857,6 +1101,16 @@ PYBIND11_MODULE(ubic, m) {
                                 "the program's own. file and line tell where, when known.",
                                 PyExc_ValueError, nullptr));
   m.attr("ModelError") = ModelErrorType();
+  const py::module_ builtins = py::module_::import("builtins");
+  UnknownNameErrorType() = builtins.attr("type")(
+      "UnknownNameError", py::make_tuple(ModelErrorType(), builtins.attr("KeyError")),
+      py::dict("__module__"_a = "ubic",
+               "__doc__"_a = "A name of an attribute, an option or a value that the model does "
+                             "not have: both a ModelError and a KeyError. name is the name, "
+                             "closest the closest the model has (None if none is close).",
+               // The message as it is, not quoted as KeyError would.
+               "__str__"_a = builtins.attr("BaseException").attr("__str__")));
+  m.attr("UnknownNameError") = UnknownNameErrorType();
   py::register_exception_translator(&TranslateError);
 
   BindValues(m);
@@ -867,4 +1121,11 @@ PYBIND11_MODULE(ubic, m) {
         "Reads a model: the own format (.ubm), jKIV (.xml) or KVX (.kvx), by the file's "
         "extension unless a format (\"ubm\", \"jkiv\", \"kvx\") is named. The import's remarks "
         "are in Model.remarks.");
+  m.attr("examples") = ExamplesFolder();
+  m.attr("__version__") = UBIC_VERSION;
+  py::list names;
+  for (const py::handle name : py::module_::import("builtins").attr("dir")(m)) {
+    if (name.cast<std::string>().rfind('_', 0) != 0) names.append(name);
+  }
+  m.attr("__all__") = names;
 }

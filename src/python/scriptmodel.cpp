@@ -28,12 +28,40 @@ std::unique_ptr<TUbicModel> TreeCopy(const TUbicModel& model) {
 
 // The position among the basic attributes of the one that the column named Name fills, found
 // as an options file's header finds it.
-std::size_t ColumnIndex(TColumnAttributes& columns, const std::string& name) {
+template <typename Attribute>
+std::size_t ColumnIndex(TColumnAttributes& columns, const std::vector<Attribute*>& basic,
+                        const std::string& name) {
   try {
-    return static_cast<std::size_t>(columns.Take(name));
+    return static_cast<std::size_t>(columns.Take(Utf8ToCp1250(name)));
   } catch (const EOptionsFileError& e) {
-    throw EScriptError(e.what());
+    std::vector<std::string> known;
+    for (const TUbicAttribute* attribute : basic) {
+      known.push_back(Cp1250ToUtf8(attribute->GetName()));
+    }
+    throw EUnknownName(e.what(), name, std::move(known));
   }
+}
+
+// The error of a cell whose text names a value the attribute's scale lacks: the first such name
+// of a set is the one told.
+EUnknownName UnknownValue(const TUbicAttribute& attribute, const TValueNames& names,
+                          const std::string& text, const std::string& message) {
+  std::string unknown = text;
+  for (std::string rest = text, part; !rest.empty();) {
+    SplitAt(rest, ';', part);
+    try {
+      names.ValueSet(part);
+    } catch (const EOptionsFileError&) {
+      unknown = part;
+      break;
+    }
+  }
+  std::vector<std::string> known;
+  const TUbicDiscreteScale* scale = attribute.DiscreteScale();
+  for (int v = 0; scale != nullptr && v < scale->Count(); ++v) {
+    known.push_back(Cp1250ToUtf8(scale->ValueName(v)));
+  }
+  return EUnknownName(message, unknown, std::move(known));
 }
 
 // The value-set text of each different text of a column, as the attribute reads it.
@@ -46,8 +74,10 @@ std::vector<std::string> ValueSets(const TUbicAttribute& attribute, const TOptio
     } catch (const EOptionsFileError& e) {
       const auto index = static_cast<std::uint32_t>(sets.size());
       const auto& cells = column.Cells();
-      const auto row = std::find(cells.begin(), cells.end(), index) - cells.begin();
-      throw EScriptError(std::string(e.what()) + " (option " + std::to_string(row) + ")");
+      EUnknownName error = UnknownValue(attribute, names, text, e.what());
+      error.Row =
+          static_cast<std::size_t>(std::find(cells.begin(), cells.end(), index) - cells.begin());
+      throw error;
     }
   }
   return sets;
@@ -125,6 +155,9 @@ TEvaluation::TEvaluation(const TUbicModel& model)
 
 TScriptModel::TScriptModel() : TScriptModel(std::make_unique<TUbicDocument>(), {}) {}
 
+TScriptModel::TScriptModel(std::unique_ptr<TUbicModel> model)
+    : TScriptModel(std::make_unique<TUbicDocument>(std::move(model)), {}) {}
+
 TScriptModel::TScriptModel(const std::string& fileName, std::optional<TModelFormat> format) {
   std::string remarks;
   FDocument = TUbicDocument::Open(fileName, format.value_or(FormatOfFile(fileName)), remarks);
@@ -162,7 +195,18 @@ int TScriptModel::OptionIndex(const std::string& utf8Name) const {
   for (int k = 0; k < Model().OptionCount(); ++k) {
     if (Model().Options()[k] == name) return k;
   }
-  throw EScriptError("No option \"" + utf8Name + "\"");
+  std::vector<std::string> known;
+  for (int k = 0; k < Model().OptionCount(); ++k)
+    known.push_back(Cp1250ToUtf8(Model().Options()[k]));
+  throw EUnknownName("No option \"" + utf8Name + "\"", utf8Name, std::move(known));
+}
+
+std::vector<std::string> TScriptModel::BasicNames() const {
+  std::vector<TUbicAttribute*> basic;
+  Model().Root()->CollectBasicAttributes(basic);
+  std::vector<std::string> names;
+  for (const TUbicAttribute* attribute : basic) names.push_back(Cp1250ToUtf8(attribute->GetName()));
+  return names;
 }
 
 std::shared_ptr<const TCodeEvaluator> TScriptModel::CodeEvaluator() {
@@ -184,7 +228,7 @@ std::unique_ptr<TEvaluation> TScriptModel::EvaluateByCodes(const TOptionColumns&
   const std::size_t rows = options.Rows;
   std::vector<std::int16_t> codes(rows * basic.size(), -1);
   for (const TOptionColumn& column : options.Columns) {
-    const std::size_t j = ColumnIndex(columnAttributes, column.Name());
+    const std::size_t j = ColumnIndex(columnAttributes, basic, column.Name());
     const std::vector<std::int16_t> values = SingleValues(*basic[j], column);
     if (values.empty()) return nullptr;
     const std::vector<std::uint32_t>& cells = column.Cells();
@@ -233,7 +277,7 @@ std::unique_ptr<TEvaluation> TScriptModel::EvaluateOnCopy(const TOptionColumns& 
   copy->Root()->CollectBasicAttributes(basic);
   TColumnAttributes columns(*copy);
   for (const TOptionColumn& column : options.Columns) {
-    FillColumn(*basic[ColumnIndex(columns, column.Name())], column);
+    FillColumn(*basic[ColumnIndex(columns, basic, column.Name())], column);
   }
   for (std::size_t k = 0; k < options.Rows; ++k) copy->AddOption(std::to_string(k + 1));
   // Basic attributes without a column are undefined in every option.

@@ -16,9 +16,29 @@
 namespace ubic::python {
 
 // A call of a script that names what the model does not have; the message is UTF-8.
-class EScriptError : public std::runtime_error {
+class EScriptError : public std::exception {
  public:
-  using std::runtime_error::runtime_error;
+  explicit EScriptError(std::string message) : FMessage(std::move(message)) {}
+  const char* what() const noexcept override { return FMessage.c_str(); }
+
+  // The option being evaluated when the error came, if one was: its place among those given.
+  std::optional<std::size_t> Row;
+  // Says which option it was, by the label the script gave it.
+  void NameOption(const std::string& label) { FMessage += " (option " + label + ")"; }
+
+ private:
+  std::string FMessage;
+};
+
+// A name of an attribute, an option or a value that the model does not have. Known are the
+// names it might have meant, among which the module finds the closest.
+class EUnknownName : public EScriptError {
+ public:
+  EUnknownName(std::string message, std::string name, std::vector<std::string> known)
+      : EScriptError(std::move(message)), Name(std::move(name)), Known(std::move(known)) {}
+
+  std::string Name;
+  std::vector<std::string> Known;
 };
 
 // A column of options to evaluate: a basic attribute's name (UTF-8) and a value text for each
@@ -91,6 +111,8 @@ class TScriptModel final : public TDocumentObserver {
 
   // A new model with one attribute.
   TScriptModel();
+  // A model made elsewhere, never saved: a copy sent from another process.
+  explicit TScriptModel(std::unique_ptr<TUbicModel> model);
   // The model of a file, read in Format or by the file's extension.
   TScriptModel(const std::string& fileName, std::optional<TModelFormat> format);
   TScriptModel(const TScriptModel&) = delete;
@@ -114,13 +136,15 @@ class TScriptModel final : public TDocumentObserver {
   const TUbicAttribute& Attribute(TAttributeId id) const;
   // The first attribute of that name in pre-order, nil if none.
   const TUbicAttribute* Find(const std::string& utf8Name) const;
-  // The option of that name (the first one if several share it); EScriptError if none.
+  // The option of that name (the first one if several share it); EUnknownName if none.
   int OptionIndex(const std::string& utf8Name) const;
+  // The names of the basic attributes (UTF-8), in pre-order.
+  std::vector<std::string> BasicNames() const;
 
   // The evaluator of options by value indices for the model as it is now, made once per state.
   std::shared_ptr<const TCodeEvaluator> CodeEvaluator();
   // Options evaluated without changing the model. Unknown attributes and values raise
-  // EScriptError.
+  // EUnknownName, whose Row tells the option of an unknown value.
   std::unique_ptr<TEvaluation> Evaluate(const TOptionColumns& options);
   // The model's own options.
   std::unique_ptr<TEvaluation> EvaluateOwn() const;

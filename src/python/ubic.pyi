@@ -1,7 +1,9 @@
 """Qualitative multi-attribute decision models: read, build, evaluate and analyse them with the
 same code as the Ubic desktop program and ubic-cli."""
 
-from typing import Any, Literal, Mapping, Optional, Sequence, Union, overload
+import os
+from pathlib import Path
+from typing import Any, Iterator, Literal, Mapping, Optional, Sequence, Union, overload
 
 import numpy as np
 import numpy.typing as npt
@@ -20,6 +22,19 @@ class ModelError(ValueError):
 
     file: Optional[str]
     line: Optional[int]
+
+
+class UnknownNameError(ModelError, KeyError):
+    """A name of an attribute, an option or a value that the model does not have."""
+
+    name: str
+    closest: Optional[str]
+
+
+__version__: str
+__all__: list[str]
+# The folder of the examples that come with the program.
+examples: Path
 
 
 class ScaleValue:
@@ -43,6 +58,13 @@ class Scale:
     @property
     def order(self) -> Order: ...
     def __len__(self) -> int: ...
+    @overload
+    def __getitem__(self, index: int) -> ScaleValue: ...
+    @overload
+    def __getitem__(self, index: slice) -> list[ScaleValue]: ...
+    def __iter__(self) -> Iterator[ScaleValue]: ...
+    def __contains__(self, value: Union[str, ScaleValue]) -> bool: ...
+    def _repr_html_(self) -> str: ...
 
 
 class Function:
@@ -58,6 +80,7 @@ class Function:
     def weights(self) -> list[float]: ...
     @property
     def use_weights(self) -> bool: ...
+    def _repr_html_(self) -> str: ...
 
 
 class Attribute:
@@ -185,6 +208,7 @@ class Explanation:
     @property
     def rows(self) -> list[dict[str, str]]:
         """The rows of ubic-cli explain: "Kind", "Attribute", "Value" and "Details"."""
+    def _repr_html_(self) -> str: ...
 
 
 class Change:
@@ -227,19 +251,23 @@ class TargetAnswer:
     @property
     def more(self) -> int:
         """How many solutions the limit left out."""
+    def _repr_html_(self) -> str: ...
 
 
+# An option by its name or its index, negative from the end.
 OptionKey = Union[str, int]
+FilePath = Union[str, os.PathLike[str]]
 Options = Mapping[str, Optional[str]]
 
 
 class Model:
-    """A decision model with its undo history."""
+    """A decision model with its undo history; it pickles and copies with its options."""
 
     name: str
     description: str
 
     def __init__(self) -> None: ...
+    def _repr_html_(self) -> str: ...
     @property
     def root(self) -> Optional[Attribute]: ...
     @property
@@ -253,7 +281,7 @@ class Model:
     def remarks(self) -> list[str]: ...
     @property
     def modified(self) -> bool: ...
-    def save(self, path: str, format: Optional[Format] = None) -> list[str]: ...
+    def save(self, path: FilePath, format: Optional[Format] = None) -> list[str]: ...
     def undo(self) -> None: ...
     def redo(self) -> None: ...
     def add_attribute(self, parent: Optional[Attribute] = None,
@@ -281,6 +309,8 @@ class Model:
     def evaluate_codes(
         self, codes: npt.NDArray[np.integer[Any]]
     ) -> tuple[npt.NDArray[np.int32], npt.NDArray[np.int32]]: ...
+    def to_frame(self) -> Any:
+        """The own options evaluated: a DataFrame indexed by the options' names."""
     def sensitivity(self, option: OptionKey) -> list[dict[str, str]]: ...
     def conflicts(self) -> list[Finding]: ...
     def explain(self, option: OptionKey) -> Explanation: ...
@@ -290,4 +320,4 @@ class Model:
                limit: int = 20) -> TargetAnswer: ...
 
 
-def load(path: str, format: Optional[Format] = None) -> Model: ...
+def load(path: FilePath, format: Optional[Format] = None) -> Model: ...

@@ -223,3 +223,37 @@ def test_codes_of_every_integer_type_agree(car, dtype):
     wide[:, ::2] = codes
     for low, high in [car.evaluate_codes(codes.astype(dtype)), car.evaluate_codes(wide[:, ::2])]:
         assert (low == expected[0]).all() and (high == expected[1]).all()
+
+
+def test_frames_carry_other_columns_and_name_rows_by_their_labels(car):
+    frame = pd.DataFrame({"Notes": ["first", "second", "third"],
+                          "Price": ["up to 15000", "over 35000", "15000-25000"],
+                          "Safety": ["high", "low", "medium"]}, index=[10, 30, 20])
+    result = car.evaluate(frame)
+    assert list(result.index) == [10, 30, 20]
+    assert list(result.columns) == [a.name for a in car.attributes] + ["Notes"]
+    assert list(result["Notes"]) == ["first", "second", "third"]
+    # An earlier result evaluates again to itself: its aggregate columns are made anew.
+    assert car.evaluate(result).equals(result)
+    shuffled = result.assign(CAR="stale")
+    assert car.evaluate(shuffled).equals(result)
+    frame.loc[20, "Price"] = "15000-2500"
+    with pytest.raises(ubic.UnknownNameError, match=r'"15000-2500" \(option 20\); did you mean '
+                                                     r'"15000-25000"\?') as error:
+        car.evaluate(frame)
+    assert isinstance(error.value, KeyError)
+    assert (error.value.name, error.value.closest) == ("15000-2500", "15000-25000")
+    # The label of the middle row of a set, and of a list's row by its place.
+    frame.loc[20, "Price"] = "up to 15000;nothing like it"
+    with pytest.raises(KeyError, match=r"\(option 20\)") as error:
+        car.evaluate(frame)
+    assert error.value.name == "nothing like it" and error.value.closest is None
+    with pytest.raises(KeyError, match=r"\(option 1\)"):
+        car.evaluate([{"Price": "up to 15000"}, {"Price": "cheap"}])
+
+
+def test_own_options_as_a_frame(car):
+    frame = car.to_frame()
+    assert list(frame.index) == car.options and frame.index.name == "Option"
+    assert frame.loc["Used SUV"].to_dict() == car.evaluate()[-1]
+    assert list(frame.columns) == [a.name for a in car.attributes]
