@@ -12,12 +12,6 @@ bool IsTextByte(unsigned char byte) {
   return code >= 0x20 && !(code >= 0x7F && code <= 0x9F);
 }
 
-// Bytes that plain text holds besides its characters.
-bool IsLayoutByte(unsigned char byte) {
-  return byte == '\t' || byte == '\n' || byte == '\v' || byte == '\f' || byte == '\r' ||
-         byte == 0x1A;
-}
-
 }  // namespace
 
 std::string ContentExcerpt(std::string_view content, std::size_t maxLength) {
@@ -37,12 +31,9 @@ std::string ContentExcerpt(std::string_view content, std::size_t maxLength) {
 }
 
 bool HoldsBinaryData(std::string_view head) {
-  if (head.find('\0') != std::string_view::npos) return true;
-  const auto foreign = std::count_if(head.begin(), head.end(), [](char c) {
-    const auto byte = static_cast<unsigned char>(c);
-    return !IsTextByte(byte) && !IsLayoutByte(byte);
-  });
-  return static_cast<std::size_t>(foreign) * 32 > head.size();
+  // Only a NUL byte tells: the names in a model may hold any other byte, and a model written
+  // here must always read back.
+  return head.find('\0') != std::string_view::npos;
 }
 
 }  // namespace ubic

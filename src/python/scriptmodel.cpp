@@ -202,7 +202,7 @@ int TScriptModel::OptionIndex(const std::string& utf8Name) const {
 }
 
 std::vector<std::string> TScriptModel::BasicNames() const {
-  std::vector<TUbicAttribute*> basic;
+  std::vector<const TUbicAttribute*> basic;
   Model().Root()->CollectBasicAttributes(basic);
   std::vector<std::string> names;
   for (const TUbicAttribute* attribute : basic) names.push_back(Cp1250ToUtf8(attribute->GetName()));

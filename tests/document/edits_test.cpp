@@ -202,7 +202,7 @@ TEST_F(EditsTest, AScaleEditKeepsValuesAndRulesInStep) {
 // Before the scale editor deletes a value it learns what holds it, counting through the values
 // it inserted and deleted so far.
 TEST_F(EditsTest, WhatDeletingAValueTakesIsKnownBeforeItRuns) {
-  TUbicAttribute& basic = BasicUnderFunction();
+  const TUbicAttribute& basic = BasicUnderFunction();
   const TUbicAttribute& parent = *basic.Parent();
   const int input = parent.IndexOfInput(&basic);
   ASSERT_GE(basic.Scale()->Count(), 3);
