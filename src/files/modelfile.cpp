@@ -130,6 +130,11 @@ void UnknownFileFormat(const std::string& fileName) {
 }
 
 void RefuseBinaryContent(std::string_view content, const std::string& fileName) {
+  // A file that begins as a model does is left to its reader: names may hold any byte.
+  if (!content.empty() &&
+      std::string_view("< \t\r\n\xEF").find(content[0]) != std::string_view::npos) {
+    return;
+  }
   if (HoldsBinaryData(content.substr(0, kBinaryProbe))) {
     throw EUbicError(Format(ubicstr::BinaryFile, Utf8ToCp1250(fileName)));
   }
