@@ -423,10 +423,10 @@ int AddOption(const TModelPtr& model, const std::string& name, const py::object&
   // One step for the option and all its values.
   edits::TImportedOptions imported;
   imported.Names.push_back(optionName);
-  for (const TUbicAttribute* attribute : PreOrderAttributes(model->Model())) {
+  const std::vector<const TUbicAttribute*> attributes = PreOrderAttributes(model->Model());
+  for (const TUbicAttribute* attribute : attributes) {
     imported.Values.emplace_back(attribute->IsBasic() ? 1 : 0);
   }
-  const std::vector<const TUbicAttribute*> attributes = PreOrderAttributes(model->Model());
   for (const auto& [key, value] : values.cast<py::dict>()) {
     const TUbicAttribute& attribute =
         BasicAttribute(model, py::reinterpret_borrow<py::object>(key));
