@@ -186,9 +186,10 @@ QString EmptyGraphText(TEmptyGraph reason) {
     case TEmptyGraph::NoOptions:
       return QStringLiteral("No graph: the model has no options");
     case TEmptyGraph::NoAttributes:
-      return QStringLiteral("No graph: tick attributes on the Attributes tab");
+      return QStringLiteral("No graph: tick attributes on the Graphs page's Attributes tab");
     case TEmptyGraph::AllOptionsHidden:
-      return QStringLiteral("No graph: all options are hidden; tick some on the Options tab");
+      return QStringLiteral(
+          "No graph: all options are hidden; tick some on the Graphs page's Options tab");
     case TEmptyGraph::None:
       break;
   }
