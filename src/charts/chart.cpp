@@ -43,16 +43,16 @@ void TChart::Draw(QPainter& painter, const QRectF& rect) const {
   painter.setRenderHint(QPainter::TextAntialiasing);
   painter.setClipRect(rect, Qt::IntersectClip);
   const TChartStyle style(painter);
-  QRectF body = DrawChartTitle(painter, style, ChartBody(style, rect), FTitle);
-  const TLegendLayout legend = LayOutLegend(painter.device(), style, FLegend, body);
-  if (!legend.Area.isEmpty()) {
-    DrawLegend(painter, style, FLegend, legend);
-    body.setBottom(legend.Area.top() - style.Px(6));
-  }
+  const QRectF body = ChartBody(style, rect);
+  DrawChartTitle(painter, style, body, FTitle);
+  DrawLegend(painter, style, FLegend,
+             LayOutLegend(painter.device(), style, FLegend,
+                          BelowTitle(painter.device(), style, body, FTitle)));
+  const QRectF plot = PlotArea(painter.device(), style, rect);
   if (FKind == TChartKind::Radar) {
-    DrawRadarChart(painter, style, *this, body);
+    DrawRadarChart(painter, style, *this, plot);
   } else {
-    DrawCartesianChart(painter, style, *this, body);
+    DrawCartesianChart(painter, style, *this, plot);
   }
   painter.restore();
 }
@@ -60,6 +60,19 @@ void TChart::Draw(QPainter& painter, const QRectF& rect) const {
 QRectF TChart::LegendArea(const QPaintDevice& device, const QRectF& rect) const {
   const TChartStyle style(&device);
   return LayOutLegend(&device, style, FLegend, ChartBody(style, rect)).Area;
+}
+
+TRadarLabels TChart::RadarLabels(const QPaintDevice& device, const QRectF& rect) const {
+  const TChartStyle style(&device);
+  return LayOutRadarLabels(&device, style, *this, PlotArea(&device, style, rect));
+}
+
+QRectF TChart::PlotArea(const QPaintDevice* device, const TChartStyle& style,
+                        const QRectF& rect) const {
+  QRectF plot = BelowTitle(device, style, ChartBody(style, rect), FTitle);
+  const TLegendLayout legend = LayOutLegend(device, style, FLegend, plot);
+  if (!legend.Area.isEmpty()) plot.setBottom(legend.Area.top() - style.Px(6));
+  return plot;
 }
 
 TChartStyle::TChartStyle(const QPainter& painter) : TChartStyle(painter.device()) {}
@@ -81,15 +94,21 @@ QRectF ChartBody(const TChartStyle& style, const QRectF& rect) {
   return rect.adjusted(margin, margin, -margin, -margin);
 }
 
-QRectF DrawChartTitle(QPainter& painter, const TChartStyle& style, const QRectF& body,
-                      const QString& title) {
+QRectF BelowTitle(const QPaintDevice* device, const TChartStyle& style, const QRectF& body,
+                  const QString& title) {
   if (title.trimmed().isEmpty()) return body;
+  const QFontMetricsF metrics(style.TitleFont, device);
+  return body.adjusted(0, metrics.height() + style.Px(4), 0, 0);
+}
+
+void DrawChartTitle(QPainter& painter, const TChartStyle& style, const QRectF& body,
+                    const QString& title) {
+  if (title.trimmed().isEmpty()) return;
   painter.setFont(style.TitleFont);
   painter.setPen(style.Text);
   const QFontMetricsF metrics(style.TitleFont, painter.device());
   const QRectF line(body.left(), body.top(), body.width(), metrics.height());
   painter.drawText(line, Qt::AlignCenter, metrics.elidedText(title, Qt::ElideRight, line.width()));
-  return body.adjusted(0, line.height() + style.Px(4), 0, 0);
 }
 
 namespace {
@@ -187,6 +206,20 @@ std::optional<QRectF> TLabelPlacer::Place(QRectF box, const QString& text, doubl
   for (int tries = 0; step != 0 && tries < 6 && Covers(box); ++tries) box.translate(0, step);
   FPlaced.push_back({box, text});
   return box;
+}
+
+void TLabelPlacer::Reserve(const QRectF& box) {
+  FPlaced.push_back({box, {}});
+}
+
+std::optional<QRectF> TLabelPlacer::PlaceFree(const std::vector<QRectF>& candidates,
+                                              const QRectF& bounds) {
+  for (const QRectF& box : candidates) {
+    if (!bounds.contains(box) || Covers(box)) continue;
+    FPlaced.push_back({box, {}});
+    return box;
+  }
+  return std::nullopt;
 }
 
 bool TLabelPlacer::Covers(const QRectF& box) const {

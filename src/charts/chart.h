@@ -12,6 +12,8 @@ class QPainter;
 
 namespace ubic {
 
+struct TChartStyle;
+
 // The kinds of series a chart can hold. Bars, bubbles and arrows share a chart with two axes;
 // a radar chart holds one background series, whose points name the spokes, and value series.
 enum class TSeriesKind { HorizontalBar, Bubble, Arrow, RadarBackground, RadarLine };
@@ -68,6 +70,18 @@ enum class TChartKind { Cartesian, Radar };
 // How a legend entry shows its colour: as a bar, a mark or a line of a polygon.
 enum class TLegendMark { Box, Dot, Line };
 
+// A text a chart places by a mark or a spoke, and the box it takes.
+struct TPlacedLabel {
+  QRectF Box;
+  QString Text;
+};
+
+// Where a radar chart puts the names at the ends of its spokes and the labels of its points.
+struct TRadarLabels {
+  std::vector<TPlacedLabel> Names;
+  std::vector<TPlacedLabel> Points;
+};
+
 // One entry of a chart's legend: what the marks of Color mean.
 struct TLegendItem {
   QColor Color;
@@ -106,8 +120,13 @@ class TChart {
   void Draw(QPainter& painter, const QRectF& rect) const;
   // Where Draw puts the legend on Device when the chart is drawn into Rect; empty without one.
   QRectF LegendArea(const QPaintDevice& device, const QRectF& rect) const;
+  // Where Draw puts the texts of a radar chart on Device when the chart is drawn into Rect.
+  TRadarLabels RadarLabels(const QPaintDevice& device, const QRectF& rect) const;
 
  private:
+  // The room for the chart itself: Rect less the margin, the title and the legend.
+  QRectF PlotArea(const QPaintDevice* device, const TChartStyle& style, const QRectF& rect) const;
+
   TChartKind FKind;
   QString FTitle;
   TChartAxis FBottomAxis;

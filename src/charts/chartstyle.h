@@ -36,9 +36,12 @@ struct TChartStyle {
 
 // Rect less the chart's margin all round: the room for the title, the chart and the legend.
 QRectF ChartBody(const TChartStyle& style, const QRectF& rect);
-// Draws the title centred at the top of Body and returns the room left below it.
-QRectF DrawChartTitle(QPainter& painter, const TChartStyle& style, const QRectF& body,
-                      const QString& title);
+// The room left in Body below the title, which takes a line at its top unless it is blank.
+QRectF BelowTitle(const QPaintDevice* device, const TChartStyle& style, const QRectF& body,
+                  const QString& title);
+// Draws the title centred at the top of Body.
+void DrawChartTitle(QPainter& painter, const TChartStyle& style, const QRectF& body,
+                    const QString& title);
 
 // The legend's entries in rows at the bottom of Body, each row centred; an entry too wide for a
 // row has its text shortened.
@@ -57,6 +60,11 @@ void DrawLegend(QPainter& painter, const TChartStyle& style, const std::vector<T
 class TLabelPlacer {
  public:
   std::optional<QRectF> Place(QRectF box, const QString& text, double step);
+  // Keeps labels off Box, which something else of the chart takes.
+  void Reserve(const QRectF& box);
+  // Places the first of Candidates that lies within Bounds and covers nothing placed or reserved
+  // before; none when every one would.
+  std::optional<QRectF> PlaceFree(const std::vector<QRectF>& candidates, const QRectF& bounds);
 
  private:
   struct TPlaced {
@@ -76,5 +84,8 @@ void DrawCartesianChart(QPainter& painter, const TChartStyle& style, const TChar
                         const QRectF& rect);
 void DrawRadarChart(QPainter& painter, const TChartStyle& style, const TChart& chart,
                     const QRectF& rect);
+struct TRadarLabels;
+TRadarLabels LayOutRadarLabels(const QPaintDevice* device, const TChartStyle& style,
+                               const TChart& chart, const QRectF& rect);
 
 }  // namespace ubic

@@ -22,6 +22,10 @@ const QColor kGreen(0, 128, 0);
 const QColor kBlue(0, 0, 255);
 const QColor kAqua(0, 255, 255);
 const QColor kGrey(128, 128, 128);
+// The radar's lines take colours that no value class uses, so that every colour of its legend
+// means one thing: red stays "bad" and green "good".
+const QColor kLowestLine(230, 130, 0);
+const QColor kHighestLine(120, 50, 170);
 
 QString ModelText(const std::string& text) {
   return QString::fromStdString(Cp1250ToUtf8(text));
@@ -182,9 +186,10 @@ QString EmptyGraphText(TEmptyGraph reason) {
     case TEmptyGraph::NoOptions:
       return QStringLiteral("No graph: the model has no options");
     case TEmptyGraph::NoAttributes:
-      return QStringLiteral("No graph: tick attributes on the Attributes tab");
+      return QStringLiteral("No graph: tick attributes on the Graphs page's Attributes tab");
     case TEmptyGraph::AllOptionsHidden:
-      return QStringLiteral("No graph: all options are hidden; tick some on the Options tab");
+      return QStringLiteral(
+          "No graph: all options are hidden; tick some on the Graphs page's Options tab");
     case TEmptyGraph::None:
       break;
   }
@@ -226,8 +231,8 @@ TModelGraphs::TModelGraphs() {
   FScatter.AddSeries(TSeriesKind::Arrow, kBlue);
   for (TChart* radar : {&FRadar, &FFour[0], &FFour[1], &FFour[2], &FFour[3]}) {
     radar->AddSeries(TSeriesKind::RadarBackground, kGrey);
-    radar->AddSeries(TSeriesKind::RadarLine, kRed);
-    radar->AddSeries(TSeriesKind::RadarLine, kGreen);
+    radar->AddSeries(TSeriesKind::RadarLine, kLowestLine);
+    radar->AddSeries(TSeriesKind::RadarLine, kHighestLine);
   }
 }
 
@@ -342,8 +347,8 @@ void TModelGraphs::FillRadar(TChart& chart, const TUbicModel& model,
                                     RadarPointLabel(*attribute, v, settings.NamedValues), color);
     }
   }
-  chart.SetLegend({{kRed, QStringLiteral("Lowest values"), TLegendMark::Line},
-                   {kGreen, QStringLiteral("Highest values"), TLegendMark::Line},
+  chart.SetLegend({{kLowestLine, QStringLiteral("Lowest values"), TLegendMark::Line},
+                   {kHighestLine, QStringLiteral("Highest values"), TLegendMark::Line},
                    ClassItem(OptionColourSource(model), color, TLegendMark::Dot)});
 }
 

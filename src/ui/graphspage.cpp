@@ -209,6 +209,10 @@ std::vector<const TUbicAttribute*> TGraphsPage::ChartAttributes() const {
   return FindAll(FDocument.Model(), FChartAttributes);
 }
 
+TEmptyGraph TGraphsPage::EmptyReason() const {
+  return EmptyGraphReason(FDocument.Model(), static_cast<int>(ChartAttributes().size()));
+}
+
 void TGraphsPage::ShowTicks() {
   const bool filling = std::exchange(FFilling, true);
   const std::vector<const TUbicAttribute*> chosen = ChartAttributes();

@@ -49,6 +49,8 @@ class TGraphsPage : public QWidget {
   const TGraphSettings& Settings() const { return FSettings; }
   // The page's Graph menu, which the document window shows while the page is active.
   QMenu* PageMenu() const { return FGraphMenu; }
+  // Why the page has no graph to show, as the model now is; None when it has one.
+  TEmptyGraph EmptyReason() const;
   // The size the chart is drawn at on the page; a report fits the chart as the page shows it.
   QSize ShownSize() const;
 

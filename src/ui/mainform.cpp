@@ -468,7 +468,9 @@ void TMainForm::HelpAboutClick() {
 
 void TMainForm::FileReportClick() {
   TModelForm* document = ActiveDocument();
-  if (document == nullptr || FRptForm->exec() != QDialog::Accepted) return;
+  if (document == nullptr) return;
+  FRptForm->SetEmptyGraph(document->GraphsPage().EmptyReason());
+  if (FRptForm->exec() != QDialog::Accepted) return;
   const TReportSections sections = FRptForm->Sections();
   if (sections.Empty()) return;
   ShowInPreview([document, sections](TPrintPreview& preview, const TReportStyle& style) {

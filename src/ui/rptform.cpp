@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <bit>
 
 #include "print/printformatter.h"
 #include "uitext.h"
@@ -20,6 +21,8 @@ constexpr const char* kSectionNames[] = {
     "Explanation"};
 // The sections a report has unless the user says otherwise; the analyses are asked for.
 constexpr std::size_t kDefaultSectionCount = 7;
+// Item i of the list stands for the section of bit i.
+constexpr int kGraphsItem = std::countr_zero(static_cast<unsigned>(rsGraphs));
 
 QFont ToQFont(const TFont& font) {
   QFont result(ToQString(font.Family));
@@ -91,11 +94,26 @@ TRptForm::TRptForm(QWidget* parent)
 TReportSections TRptForm::Sections() const {
   TReportSections sections;
   for (int i = 0; i < FRptList->count(); ++i) {
-    if (FRptList->item(i)->checkState() == Qt::Checked) {
+    const QListWidgetItem* item = FRptList->item(i);
+    if (item->checkState() == Qt::Checked && item->flags().testFlag(Qt::ItemIsEnabled)) {
       sections = sections | static_cast<TReportSection>(1 << i);
     }
   }
   return sections;
+}
+
+void TRptForm::SetEmptyGraph(TEmptyGraph reason) {
+  QListWidgetItem* item = FRptList->item(kGraphsItem);
+  const bool available = reason == TEmptyGraph::None;
+  const bool enabled = item->flags().testFlag(Qt::ItemIsEnabled);
+  if (enabled && !available) FGraphsTick = item->checkState();
+  item->setFlags(item->flags().setFlag(Qt::ItemIsEnabled, available));
+  if (!available) {
+    item->setCheckState(Qt::Unchecked);
+  } else if (!enabled) {
+    item->setCheckState(FGraphsTick);
+  }
+  item->setToolTip(EmptyGraphText(reason));
 }
 
 void TRptForm::FontBtnClick() {

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+#include "charts/modelgraphs.h"
 #include "modelreports/modelreport.h"
 
 class QListWidget;
@@ -17,8 +18,12 @@ class TRptForm : public QDialog {
  public:
   explicit TRptForm(QWidget* parent = nullptr);
 
-  // The ticked sections.
+  // The ticked sections that can be printed.
   TReportSections Sections() const;
+  // Why the document's Graphs page has no graph, if it has none: the Graphs entry is then
+  // disabled and unticked, with the reason as its tip, and takes the user's tick back once there
+  // is a graph again.
+  void SetEmptyGraph(TEmptyGraph reason);
   const TFont& ReportFont() const { return FReportFont; }
   void SetReportFont(const TFont& font) { FReportFont = font; }
 
@@ -31,6 +36,8 @@ class TRptForm : public QDialog {
   QPushButton* FFontBtn;
 
   TFont FReportFont;
+  // The Graphs entry's tick while the entry is disabled.
+  Qt::CheckState FGraphsTick = Qt::Checked;
 };
 
 // The report font's default: a sans-serif of the East European character set, 13 pixels high on

@@ -16,6 +16,7 @@ namespace {
 const QColor kRed(255, 0, 0);
 const QColor kGreen(0, 128, 0);
 const QColor kBlue(0, 0, 255);
+const QColor kLowestLine(230, 130, 0);
 
 // Where the pixels of exactly one colour lie in an image, in device-independent pixels.
 struct TColourSpread {
@@ -72,6 +73,37 @@ int DarkPixels(const QImage& image, const QRect& area) {
     }
   }
   return count;
+}
+
+// How many separate patches of exactly Colour, of at least MinPixels each, lie in Area.
+int Patches(const QImage& image, QColor colour, const QRect& area, int minPixels) {
+  std::vector<bool> seen(static_cast<std::size_t>(image.width() * image.height()));
+  const auto index = [&image](QPoint p) {
+    return static_cast<std::size_t>(p.y() * image.width() + p.x());
+  };
+  int patches = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    for (int x = area.left(); x <= area.right(); ++x) {
+      if (seen[index({x, y})] || image.pixelColor(x, y).rgb() != colour.rgb()) continue;
+      int size = 0;
+      std::vector<QPoint> open{{x, y}};
+      seen[index({x, y})] = true;
+      while (!open.empty()) {
+        const QPoint p = open.back();
+        open.pop_back();
+        ++size;
+        for (const QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+          const QPoint next = p + step;
+          if (!area.contains(next) || seen[index(next)]) continue;
+          if (image.pixelColor(next).rgb() != colour.rgb()) continue;
+          seen[index(next)] = true;
+          open.push_back(next);
+        }
+      }
+      if (size >= minPixels) ++patches;
+    }
+  }
+  return patches;
 }
 
 QRect Quarter(const QImage& image, int index) {
@@ -173,7 +205,7 @@ TEST(ChartRendering, RadarPointsLieOnTheirSpokes) {
   EXPECT_NEAR(top.Centre.x(), bottom.Centre.x(), 1.0) << "both on the vertical spoke";
   EXPECT_GT(Spread(image, kBlue, QRect(0, 150, 120, 60)).Count, 10);
   EXPECT_EQ(Spread(image, kBlue, QRect(240, 140, 120, 60)).Count, 0);
-  EXPECT_GT(Spread(image, kRed).Count, 50) << "the line of low values, inside the high one";
+  EXPECT_GT(Spread(image, kLowestLine).Count, 50) << "the line of low values, inside the high one";
 }
 
 // The scatter's left axis runs over the left attribute's six values, the bottom one over the
@@ -240,37 +272,94 @@ TEST(ChartRendering, LegendsExplainTheColours) {
         << colour.name().toStdString();
   }
 
+  // The radar's lines take colours of their own: red and green mean bad and good only.
+  for (int option : {0, 1, 2}) {
+    graphs.Update(m.Model, {m.A, m.B, m.C}, option, {});
+    const TChart& radar = graphs.Radar();
+    ASSERT_EQ(radar.Legend().size(), 3u);
+    for (std::size_t i = 0; i < 3; ++i) {
+      for (std::size_t j = i + 1; j < 3; ++j) {
+        EXPECT_NE(radar.Legend()[i].Color, radar.Legend()[j].Color) << option;
+      }
+    }
+    const QImage radarImage = ChartImage(radar, QSize(360, 360));
+    const QRect radarLegend = LegendPixels(radar, radarImage);
+    const TColourSpread lowLine = Spread(radarImage, radar.Legend()[0].Color, radarLegend);
+    EXPECT_GT(lowLine.Count, 10);
+    EXPECT_GT(lowLine.Bounds.width(), 12) << "a line, not a dot";
+    EXPECT_GT(Spread(radarImage, radar.Legend()[1].Color, radarLegend).Count, 10);
+    EXPECT_GT(Spread(radarImage, radar.Legend()[2].Color, radarLegend).Count, 10);
+    if (option == 2) {
+      EXPECT_EQ(radar.Legend()[2], (TLegendItem{kBlue, "Top: other", TLegendMark::Dot}));
+      EXPECT_EQ(Spread(radarImage, kRed).Count, 0) << "nothing of a neutral option is red";
+      EXPECT_EQ(Spread(radarImage, kGreen).Count, 0) << "nothing of a neutral option is green";
+    }
+  }
+  EXPECT_EQ(graphs.Radar().Legend()[2].Text, "Top: other");
   graphs.Update(m.Model, {m.A, m.B, m.C}, 1, {});
-  const TChart& radar = graphs.Radar();
-  ASSERT_EQ(radar.Legend().size(), 3u);
-  EXPECT_EQ(radar.Legend()[2], (TLegendItem{kGreen, "Top: good", TLegendMark::Dot}));
-  const QImage radarImage = ChartImage(radar, QSize(360, 360));
-  const QRect radarLegend = LegendPixels(radar, radarImage);
-  const TColourSpread lowLine = Spread(radarImage, kRed, radarLegend);
-  const TColourSpread highLine = Spread(radarImage, kGreen, radarLegend);
-  EXPECT_GT(lowLine.Count, 10);
-  EXPECT_GT(lowLine.Bounds.width(), 12) << "a line, not a dot";
-  EXPECT_GT(highLine.Count, 10);
+  EXPECT_EQ(graphs.Radar().Legend()[2], (TLegendItem{kGreen, "Top: good", TLegendMark::Dot}));
 }
 
-// A value at either end of a spoke is labelled like the values between: the first at the centre,
-// the last at the rim.
+// Six spokes whose values all lie at the first value, "far", but one that spans "far" to "near":
+// every value keeps a marker of its own on its spoke and one label that covers no other text.
+TEST(ChartRendering, RadarLabelsEachValueOnceWithoutOverlap) {
+  TChartModel m;
+  std::vector<TUbicAttribute*> spokes{m.A, m.B, m.C};
+  for (const char* name : {"D", "E", "F"}) spokes.push_back(TChartModel::AddInput(*m.Top, name, 3));
+  for (TUbicAttribute* spoke : spokes) {
+    TUbicDiscreteScale* scale = spoke->DiscreteScale();
+    scale->SetValueName(0, "far");
+    scale->SetValueName(1, "near");
+    spoke->SetOptionText(0, "0");
+  }
+  m.Top->SetOptionText(0, "1");
+  m.A->SetOptionText(0, "01");
+  TModelGraphs graphs;
+  graphs.Update(m.Model, {spokes.begin(), spokes.end()}, 0, {});
+  const TChart& radar = graphs.Radar();
+  for (const QSize size : {QSize(380, 300), QSize(260, 220)}) {
+    const QImage image = ChartImage(radar, size);
+    const TRadarLabels labels = radar.RadarLabels(image, QRectF(image.rect()));
+    ASSERT_EQ(labels.Names.size(), 6u);
+    QStringList texts;
+    for (const TPlacedLabel& label : labels.Points) texts << label.Text;
+    EXPECT_EQ(texts.count("far"), 6) << "the first value of each spoke, once";
+    EXPECT_EQ(texts.count("near"), 1);
+    std::vector<TPlacedLabel> all = labels.Names;
+    all.insert(all.end(), labels.Points.begin(), labels.Points.end());
+    for (std::size_t i = 0; i < all.size(); ++i) {
+      EXPECT_TRUE(QRectF(image.rect()).contains(all[i].Box)) << all[i].Text.toStdString();
+      for (std::size_t j = i + 1; j < all.size(); ++j) {
+        EXPECT_FALSE(all[i].Box.intersects(all[j].Box))
+            << all[i].Text.toStdString() << " over " << all[j].Text.toStdString();
+      }
+    }
+    for (const TPlacedLabel& label : labels.Points) {
+      EXPECT_GT(DarkPixels(image, label.Box.toAlignedRect()), 8) << "drawn where it was placed";
+    }
+    // The blue markers of the seven values, none hidden under another.
+    EXPECT_EQ(Patches(image, kBlue, AboveLegend(radar, image), 5), 7) << size.width();
+  }
+}
+
+// A value at either end of a spoke is labelled like the values between: the first on the inner
+// ring, the last at the rim, each drawn where the chart placed it.
 TEST(ChartRendering, RadarLabelsTheEndsOfItsSpokes) {
   TChartModel m;
   m.Set(0, "1", "2", "3", "2");  // every value at the rim
-  m.Set(1, "1", "0", "0", "0");  // every value at the centre
+  m.Set(1, "1", "0", "0", "0");  // every value on the inner ring
   m.ShowOnly({0, 1});
   TModelGraphs graphs;
-  for (int option : {0, 1}) {
+  for (const auto& [option, expected] :
+       {std::pair{0, QStringList{"v2", "v3", "v2"}}, {1, QStringList{"v0", "v0", "v0"}}}) {
     graphs.Update(m.Model, {m.A, m.B, m.C}, option, {});
     const QImage image = ChartImage(graphs.Radar(), QSize(360, 360));
-    const QRect web = AboveLegend(graphs.Radar(), image);
-    // The marker on the upward spoke, and right of it its label.
-    const TColourSpread marker =
-        Spread(image, kBlue, QRect(0, 0, 360, option == 0 ? 120 : web.height()));
-    ASSERT_GT(marker.Count, 10) << option;
-    const QPoint centre = marker.Centre.toPoint();
-    EXPECT_GT(DarkPixels(image, QRect(centre.x() + 6, centre.y() - 5, 24, 10)), 8) << option;
+    QStringList texts;
+    for (const TPlacedLabel& label : graphs.Radar().RadarLabels(image, image.rect()).Points) {
+      texts << label.Text;
+      EXPECT_GT(DarkPixels(image, label.Box.toAlignedRect()), 8) << option;
+    }
+    EXPECT_EQ(texts, expected);
   }
 }
 

@@ -250,6 +250,66 @@ TEST_F(PreviewTest, TheReportCommandShowsTheTickedSections) {
   EXPECT_EQ(shownPages, -1);
 }
 
+// Without a graph on the Graphs page the dialog offers no Graphs section and says why; once there
+// is a graph again, the entry comes back with the user's tick.
+TEST_F(PreviewTest, TheGraphsEntryTellsWhyThereIsNoGraph) {
+  TModelForm* document = Main->CreateDocument(Example("car.ubm"));
+  auto* page = Child<TGraphsPage>(document, "GraphsPage");
+  QListWidget* list = Child<QListWidget>(&Main->RptForm(), "RptList");
+  for (int i = 0; i < list->count(); ++i) {
+    list->item(i)->setCheckState(i == 0 || i == 6 ? Qt::Checked : Qt::Unchecked);
+  }
+  QListWidgetItem* graphs = list->item(6);
+  ASSERT_EQ(graphs->text(), "Graphs");
+  struct {
+    bool Enabled = false;
+    Qt::CheckState Tick = Qt::PartiallyChecked;
+    QString Tip;
+    bool Picture = false;
+  } seen;
+  const auto answer = [&](QWidget* modal) {
+    if (modal == &Main->RptForm()) {
+      seen.Enabled = graphs->flags().testFlag(Qt::ItemIsEnabled);
+      seen.Tick = graphs->checkState();
+      seen.Tip = graphs->toolTip();
+      Child<QPushButton>(&Main->RptForm(), "OKBtn")->click();
+    } else if (modal == &Form()) {
+      seen.Picture = false;
+      for (int p = 1; p <= Preview().PageCount(); ++p) {
+        for (const TPageItem& item : Preview().GetPage(p).Items()) {
+          seen.Picture = seen.Picture || std::holds_alternative<TPagePicture>(item);
+        }
+      }
+      Button("CloseBtn")->trigger();
+    }
+  };
+  WithDialogs(answer, [this] { Action("FileReport")->trigger(); });
+  EXPECT_FALSE(seen.Enabled);
+  EXPECT_EQ(seen.Tick, Qt::Unchecked);
+  EXPECT_EQ(seen.Tip, "No graph: tick attributes on the Graphs page's Attributes tab");
+  EXPECT_FALSE(seen.Picture);
+  EXPECT_EQ(Main->RptForm().Sections(), TReportSections(rsTree));
+
+  page->ToggleAttribute(Find(document, "CAR"));
+  WithDialogs(answer, [this] { Action("FileReport")->trigger(); });
+  EXPECT_TRUE(seen.Enabled);
+  EXPECT_EQ(seen.Tick, Qt::Checked) << "the user's tick is back";
+  EXPECT_TRUE(seen.Tip.isEmpty());
+  EXPECT_TRUE(seen.Picture);
+
+  // A tick taken off stays off while the entry is away and back.
+  graphs->setCheckState(Qt::Unchecked);
+  page->ShowAllOptions(false);
+  WithDialogs(answer, [this] { Action("FileReport")->trigger(); });
+  EXPECT_FALSE(seen.Enabled);
+  EXPECT_TRUE(seen.Tip.contains("hidden"));
+  page->ShowAllOptions(true);
+  WithDialogs(answer, [this] { Action("FileReport")->trigger(); });
+  EXPECT_TRUE(seen.Enabled);
+  EXPECT_EQ(seen.Tick, Qt::Unchecked);
+  EXPECT_FALSE(seen.Picture);
+}
+
 TEST_F(PreviewTest, AnalysesAreSectionsToAskFor) {
   Main->CreateDocument(Example("car.ubm"));
   QListWidget* list = Child<QListWidget>(&Main->RptForm(), "RptList");
