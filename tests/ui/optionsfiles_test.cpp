@@ -135,7 +135,7 @@ TEST_F(OptionsFiles, ExportedOptionsImportBackUnchanged) {
   const TUbicModel& model = document->Model();
   auto options = [&model] {
     std::vector<std::vector<std::string>> state{model.Options().Strings()};
-    std::vector<TUbicAttribute*> basic;
+    std::vector<const TUbicAttribute*> basic;
     model.Root()->CollectBasicAttributes(basic);
     for (const TUbicAttribute* attribute : basic) {
       state.push_back(attribute->OptionValues().Strings());

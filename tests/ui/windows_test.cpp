@@ -153,7 +153,7 @@ TEST_F(Windows, TheRuleEditorOpensAtTheSizeOfItsTable) {
 // for another table and in the next run.
 TEST_F(Windows, TheRuleEditorKeepsTheSizeTheUserGaveIt) {
   TModelForm* document = OpenWide(4);
-  TUbicAttribute* wide = Find(document, "Wide");
+  const TUbicAttribute* wide = Find(document, "Wide");
   QRect left;
   {
     TFunctForm form(document);
