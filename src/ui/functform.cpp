@@ -109,12 +109,18 @@ class TRuleTableModel : public QAbstractTableModel {
             IntervalText(FAttribute->Scale(), FFunction->RuleLow(rule), FFunction->RuleHigh(rule)));
       }
       if (role == Qt::FontRole && FFunction->RuleEntered(rule)) return BoldFont(QFont());
+      // Bold and the conflict's colour, told in words.
+      if (role == Qt::AccessibleDescriptionRole) {
+        const QString entered = FFunction->RuleEntered(rule) ? "Entered rule" : "Derived rule";
+        return Conflicting(rule) ? entered + ". " + ConflictDetails(rule) : entered;
+      }
       return {};
     }
     const TUbicScale* scale = FAttribute->Input(column)->Scale();
     const int value = FFunction->RuleInput(column, rule);
     if (role == Qt::DisplayRole) return ToQString(ValueText(scale, value));
     if (role == Qt::ForegroundRole) return ClassColour(ValueClassOf(scale, value));
+    if (role == Qt::AccessibleDescriptionRole) return ClassDescription(ValueClassOf(scale, value));
     return {};
   }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "document/reporttargets.h"
+#include "model/valuetext.h"
 #include "ui/aboutbox.h"
 #include "ui/explainform.h"
 #include "ui/functform.h"
@@ -21,6 +22,7 @@
 #include "ui/sensitivityform.h"
 #include "ui/targetform.h"
 #include "ui/textdimform.h"
+#include "ui/uitext.h"
 #include "ui/weiform.h"
 #include "ui_fixture.h"
 
@@ -113,6 +115,104 @@ TEST_F(Accessibility, EveryControlOfEveryPageAndDialogHasAName) {
     dialog->show();
     EXPECT_EQ(Unnamed(dialog), std::vector<std::string>{}) << dialog->metaObject()->className();
     dialog->hide();
+  }
+}
+
+// The cells of a table, tree or grid as assistive technology reads them.
+QAccessibleTableInterface* TableOf(QWidget* view) {
+  QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(view);
+  return accessible ? accessible->tableInterface() : nullptr;
+}
+
+QString CellName(QAccessibleTableInterface* table, int row, int column) {
+  QAccessibleInterface* cell = table->cellAt(row, column);
+  return cell ? cell->text(QAccessible::Name) : "(no cell)";
+}
+
+QString CellDescription(QAccessibleTableInterface* table, int row, int column) {
+  QAccessibleInterface* cell = table->cellAt(row, column);
+  return cell ? cell->text(QAccessible::Description) : "(no cell)";
+}
+
+// Rows of the Options grid after the option names: the basic attributes; every attribute on the
+// Evaluation page. Each cell reads the value set that the model holds, its colour as words.
+void ExpectGridReadsTheModel(QWidget* grid, const TUbicModel& model,
+                             const std::vector<const TUbicAttribute*>& rows) {
+  QAccessibleTableInterface* table = TableOf(grid);
+  ASSERT_TRUE(table);
+  ASSERT_EQ(table->rowCount(), static_cast<int>(rows.size()) + 1);
+  ASSERT_EQ(table->columnCount(), model.OptionCount());
+  int bad = 0;
+  int good = 0;
+  for (int option = 0; option < model.OptionCount(); ++option) {
+    EXPECT_EQ(CellName(table, 0, option), ToQString(model.Options()[option]));
+    QAccessibleTableCellInterface* header = table->cellAt(0, option)->tableCellInterface();
+    ASSERT_EQ(header->columnHeaderCells().size(), 1);
+    EXPECT_EQ(header->columnHeaderCells()[0]->text(QAccessible::Name), QString::number(option + 1));
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+      const TUbicAttribute& attribute = *rows[r];
+      const int row = static_cast<int>(r) + 1;
+      const std::string codes = attribute.OptionText(option);
+      EXPECT_EQ(CellName(table, row, option), ToQString(ValueSetText(attribute.Scale(), codes)))
+          << attribute.GetName() << " " << option;
+      const TValueClass valueClass = SetClassOf(attribute.Scale(), codes);
+      bad += valueClass == TValueClass::Bad;
+      good += valueClass == TValueClass::Good;
+      EXPECT_EQ(CellDescription(table, row, option), valueClass == TValueClass::Bad ? "Bad value"
+                                                     : valueClass == TValueClass::Good
+                                                         ? "Good value"
+                                                         : "")
+          << attribute.GetName() << " " << option;
+    }
+  }
+  EXPECT_GT(bad, 0);
+  EXPECT_GT(good, 0);
+  QAccessibleTableCellInterface* last =
+      table->cellAt(table->rowCount() - 1, 0)->tableCellInterface();
+  EXPECT_EQ(last->rowHeaderCells()[0]->text(QAccessible::Name).trimmed(),
+            ToQString(rows.back()->GetName()));
+}
+
+TEST_F(Accessibility, TheTreeAndTheGridsReportTheirCellsWithTheModelsTexts) {
+  TModelForm* document = Main->CreateDocument(Example("car.ubm"));
+  const TUbicModel& model = document->Model();
+  std::vector<const TUbicAttribute*> attributes;
+  model.Root()->CollectAttributes(attributes);
+  std::vector<const TUbicAttribute*> basic;
+  model.Root()->CollectBasicAttributes(basic);
+
+  QAccessibleTableInterface* tree = TableOf(Child<QWidget>(document, "ModTreeView"));
+  ASSERT_TRUE(tree);
+  ASSERT_EQ(tree->rowCount(), static_cast<int>(attributes.size()));
+  for (std::size_t i = 0; i < attributes.size(); ++i) {
+    EXPECT_EQ(CellName(tree, static_cast<int>(i), 0), ToQString(attributes[i]->GetName()));
+  }
+  EXPECT_EQ(CellDescription(tree, 0, 0),
+            "Aggregate attribute with a fully determined utility function");
+  EXPECT_EQ(CellDescription(tree, tree->rowCount() - 1, 0), "Basic attribute");
+
+  auto* pages = Child<QTabWidget>(document, "PageControl");
+  pages->setCurrentWidget(Child<QWidget>(document, "OptionsPage"));
+  ExpectGridReadsTheModel(Child<QWidget>(Child<QWidget>(document, "OptionsPage"), "Grid"), model,
+                          basic);
+  pages->setCurrentWidget(Child<QWidget>(document, "EvaluationPage"));
+  ExpectGridReadsTheModel(Child<QWidget>(Child<QWidget>(document, "EvaluationPage"), "Grid"), model,
+                          attributes);
+
+  const TUbicAttribute* car = Find(document, "CAR");
+  TFunctForm functForm;
+  functForm.Setup(car, *car->Funct());
+  QAccessibleTableInterface* rules = TableOf(Child<QWidget>(&functForm, "RuleGrid"));
+  ASSERT_TRUE(rules);
+  const TUbicFunction& function = *car->Funct();
+  ASSERT_EQ(rules->rowCount(), function.RuleCount());
+  const int valueColumn = car->InputCount();
+  for (int rule = 0; rule < function.RuleCount(); ++rule) {
+    EXPECT_EQ(
+        CellName(rules, rule, valueColumn),
+        ToQString(IntervalText(car->Scale(), function.RuleLow(rule), function.RuleHigh(rule))));
+    EXPECT_EQ(CellDescription(rules, rule, valueColumn),
+              function.RuleEntered(rule) ? "Entered rule" : "Derived rule");
   }
 }
 
