@@ -14,8 +14,10 @@
 #include "ui/aboutbox.h"
 #include "ui/explainform.h"
 #include "ui/functform.h"
+#include "ui/graphspage.h"
 #include "ui/helpform.h"
 #include "ui/namedescform.h"
+#include "ui/optiongrid.h"
 #include "ui/previewform.h"
 #include "ui/rptform.h"
 #include "ui/scaleform.h"
@@ -214,6 +216,75 @@ TEST_F(Accessibility, TheTreeAndTheGridsReportTheirCellsWithTheModelsTexts) {
     EXPECT_EQ(CellDescription(rules, rule, valueColumn),
               function.RuleEntered(rule) ? "Entered rule" : "Derived rule");
   }
+}
+
+// A key pressed on whatever has the keyboard focus, as a user without a mouse would.
+void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+  QWidget* focus = QApplication::focusWidget();
+  ASSERT_TRUE(focus) << "nothing has the focus";
+  QTest::keyClick(focus, static_cast<Qt::Key>(key), modifiers);
+}
+
+// Tab until Target has the focus; whether it got it.
+bool TabTo(const QWidget* target) {
+  for (int i = 0; i < 30 && QApplication::focusWidget() != target; ++i) Press(Qt::Key_Tab);
+  return QApplication::focusWidget() == target;
+}
+
+TEST_F(Accessibility, EveryPageIsWorkedByKeysAlone) {
+  TModelForm* document = Main->CreateDocument(Example("car.ubm"));
+  QApplication::setActiveWindow(Main.get());
+  ASSERT_TRUE(Eventually([] { return QApplication::focusWidget() != nullptr; }));
+  const TUbicModel& model = document->Model();
+  auto* pages = Child<QTabWidget>(document, "PageControl");
+
+  // Model page: down the tree to Price, a new input for it, named as it comes.
+  ASSERT_TRUE(TabTo(Child<QWidget>(document, "ModTreeView")));
+  Press(Qt::Key_Home);
+  Press(Qt::Key_Down);
+  Press(Qt::Key_Down);
+  ASSERT_EQ(document->SelectedAttribute()->GetName(), "Price");
+  Press(Qt::Key_Insert, Qt::ControlModifier);
+  EXPECT_EQ(QApplication::focusWidget(), Child<QWidget>(document, "ModNameEdit"));
+  QTest::keyClicks(QApplication::focusWidget(), "Speed");
+  ASSERT_EQ(InputNames(*Find(document, "Price")), "Speed");
+
+  // Options page, by its tab's key: the grid takes the focus; a digit on the first value cell of
+  // Running costs.
+  Press(Qt::Key_O, Qt::AltModifier);
+  ASSERT_EQ(pages->currentWidget(), Child<QWidget>(document, "OptionsPage"));
+  auto* grid = Child<TOptionGrid>(Child<QWidget>(document, "OptionsPage"), "Grid");
+  ASSERT_EQ(QApplication::focusWidget(), grid)
+      << QApplication::focusWidget()->metaObject()->className() << " "
+      << QApplication::focusWidget()->objectName().toStdString();
+  const TUbicAttribute* running = Find(document, "Running costs");
+  grid->SetCurrent({*grid->RowOf(running) - 1, 2});
+  Press(Qt::Key_Down);
+  Press(Qt::Key_Left);
+  Press('2');
+  EXPECT_EQ(running->OptionText(0), "1");
+
+  // Evaluation page: the value reaches the results.
+  Press(Qt::Key_L, Qt::AltModifier);
+  ASSERT_EQ(pages->currentWidget(), Child<QWidget>(document, "EvaluationPage"));
+  EXPECT_FALSE(model.NeedsEvaluation());
+
+  // Graphs page: Price ticked with the space bar, then the first option hidden.
+  Press(Qt::Key_G, Qt::AltModifier);
+  ASSERT_EQ(pages->currentWidget(), Child<QWidget>(document, "GraphsPage"));
+  auto* graphs = Child<TGraphsPage>(document, "GraphsPage");
+  ASSERT_TRUE(TabTo(Child<QWidget>(graphs, "GraphTree")));
+  Press(Qt::Key_Home);
+  Press(Qt::Key_Down);
+  Press(Qt::Key_Down);
+  Press(Qt::Key_Space);
+  EXPECT_EQ(graphs->ChartAttributes(), std::vector<const TUbicAttribute*>{Find(document, "Price")});
+  Press(Qt::Key_T, Qt::AltModifier);
+  ASSERT_TRUE(TabTo(Child<QWidget>(graphs, "OptionList")));
+  Press(Qt::Key_Home);
+  Press(Qt::Key_Space);
+  EXPECT_FALSE(model.OptionSelected(0));
+  EXPECT_TRUE(model.OptionSelected(1));
 }
 
 }  // namespace
