@@ -2,8 +2,10 @@
 
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
+#include "accessibility.h"
 #include "foundation/version.h"
 #include "windowplacement.h"
 
@@ -32,6 +34,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   auto* comments = new QLabel("Program for multiattribute decision making", this);
   comments->setAlignment(Qt::AlignCenter);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+  Describe(buttons->button(QDialogButtonBox::Ok), {}, "Close the About box");
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   for (QWidget* widget : std::initializer_list<QWidget*>{icon, name, version, comments, buttons}) {
     layout->addWidget(widget);

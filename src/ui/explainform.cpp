@@ -16,6 +16,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "accessibility.h"
 #include "files/explaintable.h"
 #include "model/explain.h"
 #include "model/valuetext.h"
@@ -153,6 +154,10 @@ TExplainForm::TExplainForm(const TUbicModel& model, int option, QWidget* parent)
   FText = title + "\n\n" + QString::fromStdString(ExplanationText(explanation));
 
   const int rows = FillTree(*FTree, model, explanation);
+  Describe(FTree, "Explanation",
+           "How the option's value of every attribute follows from the values of its inputs");
+  Describe(FCopyBtn, {}, "Copy the explanation as text");
+  Describe(FCloseBtn, {}, "Close the explanation");
   auto* buttons = new QDialogButtonBox(this);
   buttons->addButton(FCopyBtn, QDialogButtonBox::ActionRole);
   buttons->addButton(FCloseBtn, QDialogButtonBox::RejectRole);

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "accessibility.h"
 #include "model/conflicts.h"
 #include "model/valuetext.h"
 #include "uitext.h"
@@ -108,12 +109,18 @@ class TRuleTableModel : public QAbstractTableModel {
             IntervalText(FAttribute->Scale(), FFunction->RuleLow(rule), FFunction->RuleHigh(rule)));
       }
       if (role == Qt::FontRole && FFunction->RuleEntered(rule)) return BoldFont(QFont());
+      // Bold and the conflict's colour, told in words.
+      if (role == Qt::AccessibleDescriptionRole) {
+        const QString entered = FFunction->RuleEntered(rule) ? "Entered rule" : "Derived rule";
+        return Conflicting(rule) ? entered + ". " + ConflictDetails(rule) : entered;
+      }
       return {};
     }
     const TUbicScale* scale = FAttribute->Input(column)->Scale();
     const int value = FFunction->RuleInput(column, rule);
     if (role == Qt::DisplayRole) return ToQString(ValueText(scale, value));
     if (role == Qt::ForegroundRole) return ClassColour(ValueClassOf(scale, value));
+    if (role == Qt::AccessibleDescriptionRole) return ClassDescription(ValueClassOf(scale, value));
     return {};
   }
 
@@ -218,6 +225,7 @@ TFunctForm::TFunctForm(QWidget* parent) : QDialog(parent), FRuleModel(new TRuleT
   setMinimumSize(300, 300);
   FValueCombo = new QComboBox(this);
   FValueCombo->setMinimumContentsLength(12);
+  Describe(FValueCombo, "Value", "Value of the attribute for the current rule");
   connect(FValueCombo, &QComboBox::activated, this, &TFunctForm::ValueComboChange);
   FDeleteBtn = new QPushButton("Delete", this);
   SetHint(FDeleteBtn, "Delete|Delete value");
@@ -232,15 +240,20 @@ TFunctForm::TFunctForm(QWidget* parent) : QDialog(parent), FRuleModel(new TRuleT
   FWeightsBtn->setStyleSheet("color: blue");
   FWeightsBtn->setMaximumWidth(FWeightsBtn->fontMetrics().horizontalAdvance("%%%") + 16);
   SetHint(FWeightsBtn, "Weights|Define weights of attributes");
+  // A screen reader would read the caption as a lone percent sign.
+  FWeightsBtn->setAccessibleName("Weights");
   connect(FWeightsBtn, &QPushButton::clicked, this, &TFunctForm::WeightsBtnClick);
   FUseWeightsCheck = new QCheckBox("&use weights", this);
   connect(FUseWeightsCheck, &QCheckBox::clicked, this, &TFunctForm::UseWeightsClick);
+  Describe(FUseWeightsCheck, {}, "Open rules are filled by the weighted approximation");
 
   FRuleGrid = new TRuleGrid(this);
   FRuleGrid->setModel(FRuleModel);
   FRuleGrid->setSelectionMode(QAbstractItemView::SingleSelection);
   FRuleGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
   FRuleGrid->setTabKeyNavigation(false);
+  Describe(FRuleGrid, "Decision rules",
+           "One rule per combination of the inputs' values; digit keys give the rule's value");
   FRuleGrid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   FRuleGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
   FRuleGrid->verticalHeader()->setDefaultSectionSize(FRuleGrid->fontMetrics().height() + 4);
@@ -259,6 +272,8 @@ TFunctForm::TFunctForm(QWidget* parent) : QDialog(parent), FRuleModel(new TRuleT
   FOkBtn = new QPushButton("&OK", this);
   FOkBtn->setDefault(true);
   FCancelBtn = new QPushButton("&Cancel", this);
+  Describe(FOkBtn, {}, "Keep the decision rules");
+  Describe(FCancelBtn, {}, "Leave the decision rules as they were");
   connect(FOkBtn, &QPushButton::clicked, this, &QDialog::accept);
   connect(FCancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 

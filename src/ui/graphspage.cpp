@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "accessibility.h"
 #include "document/edits.h"
 #include "mainform.h"
 #include "modeltree.h"
@@ -114,6 +115,11 @@ TGraphsPage::TGraphsPage(TUbicDocument& document, TMainForm& mainForm)
   FOptionList = new QListWidget(FLeftPages);
   FOptionList->setContextMenuPolicy(Qt::CustomContextMenu);
   FLeftPages->addTab(FOptionList, "Op&tions");
+  FLeftPages->setTabToolTip(0, "The attributes drawn, ticked in the order chosen");
+  FLeftPages->setTabToolTip(1, "The options drawn");
+  Describe(FGraphTree, "Attributes",
+           "Tick up to six attributes to draw: one gives bars, two a scatter plot, more radars");
+  Describe(FOptionList, "Options", "Tick the options to draw; the current one leads the radars");
   FGraphView = new TGraphView(FGraphs, splitter);
   splitter->setStretchFactor(0, 1);
   splitter->setStretchFactor(1, 3);

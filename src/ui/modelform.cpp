@@ -16,6 +16,7 @@
 #include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
+#include "accessibility.h"
 #include "document/edits.h"
 #include "files/modelio.h"
 #include "foundation/utils.h"
@@ -96,6 +97,11 @@ TModelForm::TModelForm(TMainForm& mainForm, std::unique_ptr<TUbicDocument> docum
   FPageControl->addTab(FEvaluationPage, "Eva&luation");
   FGraphsPage = new TGraphsPage(Document(), FMainForm);
   FPageControl->addTab(FGraphsPage, "&Graphs");
+  // The tabs' tips are what assistive technology says of the pages.
+  FPageControl->setTabToolTip(ModelPage, "The attribute tree, scales and utility functions");
+  FPageControl->setTabToolTip(OptionsPageIndex, "The options by the values of basic attributes");
+  FPageControl->setTabToolTip(EvaluationPageIndex, "The options evaluated on every attribute");
+  FPageControl->setTabToolTip(GraphsPageIndex, "Graphs of chosen attributes and options");
   for (QMenu* menu :
        {FOptionsPage->PageMenu(), FEvaluationPage->PageMenu(), FGraphsPage->PageMenu()}) {
     BeginWithUndo(menu, FMainForm.UndoActions());
@@ -228,6 +234,8 @@ QWidget* TModelForm::CreateModelPage() {
   FModTreeView->Drop = [this](TAttributeItem* target) {
     FMainForm.RunCommand([this, target] { ModTreeViewDragDrop(target); });
   };
+  Describe(FModTreeView, "Attributes",
+           "The attribute tree of the model; each attribute's inputs are its children");
   connect(FModTreeView, &QTreeWidget::currentItemChanged, this, [this] { UpdateControls(); });
   connect(FModTreeView, &QWidget::customContextMenuRequested, this, &TModelForm::ModTreeViewPopup);
   treeLayout->addWidget(FModTreeView, 1);
@@ -255,6 +263,8 @@ QWidget* TModelForm::CreateModelPage() {
   auto* attributeLayout = new QFormLayout(attributeGroup);
   FModNameEdit = new QLineEdit(attributeGroup);
   FModDescEdit = new QLineEdit(attributeGroup);
+  Describe(FModNameEdit, {}, "The name of the selected attribute");
+  Describe(FModDescEdit, {}, "The description of the selected attribute");
   attributeLayout->addRow("&Name", FModNameEdit);
   attributeLayout->addRow("De&scription", FModDescEdit);
   connect(FModNameEdit, &QLineEdit::textEdited, this, &TModelForm::ModNameEditChange);
@@ -269,6 +279,8 @@ QWidget* TModelForm::CreateModelPage() {
   FModScaleCombo = new QComboBox(scaleGroup);
   FModScaleCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   FModScaleCombo->setMinimumContentsLength(12);
+  Describe(FModScaleCombo, "Scale",
+           "The scale of the selected attribute, chosen among the model's scales");
   connect(FModScaleCombo, &QComboBox::activated, this, [this](int index) {
     FMainForm.RunCommand([this, index] { ModScaleComboChange(index); });
   });

@@ -32,6 +32,24 @@ const QIcon& IconOf(TAttributeIcon icon) {
   return icons[static_cast<std::size_t>(icon)];
 }
 
+QString IconDescription(TAttributeIcon icon) {
+  switch (icon) {
+    case TAttributeIcon::BasicWithoutScale:
+      return "Basic attribute without a scale";
+    case TAttributeIcon::BasicWithScale:
+      return "Basic attribute";
+    case TAttributeIcon::FunctionPossible:
+      return "Aggregate attribute without a utility function";
+    case TAttributeIcon::FunctionDetermined:
+      return "Aggregate attribute with a fully determined utility function";
+    case TAttributeIcon::FunctionPartial:
+      return "Aggregate attribute with a partly determined utility function";
+    case TAttributeIcon::FunctionImpossible:
+      return "Aggregate attribute that cannot have a utility function yet";
+  }
+  return {};
+}
+
 QVariant TAttributeItem::data(int column, int role) const {
   switch (role) {
     case Qt::DisplayRole:
@@ -41,6 +59,8 @@ QVariant TAttributeItem::data(int column, int role) const {
       return IconOf(AttributeIcon(*FAttribute));
     case Qt::StatusTipRole:
       return ToQString(FAttribute->GetDescription());
+    case Qt::AccessibleDescriptionRole:
+      return IconDescription(AttributeIcon(*FAttribute));
     default:
       return QTreeWidgetItem::data(column, role);
   }

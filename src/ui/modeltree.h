@@ -19,6 +19,8 @@ enum class TAttributeIcon {
 };
 TAttributeIcon AttributeIcon(const TUbicAttribute& attribute);
 const QIcon& IconOf(TAttributeIcon icon);
+// What the icon shows, in words: the node's description for assistive technology.
+QString IconDescription(TAttributeIcon icon);
 
 // A node of the model tree. Its text, icon and status hint are read from its attribute whenever
 // the tree paints, so that they never lag behind the model.

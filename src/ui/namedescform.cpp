@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "accessibility.h"
 #include "uitext.h"
 #include "windowplacement.h"
 
@@ -14,9 +15,14 @@ TNameDescEditForm::TNameDescEditForm(QWidget* parent)
     : QDialog(parent), FNameEdit(new QLineEdit(this)), FDescEdit(new QLineEdit(this)) {
   NameObjects({{FNameEdit, "NameEdit"}, {FDescEdit, "DescEdit"}});
   FDescEdit->setMinimumWidth(320);
+  Describe(FNameEdit, {}, "The name of the value");
+  Describe(FDescEdit, {}, "What the value means");
   auto* buttons = new QDialogButtonBox(this);
-  buttons->addButton("&OK", QDialogButtonBox::AcceptRole)->setDefault(true);
-  buttons->addButton("&Cancel", QDialogButtonBox::RejectRole);
+  QPushButton* ok = buttons->addButton("&OK", QDialogButtonBox::AcceptRole);
+  ok->setDefault(true);
+  Describe(ok, {}, "Keep the name and the description");
+  Describe(buttons->addButton("&Cancel", QDialogButtonBox::RejectRole), {},
+           "Leave the value as it was");
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* layout = new QFormLayout(this);

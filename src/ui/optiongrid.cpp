@@ -120,6 +120,11 @@ QVariant TOptionGridModel::data(const QModelIndex& index, int role) const {
              (FKind == TGridKind::Evaluation && attribute && !attribute->IsBasic());
     case Qt::ForegroundRole:
       return attribute && hasOption ? ValueColor(*attribute, index.column()) : QVariant();
+    case Qt::AccessibleDescriptionRole:
+      return attribute && hasOption
+                 ? ClassDescription(
+                       SetClassOf(attribute->Scale(), attribute->OptionText(index.column())))
+                 : QVariant();
     default:
       return {};
   }

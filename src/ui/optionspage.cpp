@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <initializer_list>
 
+#include "accessibility.h"
 #include "document/document.h"
 #include "document/edits.h"
 #include "explainform.h"
@@ -80,8 +81,19 @@ TGridPage::TGridPage(TUbicDocument& document, TMainForm& mainForm, TGridKind kin
         FMainForm.RunCommand([this, cell, &text] { TextEntered(cell, text); });
       },
       this);
+  if (kind == TGridKind::Options) {
+    Describe(FGrid, "Options",
+             "A column per option, a row per basic attribute; type a value's number or name");
+  } else {
+    Describe(FGrid, "Evaluation",
+             "A column per option, a row per attribute with the evaluated values; basic values "
+             "may be typed");
+  }
   FValueEditor = new TValueEditor(this);
   FValueEditor->setVisible(false);
+  Describe(FValueEditor, "Value",
+           "The value of the current option on the current attribute; a value set when several "
+           "are ticked");
   connect(FValueEditor, &QComboBox::activated, this,
           [this](int index) { FMainForm.RunCommand([this, index] { ValueEditorChange(index); }); });
   connect(FValueEditor, &TValueEditor::SetToggled, this, [this](const std::string& codes) {
@@ -218,6 +230,7 @@ TOptionsPage::TOptionsPage(TUbicDocument& document, TMainForm& mainForm)
 
   FOptNameEdit = new QLineEdit(this);
   FOptNameEdit->setVisible(false);
+  Describe(FOptNameEdit, "Option name", "The name of the current option");
   FOptNameEdit->installEventFilter(this);
   connect(FOptNameEdit, &QLineEdit::textEdited, this, &TOptionsPage::OptNameEditChange);
 

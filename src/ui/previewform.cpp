@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 #include <exception>
 
+#include "accessibility.h"
 #include "foundation/utils.h"
 #include "model/ubicstr.h"
 #include "print/pageexport.h"
@@ -153,6 +154,8 @@ void TPreviewForm::CreateActions() {
   FZoomBox->setEditable(true);
   FZoomBox->setInsertPolicy(QComboBox::NoInsert);
   FZoomBox->setToolTip("Zoom");
+  Describe(FZoomBox, "Zoom", "The size of the page on the screen, in percent or to fit");
+  Describe(FZoomBox->lineEdit(), "Zoom", "The size of the page on the screen, in percent");
   for (const char* item : kZoomItems) FZoomBox->addItem(QString::fromUtf8(item));
   FZoomBox->setEditText("25%");
   connect(FZoomBox, &QComboBox::activated, this, &TPreviewForm::ZoomBoxChoose);

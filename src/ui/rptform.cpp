@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 #include <bit>
 
+#include "accessibility.h"
 #include "print/printformatter.h"
 #include "uitext.h"
 #include "windowplacement.h"
@@ -71,6 +72,10 @@ TRptForm::TRptForm(QWidget* parent)
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
     item->setCheckState(i < kDefaultSectionCount ? Qt::Checked : Qt::Unchecked);
   }
+  Describe(FRptList, "Sections", "The ticked sections make up the report");
+  Describe(FOKBtn, {}, "Make the report of the ticked sections and show it");
+  Describe(FCancelBtn, {}, "Make no report");
+  Describe(FFontBtn, {}, "Choose the font of the reports");
   FOKBtn->setDefault(true);
   auto* buttons = new QVBoxLayout;
   buttons->addWidget(FOKBtn);

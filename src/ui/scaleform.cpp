@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "accessibility.h"
 #include "foundation/cp1250.h"
 #include "foundation/utils.h"
 #include "model/ubicstr.h"
@@ -99,6 +100,7 @@ TScaleForm::TScaleForm(TQuestions& questions, QWidget* parent)
   FOrderCombo = new QComboBox(this);
   FOrderCombo->addItems({"not ordered", "ascending", "descending"});
   SetHint(FOrderCombo, "Scale order");
+  FOrderCombo->setAccessibleName("Order");
   connect(FOrderCombo, &QComboBox::activated, this, &TScaleForm::OrderComboChange);
 
   FValueList = new TValueListView(this);
@@ -107,6 +109,7 @@ TScaleForm::TScaleForm(TQuestions& questions, QWidget* parent)
   FValueList->setColumnWidth(0, 221);
   FValueList->setColumnWidth(1, 220);
   FValueList->setRootIsDecorated(false);
+  Describe(FValueList, "Values", "The values of the scale, from the first to the last");
   FValueList->setEditTriggers(QAbstractItemView::NoEditTriggers);
   FValueList->setContextMenuPolicy(Qt::CustomContextMenu);
   FValueList->setItemDelegate(new TNameTypingDelegate(
@@ -163,12 +166,15 @@ TScaleForm::TScaleForm(TQuestions& questions, QWidget* parent)
   buttons->addStretch(1);
 
   FDefaultCheck = new QCheckBox("Default value for new attributes", this);
+  Describe(FDefaultCheck, {}, "New attributes get a copy of this scale");
   FProblemLabel = new QLabel(this);
   FProblemLabel->setWordWrap(true);
   FProblemLabel->setStyleSheet("color: #b00000");
   FOkBtn = new QPushButton("&OK", this);
   FOkBtn->setDefault(true);
   FCancelBtn = new QPushButton("&Cancel", this);
+  Describe(FOkBtn, {}, "Keep the scale");
+  Describe(FCancelBtn, {}, "Leave the scale as it was");
   connect(FOkBtn, &QPushButton::clicked, this, &TScaleForm::OkClick);
   connect(FCancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 

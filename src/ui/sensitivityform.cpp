@@ -3,9 +3,11 @@
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "accessibility.h"
 #include "model/sensitivity.h"
 #include "model/valuetext.h"
 #include "uitext.h"
@@ -60,7 +62,10 @@ TSensitivityForm::TSensitivityForm(const TUbicModel& model, int option, QWidget*
   }
   FTable->resizeColumnsToContents();
 
+  Describe(FTable, "Sensitivity",
+           "The results when one value of the option is one step lower or higher");
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+  Describe(buttons->button(QDialogButtonBox::Close), {}, "Close the sensitivity table");
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(new QLabel(

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "accessibility.h"
 #include "document/reporttargets.h"
 #include "files/modelsnapshot.h"
 #include "files/targettable.h"
@@ -79,6 +80,13 @@ TTargetForm::TTargetForm(const TUbicModel& model, int option, TReportTargets& re
           "Add as new option|A copy of the option with the chosen solution's "
           "values, after the option");
   SetHint(FReportCheck, "Answer in the report|Answer this target in the report's Targets section");
+
+  // A box is otherwise read out by the item it shows, not by its label.
+  Describe(FAttributeCombo, "Attribute", "The attribute whose value is the target");
+  Describe(FDirectionCombo, "Direction", "Whether the target is a lowest or a highest value");
+  Describe(FValueCombo, "Target value", "The value the attribute is to reach");
+  Describe(FSolutionList, "Solutions", "The smallest changes of the option that reach the target");
+  Describe(FCloseBtn, {}, "Close the target");
 
   // A long solution wraps at its blanks rather than scroll sideways; its tip holds it whole.
   FSolutionList->setWordWrap(true);

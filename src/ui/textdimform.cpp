@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include "accessibility.h"
 #include "uitext.h"
 #include "windowplacement.h"
 
@@ -36,6 +37,10 @@ TTextDimForm::TTextDimForm(QWidget* parent)
   auto* grid = new QGridLayout;
   FEditWidth = AddSizeRow(*grid, 0, "&Width", 80, this);
   FEditHeight = AddSizeRow(*grid, 1, "&Height", 0, this);
+  Describe(FEditWidth, {}, "Characters on a line of the text file");
+  Describe(FEditHeight, {}, "Lines on a page of the text file; 0 for pages without end");
+  Describe(FOKBtn, {}, "Write the text file");
+  Describe(FCancelBtn, {}, "Write no text file");
   FOKBtn->setDefault(true);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QString>
 #include <QVariant>
 
 #include "model/valuetext.h"
@@ -15,6 +16,20 @@ inline QVariant ClassColour(TValueClass valueClass) {
       return QColor(Qt::red);
     case TValueClass::Good:
       return QColor(0, 128, 0);
+    case TValueClass::Neutral:
+      break;
+  }
+  return {};
+}
+
+// What a value's colour says, for whoever does not see it: assistive technology reads it as the
+// description of the cell.
+inline QString ClassDescription(TValueClass valueClass) {
+  switch (valueClass) {
+    case TValueClass::Bad:
+      return "Bad value";
+    case TValueClass::Good:
+      return "Good value";
     case TValueClass::Neutral:
       break;
   }

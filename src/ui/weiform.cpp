@@ -11,6 +11,7 @@
 #include <QStyleOptionSlider>
 #include <QVBoxLayout>
 
+#include "accessibility.h"
 #include "foundation/checkedint.h"
 #include "foundation/ubicutl.h"
 #include "uitext.h"
@@ -94,6 +95,10 @@ struct TAttWeiFrame {
     RequiredEdit->setRange(0, MaxWeight);
     RequiredEdit->setAlignment(Qt::AlignRight);
     ActualLabel = NewLabel({}, parent, Qt::AlignRight, false, Navy);
+    // The rows differ only by their input's name, which is no buddy of either control.
+    Describe(TrackBar, "Weight of " + name, "The weight the input is required to have");
+    Describe(RequiredEdit, "Required weight of " + name,
+             "The weight the input is required to have, as a number");
     const QString number = QString::number(index);
     TrackBar->setObjectName("TrackBar" + number);
     RequiredEdit->setObjectName("RequiredEdit" + number);
@@ -115,6 +120,8 @@ TWeiForm::TWeiForm(QWidget* parent) : QDialog(parent) {
   groupLayout->addWidget(FSumBtn);
   groupLayout->addWidget(FMaxBtn);
   groupLayout->addStretch(1);
+  Describe(FSumBtn, {}, "Scale the required weights so that they sum to 100");
+  Describe(FMaxBtn, {}, "Scale the required weights so that the largest is 100");
   connect(FSumBtn, &QPushButton::clicked, this, &TWeiForm::SumBtnClick);
   connect(FMaxBtn, &QPushButton::clicked, this, &TWeiForm::MaxBtnClick);
 
@@ -122,6 +129,9 @@ TWeiForm::TWeiForm(QWidget* parent) : QDialog(parent) {
   FOkBtn->setDefault(true);
   FApplyBtn = new QPushButton("&Apply", this);
   FCancelBtn = new QPushButton("&Cancel", this);
+  Describe(FOkBtn, {}, "Keep the required weights and close");
+  Describe(FApplyBtn, {}, "Keep the required weights and show the actual ones they give");
+  Describe(FCancelBtn, {}, "Close without changing the rules");
   connect(FOkBtn, &QPushButton::clicked, this, &TWeiForm::OkBtnClick);
   connect(FApplyBtn, &QPushButton::clicked, this, &TWeiForm::ApplyBtnClick);
   connect(FCancelBtn, &QPushButton::clicked, this, &QDialog::reject);

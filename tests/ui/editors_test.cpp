@@ -255,6 +255,12 @@ class Weights : public Editors {
     Form.show();
   }
 
+  // The editor reads its attribute's names as it hides, and the attribute goes with the document.
+  void TearDown() override {
+    Form.hide();
+    Editors::TearDown();
+  }
+
   TWeightTrackBar* TrackBar(int input) {
     return Child<TWeightTrackBar>(&Dialog(), ("TrackBar" + std::to_string(input)).c_str());
   }
