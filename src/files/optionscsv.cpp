@@ -47,7 +47,7 @@ std::vector<std::string> ValueNamesOf(const TUbicAttribute& attribute) {
 }
 
 std::vector<std::string> BasicNames(const TUbicModel& model) {
-  std::vector<TUbicAttribute*> basic;
+  std::vector<const TUbicAttribute*> basic;
   model.Root()->CollectBasicAttributes(basic);
   std::vector<std::string> names;
   for (const TUbicAttribute* attribute : basic) names.push_back(attribute->GetName());
@@ -356,7 +356,7 @@ class TOptionCells {
 }  // namespace
 
 void OptionsCsv(const TUbicModel& model, const std::function<void(const std::string&)>& write) {
-  std::vector<TUbicAttribute*> basic;
+  std::vector<const TUbicAttribute*> basic;
   model.Root()->CollectBasicAttributes(basic);
   std::vector<std::string> header{"Option"};
   std::vector<TOptionCells> cells;
