@@ -254,7 +254,7 @@ void EvaluateRows(TUbicModel& model, const TCommandLine& line, TOutput& output) 
   const bool csv = line.Options.count("--csv") != 0;
   std::optional<TMethodResults> results;
   if (const auto method = DistributionMethod(line)) {
-    results.emplace(model, *method, csv ? &CommaAndCsvField : nullptr);
+    results.emplace(model, *method, csv);
   }
   TOptionRowsWriter rows(model, csv, results ? &*results : nullptr);
   std::string text;

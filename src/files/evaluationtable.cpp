@@ -55,13 +55,16 @@ std::string CommaAndCsvField(const std::string& text) {
   return ',' + CsvField(text);
 }
 
-TMethodResults::TMethodResults(const TUbicModel& model, TEvaluationMethod method, TTextForm form)
-    : FModel(model), FMethod(method), FForm(form), FEvaluator(*model.Root(), method) {
+TMethodResults::TMethodResults(const TUbicModel& model, TEvaluationMethod method, bool csvCells)
+    : FModel(model), FMethod(method), FCsvCells(csvCells), FEvaluator(*model.Root(), method) {
   for (const TUbicAttribute* attribute : FEvaluator.Attributes()) {
     std::vector<std::string>& names = FNames.emplace_back();
+    bool unquoted = true;
     for (const std::string& name : ValueNames(attribute->Scale())) {
       names.push_back(Cp1250ToUtf8(name));
+      unquoted = unquoted && CsvField(names.back()) == names.back();
     }
+    FUnquoted.push_back(unquoted);
   }
 }
 
@@ -71,11 +74,16 @@ void TMethodResults::Evaluate() {
   for (int k = 0; k < FModel.OptionCount(); ++k) {
     FEvaluator.Evaluate(k);
     for (std::size_t a = 0; a < attributes; ++a) {
+      // Most distributions of an aggregate differ from option to option: each text is made in
+      // place, in the room its cell kept.
+      std::string& text = FTexts[static_cast<std::size_t>(k) * attributes + a];
+      text.clear();
+      const bool comma = FCsvCells && FUnquoted[a];
+      if (comma) text += ',';
       const auto weights = FEvaluator.Weights(a);
-      FText.clear();
-      AppendDistributionText(FText, FNames[a], weights.data(), static_cast<int>(weights.size()));
-      if (FText.empty()) FText = "*";
-      FTexts[static_cast<std::size_t>(k) * attributes + a] = Formed(FText, FForm);
+      AppendDistributionText(text, FNames[a], weights.data(), static_cast<int>(weights.size()));
+      if (text.size() == (comma ? 1 : 0)) text += '*';
+      if (FCsvCells && !comma) text = CommaAndCsvField(text);
     }
   }
 }

@@ -24,11 +24,12 @@ inline std::string Formed(const std::string& text, TTextForm form) {
 TTableRow FormedRow(std::initializer_list<std::string> modelTexts, TTextForm form);
 
 // The results of the "prob" or "fuzzy" method for the options a model holds, as the cells of the
-// tables below show them: "name=weight" texts (UTF-8, in a given form), "*" for an attribute
-// without a scale. The model itself is not changed.
+// tables below show them: "name=weight" texts (UTF-8), "*" for an attribute without a scale; as
+// they are, or as the cells of CSV rows after the first (CommaAndCsvField). The model itself is
+// not changed.
 class TMethodResults {
  public:
-  TMethodResults(const TUbicModel& model, TEvaluationMethod method, TTextForm form = nullptr);
+  TMethodResults(const TUbicModel& model, TEvaluationMethod method, bool csvCells = false);
 
   TEvaluationMethod Method() const { return FMethod; }
   // Evaluates the model's options as they are now.
@@ -41,11 +42,14 @@ class TMethodResults {
  private:
   const TUbicModel& FModel;
   TEvaluationMethod FMethod;
-  TTextForm FForm;
+  bool FCsvCells;
   TDistributionEvaluator FEvaluator;
   std::vector<std::vector<std::string>> FNames;  // by attribute, its values' names in UTF-8
-  std::vector<std::string> FTexts;               // option by option, attribute by attribute
-  std::string FText;
+  // By attribute: whether its names keep every text of them from being quoted in CSV, so that a
+  // comma before the text is its cell.
+  std::vector<bool> FUnquoted;
+  // Option by option, attribute by attribute; each keeps its room for the next part.
+  std::vector<std::string> FTexts;
 };
 
 // The first cell of a table's header, naming the method unless it is "sets".

@@ -16,7 +16,8 @@ namespace ubic {
 namespace {
 
 // The number of slots for the cells of a column met before.
-constexpr std::size_t kKnownCells = 64;
+// Enough for the weights a column's cells give, which vary more than sets.
+constexpr std::size_t kKnownCells = 512;
 
 // A hash of a short text that is quick to make (FNV-1a).
 std::size_t QuickHash(std::string_view text) {

@@ -37,18 +37,32 @@ std::optional<double> ParseNumber(std::string_view text) {
   return value;
 }
 
-// Four decimals without trailing zeros, from the weight in ten-thousandths.
-void AppendRounded(std::string& text, double weight) {
-  const long long units = std::llround(weight * 10000);
-  text += std::to_string(units / 10000);
-  long long fraction = units % 10000;
-  if (fraction == 0) return;
-  char digits[5] = {'0', '0', '0', '0', '\0'};
-  for (int i = 3; i >= 0; --i, fraction /= 10) digits[i] = static_cast<char>('0' + fraction % 10);
-  int length = 4;
-  while (digits[length - 1] == '0') --length;
-  text += '.';
-  text.append(digits, static_cast<std::size_t>(length));
+// Four decimals without trailing zeros, from a weight in ten-thousandths, written before End;
+// the start of the digits is returned. Digits are written straight into place: a large table
+// has millions of them.
+char* WriteRounded(unsigned long long units, char* end) {
+  char* begin = end;
+  int fraction = static_cast<int>(units % 10000);
+  units /= 10000;
+  if (fraction != 0) {
+    int places = 4;
+    while (fraction % 10 == 0) {
+      fraction /= 10;
+      --places;
+    }
+    for (; places > 0; --places, fraction /= 10) *--begin = static_cast<char>('0' + fraction % 10);
+    *--begin = '.';
+  }
+  do {
+    *--begin = static_cast<char>('0' + units % 10);
+    units /= 10;
+  } while (units != 0);
+  return begin;
+}
+
+// Weights are never negative: adding a half rounds.
+unsigned long long TenThousandths(double weight) {
+  return static_cast<unsigned long long>(weight * 10000 + 0.5);
 }
 
 void AppendExact(std::string& text, double weight) {
@@ -134,16 +148,21 @@ std::string WeightsField(const std::vector<double>& weights) {
   return field;
 }
 
-std::optional<std::vector<double>> ParseWeightsField(std::string_view field, std::size_t count) {
-  std::vector<double> weights;
+bool ParseWeightsField(std::string_view field, std::size_t count, std::vector<double>& weights) {
+  weights.clear();
   while (!field.empty() && weights.size() <= count) {
     const std::size_t end = field.find(';');
     const std::optional<double> weight = ParseNumber(field.substr(0, end));
-    if (!weight || *weight <= 0) return {};
+    if (!weight || *weight <= 0) return false;
     weights.push_back(*weight);
     field = end == std::string_view::npos ? std::string_view() : field.substr(end + 1);
   }
-  if (weights.size() != count || count == 0) return {};
+  return weights.size() == count && count != 0;
+}
+
+std::optional<std::vector<double>> ParseWeightsField(std::string_view field, std::size_t count) {
+  std::vector<double> weights;
+  if (!ParseWeightsField(field, count, weights)) return {};
   return weights;
 }
 
@@ -161,14 +180,22 @@ void AppendWeightsText(std::string& text, const std::vector<std::string>& names,
 void AppendDistributionText(std::string& text, const std::vector<std::string>& names,
                             const double* weights, int count) {
   bool first = true;
+  char digits[32];
   for (int v = 0; v < count; ++v) {
+    const unsigned long long units = TenThousandths(weights[v]);
     // What rounds to nothing is shown as nothing, like a value of no weight.
-    if (std::llround(weights[v] * 10000) <= 0) continue;
+    if (units == 0) continue;
     if (!first) text += ';';
     first = false;
-    text += v < static_cast<int>(names.size()) ? names[v] : std::to_string(v + 1);
-    text += '=';
-    AppendRounded(text, weights[v]);
+    if (v < static_cast<int>(names.size())) {
+      text += names[v];
+    } else {
+      text += std::to_string(v + 1);
+    }
+    char* const end = digits + sizeof digits;
+    char* begin = WriteRounded(units, end);
+    *--begin = '=';
+    text.append(begin, end);
   }
 }
 

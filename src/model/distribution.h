@@ -44,6 +44,8 @@ TWeightedValue ParseWeights(const TUbicScale* scale, const std::string& text,
 // number of weights than Count.
 std::string WeightsField(const std::vector<double>& weights);
 std::optional<std::vector<double>> ParseWeightsField(std::string_view field, std::size_t count);
+// The same into Weights, which keeps its room: false, and Weights undefined, when it does not fit.
+bool ParseWeightsField(std::string_view field, std::size_t count, std::vector<double>& weights);
 
 // "name=weight" for each code with its weight, joined by ";", the weights as entered (the
 // shortest form that reads back the same). Names holds the value names by index.

@@ -1,6 +1,8 @@
 #include "distributionevaluator.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <string_view>
 
 #include "valuecode.h"
 
@@ -8,6 +10,14 @@ namespace ubic {
 namespace {
 
 constexpr int kNoRule = -1;
+constexpr std::size_t kReadSlots = 256;
+
+// FNV-1a: quick on a short text.
+std::size_t QuickHash(std::string_view text) {
+  std::uint32_t hash = 2166136261u;
+  for (const char c : text) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+  return hash;
+}
 
 }  // namespace
 
@@ -27,6 +37,7 @@ TDistributionEvaluator::TDistributionEvaluator(const TUbicAttribute& root, TEval
       node.Inputs.push_back(static_cast<int>(found - FAttributes.begin()));
     }
     MakeIntervals(attribute, node);
+    if (attribute.IsBasic()) node.Read.resize(kReadSlots);
   }
   FWeights.resize(offset);
 }
@@ -35,7 +46,7 @@ void TDistributionEvaluator::MakeIntervals(const TUbicAttribute& attribute, TNod
   const TUbicFunction* function = attribute.Funct();
   if (function == nullptr || !attribute.CanHaveFunction()) return;
   const int n = attribute.InputCount();
-  node.Intervals.assign(static_cast<std::size_t>(attribute.RuleCount()), {kNoRule, kNoRule});
+  node.Intervals.assign(static_cast<std::size_t>(attribute.RuleCount()), {kNoRule, kNoRule, 0});
   for (int r = 0; r < function->RuleCount(); ++r) {
     // A rule read from a file may not fit the inputs; no combination selects it.
     if (static_cast<int>(function->Rules()[r].size()) != n + 3) continue;
@@ -57,7 +68,8 @@ void TDistributionEvaluator::MakeIntervals(const TUbicAttribute& attribute, TNod
     interval.High = interval.High == kNoRule ? high : std::max(interval.High, high);
   }
   for (TInterval& interval : node.Intervals) {
-    if (interval.Low == kNoRule) interval = {0, node.Count - 1};
+    if (interval.Low == kNoRule) interval = {0, node.Count - 1, 0};
+    interval.Share = 1.0 / (interval.High - interval.Low + 1);
   }
 }
 
@@ -90,20 +102,35 @@ void TDistributionEvaluator::Normalise(const TNode& node) {
   }
 }
 
+const std::vector<double>* TDistributionEvaluator::ReadWeights(TNode& node,
+                                                               const std::string& field,
+                                                               std::size_t count) {
+  TReadWeights& read = node.Read[QuickHash(field) % kReadSlots];
+  if (read.Field != field || (read.Fits && read.Weights.size() != count)) {
+    read.Field = field;
+    read.Fits = ParseWeightsField(field, count, read.Weights);
+  }
+  return read.Fits && read.Weights.size() == count ? &read.Weights : nullptr;
+}
+
 void TDistributionEvaluator::EvaluateBasic(std::size_t a, int k) {
   const TUbicAttribute& attribute = *FAttributes[a];
-  const TNode& node = FNodes[a];
+  TNode& node = FNodes[a];
   double* out = Out(node);
   std::fill_n(out, node.Count, 0.0);
   const TStrList& values = attribute.OptionValues();
-  const std::string& codes = k < values.Count() ? values[k] : std::string();
-  const std::optional<std::vector<double>> weights = attribute.OptionWeightsOf(k);
+  const TStrList& fields = attribute.OptionWeights();
+  const std::string_view codes = k < values.Count() ? std::string_view(values[k]) : "";
+  // Read here rather than by OptionWeightsOf, which makes a list for every option.
+  const std::vector<double>* weights = k < fields.Count() && !fields[k].empty() && codes != "*"
+                                           ? ReadWeights(node, fields[k], codes.size())
+                                           : nullptr;
   bool any = false;
   if (codes != "*") {
     for (std::size_t c = 0; c < codes.size(); ++c) {
       const int index = ValueIndexOf(codes[c]);
       if (index < 0 || index >= node.Count) continue;
-      out[index] = weights ? (*weights)[c] : 1.0;
+      out[index] = weights != nullptr ? (*weights)[c] : 1.0;
       any = true;
     }
   }
@@ -125,25 +152,41 @@ void TDistributionEvaluator::EvaluateAggregate(const TNode& node) {
   }
   double* out = Out(node);
   std::fill_n(out, node.Count, 0.0);
+  if (FMethod == TEvaluationMethod::Prob) {
+    Combine(node, [out](const TInterval& interval, double weight) {
+      const double share = weight * interval.Share;
+      for (int v = interval.Low; v <= interval.High; ++v) out[v] += share;
+    });
+  } else {
+    Combine(node, [out](const TInterval& interval, double weight) {
+      for (int v = interval.Low; v <= interval.High; ++v) out[v] = std::max(out[v], weight);
+    });
+  }
+}
+
+template <typename Take>
+void TDistributionEvaluator::Combine(const TNode& node, Take take) {
   const bool prob = FMethod == TEvaluationMethod::Prob;
+  const std::size_t last = node.Inputs.size() - 1;
+  const auto lastCount = static_cast<std::size_t>(FNodes[node.Inputs[last]].Count);
+  const auto& lastChoices = FChoices[last];
   while (true) {
+    // The inputs before the last, then the last one's values in a tight loop.
     std::size_t combination = 0;
     double weight = 1;
-    for (std::size_t i = 0; i < n; ++i) {
+    for (std::size_t i = 0; i < last; ++i) {
       const auto& [value, inputWeight] = FChoices[i][FPositions[i]];
       const auto count = static_cast<std::size_t>(FNodes[node.Inputs[i]].Count);
       combination = combination * count + static_cast<std::size_t>(value);
       weight = prob ? weight * inputWeight : std::min(weight, inputWeight);
     }
-    const TInterval interval = node.Intervals[combination];
-    if (prob) {
-      const double share = weight / (interval.High - interval.Low + 1);
-      for (int v = interval.Low; v <= interval.High; ++v) out[v] += share;
-    } else {
-      for (int v = interval.Low; v <= interval.High; ++v) out[v] = std::max(out[v], weight);
+    combination *= lastCount;
+    for (const auto& [value, inputWeight] : lastChoices) {
+      take(node.Intervals[combination + static_cast<std::size_t>(value)],
+           prob ? weight * inputWeight : std::min(weight, inputWeight));
     }
-    // The next combination, the last input turning fastest.
-    std::size_t i = n;
+    // The next combination of the inputs before the last, the one before it turning fastest.
+    std::size_t i = last;
     while (i > 0 && ++FPositions[i - 1] == FChoices[i - 1].size()) FPositions[--i] = 0;
     if (i == 0) break;
   }

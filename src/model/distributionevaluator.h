@@ -34,6 +34,13 @@ class TDistributionEvaluator {
   struct TInterval {
     int Low;
     int High;
+    double Share;  // what each of its values takes of a probability
+  };
+  // A basic attribute's weights field read before, in the slot its hash chooses.
+  struct TReadWeights {
+    std::string Field;
+    bool Fits = false;
+    std::vector<double> Weights;
   };
   struct TNode {
     int Count = 0;
@@ -42,11 +49,20 @@ class TDistributionEvaluator {
     // By combination of the inputs' values, the first input most significant; empty when the
     // attribute has no function to evaluate.
     std::vector<TInterval> Intervals;
+    // For a basic attribute: options' weights fields read before; a few fill most options.
+    std::vector<TReadWeights> Read;
   };
 
   void MakeIntervals(const TUbicAttribute& attribute, TNode& node) const;
   void EvaluateBasic(std::size_t a, int k);
+  // The weights of a field for Count codes, read once for the options that share it; nil when
+  // they do not fit.
+  const std::vector<double>* ReadWeights(TNode& node, const std::string& field, std::size_t count);
   void EvaluateAggregate(const TNode& node);
+  // Hands Take every combination of the inputs' values of positive weight: the interval of its
+  // rule and its probability or degree.
+  template <typename Take>
+  void Combine(const TNode& node, Take take);
   // All values of the node alike: undefined.
   void Uniform(const TNode& node);
   void Normalise(const TNode& node);
