@@ -1,5 +1,6 @@
 // The command-line tool end to end on generated options: "evaluate --rows" on a million options
-// and the column layout on 100,000, each writing to a file. Besides the speed, every run reports
+// (by sets, and by probabilities with half of the inputs weighted) and the column layout on
+// 100,000, each writing to a file. Besides the speed, every run reports
 // the tool's peak memory.
 #include <benchmark/benchmark.h>
 #include <spawn.h>
@@ -23,23 +24,26 @@ namespace {
 // A model and an options file of Count options in a folder of their own, removed at the end.
 class TCliInputs {
  public:
-  explicit TCliInputs(int count) : FCount(count) {
+  TCliInputs(int count, bool weighted) : FCount(count), FWeighted(weighted) {
     std::string pattern = (std::filesystem::temp_directory_path() / "ubic-bench-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no temporary folder");
     FFolder = pattern;
-    if (!WriteCliInputs(Model(), Options(), count)) throw std::runtime_error("inputs not written");
+    if (!WriteCliInputs(Model(), Options(), count, weighted)) {
+      throw std::runtime_error("inputs not written");
+    }
   }
   TCliInputs(const TCliInputs&) = delete;
   TCliInputs& operator=(const TCliInputs&) = delete;
   ~TCliInputs() { std::filesystem::remove_all(FFolder); }
 
-  int Count() const { return FCount; }
+  bool Fits(int count, bool weighted) const { return FCount == count && FWeighted == weighted; }
   std::string Model() const { return FFolder + "/model.ubm"; }
   std::string Options() const { return FFolder + "/options.csv"; }
   std::string Output() const { return FFolder + "/out.csv"; }
 
  private:
   int FCount;
+  bool FWeighted;
   std::string FFolder;
 };
 
@@ -72,13 +76,17 @@ TToolUsage RunTool(std::vector<std::string> args) {
           Seconds(usage.ru_utime) + Seconds(usage.ru_stime)};
 }
 
-void RunEvaluate(benchmark::State& state, int count, bool rows) {
-  // Made once for each size; the last ones are removed at exit.
+void RunEvaluate(benchmark::State& state, int count, bool rows, const char* method = nullptr) {
+  // Made once for each kind; the last ones are removed at exit.
   static std::unique_ptr<TCliInputs> inputs;
-  if (!inputs || inputs->Count() != count) inputs = std::make_unique<TCliInputs>(count);
+  const bool weighted = method != nullptr;
+  if (!inputs || !inputs->Fits(count, weighted)) {
+    inputs = std::make_unique<TCliInputs>(count, weighted);
+  }
   std::vector<std::string> args{
       "evaluate", inputs->Model(), "--options", inputs->Options(), "--csv", "-o", inputs->Output()};
   if (rows) args.push_back("--rows");
+  if (weighted) args.insert(args.end(), {"--method", method});
   double peak = 0;
   double processor = 0;
   for (auto _ : state) {
@@ -96,6 +104,12 @@ void BM_EvaluateRows(benchmark::State& state) {
   RunEvaluate(state, 1'000'000, true);
 }
 BENCHMARK(BM_EvaluateRows)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+// Half of the basic attributes hold weights over two values, evaluated by probabilities.
+void BM_EvaluateRowsProb(benchmark::State& state) {
+  RunEvaluate(state, 1'000'000, true, "prob");
+}
+BENCHMARK(BM_EvaluateRowsProb)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
 void BM_EvaluateColumns(benchmark::State& state) {
   RunEvaluate(state, 100'000, false);

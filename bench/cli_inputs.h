@@ -52,9 +52,10 @@ inline std::unique_ptr<TUbicAttribute> MakeBenchTree() {
 }
 
 // Writes the model to ModelFile and Count options with a random value on every basic attribute
-// to OptionsFile; false if the options could not be written.
-inline bool WriteCliInputs(const std::string& modelFile, const std::string& optionsFile,
-                           int count) {
+// to OptionsFile; with Weighted, every other basic attribute holds weights over two neighbouring
+// values instead. False if the options could not be written.
+inline bool WriteCliInputs(const std::string& modelFile, const std::string& optionsFile, int count,
+                           bool weighted = false) {
   TUbicModel model;
   model.Root()->AddInput(MakeBenchTree());
   SaveToFile(model, modelFile);
@@ -68,8 +69,15 @@ inline bool WriteCliInputs(const std::string& modelFile, const std::string& opti
   std::mt19937 random(13);
   for (int k = 0; k < count; ++k) {
     csv << "Option " << k;
-    for (const TUbicAttribute* attribute : basics) {
-      csv << ",v" << random() % attribute->Scale()->Count();
+    for (std::size_t a = 0; a < basics.size(); ++a) {
+      const unsigned values = static_cast<unsigned>(basics[a]->Scale()->Count());
+      if (weighted && a % 2 == 0) {
+        const unsigned low = random() % (values - 1);
+        csv << ",v" << low << '=' << 1 + random() % 9 << ";v" << low + 1 << "=0."
+            << random() % 9 + 1;
+      } else {
+        csv << ",v" << random() % values;
+      }
     }
     csv << '\n';
   }

@@ -2,9 +2,13 @@
 // each option's rule by its index against the scan of every rule.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <memory>
 #include <vector>
 
 #include "bench_models.h"
+#include "model/distributionevaluator.h"
+#include "model/valuecode.h"
 
 namespace ubic::bench {
 namespace {
@@ -74,6 +78,32 @@ void BM_EvaluateAllMemoryFloor(benchmark::State& state) {
       2.0 * kOptions * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_EvaluateAllMemoryFloor)->Unit(benchmark::kMillisecond);
+
+// The same options by probabilities, with weights over two values on A and C: every aggregate's
+// distribution made from its inputs', option by option, as ubic-cli evaluate --method prob does.
+void BM_EvaluateProb(benchmark::State& state) {
+  static const auto weighted = [] {
+    auto m = std::make_unique<TEvaluationModel>();
+    for (int k = 0; k < kOptions; ++k) {
+      for (const int i : {0, 2}) {
+        TUbicAttribute& input = *m->Quality->Input(i);
+        const int low = std::min(input.OptionValue(k), 8);
+        input.SetOptionWeighted(k, {{ValueCode(low), ValueCode(low + 1)}, {0.3, 0.7}});
+      }
+    }
+    return m;
+  }();
+  TDistributionEvaluator evaluator(*weighted->Model.Root(), TEvaluationMethod::Prob);
+  for (auto _ : state) {
+    for (int k = 0; k < kOptions; ++k) {
+      evaluator.Evaluate(k);
+      benchmark::DoNotOptimize(evaluator.Weights(0).data());
+    }
+  }
+  state.counters["options_per_second"] = benchmark::Counter(
+      double(kOptions) * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_EvaluateProb)->Unit(benchmark::kMillisecond);
 
 // The 1000-rule table alone, per option: by index, and by scanning every rule.
 template <bool Scan>

@@ -33,7 +33,8 @@ namespace ubic::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: ubic-cli evaluate MODEL [--options OPTIONS.csv] [--rows] [--csv] [-o FILE]\n"
+    "usage: ubic-cli evaluate MODEL [--options OPTIONS.csv] [--method M] [--rows] [--csv]\n"
+    "                         [-o FILE]\n"
     "       ubic-cli export-options MODEL [-o FILE]\n"
     "       ubic-cli convert INPUT OUTPUT\n"
     "       ubic-cli report MODEL [--sections LIST] [--width N] [--height N] [--raw] [-o FILE]\n"
@@ -53,7 +54,7 @@ constexpr const char* kHelp =
     "interchange file, anything else the program's own format (.ubm).\n"
     "\n"
     "Commands:\n"
-    "  evaluate MODEL [--options OPTIONS.csv] [--rows] [--csv] [-o FILE]\n"
+    "  evaluate MODEL [--options OPTIONS.csv] [--method M] [--rows] [--csv] [-o FILE]\n"
     "      Evaluates every option and prints one row per attribute and one column per option.\n"
     "      --options  replaces the model's options by those of a CSV file: a header row whose\n"
     "                 first field is a label and whose other fields name basic attributes, then\n"
@@ -61,7 +62,17 @@ constexpr const char* kHelp =
     "                 joined by \";\" for a set, \"*\" or nothing for undefined). Fields are\n"
     "                 separated by commas, semicolons or tabs, as the header has them, and every\n"
     "                 row has as many as the header. Names match regardless of blanks around\n"
-    "                 them and letter case, unless that leaves a choice.\n"
+    "                 them and letter case, unless that leaves a choice. A value may instead\n"
+    "                 give weights, \"name=weight\" joined by \";\" (\"low=0.2;medium=0.8\").\n"
+    "      --method   how uncertain values are evaluated: sets (the default) as the sets of\n"
+    "                 their values of positive weight; prob as probabilities, an input's\n"
+    "                 weights divided by their sum, a set or undefined value giving its values\n"
+    "                 equal weights, a rule's interval sharing its combination's probability\n"
+    "                 equally; fuzzy as degrees, weights divided by their maximum, a\n"
+    "                 combination taking its inputs' least degree and a value the greatest of\n"
+    "                 the combinations that reach it. prob and fuzzy print each value as\n"
+    "                 \"name=weight\" for the values of positive weight, rounded to 4\n"
+    "                 decimals, and name the method in the first cell of the header.\n"
     "      --rows     prints one row per option instead: its name and its value on every\n"
     "                 attribute, under a header of \"Option\" and the attributes' names. The\n"
     "                 options file is read, evaluated and written a part at a time, so that any\n"
@@ -227,11 +238,32 @@ class TOutput {
 constexpr int kRowsPart = 4096;
 
 // One row per option, written a part at a time: the options file is read a part at a time too.
+// The method of --method; nothing for "sets", which keeps the model's own evaluation.
+std::optional<TEvaluationMethod> DistributionMethod(const TCommandLine& line) {
+  const auto option = line.Options.find("--method");
+  if (option == line.Options.end()) return {};
+  const std::optional<TEvaluationMethod> method = EvaluationMethodNamed(option->second);
+  if (!method) {
+    throw EUsageError("unknown method \"" + option->second + "\" (sets, prob or fuzzy)");
+  }
+  if (*method == TEvaluationMethod::Sets) return {};
+  return method;
+}
+
 void EvaluateRows(TUbicModel& model, const TCommandLine& line, TOutput& output) {
-  TOptionRowsWriter rows(model, line.Options.count("--csv") != 0);
+  const bool csv = line.Options.count("--csv") != 0;
+  std::optional<TMethodResults> results;
+  if (const auto method = DistributionMethod(line)) {
+    results.emplace(model, *method, csv);
+  }
+  TOptionRowsWriter rows(model, csv, results ? &*results : nullptr);
   std::string text;
   auto writePart = [&] {
-    model.EvaluateAll();
+    if (results) {
+      results->Evaluate();
+    } else {
+      model.EvaluateAll();
+    }
     rows.AppendRows(text);
     output.WriteAside(text);
   };
@@ -255,12 +287,21 @@ void EvaluateColumns(TUbicModel& model, const TCommandLine& line, TOutput& outpu
     std::ifstream stream = OpenFileForReading(options->second);
     ReplaceOptions(model, stream, options->second);
   }
-  model.EvaluateAll();
+  std::optional<TMethodResults> results;
+  if (const auto method = DistributionMethod(line)) {
+    results.emplace(model, *method);
+    results->Evaluate();
+  } else {
+    model.EvaluateAll();
+  }
+  const TMethodResults* shown = results ? &*results : nullptr;
   if (line.Options.count("--csv") != 0) {
-    EvaluationCsv(model, [&output](const std::string& record) { output.Write(record); });
+    EvaluationCsv(
+        model, [&output](const std::string& record) { output.Write(record); }, shown);
   } else {
     std::vector<TTableRow> rows;
-    EvaluationRows(model, true, [&rows](const TTableRow& row) { rows.push_back(row); });
+    EvaluationRows(
+        model, true, [&rows](const TTableRow& row) { rows.push_back(row); }, nullptr, shown);
     output.Write(AlignedTable(rows));
   }
 }
@@ -517,37 +558,41 @@ int RunCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* 
     std::fprintf(out, "ubic-cli %s\n", kVersionText);
     return 0;
   }
-  const TCommandLine line =
-      Parse(args,
-            {{"evaluate", {{"--options", true}, {"--rows", false}, {"--csv", false}, {"-o", true}}},
-             {"export-options", {{"-o", true}}},
-             {"convert", {}},
-             {"report",
-              {{"--sections", true},
-               {"--width", true},
-               {"--height", true},
-               {"--raw", false},
-               {"-o", true}}},
-             {"stats", {}},
-             {"sensitivity", {{"--option", true}, {"--csv", false}}},
-             {"check", {{"--csv", false}}},
-             {"target",
-              {{"--option", true},
-               {"--attribute", true},
-               {"--at-least", true},
-               {"--at-most", true},
-               {"--limit", true},
-               {"--csv", false}}},
-             {"explain", {{"--option", true}, {"--csv", false}}}},
-            {{"evaluate", 1},
-             {"export-options", 1},
-             {"convert", 2},
-             {"report", 1},
-             {"stats", 1},
-             {"sensitivity", 1},
-             {"check", 1},
-             {"target", 1},
-             {"explain", 1}});
+  const TCommandLine line = Parse(args,
+                                  {{"evaluate",
+                                    {{"--options", true},
+                                     {"--method", true},
+                                     {"--rows", false},
+                                     {"--csv", false},
+                                     {"-o", true}}},
+                                   {"export-options", {{"-o", true}}},
+                                   {"convert", {}},
+                                   {"report",
+                                    {{"--sections", true},
+                                     {"--width", true},
+                                     {"--height", true},
+                                     {"--raw", false},
+                                     {"-o", true}}},
+                                   {"stats", {}},
+                                   {"sensitivity", {{"--option", true}, {"--csv", false}}},
+                                   {"check", {{"--csv", false}}},
+                                   {"target",
+                                    {{"--option", true},
+                                     {"--attribute", true},
+                                     {"--at-least", true},
+                                     {"--at-most", true},
+                                     {"--limit", true},
+                                     {"--csv", false}}},
+                                   {"explain", {{"--option", true}, {"--csv", false}}}},
+                                  {{"evaluate", 1},
+                                   {"export-options", 1},
+                                   {"convert", 2},
+                                   {"report", 1},
+                                   {"stats", 1},
+                                   {"sensitivity", 1},
+                                   {"check", 1},
+                                   {"target", 1},
+                                   {"explain", 1}});
   if (line.Command == "evaluate") return Evaluate(line, out, err);
   if (line.Command == "export-options") return ExportOptions(line, out, err);
   if (line.Command == "convert") return Convert(line, out, err);

@@ -46,20 +46,58 @@ void AppendAligned(const std::vector<TTableRow>& rows, const std::vector<std::si
   }
 }
 
-// A cell of a CSV record after the first, with the comma before it: one piece to append.
-std::string CommaAndCsvField(const std::string& text) {
-  return ',' + CsvField(text);
-}
-
 // Beyond this many different sets of an attribute Trim forgets their texts.
 constexpr std::size_t kKeptSets = 4096;
 
 }  // namespace
 
-void EvaluationCsv(const TUbicModel& model, const std::function<void(const std::string&)>& write) {
+std::string CommaAndCsvField(const std::string& text) {
+  return ',' + CsvField(text);
+}
+
+TMethodResults::TMethodResults(const TUbicModel& model, TEvaluationMethod method, bool csvCells)
+    : FModel(model), FMethod(method), FCsvCells(csvCells), FEvaluator(*model.Root(), method) {
+  for (const TUbicAttribute* attribute : FEvaluator.Attributes()) {
+    std::vector<std::string>& names = FNames.emplace_back();
+    bool unquoted = true;
+    for (const std::string& name : ValueNames(attribute->Scale())) {
+      names.push_back(Cp1250ToUtf8(name));
+      unquoted = unquoted && CsvField(names.back()) == names.back();
+    }
+    FUnquoted.push_back(unquoted);
+  }
+}
+
+void TMethodResults::Evaluate() {
+  const std::size_t attributes = FNames.size();
+  FTexts.resize(static_cast<std::size_t>(FModel.OptionCount()) * attributes);
+  for (int k = 0; k < FModel.OptionCount(); ++k) {
+    FEvaluator.Evaluate(k);
+    for (std::size_t a = 0; a < attributes; ++a) {
+      // Most distributions of an aggregate differ from option to option: each text is made in
+      // place, in the room its cell kept.
+      std::string& text = FTexts[static_cast<std::size_t>(k) * attributes + a];
+      text.clear();
+      const bool comma = FCsvCells && FUnquoted[a];
+      if (comma) text += ',';
+      const auto weights = FEvaluator.Weights(a);
+      AppendDistributionText(text, FNames[a], weights.data(), static_cast<int>(weights.size()));
+      if (text.size() == (comma ? 1 : 0)) text += '*';
+      if (FCsvCells && !comma) text = CommaAndCsvField(text);
+    }
+  }
+}
+
+std::string FirstHeader(const char* label, const TMethodResults* results) {
+  if (results == nullptr) return label;
+  return std::string(label) + " (" + EvaluationMethodName(results->Method()) + ")";
+}
+
+void EvaluationCsv(const TUbicModel& model, const std::function<void(const std::string&)>& write,
+                   const TMethodResults* results) {
   // The records of EvaluationRows in CSV, each made in one text without a row of cells first: a
   // table of many options has millions of cells.
-  std::string record = CsvField("Attribute");
+  std::string record = CsvField(FirstHeader("Attribute", results));
   for (int k = 0; k < model.OptionCount(); ++k) {
     record += CommaAndCsvField(Cp1250ToUtf8(model.Options()[k]));
   }
@@ -67,10 +105,14 @@ void EvaluationCsv(const TUbicModel& model, const std::function<void(const std::
   write(record);
   std::vector<const TUbicAttribute*> attributes;
   model.Root()->CollectAttributes(attributes);
-  for (const TUbicAttribute* attribute : attributes) {
+  for (std::size_t a = 0; a < attributes.size(); ++a) {
+    const TUbicAttribute* attribute = attributes[a];
     record = CsvField(Cp1250ToUtf8(attribute->GetName()));
     TValueCells cells(*attribute, &CommaAndCsvField);
-    for (int k = 0; k < model.OptionCount(); ++k) record += cells.Text(OptionCodes(*attribute, k));
+    for (int k = 0; k < model.OptionCount(); ++k) {
+      record += results != nullptr ? CommaAndCsvField(results->Text(a, k))
+                                   : cells.Text(OptionCodes(*attribute, k));
+    }
     record += '\n';
     write(record);
   }
@@ -103,8 +145,9 @@ const std::string& TValueCells::SetText(const std::string& codes) {
       .first->second;
 }
 
-TOptionRowsWriter::TOptionRowsWriter(const TUbicModel& model, bool csv)
-    : FModel(model), FCsv(csv), FHeader{"Option"} {
+TOptionRowsWriter::TOptionRowsWriter(const TUbicModel& model, bool csv,
+                                     const TMethodResults* results)
+    : FModel(model), FCsv(csv), FResults(results), FHeader{FirstHeader("Option", results)} {
   model.Root()->CollectAttributes(FAttributes);
   for (const TUbicAttribute* attribute : FAttributes) {
     FCells.emplace_back(*attribute, csv ? &CommaAndCsvField : nullptr);
@@ -136,8 +179,7 @@ void TOptionRowsWriter::AppendCsvRows(std::string& text) {
   }
   for (std::size_t a = 0; a < columns; ++a) {
     for (std::size_t k = 0; k < n; ++k) {
-      FRowCells[k * (columns + 1) + a + 1] =
-          &FCells[a].Text(OptionCodes(*FAttributes[a], static_cast<int>(k)));
+      FRowCells[k * (columns + 1) + a + 1] = &Cell(a, static_cast<int>(k));
     }
   }
   // Sized once, then copied into: far quicker than growing the text cell by cell.
@@ -154,13 +196,18 @@ void TOptionRowsWriter::AppendCsvRows(std::string& text) {
   }
 }
 
+const std::string& TOptionRowsWriter::Cell(std::size_t a, int k) {
+  return FResults != nullptr ? FResults->Text(a, k)
+                             : FCells[a].Text(OptionCodes(*FAttributes[a], k));
+}
+
 void TOptionRowsWriter::AppendPlainRows(std::string& text) {
   std::vector<TTableRow> rows;
   if (!FHeaderWritten) rows.push_back(FHeader);
   for (int k = 0; k < FModel.OptionCount(); ++k) {
     rows.push_back({Cp1250ToUtf8(FModel.Options()[k])});
     for (std::size_t a = 0; a < FAttributes.size(); ++a) {
-      rows.back().push_back(FCells[a].Text(OptionCodes(*FAttributes[a], k)));
+      rows.back().push_back(Cell(a, k));
     }
   }
   if (FWidths.empty()) WidenColumns(rows, FWidths);
@@ -168,20 +215,23 @@ void TOptionRowsWriter::AppendPlainRows(std::string& text) {
 }
 
 void EvaluationRows(const TUbicModel& model, bool indent,
-                    const std::function<void(const TTableRow&)>& emit, TTextForm form) {
-  TTableRow row{Formed("Attribute", form)};
+                    const std::function<void(const TTableRow&)>& emit, TTextForm form,
+                    const TMethodResults* results) {
+  TTableRow row{Formed(FirstHeader("Attribute", results), form)};
   for (int k = 0; k < model.OptionCount(); ++k) {
     row.push_back(Formed(Cp1250ToUtf8(model.Options()[k]), form));
   }
   emit(row);
   std::vector<const TUbicAttribute*> attributes;
   model.Root()->CollectAttributes(attributes);
-  for (const TUbicAttribute* attribute : attributes) {
+  for (std::size_t a = 0; a < attributes.size(); ++a) {
+    const TUbicAttribute* attribute = attributes[a];
     const std::string margin(indent ? 2 * (attribute->Level() - 1) : 0, ' ');
     row.assign(1, Formed(margin + Cp1250ToUtf8(attribute->GetName()), form));
     TValueCells cells(*attribute, form);
     for (int k = 0; k < model.OptionCount(); ++k) {
-      row.push_back(cells.Text(OptionCodes(*attribute, k)));
+      row.push_back(results != nullptr ? Formed(results->Text(a, k), form)
+                                       : cells.Text(OptionCodes(*attribute, k)));
     }
     emit(row);
   }

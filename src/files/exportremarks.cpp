@@ -24,4 +24,9 @@ std::string UndefinedValuesRemark(const TUbicModel& model, const TUbicAttribute&
   return {};
 }
 
+std::string OptionWeightsRemark(const TUbicAttribute& basic, const char* format) {
+  if (!basic.HasOptionWeights()) return {};
+  return Format(ubicstr::ExportOptionWeights, RemarkName(basic.GetName()), format);
+}
+
 }  // namespace ubic

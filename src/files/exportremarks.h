@@ -30,4 +30,8 @@ std::string WeightsRemark(const TUbicAttribute& attribute, const char* format);
 std::string UndefinedValuesRemark(const TUbicModel& model, const TUbicAttribute& basic,
                                   const char* format);
 
+// Options of the model whose values on the basic attribute Basic have weights: neither format
+// carries weights, so both write the sets of the values of positive weight.
+std::string OptionWeightsRemark(const TUbicAttribute& basic, const char* format);
+
 }  // namespace ubic

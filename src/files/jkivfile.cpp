@@ -311,6 +311,7 @@ void TJkivWriter::RemarkLosses() {
   FModel.Root()->CollectBasicAttributes(basics);
   for (const TUbicAttribute* basic : basics) {
     FRemarks += UndefinedValuesRemark(FModel, *basic, kFormatName);
+    FRemarks += OptionWeightsRemark(*basic, kFormatName);
   }
   for (int k = 0; k < FModel.OptionCount(); ++k) {
     for (const TUbicAttribute* basic : basics) {

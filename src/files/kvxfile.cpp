@@ -224,6 +224,7 @@ std::string ExportRemarks(const TUbicModel& model,
   model.Root()->CollectBasicAttributes(basics);
   for (const TUbicAttribute* basic : basics) {
     remarks += UndefinedValuesRemark(model, *basic, kFormatName);
+    remarks += OptionWeightsRemark(*basic, kFormatName);
   }
   return remarks + FirstValueSetRemark(model, basics);
 }

@@ -86,18 +86,24 @@ void ReadFunction(const TXmlItem& item, TUbicAttribute& attribute, TRuleBudget& 
   attribute.SetFunct(std::move(function));
 }
 
+// Beside each option's value: its weights (one per value of the value text), or nothing.
+constexpr const char* kOptionWeights = "OPTIONWEIGHTS";
+
 // An attribute and its subtree, the attribute at Level (1 for a top-level one).
 std::unique_ptr<TUbicAttribute> ReadAttributeAt(const TXmlItem& item, int level,
                                                 TRuleBudget& budget) {
   auto attribute =
       std::make_unique<TUbicAttribute>(item.ItemText("NAME"), item.ItemText("DESCRIPTION"));
   CheckReadableLevel(attribute->GetName(), level);
+  TStrList weights;
   for (int i = 0; i < item.ItemCount(); ++i) {
     const TXmlItem& child = *item.Item(i);
     if (child.Name == "ATTRIBUTE") attribute->AddInput(ReadAttributeAt(child, level + 1, budget));
     if (child.Name == "SCALE") attribute->SetScale(ReadScale(child));
     if (child.Name == "OPTION") attribute->OptionValues().Add(child.Text);
+    if (child.Name == kOptionWeights) weights.Add(child.Text);
   }
+  attribute->TakeOptionWeights(0, weights);
   // The rule table depends on the inputs and their scales, so it comes last.
   for (int i = 0; i < item.ItemCount(); ++i) {
     if (item.Item(i)->Name == "FUNCTION") ReadFunction(*item.Item(i), *attribute, budget);
@@ -173,6 +179,14 @@ void WriteAttribute(const TUbicAttribute& attribute, TXmlItem& parent, bool with
   if (attribute.Funct() != nullptr) WriteFunction(*attribute.Funct(), item);
   for (int k = 0; withOptionValues && k < attribute.OptionValues().Count(); ++k) {
     item.AddItem("OPTION", attribute.OptionValues()[k]);
+  }
+  // The weights go in elements of their own, which readers of plain values pass over; a model
+  // without weights is written as it always was.
+  if (withOptionValues && attribute.HasOptionWeights()) {
+    for (int k = 0; k < attribute.OptionValues().Count(); ++k) {
+      const auto weights = attribute.OptionWeightsOf(k);
+      item.AddItem(kOptionWeights, weights ? WeightsField(*weights) : std::string());
+    }
   }
   for (int i = 0; i < attribute.InputCount(); ++i) {
     WriteAttribute(*attribute.Input(i), item, withOptionValues);

@@ -49,6 +49,9 @@ TModelSnapshot::TModelSnapshot(const TUbicModel& model)
       FOptionTexts += attribute.OptionValues()[k];
       FOptionTextLengths.push_back(attribute.OptionValues()[k].size());
     }
+    if (attribute.HasOptionWeights()) {
+      FOptionWeights.emplace_back(static_cast<int>(i), attribute.OptionWeights().Strings());
+    }
     if (lastScale != nullptr && attribute.Scale() == lastScale) {
       FLastScaleOwner = static_cast<int>(i);
     }
@@ -59,7 +62,7 @@ TModelSnapshot::TModelSnapshot(const TUbicModel& model)
 }
 
 bool TModelSnapshot::SameFileAs(const TModelSnapshot& other) const {
-  return FOptionValueCounts == other.FOptionValueCounts &&
+  return FOptionValueCounts == other.FOptionValueCounts && FOptionWeights == other.FOptionWeights &&
          FOptionTextLengths == other.FOptionTextLengths && FOptionTexts == other.FOptionTexts &&
          SameXml(*FDocument, *other.FDocument);
 }
@@ -90,6 +93,11 @@ void TModelSnapshot::Restore(TUbicModel& model) const {
     });
     TUbicFunction* function = attribute->Funct();
     if (function != nullptr && !function->UseWeights()) function->SetWeights(*weights++);
+  }
+  for (const auto& [position, fields] : FOptionWeights) {
+    TStrList list;
+    list.Assign(fields);
+    attributes[static_cast<std::size_t>(position)]->TakeOptionWeights(0, list);
   }
   model.SetNeedsEvaluation(FNeedsEvaluation);
 }

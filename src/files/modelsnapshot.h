@@ -3,6 +3,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "foundation/utils.h"
@@ -43,6 +44,9 @@ class TModelSnapshot {
   std::vector<int> FOptionValueCounts;
   std::string FOptionTexts;
   std::vector<std::size_t> FOptionTextLengths;
+  // The weights beside the option values, by the pre-order position of each attribute that has
+  // any.
+  std::vector<std::pair<int, std::vector<std::string>>> FOptionWeights;
 };
 
 // The attributes of Model's tree in pre-order, the hidden root excluded.

@@ -16,7 +16,8 @@ namespace ubic {
 namespace {
 
 // The number of slots for the cells of a column met before.
-constexpr std::size_t kKnownCells = 64;
+// Enough for the weights a column's cells give, which vary more than sets.
+constexpr std::size_t kKnownCells = 512;
 
 // A hash of a short text that is quick to make (FNV-1a).
 std::size_t QuickHash(std::string_view text) {
@@ -60,6 +61,20 @@ TValueNames::TValueNames(const TUbicAttribute& attribute)
     : FMessageName(attribute.DiscreteScale() ? attribute.GetName() : "NULL"),
       FValues(ValueNamesOf(attribute)) {}
 
+int TValueNames::IndexOf(const std::string& name) const {
+  const std::vector<int>& found = FValues.Matches(name);
+  if (found.empty()) {
+    throw EOptionsFileError(
+        Cp1250ToUtf8(Format(ubicstr::UnknownAttributeValue, FMessageName, name)));
+  }
+  if (FValues.Ambiguous(found)) {
+    throw EOptionsFileError(Cp1250ToUtf8(
+        Format(ubicstr::AmbiguousAttributeValue, FMessageName, name, FValues.Candidates(found))));
+  }
+  // The first of names spelled alike counts, as it does everywhere a value is found by name.
+  return found.front();
+}
+
 std::string TValueNames::ValueSet(std::string_view cell) const {
   std::string rest = Utf8ToCp1250(cell);
   // Names keep their blanks until they are matched: a scale read from a file may hold " a" and
@@ -69,23 +84,27 @@ std::string TValueNames::ValueSet(std::string_view cell) const {
   std::string name;
   do {
     SplitAt(rest, ';', name);
-    const std::vector<int>& found = FValues.Matches(name);
-    if (found.empty()) {
-      throw EOptionsFileError(
-          Cp1250ToUtf8(Format(ubicstr::UnknownAttributeValue, FMessageName, name)));
-    }
-    if (FValues.Ambiguous(found)) {
-      throw EOptionsFileError(Cp1250ToUtf8(
-          Format(ubicstr::AmbiguousAttributeValue, FMessageName, name, FValues.Candidates(found))));
-    }
-    // The first of names spelled alike counts, as it does everywhere a value is found by name.
-    indices.push_back(found.front());
+    indices.push_back(IndexOf(name));
   } while (!rest.empty());
   std::sort(indices.begin(), indices.end());
   indices.erase(std::unique(indices.begin(), indices.end()), indices.end());
   std::string text;
   for (const int index : indices) text += ValueCode(index);
   return text;
+}
+
+TWeightedValue TValueNames::Value(std::string_view cell, const std::string& option) const {
+  if (!IsWeightsText(cell)) return {ValueSet(cell), {}};
+  try {
+    return ParseWeights(
+        Utf8ToCp1250(cell),
+        [this](const std::string& name) {
+          return FValues.Matches(name).empty() ? -1 : IndexOf(name);
+        },
+        option, FMessageName);
+  } catch (const EUbicError& e) {
+    throw EOptionsFileError(Cp1250ToUtf8(e.what()));
+  }
 }
 
 TColumnAttributes::TColumnAttributes(const TUbicModel& model)
@@ -189,6 +208,7 @@ TOptionsFileReader::TPart TOptionsFileReader::ReadPart(TPart part) {
   part.Names.clear();
   // The model took the columns' texts, leaving the lists empty.
   while (part.Columns.size() < FColumns.size()) part.Columns.emplace_back();
+  while (part.Weights.size() < FColumns.size()) part.Weights.emplace_back();
   while (static_cast<int>(part.Names.size()) < FPartSize && Next()) ReadOption(part);
   return part;
 }
@@ -208,7 +228,14 @@ void TOptionsFileReader::ReadOption(TPart& part) {
   const int line = OptionLine();
   part.Names.push_back(Utf8ToCp1250(FFields[0]));
   for (std::size_t i = 1; i <= FColumns.size(); ++i) {
-    part.Columns[i - 1].Add(ValueSet(FColumns[i - 1], FFields[i], line).Text);
+    const TKnownCell& known = ValueSet(FColumns[i - 1], FFields[i], line);
+    TStrList& texts = part.Columns[i - 1];
+    texts.Add(known.Text);
+    TStrList& weights = part.Weights[i - 1];
+    if (!known.Weights.empty() || !weights.Empty()) {
+      weights.Grow(texts.Count() - 1);
+      weights.Add(known.Weights);
+    }
   }
 }
 
@@ -224,6 +251,7 @@ void TOptionsFileReader::Fill(TPart& part) {
   for (const std::string& name : part.Names) FModel.AddOption(name);
   for (std::size_t c = 0; c < FColumns.size(); ++c) {
     FColumns[c].Attribute->TakeOptionTexts(0, part.Columns[c]);
+    FColumns[c].Attribute->TakeOptionWeights(0, part.Weights[c]);
   }
 }
 
@@ -236,6 +264,12 @@ void TOptionsFileReader::Fill(const TAllOptions& all) {
     const std::vector<TTextIndex>& cells = all.Cells[c];
     FColumns[c].Attribute->OptionValues().AppendStrings(
         count, [&](int k) -> const std::string& { return texts[cells[k]]; });
+    if (FColumns[c].Weighted) {
+      TStrList weights;
+      weights.AppendStrings(
+          count, [&](int k) -> const std::string& { return FColumns[c].WeightFields[cells[k]]; });
+      FColumns[c].Attribute->TakeOptionWeights(0, weights);
+    }
   }
 }
 
@@ -244,7 +278,9 @@ TOptionsFileReader::TKnownCell& TOptionsFileReader::ValueSet(TColumn& column, st
                                                              int line) const {
   TKnownCell& known = column.Known[QuickHash(cell) % kKnownCells];
   if (!known.Used || !SameText(known.Cell, cell)) {
-    known.Text = ParseValueSet(column, cell, line);
+    TWeightedValue value = ParseValue(column, cell, line);
+    known.Text = std::move(value.Codes);
+    known.Weights = value.Weights.empty() ? std::string() : WeightsField(value.Weights);
     known.Cell = cell;
     known.Used = true;
     known.Index = kNoText;
@@ -256,18 +292,23 @@ TOptionsFileReader::TTextIndex TOptionsFileReader::TextIndex(TColumn& column, st
                                                              int line) const {
   TKnownCell& known = ValueSet(column, cell, line);
   if (known.Index == kNoText) {
+    const std::string key = known.Weights.empty() ? known.Text : known.Text + '\0' + known.Weights;
     const auto [found, added] =
-        column.IndexOfText.try_emplace(known.Text, static_cast<TTextIndex>(column.Texts.size()));
-    if (added) column.Texts.push_back(known.Text);
+        column.IndexOfText.try_emplace(key, static_cast<TTextIndex>(column.Texts.size()));
+    if (added) {
+      column.Texts.push_back(known.Text);
+      column.WeightFields.push_back(known.Weights);
+      column.Weighted = column.Weighted || !known.Weights.empty();
+    }
     known.Index = found->second;
   }
   return known.Index;
 }
 
-std::string TOptionsFileReader::ParseValueSet(const TColumn& column, std::string_view cell,
+TWeightedValue TOptionsFileReader::ParseValue(const TColumn& column, std::string_view cell,
                                               int line) const {
   try {
-    return column.Names.ValueSet(cell);
+    return column.Names.Value(cell, Utf8ToCp1250(FFields[0]));
   } catch (const EOptionsFileError& e) {
     throw EOptionsFileError(e.what() + Where(line));
   }
@@ -289,6 +330,7 @@ class TOptionsSnapshot {
       for (int k = 0; k < attribute->OptionValues().Count(); ++k) {
         values.push_back(attribute->OptionValues()[k]);
       }
+      FWeights.push_back(attribute->OptionWeights().Strings());
     }
   }
 
@@ -299,6 +341,9 @@ class TOptionsSnapshot {
       for (std::size_t k = 0; k < FValues[a].size(); ++k) {
         FAttributes[a]->SetOptionText(static_cast<int>(k), FValues[a][k]);
       }
+      TStrList weights;
+      weights.Assign(FWeights[a]);
+      FAttributes[a]->TakeOptionWeights(0, weights);
     }
     model.SetOptionSelection(FSelection);
   }
@@ -307,6 +352,7 @@ class TOptionsSnapshot {
   std::vector<std::string> FNames;
   std::vector<TUbicAttribute*> FAttributes;
   std::vector<std::vector<std::string>> FValues;
+  std::vector<std::vector<std::string>> FWeights;
   std::string FSelection;
 };
 
@@ -339,6 +385,11 @@ class TOptionCells {
 
   const std::string& Cell(int option) {
     static const std::string undefined;
+    if (const auto weights = FAttribute.OptionWeightsOf(option)) {
+      const TWeightedValue value{FAttribute.OptionText(option), *weights};
+      FWeighted = CsvField(Cp1250ToUtf8(WeightsText(FAttribute.Scale(), value)));
+      return FWeighted;
+    }
     const TStrList& values = FAttribute.OptionValues();
     const std::string& codes = option < values.Count() ? values[option] : undefined;
     const auto known = FCells.find(codes);
@@ -351,6 +402,7 @@ class TOptionCells {
  private:
   const TUbicAttribute& FAttribute;
   std::unordered_map<std::string, std::string> FCells;
+  std::string FWeighted;
 };
 
 }  // namespace

@@ -33,8 +33,15 @@ class TValueNames {
   // unless the scale has both. An unknown or ambiguous name raises EOptionsFileError, whose
   // message does not say where.
   std::string ValueSet(std::string_view cell) const;
+  // A cell that may give weights instead, "name=weight" joined by ";", for the option named
+  // Option (Windows-1250); names are found as above. Bad weights raise EOptionsFileError.
+  TWeightedValue Value(std::string_view cell, const std::string& option) const;
 
  private:
+  // The index of the value a name stands for; an unknown or ambiguous name raises
+  // EOptionsFileError.
+  int IndexOf(const std::string& name) const;
+
   std::string FMessageName;
   TNameIndex FValues;
 };
@@ -109,6 +116,7 @@ class TOptionsFileReader {
     bool Used = false;
     std::string Cell;
     std::string Text;
+    std::string Weights;  // the weights field beside Text, empty for a plain value
     TTextIndex Index = kNoText;
   };
   // One column of the file: the basic attribute it fills, its name in messages, its values by
@@ -119,6 +127,10 @@ class TOptionsFileReader {
     TValueNames Names;
     std::vector<TKnownCell> Known;
     std::vector<std::string> Texts{std::string()};
+    // Beside each text, its weights field; all empty until a cell gives weights.
+    std::vector<std::string> WeightFields{std::string()};
+    bool Weighted = false;
+    // By text, and for a text with weights by text, a zero character and the weights.
     std::unordered_map<std::string, TTextIndex> IndexOfText{{std::string(), 0}};
   };
   // Options read from the file: their names, and per column a value-set text per option. A part
@@ -126,6 +138,8 @@ class TOptionsFileReader {
   struct TPart {
     std::vector<std::string> Names;
     std::deque<TStrList> Columns;
+    // The weights fields of each column, left empty until a cell of the column gives weights.
+    std::deque<TStrList> Weights;
   };
 
   // Every option of a file: their names, and per column the index of each option's text among
@@ -148,7 +162,7 @@ class TOptionsFileReader {
   void Fill(const TAllOptions& all);
   TKnownCell& ValueSet(TColumn& column, std::string_view cell, int line) const;
   TTextIndex TextIndex(TColumn& column, std::string_view cell, int line) const;
-  std::string ParseValueSet(const TColumn& column, std::string_view cell, int line) const;
+  TWeightedValue ParseValue(const TColumn& column, std::string_view cell, int line) const;
 
   TUbicModel& FModel;
   TCsvReader FReader;

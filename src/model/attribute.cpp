@@ -35,6 +35,7 @@ TUbicAttribute::~TUbicAttribute() {
   FFunct.reset();
   FScale.reset();
   FOptionValues.Clear();
+  FOptionWeights.Clear();
   Unregister();
 }
 
@@ -155,7 +156,7 @@ void TUbicAttribute::DeleteSubtree() {
 void TUbicAttribute::AttachInput(std::unique_ptr<TUbicAttribute> input) {
   if (!input) return;
   FFunct.reset();
-  if (IsBasic()) FOptionValues.Clear();
+  if (IsBasic()) ClearOptionValues();
   AddInput(std::move(input));
 }
 
@@ -167,10 +168,10 @@ std::unique_ptr<TUbicAttribute> TUbicAttribute::DetachInput(TUbicAttribute* inpu
 void TUbicAttribute::DeleteScale() {
   FScale.reset();
   FFunct.reset();
-  FOptionValues.Clear();
+  ClearOptionValues();
   if (FParent != nullptr) {
     FParent->FFunct.reset();
-    FParent->FOptionValues.Clear();
+    FParent->ClearOptionValues();
   }
 }
 
@@ -261,6 +262,7 @@ std::string TUbicAttribute::OptionText(int k) const {
 
 void TUbicAttribute::SetOptionText(int k, const std::string& text) {
   if (k < 0) ListIndexError(k);
+  if (k < FOptionWeights.Count()) FOptionWeights.Put(k, std::string());
   if (k < FOptionValues.Count()) {
     FOptionValues.Put(k, text);
   } else if (!text.empty()) {
@@ -281,6 +283,49 @@ void TUbicAttribute::TakeOptionTexts(int first, TStrList& texts) {
   texts.Clear();
 }
 
+void TUbicAttribute::TakeOptionWeights(int first, TStrList& fields) {
+  if (first >= FOptionWeights.Count()) {
+    FOptionWeights.Grow(first);
+    FOptionWeights.MoveItemsFrom(fields);
+    return;
+  }
+  for (int i = 0; i < fields.Count(); ++i) {
+    const int k = CheckedAdd(first, i);
+    if (k < FOptionWeights.Count()) {
+      FOptionWeights.Put(k, fields[i]);
+    } else if (!fields[i].empty()) {
+      FOptionWeights.Grow(k);
+      FOptionWeights.Add(fields[i]);
+    }
+  }
+  fields.Clear();
+}
+
+std::optional<std::vector<double>> TUbicAttribute::OptionWeightsOf(int k) const {
+  if (k < 0 || k >= FOptionWeights.Count() || FOptionWeights[k].empty()) return {};
+  const std::string text = OptionText(k);
+  if (text == "*") return {};
+  return ParseWeightsField(FOptionWeights[k], text.size());
+}
+
+bool TUbicAttribute::HasOptionWeights() const {
+  for (int k = 0; k < FOptionWeights.Count(); ++k) {
+    if (OptionWeightsOf(k)) return true;
+  }
+  return false;
+}
+
+void TUbicAttribute::SetOptionWeighted(int k, const TWeightedValue& value) {
+  SetOptionText(k, value.Codes);
+  FOptionWeights.Grow(CheckedAdd(k, 1));
+  FOptionWeights.Put(k, WeightsField(value.Weights));
+}
+
+void TUbicAttribute::ClearOptionValues() {
+  FOptionValues.Clear();
+  FOptionWeights.Clear();
+}
+
 int TUbicAttribute::OptionValue(int k) const {
   const std::string text = OptionText(k);
   if (text.empty() || !FScale) return -1;
@@ -295,10 +340,12 @@ void TUbicAttribute::SetOptionValue(int k, int index) {
 
 void TUbicAttribute::InsertOption(int k) {
   if (k >= 0 && k <= FOptionValues.Count()) FOptionValues.Insert(k, std::string());
+  if (k >= 0 && k < FOptionWeights.Count()) FOptionWeights.Insert(k, std::string());
 }
 
 void TUbicAttribute::DeleteOption(int k) {
   if (k >= 0 && k < FOptionValues.Count()) FOptionValues.Delete(k);
+  if (k >= 0 && k < FOptionWeights.Count()) FOptionWeights.Delete(k);
 }
 
 void TUbicAttribute::ShiftValuesUp(int k) {
@@ -315,13 +362,19 @@ void TUbicAttribute::ShiftValuesUp(int k) {
 
 void TUbicAttribute::RemoveValue(int k) {
   for (int i = 0; i < FOptionValues.Count(); ++i) {
+    std::optional<std::vector<double>> weights = OptionWeightsOf(i);
+    std::vector<double> kept;
     std::string text;
-    for (const char c : FOptionValues[i]) {
-      const int index = ValueIndexOf(c);
+    const std::string& codes = FOptionValues[i];
+    for (std::size_t c = 0; c < codes.size(); ++c) {
+      const int index = ValueIndexOf(codes[c]);
       if (index == k) continue;
-      text += index > k ? ValueCode(index - 1) : c;
+      text += index > k ? ValueCode(index - 1) : codes[c];
+      if (weights) kept.push_back((*weights)[c]);
     }
     FOptionValues.Put(i, text);
+    // The weights of the values left stay theirs; without a value left there is nothing to weigh.
+    if (weights) FOptionWeights.Put(i, text.empty() ? std::string() : WeightsField(kept));
   }
 }
 

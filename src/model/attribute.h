@@ -2,11 +2,13 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "distribution.h"
 #include "foundation/strlist.h"
 #include "function.h"
 #include "scale.h"
@@ -112,6 +114,19 @@ class TUbicAttribute : public TUbicObject {
   void SetOptionText(int k, const std::string& text);
   // Sets the texts of the options from First on to those of Texts, which is left empty.
   void TakeOptionTexts(int first, TStrList& texts);
+  // Weights beside the value-set texts: entry K holds one weight per code of entry K of the
+  // option values (WeightsField), or nothing for a plain value. A text that no longer has as many
+  // codes as its weights is a plain value again.
+  const TStrList& OptionWeights() const { return FOptionWeights; }
+  std::optional<std::vector<double>> OptionWeightsOf(int k) const;
+  bool HasOptionWeights() const;
+  // Sets entry K to Value's codes with its weights.
+  void SetOptionWeighted(int k, const TWeightedValue& value);
+  // Sets the weights fields from First on, for texts set by TakeOptionTexts; Fields is left
+  // empty.
+  void TakeOptionWeights(int first, TStrList& fields);
+  // Forgets every option's value and weights.
+  void ClearOptionValues();
   // The index of the first value of entry K, -1 when it is undefined or not a value of the scale.
   int OptionValue(int k) const;
   void SetOptionValue(int k, int index);
@@ -142,6 +157,7 @@ class TUbicAttribute : public TUbicObject {
   std::unique_ptr<TUbicScale> FScale;
   std::unique_ptr<TUbicFunction> FFunct;
   TStrList FOptionValues{false, false, TDuplicates::Accept};
+  TStrList FOptionWeights{false, false, TDuplicates::Accept};
 };
 
 }  // namespace ubic

@@ -104,7 +104,7 @@ void TUbicModel::DeleteOption(int k) {
 
 void TUbicModel::ClearOptions() {
   FOptions.Clear();
-  for (TUbicAttribute* attribute : AllAttributes()) attribute->OptionValues().Clear();
+  for (TUbicAttribute* attribute : AllAttributes()) attribute->ClearOptionValues();
   FOptionSelection.clear();
 }
 

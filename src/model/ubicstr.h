@@ -75,6 +75,9 @@ inline constexpr const char* ScaleValueSeparator = ";";
 inline constexpr const char* ExportWeights =
     "The function of \"%s\" uses weights, which the %s file can not hold; it will read back "
     "without them.\r";
+inline constexpr const char* ExportOptionWeights =
+    "The attribute \"%s\" has options whose values have weights, which the %s file can not "
+    "hold; it writes the sets of their values of positive weight.\r";
 inline constexpr const char* ExportUndefinedValues =
     "The attribute \"%s\" has options without a value, which the %s file writes as any value "
     "(\"*\").\r";

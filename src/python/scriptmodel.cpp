@@ -86,7 +86,7 @@ std::vector<std::string> ValueSets(const TUbicAttribute& attribute, const TOptio
 void FillColumn(TUbicAttribute& attribute, const TOptionColumn& column) {
   const std::vector<std::string> sets = ValueSets(attribute, column);
   const std::vector<std::uint32_t>& cells = column.Cells();
-  attribute.OptionValues().Clear();
+  attribute.ClearOptionValues();
   attribute.OptionValues().AppendStrings(
       static_cast<int>(cells.size()), [&](int k) -> const std::string& { return sets[cells[k]]; });
 }

@@ -461,3 +461,56 @@ TEST_F(Cli, ExplainSaysWhyAnOptionHasItsValues) {
 
 }  // namespace
 }  // namespace ubic::test
+
+namespace ubic::test {
+namespace {
+
+// Top (bad, ok, good) of X and Y (lo, hi): (lo,lo) bad, (lo,hi) bad:ok, (hi,lo) ok, (hi,hi) good.
+std::string TwoInputsModel(const TTempFolder& folder) {
+  TUbicModel model;
+  auto top = MakeAttribute("Top", {"bad", "ok", "good"});
+  top->AddInput(MakeAttribute("X", {"lo", "hi"}));
+  top->AddInput(MakeAttribute("Y", {"lo", "hi"}));
+  TUbicFunction& function = AddFunction(*top);
+  SetRule(function, 0, 0, 0, true);
+  SetRule(function, 1, 0, 1, true);
+  SetRule(function, 2, 1, 1, true);
+  SetRule(function, 3, 2, 2, true);
+  model.Root()->AddInput(std::move(top));
+  const std::string file = folder.File("two.ubm");
+  SaveModel(model, file);
+  return file;
+}
+
+TEST_F(Cli, EvaluatesByTheMethodChosen) {
+  const std::string model = TwoInputsModel(Folder);
+  const std::string options = Options("Option,X,Y\nfirst,hi=4;lo=1,lo;hi\nsecond,lo,hi=0.3;lo=0\n");
+  const TToolRun prob = Run({"evaluate", model, "--options", options, "--method", "prob", "--csv"});
+  ASSERT_EQ(prob.Status, 0) << prob.Err;
+  EXPECT_EQ(prob.Out,
+            "Attribute (prob),first,second\n"
+            "Top,bad=0.15;ok=0.45;good=0.4,bad=0.5;ok=0.5\n"
+            "X,lo=0.2;hi=0.8,lo=1\n"
+            "Y,lo=0.5;hi=0.5,hi=1\n");
+  const TToolRun fuzzy =
+      Run({"evaluate", model, "--options", options, "--method", "fuzzy", "--rows", "--csv"});
+  ASSERT_EQ(fuzzy.Status, 0) << fuzzy.Err;
+  EXPECT_EQ(fuzzy.Out,
+            "Option (fuzzy),Top,X,Y\n"
+            "first,bad=0.25;ok=1;good=1,lo=0.25;hi=1,lo=1;hi=1\n"
+            "second,bad=1;ok=1,lo=1,hi=1\n");
+  const TToolRun table = Run({"evaluate", model, "--options", options, "--method", "prob"});
+  EXPECT_EQ(table.Out.substr(0, table.Out.find('\n', table.Out.find('\n') + 1) + 1),
+            "Attribute (prob)  first                      second\n"
+            "Top               bad=0.15;ok=0.45;good=0.4  bad=0.5;ok=0.5\n");
+  // Sets as always: the weights are the sets of their values.
+  const TToolRun sets = Run({"evaluate", model, "--options", options, "--method", "sets", "--csv"});
+  EXPECT_EQ(sets.Out, "Attribute,first,second\nTop,*,bad;ok\nX,lo;hi,lo\nY,lo;hi,hi\n");
+
+  const TToolRun unknown = Run({"evaluate", model, "--method", "maybe"});
+  EXPECT_EQ(unknown.Status, 2);
+  EXPECT_NE(unknown.Err.find("unknown method \"maybe\""), std::string::npos) << unknown.Err;
+}
+
+}  // namespace
+}  // namespace ubic::test

@@ -47,3 +47,41 @@ TEST(EvaluationTable, AlignedTableBlanksControlCharacters) {
 
 }  // namespace
 }  // namespace ubic::test
+
+namespace ubic::test {
+namespace {
+
+// Names that CSV must quote make their cells quoted, in the rows and in the columns alike; the
+// texts of other attributes pass as they are. A has no function: every value of its scale.
+TEST(EvaluationTable, MethodResultsAsCsvCells) {
+  TUbicModel model;
+  auto top = MakeAttribute("T", {"lo", "hi"});
+  top->AddInput(MakeAttribute("A", {"a,b", "c"}));
+  model.Root()->AddInput(std::move(top));
+  model.AddOption("first");
+  model.AddOption("second");
+  model.FindAttribute("A")->SetOptionWeighted(1, {"1", {2.0}});
+
+  TMethodResults rowCells(model, TEvaluationMethod::Prob, true);
+  rowCells.Evaluate();
+  TOptionRowsWriter writer(model, true, &rowCells);
+  std::string rows;
+  writer.AppendRows(rows);
+  EXPECT_EQ(rows,
+            "Option (prob),T,A\n"
+            "first,lo=0.5;hi=0.5,\"a,b=0.5;c=0.5\"\n"
+            "second,lo=0.5;hi=0.5,c=1\n");
+
+  TMethodResults plain(model, TEvaluationMethod::Fuzzy);
+  plain.Evaluate();
+  std::string columns;
+  EvaluationCsv(
+      model, [&columns](const std::string& record) { columns += record; }, &plain);
+  EXPECT_EQ(columns,
+            "Attribute (fuzzy),first,second\n"
+            "T,lo=1;hi=1,lo=1;hi=1\n"
+            "A,\"a,b=1;c=1\",c=1\n");
+}
+
+}  // namespace
+}  // namespace ubic::test

@@ -26,6 +26,7 @@ enum class TLoss {
   RuleInterval,
   RuleEntered,
   Weights,
+  OptionWeights,
   UndefinedValue,
   OptionValue,
   ForeignValue,
@@ -37,6 +38,7 @@ const std::vector<std::pair<const char*, TLoss>>& RemarkKinds() {
   static const std::vector<std::pair<const char*, TLoss>> kinds{
       {ubicstr::ExportWeights, TLoss::Weights},
       {ubicstr::ExportUndefinedValues, TLoss::UndefinedValue},
+      {ubicstr::ExportOptionWeights, TLoss::OptionWeights},
       {ubicstr::JkivEmptyAttributeName, TLoss::AttributeText},
       {ubicstr::JkivSharedAttributeName, TLoss::AttributeText},
       {ubicstr::JkivSeparatorInAttributeName, TLoss::AttributeText},
@@ -102,9 +104,9 @@ TLosses RemarkedLosses(const std::string& remarks) {
 
 std::string Name(TLoss loss) {
   static const char* const names[] = {
-      "ModelText", "OptionName",     "AttributeText", "ValueText",    "Scale",
-      "Function",  "RuleLow",        "RuleOffScale",  "RuleInterval", "RuleEntered",
-      "Weights",   "UndefinedValue", "OptionValue",   "ForeignValue"};
+      "ModelText", "OptionName",    "AttributeText",  "ValueText",    "Scale",
+      "Function",  "RuleLow",       "RuleOffScale",   "RuleInterval", "RuleEntered",
+      "Weights",   "OptionWeights", "UndefinedValue", "OptionValue",  "ForeignValue"};
   return names[static_cast<int>(loss)];
 }
 
@@ -154,6 +156,7 @@ class TComparison {
     }
     if (!a.IsBasic()) return;
     for (int k = 0; k < options; ++k) {
+      if (a.OptionWeightsOf(k) && !b.OptionWeightsOf(k)) Losses.insert(TLoss::OptionWeights);
       const std::string own = a.OptionText(k);
       if (own == b.OptionText(k)) continue;
       const bool single = own.size() == 1 && a.OptionValue(k) >= 0;
@@ -226,6 +229,10 @@ class TFeatureModel {
       if (!attribute->IsBasic() ? Pick(5) != 0 : Rare()) AddRules(*attribute);
       for (int k = 0; k < Model.OptionCount(); ++k) {
         attribute->SetOptionText(k, OptionText(*attribute));
+        const int values = attribute->Scale() != nullptr ? attribute->Scale()->Count() : 0;
+        if (attribute->IsBasic() && values >= 2 && Rare()) {
+          attribute->SetOptionWeighted(k, {{ValueCode(0), ValueCode(1)}, {0.25, 0.75}});
+        }
       }
     }
   }

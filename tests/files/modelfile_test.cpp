@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "files/modelfile.h"
+#include "files/modelsnapshot.h"
 #include "foundation/textfile.h"
 #include "foundation/utils.h"
 #include "test_files.h"
@@ -339,6 +340,47 @@ TEST_F(ModelFile, ElementsInAnyOrderAndUnknownOnesIgnored) {
   EXPECT_EQ(model->Options().Strings(), (std::vector<std::string>{"o1", "o2"}));
   EXPECT_EQ(model->FirstAttribute()->OptionValues().Strings(),
             (std::vector<std::string>{"0", "", "1"}));
+}
+
+}  // namespace
+}  // namespace ubic::test
+
+namespace ubic::test {
+namespace {
+
+TEST_F(ModelFile, WeightsInElementsOfTheirOwn) {
+  TUbicModel model;
+  for (const char* name : {"A", "B", "C"}) model.AddOption(name);
+  auto support = MakeAttribute("Support", {"poor", "adequate", "good"});
+  support->SetOptionText(0, "2");
+  support->SetOptionWeighted(1, ParseWeights(support->Scale(), "good=0.7;adequate=0.3", "B", ""));
+  model.Root()->AddInput(std::move(support));
+  const std::vector<std::string> lines = Saved(model);
+  // The plain value stays where every reader looks for it; the weights follow in their order.
+  const std::vector<std::string> options(lines.end() - 6, lines.end() - 1);
+  EXPECT_EQ(options,
+            (std::vector<std::string>{
+                "    <OPTION>2</OPTION>", "    <OPTION>12</OPTION>", "    <OPTIONWEIGHTS/>",
+                "    <OPTIONWEIGHTS>0.3;0.7</OPTIONWEIGHTS>", "  </ATTRIBUTE>"}));
+  const auto loaded = Loaded(lines);
+  const TUbicAttribute& read = *loaded->Root()->Input(0);
+  EXPECT_EQ(read.OptionText(1), "12");
+  EXPECT_EQ(*read.OptionWeightsOf(1), (std::vector<double>{0.3, 0.7}));
+  EXPECT_FALSE(read.OptionWeightsOf(0));
+  EXPECT_EQ(Saved(*loaded), lines);
+
+  // Weights that do not fit their value text are a plain value's.
+  std::vector<std::string> changed = lines;
+  std::replace(changed.begin(), changed.end(), std::string("    <OPTION>12</OPTION>"),
+               std::string("    <OPTION>1</OPTION>"));
+  EXPECT_FALSE(Loaded(changed)->Root()->Input(0)->HasOptionWeights());
+
+  // Undo's image of the model holds the weights too.
+  const TModelSnapshot before(*loaded);
+  loaded->Root()->Input(0)->SetOptionText(1, "12");
+  EXPECT_FALSE(TModelSnapshot(*loaded).SameFileAs(before));
+  before.Restore(*loaded);
+  EXPECT_EQ(*loaded->Root()->Input(0)->OptionWeightsOf(1), (std::vector<double>{0.3, 0.7}));
 }
 
 }  // namespace

@@ -222,3 +222,87 @@ TEST(SensitivityTable, RowsPerOptionAfterItsValuesAsTheyAre) {
 
 }  // namespace
 }  // namespace ubic::test
+
+namespace ubic::test {
+namespace {
+
+// Support (poor, adequate, good) and Price (low, high), both basic.
+std::unique_ptr<TUbicModel> TwoBasics() {
+  auto model = std::make_unique<TUbicModel>();
+  model->Root()->AddInput(MakeAttribute("Support", {"poor", "adequate", "good"}));
+  model->Root()->AddInput(MakeAttribute("Price", {"low", "high"}));
+  return model;
+}
+
+std::string WeightsOf(const TUbicAttribute& attribute, int k) {
+  const auto weights = attribute.OptionWeightsOf(k);
+  return weights ? WeightsText(attribute.Scale(), {attribute.OptionText(k), *weights})
+                 : "plain " + attribute.OptionText(k);
+}
+
+TEST(OptionsFileWeights, ReadWholeOrInPartsAndWrittenBack) {
+  const std::string csv =
+      "Option,Support,Price\n"
+      "a,good=0.7;ADEQUATE=0.3,low\n"
+      "b,poor,high=1;low=0\n"
+      "c,good=0.7;adequate=0.3,*\n";
+  for (const int part : {0, 1, 2}) {
+    const auto model = TwoBasics();
+    if (part == 0) {
+      ReplaceOptions(*model, csv, "in.csv");
+    } else {
+      TOptionsFileReader reader(*model, csv, "in.csv", part);
+      ASSERT_TRUE(reader.ReadOptions());
+      if (part == 1) {
+        // The middle option of the file, alone in its part.
+        ASSERT_TRUE(reader.ReadOptions());
+        EXPECT_EQ(WeightsOf(*model->Root()->Input(0), 0), "plain 0");
+        EXPECT_EQ(WeightsOf(*model->Root()->Input(1), 0), "high=1");
+        continue;
+      }
+      EXPECT_EQ(model->OptionCount(), 2);
+    }
+    const TUbicAttribute& support = *model->Root()->Input(0);
+    const TUbicAttribute& price = *model->Root()->Input(1);
+    EXPECT_EQ(WeightsOf(support, 0), "adequate=0.3;good=0.7") << part;
+    EXPECT_EQ(WeightsOf(support, 1), "plain 0") << part;
+    EXPECT_EQ(WeightsOf(price, 0), "plain 0") << part;
+    EXPECT_EQ(WeightsOf(price, 1), "high=1") << part;
+    if (part != 0) continue;
+    EXPECT_EQ(WeightsOf(support, 2), "adequate=0.3;good=0.7");
+    std::string written;
+    OptionsCsv(*model, [&written](const std::string& record) { written += record; });
+    EXPECT_EQ(written,
+              "Option,Support,Price\n"
+              "a,adequate=0.3;good=0.7,low\n"
+              "b,poor,high=1\n"
+              "c,adequate=0.3;good=0.7,*\n");
+  }
+}
+
+TEST(OptionsFileWeights, BadWeightsNameTheOptionAndChangeNothing) {
+  const auto model = TwoBasics();
+  std::istringstream good("Option,Support\na,good=2;poor=1\n");
+  ImportOptions(*model, good, "in.csv");
+  const auto failure = [&](const std::string& cell) {
+    std::istringstream stream("Option,Support\nfine,poor\nbad one,\"" + cell + "\"\n");
+    try {
+      ImportOptions(*model, stream, "in.csv");
+    } catch (const EOptionsFileError& e) {
+      return std::string(e.what());
+    }
+    return std::string("no error");
+  };
+  EXPECT_EQ(failure("good=1;best=2"),
+            "Option \"bad one\", attribute \"Support\": unknown value "
+            "\"best\" in \"good=1;best=2\" (in.csv line 3)");
+  EXPECT_NE(failure("good=-1").find("the weight \"-1\" is not a non-negative number"),
+            std::string::npos);
+  EXPECT_NE(failure("good=0").find("all weights are zero"), std::string::npos);
+  EXPECT_NE(failure("good=1;Good=1").find("named twice"), std::string::npos);
+  EXPECT_EQ(model->OptionCount(), 1);
+  EXPECT_EQ(WeightsOf(*model->Root()->Input(0), 0), "poor=1;good=2");
+}
+
+}  // namespace
+}  // namespace ubic::test

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <cstddef>
+#include <span>
+#include <vector>
+
+#include "attribute.h"
+#include "distribution.h"
+
+namespace ubic {
+
+// Evaluates options by the "prob" or the "fuzzy" method without changing the model. Each
+// aggregate's distribution is made once per option from its inputs' distributions, bottom-up:
+// every combination of the inputs' values of positive weight selects its rule, whose interval
+// takes the combination's probability (shared equally among its values) or degree.
+//
+// An input's distribution: its weights divided by their sum ("prob") or their maximum ("fuzzy");
+// a set gives its values equal weights, "*" and an undefined value all values of the scale. An
+// aggregate without a function, and a combination without a rule, are undefined: all values.
+class TDistributionEvaluator {
+ public:
+  TDistributionEvaluator(const TUbicAttribute& root, TEvaluationMethod method);
+
+  // The attributes below the root in pre-order; Weights numbers them so.
+  const std::vector<const TUbicAttribute*>& Attributes() const { return FAttributes; }
+  // Evaluates option K on every attribute.
+  void Evaluate(int k);
+  // After Evaluate: attribute A's distribution, one weight per value of its scale.
+  std::span<const double> Weights(std::size_t a) const {
+    return {FWeights.data() + FNodes[a].Offset, static_cast<std::size_t>(FNodes[a].Count)};
+  }
+
+ private:
+  struct TInterval {
+    int Low;
+    int High;
+    double Share;  // what each of its values takes of a probability
+  };
+  // A basic attribute's weights field read before, in the slot its hash chooses.
+  struct TReadWeights {
+    std::string Field;
+    bool Fits = false;
+    std::vector<double> Weights;
+  };
+  struct TNode {
+    int Count = 0;
+    std::size_t Offset = 0;
+    std::vector<int> Inputs;  // node indices; empty for a basic attribute
+    // By combination of the inputs' values, the first input most significant; empty when the
+    // attribute has no function to evaluate.
+    std::vector<TInterval> Intervals;
+    // For a basic attribute: options' weights fields read before; a few fill most options.
+    std::vector<TReadWeights> Read;
+  };
+
+  void MakeIntervals(const TUbicAttribute& attribute, TNode& node) const;
+  void EvaluateBasic(std::size_t a, int k);
+  // The weights of a field for Count codes, read once for the options that share it; nil when
+  // they do not fit.
+  const std::vector<double>* ReadWeights(TNode& node, const std::string& field, std::size_t count);
+  void EvaluateAggregate(const TNode& node);
+  // Hands Take every combination of the inputs' values of positive weight: the interval of its
+  // rule and its probability or degree.
+  template <typename Take>
+  void Combine(const TNode& node, Take take);
+  // All values of the node alike: undefined.
+  void Uniform(const TNode& node);
+  void Normalise(const TNode& node);
+  double* Out(const TNode& node) { return FWeights.data() + node.Offset; }
+
+  TEvaluationMethod FMethod;
+  std::vector<const TUbicAttribute*> FAttributes;
+  std::vector<TNode> FNodes;
+  std::vector<double> FWeights;
+  // Scratch of one aggregate's combination loop.
+  std::vector<std::vector<std::pair<int, double>>> FChoices;
+  std::vector<std::size_t> FPositions;
+};
+
+}  // namespace ubic
