@@ -57,8 +57,9 @@ namespace {
 // Asks for a CSV file named after the model (ending in Suffix) and writes it whole or not at all.
 bool ExportCsvFile(const TUbicModel& model, TQuestions& questions, const std::string& title,
                    const std::string& suffix,
-                   void (*records)(const TUbicModel&,
-                                   const std::function<void(const std::string&)>&)) {
+                   const std::function<void(const TUbicModel&,
+                                            const std::function<void(const std::string&)>&)>&
+                       records) {
   const std::string proposed = Cp1250ToUtf8(model.DisplayName()) + suffix + ".csv";
   const auto choice = ChooseFileToWrite(questions, {title, kCsvFilters, "csv", proposed});
   if (!choice) return false;
@@ -76,7 +77,10 @@ bool ExportCsvFile(const TUbicModel& model, TQuestions& questions, const std::st
 }  // namespace
 
 bool ExportEvaluationFile(const TUbicModel& model, TQuestions& questions) {
-  return ExportCsvFile(model, questions, "Export evaluation", "", &EvaluationCsv);
+  return ExportCsvFile(model, questions, "Export evaluation", "",
+                       [](const TUbicModel& evaluated, const auto& write) {
+                         EvaluationCsv(evaluated, write);
+                       });
 }
 
 bool ExportOptionsFile(const TUbicModel& model, TQuestions& questions) {
