@@ -145,6 +145,18 @@ QVariant TOptionGridModel::headerData(int section, Qt::Orientation orientation, 
   return FKind == TGridKind::Evaluation ? QString(2 * attribute->Level(), ' ') + name : name;
 }
 
+namespace {
+
+// A text cut off at the column's edge would read as another value: the ellipsis says there is
+// more, which the cell's tip shows. Most values are short words, so the text is measured only
+// when even its widest glyphs might not fit: scrolling paints thousands of cells.
+QString FittedText(const QFontMetrics& metrics, const QString& text, int width) {
+  if (static_cast<qsizetype>(metrics.maxWidth()) * text.size() <= width) return text;
+  return metrics.elidedText(text, Qt::ElideRight, width);
+}
+
+}  // namespace
+
 void TOptionCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                 const QModelIndex& index) const {
   QStyleOptionViewItem background = option;
@@ -162,11 +174,9 @@ void TOptionCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
                   : color.isValid() ? color.value<QColor>()
                                     : option.palette.color(QPalette::Text));
   const QRect text = option.rect.adjusted(TextInset, TextInset, 0, 0);
-  // A text cut off at the column's edge would read as another value: the ellipsis says there is
-  // more, which the cell's tip shows.
   painter->drawText(text, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                    painter->fontMetrics().elidedText(index.data(Qt::DisplayRole).toString(),
-                                                      Qt::ElideRight, text.width()));
+                    FittedText(painter->fontMetrics(), index.data(Qt::DisplayRole).toString(),
+                               text.width()));
   painter->restore();
 }
 
