@@ -444,7 +444,8 @@ int AddOption(const TModelPtr& model, const std::string& name, const py::object&
 
 // An options file read as the desktop program's Import options reads it, in one step; its errors
 // name the file and the line.
-void ImportOptionsFile(const TModelPtr& model, const std::string& path, bool replace) {
+void ImportOptionsFile(const TModelPtr& model, const std::filesystem::path& file, bool replace) {
+  const std::string path = file.string();
   edits::TImportedOptions imported;
   try {
     imported = WithFileErrors(path, [&] {
@@ -457,7 +458,8 @@ void ImportOptionsFile(const TModelPtr& model, const std::string& path, bool rep
   model->Run(edits::ImportOptions(imported, replace));
 }
 
-void ExportOptionsFile(const TScriptModel& model, const std::string& path) {
+void ExportOptionsFile(const TScriptModel& model, const std::filesystem::path& file) {
+  const std::string path = file.string();
   WithFileErrors(path, [&] {
     TSafeFileWriter file(path);
     OptionsCsv(model.Model(), [&file](const std::string& record) { file.Write(record); });

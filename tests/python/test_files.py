@@ -178,7 +178,7 @@ def test_tutorial_runs(capsys):
 def test_exported_options_read_back_after_a_spreadsheet_saved_them(car, tmp_path):
     """Export, edit as a spreadsheet set to a decimal comma does, import: nothing changes."""
     exported = tmp_path / "options.csv"
-    car.export_options(str(exported))
+    car.export_options(exported)
     rows = list(csv.reader(io.StringIO(exported.read_text(encoding="utf-8"))))
     assert rows[0] == ["Option", "Price", "Running costs", "Safety", "Comfort", "Boot size"]
     assert rows[5] == ["Used SUV", "up to 15000", "high", "medium;high", "comfortable", "large"]
@@ -191,7 +191,7 @@ def test_exported_options_read_back_after_a_spreadsheet_saved_them(car, tmp_path
     before = [car.option_values(k) for k in range(len(car.options))]
     names = car.options
     evaluation = car.evaluate()
-    car.import_options(str(edited))
+    car.import_options(edited)
     assert car.options == names
     assert [car.option_values(k) for k in range(len(names))] == before
     assert car.evaluate() == evaluation
