@@ -10,6 +10,7 @@
 #include "mainform.h"
 #include "print/reportpdf.h"
 #include "questions.h"
+#include "singleinstance.h"
 
 namespace {
 
@@ -40,7 +41,8 @@ std::string Usage() {
          "\n"
          "Ubic: qualitative multi-attribute decision making.\n"
          "\n"
-         "  FILE          A model file (.ubm, .xml or .kvx) to open in a window of its own.\n"
+         "  FILE          A model file (.ubm, .xml or .kvx) to open in a window of its own;\n"
+         "                when Ubic runs already, that program opens it.\n"
          "  --report-pdf  Writes the report of MODEL as the PDF file OUT.pdf, without a window.\n" +
          IndentedLines("LIST chooses sections, separated by commas: " +
                        ubic::ReportSectionNames(ubic::NamedReportSections()) +
@@ -108,8 +110,12 @@ int main(int argc, char* argv[]) {
   ubic::NameApplication();
   QStringList files = QApplication::arguments();
   files.removeFirst();
+  const QString instance = ubic::InstanceName();
+  if (!files.isEmpty() && ubic::SendToRunningInstance(instance, files)) return 0;
   ubic::TMessageBoxQuestions questions;
   ubic::TMainForm mainForm(questions, files);
+  const ubic::TInstanceServer server(
+      instance, [&mainForm](const QStringList& others) { mainForm.OpenFilesOfAnotherStart(others); });
   mainForm.show();
   mainForm.activateWindow();
   return QApplication::exec();

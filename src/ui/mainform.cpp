@@ -509,8 +509,16 @@ void TMainForm::ShowInPreview(
   preview.Clear();
 }
 
-void TMainForm::OpenCommandLineFiles() {
-  const QStringList files = std::exchange(FCommandLineFiles, {});
+void TMainForm::OpenCommandLineFiles() { OpenFiles(std::exchange(FCommandLineFiles, {})); }
+
+void TMainForm::OpenFilesOfAnotherStart(const QStringList& files) {
+  if (isMinimized()) showNormal();
+  raise();
+  activateWindow();
+  OpenFiles(files);
+}
+
+void TMainForm::OpenFiles(const QStringList& files) {
   for (const QString& file : files) {
     if (QFileInfo(file).isFile()) RunCommand([this, &file] { CreateDocument(file.toStdString()); });
   }

@@ -94,6 +94,8 @@ class TMainForm : public QMainWindow {
   TPreviewForm& PreviewForm() const { return *FPreviewForm; }
   // Opens the files named on the command line; only the first activation finds any.
   void OpenCommandLineFiles();
+  // Opens the files that a later start of the program was given, and comes to the front.
+  void OpenFilesOfAnotherStart(const QStringList& files);
 
  protected:
   bool event(QEvent* event) override;
@@ -120,6 +122,7 @@ class TMainForm : public QMainWindow {
   QMdiSubWindow* SubWindowOf(const TModelForm* document) const;
   // Brings Document's window to the front.
   void Activate(TModelForm* document);
+  void OpenFiles(const QStringList& files);
   // The edit-field commands act on the focused edit, else on the active document's page.
   void EditCommandClick(TEditCommand command);
 

@@ -1,5 +1,9 @@
 // One file, one window; files changed on disk; files the window did not read.
 
+#include <atomic>
+#include <thread>
+
+#include <QDir>
 #include <QFile>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -8,6 +12,7 @@
 #include "files/modelio.h"
 #include "foundation/textfile.h"
 #include "ui/recentfiles.h"
+#include "ui/singleinstance.h"
 #include "ui_fixture.h"
 
 namespace ubic {
@@ -73,6 +78,40 @@ TEST_F(WindowsAndFiles, CommandLineNamesOfOneFileOpenOneWindow) {
   Main->show();
   Main->OpenCommandLineFiles();
   EXPECT_EQ(Main->Documents().size(), 1u);
+}
+
+// A later start of the program hands its files to the running one, which opens a file only once
+// however it is named; with nobody listening, or a socket a crashed program left behind, the
+// later start opens them itself.
+TEST_F(WindowsAndFiles, ALaterStartGivesItsFilesToTheRunningProgram) {
+  const std::string car = CarCopy("car.ubm");
+  TModelForm* held = Main->CreateDocument(car);
+  const std::string home = TempFile("home.ubm");
+  WriteFileSafely(home, ReadFileText(Example("home.ubm")));
+  const QString name = QString("ubic-test-%1").arg(QCoreApplication::applicationPid());
+  EXPECT_FALSE(SendToRunningInstance(name, {QString::fromStdString(car)}));
+
+  QFile stale(QDir(QDir::tempPath()).filePath(name));
+  ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+  stale.close();
+  const TInstanceServer server(name,
+                               [this](const QStringList& files) {
+                                 Main->OpenFilesOfAnotherStart(files);
+                               });
+  ASSERT_TRUE(server.Listening());
+
+  std::atomic<int> taken = -1;
+  std::thread laterStart([&] {
+    QDir::setCurrent(Temp.path());
+    taken = SendToRunningInstance(name, {"./car.ubm", QString::fromStdString(home)}) ? 1 : 0;
+  });
+  EXPECT_TRUE(Eventually([&] { return taken != -1; }));
+  laterStart.join();
+  EXPECT_EQ(taken, 1);
+  EXPECT_TRUE(Eventually([&] { return Main->Documents().size() == 2; }));
+  const std::vector<TModelForm*> documents = Main->Documents();
+  EXPECT_EQ(std::count(documents.begin(), documents.end(), held), 1);
+  EXPECT_EQ(Main->ActiveDocument()->FileName(), home);
 }
 
 TEST_F(WindowsAndFiles, SavingOntoAnotherWindowsFileIsRefused) {
