@@ -520,7 +520,11 @@ void TMainForm::OpenFilesOfAnotherStart(const QStringList& files) {
 
 void TMainForm::OpenFiles(const QStringList& files) {
   for (const QString& file : files) {
-    if (QFileInfo(file).isFile()) RunCommand([this, &file] { CreateDocument(file.toStdString()); });
+    // Named in full, as the Open dialog names files: the title says where the file is.
+    const QFileInfo info(file);
+    if (info.isFile()) {
+      RunCommand([this, &info] { CreateDocument(info.absoluteFilePath().toStdString()); });
+    }
   }
 }
 

@@ -74,10 +74,15 @@ TEST_F(WindowsAndFiles, CommandLineNamesOfOneFileOpenOneWindow) {
   Main.reset();
   Main = std::make_unique<TMainForm>(
       Questions,
-      QStringList{QString::fromStdString(car), QString::fromStdString(TempFile("./car.ubm"))});
+      QStringList{"car.ubm", QString::fromStdString(TempFile("./car.ubm")),
+                  QString::fromStdString(car)});
   Main->show();
+  const QString before = QDir::currentPath();
+  QDir::setCurrent(Temp.path());
   Main->OpenCommandLineFiles();
-  EXPECT_EQ(Main->Documents().size(), 1u);
+  QDir::setCurrent(before);
+  ASSERT_EQ(Main->Documents().size(), 1u);
+  EXPECT_EQ(Main->Documents()[0]->FileName(), car);
 }
 
 // A later start of the program hands its files to the running one, which opens a file only once
@@ -101,12 +106,14 @@ TEST_F(WindowsAndFiles, ALaterStartGivesItsFilesToTheRunningProgram) {
   ASSERT_TRUE(server.Listening());
 
   std::atomic<int> taken = -1;
+  const QString before = QDir::currentPath();
+  QDir::setCurrent(Temp.path());
   std::thread laterStart([&] {
-    QDir::setCurrent(Temp.path());
     taken = SendToRunningInstance(name, {"./car.ubm", QString::fromStdString(home)}) ? 1 : 0;
   });
   EXPECT_TRUE(Eventually([&] { return taken != -1; }));
   laterStart.join();
+  QDir::setCurrent(before);
   EXPECT_EQ(taken, 1);
   EXPECT_TRUE(Eventually([&] { return Main->Documents().size() == 2; }));
   const std::vector<TModelForm*> documents = Main->Documents();
