@@ -26,6 +26,7 @@ TDistributionEvaluator::TDistributionEvaluator(const TUbicAttribute& root, TEval
   root.CollectAttributes(FAttributes);
   FNodes.resize(FAttributes.size());
   std::size_t offset = 0;
+  std::size_t basic = 0;
   for (std::size_t a = 0; a < FAttributes.size(); ++a) {
     const TUbicAttribute& attribute = *FAttributes[a];
     TNode& node = FNodes[a];
@@ -37,7 +38,10 @@ TDistributionEvaluator::TDistributionEvaluator(const TUbicAttribute& root, TEval
       node.Inputs.push_back(static_cast<int>(found - FAttributes.begin()));
     }
     MakeIntervals(attribute, node);
-    if (attribute.IsBasic()) node.Read.resize(kReadSlots);
+    if (attribute.IsBasic()) {
+      node.Read.resize(kReadSlots);
+      node.Basic = basic++;
+    }
   }
   FWeights.resize(offset);
 }
@@ -74,10 +78,30 @@ void TDistributionEvaluator::MakeIntervals(const TUbicAttribute& attribute, TNod
 }
 
 void TDistributionEvaluator::Evaluate(int k) {
+  EvaluateTree([this, k](std::size_t a) { EvaluateBasic(a, k); });
+}
+
+void TDistributionEvaluator::EvaluateGiven(const double* given, std::size_t width) {
+  EvaluateTree([this, given, width](std::size_t a) {
+    const TNode& node = FNodes[a];
+    const double* weights = given + node.Basic * width;
+    double* out = Out(node);
+    const bool any = std::any_of(weights, weights + node.Count, [](double w) { return w > 0; });
+    if (any) {
+      std::copy_n(weights, node.Count, out);
+    } else {
+      std::fill_n(out, node.Count, 1.0);
+    }
+    Normalise(node);
+  });
+}
+
+template <typename Basic>
+void TDistributionEvaluator::EvaluateTree(Basic basic) {
   // Inputs come after their attribute in pre-order: backwards, every input is ready first.
   for (std::size_t a = FNodes.size(); a-- > 0;) {
     if (FNodes[a].Inputs.empty()) {
-      EvaluateBasic(a, k);
+      basic(a);
     } else if (FNodes[a].Intervals.empty()) {
       Uniform(FNodes[a]);
     } else {
