@@ -80,8 +80,15 @@ class TDistributionEvaluator {
   std::vector<const TUbicAttribute*> FAttributes;
   std::vector<TNode> FNodes;
   std::vector<double> FWeights;
-  // Scratch of one aggregate's combination loop.
-  std::vector<std::vector<std::pair<int, double>>> FChoices;
+  // Scratch of one aggregate's combination loop: the inputs' values of positive weight one after
+  // the other, where each input's begin and end, and the choice of each input at hand.
+  struct TChoice {
+    int Value;
+    double Weight;
+  };
+  std::vector<TChoice> FChoices;
+  std::vector<std::size_t> FBegins;
+  std::vector<std::size_t> FEnds;
   std::vector<std::size_t> FPositions;
 };
 

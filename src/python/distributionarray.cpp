@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <thread>
 
 namespace ubic::python {
@@ -62,9 +63,19 @@ bool TDistributionArray::EvaluateRows(const double* weights, std::size_t first, 
   TDistributionEvaluator evaluator = FEvaluator;
   const std::size_t basicRow = FBasicCounts.size() * width;
   const std::size_t resultRow = FAggregates.size() * FAggregateWidth;
+  // The largest weight each place of a row may hold: none beyond a scale. A row is checked
+  // against them in one loop without branches; only a row that fails is searched.
+  std::vector<double> limits(basicRow, 0.0);
+  for (std::size_t j = 0; j < FBasicCounts.size(); ++j) {
+    std::fill_n(limits.begin() + static_cast<std::ptrdiff_t>(j * width), FBasicCounts[j],
+                std::numeric_limits<double>::max());
+  }
   for (std::size_t row = first; row < last; ++row) {
     const double* given = weights + row * basicRow;
-    if (FindBad(given, row, width, bad)) return false;
+    bool fits = true;
+    // A NaN fails both comparisons, an infinity the second.
+    for (std::size_t i = 0; i < basicRow; ++i) fits &= (given[i] >= 0) & (given[i] <= limits[i]);
+    if (!fits && FindBad(given, row, width, bad)) return false;
     evaluator.EvaluateGiven(given, width);
     double* out = results + row * resultRow;
     for (const std::size_t a : FAggregates) {
