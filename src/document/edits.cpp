@@ -441,6 +441,19 @@ TEdit SetOptionValue(const TUbicAttribute& attribute, int option, const std::str
           }};
 }
 
+TEdit SetOptionValue(const TUbicAttribute& attribute, int option, const TWeightedValue& value) {
+  if (value.Weights.empty()) return SetOptionValue(attribute, option, value.Codes);
+  return {"Change value", [path = AttributePath(&attribute), option, value](TUbicModel& model) {
+            TUbicAttribute& changed = At(model, path);
+            CheckOption(model, option);
+            if (!changed.IsBasic()) {
+              throw std::logic_error("Only a basic attribute's values can be entered");
+            }
+            changed.SetOptionWeighted(option, value);
+            return TEditFocus{path, option};
+          }};
+}
+
 TEdit SelectOptions(const std::string& selection) {
   return {"Select options", [selection](TUbicModel& model) {
             model.SetOptionSelection(selection);
@@ -458,8 +471,11 @@ TImportedOptions ReadOptionsFile(const TUbicModel& model, std::istream& stream,
   TImportedOptions imported;
   for (int k = 0; k < copy.OptionCount(); ++k) imported.Names.push_back(copy.Options()[k]);
   for (const TUbicAttribute* attribute : PreOrderAttributes(copy)) {
-    imported.Values.push_back(attribute->IsBasic() ? attribute->OptionValues().Strings()
-                                                   : std::vector<std::string>{});
+    const bool basic = attribute->IsBasic();
+    imported.Values.push_back(basic ? attribute->OptionValues().Strings()
+                                    : std::vector<std::string>{});
+    imported.Weights.push_back(basic ? attribute->OptionWeights().Strings()
+                                     : std::vector<std::string>{});
   }
   return imported;
 }
@@ -478,6 +494,11 @@ TEdit ImportOptions(const TImportedOptions& imported, bool replace) {
               const std::vector<std::string>& values = shared->Values[a];
               for (std::size_t k = 0; k < values.size(); ++k) {
                 attributes[a]->SetOptionText(first + static_cast<int>(k), values[k]);
+              }
+              if (a < shared->Weights.size()) {
+                TStrList weights;
+                for (const std::string& field : shared->Weights[a]) weights.Add(field);
+                attributes[a]->TakeOptionWeights(first, weights);
               }
             }
             return FocusOnOption(shared->Names.empty() ? -1 : first);

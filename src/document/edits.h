@@ -101,14 +101,18 @@ TEdit AddChangedOption(int option, const std::string& name,
 TEdit RenameOption(int option, const std::string& name);
 // The value-set text of Option on a basic attribute.
 TEdit SetOptionValue(const TUbicAttribute& attribute, int option, const std::string& text);
+// Option's value with weights over its codes; without weights, a plain value-set text.
+TEdit SetOptionValue(const TUbicAttribute& attribute, int option, const TWeightedValue& value);
 // Which options the graphs show: a "0" or "1" per option.
 TEdit SelectOptions(const std::string& selection);
 
 // Options read from a file for a model: their names and, for every attribute in pre-order, the
-// value text of each.
+// value text of each, and beside it the weights field of each (see TUbicAttribute::OptionWeights),
+// which may be left empty.
 struct TImportedOptions {
   std::vector<std::string> Names;
   std::vector<std::vector<std::string>> Values;
+  std::vector<std::vector<std::string>> Weights;
 };
 // Reads an options file (see ImportOptions in files/optionscsv.h) for Model, which stays as it
 // is. Raises EOptionsFileError and the errors of reading.

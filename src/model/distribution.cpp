@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <utility>
 
 #include "foundation/utils.h"
@@ -180,22 +181,30 @@ void AppendWeightsText(std::string& text, const std::vector<std::string>& names,
 void AppendDistributionText(std::string& text, const std::vector<std::string>& names,
                             const double* weights, int count) {
   bool first = true;
-  char digits[32];
+  // Each "name=weight" is made before the end of Part and appended at once: a large table has
+  // millions of them, and short appends cost more than their bytes.
+  char part[64];
+  char* const end = part + sizeof part;
   for (int v = 0; v < count; ++v) {
     const unsigned long long units = TenThousandths(weights[v]);
     // What rounds to nothing is shown as nothing, like a value of no weight.
     if (units == 0) continue;
-    if (!first) text += ';';
-    first = false;
-    if (v < static_cast<int>(names.size())) {
-      text += names[v];
-    } else {
-      text += std::to_string(v + 1);
-    }
-    char* const end = digits + sizeof digits;
     char* begin = WriteRounded(units, end);
     *--begin = '=';
-    text.append(begin, end);
+    const std::string name =
+        v < static_cast<int>(names.size()) ? std::string() : std::to_string(v + 1);
+    const std::string& shown = v < static_cast<int>(names.size()) ? names[v] : name;
+    const std::size_t room = static_cast<std::size_t>(begin - part) - 1;
+    if (shown.size() <= room) {
+      begin -= shown.size();
+      std::memcpy(begin, shown.data(), shown.size());
+      if (!first) *--begin = ';';
+    } else {
+      if (!first) text += ';';
+      text += shown;
+    }
+    first = false;
+    text.append(begin, static_cast<std::size_t>(end - begin));
   }
 }
 

@@ -26,6 +26,7 @@ TDistributionEvaluator::TDistributionEvaluator(const TUbicAttribute& root, TEval
   root.CollectAttributes(FAttributes);
   FNodes.resize(FAttributes.size());
   std::size_t offset = 0;
+  std::size_t basic = 0;
   for (std::size_t a = 0; a < FAttributes.size(); ++a) {
     const TUbicAttribute& attribute = *FAttributes[a];
     TNode& node = FNodes[a];
@@ -37,9 +38,25 @@ TDistributionEvaluator::TDistributionEvaluator(const TUbicAttribute& root, TEval
       node.Inputs.push_back(static_cast<int>(found - FAttributes.begin()));
     }
     MakeIntervals(attribute, node);
-    if (attribute.IsBasic()) node.Read.resize(kReadSlots);
+    if (attribute.IsBasic()) {
+      node.Read.resize(kReadSlots);
+      node.Basic = basic++;
+    }
   }
   FWeights.resize(offset);
+  // Room for the values of every input of the aggregate with the most of them.
+  std::size_t most = 0;
+  std::size_t inputs = 0;
+  for (const TNode& node : FNodes) {
+    std::size_t values = 0;
+    for (const int input : node.Inputs) values += static_cast<std::size_t>(FNodes[input].Count);
+    most = std::max(most, values);
+    inputs = std::max(inputs, node.Inputs.size());
+  }
+  FChoices.resize(most);
+  FBegins.resize(inputs);
+  FEnds.resize(inputs);
+  FPositions.resize(inputs);
 }
 
 void TDistributionEvaluator::MakeIntervals(const TUbicAttribute& attribute, TNode& node) const {
@@ -74,10 +91,30 @@ void TDistributionEvaluator::MakeIntervals(const TUbicAttribute& attribute, TNod
 }
 
 void TDistributionEvaluator::Evaluate(int k) {
+  EvaluateTree([this, k](std::size_t a) { EvaluateBasic(a, k); });
+}
+
+void TDistributionEvaluator::EvaluateGiven(const double* given, std::size_t width) {
+  EvaluateTree([this, given, width](std::size_t a) {
+    const TNode& node = FNodes[a];
+    const double* weights = given + node.Basic * width;
+    double* out = Out(node);
+    const bool any = std::any_of(weights, weights + node.Count, [](double w) { return w > 0; });
+    if (any) {
+      std::copy_n(weights, node.Count, out);
+    } else {
+      std::fill_n(out, node.Count, 1.0);
+    }
+    Normalise(node);
+  });
+}
+
+template <typename Basic>
+void TDistributionEvaluator::EvaluateTree(Basic basic) {
   // Inputs come after their attribute in pre-order: backwards, every input is ready first.
   for (std::size_t a = FNodes.size(); a-- > 0;) {
     if (FNodes[a].Inputs.empty()) {
-      EvaluateBasic(a, k);
+      basic(a);
     } else if (FNodes[a].Intervals.empty()) {
       Uniform(FNodes[a]);
     } else {
@@ -97,7 +134,8 @@ void TDistributionEvaluator::Normalise(const TNode& node) {
   for (int v = 0; v < node.Count; ++v) {
     scale = FMethod == TEvaluationMethod::Prob ? scale + out[v] : std::max(scale, out[v]);
   }
-  if (scale > 0) {
+  // Weights that are so already, such as a single value's, are left as they are.
+  if (scale > 0 && scale != 1) {
     for (int v = 0; v < node.Count; ++v) out[v] /= scale;
   }
 }
@@ -140,15 +178,17 @@ void TDistributionEvaluator::EvaluateBasic(std::size_t a, int k) {
 
 void TDistributionEvaluator::EvaluateAggregate(const TNode& node) {
   const std::size_t n = node.Inputs.size();
-  FChoices.resize(n);
-  FPositions.assign(n, 0);
+  std::size_t at = 0;
   for (std::size_t i = 0; i < n; ++i) {
     const TNode& input = FNodes[static_cast<std::size_t>(node.Inputs[i])];
     const double* weights = FWeights.data() + input.Offset;
-    FChoices[i].clear();
+    FBegins[i] = at;
+    // Every value is written and only those of positive weight kept: no branch to mispredict.
     for (int v = 0; v < input.Count; ++v) {
-      if (weights[v] > 0) FChoices[i].emplace_back(v, weights[v]);
+      FChoices[at] = {v, weights[v]};
+      at += weights[v] > 0 ? 1 : 0;
     }
+    FEnds[i] = at;
   }
   double* out = Out(node);
   std::fill_n(out, node.Count, 0.0);
@@ -169,25 +209,30 @@ void TDistributionEvaluator::Combine(const TNode& node, Take take) {
   const bool prob = FMethod == TEvaluationMethod::Prob;
   const std::size_t last = node.Inputs.size() - 1;
   const auto lastCount = static_cast<std::size_t>(FNodes[node.Inputs[last]].Count);
-  const auto& lastChoices = FChoices[last];
+  const TChoice* lastBegin = FChoices.data() + FBegins[last];
+  const TChoice* lastEnd = FChoices.data() + FEnds[last];
+  std::copy_n(FBegins.begin(), last, FPositions.begin());
   while (true) {
     // The inputs before the last, then the last one's values in a tight loop.
     std::size_t combination = 0;
     double weight = 1;
     for (std::size_t i = 0; i < last; ++i) {
-      const auto& [value, inputWeight] = FChoices[i][FPositions[i]];
+      const TChoice& choice = FChoices[FPositions[i]];
       const auto count = static_cast<std::size_t>(FNodes[node.Inputs[i]].Count);
-      combination = combination * count + static_cast<std::size_t>(value);
-      weight = prob ? weight * inputWeight : std::min(weight, inputWeight);
+      combination = combination * count + static_cast<std::size_t>(choice.Value);
+      weight = prob ? weight * choice.Weight : std::min(weight, choice.Weight);
     }
     combination *= lastCount;
-    for (const auto& [value, inputWeight] : lastChoices) {
-      take(node.Intervals[combination + static_cast<std::size_t>(value)],
-           prob ? weight * inputWeight : std::min(weight, inputWeight));
+    for (const TChoice* choice = lastBegin; choice != lastEnd; ++choice) {
+      take(node.Intervals[combination + static_cast<std::size_t>(choice->Value)],
+           prob ? weight * choice->Weight : std::min(weight, choice->Weight));
     }
     // The next combination of the inputs before the last, the one before it turning fastest.
     std::size_t i = last;
-    while (i > 0 && ++FPositions[i - 1] == FChoices[i - 1].size()) FPositions[--i] = 0;
+    while (i > 0 && ++FPositions[i - 1] == FEnds[i - 1]) {
+      --i;
+      FPositions[i] = FBegins[i];
+    }
     if (i == 0) break;
   }
 }

@@ -25,6 +25,10 @@ class TDistributionEvaluator {
   const std::vector<const TUbicAttribute*>& Attributes() const { return FAttributes; }
   // Evaluates option K on every attribute.
   void Evaluate(int k);
+  // Instead of Evaluate, without reading the model: an option whose basic attributes (in
+  // pre-order) hold Given's weights, Width numbers each, the first Count of them a weight per
+  // value of the attribute's scale. Weights that are all zero are undefined.
+  void EvaluateGiven(const double* given, std::size_t width);
   // After Evaluate: attribute A's distribution, one weight per value of its scale.
   std::span<const double> Weights(std::size_t a) const {
     return {FWeights.data() + FNodes[a].Offset, static_cast<std::size_t>(FNodes[a].Count)};
@@ -51,10 +55,14 @@ class TDistributionEvaluator {
     std::vector<TInterval> Intervals;
     // For a basic attribute: options' weights fields read before; a few fill most options.
     std::vector<TReadWeights> Read;
+    std::size_t Basic = 0;  // a basic attribute's place among the basic attributes
   };
 
   void MakeIntervals(const TUbicAttribute& attribute, TNode& node) const;
   void EvaluateBasic(std::size_t a, int k);
+  // Bottom-up from the basic attributes' distributions, which Basic made.
+  template <typename Basic>
+  void EvaluateTree(Basic basic);
   // The weights of a field for Count codes, read once for the options that share it; nil when
   // they do not fit.
   const std::vector<double>* ReadWeights(TNode& node, const std::string& field, std::size_t count);
@@ -72,8 +80,15 @@ class TDistributionEvaluator {
   std::vector<const TUbicAttribute*> FAttributes;
   std::vector<TNode> FNodes;
   std::vector<double> FWeights;
-  // Scratch of one aggregate's combination loop.
-  std::vector<std::vector<std::pair<int, double>>> FChoices;
+  // Scratch of one aggregate's combination loop: the inputs' values of positive weight one after
+  // the other, where each input's begin and end, and the choice of each input at hand.
+  struct TChoice {
+    int Value;
+    double Weight;
+  };
+  std::vector<TChoice> FChoices;
+  std::vector<std::size_t> FBegins;
+  std::vector<std::size_t> FEnds;
   std::vector<std::size_t> FPositions;
 };
 

@@ -208,7 +208,7 @@ TPyAggregateExplanation AggregateExplanation(const TModelPtr& model,
 }
 
 TPyExplanation Explanation(const TModelPtr& model, const py::object& option) {
-  const TExplanation explained = ExplainOption(model->Model(), OptionOf(*model, option));
+  const TExplanation explained = ExplainOption(model->Model(), AnalysedOption(*model, option));
   TTableRows rows([&](const auto& emit) { ExplanationRows(explained, emit); });
   TPyExplanation result;
   result.Option = Cp1250ToUtf8(model->Model().Options()[explained.Option]);
@@ -295,7 +295,7 @@ TTargetQuestion TargetQuestion(const TModelPtr& model, const py::object& option,
   }
   if (limit < 0) throw py::value_error("The limit of solutions cannot be negative");
   TTargetQuestion question;
-  question.Option = OptionOf(*model, option);
+  question.Option = AnalysedOption(*model, option);
   question.Attribute = &TargetAttribute(model, attribute);
   question.Direction = atLeast.is_none() ? TTargetDirection::AtMost : TTargetDirection::AtLeast;
   question.Value = ValueOf(*question.Attribute, atLeast.is_none() ? atMost : atLeast);

@@ -66,6 +66,32 @@ int OptionOf(const TScriptModel& model, const py::object& option) {
   return index;
 }
 
+py::object& DistributionWarningType() {
+  static py::object type;
+  return type;
+}
+
+int AnalysedOption(const TScriptModel& model, const py::object& option) {
+  const int k = OptionOf(model, option);
+  std::vector<const TUbicAttribute*> basic;
+  model.Model().Root()->CollectBasicAttributes(basic);
+  std::string weighted;
+  for (const TUbicAttribute* attribute : basic) {
+    if (!attribute->OptionWeightsOf(k)) continue;
+    weighted += (weighted.empty() ? "\"" : ", \"") + Cp1250ToUtf8(attribute->GetName()) + "\"";
+  }
+  if (!weighted.empty()) {
+    const std::string message = "Option \"" + Cp1250ToUtf8(model.Model().Options()[k]) +
+                                "\" holds weights on " + weighted +
+                                ": the analysis reads each as the set of its values of "
+                                "positive weight";
+    if (PyErr_WarnEx(DistributionWarningType().ptr(), message.c_str(), 1) != 0) {
+      throw py::error_already_set();
+    }
+  }
+  return k;
+}
+
 std::string Html(const std::string& text) {
   std::string escaped;
   for (const char c : text) {

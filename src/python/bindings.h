@@ -39,6 +39,11 @@ py::str PyText(const std::string& cp1250);
 int ValueOf(const TUbicAttribute& attribute, const py::handle& value);
 // The index of an option given by its name or its index.
 int OptionOf(const TScriptModel& model, const py::object& option);
+// The same for an analysis, which reads values with weights as the sets of their values of
+// positive weight: it warns of them by ubic.DistributionWarning.
+int AnalysedOption(const TScriptModel& model, const py::object& option);
+// ubic.DistributionWarning, made with the module.
+py::object& DistributionWarningType();
 
 // Text for HTML, and a value's name coloured by its class ("bad", "neutral" or "good").
 std::string Html(const std::string& text);

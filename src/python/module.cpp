@@ -14,6 +14,7 @@
 #include <unordered_set>
 
 #include "bindings.h"
+#include "distributionarray.h"
 #include "document/edits.h"
 #include "files/modelfile.h"
 #include "files/optionscsv.h"
@@ -22,6 +23,7 @@
 #include "foundation/cp1250.h"
 #include "foundation/textfile.h"
 #include "model/conflicts.h"
+#include "model/valuecode.h"
 #include "model/valuetext.h"
 
 namespace py = pybind11;
@@ -371,13 +373,69 @@ std::string ModelSummary(const TScriptModel& model) {
 
 // --- Options -----------------------------------------------------------------------------------
 
+bool IsMapping(const py::handle& object) {
+  static const py::object mapping = py::module_::import("collections.abc").attr("Mapping");
+  return py::isinstance(object, mapping);
+}
+
+// A mapping of value names to weights as the text "name=weight;..." that the program reads; a
+// weight that is not a number is written as it is, for the reader to name.
+std::string WeightsTextOf(const py::handle& mapping, const std::string& column) {
+  static const py::object real = py::module_::import("numbers").attr("Real");
+  std::string text;
+  for (const py::handle item : mapping.attr("items")()) {
+    const auto pair = item.cast<py::tuple>();
+    if (!py::isinstance<py::str>(pair[0])) {
+      throw py::type_error("The values weighted for \"" + column + "\" must be named by texts");
+    }
+    const py::handle weight = pair[1];
+    const bool number = py::isinstance(weight, real) && !PyBool_Check(weight.ptr());
+    text += (text.empty() ? "" : ";") + pair[0].cast<std::string>() + "=" +
+            py::str(number ? py::repr(py::float_(py::reinterpret_borrow<py::object>(weight)))
+                           : py::str(weight))
+                .cast<std::string>();
+  }
+  if (text.empty()) throw EScriptError("The weights given for \"" + column + "\" name no value");
+  return text;
+}
+
+// The text of a cell: a text, a mapping of value names to weights (written into Buffer), or None
+// or NaN for undefined. The text is valid as long as the cell and the buffer.
+std::string_view CellText(const py::handle& cell, const std::string& column, std::string& buffer) {
+  if (cell.is_none()) return {};
+  if (PyUnicode_Check(cell.ptr())) {
+    Py_ssize_t size = 0;
+    const char* data = PyUnicode_AsUTF8AndSize(cell.ptr(), &size);
+    if (data == nullptr) throw py::error_already_set();
+    return {data, static_cast<std::size_t>(size)};
+  }
+  if (PyFloat_Check(cell.ptr()) && std::isnan(PyFloat_AsDouble(cell.ptr()))) return {};
+  if (IsMapping(cell)) return buffer = WeightsTextOf(cell, column);
+  throw py::type_error("The value of \"" + column +
+                       "\" must be a text or a mapping of weights, not " +
+                       py::str(py::type::of(cell).attr("__name__")).cast<std::string>());
+}
+
+// An option's value on a basic attribute: its text, or its weights by value name.
+py::object OptionValue(const TUbicAttribute& attribute, int option) {
+  const std::string codes = attribute.OptionText(option);
+  const std::optional<std::vector<double>> weights = attribute.OptionWeightsOf(option);
+  if (!weights) return PyText(ValueSetText(attribute.Scale(), codes));
+  const std::vector<std::string> names = ValueNames(attribute.Scale());
+  py::dict values;
+  for (std::size_t c = 0; c < codes.size(); ++c) {
+    const auto v = static_cast<std::size_t>(ValueIndexOf(codes[c]));
+    if (v < names.size()) values[PyText(names[v])] = (*weights)[c];
+  }
+  return values;
+}
+
 py::dict OptionValues(const TScriptModel& model, int option) {
   py::dict values;
   std::vector<const TUbicAttribute*> basic;
   model.Model().Root()->CollectBasicAttributes(basic);
   for (const TUbicAttribute* attribute : basic) {
-    values[PyText(attribute->GetName())] =
-        PyText(ValueSetText(attribute->Scale(), attribute->OptionText(option)));
+    values[PyText(attribute->GetName())] = OptionValue(*attribute, option);
   }
   return values;
 }
@@ -401,17 +459,24 @@ const TUbicAttribute& BasicAttribute(const TModelPtr& model, const py::object& a
   return *found;
 }
 
-void SetOptionValue(const TModelPtr& model, const py::object& option, const py::object& attribute,
-                    const std::string& text) {
-  const int k = OptionOf(*model, option);
-  const TUbicAttribute& changed = BasicAttribute(model, attribute);
-  std::string codes;
+// A value a script gives an option on a basic attribute: a text or a mapping of weights.
+TWeightedValue ScriptValue(const TUbicAttribute& attribute, const std::string& option,
+                           const py::handle& value) {
+  std::string buffer;
+  const std::string name = Cp1250ToUtf8(attribute.GetName());
   try {
-    codes = TValueNames(changed).ValueSet(text);
+    return TValueNames(attribute).Value(CellText(value, name, buffer), option);
   } catch (const EOptionsFileError& e) {
     throw EScriptError(e.what());
   }
-  model->Run(edits::SetOptionValue(changed, k, codes));
+}
+
+void SetOptionValue(const TModelPtr& model, const py::object& option, const py::object& attribute,
+                    const py::object& value) {
+  const int k = OptionOf(*model, option);
+  const TUbicAttribute& changed = BasicAttribute(model, attribute);
+  model->Run(
+      edits::SetOptionValue(changed, k, ScriptValue(changed, model->Model().Options()[k], value)));
 }
 
 int AddOption(const TModelPtr& model, const std::string& name, const py::object& values) {
@@ -426,17 +491,16 @@ int AddOption(const TModelPtr& model, const std::string& name, const py::object&
   const std::vector<const TUbicAttribute*> attributes = PreOrderAttributes(model->Model());
   for (const TUbicAttribute* attribute : attributes) {
     imported.Values.emplace_back(attribute->IsBasic() ? 1 : 0);
+    imported.Weights.emplace_back(attribute->IsBasic() ? 1 : 0);
   }
   for (const auto& [key, value] : values.cast<py::dict>()) {
     const TUbicAttribute& attribute =
         BasicAttribute(model, py::reinterpret_borrow<py::object>(key));
     const auto at =
         std::find(attributes.begin(), attributes.end(), &attribute) - attributes.begin();
-    try {
-      imported.Values[at][0] = TValueNames(attribute).ValueSet(value.cast<std::string>());
-    } catch (const EOptionsFileError& e) {
-      throw EScriptError(e.what());
-    }
+    TWeightedValue read = ScriptValue(attribute, optionName, value);
+    imported.Values[at][0] = std::move(read.Codes);
+    if (!read.Weights.empty()) imported.Weights[at][0] = WeightsField(read.Weights);
   }
   model->Run(edits::ImportOptions(imported, false));
   return model->Model().OptionCount() - 1;
@@ -475,34 +539,33 @@ bool IsDataFrame(const py::handle& object) {
          py::hasattr(object, "columns") && py::hasattr(object, "index");
 }
 
-// The text of a cell: a text, or None or NaN for undefined.
-// The text is valid as long as the cell.
-std::string_view CellText(const py::handle& cell, const std::string& column) {
-  if (cell.is_none()) return {};
-  if (PyUnicode_Check(cell.ptr())) {
-    Py_ssize_t size = 0;
-    const char* data = PyUnicode_AsUTF8AndSize(cell.ptr(), &size);
-    if (data == nullptr) throw py::error_already_set();
-    return {data, static_cast<std::size_t>(size)};
-  }
-  if (PyFloat_Check(cell.ptr()) && std::isnan(PyFloat_AsDouble(cell.ptr()))) return {};
-  throw py::type_error("The value of \"" + column + "\" must be a text, not " +
-                       py::str(py::type::of(cell).attr("__name__")).cast<std::string>());
-}
-
 std::string ColumnName(const py::handle& key) {
   if (!py::isinstance<py::str>(key)) throw py::type_error("Attribute names must be texts");
   return key.cast<std::string>();
 }
 
 // A DataFrame's column by its different texts and the index of each cell's text, which pandas
-// finds for the whole column at once; None and NaN are undefined.
+// finds for the whole column at once; None and NaN are undefined. Mappings of weights, which
+// pandas cannot compare, are read cell by cell.
 TOptionColumn FrameColumn(std::string name, const py::object& cells) {
-  const py::tuple factors = py::module_::import("pandas").attr("factorize")(cells);
+  py::tuple factors;
+  try {
+    factors = py::module_::import("pandas").attr("factorize")(cells);
+  } catch (const py::error_already_set& e) {
+    if (!e.matches(PyExc_TypeError)) throw;
+    TOptionColumn column(name, static_cast<std::size_t>(py::len(cells)));
+    std::string buffer;
+    std::size_t row = 0;
+    for (const py::handle cell : cells.attr("tolist")()) {
+      column.Set(row++, CellText(cell, name, buffer));
+    }
+    return column;
+  }
   using TCodes = py::array_t<std::int64_t, py::array::c_style | py::array::forcecast>;
   const TCodes codes = TCodes::ensure(factors[0]);
   std::vector<std::string> texts{std::string()};
-  for (const py::handle unique : factors[1]) texts.emplace_back(CellText(unique, name));
+  std::string buffer;
+  for (const py::handle unique : factors[1]) texts.emplace_back(CellText(unique, name, buffer));
   std::vector<std::uint32_t> indices(static_cast<std::size_t>(codes.size()));
   const std::int64_t* code = codes.data();
   for (std::size_t k = 0; k < indices.size(); ++k) {
@@ -544,53 +607,46 @@ TOptionColumns ColumnsOfMappings(const std::vector<py::dict>& rows) {
   TOptionColumns options;
   options.Rows = rows.size();
   std::unordered_map<std::string, std::size_t> columns;
+  std::string buffer;
   for (std::size_t k = 0; k < rows.size(); ++k) {
     for (const auto& [key, value] : rows[k]) {
       std::string name = ColumnName(key);
       const auto [found, added] = columns.try_emplace(name, options.Columns.size());
       if (added) options.Columns.emplace_back(std::move(name), rows.size());
       TOptionColumn& column = options.Columns[found->second];
-      column.Set(k, CellText(value, column.Name()));
+      column.Set(k, CellText(value, column.Name(), buffer));
     }
   }
   return options;
 }
 
-// The results as Python texts, each different text made once.
-class TPyTexts {
+// Evaluation results as Python objects: a row per option, a column per attribute in pre-order.
+class TPyResults {
  public:
-  explicit TPyTexts(const TEvaluation& evaluation) : FEvaluation(evaluation) {
-    for (const TEvaluation::TColumn& column : evaluation.Columns()) {
-      FNames.emplace_back(column.Name);
-      std::vector<py::str>& texts = FTexts.emplace_back();
-      for (const std::string& text : column.Texts) texts.emplace_back(text);
-    }
-  }
+  virtual ~TPyResults() = default;
 
   py::dict Row(std::size_t row) const {
     py::dict values;
-    for (std::size_t a = 0; a < FNames.size(); ++a) values[FNames[a]] = Text(a, row);
+    for (std::size_t a = 0; a < FNames.size(); ++a) values[FNames[a]] = Cell(a, row);
     return values;
   }
 
   py::list Rows() const {
     py::list rows;
-    for (std::size_t k = 0; k < FEvaluation.Rows(); ++k) rows.append(Row(k));
+    for (std::size_t k = 0; k < FRows; ++k) rows.append(Row(k));
     return rows;
   }
 
   // A DataFrame of a column per attribute, made column by column.
   py::object Frame(const py::object& index) const {
     py::dict columns;
-    const auto rows = static_cast<py::ssize_t>(FEvaluation.Rows());
+    const auto rows = static_cast<py::ssize_t>(FRows);
     for (std::size_t a = 0; a < FNames.size(); ++a) {
       py::array column(py::dtype("O"), std::vector<py::ssize_t>{rows});
       auto** cells = static_cast<PyObject**>(column.mutable_data());
       for (py::ssize_t k = 0; k < rows; ++k) {
-        PyObject* text = Text(a, static_cast<std::size_t>(k)).ptr();
-        Py_INCREF(text);
         Py_XDECREF(cells[k]);
-        cells[k] = text;
+        cells[k] = Cell(a, static_cast<std::size_t>(k)).release().ptr();
       }
       columns[py::int_(a)] = column;
     }
@@ -601,37 +657,115 @@ class TPyTexts {
     return frame;
   }
 
- private:
-  const py::str& Text(std::size_t attribute, std::size_t row) const {
-    return FTexts[attribute][FEvaluation.Columns()[attribute].Cells[row]];
+ protected:
+  explicit TPyResults(std::size_t rows) : FRows(rows) {}
+  // Attribute A's result for the option of Row.
+  virtual py::object Cell(std::size_t a, std::size_t row) const = 0;
+
+  std::size_t FRows;
+  std::vector<py::str> FNames;
+};
+
+// The results as Python texts, each different text made once.
+class TPyTexts final : public TPyResults {
+ public:
+  explicit TPyTexts(std::unique_ptr<TEvaluation> evaluation)
+      : TPyResults(evaluation->Rows()), FEvaluation(std::move(evaluation)) {
+    for (const TEvaluation::TColumn& column : FEvaluation->Columns()) {
+      FNames.emplace_back(column.Name);
+      std::vector<py::str>& texts = FTexts.emplace_back();
+      for (const std::string& text : column.Texts) texts.emplace_back(text);
+    }
   }
 
-  const TEvaluation& FEvaluation;
-  std::vector<py::str> FNames;
+ private:
+  py::object Cell(std::size_t a, std::size_t row) const override {
+    return FTexts[a][FEvaluation->Columns()[a].Cells[row]];
+  }
+
+  std::unique_ptr<TEvaluation> FEvaluation;
   std::vector<std::vector<py::str>> FTexts;
 };
 
-bool IsMapping(const py::handle& object) {
-  static const py::object mapping = py::module_::import("collections.abc").attr("Mapping");
-  return py::isinstance(object, mapping);
+// The results of the "prob" or "fuzzy" method for the options a model holds: for each attribute
+// a mapping of its values of positive weight, in scale order, to their weights.
+class TPyDistributions final : public TPyResults {
+ public:
+  TPyDistributions(const TUbicModel& model, TEvaluationMethod method)
+      : TPyResults(static_cast<std::size_t>(model.OptionCount())) {
+    TDistributionEvaluator evaluator(*model.Root(), method);
+    const std::vector<const TUbicAttribute*>& attributes = evaluator.Attributes();
+    for (std::size_t a = 0; a < attributes.size(); ++a) {
+      FNames.push_back(PyText(attributes[a]->GetName()));
+      FOffsets.push_back(FWidth);
+      std::vector<py::str>& names = FValueNames.emplace_back();
+      for (const std::string& name : ValueNames(attributes[a]->Scale())) {
+        names.push_back(PyText(name));
+      }
+      FWidth += names.size();
+    }
+    FWeights.resize(FRows * FWidth);
+    for (std::size_t k = 0; k < FRows; ++k) {
+      evaluator.Evaluate(static_cast<int>(k));
+      for (std::size_t a = 0; a < attributes.size(); ++a) {
+        const std::span<const double> weights = evaluator.Weights(a);
+        std::copy(weights.begin(), weights.end(), &FWeights[k * FWidth + FOffsets[a]]);
+      }
+    }
+  }
+
+ private:
+  py::object Cell(std::size_t a, std::size_t row) const override {
+    py::dict weights;
+    const double* weight = &FWeights[row * FWidth + FOffsets[a]];
+    for (std::size_t v = 0; v < FValueNames[a].size(); ++v) {
+      if (weight[v] > 0) weights[FValueNames[a][v]] = weight[v];
+    }
+    return weights;
+  }
+
+  std::vector<std::vector<py::str>> FValueNames;
+  std::vector<std::size_t> FOffsets;
+  std::size_t FWidth = 0;
+  std::vector<double> FWeights;  // option by option, attribute by attribute, value by value
+};
+
+TEvaluationMethod MethodNamed(const std::string& name) {
+  const std::optional<TEvaluationMethod> method = EvaluationMethodNamed(name);
+  if (!method) throw py::value_error("Unknown method \"" + name + "\" (sets, prob or fuzzy)");
+  return *method;
 }
 
-// The options evaluated; an error of an option's value names the option by its label in Labels.
-std::unique_ptr<TEvaluation> EvaluateLabelled(TScriptModel& model, const TOptionColumns& options,
-                                              const py::object& labels) {
+// The model's own options evaluated by Method.
+std::unique_ptr<TPyResults> OwnResults(const TScriptModel& model, TEvaluationMethod method) {
+  if (method == TEvaluationMethod::Sets) return std::make_unique<TPyTexts>(model.EvaluateOwn());
+  return std::make_unique<TPyDistributions>(model.Model(), method);
+}
+
+// The options evaluated by Method; an error of an option's value names the option by its label
+// in Labels.
+std::unique_ptr<TPyResults> EvaluateLabelled(TScriptModel& model, TOptionColumns& options,
+                                             const py::object& labels, TEvaluationMethod method) {
+  options.Label = [&labels](std::size_t row) {
+    return labels.is_none() ? std::to_string(row)
+                            : py::str(labels[py::int_(row)]).cast<std::string>();
+  };
   try {
-    return model.Evaluate(options);
+    if (method == TEvaluationMethod::Sets)
+      return std::make_unique<TPyTexts>(model.Evaluate(options));
+    return std::make_unique<TPyDistributions>(*model.ModelOfOptions(options), method);
   } catch (EScriptError& e) {
-    if (e.Row) e.NameOption(py::repr(labels[py::int_(*e.Row)]).cast<std::string>());
+    if (e.Row && !labels.is_none()) {
+      e.NameOption(py::repr(labels[py::int_(*e.Row)]).cast<std::string>());
+    }
     throw;
   }
 }
 
-py::object EvaluateFrame(TScriptModel& model, const py::object& frame) {
+py::object EvaluateFrame(TScriptModel& model, const py::object& frame, TEvaluationMethod method) {
   const py::object index = frame.attr("index");
-  const TFrameColumns columns = ColumnsOfFrame(model, frame);
-  const std::unique_ptr<TEvaluation> evaluation = EvaluateLabelled(model, columns.Options, index);
-  py::object results = TPyTexts(*evaluation).Frame(index);
+  TFrameColumns columns = ColumnsOfFrame(model, frame);
+  py::object results = EvaluateLabelled(model, columns.Options, index, method)->Frame(index);
   // The cells themselves, not a Series, which pandas would align by an index of repeated labels.
   const py::object byPlace = frame.attr("iloc");
   const py::object everyRow = py::module_::import("builtins").attr("slice")(py::none());
@@ -645,23 +779,25 @@ py::object EvaluateFrame(TScriptModel& model, const py::object& frame) {
 }
 
 // The model's own options evaluated, as a DataFrame indexed by their names.
-py::object OwnFrame(const TScriptModel& model) {
+py::object OwnFrame(const TScriptModel& model, const std::string& method) {
   std::vector<std::string> names;
   for (int k = 0; k < model.Model().OptionCount(); ++k) {
     names.push_back(Cp1250ToUtf8(model.Model().Options()[k]));
   }
   const py::object index =
       py::module_::import("pandas").attr("Index")(names, "dtype"_a = "object", "name"_a = "Option");
-  return TPyTexts(*model.EvaluateOwn()).Frame(index);
+  return OwnResults(model, MethodNamed(method))->Frame(index);
 }
 
-py::object Evaluate(const TModelPtr& model, const py::object& options) {
-  if (options.is_none()) return TPyTexts(*model->EvaluateOwn()).Rows();
-  if (IsDataFrame(options)) return EvaluateFrame(*model, options);
+py::object Evaluate(const TModelPtr& model, const py::object& options, const std::string& name) {
+  const TEvaluationMethod method = MethodNamed(name);
+  if (options.is_none()) return OwnResults(*model, method)->Rows();
+  if (IsDataFrame(options)) return EvaluateFrame(*model, options, method);
+  const py::object range = py::module_::import("builtins").attr("range");
   if (IsMapping(options)) {
-    const std::unique_ptr<TEvaluation> evaluation =
-        model->Evaluate(ColumnsOfMappings({py::dict(options)}));
-    return TPyTexts(*evaluation).Row(0);
+    // A lone option is told by no label but in the messages of its weights.
+    TOptionColumns columns = ColumnsOfMappings({py::dict(options)});
+    return EvaluateLabelled(*model, columns, py::none(), method)->Row(0);
   }
   if (py::isinstance<py::str>(options) || !py::isinstance<py::sequence>(options)) {
     throw py::type_error("evaluate takes a mapping, a list of mappings or a DataFrame");
@@ -671,10 +807,8 @@ py::object Evaluate(const TModelPtr& model, const py::object& options) {
     if (!IsMapping(row)) throw py::type_error("evaluate takes a list of mappings");
     rows.emplace_back(py::reinterpret_borrow<py::object>(row));
   }
-  const py::object places = py::module_::import("builtins").attr("range")(rows.size());
-  const std::unique_ptr<TEvaluation> evaluation =
-      EvaluateLabelled(*model, ColumnsOfMappings(rows), places);
-  return TPyTexts(*evaluation).Rows();
+  TOptionColumns columns = ColumnsOfMappings(rows);
+  return EvaluateLabelled(*model, columns, range(rows.size()), method)->Rows();
 }
 
 py::tuple EvaluateCodes(const TModelPtr& model, const py::array& codes) {
@@ -723,8 +857,60 @@ py::tuple EvaluateCodes(const TModelPtr& model, const py::array& codes) {
   return py::make_tuple(low, high);
 }
 
+py::array_t<double> EvaluateDistributions(const TModelPtr& model, const py::array& weights,
+                                          const std::string& name) {
+  const TEvaluationMethod method = MethodNamed(name);
+  if (method == TEvaluationMethod::Sets) {
+    throw py::value_error("evaluate_distributions evaluates by \"prob\" or \"fuzzy\"");
+  }
+  const char kind = weights.dtype().kind();
+  if (kind != 'f' && kind != 'i' && kind != 'u') {
+    throw py::type_error("evaluate_distributions takes an array of numbers");
+  }
+  if (weights.ndim() != 3) {
+    throw py::value_error("evaluate_distributions takes a three-dimensional array");
+  }
+  const TDistributionArray evaluator(model->Model(), method);
+  const auto rows = static_cast<std::size_t>(weights.shape(0));
+  const auto width = static_cast<std::size_t>(weights.shape(2));
+  if (static_cast<std::size_t>(weights.shape(1)) != evaluator.BasicCount() ||
+      width < evaluator.BasicWidth()) {
+    throw py::value_error("The array needs a row for each of the " +
+                          std::to_string(evaluator.BasicCount()) + " basic attributes and " +
+                          std::to_string(evaluator.BasicWidth()) + " weights or more in each");
+  }
+  using TWeights = py::array_t<double, py::array::c_style | py::array::forcecast>;
+  const TWeights given = TWeights::ensure(weights);
+  py::array_t<double> results(std::vector<py::ssize_t>{
+      static_cast<py::ssize_t>(rows), static_cast<py::ssize_t>(evaluator.AggregateCount()),
+      static_cast<py::ssize_t>(evaluator.AggregateWidth())});
+  TBadWeight bad;
+  bool good = true;
+  {
+    const double* input = given.data();
+    double* output = results.mutable_data();
+    py::gil_scoped_release release;
+    good = evaluator.Evaluate(input, rows, width, output, bad);
+  }
+  if (!good) {
+    std::vector<const TUbicAttribute*> basic;
+    model->Model().Root()->CollectBasicAttributes(basic);
+    const std::vector<std::string> names = ValueNames(basic[bad.Column]->Scale());
+    const std::string where = "Option " + std::to_string(bad.Row) + ", attribute \"" +
+                              Cp1250ToUtf8(basic[bad.Column]->GetName()) + "\": the weight " +
+                              py::repr(py::float_(bad.Weight)).cast<std::string>() + " of ";
+    if (bad.Value >= names.size()) {
+      throw EScriptError(where + "value " + std::to_string(bad.Value) + " is beyond the scale's " +
+                         std::to_string(names.size()) + " values");
+    }
+    throw EScriptError(where + "\"" + Cp1250ToUtf8(names[bad.Value]) +
+                       "\" is not a non-negative number");
+  }
+  return results;
+}
+
 py::list Sensitivity(const TScriptModel& model, const py::object& option) {
-  const int k = OptionOf(model, option);
+  const int k = AnalysedOption(model, option);
   py::list rows;
   TTableRow header;
   SensitivityRows(model.Model(), {k}, [&](const TTableRow& row) {
@@ -1001,9 +1187,9 @@ py::class_<TScriptModel, TModelPtr> BindModel(py::module_& m) {
                     TreeHtml(*model.Model().Root()) + "</div>";
            })
       .def(py::pickle(&ModelState, &ModelOfState))
-      .def("to_frame", &OwnFrame,
+      .def("to_frame", &OwnFrame, "method"_a = "sets",
            "The model's own options evaluated: a pandas DataFrame indexed by the options' names, "
-           "a column per attribute, depth first, with the texts of evaluate.")
+           "a column per attribute, depth first, with the results of evaluate.")
       .def("undo", &TScriptModel::Undo,
            "Takes back the last edit. Attributes held from before are no longer valid: find "
            "them again.")
@@ -1066,8 +1252,10 @@ py::class_<TScriptModel, TModelPtr> BindModel(py::module_& m) {
            "the basic attributes' names, then a row per option.")
       .def("set_option_value", &SetOptionValue, "option"_a, "attribute"_a, "value"_a,
            "Sets an option's value on a basic attribute: a value name, several joined by "
-           "\";\", or \"*\" or \"\" for undefined.")
-      .def("evaluate", &Evaluate, "options"_a = py::none(),
+           "\";\", \"*\" or \"\" for undefined, or weights: a mapping of value names to "
+           "weights such as {\"low\": 0.2, \"medium\": 0.8}, or the text "
+           "\"low=0.2;medium=0.8\".")
+      .def("evaluate", &Evaluate, "options"_a = py::none(), "method"_a = "sets",
            "Evaluates options and returns every attribute's value text, exactly as ubic-cli "
            "evaluate prints it (sets as \"a;b\", \"*\" undefined).\n\n"
            "options: None for the model's own options (a list of dicts), a mapping of basic "
@@ -1075,13 +1263,30 @@ py::class_<TScriptModel, TModelPtr> BindModel(py::module_& m) {
            "dicts) or a pandas DataFrame with a column per basic attribute (a DataFrame with "
            "the same index, a column per attribute, then the frame's columns that name no "
            "attribute, as they were). A value text is a value name, several joined by \";\", or "
-           "\"*\", \"\", None or NaN for undefined. The model itself is not changed.")
+           "\"*\", \"\", None or NaN for undefined; a value may hold weights instead, as a "
+           "mapping of value names to weights or a text \"name=weight;...\". The model itself "
+           "is not changed.\n\n"
+           "method: \"sets\" reads weights as the set of their values of positive weight; "
+           "\"prob\" and \"fuzzy\" carry them up the tree as probabilities or fuzzy degrees, "
+           "and every result is then a mapping of the values of positive weight, in scale "
+           "order, to their weights, unrounded (ubic-cli evaluate --method prints them to 4 "
+           "decimals).")
       .def("evaluate_codes", &EvaluateCodes, "codes"_a,
            "Evaluates options given as value indices: an integer array of one row per option "
            "and one column per basic attribute (basic_attributes), -1 for undefined. Returns "
            "(low, high): int32 arrays of one column per aggregate attribute "
            "(aggregate_attributes), the first and last value index of each result, -1 where "
            "it is undefined. Releases the GIL while it works.")
+      .def("evaluate_distributions", &EvaluateDistributions, "weights"_a, "method"_a = "prob",
+           "Evaluates options given as weights by \"prob\" or \"fuzzy\": a float array of "
+           "shape (options, basic attributes, values), a row of weights per option and basic "
+           "attribute (basic_attributes) with a weight per value of its scale and zeros after "
+           "them, as wide as the largest scale or wider; a row of zeros is undefined. Returns a "
+           "float64 array of shape (options, aggregate attributes, values): the distribution of "
+           "each aggregate attribute (aggregate_attributes), as wide as the largest of their "
+           "scales. A negative or non-finite weight, or one beyond a scale, raises "
+           "ubic.ModelError naming the option, the attribute and the value. Releases the GIL "
+           "while it works.")
       .def("sensitivity", &Sensitivity, "option"_a,
            "What if: the option as it is, then every basic attribute with a single value moved "
            "one value down and up. One dict per row with \"Attribute\", \"From\", \"To\" and "
@@ -1113,6 +1318,12 @@ PYBIND11_MODULE(ubic, m) {
                // The message as it is, not quoted as KeyError would.
                "__str__"_a = builtins.attr("BaseException").attr("__str__")));
   m.attr("UnknownNameError") = UnknownNameErrorType();
+  DistributionWarningType() = py::reinterpret_borrow<py::object>(PyErr_NewExceptionWithDoc(
+      "ubic.DistributionWarning",
+      "An analysis (explain, target, sensitivity) of an option that holds weights: it reads "
+      "each as the set of its values of positive weight.",
+      PyExc_UserWarning, nullptr));
+  m.attr("DistributionWarning") = DistributionWarningType();
   py::register_exception_translator(&TranslateError);
 
   BindValues(m);

@@ -64,43 +64,72 @@ EUnknownName UnknownValue(const TUbicAttribute& attribute, const TValueNames& na
   return EUnknownName(message, unknown, std::move(known));
 }
 
-// The value-set text of each different text of a column, as the attribute reads it.
-std::vector<std::string> ValueSets(const TUbicAttribute& attribute, const TOptionColumn& column) {
+// The row of the first cell of a column that holds its text of index Index.
+std::size_t FirstRowOf(const TOptionColumn& column, std::size_t index) {
+  const auto& cells = column.Cells();
+  return static_cast<std::size_t>(
+      std::find(cells.begin(), cells.end(), static_cast<std::uint32_t>(index)) - cells.begin());
+}
+
+// The value of each different text of a column as the attribute reads it: a value-set text, with
+// weights where the text gives them.
+std::vector<TWeightedValue> ColumnValues(const TUbicAttribute& attribute,
+                                         const TOptionColumn& column,
+                                         const TOptionColumns& options) {
   const TValueNames names(attribute);
-  std::vector<std::string> sets;
+  std::vector<TWeightedValue> values;
   for (const std::string& text : column.Texts()) {
     try {
-      sets.push_back(names.ValueSet(text));
+      values.push_back(names.Value(text, {}));
     } catch (const EOptionsFileError& e) {
-      const auto index = static_cast<std::uint32_t>(sets.size());
-      const auto& cells = column.Cells();
-      EUnknownName error = UnknownValue(attribute, names, text, e.what());
-      error.Row =
-          static_cast<std::size_t>(std::find(cells.begin(), cells.end(), index) - cells.begin());
-      throw error;
+      const std::size_t row = FirstRowOf(column, values.size());
+      if (!IsWeightsText(text)) {
+        EUnknownName error = UnknownValue(attribute, names, text, e.what());
+        error.Row = row;
+        throw error;
+      }
+      // Read again for the message, which names the option.
+      const std::string label = options.Label ? options.Label(row) : std::to_string(row + 1);
+      try {
+        names.Value(text, Utf8ToCp1250(label));
+      } catch (const EOptionsFileError& named) {
+        throw EScriptError(named.what());
+      }
+      throw;
     }
   }
-  return sets;
+  return values;
 }
 
-void FillColumn(TUbicAttribute& attribute, const TOptionColumn& column) {
-  const std::vector<std::string> sets = ValueSets(attribute, column);
+void FillColumn(TUbicAttribute& attribute, const TOptionColumn& column,
+                const TOptionColumns& options) {
+  const std::vector<TWeightedValue> values = ColumnValues(attribute, column, options);
   const std::vector<std::uint32_t>& cells = column.Cells();
+  const int rows = static_cast<int>(cells.size());
   attribute.ClearOptionValues();
   attribute.OptionValues().AppendStrings(
-      static_cast<int>(cells.size()), [&](int k) -> const std::string& { return sets[cells[k]]; });
+      rows, [&](int k) -> const std::string& { return values[cells[k]].Codes; });
+  const bool weighted = std::any_of(values.begin(), values.end(),
+                                    [](const TWeightedValue& v) { return !v.Weights.empty(); });
+  if (!weighted) return;
+  std::vector<std::string> fields;
+  for (const TWeightedValue& value : values) fields.push_back(WeightsField(value.Weights));
+  TStrList weights;
+  weights.AppendStrings(rows, [&](int k) -> const std::string& { return fields[cells[k]]; });
+  attribute.TakeOptionWeights(0, weights);
 }
 
-// The value indices of a column's different texts, -1 for undefined; none when a text is a set
-// of several values.
-std::vector<std::int16_t> SingleValues(const TUbicAttribute& attribute,
-                                       const TOptionColumn& column) {
-  std::vector<std::int16_t> values;
-  for (const std::string& codes : ValueSets(attribute, column)) {
+// The value indices of a column's different texts, -1 for undefined; none when a text holds
+// several values.
+std::vector<std::int16_t> SingleValues(const TUbicAttribute& attribute, const TOptionColumn& column,
+                                       const TOptionColumns& options) {
+  std::vector<std::int16_t> indices;
+  for (const TWeightedValue& value : ColumnValues(attribute, column, options)) {
+    const std::string& codes = value.Codes;
     if (codes.size() > 1) return {};
-    values.push_back(static_cast<std::int16_t>(codes.empty() ? -1 : ValueIndexOf(codes[0])));
+    indices.push_back(static_cast<std::int16_t>(codes.empty() ? -1 : ValueIndexOf(codes[0])));
   }
-  return values;
+  return indices;
 }
 
 // An attribute's column of texts for states numbered by Cells, whose value-set texts are Codes.
@@ -229,7 +258,7 @@ std::unique_ptr<TEvaluation> TScriptModel::EvaluateByCodes(const TOptionColumns&
   std::vector<std::int16_t> codes(rows * basic.size(), -1);
   for (const TOptionColumn& column : options.Columns) {
     const std::size_t j = ColumnIndex(columnAttributes, basic, column.Name());
-    const std::vector<std::int16_t> values = SingleValues(*basic[j], column);
+    const std::vector<std::int16_t> values = SingleValues(*basic[j], column, options);
     if (values.empty()) return nullptr;
     const std::vector<std::uint32_t>& cells = column.Cells();
     for (std::size_t k = 0; k < rows; ++k) codes[k * basic.size() + j] = values[cells[k]];
@@ -272,18 +301,23 @@ std::unique_ptr<TEvaluation> TScriptModel::EvaluateByCodes(const TOptionColumns&
 }
 
 std::unique_ptr<TEvaluation> TScriptModel::EvaluateOnCopy(const TOptionColumns& options) const {
+  std::unique_ptr<TUbicModel> copy = ModelOfOptions(options);
+  copy->EvaluateAll();
+  return std::make_unique<TEvaluation>(*copy);
+}
+
+std::unique_ptr<TUbicModel> TScriptModel::ModelOfOptions(const TOptionColumns& options) const {
   std::unique_ptr<TUbicModel> copy = TreeCopy(Model());
   std::vector<TUbicAttribute*> basic;
   copy->Root()->CollectBasicAttributes(basic);
   TColumnAttributes columns(*copy);
   for (const TOptionColumn& column : options.Columns) {
-    FillColumn(*basic[ColumnIndex(columns, basic, column.Name())], column);
+    FillColumn(*basic[ColumnIndex(columns, basic, column.Name())], column, options);
   }
   for (std::size_t k = 0; k < options.Rows; ++k) copy->AddOption(std::to_string(k + 1));
   // Basic attributes without a column are undefined in every option.
   for (TUbicAttribute* attribute : basic) attribute->OptionValues().Grow(copy->OptionCount());
-  copy->EvaluateAll();
-  return std::make_unique<TEvaluation>(*copy);
+  return copy;
 }
 
 std::unique_ptr<TEvaluation> TScriptModel::EvaluateOwn() const {

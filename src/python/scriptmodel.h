@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -76,6 +77,9 @@ class TOptionColumn {
 struct TOptionColumns {
   std::vector<TOptionColumn> Columns;
   std::size_t Rows = 0;
+  // The option of a row as the script knows it (UTF-8), for the messages of bad weights; the
+  // row's number from 1 without it.
+  std::function<std::string(std::size_t row)> Label;
 };
 
 // The results of evaluating options: every attribute's name in pre-order and its value text for
@@ -148,6 +152,9 @@ class TScriptModel final : public TDocumentObserver {
   std::unique_ptr<TEvaluation> Evaluate(const TOptionColumns& options);
   // The model's own options.
   std::unique_ptr<TEvaluation> EvaluateOwn() const;
+  // A copy of the tree whose options are those given, numbered from 1, not yet evaluated.
+  // Raises the errors of Evaluate; bad weights raise EScriptError naming the option.
+  std::unique_ptr<TUbicModel> ModelOfOptions(const TOptionColumns& options) const;
 
   void DocumentChanging() override;
   void DocumentChanged(const TDocumentChange& change) override;
