@@ -8,6 +8,7 @@
 #include "files/modelfile.h"
 #include "files/optionscsv.h"
 #include "files/subtree.h"
+#include "model/distribution.h"
 #include "model/valuecode.h"
 #include "model/valuetext.h"
 
@@ -437,6 +438,20 @@ TEdit SetOptionValue(const TUbicAttribute& attribute, int option, const std::str
               throw std::logic_error("Only a basic attribute's values can be entered");
             }
             changed.SetOptionText(option, text);
+            return TEditFocus{path, option};
+          }};
+}
+
+TEdit SetOptionWeights(const TUbicAttribute& attribute, int option, const std::string& text) {
+  return {"Change value", [path = AttributePath(&attribute), option, text](TUbicModel& model) {
+            TUbicAttribute& changed = At(model, path);
+            CheckOption(model, option);
+            if (!changed.IsBasic()) {
+              throw std::logic_error("Only a basic attribute's values can be entered");
+            }
+            changed.SetOptionWeighted(
+                option,
+                ParseWeights(changed.Scale(), text, model.Options()[option], changed.GetName()));
             return TEditFocus{path, option};
           }};
 }

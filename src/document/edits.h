@@ -101,6 +101,10 @@ TEdit AddChangedOption(int option, const std::string& name,
 TEdit RenameOption(int option, const std::string& name);
 // The value-set text of Option on a basic attribute.
 TEdit SetOptionValue(const TUbicAttribute& attribute, int option, const std::string& text);
+// Weights of Option's values on a basic attribute, given as "name=weight" joined by ";" with the
+// names of its scale. Raises EUbicError naming the option, the attribute and the text when the
+// text does not give weights, and changes nothing.
+TEdit SetOptionWeights(const TUbicAttribute& attribute, int option, const std::string& text);
 // Which options the graphs show: a "0" or "1" per option.
 TEdit SelectOptions(const std::string& selection);
 

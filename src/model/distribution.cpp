@@ -5,6 +5,7 @@
 #include <cmath>
 #include <utility>
 
+#include "attribute.h"
 #include "foundation/utils.h"
 #include "ubicobject.h"
 #include "valuecode.h"
@@ -203,6 +204,14 @@ std::string WeightsText(const TUbicScale* scale, const TWeightedValue& value) {
   std::string text;
   AppendWeightsText(text, ValueNames(scale), value.Codes, value.Weights);
   return text;
+}
+
+std::string EnteredValueText(const TUbicAttribute& attribute, int k) {
+  const std::string codes = attribute.OptionText(k);
+  if (const auto weights = attribute.OptionWeightsOf(k)) {
+    return WeightsText(attribute.Scale(), {codes, *weights});
+  }
+  return ValueSetText(attribute.Scale(), codes);
 }
 
 std::vector<std::string> ValueNames(const TUbicScale* scale) {
