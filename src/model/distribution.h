@@ -11,6 +11,7 @@
 namespace ubic {
 
 class TUbicAttribute;
+class TUbicModel;
 
 // How an evaluation run reads uncertain values: as sets of possible values, as probabilities or
 // as fuzzy degrees. It belongs to a run, never to the model or its file.
@@ -63,6 +64,10 @@ std::string WeightsText(const TUbicScale* scale, const TWeightedValue& value);
 // Option K's value on a basic attribute as the user entered it: its weights as text when it has
 // them, its value set's text otherwise.
 std::string EnteredValueText(const TUbicAttribute& attribute, int k);
+
+// The analyses (sensitivity, explanation, targets) read weights as the sets of their values. Says
+// so for option K, naming the basic attributes whose weights were reduced; empty when it has none.
+std::string ReducedWeightsRemark(const TUbicModel& model, int k);
 
 // The value names of a scale by index (numbers from 1 without names), for the formatters above.
 std::vector<std::string> ValueNames(const TUbicScale* scale);

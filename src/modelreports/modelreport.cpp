@@ -267,8 +267,15 @@ class TModelReportBuilder {
         AddSensitivityRow(table, sensitivity, change.Attribute, change.From, change.To,
                           change.Results);
       }
+      AddWeightsRemark(section, k);
       section.AddEmptyLine();
     }
+  }
+
+  // The analyses read weights as sets: a line says so under an option's analysis.
+  void AddWeightsRemark(TRptSection& section, int k) const {
+    const std::string remark = ReducedWeightsRemark(FModel, k);
+    if (!remark.empty()) section.AddLine()->AddText(remark);
   }
 
   // Per function with conflicts, a row per conflict: the rule whose inputs are better, the one it
@@ -317,6 +324,7 @@ class TModelReportBuilder {
       if (!answer.Solutions.empty()) AddSolutionTable(section, answer);
       if (answer.More > 0)
         section.AddLine()->AddText("and " + std::to_string(answer.More) + " more");
+      AddWeightsRemark(section, question.Option);
       section.AddEmptyLine();
     }
   }
@@ -336,6 +344,9 @@ class TModelReportBuilder {
       for (const auto& [title, basics] : {std::pair{"Strong points: ", &explanation.Strong},
                                           {"Weak points: ", &explanation.Weak}}) {
         if (!basics->empty()) option.Points.push_back(PointRuns(title, *basics, k));
+      }
+      if (std::string remark = ReducedWeightsRemark(FModel, k); !remark.empty()) {
+        option.Points.push_back({{std::move(remark)}});
       }
     }
     if (!options.empty()) {

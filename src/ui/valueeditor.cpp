@@ -104,7 +104,6 @@ void TValueEditor::Show(const TUbicAttribute& attribute, int option) {
     model()->setData(model()->index(i, WeightColumn), weight);
   }
   setItemData(last, FCodes.empty() ? Qt::Checked : Qt::Unchecked, Qt::CheckStateRole);
-
   if (!view()->isVisible()) {
     const int first = attribute.OptionValue(option);
     setCurrentIndex(first < 0 ? last : first);

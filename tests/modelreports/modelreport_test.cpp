@@ -318,6 +318,20 @@ TEST(ModelReport, EvaluationByAMethod) {
   EXPECT_NE(rowOf(sets, "Top").find("Top0; Top1 "), std::string::npos) << rowOf(sets, "Top");
 }
 
+// The analyses work on plain values; under an option with weights they say which they reduced.
+TEST(ModelReport, AnalysesSayWhichWeightsTheyReadAsSets) {
+  TSample sample(2);
+  sample.Top->Input(1)->SetOptionWeighted(1, {"01", {1, 3}});
+  const std::string remark = "The weights of \"B\" count here as the sets of their values.";
+  const std::vector<std::string> lines = ReportLines(sample, rsSensitivity | rsExplanation);
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), remark), 2);
+  // The first option's sensitivity table, which has no weights, ends without it.
+  const auto firstEnd = std::find(lines.begin(), lines.end(), "");
+  ASSERT_NE(firstEnd, lines.end());
+  EXPECT_EQ(std::find(lines.begin(), firstEnd, remark), firstEnd);
+  EXPECT_EQ(*(firstEnd + 3), remark);
+}
+
 TEST(FunctionReport, OneTableOfTheEditedFunction) {
   TSample sample;
   const std::vector<std::string> lines =

@@ -4,8 +4,10 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
+#include <QDialog>
 #include <QHeaderView>
 #include <QHelpEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -958,6 +960,30 @@ TEST_F(Distributions, TheEvaluationMethodIsAChoiceOfTheRunColouringSharedClasses
   EXPECT_EQ(Cell(grid, 2, 1), "bad=0.25;ok=1;good=1");
   QTest::keyClick(method, Qt::Key_Home);
   EXPECT_EQ(Cell(grid, 2, 1), "bad;ok;good");
+}
+
+// The analyses read the weights as sets, and their dialogs say so.
+TEST_F(Distributions, AnalysesSayTheyReadWeightsAsSets) {
+  TModelForm* document = OpenRated();
+  Child<QTabWidget>(document, "PageControl")->setCurrentIndex(EvaluationTab);
+  auto* page = Child<TEvaluationPage>(document, "EvaluationPage");
+  for (const auto open :
+       {&TEvaluationPage::SensitivityBtnClick, &TEvaluationPage::ExplainBtnClick}) {
+    QString remark;
+    WithModal([&] { (page->*open)(); },
+              [&](QWidget* dialog) {
+                if (auto* label = dialog->findChild<QLabel*>("WeightsRemark"))
+                  remark = label->text();
+                static_cast<QDialog*>(dialog)->reject();
+              });
+    EXPECT_EQ(remark, "The weights of \"A\" count here as the sets of their values.");
+  }
+  Change(document, [](TUbicModel& model) { model.FindAttribute("A")->SetOptionText(0, "1"); });
+  WithModal([&] { page->SensitivityBtnClick(); },
+            [&](QWidget* dialog) {
+              EXPECT_EQ(dialog->findChild<QLabel*>("WeightsRemark"), nullptr);
+              static_cast<QDialog*>(dialog)->reject();
+            });
 }
 
 }  // namespace
