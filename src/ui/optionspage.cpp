@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -464,6 +465,9 @@ TEvaluationPage::TEvaluationPage(TUbicDocument& document, TMainForm& mainForm,
   auto* bar = new QHBoxLayout;
   // The buttons stay where they are whether the value editor is shown or not.
   bar->addWidget(EditorSlot({FValueEditor}), 1);
+  auto* methodLabel = new QLabel("Method:", this);
+  methodLabel->setBuddy(FMethodBox);
+  bar->addWidget(methodLabel);
   bar->addWidget(FMethodBox);
   bar->addWidget(FSensitivityBtn);
   bar->addWidget(FExplainBtn);

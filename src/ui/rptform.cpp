@@ -4,6 +4,7 @@
 
 #include <QFontDialog>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -92,6 +93,9 @@ TRptForm::TRptForm(QWidget* parent)
   buttons->addWidget(FCancelBtn);
   buttons->addWidget(FFontBtn);
   buttons->addStretch();
+  auto* methodLabel = new QLabel("&Method:", this);
+  methodLabel->setBuddy(FMethodBox);
+  buttons->addWidget(methodLabel);
   buttons->addWidget(FMethodBox);
   auto* row = new QHBoxLayout;
   row->addWidget(FRptList);
