@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "foundation/cp1250.h"
+#include "model/distributionevaluator.h"
 #include "model/model.h"
 
 namespace ubic {
@@ -240,8 +241,12 @@ TGraphKind TModelGraphs::Update(const TUbicModel& model,
                                 const std::vector<const TUbicAttribute*>& attributes,
                                 int highlighted, const TGraphSettings& settings) {
   FVisible = VisibleGraph(static_cast<int>(attributes.size()), settings.FourOptions);
+  if (FVisible == TGraphKind::Bar && settings.Distributions) FVisible = TGraphKind::Distribution;
   FEmpty = EmptyGraphReason(model, static_cast<int>(attributes.size()));
   switch (FVisible) {
+    case TGraphKind::Distribution:
+      FillDistribution(model, *attributes[0], settings);
+      break;
     case TGraphKind::Bar:
       FillBar(model, *attributes[0], settings);
       break;
@@ -278,6 +283,9 @@ void TModelGraphs::DrawFitted(QPainter& painter, const QRect& rect, QSize contro
     case TGraphKind::Bar:
       FBar.Draw(painter, fitted);
       break;
+    case TGraphKind::Distribution:
+      FDistribution.Draw(painter, fitted);
+      break;
     case TGraphKind::Scatter:
       FScatter.Draw(painter, fitted);
       break;
@@ -307,6 +315,44 @@ void TModelGraphs::FillBar(const TUbicModel& model, const TUbicAttribute& attrib
   }
   FBar.SetLegend(MarkLegend(FBar, {kBaseBars, kExtensionBars}, ModelText(attribute.GetName()),
                             TLegendMark::Box));
+}
+
+// Segment V of every bar is the probability of value V: the segments of an option fill its bar
+// to 1. Neighbouring values of one class take two shades of its colour, so that every segment
+// stands apart and the legend names each value.
+void TModelGraphs::FillDistribution(const TUbicModel& model, const TUbicAttribute& attribute,
+                                    const TGraphSettings& settings) {
+  FDistribution = TChart(TChartKind::Cartesian);
+  FDistribution.BottomAxis().Title = QStringLiteral("Probability");
+  TDistributionEvaluator evaluator(*model.Root(), TEvaluationMethod::Prob);
+  const auto& evaluated = evaluator.Attributes();
+  const auto found = std::find(evaluated.begin(), evaluated.end(), &attribute);
+  if (found == evaluated.end()) return;
+  const auto index = static_cast<std::size_t>(found - evaluated.begin());
+  const int count = ValueCount(attribute);
+  const TScaleValues values(attribute);
+  const QString name = ModelText(attribute.GetName());
+  std::vector<TLegendItem> legend;
+  QColor previous;
+  bool shaded = false;
+  for (int v = 0; v < count; ++v) {
+    QColor colour = ValueColor(&attribute, v);
+    shaded = colour == previous && !shaded;
+    previous = colour;
+    if (shaded) colour = colour == kBlue ? kAqua : colour.lighter(150);
+    FDistribution.AddSeries(TSeriesKind::HorizontalBar, colour);
+    legend.push_back({colour, name + ": " + values.Text(v + 1, settings.NamedValues)});
+  }
+  for (int k : ShownOptions(model)) {
+    evaluator.Evaluate(k);
+    const auto weights = evaluator.Weights(index);
+    const QString label = OptionLabel(model, k, settings);
+    for (int v = 0; v < count; ++v) {
+      FDistribution.Series(v).AddBar(weights[static_cast<std::size_t>(v)], label,
+                                     FDistribution.Series(v).Color());
+    }
+  }
+  FDistribution.SetLegend(std::move(legend));
 }
 
 // Options with a single value on both attributes are bubbles; a value set makes an arrow from

@@ -43,9 +43,11 @@ struct TGraphSettings {
   bool NamedValues = true;
   bool NamedOptions = true;
   bool FourOptions = false;
+  // One attribute shows as each option's distribution over its values rather than as its range.
+  bool Distributions = false;
 };
 
-enum class TGraphKind { None, Bar, Scatter, Radar, FourRadars };
+enum class TGraphKind { None, Bar, Scatter, Radar, FourRadars, Distribution };
 TGraphKind VisibleGraph(int attributeCount, bool fourOptions);
 
 // Why the graph area has nothing to draw; None when it has a graph.
@@ -74,6 +76,7 @@ class TModelGraphs {
   TEmptyGraph Empty() const { return FEmpty; }
 
   const TChart& Bar() const { return FBar; }
+  const TChart& Distribution() const { return FDistribution; }
   const TChart& Scatter() const { return FScatter; }
   const TChart& Radar() const { return FRadar; }
   const TChart& FourRadar(int index) const { return FFour.at(static_cast<std::size_t>(index)); }
@@ -85,6 +88,9 @@ class TModelGraphs {
 
   void FillBar(const TUbicModel& model, const TUbicAttribute& attribute,
                const TGraphSettings& settings);
+  // A bar per option split into its values' probabilities ("prob" method), in scale order.
+  void FillDistribution(const TUbicModel& model, const TUbicAttribute& attribute,
+                        const TGraphSettings& settings);
   void FillScatter(const TUbicModel& model, const TUbicAttribute& bottom,
                    const TUbicAttribute& left, const TGraphSettings& settings);
   static void FillRadar(TChart& chart, const TUbicModel& model,
@@ -93,6 +99,7 @@ class TModelGraphs {
 
  private:
   TChart FBar{TChartKind::Cartesian};
+  TChart FDistribution{TChartKind::Cartesian};
   TChart FScatter{TChartKind::Cartesian};
   TChart FRadar{TChartKind::Radar};
   std::array<TChart, 4> FFour{TChart(TChartKind::Radar), TChart(TChartKind::Radar),

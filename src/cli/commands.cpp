@@ -37,7 +37,8 @@ constexpr const char* kUsage =
     "                         [-o FILE]\n"
     "       ubic-cli export-options MODEL [-o FILE]\n"
     "       ubic-cli convert INPUT OUTPUT\n"
-    "       ubic-cli report MODEL [--sections LIST] [--width N] [--height N] [--raw] [-o FILE]\n"
+    "       ubic-cli report MODEL [--sections LIST] [--method M] [--width N] [--height N] [--raw]\n"
+    "                       [-o FILE]\n"
     "       ubic-cli stats MODEL\n"
     "       ubic-cli sensitivity MODEL [--option NAME] [--csv]\n"
     "       ubic-cli check MODEL [--csv]\n"
@@ -87,11 +88,13 @@ constexpr const char* kHelp =
     "      -o FILE    writes to FILE instead of standard output.\n"
     "  convert INPUT OUTPUT\n"
     "      Reads INPUT and writes it as OUTPUT, each in the format of its extension.\n"
-    "  report MODEL [--sections LIST] [--width N] [--height N] [--raw] [-o FILE]\n"
+    "  report MODEL [--sections LIST] [--method M] [--width N] [--height N] [--raw] [-o FILE]\n"
     "      Evaluates the model and prints its report as text.\n"
     "      --sections  the sections, comma-separated, in any order: tree, scales,\n"
     "                  descriptions, rules, weights, evaluation, sensitivity, conflicts,\n"
     "                  explanation (default: all but the last three).\n"
+    "      --method    how the evaluation section treats uncertain values: sets (the\n"
+    "                  default), prob or fuzzy, as for evaluate; the section names it.\n"
     "      --width     characters per line: texts break to fit, what cannot is cut at the\n"
     "                  page edge (default: as wide as the widest line needs, 80 at least;\n"
     "                  0: as long as the text).\n"
@@ -395,6 +398,7 @@ int Report(const TCommandLine& line, std::FILE* out, std::FILE* err) {
   layout.Raw = line.Options.count("--raw") != 0;
   TReportStyle style;
   style.Created = ReportTime();
+  style.Method = DistributionMethod(line).value_or(TEvaluationMethod::Sets);
 
   const std::unique_ptr<TUbicDocument> document = Open(line.Operands[0], err);
   const TUbicModel* const model = &document->Model();
@@ -569,6 +573,7 @@ int RunCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* 
                                    {"convert", {}},
                                    {"report",
                                     {{"--sections", true},
+                                     {"--method", true},
                                      {"--width", true},
                                      {"--height", true},
                                      {"--raw", false},

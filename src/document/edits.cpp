@@ -8,6 +8,7 @@
 #include "files/modelfile.h"
 #include "files/optionscsv.h"
 #include "files/subtree.h"
+#include "model/distribution.h"
 #include "model/valuecode.h"
 #include "model/valuetext.h"
 
@@ -441,16 +442,34 @@ TEdit SetOptionValue(const TUbicAttribute& attribute, int option, const std::str
           }};
 }
 
+namespace {
+
+// Sets Option's value on the basic attribute at Path to the weights ValueOf reads for it.
+TEditFocus SetWeightedAt(TUbicModel& model, const std::vector<int>& path, int option,
+                         const std::function<TWeightedValue(const TUbicAttribute&)>& valueOf) {
+  TUbicAttribute& changed = At(model, path);
+  CheckOption(model, option);
+  if (!changed.IsBasic()) throw std::logic_error("Only a basic attribute's values can be entered");
+  changed.SetOptionWeighted(option, valueOf(changed));
+  return TEditFocus{path, option};
+}
+
+}  // namespace
+
 TEdit SetOptionValue(const TUbicAttribute& attribute, int option, const TWeightedValue& value) {
   if (value.Weights.empty()) return SetOptionValue(attribute, option, value.Codes);
   return {"Change value", [path = AttributePath(&attribute), option, value](TUbicModel& model) {
-            TUbicAttribute& changed = At(model, path);
-            CheckOption(model, option);
-            if (!changed.IsBasic()) {
-              throw std::logic_error("Only a basic attribute's values can be entered");
-            }
-            changed.SetOptionWeighted(option, value);
-            return TEditFocus{path, option};
+            return SetWeightedAt(model, path, option,
+                                 [&value](const TUbicAttribute&) { return value; });
+          }};
+}
+
+TEdit SetOptionWeights(const TUbicAttribute& attribute, int option, const std::string& text) {
+  return {"Change value", [path = AttributePath(&attribute), option, text](TUbicModel& model) {
+            return SetWeightedAt(model, path, option, [&](const TUbicAttribute& changed) {
+              return ParseWeights(changed.Scale(), text, model.Options()[option],
+                                  changed.GetName());
+            });
           }};
 }
 

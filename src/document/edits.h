@@ -103,6 +103,10 @@ TEdit RenameOption(int option, const std::string& name);
 TEdit SetOptionValue(const TUbicAttribute& attribute, int option, const std::string& text);
 // Option's value with weights over its codes; without weights, a plain value-set text.
 TEdit SetOptionValue(const TUbicAttribute& attribute, int option, const TWeightedValue& value);
+// Weights of Option's values on a basic attribute, given as "name=weight" joined by ";" with the
+// names of its scale. Raises EUbicError naming the option, the attribute and the text when the
+// text does not give weights, and changes nothing.
+TEdit SetOptionWeights(const TUbicAttribute& attribute, int option, const std::string& text);
 // Which options the graphs show: a "0" or "1" per option.
 TEdit SelectOptions(const std::string& selection);
 

@@ -6,7 +6,9 @@
 #include <cstring>
 #include <utility>
 
+#include "attribute.h"
 #include "foundation/utils.h"
+#include "model.h"
 #include "ubicobject.h"
 #include "valuecode.h"
 #include "valuetext.h"
@@ -212,6 +214,26 @@ std::string WeightsText(const TUbicScale* scale, const TWeightedValue& value) {
   std::string text;
   AppendWeightsText(text, ValueNames(scale), value.Codes, value.Weights);
   return text;
+}
+
+std::string EnteredValueText(const TUbicAttribute& attribute, int k) {
+  const std::string codes = attribute.OptionText(k);
+  if (const auto weights = attribute.OptionWeightsOf(k)) {
+    return WeightsText(attribute.Scale(), {codes, *weights});
+  }
+  return ValueSetText(attribute.Scale(), codes);
+}
+
+std::string ReducedWeightsRemark(const TUbicModel& model, int k) {
+  std::vector<const TUbicAttribute*> basics;
+  model.Root()->CollectBasicAttributes(basics);
+  std::string names;
+  for (const TUbicAttribute* basic : basics) {
+    if (!basic->OptionWeightsOf(k)) continue;
+    names += (names.empty() ? "\"" : ", \"") + basic->GetName() + "\"";
+  }
+  if (names.empty()) return {};
+  return "The weights of " + names + " count here as the sets of their values.";
 }
 
 std::vector<std::string> ValueNames(const TUbicScale* scale) {

@@ -10,6 +10,9 @@
 
 namespace ubic {
 
+class TUbicAttribute;
+class TUbicModel;
+
 // How an evaluation run reads uncertain values: as sets of possible values, as probabilities or
 // as fuzzy degrees. It belongs to a run, never to the model or its file.
 enum class TEvaluationMethod { Sets, Prob, Fuzzy };
@@ -57,6 +60,14 @@ void AppendDistributionText(std::string& text, const std::vector<std::string>& n
                             const double* weights, int count);
 // The entered weights of an option as text, with the names of Scale.
 std::string WeightsText(const TUbicScale* scale, const TWeightedValue& value);
+
+// Option K's value on a basic attribute as the user entered it: its weights as text when it has
+// them, its value set's text otherwise.
+std::string EnteredValueText(const TUbicAttribute& attribute, int k);
+
+// The analyses (sensitivity, explanation, targets) read weights as the sets of their values. Says
+// so for option K, naming the basic attributes whose weights were reduced; empty when it has none.
+std::string ReducedWeightsRemark(const TUbicModel& model, int k);
 
 // The value names of a scale by index (numbers from 1 without names), for the formatters above.
 std::vector<std::string> ValueNames(const TUbicScale* scale);

@@ -14,11 +14,14 @@ constexpr int kMostOptionsPerTable = 5;
 }  // namespace
 
 TRptEvaluation::TRptEvaluation(TRpt* owner, std::vector<std::string> options,
-                               std::vector<TEvaluationLine> lines, bool fitWidth)
+                               std::vector<TEvaluationLine> lines, bool fitWidth,
+                               const std::string& method)
     : TRptVerticalGroup(owner),
       FOptions(std::move(options)),
       FLines(std::move(lines)),
-      FFitWidth(fitWidth) {
+      FFitWidth(fitWidth),
+      FHeading(method.empty() ? std::string(kEvaluationTitle)
+                              : std::string(kEvaluationTitle) + " (" + method + ")") {
   SetTitle(kEvaluationTitle);
   // Its tables are sections of their own, which may go on different pages.
   SetKeep(kKeepNone);
@@ -81,7 +84,7 @@ int TRptEvaluation::OptionsThatFit(const std::vector<int>& edges, int first, int
 
 TRptTable& TRptEvaluation::AddOptionsTable(int first, int count) {
   TRptSection& section =
-      AddHeadedSection(*this, kEvaluationTitle, first == 0 ? kEvaluationTitle : "");
+      AddHeadedSection(*this, kEvaluationTitle, first == 0 ? FHeading : std::string());
   TRptTable& table = ubic::AddTable(section, kEvaluationTitle, count + 1);
   std::vector<std::string> headings{"Attribute"};
   headings.insert(headings.end(), FOptions.begin() + first, FOptions.begin() + first + count);

@@ -24,10 +24,11 @@ struct TEvaluationLine {
 // sets FitWidth; then every layout at a width makes the tables anew with only as many options
 // as fit in that width (one at least), so that another paper, orientation or margin gives
 // other tables. The lines are copies, so the report does not depend on the model it came from.
+// Results of a method other than "sets" have its name in their heading.
 class TRptEvaluation : public TRptVerticalGroup {
  public:
   TRptEvaluation(TRpt* owner, std::vector<std::string> options, std::vector<TEvaluationLine> lines,
-                 bool fitWidth);
+                 bool fitWidth, const std::string& method = {});
 
   std::unique_ptr<TBox> MakeBox() override;
   std::unique_ptr<TBox> MakeBoxWidth(int width) override;
@@ -43,6 +44,7 @@ class TRptEvaluation : public TRptVerticalGroup {
   std::vector<std::string> FOptions;
   std::vector<TEvaluationLine> FLines;
   bool FFitWidth;
+  std::string FHeading;
 };
 
 }  // namespace ubic

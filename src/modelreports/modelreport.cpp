@@ -9,6 +9,7 @@
 #include "explanationtables.h"
 #include "foundation/utils.h"
 #include "model/conflicts.h"
+#include "model/distributionevaluator.h"
 #include "model/explain.h"
 #include "model/sensitivity.h"
 #include "model/valuecode.h"
@@ -133,7 +134,8 @@ class TModelReportBuilder {
   TModelReportBuilder(const TUbicModel& model, const TReportStyle& style)
       : FModel(model),
         FReport(NewModelReport(style, model.DisplayName())),
-        FFitPageWidth(style.FitPageWidth) {
+        FFitPageWidth(style.FitPageWidth),
+        FMethod(style.Method) {
     model.Root()->CollectAttributes(FAttributes);
   }
 
@@ -209,12 +211,44 @@ class TModelReportBuilder {
     for (const TUbicAttribute* attribute : FAttributes) {
       TEvaluationLine& line = lines.emplace_back(
           TEvaluationLine{TreePrefix(*attribute), attribute->GetName(), !attribute->IsBasic(), {}});
+      if (FMethod != TEvaluationMethod::Sets) continue;
       for (int k = 0; k < FModel.OptionCount(); ++k) {
         line.Values.push_back(ValueSetRuns(attribute->Scale(), attribute->OptionText(k), "; "));
       }
     }
-    FReport->Add(std::make_unique<TRptEvaluation>(FReport.get(), std::move(options),
-                                                  std::move(lines), FFitPageWidth));
+    if (FMethod != TEvaluationMethod::Sets) AddMethodResults(lines);
+    FReport->Add(std::make_unique<TRptEvaluation>(
+        FReport.get(), std::move(options), std::move(lines), FFitPageWidth,
+        FMethod != TEvaluationMethod::Sets ? EvaluationMethodName(FMethod) : ""));
+  }
+
+  // The results of the method, one "name=weight" run per value in its class's colour; the lines
+  // are those of FAttributes.
+  void AddMethodResults(std::vector<TEvaluationLine>& lines) const {
+    TDistributionEvaluator evaluator(*FModel.Root(), FMethod);
+    std::vector<std::size_t> indices;
+    std::vector<std::vector<std::string>> names;
+    for (const TUbicAttribute* attribute : FAttributes) {
+      const auto& evaluated = evaluator.Attributes();
+      indices.push_back(static_cast<std::size_t>(
+          std::find(evaluated.begin(), evaluated.end(), attribute) - evaluated.begin()));
+      names.push_back(ValueNames(attribute->Scale()));
+    }
+    for (int k = 0; k < FModel.OptionCount(); ++k) {
+      evaluator.Evaluate(k);
+      for (std::size_t a = 0; a < lines.size(); ++a) {
+        const auto weights = evaluator.Weights(indices[a]);
+        TValueRuns& runs = lines[a].Values.emplace_back();
+        for (std::size_t v = 0; v < weights.size(); ++v) {
+          std::string text;
+          AppendDistributionText(text, {names[a][v]}, &weights[v], 1);
+          if (text.empty()) continue;
+          if (!runs.empty()) runs.push_back({"; "});
+          runs.push_back({text, ValueClassOf(FAttributes[a]->Scale(), static_cast<int>(v))});
+        }
+        if (runs.empty()) runs.push_back({"*"});
+      }
+    }
   }
 
   // Per option, a row of its top-level values as they are and a row per changed basic value,
@@ -233,8 +267,15 @@ class TModelReportBuilder {
         AddSensitivityRow(table, sensitivity, change.Attribute, change.From, change.To,
                           change.Results);
       }
+      AddWeightsRemark(section, k);
       section.AddEmptyLine();
     }
+  }
+
+  // The analyses read weights as sets: a line says so under an option's analysis.
+  void AddWeightsRemark(TRptSection& section, int k) const {
+    const std::string remark = ReducedWeightsRemark(FModel, k);
+    if (!remark.empty()) section.AddLine()->AddText(remark);
   }
 
   // Per function with conflicts, a row per conflict: the rule whose inputs are better, the one it
@@ -283,6 +324,7 @@ class TModelReportBuilder {
       if (!answer.Solutions.empty()) AddSolutionTable(section, answer);
       if (answer.More > 0)
         section.AddLine()->AddText("and " + std::to_string(answer.More) + " more");
+      AddWeightsRemark(section, question.Option);
       section.AddEmptyLine();
     }
   }
@@ -302,6 +344,9 @@ class TModelReportBuilder {
       for (const auto& [title, basics] : {std::pair{"Strong points: ", &explanation.Strong},
                                           {"Weak points: ", &explanation.Weak}}) {
         if (!basics->empty()) option.Points.push_back(PointRuns(title, *basics, k));
+      }
+      if (std::string remark = ReducedWeightsRemark(FModel, k); !remark.empty()) {
+        option.Points.push_back({{std::move(remark)}});
       }
     }
     if (!options.empty()) {
@@ -471,6 +516,7 @@ class TModelReportBuilder {
   const TUbicModel& FModel;
   std::unique_ptr<TReport> FReport;
   bool FFitPageWidth;
+  TEvaluationMethod FMethod;
   std::vector<const TUbicAttribute*> FAttributes;
   std::unordered_map<const TUbicFunction*, TLocalWeights> FLocalWeights;
 };

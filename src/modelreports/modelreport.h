@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "foundation/flagset.h"
+#include "model/distribution.h"
 #include "model/model.h"
 #include "model/target.h"
 #include "reports/datetimeformat.h"
@@ -77,6 +78,9 @@ struct TReportStyle {
   // out on; without it they keep five options each, however wide, and a text report is made as
   // wide as they need.
   bool FitPageWidth = false;
+  // How the evaluation section evaluates uncertain values: a choice of the run, like the rest of
+  // this style, not a part of the model.
+  TEvaluationMethod Method = TEvaluationMethod::Sets;
 };
 
 // A report of the chosen sections of Model, titled with the model's name; nil when there is no

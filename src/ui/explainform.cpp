@@ -164,6 +164,7 @@ TExplainForm::TExplainForm(const TUbicModel& model, int option, QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(FTree, 1);
   layout->addLayout(NewLegend(this));
+  AddWeightsRemark(*layout, model, option, this);
   layout->addWidget(buttons);
   NameObjects({{FTree, "Tree"}, {FCopy, "Copy"}, {FCopyBtn, "CopyBtn"}, {FCloseBtn, "CloseBtn"}});
   connect(FCopy, &QAction::triggered, this, &TExplainForm::CopyBtnClick);

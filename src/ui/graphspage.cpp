@@ -63,13 +63,17 @@ TGraphsPage::TGraphsPage(TUbicDocument& document, TMainForm& mainForm)
       NewGraphAction("Named &options", "Na options|Show names with option", QKeySequence("Ctrl+V"));
   FGraphFourOptions = NewGraphAction("&4 options", "Show 4 options|Show four options on graph",
                                      QKeySequence("Ctrl+4"));
+  FGraphDistributions = NewGraphAction(
+      "&Distributions", "Distributions|Show each option's probabilities of the attribute's values",
+      {});
   FGraphCopy = NewGraphAction("&Copy graph", "Copy|Copy graph", QKeySequence("Ctrl+C"));
   // The frame owns Ctrl+C and Ctrl+V and passes them on (EditCommand); here they are only shown.
   for (QAction* action : {FGraphNamedOptions, FGraphCopy}) {
     removeAction(action);
     action->setShortcutContext(Qt::WidgetShortcut);
   }
-  for (QAction* action : {FGraphNamedValues, FGraphNamedOptions, FGraphFourOptions}) {
+  for (QAction* action :
+       {FGraphNamedValues, FGraphNamedOptions, FGraphFourOptions, FGraphDistributions}) {
     action->setCheckable(true);
   }
   connect(FGraphShowAll, &QAction::triggered, this, [this] { ShowAllOptions(true); });
@@ -85,13 +89,16 @@ TGraphsPage::TGraphsPage(TUbicDocument& document, TMainForm& mainForm)
           [invert] { invert(&TGraphSettings::NamedOptions); });
   connect(FGraphFourOptions, &QAction::triggered, this,
           [invert] { invert(&TGraphSettings::FourOptions); });
+  connect(FGraphDistributions, &QAction::triggered, this,
+          [invert] { invert(&TGraphSettings::Distributions); });
   connect(FGraphCopy, &QAction::triggered, this,
           [this] { FMainForm.RunCommand([this] { CopyGraph(); }); });
 
   FGraphMenu = new QMenu("&Graph", this);
   FGraphMenu->addActions({FGraphShowAll, FGraphHideAll});
   FGraphMenu->addSeparator();
-  FGraphMenu->addActions({FGraphNamedValues, FGraphNamedOptions, FGraphFourOptions});
+  FGraphMenu->addActions(
+      {FGraphNamedValues, FGraphNamedOptions, FGraphFourOptions, FGraphDistributions});
   FGraphMenu->addSeparator();
   FGraphMenu->addAction(FGraphCopy);
   FGraphPopupMenu = new QMenu(this);
@@ -102,7 +109,8 @@ TGraphsPage::TGraphsPage(TUbicDocument& document, TMainForm& mainForm)
   FGraphPopupMenu->addActions(
       {PopupAction(FGraphNamedValues, "&Named values", "Named values"),
        PopupAction(FGraphNamedOptions, "Named options", "Named options"),
-       PopupAction(FGraphFourOptions, "&Four (4) options", FGraphFourOptions->statusTip())});
+       PopupAction(FGraphFourOptions, "&Four (4) options", FGraphFourOptions->statusTip()),
+       PopupAction(FGraphDistributions, "&Distributions", FGraphDistributions->statusTip())});
   FGraphPopupMenu->addSeparator();
   FGraphPopupMenu->addAction(PopupAction(FGraphCopy, "&Copy graph", FGraphCopy->statusTip()));
 
@@ -148,6 +156,7 @@ TGraphsPage::TGraphsPage(TUbicDocument& document, TMainForm& mainForm)
                {FGraphNamedValues, "GraphNamedValues"},
                {FGraphNamedOptions, "GraphNamedOptions"},
                {FGraphFourOptions, "GraphFourOptions"},
+               {FGraphDistributions, "GraphDistributions"},
                {FGraphCopy, "GraphCopy"},
                {FGraphMenu, "GraphMenu"},
                {FGraphPopupMenu, "GraphPopupMenu"}});
@@ -302,6 +311,7 @@ void TGraphsPage::UpdateControls() {
   FGraphNamedValues->setChecked(FSettings.NamedValues);
   FGraphNamedOptions->setChecked(FSettings.NamedOptions);
   FGraphFourOptions->setChecked(FSettings.FourOptions);
+  FGraphDistributions->setChecked(FSettings.Distributions);
   FGraphFourOptions->setEnabled(ChartAttributes().size() > 2);
   FGraphCopy->setEnabled(FGraphs.Visible() != TGraphKind::None);
   for (const auto& [action, popup] : FPopupActions) {
@@ -328,6 +338,9 @@ void TGraphsPage::CopyGraph() {
       return;
     case TGraphKind::Bar:
       CopyChartToClipboard(FGraphs.Bar(), FGraphView->size(), ratio);
+      return;
+    case TGraphKind::Distribution:
+      CopyChartToClipboard(FGraphs.Distribution(), FGraphView->size(), ratio);
       return;
     case TGraphKind::Scatter:
       CopyChartToClipboard(FGraphs.Scatter(), FGraphView->size(), ratio);

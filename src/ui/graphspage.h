@@ -96,6 +96,7 @@ class TGraphsPage : public QWidget {
   QAction* FGraphNamedValues;
   QAction* FGraphNamedOptions;
   QAction* FGraphFourOptions;
+  QAction* FGraphDistributions;
   QAction* FGraphCopy;
   QMenu* FGraphMenu;
   QMenu* FGraphPopupMenu;

@@ -25,6 +25,7 @@
 #include "mdilayout.h"
 #include "model/ubicstr.h"
 #include "modelform.h"
+#include "optionspage.h"
 #include "previewform.h"
 #include "print/chartgraphs.h"
 #include "print/printpreview.h"
@@ -470,21 +471,26 @@ void TMainForm::FileReportClick() {
   TModelForm* document = ActiveDocument();
   if (document == nullptr) return;
   FRptForm->SetEmptyGraph(document->GraphsPage().EmptyReason());
+  FRptForm->SetMethod(document->EvaluationPage().Method());
   if (FRptForm->exec() != QDialog::Accepted) return;
   const TReportSections sections = FRptForm->Sections();
   if (sections.Empty()) return;
-  ShowInPreview([document, sections](TPrintPreview& preview, const TReportStyle& style) {
-    const TUbicModel& model = document->Model();
-    // The graph section shows the Graphs page's chart, fitted as the page shows it.
-    TGraphsPage& graphsPage = document->GraphsPage();
-    if (sections.Contains(rsGraphs)) graphsPage.Build();
-    const QSize shown = graphsPage.ShownSize();
-    auto graphs = std::make_shared<TChartReportGraphs>(graphsPage.Graphs(),
-                                                       shown.isEmpty() ? QSize(640, 480) : shown);
-    if (auto report = MakeModelReport(&model, sections, style, graphs.get(),
-                                      document->ReportTargets().Questions(model)))
-      preview.AddReport(std::move(report), std::move(graphs));
-  });
+  const TEvaluationMethod method = FRptForm->Method();
+  ShowInPreview(
+      [document, sections, method](TPrintPreview& preview, const TReportStyle& pageStyle) {
+        TReportStyle style = pageStyle;
+        style.Method = method;
+        const TUbicModel& model = document->Model();
+        // The graph section shows the Graphs page's chart, fitted as the page shows it.
+        TGraphsPage& graphsPage = document->GraphsPage();
+        if (sections.Contains(rsGraphs)) graphsPage.Build();
+        const QSize shown = graphsPage.ShownSize();
+        auto graphs = std::make_shared<TChartReportGraphs>(
+            graphsPage.Graphs(), shown.isEmpty() ? QSize(640, 480) : shown);
+        if (auto report = MakeModelReport(&model, sections, style, graphs.get(),
+                                          document->ReportTargets().Questions(model)))
+          preview.AddReport(std::move(report), std::move(graphs));
+      });
 }
 
 void TMainForm::ShowFunctionReport(TUbicFunction& function, const TUbicAttribute& attribute) {

@@ -74,6 +74,7 @@ class TModelForm : public QWidget, private TDocumentObserver {
   QMenu* PageMenu() const;
   // The Graphs page, whose chart a report shows as the page shows it.
   TGraphsPage& GraphsPage() const { return *FGraphsPage; }
+  TEvaluationPage& EvaluationPage() const { return *FEvaluationPage; }
   // The targets the window's reports answer, kept by the Target dialog of the Evaluation page.
   const TReportTargets& ReportTargets() const { return FReportTargets; }
   // The frame's Cut, Copy and Paste when no edit field has the focus.

@@ -6,9 +6,12 @@
 #include <QPainter>
 #include <QToolTip>
 #include <algorithm>
+#include <unordered_map>
 #include <utility>
 
+#include "model/distributionevaluator.h"
 #include "model/scale.h"
+#include "model/valuecode.h"
 #include "model/valuetext.h"
 #include "uitext.h"
 #include "valuecolours.h"
@@ -32,7 +35,44 @@ void TOptionGridModel::Rebuild(const TUbicModel& model,
   beginResetModel();
   FModel = &model;
   FAttributes = std::move(attributes);
+  EvaluateByMethod();
   endResetModel();
+}
+
+void TOptionGridModel::EvaluateByMethod() {
+  FResults.clear();
+  if (FKind != TGridKind::Evaluation || FMethod == TEvaluationMethod::Sets || FAttributes.empty()) {
+    return;
+  }
+  TDistributionEvaluator evaluator(*FModel->Root(), FMethod);
+  const std::vector<const TUbicAttribute*>& evaluated = evaluator.Attributes();
+  std::unordered_map<const TUbicAttribute*, std::size_t> indexOf;
+  for (std::size_t a = 0; a < evaluated.size(); ++a) indexOf.emplace(evaluated[a], a);
+  std::vector<std::vector<std::string>> names;
+  for (const TUbicAttribute* attribute : FAttributes)
+    names.push_back(ValueNames(attribute->Scale()));
+  FResults.resize(FAttributes.size() * static_cast<std::size_t>(FModel->OptionCount()));
+  auto result = FResults.begin();
+  for (int k = 0; k < FModel->OptionCount(); ++k) {
+    evaluator.Evaluate(k);
+    for (std::size_t row = 0; row < FAttributes.size(); ++row, ++result) {
+      const auto weights = evaluator.Weights(indexOf.at(FAttributes[row]));
+      std::string text;
+      std::string codes;
+      AppendDistributionText(text, names[row], weights.data(), static_cast<int>(weights.size()));
+      for (std::size_t v = 0; v < weights.size(); ++v) {
+        if (weights[v] > 0) codes += ValueCode(static_cast<int>(v));
+      }
+      result->Text = text.empty() ? QString("*") : ToQString(text);
+      result->Class = SetClassOf(FAttributes[row]->Scale(), codes);
+    }
+  }
+}
+
+const TOptionGridModel::TResult* TOptionGridModel::ResultOf(int row, int option) const {
+  const std::size_t index =
+      static_cast<std::size_t>(option) * FAttributes.size() + static_cast<std::size_t>(row - 2);
+  return index < FResults.size() ? &FResults[index] : nullptr;
 }
 
 const TUbicAttribute* TOptionGridModel::AttributeOfRow(int row) const {
@@ -55,13 +95,19 @@ int TOptionGridModel::columnCount(const QModelIndex& parent) const {
   return std::max(1, FModel->OptionCount());
 }
 
-QString TOptionGridModel::ValueText(const TUbicAttribute& attribute, int option) const {
-  return ToQString(ValueSetText(attribute.Scale(), attribute.OptionText(option)));
+QString TOptionGridModel::ValueText(int row, int option) const {
+  if (const TResult* result = ResultOf(row, option)) return result->Text;
+  const TUbicAttribute& attribute = *AttributeOfRow(row);
+  return ToQString(attribute.IsBasic()
+                       ? EnteredValueText(attribute, option)
+                       : ValueSetText(attribute.Scale(), attribute.OptionText(option)));
 }
 
-QVariant TOptionGridModel::ValueColor(const TUbicAttribute& attribute, int option) const {
-  // A set of bad and good values is neither.
-  return ClassColour(SetClassOf(attribute.Scale(), attribute.OptionText(option)));
+TValueClass TOptionGridModel::ValueClass(int row, int option) const {
+  if (const TResult* result = ResultOf(row, option)) return result->Class;
+  // A set of bad and good values is neither; weights count as the set of their values.
+  const TUbicAttribute& attribute = *AttributeOfRow(row);
+  return SetClassOf(attribute.Scale(), attribute.OptionText(option));
 }
 
 QString TOptionGridModel::CellText(TGridCell cell) const {
@@ -70,8 +116,7 @@ QString TOptionGridModel::CellText(TGridCell cell) const {
   if (cell.Col == 0) return headerData(cell.Row - 1, Qt::Vertical, Qt::DisplayRole).toString();
   if (option >= FModel->OptionCount()) return {};
   if (cell.Row == 1) return ToQString(FModel->Options()[option]);
-  const TUbicAttribute* attribute = AttributeOfRow(cell.Row);
-  return attribute ? ValueText(*attribute, option) : QString();
+  return AttributeOfRow(cell.Row) ? ValueText(cell.Row, option) : QString();
 }
 
 int TOptionGridModel::WidestHeaderText(const QFont& bold) const {
@@ -113,18 +158,21 @@ QVariant TOptionGridModel::data(const QModelIndex& index, int role) const {
   const bool hasOption = FModel && index.column() < FModel->OptionCount();
   switch (role) {
     case Qt::DisplayRole:
-    case Qt::EditRole:
       return CellText(cell);
+    case Qt::EditRole:
+      // A basic value is edited as entered, whatever the method shows of it.
+      return attribute && attribute->IsBasic() && hasOption
+                 ? ToQString(EnteredValueText(*attribute, index.column()))
+                 : CellText(cell);
     case BoldRole:
       return cell.Row == 1 ||
              (FKind == TGridKind::Evaluation && attribute && !attribute->IsBasic());
     case Qt::ForegroundRole:
-      return attribute && hasOption ? ValueColor(*attribute, index.column()) : QVariant();
+      return attribute && hasOption ? ClassColour(ValueClass(cell.Row, index.column()))
+                                    : QVariant();
     case Qt::AccessibleDescriptionRole:
-      return attribute && hasOption
-                 ? ClassDescription(
-                       SetClassOf(attribute->Scale(), attribute->OptionText(index.column())))
-                 : QVariant();
+      return attribute && hasOption ? ClassDescription(ValueClass(cell.Row, index.column()))
+                                    : QVariant();
     default:
       return {};
   }

@@ -10,12 +10,14 @@
 #include <vector>
 
 #include "document/attributeref.h"
+#include "model/distribution.h"
 #include "model/model.h"
 
 namespace ubic {
 
 // The Options grid shows the basic attributes; the Evaluation grid every attribute, indented by
-// level, with the evaluated results. Both show whole value sets.
+// level, with the evaluated results. Both show whole value sets, and weights as they were entered;
+// the Evaluation grid shows what the "prob" and "fuzzy" methods make of them when one is chosen.
 enum class TGridKind { Options, Evaluation };
 
 // Grid coordinates as the user counts them: row 0 and column 0 are fixed, row 1 holds the option
@@ -34,6 +36,9 @@ class TOptionGridModel : public QAbstractTableModel {
   TOptionGridModel(TGridKind kind, QObject* parent) : QAbstractTableModel(parent), FKind(kind) {}
 
   void Rebuild(const TUbicModel& model, std::vector<const TUbicAttribute*> attributes);
+  // How the Evaluation grid evaluates; the next Rebuild shows it.
+  void SetMethod(TEvaluationMethod method) { FMethod = method; }
+  TEvaluationMethod Method() const { return FMethod; }
   const std::vector<const TUbicAttribute*>& Attributes() const { return FAttributes; }
   // The attribute of a grid row, nil for rows 0 and 1 and beyond the last.
   const TUbicAttribute* AttributeOfRow(int row) const;
@@ -55,12 +60,24 @@ class TOptionGridModel : public QAbstractTableModel {
   Qt::ItemFlags flags(const QModelIndex& index) const override;
 
  private:
-  QString ValueText(const TUbicAttribute& attribute, int option) const;
-  QVariant ValueColor(const TUbicAttribute& attribute, int option) const;
+  // A result of the method: its text and the class all its values of positive weight share.
+  struct TResult {
+    QString Text;
+    TValueClass Class = TValueClass::Neutral;
+  };
+
+  // Evaluates every option by the method, when it is not "sets".
+  void EvaluateByMethod();
+  const TResult* ResultOf(int row, int option) const;
+  QString ValueText(int row, int option) const;
+  TValueClass ValueClass(int row, int option) const;
 
   TGridKind FKind;
+  TEvaluationMethod FMethod = TEvaluationMethod::Sets;
   const TUbicModel* FModel = nullptr;
   std::vector<const TUbicAttribute*> FAttributes;
+  // Option by option, row by row (the rows' attributes are in pre-order, as the evaluator's).
+  std::vector<TResult> FResults;
 };
 
 // Draws a cell's text 2 pixels in from its top-left corner, bold or coloured as the cell says.

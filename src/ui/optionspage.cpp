@@ -1,9 +1,11 @@
 #include "optionspage.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -18,6 +20,7 @@
 #include "explainform.h"
 #include "foundation/utils.h"
 #include "mainform.h"
+#include "model/distribution.h"
 #include "model/ubicstr.h"
 #include "model/valuetext.h"
 #include "optionsfiles.h"
@@ -99,6 +102,9 @@ TGridPage::TGridPage(TUbicDocument& document, TMainForm& mainForm, TGridKind kin
   connect(FValueEditor, &TValueEditor::SetToggled, this, [this](const std::string& codes) {
     FMainForm.RunCommand([this, &codes] { SetValue(FGrid->Current(), codes); });
   });
+  connect(FValueEditor, &TValueEditor::WeightsEntered, this, [this](const std::string& text) {
+    FMainForm.RunCommand([this, &text] { SetWeights(FGrid->Current(), text); });
+  });
   connect(FGrid->selectionModel(), &QItemSelectionModel::currentChanged, this,
           [this] { emit StateChanged(); });
   // The page sees the keys of its grid and value editor before they do.
@@ -148,10 +154,21 @@ void TGridPage::SetValue(TGridCell cell, const std::string& codes) {
       edits::SetOptionValue(*FGrid->Cells().AttributeOfRow(cell.Row), cell.Col - 1, codes));
 }
 
+void TGridPage::SetWeights(TGridCell cell, const std::string& text) {
+  if (!FGrid->Cells().IsValueCell(cell)) return;
+  FDocument.Run(
+      edits::SetOptionWeights(*FGrid->Cells().AttributeOfRow(cell.Row), cell.Col - 1, text));
+}
+
 void TGridPage::TextEntered(TGridCell cell, const QString& text) {
   if (!FGrid->Cells().IsValueCell(cell)) return;
   const TUbicAttribute& attribute = *FGrid->Cells().AttributeOfRow(cell.Row);
-  const TParsedValueSet parsed = ParseValueSet(attribute.Scale(), FromQString(text));
+  const std::string typed = FromQString(text);
+  if (IsWeightsText(typed)) {
+    SetWeights(cell, typed);
+    return;
+  }
+  const TParsedValueSet parsed = ParseValueSet(attribute.Scale(), typed);
   if (parsed.Unknown) {
     Say(ToQString(Format(ubicstr::UnknownAttributeValue, attribute.GetName(), *parsed.Unknown)));
     return;
@@ -430,11 +447,28 @@ TEvaluationPage::TEvaluationPage(TUbicDocument& document, TMainForm& mainForm,
   FTargetBtn = NewAnalysisButton(
       "&Target...", "Target|What it would take for the option to reach a value of an attribute",
       &TEvaluationPage::TargetBtnClick);
+  FMethodBox = new QComboBox(this);
+  for (const TEvaluationMethod method :
+       {TEvaluationMethod::Sets, TEvaluationMethod::Prob, TEvaluationMethod::Fuzzy}) {
+    FMethodBox->addItem(EvaluationMethodName(method), static_cast<int>(method));
+  }
+  FMethodBox->setFocusPolicy(Qt::NoFocus);
+  Describe(FMethodBox, "Method",
+           "How uncertain values are evaluated: as sets of values, as probabilities or as fuzzy "
+           "degrees");
+  connect(FMethodBox, &QComboBox::activated, this, [this](int index) {
+    FGrid->Cells().SetMethod(static_cast<TEvaluationMethod>(FMethodBox->itemData(index).toInt()));
+    Build();
+  });
   // The document window puts Undo and Redo into it.
   FEvalEditMenu = new QMenu("&Edit", this);
   auto* bar = new QHBoxLayout;
   // The buttons stay where they are whether the value editor is shown or not.
   bar->addWidget(EditorSlot({FValueEditor}), 1);
+  auto* methodLabel = new QLabel("Method:", this);
+  methodLabel->setBuddy(FMethodBox);
+  bar->addWidget(methodLabel);
+  bar->addWidget(FMethodBox);
   bar->addWidget(FSensitivityBtn);
   bar->addWidget(FExplainBtn);
   bar->addWidget(FTargetBtn);
@@ -444,6 +478,7 @@ TEvaluationPage::TEvaluationPage(TUbicDocument& document, TMainForm& mainForm,
   NameObjects({{FSensitivityBtn, "SensitivityBtn"},
                {FExplainBtn, "ExplainBtn"},
                {FTargetBtn, "TargetBtn"},
+               {FMethodBox, "MethodBox"},
                {FEvalEditMenu, "EvalEditMenu"}});
 }
 

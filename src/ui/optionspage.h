@@ -6,6 +6,7 @@
 #include "optiongrid.h"
 
 class QAction;
+class QComboBox;
 class QKeyEvent;
 class QLineEdit;
 class QMenu;
@@ -61,7 +62,9 @@ class TGridPage : public QWidget {
  private:
   // Stores the value-set text Codes in Cell, when it names an option's value.
   void SetValue(TGridCell cell, const std::string& codes);
-  // A set typed into a cell as the names of its values, joined by ";".
+  // Stores weights given as "name=weight" joined by ";" in Cell, when it names an option's value.
+  void SetWeights(TGridCell cell, const std::string& text);
+  // A set typed into a cell as the names of its values, joined by ";", or weights.
   void TextEntered(TGridCell cell, const QString& text);
 
  signals:
@@ -140,6 +143,9 @@ class TEvaluationPage : public TGridPage {
   void ExplainBtnClick();
   // A solution chosen in the dialog becomes a new option after the current one, shown.
   void TargetBtnClick();
+  // How the grid evaluates uncertain values: a choice of this run, which neither the model nor
+  // its file keep.
+  TEvaluationMethod Method() const { return FGrid->Cells().Method(); }
 
  private:
   QPushButton* NewAnalysisButton(const QString& caption, const QString& hint,
@@ -150,6 +156,7 @@ class TEvaluationPage : public TGridPage {
   QPushButton* FSensitivityBtn;
   QPushButton* FExplainBtn;
   QPushButton* FTargetBtn;
+  QComboBox* FMethodBox;
   QMenu* FEvalEditMenu;
 };
 

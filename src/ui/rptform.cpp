@@ -1,7 +1,10 @@
 #include "rptform.h"
 
+#include <QComboBox>
+
 #include <QFontDialog>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -62,6 +65,7 @@ TFont DefaultReportFont() {
 TRptForm::TRptForm(QWidget* parent)
     : QDialog(parent),
       FRptList(new QListWidget(this)),
+      FMethodBox(new QComboBox(this)),
       FOKBtn(new QPushButton("&Report", this)),
       FCancelBtn(new QPushButton("&Cancel", this)),
       FFontBtn(new QPushButton("&Font...", this)),
@@ -73,6 +77,13 @@ TRptForm::TRptForm(QWidget* parent)
     item->setCheckState(i < kDefaultSectionCount ? Qt::Checked : Qt::Unchecked);
   }
   Describe(FRptList, "Sections", "The ticked sections make up the report");
+  for (const TEvaluationMethod method :
+       {TEvaluationMethod::Sets, TEvaluationMethod::Prob, TEvaluationMethod::Fuzzy}) {
+    FMethodBox->addItem(EvaluationMethodName(method), static_cast<int>(method));
+  }
+  Describe(FMethodBox, "Method",
+           "How the evaluation results treat uncertain values: as sets of values, as "
+           "probabilities or as fuzzy degrees");
   Describe(FOKBtn, {}, "Make the report of the ticked sections and show it");
   Describe(FCancelBtn, {}, "Make no report");
   Describe(FFontBtn, {}, "Choose the font of the reports");
@@ -82,18 +93,33 @@ TRptForm::TRptForm(QWidget* parent)
   buttons->addWidget(FCancelBtn);
   buttons->addWidget(FFontBtn);
   buttons->addStretch();
+  auto* methodLabel = new QLabel("&Method:", this);
+  methodLabel->setBuddy(FMethodBox);
+  buttons->addWidget(methodLabel);
+  buttons->addWidget(FMethodBox);
   auto* row = new QHBoxLayout;
   row->addWidget(FRptList);
   row->addLayout(buttons);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(row);
   layout->setSizeConstraint(QLayout::SetFixedSize);
-  NameObjects(
-      {{FRptList, "RptList"}, {FOKBtn, "OKBtn"}, {FCancelBtn, "CancelBtn"}, {FFontBtn, "FontBtn"}});
+  NameObjects({{FRptList, "RptList"},
+               {FMethodBox, "MethodBox"},
+               {FOKBtn, "OKBtn"},
+               {FCancelBtn, "CancelBtn"},
+               {FFontBtn, "FontBtn"}});
   KeepDialog(this, "RptForm");
   connect(FOKBtn, &QPushButton::clicked, this, &QDialog::accept);
   connect(FCancelBtn, &QPushButton::clicked, this, &QDialog::reject);
   connect(FFontBtn, &QPushButton::clicked, this, &TRptForm::FontBtnClick);
+}
+
+TEvaluationMethod TRptForm::Method() const {
+  return static_cast<TEvaluationMethod>(FMethodBox->currentData().toInt());
+}
+
+void TRptForm::SetMethod(TEvaluationMethod method) {
+  FMethodBox->setCurrentIndex(FMethodBox->findData(static_cast<int>(method)));
 }
 
 TReportSections TRptForm::Sections() const {

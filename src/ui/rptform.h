@@ -5,6 +5,7 @@
 #include "charts/modelgraphs.h"
 #include "modelreports/modelreport.h"
 
+class QComboBox;
 class QListWidget;
 class QPushButton;
 
@@ -24,6 +25,10 @@ class TRptForm : public QDialog {
   // disabled and unticked, with the reason as its tip, and takes the user's tick back once there
   // is a graph again.
   void SetEmptyGraph(TEmptyGraph reason);
+  // How the evaluation section evaluates uncertain values; the dialog offers the Evaluation page's
+  // choice.
+  TEvaluationMethod Method() const;
+  void SetMethod(TEvaluationMethod method);
   const TFont& ReportFont() const { return FReportFont; }
   void SetReportFont(const TFont& font) { FReportFont = font; }
 
@@ -31,6 +36,7 @@ class TRptForm : public QDialog {
   void FontBtnClick();
 
   QListWidget* FRptList;
+  QComboBox* FMethodBox;
   QPushButton* FOKBtn;
   QPushButton* FCancelBtn;
   QPushButton* FFontBtn;

@@ -71,6 +71,7 @@ TSensitivityForm::TSensitivityForm(const TUbicModel& model, int option, QWidget*
   layout->addWidget(new QLabel(
       "Each single value one step lower and higher: better results green, worse red.", this));
   layout->addWidget(FTable, 1);
+  AddWeightsRemark(*layout, model, option, this);
   layout->addWidget(buttons);
   FTable->setObjectName("Table");
   resize(640, 420);

@@ -112,6 +112,7 @@ TTargetForm::TTargetForm(const TUbicModel& model, int option, TReportTargets& re
   layout->addWidget(FOutcomeLabel);
   layout->addWidget(FSolutionList, 1);
   layout->addWidget(FMoreLabel);
+  AddWeightsRemark(*layout, model, option, this);
   layout->addLayout(report);
   layout->addWidget(buttons);
   NameObjects({{FAttributeCombo, "AttributeCombo"},

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QKeySequence>
+#include <QLabel>
 #include <QObject>
 #include <QString>
 #include <QWidget>
@@ -10,6 +11,7 @@
 #include <utility>
 
 #include "foundation/cp1250.h"
+#include "model/distribution.h"
 
 namespace ubic {
 
@@ -47,6 +49,18 @@ inline QAction* NewOwnAction(QWidget* owner, const QString& caption, const QStri
 // Gives each object the name of the member that holds it: tests and tools find them by it.
 inline void NameObjects(std::initializer_list<std::pair<QObject*, const char*>> objects) {
   for (const auto& [object, name] : objects) object->setObjectName(name);
+}
+
+// Where an analysis of option K is shown: a label saying which weights it read as sets, added to
+// Layout when the option has any.
+template <typename Layout>
+void AddWeightsRemark(Layout& layout, const TUbicModel& model, int k, QWidget* parent) {
+  const std::string remark = ReducedWeightsRemark(model, k);
+  if (remark.empty()) return;
+  auto* label = new QLabel(ToQString(remark), parent);
+  label->setObjectName("WeightsRemark");
+  label->setWordWrap(true);
+  layout.addWidget(label);
 }
 
 }  // namespace ubic

@@ -1,12 +1,19 @@
 #include "valueeditor.h"
 
 #include <QAbstractItemView>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QSignalBlocker>
+#include <QStandardItemModel>
 #include <QStylePainter>
+#include <QStyledItemDelegate>
+#include <QTableView>
 #include <algorithm>
+#include <functional>
+#include <utility>
 
 #include "model/attribute.h"
+#include "model/distribution.h"
 #include "model/valuecode.h"
 #include "model/valuetext.h"
 #include "uitext.h"
@@ -14,6 +21,25 @@
 namespace ubic {
 
 namespace {
+
+constexpr int NameColumn = 0;
+constexpr int WeightColumn = 1;
+
+// Hands a typed weight to the editor instead of the list's model: the weight belongs to the
+// option, and the list shows it again once the document has it.
+class TWeightDelegate : public QStyledItemDelegate {
+ public:
+  using TEntered = std::function<void(int row, const QString& text)>;
+  TWeightDelegate(TEntered entered, QObject* parent)
+      : QStyledItemDelegate(parent), FEntered(std::move(entered)) {}
+  void setModelData(QWidget* editor, QAbstractItemModel* /*model*/,
+                    const QModelIndex& index) const override {
+    FEntered(index.row(), editor->property("text").toString());
+  }
+
+ private:
+  TEntered FEntered;
+};
 
 QStringList Choices(const TUbicAttribute& attribute) {
   QStringList names;
@@ -28,6 +54,26 @@ QStringList Choices(const TUbicAttribute& attribute) {
 TValueEditor::TValueEditor(QWidget* parent) : QComboBox(parent) {
   setMinimumContentsLength(16);
   setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  // A list of names with their weights beside them.
+  qobject_cast<QStandardItemModel*>(model())->setColumnCount(2);
+  auto* list = new QTableView;
+  list->horizontalHeader()->hide();
+  list->verticalHeader()->hide();
+  list->setShowGrid(false);
+  list->setSelectionBehavior(QAbstractItemView::SelectRows);
+  list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setView(list);
+  list->horizontalHeader()->setSectionResizeMode(NameColumn, QHeaderView::Stretch);
+  list->horizontalHeader()->setSectionResizeMode(WeightColumn, QHeaderView::Fixed);
+  list->setColumnWidth(WeightColumn, fontMetrics().horizontalAdvance("0.00000"));
+  auto* weights =
+      new TWeightDelegate([this](int row, const QString& text) { WeightEdited(row, text); }, list);
+  list->setItemDelegateForColumn(WeightColumn, weights);
+  // The Enter that closed the editor passes on to the list after it, and must still be refused.
+  connect(weights, &QAbstractItemDelegate::closeEditor, this, [this] {
+    QMetaObject::invokeMethod(
+        this, [this] { FEditingWeight = false; }, Qt::QueuedConnection);
+  });
   // Ahead of the list's own handling, which would close it on every click.
   view()->viewport()->installEventFilter(this);
   view()->installEventFilter(this);
@@ -45,22 +91,41 @@ void TValueEditor::Show(const TUbicAttribute& attribute, int option) {
   }
   const std::string text = attribute.OptionText(option);
   FCodes = text == "*" ? std::string() : text;
+  FWeights = attribute.OptionWeightsOf(option).value_or(std::vector<double>());
+  FNames = ValueNames(attribute.Scale());
   const int last = count() - 1;
   for (int i = 0; i < last; ++i) {
-    const bool checked = FCodes.find(ValueCode(i)) != std::string::npos;
+    const auto found = FCodes.find(ValueCode(i));
+    const bool checked = found != std::string::npos;
     setItemData(i, checked ? Qt::Checked : Qt::Unchecked, Qt::CheckStateRole);
+    const QString weight = checked && found < FWeights.size()
+                               ? QString::fromStdString(WeightsField({FWeights[found]}))
+                               : QString();
+    model()->setData(model()->index(i, WeightColumn), weight);
   }
   setItemData(last, FCodes.empty() ? Qt::Checked : Qt::Unchecked, Qt::CheckStateRole);
   if (!view()->isVisible()) {
     const int first = attribute.OptionValue(option);
     setCurrentIndex(first < 0 ? last : first);
   }
-  FText = ToQString(ValueSetText(attribute.Scale(), FCodes));
+  FText = ToQString(EnteredValueText(attribute, option));
   update();
 }
 
 std::string TValueEditor::SingleChoice(int index) const {
   return index >= 0 && index < count() - 1 ? std::string(1, ValueCode(index)) : std::string();
+}
+
+bool TValueEditor::EditsWeight(const QMouseEvent& event) {
+  const QModelIndex index = view()->indexAt(event.position().toPoint());
+  if (!index.isValid() || index.column() != WeightColumn || index.row() >= count() - 1) {
+    return false;
+  }
+  if (event.type() == QEvent::MouseButtonRelease) {
+    FEditingWeight = true;
+    view()->edit(index);
+  }
+  return true;
 }
 
 bool TValueEditor::IsToggle(const QMouseEvent& event) const {
@@ -78,16 +143,36 @@ bool TValueEditor::eventFilter(QObject* watched, QEvent* event) {
       (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
        type == QEvent::MouseButtonDblClick)) {
     const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (EditsWeight(*mouse)) return true;
     if (!IsToggle(*mouse)) return false;
     if (type == QEvent::MouseButtonRelease) {
       Toggle(view()->indexAt(mouse->position().toPoint()).row());
     }
     return true;
   }
-  if (watched == view() && type == QEvent::KeyPress &&
-      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
-    Toggle(view()->currentIndex().row());
-    return true;
+  // The list's own handling of Enter comes with the shortcut check, before the key press.
+  if (FEditingWeight && type == QEvent::ShortcutOverride) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      event->accept();
+      return true;
+    }
+  }
+  if (watched == view() && type == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    // Enter in a weight's editor ends the edit, not the list.
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && FEditingWeight) {
+      return true;
+    }
+    if (key == Qt::Key_Space) {
+      Toggle(view()->currentIndex().row());
+      return true;
+    }
+    // Home and End go to the first and the last value, as in a list, not along the row.
+    if (key == Qt::Key_Home || key == Qt::Key_End) {
+      view()->setCurrentIndex(model()->index(key == Qt::Key_Home ? 0 : count() - 1, NameColumn));
+      return true;
+    }
   }
   return QComboBox::eventFilter(watched, event);
 }
@@ -109,6 +194,25 @@ void TValueEditor::Toggle(int index) {
     }
   }
   emit SetToggled(codes);
+}
+
+void TValueEditor::WeightEdited(int index, const QString& weight) {
+  std::string text;
+  for (int v = 0; v < static_cast<int>(FNames.size()); ++v) {
+    std::string entry;
+    if (v == index) {
+      // An emptied weight takes the value out.
+      const QString typed = weight.trimmed();
+      entry = typed.isEmpty() ? std::string("0") : FromQString(typed);
+    } else if (const auto found = FCodes.find(ValueCode(v)); found != std::string::npos) {
+      entry = WeightsField({found < FWeights.size() ? FWeights[found] : 1.0});
+    } else {
+      continue;
+    }
+    if (!text.empty()) text += ';';
+    text += FNames[static_cast<std::size_t>(v)] + "=" + entry;
+  }
+  emit WeightsEntered(text);
 }
 
 void TValueEditor::paintEvent(QPaintEvent* /*event*/) {

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <string>
+#include <vector>
 
 namespace ubic {
 
@@ -11,7 +12,9 @@ class TUbicAttribute;
 // "*", each with a check box showing whether it is in the option's value set. Choosing an item
 // (a click on its name, Enter) makes it the only value; a click on its check box, a click with
 // Ctrl held or Space in the list adds the value to the set or takes it out and leaves the list
-// open. "*" stands for any value, the undefined set.
+// open. "*" stands for any value, the undefined set. Beside each value's check box is its weight,
+// when the option gives its values weights; a click on it edits it, and the value is then held
+// with weights: those of the other values stay, a set's values weigh 1 each.
 class TValueEditor : public QComboBox {
   Q_OBJECT
 
@@ -26,6 +29,8 @@ class TValueEditor : public QComboBox {
  signals:
   // The user checked or unchecked a value: the codes of the set it leaves, nothing for "*".
   void SetToggled(const std::string& codes);
+  // The user gave a value a weight: the option's weights as "name=weight" joined by ";".
+  void WeightsEntered(const std::string& text);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -34,10 +39,18 @@ class TValueEditor : public QComboBox {
 
  private:
   bool IsToggle(const QMouseEvent& event) const;
+  // Whether the event is on a value's weight, which it then edits.
+  bool EditsWeight(const QMouseEvent& event);
   void Toggle(int index);
+  // The weight typed beside value Index.
+  void WeightEdited(int index, const QString& weight);
 
-  // The set shown, undefined as nothing.
+  // The set shown, undefined as nothing, and its weights: one per code, none for a plain set.
   std::string FCodes;
+  std::vector<double> FWeights;
+  std::vector<std::string> FNames;
+  // A weight's editor is open: its Enter is not the list's.
+  bool FEditingWeight = false;
   QString FText;
 };
 

@@ -142,6 +142,40 @@ TEST(ChartRendering, UndefinedValueBarSpansTheScale) {
   }
 }
 
+// Segments as long as the probabilities of B's values: 0.25 and 0.75 of one option's bar, which
+// is as long as another option's single value.
+TEST(ChartRendering, DistributionSegmentsAreAsLongAsTheirWeights) {
+  const QColor aqua(0, 255, 255);
+  TChartModel m;
+  m.B->SetOptionWeighted(0, {"12", {1, 3}});
+  m.B->SetOptionWeighted(1, {"3", {5}});
+  TGraphSettings settings;
+  settings.Distributions = true;
+  TModelGraphs graphs;
+  m.ShowOnly({0});
+  ASSERT_EQ(graphs.Update(m.Model, {m.B}, -1, settings), TGraphKind::Distribution);
+  const TChart& chart = graphs.Distribution();
+  std::vector<QColor> colours;
+  for (const TLegendItem& item : chart.Legend()) colours.push_back(item.Color);
+  // Two neighbouring values of one class take two shades.
+  EXPECT_EQ(colours, (std::vector<QColor>{kRed, kBlue, aqua, kGreen}));
+  QImage image = ChartImage(chart, QSize(400, 260));
+  const TColourSpread low = Spread(image, kBlue, AboveLegend(chart, image));
+  const TColourSpread medium = Spread(image, aqua, AboveLegend(chart, image));
+  ASSERT_GT(low.Count, 50);
+  EXPECT_NEAR(medium.Bounds.left(), low.Bounds.right(), 1.5);
+  EXPECT_NEAR(medium.Bounds.width(), 3 * low.Bounds.width(), 3.0);
+  EXPECT_NEAR(medium.Centre.y(), low.Centre.y(), 0.5);
+
+  m.ShowOnly({1});
+  graphs.Update(m.Model, {m.B}, -1, settings);
+  image = ChartImage(chart, QSize(400, 260));
+  const TColourSpread high = Spread(image, kGreen, AboveLegend(chart, image));
+  EXPECT_NEAR(high.Bounds.left(), low.Bounds.left(), 1.5);
+  EXPECT_NEAR(high.Bounds.width(), low.Bounds.width() + medium.Bounds.width(), 2.0);
+  EXPECT_EQ(Spread(image, aqua, AboveLegend(chart, image)).Count, 0);
+}
+
 TEST(ChartRendering, BubblesSitOnTheirValuesAndArrowsJoinCorners) {
   TChartModel m;
   m.Set(0, "0", "0", "0", "");  // red bubble at (1, 1)

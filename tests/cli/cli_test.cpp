@@ -466,7 +466,8 @@ namespace ubic::test {
 namespace {
 
 // Top (bad, ok, good) of X and Y (lo, hi): (lo,lo) bad, (lo,hi) bad:ok, (hi,lo) ok, (hi,hi) good.
-std::string TwoInputsModel(const TTempFolder& folder) {
+// With an option, "first": X weighted lo=1;hi=4 and Y lo;hi.
+std::string TwoInputsModel(const TTempFolder& folder, bool withOption = false) {
   TUbicModel model;
   auto top = MakeAttribute("Top", {"bad", "ok", "good"});
   top->AddInput(MakeAttribute("X", {"lo", "hi"}));
@@ -476,7 +477,12 @@ std::string TwoInputsModel(const TTempFolder& folder) {
   SetRule(function, 1, 0, 1, true);
   SetRule(function, 2, 1, 1, true);
   SetRule(function, 3, 2, 2, true);
+  if (withOption) {
+    top->Input(0)->SetOptionWeighted(0, {"01", {1, 4}});
+    top->Input(1)->SetOptionText(0, "01");
+  }
   model.Root()->AddInput(std::move(top));
+  if (withOption) model.AddOption("first");
   const std::string file = folder.File("two.ubm");
   SaveModel(model, file);
   return file;
@@ -510,6 +516,19 @@ TEST_F(Cli, EvaluatesByTheMethodChosen) {
   const TToolRun unknown = Run({"evaluate", model, "--method", "maybe"});
   EXPECT_EQ(unknown.Status, 2);
   EXPECT_NE(unknown.Err.find("unknown method \"maybe\""), std::string::npos) << unknown.Err;
+}
+
+TEST_F(Cli, ReportsTheResultsOfTheMethodChosen) {
+  const std::string model = TwoInputsModel(Folder, true);
+  const TToolRun prob = Run({"report", model, "--sections", "evaluation", "--method", "prob"});
+  ASSERT_EQ(prob.Status, 0) << prob.Err;
+  EXPECT_NE(prob.Out.find("\nEvaluation results (prob)\n"), std::string::npos) << prob.Out;
+  EXPECT_NE(prob.Out.find("bad=0.15; ok=0.45; good=0.4\n"), std::string::npos) << prob.Out;
+  EXPECT_NE(prob.Out.find("lo=0.2; hi=0.8\n"), std::string::npos) << prob.Out;
+  const TToolRun sets = Run({"report", model, "--sections", "evaluation"});
+  EXPECT_NE(sets.Out.find("\nEvaluation results\n"), std::string::npos) << sets.Out;
+  EXPECT_EQ(sets.Out.find("="), std::string::npos) << sets.Out;
+  EXPECT_EQ(Run({"report", model, "--method", "maybe"}).Status, 2);
 }
 
 }  // namespace

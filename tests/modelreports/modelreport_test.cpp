@@ -285,6 +285,53 @@ TEST(ModelReport, EvaluationInBlocksOfFive) {
                        "A        *   *"));
 }
 
+// Top = min(A, B), A undefined, B weighted 1:3 on B0 and B1 for the first option: "prob" and
+// "fuzzy" print the weights of the values and name the method; "sets" prints the sets.
+TEST(ModelReport, EvaluationByAMethod) {
+  TSample sample(2);
+  sample.Top->Input(1)->SetOptionWeighted(0, {"01", {1, 3}});
+  const auto rowOf = [](const std::vector<std::string>& lines, const std::string& start) {
+    const auto found = std::find_if(lines.begin(), lines.end(), [&](const std::string& line) {
+      return line.rfind(start, 0) == 0;
+    });
+    return found != lines.end() ? *found : std::string();
+  };
+  const auto lines = [&](TEvaluationMethod method) {
+    TReportStyle style = FixedStyle();
+    style.Method = method;
+    return Lines(*MakeModelReport(&sample.Model, rsEvaluation, style));
+  };
+  const std::vector<std::string> prob = lines(TEvaluationMethod::Prob);
+  EXPECT_TRUE(Contains(prob, "Evaluation results (prob)"));
+  EXPECT_NE(rowOf(prob, "Top").find("Top0=0.5; Top1=0.5 "), std::string::npos)
+      << rowOf(prob, "Top");
+  EXPECT_NE(rowOf(prob,
+                  "\xC3\xC4"
+                  "A")
+                .find("A0=0.3333; A1=0.3333; A2=0.3333"),
+            std::string::npos);
+  const std::vector<std::string> fuzzy = lines(TEvaluationMethod::Fuzzy);
+  EXPECT_TRUE(Contains(fuzzy, "Evaluation results (fuzzy)"));
+  EXPECT_NE(rowOf(fuzzy, "Top").find("Top0=1; Top1=1 "), std::string::npos) << rowOf(fuzzy, "Top");
+  const std::vector<std::string> sets = lines(TEvaluationMethod::Sets);
+  EXPECT_TRUE(Contains(sets, "Evaluation results"));
+  EXPECT_NE(rowOf(sets, "Top").find("Top0; Top1 "), std::string::npos) << rowOf(sets, "Top");
+}
+
+// The analyses work on plain values; under an option with weights they say which they reduced.
+TEST(ModelReport, AnalysesSayWhichWeightsTheyReadAsSets) {
+  TSample sample(2);
+  sample.Top->Input(1)->SetOptionWeighted(1, {"01", {1, 3}});
+  const std::string remark = "The weights of \"B\" count here as the sets of their values.";
+  const std::vector<std::string> lines = ReportLines(sample, rsSensitivity | rsExplanation);
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), remark), 2);
+  // The first option's sensitivity table, which has no weights, ends without it.
+  const auto firstEnd = std::find(lines.begin(), lines.end(), "");
+  ASSERT_NE(firstEnd, lines.end());
+  EXPECT_EQ(std::find(lines.begin(), firstEnd, remark), firstEnd);
+  EXPECT_EQ(*(firstEnd + 3), remark);
+}
+
 TEST(FunctionReport, OneTableOfTheEditedFunction) {
   TSample sample;
   const std::vector<std::string> lines =

@@ -74,12 +74,14 @@ TEST_F(GraphsPage, BuildEvaluatesAndFillsTheLists) {
   EXPECT_EQ(page->Graphs().Visible(), TGraphKind::None);
   EXPECT_FALSE(Child<QAction>(page, "GraphCopy")->isEnabled());
   EXPECT_EQ(Main->menuBar()->actions().at(1)->menu(), Child<QMenu>(page, "GraphMenu"));
-  EXPECT_EQ(Captions(Child<QMenu>(page, "GraphPopupMenu")),
-            (QStringList{"&Show all options", "&Hide all options", "", "&Named values",
-                         "Named options", "&Four (4) options", "", "&Copy graph"}));
+  EXPECT_EQ(
+      Captions(Child<QMenu>(page, "GraphPopupMenu")),
+      (QStringList{"&Show all options", "&Hide all options", "", "&Named values", "Named options",
+                   "&Four (4) options", "&Distributions", "", "&Copy graph"}));
   EXPECT_EQ(Captions(Child<QMenu>(page, "GraphMenu")),
             (QStringList{"&Undo", "&Redo", "", "&Show all options", "&Hide all options", "",
-                         "&Named values", "Named &options", "&4 options", "", "&Copy graph"}));
+                         "&Named values", "Named &options", "&4 options", "&Distributions", "",
+                         "&Copy graph"}));
 }
 
 TEST_F(GraphsPage, TheSeventhAttributeDropsTheFirst) {

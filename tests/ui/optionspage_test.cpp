@@ -4,8 +4,10 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
+#include <QDialog>
 #include <QHeaderView>
 #include <QHelpEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -17,6 +19,8 @@
 #include <functional>
 
 #include "files/modelio.h"
+#include "model/distribution.h"
+#include "model/function.h"
 #include "model/scale.h"
 #include "ui/optionspage.h"
 #include "ui_fixture.h"
@@ -793,6 +797,193 @@ TEST_F(GridPixels, EvaluationCellsTakeTypedSetsOnBasicRowsOnly) {
   EXPECT_TRUE(Eventually([&] { return Find(document, "A")->OptionText(0) == "12"; }));
   EXPECT_EQ(Cell(grid, 3, 1), "medium;high");
   EXPECT_EQ(grid->Current().Row, 3);
+}
+
+// Uncertain values: weights typed, set in the value editor and evaluated by a chosen method.
+class Distributions : public GridPixels {
+ protected:
+  // Root (bad, ok, good, best; ok neutral, good and best good) over A (low, medium, high) by the
+  // rules low: bad, medium: ok..good, high: best. Two options, A weighted as "medium=0.5;high=0.5"
+  // and "high=2".
+  TModelForm* OpenRated() {
+    TUbicModel model;
+    auto root = Attribute("Root", {"bad", "ok", "good", "best"});
+    root->Scale()->SetBadThreshold(0);
+    root->Scale()->SetGoodThreshold(2);
+    auto input = Attribute("A", {"low", "medium", "high"});
+    input->SetOptionWeighted(0, {"12", {0.5, 0.5}});
+    input->SetOptionWeighted(1, {"2", {2.0}});
+    root->AddInput(std::move(input));
+    auto function = std::make_unique<TUbicFunction>();
+    function->Initialize(root.get());
+    const int lows[] = {0, 1, 3};
+    const int highs[] = {0, 2, 3};
+    for (int rule = 0; rule < 3; ++rule) {
+      function->SetRuleLow(rule, lows[rule]);
+      function->SetRuleHigh(rule, highs[rule]);
+      function->SetRuleEntered(rule, true);
+    }
+    root->SetFunct(std::move(function));
+    model.Root()->AddInput(std::move(root));
+    model.AddOption("O1");
+    model.AddOption("O2");
+    return Open(model);
+  }
+  // Types Text into the grid's current cell and hands it over.
+  void TypeIntoCell(TOptionGrid* grid, const QString& text) {
+    QTest::keyClick(grid, text[0].toLatin1());
+    QLineEdit* typed = CellEditor(grid);
+    ASSERT_TRUE(typed);
+    QTest::keyClicks(typed, text.mid(1));
+    QTest::keyClick(typed, Qt::Key_Return);
+  }
+  static std::string Weights(const TUbicAttribute* attribute, int option) {
+    return WeightsText(attribute->Scale(),
+                       {attribute->OptionText(option),
+                        attribute->OptionWeightsOf(option).value_or(std::vector<double>())});
+  }
+};
+
+TEST_F(Distributions, WeightsTypedOrSetBesideTheTickBoxesAreOneStepEachToUndo) {
+  TModelForm* document = DocumentWith({"", ""});
+  TOptionGrid* grid = Grid(document);
+  // Undo, and an edit that fails, give the model new attributes.
+  const auto codes = [&](int option) { return Find(document, "A")->OptionText(option); };
+  const auto weights = [&](int option) { return Weights(Find(document, "A"), option); };
+  grid->SetCurrent({2, 1});
+  TypeIntoCell(grid, "low=0.2;medium=0.8");
+  ASSERT_TRUE(Eventually([&] { return codes(0) == "01"; }));
+  EXPECT_EQ(weights(0), "low=0.2;medium=0.8");
+  EXPECT_EQ(Cell(grid, 2, 1), "low=0.2;medium=0.8");
+  // A bad and a neutral value are neither, as in a set; a bad value alone is red.
+  grid->SetCurrent({1, 1});
+  EXPECT_EQ(RedPixels(CellImage(grid, 2, 1)), 0);
+  grid->SetCurrent({2, 2});
+  TypeIntoCell(grid, "low=3;high=0");
+  ASSERT_TRUE(Eventually([&] { return codes(1) == "0"; }));
+  EXPECT_EQ(Cell(grid, 2, 2), "low=3");
+  grid->SetCurrent({1, 1});
+  EXPECT_GT(RedPixels(CellImage(grid, 2, 2)), 10);
+
+  // Bad weights are refused with the option, the attribute and the text named.
+  grid->SetCurrent({2, 1});
+  TypeIntoCell(grid, "low=0.5;huge=1");
+  ASSERT_TRUE(Eventually([&] { return !Questions.Asked().empty(); }));
+  const std::vector<std::string> asked = TakeAsked();
+  ASSERT_EQ(asked.size(), 1U);
+  for (const char* named : {"\"O1\"", "\"A\"", "\"low=0.5;huge=1\"", "huge"}) {
+    EXPECT_NE(asked[0].find(named), std::string::npos) << asked[0];
+  }
+  EXPECT_EQ(weights(0), "low=0.2;medium=0.8");
+
+  // The value editor shows the weights beside the tick boxes; a click on one edits it.
+  auto* editor = Child<QComboBox>(Page(document), "ValueEditor");
+  editor->showPopup();
+  QAbstractItemView* list = editor->view();
+  ASSERT_TRUE(Eventually([&] { return list->isVisible(); }));
+  EXPECT_EQ(list->model()->index(1, 1).data().toString(), "0.8");
+  EXPECT_EQ(list->model()->index(2, 1).data().toString(), "");
+  const QRect high = list->visualRect(list->model()->index(2, 1));
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, high.center());
+  QLineEdit* weight = nullptr;
+  ASSERT_TRUE(Eventually([&] {
+    weight = list->viewport()->findChild<QLineEdit*>();
+    return weight && weight->isVisible();
+  }));
+  QTest::keyClicks(weight, "0.5");
+  QTest::keyClick(weight, Qt::Key_Return);
+  ASSERT_TRUE(Eventually([&] { return codes(0) == "012"; }));
+  EXPECT_EQ(weights(0), "low=0.2;medium=0.8;high=0.5");
+  EXPECT_TRUE(list->isVisible());
+  EXPECT_EQ(list->model()->index(2, 1).data().toString(), "0.5");
+  // An emptied weight takes its value out.
+  const QRect low = list->visualRect(list->model()->index(0, 1));
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, low.center());
+  ASSERT_TRUE(Eventually([&] {
+    weight = list->viewport()->findChild<QLineEdit*>();
+    return weight && weight->isVisible();
+  }));
+  weight->clear();
+  QTest::keyClick(weight, Qt::Key_Return);
+  ASSERT_TRUE(Eventually([&] { return codes(0) == "12"; }));
+  EXPECT_EQ(weights(0), "medium=0.8;high=0.5");
+  editor->hidePopup();
+
+  ActivateWindow();
+  grid->setFocus();
+  QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(weights(0), "low=0.2;medium=0.8;high=0.5");
+  QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(weights(0), "low=0.2;medium=0.8");
+  QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(weights(1), "");
+  QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(codes(0), "");
+}
+
+TEST_F(Distributions, TheEvaluationMethodIsAChoiceOfTheRunColouringSharedClassesOnly) {
+  TModelForm* document = OpenRated();
+  Child<QTabWidget>(document, "PageControl")->setCurrentIndex(EvaluationTab);
+  auto* page = Child<TEvaluationPage>(document, "EvaluationPage");
+  TOptionGrid* grid = Child<TOptionGrid>(page, "Grid");
+  auto* method = Child<QComboBox>(page, "MethodBox");
+  EXPECT_EQ(method->currentText(), "sets");
+  EXPECT_EQ(Cell(grid, 2, 1), "ok;good;best");
+  EXPECT_EQ(Cell(grid, 3, 1), "medium=0.5;high=0.5");
+  grid->SetCurrent({3, 1});
+
+  QTest::keyClick(method, Qt::Key_Down);
+  EXPECT_EQ(page->Method(), TEvaluationMethod::Prob);
+  EXPECT_EQ(Cell(grid, 2, 1), "ok=0.25;good=0.25;best=0.5");
+  EXPECT_EQ(Cell(grid, 2, 2), "best=1");
+  EXPECT_EQ(Cell(grid, 3, 1), "medium=0.5;high=0.5");
+  EXPECT_EQ(grid->model()->index(1, 1).data(Qt::ForegroundRole).value<QColor>(), QColor(0, 128, 0));
+  EXPECT_FALSE(grid->model()->index(1, 0).data(Qt::ForegroundRole).isValid());
+  const auto greenPixels = [](const QImage& image) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) count += image.pixelColor(x, y) == QColor(0, 128, 0);
+    }
+    return count;
+  };
+  EXPECT_GT(greenPixels(CellImage(grid, 2, 2)), 10);
+  EXPECT_EQ(greenPixels(CellImage(grid, 2, 1)), 0);
+
+  QTest::keyClick(method, Qt::Key_Down);
+  EXPECT_EQ(Cell(grid, 2, 1), "ok=1;good=1;best=1");
+  // The method belongs to the run, not to the model.
+  EXPECT_FALSE(document->Document().Modified());
+  // A changed value is evaluated by the chosen method at once.
+  Change(document, [](TUbicModel& model) {
+    model.FindAttribute("A")->SetOptionWeighted(0, {"01", {0.25, 1}});
+  });
+  EXPECT_EQ(Cell(grid, 2, 1), "bad=0.25;ok=1;good=1");
+  QTest::keyClick(method, Qt::Key_Home);
+  EXPECT_EQ(Cell(grid, 2, 1), "bad;ok;good");
+}
+
+// The analyses read the weights as sets, and their dialogs say so.
+TEST_F(Distributions, AnalysesSayTheyReadWeightsAsSets) {
+  TModelForm* document = OpenRated();
+  Child<QTabWidget>(document, "PageControl")->setCurrentIndex(EvaluationTab);
+  auto* page = Child<TEvaluationPage>(document, "EvaluationPage");
+  for (const auto open :
+       {&TEvaluationPage::SensitivityBtnClick, &TEvaluationPage::ExplainBtnClick}) {
+    QString remark;
+    WithModal([&] { (page->*open)(); },
+              [&](QWidget* dialog) {
+                if (auto* label = dialog->findChild<QLabel*>("WeightsRemark"))
+                  remark = label->text();
+                static_cast<QDialog*>(dialog)->reject();
+              });
+    EXPECT_EQ(remark, "The weights of \"A\" count here as the sets of their values.");
+  }
+  Change(document, [](TUbicModel& model) { model.FindAttribute("A")->SetOptionText(0, "1"); });
+  WithModal([&] { page->SensitivityBtnClick(); },
+            [&](QWidget* dialog) {
+              EXPECT_EQ(dialog->findChild<QLabel*>("WeightsRemark"), nullptr);
+              static_cast<QDialog*>(dialog)->reject();
+            });
 }
 
 }  // namespace

@@ -199,6 +199,32 @@ class PreviewTest : public TUiTest {
   }
 };
 
+// The report offers the Evaluation page's method and prints its results under its name.
+TEST_F(PreviewTest, TheReportEvaluatesByTheMethodChosen) {
+  TModelForm* document = Main->CreateDocument(Example("car.ubm"));
+  Change(document, [](TUbicModel& model) {
+    model.FindAttribute("Price")->SetOptionWeighted(0, {"01", {1, 3}});
+  });
+  Child<QTabWidget>(document, "PageControl")->setCurrentIndex(2);
+  QTest::keyClick(Child<QComboBox>(&document->EvaluationPage(), "MethodBox"), Qt::Key_Down);
+  QString offered;
+  QStringList texts;
+  const auto answer = [&](QWidget* modal) {
+    if (modal == &Main->RptForm()) {
+      offered = Child<QComboBox>(&Main->RptForm(), "MethodBox")->currentText();
+      Child<QPushButton>(&Main->RptForm(), "OKBtn")->click();
+    } else if (modal == &Form()) {
+      texts = PageTexts();
+      Button("CloseBtn")->trigger();
+    }
+  };
+  WithDialogs(answer, [this] { Action("FileReport")->trigger(); });
+  EXPECT_EQ(offered, "prob");
+  EXPECT_TRUE(texts.contains("Evaluation results (prob)")) << texts.join("|").toStdString();
+  const QString price = ToQString(ValueText(Find(document, "Price")->Scale(), 1)) + "=0.75";
+  EXPECT_TRUE(texts.contains(price)) << price.toStdString();
+}
+
 TEST_F(PreviewTest, TheReportCommandShowsTheTickedSections) {
   EXPECT_FALSE(Action("FileReport")->isEnabled());
   TModelForm* document = Main->CreateDocument(Example("car.ubm"));

@@ -29,7 +29,6 @@ bool SavePrintScreenshots(TMainForm& mainForm, TModelForm& document, const TSave
   // A fixed time in the page header, so that pictures made again differ only where the program
   // does.
   style.Created = {2026, 12, 9, 10, 30, 0, 0};
-  document.Model().EvaluateAll();
   preview.Preview().AddReport(MakeModelReport(&document.Model(), AllTextSections(), style));
   preview.resize(760, 820);
   preview.show();

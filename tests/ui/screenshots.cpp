@@ -14,6 +14,8 @@
 #include <iostream>
 
 #include "childnamed.h"
+#include "document/document.h"
+#include "document/edits.h"
 #include "document/reporttargets.h"
 #include "print_screenshots.h"
 #include "ui/aboutbox.h"
@@ -23,6 +25,7 @@
 #include "ui/mainform.h"
 #include "ui/modelform.h"
 #include "ui/modeltree.h"
+#include "ui/optionspage.h"
 #include "ui/questions.h"
 #include "ui/recentfiles.h"
 #include "ui/scaleform.h"
@@ -41,7 +44,7 @@ bool Save(QWidget* widget, const QDir& folder, const char* name) {
 
 // The scale editor on Safety, the rule editor, once with conflicting rules, and the weights
 // dialog on TECHNICAL.
-bool SaveEditors(ubic::TUbicModel& model, ubic::TQuestions& questions, const QDir& folder) {
+bool SaveEditors(const ubic::TUbicModel& model, ubic::TQuestions& questions, const QDir& folder) {
   ubic::TScaleForm scaleForm(questions);
   scaleForm.Setup(model.FindAttribute("Safety"));
   scaleForm.show();
@@ -50,7 +53,7 @@ bool SaveEditors(ubic::TUbicModel& model, ubic::TQuestions& questions, const QDi
   scaleForm.reject();
 
   ubic::TFunctForm functForm;
-  ubic::const TUbicAttribute* technical = model.FindAttribute("TECHNICAL");
+  const ubic::TUbicAttribute* technical = model.FindAttribute("TECHNICAL");
   functForm.Setup(technical, *technical->Funct());
   functForm.show();
   functForm.SetCurrentRule(3);
@@ -70,6 +73,35 @@ bool SaveEditors(ubic::TUbicModel& model, ubic::TQuestions& questions, const QDi
   QApplication::processEvents();
   written = Save(&functForm, folder, "rule-conflicts.png") && written;
   functForm.reject();
+  return written;
+}
+
+// Uncertain values: two options with weights, evaluated by probabilities on the Evaluation page,
+// and the distribution chart of CAR. The weights are undone after, for the pictures that follow.
+bool SaveUncertainValues(ubic::TModelForm* document, ubic::TGraphsPage* page, const QDir& folder) {
+  const ubic::TUbicModel& model = document->Model();
+  document->Run(ubic::edits::SetOptionWeights(*model.FindAttribute("Price"), 0,
+                                              "up to 15000=0.6;15000-25000=0.4"));
+  document->Run(
+      ubic::edits::SetOptionWeights(*model.FindAttribute("Safety"), 1, "medium=0.3;high=0.7"));
+  auto* tabs = ubic::Child<QTabWidget>(document, "PageControl");
+  tabs->setCurrentIndex(2);
+  auto* method = ubic::Child<QComboBox>(&document->EvaluationPage(), "MethodBox");
+  method->setCurrentIndex(1);
+  emit method->activated(1);
+  QApplication::processEvents();
+  bool written = Save(tabs, folder, "uncertain-values.png");
+  method->setCurrentIndex(0);
+  emit method->activated(0);
+  tabs->setCurrentIndex(3);
+  while (!page->ChartAttributes().empty()) page->ToggleAttribute(page->ChartAttributes()[0]);
+  page->ToggleAttribute(model.FindAttribute("CAR"));
+  ubic::Child<QAction>(page, "GraphDistributions")->trigger();
+  QApplication::processEvents();
+  written = Save(tabs, folder, "graphs-distribution.png") && written;
+  ubic::Child<QAction>(page, "GraphDistributions")->trigger();
+  document->Document().Undo();
+  document->Document().Undo();
   return written;
 }
 
@@ -98,8 +130,10 @@ bool SavePages(ubic::TModelForm* document, const QDir& folder) {
   }
   ubic::Child<QAction>(page, "GraphFourOptions")->trigger();
   QApplication::processEvents();
-  return Save(ubic::Child<QTabWidget>(document, "PageControl"), folder, "graphs-four.png") &&
-         written;
+  written =
+      Save(ubic::Child<QTabWidget>(document, "PageControl"), folder, "graphs-four.png") && written;
+  ubic::Child<QAction>(page, "GraphFourOptions")->trigger();
+  return SaveUncertainValues(document, page, folder) && written;
 }
 
 // Windows are kept within the screen, and the offscreen platform's own is smaller than the
@@ -147,7 +181,7 @@ int main(int argc, char* argv[]) {
     written = icon.save(folder.filePath(QString("icon-%1.png").arg(i))) && written;
   }
 
-  ubic::TUbicModel& model = document->Model();
+  const ubic::TUbicModel& model = document->Model();
   written = SaveEditors(model, questions, folder) && written;
 
   ubic::TAboutBox about(&mainForm);
