@@ -4,11 +4,12 @@
 
 #include "foundation/checkedint.h"
 #include "reportparts.h"
+#include "reporttexts.h"
 
 namespace ubic {
 namespace {
 
-constexpr const char* kEvaluationTitle = "Evaluation results";
+constexpr const char* kEvaluationTitle = ubicstr::EvaluationTitle;
 constexpr int kMostOptionsPerTable = 5;
 
 }  // namespace
@@ -81,9 +82,9 @@ int TRptEvaluation::OptionsThatFit(const std::vector<int>& edges, int first, int
 
 TRptTable& TRptEvaluation::AddOptionsTable(int first, int count) {
   TRptSection& section =
-      AddHeadedSection(*this, kEvaluationTitle, first == 0 ? kEvaluationTitle : "");
+      AddHeadedSection(*this, kEvaluationTitle, first == 0 ? Translated(kEvaluationTitle) : "");
   TRptTable& table = ubic::AddTable(section, kEvaluationTitle, count + 1);
-  std::vector<std::string> headings{"Attribute"};
+  std::vector<std::string> headings{Translated(ubicstr::AttributeHeading)};
   headings.insert(headings.end(), FOptions.begin() + first, FOptions.begin() + first + count);
   AddHeadingRow(table, headings);
   for (const TEvaluationLine& line : FLines) {

@@ -10,6 +10,7 @@
 #include "mainform.h"
 #include "print/reportpdf.h"
 #include "questions.h"
+#include "translations.h"
 
 namespace {
 
@@ -105,6 +106,7 @@ int main(int argc, char* argv[]) {
     return 1;
   }
   QApplication application(argc, argv);
+  ubic::InstallTranslations(QLocale());
   ubic::NameApplication();
   QStringList files = QApplication::arguments();
   files.removeFirst();
