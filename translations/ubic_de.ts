@@ -741,7 +741,7 @@
     </message>
     <message>
         <source>Changing %1 reaches the target, in these ways:</source>
-        <translation>Eine Änderung von %1 erreicht das Ziel, auf diese Weisen:</translation>
+        <translation>Das Ziel wird erreicht, wenn man %1 ändert, auf diese Weisen:</translation>
     </message>
     <message>
         <source>basic value</source>

@@ -745,7 +745,7 @@
     </message>
     <message>
         <source>basic value</source>
-        <translation>osnovna vrednost</translation>
+        <translation>osnovne vrednosti</translation>
     </message>
     <message>
         <source>basic values</source>

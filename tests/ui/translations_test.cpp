@@ -84,6 +84,9 @@ TEST_F(Translations, GermanShowsGermanTextsOnEveryPage) {
   EXPECT_TRUE(ReportHasLine("Bewertungsergebnisse"));
   EXPECT_FALSE(ReportHasLine("Evaluation results"));
   EXPECT_TRUE(Child<QStatusBar>(Document, "StatusBar")->currentMessage().startsWith("Attribute: "));
+  // The names of the edits, which the document layer gives, in the Edit menu.
+  Modify(Document);
+  EXPECT_EQ(Action("EditUndo")->text(), "&Rückgängig Beschreibung bearbeiten");
 }
 
 // The messages of the layers below the program reach the questions in German, as UTF-8 whether
