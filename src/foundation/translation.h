@@ -3,9 +3,9 @@
 #include <string>
 #include <string_view>
 
-// Marks an English text of the layers below the desktop program that users read: the messages of
-// ubicstr and the report's captions. lupdate reads it as QT_TR_NOOP; the marked texts sit in the
-// namespace ubic::ubicstr, which is their context in the translations.
+// Marks an English text of the layers below the desktop program that users read. lupdate reads it
+// as QT_TR_NOOP, so that its namespace is its context in the translations: the messages of ubicstr
+// and the report's captions sit in ubic::ubicstr, the names of the edits in ubic::edits.
 #define UBIC_TEXT(text) text
 
 namespace ubic {
@@ -18,6 +18,7 @@ using TTextCatalogue = std::string (*)(const char* english);
 void SetTextCatalogue(TTextCatalogue catalogue);
 
 // English in the user's language when a catalogue is installed and holds it, else English itself.
+// Format passes its format through it, so that the messages of ubicstr need nothing more.
 std::string Translated(std::string_view english);
 
 }  // namespace ubic
