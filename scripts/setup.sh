@@ -9,6 +9,8 @@ packages=(
   locales time bc
   # The desktop program and its tests, which run offscreen or under a virtual X server.
   qt6-base-dev qt6-svg-dev libgl-dev xvfb xauth fonts-dejavu-core fonts-liberation2
+  # lupdate and lrelease for the translations, and Qt's own translations of its dialogs.
+  qt6-l10n-tools qt6-translations-l10n
   # The report tests read the words' boxes back from PDF files.
   poppler-utils
   # The Debian package and its checks.

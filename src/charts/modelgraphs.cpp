@@ -1,5 +1,6 @@
 #include "modelgraphs.h"
 
+#include <QObject>
 #include <QPainter>
 #include <QStringList>
 #include <algorithm>
@@ -91,11 +92,11 @@ std::vector<int> ShownOptions(const TUbicModel& model) {
 
 // What a mark's colour says of a value (ValueColor): its class.
 QString ValueClass(const QColor& colour) {
-  if (colour == kRed) return QStringLiteral("bad");
-  if (colour == kGreen) return QStringLiteral("good");
-  if (colour == kAqua) return QStringLiteral("other, top of a range");
-  if (colour == kGrey) return QStringLiteral("not evaluated");
-  return QStringLiteral("other");
+  if (colour == kRed) return QObject::tr("bad");
+  if (colour == kGreen) return QObject::tr("good");
+  if (colour == kAqua) return QObject::tr("other, top of a range");
+  if (colour == kGrey) return QObject::tr("not evaluated");
+  return QObject::tr("other");
 }
 
 // The legend entry of a colour that Attribute's value classes give the marks.
@@ -185,11 +186,11 @@ TEmptyGraph EmptyGraphReason(const TUbicModel& model, int attributeCount) {
 QString EmptyGraphText(TEmptyGraph reason) {
   switch (reason) {
     case TEmptyGraph::NoOptions:
-      return QStringLiteral("No graph: the model has no options");
+      return QObject::tr("No graph: the model has no options");
     case TEmptyGraph::NoAttributes:
-      return QStringLiteral("No graph: tick attributes on the Graphs page's Attributes tab");
+      return QObject::tr("No graph: tick attributes on the Graphs page's Attributes tab");
     case TEmptyGraph::AllOptionsHidden:
-      return QStringLiteral(
+      return QObject::tr(
           "No graph: all options are hidden; tick some on the Graphs page's Options tab");
     case TEmptyGraph::None:
       break;
@@ -393,8 +394,8 @@ void TModelGraphs::FillRadar(TChart& chart, const TUbicModel& model,
                                     RadarPointLabel(*attribute, v, settings.NamedValues), color);
     }
   }
-  chart.SetLegend({{kLowestLine, QStringLiteral("Lowest values"), TLegendMark::Line},
-                   {kHighestLine, QStringLiteral("Highest values"), TLegendMark::Line},
+  chart.SetLegend({{kLowestLine, QObject::tr("Lowest values"), TLegendMark::Line},
+                   {kHighestLine, QObject::tr("Highest values"), TLegendMark::Line},
                    ClassItem(OptionColourSource(model), color, TLegendMark::Dot)});
 }
 

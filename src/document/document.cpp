@@ -43,7 +43,7 @@ std::unique_ptr<TUbicModel> ReadOwnFile(const std::string& fileName, std::string
 std::unique_ptr<TUbicModel> NewModel() {
   auto model = std::make_unique<TUbicModel>();
   model->Root()->AddInput(
-      std::make_unique<TUbicAttribute>(std::string(ubicstr::RootName) + "1", ""));
+      std::make_unique<TUbicAttribute>(Translated(ubicstr::RootName) + "1", ""));
   return model;
 }
 

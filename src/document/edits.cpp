@@ -9,6 +9,7 @@
 #include "files/optionscsv.h"
 #include "files/subtree.h"
 #include "model/distribution.h"
+#include "foundation/translation.h"
 #include "model/valuecode.h"
 #include "model/valuetext.h"
 
@@ -138,7 +139,7 @@ void CheckOption(const TUbicModel& model, int option) {
 
 TEdit AddAttribute(const TUbicAttribute& parent, const std::string& name) {
   // The tree's root has no place of its own: a new attribute under it is a top-level one.
-  return {"Add attribute", [path = AttributePath(&parent), name](TUbicModel& model) {
+  return {UBIC_TEXT("Add attribute"), [path = AttributePath(&parent), name](TUbicModel& model) {
             TUbicAttribute& owner = path.empty() ? *model.Root() : At(model, path);
             std::unique_ptr<TUbicAttribute> added = model.NewAttribute();
             if (!name.empty()) added->SetName(name);
@@ -147,7 +148,7 @@ TEdit AddAttribute(const TUbicAttribute& parent, const std::string& name) {
 }
 
 TEdit DeleteAttribute(const TUbicAttribute& attribute) {
-  return {"Delete attribute", [path = AttributePath(&attribute)](TUbicModel& model) {
+  return {UBIC_TEXT("Delete attribute"), [path = AttributePath(&attribute)](TUbicModel& model) {
             TUbicAttribute& deleted = At(model, path);
             if (deleted.IsBasic()) return RemoveAttribute(model, path);
             deleted.DeleteSubtree();
@@ -156,26 +157,27 @@ TEdit DeleteAttribute(const TUbicAttribute& attribute) {
 }
 
 TEdit CutAttribute(const TUbicAttribute& attribute) {
-  return {"Cut attribute", [path = AttributePath(&attribute)](TUbicModel& model) {
+  return {UBIC_TEXT("Cut attribute"), [path = AttributePath(&attribute)](TUbicModel& model) {
             return RemoveAttribute(model, path);
           }};
 }
 
 TEdit PasteAttribute(const TUbicAttribute& target, const TUbicAttribute& subtree) {
-  return {"Paste attribute",
+  return {UBIC_TEXT("Paste attribute"),
           [path = AttributePath(&target), copy = CopyOf(subtree)](TUbicModel& model) {
             return Attach(At(model, path), FittedToOptions(DuplicateSubtree(*copy), model));
           }};
 }
 
 TEdit DuplicateAttribute(const TUbicAttribute& attribute) {
-  return {"Duplicate attribute", [path = AttributePath(&attribute)](TUbicModel& model) {
+  return {UBIC_TEXT("Duplicate attribute"), [path = AttributePath(&attribute)](TUbicModel& model) {
             return Attach(*model.Root(), DuplicateSubtree(At(model, path)));
           }};
 }
 
 TEdit MoveAttribute(const TUbicAttribute& attribute, int offset) {
-  return {"Move attribute", [path = AttributePath(&attribute), offset](TUbicModel& model) {
+  return {UBIC_TEXT("Move attribute"),
+          [path = AttributePath(&attribute), offset](TUbicModel& model) {
             TUbicAttribute& moved = At(model, path);
             TUbicAttribute& parent = *moved.Parent();
             const int index = parent.IndexOfInput(&moved);
@@ -192,7 +194,7 @@ TEdit MoveAttribute(const TUbicAttribute& attribute, int offset) {
 }
 
 TEdit DragAttribute(const TUbicAttribute& attribute, const TUbicAttribute* onto) {
-  return {"Drag attribute",
+  return {UBIC_TEXT("Drag attribute"),
           [path = AttributePath(&attribute), ontoPath = AttributePath(onto)](TUbicModel& model) {
             TUbicAttribute& dragged = At(model, path);
             TUbicAttribute& target = ontoPath.empty() ? *model.Root() : At(model, ontoPath);
@@ -204,7 +206,7 @@ TEdit DragAttribute(const TUbicAttribute& attribute, const TUbicAttribute* onto)
 }
 
 TEdit RenameAttribute(const TUbicAttribute& attribute, const std::string& name) {
-  return TextEdit("Rename attribute", "attribute name", attribute,
+  return TextEdit(UBIC_TEXT("Rename attribute"), "attribute name", attribute,
                   [name](TUbicAttribute& renamed) { renamed.SetName(name); });
 }
 
@@ -232,7 +234,7 @@ bool CanDrag(const TUbicAttribute& attribute, const TUbicAttribute* onto) {
 
 TEdit DescribeAttribute(const TUbicAttribute& attribute, const std::string& description) {
   return TextEdit(
-      "Edit description", "attribute description", attribute,
+      UBIC_TEXT("Edit description"), "attribute description", attribute,
       [description](TUbicAttribute& described) { described.SetDescription(description); });
 }
 
@@ -244,7 +246,7 @@ TEdit ChooseScale(const TUbicAttribute& attribute, const TUbicScale* scale) {
     chosen->CheckAcceptable();
     copy = std::move(chosen);
   }
-  return {"Change scale", [path = AttributePath(&attribute), copy](TUbicModel& model) {
+  return {UBIC_TEXT("Change scale"), [path = AttributePath(&attribute), copy](TUbicModel& model) {
             TUbicAttribute& changed = At(model, path);
             if (!copy) {
               changed.DeleteScale();
@@ -264,7 +266,7 @@ TEdit ChooseScale(const TUbicAttribute& attribute, const TUbicScale* scale) {
 TEdit EditScale(const TUbicAttribute& attribute, const TScaleChange& change) {
   if (!change.Result) throw std::logic_error("A scale change without its scale");
   change.Result->CheckAcceptable();
-  return {"Edit scale", [path = AttributePath(&attribute), change](TUbicModel& model) {
+  return {UBIC_TEXT("Edit scale"), [path = AttributePath(&attribute), change](TUbicModel& model) {
             TUbicAttribute& edited = At(model, path);
             const TUbicScale* oldScale = edited.Scale();
             if (edited.DiscreteScale() != nullptr) {
@@ -343,7 +345,7 @@ TValueUse UseLostByDeletingValue(const TUbicAttribute& attribute,
 TEdit SetFunction(const TUbicAttribute& attribute, const TUbicFunction& function) {
   auto copy = std::make_shared<TUbicFunction>();
   copy->Assign(function);
-  return {"Edit function", [path = AttributePath(&attribute), copy](TUbicModel& model) {
+  return {UBIC_TEXT("Edit function"), [path = AttributePath(&attribute), copy](TUbicModel& model) {
             TUbicAttribute& owner = At(model, path);
             if (!owner.CanHaveFunction()) {
               throw std::logic_error("A function for an attribute that can have none");
@@ -363,7 +365,7 @@ TEdit SetFunction(const TUbicAttribute& attribute, const TUbicFunction& function
 }
 
 TEdit DeleteFunction(const TUbicAttribute& attribute) {
-  return {"Delete function", [path = AttributePath(&attribute)](TUbicModel& model) {
+  return {UBIC_TEXT("Delete function"), [path = AttributePath(&attribute)](TUbicModel& model) {
             TUbicAttribute& owner = At(model, path);
             owner.SetFunct(nullptr);
             return FocusOn(&owner);
@@ -371,13 +373,13 @@ TEdit DeleteFunction(const TUbicAttribute& attribute) {
 }
 
 TEdit AddOption(int position, const std::string& name) {
-  return {"Add option", [position, name](TUbicModel& model) {
+  return {UBIC_TEXT("Add option"), [position, name](TUbicModel& model) {
             return FocusOnOption(InsertOption(model, position, name));
           }};
 }
 
 TEdit DeleteOption(int option) {
-  return {"Delete option", [option](TUbicModel& model) {
+  return {UBIC_TEXT("Delete option"), [option](TUbicModel& model) {
             CheckOption(model, option);
             model.DeleteOption(option);
             return FocusOnOption(std::min(option, model.OptionCount() - 1));
@@ -386,7 +388,7 @@ TEdit DeleteOption(int option) {
 
 TEdit PasteOption(int position, const std::vector<std::string>& copied) {
   if (copied.empty()) throw std::logic_error("A pasted option without a name");
-  return {"Paste option", [position, copied](TUbicModel& model) {
+  return {UBIC_TEXT("Paste option"), [position, copied](TUbicModel& model) {
             const int option = InsertOption(model, position, copied[0]);
             std::vector<TUbicAttribute*> basic;
             model.Root()->CollectBasicAttributes(basic);
@@ -401,7 +403,7 @@ TEdit AddChangedOption(int option, const std::string& name,
   for (const TBasicChange& change : changes) {
     values.emplace_back(AttributePath(change.Attribute), change.To);
   }
-  return {"Add option from target", [option, name, values](TUbicModel& model) {
+  return {UBIC_TEXT("Add option from target"), [option, name, values](TUbicModel& model) {
             CheckOption(model, option);
             const int added = InsertOption(model, option + 1, name);
             std::vector<TUbicAttribute*> basic;
@@ -421,7 +423,7 @@ TEdit AddChangedOption(int option, const std::string& name,
 }
 
 TEdit RenameOption(int option, const std::string& name) {
-  return {"Rename option",
+  return {UBIC_TEXT("Rename option"),
           [option, name](TUbicModel& model) {
             CheckOption(model, option);
             model.SetOptionName(option, name);
@@ -431,7 +433,8 @@ TEdit RenameOption(int option, const std::string& name) {
 }
 
 TEdit SetOptionValue(const TUbicAttribute& attribute, int option, const std::string& text) {
-  return {"Change value", [path = AttributePath(&attribute), option, text](TUbicModel& model) {
+  return {UBIC_TEXT("Change value"),
+          [path = AttributePath(&attribute), option, text](TUbicModel& model) {
             TUbicAttribute& changed = At(model, path);
             CheckOption(model, option);
             if (!changed.IsBasic()) {
@@ -474,7 +477,7 @@ TEdit SetOptionWeights(const TUbicAttribute& attribute, int option, const std::s
 }
 
 TEdit SelectOptions(const std::string& selection) {
-  return {"Select options", [selection](TUbicModel& model) {
+  return {UBIC_TEXT("Select options"), [selection](TUbicModel& model) {
             model.SetOptionSelection(selection);
             return TEditFocus{};
           }};
@@ -501,7 +504,7 @@ TImportedOptions ReadOptionsFile(const TUbicModel& model, std::istream& stream,
 
 TEdit ImportOptions(const TImportedOptions& imported, bool replace) {
   auto shared = std::make_shared<const TImportedOptions>(imported);
-  return {"Import options", [shared, replace](TUbicModel& model) {
+  return {UBIC_TEXT("Import options"), [shared, replace](TUbicModel& model) {
             const std::vector<TUbicAttribute*> attributes = PreOrderAttributes(model);
             if (attributes.size() != shared->Values.size()) {
               throw std::logic_error("Imported options of another tree");
@@ -525,7 +528,7 @@ TEdit ImportOptions(const TImportedOptions& imported, bool replace) {
 }
 
 TEdit RenameModel(const std::string& name) {
-  return {"Rename model",
+  return {UBIC_TEXT("Rename model"),
           [name](TUbicModel& model) {
             model.SetName(name);
             return TEditFocus{};
@@ -534,7 +537,7 @@ TEdit RenameModel(const std::string& name) {
 }
 
 TEdit DescribeModel(const std::string& description) {
-  return {"Edit model description",
+  return {UBIC_TEXT("Edit model description"),
           [description](TUbicModel& model) {
             model.SetDescription(description);
             return TEditFocus{};

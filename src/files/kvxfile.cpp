@@ -179,7 +179,7 @@ std::string TextRemarks(const TUbicModel& model,
                         const std::vector<const TUbicAttribute*>& attributes) {
   std::string remarks;
   if (HasLineBreak(model.GetName()) || HasLineBreak(model.GetDescription())) {
-    remarks += ubicstr::KvxModelTextBreaks;
+    remarks += Translated(ubicstr::KvxModelTextBreaks);
   }
   for (int k = 0; k < model.OptionCount(); ++k) {
     if (HasLineBreak(model.Options()[k])) {
@@ -394,7 +394,7 @@ void TKvxReader::ReadFunctions() {
     FParser.Next();
     ++groups;
     if (groups > 1) {
-      if (groups == 2) FRemarks = ubicstr::MoreThanOneGroup;
+      if (groups == 2) FRemarks = Translated(ubicstr::MoreThanOneGroup);
       while (FParser.Section() == "FNC") FParser.Next();
       continue;
     }
@@ -477,7 +477,7 @@ void TKvxReader::ReadValRecord(int option) {
   }
   if (group != 1 || attribute == nullptr || text.empty()) return;
   if (attribute->IsBasic() && text.size() >= 2 && !FDistributedMet) {
-    FRemarks += ubicstr::DistributedOptionValues;
+    FRemarks += Translated(ubicstr::DistributedOptionValues);
     FDistributedMet = true;
     text.assign(1, kAnyValue);
   }

@@ -27,7 +27,7 @@ std::vector<std::string> WriteSubtree(const TUbicModel& model, const TUbicAttrib
 std::unique_ptr<TUbicAttribute> ReadSubtree(const std::vector<std::string>& lines) {
   TXmlItem root;
   ReadXml(root, lines);
-  if (root.Name != "SUBTREE") throw EUbicError(ubicstr::UnknownStringListFormat);
+  if (root.Name != "SUBTREE") throw EUbicError(Translated(ubicstr::UnknownStringListFormat));
   const TXmlItem* attribute = root.FindItem("ATTRIBUTE");
   TRuleBudget budget;
   return attribute != nullptr ? ReadAttribute(*attribute, budget) : nullptr;

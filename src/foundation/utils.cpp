@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <utility>
 
+#include "translation.h"
+
 namespace ubic {
 namespace {
 
@@ -321,7 +323,10 @@ std::string FormatOne(const TFormatSpec& spec, const TFormatArg& arg, std::strin
 
 }  // namespace
 
-std::string FormatArgs(std::string_view format, const std::vector<TFormatArg>& args) {
+std::string FormatArgs(std::string_view english, const std::vector<TFormatArg>& args) {
+  // The messages of ubicstr are all formatted here, so that they reach the user in his language.
+  const std::string translated = Translated(english);
+  const std::string_view format = translated;
   std::string result;
   std::size_t next = 0;
   for (std::size_t pos = 0; pos < format.size(); ++pos) {

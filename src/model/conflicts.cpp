@@ -139,10 +139,10 @@ std::string FunctionSummary(const TUbicFunction& function, std::size_t conflictC
   // conflicts leave the open rules undefined.
   if (function.UseWeights()) {
     return summary + ", " +
-           (function.WeightsFillOpenRules() ? ubicstr::OpenRulesFollowWeights
-                                            : ubicstr::WeightsWaitForRules);
+           Translated(function.WeightsFillOpenRules() ? ubicstr::OpenRulesFollowWeights
+                                                      : ubicstr::WeightsWaitForRules);
   }
-  return conflictCount > 0 ? summary + ", " + ubicstr::OpenRulesStayUndefined : summary;
+  return conflictCount > 0 ? summary + ", " + Translated(ubicstr::OpenRulesStayUndefined) : summary;
 }
 
 std::vector<TModelGap> ModelGaps(const TUbicModel& model) {

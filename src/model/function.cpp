@@ -295,8 +295,8 @@ double TUbicFunction::Determinedness() const {
 }
 
 std::string TUbicFunction::StatisticsText() const {
-  const std::string format =
-      std::string(ubicstr::RulesLabel) + " %d/%d (%f%%), " + ubicstr::DeterminedLabel + " %f%%";
+  const std::string format = Translated(ubicstr::RulesLabel) + " %d/%d (%f%%), " +
+                             Translated(ubicstr::DeterminedLabel) + " %f%%";
   const int count = RuleCount();
   const double entered = count > 0 ? 100.0 * EnteredCount() / count : 0.0;
   return Format(format, EnteredCount(), count, entered, 100.0 * Determinedness());

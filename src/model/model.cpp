@@ -28,7 +28,7 @@ void TUbicModel::ForEachOwned(const std::function<void(const TUbicObject*)>& vis
 
 void TUbicModel::ResetTree() {
   FRoot.reset();
-  FRoot = std::make_unique<TUbicAttribute>(ubicstr::RootName);
+  FRoot = std::make_unique<TUbicAttribute>(Translated(ubicstr::RootName));
 }
 
 TUbicAttribute* TUbicModel::FirstAttribute() {
@@ -54,7 +54,7 @@ const TUbicScale* TUbicModel::LastScale() const {
 }
 
 std::unique_ptr<TUbicAttribute> TUbicModel::NewAttribute() {
-  auto attribute = std::make_unique<TUbicAttribute>(ubicstr::NewAttributeName);
+  auto attribute = std::make_unique<TUbicAttribute>(Translated(ubicstr::NewAttributeName));
   if (const TUbicScale* last = LastScale()) {
     auto scale = std::make_unique<TUbicDiscreteScale>();
     scale->Assign(*last);
@@ -137,7 +137,7 @@ TModelStatistics TUbicModel::Statistics() const {
 
 std::vector<TScaleChoice> TUbicModel::ScaleChoices(const TUbicAttribute* startAttribute,
                                                    const TUbicScale* filterScale) const {
-  std::vector<TScaleChoice> choices{{ubicstr::UndefinedScale, nullptr}};
+  std::vector<TScaleChoice> choices{{Translated(ubicstr::UndefinedScale), nullptr}};
   auto visit = [&](const TUbicAttribute* attribute) {
     const TUbicScale* scale = attribute->Scale();
     if (scale == nullptr || (filterScale != nullptr && !filterScale->SameKind(*scale))) return;

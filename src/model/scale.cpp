@@ -278,7 +278,7 @@ std::string TUbicDiscreteScale::ValueNamesProblem() const {
 }
 
 std::string TUbicDiscreteScale::AcceptanceProblem() const {
-  if (Count() < 2) return ubicstr::ScaleTooFewValues;
+  if (Count() < 2) return Translated(ubicstr::ScaleTooFewValues);
   return ValueNamesProblem();
 }
 

@@ -4,11 +4,12 @@
 
 #include "foundation/checkedint.h"
 #include "reportparts.h"
+#include "reporttexts.h"
 
 namespace ubic {
 namespace {
 
-constexpr const char* kEvaluationTitle = "Evaluation results";
+constexpr const char* kEvaluationTitle = ubicstr::EvaluationTitle;
 constexpr int kMostOptionsPerTable = 5;
 
 }  // namespace
@@ -20,8 +21,8 @@ TRptEvaluation::TRptEvaluation(TRpt* owner, std::vector<std::string> options,
       FOptions(std::move(options)),
       FLines(std::move(lines)),
       FFitWidth(fitWidth),
-      FHeading(method.empty() ? std::string(kEvaluationTitle)
-                              : std::string(kEvaluationTitle) + " (" + method + ")") {
+      FHeading(method.empty() ? Translated(kEvaluationTitle)
+                              : Translated(kEvaluationTitle) + " (" + method + ")") {
   SetTitle(kEvaluationTitle);
   // Its tables are sections of their own, which may go on different pages.
   SetKeep(kKeepNone);
@@ -86,7 +87,7 @@ TRptTable& TRptEvaluation::AddOptionsTable(int first, int count) {
   TRptSection& section =
       AddHeadedSection(*this, kEvaluationTitle, first == 0 ? FHeading : std::string());
   TRptTable& table = ubic::AddTable(section, kEvaluationTitle, count + 1);
-  std::vector<std::string> headings{"Attribute"};
+  std::vector<std::string> headings{Translated(ubicstr::AttributeHeading)};
   headings.insert(headings.end(), FOptions.begin() + first, FOptions.begin() + first + count);
   AddHeadingRow(table, headings);
   for (const TEvaluationLine& line : FLines) {

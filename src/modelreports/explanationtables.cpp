@@ -3,11 +3,12 @@
 #include "reportparts.h"
 #include "reports/paragraph.h"
 #include "reports/tables.h"
+#include "reporttexts.h"
 
 namespace ubic {
 namespace {
 
-constexpr const char* kExplanationTitle = "Explanation";
+constexpr const char* kExplanationTitle = ubicstr::ExplanationTitle;
 constexpr int kColumns = 4;
 
 TRptParagraph& AddWrapped(TRptGroup& group, const TValueRuns& runs) {
@@ -57,7 +58,8 @@ std::vector<int> TRptExplanation::MeasureColumns(const std::optional<int>& width
 
 void TRptExplanation::AddOptionSection(const TOptionExplanation& option, bool first,
                                        const std::vector<int>& widths) {
-  TRptSection& section = AddHeadedSection(*this, kExplanationTitle, first ? kExplanationTitle : "");
+  TRptSection& section =
+      AddHeadedSection(*this, kExplanationTitle, first ? Translated(kExplanationTitle) : "");
   TRptTable& table = AddTable(section);
   for (int c = 0; c < kColumns; ++c) {
     table.GetField(c)->SetWidth({static_cast<float>(widths[static_cast<std::size_t>(c)]), suUnits});
@@ -72,7 +74,9 @@ TRptTable& TRptExplanation::AddTable(TRptSection& section) {
 }
 
 void TRptExplanation::AddRows(TRptTable& table, const TOptionExplanation& option) {
-  AddHeadingRow(table, {option.Option, "Value", "Decided by", "One step changes it"});
+  AddHeadingRow(table,
+                {option.Option, Translated(ubicstr::ValueHeading),
+                 Translated(ubicstr::DecidedByHeading), Translated(ubicstr::OneStepHeading)});
   for (const TExplanationRow& line : option.Rows) {
     TRptRow& row = *table.AddRow();
     AddWrapped(*row.NewCell(), {{line.Attribute}});

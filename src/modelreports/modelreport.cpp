@@ -12,21 +12,20 @@
 #include "model/distributionevaluator.h"
 #include "model/explain.h"
 #include "model/sensitivity.h"
+#include "model/ubicstr.h"
 #include "model/valuecode.h"
 #include "model/valuetext.h"
 #include "reportparts.h"
 #include "reports/paragraph.h"
 #include "reports/tables.h"
 #include "reports/treechars.h"
+#include "reporttexts.h"
 
 namespace ubic {
 namespace {
 
-constexpr const char* kUndefined = "<undefined>";
-constexpr const char* kRulesTitle = "Decision rules (table)";
-constexpr const char* kConflictsTitle = "Rule conflicts";
-constexpr const char* kIncompleteRules =
-    "The list is incomplete: the table is too large to search whole.";
+constexpr const char* kRulesTitle = ubicstr::RulesTableTitle;
+constexpr const char* kConflictsTitle = ubicstr::ConflictsTitle;
 
 // The frame of every model report: the page header with the program's name, the report's
 // creation time between two fills and the page number, ruled below.
@@ -45,7 +44,7 @@ std::unique_ptr<TReport> NewModelReport(const TReportStyle& style, const std::st
   line.AddFill();
   line.AddText(FormatDateTime("ddddd tt", style.Created, style.DateFormats));
   line.AddFill();
-  line.AddText("Page ");
+  line.AddText(Translated(ubicstr::PageCaption));
   TRptMacro& page = *line.AddMacro("PAGE");
   page.FontSize(foAdd, 2);
   page.SetContentAlign(kVertical, caEnd);
@@ -91,7 +90,7 @@ void AddRuleTable(TRptSection& section, const TUbicAttribute& attribute,
   headings.push_back(attribute.GetName());
   AddHeadingRow(table, headings);
   if (function == nullptr) {
-    section.AddLine()->AddText(kUndefined);
+    section.AddLine()->AddText(Translated(ubicstr::UndefinedScale));
     return;
   }
   TRptRow& weights = *table.AddRow();
@@ -126,7 +125,7 @@ void AddRuleTable(TRptSection& section, const TUbicAttribute& attribute,
       if (lastOfValue) row.EndRule();
     }
   }
-  if (!complete) section.AddLine()->AddText(kIncompleteRules);
+  if (!complete) section.AddLine()->AddText(Translated(ubicstr::IncompleteRules));
 }
 
 class TModelReportBuilder {
@@ -142,22 +141,23 @@ class TModelReportBuilder {
   std::unique_ptr<TReport> Take() { return std::move(FReport); }
 
   void AddTree() {
-    AddAttributeTable("Tree of attributes", "Description",
+    AddAttributeTable(ubicstr::TreeTitle, ubicstr::DescriptionHeading,
                       [](TRptCell& cell, const TUbicAttribute& attribute) {
                         AddLinesOf(cell, attribute.GetDescription());
                       });
   }
 
   void AddScales() {
-    AddAttributeTable("Scales", "Scale", [](TRptCell& cell, const TUbicAttribute& attribute) {
-      TRptLine& line = cell.AddParagraph()->Runs();
-      const TUbicScale* scale = attribute.Scale();
-      if (scale == nullptr) line.AddText(kUndefined);
-      for (int v = 0; scale != nullptr && v < scale->Count(); ++v) {
-        if (v > 0) line.AddText("; ");
-        AddValueRuns(line, {ValueRun(scale, v)});
-      }
-    });
+    AddAttributeTable(ubicstr::ScalesTitle, ubicstr::ScaleHeading,
+                      [](TRptCell& cell, const TUbicAttribute& attribute) {
+                        TRptLine& line = cell.AddParagraph()->Runs();
+                        const TUbicScale* scale = attribute.Scale();
+                        if (scale == nullptr) line.AddText(Translated(ubicstr::UndefinedScale));
+                        for (int v = 0; scale != nullptr && v < scale->Count(); ++v) {
+                          if (v > 0) line.AddText("; ");
+                          AddValueRuns(line, {ValueRun(scale, v)});
+                        }
+                      });
   }
 
   void AddScaleDescriptions() {
@@ -177,14 +177,14 @@ class TModelReportBuilder {
           AddLinesOf(*row.NewCell(), scale->ValueDescription(v));
         }
       } else {
-        section.AddLine()->AddText(kUndefined);
+        section.AddLine()->AddText(Translated(ubicstr::UndefinedScale));
       }
       FReport->AddEmptyLine();
     }
   }
 
   void AddRules() {
-    std::string heading = kRulesTitle;
+    std::string heading = Translated(kRulesTitle);
     for (const TUbicAttribute* attribute : FAttributes) {
       if (attribute->IsBasic()) continue;
       TRptSection& section = AddHeadedSection(*FReport, kRulesTitle, heading);
@@ -195,9 +195,14 @@ class TModelReportBuilder {
   }
 
   void AddWeights() {
-    TRptSection& section = AddHeadedSection(*FReport, "Average weights", "Average weights");
+    TRptSection& section =
+        AddHeadedSection(*FReport, ubicstr::WeightsTitle, Translated(ubicstr::WeightsTitle));
     TRptTable& table = AddTable(section, "Average weights", 5);
-    AddHeadingRow(table, {"Attribute", "Local", "Global", "Loc.norm.", "Glob.norm."}, 1);
+    AddHeadingRow(table,
+                  {Translated(ubicstr::AttributeHeading), Translated(ubicstr::LocalHeading),
+                   Translated(ubicstr::GlobalHeading), Translated(ubicstr::LocalNormHeading),
+                   Translated(ubicstr::GlobalNormHeading)},
+                  1);
     for (int i = 0; i < FModel.Root()->InputCount(); ++i) {
       AddWeightRows(table, *FModel.Root()->Input(i), 1.0, 1.0);
     }
@@ -256,10 +261,12 @@ class TModelReportBuilder {
   void AddSensitivity() {
     for (int k = 0; k < FModel.OptionCount(); ++k) {
       const TSensitivity sensitivity = ComputeSensitivity(FModel, k);
-      TRptSection& section = AddHeadedSection(*FReport, "Sensitivity", k == 0 ? "Sensitivity" : "");
+      TRptSection& section = AddHeadedSection(*FReport, ubicstr::SensitivityTitle,
+                                              k == 0 ? Translated(ubicstr::SensitivityTitle) : "");
       TRptTable& table =
           AddTable(section, "Sensitivity", 3 + static_cast<int>(sensitivity.TopLevel.size()));
-      std::vector<std::string> headings{FModel.Options()[k], "From", "To"};
+      std::vector<std::string> headings{FModel.Options()[k], Translated(ubicstr::FromHeading),
+                                        Translated(ubicstr::ToHeading)};
       for (const TUbicAttribute* top : sensitivity.TopLevel) headings.push_back(top->GetName());
       AddHeadingRow(table, headings);
       AddSensitivityRow(table, sensitivity, nullptr, -1, -1, sensitivity.Baseline);
@@ -290,7 +297,8 @@ class TModelReportBuilder {
       TRptSection& section = AddHeadedSection(*FReport, kConflictsTitle, heading);
       heading.clear();
       TRptTable& table = AddTable(section, kConflictsTitle, 3);
-      AddHeadingRow(table, {attribute->GetName(), "Though better than", "In"});
+      AddHeadingRow(table, {attribute->GetName(), Translated(ubicstr::BetterHeading),
+                            Translated(ubicstr::InHeading)});
       for (const TRuleConflict& conflict : conflicts) {
         TRptRow& row = *table.AddRow();
         AddRuleCell(row, *function, conflict.Better);
@@ -301,29 +309,31 @@ class TModelReportBuilder {
     }
     if (heading.empty()) return;
     TRptSection& section = AddHeadedSection(*FReport, kConflictsTitle, heading);
-    section.AddLine()->AddText("No rule conflicts.");
+    section.AddLine()->AddText(Translated(ubicstr::NoRuleConflicts));
     section.AddEmptyLine();
   }
 
   // Per question its target and the solutions, a row per changed basic attribute.
   void AddTargets(const std::vector<TTargetQuestion>& questions) {
-    std::string heading = "Targets";
+    std::string heading = Translated(ubicstr::TargetsTitle);
     for (const TTargetQuestion& question : questions) {
-      TRptSection& section = AddHeadedSection(*FReport, "Targets", heading);
+      TRptSection& section = AddHeadedSection(*FReport, ubicstr::TargetsTitle, heading);
       heading.clear();
       const TUbicAttribute& attribute = *question.Attribute;
       TRptLine& title = section.AddParagraph()->Runs();
       title.AddText(FModel.Options()[question.Option] + ": " + attribute.GetName() +
-                    (question.Direction == TTargetDirection::AtLeast ? " at least " : " at most "));
+                    Translated(question.Direction == TTargetDirection::AtLeast
+                                   ? ubicstr::TargetAtLeast
+                                   : ubicstr::TargetAtMost));
       AddValueRuns(title, {ValueRun(attribute.Scale(), question.Value)});
       const TTargetAnswer answer = FindTargetChanges(question);
-      if (answer.Outcome == TTargetOutcome::Reached) section.AddLine()->AddText("Reached already.");
+      if (answer.Outcome == TTargetOutcome::Reached)
+        section.AddLine()->AddText(Translated(ubicstr::TargetReached));
       if (answer.Outcome == TTargetOutcome::Unreachable) {
-        section.AddLine()->AddText("No change of basic values reaches it.");
+        section.AddLine()->AddText(Translated(ubicstr::TargetUnreachable));
       }
       if (!answer.Solutions.empty()) AddSolutionTable(section, answer);
-      if (answer.More > 0)
-        section.AddLine()->AddText("and " + std::to_string(answer.More) + " more");
+      if (answer.More > 0) section.AddLine()->AddText(Format(ubicstr::MoreSolutions, answer.More));
       AddWeightsRemark(section, question.Option);
       section.AddEmptyLine();
     }
@@ -341,9 +351,9 @@ class TModelReportBuilder {
       for (const TAggregateExplanation& aggregate : explanation.Aggregates) {
         option.Rows.push_back(ExplanationRow(aggregate));
       }
-      for (const auto& [title, basics] : {std::pair{"Strong points: ", &explanation.Strong},
-                                          {"Weak points: ", &explanation.Weak}}) {
-        if (!basics->empty()) option.Points.push_back(PointRuns(title, *basics, k));
+      for (const auto& [title, basics] : {std::pair{ubicstr::StrongPoints, &explanation.Strong},
+                                          {ubicstr::WeakPoints, &explanation.Weak}}) {
+        if (!basics->empty()) option.Points.push_back(PointRuns(Translated(title), *basics, k));
       }
       if (std::string remark = ReducedWeightsRemark(FModel, k); !remark.empty()) {
         option.Points.push_back({{std::move(remark)}});
@@ -356,7 +366,8 @@ class TModelReportBuilder {
 
   void AddGraphs(const TReportGraphs& graphs) {
     FReport->SetAlign(kVertical, baFill);
-    TRptSection& section = AddHeadedSection(*FReport, "Chart", "Chart", TRptGroup::kKeepNewPage);
+    TRptSection& section = AddHeadedSection(
+        *FReport, ubicstr::ChartTitle, Translated(ubicstr::ChartTitle), TRptGroup::kKeepNewPage);
     section.SetAlign(kVertical, baFill);
     TRptDraw& picture = *section.AddDraw(
         [&graphs](TCanvas& canvas, const TRect& rect, const TParam*) { graphs.Draw(canvas, rect); },
@@ -374,7 +385,7 @@ class TModelReportBuilder {
     TExplanationRow row;
     row.Attribute = attribute.GetName();
     row.Value = ValueSetRuns(attribute.Scale(), aggregate.Value, "; ");
-    if (attribute.Funct() == nullptr) row.Rules.emplace_back(kUndefined);
+    if (attribute.Funct() == nullptr) row.Rules.emplace_back(Translated(ubicstr::UndefinedScale));
     for (const TDecidingRule& rule : aggregate.Rules) {
       row.Rules.push_back(RuleText(*attribute.Funct(), rule.Rule) + " (" + RuleOriginText(rule) +
                           ")");
@@ -386,7 +397,7 @@ class TModelReportBuilder {
       runs.push_back(ValueRun(input.Scale(), step.From));
       runs.push_back({" -> "});
       runs.push_back(ValueRun(input.Scale(), step.To));
-      runs.push_back({" gives "});
+      runs.push_back({Translated(ubicstr::Gives)});
       const TValueRuns result = ValueSetRuns(attribute.Scale(), step.Result, "; ");
       runs.insert(runs.end(), result.begin(), result.end());
     }
@@ -407,7 +418,9 @@ class TModelReportBuilder {
 
   static void AddSolutionTable(TRptSection& section, const TTargetAnswer& answer) {
     TRptTable& table = AddTable(section, "Targets", 4);
-    AddHeadingRow(table, {"Solution", "Attribute", "From", "To"});
+    AddHeadingRow(table,
+                  {Translated(ubicstr::SolutionHeading), Translated(ubicstr::AttributeHeading),
+                   Translated(ubicstr::FromHeading), Translated(ubicstr::ToHeading)});
     for (std::size_t s = 0; s < answer.Solutions.size(); ++s) {
       for (const TBasicChange& change : answer.Solutions[s].Changes) {
         TRptRow& row = *table.AddRow();
@@ -463,9 +476,9 @@ class TModelReportBuilder {
   // second filled by Fill.
   void AddAttributeTable(const std::string& title, const std::string& secondHeading,
                          const std::function<void(TRptCell&, const TUbicAttribute&)>& fill) {
-    TRptSection& section = AddHeadedSection(*FReport, title, title);
+    TRptSection& section = AddHeadedSection(*FReport, title, Translated(title));
     TRptTable& table = AddTable(section, title, 2);
-    AddHeadingRow(table, {"Attribute", secondHeading});
+    AddHeadingRow(table, {Translated(ubicstr::AttributeHeading), Translated(secondHeading)});
     for (const TUbicAttribute* attribute : FAttributes) {
       TRptRow& row = *table.AddRow();
       TRptCell& names = AddAttributeCell(row, *attribute);
@@ -618,7 +631,8 @@ std::unique_ptr<TReport> MakeFunctionReport(const TUbicFunction* function,
                                             const TReportStyle& style) {
   std::unique_ptr<TReport> report = NewModelReport(style, ModelNameOf(attribute));
   if (attribute != nullptr) {
-    TRptSection& section = AddHeadedSection(*report, "Decision rules", "Decision rules");
+    TRptSection& section =
+        AddHeadedSection(*report, ubicstr::RulesTitle, Translated(ubicstr::RulesTitle));
     AddRuleTable(section, *attribute, function);
   }
   return report;

@@ -8,13 +8,15 @@
 #include <stdexcept>
 
 #include "foundation/checkedint.h"
+#include "foundation/cp1250.h"
 
 namespace ubic {
 
 namespace {
 
 std::runtime_error CannotWrite(const QString& fileName) {
-  return std::runtime_error("Cannot write " + fileName.toStdString() + ".");
+  return std::runtime_error(
+      Utf8ToCp1250(QObject::tr("Cannot write %1.").arg(fileName).toStdString()));
 }
 
 }  // namespace
@@ -43,7 +45,7 @@ QByteArray PageSvg(const TPrintPage& page) {
   generator.setResolution(page.DotsPerInch());
   generator.setSize(page.Size());
   generator.setViewBox(QRect(QPoint(0, 0), page.Size()));
-  generator.setTitle(QStringLiteral("Ubic report page"));
+  generator.setTitle(QObject::tr("Ubic report page"));
   {
     QPainter painter(&generator);
     page.Replay(painter);

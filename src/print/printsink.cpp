@@ -35,7 +35,8 @@ void TPrinterSink::EndJob(bool completed) {
   const bool painted = EndPainting();
   FPrinter.setOutputFileName(FOutputFile);
   if (!completed) return;
-  if (!painted) throw std::runtime_error("The printer failed.");
+  if (!painted)
+    throw std::runtime_error(Utf8ToCp1250(QObject::tr("The printer failed.").toStdString()));
   file->Commit();
 }
 
@@ -58,12 +59,14 @@ void TPrinterSink::BeginDocument(const QString& title, TOrientation orientation)
   if (!FPainter->begin(&FPrinter)) {
     FPainter.reset();
     FInDocument = false;
-    throw std::runtime_error("The printer cannot print.");
+    throw std::runtime_error(Utf8ToCp1250(QObject::tr("The printer cannot print.").toStdString()));
   }
 }
 
 void TPrinterSink::NewPage() {
-  if (!FPrinter.newPage()) throw std::runtime_error("The printer cannot start a new page.");
+  if (!FPrinter.newPage())
+    throw std::runtime_error(
+        Utf8ToCp1250(QObject::tr("The printer cannot start a new page.").toStdString()));
 }
 
 void TPrinterSink::PrintPage(const TPrintPage& page) {
@@ -72,7 +75,8 @@ void TPrinterSink::PrintPage(const TPrintPage& page) {
 
 void TPrinterSink::EndDocument() {
   FInDocument = false;
-  if (!FFile && !EndPainting()) throw std::runtime_error("The printer failed.");
+  if (!FFile && !EndPainting())
+    throw std::runtime_error(Utf8ToCp1250(QObject::tr("The printer failed.").toStdString()));
 }
 
 void TPrinterSink::AbortDocument() {

@@ -12,11 +12,11 @@
 namespace ubic {
 
 QString TAboutBox::VersionLine() {
-  return "Version " + QString::asprintf("%d.%.2d", kVersionMajor, kVersionMinor);
+  return QObject::tr("Version %1").arg(QString::asprintf("%d.%.2d", kVersionMajor, kVersionMinor));
 }
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
-  setWindowTitle("About Ubic");
+  setWindowTitle(QObject::tr("About Ubic"));
   auto* layout = new QVBoxLayout(this);
   auto* icon = new QLabel(this);
   icon->setPixmap(QIcon(":/icons/ubic.svg").pixmap(64, 64));
@@ -31,10 +31,10 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   auto* version = new QLabel(VersionLine(), this);
   version->setObjectName("Version");
   version->setAlignment(Qt::AlignCenter);
-  auto* comments = new QLabel("Program for multiattribute decision making", this);
+  auto* comments = new QLabel(QObject::tr("Program for multiattribute decision making"), this);
   comments->setAlignment(Qt::AlignCenter);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-  Describe(buttons->button(QDialogButtonBox::Ok), {}, "Close the About box");
+  Describe(buttons->button(QDialogButtonBox::Ok), {}, QObject::tr("Close the About box"));
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   for (QWidget* widget : std::initializer_list<QWidget*>{icon, name, version, comments, buttons}) {
     layout->addWidget(widget);

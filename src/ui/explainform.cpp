@@ -29,8 +29,8 @@ namespace {
 
 enum TColumn { kAttributeColumn, kValueColumn, kRulesColumn, kStepsColumn, kColumnCount };
 constexpr QSize kLeastSize(560, 320);
-constexpr const char* kStrongHint = "Strong point: a good value";
-constexpr const char* kWeakHint = "Weak point: a bad value";
+constexpr const char* kStrongHint = QT_TRANSLATE_NOOP("QObject", "Strong point: a good value");
+constexpr const char* kWeakHint = QT_TRANSLATE_NOOP("QObject", "Weak point: a bad value");
 
 QIcon StrongIcon() {
   return QIcon(":/icons/point-strong.svg");
@@ -51,8 +51,8 @@ std::string StepsText(const TAggregateExplanation& aggregate) {
   std::string text;
   for (const TInputStep& step : aggregate.Steps) {
     if (!text.empty()) text += "; ";
-    text +=
-        InputStepText(attribute, step) + " gives " + ValueSetText(attribute.Scale(), step.Result);
+    text += InputStepText(attribute, step) + FromQString(QObject::tr(" gives ")) +
+            ValueSetText(attribute.Scale(), step.Result);
   }
   return text;
 }
@@ -76,7 +76,8 @@ void MarkPoint(QTreeWidgetItem& item, const QIcon& icon, const QColor& backgroun
 // The option's values in the model's tree, the explanation beside them; the number of rows.
 int FillTree(QTreeWidget& tree, const TUbicModel& model, const TExplanation& explanation) {
   tree.setColumnCount(kColumnCount);
-  tree.setHeaderLabels({"Attribute", "Value", "Decided by", "One step changes it"});
+  tree.setHeaderLabels({QObject::tr("Attribute"), QObject::tr("Value"), QObject::tr("Decided by"),
+                        QObject::tr("One step changes it")});
   std::unordered_map<const TUbicAttribute*, const TAggregateExplanation*> aggregates;
   for (const TAggregateExplanation& aggregate : explanation.Aggregates) {
     aggregates.emplace(aggregate.Attribute, &aggregate);
@@ -144,20 +145,22 @@ void FitToTree(QDialog& dialog, QTreeWidget& tree, int rows) {
 TExplainForm::TExplainForm(const TUbicModel& model, int option, QWidget* parent)
     : QDialog(parent),
       FTree(new QTreeWidget(this)),
-      FCopy(NewOwnAction(this, "&Copy", "Copy|Copy the explanation as text",
+      FCopy(NewOwnAction(this, QObject::tr("&Copy"),
+                         QObject::tr("Copy|Copy the explanation as text"),
                          QKeySequence(QKeySequence::Copy))),
-      FCopyBtn(new QPushButton("&Copy", this)),
-      FCloseBtn(new QPushButton("Close", this)) {
+      FCopyBtn(new QPushButton(QObject::tr("&Copy"), this)),
+      FCloseBtn(new QPushButton(QObject::tr("Close"), this)) {
   const TExplanation explanation = ExplainOption(model, option);
-  const QString title = "Explanation of " + ToQString(model.Options()[option]);
+  const QString title = QObject::tr("Explanation of %1").arg(ToQString(model.Options()[option]));
   setWindowTitle(title);
   FText = title + "\n\n" + QString::fromStdString(ExplanationText(explanation));
 
   const int rows = FillTree(*FTree, model, explanation);
-  Describe(FTree, "Explanation",
-           "How the option's value of every attribute follows from the values of its inputs");
-  Describe(FCopyBtn, {}, "Copy the explanation as text");
-  Describe(FCloseBtn, {}, "Close the explanation");
+  Describe(FTree, QObject::tr("Explanation"),
+           QObject::tr(
+               "How the option's value of every attribute follows from the values of its inputs"));
+  Describe(FCopyBtn, {}, QObject::tr("Copy the explanation as text"));
+  Describe(FCloseBtn, {}, QObject::tr("Close the explanation"));
   auto* buttons = new QDialogButtonBox(this);
   buttons->addButton(FCopyBtn, QDialogButtonBox::ActionRole);
   buttons->addButton(FCloseBtn, QDialogButtonBox::RejectRole);

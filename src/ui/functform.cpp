@@ -79,7 +79,7 @@ class TRuleTableModel : public QAbstractTableModel {
         ++more;
       }
     }
-    if (more > 0) lines << QString("and %1 more").arg(more);
+    if (more > 0) lines << QObject::tr("and %1 more").arg(more);
     return lines.join('\n');
   }
 
@@ -111,7 +111,8 @@ class TRuleTableModel : public QAbstractTableModel {
       if (role == Qt::FontRole && FFunction->RuleEntered(rule)) return BoldFont(QFont());
       // Bold and the conflict's colour, told in words.
       if (role == Qt::AccessibleDescriptionRole) {
-        const QString entered = FFunction->RuleEntered(rule) ? "Entered rule" : "Derived rule";
+        const QString entered = FFunction->RuleEntered(rule) ? QObject::tr("Entered rule")
+                                                             : QObject::tr("Derived rule");
         return Conflicting(rule) ? entered + ". " + ConflictDetails(rule) : entered;
       }
       return {};
@@ -214,9 +215,10 @@ QString RuleNumbers(const std::vector<int>& rules) {
 
 // "Rule 4 conflicts with rules 1, 6."
 QString PartnersText(int rule, const std::vector<int>& partners) {
-  return QString("Rule %1 conflicts with %2 %3.")
+  return QObject::tr("Rule %1 conflicts with %2 %3.")
       .arg(rule + 1)
-      .arg(partners.size() == 1 ? "rule" : "rules", RuleNumbers(partners));
+      .arg(partners.size() == 1 ? QObject::tr("rule") : QObject::tr("rules"),
+           RuleNumbers(partners));
 }
 
 }  // namespace
@@ -225,13 +227,14 @@ TFunctForm::TFunctForm(QWidget* parent) : QDialog(parent), FRuleModel(new TRuleT
   setMinimumSize(300, 300);
   FValueCombo = new QComboBox(this);
   FValueCombo->setMinimumContentsLength(12);
-  Describe(FValueCombo, "Value", "Value of the attribute for the current rule");
+  Describe(FValueCombo, QObject::tr("Value"),
+           QObject::tr("Value of the attribute for the current rule"));
   connect(FValueCombo, &QComboBox::activated, this, &TFunctForm::ValueComboChange);
-  FDeleteBtn = new QPushButton("Delete", this);
-  SetHint(FDeleteBtn, "Delete|Delete value");
+  FDeleteBtn = new QPushButton(QObject::tr("Delete"), this);
+  SetHint(FDeleteBtn, QObject::tr("Delete|Delete value"));
   connect(FDeleteBtn, &QPushButton::clicked, this, &TFunctForm::DeleteRule);
-  FReportBtn = new QPushButton("Report", this);
-  SetHint(FReportBtn, "Decision rules|Show decision rules");
+  FReportBtn = new QPushButton(QObject::tr("Report"), this);
+  SetHint(FReportBtn, QObject::tr("Decision rules|Show decision rules"));
   connect(FReportBtn, &QPushButton::clicked, this, [this] {
     if (FEditedFunction && FAttribute) emit ReportRequested(*FEditedFunction, *FAttribute);
   });
@@ -239,21 +242,23 @@ TFunctForm::TFunctForm(QWidget* parent) : QDialog(parent), FRuleModel(new TRuleT
   FWeightsBtn->setFont(BoldFont(FWeightsBtn->font()));
   FWeightsBtn->setStyleSheet("color: blue");
   FWeightsBtn->setMaximumWidth(FWeightsBtn->fontMetrics().horizontalAdvance("%%%") + 16);
-  SetHint(FWeightsBtn, "Weights|Define weights of attributes");
+  SetHint(FWeightsBtn, QObject::tr("Weights|Define weights of attributes"));
   // A screen reader would read the caption as a lone percent sign.
-  FWeightsBtn->setAccessibleName("Weights");
+  FWeightsBtn->setAccessibleName(QObject::tr("Weights"));
   connect(FWeightsBtn, &QPushButton::clicked, this, &TFunctForm::WeightsBtnClick);
-  FUseWeightsCheck = new QCheckBox("&use weights", this);
+  FUseWeightsCheck = new QCheckBox(QObject::tr("&use weights"), this);
   connect(FUseWeightsCheck, &QCheckBox::clicked, this, &TFunctForm::UseWeightsClick);
-  Describe(FUseWeightsCheck, {}, "Open rules are filled by the weighted approximation");
+  Describe(FUseWeightsCheck, {},
+           QObject::tr("Open rules are filled by the weighted approximation"));
 
   FRuleGrid = new TRuleGrid(this);
   FRuleGrid->setModel(FRuleModel);
   FRuleGrid->setSelectionMode(QAbstractItemView::SingleSelection);
   FRuleGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
   FRuleGrid->setTabKeyNavigation(false);
-  Describe(FRuleGrid, "Decision rules",
-           "One rule per combination of the inputs' values; digit keys give the rule's value");
+  Describe(FRuleGrid, QObject::tr("Decision rules"),
+           QObject::tr(
+               "One rule per combination of the inputs' values; digit keys give the rule's value"));
   FRuleGrid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   FRuleGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
   FRuleGrid->verticalHeader()->setDefaultSectionSize(FRuleGrid->fontMetrics().height() + 4);
@@ -269,11 +274,11 @@ TFunctForm::TFunctForm(QWidget* parent) : QDialog(parent), FRuleModel(new TRuleT
   FStatusLine = new TStatusLine(this);
   FConflictLine = new TStatusLine(this);
 
-  FOkBtn = new QPushButton("&OK", this);
+  FOkBtn = new QPushButton(QObject::tr("&OK"), this);
   FOkBtn->setDefault(true);
-  FCancelBtn = new QPushButton("&Cancel", this);
-  Describe(FOkBtn, {}, "Keep the decision rules");
-  Describe(FCancelBtn, {}, "Leave the decision rules as they were");
+  FCancelBtn = new QPushButton(QObject::tr("&Cancel"), this);
+  Describe(FOkBtn, {}, QObject::tr("Keep the decision rules"));
+  Describe(FCancelBtn, {}, QObject::tr("Leave the decision rules as they were"));
   connect(FOkBtn, &QPushButton::clicked, this, &QDialog::accept);
   connect(FCancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -320,7 +325,7 @@ TFunctForm::~TFunctForm() = default;
 
 void TFunctForm::Setup(const TUbicAttribute* attribute, const TUbicFunction& function) {
   FAttribute = attribute;
-  setWindowTitle("Decision rules " + ToQString(attribute->GetName()));
+  setWindowTitle(QObject::tr("Decision rules %1").arg(ToQString(attribute->GetName())));
   FEditedFunction = std::make_unique<TUbicFunction>();
   FEditedFunction->Assign(function);
   FScale = attribute->Scale();
@@ -410,8 +415,8 @@ void TFunctForm::ShowStatus(int rule) {
     FConflictLine->setText(PartnersText(rule, ConflictPartners(conflicts, rule)));
     FConflictLine->setToolTip(FRuleModel->ConflictDetails(rule));
   } else {
-    FConflictLine->setText("Conflicting rules: " + RuleNumbers(FRuleModel->ConflictingRules()) +
-                           ".");
+    FConflictLine->setText(
+        QObject::tr("Conflicting rules: %1.").arg(RuleNumbers(FRuleModel->ConflictingRules())));
     FConflictLine->setToolTip({});
   }
 }

@@ -55,18 +55,24 @@ void TGraphView::paintEvent(QPaintEvent*) {
 TGraphsPage::TGraphsPage(TUbicDocument& document, TMainForm& mainForm)
     : FDocument(document), FMainForm(mainForm) {
   FGraphShowAll =
-      NewGraphAction("&Show all options", "All options|show all options", QKeySequence("Ctrl+A"));
-  FGraphHideAll = NewGraphAction("&Hide all options", "Hide options|Hide all options", {});
+      NewGraphAction(QObject::tr("&Show all options"), QObject::tr("All options|show all options"),
+                     QKeySequence("Ctrl+A"));
+  FGraphHideAll = NewGraphAction(QObject::tr("&Hide all options"),
+                                 QObject::tr("Hide options|Hide all options"), {});
   FGraphNamedValues =
-      NewGraphAction("&Named values", "Name values|Show name with value", QKeySequence("Ctrl+I"));
+      NewGraphAction(QObject::tr("&Named values"), QObject::tr("Name values|Show name with value"),
+                     QKeySequence("Ctrl+I"));
   FGraphNamedOptions =
-      NewGraphAction("Named &options", "Na options|Show names with option", QKeySequence("Ctrl+V"));
-  FGraphFourOptions = NewGraphAction("&4 options", "Show 4 options|Show four options on graph",
+      NewGraphAction(QObject::tr("Named &options"),
+                     QObject::tr("Na options|Show names with option"), QKeySequence("Ctrl+V"));
+  FGraphFourOptions = NewGraphAction(QObject::tr("&4 options"),
+                                     QObject::tr("Show 4 options|Show four options on graph"),
                                      QKeySequence("Ctrl+4"));
   FGraphDistributions = NewGraphAction(
-      "&Distributions", "Distributions|Show each option's probabilities of the attribute's values",
-      {});
-  FGraphCopy = NewGraphAction("&Copy graph", "Copy|Copy graph", QKeySequence("Ctrl+C"));
+      QObject::tr("&Distributions"),
+      QObject::tr("Distributions|Show each option's probabilities of the attribute's values"), {});
+  FGraphCopy = NewGraphAction(QObject::tr("&Copy graph"), QObject::tr("Copy|Copy graph"),
+                              QKeySequence("Ctrl+C"));
   // The frame owns Ctrl+C and Ctrl+V and passes them on (EditCommand); here they are only shown.
   for (QAction* action : {FGraphNamedOptions, FGraphCopy}) {
     removeAction(action);
@@ -94,7 +100,7 @@ TGraphsPage::TGraphsPage(TUbicDocument& document, TMainForm& mainForm)
   connect(FGraphCopy, &QAction::triggered, this,
           [this] { FMainForm.RunCommand([this] { CopyGraph(); }); });
 
-  FGraphMenu = new QMenu("&Graph", this);
+  FGraphMenu = new QMenu(QObject::tr("&Graph"), this);
   FGraphMenu->addActions({FGraphShowAll, FGraphHideAll});
   FGraphMenu->addSeparator();
   FGraphMenu->addActions(
@@ -103,31 +109,38 @@ TGraphsPage::TGraphsPage(TUbicDocument& document, TMainForm& mainForm)
   FGraphMenu->addAction(FGraphCopy);
   FGraphPopupMenu = new QMenu(this);
   FGraphPopupMenu->addActions(
-      {PopupAction(FGraphShowAll, "&Show all options", "All options|Show all options"),
-       PopupAction(FGraphHideAll, "&Hide all options", FGraphHideAll->statusTip())});
+      {PopupAction(FGraphShowAll, QObject::tr("&Show all options"),
+                   QObject::tr("All options|Show all options")),
+       PopupAction(FGraphHideAll, QObject::tr("&Hide all options"), FGraphHideAll->statusTip())});
   FGraphPopupMenu->addSeparator();
   FGraphPopupMenu->addActions(
-      {PopupAction(FGraphNamedValues, "&Named values", "Named values"),
-       PopupAction(FGraphNamedOptions, "Named options", "Named options"),
-       PopupAction(FGraphFourOptions, "&Four (4) options", FGraphFourOptions->statusTip()),
-       PopupAction(FGraphDistributions, "&Distributions", FGraphDistributions->statusTip())});
+      {PopupAction(FGraphNamedValues, QObject::tr("&Named values"), QObject::tr("Named values")),
+       PopupAction(FGraphNamedOptions, QObject::tr("Named options"), QObject::tr("Named options")),
+       PopupAction(FGraphFourOptions, QObject::tr("&Four (4) options"),
+                   FGraphFourOptions->statusTip()),
+       PopupAction(FGraphDistributions, QObject::tr("&Distributions"),
+                   FGraphDistributions->statusTip())});
   FGraphPopupMenu->addSeparator();
-  FGraphPopupMenu->addAction(PopupAction(FGraphCopy, "&Copy graph", FGraphCopy->statusTip()));
+  FGraphPopupMenu->addAction(
+      PopupAction(FGraphCopy, QObject::tr("&Copy graph"), FGraphCopy->statusTip()));
 
   auto* splitter = new QSplitter(Qt::Horizontal, this);
   FLeftPages = new QTabWidget(splitter);
   FGraphTree = new QTreeWidget(FLeftPages);
   FGraphTree->setHeaderHidden(true);
   FGraphTree->setContextMenuPolicy(Qt::CustomContextMenu);
-  FLeftPages->addTab(FGraphTree, "&Attributes");
+  FLeftPages->addTab(FGraphTree, QObject::tr("&Attributes"));
   FOptionList = new QListWidget(FLeftPages);
   FOptionList->setContextMenuPolicy(Qt::CustomContextMenu);
-  FLeftPages->addTab(FOptionList, "Op&tions");
-  FLeftPages->setTabToolTip(0, "The attributes drawn, ticked in the order chosen");
-  FLeftPages->setTabToolTip(1, "The options drawn");
-  Describe(FGraphTree, "Attributes",
-           "Tick up to six attributes to draw: one gives bars, two a scatter plot, more radars");
-  Describe(FOptionList, "Options", "Tick the options to draw; the current one leads the radars");
+  FLeftPages->addTab(FOptionList, QObject::tr("Op&tions"));
+  FLeftPages->setTabToolTip(0, QObject::tr("The attributes drawn, ticked in the order chosen"));
+  FLeftPages->setTabToolTip(1, QObject::tr("The options drawn"));
+  Describe(
+      FGraphTree, QObject::tr("Attributes"),
+      QObject::tr(
+          "Tick up to six attributes to draw: one gives bars, two a scatter plot, more radars"));
+  Describe(FOptionList, QObject::tr("Options"),
+           QObject::tr("Tick the options to draw; the current one leads the radars"));
   FGraphView = new TGraphView(FGraphs, splitter);
   splitter->setStretchFactor(0, 1);
   splitter->setStretchFactor(1, 3);

@@ -31,11 +31,12 @@ THelpForm::THelpForm()
     : FBrowser(new QTextBrowser(this)),
       FSearchEdit(new QLineEdit(this)),
       FSearchStatus(new QLabel(this)) {
-  setWindowTitle("Ubic Help");
+  setWindowTitle(QObject::tr("Ubic Help"));
   FBrowser->setOpenExternalLinks(true);
-  FSearchEdit->setPlaceholderText("Search the manual");
+  FSearchEdit->setPlaceholderText(QObject::tr("Search the manual"));
   FSearchEdit->setClearButtonEnabled(true);
-  SetHint(FSearchEdit, "Search|Find the text in all pages of the manual (Enter finds the next)");
+  SetHint(FSearchEdit,
+          QObject::tr("Search|Find the text in all pages of the manual (Enter finds the next)"));
   connect(FSearchEdit, &QLineEdit::returnPressed, this, &THelpForm::SearchEntered);
   connect(FSearchEdit, &QLineEdit::textChanged, FSearchStatus, &QLabel::clear);
   auto* find = new QAction(this);
@@ -47,7 +48,7 @@ THelpForm::THelpForm()
   addAction(find);
 
   auto* searchBar = new QHBoxLayout;
-  auto* searchLabel = new QLabel("&Search:", this);
+  auto* searchLabel = new QLabel(QObject::tr("&Search:"), this);
   searchLabel->setBuddy(FSearchEdit);
   searchBar->addWidget(searchLabel);
   searchBar->addWidget(FSearchEdit, 1);
@@ -87,7 +88,7 @@ QStringList THelpForm::Pages(const QString& contentsFile) {
 void THelpForm::ShowContents() {
   const QString file = ContentsFile();
   if (file.isEmpty()) {
-    FBrowser->setHtml("<p>The user manual is not installed.</p>");
+    FBrowser->setHtml(QObject::tr("<p>The user manual is not installed.</p>"));
   } else {
     FBrowser->setSource(QUrl::fromLocalFile(file));
   }
@@ -133,7 +134,7 @@ void THelpForm::SearchEntered() {
   const QString text = FSearchEdit->text();
   FSearchStatus->setText(FindNext(text) || text.isEmpty()
                              ? QString()
-                             : QString("No page of the manual holds \"%1\".").arg(text));
+                             : QObject::tr("No page of the manual holds \"%1\".").arg(text));
 }
 
 }  // namespace ubic

@@ -11,6 +11,7 @@
 #include "print/reportpdf.h"
 #include "questions.h"
 #include "singleinstance.h"
+#include "translations.h"
 
 namespace {
 
@@ -107,6 +108,7 @@ int main(int argc, char* argv[]) {
     return 1;
   }
   QApplication application(argc, argv);
+  ubic::InstallTranslations(QLocale());
   ubic::NameApplication();
   QStringList files = QApplication::arguments();
   files.removeFirst();

@@ -51,8 +51,14 @@ std::unique_ptr<TUbicDocument> OpenNamingTheFile(const std::string& fileName,
     const std::string name = Utf8ToCp1250(fileName);
     const std::string message = error.what();
     if (message.find(name) != std::string::npos) throw;
-    throw EFileError("Cannot open file \"" + name + "\": " + message);
+    throw EFileError(FromQString(
+        QObject::tr("Cannot open file \"%1\": %2").arg(ToQString(name), ToQString(message))));
   }
+}
+
+// The name of an edit in the user's language: the edits mark their names in their own context.
+QString EditName(const std::string& name) {
+  return QCoreApplication::translate("ubic::edits", name.c_str());
 }
 
 }  // namespace
@@ -134,60 +140,72 @@ void TMainForm::CreateActions() {
               [this, handler] { RunCommand([this, handler] { (this->*handler)(); }); });
     return action;
   };
-  FFileNew = make("&New", "New file|Open a new, empty file", QKeySequence("Ctrl+N"),
-                  &TMainForm::FileNewClick);
+  FFileNew = make(QObject::tr("&New"), QObject::tr("New file|Open a new, empty file"),
+                  QKeySequence("Ctrl+N"), &TMainForm::FileNewClick);
   FFileNew->setIcon(QIcon(":/icons/file-new.svg"));
-  FFileOpen =
-      make("&Open", "Open|Open saved file", QKeySequence("Ctrl+O"), &TMainForm::FileOpenClick);
+  FFileOpen = make(QObject::tr("&Open"), QObject::tr("Open|Open saved file"),
+                   QKeySequence("Ctrl+O"), &TMainForm::FileOpenClick);
   FFileOpen->setIcon(QIcon(":/icons/file-open.svg"));
-  FFileClose =
-      make("&Close", "Close|Close file", QKeySequence("Ctrl+W"), &TMainForm::FileCloseClick);
+  FFileClose = make(QObject::tr("&Close"), QObject::tr("Close|Close file"), QKeySequence("Ctrl+W"),
+                    &TMainForm::FileCloseClick);
   FFileClose->setShortcuts({QKeySequence("Ctrl+W"), QKeySequence("Ctrl+F4")});
-  FFileSave = make("&Save", "Save|Save file", QKeySequence("Ctrl+S"), &TMainForm::FileSaveClick);
+  FFileSave = make(QObject::tr("&Save"), QObject::tr("Save|Save file"), QKeySequence("Ctrl+S"),
+                   &TMainForm::FileSaveClick);
   FFileSave->setIcon(QIcon(":/icons/file-save.svg"));
-  FFileSaveAs = make("Save &As...", "Save as...|Save file under a different name", {},
-                     &TMainForm::FileSaveAsClick);
-  FFileReport =
-      make("&Report...", "Report|Make report", QKeySequence("Ctrl+P"), &TMainForm::FileReportClick);
+  FFileSaveAs =
+      make(QObject::tr("Save &As..."), QObject::tr("Save as...|Save file under a different name"),
+           {}, &TMainForm::FileSaveAsClick);
+  FFileReport = make(QObject::tr("&Report..."), QObject::tr("Report|Make report"),
+                     QKeySequence("Ctrl+P"), &TMainForm::FileReportClick);
   FFileReport->setIcon(QIcon(":/icons/file-report.svg"));
-  FFileReport->setIconText("Report");
-  FFileExit = make("E&xit", "Exit|Close all files and exit application", {}, nullptr);
+  FFileReport->setIconText(QObject::tr("Report"));
+  FFileExit = make(QObject::tr("E&xit"), QObject::tr("Exit|Close all files and exit application"),
+                   {}, nullptr);
   connect(FFileExit, &QAction::triggered, this, &QWidget::close);
 
-  FWindowCascade = make("&Cascade", "Cascade", {}, nullptr);
+  FWindowCascade = make(QObject::tr("&Cascade"), QObject::tr("Cascade"), {}, nullptr);
   connect(FWindowCascade, &QAction::triggered, FMdiArea, &QMdiArea::cascadeSubWindows);
-  FWindowTileHorizontal = make("Tile &Horizontally", "Tile Horizontally", {}, nullptr);
+  FWindowTileHorizontal =
+      make(QObject::tr("Tile &Horizontally"), QObject::tr("Tile Horizontally"), {}, nullptr);
   connect(FWindowTileHorizontal, &QAction::triggered, this,
           [this] { TileSubWindows(*FMdiArea, TTiling::Rows); });
-  FWindowTileVertical = make("Tile &Vertically", "Tile Vertically", {}, nullptr);
+  FWindowTileVertical =
+      make(QObject::tr("Tile &Vertically"), QObject::tr("Tile Vertically"), {}, nullptr);
   connect(FWindowTileVertical, &QAction::triggered, this,
           [this] { TileSubWindows(*FMdiArea, TTiling::Columns); });
-  FWindowMinimizeAll = make("&Minimize All", "Minimize All", {}, nullptr);
+  FWindowMinimizeAll = make(QObject::tr("&Minimize All"), QObject::tr("Minimize All"), {}, nullptr);
   connect(FWindowMinimizeAll, &QAction::triggered, this, [this] {
     for (QMdiSubWindow* window : FMdiArea->subWindowList()) window->showMinimized();
   });
-  FWindowArrangeIcons = make("&Arrange Icons", "Arrange All", {}, nullptr);
+  FWindowArrangeIcons =
+      make(QObject::tr("&Arrange Icons"), QObject::tr("Arrange All"), {}, nullptr);
   connect(FWindowArrangeIcons, &QAction::triggered, this, [this] { ArrangeIcons(*FMdiArea); });
 
-  FHelpContents = make("&Help...", "Help|Open the user manual at its contents",
-                       QKeySequence(Qt::Key_F1), &TMainForm::HelpContentsClick);
-  FHelpAbout = make("&About...", "About|Program information and version number", {},
-                    &TMainForm::HelpAboutClick);
+  FHelpContents =
+      make(QObject::tr("&Help..."), QObject::tr("Help|Open the user manual at its contents"),
+           QKeySequence(Qt::Key_F1), &TMainForm::HelpContentsClick);
+  FHelpAbout =
+      make(QObject::tr("&About..."), QObject::tr("About|Program information and version number"),
+           {}, &TMainForm::HelpAboutClick);
 
-  FEditCut = make("Cu&t", "Cut|Cuts the selection and puts it on the Clipboard",
-                  QKeySequence("Ctrl+X"), nullptr);
-  FEditCopy = make("&Copy", "Copy|Copies the selection and puts it on the Clipboard",
+  FEditCut =
+      make(QObject::tr("Cu&t"), QObject::tr("Cut|Cuts the selection and puts it on the Clipboard"),
+           QKeySequence("Ctrl+X"), nullptr);
+  FEditCopy = make(QObject::tr("&Copy"),
+                   QObject::tr("Copy|Copies the selection and puts it on the Clipboard"),
                    QKeySequence("Ctrl+C"), nullptr);
-  FEditPaste = make("&Paste", "Paste|Inserts Clipboard contents", QKeySequence("Ctrl+V"), nullptr);
+  FEditPaste = make(QObject::tr("&Paste"), QObject::tr("Paste|Inserts Clipboard contents"),
+                    QKeySequence("Ctrl+V"), nullptr);
   connect(FEditCut, &QAction::triggered, this, [this] { EditCommandClick(TEditCommand::Cut); });
   connect(FEditCopy, &QAction::triggered, this, [this] { EditCommandClick(TEditCommand::Copy); });
   connect(FEditPaste, &QAction::triggered, this, [this] { EditCommandClick(TEditCommand::Paste); });
   // Bound to their keys, in no menu.
   addActions({FEditCut, FEditCopy, FEditPaste});
 
-  FEditUndo = make("&Undo", "Undo|Takes back the last edit", QKeySequence("Ctrl+Z"), nullptr);
-  FEditRedo =
-      make("&Redo", "Redo|Makes the edit taken back again", QKeySequence("Ctrl+Shift+Z"), nullptr);
+  FEditUndo = make(QObject::tr("&Undo"), QObject::tr("Undo|Takes back the last edit"),
+                   QKeySequence("Ctrl+Z"), nullptr);
+  FEditRedo = make(QObject::tr("&Redo"), QObject::tr("Redo|Makes the edit taken back again"),
+                   QKeySequence("Ctrl+Shift+Z"), nullptr);
   FEditRedo->setShortcuts({QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")});
   for (QAction* action : {FEditUndo, FEditRedo}) {
     connect(action, &QAction::triggered, this, [this, action] {
@@ -198,8 +216,8 @@ void TMainForm::CreateActions() {
 }
 
 void TMainForm::CreateMenus() {
-  FFileMenu = new QMenu("&File", this);
-  FFileMenu->menuAction()->setStatusTip("File related commands");
+  FFileMenu = new QMenu(QObject::tr("&File"), this);
+  FFileMenu->menuAction()->setStatusTip(QObject::tr("File related commands"));
   FFileMenu->addActions({FFileNew, FFileOpen, FFileClose, FFileSave, FFileSaveAs});
   FFileMenu->addSeparator();
   FFileMenu->addAction(FFileReport);
@@ -209,20 +227,20 @@ void TMainForm::CreateMenus() {
     RunCommand([this, file] { CreateDocument(file.toStdString()); });
   });
 
-  FViewMenu = new QMenu("&View", this);
-  FViewMenu->menuAction()->setStatusTip("Window related commands");
+  FViewMenu = new QMenu(QObject::tr("&View"), this);
+  FViewMenu->menuAction()->setStatusTip(QObject::tr("Window related commands"));
   FViewMenu->setToolTipsVisible(true);
   connect(FViewMenu, &QMenu::aboutToShow, this, &TMainForm::FillViewMenu);
   FillViewMenu();
 
-  FHelpMenu = new QMenu("&Help", this);
-  FHelpMenu->menuAction()->setStatusTip("Help topics");
+  FHelpMenu = new QMenu(QObject::tr("&Help"), this);
+  FHelpMenu->menuAction()->setStatusTip(QObject::tr("Help topics"));
   FHelpMenu->addActions({FHelpContents, FHelpAbout});
   MergeMenus();
 }
 
 void TMainForm::CreateToolBar() {
-  QToolBar* toolBar = addToolBar("Tool bar");
+  QToolBar* toolBar = addToolBar(QObject::tr("Tool bar"));
   toolBar->setObjectName("ToolBar");
   toolBar->setMovable(false);
   toolBar->setIconSize(QSize(24, 24));
@@ -275,9 +293,11 @@ void TMainForm::UpdateActions() {
   TModelForm* document = ActiveDocument();
   const TUndoHistory* history = document ? &document->History() : nullptr;
   FEditUndo->setEnabled(history && history->CanUndo());
-  FEditUndo->setText(ToQString("&Undo " + (history ? history->UndoName() : "")).trimmed());
+  FEditUndo->setText(
+      QObject::tr("&Undo %1").arg(history ? EditName(history->UndoName()) : QString()).trimmed());
   FEditRedo->setEnabled(history && history->CanRedo());
-  FEditRedo->setText(ToQString("&Redo " + (history ? history->RedoName() : "")).trimmed());
+  FEditRedo->setText(
+      QObject::tr("&Redo %1").arg(history ? EditName(history->RedoName()) : QString()).trimmed());
 }
 
 void TMainForm::DocumentChanged(TModelForm* document) {
@@ -317,7 +337,7 @@ bool TMainForm::MayWriteFile(const TModelForm& writer, const std::string& fileNa
   const TModelForm* holder = DocumentHolding(fileName, &writer);
   if (holder == nullptr) return true;
   FQuestions.Error(
-      Format(ubicstr::FileOpenInOtherWindow, fileName, holder->windowTitle().toStdString()));
+      Utf8Message(ubicstr::FileOpenInOtherWindow, fileName, holder->windowTitle().toStdString()));
   return false;
 }
 
@@ -334,7 +354,8 @@ void TMainForm::OfferReloadOfActiveDocument() {
   FOfferingReload = true;
   const auto done = qScopeGuard([this] { FOfferingReload = false; });
   TUbicDocument& file = document->Document();
-  if (FQuestions.Confirm(Format(ubicstr::ReloadChangedFile, file.FileName())) == TAnswer::Yes) {
+  if (FQuestions.Confirm(Utf8Message(ubicstr::ReloadChangedFile, file.FileName())) ==
+      TAnswer::Yes) {
     RunCommand([&file] { file.Reload(); });
   } else {
     file.KeepAgainstDisk();
@@ -413,8 +434,8 @@ std::string TMainForm::TypedText(QLineEdit* edit, const QString& text) {
 void TMainForm::NoteReplacedCharacters() {
   if (FReplacedNoted) return;
   FReplacedNoted = true;
-  statusBar()->showMessage(
-      "Characters that a model text cannot hold (outside Windows-1250) were replaced by \"?\".");
+  statusBar()->showMessage(QObject::tr(
+      "Characters that a model text cannot hold (outside Windows-1250) were replaced by \"?\"."));
 }
 
 void TMainForm::EditCommandClick(TEditCommand command) {
@@ -438,9 +459,11 @@ void TMainForm::FileNewClick() {
 
 void TMainForm::FileOpenClick() {
   const auto choice =
-      FQuestions.ChooseOpenFile({"Open file",
-                                 {"Decision models Ubic (*.ubm)", "Models jKIV (*.xml)",
-                                  "KIV ASCII Interchange  (*.kvx)", "All files (*.*)"},
+      FQuestions.ChooseOpenFile({QObject::tr("Open file").toStdString(),
+                                 {QObject::tr("Decision models Ubic (*.ubm)").toStdString(),
+                                  QObject::tr("Models jKIV (*.xml)").toStdString(),
+                                  QObject::tr("KIV ASCII Interchange  (*.kvx)").toStdString(),
+                                  QObject::tr("All files (*.*)").toStdString()},
                                  "ubm",
                                  {}});
   if (choice) CreateDocument(choice->FileName);

@@ -90,18 +90,22 @@ TModelForm::TModelForm(TMainForm& mainForm, std::unique_ptr<TUbicDocument> docum
           });
   FScaleForm = new TScaleForm(FMainForm.Questions(), this);
   FPageControl = new QTabWidget(this);
-  FPageControl->addTab(CreateModelPage(), "&Model");
+  FPageControl->addTab(CreateModelPage(), QObject::tr("&Model"));
   FOptionsPage = new TOptionsPage(Document(), FMainForm);
-  FPageControl->addTab(FOptionsPage, "&Options");
+  FPageControl->addTab(FOptionsPage, QObject::tr("&Options"));
   FEvaluationPage = new TEvaluationPage(Document(), FMainForm, FReportTargets);
-  FPageControl->addTab(FEvaluationPage, "Eva&luation");
+  FPageControl->addTab(FEvaluationPage, QObject::tr("Eva&luation"));
   FGraphsPage = new TGraphsPage(Document(), FMainForm);
-  FPageControl->addTab(FGraphsPage, "&Graphs");
+  FPageControl->addTab(FGraphsPage, QObject::tr("&Graphs"));
   // The tabs' tips are what assistive technology says of the pages.
-  FPageControl->setTabToolTip(ModelPage, "The attribute tree, scales and utility functions");
-  FPageControl->setTabToolTip(OptionsPageIndex, "The options by the values of basic attributes");
-  FPageControl->setTabToolTip(EvaluationPageIndex, "The options evaluated on every attribute");
-  FPageControl->setTabToolTip(GraphsPageIndex, "Graphs of chosen attributes and options");
+  FPageControl->setTabToolTip(ModelPage,
+                              QObject::tr("The attribute tree, scales and utility functions"));
+  FPageControl->setTabToolTip(OptionsPageIndex,
+                              QObject::tr("The options by the values of basic attributes"));
+  FPageControl->setTabToolTip(EvaluationPageIndex,
+                              QObject::tr("The options evaluated on every attribute"));
+  FPageControl->setTabToolTip(GraphsPageIndex,
+                              QObject::tr("Graphs of chosen attributes and options"));
   for (QMenu* menu :
        {FOptionsPage->PageMenu(), FEvaluationPage->PageMenu(), FGraphsPage->PageMenu()}) {
     BeginWithUndo(menu, FMainForm.UndoActions());
@@ -173,39 +177,45 @@ QAction* TModelForm::NewModelAction(const QString& caption, const QString& hint,
 }
 
 void TModelForm::CreateModelActions() {
-  FModAdd = NewModelAction("&Add attribute", "Add|Add new attribute", QKeySequence("Ctrl+Ins"),
-                           &TModelForm::ModAddBtnClick);
-  FModDelete = NewModelAction("&Delete subtree or item", "Delete|Delete subtree or item",
+  FModAdd = NewModelAction(QObject::tr("&Add attribute"), QObject::tr("Add|Add new attribute"),
+                           QKeySequence("Ctrl+Ins"), &TModelForm::ModAddBtnClick);
+  FModDelete = NewModelAction(QObject::tr("&Delete subtree or item"),
+                              QObject::tr("Delete|Delete subtree or item"),
                               QKeySequence("Ctrl+Del"), &TModelForm::ModDeleteBtnClick);
-  FModCut = NewModelAction("Cu&t", "Cut|Cut subtree or item", QKeySequence("Ctrl+X"),
-                           &TModelForm::ModCutBtnClick);
-  FModCopy = NewModelAction("&Copy", "Copy|Copy subtree or item", QKeySequence("Ctrl+C"),
-                            &TModelForm::ModCopyBtnClick);
-  FModPaste = NewModelAction("&Paste", "Paste|Paste subtree or item", QKeySequence("Ctrl+V"),
-                             &TModelForm::ModPasteBtnClick);
+  FModCut = NewModelAction(QObject::tr("Cu&t"), QObject::tr("Cut|Cut subtree or item"),
+                           QKeySequence("Ctrl+X"), &TModelForm::ModCutBtnClick);
+  FModCopy = NewModelAction(QObject::tr("&Copy"), QObject::tr("Copy|Copy subtree or item"),
+                            QKeySequence("Ctrl+C"), &TModelForm::ModCopyBtnClick);
+  FModPaste = NewModelAction(QObject::tr("&Paste"), QObject::tr("Paste|Paste subtree or item"),
+                             QKeySequence("Ctrl+V"), &TModelForm::ModPasteBtnClick);
   // The frame's Cut, Copy and Paste own these keys and pass them on (EditCommand), so that they
   // act on the edit fields as well; here the keys are only shown.
   for (QAction* action : {FModCut, FModCopy, FModPaste}) {
     removeAction(action);
     action->setShortcutContext(Qt::WidgetShortcut);
   }
-  FModDuplicate = NewModelAction("Dup&licate", "Duplicate|Duplicate subtree or item",
-                                 QKeySequence("Ctrl+2"), &TModelForm::ModDuplicateBtnClick);
-  FModUp = NewModelAction("Move &up", "Move up|Move subtree or item upwards",
-                          QKeySequence("Ctrl+Up"), &TModelForm::ModUpBtnClick);
-  FModDown = NewModelAction("Move d&own", "Move down|Move subtree or item downwards",
+  FModDuplicate =
+      NewModelAction(QObject::tr("Dup&licate"), QObject::tr("Duplicate|Duplicate subtree or item"),
+                     QKeySequence("Ctrl+2"), &TModelForm::ModDuplicateBtnClick);
+  FModUp =
+      NewModelAction(QObject::tr("Move &up"), QObject::tr("Move up|Move subtree or item upwards"),
+                     QKeySequence("Ctrl+Up"), &TModelForm::ModUpBtnClick);
+  FModDown = NewModelAction(QObject::tr("Move d&own"),
+                            QObject::tr("Move down|Move subtree or item downwards"),
                             QKeySequence("Ctrl+Down"), &TModelForm::ModDownBtnClick);
   // Ctrl+Z belongs to Undo, so Scale... has no key.
-  FModScale = NewModelAction("S&cale...", "Scale|Change scale", {}, &TModelForm::ModScaleClick);
-  FModDelScale =
-      NewModelAction("Delete domai&n", "Delete scale", {}, &TModelForm::ModDelScaleClick);
-  FModFunct = NewModelAction("&Utility function...", "Utility function|Change utility function",
+  FModScale = NewModelAction(QObject::tr("S&cale..."), QObject::tr("Scale|Change scale"), {},
+                             &TModelForm::ModScaleClick);
+  FModDelScale = NewModelAction(QObject::tr("Delete domai&n"), QObject::tr("Delete scale"), {},
+                                &TModelForm::ModDelScaleClick);
+  FModFunct = NewModelAction(QObject::tr("&Utility function..."),
+                             QObject::tr("Utility function|Change utility function"),
                              QKeySequence("Ctrl+F"), &TModelForm::ModFunctClick);
-  FModDelFunct =
-      NewModelAction("Delete function", "Delete function", {}, &TModelForm::ModDelFunctClick);
+  FModDelFunct = NewModelAction(QObject::tr("Delete function"), QObject::tr("Delete function"), {},
+                                &TModelForm::ModDelFunctClick);
 
-  FModEditMenu = new QMenu("&Edit", this);
-  FModEditMenu->menuAction()->setStatusTip("Edit model structure");
+  FModEditMenu = new QMenu(QObject::tr("&Edit"), this);
+  FModEditMenu->menuAction()->setStatusTip(QObject::tr("Edit model structure"));
   FModEditMenu->addActions(FMainForm.UndoActions());
   FModEditMenu->addSeparator();
   FModPopupMenu = new QMenu(this);
@@ -234,8 +244,9 @@ QWidget* TModelForm::CreateModelPage() {
   FModTreeView->Drop = [this](TAttributeItem* target) {
     FMainForm.RunCommand([this, target] { ModTreeViewDragDrop(target); });
   };
-  Describe(FModTreeView, "Attributes",
-           "The attribute tree of the model; each attribute's inputs are its children");
+  Describe(
+      FModTreeView, QObject::tr("Attributes"),
+      QObject::tr("The attribute tree of the model; each attribute's inputs are its children"));
   connect(FModTreeView, &QTreeWidget::currentItemChanged, this, [this] { UpdateControls(); });
   connect(FModTreeView, &QWidget::customContextMenuRequested, this, &TModelForm::ModTreeViewPopup);
   treeLayout->addWidget(FModTreeView, 1);
@@ -259,38 +270,38 @@ QWidget* TModelForm::CreateModelPage() {
   attributePanel->setMinimumWidth(201);
   auto* panel = new QVBoxLayout(attributePanel);
 
-  auto* attributeGroup = new QGroupBox("Attribute", attributePanel);
+  auto* attributeGroup = new QGroupBox(QObject::tr("Attribute"), attributePanel);
   auto* attributeLayout = new QFormLayout(attributeGroup);
   FModNameEdit = new QLineEdit(attributeGroup);
   FModDescEdit = new QLineEdit(attributeGroup);
-  Describe(FModNameEdit, {}, "The name of the selected attribute");
-  Describe(FModDescEdit, {}, "The description of the selected attribute");
-  attributeLayout->addRow("&Name", FModNameEdit);
-  attributeLayout->addRow("De&scription", FModDescEdit);
+  Describe(FModNameEdit, {}, QObject::tr("The name of the selected attribute"));
+  Describe(FModDescEdit, {}, QObject::tr("The description of the selected attribute"));
+  attributeLayout->addRow(QObject::tr("&Name"), FModNameEdit);
+  attributeLayout->addRow(QObject::tr("De&scription"), FModDescEdit);
   connect(FModNameEdit, &QLineEdit::textEdited, this, &TModelForm::ModNameEditChange);
   connect(FModDescEdit, &QLineEdit::textEdited, this, &TModelForm::ModDescEditChange);
 
-  auto* scaleGroup = new QGroupBox("S&cale", attributePanel);
+  auto* scaleGroup = new QGroupBox(QObject::tr("S&cale"), attributePanel);
   auto* scaleLayout = new QHBoxLayout(scaleGroup);
-  FModScaleBtn = new QPushButton("Scale...", scaleGroup);
-  SetHint(FModScaleBtn, "Scale|Change scale");
+  FModScaleBtn = new QPushButton(QObject::tr("Scale..."), scaleGroup);
+  SetHint(FModScaleBtn, QObject::tr("Scale|Change scale"));
   connect(FModScaleBtn, &QPushButton::clicked, this,
           [this] { FMainForm.RunCommand([this] { ModScaleClick(); }); });
   FModScaleCombo = new QComboBox(scaleGroup);
   FModScaleCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   FModScaleCombo->setMinimumContentsLength(12);
-  Describe(FModScaleCombo, "Scale",
-           "The scale of the selected attribute, chosen among the model's scales");
+  Describe(FModScaleCombo, QObject::tr("Scale"),
+           QObject::tr("The scale of the selected attribute, chosen among the model's scales"));
   connect(FModScaleCombo, &QComboBox::activated, this, [this](int index) {
     FMainForm.RunCommand([this, index] { ModScaleComboChange(index); });
   });
   scaleLayout->addWidget(FModScaleBtn);
   scaleLayout->addWidget(FModScaleCombo, 1);
 
-  FModFunctGroup = new QGroupBox("&Utility function", attributePanel);
+  FModFunctGroup = new QGroupBox(QObject::tr("&Utility function"), attributePanel);
   auto* functLayout = new QHBoxLayout(FModFunctGroup);
-  FModFunctBtn = new QPushButton("Function...", FModFunctGroup);
-  SetHint(FModFunctBtn, "Utility function|Change utility function");
+  FModFunctBtn = new QPushButton(QObject::tr("Function..."), FModFunctGroup);
+  SetHint(FModFunctBtn, QObject::tr("Utility function|Change utility function"));
   connect(FModFunctBtn, &QPushButton::clicked, FModFunct, &QAction::trigger);
   // Wrapped, so that the conflicts and what fills the open rules, said last, stay in sight.
   FModFunctText = new QLabel(FModFunctGroup);
@@ -331,10 +342,10 @@ bool TModelForm::MayWriteOwnFile() {
   // A file this window did not read or write, such as the own file beside a foreign one it was
   // read from, may hold another model.
   if (Document().WouldReplaceOtherFile(FileName())) {
-    return questions.Confirm(Format(ubicstr::OverwriteFile, FileName()), true) == TAnswer::Yes;
+    return questions.Confirm(Utf8Message(ubicstr::OverwriteFile, FileName()), true) == TAnswer::Yes;
   }
   if (!Document().FileChangedOnDisk()) return true;
-  if (questions.WarnYesNo(Format(ubicstr::FileChangedOnDisk, FileName())) == TAnswer::Yes) {
+  if (questions.WarnYesNo(Utf8Message(ubicstr::FileChangedOnDisk, FileName())) == TAnswer::Yes) {
     return true;
   }
   // The user has seen this change and keeps both: coming back to the window asks no more.
@@ -354,13 +365,16 @@ bool TModelForm::SaveDialog(const std::string& proposedName) {
     return FMainForm.MayWriteFile(*this, choice.FileName) &&
            FMainForm.MayWriteFile(*this, WithOwnExtension(choice.FileName));
   };
-  const auto choice = ChooseFileToWrite(questions,
-                                        {"Save file",
-                                         {"Decision model Ubic (*.ubm)", "Model jKIV (*.xml)",
-                                          "KIV ASCII Interchange (*.kvx)", "All files (*.*)"},
-                                         "ubm",
-                                         proposedName},
-                                        mayWrite);
+  const auto choice =
+      ChooseFileToWrite(questions,
+                        {QObject::tr("Save file").toStdString(),
+                         {QObject::tr("Decision model Ubic (*.ubm)").toStdString(),
+                          QObject::tr("Model jKIV (*.xml)").toStdString(),
+                          QObject::tr("KIV ASCII Interchange (*.kvx)").toStdString(),
+                          QObject::tr("All files (*.*)").toStdString()},
+                         "ubm",
+                         proposedName},
+                        mayWrite);
   if (!choice) return false;
   // The filter entry chosen decides the format; under "All files" the name's extension does.
   const TModelFormat format = choice->FilterIndex == 1   ? TModelFormat::Own
@@ -372,8 +386,8 @@ bool TModelForm::SaveDialog(const std::string& proposedName) {
   // The own format loses nothing, and is not written twice for it.
   const std::string remarks =
       format == TModelFormat::Own ? std::string() : ExportModel(Model(), format).Remarks;
-  if (!remarks.empty() &&
-      questions.WarnOkCancel(Format(ubicstr::ExportLosses, Cp1250ToUtf8(remarks))) != TAnswer::Ok) {
+  if (!remarks.empty() && questions.WarnOkCancel(Utf8Message(
+                              ubicstr::ExportLosses, Cp1250ToUtf8(remarks))) != TAnswer::Ok) {
     return false;
   }
   Document().SaveAs(choice->FileName, format);
@@ -386,8 +400,8 @@ bool TModelForm::CloseQuery() {
   // The model's name is Windows-1250, the file name already UTF-8.
   const std::string name = Cp1250ToUtf8(Model().DisplayName());
   const std::string question = FileName().empty()
-                                   ? Format(ubicstr::SaveModelAs, name)
-                                   : Format(ubicstr::SaveModelAsFile, name, FileName());
+                                   ? Utf8Message(ubicstr::SaveModelAs, name)
+                                   : Utf8Message(ubicstr::SaveModelAsFile, name, FileName());
   switch (FMainForm.Questions().Confirm(question, true)) {
     case TAnswer::Yes: {
       // A failed write or a cancelled save dialog keeps the window: nothing is lost.
@@ -458,7 +472,7 @@ void TModelForm::UpdateControls() {
     ~TUpdatingEnd() { Flag = false; }
   } updatingEnd{FUpdating};
   setWindowTitle(LiteralTitle(Caption()));
-  FStatusBar->showMessage(QString::fromStdString(Model().Statistics().Text()));
+  FStatusBar->showMessage(ToQString(Model().Statistics().Text()));
   UpdateModelPage();
   // The keys of the Model page's commands belong to the page's menu on the other pages.
   if (FPageControl->currentIndex() != ModelPage) {
@@ -523,7 +537,7 @@ void TModelForm::UpdateFunctionText(const TUbicAttribute* attribute) {
   const TUbicFunction* function = attribute ? attribute->Funct() : nullptr;
   FModFunctText->setText(
       function ? ToQString(FunctionSummary(*function, RuleConflicts(*function).size()))
-               : QString(ubicstr::UndefinedScale));
+               : ToQString(Translated(ubicstr::UndefinedScale)));
 }
 
 void TModelForm::UpdateScaleChoices(const TUbicAttribute* attribute) {
@@ -744,7 +758,7 @@ void TModelForm::ModDeleteBtnClick() {
       question.append("\r").append(Format(ubicstr::AlsoDeleteFunction, lost[0]->GetName()));
   } else {
     question = Format(ubicstr::DeleteAllSubattributes, attribute->GetName());
-    if (!lost.empty()) question += std::string("\r") + ubicstr::AlsoDeleteOwnFunction;
+    if (!lost.empty()) question += "\r" + Translated(ubicstr::AlsoDeleteOwnFunction);
   }
   if (Ask(question) == TAnswer::Yes) Run(edits::DeleteAttribute(*attribute));
 }

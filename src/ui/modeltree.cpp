@@ -35,17 +35,17 @@ const QIcon& IconOf(TAttributeIcon icon) {
 QString IconDescription(TAttributeIcon icon) {
   switch (icon) {
     case TAttributeIcon::BasicWithoutScale:
-      return "Basic attribute without a scale";
+      return QObject::tr("Basic attribute without a scale");
     case TAttributeIcon::BasicWithScale:
-      return "Basic attribute";
+      return QObject::tr("Basic attribute");
     case TAttributeIcon::FunctionPossible:
-      return "Aggregate attribute without a utility function";
+      return QObject::tr("Aggregate attribute without a utility function");
     case TAttributeIcon::FunctionDetermined:
-      return "Aggregate attribute with a fully determined utility function";
+      return QObject::tr("Aggregate attribute with a fully determined utility function");
     case TAttributeIcon::FunctionPartial:
-      return "Aggregate attribute with a partly determined utility function";
+      return QObject::tr("Aggregate attribute with a partly determined utility function");
     case TAttributeIcon::FunctionImpossible:
-      return "Aggregate attribute that cannot have a utility function yet";
+      return QObject::tr("Aggregate attribute that cannot have a utility function yet");
   }
   return {};
 }

@@ -15,19 +15,19 @@ TNameDescEditForm::TNameDescEditForm(QWidget* parent)
     : QDialog(parent), FNameEdit(new QLineEdit(this)), FDescEdit(new QLineEdit(this)) {
   NameObjects({{FNameEdit, "NameEdit"}, {FDescEdit, "DescEdit"}});
   FDescEdit->setMinimumWidth(320);
-  Describe(FNameEdit, {}, "The name of the value");
-  Describe(FDescEdit, {}, "What the value means");
+  Describe(FNameEdit, {}, QObject::tr("The name of the value"));
+  Describe(FDescEdit, {}, QObject::tr("What the value means"));
   auto* buttons = new QDialogButtonBox(this);
-  QPushButton* ok = buttons->addButton("&OK", QDialogButtonBox::AcceptRole);
+  QPushButton* ok = buttons->addButton(QObject::tr("&OK"), QDialogButtonBox::AcceptRole);
   ok->setDefault(true);
-  Describe(ok, {}, "Keep the name and the description");
-  Describe(buttons->addButton("&Cancel", QDialogButtonBox::RejectRole), {},
-           "Leave the value as it was");
+  Describe(ok, {}, QObject::tr("Keep the name and the description"));
+  Describe(buttons->addButton(QObject::tr("&Cancel"), QDialogButtonBox::RejectRole), {},
+           QObject::tr("Leave the value as it was"));
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* layout = new QFormLayout(this);
-  layout->addRow("&Value", FNameEdit);
-  layout->addRow("&Description", FDescEdit);
+  layout->addRow(QObject::tr("&Value"), FNameEdit);
+  layout->addRow(QObject::tr("&Description"), FDescEdit);
   layout->addRow(buttons);
   KeepDialog(this, "NameDescEditForm");
 }

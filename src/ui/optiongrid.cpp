@@ -185,7 +185,7 @@ QVariant TOptionGridModel::headerData(int section, Qt::Orientation orientation, 
   if (orientation == Qt::Horizontal) {
     return FModel && section < FModel->OptionCount() ? QString::number(section + 1) : QString();
   }
-  if (section == 0) return QString("Option");
+  if (section == 0) return QObject::tr("Option");
   const TUbicAttribute* attribute = AttributeOfRow(section + 1);
   if (!attribute) return {};
   const QString name = ToQString(attribute->GetName());

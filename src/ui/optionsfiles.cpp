@@ -1,5 +1,6 @@
 #include "optionsfiles.h"
 
+#include <QObject>
 #include <exception>
 #include <functional>
 
@@ -14,12 +15,17 @@
 namespace ubic {
 namespace {
 
-const std::vector<std::string> kCsvFilters = {"CSV files (*.csv)", "All files (*.*)"};
+// A function, not a constant: the captions are in the user's language, known once the program runs.
+std::vector<std::string> CsvFilters() {
+  return {QObject::tr("CSV files (*.csv)").toStdString(),
+          QObject::tr("All files (*.*)").toStdString()};
+}
 
 }  // namespace
 
 bool ImportOptionsFile(TUbicDocument& document, TQuestions& questions) {
-  const auto choice = questions.ChooseOpenFile({"Import options", kCsvFilters, "csv", {}});
+  const auto choice = questions.ChooseOpenFile(
+      {QObject::tr("Import options").toStdString(), CsvFilters(), "csv", {}});
   if (!choice) return false;
   edits::TImportedOptions imported;
   try {
@@ -35,8 +41,10 @@ bool ImportOptionsFile(TUbicDocument& document, TQuestions& questions) {
   bool replace = true;
   if (const int existing = document.Model().OptionCount(); existing > 0) {
     const std::string question = Format(
-        "Replace the %d existing options by the %d imported ones?\rYes replaces them, No adds "
-        "the imported options after them.",
+        QObject::tr(
+            "Replace the %d existing options by the %d imported ones?\rYes replaces them, No adds "
+            "the imported options after them.")
+            .toStdString(),
         existing, static_cast<int>(imported.Names.size()));
     switch (questions.Confirm(question, true)) {
       case TAnswer::Yes:
@@ -55,13 +63,13 @@ bool ImportOptionsFile(TUbicDocument& document, TQuestions& questions) {
 namespace {
 
 // Asks for a CSV file named after the model (ending in Suffix) and writes it whole or not at all.
-bool ExportCsvFile(const TUbicModel& model, TQuestions& questions, const std::string& title,
-                   const std::string& suffix,
-                   const std::function<void(const TUbicModel&,
-                                            const std::function<void(const std::string&)>&)>&
-                       records) {
+bool ExportCsvFile(
+    const TUbicModel& model, TQuestions& questions, const std::string& title,
+    const std::string& suffix,
+    const std::function<void(const TUbicModel&, const std::function<void(const std::string&)>&)>&
+        records) {
   const std::string proposed = Cp1250ToUtf8(model.DisplayName()) + suffix + ".csv";
-  const auto choice = ChooseFileToWrite(questions, {title, kCsvFilters, "csv", proposed});
+  const auto choice = ChooseFileToWrite(questions, {title, CsvFilters(), "csv", proposed});
   if (!choice) return false;
   try {
     TSafeFileWriter file(choice->FileName);
@@ -77,14 +85,14 @@ bool ExportCsvFile(const TUbicModel& model, TQuestions& questions, const std::st
 }  // namespace
 
 bool ExportEvaluationFile(const TUbicModel& model, TQuestions& questions) {
-  return ExportCsvFile(model, questions, "Export evaluation", "",
-                       [](const TUbicModel& evaluated, const auto& write) {
-                         EvaluationCsv(evaluated, write);
-                       });
+  return ExportCsvFile(
+      model, questions, QObject::tr("Export evaluation").toStdString(), "",
+      [](const TUbicModel& evaluated, const auto& write) { EvaluationCsv(evaluated, write); });
 }
 
 bool ExportOptionsFile(const TUbicModel& model, TQuestions& questions) {
-  return ExportCsvFile(model, questions, "Export options", " options", &OptionsCsv);
+  return ExportCsvFile(model, questions, QObject::tr("Export options").toStdString(),
+                       QObject::tr(" options").toStdString(), &OptionsCsv);
 }
 
 }  // namespace ubic

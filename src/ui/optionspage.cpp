@@ -33,7 +33,6 @@ namespace ubic {
 
 namespace {
 
-constexpr char NewOptionName[] = "New";
 // Long enough to be read, short enough not to stand for a later key.
 constexpr int MessageTimeout = 10000;
 
@@ -85,18 +84,21 @@ TGridPage::TGridPage(TUbicDocument& document, TMainForm& mainForm, TGridKind kin
       },
       this);
   if (kind == TGridKind::Options) {
-    Describe(FGrid, "Options",
-             "A column per option, a row per basic attribute; type a value's number or name");
+    Describe(FGrid, QObject::tr("Options"),
+             QObject::tr(
+                 "A column per option, a row per basic attribute; type a value's number or name"));
   } else {
-    Describe(FGrid, "Evaluation",
-             "A column per option, a row per attribute with the evaluated values; basic values "
-             "may be typed");
+    Describe(FGrid, QObject::tr("Evaluation"),
+             QObject::tr(
+                 "A column per option, a row per attribute with the evaluated values; basic values "
+                 "may be typed"));
   }
   FValueEditor = new TValueEditor(this);
   FValueEditor->setVisible(false);
-  Describe(FValueEditor, "Value",
-           "The value of the current option on the current attribute; a value set when several "
-           "are ticked");
+  Describe(FValueEditor, QObject::tr("Value"),
+           QObject::tr(
+               "The value of the current option on the current attribute; a value set when several "
+               "are ticked"));
   connect(FValueEditor, &QComboBox::activated, this,
           [this](int index) { FMainForm.RunCommand([this, index] { ValueEditorChange(index); }); });
   connect(FValueEditor, &TValueEditor::SetToggled, this, [this](const std::string& codes) {
@@ -181,7 +183,7 @@ bool TGridPage::TypedOnGrid(const QKeyEvent& key) {
   const TUbicAttribute* attribute = FGrid->Cells().AttributeOfRow(cell.Row);
   if (!FValueEditor->isVisible() || !attribute || !IsTyping(key)) return false;
   if (SomeValueStartsWith(*attribute, key.text())) return false;
-  Say(QString("No value of \"%1\" starts with \"%2\"")
+  Say(QObject::tr("No value of \"%1\" starts with \"%2\"")
           .arg(ToQString(attribute->GetName()), key.text()));
   return true;
 }
@@ -213,47 +215,50 @@ bool TGridPage::eventFilter(QObject* watched, QEvent* event) {
 
 TOptionsPage::TOptionsPage(TUbicDocument& document, TMainForm& mainForm)
     : TGridPage(document, mainForm, TGridKind::Options) {
-  FOptAdd = NewOptionAction("&Add option", "Add|Add new option", QKeySequence("Ctrl+Ins"),
-                            &TOptionsPage::OptAddClick);
-  FOptDelete = NewOptionAction("&Delete option", "Delete|Delete option", QKeySequence("Ctrl+Del"),
-                               &TOptionsPage::OptDeleteClick);
-  FOptCut =
-      NewOptionAction("Cu&t", "Cut|Cut option", QKeySequence("Ctrl+X"), &TOptionsPage::OptCutClick);
-  FOptCopy = NewOptionAction("&Copy", "Copy|Copy option", QKeySequence("Ctrl+C"),
-                             &TOptionsPage::OptCopyClick);
-  FOptPaste = NewOptionAction("&Paste", "Paste|Paste option", QKeySequence("Ctrl+V"),
-                              &TOptionsPage::OptPasteClick);
+  FOptAdd = NewOptionAction(QObject::tr("&Add option"), QObject::tr("Add|Add new option"),
+                            QKeySequence("Ctrl+Ins"), &TOptionsPage::OptAddClick);
+  FOptDelete = NewOptionAction(QObject::tr("&Delete option"), QObject::tr("Delete|Delete option"),
+                               QKeySequence("Ctrl+Del"), &TOptionsPage::OptDeleteClick);
+  FOptCut = NewOptionAction(QObject::tr("Cu&t"), QObject::tr("Cut|Cut option"),
+                            QKeySequence("Ctrl+X"), &TOptionsPage::OptCutClick);
+  FOptCopy = NewOptionAction(QObject::tr("&Copy"), QObject::tr("Copy|Copy option"),
+                             QKeySequence("Ctrl+C"), &TOptionsPage::OptCopyClick);
+  FOptPaste = NewOptionAction(QObject::tr("&Paste"), QObject::tr("Paste|Paste option"),
+                              QKeySequence("Ctrl+V"), &TOptionsPage::OptPasteClick);
   // The frame's Cut, Copy and Paste own these keys and pass them on (EditCommand).
   for (QAction* action : {FOptCut, FOptCopy, FOptPaste}) {
     removeAction(action);
     action->setShortcutContext(Qt::WidgetShortcut);
   }
-  FOptDuplicate = NewOptionAction("Dup&licate", "Duplicate|Duplicate option", {},
-                                  &TOptionsPage::OptDuplicateClick);
-  FOptEditMenu = new QMenu("&Edit", this);
+  FOptDuplicate =
+      NewOptionAction(QObject::tr("Dup&licate"), QObject::tr("Duplicate|Duplicate option"), {},
+                      &TOptionsPage::OptDuplicateClick);
+  FOptEditMenu = new QMenu(QObject::tr("&Edit"), this);
   FOptEditMenu->addActions({FOptAdd, FOptDelete});
   FOptEditMenu->addSeparator();
   FOptEditMenu->addActions({FOptCut, FOptCopy, FOptPaste, FOptDuplicate});
-  FOptImport = NewOptionAction("&Import options...", "Import|Import options from a CSV file", {},
+  FOptImport = NewOptionAction(QObject::tr("&Import options..."),
+                               QObject::tr("Import|Import options from a CSV file"), {},
                                &TOptionsPage::OptImportClick);
   FOptExportOptions = NewOptionAction(
-      "Export &options...", "Export options|Write the options to a CSV file that Import reads", {},
+      QObject::tr("Export &options..."),
+      QObject::tr("Export options|Write the options to a CSV file that Import reads"), {},
       &TOptionsPage::OptExportOptionsClick);
-  FOptExport =
-      NewOptionAction("E&xport evaluation...", "Export|Write the evaluation results to a CSV file",
-                      {}, &TOptionsPage::OptExportClick);
+  FOptExport = NewOptionAction(QObject::tr("E&xport evaluation..."),
+                               QObject::tr("Export|Write the evaluation results to a CSV file"), {},
+                               &TOptionsPage::OptExportClick);
   FOptEditMenu->addSeparator();
   FOptEditMenu->addActions({FOptImport, FOptExportOptions, FOptExport});
 
   FOptNameEdit = new QLineEdit(this);
   FOptNameEdit->setVisible(false);
-  Describe(FOptNameEdit, "Option name", "The name of the current option");
+  Describe(FOptNameEdit, QObject::tr("Option name"), QObject::tr("The name of the current option"));
   FOptNameEdit->installEventFilter(this);
   connect(FOptNameEdit, &QLineEdit::textEdited, this, &TOptionsPage::OptNameEditChange);
 
   auto* bar = new QHBoxLayout;
   bar->addWidget(EditorSlot({FOptNameEdit, FValueEditor}), 1);
-  FOptAddBtn = new QPushButton("Add", this);
+  FOptAddBtn = new QPushButton(QObject::tr("Add"), this);
   SetHint(FOptAddBtn, FOptAdd->toolTip() + "|" + FOptAdd->statusTip());
   connect(FOptAddBtn, &QPushButton::clicked, this,
           [this] { FMainForm.RunCommand([this] { OptAddBtnClick(); }); });
@@ -331,7 +336,7 @@ void TOptionsPage::AddOption(bool after) {
   int position = std::max(0, FGrid->Current().Col - 1);
   if (after && position < FDocument.Model().OptionCount()) ++position;
   // The grid moves onto the new option as the document shows where the edit went.
-  FDocument.Run(edits::AddOption(position, NewOptionName));
+  FDocument.Run(edits::AddOption(position, FromQString(QObject::tr("New"))));
 }
 
 void TOptionsPage::OptAddBtnClick() {
@@ -436,16 +441,19 @@ void TOptionsPage::AfterValueKey() {
 TEvaluationPage::TEvaluationPage(TUbicDocument& document, TMainForm& mainForm,
                                  TReportTargets& reportTargets)
     : TGridPage(document, mainForm, TGridKind::Evaluation), FReportTargets(reportTargets) {
-  FSensitivityBtn = NewAnalysisButton("&Sensitivity...",
-                                      "Sensitivity|What if each single value of the option were "
-                                      "one step lower or higher",
-                                      &TEvaluationPage::SensitivityBtnClick);
-  FExplainBtn = NewAnalysisButton("&Explain...",
-                                  "Explain|Why the option has its values: the rules that decided "
-                                  "them, its strong and weak points",
-                                  &TEvaluationPage::ExplainBtnClick);
+  FSensitivityBtn =
+      NewAnalysisButton(QObject::tr("&Sensitivity..."),
+                        QObject::tr("Sensitivity|What if each single value of the option were "
+                                    "one step lower or higher"),
+                        &TEvaluationPage::SensitivityBtnClick);
+  FExplainBtn =
+      NewAnalysisButton(QObject::tr("&Explain..."),
+                        QObject::tr("Explain|Why the option has its values: the rules that decided "
+                                    "them, its strong and weak points"),
+                        &TEvaluationPage::ExplainBtnClick);
   FTargetBtn = NewAnalysisButton(
-      "&Target...", "Target|What it would take for the option to reach a value of an attribute",
+      QObject::tr("&Target..."),
+      QObject::tr("Target|What it would take for the option to reach a value of an attribute"),
       &TEvaluationPage::TargetBtnClick);
   FMethodBox = new QComboBox(this);
   for (const TEvaluationMethod method :
@@ -461,7 +469,7 @@ TEvaluationPage::TEvaluationPage(TUbicDocument& document, TMainForm& mainForm,
     Build();
   });
   // The document window puts Undo and Redo into it.
-  FEvalEditMenu = new QMenu("&Edit", this);
+  FEvalEditMenu = new QMenu(QObject::tr("&Edit"), this);
   auto* bar = new QHBoxLayout;
   // The buttons stay where they are whether the value editor is shown or not.
   bar->addWidget(EditorSlot({FValueEditor}), 1);
@@ -522,7 +530,8 @@ void TEvaluationPage::TargetBtnClick() {
   const int option = AnalysedOption();
   TTargetForm form(FDocument.Model(), option, FReportTargets, this);
   if (form.exec() != QDialog::Accepted || form.ChosenSolution() == nullptr) return;
-  const std::string name = FDocument.Model().Options()[option] + " (target)";
+  const std::string name =
+      FDocument.Model().Options()[option] + FromQString(QObject::tr(" (target)"));
   FDocument.Run(edits::AddChangedOption(option, name, form.ChosenSolution()->Changes));
 }
 

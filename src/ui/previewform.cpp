@@ -41,16 +41,26 @@ namespace ubic {
 
 namespace {
 
-constexpr const char* kZoomItems[] = {"200%", "175%", "150%",       "125%",        "100%",
-                                      "75%",  "50%",  "Page width", "Page height", "Whole page"};
+constexpr const char* kZoomItems[] = {"200%",
+                                      "175%",
+                                      "150%",
+                                      "125%",
+                                      "100%",
+                                      "75%",
+                                      "50%",
+                                      QT_TRANSLATE_NOOP("QObject", "Page width"),
+                                      QT_TRANSLATE_NOOP("QObject", "Page height"),
+                                      QT_TRANSLATE_NOOP("QObject", "Whole page")};
 constexpr int kFitWidthItem = 7;
 constexpr int kFitHeightItem = 8;
 constexpr int kFitPageItem = 9;
 
 enum TSaveKind { skText = 1, skSvg, skPng, skBmp, skPdf };
-constexpr const char* kSaveFilters[] = {"Text File (*.txt)", "SVG Picture (*.svg)",
-                                        "PNG Image (*.png)", "Bitmap (*.bmp)",
-                                        "PDF Document (*.pdf)"};
+constexpr const char* kSaveFilters[] = {QT_TRANSLATE_NOOP("QObject", "Text File (*.txt)"),
+                                        QT_TRANSLATE_NOOP("QObject", "SVG Picture (*.svg)"),
+                                        QT_TRANSLATE_NOOP("QObject", "PNG Image (*.png)"),
+                                        QT_TRANSLATE_NOOP("QObject", "Bitmap (*.bmp)"),
+                                        QT_TRANSLATE_NOOP("QObject", "PDF Document (*.pdf)")};
 
 // While it lives, the print dialog's own question before it prints over a file is answered Yes
 // and never shown: the program asks its own once the dialog has closed, with the buttons and the
@@ -90,7 +100,7 @@ TPreviewForm::TPreviewForm(TQuestions& questions, QWidget* parent)
       FPreview(new TPrintPreview(this)),
       FZoomTimer(new QTimer(this)) {
   InitPrintResources();
-  setWindowTitle("Report Preview");
+  setWindowTitle(QObject::tr("Report Preview"));
   CreateActions();
   auto* statusBar = new QStatusBar(this);
   CreateLayout(statusBar);
@@ -116,13 +126,13 @@ TPreviewForm::TPreviewForm(TQuestions& questions, QWidget* parent)
   FPreview->installEventFilter(this);
   FZoomBox->installEventFilter(this);
   FPreview->SetOnPrintPage([this](int printed, int total) {
-    ShowProgress(QString("Printing page %1 of %2").arg(printed).arg(total), printed, total);
+    ShowProgress(QObject::tr("Printing page %1 of %2").arg(printed).arg(total), printed, total);
   });
   FPreview->SetOnPagePrinted([this](int printed, int total) {
     if (printed == total) HideProgress();
   });
   FPreview->SetOnProgress([this](TFormatter&, int, int, int total, int done) {
-    ShowProgress("Formatting", done, total);
+    ShowProgress(QObject::tr("Formatting"), done, total);
   });
   FPageSetup.Margins = QMarginsF(20, 15, 10, 10);
   FPreview->SetMargins(20, 15, 10, 10);
@@ -140,23 +150,29 @@ void TPreviewForm::CreateActions() {
     connect(action, &QAction::triggered, this, slot);
     return action;
   };
-  FPrintBtn = make("Print...", ":/icons/file-report.svg", &TPreviewForm::PrintBtnClick);
-  FPageSetupBtn =
-      make("Page setup...", ":/icons/preview-page-setup.svg", &TPreviewForm::PageSetupBtnClick);
-  FPrevBtn =
-      make("Previous page", ":/icons/preview-previous.svg", [this] { FPreview->PrevPage(); });
-  FNextBtn = make("Next page", ":/icons/preview-next.svg", [this] { FPreview->NextPage(); });
-  FSaveBtn = make("Save report...", ":/icons/file-save.svg", &TPreviewForm::SaveBtnClick);
-  FCloseBtn = make("Close preview", ":/icons/preview-close.svg", &QDialog::accept);
-  FCancelBtn = make("Cancel", ":/icons/preview-cancel.svg", [this] { FPreview->Abort(); });
-  FCopyBtn = make("Copy", ":/icons/preview-copy.svg", &TPreviewForm::CopyBtnClick);
+  FPrintBtn =
+      make(QObject::tr("Print..."), ":/icons/file-report.svg", &TPreviewForm::PrintBtnClick);
+  FPageSetupBtn = make(QObject::tr("Page setup..."), ":/icons/preview-page-setup.svg",
+                       &TPreviewForm::PageSetupBtnClick);
+  FPrevBtn = make(QObject::tr("Previous page"), ":/icons/preview-previous.svg",
+                  [this] { FPreview->PrevPage(); });
+  FNextBtn =
+      make(QObject::tr("Next page"), ":/icons/preview-next.svg", [this] { FPreview->NextPage(); });
+  FSaveBtn =
+      make(QObject::tr("Save report..."), ":/icons/file-save.svg", &TPreviewForm::SaveBtnClick);
+  FCloseBtn = make(QObject::tr("Close preview"), ":/icons/preview-close.svg", &QDialog::accept);
+  FCancelBtn =
+      make(QObject::tr("Cancel"), ":/icons/preview-cancel.svg", [this] { FPreview->Abort(); });
+  FCopyBtn = make(QObject::tr("Copy"), ":/icons/preview-copy.svg", &TPreviewForm::CopyBtnClick);
   FZoomBox = new QComboBox(this);
   FZoomBox->setEditable(true);
   FZoomBox->setInsertPolicy(QComboBox::NoInsert);
-  FZoomBox->setToolTip("Zoom");
-  Describe(FZoomBox, "Zoom", "The size of the page on the screen, in percent or to fit");
-  Describe(FZoomBox->lineEdit(), "Zoom", "The size of the page on the screen, in percent");
-  for (const char* item : kZoomItems) FZoomBox->addItem(QString::fromUtf8(item));
+  FZoomBox->setToolTip(QObject::tr("Zoom"));
+  Describe(FZoomBox, QObject::tr("Zoom"),
+           QObject::tr("The size of the page on the screen, in percent or to fit"));
+  Describe(FZoomBox->lineEdit(), QObject::tr("Zoom"),
+           QObject::tr("The size of the page on the screen, in percent"));
+  for (const char* item : kZoomItems) FZoomBox->addItem(QObject::tr(item));
   FZoomBox->setEditText("25%");
   connect(FZoomBox, &QComboBox::activated, this, &TPreviewForm::ZoomBoxChoose);
   connect(FZoomBox->lineEdit(), &QLineEdit::returnPressed, this, [this] {
@@ -210,7 +226,7 @@ void TPreviewForm::ShowPreview() {
 void TPreviewForm::UpdateStatus() {
   const int pages = FPreview->PageCount();
   const int current = FPreview->CurrentPage();
-  FStatusBar->setText(QString("Page %1/%2").arg(current).arg(pages));
+  FStatusBar->setText(QObject::tr("Page %1/%2").arg(current).arg(pages));
   FPrintBtn->setEnabled(pages > 0);
   FSaveBtn->setEnabled(pages > 0);
   FCopyBtn->setEnabled(pages > 0);
@@ -282,7 +298,7 @@ void TPreviewForm::PrintBtnClick() {
         FPreview->PrintRange(1, -1);
         break;
     }
-    if (FPreview->Aborted()) FQuestions.Inform("Printing aborted.");
+    if (FPreview->Aborted()) FQuestions.Inform(QObject::tr("Printing aborted.").toStdString());
   });
 }
 
@@ -300,7 +316,7 @@ void TPreviewForm::PageSetupBtnClick() {
   const QPageLayout::Orientation orientation = printer.pageLayout().orientation();
   if (!FPageSetup.Execute(printer, this)) return;
   if (!MarginsFitPage(printer, FPageSetup.Margins)) {
-    FQuestions.Error("The margins leave no room on the page.");
+    FQuestions.Error(QObject::tr("The margins leave no room on the page.").toStdString());
     return;
   }
   Run([this, &printer, orientation] {
@@ -318,8 +334,8 @@ void TPreviewForm::PageSetupBtnClick() {
 void TPreviewForm::SaveBtnClick() {
   if (FPreview->CurrentPage() == 0) return;
   TFileDialogSpec spec;
-  spec.Title = "Save to File";
-  spec.Filters.assign(std::begin(kSaveFilters), std::end(kSaveFilters));
+  spec.Title = QObject::tr("Save to File").toStdString();
+  for (const char* filter : kSaveFilters) spec.Filters.push_back(QObject::tr(filter).toStdString());
   const std::optional<TFileChoice> choice = ChooseFileToWrite(FQuestions, spec);
   if (!choice) return;
   if (choice->FilterIndex == skText && FTextDim->exec() != QDialog::Accepted) return;
@@ -381,7 +397,7 @@ void TPreviewForm::ZoomBoxExit() {
   bool valid = false;
   const int zoom = text.remove('%').trimmed().toInt(&valid);
   if (!valid || zoom < 1) {
-    FQuestions.Error(Format("'%s' is not a valid integer value", FromQString(text)));
+    FQuestions.Error(QObject::tr("'%1' is not a valid integer value").arg(text).toStdString());
     ShowZoom();
     return;
   }

@@ -102,8 +102,10 @@ void TRecentFiles::Choose(const QString& fileName) {
     FOpen(fileName);
     return;
   }
-  const std::string text = "The file \"" + fileName.toStdString() +
-                           "\" no longer exists.\rRemove it from the list of recent files?";
+  const std::string text =
+      QObject::tr("The file \"%1\" no longer exists.\rRemove it from the list of recent files?")
+          .arg(fileName)
+          .toStdString();
   // The menu is filled anew when it next opens: the action that called is still running.
   if (FQuestions.Confirm(text) == TAnswer::Yes) Remove(fileName);
 }

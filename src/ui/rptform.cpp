@@ -19,10 +19,17 @@ namespace ubic {
 
 namespace {
 
-constexpr const char* kSectionNames[] = {
-    "Tree of attributes", "Scale",  "Scale descriptions", "Decision rules", "Weights",
-    "Evaluation results", "Graphs", "Sensitivity",        "Rule conflicts", "Targets",
-    "Explanation"};
+constexpr const char* kSectionNames[] = {QT_TRANSLATE_NOOP("QObject", "Tree of attributes"),
+                                         QT_TRANSLATE_NOOP("QObject", "Scale"),
+                                         QT_TRANSLATE_NOOP("QObject", "Scale descriptions"),
+                                         QT_TRANSLATE_NOOP("QObject", "Decision rules"),
+                                         QT_TRANSLATE_NOOP("QObject", "Weights"),
+                                         QT_TRANSLATE_NOOP("QObject", "Evaluation results"),
+                                         QT_TRANSLATE_NOOP("QObject", "Graphs"),
+                                         QT_TRANSLATE_NOOP("QObject", "Sensitivity"),
+                                         QT_TRANSLATE_NOOP("QObject", "Rule conflicts"),
+                                         QT_TRANSLATE_NOOP("QObject", "Targets"),
+                                         QT_TRANSLATE_NOOP("QObject", "Explanation")};
 // The sections a report has unless the user says otherwise; the analyses are asked for.
 constexpr std::size_t kDefaultSectionCount = 7;
 // Item i of the list stands for the section of bit i.
@@ -66,27 +73,28 @@ TRptForm::TRptForm(QWidget* parent)
     : QDialog(parent),
       FRptList(new QListWidget(this)),
       FMethodBox(new QComboBox(this)),
-      FOKBtn(new QPushButton("&Report", this)),
-      FCancelBtn(new QPushButton("&Cancel", this)),
-      FFontBtn(new QPushButton("&Font...", this)),
+      FOKBtn(new QPushButton(QObject::tr("&Report"), this)),
+      FCancelBtn(new QPushButton(QObject::tr("&Cancel"), this)),
+      FFontBtn(new QPushButton(QObject::tr("&Font..."), this)),
       FReportFont(DefaultReportFont()) {
-  setWindowTitle("Create Report");
+  setWindowTitle(QObject::tr("Create Report"));
   for (std::size_t i = 0; i < std::size(kSectionNames); ++i) {
-    auto* item = new QListWidgetItem(QString::fromUtf8(kSectionNames[i]), FRptList);
+    auto* item = new QListWidgetItem(QObject::tr(kSectionNames[i]), FRptList);
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
     item->setCheckState(i < kDefaultSectionCount ? Qt::Checked : Qt::Unchecked);
   }
-  Describe(FRptList, "Sections", "The ticked sections make up the report");
+  Describe(FRptList, QObject::tr("Sections"),
+           QObject::tr("The ticked sections make up the report"));
   for (const TEvaluationMethod method :
        {TEvaluationMethod::Sets, TEvaluationMethod::Prob, TEvaluationMethod::Fuzzy}) {
     FMethodBox->addItem(EvaluationMethodName(method), static_cast<int>(method));
   }
-  Describe(FMethodBox, "Method",
-           "How the evaluation results treat uncertain values: as sets of values, as "
-           "probabilities or as fuzzy degrees");
-  Describe(FOKBtn, {}, "Make the report of the ticked sections and show it");
-  Describe(FCancelBtn, {}, "Make no report");
-  Describe(FFontBtn, {}, "Choose the font of the reports");
+  Describe(FMethodBox, QObject::tr("Method"),
+           QObject::tr("How the evaluation results treat uncertain values: as sets of values, as "
+                       "probabilities or as fuzzy degrees"));
+  Describe(FOKBtn, {}, QObject::tr("Make the report of the ticked sections and show it"));
+  Describe(FCancelBtn, {}, QObject::tr("Make no report"));
+  Describe(FFontBtn, {}, QObject::tr("Choose the font of the reports"));
   FOKBtn->setDefault(true);
   auto* buttons = new QVBoxLayout;
   buttons->addWidget(FOKBtn);
@@ -149,7 +157,7 @@ void TRptForm::SetEmptyGraph(TEmptyGraph reason) {
 
 void TRptForm::FontBtnClick() {
   bool chosen = false;
-  const QFont font = QFontDialog::getFont(&chosen, ToQFont(FReportFont), this, "Font");
+  const QFont font = QFontDialog::getFont(&chosen, ToQFont(FReportFont), this, QObject::tr("Font"));
   if (chosen) FReportFont = FromQFont(font, FReportFont.Color);
 }
 

@@ -29,8 +29,6 @@ namespace ubic {
 
 namespace {
 
-constexpr const char* NewValueName = "new value";
-
 // The class icons: bad, neutral and good, in that order.
 QIcon ClassIcon(int valueClass) {
   static const QColor colours[] = {QColor(Qt::red), QColor(Qt::gray), QColor(0, 128, 0)};
@@ -55,7 +53,8 @@ std::string ValueUseText(const edits::TValueUse& use) {
     parts.push_back(
         Format(use.Rules == 1 ? ubicstr::EnteredRuleCount : ubicstr::EnteredRulesCount, use.Rules));
   }
-  return parts.size() == 2 ? parts[0] + " and " + parts[1] : parts.front();
+  return parts.size() == 2 ? parts[0] + FromQString(QObject::tr(" and ")) + parts[1]
+                           : parts.front();
 }
 
 // Reports every change of a name typed in place, so that OK can follow it before the edit ends.
@@ -98,18 +97,20 @@ TScaleForm::TScaleForm(TQuestions& questions, QWidget* parent)
   setMinimumSize(300, 300);
   FNameDescEditForm = new TNameDescEditForm(this);
   FOrderCombo = new QComboBox(this);
-  FOrderCombo->addItems({"not ordered", "ascending", "descending"});
-  SetHint(FOrderCombo, "Scale order");
-  FOrderCombo->setAccessibleName("Order");
+  FOrderCombo->addItems(
+      {QObject::tr("not ordered"), QObject::tr("ascending"), QObject::tr("descending")});
+  SetHint(FOrderCombo, QObject::tr("Scale order"));
+  FOrderCombo->setAccessibleName(QObject::tr("Order"));
   connect(FOrderCombo, &QComboBox::activated, this, &TScaleForm::OrderComboChange);
 
   FValueList = new TValueListView(this);
   FValueList->setColumnCount(2);
-  FValueList->setHeaderLabels({"Value", "Description"});
+  FValueList->setHeaderLabels({QObject::tr("Value"), QObject::tr("Description")});
   FValueList->setColumnWidth(0, 221);
   FValueList->setColumnWidth(1, 220);
   FValueList->setRootIsDecorated(false);
-  Describe(FValueList, "Values", "The values of the scale, from the first to the last");
+  Describe(FValueList, QObject::tr("Values"),
+           QObject::tr("The values of the scale, from the first to the last"));
   FValueList->setEditTriggers(QAbstractItemView::NoEditTriggers);
   FValueList->setContextMenuPolicy(Qt::CustomContextMenu);
   FValueList->setItemDelegate(new TNameTypingDelegate(
@@ -121,24 +122,30 @@ TScaleForm::TScaleForm(TQuestions& questions, QWidget* parent)
     FPopupMenu->popup(FValueList->viewport()->mapToGlobal(position));
   });
 
-  FAddAction =
-      NewAction("&Add value", "Add|Add new value", QKeySequence("Ctrl+Ins"), &TScaleForm::AddClick);
-  FDeleteAction = NewAction("&Delete value", "Delete|Delete value", QKeySequence("Ctrl+Del"),
-                            &TScaleForm::DeleteClick);
-  FEditAction = NewAction("&Edit value and description...", "Edit...|Edit value and description...",
+  FAddAction = NewAction(QObject::tr("&Add value"), QObject::tr("Add|Add new value"),
+                         QKeySequence("Ctrl+Ins"), &TScaleForm::AddClick);
+  FDeleteAction = NewAction(QObject::tr("&Delete value"), QObject::tr("Delete|Delete value"),
+                            QKeySequence("Ctrl+Del"), &TScaleForm::DeleteClick);
+  FEditAction = NewAction(QObject::tr("&Edit value and description..."),
+                          QObject::tr("Edit...|Edit value and description..."),
                           QKeySequence("Ctrl+F2"), &TScaleForm::EditClick);
-  FEditInPlaceAction = NewAction("Edit &value", "Edit value...|Edit value...", QKeySequence("F2"),
-                                 &TScaleForm::EditInPlaceClick);
-  FBadAction =
-      NewAction("&Bad value", "Bad value|Set value class as bad", {}, &TScaleForm::BadClick);
-  FNeutralAction = NewAction("&Neutral value", "Neutral value|Set value class as neutral", {},
+  FEditInPlaceAction =
+      NewAction(QObject::tr("Edit &value"), QObject::tr("Edit value...|Edit value..."),
+                QKeySequence("F2"), &TScaleForm::EditInPlaceClick);
+  FBadAction = NewAction(QObject::tr("&Bad value"), QObject::tr("Bad value|Set value class as bad"),
+                         {}, &TScaleForm::BadClick);
+  FNeutralAction = NewAction(QObject::tr("&Neutral value"),
+                             QObject::tr("Neutral value|Set value class as neutral"), {},
                              &TScaleForm::NeutralClick);
   FGoodAction =
-      NewAction("&Good value", "Good value|Set value class as good", {}, &TScaleForm::GoodClick);
-  FUpAction = NewAction("Move &up", "Move up|Move subtree or item upwards", QKeySequence("Ctrl+Up"),
-                        &TScaleForm::UpClick);
-  FDownAction = NewAction("Move d&own", "Move down|Move subtree or item downwards",
-                          QKeySequence("Ctrl+Down"), &TScaleForm::DownClick);
+      NewAction(QObject::tr("&Good value"), QObject::tr("Good value|Set value class as good"), {},
+                &TScaleForm::GoodClick);
+  FUpAction =
+      NewAction(QObject::tr("Move &up"), QObject::tr("Move up|Move subtree or item upwards"),
+                QKeySequence("Ctrl+Up"), &TScaleForm::UpClick);
+  FDownAction =
+      NewAction(QObject::tr("Move d&own"), QObject::tr("Move down|Move subtree or item downwards"),
+                QKeySequence("Ctrl+Down"), &TScaleForm::DownClick);
   FPopupMenu = new QMenu(this);
   FPopupMenu->addActions({FAddAction, FDeleteAction});
   FPopupMenu->addSeparator();
@@ -149,32 +156,37 @@ TScaleForm::TScaleForm(TQuestions& questions, QWidget* parent)
   FPopupMenu->addActions({FUpAction, FDownAction});
 
   auto* buttons = new QVBoxLayout;
-  buttons->addWidget(NewButton("Add", "Add|Add new value", FAddAction));
-  buttons->addWidget(NewButton("Delete", "Delete|Delete value", FDeleteAction));
-  buttons->addWidget(NewButton("Edit...", "Edit...|Edit description...", FEditAction));
-  auto* bad = NewButton("Bad", "Bad|Set value class as bad", FBadAction);
+  buttons->addWidget(NewButton(QObject::tr("Add"), QObject::tr("Add|Add new value"), FAddAction));
+  buttons->addWidget(
+      NewButton(QObject::tr("Delete"), QObject::tr("Delete|Delete value"), FDeleteAction));
+  buttons->addWidget(
+      NewButton(QObject::tr("Edit..."), QObject::tr("Edit...|Edit description..."), FEditAction));
+  auto* bad = NewButton(QObject::tr("Bad"), QObject::tr("Bad|Set value class as bad"), FBadAction);
   bad->setIcon(ClassIcon(0));
   buttons->addWidget(bad);
-  auto* neutral = NewButton("Neutral", "Neutral|Set value class as neutral", FNeutralAction);
+  auto* neutral = NewButton(QObject::tr("Neutral"),
+                            QObject::tr("Neutral|Set value class as neutral"), FNeutralAction);
   neutral->setIcon(ClassIcon(1));
   buttons->addWidget(neutral);
-  auto* good = NewButton("Good", "Good|Set value class as good", FGoodAction);
+  auto* good =
+      NewButton(QObject::tr("Good"), QObject::tr("Good|Set value class as good"), FGoodAction);
   good->setIcon(ClassIcon(2));
   buttons->addWidget(good);
-  buttons->addWidget(NewButton("Up", "Move up|Move upwards", FUpAction));
-  buttons->addWidget(NewButton("Down", "Move down|Move value downwards", FDownAction));
+  buttons->addWidget(NewButton(QObject::tr("Up"), QObject::tr("Move up|Move upwards"), FUpAction));
+  buttons->addWidget(
+      NewButton(QObject::tr("Down"), QObject::tr("Move down|Move value downwards"), FDownAction));
   buttons->addStretch(1);
 
-  FDefaultCheck = new QCheckBox("Default value for new attributes", this);
-  Describe(FDefaultCheck, {}, "New attributes get a copy of this scale");
+  FDefaultCheck = new QCheckBox(QObject::tr("Default value for new attributes"), this);
+  Describe(FDefaultCheck, {}, QObject::tr("New attributes get a copy of this scale"));
   FProblemLabel = new QLabel(this);
   FProblemLabel->setWordWrap(true);
   FProblemLabel->setStyleSheet("color: #b00000");
-  FOkBtn = new QPushButton("&OK", this);
+  FOkBtn = new QPushButton(QObject::tr("&OK"), this);
   FOkBtn->setDefault(true);
-  FCancelBtn = new QPushButton("&Cancel", this);
-  Describe(FOkBtn, {}, "Keep the scale");
-  Describe(FCancelBtn, {}, "Leave the scale as it was");
+  FCancelBtn = new QPushButton(QObject::tr("&Cancel"), this);
+  Describe(FOkBtn, {}, QObject::tr("Keep the scale"));
+  Describe(FCancelBtn, {}, QObject::tr("Leave the scale as it was"));
   connect(FOkBtn, &QPushButton::clicked, this, &TScaleForm::OkClick);
   connect(FCancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -233,13 +245,13 @@ QPushButton* TScaleForm::NewButton(const QString& caption, const QString& hint, 
 
 void TScaleForm::Setup(const TUbicAttribute* attribute) {
   FAttribute = attribute;
-  setWindowTitle("Scale " + ToQString(attribute->GetName()));
+  setWindowTitle(QObject::tr("Scale %1").arg(ToQString(attribute->GetName())));
   FOrigScale = attribute->Scale();
   FNewScale = std::make_unique<TUbicDiscreteScale>();
   if (FOrigScale) {
     FNewScale->Assign(*FOrigScale);
   } else {
-    FNewScale->AddValue(NewValueName);
+    FNewScale->AddValue(FromQString(QObject::tr("new value")));
   }
   FOrderCombo->setCurrentIndex(static_cast<int>(FNewScale->Order()));
   FillList(0);
@@ -341,7 +353,7 @@ void TScaleForm::NameTyped(int index, const QString& name) {
 void TScaleForm::AddClick() {
   const int position = SelectedIndex() + 1;
   try {
-    FNewScale->InsertValue(position, NewValueName);
+    FNewScale->InsertValue(position, FromQString(QObject::tr("new value")));
   } catch (const EUbicError& error) {
     FQuestions.Error(Cp1250ToUtf8(error.what()));
     return;
@@ -382,7 +394,7 @@ void TScaleForm::DeleteClick() {
 void TScaleForm::EditClick() {
   const int index = SelectedIndex();
   if (index < 0) return;
-  FNameDescEditForm->setWindowTitle(QString("Arranging %1. of attribute value %2")
+  FNameDescEditForm->setWindowTitle(QObject::tr("Arranging %1. of attribute value %2")
                                         .arg(index + 1)
                                         .arg(ToQString(FAttribute->GetName())));
   FNameDescEditForm->SetTexts(ToQString(FNewScale->ValueName(index)),

@@ -41,14 +41,14 @@ void SetResults(QTableWidget& table, int row, const TSensitivity& sensitivity,
 TSensitivityForm::TSensitivityForm(const TUbicModel& model, int option, QWidget* parent)
     : QDialog(parent) {
   const TSensitivity sensitivity = ComputeSensitivity(model, option);
-  setWindowTitle("Sensitivity of " + ToQString(model.Options()[option]));
+  setWindowTitle(QObject::tr("Sensitivity of %1").arg(ToQString(model.Options()[option])));
   FTable = new QTableWidget(static_cast<int>(sensitivity.Rows.size()) + 1,
                             3 + static_cast<int>(sensitivity.TopLevel.size()), this);
-  QStringList headings{"Attribute", "From", "To"};
+  QStringList headings{QObject::tr("Attribute"), QObject::tr("From"), QObject::tr("To")};
   for (const TUbicAttribute* top : sensitivity.TopLevel) headings << ToQString(top->GetName());
   FTable->setHorizontalHeaderLabels(headings);
   FTable->verticalHeader()->hide();
-  SetCell(*FTable, 0, 0, "(as it is)");
+  SetCell(*FTable, 0, 0, FromQString(QObject::tr("(as it is)")));
   SetCell(*FTable, 0, 1, {});
   SetCell(*FTable, 0, 2, {});
   SetResults(*FTable, 0, sensitivity, sensitivity.Baseline);
@@ -62,14 +62,16 @@ TSensitivityForm::TSensitivityForm(const TUbicModel& model, int option, QWidget*
   }
   FTable->resizeColumnsToContents();
 
-  Describe(FTable, "Sensitivity",
-           "The results when one value of the option is one step lower or higher");
+  Describe(FTable, QObject::tr("Sensitivity"),
+           QObject::tr("The results when one value of the option is one step lower or higher"));
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-  Describe(buttons->button(QDialogButtonBox::Close), {}, "Close the sensitivity table");
+  Describe(buttons->button(QDialogButtonBox::Close), {},
+           QObject::tr("Close the sensitivity table"));
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(new QLabel(
-      "Each single value one step lower and higher: better results green, worse red.", this));
+      QObject::tr("Each single value one step lower and higher: better results green, worse red."),
+      this));
   layout->addWidget(FTable, 1);
   AddWeightsRemark(*layout, model, option, this);
   layout->addWidget(buttons);

@@ -35,21 +35,21 @@ int BestValue(const TUbicScale& scale) {
   return scale.Order() == TScaleOrder::Descending ? 0 : scale.Count() - 1;
 }
 
-QString Counted(int count, const char* singular, const char* plural) {
+QString Counted(int count, const QString& singular, const QString& plural) {
   return QString("%1 %2").arg(count).arg(count == 1 ? singular : plural);
 }
 
 QString OutcomeText(const TTargetAnswer& answer) {
   switch (answer.Outcome) {
     case TTargetOutcome::Reached:
-      return "The option already reaches the target.";
+      return QObject::tr("The option already reaches the target.");
     case TTargetOutcome::Unreachable:
-      return "No change reaches the target.";
+      return QObject::tr("No change reaches the target.");
     case TTargetOutcome::Reachable:
       break;
   }
-  return "Changing " + Counted(answer.ChangeCount, "basic value", "basic values") +
-         " reaches the target, in these ways:";
+  return QObject::tr("Changing %1 reaches the target, in these ways:")
+      .arg(Counted(answer.ChangeCount, QObject::tr("basic value"), QObject::tr("basic values")));
 }
 
 }  // namespace
@@ -66,27 +66,32 @@ TTargetForm::TTargetForm(const TUbicModel& model, int option, TReportTargets& re
       FOutcomeLabel(new QLabel(this)),
       FSolutionList(new QListWidget(this)),
       FMoreLabel(new QLabel(this)),
-      FReportCheck(new QCheckBox("Answer in the &report", this)),
+      FReportCheck(new QCheckBox(QObject::tr("Answer in the &report"), this)),
       FReportLabel(new QLabel(this)),
-      FAddOptionBtn(new QPushButton("Add as &new option", this)),
-      FCloseBtn(new QPushButton("Close", this)) {
+      FAddOptionBtn(new QPushButton(QObject::tr("Add as &new option"), this)),
+      FCloseBtn(new QPushButton(QObject::tr("Close"), this)) {
   FQuestion.Option = option;
-  setWindowTitle("Target for " + ToQString(model.Options()[option]));
+  setWindowTitle(QObject::tr("Target for %1").arg(ToQString(model.Options()[option])));
   for (const TUbicAttribute* attribute : FAttributes) {
     FAttributeCombo->addItem(ToQString(attribute->GetName()));
   }
-  FDirectionCombo->addItems({"at least", "at most"});
+  FDirectionCombo->addItems({QObject::tr("at least"), QObject::tr("at most")});
   SetHint(FAddOptionBtn,
-          "Add as new option|A copy of the option with the chosen solution's "
-          "values, after the option");
-  SetHint(FReportCheck, "Answer in the report|Answer this target in the report's Targets section");
+          QObject::tr("Add as new option|A copy of the option with the chosen solution's "
+                      "values, after the option"));
+  SetHint(FReportCheck,
+          QObject::tr("Answer in the report|Answer this target in the report's Targets section"));
 
   // A box is otherwise read out by the item it shows, not by its label.
-  Describe(FAttributeCombo, "Attribute", "The attribute whose value is the target");
-  Describe(FDirectionCombo, "Direction", "Whether the target is a lowest or a highest value");
-  Describe(FValueCombo, "Target value", "The value the attribute is to reach");
-  Describe(FSolutionList, "Solutions", "The smallest changes of the option that reach the target");
-  Describe(FCloseBtn, {}, "Close the target");
+  Describe(FAttributeCombo, QObject::tr("Attribute"),
+           QObject::tr("The attribute whose value is the target"));
+  Describe(FDirectionCombo, QObject::tr("Direction"),
+           QObject::tr("Whether the target is a lowest or a highest value"));
+  Describe(FValueCombo, QObject::tr("Target value"),
+           QObject::tr("The value the attribute is to reach"));
+  Describe(FSolutionList, QObject::tr("Solutions"),
+           QObject::tr("The smallest changes of the option that reach the target"));
+  Describe(FCloseBtn, {}, QObject::tr("Close the target"));
 
   // A long solution wraps at its blanks rather than scroll sideways; its tip holds it whole.
   FSolutionList->setWordWrap(true);
@@ -96,10 +101,10 @@ TTargetForm::TTargetForm(const TUbicModel& model, int option, TReportTargets& re
   auto* target = new QHBoxLayout;
   target->addWidget(FDirectionCombo);
   target->addWidget(FValueCombo, 1);
-  auto* targetLabel = new QLabel("&Target:", this);
+  auto* targetLabel = new QLabel(QObject::tr("&Target:"), this);
   targetLabel->setBuddy(FDirectionCombo);
   auto* form = new QFormLayout;
-  form->addRow("&Attribute:", FAttributeCombo);
+  form->addRow(QObject::tr("&Attribute:"), FAttributeCombo);
   form->addRow(targetLabel, target);
   auto* report = new QHBoxLayout;
   report->addWidget(FReportCheck);
@@ -173,7 +178,7 @@ void TTargetForm::TargetChange() {
 void TTargetForm::ShowAnswer() {
   FOutcomeLabel->setText(FQuestion.Attribute != nullptr
                              ? OutcomeText(FAnswer)
-                             : "The model has no aggregate attribute with a scale.");
+                             : QObject::tr("The model has no aggregate attribute with a scale."));
   FSolutionList->clear();
   for (const TTargetSolution& solution : FAnswer.Solutions) {
     const QString text = QString::fromStdString(TargetSolutionText(solution));
@@ -182,7 +187,8 @@ void TTargetForm::ShowAnswer() {
   }
   FSolutionList->setCurrentRow(FAnswer.Solutions.empty() ? -1 : 0);
   FAddOptionBtn->setEnabled(!FAnswer.Solutions.empty());
-  FMoreLabel->setText(Counted(FAnswer.More, "more solution", "more solutions"));
+  FMoreLabel->setText(
+      Counted(FAnswer.More, QObject::tr("more solution"), QObject::tr("more solutions")));
   FMoreLabel->setVisible(FAnswer.More > 0);
 }
 
@@ -201,7 +207,7 @@ void TTargetForm::ShowReportState() {
   FReportCheck->setChecked(FQuestion.Attribute != nullptr &&
                            FReportTargets.Contains(FModel, FQuestion));
   const auto kept = static_cast<int>(FReportTargets.Questions(FModel).size());
-  FReportLabel->setText(QString("Targets kept for the report: %1").arg(kept));
+  FReportLabel->setText(QObject::tr("Targets kept for the report: %1").arg(kept));
 }
 
 }  // namespace ubic

@@ -23,7 +23,7 @@ QSpinBox* AddSizeRow(QGridLayout& grid, int row, const QString& caption, int val
   label->setBuddy(edit);
   grid.addWidget(label, row, 0);
   grid.addWidget(edit, row, 1);
-  grid.addWidget(new QLabel("characters", parent), row, 2);
+  grid.addWidget(new QLabel(QObject::tr("characters"), parent), row, 2);
   return edit;
 }
 
@@ -31,16 +31,17 @@ QSpinBox* AddSizeRow(QGridLayout& grid, int row, const QString& caption, int val
 
 TTextDimForm::TTextDimForm(QWidget* parent)
     : QDialog(parent),
-      FOKBtn(new QPushButton("OK", this)),
-      FCancelBtn(new QPushButton("Cancel", this)) {
-  setWindowTitle("Text Dimensions");
+      FOKBtn(new QPushButton(QObject::tr("OK"), this)),
+      FCancelBtn(new QPushButton(QObject::tr("Cancel"), this)) {
+  setWindowTitle(QObject::tr("Text Dimensions"));
   auto* grid = new QGridLayout;
-  FEditWidth = AddSizeRow(*grid, 0, "&Width", 80, this);
-  FEditHeight = AddSizeRow(*grid, 1, "&Height", 0, this);
-  Describe(FEditWidth, {}, "Characters on a line of the text file");
-  Describe(FEditHeight, {}, "Lines on a page of the text file; 0 for pages without end");
-  Describe(FOKBtn, {}, "Write the text file");
-  Describe(FCancelBtn, {}, "Write no text file");
+  FEditWidth = AddSizeRow(*grid, 0, QObject::tr("&Width"), 80, this);
+  FEditHeight = AddSizeRow(*grid, 1, QObject::tr("&Height"), 0, this);
+  Describe(FEditWidth, {}, QObject::tr("Characters on a line of the text file"));
+  Describe(FEditHeight, {},
+           QObject::tr("Lines on a page of the text file; 0 for pages without end"));
+  Describe(FOKBtn, {}, QObject::tr("Write the text file"));
+  Describe(FCancelBtn, {}, QObject::tr("Write no text file"));
   FOKBtn->setDefault(true);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QLabel>
 #include <QObject>
@@ -12,8 +13,15 @@
 
 #include "foundation/cp1250.h"
 #include "model/distribution.h"
+#include "foundation/utils.h"
 
 namespace ubic {
+
+// Every text the program shows goes through QObject::tr, in the one context "QObject" whichever
+// class writes it: a text then has one translation wherever it appears, and code outside a class
+// translates as the code in one does. The messages of ubicstr are in the context
+// "ubic::ubicstr" (see foundation/translation.h).
+inline constexpr const char* kCatalogueContext = "ubic::ubicstr";
 
 // Model texts and messages are Windows-1250; widgets speak Unicode. These two convert at the
 // widget edge. Value characters of rule and option texts are data and never pass through them.
@@ -24,6 +32,13 @@ inline QString ToQString(const std::string& cp1250) {
 // Characters that Windows-1250 cannot hold become "?"; Replaced (if given) tells whether any did.
 inline std::string FromQString(const QString& text, bool* replaced = nullptr) {
   return Utf8ToCp1250(text.toStdString(), replaced);
+}
+
+// A message of ubicstr in the user's language, filled with UTF-8 texts such as file names, for the
+// question interface; Format alone gives it in Windows-1250, the encoding of the model's texts.
+template <class... Args>
+std::string Utf8Message(const char* english, const Args&... args) {
+  return Format(QCoreApplication::translate(kCatalogueContext, english).toStdString(), args...);
 }
 
 // A hint "short|long" of an action or a control: the short part is the tool tip, the long part

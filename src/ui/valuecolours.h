@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QObject>
 #include <QString>
 #include <QVariant>
 
@@ -27,9 +28,9 @@ inline QVariant ClassColour(TValueClass valueClass) {
 inline QString ClassDescription(TValueClass valueClass) {
   switch (valueClass) {
     case TValueClass::Bad:
-      return "Bad value";
+      return QObject::tr("Bad value");
     case TValueClass::Good:
-      return "Good value";
+      return QObject::tr("Good value");
     case TValueClass::Neutral:
       break;
   }

@@ -48,7 +48,7 @@ int ShownWeight(const floatarray& weights, std::size_t i) {
 
 // The width of a weight label, the same in the heading and the rows.
 int WeightLabelWidth(const QWidget* widget) {
-  return widget->fontMetrics().horizontalAdvance("Required") + 8;
+  return widget->fontMetrics().horizontalAdvance(QObject::tr("Required")) + 8;
 }
 
 }  // namespace
@@ -96,9 +96,10 @@ struct TAttWeiFrame {
     RequiredEdit->setAlignment(Qt::AlignRight);
     ActualLabel = NewLabel({}, parent, Qt::AlignRight, false, Navy);
     // The rows differ only by their input's name, which is no buddy of either control.
-    Describe(TrackBar, "Weight of " + name, "The weight the input is required to have");
-    Describe(RequiredEdit, "Required weight of " + name,
-             "The weight the input is required to have, as a number");
+    Describe(TrackBar, QObject::tr("Weight of %1").arg(name),
+             QObject::tr("The weight the input is required to have"));
+    Describe(RequiredEdit, QObject::tr("Required weight of %1").arg(name),
+             QObject::tr("The weight the input is required to have, as a number"));
     const QString number = QString::number(index);
     TrackBar->setObjectName("TrackBar" + number);
     RequiredEdit->setObjectName("RequiredEdit" + number);
@@ -113,25 +114,26 @@ struct TAttWeiFrame {
 
 TWeiForm::TWeiForm(QWidget* parent) : QDialog(parent) {
   FFramePanel = new QWidget(this);
-  auto* group = new QGroupBox("Weight normalization", this);
-  FSumBtn = new QPushButton("&Sum 100", group);
-  FMaxBtn = new QPushButton("&Max 100", group);
+  auto* group = new QGroupBox(QObject::tr("Weight normalization"), this);
+  FSumBtn = new QPushButton(QObject::tr("&Sum 100"), group);
+  FMaxBtn = new QPushButton(QObject::tr("&Max 100"), group);
   auto* groupLayout = new QHBoxLayout(group);
   groupLayout->addWidget(FSumBtn);
   groupLayout->addWidget(FMaxBtn);
   groupLayout->addStretch(1);
-  Describe(FSumBtn, {}, "Scale the required weights so that they sum to 100");
-  Describe(FMaxBtn, {}, "Scale the required weights so that the largest is 100");
+  Describe(FSumBtn, {}, QObject::tr("Scale the required weights so that they sum to 100"));
+  Describe(FMaxBtn, {}, QObject::tr("Scale the required weights so that the largest is 100"));
   connect(FSumBtn, &QPushButton::clicked, this, &TWeiForm::SumBtnClick);
   connect(FMaxBtn, &QPushButton::clicked, this, &TWeiForm::MaxBtnClick);
 
-  FOkBtn = new QPushButton("&OK", this);
+  FOkBtn = new QPushButton(QObject::tr("&OK"), this);
   FOkBtn->setDefault(true);
-  FApplyBtn = new QPushButton("&Apply", this);
-  FCancelBtn = new QPushButton("&Cancel", this);
-  Describe(FOkBtn, {}, "Keep the required weights and close");
-  Describe(FApplyBtn, {}, "Keep the required weights and show the actual ones they give");
-  Describe(FCancelBtn, {}, "Close without changing the rules");
+  FApplyBtn = new QPushButton(QObject::tr("&Apply"), this);
+  FCancelBtn = new QPushButton(QObject::tr("&Cancel"), this);
+  Describe(FOkBtn, {}, QObject::tr("Keep the required weights and close"));
+  Describe(FApplyBtn, {},
+           QObject::tr("Keep the required weights and show the actual ones they give"));
+  Describe(FCancelBtn, {}, QObject::tr("Close without changing the rules"));
   connect(FOkBtn, &QPushButton::clicked, this, &TWeiForm::OkBtnClick);
   connect(FApplyBtn, &QPushButton::clicked, this, &TWeiForm::ApplyBtnClick);
   connect(FCancelBtn, &QPushButton::clicked, this, &QDialog::reject);
@@ -169,7 +171,7 @@ TWeiForm::~TWeiForm() = default;
 
 void TWeiForm::Setup(const TUbicAttribute* attribute, TUbicFunction* function) {
   FFunction = function;
-  setWindowTitle("Weights: " + ToQString(attribute->GetName()));
+  setWindowTitle(QObject::tr("Weights: %1").arg(ToQString(attribute->GetName())));
   auto* grid = new QGridLayout(FFramePanel);
   grid->setContentsMargins(0, 0, 0, 0);
   const int labelWidth = WeightLabelWidth(this);
@@ -177,10 +179,10 @@ void TWeiForm::Setup(const TUbicAttribute* attribute, TUbicFunction* function) {
   scaleMarks->addWidget(NewLabel("0", FFramePanel, Qt::AlignLeft));
   scaleMarks->addWidget(NewLabel("50", FFramePanel, Qt::AlignHCenter), 1);
   scaleMarks->addWidget(NewLabel("100", FFramePanel, Qt::AlignRight));
-  grid->addWidget(NewLabel("Attribute", FFramePanel, Qt::AlignLeft, true), 0, 0);
+  grid->addWidget(NewLabel(QObject::tr("Attribute"), FFramePanel, Qt::AlignLeft, true), 0, 0);
   grid->addLayout(scaleMarks, 0, 1);
-  grid->addWidget(NewLabel("Required", FFramePanel, Qt::AlignRight, true), 0, 2);
-  grid->addWidget(NewLabel("Actual", FFramePanel, Qt::AlignRight, true, Navy), 0, 3);
+  grid->addWidget(NewLabel(QObject::tr("Required"), FFramePanel, Qt::AlignRight, true), 0, 2);
+  grid->addWidget(NewLabel(QObject::tr("Actual"), FFramePanel, Qt::AlignRight, true, Navy), 0, 3);
   FFrames.clear();
   for (int i = 0; i < attribute->InputCount(); ++i) {
     const auto index = static_cast<std::size_t>(i);

@@ -5,6 +5,8 @@
 #include <clocale>
 #include <string>
 
+#include "foundation/translation.h"
+
 namespace ubic {
 namespace {
 
@@ -104,6 +106,20 @@ TEST(FormatText, MismatchedArgumentsRaise) {
   EXPECT_THROW(Format("%d", 1.5), EConvertError);
   EXPECT_THROW(Format("%x", 1), EConvertError);
   EXPECT_THROW(Format("ends in %", 1), EConvertError);
+}
+
+// A catalogue as the desktop program installs one: it knows a single text.
+std::string GermanCatalogue(const char* english) {
+  return std::string(english) == "%d of %s options" ? "%d von %s Varianten" : english;
+}
+
+TEST(FormatText, FormatsInTheLanguageOfTheInstalledCatalogue) {
+  SetTextCatalogue(&GermanCatalogue);
+  EXPECT_EQ(Format("%d of %s options", 2, "5"), "2 von 5 Varianten");
+  EXPECT_EQ(Format("%d options", 2), "2 options");
+  EXPECT_EQ(Translated("%d of %s options"), "%d von %s Varianten");
+  SetTextCatalogue(nullptr);
+  EXPECT_EQ(Format("%d of %s options", 2, "5"), "2 of 5 options");
 }
 
 TEST(TextFunctions, PositionsAreOneBased) {

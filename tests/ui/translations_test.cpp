@@ -1,0 +1,141 @@
+#include <QMenu>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <algorithm>
+
+#include "modelreports/modelreport.h"
+#include "reports/textformatter.h"
+#include "ui/translations.h"
+#include "ui_fixture.h"
+
+namespace ubic {
+
+namespace {
+
+// The main window built after the program installed the translations of Locale, as it does at
+// start-up, with the car model open; English again afterwards for the other tests.
+class Translations : public TUiTest {
+ protected:
+  void Start(const char* locale) {
+    if (Main) {
+      for (TModelForm* document : Main->Documents()) document->AllowClose();
+    }
+    TranslationFound = InstallTranslations(QLocale(locale));
+    Main = std::make_unique<TMainForm>(Questions, QStringList{});
+    Main->show();
+    Document = Main->CreateDocument(Example("car.ubm"));
+    ASSERT_TRUE(Document);
+  }
+  void SetUp() override {}
+  void TearDown() override {
+    TUiTest::TearDown();
+    InstallTranslations(QLocale(QLocale::English));
+  }
+
+  QString Menu(const char* name) const { return Child<QMenu>(Main.get(), name)->title(); }
+  QString Tab(int index) const {
+    return Child<QTabWidget>(Document, "PageControl")->tabText(index);
+  }
+  QString Button(const char* name) const { return Child<QPushButton>(Document, name)->text(); }
+
+  // Whether a line of the evaluation report holds Text.
+  bool ReportHasLine(const std::string& text) const {
+    const auto report = MakeModelReport(&Document->Model(), rsEvaluation, TReportStyle{});
+    TTextFormatter formatter(report.get(), {100, 0});
+    formatter.Execute();
+    for (int p = 0; p < formatter.PageCount(); ++p) {
+      for (int l = 0; l < formatter.Page(p).Count(); ++l) {
+        if (formatter.Page(p)[l].find(text) != std::string::npos) return true;
+      }
+    }
+    return false;
+  }
+
+  // The caption of the dialog that Command opens, which is then closed.
+  QString DialogTitle(const char* command) {
+    QString title;
+    WithModal([&] { Action(command)->trigger(); },
+              [&](QWidget* dialog) {
+                title = dialog->windowTitle();
+                dialog->close();
+              });
+    return title;
+  }
+
+  bool TranslationFound = false;
+  TModelForm* Document = nullptr;
+};
+
+TEST_F(Translations, GermanShowsGermanTextsOnEveryPage) {
+  Start("de_DE");
+  EXPECT_TRUE(TranslationFound);
+  EXPECT_EQ(Menu("FileMenu"), "&Datei");
+  EXPECT_EQ(Menu("ViewMenu"), "&Ansicht");
+  EXPECT_EQ(Action("FileSaveAs")->text(), "Speichern &unter...");
+  EXPECT_EQ(Tab(0), "&Modell");
+  EXPECT_EQ(Tab(1), "&Varianten");
+  EXPECT_EQ(Tab(2), "Bewer&tung");
+  EXPECT_EQ(Tab(3), "&Grafiken");
+  EXPECT_EQ(Button("ModScaleBtn"), "Skala...");
+  EXPECT_EQ(Button("OptAddBtn"), "Hinzufügen");
+  EXPECT_EQ(DialogTitle("HelpAbout"), "Über Ubic");
+  // The report's captions come from the layer below the program, in German too.
+  EXPECT_TRUE(ReportHasLine("Bewertungsergebnisse"));
+  EXPECT_FALSE(ReportHasLine("Evaluation results"));
+  EXPECT_TRUE(Child<QStatusBar>(Document, "StatusBar")->currentMessage().startsWith("Attribute: "));
+  // The names of the edits, which the document layer gives, in the Edit menu.
+  Modify(Document);
+  EXPECT_EQ(Action("EditUndo")->text(), "&Rückgängig Beschreibung bearbeiten");
+}
+
+// The messages of the layers below the program reach the questions in German, as UTF-8 whether
+// they are filled with model texts (Windows-1250) or with file names (UTF-8).
+TEST_F(Translations, GermanMessagesKeepTheirCharacters) {
+  Start("de_DE");
+  Select(Document, "CAR");
+  Questions.Answer(TAnswer::No);
+  Document->ModDeleteBtnClick();
+  EXPECT_EQ(TakeAsked(), std::vector<std::string>{
+                             "Wollen Sie alle Unterattribute von \"CAR\" löschen?\rDies löscht "
+                             "auch die Nutzenfunktion des Attributs."});
+
+  const std::string car = Example("car.ubm");
+  TModelForm* writer = Main->CreateDocument({});
+  Questions.ChooseFile(TFileChoice{car, 1});
+  EXPECT_FALSE(writer->SaveModelAs());
+  EXPECT_EQ(
+      TakeAsked(),
+      (std::vector<std::string>{
+          "Datei speichern",
+          "Die Datei \"" + car + "\" ist im Fenster \"" + Document->windowTitle().toStdString() +
+              "\" geöffnet. Schließen Sie zuerst dieses Fenster oder speichern Sie unter "
+              "einem anderen Namen."}));
+}
+
+TEST_F(Translations, SlovenianShowsSlovenianTexts) {
+  Start("sl_SI");
+  EXPECT_TRUE(TranslationFound);
+  EXPECT_EQ(Menu("FileMenu"), "&Datoteka");
+  EXPECT_EQ(Menu("HelpMenu"), "Po&moč");
+  EXPECT_EQ(Tab(1), "&Variante");
+  EXPECT_EQ(Tab(2), "Vre&dnotenje");
+  EXPECT_EQ(Button("ModFunctBtn"), "Funkcija...");
+  EXPECT_EQ(DialogTitle("FileReport"), "Izdelava poročila");
+  EXPECT_TRUE(ReportHasLine("Rezultati vrednotenja"));
+}
+
+// English, and a language without a translation, keep the texts the program is written in.
+TEST_F(Translations, EnglishAndUnknownLanguagesStayEnglish) {
+  for (const char* locale : {"en_GB", "fr_FR"}) {
+    Start(locale);
+    EXPECT_FALSE(TranslationFound) << locale;
+    EXPECT_EQ(Menu("FileMenu"), "&File") << locale;
+    EXPECT_EQ(Tab(2), "Eva&luation") << locale;
+    EXPECT_TRUE(ReportHasLine("Evaluation results")) << locale;
+  }
+}
+
+}  // namespace
+
+}  // namespace ubic
