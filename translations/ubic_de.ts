@@ -1523,6 +1523,45 @@
         <source>Paste|Paste subtree or item</source>
         <translation>Einfügen|Teilbaum oder Element einfügen</translation>
     </message>
+    <message>
+        <source>Probability</source>
+        <translation>Wahrscheinlichkeit</translation>
+    </message>
+    <message>
+        <source>&amp;Distributions</source>
+        <translation>V&amp;erteilungen</translation>
+    </message>
+    <message>
+        <source>Distributions|Show each option&apos;s probabilities of the attribute&apos;s values</source>
+        <translation>Verteilungen|Zeigt für jede Variante die Wahrscheinlichkeiten der Werte des Attributs</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Methode</translation>
+    </message>
+    <message>
+        <source>How uncertain values are evaluated: as sets of values, as probabilities or as fuzzy degrees</source>
+        <translation>Wie unsichere Werte bewertet werden: als Mengen von Werten, als Wahrscheinlichkeiten oder als unscharfe Grade</translation>
+    </message>
+    <message>
+        <source>Method:</source>
+        <translation>Methode:</translation>
+    </message>
+    <message>
+        <source>How the evaluation results treat uncertain values: as sets of values, as probabilities or as fuzzy degrees</source>
+        <translation>Wie die Bewertungsergebnisse unsichere Werte behandeln: als Mengen von Werten, als Wahrscheinlichkeiten oder als unscharfe Grade</translation>
+    </message>
+    <message>
+        <source>&amp;Method:</source>
+        <translation>&amp;Methode:</translation>
+    </message>
+</context>
+<context>
+    <name>std</name>
+    <message>
+        <source>The weights of %s count here as the sets of their values.</source>
+        <translation>Die Gewichte von %s zählen hier als die Mengen ihrer Werte.</translation>
+    </message>
 </context>
 <context>
     <name>ubic::edits</name>

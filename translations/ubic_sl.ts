@@ -1523,6 +1523,45 @@
         <source>Paste|Paste subtree or item</source>
         <translation>Prilepi|Prilepi poddrevo ali element</translation>
     </message>
+    <message>
+        <source>Probability</source>
+        <translation>Verjetnost</translation>
+    </message>
+    <message>
+        <source>&amp;Distributions</source>
+        <translation>Po&amp;razdelitve</translation>
+    </message>
+    <message>
+        <source>Distributions|Show each option&apos;s probabilities of the attribute&apos;s values</source>
+        <translation>Porazdelitve|Prikaže verjetnosti vrednosti atributa za vsako varianto</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Metoda</translation>
+    </message>
+    <message>
+        <source>How uncertain values are evaluated: as sets of values, as probabilities or as fuzzy degrees</source>
+        <translation>Kako se vrednotijo negotove vrednosti: kot množice vrednosti, kot verjetnosti ali kot mehke stopnje</translation>
+    </message>
+    <message>
+        <source>Method:</source>
+        <translation>Metoda:</translation>
+    </message>
+    <message>
+        <source>How the evaluation results treat uncertain values: as sets of values, as probabilities or as fuzzy degrees</source>
+        <translation>Kako rezultati vrednotenja obravnavajo negotove vrednosti: kot množice vrednosti, kot verjetnosti ali kot mehke stopnje</translation>
+    </message>
+    <message>
+        <source>&amp;Method:</source>
+        <translation>&amp;Metoda:</translation>
+    </message>
+</context>
+<context>
+    <name>std</name>
+    <message>
+        <source>The weights of %s count here as the sets of their values.</source>
+        <translation>Uteži atributov %s tu štejejo kot množice njihovih vrednosti.</translation>
+    </message>
 </context>
 <context>
     <name>ubic::edits</name>

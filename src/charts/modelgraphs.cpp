@@ -324,7 +324,7 @@ void TModelGraphs::FillBar(const TUbicModel& model, const TUbicAttribute& attrib
 void TModelGraphs::FillDistribution(const TUbicModel& model, const TUbicAttribute& attribute,
                                     const TGraphSettings& settings) {
   FDistribution = TChart(TChartKind::Cartesian);
-  FDistribution.BottomAxis().Title = QStringLiteral("Probability");
+  FDistribution.BottomAxis().Title = QObject::tr("Probability");
   TDistributionEvaluator evaluator(*model.Root(), TEvaluationMethod::Prob);
   const auto& evaluated = evaluator.Attributes();
   const auto found = std::find(evaluated.begin(), evaluated.end(), &attribute);

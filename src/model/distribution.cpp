@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "attribute.h"
+#include "foundation/translation.h"
 #include "foundation/utils.h"
 #include "model.h"
 #include "ubicobject.h"
@@ -233,7 +234,7 @@ std::string ReducedWeightsRemark(const TUbicModel& model, int k) {
     names += (names.empty() ? "\"" : ", \"") + basic->GetName() + "\"";
   }
   if (names.empty()) return {};
-  return "The weights of " + names + " count here as the sets of their values.";
+  return Format(UBIC_TEXT("The weights of %s count here as the sets of their values."), names);
 }
 
 std::vector<std::string> ValueNames(const TUbicScale* scale) {

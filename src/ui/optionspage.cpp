@@ -461,9 +461,9 @@ TEvaluationPage::TEvaluationPage(TUbicDocument& document, TMainForm& mainForm,
     FMethodBox->addItem(EvaluationMethodName(method), static_cast<int>(method));
   }
   FMethodBox->setFocusPolicy(Qt::NoFocus);
-  Describe(FMethodBox, "Method",
-           "How uncertain values are evaluated: as sets of values, as probabilities or as fuzzy "
-           "degrees");
+  Describe(FMethodBox, QObject::tr("Method"),
+           QObject::tr("How uncertain values are evaluated: as sets of values, as probabilities "
+                       "or as fuzzy degrees"));
   connect(FMethodBox, &QComboBox::activated, this, [this](int index) {
     FGrid->Cells().SetMethod(static_cast<TEvaluationMethod>(FMethodBox->itemData(index).toInt()));
     Build();
@@ -473,7 +473,7 @@ TEvaluationPage::TEvaluationPage(TUbicDocument& document, TMainForm& mainForm,
   auto* bar = new QHBoxLayout;
   // The buttons stay where they are whether the value editor is shown or not.
   bar->addWidget(EditorSlot({FValueEditor}), 1);
-  auto* methodLabel = new QLabel("Method:", this);
+  auto* methodLabel = new QLabel(QObject::tr("Method:"), this);
   methodLabel->setBuddy(FMethodBox);
   bar->addWidget(methodLabel);
   bar->addWidget(FMethodBox);

@@ -101,7 +101,7 @@ TRptForm::TRptForm(QWidget* parent)
   buttons->addWidget(FCancelBtn);
   buttons->addWidget(FFontBtn);
   buttons->addStretch();
-  auto* methodLabel = new QLabel("&Method:", this);
+  auto* methodLabel = new QLabel(QObject::tr("&Method:"), this);
   methodLabel->setBuddy(FMethodBox);
   buttons->addWidget(methodLabel);
   buttons->addWidget(FMethodBox);
