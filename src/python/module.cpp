@@ -643,11 +643,7 @@ class TPyResults {
     const auto rows = static_cast<py::ssize_t>(FRows);
     for (std::size_t a = 0; a < FNames.size(); ++a) {
       py::array column(py::dtype("O"), std::vector<py::ssize_t>{rows});
-      auto** cells = static_cast<PyObject**>(column.mutable_data());
-      for (py::ssize_t k = 0; k < rows; ++k) {
-        Py_XDECREF(cells[k]);
-        cells[k] = Cell(a, static_cast<std::size_t>(k)).release().ptr();
-      }
+      FillColumn(a, static_cast<PyObject**>(column.mutable_data()));
       columns[py::int_(a)] = column;
     }
     // Numbered first, so that attributes of the same name each keep their column.
@@ -661,6 +657,14 @@ class TPyResults {
   explicit TPyResults(std::size_t rows) : FRows(rows) {}
   // Attribute A's result for the option of Row.
   virtual py::object Cell(std::size_t a, std::size_t row) const = 0;
+  // Puts attribute A's results, one per option, into Cells, which hold new references.
+  virtual void FillColumn(std::size_t a, PyObject** cells) const {
+    for (std::size_t k = 0; k < FRows; ++k) Put(cells[k], Cell(a, k));
+  }
+  static void Put(PyObject*& cell, py::object value) {
+    Py_XDECREF(cell);
+    cell = value.release().ptr();
+  }
 
   std::size_t FRows;
   std::vector<py::str> FNames;
@@ -681,6 +685,12 @@ class TPyTexts final : public TPyResults {
  private:
   py::object Cell(std::size_t a, std::size_t row) const override {
     return FTexts[a][FEvaluation->Columns()[a].Cells[row]];
+  }
+  // A hundred thousand options make a column: its texts are looked up once for all of them.
+  void FillColumn(std::size_t a, PyObject** cells) const override {
+    const std::vector<py::str>& texts = FTexts[a];
+    const auto& indices = FEvaluation->Columns()[a].Cells;
+    for (std::size_t k = 0; k < FRows; ++k) Put(cells[k], texts[indices[k]]);
   }
 
   std::unique_ptr<TEvaluation> FEvaluation;
