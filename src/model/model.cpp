@@ -126,7 +126,17 @@ void TUbicModel::EvaluateAll() {
 TModelStatistics TUbicModel::Statistics() const {
   TModelStatistics statistics;
   statistics.Options = OptionCount();
-  for (const TUbicAttribute* attribute : AllAttributes()) {
+  // Counted straight down the tree, without the bookkeeping of a list in order: the status bar
+  // asks after every change, and an attribute has one parent, so none is met twice.
+  std::vector<const TUbicAttribute*> pending;
+  const auto addInputs = [&pending](const TUbicAttribute& attribute) {
+    for (int i = 0; i < attribute.InputCount(); ++i) pending.push_back(attribute.Input(i));
+  };
+  addInputs(*FRoot);
+  while (!pending.empty()) {
+    const TUbicAttribute* attribute = pending.back();
+    pending.pop_back();
+    addInputs(*attribute);
     ++statistics.Attributes;
     ++(attribute->IsBasic() ? statistics.Basic : statistics.Complex);
     if (attribute->Scale() != nullptr) ++statistics.Scales;
