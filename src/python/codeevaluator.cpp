@@ -4,10 +4,10 @@
 #include <array>
 #include <bit>
 #include <string_view>
-#include <thread>
 #include <unordered_map>
 
 #include "foundation/utils.h"
+#include "inthreads.h"
 #include "model/valuecode.h"
 
 namespace ubic::python {
@@ -258,55 +258,32 @@ bool TCodeEvaluator::MakeTableFromRules(const TUbicFunction& function, std::size
   return true;
 }
 
-template <class TRows>
-bool TCodeEvaluator::InThreads(std::size_t rows, TBadCode& bad, TRows evaluateRows) const {
-  const std::size_t threads = std::clamp<std::size_t>(
-      rows / kRowsPerThread, 1, std::max(1u, std::thread::hardware_concurrency()));
-  if (threads == 1) return evaluateRows(0, rows, bad);
-  std::vector<TBadCode> bads(threads);
-  std::vector<char> good(threads, 1);
-  std::vector<std::thread> workers;
-  const std::size_t part = (rows + threads - 1) / threads;
-  for (std::size_t t = 0; t < threads; ++t) {
-    workers.emplace_back([&, t] {
-      const std::size_t first = std::min(rows, t * part);
-      good[t] = evaluateRows(first, std::min(rows, first + part), bads[t]);
-    });
-  }
-  for (std::thread& worker : workers) worker.join();
-  for (std::size_t t = 0; t < threads; ++t) {
-    if (!good[t]) {
-      bad = bads[t];
-      return false;
-    }
-  }
-  return true;
-}
-
 template <class TCode>
 bool TCodeEvaluator::Evaluate(const TCode* codes, std::size_t rows, std::int32_t* low,
                               std::int32_t* high, TBadCode& bad) const {
   const std::size_t aggregates = FAggregates.size();
-  return InThreads(rows, bad, [&](std::size_t first, std::size_t last, TBadCode& rowBad) {
-    return EvaluateRows(codes, first, last, rowBad,
-                        [&](std::size_t row, const TAggregate& aggregate, std::int32_t state) {
-                          const std::size_t at = row * aggregates + aggregate.Column;
-                          low[at] = aggregate.Low[static_cast<std::size_t>(state)];
-                          high[at] = aggregate.High[static_cast<std::size_t>(state)];
-                        });
-  });
+  return InThreads(
+      rows, kRowsPerThread, bad, [&](std::size_t first, std::size_t last, TBadCode& rowBad) {
+        return EvaluateRows(codes, first, last, rowBad,
+                            [&](std::size_t row, const TAggregate& aggregate, std::int32_t state) {
+                              const std::size_t at = row * aggregates + aggregate.Column;
+                              low[at] = aggregate.Low[static_cast<std::size_t>(state)];
+                              high[at] = aggregate.High[static_cast<std::size_t>(state)];
+                            });
+      });
 }
 
 template <class TCode>
 bool TCodeEvaluator::EvaluateStates(const TCode* codes, std::size_t rows, std::int32_t* states,
                                     TBadCode& bad) const {
   const std::size_t aggregates = FAggregates.size();
-  return InThreads(rows, bad, [&](std::size_t first, std::size_t last, TBadCode& rowBad) {
-    return EvaluateRows(codes, first, last, rowBad,
-                        [&](std::size_t row, const TAggregate& aggregate, std::int32_t state) {
-                          states[row * aggregates + aggregate.Column] = state;
-                        });
-  });
+  return InThreads(
+      rows, kRowsPerThread, bad, [&](std::size_t first, std::size_t last, TBadCode& rowBad) {
+        return EvaluateRows(codes, first, last, rowBad,
+                            [&](std::size_t row, const TAggregate& aggregate, std::int32_t state) {
+                              states[row * aggregates + aggregate.Column] = state;
+                            });
+      });
 }
 
 template <class TCode, class TEmit>

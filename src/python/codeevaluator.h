@@ -82,9 +82,6 @@ class TCodeEvaluator {
   // they come, with the value-set text CodesOf gives it.
   template <class TResultOf, class TCodesOf>
   void NumberStates(std::size_t entries, TResultOf resultOf, TCodesOf codesOf);
-  // Runs Evaluate over Rows rows in as many threads as are worth it.
-  template <class TRows>
-  bool InThreads(std::size_t rows, TBadCode& bad, TRows evaluateRows) const;
   // False, with Bad set to the first code out of its scale among Count rows from Start.
   template <class TCode>
   bool FindBadCode(const TCode* codes, std::size_t start, std::size_t count, TBadCode& bad) const;

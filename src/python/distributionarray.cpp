@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <thread>
+
+#include "inthreads.h"
 
 namespace ubic::python {
 namespace {
@@ -34,27 +35,10 @@ TDistributionArray::TDistributionArray(const TUbicModel& model, TEvaluationMetho
 
 bool TDistributionArray::Evaluate(const double* weights, std::size_t rows, std::size_t width,
                                   double* results, TBadWeight& bad) const {
-  const std::size_t threads = std::clamp<std::size_t>(
-      rows / kRowsPerThread, 1, std::max(1u, std::thread::hardware_concurrency()));
-  if (threads == 1) return EvaluateRows(weights, 0, rows, width, results, bad);
-  std::vector<TBadWeight> bads(threads);
-  std::vector<char> good(threads, 1);
-  std::vector<std::thread> workers;
-  const std::size_t part = (rows + threads - 1) / threads;
-  for (std::size_t t = 0; t < threads; ++t) {
-    workers.emplace_back([&, t] {
-      const std::size_t first = std::min(rows, t * part);
-      good[t] = EvaluateRows(weights, first, std::min(rows, first + part), width, results, bads[t]);
-    });
-  }
-  for (std::thread& worker : workers) worker.join();
-  for (std::size_t t = 0; t < threads; ++t) {
-    if (!good[t]) {
-      bad = bads[t];
-      return false;
-    }
-  }
-  return true;
+  return InThreads(rows, kRowsPerThread, bad,
+                   [&](std::size_t first, std::size_t last, TBadWeight& rowBad) {
+                     return EvaluateRows(weights, first, last, width, results, rowBad);
+                   });
 }
 
 bool TDistributionArray::EvaluateRows(const double* weights, std::size_t first, std::size_t last,
