@@ -1548,10 +1548,6 @@
         <translation>Methode:</translation>
     </message>
     <message>
-        <source>How the evaluation results treat uncertain values: as sets of values, as probabilities or as fuzzy degrees</source>
-        <translation>Wie die Bewertungsergebnisse unsichere Werte behandeln: als Mengen von Werten, als Wahrscheinlichkeiten oder als unscharfe Grade</translation>
-    </message>
-    <message>
         <source>&amp;Method:</source>
         <translation>&amp;Methode:</translation>
     </message>

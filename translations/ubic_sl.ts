@@ -1548,10 +1548,6 @@
         <translation>Metoda:</translation>
     </message>
     <message>
-        <source>How the evaluation results treat uncertain values: as sets of values, as probabilities or as fuzzy degrees</source>
-        <translation>Kako rezultati vrednotenja obravnavajo negotove vrednosti: kot množice vrednosti, kot verjetnosti ali kot mehke stopnje</translation>
-    </message>
-    <message>
         <source>&amp;Method:</source>
         <translation>&amp;Metoda:</translation>
     </message>

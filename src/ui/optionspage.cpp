@@ -455,15 +455,8 @@ TEvaluationPage::TEvaluationPage(TUbicDocument& document, TMainForm& mainForm,
       QObject::tr("&Target..."),
       QObject::tr("Target|What it would take for the option to reach a value of an attribute"),
       &TEvaluationPage::TargetBtnClick);
-  FMethodBox = new QComboBox(this);
-  for (const TEvaluationMethod method :
-       {TEvaluationMethod::Sets, TEvaluationMethod::Prob, TEvaluationMethod::Fuzzy}) {
-    FMethodBox->addItem(EvaluationMethodName(method), static_cast<int>(method));
-  }
+  FMethodBox = NewMethodBox(this);
   FMethodBox->setFocusPolicy(Qt::NoFocus);
-  Describe(FMethodBox, QObject::tr("Method"),
-           QObject::tr("How uncertain values are evaluated: as sets of values, as probabilities "
-                       "or as fuzzy degrees"));
   connect(FMethodBox, &QComboBox::activated, this, [this](int index) {
     FGrid->Cells().SetMethod(static_cast<TEvaluationMethod>(FMethodBox->itemData(index).toInt()));
     Build();

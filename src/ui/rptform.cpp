@@ -72,7 +72,7 @@ TFont DefaultReportFont() {
 TRptForm::TRptForm(QWidget* parent)
     : QDialog(parent),
       FRptList(new QListWidget(this)),
-      FMethodBox(new QComboBox(this)),
+      FMethodBox(NewMethodBox(this)),
       FOKBtn(new QPushButton(QObject::tr("&Report"), this)),
       FCancelBtn(new QPushButton(QObject::tr("&Cancel"), this)),
       FFontBtn(new QPushButton(QObject::tr("&Font..."), this)),
@@ -85,13 +85,6 @@ TRptForm::TRptForm(QWidget* parent)
   }
   Describe(FRptList, QObject::tr("Sections"),
            QObject::tr("The ticked sections make up the report"));
-  for (const TEvaluationMethod method :
-       {TEvaluationMethod::Sets, TEvaluationMethod::Prob, TEvaluationMethod::Fuzzy}) {
-    FMethodBox->addItem(EvaluationMethodName(method), static_cast<int>(method));
-  }
-  Describe(FMethodBox, QObject::tr("Method"),
-           QObject::tr("How the evaluation results treat uncertain values: as sets of values, as "
-                       "probabilities or as fuzzy degrees"));
   Describe(FOKBtn, {}, QObject::tr("Make the report of the ticked sections and show it"));
   Describe(FCancelBtn, {}, QObject::tr("Make no report"));
   Describe(FFontBtn, {}, QObject::tr("Choose the font of the reports"));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAction>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QKeySequence>
 #include <QLabel>
@@ -11,9 +12,10 @@
 #include <string>
 #include <utility>
 
+#include "accessibility.h"
 #include "foundation/cp1250.h"
-#include "model/distribution.h"
 #include "foundation/utils.h"
+#include "model/distribution.h"
 
 namespace ubic {
 
@@ -64,6 +66,19 @@ inline QAction* NewOwnAction(QWidget* owner, const QString& caption, const QStri
 // Gives each object the name of the member that holds it: tests and tools find them by it.
 inline void NameObjects(std::initializer_list<std::pair<QObject*, const char*>> objects) {
   for (const auto& [object, name] : objects) object->setObjectName(name);
+}
+
+// A box choosing how a run evaluates uncertain values; each entry holds its TEvaluationMethod.
+inline QComboBox* NewMethodBox(QWidget* parent) {
+  auto* box = new QComboBox(parent);
+  for (const TEvaluationMethod method :
+       {TEvaluationMethod::Sets, TEvaluationMethod::Prob, TEvaluationMethod::Fuzzy}) {
+    box->addItem(EvaluationMethodName(method), static_cast<int>(method));
+  }
+  Describe(box, QObject::tr("Method"),
+           QObject::tr("How uncertain values are evaluated: as sets of values, as probabilities "
+                       "or as fuzzy degrees"));
+  return box;
 }
 
 // Where an analysis of option K is shown: a label saying which weights it read as sets, added to
