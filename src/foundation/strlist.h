@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,8 @@ class TStrList : public TObject {
     return FStrings[index];
   }
   const std::string& operator[](int index) const { return Get(index); }
+  // Every string in order, for a loop over a whole list that has checked its bounds once.
+  std::span<const std::string> Texts() const { return FStrings; }
   void Put(int index, const std::string& text);
   // Calls Update(index, text) for the strings from First to Last - 1, which it may change in
   // place, with one change notification for all of them.

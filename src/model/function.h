@@ -170,9 +170,6 @@ class TUbicFunction : public TUbicObject {
   int OutputCount() const;
   // The value-set text of a rule's interval, empty for the whole scale.
   std::string ResultText(const std::string& rule) const;
-  // For each of N options, the index of the rule its single input values select, or -1 where an
-  // input is not a single value of its scale; empty when the rules cannot be found by index.
-  std::vector<int> OptionRules(std::span<const TStrList* const> inputs, int n) const;
 
   const TUbicAttribute* FAttribute = nullptr;
   TStrList FRules{false, false, TDuplicates::Accept};

@@ -13,6 +13,35 @@ bool IsAnyValue(std::string_view text) {
   return text.empty() || text == "*";
 }
 
+// The index of the rule that option K's single input values select in a canonical table with
+// Counts values per input, or -1 when an input is not a single value of its scale.
+int RuleIndex(std::span<const std::span<const std::string>> columns, const std::vector<int>& counts,
+              int k) {
+  // Input by input, like the digits of a number.
+  int rule = 0;
+  for (std::size_t i = 0; i < columns.size(); ++i) {
+    const std::string& text = columns[i][k];
+    const int value = text.size() == 1 ? ValueIndexOf(text[0]) : -1;
+    if (value < 0 || value >= counts[i]) return -1;
+    rule = rule * counts[i] + value;
+  }
+  return rule;
+}
+
+// The code of a result that is one value, 0 otherwise (value codes are printable).
+char SingleCode(const std::string& text) {
+  return text.size() == 1 ? text[0] : '\0';
+}
+
+// Result = the one value Code, written in place when Result already holds one value.
+void PutCode(std::string& result, char code) {
+  if (result.size() == 1) {
+    result[0] = code;
+  } else {
+    result.assign(1, code);
+  }
+}
+
 }  // namespace
 
 bool TUbicFunction::IsCanonical() const {
@@ -128,44 +157,38 @@ std::string TUbicFunction::EvaluateByRuleScan(std::span<const std::string_view> 
 
 void TUbicFunction::EvaluateOptions(std::span<const TStrList* const> inputs, int n,
                                     TStrList& results) const {
-  const std::vector<int> rules = OptionRules(inputs, n);
-  // The result of every rule, made once for all options that select it.
-  std::vector<std::string> ruleResults;
-  if (!rules.empty()) {
-    ruleResults.reserve(RuleCount());
-    for (int r = 0; r < RuleCount(); ++r) ruleResults.push_back(ResultText(FRules[r]));
-  }
   std::vector<std::string_view> texts(inputs.size());
-  results.UpdateRange(0, n, [&](int k, std::string& result) {
-    if (!rules.empty() && rules[k] >= 0) {
-      result = ruleResults[rules[k]];
-      return;
-    }
+  const auto scan = [&](int k, std::string& result) {
     for (std::size_t i = 0; i < inputs.size(); ++i) {
       texts[i] = k < inputs[i]->Count() ? std::string_view((*inputs[i])[k]) : std::string_view();
     }
     result = EvaluateByRuleScan(texts);
-  });
-}
-
-std::vector<int> TUbicFunction::OptionRules(std::span<const TStrList* const> inputs, int n) const {
-  if (!IsCanonical() || inputs.size() != FInputCounts.size()) return {};
-  // Input by input, like the digits of a number: the rule index so far, or -1 once an input is
-  // not a single value of its scale.
-  std::vector<int> rules(n, 0);
-  for (std::size_t i = 0; i < inputs.size(); ++i) {
-    const TStrList& values = *inputs[i];
-    const int count = FInputCounts[i];
-    const int defined = std::min(n, values.Count());
-    for (int k = 0; k < defined; ++k) {
-      int& rule = rules[k];
-      const std::string& text = values[k];
-      const int value = text.size() == 1 ? ValueIndexOf(text[0]) : -1;
-      rule = rule >= 0 && value >= 0 && value < count ? rule * count + value : -1;
-    }
-    std::fill(rules.begin() + defined, rules.end(), -1);
+  };
+  if (!IsCanonical() || inputs.size() != FInputCounts.size()) {
+    results.UpdateRange(0, n, scan);
+    return;
   }
-  return rules;
+  // The result of every rule, made once for all options that select it.
+  std::vector<std::string> ruleResults;
+  ruleResults.reserve(RuleCount());
+  for (int r = 0; r < RuleCount(); ++r) ruleResults.push_back(ResultText(FRules[r]));
+  // Most results are one value: their codes, a small table that stays in the nearest cache.
+  std::vector<char> ruleCodes(ruleResults.size());
+  std::transform(ruleResults.begin(), ruleResults.end(), ruleCodes.begin(), SingleCode);
+  int defined = n;
+  for (const TStrList* values : inputs) defined = std::min(defined, values->Count());
+  std::vector<std::span<const std::string>> columns;
+  for (const TStrList* values : inputs) columns.push_back(values->Texts().first(defined));
+  results.UpdateRange(0, n, [&](int k, std::string& result) {
+    const int rule = k < defined ? RuleIndex(columns, FInputCounts, k) : -1;
+    if (rule >= 0 && ruleCodes[rule] != '\0') {
+      PutCode(result, ruleCodes[rule]);
+    } else if (rule >= 0) {
+      result = ruleResults[rule];
+    } else {
+      scan(k, result);
+    }
+  });
 }
 
 }  // namespace ubic
