@@ -1646,6 +1646,10 @@
         <source>Edit model description</source>
         <translation>Modellbeschreibung bearbeiten</translation>
     </message>
+    <message>
+        <source>Reload from disk</source>
+        <translation>Von der Festplatte neu laden</translation>
+    </message>
 </context>
 <context>
     <name>ubic::ubicstr</name>

@@ -1646,6 +1646,10 @@
         <source>Edit model description</source>
         <translation>Uredi opis modela</translation>
     </message>
+    <message>
+        <source>Reload from disk</source>
+        <translation>Ponovno naloži z diska</translation>
+    </message>
 </context>
 <context>
     <name>ubic::ubicstr</name>

@@ -93,6 +93,9 @@ TEST_F(Translations, GermanShowsGermanTextsOnEveryPage) {
   // The names of the edits, which the document layer gives, in the Edit menu.
   Modify(Document);
   EXPECT_EQ(Action("EditUndo")->text(), "&Rückgängig Beschreibung bearbeiten");
+  // A reload is a step that Undo names too.
+  Document->Document().Reload();
+  EXPECT_EQ(Action("EditUndo")->text(), "&Rückgängig Von der Festplatte neu laden");
 }
 
 // The messages of the layers below the program reach the questions in German, as UTF-8 whether
