@@ -1553,13 +1553,6 @@
     </message>
 </context>
 <context>
-    <name>std</name>
-    <message>
-        <source>The weights of %s count here as the sets of their values.</source>
-        <translation>Die Gewichte von %s zählen hier als die Mengen ihrer Werte.</translation>
-    </message>
-</context>
-<context>
     <name>ubic::edits</name>
     <message>
         <source>Add attribute</source>
@@ -1652,6 +1645,10 @@
     <message>
         <source>Edit model description</source>
         <translation>Modellbeschreibung bearbeiten</translation>
+    </message>
+    <message>
+        <source>Reload from disk</source>
+        <translation>Von der Festplatte neu laden</translation>
     </message>
 </context>
 <context>
@@ -2071,6 +2068,186 @@
     <message>
         <source> gives </source>
         <translation> ergibt </translation>
+    </message>
+    <message>
+        <source>Cannot read the file</source>
+        <translation>Die Datei kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Unterminated quoted field</source>
+        <translation>Nicht abgeschlossenes Feld in Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>no function</source>
+        <translation>keine Funktion</translation>
+    </message>
+    <message>
+        <source>The attribute &quot;%s&quot; comes after the function of its parent &quot;%s&quot;</source>
+        <translation>Das Attribut &quot;%s&quot; steht nach der Funktion seines übergeordneten Attributs &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>No attribute has the number %d</source>
+        <translation>Kein Attribut hat die Nummer %d</translation>
+    </message>
+    <message>
+        <source>Attribute number %d is larger than %d</source>
+        <translation>Die Attributnummer %d ist größer als %d</translation>
+    </message>
+    <message>
+        <source>Attribute level %d is not between 1 and %d</source>
+        <translation>Die Attributebene %d liegt nicht zwischen 1 und %d</translation>
+    </message>
+    <message>
+        <source>Error reading KVX around line %d: %s</source>
+        <translation>Fehler beim Lesen von KVX um Zeile %d: %s</translation>
+    </message>
+    <message>
+        <source>Unrecognized section &quot;%s&quot;</source>
+        <translation>Unbekannter Abschnitt &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>The rule tables of the file would consist of more than %d rules together, which is too much.</source>
+        <translation>Die Regeltabellen der Datei hätten zusammen mehr als %d Regeln, das ist zu viel.</translation>
+    </message>
+    <message>
+        <source>The attribute &quot;%s&quot; is nested deeper than %d levels</source>
+        <translation>Das Attribut &quot;%s&quot; ist tiefer als %d Ebenen verschachtelt</translation>
+    </message>
+    <message>
+        <source>Unknown attribute &quot;%s&quot;</source>
+        <translation>Unbekanntes Attribut &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>Attribute &quot;%s&quot; has a column already</source>
+        <translation>Das Attribut &quot;%s&quot; hat bereits eine Spalte</translation>
+    </message>
+    <message>
+        <source>Ambiguous attribute &quot;%s&quot; could be %s</source>
+        <translation>Das mehrdeutige Attribut &quot;%s&quot; könnte %s sein</translation>
+    </message>
+    <message>
+        <source>Missing header</source>
+        <translation>Die Kopfzeile fehlt</translation>
+    </message>
+    <message>
+        <source>The row has %d field, the header %d</source>
+        <translation>Die Zeile hat %d Feld, die Kopfzeile %d</translation>
+    </message>
+    <message>
+        <source>The row has %d fields, the header %d</source>
+        <translation>Die Zeile hat %d Felder, die Kopfzeile %d</translation>
+    </message>
+    <message>
+        <source>%s (%s line %d)</source>
+        <translation>%s (%s Zeile %d)</translation>
+    </message>
+    <message>
+        <source>Error reading XML around line %d: %s</source>
+        <translation>Fehler beim Lesen von XML um Zeile %d: %s</translation>
+    </message>
+    <message>
+        <source>A tag expected instead of text &quot;%s&quot;</source>
+        <translation>Ein Tag erwartet statt des Textes &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>Unterminated tag &quot;%s&quot;</source>
+        <translation>Nicht abgeschlossenes Tag &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>Elements nested deeper than %d levels</source>
+        <translation>Elemente tiefer als %d Ebenen verschachtelt</translation>
+    </message>
+    <message>
+        <source>Missing tag &quot;&lt;/%s&gt;&quot;</source>
+        <translation>Das Tag &quot;&lt;/%s&gt;&quot; fehlt</translation>
+    </message>
+    <message>
+        <source>Expecting terminating tag &quot;&lt;/%s&gt;&quot; instead of &quot;&lt;/%s&gt;&quot;</source>
+        <translation>Schließendes Tag &quot;&lt;/%s&gt;&quot; erwartet statt &quot;&lt;/%s&gt;&quot;</translation>
+    </message>
+    <message>
+        <source>Missing or unrecognized XML header</source>
+        <translation>XML-Kopf fehlt oder ist unbekannt</translation>
+    </message>
+    <message>
+        <source>Expecting an opening tag instead of &quot;&lt;/%s&gt;&quot;</source>
+        <translation>Öffnendes Tag erwartet statt &quot;&lt;/%s&gt;&quot;</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%s&quot;: %s</source>
+        <translation>Datei &quot;%s&quot; kann nicht geöffnet werden: %s</translation>
+    </message>
+    <message>
+        <source>Cannot read file &quot;%s&quot;: %s</source>
+        <translation>Datei &quot;%s&quot; kann nicht gelesen werden: %s</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%s&quot;: %s</source>
+        <translation>Datei &quot;%s&quot; kann nicht erstellt werden: %s</translation>
+    </message>
+    <message>
+        <source>Cannot write file &quot;%s&quot;: %s</source>
+        <translation>Datei &quot;%s&quot; kann nicht geschrieben werden: %s</translation>
+    </message>
+    <message>
+        <source>%d conflict</source>
+        <translation>%d Konflikt</translation>
+    </message>
+    <message>
+        <source>%d conflicts</source>
+        <translation>%d Konflikte</translation>
+    </message>
+    <message>
+        <source>%s, though better than %s in %s</source>
+        <translation>%s, obwohl besser als %s bei %s</translation>
+    </message>
+    <message>
+        <source>rule %d, entered</source>
+        <translation>Regel %d, eingegeben</translation>
+    </message>
+    <message>
+        <source>rule %d, undefined</source>
+        <translation>Regel %d, undefiniert</translation>
+    </message>
+    <message>
+        <source>rule %d, completed by the weights</source>
+        <translation>Regel %d, durch die Gewichte ergänzt</translation>
+    </message>
+    <message>
+        <source>rule %d, completed by monotonicity</source>
+        <translation>Regel %d, durch Monotonie ergänzt</translation>
+    </message>
+    <message>
+        <source>rule %d, completed by monotonicity from rule %d</source>
+        <translation>Regel %d, durch Monotonie ergänzt aus Regel %d</translation>
+    </message>
+    <message>
+        <source>rule %d, completed by monotonicity from rules %d and %d</source>
+        <translation>Regel %d, durch Monotonie ergänzt aus den Regeln %d und %d</translation>
+    </message>
+    <message>
+        <source>Option &quot;%s&quot;, attribute &quot;%s&quot;: the value &quot;%s&quot; has no weight in &quot;%s&quot;</source>
+        <translation>Variante &quot;%s&quot;, Attribut &quot;%s&quot;: der Wert &quot;%s&quot; hat kein Gewicht in &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>Option &quot;%s&quot;, attribute &quot;%s&quot;: unknown value &quot;%s&quot; in &quot;%s&quot;</source>
+        <translation>Variante &quot;%s&quot;, Attribut &quot;%s&quot;: unbekannter Wert &quot;%s&quot; in &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>Option &quot;%s&quot;, attribute &quot;%s&quot;: the value &quot;%s&quot; is named twice in &quot;%s&quot;</source>
+        <translation>Variante &quot;%s&quot;, Attribut &quot;%s&quot;: der Wert &quot;%s&quot; ist zweimal genannt in &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>Option &quot;%s&quot;, attribute &quot;%s&quot;: the weight &quot;%s&quot; is not a non-negative number in &quot;%s&quot;</source>
+        <translation>Variante &quot;%s&quot;, Attribut &quot;%s&quot;: das Gewicht &quot;%s&quot; ist keine nichtnegative Zahl in &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>Option &quot;%s&quot;, attribute &quot;%s&quot;: all weights are zero in &quot;%s&quot;</source>
+        <translation>Variante &quot;%s&quot;, Attribut &quot;%s&quot;: alle Gewichte sind null in &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>The weights of %s count here as the sets of their values.</source>
+        <translation>Die Gewichte von %s zählen hier als die Mengen ihrer Werte.</translation>
     </message>
 </context>
 </TS>

@@ -1553,13 +1553,6 @@
     </message>
 </context>
 <context>
-    <name>std</name>
-    <message>
-        <source>The weights of %s count here as the sets of their values.</source>
-        <translation>Uteži atributov %s tu štejejo kot množice njihovih vrednosti.</translation>
-    </message>
-</context>
-<context>
     <name>ubic::edits</name>
     <message>
         <source>Add attribute</source>
@@ -1652,6 +1645,10 @@
     <message>
         <source>Edit model description</source>
         <translation>Uredi opis modela</translation>
+    </message>
+    <message>
+        <source>Reload from disk</source>
+        <translation>Ponovno naloži z diska</translation>
     </message>
 </context>
 <context>
@@ -2071,6 +2068,186 @@
     <message>
         <source> gives </source>
         <translation> da </translation>
+    </message>
+    <message>
+        <source>Cannot read the file</source>
+        <translation>Datoteke ni mogoče prebrati</translation>
+    </message>
+    <message>
+        <source>Unterminated quoted field</source>
+        <translation>Nezaključeno polje v narekovajih</translation>
+    </message>
+    <message>
+        <source>no function</source>
+        <translation>ni funkcije</translation>
+    </message>
+    <message>
+        <source>The attribute &quot;%s&quot; comes after the function of its parent &quot;%s&quot;</source>
+        <translation>Atribut &quot;%s&quot; stoji za funkcijo svojega nadrejenega atributa &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>No attribute has the number %d</source>
+        <translation>Noben atribut nima številke %d</translation>
+    </message>
+    <message>
+        <source>Attribute number %d is larger than %d</source>
+        <translation>Številka atributa %d je večja od %d</translation>
+    </message>
+    <message>
+        <source>Attribute level %d is not between 1 and %d</source>
+        <translation>Raven atributa %d ni med 1 in %d</translation>
+    </message>
+    <message>
+        <source>Error reading KVX around line %d: %s</source>
+        <translation>Napaka pri branju KVX okoli vrstice %d: %s</translation>
+    </message>
+    <message>
+        <source>Unrecognized section &quot;%s&quot;</source>
+        <translation>Neprepoznan razdelek &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>The rule tables of the file would consist of more than %d rules together, which is too much.</source>
+        <translation>Tabele pravil v datoteki bi imele skupaj več kot %d pravil, kar je preveč.</translation>
+    </message>
+    <message>
+        <source>The attribute &quot;%s&quot; is nested deeper than %d levels</source>
+        <translation>Atribut &quot;%s&quot; je vgnezden globlje od %d ravni</translation>
+    </message>
+    <message>
+        <source>Unknown attribute &quot;%s&quot;</source>
+        <translation>Neznan atribut &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>Attribute &quot;%s&quot; has a column already</source>
+        <translation>Atribut &quot;%s&quot; že ima stolpec</translation>
+    </message>
+    <message>
+        <source>Ambiguous attribute &quot;%s&quot; could be %s</source>
+        <translation>Dvoumen atribut &quot;%s&quot; je lahko %s</translation>
+    </message>
+    <message>
+        <source>Missing header</source>
+        <translation>Manjka glava</translation>
+    </message>
+    <message>
+        <source>The row has %d field, the header %d</source>
+        <translation>Vrstica ima %d polje, glava %d</translation>
+    </message>
+    <message>
+        <source>The row has %d fields, the header %d</source>
+        <translation>Vrstica ima polj: %d, glava: %d</translation>
+    </message>
+    <message>
+        <source>%s (%s line %d)</source>
+        <translation>%s (%s vrstica %d)</translation>
+    </message>
+    <message>
+        <source>Error reading XML around line %d: %s</source>
+        <translation>Napaka pri branju XML okoli vrstice %d: %s</translation>
+    </message>
+    <message>
+        <source>A tag expected instead of text &quot;%s&quot;</source>
+        <translation>Pričakovana oznaka namesto besedila &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>Unterminated tag &quot;%s&quot;</source>
+        <translation>Nezaključena oznaka &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>Elements nested deeper than %d levels</source>
+        <translation>Elementi, vgnezdeni globlje od %d ravni</translation>
+    </message>
+    <message>
+        <source>Missing tag &quot;&lt;/%s&gt;&quot;</source>
+        <translation>Manjka oznaka &quot;&lt;/%s&gt;&quot;</translation>
+    </message>
+    <message>
+        <source>Expecting terminating tag &quot;&lt;/%s&gt;&quot; instead of &quot;&lt;/%s&gt;&quot;</source>
+        <translation>Pričakovana zaključna oznaka &quot;&lt;/%s&gt;&quot; namesto &quot;&lt;/%s&gt;&quot;</translation>
+    </message>
+    <message>
+        <source>Missing or unrecognized XML header</source>
+        <translation>Glava XML manjka ali ni prepoznana</translation>
+    </message>
+    <message>
+        <source>Expecting an opening tag instead of &quot;&lt;/%s&gt;&quot;</source>
+        <translation>Pričakovana začetna oznaka namesto &quot;&lt;/%s&gt;&quot;</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%s&quot;: %s</source>
+        <translation>Datoteke &quot;%s&quot; ni mogoče odpreti: %s</translation>
+    </message>
+    <message>
+        <source>Cannot read file &quot;%s&quot;: %s</source>
+        <translation>Datoteke &quot;%s&quot; ni mogoče prebrati: %s</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%s&quot;: %s</source>
+        <translation>Datoteke &quot;%s&quot; ni mogoče ustvariti: %s</translation>
+    </message>
+    <message>
+        <source>Cannot write file &quot;%s&quot;: %s</source>
+        <translation>Datoteke &quot;%s&quot; ni mogoče zapisati: %s</translation>
+    </message>
+    <message>
+        <source>%d conflict</source>
+        <translation>%d konflikt</translation>
+    </message>
+    <message>
+        <source>%d conflicts</source>
+        <translation>konfliktov: %d</translation>
+    </message>
+    <message>
+        <source>%s, though better than %s in %s</source>
+        <translation>%s, čeprav boljše od %s pri %s</translation>
+    </message>
+    <message>
+        <source>rule %d, entered</source>
+        <translation>pravilo %d, vneseno</translation>
+    </message>
+    <message>
+        <source>rule %d, undefined</source>
+        <translation>pravilo %d, nedefinirano</translation>
+    </message>
+    <message>
+        <source>rule %d, completed by the weights</source>
+        <translation>pravilo %d, dopolnjeno z utežmi</translation>
+    </message>
+    <message>
+        <source>rule %d, completed by monotonicity</source>
+        <translation>pravilo %d, dopolnjeno z monotonostjo</translation>
+    </message>
+    <message>
+        <source>rule %d, completed by monotonicity from rule %d</source>
+        <translation>pravilo %d, dopolnjeno z monotonostjo iz pravila %d</translation>
+    </message>
+    <message>
+        <source>rule %d, completed by monotonicity from rules %d and %d</source>
+        <translation>pravilo %d, dopolnjeno z monotonostjo iz pravil %d in %d</translation>
+    </message>
+    <message>
+        <source>Option &quot;%s&quot;, attribute &quot;%s&quot;: the value &quot;%s&quot; has no weight in &quot;%s&quot;</source>
+        <translation>Varianta &quot;%s&quot;, atribut &quot;%s&quot;: vrednost &quot;%s&quot; nima uteži v &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>Option &quot;%s&quot;, attribute &quot;%s&quot;: unknown value &quot;%s&quot; in &quot;%s&quot;</source>
+        <translation>Varianta &quot;%s&quot;, atribut &quot;%s&quot;: neznana vrednost &quot;%s&quot; v &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>Option &quot;%s&quot;, attribute &quot;%s&quot;: the value &quot;%s&quot; is named twice in &quot;%s&quot;</source>
+        <translation>Varianta &quot;%s&quot;, atribut &quot;%s&quot;: vrednost &quot;%s&quot; je navedena dvakrat v &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>Option &quot;%s&quot;, attribute &quot;%s&quot;: the weight &quot;%s&quot; is not a non-negative number in &quot;%s&quot;</source>
+        <translation>Varianta &quot;%s&quot;, atribut &quot;%s&quot;: utež &quot;%s&quot; ni nenegativno število v &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>Option &quot;%s&quot;, attribute &quot;%s&quot;: all weights are zero in &quot;%s&quot;</source>
+        <translation>Varianta &quot;%s&quot;, atribut &quot;%s&quot;: vse uteži so nič v &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>The weights of %s count here as the sets of their values.</source>
+        <translation>Uteži atributov %s tu štejejo kot množice njihovih vrednosti.</translation>
     </message>
 </context>
 </TS>

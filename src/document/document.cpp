@@ -5,7 +5,16 @@
 
 #include "files/modelfile.h"
 #include "foundation/textfile.h"
+#include "foundation/translation.h"
 #include "model/ubicstr.h"
+
+// A reload is a step of the history like an edit, and its name sits among theirs for the Edit
+// menu to translate.
+namespace ubic::edits {
+
+constexpr const char* ReloadStep = UBIC_TEXT("Reload from disk");
+
+}  // namespace ubic::edits
 
 namespace ubic {
 
@@ -17,7 +26,6 @@ TUbicModel& Evaluated(TUbicModel& model) {
 }
 
 // The name of the step that reads the document's file anew.
-constexpr const char* kReloadStep = "Reload from disk";
 
 // Whether saving Model writes exactly Text. A file laid out otherwise is no state of any model.
 bool SavesAs(const TUbicModel& model, const std::string& text) {
@@ -140,7 +148,7 @@ void TUbicDocument::Reload() {
   NotifyChanging();
   state.Restore(*FModel);
   FHistory.CloseStep();
-  FHistory.Record(*FModel, kReloadStep);
+  FHistory.Record(*FModel, edits::ReloadStep);
   FHistory.CloseStep();
   StandForFile(text);
   Settle({TDocumentChange::TKind::Replaced, {}});

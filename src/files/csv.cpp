@@ -5,8 +5,23 @@
 #include <iterator>
 #include <utility>
 
+#include "foundation/cp1250.h"
+#include "foundation/translation.h"
+
+namespace ubic::ubicstr {
+
+constexpr const char* CsvCannotRead = UBIC_TEXT("Cannot read the file");
+constexpr const char* CsvUnterminatedQuote = UBIC_TEXT("Unterminated quoted field");
+
+}  // namespace ubic::ubicstr
+
 namespace ubic {
 namespace {
+
+// The readers of these files speak UTF-8, as the files do.
+[[noreturn]] void Fail(const char* english) {
+  throw ECsvError(Cp1250ToUtf8(Translated(english)));
+}
 
 // The separator a record holds most of outside quotes; ties go to the earlier in the list.
 char MostUsedSeparator(std::string_view record) {
@@ -46,7 +61,7 @@ bool TCsvReader::ReadBlock() {
   const std::size_t kept = FText.size();
   FText.resize(kept + FBlockSize);
   FStream->read(FText.data() + kept, static_cast<std::streamsize>(FBlockSize));
-  if (FStream->bad()) throw ECsvError("Cannot read the file");
+  if (FStream->bad()) Fail(ubicstr::CsvCannotRead);
   FText.resize(kept + static_cast<std::size_t>(FStream->gcount()));
   return FText.size() > kept;
 }
@@ -71,7 +86,7 @@ std::size_t TCsvReader::RecordEnd(bool& quotes) {
     } else {
       scanned = FText.size() - FPosition;
       if (!ReadBlock()) {
-        if (quoted) throw ECsvError("Unterminated quoted field");
+        if (quoted) Fail(ubicstr::CsvUnterminatedQuote);
         return FText.size();
       }
     }

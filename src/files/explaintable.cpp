@@ -1,7 +1,15 @@
 #include "explaintable.h"
 
+#include "foundation/translation.h"
 #include "model/conflicts.h"
 #include "model/valuetext.h"
+
+namespace ubic::ubicstr {
+
+// Decides an aggregate attribute that has no function yet.
+constexpr const char* NoFunction = UBIC_TEXT("no function");
+
+}  // namespace ubic::ubicstr
 
 namespace ubic {
 namespace {
@@ -20,7 +28,7 @@ std::string InputsText(const TAggregateExplanation& aggregate) {
 
 std::string DecidingRulesText(const TAggregateExplanation& aggregate) {
   const TUbicFunction* function = aggregate.Attribute->Funct();
-  if (function == nullptr) return "no function";
+  if (function == nullptr) return Translated(ubicstr::NoFunction);
   std::string text;
   for (const TDecidingRule& rule : aggregate.Rules) {
     if (!text.empty()) text += "; ";

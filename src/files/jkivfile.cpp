@@ -18,11 +18,15 @@
 #include "scalegroups.h"
 #include "xml.h"
 
+namespace ubic::ubicstr {
+
+constexpr const char* InputAfterFunction =
+    UBIC_TEXT("The attribute \"%s\" comes after the function of its parent \"%s\"");
+
+}  // namespace ubic::ubicstr
+
 namespace ubic {
 namespace {
-
-constexpr const char* kInputAfterFunction =
-    "The attribute \"%s\" comes after the function of its parent \"%s\"";
 
 // The name given to an attribute or a value whose own name is empty.
 constexpr const char* kUnnamed = "Unnamed";
@@ -472,7 +476,7 @@ void TJkivReader::ReadAttribute(const TXmlItem& item) {
   // A function's table holds the inputs its attribute had when it was read; another input would
   // not fit it.
   if (parent->Funct() != nullptr) {
-    throw EUbicError(Format(kInputAfterFunction, attribute->GetName(), parent->GetName()));
+    throw EUbicError(Format(ubicstr::InputAfterFunction, attribute->GetName(), parent->GetName()));
   }
   TUbicAttribute& added = *attribute;
   parent->AddInput(std::move(attribute));

@@ -14,6 +14,15 @@
 #include "modelfile.h"
 #include "scalegroups.h"
 
+// What is wrong with the attributes' numbers and levels.
+namespace ubic::ubicstr {
+
+constexpr const char* KvxNoAttribute = UBIC_TEXT("No attribute has the number %d");
+constexpr const char* KvxNumberTooLarge = UBIC_TEXT("Attribute number %d is larger than %d");
+constexpr const char* KvxLevelOutOfRange = UBIC_TEXT("Attribute level %d is not between 1 and %d");
+
+}  // namespace ubic::ubicstr
+
 namespace ubic {
 namespace {
 
@@ -23,9 +32,6 @@ constexpr int kMaxAttributeNumber = 1'000'000;
 // The option text of an option that may take any value.
 constexpr char kAnyValue = '*';
 
-constexpr const char* kNoAttribute = "No attribute has the number %d";
-constexpr const char* kNumberTooLarge = "Attribute number %d is larger than %d";
-constexpr const char* kLevelOutOfRange = "Attribute level %d is not between 1 and %d";
 constexpr const char* kFormatName = "KVX";
 
 // --- Writing ---
@@ -318,7 +324,7 @@ std::unique_ptr<TUbicAttribute> TKvxReader::ReadAttRecord(int& level, int& numbe
   }
   // Level 1 is the top; below it the search for the parent would climb past the root.
   if (level < 1 || level > kMaxReadLevel) {
-    FParser.Error(Format(kLevelOutOfRange, level, kMaxReadLevel));
+    FParser.Error(Format(ubicstr::KvxLevelOutOfRange, level, kMaxReadLevel));
   }
   return attribute;
 }
@@ -372,7 +378,7 @@ std::unique_ptr<TUbicDiscreteScale> TKvxReader::ReadScale() const {
 
 void TKvxReader::EnterInTable(TUbicAttribute& attribute, int number) {
   if (number > kMaxAttributeNumber) {
-    FParser.Error(Format(kNumberTooLarge, number, kMaxAttributeNumber));
+    FParser.Error(Format(ubicstr::KvxNumberTooLarge, number, kMaxAttributeNumber));
   }
   if (number < 0) ListIndexError(number);
   // An attribute without a number cannot be referred to.
@@ -419,7 +425,7 @@ void TKvxReader::ReadFncRecord() {
     } else if (tag == 'I') {
       const int number = FParser.ItemInt(i);
       TUbicAttribute* attribute = TableEntry(number);
-      if (attribute == nullptr) FParser.Error(Format(kNoAttribute, number));
+      if (attribute == nullptr) FParser.Error(Format(ubicstr::KvxNoAttribute, number));
       FRuleBudget.Take(*attribute);
       // Each attribute number starts that attribute's function; the one before is complete.
       auto built = std::make_unique<TUbicFunction>();

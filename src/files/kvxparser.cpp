@@ -4,7 +4,15 @@
 
 #include "excerpt.h"
 #include "foundation/checkedint.h"
+#include "foundation/translation.h"
 #include "foundation/utils.h"
+
+namespace ubic::ubicstr {
+
+constexpr const char* KvxErrorAtLine = UBIC_TEXT("Error reading KVX around line %d: %s");
+constexpr const char* KvxUnknownSection = UBIC_TEXT("Unrecognized section \"%s\"");
+
+}  // namespace ubic::ubicstr
 
 namespace ubic {
 namespace {
@@ -27,7 +35,7 @@ bool StartsRecord(const std::string& line) {
 }  // namespace
 
 EKvxError::EKvxError(int line, const std::string& text)
-    : std::runtime_error(Format("Error reading KVX around line %d: ", line) + text) {}
+    : std::runtime_error(Format(ubicstr::KvxErrorAtLine, line, text)) {}
 
 TKvxParser::TKvxParser(const std::vector<std::string>& lines) : FLines(lines) {}
 
@@ -51,7 +59,7 @@ bool TKvxParser::Next() {
   FSection = Trim(line.substr(0, kSectionWidth));
   const std::string rest = line.size() > kSectionWidth ? line.substr(kSectionWidth) : std::string();
   if (!Lists(kSections, FSection))
-    Error(Format("Unrecognized section \"%s\"", ContentExcerpt(FSection)));
+    Error(Format(ubicstr::KvxUnknownSection, ContentExcerpt(FSection)));
   if (Lists(kWholeTextSections, FSection)) {
     // The blank before the name is its tag.
     FRecordItems.push_back(" " + rest);

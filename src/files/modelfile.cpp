@@ -6,11 +6,17 @@
 #include "foundation/utils.h"
 #include "model/ubicstr.h"
 
+namespace ubic::ubicstr {
+
+constexpr const char* TooManyRules = UBIC_TEXT(
+    "The rule tables of the file would consist of more than %d rules together, which is too much.");
+constexpr const char* NestedTooDeep =
+    UBIC_TEXT("The attribute \"%s\" is nested deeper than %d levels");
+
+}  // namespace ubic::ubicstr
+
 namespace ubic {
 namespace {
-
-constexpr const char* kTooManyRules =
-    "The rule tables of the file would consist of more than %d rules together, which is too much.";
 
 void WriteScale(const TUbicScale& scale, TXmlItem& parent) {
   TXmlItem& item = *parent.AddItem("SCALE");
@@ -160,14 +166,13 @@ void TRuleBudget::Take(const TUbicAttribute& attribute) {
     }
     throw EUbicError(TableTooLargeText(count, attribute.GetName()));
   }
-  if (count > FLeft) throw EUbicError(Format(kTooManyRules, kMaxReadRules));
+  if (count > FLeft) throw EUbicError(Format(ubicstr::TooManyRules, kMaxReadRules));
   FLeft -= count;
 }
 
 void CheckReadableLevel(const std::string& name, int level) {
   if (level > kMaxReadLevel) {
-    throw EUbicError(
-        Format("The attribute \"%s\" is nested deeper than %d levels", name, kMaxReadLevel));
+    throw EUbicError(Format(ubicstr::NestedTooDeep, name, kMaxReadLevel));
   }
 }
 

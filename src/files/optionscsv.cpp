@@ -7,13 +7,34 @@
 #include <vector>
 
 #include "foundation/cp1250.h"
+#include "foundation/translation.h"
 #include "foundation/utils.h"
 #include "model/ubicstr.h"
 #include "model/valuecode.h"
 #include "model/valuetext.h"
 
+// What is wrong with a file of options, followed by the file and the line.
+namespace ubic::ubicstr {
+
+constexpr const char* CsvUnknownAttribute = UBIC_TEXT("Unknown attribute \"%s\"");
+constexpr const char* CsvColumnTaken = UBIC_TEXT("Attribute \"%s\" has a column already");
+constexpr const char* CsvAmbiguousAttribute = UBIC_TEXT("Ambiguous attribute \"%s\" could be %s");
+constexpr const char* CsvMissingHeader = UBIC_TEXT("Missing header");
+constexpr const char* CsvRowHasOneField = UBIC_TEXT("The row has %d field, the header %d");
+constexpr const char* CsvRowHasFields = UBIC_TEXT("The row has %d fields, the header %d");
+constexpr const char* CsvAtLine = UBIC_TEXT("%s (%s line %d)");
+
+}  // namespace ubic::ubicstr
+
 namespace ubic {
 namespace {
+
+// A message in the user's language filled with UTF-8 texts, such as a file's names and captions
+// that Windows-1250 may not hold: this reader's messages are UTF-8.
+template <class... Args>
+std::string Utf8Message(const char* english, const Args&... args) {
+  return Format(Cp1250ToUtf8(Translated(english)), args...);
+}
 
 // The number of slots for the cells of a column met before.
 // Enough for the weights a column's cells give, which vary more than sets.
@@ -113,16 +134,18 @@ TColumnAttributes::TColumnAttributes(const TUbicModel& model)
 int TColumnAttributes::Take(std::string_view name) {
   const std::string cp1250 = Utf8ToCp1250(name);
   const std::vector<int>& matches = FNames.Matches(cp1250);
-  if (matches.empty()) throw EOptionsFileError("Unknown attribute \"" + std::string(name) + "\"");
+  if (matches.empty()) {
+    throw EOptionsFileError(Utf8Message(ubicstr::CsvUnknownAttribute, std::string(name)));
+  }
   std::vector<int> left;
   std::copy_if(matches.begin(), matches.end(), std::back_inserter(left),
                [this](int i) { return !FTaken[i]; });
   if (left.empty()) {
-    throw EOptionsFileError("Attribute \"" + std::string(name) + "\" has a column already");
+    throw EOptionsFileError(Utf8Message(ubicstr::CsvColumnTaken, std::string(name)));
   }
   if (FNames.Ambiguous(left)) {
-    throw EOptionsFileError("Ambiguous attribute \"" + std::string(name) + "\" could be " +
-                            Cp1250ToUtf8(FNames.Candidates(left)));
+    throw EOptionsFileError(Utf8Message(ubicstr::CsvAmbiguousAttribute, std::string(name),
+                                        Cp1250ToUtf8(FNames.Candidates(left))));
   }
   FTaken[left.front()] = true;
   return left.front();
@@ -167,8 +190,8 @@ void TOptionsFileReader::ReplaceAllOptions() {
   Fill(all);
 }
 
-std::string TOptionsFileReader::Where(int line) const {
-  return " (" + FFileName + " line " + std::to_string(line) + ")";
+std::string TOptionsFileReader::Located(const std::string& message, int line) const {
+  return Utf8Message(ubicstr::CsvAtLine, message, FFileName, line);
 }
 
 bool TOptionsFileReader::Next() {
@@ -181,13 +204,13 @@ bool TOptionsFileReader::Next() {
     }
     return false;
   } catch (const ECsvError& e) {
-    throw EOptionsFileError(e.what() + Where(FReader.RecordLine()));
+    throw EOptionsFileError(Located(e.what(), FReader.RecordLine()));
   }
 }
 
 void TOptionsFileReader::ReadHeader() {
   FReader.FindSeparator();
-  if (!Next()) throw EOptionsFileError("Missing header" + Where(1));
+  if (!Next()) throw EOptionsFileError(Located(Utf8Message(ubicstr::CsvMissingHeader), 1));
   std::vector<TUbicAttribute*> basic;
   FModel.Root()->CollectBasicAttributes(basic);
   TColumnAttributes columns(FModel);
@@ -196,7 +219,7 @@ void TOptionsFileReader::ReadHeader() {
     try {
       position = columns.Take(FFields[i]);
     } catch (const EOptionsFileError& e) {
-      throw EOptionsFileError(e.what() + Where(FReader.RecordLine()));
+      throw EOptionsFileError(Located(e.what(), FReader.RecordLine()));
     }
     TUbicAttribute* attribute = basic[static_cast<std::size_t>(position)];
     FColumns.push_back({attribute, TValueNames(*attribute), std::vector<TKnownCell>(kKnownCells)});
@@ -217,9 +240,10 @@ int TOptionsFileReader::OptionLine() const {
   const int line = FReader.RecordLine();
   if (FFields.size() != FColumns.size() + 1) {
     const std::size_t fields = FFields.size();
-    throw EOptionsFileError("The row has " + std::to_string(fields) +
-                            (fields == 1 ? " field" : " fields") + ", the header " +
-                            std::to_string(FColumns.size() + 1) + Where(line));
+    const std::string message =
+        Utf8Message(fields == 1 ? ubicstr::CsvRowHasOneField : ubicstr::CsvRowHasFields,
+                    static_cast<long long>(fields), static_cast<long long>(FColumns.size() + 1));
+    throw EOptionsFileError(Located(message, line));
   }
   return line;
 }
@@ -310,7 +334,7 @@ TWeightedValue TOptionsFileReader::ParseValue(const TColumn& column, std::string
   try {
     return column.Names.Value(cell, Utf8ToCp1250(FFields[0]));
   } catch (const EOptionsFileError& e) {
-    throw EOptionsFileError(e.what() + Where(line));
+    throw EOptionsFileError(Located(e.what(), line));
   }
 }
 

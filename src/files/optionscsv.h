@@ -149,7 +149,8 @@ class TOptionsFileReader {
     std::vector<std::vector<TTextIndex>> Cells;
   };
 
-  std::string Where(int line) const;
+  // Message, UTF-8, with the file and Line where it happened.
+  std::string Located(const std::string& message, int line) const;
   // The next record that is not a blank line where values are expected.
   bool Next();
   void ReadHeader();

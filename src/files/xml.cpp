@@ -7,7 +7,23 @@
 
 #include "excerpt.h"
 #include "foundation/textfile.h"
+#include "foundation/translation.h"
 #include "foundation/utils.h"
+
+// The reader's complaints, told after the line where it stopped.
+namespace ubic::ubicstr {
+
+constexpr const char* XmlErrorAtLine = UBIC_TEXT("Error reading XML around line %d: %s");
+constexpr const char* XmlTextForTag = UBIC_TEXT("A tag expected instead of text \"%s\"");
+constexpr const char* XmlUnterminatedTag = UBIC_TEXT("Unterminated tag \"%s\"");
+constexpr const char* XmlTooDeep = UBIC_TEXT("Elements nested deeper than %d levels");
+constexpr const char* XmlMissingEndTag = UBIC_TEXT("Missing tag \"</%s>\"");
+constexpr const char* XmlWrongEndTag =
+    UBIC_TEXT("Expecting terminating tag \"</%s>\" instead of \"</%s>\"");
+constexpr const char* XmlBadHeader = UBIC_TEXT("Missing or unrecognized XML header");
+constexpr const char* XmlEndTagFirst = UBIC_TEXT("Expecting an opening tag instead of \"</%s>\"");
+
+}  // namespace ubic::ubicstr
 
 namespace ubic {
 
@@ -48,8 +64,8 @@ class TXmlParser {
   bool Closing = false;
 
   [[noreturn]] void Error(std::string_view text) const {
-    throw EXmlError(Format("Error reading XML around line %d: ", static_cast<int>(FLineIndex) + 1) +
-                    std::string(text));
+    throw EXmlError(
+        Format(ubicstr::XmlErrorAtLine, static_cast<int>(FLineIndex) + 1, std::string(text)));
   }
 
   std::string ReadTag() {
@@ -61,11 +77,11 @@ class TXmlParser {
     }
     const std::string_view before = std::string_view(FBuffer).substr(FStart, lt - FStart);
     if (!Trim(std::string(before)).empty()) {
-      Error(Format("A tag expected instead of text \"%s\"", ContentExcerpt(before)));
+      Error(Format(ubicstr::XmlTextForTag, ContentExcerpt(before)));
     }
     FStart = lt;
     const std::size_t gt = FindInBuffer('>', lt);
-    if (gt == std::string::npos) Error(Format("Unterminated tag \"%s\"", ContentExcerpt(Rest())));
+    if (gt == std::string::npos) Error(Format(ubicstr::XmlUnterminatedTag, ContentExcerpt(Rest())));
     std::string tag = FBuffer.substr(lt, gt - lt + 1);
     Consume(gt + 1);
     return tag;
@@ -182,8 +198,7 @@ class TXmlParser {
 };
 
 void ReadElement(TXmlParser& parser, TXmlItem& item, int depth) {
-  if (depth > XmlMaxDepth)
-    parser.Error(Format("Elements nested deeper than %d levels", XmlMaxDepth));
+  if (depth > XmlMaxDepth) parser.Error(Format(ubicstr::XmlTooDeep, XmlMaxDepth));
   item.Name = parser.TagName;
   for (const std::string& attribute : parser.TagAttributes) {
     item.AddAttribute(TextBefore(attribute, "="), XmlUnescape(TextAfter(attribute, "=")));
@@ -193,11 +208,11 @@ void ReadElement(TXmlParser& parser, TXmlItem& item, int depth) {
   for (;;) {
     text = parser.ReadText();
     parser.ParseTag(parser.ReadTag());
-    if (parser.Eof) parser.Error(Format("Missing tag \"</%s>\"", ContentExcerpt(item.Name)));
+    if (parser.Eof) parser.Error(Format(ubicstr::XmlMissingEndTag, ContentExcerpt(item.Name)));
     if (parser.Closing) {
       if (parser.TagName == item.Name) break;
-      parser.Error(Format("Expecting terminating tag \"</%s>\" instead of \"</%s>\"",
-                          ContentExcerpt(item.Name), ContentExcerpt(parser.TagName)));
+      parser.Error(Format(ubicstr::XmlWrongEndTag, ContentExcerpt(item.Name),
+                          ContentExcerpt(parser.TagName)));
     }
     if (!text.empty()) item.AddItem(std::string(), XmlUnescape(text));
     ReadElement(parser, *item.AddItem(std::make_unique<TXmlItem>()), depth + 1);
@@ -288,13 +303,12 @@ void ReadXml(TXmlItem& root, const std::vector<std::string>& lines) {
   TXmlParser parser(lines);
   if (!XmlHeader.empty()) {
     const std::string header = parser.ReadTag();
-    if (parser.Eof || header != XmlHeader) parser.Error("Missing or unrecognized XML header");
+    if (parser.Eof || header != XmlHeader) parser.Error(Translated(ubicstr::XmlBadHeader));
   }
   parser.ParseTag(parser.ReadTag());
   if (parser.Eof) return;
   if (parser.Closing) {
-    parser.Error(
-        Format("Expecting an opening tag instead of \"</%s>\"", ContentExcerpt(parser.TagName)));
+    parser.Error(Format(ubicstr::XmlEndTagFirst, ContentExcerpt(parser.TagName)));
   }
   ReadElement(parser, root, 1);
 }

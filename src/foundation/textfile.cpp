@@ -14,16 +14,26 @@
 #include <utility>
 
 #include "cp1250.h"
+#include "translation.h"
 #include "utils.h"
+
+// What went wrong with a file: its name, then the system's reason.
+namespace ubic::ubicstr {
+
+constexpr const char* CannotOpenFile = UBIC_TEXT("Cannot open file \"%s\": %s");
+constexpr const char* CannotReadFile = UBIC_TEXT("Cannot read file \"%s\": %s");
+constexpr const char* CannotCreateFile = UBIC_TEXT("Cannot create file \"%s\": %s");
+constexpr const char* CannotWriteFile = UBIC_TEXT("Cannot write file \"%s\": %s");
+
+}  // namespace ubic::ubicstr
 
 namespace ubic {
 namespace {
 
 // Messages are Windows-1250 text like every other message of the program; the file name comes
 // from the system in UTF-8.
-[[noreturn]] void Fail(const char* what, const std::string& fileName, int error) {
-  throw EFileError(
-      std::string(what) + " \"" + Utf8ToCp1250(fileName) + "\": " + std::strerror(error), error);
+[[noreturn]] void Fail(const char* message, const std::string& fileName, int error) {
+  throw EFileError(Format(message, Utf8ToCp1250(fileName), std::strerror(error)), error);
 }
 
 }  // namespace
@@ -74,7 +84,7 @@ bool WriteAll(int descriptor, std::string_view content) {
 
 std::ifstream OpenFileForReading(const std::string& fileName) {
   std::ifstream file(fileName, std::ios::binary);
-  if (!file) Fail("Cannot open file", fileName, errno);
+  if (!file) Fail(ubicstr::CannotOpenFile, fileName, errno);
   return file;
 }
 
@@ -83,7 +93,7 @@ std::string ReadFileText(const std::string& fileName) {
   // In blocks rather than a character at a time: model files can be tens of megabytes.
   std::ostringstream content;
   content << file.rdbuf();
-  if (file.bad()) Fail("Cannot read file", fileName, errno);
+  if (file.bad()) Fail(ubicstr::CannotReadFile, fileName, errno);
   return std::move(content).str();
 }
 
@@ -121,11 +131,11 @@ TSafeFileWriter::TSafeFileWriter(const std::string& fileName)
   // A device or a pipe cannot be replaced by a file: it is written as it is.
   if (exists && !S_ISREG(existing.st_mode)) {
     FInPlace = open(FTarget.c_str(), O_WRONLY | O_CLOEXEC);
-    if (FInPlace < 0) Fail("Cannot create file", fileName, errno);
+    if (FInPlace < 0) Fail(ubicstr::CannotCreateFile, fileName, errno);
     return;
   }
   FTemporary = std::make_unique<TTemporaryFile>(FTarget);
-  if (!FTemporary->IsOpen()) Fail("Cannot create file", fileName, errno);
+  if (!FTemporary->IsOpen()) Fail(ubicstr::CannotCreateFile, fileName, errno);
   // A new file gets the permissions a plain create would give it; a replaced one keeps its own.
   if (exists) {
     fchmod(FTemporary->Descriptor(), existing.st_mode & 07777);
@@ -142,7 +152,7 @@ TSafeFileWriter::~TSafeFileWriter() {
 
 void TSafeFileWriter::Write(std::string_view data) {
   const int descriptor = FTemporary ? FTemporary->Descriptor() : FInPlace;
-  if (!WriteAll(descriptor, data)) Fail("Cannot write file", FFileName, errno);
+  if (!WriteAll(descriptor, data)) Fail(ubicstr::CannotWriteFile, FFileName, errno);
 }
 
 const std::string& TSafeFileWriter::WritePath() const {
@@ -151,14 +161,14 @@ const std::string& TSafeFileWriter::WritePath() const {
 
 void TSafeFileWriter::Commit() {
   if (!FTemporary) {
-    if (close(std::exchange(FInPlace, -1)) != 0) Fail("Cannot write file", FFileName, errno);
+    if (close(std::exchange(FInPlace, -1)) != 0) Fail(ubicstr::CannotWriteFile, FFileName, errno);
     return;
   }
   if (fsync(FTemporary->Descriptor()) != 0 || !FTemporary->Close()) {
-    Fail("Cannot write file", FFileName, errno);
+    Fail(ubicstr::CannotWriteFile, FFileName, errno);
   }
   if (std::rename(FTemporary->Path().c_str(), FTarget.c_str()) != 0) {
-    Fail("Cannot write file", FFileName, errno);
+    Fail(ubicstr::CannotWriteFile, FFileName, errno);
   }
   FTemporary->Keep();
   SyncFolderOf(FTarget);

@@ -131,8 +131,8 @@ std::vector<int> ConflictPartners(const std::vector<TRuleConflict>& conflicts, i
 std::string FunctionSummary(const TUbicFunction& function, std::size_t conflictCount) {
   std::string summary = function.StatisticsText();
   if (conflictCount > 0) {
-    summary +=
-        ", " + std::to_string(conflictCount) + (conflictCount == 1 ? " conflict" : " conflicts");
+    summary += ", " + Format(conflictCount == 1 ? ubicstr::OneConflict : ubicstr::Conflicts,
+                             static_cast<long long>(conflictCount));
   }
   if (function.EnteredCount() == function.RuleCount()) return summary;
   // Said whenever the weights are in use, as they may fill nothing yet; otherwise only while
@@ -192,8 +192,8 @@ std::string InputNames(const TUbicFunction& function, std::uint64_t inputs) {
 }
 
 std::string ConflictText(const TUbicFunction& function, const TRuleConflict& conflict) {
-  return RuleText(function, conflict.Better) + ", though better than " +
-         RuleText(function, conflict.Worse) + " in " + InputNames(function, conflict.Inputs);
+  return Format(ubicstr::ConflictDescription, RuleText(function, conflict.Better),
+                RuleText(function, conflict.Worse), InputNames(function, conflict.Inputs));
 }
 
 }  // namespace ubic

@@ -7,10 +7,10 @@
 #include <utility>
 
 #include "attribute.h"
-#include "foundation/translation.h"
 #include "foundation/utils.h"
 #include "model.h"
 #include "ubicobject.h"
+#include "ubicstr.h"
 #include "valuecode.h"
 #include "valuetext.h"
 
@@ -19,10 +19,9 @@ namespace {
 
 constexpr const char* kMethodNames[] = {"sets", "prob", "fuzzy"};
 
-[[noreturn]] void WeightsError(const std::string& option, const std::string& attribute,
-                               const std::string& text, const std::string& reason) {
-  throw EUbicError(
-      Format("Option \"%s\", attribute \"%s\": %s in \"%s\"", option, attribute, reason, text));
+template <class... Args>
+[[noreturn]] void WeightsError(const char* message, const Args&... args) {
+  throw EUbicError(Format(message, args...));
 }
 
 std::string_view TrimmedView(std::string_view text) {
@@ -102,18 +101,17 @@ TWeightedValue ParseWeights(const std::string& text, const TValueIndexOf& indexO
     const std::size_t equals = part.find('=');
     const std::string name(part.substr(0, equals));
     if (equals == std::string_view::npos) {
-      WeightsError(option, attribute, text, "the value \"" + name + "\" has no weight");
+      WeightsError(ubicstr::WeightMissing, option, attribute, name, text);
     }
     const int index = indexOf(name);
-    if (index < 0) WeightsError(option, attribute, text, "unknown value \"" + name + "\"");
+    if (index < 0) WeightsError(ubicstr::WeightedValueUnknown, option, attribute, name, text);
     const bool twice = std::any_of(entries.begin(), entries.end(),
                                    [index](const auto& entry) { return entry.first == index; });
-    if (twice) WeightsError(option, attribute, text, "the value \"" + name + "\" is named twice");
+    if (twice) WeightsError(ubicstr::WeightedValueTwice, option, attribute, name, text);
     const std::string_view number = part.substr(equals + 1);
     const std::optional<double> weight = ParseNumber(number);
     if (!weight || *weight < 0) {
-      WeightsError(option, attribute, text,
-                   "the weight \"" + std::string(number) + "\" is not a non-negative number");
+      WeightsError(ubicstr::WeightNotANumber, option, attribute, std::string(number), text);
     }
     entries.emplace_back(index, *weight);
     if (end == std::string_view::npos) break;
@@ -126,7 +124,7 @@ TWeightedValue ParseWeights(const std::string& text, const TValueIndexOf& indexO
     value.Codes += ValueCode(index);
     value.Weights.push_back(weight);
   }
-  if (value.Codes.empty()) WeightsError(option, attribute, text, "all weights are zero");
+  if (value.Codes.empty()) WeightsError(ubicstr::WeightsAllZero, option, attribute, text);
   return value;
 }
 
@@ -234,7 +232,7 @@ std::string ReducedWeightsRemark(const TUbicModel& model, int k) {
     names += (names.empty() ? "\"" : ", \"") + basic->GetName() + "\"";
   }
   if (names.empty()) return {};
-  return Format(UBIC_TEXT("The weights of %s count here as the sets of their values."), names);
+  return Format(ubicstr::WeightsReadAsSets, names);
 }
 
 std::vector<std::string> ValueNames(const TUbicScale* scale) {

@@ -1,6 +1,8 @@
 #include "explain.h"
 
+#include "foundation/utils.h"
 #include "scratchevaluation.h"
+#include "ubicstr.h"
 #include "valuecode.h"
 #include "valuetext.h"
 
@@ -81,15 +83,6 @@ TAggregateExplanation Explain(const TUbicAttribute& attribute, const TScratchEva
   return explanation;
 }
 
-std::string RuleNumbers(const std::vector<int>& rules) {
-  std::string text;
-  for (std::size_t i = 0; i < rules.size(); ++i) {
-    if (i > 0) text += i + 1 == rules.size() ? " and " : ", ";
-    text += std::to_string(rules[i] + 1);
-  }
-  return text;
-}
-
 }  // namespace
 
 TExplanation ExplainOption(const TUbicModel& model, int option) {
@@ -113,21 +106,27 @@ TExplanation ExplainOption(const TUbicModel& model, int option) {
 }
 
 std::string RuleOriginText(const TDecidingRule& rule) {
-  std::string text = "rule " + std::to_string(rule.Rule + 1) + ", ";
+  const int number = rule.Rule + 1;
   switch (rule.Origin) {
     case TRuleOrigin::Entered:
-      return text + "entered";
+      return Format(ubicstr::RuleEntered, number);
     case TRuleOrigin::Undefined:
-      return text + "undefined";
+      return Format(ubicstr::RuleUndefined, number);
     case TRuleOrigin::Weights:
-      return text + "completed by the weights";
+      return Format(ubicstr::RuleByWeights, number);
     case TRuleOrigin::Monotonicity:
-      text += "completed by monotonicity";
       break;
   }
-  return rule.From.empty()
-             ? text
-             : text + " from rule" + (rule.From.size() > 1 ? "s " : " ") + RuleNumbers(rule.From);
+  // BoundingRules gives at most the two rules that make the interval's ends.
+  switch (rule.From.size()) {
+    case 0:
+      return Format(ubicstr::RuleByMonotonicity, number);
+    case 1:
+      return Format(ubicstr::RuleByMonotonicityFromOne, number, rule.From.front() + 1);
+    default:
+      return Format(ubicstr::RuleByMonotonicityFromTwo, number, rule.From.front() + 1,
+                    rule.From.back() + 1);
+  }
 }
 
 }  // namespace ubic

@@ -150,6 +150,37 @@ inline constexpr const char* DeterminedLabel = UBIC_TEXT("determined:");
 inline constexpr const char* OpenRulesStayUndefined = UBIC_TEXT("open rules stay *");
 inline constexpr const char* OpenRulesFollowWeights = UBIC_TEXT("open rules follow the weights");
 inline constexpr const char* WeightsWaitForRules = UBIC_TEXT("weights wait for more entered rules");
+// A function's conflicts after its statistics, and one conflict: the better rule, the worse one and
+// the inputs where the better is better.
+inline constexpr const char* OneConflict = UBIC_TEXT("%d conflict");
+inline constexpr const char* Conflicts = UBIC_TEXT("%d conflicts");
+inline constexpr const char* ConflictDescription = UBIC_TEXT("%s, though better than %s in %s");
+
+// The origins of the deciding rules in an explanation, the rules numbered from 1.
+inline constexpr const char* RuleEntered = UBIC_TEXT("rule %d, entered");
+inline constexpr const char* RuleUndefined = UBIC_TEXT("rule %d, undefined");
+inline constexpr const char* RuleByWeights = UBIC_TEXT("rule %d, completed by the weights");
+inline constexpr const char* RuleByMonotonicity = UBIC_TEXT("rule %d, completed by monotonicity");
+inline constexpr const char* RuleByMonotonicityFromOne =
+    UBIC_TEXT("rule %d, completed by monotonicity from rule %d");
+inline constexpr const char* RuleByMonotonicityFromTwo =
+    UBIC_TEXT("rule %d, completed by monotonicity from rules %d and %d");
+
+// What is wrong with an option's weighted value "a=0.3;b=0.7": the option, the attribute, then
+// the value or weight at fault where there is one, and the whole text.
+inline constexpr const char* WeightMissing =
+    UBIC_TEXT("Option \"%s\", attribute \"%s\": the value \"%s\" has no weight in \"%s\"");
+inline constexpr const char* WeightedValueUnknown =
+    UBIC_TEXT("Option \"%s\", attribute \"%s\": unknown value \"%s\" in \"%s\"");
+inline constexpr const char* WeightedValueTwice =
+    UBIC_TEXT("Option \"%s\", attribute \"%s\": the value \"%s\" is named twice in \"%s\"");
+inline constexpr const char* WeightNotANumber = UBIC_TEXT(
+    "Option \"%s\", attribute \"%s\": the weight \"%s\" is not a non-negative number in \"%s\"");
+inline constexpr const char* WeightsAllZero =
+    UBIC_TEXT("Option \"%s\", attribute \"%s\": all weights are zero in \"%s\"");
+// After an option's evaluation with weights read as sets: the attributes' names in quotes.
+inline constexpr const char* WeightsReadAsSets =
+    UBIC_TEXT("The weights of %s count here as the sets of their values.");
 
 // Limits on the size of a new rule table, filled with the rule count and the attribute's name.
 inline constexpr const char* TableTooLarge = UBIC_TEXT(

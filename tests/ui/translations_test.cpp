@@ -1,11 +1,17 @@
+#include <QFile>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <algorithm>
 
 #include "modelreports/modelreport.h"
 #include "reports/textformatter.h"
+#include "ui/optiongrid.h"
+#include "ui/optionspage.h"
 #include "ui/translations.h"
 #include "ui_fixture.h"
 
@@ -87,6 +93,9 @@ TEST_F(Translations, GermanShowsGermanTextsOnEveryPage) {
   // The names of the edits, which the document layer gives, in the Edit menu.
   Modify(Document);
   EXPECT_EQ(Action("EditUndo")->text(), "&Rückgängig Beschreibung bearbeiten");
+  // A reload is a step that Undo names too.
+  Document->Document().Reload();
+  EXPECT_EQ(Action("EditUndo")->text(), "&Rückgängig Von der Festplatte neu laden");
 }
 
 // The messages of the layers below the program reach the questions in German, as UTF-8 whether
@@ -111,6 +120,48 @@ TEST_F(Translations, GermanMessagesKeepTheirCharacters) {
           "Die Datei \"" + car + "\" ist im Fenster \"" + Document->windowTitle().toStdString() +
               "\" geöffnet. Schließen Sie zuerst dieses Fenster oder speichern Sie unter "
               "einem anderen Namen."}));
+}
+
+// A reader's error, glued from the reader's complaint and the place where it stopped, reaches the
+// error box as one German sentence.
+TEST_F(Translations, GermanTellsWhyAFileCannotBeRead) {
+  Start("de_DE");
+  const std::string broken = TempFile("broken.ubm");
+  QFile file(QString::fromStdString(broken));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("<?xml version=\"1.0\"?>\n<Ubic>\n");
+  file.close();
+  Questions.ChooseFile(TFileChoice{broken, 1});
+  Action("FileOpen")->trigger();
+  ASSERT_EQ(Questions.Asked().size(), 2u);
+  EXPECT_EQ(Questions.Asked()[1].Kind, TScriptedQuestions::TKind::Error);
+  EXPECT_EQ(Questions.Asked()[1].Text,
+            "Datei \"" + broken +
+                "\" kann nicht geöffnet werden: Fehler beim Lesen von XML um Zeile 3: Das Tag "
+                "\"</Ubic>\" fehlt");
+  TakeAsked();
+}
+
+// The Explanation window, opened from the Evaluation page, says in German how each rule came.
+TEST_F(Translations, GermanExplanationTellsWhereItsRulesCameFrom) {
+  Start("de_DE");
+  Child<QTabWidget>(Document, "PageControl")->setCurrentIndex(2);
+  auto* page = Child<TEvaluationPage>(Document, "EvaluationPage");
+  Child<TOptionGrid>(page, "Grid")->SetCurrent({2, 3});
+  QStringList origins;
+  WithModal([&] { Child<QPushButton>(page, "ExplainBtn")->click(); },
+            [&](QWidget* dialog) {
+              for (QTreeWidgetItemIterator it(Child<QTreeWidget>(dialog, "Tree")); *it; ++it) {
+                if (!(*it)->text(2).isEmpty()) origins.push_back((*it)->text(2));
+              }
+              dialog->close();
+            });
+  ASSERT_FALSE(origins.isEmpty());
+  for (const QString& origin : origins) {
+    EXPECT_TRUE(origin.contains(QRegularExpression("\\(Regel \\d+, (eingegeben|durch)")))
+        << origin.toStdString();
+    EXPECT_FALSE(origin.contains("rule")) << origin.toStdString();
+  }
 }
 
 TEST_F(Translations, SlovenianShowsSlovenianTexts) {
