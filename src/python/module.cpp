@@ -637,18 +637,19 @@ class TPyResults {
     return rows;
   }
 
-  // A DataFrame of a column per attribute, made column by column.
+  // A DataFrame of a column per attribute, made in one block of objects, a column after another,
+  // which pandas takes as it is: a column of its own for each would be copied into such a block.
   py::object Frame(const py::object& index) const {
-    py::dict columns;
     const auto rows = static_cast<py::ssize_t>(FRows);
-    for (std::size_t a = 0; a < FNames.size(); ++a) {
-      py::array column(py::dtype("O"), std::vector<py::ssize_t>{rows});
-      FillColumn(a, static_cast<PyObject**>(column.mutable_data()));
-      columns[py::int_(a)] = column;
-    }
-    // Numbered first, so that attributes of the same name each keep their column.
-    py::object frame = py::module_::import("pandas").attr("DataFrame")(columns, "index"_a = index,
-                                                                       "copy"_a = false);
+    const auto width = static_cast<py::ssize_t>(FNames.size());
+    const auto cell = static_cast<py::ssize_t>(sizeof(PyObject*));
+    py::array cells(py::dtype("O"), std::vector<py::ssize_t>{rows, width},
+                    std::vector<py::ssize_t>{cell, std::max<py::ssize_t>(rows, 1) * cell});
+    auto** data = static_cast<PyObject**>(cells.mutable_data());
+    for (std::size_t a = 0; a < FNames.size(); ++a) FillColumn(a, data + a * FRows);
+    py::object frame = py::module_::import("pandas").attr("DataFrame")(
+        cells, "index"_a = index, "dtype"_a = py::dtype("O"), "copy"_a = false);
+    // Named afterwards, so that attributes of the same name each keep their column.
     frame.attr("columns") = py::list(py::cast(FNames));
     return frame;
   }
