@@ -103,9 +103,11 @@ int FillTree(QTreeWidget& tree, const TUbicModel& model, const TExplanation& exp
     }
     SetValue(*item, *attribute, attribute->OptionText(explanation.Option));
     if (strong.count(attribute) != 0) {
-      MarkPoint(*item, StrongIcon(), BetterBackground(), kStrongHint);
+      MarkPoint(*item, StrongIcon(), BetterBackground(), QObject::tr(kStrongHint));
     }
-    if (weak.count(attribute) != 0) MarkPoint(*item, WeakIcon(), WorseBackground(), kWeakHint);
+    if (weak.count(attribute) != 0) {
+      MarkPoint(*item, WeakIcon(), WorseBackground(), QObject::tr(kWeakHint));
+    }
   }
   tree.expandAll();
   for (int column = 0; column < kColumnCount; ++column) tree.resizeColumnToContents(column);
@@ -119,7 +121,7 @@ QHBoxLayout* NewLegend(QWidget* parent) {
     auto* picture = new QLabel(parent);
     picture->setPixmap(icon.pixmap(16, 16));
     legend->addWidget(picture);
-    legend->addWidget(new QLabel(text, parent));
+    legend->addWidget(new QLabel(QObject::tr(text), parent));
     legend->addSpacing(16);
   }
   legend->addStretch();

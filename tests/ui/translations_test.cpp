@@ -1,4 +1,5 @@
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -149,13 +150,19 @@ TEST_F(Translations, GermanExplanationTellsWhereItsRulesCameFrom) {
   auto* page = Child<TEvaluationPage>(Document, "EvaluationPage");
   Child<TOptionGrid>(page, "Grid")->SetCurrent({2, 3});
   QStringList origins;
+  QStringList hints;
   WithModal([&] { Child<QPushButton>(page, "ExplainBtn")->click(); },
             [&](QWidget* dialog) {
               for (QTreeWidgetItemIterator it(Child<QTreeWidget>(dialog, "Tree")); *it; ++it) {
                 if (!(*it)->text(2).isEmpty()) origins.push_back((*it)->text(2));
+                if (!(*it)->toolTip(0).isEmpty()) hints.push_back((*it)->toolTip(0));
               }
+              for (const QLabel* label : dialog->findChildren<QLabel*>())
+                hints.push_back(label->text());
               dialog->close();
             });
+  // The strong and weak points, on their rows and in the legend.
+  EXPECT_GE(hints.count("St\u00e4rke: ein guter Wert"), 2) << hints.join('|').toStdString();
   ASSERT_FALSE(origins.isEmpty());
   for (const QString& origin : origins) {
     EXPECT_TRUE(origin.contains(QRegularExpression("\\(Regel \\d+, (eingegeben|durch)")))
