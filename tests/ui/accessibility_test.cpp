@@ -3,8 +3,11 @@
 
 #include <QAccessible>
 #include <QAccessibleInterface>
+#include <QDialog>
+#include <QLineEdit>
 #include <QTabWidget>
 #include <QWidget>
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -285,6 +288,109 @@ TEST_F(Accessibility, EveryPageIsWorkedByKeysAlone) {
   Press(Qt::Key_Space);
   EXPECT_FALSE(model.OptionSelected(0));
   EXPECT_TRUE(model.OptionSelected(1));
+}
+
+// Runs Body on the dialog that the keys pressed in Open bring up. A dialog that Body's keys do
+// not close fails the test and is closed, rather than leaving the test waiting on it.
+void ByKeys(const std::function<void()>& open, const std::function<void(QWidget*)>& body) {
+  bool ran = false;
+  // Stopped with this function, should the keys open nothing.
+  QTimer timer;
+  timer.setSingleShot(true);
+  QObject::connect(&timer, &QTimer::timeout, [&] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    ran = dialog != nullptr;
+    if (!dialog) return;
+    // The focus comes with the dialog's activation.
+    if (Eventually([dialog] { return dialog->isAncestorOf(QApplication::focusWidget()); })) {
+      body(dialog);
+    } else {
+      ADD_FAILURE() << "nothing in " << dialog->metaObject()->className() << " has the focus";
+    }
+    if (dialog->isVisible()) {
+      ADD_FAILURE() << "the keys left " << dialog->metaObject()->className() << " open";
+      static_cast<QDialog*>(dialog)->reject();
+    }
+  });
+  timer.start(0);
+  QWidget* window = QApplication::activeWindow();
+  open();
+  EXPECT_TRUE(ran) << "the keys opened no dialog";
+  // A window manager hands the activation back to the window the dialog came from; the offscreen
+  // platform has none. The keys go on where they were before the dialog.
+  QApplication::setActiveWindow(window);
+  EXPECT_TRUE(Eventually([] { return QApplication::focusWidget() != nullptr; }));
+}
+
+// Waits until an edit the keys started in a list is over, as a user sees the cell close.
+bool EditEnded(QWidget* dialog) {
+  return Eventually([dialog] {
+    return qobject_cast<QLineEdit*>(QApplication::focusWidget()) == nullptr &&
+           dialog->isAncestorOf(QApplication::focusWidget());
+  });
+}
+
+TEST_F(Accessibility, TheEditingDialogsAreWorkedByKeysAlone) {
+  TModelForm* document = Main->CreateDocument(Example("car.ubm"));
+  QApplication::setActiveWindow(Main.get());
+  ASSERT_TRUE(Eventually([] { return QApplication::focusWidget() != nullptr; }));
+  const TUbicAttribute* car = Find(document, "CAR");
+  ASSERT_TRUE(TabTo(Child<QWidget>(document, "ModTreeView")));
+  Press(Qt::Key_Home);
+  ASSERT_EQ(document->SelectedAttribute(), car);
+
+  // The rules of CAR by their key: down to the fourth rule, a derived one, "good" by its digit,
+  // and Enter keeps it.
+  constexpr int kRule = 3;
+  ASSERT_FALSE(car->Funct()->RuleEntered(kRule));
+  ByKeys([] { Press(Qt::Key_F, Qt::ControlModifier); },
+         [](QWidget*) {
+           for (int i = 0; i < kRule; ++i) Press(Qt::Key_Down);
+           Press(Qt::Key_3);
+           Press(Qt::Key_Return);
+         });
+  const TUbicFunction* function = document->Model().FindAttribute("CAR")->Funct();
+  EXPECT_TRUE(function->RuleEntered(kRule));
+  EXPECT_EQ(function->RuleLow(kRule), 2);
+  EXPECT_EQ(function->RuleHigh(kRule), 2);
+  Press(Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_FALSE(document->Model().FindAttribute("CAR")->Funct()->RuleEntered(kRule));
+
+  // Price's scale by the mnemonic of its group and the space bar.
+  Press(Qt::Key_Down);
+  Press(Qt::Key_Down);
+  ASSERT_EQ(document->SelectedAttribute()->GetName(), "Price");
+  const auto openScale = [] {
+    Press(Qt::Key_C, Qt::AltModifier);
+    Press(Qt::Key_Space);
+  };
+  const auto scale = [this, document] { return Find(document, "Price")->DiscreteScale(); };
+  const std::string before = scale()->ValueName(scale()->Count() - 1);
+
+  // Escape leaves the scale as it was, a value added or not. (In the rule editor Escape gives the
+  // current rule back to the completion instead.)
+  ByKeys(openScale, [](QWidget* dialog) {
+    Press(Qt::Key_End);
+    Press(Qt::Key_Insert, Qt::ControlModifier);
+    Press(Qt::Key_Escape);
+    ASSERT_TRUE(EditEnded(dialog));
+    Press(Qt::Key_Escape);
+  });
+  ASSERT_EQ(scale()->Count(), 4);
+  EXPECT_EQ(scale()->ValueName(3), before);
+
+  // A value after the last one, named as it comes; Enter ends the name, Enter again keeps it.
+  ByKeys(openScale, [](QWidget* dialog) {
+    Press(Qt::Key_End);
+    Press(Qt::Key_Insert, Qt::ControlModifier);
+    QTest::keyClicks(QApplication::focusWidget(), "over 50000");
+    Press(Qt::Key_Return);
+    ASSERT_TRUE(EditEnded(dialog));
+    Press(Qt::Key_Return);
+  });
+  ASSERT_EQ(scale()->Count(), 5);
+  EXPECT_EQ(scale()->ValueName(3), before);
+  EXPECT_EQ(scale()->ValueName(4), "over 50000");
 }
 
 }  // namespace
