@@ -129,11 +129,7 @@ TEST_F(Documents, OpenByExtensionAndSaveByChosenFilter) {
 
 TEST_F(Documents, OverwriteQuestionAndCancelledDialogsChangeNothing) {
   TModelForm* document = Main->CreateDocument({});
-  const std::string target = TempFile("model.ubm");
-  QFile file(QString::fromStdString(target));
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write("keep");
-  file.close();
+  const std::string target = WrittenFile("model.ubm", "keep");
 
   Questions.ChooseFile(std::nullopt);
   EXPECT_FALSE(document->SaveModel());
@@ -144,9 +140,9 @@ TEST_F(Documents, OverwriteQuestionAndCancelledDialogsChangeNothing) {
     EXPECT_FALSE(document->SaveModelAs());
   }
   EXPECT_EQ(document->FileName(), "");
+  QFile file(QString::fromStdString(target));
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_EQ(file.readAll(), "keep");
-  file.close();
   EXPECT_EQ(TakeAsked().back(),
             "File \"" + target + "\" already exists. Do you want to overwrite the file?");
 
@@ -198,11 +194,7 @@ TEST_F(Documents, SaveAsNamesTheFileAfterTheChosenEntry) {
 }
 
 TEST_F(Documents, FailedReadLeavesNoWindowAndFailedWriteKeepsTheName) {
-  const std::string broken = TempFile("broken.ubm");
-  QFile file(QString::fromStdString(broken));
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write("<?xml version=\"1.0\"?>\n<Ubic>\n");
-  file.close();
+  const std::string broken = WrittenFile("broken.ubm", "<?xml version=\"1.0\"?>\n<Ubic>\n");
   Questions.ChooseFile(TFileChoice{broken, 1});
   Action("FileOpen")->trigger();
   EXPECT_TRUE(Main->Documents().empty());
@@ -223,13 +215,11 @@ TEST_F(Documents, FailedReadLeavesNoWindowAndFailedWriteKeepsTheName) {
 }
 
 TEST_F(Documents, ImportRemarksAreWarningsAndExportLossesAreToldBeforeWriting) {
-  const std::string kvx = TempFile("groups.kvx");
-  QFile file(QString::fromStdString(kvx));
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(QByteArray(" KIV I1.5| DKB m| ATT a|L1 I1| DOM D+|Nx|Ny| ATT b|L2 I2| DOM D+|Nx|Ny|"
-                        " GRP| FNC DI I1|R1 R2| GRP| FNC DI I1|R1 R1| GRP|")
-                 .replace('|', "\r\n"));
-  file.close();
+  const std::string kvx = WrittenFile(
+      "groups.kvx",
+      QByteArray(" KIV I1.5| DKB m| ATT a|L1 I1| DOM D+|Nx|Ny| ATT b|L2 I2| DOM D+|Nx|Ny|"
+                 " GRP| FNC DI I1|R1 R2| GRP| FNC DI I1|R1 R1| GRP|")
+          .replace('|', "\r\n"));
   TModelForm* imported = Main->CreateDocument(kvx);
   ASSERT_EQ(Questions.Asked().size(), 1u);
   EXPECT_EQ(Questions.Asked()[0].Kind, TKind::Warn);

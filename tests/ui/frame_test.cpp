@@ -95,14 +95,6 @@ class Frame : public TUiTest {
     if (asked.size() != 2u || asked[1].Kind != TKind::Error) return {};
     return asked[1].Text;
   }
-
-  std::string Written(const char* name, const QByteArray& bytes) {
-    const std::string file = TempFile(name);
-    QFile out(QString::fromStdString(file));
-    EXPECT_TRUE(out.open(QIODevice::WriteOnly));
-    out.write(bytes);
-    return file;
-  }
 };
 
 TEST_F(Frame, TheViewMenuTilesInRowsOrColumnsAndLinesUpIcons) {
@@ -275,8 +267,10 @@ TEST_F(Frame, AFileThatIsNoModelIsNamedInAReadableError) {
   // A PNG image's signature, then bytes of a chunk, with a "<" further on.
   constexpr char kPicture[] =
       "\x89PNG\r\n\x1A\nx\x1F\x8B\x08sRGB\x81\x90\xAE\xCE\x1C\xE9\0\0\0\rIHDR\0\0\0\x10<\x02>";
-  const std::string pictureFile = Written("picture.png", QByteArray(kPicture, sizeof kPicture - 1));
-  const std::string tableFile = Written("table.csv", "Option,Price\nCompact,low\nEstate,high\n");
+  const std::string pictureFile =
+      WrittenFile("picture.png", QByteArray(kPicture, sizeof kPicture - 1));
+  const std::string tableFile =
+      WrittenFile("table.csv", "Option,Price\nCompact,low\nEstate,high\n");
   for (const std::string& file : {pictureFile, tableFile}) {
     const std::string error = OpenError(file);
     EXPECT_NE(error.find("\"" + file + "\""), std::string::npos) << error;
@@ -285,7 +279,7 @@ TEST_F(Frame, AFileThatIsNoModelIsNamedInAReadableError) {
   EXPECT_EQ(OpenError(pictureFile), "File \"" + pictureFile + "\" holds binary data, not a model.");
   EXPECT_TRUE(Main->Documents().empty());
   // An error that names the file already is shown as it is.
-  const std::string kvx = Written("broken.kvx", " DKB m| ATT a|");
+  const std::string kvx = WrittenFile("broken.kvx", " DKB m| ATT a|");
   const std::string error = OpenError(kvx);
   ASSERT_NE(error.find(kvx), std::string::npos) << error;
   EXPECT_EQ(error.find(kvx), error.rfind(kvx)) << error;

@@ -127,11 +127,7 @@ TEST_F(Translations, GermanMessagesKeepTheirCharacters) {
 // error box as one German sentence.
 TEST_F(Translations, GermanTellsWhyAFileCannotBeRead) {
   Start("de_DE");
-  const std::string broken = TempFile("broken.ubm");
-  QFile file(QString::fromStdString(broken));
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write("<?xml version=\"1.0\"?>\n<Ubic>\n");
-  file.close();
+  const std::string broken = WrittenFile("broken.ubm", "<?xml version=\"1.0\"?>\n<Ubic>\n");
   Questions.ChooseFile(TFileChoice{broken, 1});
   Action("FileOpen")->trigger();
   ASSERT_EQ(Questions.Asked().size(), 2u);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QStatusBar>
@@ -52,6 +53,13 @@ class TUiTest : public ::testing::Test {
   std::string Example(const char* name) const { return std::string(UBIC_EXAMPLES_DIR "/") + name; }
   std::string TempFile(const char* name) const {
     return Temp.filePath(QString::fromUtf8(name)).toStdString();
+  }
+  // A file of the test's own folder that holds Bytes.
+  std::string WrittenFile(const char* name, const QByteArray& bytes) const {
+    const std::string path = TempFile(name);
+    QFile file(QString::fromStdString(path));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) << path;
+    return path;
   }
 
   // The texts of the questions asked so far, then forgets them.
