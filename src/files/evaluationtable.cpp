@@ -65,27 +65,36 @@ TMethodResults::TMethodResults(const TUbicModel& model, TEvaluationMethod method
       unquoted = unquoted && CsvField(names.back()) == names.back();
     }
     FUnquoted.push_back(unquoted);
+    FOffsets.push_back(FWidth);
+    FWidth += names.size();
   }
 }
 
 void TMethodResults::Evaluate() {
-  const std::size_t attributes = FNames.size();
-  FTexts.resize(static_cast<std::size_t>(FModel.OptionCount()) * attributes);
+  FWeights.resize(static_cast<std::size_t>(FModel.OptionCount()) * FWidth);
   for (int k = 0; k < FModel.OptionCount(); ++k) {
     FEvaluator.Evaluate(k);
-    for (std::size_t a = 0; a < attributes; ++a) {
-      // Most distributions of an aggregate differ from option to option: each text is made in
-      // place, in the room its cell kept.
-      std::string& text = FTexts[static_cast<std::size_t>(k) * attributes + a];
-      text.clear();
-      const bool comma = FCsvCells && FUnquoted[a];
-      if (comma) text += ',';
-      const auto weights = FEvaluator.Weights(a);
-      AppendDistributionText(text, FNames[a], weights.data(), static_cast<int>(weights.size()));
-      if (text.size() == (comma ? 1 : 0)) text += '*';
-      if (FCsvCells && !comma) text = CommaAndCsvField(text);
+    double* weights = FWeights.data() + static_cast<std::size_t>(k) * FWidth;
+    for (std::size_t a = 0; a < FNames.size(); ++a) {
+      const auto evaluated = FEvaluator.Weights(a);
+      std::copy(evaluated.begin(), evaluated.end(), weights + FOffsets[a]);
     }
   }
+}
+
+void TMethodResults::AppendText(std::size_t a, int k, std::string& text) const {
+  const double* weights = FWeights.data() + static_cast<std::size_t>(k) * FWidth + FOffsets[a];
+  const auto count = static_cast<int>(FNames[a].size());
+  if (FCsvCells && !FUnquoted[a]) {
+    std::string cell;
+    AppendDistributionText(cell, FNames[a], weights, count);
+    text += CommaAndCsvField(cell.empty() ? "*" : cell);
+    return;
+  }
+  if (FCsvCells) text += ',';
+  const std::size_t start = text.size();
+  AppendDistributionText(text, FNames[a], weights, count);
+  if (text.size() == start) text += '*';
 }
 
 std::string FirstHeader(const char* label, const TMethodResults* results) {
@@ -165,8 +174,20 @@ void TOptionRowsWriter::AppendRows(std::string& text) {
   FHeaderWritten = true;
 }
 
+void TOptionRowsWriter::AppendCsvResultRows(std::string& text) {
+  for (int k = 0; k < FModel.OptionCount(); ++k) {
+    text += CsvField(Cp1250ToUtf8(FModel.Options()[k]));
+    for (std::size_t a = 0; a < FAttributes.size(); ++a) FResults->AppendText(a, k, text);
+    text += '\n';
+  }
+}
+
 void TOptionRowsWriter::AppendCsvRows(std::string& text) {
   if (!FHeaderWritten) text += CsvRecord(FHeader);
+  if (FResults != nullptr) {
+    AppendCsvResultRows(text);
+    return;
+  }
   // The texts of the cells, gathered attribute by attribute: each list is read in its order,
   // which is much quicker than reading every list a little for each row.
   const std::size_t n = static_cast<std::size_t>(FModel.OptionCount());
@@ -179,7 +200,8 @@ void TOptionRowsWriter::AppendCsvRows(std::string& text) {
   }
   for (std::size_t a = 0; a < columns; ++a) {
     for (std::size_t k = 0; k < n; ++k) {
-      FRowCells[k * (columns + 1) + a + 1] = &Cell(a, static_cast<int>(k));
+      FRowCells[k * (columns + 1) + a + 1] =
+          &FCells[a].Text(OptionCodes(*FAttributes[a], static_cast<int>(k)));
     }
   }
   // Sized once, then copied into: far quicker than growing the text cell by cell.
@@ -196,7 +218,7 @@ void TOptionRowsWriter::AppendCsvRows(std::string& text) {
   }
 }
 
-const std::string& TOptionRowsWriter::Cell(std::size_t a, int k) {
+std::string TOptionRowsWriter::Cell(std::size_t a, int k) {
   return FResults != nullptr ? FResults->Text(a, k)
                              : FCells[a].Text(OptionCodes(*FAttributes[a], k));
 }

@@ -34,9 +34,12 @@ class TMethodResults {
   TEvaluationMethod Method() const { return FMethod; }
   // Evaluates the model's options as they are now.
   void Evaluate();
-  // The text of attribute A (in pre-order) for option K.
-  const std::string& Text(std::size_t a, int k) const {
-    return FTexts[static_cast<std::size_t>(k) * FNames.size() + a];
+  // Appends the text of attribute A (in pre-order) for option K to Text.
+  void AppendText(std::size_t a, int k, std::string& text) const;
+  std::string Text(std::size_t a, int k) const {
+    std::string text;
+    AppendText(a, k, text);
+    return text;
   }
 
  private:
@@ -48,8 +51,10 @@ class TMethodResults {
   // By attribute: whether its names keep every text of them from being quoted in CSV, so that a
   // comma before the text is its cell.
   std::vector<bool> FUnquoted;
-  // Option by option, attribute by attribute; each keeps its room for the next part.
-  std::vector<std::string> FTexts;
+  std::vector<std::size_t> FOffsets;  // by attribute, where its weights start in an option's
+  std::size_t FWidth = 0;             // the weights of an option
+  // Option by option, the weights of every attribute; the texts are made as they are written.
+  std::vector<double> FWeights;
 };
 
 // The first cell of a table's header, naming the method unless it is "sets".
@@ -111,9 +116,10 @@ class TOptionRowsWriter {
 
  private:
   void AppendCsvRows(std::string& text);
+  void AppendCsvResultRows(std::string& text);
   void AppendPlainRows(std::string& text);
 
-  const std::string& Cell(std::size_t a, int k);
+  std::string Cell(std::size_t a, int k);
 
   const TUbicModel& FModel;
   bool FCsv;
