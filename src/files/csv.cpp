@@ -5,7 +5,6 @@
 #include <iterator>
 #include <utility>
 
-#include "foundation/cp1250.h"
 #include "foundation/translation.h"
 
 namespace ubic::ubicstr {
@@ -17,11 +16,6 @@ constexpr const char* CsvUnterminatedQuote = UBIC_TEXT("Unterminated quoted fiel
 
 namespace ubic {
 namespace {
-
-// The readers of these files speak UTF-8, as the files do.
-[[noreturn]] void Fail(const char* english) {
-  throw ECsvError(Cp1250ToUtf8(Translated(english)));
-}
 
 // The separator a record holds most of outside quotes; ties go to the earlier in the list.
 char MostUsedSeparator(std::string_view record) {
@@ -61,7 +55,7 @@ bool TCsvReader::ReadBlock() {
   const std::size_t kept = FText.size();
   FText.resize(kept + FBlockSize);
   FStream->read(FText.data() + kept, static_cast<std::streamsize>(FBlockSize));
-  if (FStream->bad()) Fail(ubicstr::CsvCannotRead);
+  if (FStream->bad()) throw ECsvError(Utf8Message(ubicstr::CsvCannotRead));
   FText.resize(kept + static_cast<std::size_t>(FStream->gcount()));
   return FText.size() > kept;
 }
@@ -86,7 +80,7 @@ std::size_t TCsvReader::RecordEnd(bool& quotes) {
     } else {
       scanned = FText.size() - FPosition;
       if (!ReadBlock()) {
-        if (quoted) Fail(ubicstr::CsvUnterminatedQuote);
+        if (quoted) throw ECsvError(Utf8Message(ubicstr::CsvUnterminatedQuote));
         return FText.size();
       }
     }

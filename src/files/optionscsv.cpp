@@ -29,13 +29,6 @@ constexpr const char* CsvAtLine = UBIC_TEXT("%s (%s line %d)");
 namespace ubic {
 namespace {
 
-// A message in the user's language filled with UTF-8 texts, such as a file's names and captions
-// that Windows-1250 may not hold: this reader's messages are UTF-8.
-template <class... Args>
-std::string Utf8Message(const char* english, const Args&... args) {
-  return Format(Cp1250ToUtf8(Translated(english)), args...);
-}
-
 // The number of slots for the cells of a column met before.
 // Enough for the weights a column's cells give, which vary more than sets.
 constexpr std::size_t kKnownCells = 512;

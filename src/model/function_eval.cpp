@@ -13,14 +13,15 @@ bool IsAnyValue(std::string_view text) {
   return text.empty() || text == "*";
 }
 
-// The index of the rule that option K's single input values select in a canonical table with
-// Counts values per input, or -1 when an input is not a single value of its scale.
-int RuleIndex(std::span<const std::span<const std::string>> columns, const std::vector<int>& counts,
-              int k) {
+// The index of the rule that the inputs' single values select in a canonical table with Counts
+// values per input, or -1 when an input is not a single value of its scale. TextOf(i) gives the
+// text of input i.
+template <class TTextOf>
+int RuleIndex(const std::vector<int>& counts, TTextOf textOf) {
   // Input by input, like the digits of a number.
   int rule = 0;
-  for (std::size_t i = 0; i < columns.size(); ++i) {
-    const std::string& text = columns[i][k];
+  for (std::size_t i = 0; i < counts.size(); ++i) {
+    const std::string_view text = textOf(i);
     const int value = text.size() == 1 ? ValueIndexOf(text[0]) : -1;
     if (value < 0 || value >= counts[i]) return -1;
     rule = rule * counts[i] + value;
@@ -95,15 +96,8 @@ std::string TUbicFunction::ResultText(const std::string& rule) const {
 std::string TUbicFunction::Evaluate(std::span<const std::string_view> inputTexts) const {
   // A single value on every input selects one rule of a canonical table by its index.
   if (IsCanonical() && inputTexts.size() == FInputCounts.size()) {
-    int index = 0;
-    bool single = true;
-    for (std::size_t i = 0; i < inputTexts.size() && single; ++i) {
-      const std::string_view text = inputTexts[i];
-      const int value = text.size() == 1 ? ValueIndexOf(text[0]) : -1;
-      single = value >= 0 && value < FInputCounts[i];
-      index = index * FInputCounts[i] + value;
-    }
-    if (single) return ResultText(FRules[index]);
+    const int rule = RuleIndex(FInputCounts, [inputTexts](std::size_t i) { return inputTexts[i]; });
+    if (rule >= 0) return ResultText(FRules[rule]);
   }
   return EvaluateByRuleScan(inputTexts);
 }
@@ -179,8 +173,13 @@ void TUbicFunction::EvaluateOptions(std::span<const TStrList* const> inputs, int
   for (const TStrList* values : inputs) defined = std::min(defined, values->Count());
   std::vector<std::span<const std::string>> columns;
   for (const TStrList* values : inputs) columns.push_back(values->Texts().first(defined));
+  const auto ruleOf = [&](int k) {
+    if (k >= defined) return -1;
+    return RuleIndex(FInputCounts,
+                     [&](std::size_t i) -> std::string_view { return columns[i][k]; });
+  };
   results.UpdateRange(0, n, [&](int k, std::string& result) {
-    const int rule = k < defined ? RuleIndex(columns, FInputCounts, k) : -1;
+    const int rule = ruleOf(k);
     if (rule >= 0 && ruleCodes[rule] != '\0') {
       PutCode(result, ruleCodes[rule]);
     } else if (rule >= 0) {

@@ -1,5 +1,4 @@
-#ifndef UBIC_PYTHON_INTHREADS_H
-#define UBIC_PYTHON_INTHREADS_H
+#pragma once
 
 #include <algorithm>
 #include <cstddef>
@@ -37,5 +36,3 @@ bool InThreads(std::size_t rows, std::size_t rowsPerThread, TBad& bad, const TRo
 }
 
 }  // namespace ubic::python
-
-#endif  // UBIC_PYTHON_INTHREADS_H

@@ -14,6 +14,7 @@
 
 #include "accessibility.h"
 #include "foundation/cp1250.h"
+#include "foundation/translation.h"
 #include "foundation/utils.h"
 #include "model/distribution.h"
 
@@ -34,13 +35,6 @@ inline QString ToQString(const std::string& cp1250) {
 // Characters that Windows-1250 cannot hold become "?"; Replaced (if given) tells whether any did.
 inline std::string FromQString(const QString& text, bool* replaced = nullptr) {
   return Utf8ToCp1250(text.toStdString(), replaced);
-}
-
-// A message of ubicstr in the user's language, filled with UTF-8 texts such as file names, for the
-// question interface; Format alone gives it in Windows-1250, the encoding of the model's texts.
-template <class... Args>
-std::string Utf8Message(const char* english, const Args&... args) {
-  return Format(QCoreApplication::translate(kCatalogueContext, english).toStdString(), args...);
 }
 
 // A hint "short|long" of an action or a control: the short part is the tool tip, the long part
